@@ -1,0 +1,91 @@
+#include "analysis/report.h"
+
+#include "analysis/abundance.h"
+#include "data/cp1252.h"
+#include "data/text.h"
+
+namespace zav {
+namespace {
+
+// The report's literals, written here in UTF-8 and printed in Windows-1252.
+std::string w(std::string_view utf8) { return cp1252::fromUtf8(utf8); }
+
+const std::string kRule(75, '-');
+
+std::string dateLine(const DateTime& t) {
+    return "Data: " + std::to_string(t.day) + "/" + std::to_string(t.month) + "/" + std::to_string(t.year) + " - " +
+           std::to_string(t.hour) + ":" + std::to_string(t.minute) + ":" + std::to_string(t.second) + ":" +
+           std::to_string(t.millisecond);
+}
+
+std::string count8(std::int64_t value) { return cut(decimal(value), 8); }
+std::string index4(double value) { return cut(fixedPoint(value, 4), 8); }
+std::string bound8(double value) { return cut(fixedPoint(value, 8), 8); }
+
+} // namespace
+
+bool isPredominant(const SpeciesRecord& sp) {
+    const bool dominant = sp.dominanceClass == "SD" || sp.dominanceClass == " D";
+    const bool abundant = sp.abundanceClass == 6 || sp.abundanceClass == 5;
+    const bool frequent = sp.frequencyClass == "SF" || sp.frequencyClass == "MF";
+    return dominant && abundant && frequent && sp.constancyClass == "W";
+}
+
+std::string speciesLine(const SpeciesRecord& sp) {
+    // Built in place: a survey has up to 900 of these lines.
+    std::string line;
+    line.reserve(96);
+    line += isPredominant(sp) ? " *" : "  ";
+    line += leftPad(decimal(sp.number), 4);
+    line.append(10, ' ').append(cut(leftPad(decimal(sp.individuals), 4), 8));
+    line.append(10, ' ').append(cut(leftPad(decimal(sp.collections), 4), 8));
+    line.append(9, ' ').append(sp.dominanceClass);
+    line.append(8, ' ').append(abundanceText(sp.abundanceClass));
+    line.append(8, ' ').append(sp.frequencyClass);
+    line.append(7, ' ').append(sp.constancyClass);
+    return line;
+}
+
+std::vector<std::string> faunisticReport(const AnalysisResult& result, std::string_view pathBytes,
+                                         const DateTime& when) {
+    const auto& table = result.table;
+    const auto& ix = result.indices;
+    // Format the numbers first: a value that is not finite throws here, before
+    // any line exists.
+    const std::string h = index4(ix.shannon);
+    const std::string lower = bound8(ix.shannonLower);
+    const std::string upper = bound8(ix.shannonUpper);
+    const std::string alfa = index4(ix.margalef);
+    const std::string e = index4(ix.evenness);
+
+    std::vector<std::string> lines;
+    lines.reserve(24 + table.species.size());
+    lines.push_back(w("ANÁLISE FAUNÍSTICA"));
+    lines.emplace_back();
+    lines.push_back("Arquivo: " + std::string(pathBytes));
+    lines.push_back(dateLine(when));
+    lines.emplace_back();
+    lines.push_back(kRule);
+    lines.push_back(w("Espécie    N.Individuos    N.Coletas     Domin      Abund      Freq   Const"));
+    lines.push_back(kRule);
+    for (const auto& sp : table.species) lines.push_back(speciesLine(sp));
+    lines.push_back(kRule);
+    lines.emplace_back();
+    lines.push_back(w("Numero total  de  indivíduos => ") + count8(table.totalIndividuals));
+    lines.push_back(w("Número de espécies           => ") + count8(static_cast<std::int64_t>(table.species.size())));
+    lines.push_back(w("Número total de coletas      => ") + count8(table.totalCollections));
+    lines.push_back(spaces(11));
+    lines.push_back(w("Característica da Comunidade"));
+    lines.push_back(spaces(11));
+    lines.push_back("    Indice de Diversidade (Shannon-Weaner)   => H = " + h);
+    lines.push_back(w("       Intervalo de Confiança de H (P=0,05) => [") + lower + " ; " + upper + "]");
+    lines.emplace_back();
+    lines.push_back("    Indice de Riqueza (Margalef)             => ALFA = " + alfa);
+    lines.emplace_back();
+    lines.push_back("    Indice de Uniformidade ou Equitabilidade => E = " + e);
+    lines.emplace_back();
+    lines.push_back(w("* espécies predominantes (indicadores)"));
+    return lines;
+}
+
+} // namespace zav

@@ -1,0 +1,27 @@
+#pragma once
+// The faunistic analysis report: fixed-width lines of Windows-1252 text.
+
+#include "analysis/analysis.h"
+#include "data/date_time.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zav {
+
+// The report's 24 + S lines. `pathBytes` is the data file's path as
+// Windows-1252 bytes, `when` the time the file was chosen.
+std::vector<std::string> faunisticReport(const AnalysisResult& result, std::string_view pathBytes,
+                                         const DateTime& when);
+
+// One species line: mark, number, individuals, collections and the four
+// class texts in their columns.
+std::string speciesLine(const SpeciesRecord& species);
+
+// A species is predominant (marked " *") when it is dominant or super
+// dominant, (super or very) abundant, (super or very) frequent, and
+// constant.
+bool isPredominant(const SpeciesRecord& species);
+
+} // namespace zav

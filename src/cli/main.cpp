@@ -1,0 +1,88 @@
+// zaviro-relatorio: the faunistic report of a survey file on standard
+// output, byte for byte as the program saves it, for researchers who
+// process many surveys and for scripts.
+
+#include "analysis/analysis.h"
+#include "analysis/report.h"
+#include "data/cp1252.h"
+#include "data/date_time.h"
+#include "data/errors.h"
+#include "data/report_text.h"
+#include "data/species_file.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* kUsage =
+    "Uso: zaviro-relatorio ARQUIVO\n"
+    "\n"
+    "Escreve na saída padrão o relatório da análise faunística do arquivo de\n"
+    "dados ARQUIVO, exatamente como o ZAVIRO o gravaria (Windows-1252, linhas\n"
+    "terminadas por CR LF).\n"
+    "\n"
+    "Opções:\n"
+    "  -h, --help   mostra esta ajuda\n"
+    "\n"
+    "Saída: 0 relatório escrito; 1 erro no arquivo ou no cálculo (mensagem na\n"
+    "saída de erro); 2 uso incorreto.\n";
+
+zav::DateTime now() {
+    const auto clock = std::chrono::system_clock::now();
+    const auto seconds = std::chrono::system_clock::to_time_t(clock);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(clock.time_since_epoch()).count() % 1000;
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900, local.tm_hour,
+            local.tm_min,  local.tm_sec,     static_cast<int>(ms)};
+}
+
+int usageError() {
+    std::fputs(kUsage, stderr);
+    return 2;
+}
+
+bool writeAll(const std::string& bytes) {
+    return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;
+}
+
+int faunisticReport(const std::filesystem::path& file) {
+    const auto path = std::filesystem::absolute(file).lexically_normal();
+    auto table = zav::loadSpeciesFile(path);
+    const auto when = now();
+    const auto result = zav::analyse(std::move(table));
+    const auto lines = zav::faunisticReport(result, zav::cp1252::fromUtf8(path.string()), when);
+    if (!writeAll(zav::joinReportLines(lines))) {
+        std::fputs("Erro: não foi possível escrever na saída padrão\n", stderr);
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "-h" || args[0] == "--help")) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (!args.empty() && args[0] == "--") args.erase(args.begin());
+    else if (!args.empty() && args[0].size() > 1 && args[0][0] == '-') return usageError();
+    if (args.size() != 1) return usageError();
+
+    try {
+        return faunisticReport(args[0]);
+    } catch (const zav::Error& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "Erro: %s\n", e.what());
+    }
+    return 1;
+}

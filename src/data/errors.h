@@ -1,0 +1,49 @@
+#pragma once
+// The failures the core reports to the user. Each carries the exact message
+// the user must see (UTF-8, for display in a message box or on a terminal);
+// the window and the command-line tool show what() and nothing else.
+
+#include <stdexcept>
+#include <string>
+
+namespace zav {
+
+class Error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The file could not be opened or read (missing, refused, a directory).
+class FileOpenError : public Error {
+public:
+    explicit FileOpenError(const std::string& pathUtf8);
+};
+
+// A field that does not convert, a missing line, or more species than the
+// table holds: the data file is not one the program can read.
+class DataFileError : public Error {
+public:
+    DataFileError();
+};
+
+// Fewer than two species with individuals: no mean or variance exists.
+class TooFewSpeciesError : public Error {
+public:
+    TooFewSpeciesError();
+};
+
+// The header's total of collections is 0: no percentage of collections.
+class ZeroCollectionsError : public Error {
+public:
+    ZeroCollectionsError();
+};
+
+// Any other computation the data do not allow (negative counts that leave a
+// degree of freedom below 1, a logarithm of a share that is not positive, a
+// result that is not a finite number).
+class ComputationError : public Error {
+public:
+    ComputationError();
+};
+
+} // namespace zav

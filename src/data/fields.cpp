@@ -1,0 +1,73 @@
+#include "data/fields.h"
+
+namespace zav {
+namespace {
+
+bool isControlOrSpace(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+std::string_view trimControls(std::string_view text) {
+    while (!text.empty() && isControlOrSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isControlOrSpace(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+LineFields splitLine(std::string_view line) {
+    const auto space = line.find(' ');
+    if (space == std::string_view::npos) return {trimControls(line), {}};
+    return {trimControls(line.substr(0, space)), trimControls(line.substr(space))};
+}
+
+std::optional<std::int32_t> parseInteger(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const auto rest = text.substr(i);
+    std::size_t digitsAt = 0;
+    bool hex = false;
+    if (rest.starts_with("0x") || rest.starts_with("0X")) {
+        hex = true;
+        digitsAt = 2;
+    } else if (rest.starts_with('$') || rest.starts_with('x') || rest.starts_with('X')) {
+        hex = true;
+        digitsAt = 1;
+    }
+    const auto digits = rest.substr(digitsAt);
+    if (digits.empty()) return std::nullopt;
+
+    if (hex) {
+        if (digits.size() > 8) return std::nullopt;
+        std::uint32_t pattern = 0;
+        for (char c : digits) {
+            const int v = hexValue(c);
+            if (v < 0) return std::nullopt;
+            pattern = (pattern << 4) | static_cast<std::uint32_t>(v);
+        }
+        // The sign applies to the 32-bit pattern, with two's-complement wrap.
+        if (negative) pattern = 0u - pattern;
+        return static_cast<std::int32_t>(pattern);
+    }
+
+    std::int64_t value = 0;
+    const std::int64_t limit = negative ? 2147483648LL : 2147483647LL;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > limit) return std::nullopt;
+    }
+    return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+} // namespace zav

@@ -1,0 +1,32 @@
+#pragma once
+// The line split and the integer conversion that every reader of a species
+// data file uses.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace zav {
+
+// Removes every byte of code 32 or less (space, tab, CR, other controls)
+// from both ends.
+std::string_view trimControls(std::string_view text);
+
+struct LineFields {
+    std::string_view first;
+    std::string_view second;
+};
+
+// Cuts a line at its first space (code 32 only; a tab is no separator):
+// field 1 is the text before it, field 2 the text from it to the end; both
+// trimmed. A line without a space is all field 1.
+LineFields splitLine(std::string_view line);
+
+// Converts a whole number: spaces in front are skipped, then an optional
+// sign, then decimal digits within the signed 32-bit range, or, after "$",
+// "x", "X", "0x" or "0X", one to eight hexadecimal digits taken as a 32-bit
+// pattern ($FFFFFFFF is -1). Anything else, including any character after
+// the number, fails.
+std::optional<std::int32_t> parseInteger(std::string_view text);
+
+} // namespace zav

@@ -1,0 +1,66 @@
+#include "data/species_file.h"
+
+#include "data/errors.h"
+#include "data/fields.h"
+#include "data/file_io.h"
+#include "data/line_reader.h"
+#include "data/text.h"
+
+namespace zav {
+namespace {
+
+std::int32_t convertOrFail(std::string_view field) {
+    const auto value = parseInteger(field);
+    if (!value) throw DataFileError();
+    return *value;
+}
+
+// Spaces that bring field 2 to column 8, and never fewer than one.
+std::string gapAfter(std::string_view field1) {
+    const auto width = static_cast<int>(trimControls(field1).size());
+    return spaces(width < 7 ? 7 - width : 1);
+}
+
+} // namespace
+
+SpeciesTable parseSpeciesTable(std::string_view bytes) {
+    LineReader reader(bytes);
+    SpeciesTable table;
+    const auto header = splitLine(reader.next());
+    table.speciesLines = convertOrFail(header.first);
+    table.totalCollections = convertOrFail(header.second);
+
+    for (std::int64_t k = 1; k <= table.speciesLines; ++k) {
+        const auto fields = splitLine(reader.next());
+        const auto individuals = convertOrFail(fields.first);
+        if (individuals == 0) {
+            // Past the end every line is empty and fails above, so a header
+            // that promises more lines than the file has ends here quickly.
+            continue;
+        }
+        if (table.species.size() >= static_cast<std::size_t>(kMaxSpecies)) throw DataFileError();
+        SpeciesRecord record;
+        record.individuals = individuals;
+        record.collections = convertOrFail(fields.second);
+        record.number = static_cast<std::int32_t>(k);
+        table.species.push_back(std::move(record));
+    }
+    return table;
+}
+
+SpeciesTable loadSpeciesFile(const std::filesystem::path& path) {
+    return parseSpeciesTable(readFileBytes(path));
+}
+
+std::string formatSpeciesFile(std::string_view speciesCount, std::string_view totalCollections,
+                              const std::vector<DataRow>& rows) {
+    std::string out;
+    const auto count = trimControls(speciesCount);
+    out.append(count).append(gapAfter(count)).append(trimControls(totalCollections)).append("\r\n");
+    for (const auto& row : rows) {
+        out.append(row.individuals).append(gapAfter(row.individuals)).append(row.collections).append("\r\n");
+    }
+    return out;
+}
+
+} // namespace zav

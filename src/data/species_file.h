@@ -1,0 +1,36 @@
+#pragma once
+// The species data file: one header line (number of species lines L, total
+// collections C), then one line per species (individuals, collections).
+
+#include "data/species_table.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zav {
+
+// Fills a species table from the bytes of a data file: the header's two
+// numbers, then L species lines of which those with 0 individuals are
+// skipped (their second field is not looked at). Throws DataFileError on a
+// field that does not convert, a missing line, or more than kMaxSpecies
+// species with individuals.
+SpeciesTable parseSpeciesTable(std::string_view bytes);
+
+// readFileBytes, then parseSpeciesTable.
+SpeciesTable loadSpeciesFile(const std::filesystem::path& path);
+
+struct DataRow {
+    std::string individuals;
+    std::string collections;
+};
+
+// The bytes of a data file as the grid editor saves it: field 1 from column
+// 1, field 2 from column 8, CR LF after every line. The header texts are
+// trimmed, the row cells written as they stand. A field 1 of seven or more
+// characters is still followed by one space, so the file reads back.
+std::string formatSpeciesFile(std::string_view speciesCount, std::string_view totalCollections,
+                              const std::vector<DataRow>& rows);
+
+} // namespace zav

@@ -1,0 +1,65 @@
+#include "data/text.h"
+
+#include "data/errors.h"
+#include "data/report_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+namespace zav {
+
+std::string spaces(int n) { return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : std::string(); }
+
+std::string leftPad(std::string_view text, std::size_t width) {
+    if (text.size() >= width) return std::string(text);
+    return std::string(width - text.size(), ' ').append(text);
+}
+
+std::string cut(std::string_view text, std::size_t length) { return std::string(text.substr(0, length)); }
+
+std::string decimal(std::int64_t value) { return std::to_string(value); }
+
+std::string fixedPoint(double value, int decimals) {
+    if (!std::isfinite(value)) throw ComputationError();
+    const double magnitude = std::fabs(value);
+
+    // A double's exact decimal expansion has at most 1074 fractional digits,
+    // so with that precision to_chars writes it without any rounding. The
+    // first digit past the kept ones then tells whether the dropped part is
+    // at least a half: rounding half away from zero needs nothing more.
+    constexpr int kExactDigits = 1074;
+    std::vector<char> buffer(320 + kExactDigits);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, kExactDigits);
+    if (result.ec != std::errc()) throw ComputationError();
+    std::string exact(buffer.data(), result.ptr);
+
+    const auto point = exact.find('.');
+    std::string digits = exact.substr(0, point) + exact.substr(point + 1, static_cast<std::size_t>(decimals));
+    const bool roundUp = exact[point + 1 + static_cast<std::size_t>(decimals)] >= '5';
+    if (roundUp) {
+        int i = static_cast<int>(digits.size()) - 1;
+        while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') digits[static_cast<std::size_t>(i--)] = '0';
+        if (i >= 0) ++digits[static_cast<std::size_t>(i)];
+        else digits.insert(digits.begin(), '1');
+    }
+    const std::size_t intDigits = digits.size() - static_cast<std::size_t>(decimals);
+    std::string text = digits.substr(0, intDigits);
+    if (decimals > 0) text.append(".").append(digits.substr(intDigits));
+
+    const bool allZero = digits.find_first_not_of('0') == std::string::npos;
+    if (std::signbit(value) && !allZero) text.insert(text.begin(), '-');
+    return text;
+}
+
+std::string joinReportLines(const std::vector<std::string>& lines) {
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
+    std::string out;
+    out.reserve(size);
+    for (const auto& line : lines) out.append(line).append("\r\n");
+    return out;
+}
+
+} // namespace zav

@@ -1,0 +1,108 @@
+// zaviro-relatorio run as a researcher's script would run it.
+
+#include "data/file_io.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("zaviro-cli-" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    Outcome run(const std::string& args) {
+        const auto out = dir_ / "stdout";
+        const auto err = dir_ / "stderr";
+        const std::string cmd = "cd '" + dir_.string() + "' && '" + ZAV_CLI + "' " + args + " >'" + out.string() +
+                                "' 2>'" + err.string() + "' </dev/null";
+        const int status = std::system(cmd.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, zav::readFileBytes(out), zav::readFileBytes(err)};
+    }
+
+    fs::path write(const std::string& name, const std::string& bytes) {
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+        return dir_ / name;
+    }
+
+    fs::path dir_;
+};
+
+// Everything but the date line, which carries the time of the run.
+std::string withoutDateLine(const std::string& report) {
+    const auto start = report.find("Data: ");
+    const auto end = report.find("\r\n", start);
+    return report.substr(0, start) + report.substr(end);
+}
+
+TEST_F(Cli, WritesTheReportBytesWithTheAbsolutePath) {
+    const auto golden = zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.relatorio");
+    write("dez-especies.txt", zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt"));
+    const auto r = run("dez-especies.txt");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    std::string expected = golden;
+    const std::string goldenPath = "C:\\Dados\\Levantamento \xC1rea 1\\dez-especies.txt";
+    expected.replace(expected.find(goldenPath), goldenPath.size(), (dir_ / "dez-especies.txt").string());
+    EXPECT_EQ(withoutDateLine(r.out), withoutDateLine(expected));
+    EXPECT_NE(r.out.find("\r\nData: "), std::string::npos);
+}
+
+TEST_F(Cli, FailuresPrintOnlyTheMessageAndExit1) {
+    write("ruim.txt", "2 10\r\n5 x\r\n1 1\r\n");
+    write("uma.txt", "1 10\r\n5 1\r\n");
+    write("zero.txt", "2 0\r\n5 1\r\n1 1\r\n");
+    write("negativo.txt", "2 5\r\n3 1\r\n-2 1\r\n");
+    struct Case {
+        const char* args;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"ruim.txt", "Error: Verifique o arquivo de dados!\n"},
+        {"uma.txt", "Erro: são necessárias pelo menos 2 espécies com indivíduos\n"},
+        {"zero.txt", "Erro: o total de coletas não pode ser 0\n"},
+        {"negativo.txt", "Erro: os dados não permitem o cálculo\n"},
+        {"nada.txt", "Erro: não foi possível abrir o arquivo: " + (dir_ / "nada.txt").string() + "\n"},
+        {".", "Erro: não foi possível abrir o arquivo: " + dir_.string() + "/\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = run(c.args);
+        EXPECT_EQ(r.exitCode, 1) << c.args;
+        EXPECT_EQ(r.out, "") << c.args;
+        EXPECT_EQ(r.err, c.message) << c.args;
+    }
+}
+
+TEST_F(Cli, UsageErrorsExit2AndHelpExits0) {
+    for (const char* args : {"", "a.txt b.txt", "--foo", "-x a.txt"}) {
+        const auto r = run(args);
+        EXPECT_EQ(r.exitCode, 2) << args;
+        EXPECT_EQ(r.out, "") << args;
+        EXPECT_EQ(r.err.rfind("Uso: zaviro-relatorio", 0), 0u) << args;
+    }
+    for (const char* args : {"-h", "--help"}) {
+        const auto r = run(args);
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_EQ(r.out.rfind("Uso: zaviro-relatorio", 0), 0u);
+    }
+}
+
+} // namespace

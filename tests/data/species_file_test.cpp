@@ -1,0 +1,130 @@
+#include "data/errors.h"
+#include "data/file_io.h"
+#include "data/line_reader.h"
+#include "data/species_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace zav {
+namespace {
+
+struct Loaded {
+    int number;
+    int individuals;
+    int collections;
+};
+
+std::vector<Loaded> loaded(const SpeciesTable& t) {
+    std::vector<Loaded> out;
+    for (const auto& s : t.species) out.push_back({s.number, s.individuals, s.collections});
+    return out;
+}
+
+bool operator==(const Loaded& a, const Loaded& b) {
+    return a.number == b.number && a.individuals == b.individuals && a.collections == b.collections;
+}
+
+TEST(LineReader, EndsLinesAtLfWithOrWithoutCrAndStopsAtCtrlZ) {
+    LineReader r("a\r\nb\nc\x1A" "d\n");
+    EXPECT_EQ(r.next(), "a");
+    EXPECT_EQ(r.next(), "b");
+    EXPECT_EQ(r.next(), "c");
+    EXPECT_EQ(r.next(), ""); // past the end: empty lines, no error
+    EXPECT_EQ(r.next(), "");
+}
+
+TEST(ParseSpeciesTable, SkipsZeroLinesAndNumbersSpeciesByLine) {
+    const auto t = parseSpeciesTable("3      12\r\n1      1\r\n0\r\n5      4\r\n");
+    EXPECT_EQ(t.speciesLines, 3);
+    EXPECT_EQ(t.totalCollections, 12);
+    EXPECT_EQ(loaded(t), (std::vector<Loaded>{{1, 1, 1}, {3, 5, 4}}));
+}
+
+TEST(ParseSpeciesTable, ReadsLfFilesNegativeAndSignedCountsAndStopsAfterLLines) {
+    const auto t = parseSpeciesTable("3 12\n-3 2\n+7 2\n0 anything at all\n99 x\n");
+    EXPECT_EQ(loaded(t), (std::vector<Loaded>{{1, -3, 2}, {2, 7, 2}}));
+}
+
+TEST(ParseSpeciesTable, HeaderWithoutSpeciesLinesLoadsNothing) {
+    EXPECT_TRUE(parseSpeciesTable("0 5\n").species.empty());
+    EXPECT_TRUE(parseSpeciesTable("-4 5\n1 1\n").species.empty());
+}
+
+TEST(ParseSpeciesTable, RefusesFilesItCannotRead) {
+    const char* bad[] = {
+        "",                                  // no header
+        "3\r\n1 1\r\n2 2\r\n3 3\r\n",        // header without collections
+        "\xEF\xBB\xBF" "2 5\r\n1 1\r\n2 2\r\n", // byte-order mark
+        "3 12\r\n1 1\r\n2 2\r\n",            // promises three lines, has two
+        "2 12\r\n1 1\r\n\r\n",               // an empty species line
+        "2 12\r\n 5 12\r\n1 1\r\n",          // a species line starting with a space
+        "2 12\r\n5\t12\r\n1 1\r\n",          // a tab is no separator
+        "2 12\r\n12 5 7\r\n1 1\r\n",         // a third value
+        "2 12\r\n7.0 2\r\n1 1\r\n",          // no decimals
+        "2 12\r\n2.5 2\r\n1 1\r\n",
+        "2 12\r\n3\r\n1 1\r\n",              // individuals without collections
+        "2 12\r\n1 1\x1A\r\n1 1\r\n",         // Ctrl-Z ends the file early
+        "1234567 5\r\n",                    // the header promises lines the file does not have
+    };
+    for (const char* bytes : bad) {
+        EXPECT_THROW(parseSpeciesTable(bytes), DataFileError) << "file: " << bytes;
+    }
+}
+
+TEST(ParseSpeciesTable, HeaderPromisingAHugeNumberOfLinesFailsQuickly) {
+    EXPECT_THROW(parseSpeciesTable("2147483647 10\r\n1 1\r\n0\r\n"), DataFileError);
+}
+
+TEST(ParseSpeciesTable, RefusesMoreThan900SpeciesWithIndividuals) {
+    auto file = [](int kept) {
+        std::string s = std::to_string(kept + 5) + " 10\r\n";
+        for (int i = 0; i < 5; ++i) s += "0 0\r\n";
+        for (int i = 0; i < kept; ++i) s += "3 2\r\n";
+        return s;
+    };
+    EXPECT_EQ(parseSpeciesTable(file(900)).species.size(), 900u);
+    EXPECT_THROW(parseSpeciesTable(file(901)), DataFileError);
+}
+
+TEST(FormatSpeciesFile, PutsField2InColumn8WithCrLf) {
+    const auto bytes = formatSpeciesFile(" 3 ", "12", {{"45", "3"}, {"0", "0"}, {"1520", "12"}});
+    EXPECT_EQ(bytes, "3      12\r\n45     3\r\n0      0\r\n1520   12\r\n");
+    EXPECT_EQ(formatSpeciesFile("12", "30", {}), "12     30\r\n");
+}
+
+TEST(FormatSpeciesFile, KeepsASpaceAfterLongFieldsSoTheFileReadsBack) {
+    const auto bytes = formatSpeciesFile("2", "5", {{"1234567", "3"}, {"123456789", "4"}});
+    EXPECT_EQ(bytes, "2      5\r\n1234567 3\r\n123456789 4\r\n");
+    const auto t = parseSpeciesTable(bytes);
+    EXPECT_EQ(loaded(t), (std::vector<Loaded>{{1, 1234567, 3}, {2, 123456789, 4}}));
+}
+
+TEST(ReadFileBytes, NamesThePathOfAFileItCannotOpen) {
+    const auto dir = std::filesystem::temp_directory_path();
+    const auto missing = dir / "zaviro-no-such-file.txt";
+    try {
+        readFileBytes(missing);
+        FAIL() << "expected FileOpenError";
+    } catch (const FileOpenError& e) {
+        EXPECT_EQ(std::string(e.what()), "Erro: não foi possível abrir o arquivo: " + missing.string());
+    }
+    EXPECT_THROW(readFileBytes(dir), FileOpenError);
+}
+
+TEST(LoadSpeciesFile, ReadsTheBytesOfAFileOnDisk) {
+    const auto path = std::filesystem::temp_directory_path() / "zaviro-load-test.txt";
+    {
+        std::ofstream(path, std::ios::binary) << "2 4\r\n10 2\r\n1 1\r\n";
+    }
+    const auto t = loadSpeciesFile(path);
+    std::filesystem::remove(path);
+    EXPECT_EQ(loaded(t), (std::vector<Loaded>{{1, 10, 2}, {2, 1, 1}}));
+}
+
+} // namespace
+} // namespace zav
