@@ -5,6 +5,9 @@ namespace zav {
 FileOpenError::FileOpenError(const std::string& pathUtf8)
     : Error("Erro: não foi possível abrir o arquivo: " + pathUtf8) {}
 
+FileWriteError::FileWriteError(const std::string& pathUtf8)
+    : Error("Erro: não foi possível gravar o arquivo: " + pathUtf8) {}
+
 DataFileError::DataFileError() : Error("Error: Verifique o arquivo de dados!") {}
 
 TooFewSpeciesError::TooFewSpeciesError()

@@ -19,6 +19,12 @@ public:
     explicit FileOpenError(const std::string& pathUtf8);
 };
 
+// A file could not be written in full; the file that was there is intact.
+class FileWriteError : public Error {
+public:
+    explicit FileWriteError(const std::string& pathUtf8);
+};
+
 // A field that does not convert, a missing line, or more species than the
 // table holds: the data file is not one the program can read.
 class DataFileError : public Error {

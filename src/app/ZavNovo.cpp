@@ -1,0 +1,299 @@
+#include "app/ZavNovo.h"
+
+#include "analysis/analysis.h"
+#include "analysis/report.h"
+#include "app/help_text.h"
+#include "app/sobrezav.h"
+#include "data/errors.h"
+#include "data/report_text.h"
+#include "data/species_file.h"
+#include "qtsupport/atomic_save.h"
+#include "qtsupport/qt_text.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <new>
+
+namespace {
+
+const QColor kTeal(0, 128, 128);
+
+// Panels are drawn in the button-face colour over the teal client area.
+QPalette panelPalette() {
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    return palette;
+}
+
+QFrame* hiddenPanel(QWidget* parent, const char* name, QRect geometry, QFrame::Shadow shadow) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | shadow);
+    panel->setLineWidth(2);
+    panel->setAutoFillBackground(true);
+    panel->setPalette(panelPalette());
+    panel->setGeometry(geometry);
+    panel->hide();
+    return panel;
+}
+
+} // namespace
+
+TZAVMain::TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* parent)
+    : QMainWindow(parent), interaction_(interaction), clock_(clock) {
+    setObjectName("ZAVMain");
+    setWindowTitle(QStringLiteral("ZAVIRO - Análise Faunística"));
+    resize(616, 434);
+    move(331, 150);
+
+    client_ = new QWidget(this);
+    client_->setObjectName("ClientArea");
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, kTeal);
+    client_->setPalette(palette);
+    client_->setAutoFillBackground(true);
+    setCentralWidget(client_);
+
+    createActions();
+    createStatusBar();
+    createReportView();
+    createHelpPanel();
+    createPanels();
+    janSobre_ = new zav::TJanSobre(this);
+    FormCreate();
+}
+
+TZAVMain::~TZAVMain() = default;
+
+void TZAVMain::createActions() {
+    menuBar()->setObjectName("MainMenu1");
+
+    QMenu* arquivo = menuBar()->addMenu(QStringLiteral("&Arquivo"));
+    arquivo->setObjectName("MnuArquivo");
+    auto item = [&](QMenu* menu, const char* name, const QString& caption) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(name);
+        return a;
+    };
+    item(arquivo, "MnuNovo", QStringLiteral("&Novo"));
+    item(arquivo, "MnuAbrir", QStringLiteral("&Abrir..."));
+    connectGuarded(item(arquivo, "MnuSalvar", QStringLiteral("Sal&var...")), &TZAVMain::MnuSalvarClick);
+    connectGuarded(item(arquivo, "MnuFechar", QStringLiteral("&Fechar")), &TZAVMain::MnuFecharClick);
+    connectGuarded(item(arquivo, "MnuSair", QStringLiteral("&Sair")), &TZAVMain::MnuSairClick);
+
+    QAction* calcular = menuBar()->addAction(QStringLiteral("&Calcular"));
+    calcular->setObjectName("MnuCalcular");
+    connectGuarded(calcular, &TZAVMain::MnuCalcularClick);
+
+    QAction* similar = menuBar()->addAction(QStringLiteral("&Similaridade"));
+    similar->setObjectName("MnuSimilar");
+
+    QMenu* ajuda = menuBar()->addMenu(QStringLiteral("A&juda"));
+    ajuda->setObjectName("MnuAjuda");
+    connectGuarded(item(ajuda, "MnuZAV", QStringLiteral("ZAVIRO - Ajuda")), &TZAVMain::MnuZAVClick);
+    ajuda->addSeparator();
+    connectGuarded(item(ajuda, "MnuSobre", QStringLiteral("&Sobre ...")), &TZAVMain::MnuSobreClick);
+
+    topMenus_ = {arquivo->menuAction(), calcular, similar, ajuda->menuAction()};
+}
+
+void TZAVMain::createStatusBar() {
+    statusBar()->setObjectName("SBar");
+    statusLabel_ = new QLabel(statusBar());
+    statusLabel_->setObjectName("SBarText");
+    statusBar()->addWidget(statusLabel_, 1);
+    statusBar()->setSizeGripEnabled(true);
+}
+
+void TZAVMain::createReportView() {
+    memo1_ = new QPlainTextEdit(client_);
+    memo1_->setObjectName("Memo1");
+    memo1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo1_->setGeometry(8, 40, 553, 369);
+    memo1_->hide();
+}
+
+void TZAVMain::createHelpPanel() {
+    grupo1_ = new QGroupBox(QStringLiteral("Ajuda"), client_);
+    grupo1_->setObjectName("Grupo1");
+    grupo1_->setGeometry(48, 64, 465, 321);
+    grupo1_->setAutoFillBackground(true);
+    grupo1_->setPalette(panelPalette());
+    QFont captionFont = grupo1_->font();
+    captionFont.setBold(true);
+    grupo1_->setFont(captionFont);
+
+    auto* memo2 = new QPlainTextEdit(grupo1_);
+    memo2->setObjectName("Memo2");
+    memo2->setGeometry(8, 16, 441, 257);
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    mono.setBold(false); // not the caption's bold
+    memo2->setFont(mono);
+    memo2->setTabStopDistance(QFontMetricsF(mono).horizontalAdvance(QLatin1Char(' ')) * 8);
+    QPalette silver = memo2->palette();
+    silver.setColor(QPalette::Base, QColor(192, 192, 192));
+    memo2->setPalette(silver);
+    memo2->setReadOnly(true);
+    memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo2->setPlainText(zav::helpText());
+
+    btnOkAjuda_ = new QPushButton(QStringLiteral("&Ok"), grupo1_);
+    btnOkAjuda_->setObjectName("BtnOKAjuda");
+    btnOkAjuda_->setGeometry(200, 280, 73, 25);
+    QFont normal = btnOkAjuda_->font();
+    normal.setBold(false);
+    btnOkAjuda_->setFont(normal);
+    connectGuarded(btnOkAjuda_, &TZAVMain::BtnOKAjudaClick);
+    grupo1_->hide();
+}
+
+void TZAVMain::createPanels() {
+    grpPlan_ = hiddenPanel(client_, "GrpPlan", {152, 56, 361, 345}, QFrame::Raised);
+    entraNo_ = hiddenPanel(client_, "EntraNo", {16, 176, 201, 161}, QFrame::Raised);
+    entraCol_ = hiddenPanel(client_, "EntraCol", {224, 176, 201, 161}, QFrame::Plain);
+}
+
+void TZAVMain::FormCreate() {
+    entraNo_->move(8, 8);
+    grpPlan_->move(40, 40);
+}
+
+void TZAVMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // The report follows the window, so a researcher can widen it to read.
+    const QSize client = client_->size();
+    memo1_->setGeometry(8, 40, std::max(100, client.width() - 16), std::max(100, client.height() - 48));
+}
+
+void TZAVMain::connectGuarded(QAction* action, void (TZAVMain::*handler)()) {
+    connect(action, &QAction::triggered, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+}
+
+void TZAVMain::connectGuarded(QPushButton* button, void (TZAVMain::*handler)()) {
+    connect(button, &QPushButton::clicked, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+}
+
+void TZAVMain::guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const zav::Error& e) {
+        interaction_.error(QString::fromUtf8(e.what()));
+    } catch (const std::bad_alloc&) {
+        interaction_.error(QStringLiteral("Erro: memória insuficiente"));
+    } catch (const std::exception& e) {
+        interaction_.error(QStringLiteral("Erro: ") + QString::fromLocal8Bit(e.what()));
+    }
+}
+
+QString TZAVMain::statusText() const { return statusLabel_->text(); }
+
+void TZAVMain::setStatus(const QString& text) { statusLabel_->setText(text); }
+
+bool TZAVMain::isMenuEnabled(TopMenu menu) const { return topMenus_[static_cast<std::size_t>(menu)]->isEnabled(); }
+
+void TZAVMain::setMenuEnabled(TopMenu menu, bool enabled) {
+    topMenus_[static_cast<std::size_t>(menu)]->setEnabled(enabled);
+}
+
+void TZAVMain::setAllMenusEnabled(bool enabled) {
+    for (auto* m : topMenus_) m->setEnabled(enabled);
+}
+
+QString TZAVMain::currentDirectory() const { return QDir::currentPath(); }
+
+// Shown or hidden by the runs and "Fechar"; independent of whether the
+// window itself is on screen.
+bool TZAVMain::reportOpen() const { return !memo1_->isHidden(); }
+
+void TZAVMain::showReport(const std::vector<std::string>& lines) {
+    QStringList text;
+    text.reserve(static_cast<qsizetype>(lines.size()));
+    for (const auto& line : lines) text << zav::fromCp1252(line);
+    memo1_->setPlainText(text.join(QLatin1Char('\n')));
+    memo1_->show();
+}
+
+void TZAVMain::MnuCalcularClick() {
+    if (reportOpen()) {
+        interaction_.information(QStringLiteral("Feche o arquivo aberto"));
+        return;
+    }
+    const auto chosen = interaction_.openFile(
+        {QStringLiteral("Selecione o arquivo"), QStringLiteral("*.txt"), QStringLiteral("txt"), currentDirectory(),
+         lastOpenName_});
+    const zav::DateTime when = clock_.now();
+    if (!chosen || chosen->isEmpty()) return;
+    const QString path = *chosen;
+    lastOpenName_ = path;
+    setStatus(QStringLiteral("Calculando o arquivo: ") + path);
+
+    // Everything is computed before the view changes, so a failure leaves
+    // no partial report.
+    auto table = zav::loadSpeciesFile(zav::toFileSystemPath(path));
+    const auto result = zav::analyse(std::move(table));
+    const auto lines = zav::faunisticReport(result, zav::toCp1252(path), when);
+    showReport(lines);
+    setStatus(QStringLiteral("Cálculo do arquivo: ") + path + QStringLiteral(" finalizado"));
+}
+
+void TZAVMain::MnuSalvarClick() {
+    if (reportOpen()) {
+        const auto chosen = interaction_.saveFile({QStringLiteral("Salvar arquivo"), QStringLiteral("*.txt"),
+                                                   QStringLiteral("txt"), currentDirectory(), currentDataFileName_});
+        if (chosen && !chosen->isEmpty()) {
+            // Block by block: toPlainText() would turn a no-break space of
+            // the report into a plain one.
+            std::vector<std::string> lines;
+            for (auto block = memo1_->document()->begin(); block.isValid(); block = block.next())
+                lines.push_back(zav::toCp1252(block.text()));
+            zav::saveFileAtomically(*chosen, zav::joinReportLines(lines));
+        }
+    }
+    memo1_->setReadOnly(true);
+    setStatus(QString());
+}
+
+void TZAVMain::MnuFecharClick() {
+    if (!reportOpen()) return;
+    if (!interaction_.confirm(QStringLiteral("Confirma?"))) return;
+    memo1_->hide();
+    memo1_->clear();
+    setStatus(QString());
+}
+
+void TZAVMain::MnuSairClick() { close(); }
+
+void TZAVMain::MnuZAVClick() {
+    setAllMenusEnabled(false);
+    grupo1_->show();
+    grupo1_->raise();
+    btnOkAjuda_->setFocus();
+}
+
+void TZAVMain::BtnOKAjudaClick() {
+    grupo1_->hide();
+    setAllMenusEnabled(true);
+}
+
+void TZAVMain::MnuSobreClick() {
+    janSobre_->show();
+    janSobre_->raise();
+    janSobre_->activateWindow();
+}

@@ -1,0 +1,89 @@
+#pragma once
+// The main window: menu bar, status line, the report view and the panels
+// laid over one client area.
+
+#include "qtsupport/interaction.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace zav {
+class TJanSobre;
+}
+
+class TZAVMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Top-level menus by position.
+    enum TopMenu { Arquivo = 0, Calcular = 1, Similaridade = 2, Ajuda = 3 };
+
+    TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* parent = nullptr);
+    ~TZAVMain() override;
+
+    QString statusText() const;
+    bool isMenuEnabled(TopMenu menu) const;
+    QString currentDataFileName() const { return currentDataFileName_; }
+
+    // The default handler: runs a menu or button handler and shows any error
+    // it raises in an error box, then returns to the event loop.
+    void guarded(const std::function<void()>& handler);
+
+private:
+    void createActions();
+    void createStatusBar();
+    void createReportView();
+    void createHelpPanel();
+    void createPanels();
+    void FormCreate();
+
+    void setStatus(const QString& text);
+    void setMenuEnabled(TopMenu menu, bool enabled);
+    void setAllMenusEnabled(bool enabled);
+    QString currentDirectory() const;
+    bool reportOpen() const;
+    void showReport(const std::vector<std::string>& lines);
+
+    // Handlers, named after the component and the event.
+    void MnuCalcularClick();
+    void MnuSalvarClick();
+    void MnuFecharClick();
+    void MnuSairClick();
+    void MnuZAVClick();
+    void BtnOKAjudaClick();
+    void MnuSobreClick();
+
+    void connectGuarded(QAction* action, void (TZAVMain::*handler)());
+    void connectGuarded(QPushButton* button, void (TZAVMain::*handler)());
+
+    zav::Interaction& interaction_;
+    zav::Clock& clock_;
+
+    std::array<QAction*, 4> topMenus_{};
+    QLabel* statusLabel_ = nullptr;
+    QWidget* client_ = nullptr;
+    QPlainTextEdit* memo1_ = nullptr;
+    QGroupBox* grupo1_ = nullptr;
+    QPushButton* btnOkAjuda_ = nullptr;
+    QFrame* grpPlan_ = nullptr;
+    QFrame* entraNo_ = nullptr;
+    QFrame* entraCol_ = nullptr;
+    zav::TJanSobre* janSobre_ = nullptr;
+
+    QString currentDataFileName_;
+    QString lastOpenName_;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};

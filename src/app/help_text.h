@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+namespace zav {
+
+// The user guide of the help panel, credits included.
+QString helpText();
+
+} // namespace zav

@@ -1,0 +1,72 @@
+// zaviro: the desktop program.
+
+#include "app/ZavNovo.h"
+#include "qtsupport/qt_interaction.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onTerminate(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+}
+
+// A session that ends (logout, shutdown) sends SIGTERM: leave the event loop
+// and end normally instead of being killed mid-way.
+void quitOnTerminate(QApplication& app) {
+    if (::pipe(signalPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] { QApplication::quit(); });
+    struct sigaction action {};
+    action.sa_handler = onTerminate;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+}
+
+bool displayAvailable() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform) return true;
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 && *x11) || (wayland && *wayland);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!displayAvailable()) {
+        std::fputs("Erro: nenhuma tela gráfica disponível (DISPLAY não definido).\n"
+                   "Abra o ZAVIRO numa sessão gráfica, ou use zaviro-relatorio ARQUIVO\n"
+                   "para obter o relatório no terminal.\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Análise Faunística"));
+    // The whole program speaks Portuguese, the toolkit's dialogs included.
+    QTranslator qtTranslations;
+    if (qtTranslations.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
+                            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslations);
+    quitOnTerminate(app);
+
+    zav::QtInteraction interaction;
+    zav::SystemClock clock;
+    TZAVMain window(interaction, clock);
+    interaction.setParent(&window);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,63 @@
+#include "app/sobrezav.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace zav {
+namespace {
+
+QFrame* bevelPanel(QWidget* parent, const char* name, QRect geometry) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(2);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, QPoint at) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->move(at);
+    l->adjustSize();
+    return l;
+}
+
+} // namespace
+
+TJanSobre::TJanSobre(QWidget* parent) : QDialog(parent) {
+    setObjectName("JanSobre");
+    setWindowTitle(QStringLiteral("Sobre ..."));
+    setModal(false);
+    setFixedSize(296, 296);
+
+    auto* panel1 = bevelPanel(this, "Panel1", {8, 8, 281, 201});
+    auto* product = label(panel1, "ProductName", QStringLiteral("ZAVIRO - Análise Faunística"), {48, 8});
+    QFont bold = product->font();
+    bold.setPointSize(10);
+    bold.setBold(true);
+    product->setFont(bold);
+    product->adjustSize();
+    label(panel1, "Version", QStringLiteral("Versão 1.0"), {48, 40});
+    label(panel1, "Comments", QStringLiteral("Desenvolvido por:"), {92, 72});
+    label(panel1, "Label1", QStringLiteral("Equipe ZAVIRO"), {80, 96});
+    label(panel1, "Label2", QStringLiteral("Análise faunística e"), {64, 120});
+    label(panel1, "Label3", QStringLiteral("similaridade de"), {72, 144});
+    label(panel1, "Label4", QStringLiteral("levantamentos"), {72, 168});
+
+    auto* panel2 = bevelPanel(this, "Panel2", {8, 216, 281, 41});
+    label(panel2, "Label5", QStringLiteral("Kato et al. 1952; Shannon e Weaver 1949;"), {8, 4});
+    label(panel2, "Label6", QStringLiteral("Margalef 1958; Sørensen 1948"), {8, 20});
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName("OKButton");
+    ok->setGeometry(111, 268, 75, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &TJanSobre::OKButtonClick);
+}
+
+void TJanSobre::OKButtonClick() { hide(); }
+
+} // namespace zav

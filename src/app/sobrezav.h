@@ -1,0 +1,19 @@
+#pragma once
+// The about dialog: a small window of its own, shown without blocking the
+// main window.
+
+#include <QDialog>
+
+namespace zav {
+
+class TJanSobre : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TJanSobre(QWidget* parent = nullptr);
+
+private:
+    void OKButtonClick();
+};
+
+} // namespace zav

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "qtsupport/interaction.h"
+
+class QWidget;
+
+namespace zav {
+
+// The real dialogs: the only code of the program that calls QFileDialog and
+// QMessageBox. Message boxes carry the application's title.
+class QtInteraction : public Interaction {
+public:
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    std::optional<QString> openFile(const FileDialogRequest& request) override;
+    std::optional<QString> saveFile(const FileDialogRequest& request) override;
+    void information(const QString& text) override;
+    void error(const QString& text) override;
+    bool confirm(const QString& text) override;
+
+private:
+    QWidget* parent_ = nullptr;
+};
+
+// The local clock.
+class SystemClock : public Clock {
+public:
+    DateTime now() override;
+};
+
+} // namespace zav

@@ -1,0 +1,361 @@
+// The real main window driven through its actions and buttons, with a
+// scripted user and a fixed clock.
+
+#include "app/ZavNovo.h"
+#include "app/help_text.h"
+#include "app/sobrezav.h"
+#include "support/scripted_interaction.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <memory>
+
+using zav::test::ScriptedInteraction;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// Lowers the file-size limit of this process for one scope, so that any
+// write past `bytes` fails with EFBIG instead of killing the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ScriptedInteraction> user;
+    std::unique_ptr<TZAVMain> window;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    void trigger(const char* name) {
+        auto* action = window->findChild<QAction*>(name);
+        QVERIFY2(action, name);
+        action->trigger();
+    }
+    void click(const char* name) {
+        auto* button = window->findChild<QPushButton*>(name);
+        QVERIFY2(button, name);
+        button->click();
+    }
+    QPlainTextEdit* memo1() { return window->findChild<QPlainTextEdit*>("Memo1"); }
+    QString path(const QString& name) { return dir->filePath(name); }
+    QString dataFile(const QString& name, const QByteArray& bytes) {
+        writeFile(path(name), bytes);
+        return path(name);
+    }
+    QString exampleFile() { return dataFile("dez-especies.txt", readAll(ZAV_GOLDEN_DIR "/dez-especies.txt")); }
+
+    // A successful "Calcular" of the ten-species example.
+    void openReport() {
+        user->expectOpen(exampleFile());
+        trigger("MnuCalcular");
+        QVERIFY(!memo1()->isHidden());
+    }
+
+    void checkMenus(bool arquivo, bool calcular, bool similaridade, bool ajuda) {
+        QCOMPARE(window->isMenuEnabled(TZAVMain::Arquivo), arquivo);
+        QCOMPARE(window->isMenuEnabled(TZAVMain::Calcular), calcular);
+        QCOMPARE(window->isMenuEnabled(TZAVMain::Similaridade), similaridade);
+        QCOMPARE(window->isMenuEnabled(TZAVMain::Ajuda), ajuda);
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        user = std::make_unique<ScriptedInteraction>();
+        window = std::make_unique<TZAVMain>(*user, *user);
+    }
+
+    void cleanup() {
+        const auto problems = user->problems();
+        window.reset();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+    }
+
+    void startsIdleWithItsComponentsNamed() {
+        QCOMPARE(window->windowTitle(), QStringLiteral("ZAVIRO - Análise Faunística"));
+        for (const char* name : {"MnuNovo", "MnuAbrir", "MnuSalvar", "MnuFechar", "MnuSair", "MnuCalcular",
+                                 "MnuSimilar", "MnuZAV", "MnuSobre"})
+            QVERIFY2(window->findChild<QAction*>(name), name);
+        for (const char* name : {"Memo1", "Grupo1", "GrpPlan", "EntraNo", "EntraCol"}) {
+            auto* w = window->findChild<QWidget*>(name);
+            QVERIFY2(w, name);
+            QVERIFY2(w->isHidden(), name);
+        }
+        QCOMPARE(window->findChild<QWidget*>("EntraNo")->pos(), QPoint(8, 8));
+        QCOMPARE(window->findChild<QWidget*>("GrpPlan")->pos(), QPoint(40, 40));
+        QCOMPARE(window->statusText(), QString());
+        QVERIFY(!memo1()->isReadOnly());
+        checkMenus(true, true, true, true);
+    }
+
+    void calcularShowsTheReportAndSavingWritesItsBytes() {
+        const QString data = exampleFile();
+        user->expectOpen(data);
+        trigger("MnuCalcular");
+
+        QCOMPARE(user->requests.size(), 1);
+        const auto& r = user->requests[0];
+        QCOMPARE(r.title, QStringLiteral("Selecione o arquivo"));
+        QCOMPARE(r.filter, QStringLiteral("*.txt"));
+        QCOMPARE(r.defaultSuffix, QStringLiteral("txt"));
+        QCOMPARE(r.directory, QDir::currentPath());
+        QCOMPARE(user->clockReads, 1);
+        QVERIFY(!memo1()->isHidden());
+        QCOMPARE(window->statusText(), "Cálculo do arquivo: " + data + " finalizado");
+
+        const QString saved = path("relatorio.txt");
+        user->expectSave(saved);
+        trigger("MnuSalvar");
+        QByteArray expected = readAll(ZAV_GOLDEN_DIR "/dez-especies.relatorio");
+        expected.replace(QByteArray("C:\\Dados\\Levantamento \xC1rea 1\\dez-especies.txt"), data.toUtf8());
+        QCOMPARE(readAll(saved), expected);
+        QVERIFY(memo1()->isReadOnly());
+        QCOMPARE(window->statusText(), QString());
+        QVERIFY(!memo1()->isHidden()); // saving leaves the report open
+    }
+
+    void calcularRefusesWhileAReportIsOpen() {
+        openReport();
+        const QString text = memo1()->toPlainText();
+        const QString status = window->statusText();
+        user->expectInformation("Feche o arquivo aberto");
+        trigger("MnuCalcular");
+        QCOMPARE(memo1()->toPlainText(), text);
+        QCOMPARE(window->statusText(), status);
+    }
+
+    void calcularCancelledChangesNothing() {
+        user->expectOpen(std::nullopt);
+        trigger("MnuCalcular");
+        user->expectOpen(QString());
+        trigger("MnuCalcular");
+        QVERIFY(memo1()->isHidden());
+        QCOMPARE(window->statusText(), QString());
+        QCOMPARE(user->clockReads, 2); // read when the dialog closes, also when cancelled
+    }
+
+    void calcularFailuresShowTheirMessageAndNoReport_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("field that does not convert") << QByteArray("2 10\r\n5 x\r\n1 1\r\n")
+                                                     << "Error: Verifique o arquivo de dados!";
+        QTest::newRow("missing line") << QByteArray("3 10\r\n5 1\r\n1 1\r\n") << "Error: Verifique o arquivo de dados!";
+        QTest::newRow("empty file") << QByteArray() << "Error: Verifique o arquivo de dados!";
+        QTest::newRow("no species") << QByteArray("2 10\r\n0 0\r\n0 0\r\n")
+                                    << "Erro: são necessárias pelo menos 2 espécies com indivíduos";
+        QTest::newRow("one species") << QByteArray("1 10\r\n5 3\r\n")
+                                     << "Erro: são necessárias pelo menos 2 espécies com indivíduos";
+        QTest::newRow("no collections") << QByteArray("2 0\r\n5 1\r\n1 1\r\n") << "Erro: o total de coletas não pode ser 0";
+        QTest::newRow("negative counts") << QByteArray("2 5\r\n3 1\r\n-2 1\r\n") << "Erro: os dados não permitem o cálculo";
+    }
+
+    void calcularFailuresShowTheirMessageAndNoReport() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        const QString data = dataFile("dados.txt", bytes);
+        user->expectOpen(data);
+        user->expectError(message);
+        trigger("MnuCalcular");
+        QVERIFY(memo1()->isHidden());
+        QCOMPARE(window->statusText(), "Calculando o arquivo: " + data);
+        // The view is still free for the next run.
+        openReport();
+    }
+
+    void calcularOfAFileThatCannotBeOpened() {
+        const QString missing = path("nao-existe.txt");
+        user->expectOpen(missing);
+        user->expectError("Erro: não foi possível abrir o arquivo: " + missing);
+        trigger("MnuCalcular");
+        user->expectOpen(dir->path());
+        user->expectError("Erro: não foi possível abrir o arquivo: " + dir->path());
+        trigger("MnuCalcular");
+        QVERIFY(memo1()->isHidden());
+    }
+
+    void salvarWithoutAReportAsksNothingButLocksTheView() {
+        trigger("MnuSalvar");
+        QVERIFY(memo1()->isReadOnly());
+        QCOMPARE(window->statusText(), QString());
+        // Read-only for the rest of the run, also after "Fechar" and a new report.
+        openReport();
+        user->expectConfirm("Confirma?", true);
+        trigger("MnuFechar");
+        openReport();
+        QVERIFY(memo1()->isReadOnly());
+    }
+
+    void salvarCancelledStillLocksTheView() {
+        openReport();
+        user->expectSave(std::nullopt);
+        trigger("MnuSalvar");
+        QVERIFY(memo1()->isReadOnly());
+        QCOMPARE(window->statusText(), QString());
+        QCOMPARE(user->requests.last().title, QStringLiteral("Salvar arquivo"));
+        QCOMPARE(user->requests.last().fileName, window->currentDataFileName());
+    }
+
+    void salvarWritesWhatTheUserTypedWithQuestionMarksForTheUnwritable() {
+        openReport();
+        memo1()->appendPlainText(QStringLiteral("nota: área → 2"));
+        const QString saved = path("com-nota.txt");
+        user->expectSave(saved);
+        trigger("MnuSalvar");
+        QVERIFY(readAll(saved).endsWith(QByteArray("nota: \xE1rea ? 2\r\n")));
+    }
+
+    void aFailedSaveLeavesTheOldFileIntact() {
+        openReport();
+        const QString target = path("antigo.txt");
+        const QByteArray old("conteudo anterior\r\n");
+        writeFile(target, old);
+        user->expectSave(target);
+        user->expectError("Erro: não foi possível gravar o arquivo: " + target);
+        {
+            FileSizeLimit limit(64); // the report is far longer
+            trigger("MnuSalvar");
+        }
+        QCOMPARE(readAll(target), old);
+        QVERIFY(!memo1()->isHidden());
+
+        const QString nowhere = path("sem-pasta/relatorio.txt");
+        user->expectSave(nowhere);
+        user->expectError("Erro: não foi possível gravar o arquivo: " + nowhere);
+        trigger("MnuSalvar");
+        QVERIFY(!QFile::exists(nowhere));
+    }
+
+    void fecharAsksAndClosesOnlyOnYes() {
+        openReport();
+        const QString text = memo1()->toPlainText();
+        const QString status = window->statusText();
+        user->expectConfirm("Confirma?", false);
+        trigger("MnuFechar");
+        QVERIFY(!memo1()->isHidden());
+        QCOMPARE(memo1()->toPlainText(), text);
+        QCOMPARE(window->statusText(), status);
+
+        user->expectConfirm("Confirma?", true);
+        trigger("MnuFechar");
+        QVERIFY(memo1()->isHidden());
+        QCOMPARE(memo1()->toPlainText(), QString());
+        QCOMPARE(window->statusText(), QString());
+
+        trigger("MnuFechar"); // nothing open: no question
+    }
+
+    void helpPanelDisablesEveryMenuUntilOk() {
+        trigger("MnuZAV");
+        auto* panel = window->findChild<QGroupBox*>("Grupo1");
+        QVERIFY(!panel->isHidden());
+        checkMenus(false, false, false, false);
+        auto* memo2 = window->findChild<QPlainTextEdit*>("Memo2");
+        QVERIFY(memo2->isReadOnly());
+        QCOMPARE(memo2->toPlainText(), zav::helpText());
+        QVERIFY(zav::helpText().startsWith("ZAVIRO - ANÁLISE FAUNÍSTICA\n====="));
+        QVERIFY(zav::helpText().contains("\tND - não dominante\n"));
+        QVERIFY(zav::helpText().contains("  Os dados da 2a linha em diante contém os valores de 2 \n"));
+        for (const char* section : {"\nAUTORES\n", "\n   Instituições\n", "\nREFERÊNCIA\n", "KATO, M.",
+                                    "SHANNON, C. E.", "MARGALEF, R.", "SØRENSEN, T."})
+            QVERIFY2(zav::helpText().contains(QString::fromUtf8(section)), section);
+
+        click("BtnOKAjuda");
+        QVERIFY(panel->isHidden());
+        checkMenus(true, true, true, true);
+        trigger("MnuZAV"); // usable again
+        QVERIFY(!panel->isHidden());
+    }
+
+    void aboutDialogIsOneNonModalWindow() {
+        trigger("MnuSobre");
+        trigger("MnuSobre");
+        const auto dialogs = window->findChildren<zav::TJanSobre*>();
+        QCOMPARE(dialogs.size(), 1);
+        QVERIFY(dialogs[0]->isVisible());
+        QVERIFY(!dialogs[0]->isModal());
+        QCOMPARE(dialogs[0]->windowTitle(), QStringLiteral("Sobre ..."));
+        auto* ok = dialogs[0]->findChild<QPushButton*>("OKButton");
+        QVERIFY(ok->isDefault());
+        ok->click();
+        QVERIFY(!dialogs[0]->isVisible());
+        trigger("MnuSobre");
+        QVERIFY(dialogs[0]->isVisible());
+        dialogs[0]->hide();
+    }
+
+    void theDefaultHandlerShowsAnyErrorAndCarriesOn() {
+        user->expectError("Erro: algo inesperado");
+        window->guarded([] { throw std::runtime_error("algo inesperado"); });
+        openReport();
+    }
+
+    void theProgramStartsAndQuitsCleanly() {
+        QProcess program;
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        program.setProcessEnvironment(env);
+        program.start(ZAV_PROGRAM, QStringList());
+        QVERIFY(program.waitForStarted(5000));
+        QVERIFY(!program.waitForFinished(1500)); // still running: the window is up
+        program.terminate();
+        QVERIFY(program.waitForFinished(5000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
+
+    void theProgramSaysSoWhenThereIsNoDisplay() {
+        QProcess program;
+        auto env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
+        program.setProcessEnvironment(env);
+        program.start(ZAV_PROGRAM, QStringList());
+        QVERIFY(program.waitForFinished(5000));
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(program.readAllStandardError()).contains("nenhuma tela gráfica"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,106 @@
+#pragma once
+// A scripted user for window tests: each test says which dialogs and boxes
+// it expects, in order, with the answers to give. Anything else is recorded
+// as a failure, which the test checks when it ends.
+
+#include "qtsupport/interaction.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+
+namespace zav::test {
+
+class ScriptedInteraction : public Interaction, public Clock {
+public:
+    enum class Kind { Open, Save, Information, Error, Confirm };
+
+    // A dialog answered with a path, or cancelled (std::nullopt).
+    void expectOpen(const std::optional<QString>& answer) { steps_.push_back(fileStep(Kind::Open, answer)); }
+    void expectSave(const std::optional<QString>& answer) { steps_.push_back(fileStep(Kind::Save, answer)); }
+    void expectInformation(const QString& text) { steps_.push_back({Kind::Information, {}, false, false, text}); }
+    void expectError(const QString& text) { steps_.push_back({Kind::Error, {}, false, false, text}); }
+    void expectConfirm(const QString& text, bool yes) { steps_.push_back({Kind::Confirm, {}, false, yes, text}); }
+
+    std::optional<QString> openFile(const FileDialogRequest& r) override {
+        requests.append(r);
+        return answer(next(Kind::Open, "open dialog \"" + r.title + "\""));
+    }
+    std::optional<QString> saveFile(const FileDialogRequest& r) override {
+        requests.append(r);
+        return answer(next(Kind::Save, "save dialog \"" + r.title + "\""));
+    }
+    void information(const QString& text) override { checkText(next(Kind::Information, "information: " + text), text); }
+    void error(const QString& text) override { checkText(next(Kind::Error, "error: " + text), text); }
+    bool confirm(const QString& text) override {
+        const auto step = next(Kind::Confirm, "confirmation: " + text);
+        checkText(step, text);
+        return step.yes;
+    }
+
+    DateTime now() override {
+        ++clockReads;
+        return time;
+    }
+
+    // What went wrong, including expected steps that never came.
+    QStringList problems() const {
+        QStringList all = failures;
+        for (const auto& s : steps_) all << "expected but not shown: " + describe(s);
+        return all;
+    }
+
+    QList<FileDialogRequest> requests;
+    QStringList failures;
+    DateTime time{6, 12, 2026, 9, 5, 7, 42};
+    int clockReads = 0;
+
+private:
+    struct Step {
+        Kind kind;
+        QString path;
+        bool chosen; // a file dialog confirmed with `path`
+        bool yes;
+        QString text;
+    };
+
+    static Step fileStep(Kind kind, const std::optional<QString>& answer) {
+        return {kind, answer.value_or(QString()), answer.has_value(), false, {}};
+    }
+    static std::optional<QString> answer(const Step& s) {
+        if (!s.chosen) return std::nullopt;
+        return s.path;
+    }
+
+    static QString describe(const Step& s) {
+        switch (s.kind) {
+        case Kind::Open: return "open dialog";
+        case Kind::Save: return "save dialog";
+        case Kind::Information: return "information: " + s.text;
+        case Kind::Error: return "error: " + s.text;
+        case Kind::Confirm: return "confirmation: " + s.text;
+        }
+        return {};
+    }
+
+    Step next(Kind kind, const QString& what) {
+        if (steps_.empty() || steps_.front().kind != kind) {
+            failures << "unexpected " + what;
+            return {kind, {}, false, false, {}};
+        }
+        Step s = std::move(steps_.front());
+        steps_.pop_front();
+        return s;
+    }
+
+    void checkText(const Step& s, const QString& shown) {
+        if (!s.text.isNull() && s.text != shown) failures << "expected \"" + s.text + "\" but was \"" + shown + "\"";
+    }
+
+    std::deque<Step> steps_;
+};
+
+} // namespace zav::test
