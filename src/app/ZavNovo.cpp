@@ -5,9 +5,13 @@
 #include "app/help_text.h"
 #include "app/sobrezav.h"
 #include "data/errors.h"
+#include "data/fields.h"
 #include "data/report_text.h"
 #include "data/species_file.h"
 #include "qtsupport/atomic_save.h"
+#include "similarity/similarity.h"
+#include "similarity/similarity_report.h"
+#include "similarity/treatment_file.h"
 #include "qtsupport/qt_text.h"
 
 #include <QAction>
@@ -16,6 +20,7 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -101,6 +106,7 @@ void TZAVMain::createActions() {
 
     QAction* similar = menuBar()->addAction(QStringLiteral("&Similaridade"));
     similar->setObjectName("MnuSimilar");
+    connectGuarded(similar, &TZAVMain::MnuSimilarClick);
 
     QMenu* ajuda = menuBar()->addMenu(QStringLiteral("A&juda"));
     ajuda->setObjectName("MnuAjuda");
@@ -167,7 +173,48 @@ void TZAVMain::createHelpPanel() {
 void TZAVMain::createPanels() {
     grpPlan_ = hiddenPanel(client_, "GrpPlan", {152, 56, 361, 345}, QFrame::Raised);
     entraNo_ = hiddenPanel(client_, "EntraNo", {16, 176, 201, 161}, QFrame::Raised);
+    createSimilarityPanel();
+}
+
+QLabel* TZAVMain::titleBar(QWidget* panel, const char* name, const QString& caption, QRect geometry) {
+    auto* bar = new QLabel(caption, panel);
+    bar->setObjectName(name);
+    bar->setGeometry(geometry);
+    bar->setAlignment(Qt::AlignCenter);
+    bar->setAutoFillBackground(true);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Window, kTeal);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    bar->setPalette(palette);
+    QFont bold = bar->font();
+    bold.setBold(true);
+    bar->setFont(bold);
+    return bar;
+}
+
+void TZAVMain::createSimilarityPanel() {
     entraCol_ = hiddenPanel(client_, "EntraCol", {224, 176, 201, 161}, QFrame::Plain);
+    titleBar(entraCol_, "Panel3", QStringLiteral("Número de Repetições"), {8, 8, 185, 25});
+    auto* prompt = new QLabel(QStringLiteral("Entre com o número de tratamentos:"), entraCol_);
+    prompt->setObjectName("StaticText2");
+    // Wrapped: the prompt is wider than the panel in today's desktop fonts.
+    prompt->setWordWrap(true);
+    prompt->setAlignment(Qt::AlignCenter);
+    prompt->setGeometry(8, 38, 185, 36);
+    nRepet_ = new QLineEdit(entraCol_);
+    nRepet_->setObjectName("nRepet");
+    nRepet_->setGeometry(48, 80, 89, 21);
+    auto* ok = new QPushButton(QStringLiteral("Ok"), entraCol_);
+    ok->setObjectName("btnOkRep");
+    ok->setGeometry(24, 120, 75, 25);
+    ok->setDefault(true);
+    connectGuarded(ok, &TZAVMain::btnOkRepClick);
+    auto* cancel = new QPushButton(QStringLiteral("Cancelar"), entraCol_);
+    cancel->setObjectName("BtnCancelRep");
+    cancel->setGeometry(112, 120, 75, 25);
+    connectGuarded(cancel, &TZAVMain::BtnCancelRepClick);
+    // Enter in the field confirms, as the default button would in a dialog.
+    connect(nRepet_, &QLineEdit::returnPressed, ok, &QPushButton::click);
 }
 
 void TZAVMain::FormCreate() {
@@ -290,6 +337,58 @@ void TZAVMain::MnuZAVClick() {
 void TZAVMain::BtnOKAjudaClick() {
     grupo1_->hide();
     setAllMenusEnabled(true);
+}
+
+void TZAVMain::MnuSimilarClick() {
+    nRepet_->setText(QStringLiteral("3"));
+    entraCol_->show();
+    entraCol_->raise();
+    nRepet_->setFocus();
+    nRepet_->selectAll();
+    setStatus(QStringLiteral("Análise de Similaridade ..."));
+}
+
+void TZAVMain::btnOkRepClick() {
+    const QString typed = nRepet_->text();
+    auto refuse = [this](const QString& message) {
+        interaction_.error(message);
+        nRepet_->setFocus();
+    };
+    if (zav::trimControls(zav::toCp1252(typed)).empty()) return refuse(QStringLiteral("Erro: Não deixe campo em branco"));
+    const auto count = zav::parseInteger(zav::toCp1252(typed));
+    if (!count) return refuse(QStringLiteral("Erro: valor inválido: ") + typed);
+    if (*count < zav::kMinTreatments) return refuse(QStringLiteral("Erro: Digite 3 ou mais conjuntos de dados"));
+    if (*count > zav::kMaxTreatments) return refuse(QStringLiteral("Erro: Digite no máximo 10 conjuntos de dados"));
+    entraCol_->hide();
+    runSimilarity(*count);
+}
+
+void TZAVMain::runSimilarity(int treatments) {
+    // A fresh matrix every run: nothing of an earlier run enters the result.
+    zav::PresenceMatrix matrix;
+    zav::DateTime when{};
+    for (int t = 1; t <= treatments; ++t) {
+        if (reportOpen()) {
+            interaction_.information(QStringLiteral("Feche o arquivo aberto"));
+            return;
+        }
+        const auto chosen = interaction_.openFile({QStringLiteral("Selecione o arquivo"), QStringLiteral("*.txt"),
+                                                   QStringLiteral("txt"), currentDirectory(), lastOpenName_});
+        when = clock_.now();
+        // A cancelled dialog ends the run: a treatment without its file would
+        // be reported as one without species.
+        if (!chosen || chosen->isEmpty()) return;
+        lastOpenName_ = *chosen;
+        setStatus(QStringLiteral("Selecionando o arquivo: ") + *chosen);
+        matrix.treatments.push_back(zav::loadTreatmentFile(zav::toFileSystemPath(*chosen)));
+    }
+    showReport(zav::similarityReport(zav::CalculaSimilaridade(matrix), when));
+}
+
+void TZAVMain::BtnCancelRepClick() {
+    entraCol_->hide();
+    setAllMenusEnabled(true);
+    setStatus(QString());
 }
 
 void TZAVMain::MnuSobreClick() {

@@ -14,6 +14,7 @@ class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -46,8 +47,10 @@ private:
     void createReportView();
     void createHelpPanel();
     void createPanels();
+    void createSimilarityPanel();
     void FormCreate();
 
+    static QLabel* titleBar(QWidget* panel, const char* name, const QString& caption, QRect geometry);
     void setStatus(const QString& text);
     void setMenuEnabled(TopMenu menu, bool enabled);
     void setAllMenusEnabled(bool enabled);
@@ -63,6 +66,10 @@ private:
     void MnuZAVClick();
     void BtnOKAjudaClick();
     void MnuSobreClick();
+    void MnuSimilarClick();
+    void btnOkRepClick();
+    void BtnCancelRepClick();
+    void runSimilarity(int treatments);
 
     void connectGuarded(QAction* action, void (TZAVMain::*handler)());
     void connectGuarded(QPushButton* button, void (TZAVMain::*handler)());
@@ -79,6 +86,7 @@ private:
     QFrame* grpPlan_ = nullptr;
     QFrame* entraNo_ = nullptr;
     QFrame* entraCol_ = nullptr;
+    QLineEdit* nRepet_ = nullptr;
     zav::TJanSobre* janSobre_ = nullptr;
 
     QString currentDataFileName_;

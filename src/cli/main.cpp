@@ -9,6 +9,9 @@
 #include "data/errors.h"
 #include "data/report_text.h"
 #include "data/species_file.h"
+#include "similarity/similarity.h"
+#include "similarity/similarity_report.h"
+#include "similarity/treatment_file.h"
 
 #include <chrono>
 #include <cstdio>
@@ -22,10 +25,12 @@ namespace {
 
 constexpr const char* kUsage =
     "Uso: zaviro-relatorio ARQUIVO\n"
+    "     zaviro-relatorio --similaridade ARQ1 ARQ2 ARQ3 [... ARQ10]\n"
     "\n"
     "Escreve na saída padrão o relatório da análise faunística do arquivo de\n"
-    "dados ARQUIVO, exatamente como o ZAVIRO o gravaria (Windows-1252, linhas\n"
-    "terminadas por CR LF).\n"
+    "dados ARQUIVO, ou o relatório de similaridade (Sorensen) de 3 a 10\n"
+    "arquivos de dados (tratamentos T1, T2, ... na ordem dada), exatamente\n"
+    "como o ZAVIRO o gravaria (Windows-1252, linhas terminadas por CR LF).\n"
     "\n"
     "Opções:\n"
     "  -h, --help   mostra esta ajuda\n"
@@ -65,6 +70,18 @@ int faunisticReport(const std::filesystem::path& file) {
     return 0;
 }
 
+int similarityReport(const std::vector<std::string>& files) {
+    zav::PresenceMatrix matrix;
+    for (const auto& file : files)
+        matrix.treatments.push_back(zav::loadTreatmentFile(std::filesystem::absolute(file).lexically_normal()));
+    const auto lines = zav::similarityReport(zav::CalculaSimilaridade(matrix), now());
+    if (!writeAll(zav::joinReportLines(lines))) {
+        std::fputs("Erro: não foi possível escrever na saída padrão\n", stderr);
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -73,12 +90,26 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return 0;
     }
-    if (!args.empty() && args[0] == "--") args.erase(args.begin());
-    else if (!args.empty() && args[0].size() > 1 && args[0][0] == '-') return usageError();
-    if (args.size() != 1) return usageError();
+    const bool similarity = !args.empty() && args[0] == "--similaridade";
+    if (similarity) {
+        args.erase(args.begin());
+        // The same limits, and the same words, as the window's panel.
+        if (args.size() < static_cast<std::size_t>(zav::kMinTreatments)) {
+            std::fputs("Erro: Digite 3 ou mais conjuntos de dados\n", stderr);
+            return 2;
+        }
+        if (args.size() > static_cast<std::size_t>(zav::kMaxTreatments)) {
+            std::fputs("Erro: Digite no máximo 10 conjuntos de dados\n", stderr);
+            return 2;
+        }
+    } else {
+        if (!args.empty() && args[0] == "--") args.erase(args.begin());
+        else if (!args.empty() && args[0].size() > 1 && args[0][0] == '-') return usageError();
+        if (args.size() != 1) return usageError();
+    }
 
     try {
-        return faunisticReport(args[0]);
+        return similarity ? similarityReport(args) : faunisticReport(args[0]);
     } catch (const zav::Error& e) {
         std::fprintf(stderr, "%s\n", e.what());
     } catch (const std::exception& e) {

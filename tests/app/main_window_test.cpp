@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -329,6 +330,126 @@ private slots:
         user->expectError("Erro: algo inesperado");
         window->guarded([] { throw std::runtime_error("algo inesperado"); });
         openReport();
+    }
+
+    // --- similarity ---
+
+    QString treatment(const char* name) {
+        return dataFile(name, readAll(QStringLiteral(ZAV_SIMILARITY_GOLDEN_DIR "/") + name));
+    }
+
+    void startSimilarity(const QString& count) {
+        trigger("MnuSimilar");
+        window->findChild<QLineEdit*>("nRepet")->setText(count);
+        click("btnOkRep");
+    }
+
+    void similaridadeAsksForOneFilePerTreatmentAndShowsTheReport() {
+        trigger("MnuSimilar");
+        auto* panel = window->findChild<QWidget*>("EntraCol");
+        QVERIFY(!panel->isHidden());
+        QCOMPARE(window->findChild<QLineEdit*>("nRepet")->text(), QStringLiteral("3"));
+        QCOMPARE(window->statusText(), QStringLiteral("Análise de Similaridade ..."));
+        checkMenus(true, true, true, true);
+
+        const QString t3 = treatment("t3.txt");
+        user->expectOpen(treatment("t1.txt"));
+        user->expectOpen(treatment("t2.txt"));
+        user->expectOpen(t3);
+        user->time.second = 3;
+        click("btnOkRep");
+        QVERIFY(panel->isHidden());
+        QCOMPARE(user->requests.size(), 3);
+        for (const auto& r : user->requests) QCOMPARE(r.title, QStringLiteral("Selecione o arquivo"));
+        QCOMPARE(window->statusText(), "Selecionando o arquivo: " + t3);
+
+        const QString saved = path("similaridade.txt");
+        user->expectSave(saved);
+        trigger("MnuSalvar");
+        QCOMPARE(readAll(saved), readAll(ZAV_SIMILARITY_GOLDEN_DIR "/tres-tratamentos.relatorio"));
+
+        // An open similarity report counts as the open report.
+        user->expectInformation("Feche o arquivo aberto");
+        trigger("MnuCalcular");
+        user->expectInformation("Feche o arquivo aberto");
+        startSimilarity("3");
+        user->expectConfirm("Confirma?", true);
+        trigger("MnuFechar");
+        QVERIFY(memo1()->isHidden());
+    }
+
+    void similaridadeValidatesTheNumberOfTreatments_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty") << "" << "Erro: Não deixe campo em branco";
+        QTest::newRow("blanks") << "   " << "Erro: Não deixe campo em branco";
+        QTest::newRow("two") << "2" << "Erro: Digite 3 ou mais conjuntos de dados";
+        QTest::newRow("negative") << "-5" << "Erro: Digite 3 ou mais conjuntos de dados";
+        QTest::newRow("eleven") << "11" << "Erro: Digite no máximo 10 conjuntos de dados";
+        QTest::newRow("huge") << "2147483647" << "Erro: Digite no máximo 10 conjuntos de dados";
+        QTest::newRow("letters") << "abc" << "Erro: valor inválido: abc";
+        QTest::newRow("decimal") << "3.5" << "Erro: valor inválido: 3.5";
+        QTest::newRow("trailing space") << "4 " << "Erro: valor inválido: 4 ";
+    }
+
+    void similaridadeValidatesTheNumberOfTreatments() {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        user->expectError(message);
+        startSimilarity(typed);
+        QVERIFY(!window->findChild<QWidget*>("EntraCol")->isHidden());
+        QCOMPARE(window->findChild<QLineEdit*>("nRepet")->text(), typed);
+        QVERIFY(memo1()->isHidden());
+    }
+
+    void similaridadeAcceptsTenTreatments() {
+        for (int i = 0; i < 10; ++i) user->expectOpen(treatment("t1.txt"));
+        startSimilarity("10");
+        QVERIFY(!memo1()->isHidden());
+        QVERIFY(memo1()->toPlainText().contains(" T9 x T10         4           4          4           100.00"));
+    }
+
+    void similaridadeCancelledDialogEndsTheRun() {
+        user->expectOpen(treatment("t1.txt"));
+        user->expectOpen(std::nullopt);
+        startSimilarity("3");
+        QVERIFY(memo1()->isHidden());
+    }
+
+    void similaridadeBadFileEndsTheRunWithItsMessage() {
+        const QString bad = dataFile("ruim.txt", "3 10\r\n1 1\r\n");
+        user->expectOpen(treatment("t1.txt"));
+        user->expectOpen(bad);
+        user->expectError("Error: Verifique o arquivo de dados!");
+        startSimilarity("3");
+        QVERIFY(memo1()->isHidden());
+        QCOMPARE(window->statusText(), "Selecionando o arquivo: " + bad);
+
+        const QString missing = path("nada.txt");
+        user->expectOpen(missing);
+        user->expectError("Erro: não foi possível abrir o arquivo: " + missing);
+        startSimilarity("3");
+        QVERIFY(memo1()->isHidden());
+    }
+
+    void similaridadeUsesNothingOfAnEarlierRun() {
+        for (const char* f : {"t1.txt", "t2.txt", "t3.txt"}) user->expectOpen(treatment(f));
+        startSimilarity("3");
+        user->expectConfirm("Confirma?", true);
+        trigger("MnuFechar");
+        // Shorter files now: the rows they do not reach are absent, not
+        // what the earlier run read there.
+        for (int i = 0; i < 3; ++i) user->expectOpen(treatment("curto.txt"));
+        startSimilarity("3");
+        QVERIFY(memo1()->toPlainText().contains(" T1 x T2         2           2          2           100.00"));
+    }
+
+    void cancelarOnTheTreatmentPanel() {
+        trigger("MnuSimilar");
+        click("BtnCancelRep");
+        QVERIFY(window->findChild<QWidget*>("EntraCol")->isHidden());
+        QCOMPARE(window->statusText(), QString());
+        checkMenus(true, true, true, true);
     }
 
     void theProgramStartsAndQuitsCleanly() {

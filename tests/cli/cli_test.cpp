@@ -105,4 +105,32 @@ TEST_F(Cli, UsageErrorsExit2AndHelpExits0) {
     }
 }
 
+TEST_F(Cli, SimilarityReportOfTheFilesInTheOrderGiven) {
+    const fs::path golden = ZAV_SIMILARITY_GOLDEN_DIR;
+    for (const char* f : {"t1.txt", "t2.txt", "t3.txt"}) write(f, zav::readFileBytes(golden / f));
+    const auto r = run("--similaridade t1.txt t2.txt t3.txt");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(withoutDateLine(r.out), withoutDateLine(zav::readFileBytes(golden / "tres-tratamentos.relatorio")));
+
+    write("ruim.txt", "2 10\r\n5 1\r\n");
+    const auto bad = run("--similaridade t1.txt ruim.txt t3.txt");
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "Error: Verifique o arquivo de dados!\n");
+
+    const auto missing = run("--similaridade t1.txt t2.txt nada.txt");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, "Erro: não foi possível abrir o arquivo: " + (dir_ / "nada.txt").string() + "\n");
+}
+
+TEST_F(Cli, SimilarityNeedsThreeToTenFiles) {
+    const auto few = run("--similaridade a.txt b.txt");
+    EXPECT_EQ(few.exitCode, 2);
+    EXPECT_EQ(few.out, "");
+    EXPECT_EQ(few.err, "Erro: Digite 3 ou mais conjuntos de dados\n");
+    const auto many = run("--similaridade 1 2 3 4 5 6 7 8 9 10 11");
+    EXPECT_EQ(many.exitCode, 2);
+    EXPECT_EQ(many.err, "Erro: Digite no máximo 10 conjuntos de dados\n");
+}
+
 } // namespace

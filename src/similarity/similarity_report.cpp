@@ -1,0 +1,58 @@
+#include "similarity/similarity_report.h"
+
+#include "data/cp1252.h"
+#include "data/text.h"
+
+namespace zav {
+namespace {
+
+std::string w(std::string_view utf8) { return cp1252::fromUtf8(utf8); }
+
+const std::string kRule(75, '_');
+
+// Two decimals, right-aligned to `width`, cut to 8 characters.
+std::string percent(double value, std::size_t width) { return cut(leftPad(fixedPoint(value, 2), width), 8); }
+
+} // namespace
+
+std::string pairLine(const PairSimilarity& p) {
+    const std::string label = "T" + std::to_string(p.x) + " x " + "T" + std::to_string(p.y);
+    std::string line = cut(cut(" " + cut(label, 8), 9) + spaces(7), 16);
+    line += leftPad(decimal(p.common), 3) + spaces(8);
+    line += leftPad(decimal(p.speciesX), 4) + spaces(7);
+    line += leftPad(decimal(p.speciesY), 4) + spaces(11);
+    // A pair with no species at all has no quotient; one with no species in
+    // common has no interval. Both print "-" in place of the number.
+    line += p.quotientDefined ? percent(p.quotient, 3) : leftPad("-", 3);
+    line += "     [";
+    line += p.intervalDefined ? percent(p.lower, 2) : leftPad("-", 2);
+    line += ";";
+    line += p.intervalDefined ? percent(p.upper, 2) : leftPad("-", 2);
+    line += "]";
+    return line;
+}
+
+std::vector<std::string> similarityReport(const SimilarityResult& result, const DateTime& t) {
+    std::vector<std::string> pairs;
+    pairs.reserve(result.pairs.size());
+    for (const auto& p : result.pairs) pairs.push_back(pairLine(p));
+
+    std::vector<std::string> lines;
+    lines.push_back(w("ANÁLISE FAUNÍSTICA - Similaridade"));
+    lines.emplace_back();
+    lines.push_back("Data: " + std::to_string(t.day) + "/" + std::to_string(t.month) + "/" + std::to_string(t.year) +
+                    " - " + std::to_string(t.hour) + ":" + std::to_string(t.minute) + ":" + std::to_string(t.second));
+    lines.emplace_back();
+    lines.push_back(kRule);
+    lines.push_back(w("Associação  N.Espécies  N.Espécies  N.Espécies  Quociente de    Intervalo"));
+    lines.push_back(w("    de        comuns       (a)         (b)      Similaridade(%)  Confiança"));
+    lines.push_back("Tratamentos    (j)                                Sorensen       (P=0.05)");
+    lines.push_back("  (T)                                              (1948)         ");
+    lines.push_back(kRule);
+    lines.insert(lines.end(), pairs.begin(), pairs.end());
+    lines.push_back(kRule);
+    lines.emplace_back();
+    return lines;
+}
+
+} // namespace zav

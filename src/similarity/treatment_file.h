@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+namespace zav {
+
+// The individuals of every species line of a data file, 0 included: field 1
+// of the header is the species count R, then field 1 of each of the R lines.
+// Collections are not read. Throws DataFileError on a field that does not
+// convert, a missing line, or more than 900 species lines.
+std::vector<std::int32_t> parseTreatmentCounts(std::string_view bytes);
+
+// readFileBytes, then parseTreatmentCounts.
+std::vector<std::int32_t> loadTreatmentFile(const std::filesystem::path& path);
+
+} // namespace zav
