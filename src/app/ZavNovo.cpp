@@ -6,15 +6,18 @@
 #include "app/sobrezav.h"
 #include "data/errors.h"
 #include "data/fields.h"
+#include "editor/data_editor.h"
 #include "data/report_text.h"
 #include "data/species_file.h"
 #include "qtsupport/atomic_save.h"
+#include "qtsupport/panels.h"
 #include "similarity/similarity.h"
 #include "similarity/similarity_report.h"
 #include "similarity/treatment_file.h"
 #include "qtsupport/qt_text.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
@@ -35,27 +38,6 @@
 
 namespace {
 
-const QColor kTeal(0, 128, 128);
-
-// Panels are drawn in the button-face colour over the teal client area.
-QPalette panelPalette() {
-    QPalette palette = QApplication::palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
-    return palette;
-}
-
-QFrame* hiddenPanel(QWidget* parent, const char* name, QRect geometry, QFrame::Shadow shadow) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setFrameStyle(QFrame::Panel | shadow);
-    panel->setLineWidth(2);
-    panel->setAutoFillBackground(true);
-    panel->setPalette(panelPalette());
-    panel->setGeometry(geometry);
-    panel->hide();
-    return panel;
-}
-
 } // namespace
 
 TZAVMain::TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* parent)
@@ -68,7 +50,7 @@ TZAVMain::TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* pa
     client_ = new QWidget(this);
     client_->setObjectName("ClientArea");
     QPalette palette = client_->palette();
-    palette.setColor(QPalette::Window, kTeal);
+    palette.setColor(QPalette::Window, zav::kTeal);
     client_->setPalette(palette);
     client_->setAutoFillBackground(true);
     setCentralWidget(client_);
@@ -94,8 +76,10 @@ void TZAVMain::createActions() {
         a->setObjectName(name);
         return a;
     };
-    item(arquivo, "MnuNovo", QStringLiteral("&Novo"));
-    item(arquivo, "MnuAbrir", QStringLiteral("&Abrir..."));
+    QAction* novo = item(arquivo, "MnuNovo", QStringLiteral("&Novo"));
+    QAction* abrir = item(arquivo, "MnuAbrir", QStringLiteral("&Abrir..."));
+    connect(novo, &QAction::triggered, this, [this] { guarded([this] { editor_->MnuNovoClick(); }); });
+    connect(abrir, &QAction::triggered, this, [this] { guarded([this] { editor_->MnuAbrirClick(); }); });
     connectGuarded(item(arquivo, "MnuSalvar", QStringLiteral("Sal&var...")), &TZAVMain::MnuSalvarClick);
     connectGuarded(item(arquivo, "MnuFechar", QStringLiteral("&Fechar")), &TZAVMain::MnuFecharClick);
     connectGuarded(item(arquivo, "MnuSair", QStringLiteral("&Sair")), &TZAVMain::MnuSairClick);
@@ -140,7 +124,7 @@ void TZAVMain::createHelpPanel() {
     grupo1_->setObjectName("Grupo1");
     grupo1_->setGeometry(48, 64, 465, 321);
     grupo1_->setAutoFillBackground(true);
-    grupo1_->setPalette(panelPalette());
+    grupo1_->setPalette(zav::panelPalette());
     QFont captionFont = grupo1_->font();
     captionFont.setBold(true);
     grupo1_->setFont(captionFont);
@@ -171,30 +155,19 @@ void TZAVMain::createHelpPanel() {
 }
 
 void TZAVMain::createPanels() {
-    grpPlan_ = hiddenPanel(client_, "GrpPlan", {152, 56, 361, 345}, QFrame::Raised);
-    entraNo_ = hiddenPanel(client_, "EntraNo", {16, 176, 201, 161}, QFrame::Raised);
+    zav::EditorShell shell;
+    shell.setMenuEnabled = [this](int menu, bool enabled) { setMenuEnabled(static_cast<TopMenu>(menu), enabled); };
+    shell.setStatus = [this](const QString& text) { setStatus(text); };
+    shell.guarded = [this](const std::function<void()>& handler) { guarded(handler); };
+    shell.currentDirectory = [this] { return currentDirectory(); };
+    shell.currentDataFileName = &currentDataFileName_;
+    editor_ = new zav::DataEditor(client_, interaction_, std::move(shell));
     createSimilarityPanel();
 }
 
-QLabel* TZAVMain::titleBar(QWidget* panel, const char* name, const QString& caption, QRect geometry) {
-    auto* bar = new QLabel(caption, panel);
-    bar->setObjectName(name);
-    bar->setGeometry(geometry);
-    bar->setAlignment(Qt::AlignCenter);
-    bar->setAutoFillBackground(true);
-    QPalette palette = bar->palette();
-    palette.setColor(QPalette::Window, kTeal);
-    palette.setColor(QPalette::WindowText, Qt::white);
-    bar->setPalette(palette);
-    QFont bold = bar->font();
-    bold.setBold(true);
-    bar->setFont(bold);
-    return bar;
-}
-
 void TZAVMain::createSimilarityPanel() {
-    entraCol_ = hiddenPanel(client_, "EntraCol", {224, 176, 201, 161}, QFrame::Plain);
-    titleBar(entraCol_, "Panel3", QStringLiteral("Número de Repetições"), {8, 8, 185, 25});
+    entraCol_ = zav::makePanel(client_, "EntraCol", {224, 176, 201, 161}, false);
+    zav::makeTitleBar(entraCol_, "Panel3", QStringLiteral("Número de Repetições"), {8, 8, 185, 25});
     auto* prompt = new QLabel(QStringLiteral("Entre com o número de tratamentos:"), entraCol_);
     prompt->setObjectName("StaticText2");
     // Wrapped: the prompt is wider than the panel in today's desktop fonts.
@@ -218,8 +191,8 @@ void TZAVMain::createSimilarityPanel() {
 }
 
 void TZAVMain::FormCreate() {
-    entraNo_->move(8, 8);
-    grpPlan_->move(40, 40);
+    editor_->entraNo()->move(8, 8);
+    editor_->grpPlan()->move(40, 40);
 }
 
 void TZAVMain::resizeEvent(QResizeEvent* event) {
@@ -326,6 +299,13 @@ void TZAVMain::MnuFecharClick() {
 }
 
 void TZAVMain::MnuSairClick() { close(); }
+
+void TZAVMain::closeEvent(QCloseEvent* event) {
+    bool close = !editor_->gridOpen();
+    if (!close) guarded([&] { close = interaction_.confirm(QStringLiteral("Confirma?")); });
+    if (close) event->accept();
+    else event->ignore();
+}
 
 void TZAVMain::MnuZAVClick() {
     setAllMenusEnabled(false);

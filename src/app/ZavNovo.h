@@ -20,8 +20,9 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace zav {
+class DataEditor;
 class TJanSobre;
-}
+} // namespace zav
 
 class TZAVMain : public QMainWindow {
     Q_OBJECT
@@ -50,7 +51,6 @@ private:
     void createSimilarityPanel();
     void FormCreate();
 
-    static QLabel* titleBar(QWidget* panel, const char* name, const QString& caption, QRect geometry);
     void setStatus(const QString& text);
     void setMenuEnabled(TopMenu menu, bool enabled);
     void setAllMenusEnabled(bool enabled);
@@ -83,15 +83,17 @@ private:
     QPlainTextEdit* memo1_ = nullptr;
     QGroupBox* grupo1_ = nullptr;
     QPushButton* btnOkAjuda_ = nullptr;
-    QFrame* grpPlan_ = nullptr;
-    QFrame* entraNo_ = nullptr;
     QFrame* entraCol_ = nullptr;
     QLineEdit* nRepet_ = nullptr;
     zav::TJanSobre* janSobre_ = nullptr;
+    zav::DataEditor* editor_ = nullptr;
 
     QString currentDataFileName_;
     QString lastOpenName_;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // While the grid is open, closing the window asks first: what was typed
+    // would be lost.
+    void closeEvent(QCloseEvent* event) override;
 };

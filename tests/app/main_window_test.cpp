@@ -4,6 +4,8 @@
 #include "app/ZavNovo.h"
 #include "app/help_text.h"
 #include "app/sobrezav.h"
+#include "support/file_size_limit.h"
+#include "support/files.h"
 #include "support/scripted_interaction.h"
 
 #include <QAction>
@@ -17,49 +19,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <memory>
 
 using zav::test::ScriptedInteraction;
 
-namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-// Lowers the file-size limit of this process for one scope, so that any
-// write past `bytes` fails with EFBIG instead of killing the process.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
-
-} // namespace
+using zav::test::readAll;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -82,7 +46,7 @@ private:
     QPlainTextEdit* memo1() { return window->findChild<QPlainTextEdit*>("Memo1"); }
     QString path(const QString& name) { return dir->filePath(name); }
     QString dataFile(const QString& name, const QByteArray& bytes) {
-        writeFile(path(name), bytes);
+        if (!zav::test::writeFile(path(name), bytes)) QTest::qFail("cannot write the test file", __FILE__, __LINE__);
         return path(name);
     }
     QString exampleFile() { return dataFile("dez-especies.txt", readAll(ZAV_GOLDEN_DIR "/dez-especies.txt")); }
@@ -251,11 +215,11 @@ private slots:
         openReport();
         const QString target = path("antigo.txt");
         const QByteArray old("conteudo anterior\r\n");
-        writeFile(target, old);
+        QVERIFY(zav::test::writeFile(target, old));
         user->expectSave(target);
         user->expectError("Erro: não foi possível gravar o arquivo: " + target);
         {
-            FileSizeLimit limit(64); // the report is far longer
+            zav::test::FileSizeLimit limit(64); // the report is far longer
             trigger("MnuSalvar");
         }
         QCOMPARE(readAll(target), old);

@@ -1,0 +1,252 @@
+#include "editor/data_editor.h"
+
+#include "data/errors.h"
+#include "data/fields.h"
+#include "data/file_io.h"
+#include "data/line_reader.h"
+#include "data/species_file.h"
+#include "data/species_table.h"
+#include "editor/grid_keys.h"
+#include "qtsupport/atomic_save.h"
+#include "qtsupport/panels.h"
+#include "qtsupport/qt_text.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <optional>
+#include <vector>
+
+namespace zav {
+namespace {
+
+constexpr int kMenuCount = 4;
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(geometry);
+    return b;
+}
+
+std::optional<std::int32_t> wholeNumber(const QString& typed) { return parseInteger(toCp1252(typed)); }
+
+bool blank(const QString& typed) { return trimControls(toCp1252(typed)).empty(); }
+
+// The header and rows of a data file as the grid shows them: texts, not
+// converted, with empty cells for lines past the end of the file.
+struct GridData {
+    QString species;
+    QString collections;
+    std::vector<std::pair<QString, QString>> rows;
+};
+
+GridData readGridData(std::string_view bytes) {
+    LineReader reader(bytes);
+    const auto header = splitLine(reader.next());
+    const auto count = parseInteger(header.first);
+    // A count the grid cannot hold is a bad file: no grid of 2 000 000 000
+    // rows, and none without a row.
+    if (!count || *count < 1 || *count > kMaxSpecies) throw DataFileError();
+    GridData data{fromCp1252(header.first), fromCp1252(header.second), {}};
+    for (std::int32_t r = 1; r <= *count; ++r) {
+        const auto fields = splitLine(reader.next());
+        data.rows.emplace_back(fromCp1252(fields.first), fromCp1252(fields.second));
+    }
+    return data;
+}
+
+} // namespace
+
+DataEditor::DataEditor(QWidget* client, Interaction& interaction, EditorShell shell)
+    : QObject(client), interaction_(interaction), shell_(std::move(shell)) {
+    keys_ = new DigitsOnlyFilter(this);
+    auto guardedClick = [this](QPushButton* b, void (DataEditor::*handler)()) {
+        connect(b, &QPushButton::clicked, this, [this, handler] { shell_.guarded([this, handler] { (this->*handler)(); }); });
+    };
+
+    entraNo_ = makePanel(client, "EntraNo", {16, 176, 201, 161}, true);
+    makeTitleBar(entraNo_, "Panel1", QStringLiteral("Espécies e Coletas"), {8, 8, 185, 25});
+    makeLabel(entraNo_, "especiesTxt", QStringLiteral("No. de espécies:"), {4, 48, 106, 20}, Qt::AlignRight);
+    nEspecie_ = new QLineEdit(QStringLiteral("1"), entraNo_);
+    nEspecie_->setObjectName("nEspecie");
+    nEspecie_->setGeometry(128, 48, 57, 21);
+    nEspecie_->installEventFilter(keys_);
+    makeLabel(entraNo_, "StaticText1", QStringLiteral("No. de coletas:"), {16, 80, 94, 20}, Qt::AlignRight);
+    nColeta_ = new QLineEdit(QStringLiteral("1"), entraNo_);
+    nColeta_->setObjectName("nColeta");
+    nColeta_->setGeometry(128, 80, 57, 21);
+    nColeta_->installEventFilter(keys_);
+    auto* ok = button(entraNo_, "BtnOkCriar", QStringLiteral("Ok"), {16, 120, 75, 25});
+    ok->setDefault(true);
+    guardedClick(ok, &DataEditor::BtnOkCriarClick);
+    guardedClick(button(entraNo_, "BtnCancelCriar", QStringLiteral("Cancelar"), {104, 120, 75, 25}),
+                 &DataEditor::BtnCancelCriarClick);
+
+    grpPlan_ = makePanel(client, "GrpPlan", {152, 56, 361, 345}, true);
+    panelPlan_ = makeTitleBar(grpPlan_, "PanelPlan", QStringLiteral("DADOS"), {8, 8, 345, 25});
+    planilha_ = new QTableWidget(0, 2, grpPlan_);
+    planilha_->setObjectName("Planilha");
+    planilha_->setGeometry(8, 40, 257, 257);
+    planilha_->setHorizontalHeaderLabels({QStringLiteral("No Indiv"), QStringLiteral("No Coleta")});
+    planilha_->verticalHeader()->setFixedWidth(43);
+    planilha_->verticalHeader()->setDefaultSectionSize(20);
+    planilha_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    planilha_->setColumnWidth(0, 85);
+    planilha_->setColumnWidth(1, 84);
+    planilha_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    planilha_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    planilha_->setShowGrid(true);
+    planilha_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    // Editing mode: the current cell opens its editor as soon as it is
+    // reached, as in a spreadsheet.
+    planilha_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    planilha_->setItemDelegate(new GridCellDelegate(planilha_));
+    planilha_->setTabKeyNavigation(false); // Tab leaves the grid for its buttons
+    planilha_->installEventFilter(keys_);
+    guardedClick(button(grpPlan_, "BtnSalvarPlan", QStringLiteral("Salvar"), {272, 40, 75, 25}),
+                 &DataEditor::BtnSalvarPlanClick);
+    guardedClick(button(grpPlan_, "BtnCancelarPlan", QStringLiteral("Cancelar"), {272, 72, 75, 25}),
+                 &DataEditor::BtnCancelarPlanClick);
+}
+
+bool DataEditor::gridOpen() const { return !grpPlan_->isHidden(); }
+
+int DataEditor::rowCount() const { return planilha_->rowCount() + 1; }
+
+QString DataEditor::cellText(int column, int row) const {
+    if (row == 0) return column == 0 ? QString() : planilha_->horizontalHeaderItem(column - 1)->text();
+    if (column == 0) {
+        const auto* header = planilha_->verticalHeaderItem(row - 1);
+        return header ? header->text() : QString();
+    }
+    return gridText(row - 1, column - 1);
+}
+
+QString DataEditor::gridText(int row, int column) const {
+    const auto* item = planilha_->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void DataEditor::setAllMenus(bool enabled) {
+    for (int m = 0; m < kMenuCount; ++m) shell_.setMenuEnabled(m, enabled);
+}
+
+void DataEditor::setCaption() {
+    panelPlan_->setText(QStringLiteral("DADOS [Especies=") + nEspecie_->text() + QStringLiteral(" | Coletas=") +
+                        nColeta_->text() + QStringLiteral("]"));
+}
+
+void DataEditor::makeRows(int species) {
+    // A new grid starts empty: nothing of an earlier file shows through.
+    planilha_->clearContents();
+    planilha_->setRowCount(0);
+    planilha_->setRowCount(species);
+    QStringList numbers;
+    for (int r = 1; r <= species; ++r) numbers << QString::number(r);
+    planilha_->setVerticalHeaderLabels(numbers);
+}
+
+void DataEditor::MnuNovoClick() {
+    for (int m = 0; m < 3; ++m) shell_.setMenuEnabled(m, false); // "Ajuda" stays
+    *shell_.currentDataFileName = QStringLiteral("new.txt");
+    nEspecie_->setText(QStringLiteral("1"));
+    nColeta_->setText(QStringLiteral("1"));
+    entraNo_->show();
+    entraNo_->raise();
+    nEspecie_->setFocus();
+    nEspecie_->selectAll();
+    shell_.setStatus(QStringLiteral("Criando um novo arquivo ..."));
+}
+
+void DataEditor::BtnOkCriarClick() {
+    auto refuse = [this](const QString& message) {
+        interaction_.error(message);
+        nEspecie_->setFocus();
+    };
+    if (blank(nEspecie_->text()) || blank(nColeta_->text()))
+        return refuse(QStringLiteral("Erro: Não deixe campo(s) em branco"));
+    const auto species = wholeNumber(nEspecie_->text());
+    if (!species) return refuse(QStringLiteral("Erro: valor inválido: ") + nEspecie_->text());
+    const auto collections = wholeNumber(nColeta_->text());
+    if (!collections) return refuse(QStringLiteral("Erro: valor inválido: ") + nColeta_->text());
+    if (*species <= 1 || *collections <= 0) return refuse(QStringLiteral("Erro: Digite mais de uma espécie ou coleta"));
+    if (*species > kMaxSpecies) return refuse(QStringLiteral("Erro: Digite no máximo 900 espécies"));
+
+    entraNo_->hide();
+    setCaption();
+    makeRows(*species);
+    grpPlan_->show();
+    grpPlan_->raise();
+    planilha_->setCurrentCell(0, 0);
+    planilha_->setFocus();
+}
+
+void DataEditor::BtnCancelCriarClick() {
+    entraNo_->hide();
+    setAllMenus(true);
+    shell_.setStatus(QString());
+}
+
+void DataEditor::MnuAbrirClick() {
+    const auto chosen = interaction_.openFile({QStringLiteral("Editar arquivo"), QStringLiteral("*.txt"),
+                                               QStringLiteral("txt"), shell_.currentDirectory(), QString()});
+    if (!chosen || chosen->isEmpty()) return;
+    const QString path = *chosen;
+    // Read and check everything before the panels change: a bad file leaves
+    // the editor, the menus and the status line as they were.
+    const GridData data = readGridData(readFileBytes(toFileSystemPath(path)));
+
+    *shell_.currentDataFileName = path;
+    nEspecie_->setText(data.species);
+    nColeta_->setText(data.collections);
+    setCaption();
+    makeRows(static_cast<int>(data.rows.size()));
+    for (int r = 0; r < static_cast<int>(data.rows.size()); ++r) {
+        planilha_->setItem(r, 0, new QTableWidgetItem(data.rows[static_cast<std::size_t>(r)].first));
+        planilha_->setItem(r, 1, new QTableWidgetItem(data.rows[static_cast<std::size_t>(r)].second));
+    }
+    shell_.setStatus(QStringLiteral("Editando o arquivo: ") + path);
+    setAllMenus(false);
+    grpPlan_->show();
+    grpPlan_->raise();
+    planilha_->setCurrentCell(0, 0);
+    planilha_->setFocus();
+}
+
+void DataEditor::BtnSalvarPlanClick() {
+    // What is being typed in a cell counts as typed: leaving the cell
+    // commits its editor.
+    const QModelIndex current = planilha_->currentIndex();
+    planilha_->setCurrentIndex(QModelIndex());
+    planilha_->setCurrentIndex(current);
+
+    const auto chosen = interaction_.saveFile({QStringLiteral("Salvar arquivo"), QStringLiteral("*.txt"),
+                                               QStringLiteral("txt"), shell_.currentDirectory(),
+                                               *shell_.currentDataFileName});
+    if (!chosen || chosen->isEmpty()) return;
+    *shell_.currentDataFileName = *chosen;
+
+    const auto species = wholeNumber(nEspecie_->text());
+    const int rows = species ? std::min(*species, planilha_->rowCount()) : 0;
+    std::vector<DataRow> data;
+    data.reserve(static_cast<std::size_t>(std::max(rows, 0)));
+    for (int r = 0; r < rows; ++r) data.push_back({toCp1252(gridText(r, 0)), toCp1252(gridText(r, 1))});
+    saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(nEspecie_->text()), toCp1252(nColeta_->text()), data));
+
+    grpPlan_->hide();
+    setAllMenus(true);
+}
+
+void DataEditor::BtnCancelarPlanClick() {
+    if (!interaction_.confirm(QStringLiteral("Confirma?"))) return;
+    grpPlan_->hide();
+    setAllMenus(true);
+    shell_.setStatus(QString());
+}
+
+} // namespace zav

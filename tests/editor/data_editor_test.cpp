@@ -1,0 +1,406 @@
+// The data editor on the real main window: real key events on the real
+// widgets, a scripted user for the dialogs.
+
+#include "app/ZavNovo.h"
+#include "editor/data_editor.h"
+#include "support/file_size_limit.h"
+#include "support/files.h"
+#include "support/scripted_interaction.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QDir>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using zav::test::readAll;
+using zav::test::ScriptedInteraction;
+
+class DataEditorTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ScriptedInteraction> user;
+    std::unique_ptr<TZAVMain> window;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    zav::DataEditor* editor() { return window->findChild<zav::DataEditor*>(); }
+    QTableWidget* grid() { return window->findChild<QTableWidget*>("Planilha"); }
+    QLineEdit* field(const char* name) { return window->findChild<QLineEdit*>(name); }
+    QWidget* panel(const char* name) { return window->findChild<QWidget*>(name); }
+    QString caption() { return window->findChild<QLabel*>("PanelPlan")->text(); }
+    QString path(const QString& name) { return dir->filePath(name); }
+    QString file(const QString& name, const QByteArray& bytes) {
+        if (!zav::test::writeFile(path(name), bytes)) QTest::qFail("cannot write the test file", __FILE__, __LINE__);
+        return path(name);
+    }
+    void trigger(const char* name) { window->findChild<QAction*>(name)->trigger(); }
+    void click(const char* name) { window->findChild<QPushButton*>(name)->click(); }
+
+    void menus(bool a, bool c, bool s, bool j) {
+        QCOMPARE(window->isMenuEnabled(TZAVMain::Arquivo), a);
+        QCOMPARE(window->isMenuEnabled(TZAVMain::Calcular), c);
+        QCOMPARE(window->isMenuEnabled(TZAVMain::Similaridade), s);
+        QCOMPARE(window->isMenuEnabled(TZAVMain::Ajuda), j);
+    }
+
+    // Types into whatever has the keyboard focus, as a user does.
+    void type(const QString& keys) {
+        // Key by key: the first one may open a cell editor that takes the rest.
+        for (const QChar c : keys) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(QApplication::focusWidget(), k, m); }
+
+    void replaceField(const char* name, const QString& keys) {
+        field(name)->setFocus();
+        field(name)->clear();
+        QTest::keyClicks(field(name), keys);
+    }
+
+    void newGrid(const QString& species, const QString& collections) {
+        trigger("MnuNovo");
+        replaceField("nEspecie", species);
+        replaceField("nColeta", collections);
+        click("BtnOkCriar");
+        QVERIFY(!panel("GrpPlan")->isHidden());
+    }
+
+    void openInGrid(const QString& name, const QByteArray& bytes) {
+        user->expectOpen(file(name, bytes));
+        trigger("MnuAbrir");
+        QVERIFY(editor()->gridOpen());
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        user = std::make_unique<ScriptedInteraction>();
+        window = std::make_unique<TZAVMain>(*user, *user);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+    }
+
+    void cleanup() {
+        if (window->isVisible() && editor()->gridOpen())
+            user->expectConfirm("Confirma?", true); // the window asks as it closes
+        window->close();
+        window.reset();
+        const auto problems = user->problems();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+    }
+
+    void novoTypedThenSavedIsReadByCalcular() {
+        trigger("MnuNovo");
+        menus(false, false, false, true);
+        QCOMPARE(window->statusText(), QStringLiteral("Criando um novo arquivo ..."));
+        QVERIFY(!panel("EntraNo")->isHidden());
+        QCOMPARE(field("nEspecie")->text(), QStringLiteral("1"));
+        QCOMPARE(field("nColeta")->text(), QStringLiteral("1"));
+        replaceField("nEspecie", "3");
+        replaceField("nColeta", "12");
+        click("BtnOkCriar");
+        QVERIFY(panel("EntraNo")->isHidden());
+        QCOMPARE(caption(), QStringLiteral("DADOS [Especies=3 | Coletas=12]"));
+        QCOMPARE(editor()->rowCount(), 4);
+        QCOMPARE(editor()->cellText(1, 0), QStringLiteral("No Indiv"));
+        QCOMPARE(editor()->cellText(2, 0), QStringLiteral("No Coleta"));
+        for (int r = 1; r <= 3; ++r) QCOMPARE(editor()->cellText(0, r), QString::number(r));
+        menus(false, false, false, true);
+        QCOMPARE(window->statusText(), QStringLiteral("Criando um novo arquivo ..."));
+
+        // Row by row: individuals, right arrow, collections, down, left.
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 0);
+        for (const auto& [individuals, collections] :
+             {std::pair{"45", "3"}, std::pair{"0", "0"}, std::pair{"1520", "12"}}) {
+            type(individuals);
+            key(Qt::Key_Right);
+            type(collections);
+            key(Qt::Key_Down);
+            key(Qt::Key_Left);
+        }
+        const QString saved = path("levantamento.txt");
+        user->expectSave(saved);
+        click("BtnSalvarPlan");
+        QCOMPARE(user->requests.last().fileName, QStringLiteral("new.txt"));
+        QCOMPARE(user->requests.last().title, QStringLiteral("Salvar arquivo"));
+        QCOMPARE(readAll(saved), QByteArray("3      12\r\n45     3\r\n0      0\r\n1520   12\r\n"));
+        QVERIFY(panel("GrpPlan")->isHidden());
+        menus(true, true, true, true);
+        QCOMPARE(window->statusText(), QStringLiteral("Criando um novo arquivo ...")); // unchanged
+        QCOMPARE(window->currentDataFileName(), saved);
+
+        user->expectOpen(saved);
+        trigger("MnuCalcular");
+        auto* report = window->findChild<QWidget*>("Memo1");
+        QVERIFY(!report->isHidden());
+        const QString text = window->findChild<QPlainTextEdit*>("Memo1")->toPlainText();
+        QVERIFY(text.contains("     1            45             3"));
+        QVERIFY(text.contains("     3          1520            12"));
+        user->expectConfirm("Confirma?", true);
+        trigger("MnuFechar");
+    }
+
+    void abrirThenSalvarWritesTheWritersLayout() {
+        const QString opened = file("antigo.txt", "3 12\n45 3\n0 0\n1520\t 12\n");
+        user->expectOpen(opened);
+        trigger("MnuAbrir");
+        QCOMPARE(user->requests.last().title, QStringLiteral("Editar arquivo"));
+        menus(false, false, false, false);
+        QCOMPARE(window->statusText(), "Editando o arquivo: " + opened);
+        QCOMPARE(caption(), QStringLiteral("DADOS [Especies=3 | Coletas=12]"));
+        QCOMPARE(editor()->cellText(1, 3), QStringLiteral("1520"));
+        user->expectSave(opened);
+        click("BtnSalvarPlan");
+        QCOMPARE(user->requests.last().fileName, opened);
+        QCOMPARE(readAll(opened), QByteArray("3      12\r\n45     3\r\n0      0\r\n1520   12\r\n"));
+        menus(true, true, true, true);
+    }
+
+    void abrirOfAShortFileGivesEmptyRows() {
+        openInGrid("curto.txt", "4 10\r\n7 2\r\n");
+        QCOMPARE(editor()->rowCount(), 5);
+        QCOMPARE(editor()->cellText(1, 1), QStringLiteral("7"));
+        for (int r = 2; r <= 4; ++r) {
+            QCOMPARE(editor()->cellText(1, r), QString());
+            QCOMPARE(editor()->cellText(2, r), QString());
+        }
+    }
+
+    void abrirKeepsTheWholePath() {
+        const QString deep = dir->path() + "/" + QString(90, QLatin1Char('p'));
+        QVERIFY(QDir().mkpath(deep));
+        const QString data = deep + "/dados.txt";
+        QVERIFY(zav::test::writeFile(data, "2 5\r\n1 1\r\n2 2\r\n"));
+        user->expectOpen(data);
+        trigger("MnuAbrir");
+        user->expectSave(data);
+        click("BtnSalvarPlan");
+        QCOMPARE(user->requests.last().fileName, data);
+        QCOMPARE(readAll(data), QByteArray("2      5\r\n1      1\r\n2      2\r\n"));
+    }
+
+    void abrirOfABadFileSaysSoAndChangesNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("header does not convert") << QByteArray("x 10\r\n1 1\r\n");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("no species") << QByteArray("0 10\r\n");
+        QTest::newRow("negative count") << QByteArray("-3 10\r\n");
+        QTest::newRow("901 species") << QByteArray("901 10\r\n1 1\r\n");
+        QTest::newRow("two thousand million") << QByteArray("2000000000 1\r\n1 1\r\n");
+    }
+
+    void abrirOfABadFileSaysSoAndChangesNothing() {
+        QFETCH(QByteArray, bytes);
+        const QString bad = file("ruim.txt", bytes);
+        user->expectOpen(bad);
+        user->expectError("Error: Verifique o arquivo de dados!");
+        trigger("MnuAbrir");
+        QVERIFY(!editor()->gridOpen());
+        menus(true, true, true, true);
+        QCOMPARE(window->statusText(), QString());
+        QCOMPARE(caption(), QStringLiteral("DADOS"));
+        QCOMPARE(window->currentDataFileName(), QString());
+    }
+
+    void abrirOfAMissingFile() {
+        const QString missing = path("nada.txt");
+        user->expectOpen(missing);
+        user->expectError("Erro: não foi possível abrir o arquivo: " + missing);
+        trigger("MnuAbrir");
+        QVERIFY(!editor()->gridOpen());
+        user->expectOpen(std::nullopt);
+        trigger("MnuAbrir"); // cancelled: nothing
+        menus(true, true, true, true);
+    }
+
+    void entryPanelValidation_data() {
+        QTest::addColumn<QString>("species");
+        QTest::addColumn<QString>("collections");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("preset 1 and 1") << "1" << "1" << "Erro: Digite mais de uma espécie ou coleta";
+        QTest::newRow("blank species") << "" << "5" << "Erro: Não deixe campo(s) em branco";
+        QTest::newRow("blank collections") << "5" << "  " << "Erro: Não deixe campo(s) em branco";
+        QTest::newRow("no collections") << "5" << "0" << "Erro: Digite mais de uma espécie ou coleta";
+        QTest::newRow("901 species") << "901" << "5" << "Erro: Digite no máximo 900 espécies";
+        QTest::newRow("huge") << "2000000000" << "5" << "Erro: Digite no máximo 900 espécies";
+        QTest::newRow("pasted text") << "abc" << "5" << "Erro: valor inválido: abc";
+        QTest::newRow("pasted collections") << "5" << "2,5" << "Erro: valor inválido: 2,5";
+        QTest::newRow("out of range") << "99999999999" << "5" << "Erro: valor inválido: 99999999999";
+    }
+
+    void entryPanelValidation() {
+        QFETCH(QString, species);
+        QFETCH(QString, collections);
+        QFETCH(QString, message);
+        trigger("MnuNovo");
+        field("nEspecie")->setText(species); // as pasted: the key filter is not involved
+        field("nColeta")->setText(collections);
+        user->expectError(message);
+        click("BtnOkCriar");
+        QVERIFY(!panel("EntraNo")->isHidden());
+        QVERIFY(panel("GrpPlan")->isHidden());
+        QCOMPARE(QApplication::focusWidget(), field("nEspecie"));
+    }
+
+    void twoSpeciesAndOneCollectionAreEnough() {
+        newGrid("2", "1");
+        QCOMPARE(editor()->rowCount(), 3);
+    }
+
+    void cancelarOnTheEntryPanel() {
+        trigger("MnuNovo");
+        click("BtnCancelCriar");
+        QVERIFY(panel("EntraNo")->isHidden());
+        menus(true, true, true, true);
+        QCOMPARE(window->statusText(), QString());
+    }
+
+    void cancelarOnTheGridAsksFirst() {
+        const QString opened = file("dados.txt", "2 5\r\n3 1\r\n4 2\r\n");
+        user->expectOpen(opened);
+        trigger("MnuAbrir");
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 0);
+        type("9");
+        user->expectConfirm("Confirma?", false);
+        click("BtnCancelarPlan");
+        QVERIFY(editor()->gridOpen());
+        menus(false, false, false, false);
+        user->expectConfirm("Confirma?", true);
+        click("BtnCancelarPlan");
+        QVERIFY(!editor()->gridOpen());
+        menus(true, true, true, true);
+        QCOMPARE(window->statusText(), QString());
+        QCOMPARE(readAll(opened), QByteArray("2 5\r\n3 1\r\n4 2\r\n"));
+    }
+
+    void aNewGridIsEmpty() {
+        openInGrid("dados.txt", "3 5\r\n31 1\r\n32 2\r\n33 3\r\n");
+        user->expectConfirm("Confirma?", true);
+        click("BtnCancelarPlan");
+        newGrid("3", "5");
+        for (int r = 1; r <= 3; ++r) {
+            QCOMPARE(editor()->cellText(1, r), QString());
+            QCOMPARE(editor()->cellText(2, r), QString());
+        }
+    }
+
+    void onlyDigitsAndBackspaceCanBeTyped() {
+        trigger("MnuNovo");
+        field("nEspecie")->setFocus();
+        field("nEspecie")->clear();
+        QTest::keyClicks(field("nEspecie"), "a-.5x7 ");
+        QCOMPARE(field("nEspecie")->text(), QStringLiteral("57"));
+        QTest::keyClick(field("nEspecie"), Qt::Key_Backspace);
+        QCOMPARE(field("nEspecie")->text(), QStringLiteral("5"));
+        QApplication::clipboard()->setText(QStringLiteral("abc"));
+        QTest::keyClick(field("nEspecie"), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(field("nEspecie"), Qt::Key_Return); // no default-button press
+        QTest::keyClick(field("nEspecie"), Qt::Key_Escape);
+        QCOMPARE(field("nEspecie")->text(), QStringLiteral("5"));
+        QVERIFY(!panel("EntraNo")->isHidden());
+        QTest::keyClick(field("nEspecie"), Qt::Key_Tab); // moves on, types nothing
+        QCOMPARE(QApplication::focusWidget(), field("nColeta"));
+        QCOMPARE(field("nEspecie")->text(), QStringLiteral("5"));
+        QTest::keyClicks(field("nColeta"), "+1e3");
+        QCOMPARE(field("nColeta")->text(), QStringLiteral("13")); // Tab selected the old "1"
+        click("BtnCancelCriar");
+
+        newGrid("2", "3");
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 0);
+        type("x1,2-");
+        key(Qt::Key_V, Qt::ControlModifier);
+        key(Qt::Key_Escape);
+        key(Qt::Key_Return);
+        type("3");
+        key(Qt::Key_Down);
+        QCOMPARE(editor()->cellText(1, 1), QStringLiteral("123"));
+        type("a");
+        key(Qt::Key_Down);
+        QCOMPARE(editor()->cellText(1, 2), QString());
+    }
+
+    void arrowsJumpBetweenTheDataColumns() {
+        newGrid("2", "3");
+        grid()->setFocus();
+        grid()->setCurrentCell(1, 0);
+        key(Qt::Key_Left); // already in the first column: stays
+        QCOMPARE(grid()->currentColumn(), 0);
+        type("12"); // editing now: the arrow must not just move the text cursor
+        key(Qt::Key_Right);
+        QCOMPARE(grid()->currentColumn(), 1);
+        QCOMPARE(grid()->currentRow(), 1);
+        QCOMPARE(editor()->cellText(1, 2), QStringLiteral("12"));
+        type("4");
+        key(Qt::Key_Right); // last column: stays
+        QCOMPARE(grid()->currentColumn(), 1);
+        key(Qt::Key_Left);
+        QCOMPARE(grid()->currentColumn(), 0);
+        QCOMPARE(editor()->cellText(2, 2), QStringLiteral("4"));
+    }
+
+    void aLongIndividualsCountStaysReadable() {
+        newGrid("2", "3");
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 0);
+        type("1234567");
+        key(Qt::Key_Right);
+        type("3");
+        key(Qt::Key_Down);
+        key(Qt::Key_Left);
+        type("5");
+        key(Qt::Key_Right);
+        type("2");
+        const QString saved = path("longo.txt");
+        user->expectSave(saved);
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(saved), QByteArray("2      3\r\n1234567 3\r\n5      2\r\n"));
+    }
+
+    void aFailedSaveKeepsTheGridAndTheOldFile() {
+        const QByteArray old("2 5\r\n3 1\r\n4 2\r\n");
+        const QString opened = file("dados.txt", old);
+        user->expectOpen(opened);
+        trigger("MnuAbrir");
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 0);
+        type("999999");
+        user->expectSave(opened);
+        user->expectError("Erro: não foi possível gravar o arquivo: " + opened);
+        {
+            zav::test::FileSizeLimit limit(12); // part of the header only
+            click("BtnSalvarPlan");
+        }
+        QCOMPARE(readAll(opened), old);
+        QVERIFY(editor()->gridOpen());
+        menus(false, false, false, false);
+        QCOMPARE(editor()->cellText(1, 1), QStringLiteral("999999"));
+
+        user->expectSave(opened); // the same grid saves once the disk lets it
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(opened), QByteArray("2      5\r\n999999 1\r\n4      2\r\n"));
+    }
+
+    void closingTheWindowWithTheGridOpenAsks() {
+        newGrid("2", "1");
+        user->expectConfirm("Confirma?", false);
+        QVERIFY(!window->close());
+        QVERIFY(window->isVisible());
+        user->expectConfirm("Confirma?", true);
+        QVERIFY(window->close());
+    }
+};
+
+QTEST_MAIN(DataEditorTest)
+#include "data_editor_test.moc"
