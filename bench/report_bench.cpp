@@ -3,6 +3,7 @@
 
 #include "analysis/analysis.h"
 #include "analysis/report.h"
+#include "data/errors.h"
 #include "data/report_text.h"
 #include "data/species_file.h"
 
@@ -34,5 +35,29 @@ void BM_Report900Species(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Report900Species)->Unit(benchmark::kMicrosecond);
+
+// Bad files must be refused at once, whatever their size.
+void BM_RefuseFiftyMegabyteLine(benchmark::State& state) {
+    const std::string file(50 * 1024 * 1024, '7');
+    for (auto _ : state) {
+        try {
+            zav::parseSpeciesTable(file);
+        } catch (const zav::DataFileError&) {
+        }
+    }
+}
+BENCHMARK(BM_RefuseFiftyMegabyteLine)->Unit(benchmark::kMillisecond);
+
+void BM_RefuseHeaderPromisingAllLines(benchmark::State& state) {
+    std::string file = "2147483647 10\r\n";
+    for (int i = 0; i < 100000; ++i) file += "0 0\r\n";
+    for (auto _ : state) {
+        try {
+            zav::parseSpeciesTable(file);
+        } catch (const zav::DataFileError&) {
+        }
+    }
+}
+BENCHMARK(BM_RefuseHeaderPromisingAllLines)->Unit(benchmark::kMillisecond);
 
 } // namespace

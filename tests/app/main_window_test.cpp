@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -224,6 +225,13 @@ private slots:
         }
         QCOMPARE(readAll(target), old);
         QVERIFY(!memo1()->isHidden());
+
+        const QString folder = path("pasta.txt");
+        QVERIFY(QDir().mkdir(folder));
+        user->expectSave(folder);
+        user->expectError("Erro: não foi possível gravar o arquivo: " + folder);
+        trigger("MnuSalvar");
+        QVERIFY(QFileInfo(folder).isDir());
 
         const QString nowhere = path("sem-pasta/relatorio.txt");
         user->expectSave(nowhere);

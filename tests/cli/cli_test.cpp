@@ -91,6 +91,36 @@ TEST_F(Cli, FailuresPrintOnlyTheMessageAndExit1) {
     }
 }
 
+// Whatever a tired researcher points the program at, the answer is one
+// clear message.
+TEST_F(Cli, BadInputsEachGetTheirMessage) {
+    write("vazio.txt", "");
+    write("promete.txt", "2147483647 10\r\n1 1\r\n0 0\r\n");
+    write("uma-linha.txt", std::string(50 * 1024 * 1024, '7'));
+    write("espacos.txt", "3 12\r\n" + std::string(1 << 20, ' ') + "\r\n");
+    write("sem-especies.txt", "2 10\r\n0 0\r\n0 0\r\n");
+    fs::create_directory(dir_ / "pasta.txt");
+    const std::string load = "Error: Verifique o arquivo de dados!\n";
+    struct Case {
+        const char* file;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"vazio.txt", load},
+        {"promete.txt", load},
+        {"uma-linha.txt", load},
+        {"espacos.txt", load},
+        {"sem-especies.txt", "Erro: são necessárias pelo menos 2 espécies com indivíduos\n"},
+        {"pasta.txt", "Erro: não foi possível abrir o arquivo: " + (dir_ / "pasta.txt").string() + "\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = run(c.file);
+        EXPECT_EQ(r.exitCode, 1) << c.file;
+        EXPECT_EQ(r.out, "") << c.file;
+        EXPECT_EQ(r.err, c.message) << c.file;
+    }
+}
+
 TEST_F(Cli, UsageErrorsExit2AndHelpExits0) {
     for (const char* args : {"", "a.txt b.txt", "--foo", "-x a.txt"}) {
         const auto r = run(args);

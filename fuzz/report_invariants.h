@@ -1,0 +1,94 @@
+#pragma once
+// What must hold for any bytes a researcher may open: either one of the
+// core's typed errors, or a report of the right layout with no "nan" or
+// "inf" anywhere. Used by the fuzz targets and, over the committed corpus,
+// by the normal test suite.
+
+#include "analysis/analysis.h"
+#include "analysis/report.h"
+#include "data/errors.h"
+#include "data/species_file.h"
+#include "similarity/similarity.h"
+#include "similarity/similarity_report.h"
+#include "similarity/treatment_file.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zav::fuzz {
+
+inline bool hasNonFinite(const std::string& line) {
+    std::string lower;
+    for (char c : line) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
+}
+
+inline bool hasLineBreak(const std::string& line) { return line.find_first_of("\r\n") != std::string::npos; }
+
+// The problem found, or empty when the answer is sound.
+inline std::string checkSpeciesReport(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::size_t species = 0;
+    try {
+        const auto result = analyse(parseSpeciesTable(bytes));
+        species = result.table.species.size();
+        if (species < 2 || species > 900) return "report over " + std::to_string(species) + " species";
+        lines = faunisticReport(result, "dados.txt", {7, 12, 2026, 10, 0, 0, 0});
+    } catch (const Error&) {
+        return {};
+    }
+    if (lines.size() != 24 + species) return "report of " + std::to_string(lines.size()) + " lines";
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto& line = lines[i];
+        if (hasLineBreak(line)) return "line break inside line " + std::to_string(i + 1);
+        if (i >= 8 && i < 8 + species && line.size() < 73) return "short species line " + std::to_string(i + 1);
+        // Numbers stand between the column heading and the last line, whose
+        // "predominantes" spells "nan" itself.
+        if (i >= 8 && i + 1 < lines.size() && hasNonFinite(line)) return "non-finite number in line " + std::to_string(i + 1) + ": " + line;
+    }
+    if (lines[5] != std::string(75, '-') || lines[7] != std::string(75, '-') || lines[8 + species] != lines[5])
+        return "rules out of place";
+    return {};
+}
+
+// Splits fuzz bytes into 3 to 10 treatment files: the first byte chooses how
+// many, the rest is cut at NUL bytes.
+inline std::vector<std::string> treatmentFiles(std::string_view bytes) {
+    if (bytes.empty()) return {};
+    const std::size_t count = 3 + static_cast<unsigned char>(bytes[0]) % 8;
+    std::vector<std::string> files(count);
+    std::size_t t = 0;
+    for (char c : bytes.substr(1)) {
+        if (c == '\0') {
+            if (++t == count) break;
+        } else {
+            files[t] += c;
+        }
+    }
+    return files;
+}
+
+inline std::string checkSimilarityReport(std::string_view bytes) {
+    const auto files = treatmentFiles(bytes);
+    if (files.empty()) return {};
+    PresenceMatrix matrix;
+    std::vector<std::string> lines;
+    try {
+        for (const auto& f : files) matrix.treatments.push_back(parseTreatmentCounts(f));
+        lines = similarityReport(CalculaSimilaridade(matrix), {7, 12, 2026, 10, 0, 0, 0});
+    } catch (const Error&) {
+        return {};
+    }
+    const std::size_t pairs = files.size() * (files.size() - 1) / 2;
+    if (lines.size() != 12 + pairs) return "similarity report of " + std::to_string(lines.size()) + " lines";
+    for (std::size_t i = 10; i < 10 + pairs; ++i) {
+        const auto& line = lines[i];
+        if (hasLineBreak(line) || hasNonFinite(line)) return "bad pair line: " + line;
+        if (line.size() < 15 + 3 + 8 + 4 + 7 + 4 + 11 + 3 + 6 + 2 + 1 + 2 + 1) return "short pair line: " + line;
+        if (line.back() != ']') return "pair line without its interval: " + line;
+    }
+    return {};
+}
+
+} // namespace zav::fuzz
