@@ -50,7 +50,8 @@ BENCHMARK(BM_RefuseFiftyMegabyteLine)->Unit(benchmark::kMillisecond);
 
 void BM_RefuseHeaderPromisingAllLines(benchmark::State& state) {
     std::string file = "2147483647 10\r\n";
-    for (int i = 0; i < 100000; ++i) file += "0 0\r\n";
+    for (int i = 0; i < 100000; ++i)
+        file += "0 0\r\n";
     for (auto _ : state) {
         try {
             zav::parseSpeciesTable(file);

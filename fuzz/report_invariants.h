@@ -20,7 +20,8 @@ namespace zav::fuzz {
 
 inline bool hasNonFinite(const std::string& line) {
     std::string lower;
-    for (char c : line) lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    for (char c : line)
+        lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
 }
 
@@ -45,7 +46,8 @@ inline std::string checkSpeciesReport(std::string_view bytes) {
         if (i >= 8 && i < 8 + species && line.size() < 73) return "short species line " + std::to_string(i + 1);
         // Numbers stand between the column heading and the last line, whose
         // "predominantes" spells "nan" itself.
-        if (i >= 8 && i + 1 < lines.size() && hasNonFinite(line)) return "non-finite number in line " + std::to_string(i + 1) + ": " + line;
+        if (i >= 8 && i + 1 < lines.size() && hasNonFinite(line))
+            return "non-finite number in line " + std::to_string(i + 1) + ": " + line;
     }
     if (lines[5] != std::string(75, '-') || lines[7] != std::string(75, '-') || lines[8 + species] != lines[5])
         return "rules out of place";
@@ -75,7 +77,8 @@ inline std::string checkSimilarityReport(std::string_view bytes) {
     PresenceMatrix matrix;
     std::vector<std::string> lines;
     try {
-        for (const auto& f : files) matrix.treatments.push_back(parseTreatmentCounts(f));
+        for (const auto& f : files)
+            matrix.treatments.push_back(parseTreatmentCounts(f));
         lines = similarityReport(CalculaSimilaridade(matrix), {7, 12, 2026, 10, 0, 0, 0});
     } catch (const Error&) {
         return {};

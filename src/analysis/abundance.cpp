@@ -35,7 +35,8 @@ bool excludeOutliers(SpeciesTable& table, double mean, double deviation) {
 
 void classifyAbundance(SpeciesTable& table) {
     if (table.species.size() < 2) throw TooFewSpeciesError();
-    for (auto& sp : table.species) sp.abundanceClass = kUnclassed;
+    for (auto& sp : table.species)
+        sp.abundanceClass = kUnclassed;
 
     Limits limits{};
     for (;;) {
@@ -69,11 +70,16 @@ void classifyAbundance(SpeciesTable& table) {
     for (auto& sp : table.species) {
         if (sp.abundanceClass != kUnclassed) continue;
         const double n = sp.individuals;
-        if (n >= limits.u99) sp.abundanceClass = 5;
-        else if (n >= limits.u95) sp.abundanceClass = 4;
-        else if (n >= limits.l95) sp.abundanceClass = 3;
-        else if (n >= limits.l99) sp.abundanceClass = 2;
-        else sp.abundanceClass = 1;
+        if (n >= limits.u99)
+            sp.abundanceClass = 5;
+        else if (n >= limits.u95)
+            sp.abundanceClass = 4;
+        else if (n >= limits.l95)
+            sp.abundanceClass = 3;
+        else if (n >= limits.l99)
+            sp.abundanceClass = 2;
+        else
+            sp.abundanceClass = 1;
     }
 }
 

@@ -8,7 +8,8 @@ namespace zav {
 
 AnalysisResult analyse(SpeciesTable table) {
     std::int64_t total = 0;
-    for (const auto& sp : table.species) total += sp.individuals;
+    for (const auto& sp : table.species)
+        total += sp.individuals;
     table.totalIndividuals = total;
     table.workingIndividuals = total;
 

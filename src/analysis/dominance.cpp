@@ -24,8 +24,10 @@ double classifyDominance(SpeciesTable& table) {
     const double f0 = fLookup(2, a);
     const double reference = 2.0 * f0 / (static_cast<double>(a) + 2.0 * f0) * 100.0;
     for (auto& sp : table.species) {
-        if (!sp.kept()) sp.dominanceClass = "SD";
-        else sp.dominanceClass = sp.dominanceLimit > reference ? " D" : "ND";
+        if (!sp.kept())
+            sp.dominanceClass = "SD";
+        else
+            sp.dominanceClass = sp.dominanceLimit > reference ? " D" : "ND";
     }
     return reference;
 }

@@ -15,6 +15,7 @@ namespace {
 // hundredth off the rounded quantile: (nu2, nu1) = (8, 14) 3.23, (10, 16)
 // 2.82, (20, 14) 2.23, (22, 14) 2.18, (26, 14) 2.10, (60, 16) 1.81,
 // (120, 6) 2.17, (120, 14) 1.77. Reports depend on them; do not "correct".
+// clang-format off
 constexpr std::array<std::array<double, kFColumns>, kFRows> kTable = {{
     {{161.45, 199.50, 215.71, 224.58, 230.16, 233.99, 236.77, 238.88, 240.54, 241.88, 242.98, 243.91, 244.69, 245.36, 245.95, 246.46, 248.01, 249.05, 250.10, 251.14, 252.20, 253.25, 254.31}}, // nu2 = 1
     {{18.51, 19.00, 19.16, 19.25, 19.30, 19.33, 19.35, 19.37, 19.38, 19.40, 19.40, 19.41, 19.42, 19.42, 19.43, 19.43, 19.45, 19.45, 19.46, 19.47, 19.48, 19.49, 19.50}}, // nu2 = 2
@@ -51,12 +52,13 @@ constexpr std::array<std::array<double, kFColumns>, kFRows> kTable = {{
     {{3.92, 3.07, 2.68, 2.45, 2.29, 2.17, 2.09, 2.02, 1.96, 1.91, 1.87, 1.83, 1.80, 1.77, 1.75, 1.73, 1.66, 1.61, 1.55, 1.50, 1.43, 1.35, 1.25}}, // nu2 = 120
     {{3.84, 3.00, 2.60, 2.37, 2.21, 2.10, 2.01, 1.94, 1.88, 1.83, 1.79, 1.75, 1.72, 1.69, 1.67, 1.64, 1.57, 1.52, 1.46, 1.39, 1.32, 1.22, 1.00}}, // nu2 = inf
 }};
+// clang-format on
 
 constexpr int kInfinity = -1;
-constexpr std::array<int, kFRows> kRowPoints = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
-                                                13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24,
+constexpr std::array<int, kFRows> kRowPoints = {1,  2,  3,  4,  5,  6,  7,  8,  9,   10,       11, 12,
+                                                13, 14, 15, 16, 17, 18, 19, 20, 21,  22,       23, 24,
                                                 25, 26, 27, 28, 29, 30, 40, 60, 120, kInfinity};
-constexpr std::array<int, kFColumns> kColumnPoints = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12,
+constexpr std::array<int, kFColumns> kColumnPoints = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,  11,       12,
                                                       13, 14, 15, 16, 20, 24, 30, 40, 60, 120, kInfinity};
 
 // Where a degree of freedom falls on one axis: one 0-based index when it is
@@ -66,8 +68,7 @@ struct AxisPosition {
     int high; // equal to low when exact
 };
 
-template <std::size_t Size>
-AxisPosition position(const std::array<int, Size>& points, std::int64_t nu) {
+template <std::size_t Size> AxisPosition position(const std::array<int, Size>& points, std::int64_t nu) {
     if (nu < 1) throw ComputationError();
     const int infinityIndex = static_cast<int>(Size) - 1;
     if (nu > 120) return {infinityIndex, infinityIndex};
@@ -91,8 +92,7 @@ double cell(int row, int column) { return kTable[static_cast<std::size_t>(row)][
 double alongRow(int row, const AxisPosition& col, std::int64_t nu1) {
     if (col.low == col.high) return cell(row, col.low);
     return interpolate(static_cast<double>(nu1), kColumnPoints[static_cast<std::size_t>(col.low)],
-                       kColumnPoints[static_cast<std::size_t>(col.high)], cell(row, col.low),
-                       cell(row, col.high));
+                       kColumnPoints[static_cast<std::size_t>(col.high)], cell(row, col.low), cell(row, col.high));
 }
 
 } // namespace

@@ -18,7 +18,8 @@ struct Interval {
 Interval interval95(const std::vector<double>& values, double mean, int count) {
     if (count < 2) throw ComputationError();
     double squares = 0.0;
-    for (double v : values) squares += (v - mean) * (v - mean);
+    for (double v : values)
+        squares += (v - mean) * (v - mean);
     const double error = std::sqrt(squares / (count - 1)) / std::sqrt(static_cast<double>(count));
     return {mean - 1.96 * error, mean + 1.96 * error};
 }
@@ -28,7 +29,8 @@ Interval interval95(const std::vector<double>& values, double mean, int count) {
 void computePercentages(SpeciesTable& table) {
     if (table.workingIndividuals == 0) throw ComputationError();
     const double working = static_cast<double>(table.workingIndividuals);
-    for (auto& sp : table.species) sp.percentage = sp.kept() ? sp.individuals / working * 100.0 : 0.0;
+    for (auto& sp : table.species)
+        sp.percentage = sp.kept() ? sp.individuals / working * 100.0 : 0.0;
 }
 
 void classifyFrequency(SpeciesTable& table) {
@@ -43,10 +45,14 @@ void classifyFrequency(SpeciesTable& table) {
     const auto limits = interval95(kept, mean, table.keptSpecies);
     for (auto& sp : table.species) {
         const double p = sp.percentage;
-        if (p == 0.0) sp.frequencyClass = "SF";
-        else if (p < limits.lower) sp.frequencyClass = "PF";
-        else if (p < limits.upper) sp.frequencyClass = " F";
-        else sp.frequencyClass = "MF";
+        if (p == 0.0)
+            sp.frequencyClass = "SF";
+        else if (p < limits.lower)
+            sp.frequencyClass = "PF";
+        else if (p < limits.upper)
+            sp.frequencyClass = " F";
+        else
+            sp.frequencyClass = "MF";
     }
 }
 
@@ -70,8 +76,10 @@ void classifyConstancy(SpeciesTable& table) {
     for (std::size_t i = 0; i < q.size(); ++i) {
         const double v = q[i];
         auto& cls = table.species[i].constancyClass;
-        if (total < 24) cls = v < 25.0 ? "Z" : v < 50.0 ? "Y" : "W";
-        else cls = v <= limits.lower ? "Z" : v < limits.upper ? "Y" : "W";
+        if (total < 24)
+            cls = v < 25.0 ? "Z" : v < 50.0 ? "Y" : "W";
+        else
+            cls = v <= limits.lower ? "Z" : v < limits.upper ? "Y" : "W";
     }
 }
 

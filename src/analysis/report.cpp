@@ -68,7 +68,8 @@ std::vector<std::string> faunisticReport(const AnalysisResult& result, std::stri
     lines.push_back(kRule);
     lines.push_back(w("Espécie    N.Individuos    N.Coletas     Domin      Abund      Freq   Const"));
     lines.push_back(kRule);
-    for (const auto& sp : table.species) lines.push_back(speciesLine(sp));
+    for (const auto& sp : table.species)
+        lines.push_back(speciesLine(sp));
     lines.push_back(kRule);
     lines.emplace_back();
     lines.push_back(w("Numero total  de  indivíduos => ") + count8(table.totalIndividuals));

@@ -6,25 +6,25 @@
 #include "app/sobrezav.h"
 #include "data/errors.h"
 #include "data/fields.h"
-#include "editor/data_editor.h"
 #include "data/report_text.h"
 #include "data/species_file.h"
+#include "editor/data_editor.h"
 #include "qtsupport/atomic_save.h"
 #include "qtsupport/panels.h"
+#include "qtsupport/qt_text.h"
 #include "similarity/similarity.h"
 #include "similarity/similarity_report.h"
 #include "similarity/treatment_file.h"
-#include "qtsupport/qt_text.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -36,9 +36,7 @@
 
 #include <new>
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 TZAVMain::TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* parent)
     : QMainWindow(parent), interaction_(interaction), clock_(clock) {
@@ -233,7 +231,8 @@ void TZAVMain::setMenuEnabled(TopMenu menu, bool enabled) {
 }
 
 void TZAVMain::setAllMenusEnabled(bool enabled) {
-    for (auto* m : topMenus_) m->setEnabled(enabled);
+    for (auto* m : topMenus_)
+        m->setEnabled(enabled);
 }
 
 QString TZAVMain::currentDirectory() const { return QDir::currentPath(); }
@@ -245,7 +244,8 @@ bool TZAVMain::reportOpen() const { return !memo1_->isHidden(); }
 void TZAVMain::showReport(const std::vector<std::string>& lines) {
     QStringList text;
     text.reserve(static_cast<qsizetype>(lines.size()));
-    for (const auto& line : lines) text << zav::fromCp1252(line);
+    for (const auto& line : lines)
+        text << zav::fromCp1252(line);
     memo1_->setPlainText(text.join(QLatin1Char('\n')));
     memo1_->show();
 }
@@ -255,9 +255,8 @@ void TZAVMain::MnuCalcularClick() {
         interaction_.information(QStringLiteral("Feche o arquivo aberto"));
         return;
     }
-    const auto chosen = interaction_.openFile(
-        {QStringLiteral("Selecione o arquivo"), QStringLiteral("*.txt"), QStringLiteral("txt"), currentDirectory(),
-         lastOpenName_});
+    const auto chosen = interaction_.openFile({QStringLiteral("Selecione o arquivo"), QStringLiteral("*.txt"),
+                                               QStringLiteral("txt"), currentDirectory(), lastOpenName_});
     const zav::DateTime when = clock_.now();
     if (!chosen || chosen->isEmpty()) return;
     const QString path = *chosen;
@@ -303,8 +302,10 @@ void TZAVMain::MnuSairClick() { close(); }
 void TZAVMain::closeEvent(QCloseEvent* event) {
     bool close = !editor_->gridOpen();
     if (!close) guarded([&] { close = interaction_.confirm(QStringLiteral("Confirma?")); });
-    if (close) event->accept();
-    else event->ignore();
+    if (close)
+        event->accept();
+    else
+        event->ignore();
 }
 
 void TZAVMain::MnuZAVClick() {
@@ -334,7 +335,8 @@ void TZAVMain::btnOkRepClick() {
         interaction_.error(message);
         nRepet_->setFocus();
     };
-    if (zav::trimControls(zav::toCp1252(typed)).empty()) return refuse(QStringLiteral("Erro: Não deixe campo em branco"));
+    if (zav::trimControls(zav::toCp1252(typed)).empty())
+        return refuse(QStringLiteral("Erro: Não deixe campo em branco"));
     const auto count = zav::parseInteger(zav::toCp1252(typed));
     if (!count) return refuse(QStringLiteral("Erro: valor inválido: ") + typed);
     if (*count < zav::kMinTreatments) return refuse(QStringLiteral("Erro: Digite 3 ou mais conjuntos de dados"));

@@ -27,7 +27,7 @@ class TJanSobre;
 class TZAVMain : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // Top-level menus by position.
     enum TopMenu { Arquivo = 0, Calcular = 1, Similaridade = 2, Ajuda = 3 };
 
@@ -42,7 +42,7 @@ public:
     // it raises in an error box, then returns to the event loop.
     void guarded(const std::function<void()>& handler);
 
-private:
+  private:
     void createActions();
     void createStatusBar();
     void createReportView();
@@ -91,7 +91,7 @@ private:
     QString currentDataFileName_;
     QString lastOpenName_;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     // While the grid is open, closing the window asks first: what was typed
     // would be lost.

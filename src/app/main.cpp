@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QSocketNotifier>
+#include <QTranslator>
 
 #include <csignal>
 #include <cstdio>

@@ -9,10 +9,10 @@ namespace zav {
 class TJanSobre : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TJanSobre(QWidget* parent = nullptr);
 
-private:
+  private:
     void OKButtonClick();
 };
 

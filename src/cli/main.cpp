@@ -23,20 +23,19 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "Uso: zaviro-relatorio ARQUIVO\n"
-    "     zaviro-relatorio --similaridade ARQ1 ARQ2 ARQ3 [... ARQ10]\n"
-    "\n"
-    "Escreve na saída padrão o relatório da análise faunística do arquivo de\n"
-    "dados ARQUIVO, ou o relatório de similaridade (Sorensen) de 3 a 10\n"
-    "arquivos de dados (tratamentos T1, T2, ... na ordem dada), exatamente\n"
-    "como o ZAVIRO o gravaria (Windows-1252, linhas terminadas por CR LF).\n"
-    "\n"
-    "Opções:\n"
-    "  -h, --help   mostra esta ajuda\n"
-    "\n"
-    "Saída: 0 relatório escrito; 1 erro no arquivo ou no cálculo (mensagem na\n"
-    "saída de erro); 2 uso incorreto.\n";
+constexpr const char* kUsage = "Uso: zaviro-relatorio ARQUIVO\n"
+                               "     zaviro-relatorio --similaridade ARQ1 ARQ2 ARQ3 [... ARQ10]\n"
+                               "\n"
+                               "Escreve na saída padrão o relatório da análise faunística do arquivo de\n"
+                               "dados ARQUIVO, ou o relatório de similaridade (Sorensen) de 3 a 10\n"
+                               "arquivos de dados (tratamentos T1, T2, ... na ordem dada), exatamente\n"
+                               "como o ZAVIRO o gravaria (Windows-1252, linhas terminadas por CR LF).\n"
+                               "\n"
+                               "Opções:\n"
+                               "  -h, --help   mostra esta ajuda\n"
+                               "\n"
+                               "Saída: 0 relatório escrito; 1 erro no arquivo ou no cálculo (mensagem na\n"
+                               "saída de erro); 2 uso incorreto.\n";
 
 zav::DateTime now() {
     const auto clock = std::chrono::system_clock::now();
@@ -103,8 +102,10 @@ int main(int argc, char** argv) {
             return 2;
         }
     } else {
-        if (!args.empty() && args[0] == "--") args.erase(args.begin());
-        else if (!args.empty() && args[0].size() > 1 && args[0][0] == '-') return usageError();
+        if (!args.empty() && args[0] == "--")
+            args.erase(args.begin());
+        else if (!args.empty() && args[0].size() > 1 && args[0][0] == '-')
+            return usageError();
         if (args.size() != 1) return usageError();
     }
 

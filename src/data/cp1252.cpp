@@ -7,10 +7,9 @@ namespace {
 
 // 0x80 to 0x9F. Undefined codes map to themselves (C1 controls).
 constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
 void appendUtf8(std::string& out, char32_t cp) {
@@ -43,7 +42,8 @@ int fromUnicode(char32_t cp) {
 std::string toUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes) appendUtf8(out, toUnicode(static_cast<unsigned char>(c)));
+    for (char c : bytes)
+        appendUtf8(out, toUnicode(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -74,8 +74,10 @@ std::string fromUtf8(std::string_view in) {
         bool ok = i + static_cast<std::size_t>(extra) < in.size();
         for (int k = 1; ok && k <= extra; ++k) {
             const auto b = static_cast<unsigned char>(in[i + k]);
-            if ((b & 0xC0) != 0x80) ok = false;
-            else cp = (cp << 6) | (b & 0x3F);
+            if ((b & 0xC0) != 0x80)
+                ok = false;
+            else
+                cp = (cp << 6) | (b & 0x3F);
         }
         if (!ok) {
             out += '?';

@@ -10,8 +10,7 @@ FileWriteError::FileWriteError(const std::string& pathUtf8)
 
 DataFileError::DataFileError() : Error("Error: Verifique o arquivo de dados!") {}
 
-TooFewSpeciesError::TooFewSpeciesError()
-    : Error("Erro: são necessárias pelo menos 2 espécies com indivíduos") {}
+TooFewSpeciesError::TooFewSpeciesError() : Error("Erro: são necessárias pelo menos 2 espécies com indivíduos") {}
 
 ZeroCollectionsError::ZeroCollectionsError() : Error("Erro: o total de coletas não pode ser 0") {}
 

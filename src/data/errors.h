@@ -9,38 +9,38 @@
 namespace zav {
 
 class Error : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // The file could not be opened or read (missing, refused, a directory).
 class FileOpenError : public Error {
-public:
+  public:
     explicit FileOpenError(const std::string& pathUtf8);
 };
 
 // A file could not be written in full; the file that was there is intact.
 class FileWriteError : public Error {
-public:
+  public:
     explicit FileWriteError(const std::string& pathUtf8);
 };
 
 // A field that does not convert, a missing line, or more species than the
 // table holds: the data file is not one the program can read.
 class DataFileError : public Error {
-public:
+  public:
     DataFileError();
 };
 
 // Fewer than two species with individuals: no mean or variance exists.
 class TooFewSpeciesError : public Error {
-public:
+  public:
     TooFewSpeciesError();
 };
 
 // The header's total of collections is 0: no percentage of collections.
 class ZeroCollectionsError : public Error {
-public:
+  public:
     ZeroCollectionsError();
 };
 
@@ -48,7 +48,7 @@ public:
 // degree of freedom below 1, a logarithm of a share that is not positive, a
 // result that is not a finite number).
 class ComputationError : public Error {
-public:
+  public:
     ComputationError();
 };
 

@@ -15,8 +15,10 @@ int hexValue(char c) {
 } // namespace
 
 std::string_view trimControls(std::string_view text) {
-    while (!text.empty() && isControlOrSpace(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isControlOrSpace(text.back())) text.remove_suffix(1);
+    while (!text.empty() && isControlOrSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isControlOrSpace(text.back()))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -28,7 +30,8 @@ LineFields splitLine(std::string_view line) {
 
 std::optional<std::int32_t> parseInteger(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         negative = text[i] == '-';

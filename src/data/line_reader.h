@@ -11,13 +11,13 @@ namespace zav {
 // the end every read yields an empty line, which is no error: the readers
 // find out through the empty field that follows.
 class LineReader {
-public:
+  public:
     explicit LineReader(std::string_view bytes);
 
     std::string_view next();
     bool atEnd() const { return pos_ >= text_.size(); }
 
-private:
+  private:
     std::string_view text_;
     std::size_t pos_ = 0;
 };

@@ -48,9 +48,7 @@ SpeciesTable parseSpeciesTable(std::string_view bytes) {
     return table;
 }
 
-SpeciesTable loadSpeciesFile(const std::filesystem::path& path) {
-    return parseSpeciesTable(readFileBytes(path));
-}
+SpeciesTable loadSpeciesFile(const std::filesystem::path& path) { return parseSpeciesTable(readFileBytes(path)); }
 
 std::string formatSpeciesFile(std::string_view speciesCount, std::string_view totalCollections,
                               const std::vector<DataRow>& rows) {

@@ -16,20 +16,20 @@ inline constexpr int kExcluded = 6;
 struct SpeciesRecord {
     std::int32_t individuals = 0; // never 0: lines without individuals are skipped
     std::int32_t collections = 0;
-    std::int32_t number = 0;      // 1-based position of the species line
-    int abundanceClass = 0;       // 1..5, or kExcluded
-    double dominanceLimit = 0.0;  // lower limit by Kato's method, percent
-    std::string dominanceClass;   // "SD", " D" or "ND"
-    double percentage = 0.0;      // share of the working total, percent
-    std::string frequencyClass;   // "PF", " F", "MF" or "SF"
-    std::string constancyClass;   // "Z", "Y" or "W"
+    std::int32_t number = 0;     // 1-based position of the species line
+    int abundanceClass = 0;      // 1..5, or kExcluded
+    double dominanceLimit = 0.0; // lower limit by Kato's method, percent
+    std::string dominanceClass;  // "SD", " D" or "ND"
+    double percentage = 0.0;     // share of the working total, percent
+    std::string frequencyClass;  // "PF", " F", "MF" or "SF"
+    std::string constancyClass;  // "Z", "Y" or "W"
 
     bool kept() const { return abundanceClass != kExcluded; }
 };
 
 struct SpeciesTable {
-    std::int32_t speciesLines = 0;     // L, header field 1
-    std::int32_t totalCollections = 0; // C, header field 2
+    std::int32_t speciesLines = 0;      // L, header field 1
+    std::int32_t totalCollections = 0;  // C, header field 2
     std::vector<SpeciesRecord> species; // the S species with individuals, in file order
 
     // Totals are kept in 64 bits: 900 counts of 32 bits can exceed the

@@ -40,9 +40,12 @@ std::string fixedPoint(double value, int decimals) {
     const bool roundUp = exact[point + 1 + static_cast<std::size_t>(decimals)] >= '5';
     if (roundUp) {
         int i = static_cast<int>(digits.size()) - 1;
-        while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') digits[static_cast<std::size_t>(i--)] = '0';
-        if (i >= 0) ++digits[static_cast<std::size_t>(i)];
-        else digits.insert(digits.begin(), '1');
+        while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9')
+            digits[static_cast<std::size_t>(i--)] = '0';
+        if (i >= 0)
+            ++digits[static_cast<std::size_t>(i)];
+        else
+            digits.insert(digits.begin(), '1');
     }
     const std::size_t intDigits = digits.size() - static_cast<std::size_t>(decimals);
     std::string text = digits.substr(0, intDigits);
@@ -55,10 +58,12 @@ std::string fixedPoint(double value, int decimals) {
 
 std::string joinReportLines(const std::vector<std::string>& lines) {
     std::size_t size = 0;
-    for (const auto& line : lines) size += line.size() + 2;
+    for (const auto& line : lines)
+        size += line.size() + 2;
     std::string out;
     out.reserve(size);
-    for (const auto& line : lines) out.append(line).append("\r\n");
+    for (const auto& line : lines)
+        out.append(line).append("\r\n");
     return out;
 }
 

@@ -66,7 +66,8 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction, EditorShell sh
     : QObject(client), interaction_(interaction), shell_(std::move(shell)) {
     keys_ = new DigitsOnlyFilter(this);
     auto guardedClick = [this](QPushButton* b, void (DataEditor::*handler)()) {
-        connect(b, &QPushButton::clicked, this, [this, handler] { shell_.guarded([this, handler] { (this->*handler)(); }); });
+        connect(b, &QPushButton::clicked, this,
+                [this, handler] { shell_.guarded([this, handler] { (this->*handler)(); }); });
     };
 
     entraNo_ = makePanel(client, "EntraNo", {16, 176, 201, 161}, true);
@@ -133,7 +134,8 @@ QString DataEditor::gridText(int row, int column) const {
 }
 
 void DataEditor::setAllMenus(bool enabled) {
-    for (int m = 0; m < kMenuCount; ++m) shell_.setMenuEnabled(m, enabled);
+    for (int m = 0; m < kMenuCount; ++m)
+        shell_.setMenuEnabled(m, enabled);
 }
 
 void DataEditor::setCaption() {
@@ -147,12 +149,14 @@ void DataEditor::makeRows(int species) {
     planilha_->setRowCount(0);
     planilha_->setRowCount(species);
     QStringList numbers;
-    for (int r = 1; r <= species; ++r) numbers << QString::number(r);
+    for (int r = 1; r <= species; ++r)
+        numbers << QString::number(r);
     planilha_->setVerticalHeaderLabels(numbers);
 }
 
 void DataEditor::MnuNovoClick() {
-    for (int m = 0; m < 3; ++m) shell_.setMenuEnabled(m, false); // "Ajuda" stays
+    for (int m = 0; m < 3; ++m)
+        shell_.setMenuEnabled(m, false); // "Ajuda" stays
     *shell_.currentDataFileName = QStringLiteral("new.txt");
     nEspecie_->setText(QStringLiteral("1"));
     nColeta_->setText(QStringLiteral("1"));
@@ -225,9 +229,9 @@ void DataEditor::BtnSalvarPlanClick() {
     planilha_->setCurrentIndex(QModelIndex());
     planilha_->setCurrentIndex(current);
 
-    const auto chosen = interaction_.saveFile({QStringLiteral("Salvar arquivo"), QStringLiteral("*.txt"),
-                                               QStringLiteral("txt"), shell_.currentDirectory(),
-                                               *shell_.currentDataFileName});
+    const auto chosen =
+        interaction_.saveFile({QStringLiteral("Salvar arquivo"), QStringLiteral("*.txt"), QStringLiteral("txt"),
+                               shell_.currentDirectory(), *shell_.currentDataFileName});
     if (!chosen || chosen->isEmpty()) return;
     *shell_.currentDataFileName = *chosen;
 
@@ -235,7 +239,8 @@ void DataEditor::BtnSalvarPlanClick() {
     const int rows = species ? std::min(*species, planilha_->rowCount()) : 0;
     std::vector<DataRow> data;
     data.reserve(static_cast<std::size_t>(std::max(rows, 0)));
-    for (int r = 0; r < rows; ++r) data.push_back({toCp1252(gridText(r, 0)), toCp1252(gridText(r, 1))});
+    for (int r = 0; r < rows; ++r)
+        data.push_back({toCp1252(gridText(r, 0)), toCp1252(gridText(r, 1))});
     saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(nEspecie_->text()), toCp1252(nColeta_->text()), data));
 
     grpPlan_->hide();

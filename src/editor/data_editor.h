@@ -31,7 +31,7 @@ struct EditorShell {
 class DataEditor : public QObject {
     Q_OBJECT
 
-public:
+  public:
     // The panels are built inside `client` at their first positions.
     DataEditor(QWidget* client, Interaction& interaction, EditorShell shell);
 
@@ -47,7 +47,7 @@ public:
     QString cellText(int column, int row) const;
     int rowCount() const; // n + 1 for n species
 
-private:
+  private:
     void BtnOkCriarClick();
     void BtnCancelCriarClick();
     void BtnSalvarPlanClick();

@@ -20,7 +20,7 @@ bool PlanilhaKeyPress(const QKeyEvent& event);
 // Installed on nEspecie and nColeta, and on the grid itself.
 class DigitsOnlyFilter : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
@@ -33,15 +33,14 @@ bool PlanilhaKeyDown(QTableWidget& grid, const QKeyEvent& event);
 // arrows move between the columns instead of the text cursor.
 class GridCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
-public:
+  public:
     explicit GridCellDelegate(QTableWidget* grid);
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
-protected:
+  protected:
     bool eventFilter(QObject* editor, QEvent* event) override;
 
-private:
+  private:
     QTableWidget* grid_;
 };
 

@@ -19,7 +19,7 @@ struct FileDialogRequest {
 };
 
 class Interaction {
-public:
+  public:
     virtual ~Interaction() = default;
 
     // The chosen path, or nothing when the user cancelled.
@@ -33,7 +33,7 @@ public:
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual DateTime now() = 0;
 };

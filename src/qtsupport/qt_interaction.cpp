@@ -36,7 +36,9 @@ void QtInteraction::information(const QString& text) {
     QMessageBox::information(parent_, QApplication::applicationName(), text);
 }
 
-void QtInteraction::error(const QString& text) { QMessageBox::critical(parent_, QApplication::applicationName(), text); }
+void QtInteraction::error(const QString& text) {
+    QMessageBox::critical(parent_, QApplication::applicationName(), text);
+}
 
 bool QtInteraction::confirm(const QString& text) {
     return QMessageBox::question(parent_, QApplication::applicationName(), text, QMessageBox::Yes | QMessageBox::No,

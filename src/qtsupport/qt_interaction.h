@@ -9,7 +9,7 @@ namespace zav {
 // The real dialogs: the only code of the program that calls QFileDialog and
 // QMessageBox. Message boxes carry the application's title.
 class QtInteraction : public Interaction {
-public:
+  public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     std::optional<QString> openFile(const FileDialogRequest& request) override;
@@ -18,13 +18,13 @@ public:
     void error(const QString& text) override;
     bool confirm(const QString& text) override;
 
-private:
+  private:
     QWidget* parent_ = nullptr;
 };
 
 // The local clock.
 class SystemClock : public Clock {
-public:
+  public:
     DateTime now() override;
 };
 

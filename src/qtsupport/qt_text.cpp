@@ -9,7 +9,8 @@ namespace zav {
 QString fromCp1252(std::string_view bytes) {
     QString out;
     out.reserve(static_cast<qsizetype>(bytes.size()));
-    for (char c : bytes) out.append(QChar(static_cast<char16_t>(cp1252::toUnicode(static_cast<unsigned char>(c)))));
+    for (char c : bytes)
+        out.append(QChar(static_cast<char16_t>(cp1252::toUnicode(static_cast<unsigned char>(c)))));
     return out;
 }
 

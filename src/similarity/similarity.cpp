@@ -6,7 +6,8 @@ namespace zav {
 
 std::size_t PresenceMatrix::speciesRows() const {
     std::size_t rows = 0;
-    for (const auto& t : treatments) rows = std::max(rows, t.size());
+    for (const auto& t : treatments)
+        rows = std::max(rows, t.size());
     return rows;
 }
 

@@ -35,7 +35,8 @@ std::string pairLine(const PairSimilarity& p) {
 std::vector<std::string> similarityReport(const SimilarityResult& result, const DateTime& t) {
     std::vector<std::string> pairs;
     pairs.reserve(result.pairs.size());
-    for (const auto& p : result.pairs) pairs.push_back(pairLine(p));
+    for (const auto& p : result.pairs)
+        pairs.push_back(pairLine(p));
 
     std::vector<std::string> lines;
     lines.push_back(w("ANÁLISE FAUNÍSTICA - Similaridade"));

@@ -12,7 +12,8 @@ namespace {
 
 std::vector<std::string> texts(const SpeciesTable& t) {
     std::vector<std::string> out;
-    for (const auto& s : t.species) out.push_back(abundanceText(s.abundanceClass));
+    for (const auto& s : t.species)
+        out.push_back(abundanceText(s.abundanceClass));
     return out;
 }
 
@@ -26,8 +27,11 @@ struct AbundanceCase {
 
 TEST(ClassifyAbundance, ExcludesOutliersAndClassesTheRest) {
     const AbundanceCase cases[] = {
-        {"one outlier of ten", {1, 2, 3, 4, 5, 6, 7, 8, 9, 100},
-         {" r", " r", " d", " c", " c", " c", " a", "ma", "ma", "sa"}, 45, 9},
+        {"one outlier of ten",
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 100},
+         {" r", " r", " d", " c", " c", " c", " a", "ma", "ma", "sa"},
+         45,
+         9},
         {"equal counts: s = 0, all limits equal", {10, 10}, {"ma", "ma"}, 20, 2},
         {"a pass that excludes nothing keeps its 99 % limits", {1, 10}, {" c", " c"}, 11, 2},
         {"five species can lose none", {2, 3, 4, 5, 30}, {" c", " c", " c", " c", "ma"}, 44, 5},
@@ -51,7 +55,8 @@ TEST(ClassifyAbundance, ExcludesPassAfterPassUntilNoneIsFarOff) {
     EXPECT_EQ(t.species[11].abundanceClass, kExcluded);
     EXPECT_EQ(t.workingIndividuals, t.totalIndividuals - 1200);
     EXPECT_EQ(t.keptSpecies, 24);
-    for (const auto& s : t.species) EXPECT_GE(s.abundanceClass, 1);
+    for (const auto& s : t.species)
+        EXPECT_GE(s.abundanceClass, 1);
 }
 
 TEST(ClassifyAbundance, AZOfExactlyTwoIsNotExcluded) {

@@ -23,7 +23,8 @@ TEST(FTable, HoldsTheTellingRowsColumnsAndHeldCells) {
     const double column2[] = {19.00, 6.94, 5.14, 4.46, 4.10, 3.89, 3.74, 3.63, 3.55, 3.49,
                               3.44,  3.40, 3.37, 3.34, 3.32, 3.23, 3.15, 3.07, 3.00};
     const int column2Rows[] = {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 31, 32, 33, 34};
-    for (int i = 0; i < 19; ++i) EXPECT_EQ(fTableCell(column2Rows[i], 2), column2[i]) << "row " << column2Rows[i];
+    for (int i = 0; i < 19; ++i)
+        EXPECT_EQ(fTableCell(column2Rows[i], 2), column2[i]) << "row " << column2Rows[i];
     const double row30[] = {1.99, 1.93, 1.89, 1.84, 1.79, 1.74, 1.68, 1.62};
     const double row40[] = {1.90, 1.84, 1.79, 1.74, 1.69, 1.64, 1.58, 1.51};
     for (int i = 0; i < 8; ++i) {
@@ -36,7 +37,8 @@ TEST(FTable, HoldsTheTellingRowsColumnsAndHeldCells) {
     };
     const Held held[] = {{8, 14, 3.23},  {10, 16, 2.82}, {20, 14, 2.23}, {22, 14, 2.18},
                          {26, 14, 2.10}, {32, 16, 1.81}, {33, 6, 2.17},  {33, 14, 1.77}};
-    for (const auto& h : held) EXPECT_EQ(fTableCell(h.nu2row, h.nu1col), h.value);
+    for (const auto& h : held)
+        EXPECT_EQ(fTableCell(h.nu2row, h.nu1col), h.value);
 }
 
 struct LookupCase {
@@ -46,12 +48,12 @@ struct LookupCase {
 
 TEST(FLookup, ReadsPointsAndInterpolatesAtBothEndsOfBothAxes) {
     const LookupCase cases[] = {
-        {1, 1, 161.45},          // first cell
+        {1, 1, 161.45}, // first cell
         {2, 2, 19.00},
-        {200, 200, 1.00},        // both infinite
-        {120, 120, 1.35},        // last finite point of both axes
-        {121, 2, 19.50},         // just above 120: the infinity column, no interpolation
-        {2, 121, 3.00},          // just above 120: the infinity row
+        {200, 200, 1.00}, // both infinite
+        {120, 120, 1.35}, // last finite point of both axes
+        {121, 2, 19.50},  // just above 120: the infinity column, no interpolation
+        {2, 121, 3.00},   // just above 120: the infinity row
         {118, 22, 1.89 + (1.84 - 1.89) * 58.0 / 60.0},
         {18, 6, 3.895},
         {20, 34, 1.894},
@@ -60,7 +62,8 @@ TEST(FLookup, ReadsPointsAndInterpolatesAtBothEndsOfBothAxes) {
         {14, 20, 2.23},
         {2, 1000000000000, 3.00},
     };
-    for (const auto& c : cases) EXPECT_NEAR(fLookup(c.nu1, c.nu2), c.f, 1e-12) << c.nu1 << ", " << c.nu2;
+    for (const auto& c : cases)
+        EXPECT_NEAR(fLookup(c.nu1, c.nu2), c.f, 1e-12) << c.nu1 << ", " << c.nu2;
     // Both between points: along nu1 in rows 30 and 40, then along nu2.
     EXPECT_NEAR(fLookup(48, 36), 1.71, 1e-12);
 }
@@ -81,7 +84,7 @@ struct DominanceCase {
 
 TEST(Dominance, WorkedExamplesToFourDecimals) {
     const DominanceCase cases[] = {
-        {100, 10, 6.3591, 2.9412, " D"}, {100, 5, 2.6455, 2.9412, "ND"},  {100, 6, 3.3437, 2.9412, " D"},
+        {100, 10, 6.3591, 2.9412, " D"}, {100, 5, 2.6455, 2.9412, "ND"},   {100, 6, 3.3437, 2.9412, " D"},
         {10, 2, 7.8833, 28.2869, "ND"},  {25, 16, 47.3011, 11.7582, " D"}, {40, 17, 30.4878, 7.4206, " D"},
         {15, 9, 39.0472, 19.2618, " D"}, {68, 10, 9.1928, 4.2857, " D"},   {69, 10, 9.0610, 4.2254, " D"},
         {70, 10, 9.1989, 4.1667, " D"},  {200, 59, 25.2632, 1.4851, " D"}, {200, 60, 30.1980, 1.4851, " D"},
@@ -90,7 +93,8 @@ TEST(Dominance, WorkedExamplesToFourDecimals) {
     };
     for (const auto& c : cases) {
         auto t = test::makeTable({c.k, c.workingTotal - c.k});
-        for (auto& s : t.species) s.abundanceClass = 3;
+        for (auto& s : t.species)
+            s.abundanceClass = 3;
         computeDominanceLimits(t);
         const double reference = classifyDominance(t);
         EXPECT_NEAR(t.species[0].dominanceLimit, c.limit, 5e-5) << "N' " << c.workingTotal << " K " << c.k;
@@ -113,7 +117,8 @@ TEST(Dominance, ExcludedSpeciesAreSuperDominantWithoutALimit) {
 
 TEST(Dominance, ALimitEqualToTheReferenceIsNotDominant) {
     auto t = test::makeTable({3, 3});
-    for (auto& s : t.species) s.abundanceClass = 3;
+    for (auto& s : t.species)
+        s.abundanceClass = 3;
     computeDominanceLimits(t);
     const double reference = classifyDominance(t);
     t.species[0].dominanceLimit = reference;
@@ -123,10 +128,12 @@ TEST(Dominance, ALimitEqualToTheReferenceIsNotDominant) {
 
 TEST(Dominance, NegativeCountsThatLeaveNoDegreeOfFreedomAreRefused) {
     auto small = test::makeTable({3, -2}); // N' = 1
-    for (auto& s : small.species) s.abundanceClass = 3;
+    for (auto& s : small.species)
+        s.abundanceClass = 3;
     EXPECT_THROW(classifyDominance(small), ComputationError);
     auto big = test::makeTable({9, -5}); // K = 9 > N' = 4: nu1 = 2 (4 - 9 + 1) < 1
-    for (auto& s : big.species) s.abundanceClass = 3;
+    for (auto& s : big.species)
+        s.abundanceClass = 3;
     EXPECT_THROW(computeDominanceLimits(big), ComputationError);
 }
 

@@ -13,13 +13,15 @@ namespace {
 
 std::vector<std::string> frequencyClasses(const SpeciesTable& t) {
     std::vector<std::string> out;
-    for (const auto& s : t.species) out.push_back(s.frequencyClass);
+    for (const auto& s : t.species)
+        out.push_back(s.frequencyClass);
     return out;
 }
 
 std::vector<std::string> constancyClasses(const SpeciesTable& t) {
     std::vector<std::string> out;
-    for (const auto& s : t.species) out.push_back(s.constancyClass);
+    for (const auto& s : t.species)
+        out.push_back(s.constancyClass);
     return out;
 }
 
@@ -28,7 +30,8 @@ TEST(Frequency, TenSpeciesWithOneOutlier) {
     classifyAbundance(t);
     computePercentages(t);
     const double expected[] = {2.2222, 4.4444, 6.6667, 8.8889, 11.1111, 13.3333, 15.5556, 17.7778, 20.0, 0.0};
-    for (int i = 0; i < 10; ++i) EXPECT_NEAR(t.species[i].percentage, expected[i], 5e-5);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_NEAR(t.species[i].percentage, expected[i], 5e-5);
     classifyFrequency(t);
     EXPECT_EQ(frequencyClasses(t),
               (std::vector<std::string>{"PF", "PF", "PF", " F", " F", " F", "MF", "MF", "MF", "SF"}));
@@ -38,7 +41,8 @@ TEST(Frequency, AShareOnTheUpperLimitIsVeryFrequent) {
     // Equal shares: e = 0 and both limits equal the mean, so each share is
     // not below L and not below U.
     auto t = test::makeTable({7, 7});
-    for (auto& s : t.species) s.abundanceClass = 3;
+    for (auto& s : t.species)
+        s.abundanceClass = 3;
     t.keptSpecies = 2;
     computePercentages(t);
     classifyFrequency(t);
@@ -55,7 +59,9 @@ struct ConstancyCase {
 TEST(Constancy, FixedThresholdsBelow24CollectionsIntervalFrom24) {
     const ConstancyCase cases[] = {
         {"fixed thresholds", 10, {1, 2, 2, 3, 4, 5, 5, 6, 8, 10}, {"Z", "Z", "Z", "Y", "Y", "W", "W", "W", "W", "W"}},
-        {"confidence interval", 30, {2, 5, 6, 8, 10, 12, 15, 20, 24, 30},
+        {"confidence interval",
+         30,
+         {2, 5, 6, 8, 10, 12, 15, 20, 24, 30},
          {"Z", "Z", "Z", "Y", "Y", "Y", "Y", "W", "W", "W"}},
         {"q = 25 and q = 50 at 20 collections", 20, {5, 10, 1}, {"Y", "W", "Z"}},
         {"23 collections still uses the thresholds", 23, {5, 12, 23}, {"Z", "W", "W"}},

@@ -50,7 +50,8 @@ TEST(FaunisticReport, HasTwentyFourLinesPlusOnePerSpecies) {
     const auto two = faunisticReport(analyse(parseSpeciesTable("2 4\n10 1\n3 2\n")), "x", when);
     EXPECT_EQ(two.size(), 26u);
     EXPECT_EQ(two[3], "Data: 1/1/2000 - 0:0:0:0");
-    const auto ten = faunisticReport(analyse(parseSpeciesTable(readFileBytes(kGolden / "dez-especies.txt"))), "x", when);
+    const auto ten =
+        faunisticReport(analyse(parseSpeciesTable(readFileBytes(kGolden / "dez-especies.txt"))), "x", when);
     EXPECT_EQ(ten.size(), 34u);
 }
 
@@ -114,9 +115,10 @@ TEST(FaunisticReport, DataThatAllowNoAnalysisGiveTheirOwnError) {
 }
 
 TEST(FaunisticReport, HugeCountsNeverWrapTheTotals) {
-    const auto lines = faunisticReport(
-        analyse(parseSpeciesTable("3 5\n2147483647 5\n2147483647 5\n2147483647 5\n")), "x", {});
-    EXPECT_EQ(lines[13], "Numero total  de  indiv\xED" "duos => 64424509");
+    const auto lines =
+        faunisticReport(analyse(parseSpeciesTable("3 5\n2147483647 5\n2147483647 5\n2147483647 5\n")), "x", {});
+    EXPECT_EQ(lines[13], "Numero total  de  indiv\xED"
+                         "duos => 64424509");
 }
 
 } // namespace

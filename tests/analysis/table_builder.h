@@ -9,8 +9,8 @@ namespace zav::test {
 
 // A loaded table with the given individuals and collections, numbered 1..S,
 // with N and N' set as the analysis run sets them.
-inline SpeciesTable makeTable(const std::vector<std::int32_t>& individuals,
-                              std::vector<std::int32_t> collections = {}, std::int32_t totalCollections = 10) {
+inline SpeciesTable makeTable(const std::vector<std::int32_t>& individuals, std::vector<std::int32_t> collections = {},
+                              std::int32_t totalCollections = 10) {
     if (collections.empty()) collections.assign(individuals.size(), 1);
     SpeciesTable t;
     t.speciesLines = static_cast<std::int32_t>(individuals.size());

@@ -29,7 +29,7 @@ using zav::test::readAll;
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<ScriptedInteraction> user;
     std::unique_ptr<TZAVMain> window;
     std::unique_ptr<QTemporaryDir> dir;
@@ -66,7 +66,7 @@ private:
         QCOMPARE(window->isMenuEnabled(TZAVMain::Ajuda), ajuda);
     }
 
-private slots:
+  private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
         user = std::make_unique<ScriptedInteraction>();
@@ -145,16 +145,18 @@ private slots:
     void calcularFailuresShowTheirMessageAndNoReport_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("field that does not convert") << QByteArray("2 10\r\n5 x\r\n1 1\r\n")
-                                                     << "Error: Verifique o arquivo de dados!";
+        QTest::newRow("field that does not convert")
+            << QByteArray("2 10\r\n5 x\r\n1 1\r\n") << "Error: Verifique o arquivo de dados!";
         QTest::newRow("missing line") << QByteArray("3 10\r\n5 1\r\n1 1\r\n") << "Error: Verifique o arquivo de dados!";
         QTest::newRow("empty file") << QByteArray() << "Error: Verifique o arquivo de dados!";
         QTest::newRow("no species") << QByteArray("2 10\r\n0 0\r\n0 0\r\n")
                                     << "Erro: são necessárias pelo menos 2 espécies com indivíduos";
         QTest::newRow("one species") << QByteArray("1 10\r\n5 3\r\n")
                                      << "Erro: são necessárias pelo menos 2 espécies com indivíduos";
-        QTest::newRow("no collections") << QByteArray("2 0\r\n5 1\r\n1 1\r\n") << "Erro: o total de coletas não pode ser 0";
-        QTest::newRow("negative counts") << QByteArray("2 5\r\n3 1\r\n-2 1\r\n") << "Erro: os dados não permitem o cálculo";
+        QTest::newRow("no collections") << QByteArray("2 0\r\n5 1\r\n1 1\r\n")
+                                        << "Erro: o total de coletas não pode ser 0";
+        QTest::newRow("negative counts") << QByteArray("2 5\r\n3 1\r\n-2 1\r\n")
+                                         << "Erro: os dados não permitem o cálculo";
     }
 
     void calcularFailuresShowTheirMessageAndNoReport() {
@@ -332,7 +334,8 @@ private slots:
         click("btnOkRep");
         QVERIFY(panel->isHidden());
         QCOMPARE(user->requests.size(), 3);
-        for (const auto& r : user->requests) QCOMPARE(r.title, QStringLiteral("Selecione o arquivo"));
+        for (const auto& r : user->requests)
+            QCOMPARE(r.title, QStringLiteral("Selecione o arquivo"));
         QCOMPARE(window->statusText(), "Selecionando o arquivo: " + t3);
 
         const QString saved = path("similaridade.txt");
@@ -353,15 +356,24 @@ private slots:
     void similaridadeValidatesTheNumberOfTreatments_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty") << "" << "Erro: Não deixe campo em branco";
-        QTest::newRow("blanks") << "   " << "Erro: Não deixe campo em branco";
-        QTest::newRow("two") << "2" << "Erro: Digite 3 ou mais conjuntos de dados";
-        QTest::newRow("negative") << "-5" << "Erro: Digite 3 ou mais conjuntos de dados";
-        QTest::newRow("eleven") << "11" << "Erro: Digite no máximo 10 conjuntos de dados";
-        QTest::newRow("huge") << "2147483647" << "Erro: Digite no máximo 10 conjuntos de dados";
-        QTest::newRow("letters") << "abc" << "Erro: valor inválido: abc";
-        QTest::newRow("decimal") << "3.5" << "Erro: valor inválido: 3.5";
-        QTest::newRow("trailing space") << "4 " << "Erro: valor inválido: 4 ";
+        QTest::newRow("empty") << ""
+                               << "Erro: Não deixe campo em branco";
+        QTest::newRow("blanks") << "   "
+                                << "Erro: Não deixe campo em branco";
+        QTest::newRow("two") << "2"
+                             << "Erro: Digite 3 ou mais conjuntos de dados";
+        QTest::newRow("negative") << "-5"
+                                  << "Erro: Digite 3 ou mais conjuntos de dados";
+        QTest::newRow("eleven") << "11"
+                                << "Erro: Digite no máximo 10 conjuntos de dados";
+        QTest::newRow("huge") << "2147483647"
+                              << "Erro: Digite no máximo 10 conjuntos de dados";
+        QTest::newRow("letters") << "abc"
+                                 << "Erro: valor inválido: abc";
+        QTest::newRow("decimal") << "3.5"
+                                 << "Erro: valor inválido: 3.5";
+        QTest::newRow("trailing space") << "4 "
+                                        << "Erro: valor inválido: 4 ";
     }
 
     void similaridadeValidatesTheNumberOfTreatments() {
@@ -375,7 +387,8 @@ private slots:
     }
 
     void similaridadeAcceptsTenTreatments() {
-        for (int i = 0; i < 10; ++i) user->expectOpen(treatment("t1.txt"));
+        for (int i = 0; i < 10; ++i)
+            user->expectOpen(treatment("t1.txt"));
         startSimilarity("10");
         QVERIFY(!memo1()->isHidden());
         QVERIFY(memo1()->toPlainText().contains(" T9 x T10         4           4          4           100.00"));
@@ -405,13 +418,15 @@ private slots:
     }
 
     void similaridadeUsesNothingOfAnEarlierRun() {
-        for (const char* f : {"t1.txt", "t2.txt", "t3.txt"}) user->expectOpen(treatment(f));
+        for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
+            user->expectOpen(treatment(f));
         startSimilarity("3");
         user->expectConfirm("Confirma?", true);
         trigger("MnuFechar");
         // Shorter files now: the rows they do not reach are absent, not
         // what the earlier run read there.
-        for (int i = 0; i < 3; ++i) user->expectOpen(treatment("curto.txt"));
+        for (int i = 0; i < 3; ++i)
+            user->expectOpen(treatment("curto.txt"));
         startSimilarity("3");
         QVERIFY(memo1()->toPlainText().contains(" T1 x T2         2           2          2           100.00"));
     }
@@ -441,7 +456,8 @@ private slots:
     void theProgramSaysSoWhenThereIsNoDisplay() {
         QProcess program;
         auto env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(name);
         program.setProcessEnvironment(env);
         program.start(ZAV_PROGRAM, QStringList());
         QVERIFY(program.waitForFinished(5000));

@@ -22,7 +22,7 @@ struct Outcome {
 };
 
 class Cli : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() / ("zaviro-cli-" + std::to_string(::getpid()));
         fs::create_directories(dir_);
@@ -137,7 +137,8 @@ TEST_F(Cli, UsageErrorsExit2AndHelpExits0) {
 
 TEST_F(Cli, SimilarityReportOfTheFilesInTheOrderGiven) {
     const fs::path golden = ZAV_SIMILARITY_GOLDEN_DIR;
-    for (const char* f : {"t1.txt", "t2.txt", "t3.txt"}) write(f, zav::readFileBytes(golden / f));
+    for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
+        write(f, zav::readFileBytes(golden / f));
     const auto r = run("--similaridade t1.txt t2.txt t3.txt");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(withoutDateLine(r.out), withoutDateLine(zav::readFileBytes(golden / "tres-tratamentos.relatorio")));

@@ -9,7 +9,8 @@ namespace {
 
 TEST(Cp1252, EveryByteRoundTripsThroughUtf8) {
     std::string all;
-    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
     EXPECT_EQ(cp1252::fromUtf8(cp1252::toUtf8(all)), all);
 }
 
@@ -25,8 +26,8 @@ TEST(Cp1252, MapsThePortugueseLettersAndTheHighTable) {
 TEST(Cp1252, WritesAQuestionMarkForWhatTheCodePageCannotHold) {
     EXPECT_EQ(cp1252::fromUtf8("a→b"), "a?b");
     EXPECT_EQ(cp1252::fromUtf8("😀"), "?");
-    EXPECT_EQ(cp1252::fromUtf8("x\xC3"), "x?");       // cut sequence
-    EXPECT_EQ(cp1252::fromUtf8("\xFF\xFE"), "??");    // not UTF-8 at all
+    EXPECT_EQ(cp1252::fromUtf8("x\xC3"), "x?");    // cut sequence
+    EXPECT_EQ(cp1252::fromUtf8("\xFF\xFE"), "??"); // not UTF-8 at all
 }
 
 } // namespace

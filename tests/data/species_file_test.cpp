@@ -21,7 +21,8 @@ struct Loaded {
 
 std::vector<Loaded> loaded(const SpeciesTable& t) {
     std::vector<Loaded> out;
-    for (const auto& s : t.species) out.push_back({s.number, s.individuals, s.collections});
+    for (const auto& s : t.species)
+        out.push_back({s.number, s.individuals, s.collections});
     return out;
 }
 
@@ -30,7 +31,8 @@ bool operator==(const Loaded& a, const Loaded& b) {
 }
 
 TEST(LineReader, EndsLinesAtLfWithOrWithoutCrAndStopsAtCtrlZ) {
-    LineReader r("a\r\nb\nc\x1A" "d\n");
+    LineReader r("a\r\nb\nc\x1A"
+                 "d\n");
     EXPECT_EQ(r.next(), "a");
     EXPECT_EQ(r.next(), "b");
     EXPECT_EQ(r.next(), "c");
@@ -57,19 +59,20 @@ TEST(ParseSpeciesTable, HeaderWithoutSpeciesLinesLoadsNothing) {
 
 TEST(ParseSpeciesTable, RefusesFilesItCannotRead) {
     const char* bad[] = {
-        "",                                  // no header
-        "3\r\n1 1\r\n2 2\r\n3 3\r\n",        // header without collections
-        "\xEF\xBB\xBF" "2 5\r\n1 1\r\n2 2\r\n", // byte-order mark
-        "3 12\r\n1 1\r\n2 2\r\n",            // promises three lines, has two
-        "2 12\r\n1 1\r\n\r\n",               // an empty species line
-        "2 12\r\n 5 12\r\n1 1\r\n",          // a species line starting with a space
-        "2 12\r\n5\t12\r\n1 1\r\n",          // a tab is no separator
-        "2 12\r\n12 5 7\r\n1 1\r\n",         // a third value
-        "2 12\r\n7.0 2\r\n1 1\r\n",          // no decimals
+        "",                           // no header
+        "3\r\n1 1\r\n2 2\r\n3 3\r\n", // header without collections
+        "\xEF\xBB\xBF"
+        "2 5\r\n1 1\r\n2 2\r\n",     // byte-order mark
+        "3 12\r\n1 1\r\n2 2\r\n",    // promises three lines, has two
+        "2 12\r\n1 1\r\n\r\n",       // an empty species line
+        "2 12\r\n 5 12\r\n1 1\r\n",  // a species line starting with a space
+        "2 12\r\n5\t12\r\n1 1\r\n",  // a tab is no separator
+        "2 12\r\n12 5 7\r\n1 1\r\n", // a third value
+        "2 12\r\n7.0 2\r\n1 1\r\n",  // no decimals
         "2 12\r\n2.5 2\r\n1 1\r\n",
-        "2 12\r\n3\r\n1 1\r\n",              // individuals without collections
-        "2 12\r\n1 1\x1A\r\n1 1\r\n",         // Ctrl-Z ends the file early
-        "1234567 5\r\n",                    // the header promises lines the file does not have
+        "2 12\r\n3\r\n1 1\r\n",       // individuals without collections
+        "2 12\r\n1 1\x1A\r\n1 1\r\n", // Ctrl-Z ends the file early
+        "1234567 5\r\n",              // the header promises lines the file does not have
     };
     for (const char* bytes : bad) {
         EXPECT_THROW(parseSpeciesTable(bytes), DataFileError) << "file: " << bytes;
@@ -83,8 +86,10 @@ TEST(ParseSpeciesTable, HeaderPromisingAHugeNumberOfLinesFailsQuickly) {
 TEST(ParseSpeciesTable, RefusesMoreThan900SpeciesWithIndividuals) {
     auto file = [](int kept) {
         std::string s = std::to_string(kept + 5) + " 10\r\n";
-        for (int i = 0; i < 5; ++i) s += "0 0\r\n";
-        for (int i = 0; i < kept; ++i) s += "3 2\r\n";
+        for (int i = 0; i < 5; ++i)
+            s += "0 0\r\n";
+        for (int i = 0; i < kept; ++i)
+            s += "3 2\r\n";
         return s;
     };
     EXPECT_EQ(parseSpeciesTable(file(900)).species.size(), 900u);
@@ -118,9 +123,7 @@ TEST(ReadFileBytes, NamesThePathOfAFileItCannotOpen) {
 
 TEST(LoadSpeciesFile, ReadsTheBytesOfAFileOnDisk) {
     const auto path = std::filesystem::temp_directory_path() / "zaviro-load-test.txt";
-    {
-        std::ofstream(path, std::ios::binary) << "2 4\r\n10 2\r\n1 1\r\n";
-    }
+    { std::ofstream(path, std::ios::binary) << "2 4\r\n10 2\r\n1 1\r\n"; }
     const auto t = loadSpeciesFile(path);
     std::filesystem::remove(path);
     EXPECT_EQ(loaded(t), (std::vector<Loaded>{{1, 10, 2}, {2, 1, 1}}));

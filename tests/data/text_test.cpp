@@ -19,15 +19,15 @@ struct FixedCase {
 
 TEST(FixedPoint, RoundsHalvesAwayFromZeroOnTheExactValue) {
     const FixedCase cases[] = {
-        {3.125, 2, "3.13"},      // an exact half rounds up, not to even
+        {3.125, 2, "3.13"}, // an exact half rounds up, not to even
         {-3.125, 2, "-3.13"},
         {0.125, 2, "0.13"},
-        {2.675, 2, "2.67"},      // the double is just below 2.675
+        {2.675, 2, "2.67"}, // the double is just below 2.675
         {2.30261, 4, "2.3026"},
         {0.5, 8, "0.50000000"},
         {-0.12, 8, "-0.12000000"},
         {10.5, 8, "10.50000000"},
-        {99.995, 2, "100.00"},   // the double 99.99499999... stays below
+        {99.995, 2, "100.00"}, // the double 99.99499999... stays below
         {9.9999, 2, "10.00"},
         {0.0, 4, "0.0000"},
         {-0.0, 4, "0.0000"},
@@ -36,7 +36,8 @@ TEST(FixedPoint, RoundsHalvesAwayFromZeroOnTheExactValue) {
         {186.60254037844388, 2, "186.60"},
         {1e20, 2, "100000000000000000000.00"},
     };
-    for (const auto& c : cases) EXPECT_EQ(fixedPoint(c.value, c.decimals), c.text) << c.value;
+    for (const auto& c : cases)
+        EXPECT_EQ(fixedPoint(c.value, c.decimals), c.text) << c.value;
 }
 
 TEST(FixedPoint, RefusesNanAndInfinity) {

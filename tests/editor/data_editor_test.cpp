@@ -10,10 +10,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QDir>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -27,7 +27,7 @@ using zav::test::ScriptedInteraction;
 class DataEditorTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<ScriptedInteraction> user;
     std::unique_ptr<TZAVMain> window;
     std::unique_ptr<QTemporaryDir> dir;
@@ -55,9 +55,12 @@ private:
     // Types into whatever has the keyboard focus, as a user does.
     void type(const QString& keys) {
         // Key by key: the first one may open a cell editor that takes the rest.
-        for (const QChar c : keys) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        for (const QChar c : keys)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
     }
-    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(QApplication::focusWidget(), k, m); }
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), k, m);
+    }
 
     void replaceField(const char* name, const QString& keys) {
         field(name)->setFocus();
@@ -79,7 +82,7 @@ private:
         QVERIFY(editor()->gridOpen());
     }
 
-private slots:
+  private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
         user = std::make_unique<ScriptedInteraction>();
@@ -113,7 +116,8 @@ private slots:
         QCOMPARE(editor()->rowCount(), 4);
         QCOMPARE(editor()->cellText(1, 0), QStringLiteral("No Indiv"));
         QCOMPARE(editor()->cellText(2, 0), QStringLiteral("No Coleta"));
-        for (int r = 1; r <= 3; ++r) QCOMPARE(editor()->cellText(0, r), QString::number(r));
+        for (int r = 1; r <= 3; ++r)
+            QCOMPARE(editor()->cellText(0, r), QString::number(r));
         menus(false, false, false, true);
         QCOMPARE(window->statusText(), QStringLiteral("Criando um novo arquivo ..."));
 
@@ -227,15 +231,33 @@ private slots:
         QTest::addColumn<QString>("species");
         QTest::addColumn<QString>("collections");
         QTest::addColumn<QString>("message");
-        QTest::newRow("preset 1 and 1") << "1" << "1" << "Erro: Digite mais de uma espécie ou coleta";
-        QTest::newRow("blank species") << "" << "5" << "Erro: Não deixe campo(s) em branco";
-        QTest::newRow("blank collections") << "5" << "  " << "Erro: Não deixe campo(s) em branco";
-        QTest::newRow("no collections") << "5" << "0" << "Erro: Digite mais de uma espécie ou coleta";
-        QTest::newRow("901 species") << "901" << "5" << "Erro: Digite no máximo 900 espécies";
-        QTest::newRow("huge") << "2000000000" << "5" << "Erro: Digite no máximo 900 espécies";
-        QTest::newRow("pasted text") << "abc" << "5" << "Erro: valor inválido: abc";
-        QTest::newRow("pasted collections") << "5" << "2,5" << "Erro: valor inválido: 2,5";
-        QTest::newRow("out of range") << "99999999999" << "5" << "Erro: valor inválido: 99999999999";
+        QTest::newRow("preset 1 and 1") << "1"
+                                        << "1"
+                                        << "Erro: Digite mais de uma espécie ou coleta";
+        QTest::newRow("blank species") << ""
+                                       << "5"
+                                       << "Erro: Não deixe campo(s) em branco";
+        QTest::newRow("blank collections") << "5"
+                                           << "  "
+                                           << "Erro: Não deixe campo(s) em branco";
+        QTest::newRow("no collections") << "5"
+                                        << "0"
+                                        << "Erro: Digite mais de uma espécie ou coleta";
+        QTest::newRow("901 species") << "901"
+                                     << "5"
+                                     << "Erro: Digite no máximo 900 espécies";
+        QTest::newRow("huge") << "2000000000"
+                              << "5"
+                              << "Erro: Digite no máximo 900 espécies";
+        QTest::newRow("pasted text") << "abc"
+                                     << "5"
+                                     << "Erro: valor inválido: abc";
+        QTest::newRow("pasted collections") << "5"
+                                            << "2,5"
+                                            << "Erro: valor inválido: 2,5";
+        QTest::newRow("out of range") << "99999999999"
+                                      << "5"
+                                      << "Erro: valor inválido: 99999999999";
     }
 
     void entryPanelValidation() {

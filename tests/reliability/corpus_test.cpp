@@ -12,8 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-template <typename Check>
-int checkAll(const fs::path& dir, Check check) {
+template <typename Check> int checkAll(const fs::path& dir, Check check) {
     int files = 0;
     for (const auto& entry : fs::directory_iterator(dir)) {
         ++files;

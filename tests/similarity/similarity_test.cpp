@@ -18,9 +18,7 @@ namespace zav {
 namespace {
 
 // The worked example: five species rows, three treatments.
-PresenceMatrix workedExample() {
-    return {{{10, 3, 0, 5, 1}, {4, 0, 7, 2, 0}, {0, 2, 1, 6, 3}}};
-}
+PresenceMatrix workedExample() { return {{{10, 3, 0, 5, 1}, {4, 0, 7, 2, 0}, {0, 2, 1, 6, 3}}}; }
 
 TEST(CalculaSimilaridade, WorkedExample) {
     const auto r = CalculaSimilaridade(workedExample());
@@ -59,7 +57,8 @@ TEST(CalculaSimilaridade, AnExactHalfRoundsAwayFromZero) {
     y.assign(32, 0);
     y[0] = 1;
     y.resize(63, 0);
-    for (int i = 32; i < 63; ++i) y[static_cast<std::size_t>(i)] = 1;
+    for (int i = 32; i < 63; ++i)
+        y[static_cast<std::size_t>(i)] = 1;
     const auto r = CalculaSimilaridade({{x, y, z}});
     ASSERT_EQ(r.pairs[0].common, 1);
     ASSERT_EQ(r.pairs[0].speciesX + r.pairs[0].speciesY, 64);
@@ -74,7 +73,8 @@ TEST(CalculaSimilaridade, PairsComeInOrder) {
         ASSERT_EQ(r.pairs.size(), static_cast<std::size_t>(t * (t - 1) / 2));
         std::size_t i = 0;
         for (int x = 1; x < t; ++x)
-            for (int y = x + 1; y <= t; ++y, ++i) EXPECT_EQ(std::pair(r.pairs[i].x, r.pairs[i].y), std::pair(x, y));
+            for (int y = x + 1; y <= t; ++y, ++i)
+                EXPECT_EQ(std::pair(r.pairs[i].x, r.pairs[i].y), std::pair(x, y));
         EXPECT_EQ(pairLine(r.pairs.back()).substr(1, std::string(last).size()), last);
     }
     PresenceMatrix ten;
@@ -113,7 +113,8 @@ TEST(TreatmentFile, KeepsEveryLineAndRefusesBadFiles) {
     for (const char* bad : {"", "x 10\n", "3 10\n1 1\n2 2\n", "2 10\n1 1\n\n", "2 10\n1.5 1\n1 1\n"})
         EXPECT_THROW(parseTreatmentCounts(bad), DataFileError) << bad;
     std::string big = "901 1\n";
-    for (int i = 0; i < 901; ++i) big += "1 1\n";
+    for (int i = 0; i < 901; ++i)
+        big += "1 1\n";
     EXPECT_THROW(parseTreatmentCounts(big), DataFileError);
     EXPECT_THROW(parseTreatmentCounts("2147483647 1\n1 1\n"), DataFileError);
 }
@@ -130,7 +131,8 @@ TEST(SimilarityReport, MatchesTheGoldenFiles) {
     };
     for (const auto& c : cases) {
         PresenceMatrix m;
-        for (const auto& f : c.files) m.treatments.push_back(loadTreatmentFile(dir / f));
+        for (const auto& f : c.files)
+            m.treatments.push_back(loadTreatmentFile(dir / f));
         const auto bytes = joinReportLines(similarityReport(CalculaSimilaridade(m), {6, 12, 2026, 9, 5, 3, 999}));
         if (std::getenv("ZAV_UPDATE_GOLDEN")) std::ofstream(dir / c.report, std::ios::binary) << bytes;
         EXPECT_EQ(bytes, readFileBytes(dir / c.report)) << c.report;

@@ -9,7 +9,7 @@ namespace zav::test {
 // Lowers the file-size limit of this process for one scope, so that any
 // write past `bytes` fails (EFBIG) part-way instead of killing the process.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &saved_);
         previous_ = std::signal(SIGXFSZ, SIG_IGN);
@@ -24,7 +24,7 @@ public:
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
-private:
+  private:
     rlimit saved_{};
     void (*previous_)(int) = nullptr;
 };

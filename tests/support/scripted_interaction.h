@@ -15,7 +15,7 @@
 namespace zav::test {
 
 class ScriptedInteraction : public Interaction, public Clock {
-public:
+  public:
     enum class Kind { Open, Save, Information, Error, Confirm };
 
     // A dialog answered with a path, or cancelled (std::nullopt).
@@ -49,7 +49,8 @@ public:
     // What went wrong, including expected steps that never came.
     QStringList problems() const {
         QStringList all = failures;
-        for (const auto& s : steps_) all << "expected but not shown: " + describe(s);
+        for (const auto& s : steps_)
+            all << "expected but not shown: " + describe(s);
         return all;
     }
 
@@ -58,7 +59,7 @@ public:
     DateTime time{6, 12, 2026, 9, 5, 7, 42};
     int clockReads = 0;
 
-private:
+  private:
     struct Step {
         Kind kind;
         QString path;
@@ -77,11 +78,16 @@ private:
 
     static QString describe(const Step& s) {
         switch (s.kind) {
-        case Kind::Open: return "open dialog";
-        case Kind::Save: return "save dialog";
-        case Kind::Information: return "information: " + s.text;
-        case Kind::Error: return "error: " + s.text;
-        case Kind::Confirm: return "confirmation: " + s.text;
+        case Kind::Open:
+            return "open dialog";
+        case Kind::Save:
+            return "save dialog";
+        case Kind::Information:
+            return "information: " + s.text;
+        case Kind::Error:
+            return "error: " + s.text;
+        case Kind::Confirm:
+            return "confirmation: " + s.text;
         }
         return {};
     }
