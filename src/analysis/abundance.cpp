@@ -83,7 +83,7 @@ void classifyAbundance(SpeciesTable& table) {
     }
 }
 
-std::string abundanceText(int abundanceClass) {
+std::string_view abundanceText(int abundanceClass) {
     static const std::array<const char*, 7> kTexts = {"  ", " r", " d", " c", " a", "ma", "sa"};
     if (abundanceClass < 0 || abundanceClass > 6) return "  ";
     return kTexts[static_cast<std::size_t>(abundanceClass)];

@@ -2,7 +2,7 @@
 
 #include "data/species_table.h"
 
-#include <string>
+#include <string_view>
 
 namespace zav {
 
@@ -23,6 +23,6 @@ namespace zav {
 void classifyAbundance(SpeciesTable& table);
 
 // The report's two-character text of an abundance class 1..6.
-std::string abundanceText(int abundanceClass);
+std::string_view abundanceText(int abundanceClass);
 
 } // namespace zav

@@ -4,6 +4,9 @@
 #include "data/cp1252.h"
 #include "data/text.h"
 
+#include <algorithm>
+#include <charconv>
+
 namespace zav {
 namespace {
 
@@ -22,6 +25,19 @@ std::string count8(std::int64_t value) { return cut(decimal(value), 8); }
 std::string index4(double value) { return cut(fixedPoint(value, 4), 8); }
 std::string bound8(double value) { return cut(fixedPoint(value, 8), 8); }
 
+// The decimal text right-aligned in `width`, then cut to `length`: the
+// same text as cut(leftPad(decimal(v), width), length), without the
+// temporaries.
+void appendRightAligned(std::string& line, std::int32_t value, std::size_t width, std::size_t length) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    const auto size = static_cast<std::size_t>(end - digits);
+    const std::size_t pad = size < width ? width - size : 0;
+    const std::size_t keep = std::min(length, pad + size);
+    line.append(std::min(pad, keep), ' ');
+    if (keep > pad) line.append(digits, keep - pad);
+}
+
 } // namespace
 
 bool isPredominant(const SpeciesRecord& sp) {
@@ -36,9 +52,11 @@ std::string speciesLine(const SpeciesRecord& sp) {
     std::string line;
     line.reserve(96);
     line += isPredominant(sp) ? " *" : "  ";
-    line += leftPad(decimal(sp.number), 4);
-    line.append(10, ' ').append(cut(leftPad(decimal(sp.individuals), 4), 8));
-    line.append(10, ' ').append(cut(leftPad(decimal(sp.collections), 4), 8));
+    appendRightAligned(line, sp.number, 4, std::string::npos);
+    line.append(10, ' ');
+    appendRightAligned(line, sp.individuals, 4, 8);
+    line.append(10, ' ');
+    appendRightAligned(line, sp.collections, 4, 8);
     line.append(9, ' ').append(sp.dominanceClass);
     line.append(8, ' ').append(abundanceText(sp.abundanceClass));
     line.append(8, ' ').append(sp.frequencyClass);

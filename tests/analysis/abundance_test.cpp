@@ -13,7 +13,7 @@ namespace {
 std::vector<std::string> texts(const SpeciesTable& t) {
     std::vector<std::string> out;
     for (const auto& s : t.species)
-        out.push_back(abundanceText(s.abundanceClass));
+        out.emplace_back(abundanceText(s.abundanceClass));
     return out;
 }
 
