@@ -132,6 +132,7 @@ void TZAVMain::createHelpPanel() {
     memo2->setGeometry(8, 16, 441, 257);
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     mono.setBold(false); // not the caption's bold
+    mono.setPointSize(8);
     memo2->setFont(mono);
     memo2->setTabStopDistance(QFontMetricsF(mono).horizontalAdvance(QLatin1Char(' ')) * 8);
     QPalette silver = memo2->palette();
@@ -139,7 +140,7 @@ void TZAVMain::createHelpPanel() {
     memo2->setPalette(silver);
     memo2->setReadOnly(true);
     memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo2->setPlainText(zav::helpText());
 
     btnOkAjuda_ = new QPushButton(QStringLiteral("&Ok"), grupo1_);
