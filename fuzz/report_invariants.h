@@ -12,6 +12,8 @@
 #include "similarity/similarity_report.h"
 #include "similarity/treatment_file.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,6 +94,14 @@ inline std::string checkSimilarityReport(std::string_view bytes) {
         if (line.back() != ']') return "pair line without its interval: " + line;
     }
     return {};
+}
+
+// What a fuzz target does with a check's answer: a problem stops the run so
+// that libFuzzer keeps the input.
+inline int stopOnProblem(const std::string& problem) {
+    if (problem.empty()) return 0;
+    std::fprintf(stderr, "%s\n", problem.c_str());
+    std::abort();
 }
 
 } // namespace zav::fuzz

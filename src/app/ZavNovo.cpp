@@ -5,7 +5,6 @@
 #include "app/help_text.h"
 #include "app/sobrezav.h"
 #include "data/errors.h"
-#include "data/fields.h"
 #include "data/report_text.h"
 #include "data/species_file.h"
 #include "editor/data_editor.h"
@@ -35,8 +34,6 @@
 #include <QTextDocument>
 
 #include <new>
-
-namespace {} // namespace
 
 TZAVMain::TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* parent)
     : QMainWindow(parent), interaction_(interaction), clock_(clock) {
@@ -76,25 +73,29 @@ void TZAVMain::createActions() {
     };
     QAction* novo = item(arquivo, "MnuNovo", QStringLiteral("&Novo"));
     QAction* abrir = item(arquivo, "MnuAbrir", QStringLiteral("&Abrir..."));
-    connect(novo, &QAction::triggered, this, [this] { guarded([this] { editor_->MnuNovoClick(); }); });
-    connect(abrir, &QAction::triggered, this, [this] { guarded([this] { editor_->MnuAbrirClick(); }); });
-    connectGuarded(item(arquivo, "MnuSalvar", QStringLiteral("Sal&var...")), &TZAVMain::MnuSalvarClick);
-    connectGuarded(item(arquivo, "MnuFechar", QStringLiteral("&Fechar")), &TZAVMain::MnuFecharClick);
-    connectGuarded(item(arquivo, "MnuSair", QStringLiteral("&Sair")), &TZAVMain::MnuSairClick);
+    connectGuarded(novo, &QAction::triggered, [this] { editor_->MnuNovoClick(); });
+    connectGuarded(abrir, &QAction::triggered, [this] { editor_->MnuAbrirClick(); });
+    connectGuarded(item(arquivo, "MnuSalvar", QStringLiteral("Sal&var...")), &QAction::triggered,
+                   &TZAVMain::MnuSalvarClick);
+    connectGuarded(item(arquivo, "MnuFechar", QStringLiteral("&Fechar")), &QAction::triggered,
+                   &TZAVMain::MnuFecharClick);
+    connectGuarded(item(arquivo, "MnuSair", QStringLiteral("&Sair")), &QAction::triggered, &TZAVMain::MnuSairClick);
 
     QAction* calcular = menuBar()->addAction(QStringLiteral("&Calcular"));
     calcular->setObjectName("MnuCalcular");
-    connectGuarded(calcular, &TZAVMain::MnuCalcularClick);
+    connectGuarded(calcular, &QAction::triggered, &TZAVMain::MnuCalcularClick);
 
     QAction* similar = menuBar()->addAction(QStringLiteral("&Similaridade"));
     similar->setObjectName("MnuSimilar");
-    connectGuarded(similar, &TZAVMain::MnuSimilarClick);
+    connectGuarded(similar, &QAction::triggered, &TZAVMain::MnuSimilarClick);
 
     QMenu* ajuda = menuBar()->addMenu(QStringLiteral("A&juda"));
     ajuda->setObjectName("MnuAjuda");
-    connectGuarded(item(ajuda, "MnuZAV", QStringLiteral("ZAVIRO - Ajuda")), &TZAVMain::MnuZAVClick);
+    connectGuarded(item(ajuda, "MnuZAV", QStringLiteral("ZAVIRO - Ajuda")), &QAction::triggered,
+                   &TZAVMain::MnuZAVClick);
     ajuda->addSeparator();
-    connectGuarded(item(ajuda, "MnuSobre", QStringLiteral("&Sobre ...")), &TZAVMain::MnuSobreClick);
+    connectGuarded(item(ajuda, "MnuSobre", QStringLiteral("&Sobre ...")), &QAction::triggered,
+                   &TZAVMain::MnuSobreClick);
 
     topMenus_ = {arquivo->menuAction(), calcular, similar, ajuda->menuAction()};
 }
@@ -149,7 +150,7 @@ void TZAVMain::createHelpPanel() {
     QFont normal = btnOkAjuda_->font();
     normal.setBold(false);
     btnOkAjuda_->setFont(normal);
-    connectGuarded(btnOkAjuda_, &TZAVMain::BtnOKAjudaClick);
+    connectGuarded(btnOkAjuda_, &QPushButton::clicked, &TZAVMain::BtnOKAjudaClick);
     grupo1_->hide();
 }
 
@@ -180,11 +181,11 @@ void TZAVMain::createSimilarityPanel() {
     ok->setObjectName("btnOkRep");
     ok->setGeometry(24, 120, 75, 25);
     ok->setDefault(true);
-    connectGuarded(ok, &TZAVMain::btnOkRepClick);
+    connectGuarded(ok, &QPushButton::clicked, &TZAVMain::btnOkRepClick);
     auto* cancel = new QPushButton(QStringLiteral("Cancelar"), entraCol_);
     cancel->setObjectName("BtnCancelRep");
     cancel->setGeometry(112, 120, 75, 25);
-    connectGuarded(cancel, &TZAVMain::BtnCancelRepClick);
+    connectGuarded(cancel, &QPushButton::clicked, &TZAVMain::BtnCancelRepClick);
     // Enter in the field confirms, as the default button would in a dialog.
     connect(nRepet_, &QLineEdit::returnPressed, ok, &QPushButton::click);
 }
@@ -199,14 +200,6 @@ void TZAVMain::resizeEvent(QResizeEvent* event) {
     // The report follows the window, so a researcher can widen it to read.
     const QSize client = client_->size();
     memo1_->setGeometry(8, 40, std::max(100, client.width() - 16), std::max(100, client.height() - 48));
-}
-
-void TZAVMain::connectGuarded(QAction* action, void (TZAVMain::*handler)()) {
-    connect(action, &QAction::triggered, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
-}
-
-void TZAVMain::connectGuarded(QPushButton* button, void (TZAVMain::*handler)()) {
-    connect(button, &QPushButton::clicked, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
 }
 
 void TZAVMain::guarded(const std::function<void()>& handler) {
@@ -336,12 +329,11 @@ void TZAVMain::btnOkRepClick() {
         interaction_.error(message);
         nRepet_->setFocus();
     };
-    if (zav::trimControls(zav::toCp1252(typed)).empty())
-        return refuse(QStringLiteral("Erro: Não deixe campo em branco"));
-    const auto count = zav::parseInteger(zav::toCp1252(typed));
+    if (zav::isBlank(typed)) return refuse(QStringLiteral("Erro: Não deixe campo em branco"));
+    const auto count = zav::wholeNumber(typed);
     if (!count) return refuse(QStringLiteral("Erro: valor inválido: ") + typed);
-    if (*count < zav::kMinTreatments) return refuse(QStringLiteral("Erro: Digite 3 ou mais conjuntos de dados"));
-    if (*count > zav::kMaxTreatments) return refuse(QStringLiteral("Erro: Digite no máximo 10 conjuntos de dados"));
+    if (const auto problem = zav::treatmentCountProblem(*count); !problem.empty())
+        return refuse(QString::fromStdString(problem));
     entraCol_->hide();
     runSimilarity(*count);
 }

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <type_traits>
 
 class QAction;
 class QFrame;
@@ -71,8 +72,19 @@ class TZAVMain : public QMainWindow {
     void BtnCancelRepClick();
     void runSimilarity(int treatments);
 
-    void connectGuarded(QAction* action, void (TZAVMain::*handler)());
-    void connectGuarded(QPushButton* button, void (TZAVMain::*handler)());
+    // Connects a signal to a handler (a member or a callable) that runs
+    // inside guarded().
+    template <typename Sender, typename Signal, typename Handler>
+    void connectGuarded(Sender* sender, Signal signal, Handler handler) {
+        connect(sender, signal, this, [this, handler] {
+            guarded([this, handler] {
+                if constexpr (std::is_member_function_pointer_v<Handler>)
+                    (this->*handler)();
+                else
+                    handler();
+            });
+        });
+    }
 
     zav::Interaction& interaction_;
     zav::Clock& clock_;

@@ -52,33 +52,33 @@ int usageError() {
     return 2;
 }
 
-bool writeAll(const std::string& bytes) {
-    return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;
+std::filesystem::path absolutePath(const std::string& file) {
+    return std::filesystem::absolute(file).lexically_normal();
 }
 
-int faunisticReport(const std::filesystem::path& file) {
-    const auto path = std::filesystem::absolute(file).lexically_normal();
+// The report's bytes on standard output; the exit code.
+int printReport(const std::vector<std::string>& lines) {
+    const std::string bytes = zav::joinReportLines(lines);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0) {
+        std::fputs("Erro: não foi possível escrever na saída padrão\n", stderr);
+        return 1;
+    }
+    return 0;
+}
+
+int printFaunisticReport(const std::string& file) {
+    const auto path = absolutePath(file);
     auto table = zav::loadSpeciesFile(path);
     const auto when = now();
     const auto result = zav::analyse(std::move(table));
-    const auto lines = zav::faunisticReport(result, zav::cp1252::fromUtf8(path.string()), when);
-    if (!writeAll(zav::joinReportLines(lines))) {
-        std::fputs("Erro: não foi possível escrever na saída padrão\n", stderr);
-        return 1;
-    }
-    return 0;
+    return printReport(zav::faunisticReport(result, zav::cp1252::fromUtf8(path.string()), when));
 }
 
-int similarityReport(const std::vector<std::string>& files) {
+int printSimilarityReport(const std::vector<std::string>& files) {
     zav::PresenceMatrix matrix;
     for (const auto& file : files)
-        matrix.treatments.push_back(zav::loadTreatmentFile(std::filesystem::absolute(file).lexically_normal()));
-    const auto lines = zav::similarityReport(zav::CalculaSimilaridade(matrix), now());
-    if (!writeAll(zav::joinReportLines(lines))) {
-        std::fputs("Erro: não foi possível escrever na saída padrão\n", stderr);
-        return 1;
-    }
-    return 0;
+        matrix.treatments.push_back(zav::loadTreatmentFile(absolutePath(file)));
+    return printReport(zav::similarityReport(zav::CalculaSimilaridade(matrix), now()));
 }
 
 } // namespace
@@ -93,12 +93,8 @@ int main(int argc, char** argv) {
     if (similarity) {
         args.erase(args.begin());
         // The same limits, and the same words, as the window's panel.
-        if (args.size() < static_cast<std::size_t>(zav::kMinTreatments)) {
-            std::fputs("Erro: Digite 3 ou mais conjuntos de dados\n", stderr);
-            return 2;
-        }
-        if (args.size() > static_cast<std::size_t>(zav::kMaxTreatments)) {
-            std::fputs("Erro: Digite no máximo 10 conjuntos de dados\n", stderr);
+        if (const auto problem = zav::treatmentCountProblem(static_cast<std::int64_t>(args.size())); !problem.empty()) {
+            std::fprintf(stderr, "%s\n", problem.c_str());
             return 2;
         }
     } else {
@@ -110,7 +106,7 @@ int main(int argc, char** argv) {
     }
 
     try {
-        return similarity ? similarityReport(args) : faunisticReport(args[0]);
+        return similarity ? printSimilarityReport(args) : printFaunisticReport(args[0]);
     } catch (const zav::Error& e) {
         std::fprintf(stderr, "%s\n", e.what());
     } catch (const std::exception& e) {

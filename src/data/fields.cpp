@@ -1,5 +1,7 @@
 #include "data/fields.h"
 
+#include "data/errors.h"
+
 namespace zav {
 namespace {
 
@@ -71,6 +73,12 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
         if (value > limit) return std::nullopt;
     }
     return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+std::int32_t requireInteger(std::string_view field) {
+    const auto value = parseInteger(field);
+    if (!value) throw DataFileError();
+    return *value;
 }
 
 } // namespace zav

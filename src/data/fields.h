@@ -29,4 +29,8 @@ LineFields splitLine(std::string_view line);
 // the number, fails.
 std::optional<std::int32_t> parseInteger(std::string_view text);
 
+// parseInteger for a field of a data file: throws DataFileError when the
+// field does not convert.
+std::int32_t requireInteger(std::string_view field);
+
 } // namespace zav

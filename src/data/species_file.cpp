@@ -9,12 +9,6 @@
 namespace zav {
 namespace {
 
-std::int32_t convertOrFail(std::string_view field) {
-    const auto value = parseInteger(field);
-    if (!value) throw DataFileError();
-    return *value;
-}
-
 // Spaces that bring field 2 to column 8, and never fewer than one.
 std::string gapAfter(std::string_view field1) {
     const auto width = static_cast<int>(trimControls(field1).size());
@@ -27,12 +21,12 @@ SpeciesTable parseSpeciesTable(std::string_view bytes) {
     LineReader reader(bytes);
     SpeciesTable table;
     const auto header = splitLine(reader.next());
-    table.speciesLines = convertOrFail(header.first);
-    table.totalCollections = convertOrFail(header.second);
+    table.speciesLines = requireInteger(header.first);
+    table.totalCollections = requireInteger(header.second);
 
     for (std::int64_t k = 1; k <= table.speciesLines; ++k) {
         const auto fields = splitLine(reader.next());
-        const auto individuals = convertOrFail(fields.first);
+        const auto individuals = requireInteger(fields.first);
         if (individuals == 0) {
             // Past the end every line is empty and fails above, so a header
             // that promises more lines than the file has ends here quickly.
@@ -41,7 +35,7 @@ SpeciesTable parseSpeciesTable(std::string_view bytes) {
         if (table.species.size() >= static_cast<std::size_t>(kMaxSpecies)) throw DataFileError();
         SpeciesRecord record;
         record.individuals = individuals;
-        record.collections = convertOrFail(fields.second);
+        record.collections = requireInteger(fields.second);
         record.number = static_cast<std::int32_t>(k);
         table.species.push_back(std::move(record));
     }
@@ -49,6 +43,19 @@ SpeciesTable parseSpeciesTable(std::string_view bytes) {
 }
 
 SpeciesTable loadSpeciesFile(const std::filesystem::path& path) { return parseSpeciesTable(readFileBytes(path)); }
+
+DataFileTexts parseDataFileTexts(std::string_view bytes) {
+    LineReader reader(bytes);
+    const auto header = splitLine(reader.next());
+    const std::int32_t count = requireInteger(header.first);
+    if (count < 1 || count > kMaxSpecies) throw DataFileError();
+    DataFileTexts texts{std::string(header.first), std::string(header.second), {}};
+    for (std::int32_t r = 1; r <= count; ++r) {
+        const auto fields = splitLine(reader.next());
+        texts.rows.push_back({std::string(fields.first), std::string(fields.second)});
+    }
+    return texts;
+}
 
 std::string formatSpeciesFile(std::string_view speciesCount, std::string_view totalCollections,
                               const std::vector<DataRow>& rows) {

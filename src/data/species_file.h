@@ -11,6 +11,11 @@
 
 namespace zav {
 
+struct DataRow {
+    std::string individuals;
+    std::string collections;
+};
+
 // Fills a species table from the bytes of a data file: the header's two
 // numbers, then L species lines of which those with 0 individuals are
 // skipped (their second field is not looked at). Throws DataFileError on a
@@ -21,10 +26,17 @@ SpeciesTable parseSpeciesTable(std::string_view bytes);
 // readFileBytes, then parseSpeciesTable.
 SpeciesTable loadSpeciesFile(const std::filesystem::path& path);
 
-struct DataRow {
-    std::string individuals;
-    std::string collections;
+// A data file as the grid editor shows it: the header's two field texts and
+// the two field texts of each of the promised species lines, unconverted,
+// empty for lines past the end of the file. Throws DataFileError when the
+// species count does not convert or lies outside 1..kMaxSpecies (no grid
+// without a row, none of 2 000 000 000 rows).
+struct DataFileTexts {
+    std::string speciesCount;
+    std::string totalCollections;
+    std::vector<DataRow> rows;
 };
+DataFileTexts parseDataFileTexts(std::string_view bytes);
 
 // The bytes of a data file as the grid editor saves it: field 1 from column
 // 1, field 2 from column 8, CR LF after every line. The header texts are

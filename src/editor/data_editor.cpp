@@ -1,9 +1,6 @@
 #include "editor/data_editor.h"
 
-#include "data/errors.h"
-#include "data/fields.h"
 #include "data/file_io.h"
-#include "data/line_reader.h"
 #include "data/species_file.h"
 #include "data/species_table.h"
 #include "editor/grid_keys.h"
@@ -31,33 +28,6 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
     b->setObjectName(name);
     b->setGeometry(geometry);
     return b;
-}
-
-std::optional<std::int32_t> wholeNumber(const QString& typed) { return parseInteger(toCp1252(typed)); }
-
-bool blank(const QString& typed) { return trimControls(toCp1252(typed)).empty(); }
-
-// The header and rows of a data file as the grid shows them: texts, not
-// converted, with empty cells for lines past the end of the file.
-struct GridData {
-    QString species;
-    QString collections;
-    std::vector<std::pair<QString, QString>> rows;
-};
-
-GridData readGridData(std::string_view bytes) {
-    LineReader reader(bytes);
-    const auto header = splitLine(reader.next());
-    const auto count = parseInteger(header.first);
-    // A count the grid cannot hold is a bad file: no grid of 2 000 000 000
-    // rows, and none without a row.
-    if (!count || *count < 1 || *count > kMaxSpecies) throw DataFileError();
-    GridData data{fromCp1252(header.first), fromCp1252(header.second), {}};
-    for (std::int32_t r = 1; r <= *count; ++r) {
-        const auto fields = splitLine(reader.next());
-        data.rows.emplace_back(fromCp1252(fields.first), fromCp1252(fields.second));
-    }
-    return data;
 }
 
 } // namespace
@@ -172,7 +142,7 @@ void DataEditor::BtnOkCriarClick() {
         interaction_.error(message);
         nEspecie_->setFocus();
     };
-    if (blank(nEspecie_->text()) || blank(nColeta_->text()))
+    if (isBlank(nEspecie_->text()) || isBlank(nColeta_->text()))
         return refuse(QStringLiteral("Erro: Não deixe campo(s) em branco"));
     const auto species = wholeNumber(nEspecie_->text());
     if (!species) return refuse(QStringLiteral("Erro: valor inválido: ") + nEspecie_->text());
@@ -203,16 +173,17 @@ void DataEditor::MnuAbrirClick() {
     const QString path = *chosen;
     // Read and check everything before the panels change: a bad file leaves
     // the editor, the menus and the status line as they were.
-    const GridData data = readGridData(readFileBytes(toFileSystemPath(path)));
+    const DataFileTexts data = parseDataFileTexts(readFileBytes(toFileSystemPath(path)));
 
     *shell_.currentDataFileName = path;
-    nEspecie_->setText(data.species);
-    nColeta_->setText(data.collections);
+    nEspecie_->setText(fromCp1252(data.speciesCount));
+    nColeta_->setText(fromCp1252(data.totalCollections));
     setCaption();
     makeRows(static_cast<int>(data.rows.size()));
     for (int r = 0; r < static_cast<int>(data.rows.size()); ++r) {
-        planilha_->setItem(r, 0, new QTableWidgetItem(data.rows[static_cast<std::size_t>(r)].first));
-        planilha_->setItem(r, 1, new QTableWidgetItem(data.rows[static_cast<std::size_t>(r)].second));
+        const auto& row = data.rows[static_cast<std::size_t>(r)];
+        planilha_->setItem(r, 0, new QTableWidgetItem(fromCp1252(row.individuals)));
+        planilha_->setItem(r, 1, new QTableWidgetItem(fromCp1252(row.collections)));
     }
     shell_.setStatus(QStringLiteral("Editando o arquivo: ") + path);
     setAllMenus(false);

@@ -1,6 +1,7 @@
 #include "qtsupport/qt_text.h"
 
 #include "data/cp1252.h"
+#include "data/fields.h"
 
 #include <QFile>
 
@@ -23,6 +24,10 @@ std::string toCp1252(const QString& text) {
     }
     return out;
 }
+
+bool isBlank(const QString& typed) { return trimControls(toCp1252(typed)).empty(); }
+
+std::optional<std::int32_t> wholeNumber(const QString& typed) { return parseInteger(toCp1252(typed)); }
 
 std::string toFileSystemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 

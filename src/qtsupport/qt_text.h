@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,11 @@ QString fromCp1252(std::string_view bytes);
 
 // A character the code page cannot hold becomes "?".
 std::string toCp1252(const QString& text);
+
+// An entry field's text: blank when nothing but spaces and control codes;
+// its whole number as typed (spaces in front allowed, nothing after).
+bool isBlank(const QString& typed);
+std::optional<std::int32_t> wholeNumber(const QString& typed);
 
 // A path for the core's file functions (the file system's own encoding).
 std::string toFileSystemPath(const QString& path);

@@ -4,6 +4,12 @@
 
 namespace zav {
 
+std::string treatmentCountProblem(std::int64_t treatments) {
+    if (treatments < kMinTreatments) return "Erro: Digite 3 ou mais conjuntos de dados";
+    if (treatments > kMaxTreatments) return "Erro: Digite no máximo 10 conjuntos de dados";
+    return {};
+}
+
 std::size_t PresenceMatrix::speciesRows() const {
     std::size_t rows = 0;
     for (const auto& t : treatments)

@@ -3,12 +3,17 @@
 // files of the same species list, matched line by line.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace zav {
 
 inline constexpr int kMinTreatments = 3;
 inline constexpr int kMaxTreatments = 10;
+
+// The message refusing a number of treatments, or empty when it is one the
+// computation takes (3 to 10). UTF-8, as the user reads it.
+std::string treatmentCountProblem(std::int64_t treatments);
 
 // Individuals per species row (outer: treatments in the order chosen; inner:
 // species rows from 1). A cell is present when it is not 0, negative counts

@@ -10,14 +10,11 @@ namespace zav {
 
 std::vector<std::int32_t> parseTreatmentCounts(std::string_view bytes) {
     LineReader reader(bytes);
-    const auto rows = parseInteger(splitLine(reader.next()).first);
-    if (!rows || *rows > kMaxSpecies) throw DataFileError();
+    const std::int32_t rows = requireInteger(splitLine(reader.next()).first);
+    if (rows > kMaxSpecies) throw DataFileError();
     std::vector<std::int32_t> counts;
-    for (std::int32_t r = 1; r <= *rows; ++r) {
-        const auto value = parseInteger(splitLine(reader.next()).first);
-        if (!value) throw DataFileError();
-        counts.push_back(*value);
-    }
+    for (std::int32_t r = 1; r <= rows; ++r)
+        counts.push_back(requireInteger(splitLine(reader.next()).first));
     return counts;
 }
 

@@ -7,6 +7,7 @@
 #include "support/file_size_limit.h"
 #include "support/files.h"
 #include "support/scripted_interaction.h"
+#include "support/window_test.h"
 
 #include <QAction>
 #include <QDir>
@@ -22,34 +23,13 @@
 
 #include <memory>
 
-using zav::test::ScriptedInteraction;
-
 using zav::test::readAll;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public zav::test::WindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<ScriptedInteraction> user;
-    std::unique_ptr<TZAVMain> window;
-    std::unique_ptr<QTemporaryDir> dir;
-
-    void trigger(const char* name) {
-        auto* action = window->findChild<QAction*>(name);
-        QVERIFY2(action, name);
-        action->trigger();
-    }
-    void click(const char* name) {
-        auto* button = window->findChild<QPushButton*>(name);
-        QVERIFY2(button, name);
-        button->click();
-    }
     QPlainTextEdit* memo1() { return window->findChild<QPlainTextEdit*>("Memo1"); }
-    QString path(const QString& name) { return dir->filePath(name); }
-    QString dataFile(const QString& name, const QByteArray& bytes) {
-        if (!zav::test::writeFile(path(name), bytes)) QTest::qFail("cannot write the test file", __FILE__, __LINE__);
-        return path(name);
-    }
     QString exampleFile() { return dataFile("dez-especies.txt", readAll(ZAV_GOLDEN_DIR "/dez-especies.txt")); }
 
     // A successful "Calcular" of the ten-species example.
@@ -59,19 +39,8 @@ class MainWindowTest : public QObject {
         QVERIFY(!memo1()->isHidden());
     }
 
-    void checkMenus(bool arquivo, bool calcular, bool similaridade, bool ajuda) {
-        QCOMPARE(window->isMenuEnabled(TZAVMain::Arquivo), arquivo);
-        QCOMPARE(window->isMenuEnabled(TZAVMain::Calcular), calcular);
-        QCOMPARE(window->isMenuEnabled(TZAVMain::Similaridade), similaridade);
-        QCOMPARE(window->isMenuEnabled(TZAVMain::Ajuda), ajuda);
-    }
-
   private slots:
-    void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedInteraction>();
-        window = std::make_unique<TZAVMain>(*user, *user);
-    }
+    void init() { createWindow(); }
 
     void cleanup() {
         const auto problems = user->problems();

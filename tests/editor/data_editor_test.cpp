@@ -6,6 +6,7 @@
 #include "support/file_size_limit.h"
 #include "support/files.h"
 #include "support/scripted_interaction.h"
+#include "support/window_test.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,36 +23,16 @@
 #include <memory>
 
 using zav::test::readAll;
-using zav::test::ScriptedInteraction;
 
-class DataEditorTest : public QObject {
+class DataEditorTest : public zav::test::WindowTest {
     Q_OBJECT
 
   private:
-    std::unique_ptr<ScriptedInteraction> user;
-    std::unique_ptr<TZAVMain> window;
-    std::unique_ptr<QTemporaryDir> dir;
-
     zav::DataEditor* editor() { return window->findChild<zav::DataEditor*>(); }
     QTableWidget* grid() { return window->findChild<QTableWidget*>("Planilha"); }
     QLineEdit* field(const char* name) { return window->findChild<QLineEdit*>(name); }
     QWidget* panel(const char* name) { return window->findChild<QWidget*>(name); }
     QString caption() { return window->findChild<QLabel*>("PanelPlan")->text(); }
-    QString path(const QString& name) { return dir->filePath(name); }
-    QString file(const QString& name, const QByteArray& bytes) {
-        if (!zav::test::writeFile(path(name), bytes)) QTest::qFail("cannot write the test file", __FILE__, __LINE__);
-        return path(name);
-    }
-    void trigger(const char* name) { window->findChild<QAction*>(name)->trigger(); }
-    void click(const char* name) { window->findChild<QPushButton*>(name)->click(); }
-
-    void menus(bool a, bool c, bool s, bool j) {
-        QCOMPARE(window->isMenuEnabled(TZAVMain::Arquivo), a);
-        QCOMPARE(window->isMenuEnabled(TZAVMain::Calcular), c);
-        QCOMPARE(window->isMenuEnabled(TZAVMain::Similaridade), s);
-        QCOMPARE(window->isMenuEnabled(TZAVMain::Ajuda), j);
-    }
-
     // Types into whatever has the keyboard focus, as a user does.
     void type(const QString& keys) {
         // Key by key: the first one may open a cell editor that takes the rest.
@@ -77,16 +58,14 @@ class DataEditorTest : public QObject {
     }
 
     void openInGrid(const QString& name, const QByteArray& bytes) {
-        user->expectOpen(file(name, bytes));
+        user->expectOpen(dataFile(name, bytes));
         trigger("MnuAbrir");
         QVERIFY(editor()->gridOpen());
     }
 
   private slots:
     void init() {
-        dir = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedInteraction>();
-        window = std::make_unique<TZAVMain>(*user, *user);
+        createWindow();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->activateWindow();
@@ -103,7 +82,7 @@ class DataEditorTest : public QObject {
 
     void novoTypedThenSavedIsReadByCalcular() {
         trigger("MnuNovo");
-        menus(false, false, false, true);
+        checkMenus(false, false, false, true);
         QCOMPARE(window->statusText(), QStringLiteral("Criando um novo arquivo ..."));
         QVERIFY(!panel("EntraNo")->isHidden());
         QCOMPARE(field("nEspecie")->text(), QStringLiteral("1"));
@@ -118,7 +97,7 @@ class DataEditorTest : public QObject {
         QCOMPARE(editor()->cellText(2, 0), QStringLiteral("No Coleta"));
         for (int r = 1; r <= 3; ++r)
             QCOMPARE(editor()->cellText(0, r), QString::number(r));
-        menus(false, false, false, true);
+        checkMenus(false, false, false, true);
         QCOMPARE(window->statusText(), QStringLiteral("Criando um novo arquivo ..."));
 
         // Row by row: individuals, right arrow, collections, down, left.
@@ -139,7 +118,7 @@ class DataEditorTest : public QObject {
         QCOMPARE(user->requests.last().title, QStringLiteral("Salvar arquivo"));
         QCOMPARE(readAll(saved), QByteArray("3      12\r\n45     3\r\n0      0\r\n1520   12\r\n"));
         QVERIFY(panel("GrpPlan")->isHidden());
-        menus(true, true, true, true);
+        checkMenus(true, true, true, true);
         QCOMPARE(window->statusText(), QStringLiteral("Criando um novo arquivo ...")); // unchanged
         QCOMPARE(window->currentDataFileName(), saved);
 
@@ -155,11 +134,11 @@ class DataEditorTest : public QObject {
     }
 
     void abrirThenSalvarWritesTheWritersLayout() {
-        const QString opened = file("antigo.txt", "3 12\n45 3\n0 0\n1520\t 12\n");
+        const QString opened = dataFile("antigo.txt", "3 12\n45 3\n0 0\n1520\t 12\n");
         user->expectOpen(opened);
         trigger("MnuAbrir");
         QCOMPARE(user->requests.last().title, QStringLiteral("Editar arquivo"));
-        menus(false, false, false, false);
+        checkMenus(false, false, false, false);
         QCOMPARE(window->statusText(), "Editando o arquivo: " + opened);
         QCOMPARE(caption(), QStringLiteral("DADOS [Especies=3 | Coletas=12]"));
         QCOMPARE(editor()->cellText(1, 3), QStringLiteral("1520"));
@@ -167,7 +146,7 @@ class DataEditorTest : public QObject {
         click("BtnSalvarPlan");
         QCOMPARE(user->requests.last().fileName, opened);
         QCOMPARE(readAll(opened), QByteArray("3      12\r\n45     3\r\n0      0\r\n1520   12\r\n"));
-        menus(true, true, true, true);
+        checkMenus(true, true, true, true);
     }
 
     void abrirOfAShortFileGivesEmptyRows() {
@@ -205,12 +184,12 @@ class DataEditorTest : public QObject {
 
     void abrirOfABadFileSaysSoAndChangesNothing() {
         QFETCH(QByteArray, bytes);
-        const QString bad = file("ruim.txt", bytes);
+        const QString bad = dataFile("ruim.txt", bytes);
         user->expectOpen(bad);
         user->expectError("Error: Verifique o arquivo de dados!");
         trigger("MnuAbrir");
         QVERIFY(!editor()->gridOpen());
-        menus(true, true, true, true);
+        checkMenus(true, true, true, true);
         QCOMPARE(window->statusText(), QString());
         QCOMPARE(caption(), QStringLiteral("DADOS"));
         QCOMPARE(window->currentDataFileName(), QString());
@@ -224,7 +203,7 @@ class DataEditorTest : public QObject {
         QVERIFY(!editor()->gridOpen());
         user->expectOpen(std::nullopt);
         trigger("MnuAbrir"); // cancelled: nothing
-        menus(true, true, true, true);
+        checkMenus(true, true, true, true);
     }
 
     void entryPanelValidation_data() {
@@ -283,12 +262,12 @@ class DataEditorTest : public QObject {
         trigger("MnuNovo");
         click("BtnCancelCriar");
         QVERIFY(panel("EntraNo")->isHidden());
-        menus(true, true, true, true);
+        checkMenus(true, true, true, true);
         QCOMPARE(window->statusText(), QString());
     }
 
     void cancelarOnTheGridAsksFirst() {
-        const QString opened = file("dados.txt", "2 5\r\n3 1\r\n4 2\r\n");
+        const QString opened = dataFile("dados.txt", "2 5\r\n3 1\r\n4 2\r\n");
         user->expectOpen(opened);
         trigger("MnuAbrir");
         grid()->setFocus();
@@ -297,11 +276,11 @@ class DataEditorTest : public QObject {
         user->expectConfirm("Confirma?", false);
         click("BtnCancelarPlan");
         QVERIFY(editor()->gridOpen());
-        menus(false, false, false, false);
+        checkMenus(false, false, false, false);
         user->expectConfirm("Confirma?", true);
         click("BtnCancelarPlan");
         QVERIFY(!editor()->gridOpen());
-        menus(true, true, true, true);
+        checkMenus(true, true, true, true);
         QCOMPARE(window->statusText(), QString());
         QCOMPARE(readAll(opened), QByteArray("2 5\r\n3 1\r\n4 2\r\n"));
     }
@@ -392,7 +371,7 @@ class DataEditorTest : public QObject {
 
     void aFailedSaveKeepsTheGridAndTheOldFile() {
         const QByteArray old("2 5\r\n3 1\r\n4 2\r\n");
-        const QString opened = file("dados.txt", old);
+        const QString opened = dataFile("dados.txt", old);
         user->expectOpen(opened);
         trigger("MnuAbrir");
         grid()->setFocus();
@@ -406,7 +385,7 @@ class DataEditorTest : public QObject {
         }
         QCOMPARE(readAll(opened), old);
         QVERIFY(editor()->gridOpen());
-        menus(false, false, false, false);
+        checkMenus(false, false, false, false);
         QCOMPARE(editor()->cellText(1, 1), QStringLiteral("999999"));
 
         user->expectSave(opened); // the same grid saves once the disk lets it
