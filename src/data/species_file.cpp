@@ -17,8 +17,7 @@ std::string gapAfter(std::string_view field1) {
 
 } // namespace
 
-SpeciesTable parseSpeciesTable(std::string_view bytes) {
-    LineReader reader(bytes);
+static SpeciesTable readSpeciesTable(LineReader& reader) {
     SpeciesTable table;
     const auto header = splitLine(reader.next());
     table.speciesLines = requireInteger(header.first);
@@ -42,10 +41,18 @@ SpeciesTable parseSpeciesTable(std::string_view bytes) {
     return table;
 }
 
-SpeciesTable loadSpeciesFile(const std::filesystem::path& path) { return parseSpeciesTable(readFileBytes(path)); }
-
-DataFileTexts parseDataFileTexts(std::string_view bytes) {
+SpeciesTable parseSpeciesTable(std::string_view bytes) {
     LineReader reader(bytes);
+    return readSpeciesTable(reader);
+}
+
+SpeciesTable loadSpeciesFile(const std::filesystem::path& path) {
+    const auto file = openRegularFile(path);
+    LineReader reader(file.get());
+    return readSpeciesTable(reader);
+}
+
+static DataFileTexts readDataFileTexts(LineReader& reader) {
     const auto header = splitLine(reader.next());
     const std::int32_t count = requireInteger(header.first);
     if (count < 1 || count > kMaxSpecies) throw DataFileError();
@@ -55,6 +62,17 @@ DataFileTexts parseDataFileTexts(std::string_view bytes) {
         texts.rows.push_back({std::string(fields.first), std::string(fields.second)});
     }
     return texts;
+}
+
+DataFileTexts parseDataFileTexts(std::string_view bytes) {
+    LineReader reader(bytes);
+    return readDataFileTexts(reader);
+}
+
+DataFileTexts loadDataFileTexts(const std::filesystem::path& path) {
+    const auto file = openRegularFile(path);
+    LineReader reader(file.get());
+    return readDataFileTexts(reader);
 }
 
 std::string formatSpeciesFile(std::string_view speciesCount, std::string_view totalCollections,
