@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/line_reader.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -16,6 +18,13 @@ using InputFile = std::unique_ptr<std::FILE, FileCloser>;
 // directory, a FIFO, a device or a socket, which could block or never end)
 // throws FileOpenError naming the path, before a byte is read.
 InputFile openRegularFile(const std::filesystem::path& path);
+
+// read(reader) on a LineReader over the regular file at path.
+template <typename Read> auto readLinesOf(const std::filesystem::path& path, Read read) {
+    const auto file = openRegularFile(path);
+    LineReader reader(file.get());
+    return read(reader);
+}
 
 // The absolute form of a path, with "." parts dropped but ".." kept: the
 // file the system opens through "link/../x" is not the "x" beside the

@@ -47,9 +47,7 @@ SpeciesTable parseSpeciesTable(std::string_view bytes) {
 }
 
 SpeciesTable loadSpeciesFile(const std::filesystem::path& path) {
-    const auto file = openRegularFile(path);
-    LineReader reader(file.get());
-    return readSpeciesTable(reader);
+    return readLinesOf(path, readSpeciesTable);
 }
 
 static DataFileTexts readDataFileTexts(LineReader& reader) {
@@ -70,9 +68,7 @@ DataFileTexts parseDataFileTexts(std::string_view bytes) {
 }
 
 DataFileTexts loadDataFileTexts(const std::filesystem::path& path) {
-    const auto file = openRegularFile(path);
-    LineReader reader(file.get());
-    return readDataFileTexts(reader);
+    return readLinesOf(path, readDataFileTexts);
 }
 
 std::string formatSpeciesFile(std::string_view speciesCount, std::string_view totalCollections,

@@ -27,9 +27,7 @@ std::vector<std::int32_t> parseTreatmentCounts(std::string_view bytes) {
 }
 
 std::vector<std::int32_t> loadTreatmentFile(const std::filesystem::path& path) {
-    const auto file = openRegularFile(path);
-    LineReader reader(file.get());
-    return readTreatmentCounts(reader);
+    return readLinesOf(path, readTreatmentCounts);
 }
 
 } // namespace zav
