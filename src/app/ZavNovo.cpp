@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
@@ -29,6 +30,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -39,8 +42,6 @@ TZAVMain::TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* pa
     : QMainWindow(parent), interaction_(interaction), clock_(clock) {
     setObjectName("ZAVMain");
     setWindowTitle(QStringLiteral("ZAVIRO - Análise Faunística"));
-    resize(616, 434);
-    move(331, 150);
 
     client_ = new QWidget(this);
     client_->setObjectName("ClientArea");
@@ -57,6 +58,27 @@ TZAVMain::TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* pa
     createPanels();
     janSobre_ = new zav::TJanSobre(this);
     FormCreate();
+    placeOnScreen();
+}
+
+void TZAVMain::placeOnScreen() {
+    // Wide enough for a whole report line (76 characters) beside the view's
+    // frame, margins and scroll bar, so no line wraps.
+    const QFontMetrics metrics(memo1_->font());
+    const int reportWidth = metrics.horizontalAdvance(QString(76, QLatin1Char('0'))) + 2 * memo1_->frameWidth() +
+                            2 * static_cast<int>(memo1_->document()->documentMargin()) +
+                            memo1_->verticalScrollBar()->sizeHint().width() + 16 + 4;
+    setMinimumWidth(reportWidth);
+    const QRect wanted(QPoint(331, 150), QSize(std::max(616, reportWidth), 434));
+    const QRect available = screen()->availableGeometry();
+    if (available.contains(wanted)) {
+        resize(wanted.size());
+        move(wanted.topLeft());
+        return;
+    }
+    const QSize fitted = wanted.size().boundedTo(available.size()).expandedTo(minimumSize());
+    resize(fitted);
+    move(available.center() - QPoint(fitted.width() / 2, fitted.height() / 2));
 }
 
 TZAVMain::~TZAVMain() = default;
@@ -151,6 +173,7 @@ void TZAVMain::createHelpPanel() {
     normal.setBold(false);
     btnOkAjuda_->setFont(normal);
     connectGuarded(btnOkAjuda_, &QPushButton::clicked, &TZAVMain::BtnOKAjudaClick);
+    zav::cancelOnEscape(grupo1_, btnOkAjuda_);
     grupo1_->hide();
 }
 
@@ -186,6 +209,7 @@ void TZAVMain::createSimilarityPanel() {
     cancel->setObjectName("BtnCancelRep");
     cancel->setGeometry(112, 120, 75, 25);
     connectGuarded(cancel, &QPushButton::clicked, &TZAVMain::BtnCancelRepClick);
+    zav::cancelOnEscape(entraCol_, cancel);
     // Enter in the field confirms, as the default button would in a dialog.
     connect(nRepet_, &QLineEdit::returnPressed, ok, &QPushButton::click);
 }
@@ -235,7 +259,9 @@ QString TZAVMain::currentDirectory() const { return QDir::currentPath(); }
 // window itself is on screen.
 bool TZAVMain::reportOpen() const { return !memo1_->isHidden(); }
 
-void TZAVMain::showReport(const std::vector<std::string>& lines) {
+void TZAVMain::showReport(const std::vector<std::string>& lines, const QStringList& sources, const QString& suffix) {
+    reportSources_ = sources;
+    reportNameSuffix_ = suffix;
     QStringList text;
     text.reserve(static_cast<qsizetype>(lines.size()));
     for (const auto& line : lines)
@@ -262,15 +288,42 @@ void TZAVMain::MnuCalcularClick() {
     auto table = zav::loadSpeciesFile(zav::toFileSystemPath(path));
     const auto result = zav::analyse(std::move(table));
     const auto lines = zav::faunisticReport(result, zav::toCp1252(path), when);
-    showReport(lines);
+    showReport(lines, {path}, QStringLiteral("-relatorio"));
     setStatus(QStringLiteral("Cálculo do arquivo: ") + path + QStringLiteral(" finalizado"));
 }
 
+namespace {
+
+// "dados.txt" gives "dados-relatorio.txt", in the same folder.
+QString reportFileName(const QString& source, const QString& suffix) {
+    const QFileInfo info(source);
+    const QString extension = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    return info.dir().filePath(info.completeBaseName() + suffix + extension);
+}
+
+// The same file, also through another name or a link.
+bool sameFile(const QString& a, const QString& b) {
+    const QFileInfo x(a), y(b);
+    if (x.exists() && y.exists()) return x.canonicalFilePath() == y.canonicalFilePath();
+    return x.absoluteFilePath() == y.absoluteFilePath();
+}
+
+} // namespace
+
 void TZAVMain::MnuSalvarClick() {
     if (reportOpen()) {
+        const QString proposed =
+            reportSources_.isEmpty() ? QString() : reportFileName(reportSources_.first(), reportNameSuffix_);
         const auto chosen = interaction_.saveFile({QStringLiteral("Salvar arquivo"), QStringLiteral("*.txt"),
-                                                   QStringLiteral("txt"), currentDirectory(), currentDataFileName_});
+                                                   QStringLiteral("txt"), currentDirectory(), proposed});
         if (chosen && !chosen->isEmpty()) {
+            // A report never takes the place of the survey it came from.
+            QStringList data = reportSources_;
+            if (!currentDataFileName_.isEmpty()) data << currentDataFileName_;
+            for (const QString& source : data)
+                if (sameFile(*chosen, source))
+                    throw zav::Error("Erro: o relatório não pode substituir o arquivo de dados: " +
+                                     chosen->toStdString());
             // Block by block: toPlainText() would turn a no-break space of
             // the report into a plain one.
             std::vector<std::string> lines;
@@ -303,6 +356,8 @@ void TZAVMain::closeEvent(QCloseEvent* event) {
 }
 
 void TZAVMain::MnuZAVClick() {
+    for (std::size_t m = 0; m < topMenus_.size(); ++m)
+        menusBeforeHelp_[m] = topMenus_[m]->isEnabled();
     setAllMenusEnabled(false);
     grupo1_->show();
     grupo1_->raise();
@@ -311,7 +366,10 @@ void TZAVMain::MnuZAVClick() {
 
 void TZAVMain::BtnOKAjudaClick() {
     grupo1_->hide();
-    setAllMenusEnabled(true);
+    // The menus as the panel found them: an open grid or entry panel keeps
+    // its menus off.
+    for (std::size_t m = 0; m < topMenus_.size(); ++m)
+        topMenus_[m]->setEnabled(menusBeforeHelp_[m]);
 }
 
 void TZAVMain::MnuSimilarClick() {
@@ -342,6 +400,7 @@ void TZAVMain::runSimilarity(int treatments) {
     // A fresh matrix every run: nothing of an earlier run enters the result.
     zav::PresenceMatrix matrix;
     zav::DateTime when{};
+    QStringList sources;
     for (int t = 1; t <= treatments; ++t) {
         if (reportOpen()) {
             interaction_.information(QStringLiteral("Feche o arquivo aberto"));
@@ -354,10 +413,11 @@ void TZAVMain::runSimilarity(int treatments) {
         // be reported as one without species.
         if (!chosen || chosen->isEmpty()) return;
         lastOpenName_ = *chosen;
+        sources << *chosen;
         setStatus(QStringLiteral("Selecionando o arquivo: ") + *chosen);
         matrix.treatments.push_back(zav::loadTreatmentFile(zav::toFileSystemPath(*chosen)));
     }
-    showReport(zav::similarityReport(zav::CalculaSimilaridade(matrix), when));
+    showReport(zav::similarityReport(zav::CalculaSimilaridade(matrix), when), sources, QStringLiteral("-similaridade"));
 }
 
 void TZAVMain::BtnCancelRepClick() {

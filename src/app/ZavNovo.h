@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -57,7 +58,10 @@ class TZAVMain : public QMainWindow {
     void setAllMenusEnabled(bool enabled);
     QString currentDirectory() const;
     bool reportOpen() const;
-    void showReport(const std::vector<std::string>& lines);
+    // Shows a report computed from `sources`; its file name is proposed as
+    // the first source's name with `suffix`.
+    void showReport(const std::vector<std::string>& lines, const QStringList& sources, const QString& suffix);
+    void placeOnScreen();
 
     // Handlers, named after the component and the event.
     void MnuCalcularClick();
@@ -100,6 +104,9 @@ class TZAVMain : public QMainWindow {
     zav::TJanSobre* janSobre_ = nullptr;
     zav::DataEditor* editor_ = nullptr;
 
+    std::array<bool, 4> menusBeforeHelp_{};
+    QStringList reportSources_;
+    QString reportNameSuffix_;
     QString currentDataFileName_;
     QString lastOpenName_;
 

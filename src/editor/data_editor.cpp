@@ -1,5 +1,6 @@
 #include "editor/data_editor.h"
 
+#include "data/fields.h"
 #include "data/file_io.h"
 #include "data/species_file.h"
 #include "data/species_table.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 
 #include <optional>
@@ -55,8 +57,11 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction, EditorShell sh
     auto* ok = button(entraNo_, "BtnOkCriar", QStringLiteral("Ok"), {16, 120, 75, 25});
     ok->setDefault(true);
     guardedClick(ok, &DataEditor::BtnOkCriarClick);
-    guardedClick(button(entraNo_, "BtnCancelCriar", QStringLiteral("Cancelar"), {104, 120, 75, 25}),
-                 &DataEditor::BtnCancelCriarClick);
+    auto* cancel = button(entraNo_, "BtnCancelCriar", QStringLiteral("Cancelar"), {104, 120, 75, 25});
+    guardedClick(cancel, &DataEditor::BtnCancelCriarClick);
+    connect(nEspecie_, &QLineEdit::returnPressed, ok, &QPushButton::click);
+    connect(nColeta_, &QLineEdit::returnPressed, ok, &QPushButton::click);
+    cancelOnEscape(entraNo_, cancel);
 
     grpPlan_ = makePanel(client, "GrpPlan", {152, 56, 361, 345}, true);
     panelPlan_ = makeTitleBar(grpPlan_, "PanelPlan", QStringLiteral("DADOS"), {8, 8, 345, 25});
@@ -122,9 +127,23 @@ void DataEditor::makeRows(int species) {
     for (int r = 1; r <= species; ++r)
         numbers << QString::number(r);
     planilha_->setVerticalHeaderLabels(numbers);
+    loaded_ = cells();
+}
+
+QStringList DataEditor::cells() const {
+    QStringList texts;
+    for (int r = 0; r < planilha_->rowCount(); ++r)
+        texts << gridText(r, 0) << gridText(r, 1);
+    return texts;
+}
+
+bool DataEditor::mayReplaceGrid() {
+    return !gridOpen() || cells() == loaded_ || interaction_.confirm(QStringLiteral("Confirma?"));
 }
 
 void DataEditor::MnuNovoClick() {
+    if (!mayReplaceGrid()) return;
+    grpPlan_->hide();
     for (int m = 0; m < 3; ++m)
         shell_.setMenuEnabled(m, false); // "Ajuda" stays
     *shell_.currentDataFileName = QStringLiteral("new.txt");
@@ -174,6 +193,8 @@ void DataEditor::MnuAbrirClick() {
     // Read and check everything before the panels change: a bad file leaves
     // the editor, the menus and the status line as they were.
     const DataFileTexts data = loadDataFileTexts(toFileSystemPath(path));
+    if (!mayReplaceGrid()) return;
+    entraNo_->hide();
 
     *shell_.currentDataFileName = path;
     nEspecie_->setText(fromCp1252(data.speciesCount));
@@ -185,6 +206,7 @@ void DataEditor::MnuAbrirClick() {
         planilha_->setItem(r, 0, new QTableWidgetItem(fromCp1252(row.individuals)));
         planilha_->setItem(r, 1, new QTableWidgetItem(fromCp1252(row.collections)));
     }
+    loaded_ = cells();
     shell_.setStatus(QStringLiteral("Editando o arquivo: ") + path);
     setAllMenus(false);
     grpPlan_->show();
@@ -200,22 +222,62 @@ void DataEditor::BtnSalvarPlanClick() {
     planilha_->setCurrentIndex(QModelIndex());
     planilha_->setCurrentIndex(current);
 
+    const auto data = checkedRows();
+    if (!data) return;
+
     const auto chosen =
         interaction_.saveFile({QStringLiteral("Salvar arquivo"), QStringLiteral("*.txt"), QStringLiteral("txt"),
                                shell_.currentDirectory(), *shell_.currentDataFileName});
     if (!chosen || chosen->isEmpty()) return;
     *shell_.currentDataFileName = *chosen;
-
-    const auto species = wholeNumber(nEspecie_->text());
-    const int rows = species ? std::min(*species, planilha_->rowCount()) : 0;
-    std::vector<DataRow> data;
-    data.reserve(static_cast<std::size_t>(std::max(rows, 0)));
-    for (int r = 0; r < rows; ++r)
-        data.push_back({toCp1252(gridText(r, 0)), toCp1252(gridText(r, 1))});
-    saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(nEspecie_->text()), toCp1252(nColeta_->text()), data));
+    saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(nEspecie_->text()), toCp1252(nColeta_->text()), *data));
 
     grpPlan_->hide();
     setAllMenus(true);
+}
+
+namespace {
+
+// A cell the readers take as it is written: a whole number from its first
+// character (a space in front would end field 1 before it).
+bool readable(const std::string& cell) {
+    return !cell.empty() && static_cast<unsigned char>(cell.front()) > ' ' && parseInteger(cell).has_value();
+}
+
+} // namespace
+
+std::optional<std::vector<DataRow>> DataEditor::checkedRows() {
+    // Every field must be one the readers convert, or the file saved would
+    // be refused when it is analysed.
+    for (QLineEdit* header : {nEspecie_, nColeta_}) {
+        const QString typed = header->text();
+        if (isBlank(typed) || !readable(std::string(trimControls(toCp1252(typed))))) {
+            interaction_.error(isBlank(typed) ? QStringLiteral("Erro: Não deixe campo(s) em branco")
+                                              : QStringLiteral("Erro: valor inválido: ") + typed);
+            return std::nullopt;
+        }
+    }
+    const auto species = wholeNumber(nEspecie_->text());
+    const int rows = species ? std::min(*species, planilha_->rowCount()) : 0;
+    std::vector<DataRow> data;
+    for (int r = 0; r < rows; ++r) {
+        DataRow row{toCp1252(gridText(r, 0)), toCp1252(gridText(r, 1))};
+        // The collections of a species without individuals are never read.
+        const bool collectionsRead = parseInteger(row.individuals) != 0;
+        for (int column = 0; column < (collectionsRead ? 2 : 1); ++column) {
+            if (readable(column == 0 ? row.individuals : row.collections)) continue;
+            planilha_->setCurrentCell(r, column);
+            planilha_->setFocus();
+            planilha_->edit(planilha_->currentIndex());
+            const QString text = gridText(r, column);
+            const QString line = QStringLiteral("Erro: a linha ") + QString::number(r + 1);
+            interaction_.error(isBlank(text) ? line + QStringLiteral(" da planilha tem uma célula vazia")
+                                             : line + QStringLiteral(" da planilha tem um valor inválido: ") + text);
+            return std::nullopt;
+        }
+        data.push_back(std::move(row));
+    }
+    return data;
 }
 
 void DataEditor::BtnCancelarPlanClick() {

@@ -3,12 +3,16 @@
 // in EntraNo, "Abrir..." loads a data file; both lead to the grid GrpPlan,
 // whose "Salvar" writes the file in the layout the analyses read.
 
+#include "data/species_file.h"
 #include "qtsupport/interaction.h"
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -53,6 +57,12 @@ class DataEditor : public QObject {
     void BtnSalvarPlanClick();
     void BtnCancelarPlanClick();
 
+    // Asks first when the open grid holds changed cells.
+    bool mayReplaceGrid();
+    // The rows to save, or nothing after telling the user which field the
+    // readers could not take.
+    std::optional<std::vector<DataRow>> checkedRows();
+    QStringList cells() const;
     void setAllMenus(bool enabled);
     void setCaption();
     void makeRows(int species);
@@ -67,6 +77,7 @@ class DataEditor : public QObject {
     QLabel* panelPlan_ = nullptr;
     QTableWidget* planilha_ = nullptr;
     DigitsOnlyFilter* keys_ = nullptr;
+    QStringList loaded_; // the cells as the grid was filled, to tell a change
 };
 
 } // namespace zav

@@ -2,8 +2,10 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QTableWidget>
+#include <QValidator>
+
+#include <algorithm>
 
 namespace zav {
 namespace {
@@ -12,9 +14,29 @@ namespace {
 constexpr int kIndividualsColumn = 0;
 constexpr int kCollectionsColumn = 1;
 
+// Refuses an edit that brings in a character that is not a digit, but lets
+// a cell that already holds one ("abc" from a file) be corrected: typing
+// digits, deleting and replacing all pass.
+class NoNewNonDigits : public QValidator {
+  public:
+    explicit NoNewNonDigits(QLineEdit* line) : QValidator(line), line_(line) {}
+    State validate(QString& input, int&) const override {
+        return nonDigits(input) <= nonDigits(line_->text()) ? Acceptable : Invalid;
+    }
+
+  private:
+    static qsizetype nonDigits(const QString& text) {
+        return std::count_if(text.begin(), text.end(),
+                             [](QChar c) { return c < QLatin1Char('0') || c > QLatin1Char('9'); });
+    }
+    QLineEdit* line_;
+};
+
 } // namespace
 
 bool PlanilhaKeyPress(const QKeyEvent& event) {
+    // Alt with a letter opens a menu; it types nothing.
+    if (event.modifiers() & Qt::AltModifier) return false;
     if (event.key() == Qt::Key_Backspace) return false;
     if (event.key() == Qt::Key_Delete) return false; // an editing key, types nothing
     // Tab moves the focus to the next field; it is not typed into any.
@@ -23,25 +45,38 @@ bool PlanilhaKeyPress(const QKeyEvent& event) {
     if (text.isEmpty()) return false;
     for (const QChar c : text)
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) return true;
-    // A digit typed with Ctrl or Alt is a shortcut, not a digit.
-    return (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
+    // A digit typed with Ctrl is a shortcut, not a digit.
+    return (event.modifiers() & Qt::ControlModifier) != 0;
 }
 
+namespace {
+
+// Keeps the window's shortcuts from taking a plain key that the field
+// discards; keys with Ctrl or Alt stay free for the window's shortcuts.
+bool claimShortcutOverride(QEvent* event) {
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    if (!PlanilhaKeyPress(key)) return false;
+    event->accept();
+    return true;
+}
+
+bool confirmsOrCancels(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter || key.key() == Qt::Key_Escape;
+}
+
+} // namespace
+
 bool DigitsOnlyFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (auto* grid = qobject_cast<QTableWidget*>(watched); grid && PlanilhaKeyDown(*grid, key)) return true;
-        if (PlanilhaKeyPress(key)) return true;
-    }
-    if (event->type() == QEvent::ShortcutOverride) {
-        // Keep the window's shortcuts from taking what the field discards.
-        const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (PlanilhaKeyPress(key)) {
-            event->accept();
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return QObject::eventFilter(watched, event);
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    auto* grid = qobject_cast<QTableWidget*>(watched);
+    // In an entry field Return confirms and Escape cancels its panel.
+    if (!grid && confirmsOrCancels(key)) return false;
+    if (event->type() == QEvent::ShortcutOverride) return claimShortcutOverride(event);
+    if (grid && PlanilhaKeyDown(*grid, key)) return true;
+    return PlanilhaKeyPress(key);
 }
 
 bool PlanilhaKeyDown(QTableWidget& grid, const QKeyEvent& event) {
@@ -65,19 +100,16 @@ QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         // Pasting goes past the key filter; the validator keeps it to digits.
-        line->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), line));
+        line->setValidator(new NoNewNonDigits(line));
     }
     return editor;
 }
 
 bool GridCellDelegate::eventFilter(QObject* editor, QEvent* event) {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+    if (event->type() == QEvent::ShortcutOverride && claimShortcutOverride(event)) return true;
+    if (event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (event->type() == QEvent::KeyPress && PlanilhaKeyDown(*grid_, key)) return true;
-        if (PlanilhaKeyPress(key)) {
-            event->accept();
-            return true;
-        }
+        if (PlanilhaKeyDown(*grid_, key) || PlanilhaKeyPress(key)) return true;
     }
     return QStyledItemDelegate::eventFilter(editor, event);
 }

@@ -14,10 +14,12 @@ namespace zav {
 // PlanilhaKeyPress: true when a typed key must be discarded. Digits and
 // backspace pass; every other character, control codes included (Enter,
 // Escape, the clipboard shortcuts), is discarded. Keys that type nothing
-// (arrows, Home, Delete) and Tab, which moves the focus, pass.
+// (arrows, Home, Delete), Tab, which moves the focus, and keys with Alt,
+// which open menus, pass.
 bool PlanilhaKeyPress(const QKeyEvent& event);
 
-// Installed on nEspecie and nColeta, and on the grid itself.
+// Installed on nEspecie and nColeta, and on the grid itself. In the two
+// fields Return and Escape pass, to confirm or cancel their panel.
 class DigitsOnlyFilter : public QObject {
     Q_OBJECT
   public:

@@ -1,8 +1,10 @@
 #include "qtsupport/panels.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QShortcut>
 
 namespace zav {
 
@@ -46,6 +48,11 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
     label->setGeometry(geometry);
     label->setAlignment(align | Qt::AlignVCenter);
     return label;
+}
+
+void cancelOnEscape(QWidget* panel, QAbstractButton* button) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), panel, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    QObject::connect(escape, &QShortcut::activated, button, &QAbstractButton::click);
 }
 
 } // namespace zav

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+class QAbstractButton;
 class QFrame;
 class QLabel;
 class QWidget;
@@ -26,5 +27,8 @@ QLabel* makeTitleBar(QWidget* panel, const char* name, const QString& caption, Q
 // A label at a position, sized to its text or to `width` with the text
 // right-aligned when a width is given.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, Qt::Alignment align);
+
+// Escape anywhere in the panel clicks `button` (its Cancelar or Ok).
+void cancelOnEscape(QWidget* panel, QAbstractButton* button);
 
 } // namespace zav

@@ -18,8 +18,10 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 #include <memory>
 
@@ -171,7 +173,36 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(memo1()->isReadOnly());
         QCOMPARE(window->statusText(), QString());
         QCOMPARE(user->requests.last().title, QStringLiteral("Salvar arquivo"));
-        QCOMPARE(user->requests.last().fileName, window->currentDataFileName());
+        QCOMPARE(user->requests.last().fileName, path("dez-especies-relatorio.txt"));
+    }
+
+    // Accepting whatever the dialog offers, or pointing it at the survey by
+    // another name, never puts the report in the survey's place.
+    void aReportIsNeverSavedOverTheSurveyItCameFrom() {
+        openReport();
+        const QString survey = path("dez-especies.txt");
+        const QByteArray bytes = readAll(survey);
+        QVERIFY(QFile::link(survey, path("atalho.txt")));
+        for (const QString& target : {survey, path("atalho.txt"), path("./dez-especies.txt")}) {
+            user->expectSave(target);
+            user->expectError("Erro: o relatório não pode substituir o arquivo de dados: " + target);
+            trigger("MnuSalvar");
+            QCOMPARE(readAll(survey), bytes);
+        }
+    }
+
+    // The Part's place when the screen has room, always on the screen, and
+    // never so narrow that a report line wraps.
+    void theWindowIsOnScreenAndShowsAWholeReportLine() {
+        QVERIFY(window->screen()->availableGeometry().contains(window->geometry()));
+        openReport();
+        window->show();
+        window->resize(window->minimumWidth(), window->height());
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QFontMetrics metrics(memo1()->font());
+        QVERIFY(memo1()->viewport()->width() >=
+                metrics.horizontalAdvance(QString(76, QLatin1Char('0'))) + 2 * memo1()->document()->documentMargin());
+        QCOMPARE(memo1()->document()->lineCount(), memo1()->document()->blockCount());
     }
 
     void salvarWritesWhatTheUserTypedWithQuestionMarksForTheUnwritable() {
@@ -310,6 +341,7 @@ class MainWindowTest : public zav::test::WindowTest {
         const QString saved = path("similaridade.txt");
         user->expectSave(saved);
         trigger("MnuSalvar");
+        QCOMPARE(user->requests.last().fileName, path("t1-similaridade.txt"));
         QCOMPARE(readAll(saved), readAll(ZAV_SIMILARITY_GOLDEN_DIR "/tres-tratamentos.relatorio"));
 
         // An open similarity report counts as the open report.

@@ -168,7 +168,7 @@ TEST(LoadSpeciesFile, RefusesWhatIsNotARegularFile) {
     const auto fifo = std::filesystem::temp_directory_path() / "zaviro-fifo";
     std::filesystem::remove(fifo);
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const std::filesystem::path path : {fifo, std::filesystem::path("/dev/zero"), std::filesystem::path("/")}) {
+    for (const auto& path : {fifo, std::filesystem::path("/dev/zero"), std::filesystem::path("/")}) {
         EXPECT_THROW(loadSpeciesFile(path), FileOpenError) << path;
         EXPECT_THROW(loadDataFileTexts(path), FileOpenError) << path;
     }

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -306,8 +307,6 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(field("nEspecie")->text(), QStringLiteral("5"));
         QApplication::clipboard()->setText(QStringLiteral("abc"));
         QTest::keyClick(field("nEspecie"), Qt::Key_V, Qt::ControlModifier);
-        QTest::keyClick(field("nEspecie"), Qt::Key_Return); // no default-button press
-        QTest::keyClick(field("nEspecie"), Qt::Key_Escape);
         QCOMPARE(field("nEspecie")->text(), QStringLiteral("5"));
         QVERIFY(!panel("EntraNo")->isHidden());
         QTest::keyClick(field("nEspecie"), Qt::Key_Tab); // moves on, types nothing
@@ -391,6 +390,93 @@ class DataEditorTest : public zav::test::WindowTest {
         user->expectSave(opened); // the same grid saves once the disk lets it
         click("BtnSalvarPlan");
         QCOMPARE(readAll(opened), QByteArray("2      5\r\n999999 1\r\n4      2\r\n"));
+    }
+
+    // A cell that a file filled with anything at all is corrected from the
+    // keyboard; what the readers cannot take is never saved.
+    void badCellsAreCorrectedAndNeverSaved() {
+        const QString opened = dataFile("letras.txt", "3 abc\r\nabc 1\r\n7 x\r\n");
+        openInGrid("letras.txt", readAll(opened));
+        struct Attempt {
+            QString message;
+            int row, column;
+        };
+        auto refused = [&](const Attempt& a) {
+            user->expectError(a.message);
+            click("BtnSalvarPlan");
+            QCOMPARE(grid()->currentRow(), a.row);
+            QCOMPARE(grid()->currentColumn(), a.column);
+            QCOMPARE(readAll(opened), QByteArray("3 abc\r\nabc 1\r\n7 x\r\n"));
+        };
+        refused({QStringLiteral("Erro: valor inválido: abc"), 0, 0});
+        window->findChild<QLineEdit*>("nColeta")->setText("4");
+        refused({QStringLiteral("Erro: a linha 1 da planilha tem um valor inválido: abc"), 0, 0});
+        // The refused cell is open for typing.
+        key(Qt::Key_End);
+        key(Qt::Key_Backspace);
+        key(Qt::Key_Backspace);
+        type("5"); // after the remaining "a": refused below, but typed
+        key(Qt::Key_Down);
+        QCOMPARE(editor()->cellText(1, 1), QStringLiteral("a5"));
+        key(Qt::Key_Up); // the editor opens with the text selected
+        type("12");
+        key(Qt::Key_Down);
+        QCOMPARE(editor()->cellText(1, 1), QStringLiteral("12"));
+        key(Qt::Key_Right);
+        key(Qt::Key_Delete);
+        key(Qt::Key_Down);
+        QCOMPARE(editor()->cellText(2, 2), QString());
+        refused({QStringLiteral("Erro: a linha 2 da planilha tem uma célula vazia"), 1, 1});
+
+        type("3");
+        key(Qt::Key_Down);
+        refused({QStringLiteral("Erro: a linha 3 da planilha tem uma célula vazia"), 2, 0});
+        type("0"); // a species not caught: its collections are never read
+        user->expectSave(opened);
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(opened), QByteArray("3      4\r\n12     1\r\n7      3\r\n0      \r\n"));
+    }
+
+    // Return confirms and Escape cancels a panel; Alt keys reach the menus;
+    // the help panel gives the menus back as it found them; a changed grid
+    // is not replaced without a question.
+    void panelKeysAndMenuStates() {
+        trigger("MnuNovo");
+        replaceField("nEspecie", "3");
+        QTest::keyClick(field("nColeta"), Qt::Key_Escape);
+        QVERIFY(panel("EntraNo")->isHidden());
+        checkMenus(true, true, true, true);
+
+        trigger("MnuNovo");
+        QTest::keyClick(field("nEspecie"), Qt::Key_J, Qt::AltModifier);
+        auto* ajuda = window->findChild<QMenu*>("MnuAjuda");
+        QTRY_VERIFY(ajuda->isVisible());
+        ajuda->hide();
+        replaceField("nEspecie", "2");
+        QTest::keyClick(field("nEspecie"), Qt::Key_Return);
+        QVERIFY(editor()->gridOpen());
+        checkMenus(false, false, false, true);
+
+        trigger("MnuZAV");
+        QTest::keyClick(window->findChild<QPushButton*>("BtnOKAjuda"), Qt::Key_Escape);
+        QVERIFY(window->findChild<QWidget*>("Grupo1")->isHidden());
+        checkMenus(false, false, false, true);
+
+        trigger("MnuNovo"); // nothing typed yet: no question
+        QVERIFY(!panel("EntraNo")->isHidden());
+        replaceField("nEspecie", "2");
+        QTest::keyClick(field("nEspecie"), Qt::Key_Return);
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 0);
+        type("4");
+        key(Qt::Key_Down);
+        user->expectConfirm("Confirma?", false);
+        trigger("MnuNovo");
+        QVERIFY(editor()->gridOpen());
+        user->expectOpen(dataFile("outro.txt", "2 5\r\n1 1\r\n2 2\r\n"));
+        user->expectConfirm("Confirma?", false);
+        trigger("MnuAbrir");
+        QCOMPARE(editor()->cellText(1, 1), QStringLiteral("4"));
     }
 
     void closingTheWindowWithTheGridOpenAsks() {
