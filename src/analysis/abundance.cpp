@@ -1,28 +1,34 @@
 #include "analysis/abundance.h"
 
+#include "analysis/exact_sample.h"
 #include "data/errors.h"
 
 #include <array>
-#include <cmath>
+#include <vector>
 
 namespace zav {
 namespace {
 
 constexpr int kUnclassed = 0;
 
-struct Limits {
-    double l99, l95, u95, u99;
-};
+ExactSample unclassedSample(const SpeciesTable& table) {
+    std::vector<std::int64_t> counts;
+    for (const auto& sp : table.species)
+        if (sp.abundanceClass == kUnclassed) counts.push_back(sp.individuals);
+    // Each pass excludes fewer than (S' - 1) / 4 species, so at least two
+    // remain; the sample refuses fewer all the same.
+    return ExactSample(counts);
+}
 
-// Excludes, against the iteration's m and s, every unclassed species whose z
-// lies strictly outside -2..2. Returns whether any was excluded.
-bool excludeOutliers(SpeciesTable& table, double mean, double deviation) {
-    if (deviation == 0.0) throw ComputationError();
+// Excludes every unclassed species whose z = (n - m) / s lies strictly
+// outside -2..2. Returns whether any was excluded.
+bool excludeOutliers(SpeciesTable& table, const ExactSample& sample) {
+    if (sample.noSpread()) throw ComputationError();
     bool excluded = false;
     for (auto& sp : table.species) {
         if (sp.abundanceClass != kUnclassed) continue;
-        const double z = (sp.individuals - mean) / deviation;
-        if (z < -2.0 || z > 2.0) {
+        if (sample.compareWithDeviations(sp.individuals, -2) < 0 ||
+            sample.compareWithDeviations(sp.individuals, 2) > 0) {
             sp.abundanceClass = kExcluded;
             table.workingIndividuals -= sp.individuals;
             excluded = true;
@@ -38,48 +44,31 @@ void classifyAbundance(SpeciesTable& table) {
     for (auto& sp : table.species)
         sp.abundanceClass = kUnclassed;
 
-    Limits limits{};
     for (;;) {
-        int count = 0;
-        double sum = 0.0;
-        for (const auto& sp : table.species) {
+        const ExactSample sample = unclassedSample(table);
+        table.keptSpecies = 0;
+        for (const auto& sp : table.species)
+            table.keptSpecies += sp.abundanceClass == kUnclassed;
+
+        // A lower limit below 0: 0 lies above m - 1.96 e (or m - 2.58 e).
+        const bool needsPass = sample.compareWithErrors(0, -196) > 0 || sample.compareWithErrors(0, -258) > 0;
+        if (needsPass && excludeOutliers(table, sample)) continue;
+
+        for (auto& sp : table.species) {
             if (sp.abundanceClass != kUnclassed) continue;
-            ++count;
-            sum += sp.individuals;
+            const std::int64_t n = sp.individuals;
+            if (sample.compareWithErrors(n, 258) >= 0)
+                sp.abundanceClass = 5;
+            else if (sample.compareWithErrors(n, 196) >= 0)
+                sp.abundanceClass = 4;
+            else if (sample.compareWithErrors(n, -196) >= 0)
+                sp.abundanceClass = 3;
+            else if (sample.compareWithErrors(n, -258) >= 0)
+                sp.abundanceClass = 2;
+            else
+                sp.abundanceClass = 1;
         }
-        // Each pass excludes fewer than (S' - 1) / 4 species, so at least two
-        // remain; the check only guards the divisions below.
-        if (count < 2) throw ComputationError();
-        table.keptSpecies = count;
-
-        const double mean = sum / count;
-        double squares = 0.0;
-        for (const auto& sp : table.species) {
-            if (sp.abundanceClass != kUnclassed) continue;
-            const double d = sp.individuals - mean;
-            squares += d * d;
-        }
-        const double deviation = std::sqrt(squares / (count - 1));
-        const double error = deviation / std::sqrt(static_cast<double>(count));
-        limits = {mean - 2.58 * error, mean - 1.96 * error, mean + 1.96 * error, mean + 2.58 * error};
-
-        const bool needsPass = limits.l95 < 0.0 || limits.l99 < 0.0;
-        if (!needsPass || !excludeOutliers(table, mean, deviation)) break;
-    }
-
-    for (auto& sp : table.species) {
-        if (sp.abundanceClass != kUnclassed) continue;
-        const double n = sp.individuals;
-        if (n >= limits.u99)
-            sp.abundanceClass = 5;
-        else if (n >= limits.u95)
-            sp.abundanceClass = 4;
-        else if (n >= limits.l95)
-            sp.abundanceClass = 3;
-        else if (n >= limits.l99)
-            sp.abundanceClass = 2;
-        else
-            sp.abundanceClass = 1;
+        return;
     }
 }
 

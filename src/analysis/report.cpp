@@ -80,7 +80,12 @@ std::vector<std::string> faunisticReport(const AnalysisResult& result, std::stri
     lines.reserve(24 + table.species.size());
     lines.push_back(w("ANÁLISE FAUNÍSTICA"));
     lines.emplace_back();
-    lines.push_back("Arquivo: " + std::string(pathBytes));
+    // A line break or other control character in a file name would break
+    // the report's fixed lines.
+    std::string shownPath(pathBytes);
+    for (char& c : shownPath)
+        if (static_cast<unsigned char>(c) < 32 || c == 127) c = '?';
+    lines.push_back("Arquivo: " + shownPath);
     lines.push_back(dateLine(when));
     lines.emplace_back();
     lines.push_back(kRule);

@@ -7,6 +7,7 @@
 #include "data/cp1252.h"
 #include "data/date_time.h"
 #include "data/errors.h"
+#include "data/file_io.h"
 #include "data/report_text.h"
 #include "data/species_file.h"
 #include "similarity/similarity.h"
@@ -52,10 +53,6 @@ int usageError() {
     return 2;
 }
 
-std::filesystem::path absolutePath(const std::string& file) {
-    return std::filesystem::absolute(file).lexically_normal();
-}
-
 // The report's bytes on standard output; the exit code.
 int printReport(const std::vector<std::string>& lines) {
     const std::string bytes = zav::joinReportLines(lines);
@@ -67,7 +64,7 @@ int printReport(const std::vector<std::string>& lines) {
 }
 
 int printFaunisticReport(const std::string& file) {
-    const auto path = absolutePath(file);
+    const auto path = zav::absolutePath(file);
     auto table = zav::loadSpeciesFile(path);
     const auto when = now();
     const auto result = zav::analyse(std::move(table));
@@ -77,7 +74,7 @@ int printFaunisticReport(const std::string& file) {
 int printSimilarityReport(const std::vector<std::string>& files) {
     zav::PresenceMatrix matrix;
     for (const auto& file : files)
-        matrix.treatments.push_back(zav::loadTreatmentFile(absolutePath(file)));
+        matrix.treatments.push_back(zav::loadTreatmentFile(zav::absolutePath(file)));
     return printReport(zav::similarityReport(zav::CalculaSimilaridade(matrix), now()));
 }
 

@@ -2,21 +2,34 @@
 
 #include "data/errors.h"
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace zav {
 
-std::string readFileBytes(const std::filesystem::path& path) {
+InputFile openRegularFile(const std::filesystem::path& path) {
     std::error_code ec;
-    // A directory opens as a stream on some systems and then fails to read;
-    // say plainly that it cannot be opened as a file.
-    if (std::filesystem::is_directory(path, ec)) throw FileOpenError(path.string());
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileOpenError(path.string());
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) throw FileOpenError(path.string());
+    // Checked before opening: opening a FIFO waits for a writer.
+    if (!std::filesystem::is_regular_file(path, ec)) throw FileOpenError(path.string());
+    InputFile file(std::fopen(path.c_str(), "rb"));
+    if (!file) throw FileOpenError(path.string());
+    return file;
+}
+
+std::filesystem::path absolutePath(const std::filesystem::path& path) {
+    std::filesystem::path out;
+    for (const auto& part : std::filesystem::absolute(path))
+        if (!part.empty() && part != ".") out /= part;
+    return out;
+}
+
+std::string readFileBytes(const std::filesystem::path& path) {
+    const auto file = openRegularFile(path);
+    std::string bytes;
+    char chunk[16 * 1024];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
+        bytes.append(chunk, got);
+    if (std::ferror(file.get())) throw FileOpenError(path.string());
     return bytes;
 }
 

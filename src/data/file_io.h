@@ -1,12 +1,37 @@
 #pragma once
 
+#include "data/line_reader.h"
+
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace zav {
 
-// The whole content of a file as bytes. Throws FileOpenError, naming the
-// path, when the file is missing, refused, a directory, or cannot be read.
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using InputFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens a regular file for reading. Anything else (missing, refused, a
+// directory, a FIFO, a device or a socket, which could block or never end)
+// throws FileOpenError naming the path, before a byte is read.
+InputFile openRegularFile(const std::filesystem::path& path);
+
+// read(reader) on a LineReader over the regular file at path.
+template <typename Read> auto readLinesOf(const std::filesystem::path& path, Read read) {
+    const auto file = openRegularFile(path);
+    LineReader reader(file.get());
+    return read(reader);
+}
+
+// The absolute form of a path, with "." parts dropped but ".." kept: the
+// file the system opens through "link/../x" is not the "x" beside the
+// link, so ".." is not folded as text.
+std::filesystem::path absolutePath(const std::filesystem::path& path);
+
+// The whole content of a regular file as bytes (openRegularFile's refusals).
 std::string readFileBytes(const std::filesystem::path& path);
 
 } // namespace zav

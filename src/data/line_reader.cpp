@@ -1,18 +1,55 @@
 #include "data/line_reader.h"
 
-namespace zav {
+#include "data/errors.h"
 
-LineReader::LineReader(std::string_view bytes) : text_(bytes) {
-    if (const auto eof = text_.find('\x1A'); eof != std::string_view::npos) text_ = text_.substr(0, eof);
+namespace zav {
+namespace {
+
+constexpr char kEndOfFile = '\x1A';
+constexpr std::size_t kChunk = 16 * 1024;
+
+} // namespace
+
+LineReader::LineReader(std::string_view bytes) : text_(bytes), ended_(true) {
+    if (const auto eof = text_.find(kEndOfFile); eof != std::string_view::npos) text_ = text_.substr(0, eof);
+}
+
+LineReader::LineReader(std::FILE* file) : file_(file) {}
+
+// Drops what was consumed and appends one chunk of the file.
+void LineReader::readMore() {
+    buffer_.erase(0, pos_);
+    pos_ = 0;
+    const std::size_t old = buffer_.size();
+    buffer_.resize(old + kChunk);
+    const std::size_t got = std::fread(buffer_.data() + old, 1, kChunk, file_);
+    buffer_.resize(old + got);
+    if (got < kChunk) {
+        if (std::ferror(file_)) throw DataFileError();
+        ended_ = true;
+    }
+    if (const auto eof = buffer_.find(kEndOfFile, old); eof != std::string::npos) {
+        buffer_.resize(eof);
+        ended_ = true;
+    }
+    text_ = buffer_;
 }
 
 std::string_view LineReader::next() {
-    if (atEnd()) return {};
-    const auto lf = text_.find('\n', pos_);
+    ++lineNumber_;
+    std::size_t lf = text_.find('\n', pos_);
+    while (lf == std::string_view::npos && !ended_) {
+        const std::size_t searched = text_.size() - pos_;
+        if (searched > kMaxLineBytes + 1) throw DataFileError();
+        readMore();
+        lf = text_.find('\n', pos_ + searched);
+    }
+    if (pos_ >= text_.size()) return {};
     const auto end = lf == std::string_view::npos ? text_.size() : lf;
     auto line = text_.substr(pos_, end - pos_);
     pos_ = lf == std::string_view::npos ? text_.size() : lf + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.size() > kMaxLineBytes) throw DataFileError();
     return line;
 }
 

@@ -1,7 +1,12 @@
 #pragma once
-// Line-by-line reading of a text file held in memory.
+// Line-by-line reading of a text file, from memory or straight from the
+// file: a reader takes only the lines it asks for, so what follows them in
+// a file is never read, however large (or endless) it is.
 
 #include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string>
 #include <string_view>
 
 namespace zav {
@@ -9,17 +14,30 @@ namespace zav {
 // A line ends at LF, with or without a CR before it; the break is not part
 // of the line. A byte 26 (Ctrl-Z) ends the file like its physical end. Past
 // the end every read yields an empty line, which is no error: the readers
-// find out through the empty field that follows.
+// find out through the empty field that follows. A line of more than
+// kMaxLineBytes bytes makes the file bad (DataFileError).
 class LineReader {
   public:
-    explicit LineReader(std::string_view bytes);
+    static constexpr std::size_t kMaxLineBytes = 64 * 1024;
 
+    explicit LineReader(std::string_view bytes);
+    // Reads from an open file, which the caller keeps and closes.
+    explicit LineReader(std::FILE* file);
+
+    // The next line; valid until the next call.
     std::string_view next();
-    bool atEnd() const { return pos_ >= text_.size(); }
+    // How many lines next() has returned, the empty ones past the end too.
+    std::int64_t lineNumber() const { return lineNumber_; }
 
   private:
-    std::string_view text_;
+    void readMore();
+
+    std::FILE* file_ = nullptr;
+    std::string buffer_;    // read from file_ and not yet consumed
+    std::string_view text_; // the bytes in memory, or buffer_
     std::size_t pos_ = 0;
+    bool ended_ = false; // physical end or Ctrl-Z seen
+    std::int64_t lineNumber_ = 0;
 };
 
 } // namespace zav

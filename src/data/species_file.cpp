@@ -17,8 +17,7 @@ std::string gapAfter(std::string_view field1) {
 
 } // namespace
 
-SpeciesTable parseSpeciesTable(std::string_view bytes) {
-    LineReader reader(bytes);
+static SpeciesTable readSpeciesTable(LineReader& reader) {
     SpeciesTable table;
     const auto header = splitLine(reader.next());
     table.speciesLines = requireInteger(header.first);
@@ -42,10 +41,16 @@ SpeciesTable parseSpeciesTable(std::string_view bytes) {
     return table;
 }
 
-SpeciesTable loadSpeciesFile(const std::filesystem::path& path) { return parseSpeciesTable(readFileBytes(path)); }
-
-DataFileTexts parseDataFileTexts(std::string_view bytes) {
+SpeciesTable parseSpeciesTable(std::string_view bytes) {
     LineReader reader(bytes);
+    return readSpeciesTable(reader);
+}
+
+SpeciesTable loadSpeciesFile(const std::filesystem::path& path) {
+    return readLinesOf(path, readSpeciesTable);
+}
+
+static DataFileTexts readDataFileTexts(LineReader& reader) {
     const auto header = splitLine(reader.next());
     const std::int32_t count = requireInteger(header.first);
     if (count < 1 || count > kMaxSpecies) throw DataFileError();
@@ -55,6 +60,15 @@ DataFileTexts parseDataFileTexts(std::string_view bytes) {
         texts.rows.push_back({std::string(fields.first), std::string(fields.second)});
     }
     return texts;
+}
+
+DataFileTexts parseDataFileTexts(std::string_view bytes) {
+    LineReader reader(bytes);
+    return readDataFileTexts(reader);
+}
+
+DataFileTexts loadDataFileTexts(const std::filesystem::path& path) {
+    return readLinesOf(path, readDataFileTexts);
 }
 
 std::string formatSpeciesFile(std::string_view speciesCount, std::string_view totalCollections,

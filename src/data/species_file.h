@@ -23,7 +23,8 @@ struct DataRow {
 // species with individuals.
 SpeciesTable parseSpeciesTable(std::string_view bytes);
 
-// readFileBytes, then parseSpeciesTable.
+// The same, read from a file: only the header and the promised species
+// lines are read. Throws FileOpenError for anything but a regular file.
 SpeciesTable loadSpeciesFile(const std::filesystem::path& path);
 
 // A data file as the grid editor shows it: the header's two field texts and
@@ -37,6 +38,7 @@ struct DataFileTexts {
     std::vector<DataRow> rows;
 };
 DataFileTexts parseDataFileTexts(std::string_view bytes);
+DataFileTexts loadDataFileTexts(const std::filesystem::path& path);
 
 // The bytes of a data file as the grid editor saves it: field 1 from column
 // 1, field 2 from column 8, CR LF after every line. The header texts are

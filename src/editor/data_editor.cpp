@@ -173,7 +173,7 @@ void DataEditor::MnuAbrirClick() {
     const QString path = *chosen;
     // Read and check everything before the panels change: a bad file leaves
     // the editor, the menus and the status line as they were.
-    const DataFileTexts data = parseDataFileTexts(readFileBytes(toFileSystemPath(path)));
+    const DataFileTexts data = loadDataFileTexts(toFileSystemPath(path));
 
     *shell_.currentDataFileName = path;
     nEspecie_->setText(fromCp1252(data.speciesCount));

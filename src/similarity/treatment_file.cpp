@@ -8,8 +8,9 @@
 
 namespace zav {
 
-std::vector<std::int32_t> parseTreatmentCounts(std::string_view bytes) {
-    LineReader reader(bytes);
+namespace {
+
+std::vector<std::int32_t> readTreatmentCounts(LineReader& reader) {
     const std::int32_t rows = requireInteger(splitLine(reader.next()).first);
     if (rows > kMaxSpecies) throw DataFileError();
     std::vector<std::int32_t> counts;
@@ -18,8 +19,15 @@ std::vector<std::int32_t> parseTreatmentCounts(std::string_view bytes) {
     return counts;
 }
 
+} // namespace
+
+std::vector<std::int32_t> parseTreatmentCounts(std::string_view bytes) {
+    LineReader reader(bytes);
+    return readTreatmentCounts(reader);
+}
+
 std::vector<std::int32_t> loadTreatmentFile(const std::filesystem::path& path) {
-    return parseTreatmentCounts(readFileBytes(path));
+    return readLinesOf(path, readTreatmentCounts);
 }
 
 } // namespace zav

@@ -13,7 +13,7 @@ namespace zav {
 // convert, a missing line, or more than 900 species lines.
 std::vector<std::int32_t> parseTreatmentCounts(std::string_view bytes);
 
-// readFileBytes, then parseTreatmentCounts.
+// The same, read from a regular file, the lines it needs and no more.
 std::vector<std::int32_t> loadTreatmentFile(const std::filesystem::path& path);
 
 } // namespace zav

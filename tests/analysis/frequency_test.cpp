@@ -1,4 +1,5 @@
 #include "analysis/abundance.h"
+#include "analysis/analysis.h"
 #include "analysis/frequency.h"
 #include "data/errors.h"
 #include "table_builder.h"
@@ -95,6 +96,29 @@ TEST(Constancy, ExactLimitsWithTheInterval) {
 TEST(Constancy, RefusesZeroCollections) {
     auto t = test::makeTable({1, 2}, {0, 0}, 0);
     EXPECT_THROW(classifyConstancy(t), ZeroCollectionsError);
+}
+
+// Equal counts put every share exactly on both limits of every criterion, so
+// the class may not depend on how many species there are.
+TEST(ExactLimits, EqualCountsGiveOneClassForEverySpeciesCount) {
+    struct Survey {
+        std::int32_t individuals, collections, total;
+        const char* abundance;
+        const char* constancy;
+    };
+    const Survey surveys[] = {{1, 1, 30, "ma", "Z"}, {7, 3, 10, "ma", "Y"}, {123457, 29, 31, "ma", "Z"}};
+    for (const auto& survey : surveys) {
+        for (int s = 2; s <= kMaxSpecies; ++s) {
+            const auto result =
+                analyse(test::makeTable(std::vector<std::int32_t>(s, survey.individuals),
+                                        std::vector<std::int32_t>(s, survey.collections), survey.total));
+            for (const auto& sp : result.table.species) {
+                ASSERT_EQ(abundanceText(sp.abundanceClass), survey.abundance) << "S = " << s;
+                ASSERT_EQ(sp.frequencyClass, "MF") << "S = " << s;
+                ASSERT_EQ(sp.constancyClass, survey.constancy) << "S = " << s;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -126,7 +128,7 @@ TEST_F(Cli, FailuresPrintOnlyTheMessageAndExit1) {
         {"zero.txt", "Erro: o total de coletas não pode ser 0\n"},
         {"negativo.txt", "Erro: os dados não permitem o cálculo\n"},
         {"nada.txt", "Erro: não foi possível abrir o arquivo: " + (dir_ / "nada.txt").string() + "\n"},
-        {".", "Erro: não foi possível abrir o arquivo: " + dir_.string() + "/\n"},
+        {".", "Erro: não foi possível abrir o arquivo: " + dir_.string() + "\n"},
     };
     for (const auto& c : cases) {
         const auto r = run(c.args);
@@ -144,7 +146,10 @@ TEST_F(Cli, BadInputsEachGetTheirMessage) {
     write("uma-linha.txt", std::string(50 * 1024 * 1024, '7'));
     write("espacos.txt", "3 12\r\n" + std::string(1 << 20, ' ') + "\r\n");
     write("sem-especies.txt", "2 10\r\n0 0\r\n0 0\r\n");
+    write("linha-longa.txt", "2 10\r\n1 1\r\n1" + std::string(64 * 1024, ' ') + "1\r\n");
     fs::create_directory(dir_ / "pasta.txt");
+    ASSERT_EQ(::mkfifo((dir_ / "fifo.txt").c_str(), 0600), 0);
+    auto cannotOpen = [](const fs::path& p) { return "Erro: não foi possível abrir o arquivo: " + p.string() + "\n"; };
     const std::string load = "Error: Verifique o arquivo de dados!\n";
     struct Case {
         const char* file;
@@ -156,13 +161,44 @@ TEST_F(Cli, BadInputsEachGetTheirMessage) {
         {"uma-linha.txt", load},
         {"espacos.txt", load},
         {"sem-especies.txt", "Erro: são necessárias pelo menos 2 espécies com indivíduos\n"},
-        {"pasta.txt", "Erro: não foi possível abrir o arquivo: " + (dir_ / "pasta.txt").string() + "\n"},
+        {"linha-longa.txt", load},
+        {"pasta.txt", cannotOpen(dir_ / "pasta.txt")},
+        {"fifo.txt", cannotOpen(dir_ / "fifo.txt")},
+        {"/dev/zero", cannotOpen("/dev/zero")},
     };
     for (const auto& c : cases) {
         const auto r = run(c.file);
         EXPECT_EQ(r.exitCode, 1) << c.file;
         EXPECT_EQ(r.out, "") << c.file;
         EXPECT_EQ(r.err, c.message) << c.file;
+    }
+}
+
+// The report names the file the system opened, and keeps its fixed lines
+// whatever characters the name holds.
+TEST_F(Cli, TheArquivoLineNamesTheFileTheSystemOpens) {
+    const auto golden = fs::path(ZAV_GOLDEN_DIR);
+    fs::create_directories(dir_ / "real" / "s");
+    fs::create_symlink(dir_ / "real" / "s", dir_ / "s");
+    fs::copy_file(golden / "dez-especies.txt", dir_ / "real" / "dados.txt");
+    write("dados.txt", "2 4\r\n1 1\r\n2 2\r\n");
+    fs::copy_file(golden / "dez-especies.txt", dir_ / "a\nb\x7f.txt");
+    struct Case {
+        const char* args;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"s/../dados.txt", (dir_ / "s" / ".." / "dados.txt").string()},
+        {"./real/./dados.txt", (dir_ / "real" / "dados.txt").string()},
+        {"'a\nb\x7f.txt'", (dir_ / "a?b?.txt").string()},
+    };
+    const auto expected = zav::readFileBytes(golden / "dez-especies.relatorio");
+    for (const auto& c : cases) {
+        const auto r = run(c.args);
+        ASSERT_EQ(r.exitCode, 0) << c.args << r.err;
+        const auto arquivo = r.out.find("Arquivo: ");
+        EXPECT_EQ(r.out.substr(arquivo, r.out.find("\r\n", arquivo) - arquivo), "Arquivo: " + c.shown);
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), std::count(expected.begin(), expected.end(), '\n'));
     }
 }
 

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -121,12 +124,55 @@ TEST(ReadFileBytes, NamesThePathOfAFileItCannotOpen) {
     EXPECT_THROW(readFileBytes(dir), FileOpenError);
 }
 
-TEST(LoadSpeciesFile, ReadsTheBytesOfAFileOnDisk) {
+// Read from disk in chunks, a file gives what the same bytes give in memory,
+// wherever its lines and its Ctrl-Z fall against the chunks.
+TEST(LoadSpeciesFile, ReadsFromDiskWhatTheBytesSayInMemory) {
+    auto padded = [](int lines, std::size_t width) {
+        std::string s = std::to_string(lines) + " 30\r\n";
+        for (int i = 1; i <= lines; ++i)
+            s += std::to_string(i % 7) + std::string(width, ' ') + std::to_string(i % 5 + 1) + "\r\n";
+        return s;
+    };
+    const std::size_t max = LineReader::kMaxLineBytes;
+    const std::string files[] = {
+        "2 4\r\n10 2\r\n1 1",                               // no break after the last line
+        padded(900, 90),                                    // many chunks
+        padded(3, max - 2),                                 // lines of exactly the limit
+        padded(3, max - 1),                                 // one byte over
+        padded(400, 60) + "\x1A" + std::string(40000, '9'), // Ctrl-Z past the first chunk
+        padded(200, 60).insert(9000, "\x1A"),               // Ctrl-Z inside a line
+        "3 30\r\n1 1\r\n" + std::string(3 * max, '7'),      // no line break for ever
+    };
     const auto path = std::filesystem::temp_directory_path() / "zaviro-load-test.txt";
-    { std::ofstream(path, std::ios::binary) << "2 4\r\n10 2\r\n1 1\r\n"; }
-    const auto t = loadSpeciesFile(path);
+    for (const auto& bytes : files) {
+        { std::ofstream(path, std::ios::binary) << bytes; }
+        std::optional<std::vector<Loaded>> inMemory, fromDisk;
+        try {
+            inMemory = loaded(parseSpeciesTable(bytes));
+        } catch (const DataFileError&) {
+        }
+        try {
+            fromDisk = loaded(loadSpeciesFile(path));
+        } catch (const DataFileError&) {
+        }
+        EXPECT_EQ(inMemory, fromDisk) << bytes.size() << " bytes";
+    }
     std::filesystem::remove(path);
-    EXPECT_EQ(loaded(t), (std::vector<Loaded>{{1, 10, 2}, {2, 1, 1}}));
+    EXPECT_EQ(loaded(parseSpeciesTable(padded(3, max - 2))).size(), 3u);
+    EXPECT_THROW(parseSpeciesTable(padded(3, max - 1)), DataFileError);
+}
+
+// Nothing that is not a regular file is opened: a FIFO would wait for a
+// writer and a device may never end.
+TEST(LoadSpeciesFile, RefusesWhatIsNotARegularFile) {
+    const auto fifo = std::filesystem::temp_directory_path() / "zaviro-fifo";
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::filesystem::path path : {fifo, std::filesystem::path("/dev/zero"), std::filesystem::path("/")}) {
+        EXPECT_THROW(loadSpeciesFile(path), FileOpenError) << path;
+        EXPECT_THROW(loadDataFileTexts(path), FileOpenError) << path;
+    }
+    std::filesystem::remove(fifo);
 }
 
 } // namespace
