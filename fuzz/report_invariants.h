@@ -12,6 +12,7 @@
 #include "similarity/similarity_report.h"
 #include "similarity/treatment_file.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -33,8 +34,13 @@ inline bool hasLineBreak(const std::string& line) { return line.find_first_of("\
 inline std::string checkSpeciesReport(std::string_view bytes) {
     std::vector<std::string> lines;
     std::size_t species = 0;
+    std::int64_t individuals = 0, collections = 0; // as the file has them
     try {
-        const auto result = analyse(parseSpeciesTable(bytes));
+        auto table = parseSpeciesTable(bytes);
+        for (const auto& sp : table.species)
+            individuals += sp.individuals;
+        collections = table.totalCollections;
+        const auto result = analyse(std::move(table));
         species = result.table.species.size();
         if (species < 2 || species > 900) return "report over " + std::to_string(species) + " species";
         lines = faunisticReport(result, "dados.txt", {7, 12, 2026, 10, 0, 0, 0});
@@ -53,6 +59,15 @@ inline std::string checkSpeciesReport(std::string_view bytes) {
     }
     if (lines[5] != std::string(75, '-') || lines[7] != std::string(75, '-') || lines[8 + species] != lines[5])
         return "rules out of place";
+    // N, S and C read back as the file's sums, in the 8 characters the
+    // report gives them.
+    const std::int64_t totals[] = {individuals, static_cast<std::int64_t>(species), collections};
+    for (std::size_t k = 0; k < 3; ++k) {
+        const auto& line = lines[10 + species + k];
+        const auto arrow = line.find("=> ");
+        if (arrow == std::string::npos || line.substr(arrow + 3) != std::to_string(totals[k]).substr(0, 8))
+            return "total not the file's: " + line + " for " + std::to_string(totals[k]);
+    }
     return {};
 }
 

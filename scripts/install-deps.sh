@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   fonts-dejavu-core
   clang libclang-rt-14-dev

@@ -3,42 +3,49 @@
 #include "data/errors.h"
 #include "table_builder.h"
 
+#include <boost/math/distributions/chi_squared.hpp>
+#include <boost/math/distributions/fisher_f.hpp>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <string>
+#include <utility>
 
 namespace zav {
 namespace {
 
-TEST(FTable, HoldsTheTellingRowsColumnsAndHeldCells) {
-    const double row2[] = {18.51, 19.00, 19.16, 19.25, 19.30, 19.33, 19.35, 19.37, 19.38, 19.40, 19.40, 19.41,
-                           19.42, 19.42, 19.43, 19.43, 19.45, 19.45, 19.46, 19.47, 19.48, 19.49, 19.50};
-    const double rowInf[] = {3.84, 3.00, 2.60, 2.37, 2.21, 2.10, 2.01, 1.94, 1.88, 1.83, 1.79, 1.75,
-                             1.72, 1.69, 1.67, 1.64, 1.57, 1.52, 1.46, 1.39, 1.32, 1.22, 1.00};
-    for (int c = 1; c <= kFColumns; ++c) {
-        EXPECT_EQ(fTableCell(2, c), row2[c - 1]) << "column " << c;
-        EXPECT_EQ(fTableCell(34, c), rowInf[c - 1]) << "column " << c;
+// The upper 5 % point of F(nu1, nu2) computed anew; 0 stands for an
+// infinite degree of freedom, where F has its chi-square limits.
+double fQuantile95(int nu1, int nu2) {
+    using boost::math::chi_squared;
+    if (nu1 == 0 && nu2 == 0) return 1.0;
+    if (nu2 == 0) return quantile(chi_squared(nu1), 0.95) / nu1;
+    if (nu1 == 0) return nu2 / quantile(chi_squared(nu2), 0.05);
+    return quantile(boost::math::fisher_f(nu1, nu2), 0.95);
+}
+
+TEST(FTable, EveryCellIsTheRoundedQuantileSaveTheEightHeldOnes) {
+    const int nu2s[kFRows] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,  17,
+                              18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 40, 60, 120, 0};
+    const int nu1s[kFColumns] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 20, 24, 30, 40, 60, 120, 0};
+    // (nu2, nu1): the printed tables' values the reports have always used.
+    const std::map<std::pair<int, int>, double> held = {{{8, 14}, 3.23},  {{10, 16}, 2.82}, {{20, 14}, 2.23},
+                                                        {{22, 14}, 2.18}, {{26, 14}, 2.10}, {{60, 16}, 1.81},
+                                                        {{120, 6}, 2.17}, {{120, 14}, 1.77}};
+    for (int r = 0; r < kFRows; ++r) {
+        for (int c = 0; c < kFColumns; ++c) {
+            const double rounded = std::round(fQuantile95(nu1s[c], nu2s[r]) * 100.0) / 100.0;
+            const auto exception = held.find({nu2s[r], nu1s[c]});
+            const double cell = fTableCell(r + 1, c + 1);
+            if (exception == held.end()) {
+                EXPECT_EQ(cell, rounded) << "nu2 " << nu2s[r] << ", nu1 " << nu1s[c];
+            } else {
+                EXPECT_EQ(cell, exception->second) << "nu2 " << nu2s[r] << ", nu1 " << nu1s[c];
+                EXPECT_NEAR(std::abs(cell - rounded), 0.01, 1e-9) << "nu2 " << nu2s[r] << ", nu1 " << nu1s[c];
+            }
+        }
     }
-    const double column2[] = {19.00, 6.94, 5.14, 4.46, 4.10, 3.89, 3.74, 3.63, 3.55, 3.49,
-                              3.44,  3.40, 3.37, 3.34, 3.32, 3.23, 3.15, 3.07, 3.00};
-    const int column2Rows[] = {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 31, 32, 33, 34};
-    for (int i = 0; i < 19; ++i)
-        EXPECT_EQ(fTableCell(column2Rows[i], 2), column2[i]) << "row " << column2Rows[i];
-    const double row30[] = {1.99, 1.93, 1.89, 1.84, 1.79, 1.74, 1.68, 1.62};
-    const double row40[] = {1.90, 1.84, 1.79, 1.74, 1.69, 1.64, 1.58, 1.51};
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(fTableCell(30, 16 + i), row30[i]);
-        EXPECT_EQ(fTableCell(31, 16 + i), row40[i]);
-    }
-    struct Held {
-        int nu2row, nu1col;
-        double value;
-    };
-    const Held held[] = {{8, 14, 3.23},  {10, 16, 2.82}, {20, 14, 2.23}, {22, 14, 2.18},
-                         {26, 14, 2.10}, {32, 16, 1.81}, {33, 6, 2.17},  {33, 14, 1.77}};
-    for (const auto& h : held)
-        EXPECT_EQ(fTableCell(h.nu2row, h.nu1col), h.value);
 }
 
 struct LookupCase {

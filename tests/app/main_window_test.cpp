@@ -205,13 +205,24 @@ class MainWindowTest : public zav::test::WindowTest {
         QCOMPARE(memo1()->document()->lineCount(), memo1()->document()->blockCount());
     }
 
-    void salvarWritesWhatTheUserTypedWithQuestionMarksForTheUnwritable() {
-        openReport();
-        memo1()->appendPlainText(QStringLiteral("nota: área → 2"));
+    // A no-break space and the other characters of Windows-1252 keep their
+    // bytes, in the file's path and in what the user typed; what the code
+    // page cannot hold becomes "?".
+    void salvarKeepsEveryCharacterOfThePathAndOfWhatTheUserTyped() {
+        const QString data = dataFile(QStringLiteral("dez\u00A0esp\u00E9cies \u00AB1\u00BB.txt"),
+                                      readAll(ZAV_GOLDEN_DIR "/dez-especies.txt"));
+        user->expectOpen(data);
+        trigger("MnuCalcular");
+        memo1()->moveCursor(QTextCursor::Start);
+        for (const QChar c : QStringLiteral("Nota:\u00A0\u00E1rea \u00B1 \u00E7 \u2192 "))
+            QTest::sendKeyEvent(QTest::Click, memo1(), Qt::Key_unknown, QString(c), Qt::NoModifier);
         const QString saved = path("com-nota.txt");
         user->expectSave(saved);
         trigger("MnuSalvar");
-        QVERIFY(readAll(saved).endsWith(QByteArray("nota: \xE1rea ? 2\r\n")));
+        QByteArray expected = readAll(ZAV_GOLDEN_DIR "/dez-especies.relatorio");
+        // Latin-1 and Windows-1252 agree on every character of the name.
+        expected.replace(QByteArray("C:\\Dados\\Levantamento \xC1rea 1\\dez-especies.txt"), data.toLatin1());
+        QCOMPARE(readAll(saved), "Nota:\xA0\xE1rea \xB1 \xE7 ? " + expected);
     }
 
     void aFailedSaveLeavesTheOldFileIntact() {

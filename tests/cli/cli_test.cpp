@@ -8,7 +8,9 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -31,13 +33,15 @@ class Cli : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    Outcome run(const std::string& args) {
-        const auto out = dir_ / "stdout";
+    // Standard output goes to `to` when given, to a file read back otherwise.
+    Outcome run(const std::string& args, const fs::path& to = {}) {
+        const auto out = to.empty() ? dir_ / "stdout" : to;
         const auto err = dir_ / "stderr";
         const std::string cmd = "cd '" + dir_.string() + "' && '" + ZAV_CLI + "' " + args + " >'" + out.string() +
                                 "' 2>'" + err.string() + "' </dev/null";
         const int status = std::system(cmd.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, zav::readFileBytes(out), zav::readFileBytes(err)};
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, to.empty() ? zav::readFileBytes(out) : std::string(),
+                zav::readFileBytes(err)};
     }
 
     fs::path write(const std::string& name, const std::string& bytes) {
@@ -66,6 +70,47 @@ TEST_F(Cli, WritesTheReportBytesWithTheAbsolutePath) {
     expected.replace(expected.find(goldenPath), goldenPath.size(), (dir_ / "dez-especies.txt").string());
     EXPECT_EQ(withoutDateLine(r.out), withoutDateLine(expected));
     EXPECT_NE(r.out.find("\r\nData: "), std::string::npos);
+}
+
+// The local time of the run from the system clock: in a zone three hours
+// west of Greenwich an hour read in UTC is seen too.
+TEST_F(Cli, DatesTheReportWithTheLocalTimeOfTheRun) {
+    const char* zone = std::getenv("TZ");
+    const std::string savedZone = zone ? zone : "";
+    ::setenv("TZ", "<-03>3", 1);
+    ::tzset();
+    write("dados.txt", "2 10\r\n5 1\r\n3 2\r\n");
+    const auto before = std::time(nullptr);
+    const auto r = run("dados.txt");
+    const auto after = std::time(nullptr);
+    std::tm printed{};
+    printed.tm_isdst = -1;
+    int ms = -1;
+    const auto line = r.out.find("\r\nData: ");
+    ASSERT_NE(line, std::string::npos) << r.err;
+    ASSERT_EQ(std::sscanf(r.out.c_str() + line, "\r\nData: %d/%d/%d - %d:%d:%d:%d", &printed.tm_mday, &printed.tm_mon,
+                          &printed.tm_year, &printed.tm_hour, &printed.tm_min, &printed.tm_sec, &ms),
+              7);
+    printed.tm_mon -= 1;
+    printed.tm_year -= 1900;
+    const auto when = std::mktime(&printed);
+    EXPECT_LE(before, when);
+    EXPECT_LE(when, after);
+    EXPECT_TRUE(ms >= 0 && ms < 1000) << ms;
+    zone ? ::setenv("TZ", savedZone.c_str(), 1) : ::unsetenv("TZ");
+    ::tzset();
+}
+
+// A script must not take a report that never reached its file for one that did.
+TEST_F(Cli, AFailedWriteToStandardOutputExits1) {
+    const fs::path golden = ZAV_SIMILARITY_GOLDEN_DIR;
+    for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
+        write(f, zav::readFileBytes(golden / f));
+    for (const char* args : {"t1.txt", "--similaridade t1.txt t2.txt t3.txt"}) {
+        const auto r = run(args, "/dev/full");
+        EXPECT_EQ(r.exitCode, 1) << args;
+        EXPECT_EQ(r.err, "Erro: não foi possível escrever na saída padrão\n") << args;
+    }
 }
 
 TEST_F(Cli, FailuresPrintOnlyTheMessageAndExit1) {
@@ -188,6 +233,29 @@ TEST_F(Cli, SimilarityReportOfTheFilesInTheOrderGiven) {
     const auto missing = run("--similaridade t1.txt t2.txt nada.txt");
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.err, "Erro: não foi possível abrir o arquivo: " + (dir_ / "nada.txt").string() + "\n");
+}
+
+TEST_F(Cli, SimilarityTakesTreatmentFilesOfUpTo900Lines) {
+    for (const int lines : {900, 901}) {
+        std::string bytes = std::to_string(lines) + " 5\r\n";
+        for (int i = 0; i < lines; ++i)
+            bytes += "1 1\r\n";
+        write(std::to_string(lines) + ".txt", bytes);
+    }
+    struct Case {
+        const char* args;
+        int exitCode;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"--similaridade 900.txt 900.txt 900.txt", 0, ""},
+        {"--similaridade 900.txt 900.txt 901.txt", 1, "Error: Verifique o arquivo de dados!\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = run(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args;
+        EXPECT_EQ(r.err, c.message) << c.args;
+    }
 }
 
 TEST_F(Cli, SimilarityNeedsThreeToTenFiles) {

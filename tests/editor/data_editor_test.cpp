@@ -254,9 +254,20 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(QApplication::focusWidget(), field("nEspecie"));
     }
 
-    void twoSpeciesAndOneCollectionAreEnough() {
-        newGrid("2", "1");
-        QCOMPARE(editor()->rowCount(), 3);
+    void entryPanelAcceptsTheSmallestAndTheLargestSurvey_data() {
+        QTest::addColumn<QString>("species");
+        QTest::addColumn<QString>("collections");
+        QTest::newRow("two species, one collection") << "2"
+                                                     << "1";
+        QTest::newRow("900 species") << "900"
+                                     << "5";
+    }
+
+    void entryPanelAcceptsTheSmallestAndTheLargestSurvey() {
+        QFETCH(QString, species);
+        QFETCH(QString, collections);
+        newGrid(species, collections);
+        QCOMPARE(editor()->rowCount(), species.toInt() + 1);
     }
 
     void cancelarOnTheEntryPanel() {
