@@ -10,6 +10,13 @@ FileWriteError::FileWriteError(const std::string& pathUtf8)
 
 DataFileError::DataFileError() : Error("Error: Verifique o arquivo de dados!") {}
 
+DataFileError::DataFileError(const std::string& detail)
+    : Error("Error: Verifique o arquivo de dados!\n" + detail), detail_(detail) {}
+
+std::string atLine(std::int64_t line, const std::string& reason) {
+    return "Linha " + std::to_string(line) + ": " + reason;
+}
+
 TooFewSpeciesError::TooFewSpeciesError() : Error("Erro: são necessárias pelo menos 2 espécies com indivíduos") {}
 
 ZeroCollectionsError::ZeroCollectionsError() : Error("Erro: o total de coletas não pode ser 0") {}

@@ -3,6 +3,7 @@
 // the user must see (UTF-8, for display in a message box or on a terminal);
 // the window and the command-line tool show what() and nothing else.
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -27,10 +28,20 @@ class FileWriteError : public Error {
 
 // A field that does not convert, a missing line, or more species than the
 // table holds: the data file is not one the program can read.
+// Its message is "Error: Verifique o arquivo de dados!" and, on a second
+// line, where and why (UTF-8).
 class DataFileError : public Error {
   public:
     DataFileError();
+    explicit DataFileError(const std::string& detail);
+    const std::string& detail() const { return detail_; }
+
+  private:
+    std::string detail_;
 };
+
+// The message for a line of a data file, "Linha N: " and the reason.
+std::string atLine(std::int64_t line, const std::string& reason);
 
 // Fewer than two species with individuals: no mean or variance exists.
 class TooFewSpeciesError : public Error {

@@ -1,6 +1,10 @@
 #include "data/fields.h"
 
+#include "data/cp1252.h"
 #include "data/errors.h"
+#include "data/line_reader.h"
+
+#include <string>
 
 namespace zav {
 namespace {
@@ -73,6 +77,32 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
         if (value > limit) return std::nullopt;
     }
     return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+LineFields readHeaderLine(LineReader& reader) {
+    const auto line = reader.next();
+    if (reader.pastEnd()) throw DataFileError("O arquivo está vazio");
+    return splitLine(line);
+}
+
+LineFields readSpeciesLine(LineReader& reader, std::int64_t k, std::int64_t announced) {
+    const auto line = reader.next();
+    if (reader.pastEnd())
+        throw DataFileError("O cabeçalho anuncia " + std::to_string(announced) + " linhas de espécies; o arquivo tem " +
+                            std::to_string(k - 1));
+    return splitLine(line);
+}
+
+std::int32_t requireInteger(std::string_view field, std::int64_t line, Field what) {
+    if (const auto value = parseInteger(field)) return *value;
+    static const char* const kMissing[] = {"falta o número de linhas de espécies", "falta o total de coletas",
+                                           "falta o número de indivíduos", "falta o número de coletas"};
+    if (field.empty()) throw DataFileError(atLine(line, kMissing[static_cast<int>(what)]));
+    // A field may be a whole line of rubbish: show its start.
+    constexpr std::size_t kShown = 30;
+    std::string shown = cp1252::toUtf8(field.substr(0, kShown));
+    if (field.size() > kShown) shown += "...";
+    throw DataFileError(atLine(line, "\"" + shown + "\" não é um número inteiro"));
 }
 
 std::int32_t requireInteger(std::string_view field) {

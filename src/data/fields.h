@@ -33,4 +33,20 @@ std::optional<std::int32_t> parseInteger(std::string_view text);
 // field does not convert.
 std::int32_t requireInteger(std::string_view field);
 
+// What a field of a data file holds, for the message that names it.
+enum class Field { SpeciesLines, TotalCollections, Individuals, Collections };
+
+// requireInteger for the field `what` of line `line`: the error says which
+// line, and whether the field is missing or not a whole number.
+std::int32_t requireInteger(std::string_view field, std::int64_t line, Field what);
+
+class LineReader;
+
+// The header line's fields; DataFileError when the file is empty.
+LineFields readHeaderLine(LineReader& reader);
+
+// The fields of species line `k` (1-based) of the `announced` ones;
+// DataFileError saying how many the file has when it ends before.
+LineFields readSpeciesLine(LineReader& reader, std::int64_t k, std::int64_t announced);
+
 } // namespace zav

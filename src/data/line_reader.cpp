@@ -2,11 +2,17 @@
 
 #include "data/errors.h"
 
+#include <string>
+
 namespace zav {
 namespace {
 
 constexpr char kEndOfFile = '\x1A';
 constexpr std::size_t kChunk = 16 * 1024;
+
+DataFileError lineTooLong(std::int64_t line) {
+    return DataFileError(atLine(line, "a linha passa de " + std::to_string(LineReader::kMaxLineBytes) + " caracteres"));
+}
 
 } // namespace
 
@@ -25,7 +31,7 @@ void LineReader::readMore() {
     const std::size_t got = std::fread(buffer_.data() + old, 1, kChunk, file_);
     buffer_.resize(old + got);
     if (got < kChunk) {
-        if (std::ferror(file_)) throw DataFileError();
+        if (std::ferror(file_)) throw DataFileError(atLine(lineNumber_, "o arquivo não pôde ser lido"));
         ended_ = true;
     }
     if (const auto eof = buffer_.find(kEndOfFile, old); eof != std::string::npos) {
@@ -40,16 +46,17 @@ std::string_view LineReader::next() {
     std::size_t lf = text_.find('\n', pos_);
     while (lf == std::string_view::npos && !ended_) {
         const std::size_t searched = text_.size() - pos_;
-        if (searched > kMaxLineBytes + 1) throw DataFileError();
+        if (searched > kMaxLineBytes + 1) throw lineTooLong(lineNumber_);
         readMore();
         lf = text_.find('\n', pos_ + searched);
     }
-    if (pos_ >= text_.size()) return {};
+    pastEnd_ = pos_ >= text_.size();
+    if (pastEnd_) return {};
     const auto end = lf == std::string_view::npos ? text_.size() : lf;
     auto line = text_.substr(pos_, end - pos_);
     pos_ = lf == std::string_view::npos ? text_.size() : lf + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.size() > kMaxLineBytes) throw DataFileError();
+    if (line.size() > kMaxLineBytes) throw lineTooLong(lineNumber_);
     return line;
 }
 

@@ -28,6 +28,8 @@ class LineReader {
     std::string_view next();
     // How many lines next() has returned, the empty ones past the end too.
     std::int64_t lineNumber() const { return lineNumber_; }
+    // Whether the last line next() returned lay past the end of the file.
+    bool pastEnd() const { return pastEnd_; }
 
   private:
     void readMore();
@@ -37,6 +39,7 @@ class LineReader {
     std::string_view text_; // the bytes in memory, or buffer_
     std::size_t pos_ = 0;
     bool ended_ = false; // physical end or Ctrl-Z seen
+    bool pastEnd_ = false;
     std::int64_t lineNumber_ = 0;
 };
 

@@ -19,22 +19,22 @@ std::string gapAfter(std::string_view field1) {
 
 static SpeciesTable readSpeciesTable(LineReader& reader) {
     SpeciesTable table;
-    const auto header = splitLine(reader.next());
-    table.speciesLines = requireInteger(header.first);
-    table.totalCollections = requireInteger(header.second);
+    const auto header = readHeaderLine(reader);
+    table.speciesLines = requireInteger(header.first, 1, Field::SpeciesLines);
+    table.totalCollections = requireInteger(header.second, 1, Field::TotalCollections);
 
     for (std::int64_t k = 1; k <= table.speciesLines; ++k) {
-        const auto fields = splitLine(reader.next());
-        const auto individuals = requireInteger(fields.first);
-        if (individuals == 0) {
-            // Past the end every line is empty and fails above, so a header
-            // that promises more lines than the file has ends here quickly.
-            continue;
-        }
-        if (table.species.size() >= static_cast<std::size_t>(kMaxSpecies)) throw DataFileError();
+        // A header that promises more lines than the file has ends at the
+        // file's end, however many it promised.
+        const auto fields = readSpeciesLine(reader, k, table.speciesLines);
+        const auto line = reader.lineNumber();
+        const auto individuals = requireInteger(fields.first, line, Field::Individuals);
+        if (individuals == 0) continue;
+        if (table.species.size() >= static_cast<std::size_t>(kMaxSpecies))
+            throw DataFileError(atLine(line, "mais de " + std::to_string(kMaxSpecies) + " espécies com indivíduos"));
         SpeciesRecord record;
         record.individuals = individuals;
-        record.collections = requireInteger(fields.second);
+        record.collections = requireInteger(fields.second, line, Field::Collections);
         record.number = static_cast<std::int32_t>(k);
         table.species.push_back(std::move(record));
     }
@@ -46,14 +46,13 @@ SpeciesTable parseSpeciesTable(std::string_view bytes) {
     return readSpeciesTable(reader);
 }
 
-SpeciesTable loadSpeciesFile(const std::filesystem::path& path) {
-    return readLinesOf(path, readSpeciesTable);
-}
+SpeciesTable loadSpeciesFile(const std::filesystem::path& path) { return readLinesOf(path, readSpeciesTable); }
 
 static DataFileTexts readDataFileTexts(LineReader& reader) {
-    const auto header = splitLine(reader.next());
-    const std::int32_t count = requireInteger(header.first);
-    if (count < 1 || count > kMaxSpecies) throw DataFileError();
+    const auto header = readHeaderLine(reader);
+    const std::int32_t count = requireInteger(header.first, 1, Field::SpeciesLines);
+    if (count < 1 || count > kMaxSpecies)
+        throw DataFileError(atLine(1, "o número de espécies deve ser de 1 a " + std::to_string(kMaxSpecies)));
     DataFileTexts texts{std::string(header.first), std::string(header.second), {}};
     for (std::int32_t r = 1; r <= count; ++r) {
         const auto fields = splitLine(reader.next());
@@ -67,9 +66,7 @@ DataFileTexts parseDataFileTexts(std::string_view bytes) {
     return readDataFileTexts(reader);
 }
 
-DataFileTexts loadDataFileTexts(const std::filesystem::path& path) {
-    return readLinesOf(path, readDataFileTexts);
-}
+DataFileTexts loadDataFileTexts(const std::filesystem::path& path) { return readLinesOf(path, readDataFileTexts); }
 
 std::string formatSpeciesFile(std::string_view speciesCount, std::string_view totalCollections,
                               const std::vector<DataRow>& rows) {

@@ -6,16 +6,21 @@
 #include "data/line_reader.h"
 #include "data/species_table.h"
 
+#include <string>
+
 namespace zav {
 
 namespace {
 
 std::vector<std::int32_t> readTreatmentCounts(LineReader& reader) {
-    const std::int32_t rows = requireInteger(splitLine(reader.next()).first);
-    if (rows > kMaxSpecies) throw DataFileError();
+    const std::int32_t rows = requireInteger(readHeaderLine(reader).first, 1, Field::SpeciesLines);
+    if (rows > kMaxSpecies)
+        throw DataFileError(atLine(1, "mais de " + std::to_string(kMaxSpecies) + " linhas de espécies"));
     std::vector<std::int32_t> counts;
-    for (std::int32_t r = 1; r <= rows; ++r)
-        counts.push_back(requireInteger(splitLine(reader.next()).first));
+    for (std::int32_t r = 1; r <= rows; ++r) {
+        const auto fields = readSpeciesLine(reader, r, rows);
+        counts.push_back(requireInteger(fields.first, reader.lineNumber(), Field::Individuals));
+    }
     return counts;
 }
 
@@ -27,7 +32,12 @@ std::vector<std::int32_t> parseTreatmentCounts(std::string_view bytes) {
 }
 
 std::vector<std::int32_t> loadTreatmentFile(const std::filesystem::path& path) {
-    return readLinesOf(path, readTreatmentCounts);
+    try {
+        return readLinesOf(path, readTreatmentCounts);
+    } catch (const DataFileError& e) {
+        // Among several treatments, the message says which file it is.
+        throw DataFileError(path.string() + ": " + e.detail());
+    }
 }
 
 } // namespace zav

@@ -116,10 +116,12 @@ class MainWindowTest : public zav::test::WindowTest {
     void calcularFailuresShowTheirMessageAndNoReport_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
+        const QString load = QStringLiteral("Error: Verifique o arquivo de dados!\n");
         QTest::newRow("field that does not convert")
-            << QByteArray("2 10\r\n5 x\r\n1 1\r\n") << "Error: Verifique o arquivo de dados!";
-        QTest::newRow("missing line") << QByteArray("3 10\r\n5 1\r\n1 1\r\n") << "Error: Verifique o arquivo de dados!";
-        QTest::newRow("empty file") << QByteArray() << "Error: Verifique o arquivo de dados!";
+            << QByteArray("2 10\r\n5 x\r\n1 1\r\n") << load + "Linha 2: \"x\" não é um número inteiro";
+        QTest::newRow("missing line") << QByteArray("3 10\r\n5 1\r\n1 1\r\n")
+                                      << load + "O cabeçalho anuncia 3 linhas de espécies; o arquivo tem 2";
+        QTest::newRow("empty file") << QByteArray() << load + "O arquivo está vazio";
         QTest::newRow("no species") << QByteArray("2 10\r\n0 0\r\n0 0\r\n")
                                     << "Erro: são necessárias pelo menos 2 espécies com indivíduos";
         QTest::newRow("one species") << QByteArray("1 10\r\n5 3\r\n")
@@ -417,7 +419,8 @@ class MainWindowTest : public zav::test::WindowTest {
         const QString bad = dataFile("ruim.txt", "3 10\r\n1 1\r\n");
         user->expectOpen(treatment("t1.txt"));
         user->expectOpen(bad);
-        user->expectError("Error: Verifique o arquivo de dados!");
+        user->expectError("Error: Verifique o arquivo de dados!\n" + bad +
+                          ": O cabeçalho anuncia 3 linhas de espécies; o arquivo tem 1");
         startSimilarity("3");
         QVERIFY(memo1()->isHidden());
         QCOMPARE(window->statusText(), "Selecionando o arquivo: " + bad);

@@ -123,7 +123,7 @@ TEST_F(Cli, FailuresPrintOnlyTheMessageAndExit1) {
         std::string message;
     };
     const Case cases[] = {
-        {"ruim.txt", "Error: Verifique o arquivo de dados!\n"},
+        {"ruim.txt", "Error: Verifique o arquivo de dados!\nLinha 2: \"x\" não é um número inteiro\n"},
         {"uma.txt", "Erro: são necessárias pelo menos 2 espécies com indivíduos\n"},
         {"zero.txt", "Erro: o total de coletas não pode ser 0\n"},
         {"negativo.txt", "Erro: os dados não permitem o cálculo\n"},
@@ -150,18 +150,18 @@ TEST_F(Cli, BadInputsEachGetTheirMessage) {
     fs::create_directory(dir_ / "pasta.txt");
     ASSERT_EQ(::mkfifo((dir_ / "fifo.txt").c_str(), 0600), 0);
     auto cannotOpen = [](const fs::path& p) { return "Erro: não foi possível abrir o arquivo: " + p.string() + "\n"; };
-    const std::string load = "Error: Verifique o arquivo de dados!\n";
+    auto load = [](const std::string& where) { return "Error: Verifique o arquivo de dados!\n" + where + "\n"; };
     struct Case {
         const char* file;
         std::string message;
     };
     const Case cases[] = {
-        {"vazio.txt", load},
-        {"promete.txt", load},
-        {"uma-linha.txt", load},
-        {"espacos.txt", load},
+        {"vazio.txt", load("O arquivo está vazio")},
+        {"promete.txt", load("O cabeçalho anuncia 2147483647 linhas de espécies; o arquivo tem 2")},
+        {"uma-linha.txt", load("Linha 1: a linha passa de 65536 caracteres")},
+        {"espacos.txt", load("Linha 2: a linha passa de 65536 caracteres")},
         {"sem-especies.txt", "Erro: são necessárias pelo menos 2 espécies com indivíduos\n"},
-        {"linha-longa.txt", load},
+        {"linha-longa.txt", load("Linha 3: a linha passa de 65536 caracteres")},
         {"pasta.txt", cannotOpen(dir_ / "pasta.txt")},
         {"fifo.txt", cannotOpen(dir_ / "fifo.txt")},
         {"/dev/zero", cannotOpen("/dev/zero")},
@@ -228,7 +228,8 @@ TEST_F(Cli, SimilarityReportOfTheFilesInTheOrderGiven) {
     const auto bad = run("--similaridade t1.txt ruim.txt t3.txt");
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.out, "");
-    EXPECT_EQ(bad.err, "Error: Verifique o arquivo de dados!\n");
+    EXPECT_EQ(bad.err, "Error: Verifique o arquivo de dados!\n" + (dir_ / "ruim.txt").string() +
+                           ": O cabeçalho anuncia 2 linhas de espécies; o arquivo tem 1\n");
 
     const auto missing = run("--similaridade t1.txt t2.txt nada.txt");
     EXPECT_EQ(missing.exitCode, 1);
@@ -245,11 +246,13 @@ TEST_F(Cli, SimilarityTakesTreatmentFilesOfUpTo900Lines) {
     struct Case {
         const char* args;
         int exitCode;
-        const char* message;
+        std::string message;
     };
     const Case cases[] = {
         {"--similaridade 900.txt 900.txt 900.txt", 0, ""},
-        {"--similaridade 900.txt 900.txt 901.txt", 1, "Error: Verifique o arquivo de dados!\n"},
+        {"--similaridade 900.txt 900.txt 901.txt", 1,
+         "Error: Verifique o arquivo de dados!\n" + (dir_ / "901.txt").string() +
+             ": Linha 1: mais de 900 linhas de espécies\n"},
     };
     for (const auto& c : cases) {
         const auto r = run(c.args);

@@ -60,25 +60,36 @@ TEST(ParseSpeciesTable, HeaderWithoutSpeciesLinesLoadsNothing) {
     EXPECT_TRUE(parseSpeciesTable("-4 5\n1 1\n").species.empty());
 }
 
-TEST(ParseSpeciesTable, RefusesFilesItCannotRead) {
-    const char* bad[] = {
-        "",                           // no header
-        "3\r\n1 1\r\n2 2\r\n3 3\r\n", // header without collections
-        "\xEF\xBB\xBF"
-        "2 5\r\n1 1\r\n2 2\r\n",     // byte-order mark
-        "3 12\r\n1 1\r\n2 2\r\n",    // promises three lines, has two
-        "2 12\r\n1 1\r\n\r\n",       // an empty species line
-        "2 12\r\n 5 12\r\n1 1\r\n",  // a species line starting with a space
-        "2 12\r\n5\t12\r\n1 1\r\n",  // a tab is no separator
-        "2 12\r\n12 5 7\r\n1 1\r\n", // a third value
-        "2 12\r\n7.0 2\r\n1 1\r\n",  // no decimals
-        "2 12\r\n2.5 2\r\n1 1\r\n",
-        "2 12\r\n3\r\n1 1\r\n",       // individuals without collections
-        "2 12\r\n1 1\x1A\r\n1 1\r\n", // Ctrl-Z ends the file early
-        "1234567 5\r\n",              // the header promises lines the file does not have
+// Each refusal says where and why, on the line after the message.
+TEST(ParseSpeciesTable, RefusesFilesItCannotReadSayingWhere) {
+    const struct {
+        std::string bytes, where;
+    } bad[] = {
+        {"", "O arquivo está vazio"},
+        {"3\r\n1 1\r\n2 2\r\n3 3\r\n", "Linha 1: falta o total de coletas"},
+        {"\xEF\xBB\xBF"
+         "2 5\r\n1 1\r\n2 2\r\n",
+         "Linha 1: \"\xC3\xAF\xC2\xBB\xC2\xBF"
+         "2\" não é um número inteiro"}, // a byte-order mark
+        {"3 12\r\n1 1\r\n2 2\r\n", "O cabeçalho anuncia 3 linhas de espécies; o arquivo tem 2"},
+        {"2 12\r\n1 1\r\n\r\n", "Linha 3: falta o número de indivíduos"},
+        {"2 12\r\n 5 12\r\n1 1\r\n", "Linha 2: falta o número de indivíduos"},
+        {"2 12\r\n5\t12\r\n1 1\r\n", "Linha 2: \"5\t12\" não é um número inteiro"},
+        {"2 12\r\n12 5 7\r\n1 1\r\n", "Linha 2: \"5 7\" não é um número inteiro"},
+        {"2 12\r\n7.0 2\r\n1 1\r\n", "Linha 2: \"7.0\" não é um número inteiro"},
+        {"2 12\r\n3\r\n1 1\r\n", "Linha 2: falta o número de coletas"},
+        {"2 12\r\n1 1\x1A\r\n1 1\r\n", "O cabeçalho anuncia 2 linhas de espécies; o arquivo tem 1"},
+        {"x 5\r\n", "Linha 1: \"x\" não é um número inteiro"},
+        {"2 " + std::string(40, '9') + "\r\n", "Linha 1: \"" + std::string(30, '9') + "...\" não é um número inteiro"},
+        {"2 12\r\n1 1\r\n" + std::string(70000, '1'), "Linha 3: a linha passa de 65536 caracteres"},
     };
-    for (const char* bytes : bad) {
-        EXPECT_THROW(parseSpeciesTable(bytes), DataFileError) << "file: " << bytes;
+    for (const auto& c : bad) {
+        try {
+            parseSpeciesTable(c.bytes);
+            ADD_FAILURE() << "accepted: " << c.bytes;
+        } catch (const DataFileError& e) {
+            EXPECT_EQ(std::string(e.what()), "Error: Verifique o arquivo de dados!\n" + c.where);
+        }
     }
 }
 
@@ -96,7 +107,12 @@ TEST(ParseSpeciesTable, RefusesMoreThan900SpeciesWithIndividuals) {
         return s;
     };
     EXPECT_EQ(parseSpeciesTable(file(900)).species.size(), 900u);
-    EXPECT_THROW(parseSpeciesTable(file(901)), DataFileError);
+    try {
+        parseSpeciesTable(file(901));
+        ADD_FAILURE() << "901 species accepted";
+    } catch (const DataFileError& e) {
+        EXPECT_EQ(e.detail(), "Linha 907: mais de 900 espécies com indivíduos");
+    }
 }
 
 TEST(FormatSpeciesFile, PutsField2InColumn8WithCrLf) {

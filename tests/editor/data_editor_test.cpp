@@ -175,19 +175,23 @@ class DataEditorTest : public zav::test::WindowTest {
 
     void abrirOfABadFileSaysSoAndChangesNothing_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("header does not convert") << QByteArray("x 10\r\n1 1\r\n");
-        QTest::newRow("empty file") << QByteArray();
-        QTest::newRow("no species") << QByteArray("0 10\r\n");
-        QTest::newRow("negative count") << QByteArray("-3 10\r\n");
-        QTest::newRow("901 species") << QByteArray("901 10\r\n1 1\r\n");
-        QTest::newRow("two thousand million") << QByteArray("2000000000 1\r\n1 1\r\n");
+        QTest::addColumn<QString>("where");
+        const QString range = QStringLiteral("Linha 1: o número de espécies deve ser de 1 a 900");
+        QTest::newRow("header does not convert")
+            << QByteArray("x 10\r\n1 1\r\n") << QStringLiteral("Linha 1: \"x\" não é um número inteiro");
+        QTest::newRow("empty file") << QByteArray() << QStringLiteral("O arquivo está vazio");
+        QTest::newRow("no species") << QByteArray("0 10\r\n") << range;
+        QTest::newRow("negative count") << QByteArray("-3 10\r\n") << range;
+        QTest::newRow("901 species") << QByteArray("901 10\r\n1 1\r\n") << range;
+        QTest::newRow("two thousand million") << QByteArray("2000000000 1\r\n1 1\r\n") << range;
     }
 
     void abrirOfABadFileSaysSoAndChangesNothing() {
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, where);
         const QString bad = dataFile("ruim.txt", bytes);
         user->expectOpen(bad);
-        user->expectError("Error: Verifique o arquivo de dados!");
+        user->expectError("Error: Verifique o arquivo de dados!\n" + where);
         trigger("MnuAbrir");
         QVERIFY(!editor()->gridOpen());
         checkMenus(true, true, true, true);
