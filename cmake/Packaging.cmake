@@ -12,6 +12,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Beside what dpkg-shlibdeps finds: Qt's own dialogs in Portuguese.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "faunistic analysis and similarity of insect surveys")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "ZAVIRO turns the counts of an insect survey (for each species, the
