@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages ZAVIRO needs to build, test and run, when
+# Installs the Debian 12 packages ZAVIRO needs to build, test, package and
+# run, and any packages named as arguments (tools of a single script), when
 # any of them is missing. Uses sudo when not run as root.
 set -euo pipefail
 
@@ -9,7 +10,9 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   fonts-dejavu-core
   clang libclang-rt-14-dev
+  dpkg-dev file lintian desktop-file-utils appstream
 )
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,9 @@
 // zaviro: the desktop program.
 
 #include "app/ZavNovo.h"
+#include "app/app_icon.h"
 #include "qtsupport/qt_interaction.h"
+#include "zaviro_version.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -12,6 +14,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -47,6 +50,10 @@ bool displayAvailable() {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("zaviro %s\n", zav::kVersion);
+        return 0;
+    }
     if (!displayAvailable()) {
         std::fputs("Erro: nenhuma tela gráfica disponível (DISPLAY não definido).\n"
                    "Abra o ZAVIRO numa sessão gráfica, ou use zaviro-relatorio ARQUIVO\n"
@@ -56,6 +63,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Análise Faunística"));
+    QApplication::setApplicationVersion(QString::fromLatin1(zav::kVersion));
+    QApplication::setDesktopFileName(QString::fromLatin1(zav::kApplicationId));
+    QApplication::setWindowIcon(zav::applicationIcon());
     // The whole program speaks Portuguese, the toolkit's dialogs included.
     QTranslator qtTranslations;
     if (qtTranslations.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),

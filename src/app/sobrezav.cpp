@@ -1,5 +1,8 @@
 #include "app/sobrezav.h"
 
+#include "app/app_icon.h"
+#include "zaviro_version.h"
+
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -34,13 +37,17 @@ TJanSobre::TJanSobre(QWidget* parent) : QDialog(parent) {
     setFixedSize(296, 296);
 
     auto* panel1 = bevelPanel(this, "Panel1", {8, 8, 281, 201});
+    auto* icon = new QLabel(panel1);
+    icon->setObjectName("ProgramIcon");
+    icon->setPixmap(applicationIcon().pixmap(32, 32));
+    icon->setGeometry(8, 8, 32, 32);
     auto* product = label(panel1, "ProductName", QStringLiteral("ZAVIRO - Análise Faunística"), {48, 8});
     QFont bold = product->font();
     bold.setPointSize(10);
     bold.setBold(true);
     product->setFont(bold);
     product->adjustSize();
-    label(panel1, "Version", QStringLiteral("Versão 1.0"), {48, 40});
+    label(panel1, "Version", QStringLiteral("Versão %1.%2").arg(kVersionMajor).arg(kVersionMinor), {48, 40});
     label(panel1, "Comments", QStringLiteral("Desenvolvido por:"), {92, 72});
     label(panel1, "Label1", QStringLiteral("Equipe ZAVIRO"), {80, 96});
     label(panel1, "Label2", QStringLiteral("Análise faunística e"), {64, 120});

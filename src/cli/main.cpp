@@ -13,6 +13,7 @@
 #include "similarity/similarity.h"
 #include "similarity/similarity_report.h"
 #include "similarity/treatment_file.h"
+#include "zaviro_version.h"
 
 #include <chrono>
 #include <cstdio>
@@ -34,6 +35,7 @@ constexpr const char* kUsage = "Uso: zaviro-relatorio ARQUIVO\n"
                                "\n"
                                "Opções:\n"
                                "  -h, --help   mostra esta ajuda\n"
+                               "  --version    mostra a versão do programa\n"
                                "\n"
                                "Saída: 0 relatório escrito; 1 erro no arquivo ou no cálculo (mensagem na\n"
                                "saída de erro); 2 uso incorreto.\n";
@@ -84,6 +86,10 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "-h" || args[0] == "--help")) {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        std::printf("zaviro-relatorio %s\n", zav::kVersion);
         return 0;
     }
     const bool similarity = !args.empty() && args[0] == "--similaridade";

@@ -2,18 +2,21 @@
 // scripted user and a fixed clock.
 
 #include "app/ZavNovo.h"
+#include "app/app_icon.h"
 #include "app/help_text.h"
 #include "app/sobrezav.h"
 #include "support/file_size_limit.h"
 #include "support/files.h"
 #include "support/scripted_interaction.h"
 #include "support/window_test.h"
+#include "zaviro_version.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -39,6 +42,16 @@ class MainWindowTest : public zav::test::WindowTest {
         user->expectOpen(exampleFile());
         trigger("MnuCalcular");
         QVERIFY(!memo1()->isHidden());
+    }
+
+    // The program run to its end as from a text console.
+    static void runWithoutDisplay(QProcess& program, const QStringList& arguments) {
+        auto env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(name);
+        program.setProcessEnvironment(env);
+        program.start(ZAV_PROGRAM, arguments);
+        QVERIFY(program.waitForFinished(5000));
     }
 
   private slots:
@@ -304,6 +317,8 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(dialogs[0]->isVisible());
         QVERIFY(!dialogs[0]->isModal());
         QCOMPARE(dialogs[0]->windowTitle(), QStringLiteral("Sobre ..."));
+        QCOMPARE(dialogs[0]->findChild<QLabel*>("Version")->text(), QStringLiteral("Versão 1.0"));
+        QCOMPARE(dialogs[0]->findChild<QLabel*>("ProgramIcon")->pixmap().size(), QSize(32, 32));
         auto* ok = dialogs[0]->findChild<QPushButton*>("OKButton");
         QVERIFY(ok->isDefault());
         ok->click();
@@ -468,14 +483,26 @@ class MainWindowTest : public zav::test::WindowTest {
         QCOMPARE(program.exitCode(), 0);
     }
 
+    // The icon is compiled in at every size the desktop's theme gets.
+    void theIconIsBuiltIn() {
+        const QIcon icon = zav::applicationIcon();
+        for (const int size : {16, 32, 48, 64, 128, 256}) {
+            const QImage image = icon.pixmap(size, size).toImage();
+            QCOMPARE(image.size(), QSize(size, size));
+            QVERIFY2(image.pixelColor(size / 2, size - 1 - size / 8).alpha() == 255, qPrintable(QString::number(size)));
+        }
+    }
+
+    void theVersionNeedsNoDisplay() {
+        QProcess program;
+        runWithoutDisplay(program, {QStringLiteral("--version")});
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(program.readAllStandardOutput(), QByteArray("zaviro ") + zav::kVersion + "\n");
+    }
+
     void theProgramSaysSoWhenThereIsNoDisplay() {
         QProcess program;
-        auto env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-            env.remove(name);
-        program.setProcessEnvironment(env);
-        program.start(ZAV_PROGRAM, QStringList());
-        QVERIFY(program.waitForFinished(5000));
+        runWithoutDisplay(program, {});
         QCOMPARE(program.exitCode(), 1);
         QVERIFY(QString::fromUtf8(program.readAllStandardError()).contains("nenhuma tela gráfica"));
     }

@@ -1,6 +1,7 @@
 // zaviro-relatorio run as a researcher's script would run it.
 
 #include "data/file_io.h"
+#include "zaviro_version.h"
 
 #include <gtest/gtest.h>
 
@@ -214,6 +215,12 @@ TEST_F(Cli, UsageErrorsExit2AndHelpExits0) {
         EXPECT_EQ(r.exitCode, 0);
         EXPECT_EQ(r.out.rfind("Uso: zaviro-relatorio", 0), 0u);
     }
+}
+
+TEST_F(Cli, VersionIsTheProjects) {
+    const auto r = run("--version");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, std::string("zaviro-relatorio ") + zav::kVersion + "\n");
 }
 
 TEST_F(Cli, SimilarityReportOfTheFilesInTheOrderGiven) {
