@@ -11,6 +11,7 @@
 #include "qtsupport/atomic_save.h"
 #include "qtsupport/panels.h"
 #include "qtsupport/qt_text.h"
+#include "qtsupport/settings.h"
 #include "similarity/similarity.h"
 #include "similarity/similarity_report.h"
 #include "similarity/treatment_file.h"
@@ -19,6 +20,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
@@ -27,6 +30,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -38,8 +42,16 @@
 
 #include <new>
 
+namespace {
+
+const QString kGeometryKey = QStringLiteral("janela/geometria");
+const QString kRecentKey = QStringLiteral("arquivos/recentes");
+constexpr int kMaxRecent = 8;
+
+} // namespace
+
 TZAVMain::TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* parent)
-    : QMainWindow(parent), interaction_(interaction), clock_(clock) {
+    : QMainWindow(parent), dialogs_(interaction), interaction_(dialogs_), clock_(clock) {
     setObjectName("ZAVMain");
     setWindowTitle(QStringLiteral("ZAVIRO - Análise Faunística"));
 
@@ -59,6 +71,12 @@ TZAVMain::TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* pa
     janSobre_ = new zav::TJanSobre(this);
     FormCreate();
     placeOnScreen();
+    // Where the researcher left the window, if it is still on a screen.
+    if (restoreGeometry(zav::settings().value(kGeometryKey).toByteArray()) &&
+        !screen()->availableGeometry().contains(frameGeometry()))
+        placeOnScreen();
+    setAcceptDrops(true);
+    showRecentFiles();
 }
 
 void TZAVMain::placeOnScreen() {
@@ -81,7 +99,8 @@ void TZAVMain::placeOnScreen() {
     move(available.center() - QPoint(fitted.width() / 2, fitted.height() / 2));
 }
 
-TZAVMain::~TZAVMain() = default;
+// Also when the session ends the program without closing the window.
+TZAVMain::~TZAVMain() { zav::settings().setValue(kGeometryKey, saveGeometry()); }
 
 void TZAVMain::createActions() {
     menuBar()->setObjectName("MainMenu1");
@@ -93,15 +112,23 @@ void TZAVMain::createActions() {
         a->setObjectName(name);
         return a;
     };
-    QAction* novo = item(arquivo, "MnuNovo", QStringLiteral("&Novo"));
-    QAction* abrir = item(arquivo, "MnuAbrir", QStringLiteral("&Abrir..."));
-    connectGuarded(novo, &QAction::triggered, [this] { editor_->MnuNovoClick(); });
-    connectGuarded(abrir, &QAction::triggered, [this] { editor_->MnuAbrirClick(); });
-    connectGuarded(item(arquivo, "MnuSalvar", QStringLiteral("Sal&var...")), &QAction::triggered,
-                   &TZAVMain::MnuSalvarClick);
-    connectGuarded(item(arquivo, "MnuFechar", QStringLiteral("&Fechar")), &QAction::triggered,
-                   &TZAVMain::MnuFecharClick);
-    connectGuarded(item(arquivo, "MnuSair", QStringLiteral("&Sair")), &QAction::triggered, &TZAVMain::MnuSairClick);
+    auto withKey = [](QAction* a, const QKeySequence& key) {
+        a->setShortcut(key);
+        return a;
+    };
+    connectItem(withKey(item(arquivo, "MnuNovo", QStringLiteral("&Novo")), QKeySequence(Qt::CTRL | Qt::Key_N)), Arquivo,
+                [this] { editor_->MnuNovoClick(); });
+    connectItem(withKey(item(arquivo, "MnuAbrir", QStringLiteral("&Abrir...")), QKeySequence(Qt::CTRL | Qt::Key_O)),
+                Arquivo, [this] { editor_->MnuAbrirClick(); });
+    connectItem(withKey(item(arquivo, "MnuSalvar", QStringLiteral("Sal&var...")), QKeySequence(Qt::CTRL | Qt::Key_S)),
+                Arquivo, &TZAVMain::MnuSalvarClick);
+    connectItem(withKey(item(arquivo, "MnuFechar", QStringLiteral("&Fechar")), QKeySequence(Qt::CTRL | Qt::Key_W)),
+                Arquivo, &TZAVMain::MnuFecharClick);
+    recentMenu_ = arquivo->addMenu(QStringLiteral("Arquivos &recentes"));
+    recentMenu_->setObjectName("MnuRecentes");
+    arquivo->addSeparator();
+    connectItem(withKey(item(arquivo, "MnuSair", QStringLiteral("&Sair")), QKeySequence(Qt::CTRL | Qt::Key_Q)), Arquivo,
+                &TZAVMain::MnuSairClick);
 
     QAction* calcular = menuBar()->addAction(QStringLiteral("&Calcular"));
     calcular->setObjectName("MnuCalcular");
@@ -113,8 +140,8 @@ void TZAVMain::createActions() {
 
     QMenu* ajuda = menuBar()->addMenu(QStringLiteral("A&juda"));
     ajuda->setObjectName("MnuAjuda");
-    connectGuarded(item(ajuda, "MnuZAV", QStringLiteral("ZAVIRO - Ajuda")), &QAction::triggered,
-                   &TZAVMain::MnuZAVClick);
+    connectItem(withKey(item(ajuda, "MnuZAV", QStringLiteral("ZAVIRO - Ajuda")), QKeySequence(Qt::Key_F1)), Ajuda,
+                &TZAVMain::MnuZAVClick);
     ajuda->addSeparator();
     connectGuarded(item(ajuda, "MnuSobre", QStringLiteral("&Sobre ...")), &QAction::triggered,
                    &TZAVMain::MnuSobreClick);
@@ -185,6 +212,7 @@ void TZAVMain::createPanels() {
     shell.currentDirectory = [this] { return currentDirectory(); };
     shell.currentDataFileName = &currentDataFileName_;
     editor_ = new zav::DataEditor(client_, interaction_, std::move(shell));
+    connect(editor_, &zav::DataEditor::dataFileSaved, this, &TZAVMain::addRecentFile);
     createSimilarityPanel();
 }
 
@@ -253,7 +281,7 @@ void TZAVMain::setAllMenusEnabled(bool enabled) {
         m->setEnabled(enabled);
 }
 
-QString TZAVMain::currentDirectory() const { return QDir::currentPath(); }
+QString TZAVMain::currentDirectory() const { return dialogs_.folder(); }
 
 // Shown or hidden by the runs and "Fechar"; independent of whether the
 // window itself is on screen.
@@ -279,7 +307,19 @@ void TZAVMain::MnuCalcularClick() {
                                                QStringLiteral("txt"), currentDirectory(), lastOpenName_});
     const zav::DateTime when = clock_.now();
     if (!chosen || chosen->isEmpty()) return;
-    const QString path = *chosen;
+    analyseFile(*chosen, when);
+}
+
+void TZAVMain::calculateFile(const QString& path) {
+    if (reportOpen()) {
+        interaction_.information(QStringLiteral("Feche o arquivo aberto"));
+        return;
+    }
+    dialogs_.remember(path);
+    analyseFile(path, clock_.now());
+}
+
+void TZAVMain::analyseFile(const QString& path, const zav::DateTime& when) {
     lastOpenName_ = path;
     setStatus(QStringLiteral("Calculando o arquivo: ") + path);
 
@@ -290,6 +330,53 @@ void TZAVMain::MnuCalcularClick() {
     const auto lines = zav::faunisticReport(result, zav::toCp1252(path), when);
     showReport(lines, {path}, QStringLiteral("-relatorio"));
     setStatus(QStringLiteral("Cálculo do arquivo: ") + path + QStringLiteral(" finalizado"));
+    addRecentFile(path);
+}
+
+QStringList TZAVMain::recentFiles() const { return zav::settings().value(kRecentKey).toStringList(); }
+
+void TZAVMain::addRecentFile(const QString& path) {
+    QStringList files = recentFiles();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    zav::settings().setValue(kRecentKey, files.mid(0, kMaxRecent));
+    showRecentFiles();
+}
+
+void TZAVMain::showRecentFiles() {
+    recentMenu_->clear();
+    const QStringList files = recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        QAction* a = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]));
+        const QString path = files[i];
+        connectItem(a, Arquivo, [this, path] { openRecentFile(path); });
+    }
+    recentMenu_->setEnabled(!files.isEmpty());
+}
+
+void TZAVMain::openRecentFile(const QString& path) {
+    if (!isMenuEnabled(Calcular)) return;
+    if (!QFileInfo(path).isFile()) {
+        QStringList files = recentFiles();
+        files.removeAll(path);
+        zav::settings().setValue(kRecentKey, files);
+        showRecentFiles();
+        interaction_.error(QStringLiteral("Erro: o arquivo não existe mais e sai da lista: ") + path);
+        return;
+    }
+    calculateFile(path);
+}
+
+void TZAVMain::dragEnterEvent(QDragEnterEvent* event) {
+    const auto urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile() && isMenuEnabled(Calcular)) event->acceptProposedAction();
+}
+
+void TZAVMain::dropEvent(QDropEvent* event) {
+    const QString path = event->mimeData()->urls().value(0).toLocalFile();
+    event->acceptProposedAction();
+    guarded([this, path] { calculateFile(path); });
 }
 
 namespace {

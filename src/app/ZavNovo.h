@@ -3,6 +3,7 @@
 // laid over one client area.
 
 #include "qtsupport/interaction.h"
+#include "qtsupport/remembered_folder.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -40,6 +41,12 @@ class TZAVMain : public QMainWindow {
     bool isMenuEnabled(TopMenu menu) const;
     QString currentDataFileName() const { return currentDataFileName_; }
 
+    // Runs "Calcular" on a file the user named outside the dialog: given on
+    // the command line, dropped on the window or picked from the recent
+    // files. The same refusals apply.
+    void calculateFile(const QString& path);
+    QStringList recentFiles() const;
+
     // The default handler: runs a menu or button handler and shows any error
     // it raises in an error box, then returns to the event loop.
     void guarded(const std::function<void()>& handler);
@@ -65,6 +72,21 @@ class TZAVMain : public QMainWindow {
 
     // Handlers, named after the component and the event.
     void MnuCalcularClick();
+    void analyseFile(const QString& path, const zav::DateTime& when);
+    void addRecentFile(const QString& path);
+    void showRecentFiles();
+    void openRecentFile(const QString& path);
+    // Connects a menu item that runs only while its top-level menu is
+    // enabled: its shortcut must not do what the menu does not allow.
+    template <typename Handler> void connectItem(QAction* item, TopMenu menu, Handler handler) {
+        connectGuarded(item, &QAction::triggered, [this, menu, handler] {
+            if (!isMenuEnabled(menu)) return;
+            if constexpr (std::is_member_function_pointer_v<Handler>)
+                (this->*handler)();
+            else
+                handler();
+        });
+    }
     void MnuSalvarClick();
     void MnuFecharClick();
     void MnuSairClick();
@@ -90,8 +112,10 @@ class TZAVMain : public QMainWindow {
         });
     }
 
+    zav::RememberedFolder dialogs_; // every dialog goes through it
     zav::Interaction& interaction_;
     zav::Clock& clock_;
+    QMenu* recentMenu_ = nullptr;
 
     std::array<QAction*, 4> topMenus_{};
     QLabel* statusLabel_ = nullptr;
@@ -115,4 +139,6 @@ class TZAVMain : public QMainWindow {
     // While the grid is open, closing the window asks first: what was typed
     // would be lost.
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 };

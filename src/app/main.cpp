@@ -2,13 +2,17 @@
 
 #include "app/ZavNovo.h"
 #include "app/app_icon.h"
+#include "data/file_io.h"
 #include "qtsupport/qt_interaction.h"
+#include "qtsupport/qt_text.h"
 #include "zaviro_version.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QTranslator>
 
 #include <csignal>
@@ -54,6 +58,10 @@ int main(int argc, char** argv) {
         std::printf("zaviro %s\n", zav::kVersion);
         return 0;
     }
+    if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+        std::fputs("Uso: zaviro [ARQUIVO]\n", stderr);
+        return 2;
+    }
     if (!displayAvailable()) {
         std::fputs("Erro: nenhuma tela gráfica disponível (DISPLAY não definido).\n"
                    "Abra o ZAVIRO numa sessão gráfica, ou use zaviro-relatorio ARQUIVO\n"
@@ -78,5 +86,13 @@ int main(int argc, char** argv) {
     TZAVMain window(interaction, clock);
     interaction.setParent(&window);
     window.show();
+    // "zaviro dados.txt", as a desktop's file manager starts it: the file is
+    // analysed as "Calcular" would analyse it.
+    const QStringList files = QApplication::arguments().mid(1);
+    if (!files.isEmpty()) {
+        const QString path = QFile::decodeName(
+            QByteArray::fromStdString(zav::absolutePath(zav::toFileSystemPath(files.first())).string()));
+        QTimer::singleShot(0, &window, [&window, path] { window.guarded([&] { window.calculateFile(path); }); });
+    }
     return app.exec();
 }

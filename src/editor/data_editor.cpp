@@ -231,6 +231,7 @@ void DataEditor::BtnSalvarPlanClick() {
     if (!chosen || chosen->isEmpty()) return;
     *shell_.currentDataFileName = *chosen;
     saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(nEspecie_->text()), toCp1252(nColeta_->text()), *data));
+    emit dataFileSaved(*chosen);
 
     grpPlan_->hide();
     setAllMenus(true);

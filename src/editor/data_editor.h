@@ -51,6 +51,10 @@ class DataEditor : public QObject {
     QString cellText(int column, int row) const;
     int rowCount() const; // n + 1 for n species
 
+  signals:
+    // A data file was written.
+    void dataFileSaved(const QString& path);
+
   private:
     void BtnOkCriarClick();
     void BtnCancelCriarClick();

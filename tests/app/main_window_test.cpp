@@ -18,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -467,6 +468,76 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(window->findChild<QWidget*>("EntraCol")->isHidden());
         QCOMPARE(window->statusText(), QString());
         checkMenus(true, true, true, true);
+    }
+
+    // A file named outside the dialogs (command line, drop, recent files) is
+    // analysed as "Calcular" would; the last eight stay in the menu, and a
+    // file gone since leaves it with a word.
+    void recentAndNamedFilesRunCalcular() {
+        const QString a = exampleFile();
+        const QString b = dataFile("b.txt", readAll(a));
+        window->calculateFile(a);
+        QVERIFY(!memo1()->isHidden());
+        user->expectInformation("Feche o arquivo aberto");
+        window->calculateFile(b);
+        user->expectConfirm("Confirma?", true);
+        trigger("MnuFechar");
+        window->calculateFile(b);
+        QCOMPARE(window->recentFiles(), (QStringList{b, a}));
+        auto* recent = window->findChild<QMenu*>("MnuRecentes");
+        QCOMPARE(recent->actions().size(), 2);
+        user->expectConfirm("Confirma?", true);
+        trigger("MnuFechar");
+        QVERIFY(QFile::remove(b));
+        user->expectError("Erro: o arquivo não existe mais e sai da lista: " + b);
+        recent->actions().first()->trigger();
+        QVERIFY(memo1()->isHidden());
+        recent->actions().first()->trigger(); // now a
+        QVERIFY(!memo1()->isHidden());
+        QCOMPARE(window->recentFiles(), QStringList{a});
+        for (int i = 0; i < 10; ++i) {
+            user->expectConfirm("Confirma?", true);
+            trigger("MnuFechar");
+            window->calculateFile(dataFile(QString("r%1.txt").arg(i), readAll(a)));
+        }
+        QCOMPARE(window->recentFiles().size(), 8);
+        QCOMPARE(window->recentFiles().first(), path("r9.txt"));
+        user->expectConfirm("Confirma?", true);
+        trigger("MnuFechar");
+    }
+
+    // Every dialog starts where the last one ended, in this run and the
+    // next; shortcuts do what their menu items do.
+    void dialogsStartInTheLastFolderAndShortcutsWork() {
+        user->expectOpen(std::nullopt);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(user->requests.last().title, QStringLiteral("Editar arquivo"));
+        QCOMPARE(user->requests.last().directory, QDir::currentPath());
+        QVERIFY(QDir(dir->path()).mkdir("sub"));
+        const QString data = dataFile("sub/d.txt", readAll(ZAV_GOLDEN_DIR "/dez-especies.txt"));
+        user->expectOpen(data);
+        trigger("MnuCalcular");
+        user->expectSave(std::nullopt);
+        QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(user->requests.last().directory, path("sub"));
+        user->expectConfirm("Confirma?", true);
+        QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(memo1()->isHidden());
+        const QRect placed(40, 60, 700, 500);
+        window->setGeometry(placed);
+        window.reset();
+        user = std::make_unique<zav::test::ScriptedInteraction>();
+        window = std::make_unique<TZAVMain>(*user, *user);
+        QCOMPARE(window->geometry(), placed);
+        user->expectOpen(std::nullopt);
+        trigger("MnuCalcular");
+        QCOMPARE(user->requests.last().directory, path("sub"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        QVERIFY(!window->findChild<QWidget*>("Grupo1")->isHidden());
     }
 
     void theProgramStartsAndQuitsCleanly() {

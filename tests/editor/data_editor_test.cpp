@@ -477,7 +477,9 @@ class DataEditorTest : public zav::test::WindowTest {
         QVERIFY(window->findChild<QWidget*>("Grupo1")->isHidden());
         checkMenus(false, false, false, true);
 
-        trigger("MnuNovo"); // nothing typed yet: no question
+        key(Qt::Key_N, Qt::ControlModifier); // the menu is off: its shortcut too
+        QVERIFY(panel("EntraNo")->isHidden());
+        editor()->MnuNovoClick(); // nothing typed yet: no question
         QVERIFY(!panel("EntraNo")->isHidden());
         replaceField("nEspecie", "2");
         QTest::keyClick(field("nEspecie"), Qt::Key_Return);
@@ -486,11 +488,11 @@ class DataEditorTest : public zav::test::WindowTest {
         type("4");
         key(Qt::Key_Down);
         user->expectConfirm("Confirma?", false);
-        trigger("MnuNovo");
+        editor()->MnuNovoClick();
         QVERIFY(editor()->gridOpen());
         user->expectOpen(dataFile("outro.txt", "2 5\r\n1 1\r\n2 2\r\n"));
         user->expectConfirm("Confirma?", false);
-        trigger("MnuAbrir");
+        editor()->MnuAbrirClick();
         QCOMPARE(editor()->cellText(1, 1), QStringLiteral("4"));
     }
 

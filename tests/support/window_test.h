@@ -4,6 +4,7 @@
 // reach its actions, buttons and menus by name.
 
 #include "app/ZavNovo.h"
+#include "qtsupport/settings.h"
 #include "support/files.h"
 #include "support/scripted_interaction.h"
 
@@ -23,7 +24,16 @@ class WindowTest : public QObject {
     std::unique_ptr<TZAVMain> window;
     std::unique_ptr<QTemporaryDir> dir;
 
+    // What the program keeps between runs goes to a folder of the test's
+    // own, never to the user's settings; each test starts with none.
+    static void useTemporarySettings() {
+        static QTemporaryDir settingsDir;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        zav::settings().clear();
+    }
+
     void createWindow() {
+        useTemporarySettings();
         dir = std::make_unique<QTemporaryDir>();
         user = std::make_unique<ScriptedInteraction>();
         window = std::make_unique<TZAVMain>(*user, *user);
