@@ -1,8 +1,10 @@
 #pragma once
-// A small strict JSON reader, so that tests read the exports back the way
-// R or Python would, without trusting the writer's own code.
+// A small strict JSON reader, so that tests read the exports back as R or
+// Python would, without trusting the writer's code.
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -25,141 +27,95 @@ struct Json {
             if (name == key) return value;
         throw std::runtime_error("JSON: no member " + std::string(key));
     }
-    bool isNull() const { return kind == Kind::Null; }
-};
 
-class JsonReader {
-  public:
     static Json parse(std::string_view text) {
-        JsonReader reader(text);
-        Json value = reader.value();
-        reader.skipSpace();
-        if (reader.pos_ != text.size()) reader.fail("text after the value");
+        Json value = read(text);
+        if (take(text, "") && !text.empty()) throw std::runtime_error("JSON: text after the value");
         return value;
     }
 
   private:
-    explicit JsonReader(std::string_view text) : text_(text) {}
-
-    [[noreturn]] void fail(const std::string& what) const {
-        throw std::runtime_error("JSON at " + std::to_string(pos_) + ": " + what);
-    }
-    void skipSpace() {
-        while (pos_ < text_.size() && std::string_view(" \t\r\n").find(text_[pos_]) != std::string_view::npos)
-            ++pos_;
-    }
-    bool take(std::string_view token) {
-        skipSpace();
-        if (text_.substr(pos_, token.size()) != token) return false;
-        pos_ += token.size();
+    // Skips white space, then the token if it comes next.
+    static bool take(std::string_view& text, std::string_view token) {
+        text.remove_prefix(std::min(text.find_first_not_of(" \t\r\n"), text.size()));
+        if (!text.starts_with(token)) return false;
+        text.remove_prefix(token.size());
         return true;
     }
-    void expect(std::string_view token) {
-        if (!take(token)) fail("expected " + std::string(token));
-    }
-    std::size_t digits() {
-        const auto start = pos_;
-        while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9')
-            ++pos_;
-        if (pos_ == start) fail("expected a digit");
-        return pos_ - start;
+    static void expect(std::string_view& text, std::string_view token) {
+        if (!take(text, token)) throw std::runtime_error("JSON: expected " + std::string(token));
     }
 
-    Json value() {
+    static Json read(std::string_view& text) {
         Json v;
-        if (take("null")) return v;
-        if (take("true") || take("false")) {
-            v.kind = Json::Kind::Bool;
-            v.boolean = text_[pos_ - 2] == 'u';
-        } else if (take("\"")) {
-            v.kind = Json::Kind::String;
-            v.text = stringBody();
-        } else if (take("[")) {
-            v.kind = Json::Kind::Array;
-            if (!take("]")) {
+        if (take(text, "null")) return v;
+        if (take(text, "true") || take(text, "false")) {
+            v.kind = Kind::Bool;
+            v.boolean = text.data()[-1] == 'e' && text.data()[-2] == 'u';
+        } else if (take(text, "\"")) {
+            v.kind = Kind::String;
+            v.text = readString(text);
+        } else if (take(text, "[")) {
+            v.kind = Kind::Array;
+            if (!take(text, "]")) {
                 do
-                    v.items.push_back(value());
-                while (take(","));
-                expect("]");
+                    v.items.push_back(read(text));
+                while (take(text, ","));
+                expect(text, "]");
             }
-        } else if (take("{")) {
-            v.kind = Json::Kind::Object;
-            if (!take("}")) {
+        } else if (take(text, "{")) {
+            v.kind = Kind::Object;
+            if (!take(text, "}")) {
                 do {
-                    expect("\"");
-                    std::string name = stringBody();
-                    expect(":");
-                    v.members.emplace_back(std::move(name), value());
-                } while (take(","));
-                expect("}");
+                    expect(text, "\"");
+                    std::string name = readString(text);
+                    expect(text, ":");
+                    v.members.emplace_back(std::move(name), read(text));
+                } while (take(text, ","));
+                expect(text, "}");
             }
         } else {
-            v.kind = Json::Kind::Number;
-            v.number = numberBody();
+            // A sign or a digit first, and a finite value: "nan" and "inf"
+            // are no JSON.
+            v.kind = Kind::Number;
+            const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v.number);
+            if (ec != std::errc() || !std::isfinite(v.number) || text.find_first_of("-0123456789") != 0)
+                throw std::runtime_error("JSON: expected a value");
+            text.remove_prefix(static_cast<std::size_t>(end - text.data()));
         }
         return v;
     }
 
-    // -? (0 | [1-9][0-9]*) (. [0-9]+)? ([eE] [+-]? [0-9]+)?
-    double numberBody() {
-        const auto start = pos_;
-        if (pos_ < text_.size() && text_[pos_] == '-') ++pos_;
-        const auto integerStart = pos_;
-        if (digits() > 1 && text_[integerStart] == '0') fail("leading zero");
-        if (pos_ < text_.size() && text_[pos_] == '.') ++pos_, digits();
-        if (pos_ < text_.size() && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
-            ++pos_;
-            if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) ++pos_;
-            digits();
-        }
-        double number = 0.0;
-        const auto result = std::from_chars(text_.data() + start, text_.data() + pos_, number);
-        if (result.ec != std::errc() || result.ptr != text_.data() + pos_) fail("bad number");
-        return number;
-    }
-    std::string stringBody() {
+    // The escapes the exports write; \u only for an ASCII control and
+    // U+FFFD.
+    static std::string readString(std::string_view& text) {
         std::string out;
-        while (true) {
-            if (pos_ >= text_.size()) fail("unterminated string");
-            const char c = text_[pos_++];
-            if (c == '"') return out;
-            if (static_cast<unsigned char>(c) < 0x20) fail("control character in a string");
-            if (c != '\\') {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char c = text[i];
+            if (c == '"') {
+                text.remove_prefix(i + 1);
+                return out;
+            }
+            const auto simple = std::string_view("\"\\/bfnrt").find(text.substr(i + 1, 1));
+            unsigned code = 0;
+            if (static_cast<unsigned char>(c) < 0x20) {
+                break;
+            } else if (c != '\\') {
                 out += c;
-                continue;
-            }
-            if (pos_ >= text_.size()) fail("unterminated escape");
-            const char e = text_[pos_++];
-            const std::string_view simple = "\"\\/bfnrt", meaning = "\"\\/\b\f\n\r\t";
-            if (const auto k = simple.find(e); k != std::string_view::npos) {
-                out += meaning[k];
-            } else if (e == 'u' && pos_ + 4 <= text_.size()) {
-                unsigned code = 0;
-                if (std::from_chars(text_.data() + pos_, text_.data() + pos_ + 4, code, 16).ptr !=
-                    text_.data() + pos_ + 4)
-                    fail("bad \\u escape");
-                pos_ += 4;
-                appendUtf8(out, code);
+            } else if (simple != std::string_view::npos && i + 1 < text.size()) {
+                out += "\"\\/\b\f\n\r\t"[simple];
+                ++i;
+            } else if (text.substr(i, 2) == "\\u" && text.size() >= i + 6 &&
+                       std::from_chars(&text[i + 2], &text[i + 6], code, 16).ptr == &text[i + 6] &&
+                       (code < 0x80 || code == 0xFFFD)) {
+                out += code < 0x80 ? std::string(1, static_cast<char>(code)) : "\xEF\xBF\xBD";
+                i += 5;
             } else {
-                fail("bad escape");
+                break;
             }
         }
+        throw std::runtime_error("JSON: bad string");
     }
-    static void appendUtf8(std::string& out, unsigned code) {
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-
-    std::string_view text_;
-    std::size_t pos_ = 0;
 };
 
 } // namespace zav::test
