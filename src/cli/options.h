@@ -25,6 +25,9 @@ struct UsageError {
     std::string message;
 };
 
+// Options may come in any order, before or among the files; "--" ends
+// them, for a file whose name starts with "-". Each command takes only the
+// options that mean something to it.
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& args);
 
 } // namespace zav::cli

@@ -14,10 +14,8 @@ namespace {
 
 // null where the report prints "-", else the exact double.
 void expectValue(const test::Json& value, bool defined, double exact) {
-    if (defined)
-        EXPECT_EQ(value.number, exact);
-    else
-        EXPECT_EQ(value.kind, test::Json::Kind::Null);
+    EXPECT_EQ(value.kind, defined ? test::Json::Kind::Number : test::Json::Kind::Null);
+    EXPECT_EQ(value.number, defined ? exact : 0.0);
 }
 
 TEST(SimilarityJson, HoldsEveryPairWithNullForEveryDash) {
