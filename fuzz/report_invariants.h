@@ -1,13 +1,15 @@
 #pragma once
 // What must hold for any bytes a researcher may open: either one of the
 // core's typed errors, or a report of the right layout with no "nan" or
-// "inf" anywhere. Used by the fuzz targets and, over the committed corpus,
+// "inf" anywhere, or a data file that reads back. Used by the fuzz targets and, over the committed corpus,
 // by the normal test suite.
 
 #include "analysis/analysis.h"
 #include "analysis/report.h"
 #include "data/errors.h"
 #include "data/species_file.h"
+#include "data/spreadsheet_import.h"
+#include "data/utf8.h"
 #include "similarity/similarity.h"
 #include "similarity/similarity_report.h"
 #include "similarity/treatment_file.h"
@@ -108,6 +110,26 @@ inline std::string checkSimilarityReport(std::string_view bytes) {
         if (line.size() < 15 + 3 + 8 + 4 + 7 + 4 + 11 + 3 + 6 + 2 + 1 + 2 + 1) return "short pair line: " + line;
         if (line.back() != ']') return "pair line without its interval: " + line;
     }
+    return {};
+}
+
+// A spreadsheet gives its typed error, with a message in valid UTF-8, or
+// 1 to 900 rows whose data file reads back the same.
+inline std::string checkSpreadsheetImport(std::string_view bytes) {
+    DataFileTexts texts;
+    try {
+        texts = importSpreadsheet(bytes);
+    } catch (const SpreadsheetError& e) {
+        return utf8::isValid(e.what()) ? std::string() : std::string("message not in UTF-8: ") + e.what();
+    }
+    const auto rows = texts.rows.size();
+    if (rows < 1 || rows > 900 || texts.speciesCount != std::to_string(rows))
+        return "import of " + std::to_string(rows) + " rows, species count " + texts.speciesCount;
+    const auto back = parseDataFileTexts(formatSpeciesFile(texts.speciesCount, "10", texts.rows));
+    for (std::size_t i = 0; i < rows; ++i)
+        if (back.rows[i].individuals != texts.rows[i].individuals ||
+            back.rows[i].collections != texts.rows[i].collections)
+            return "data file row " + std::to_string(i + 1) + " does not read back";
     return {};
 }
 

@@ -24,7 +24,7 @@ cmake --build build-fuzz --parallel "$jobs"
 seconds="${ZAV_FUZZ_SECONDS:-60}"
 passed=0
 failed=0
-for target in relatorio similaridade; do
+for target in relatorio similaridade planilha; do
   # Work on a copy: what the fuzzer adds does not enter the committed corpus.
   work="$(mktemp -d)"
   cp fuzz/corpus/"$target"/* "$work"/

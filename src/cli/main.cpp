@@ -1,16 +1,23 @@
 // zaviro-relatorio: the faunistic report of a survey file on standard
 // output, byte for byte as the program saves it, for researchers who
-// process many surveys and for scripts.
+// process many surveys and for scripts; the same results as JSON or CSV for
+// R and Python; the report of many surveys in one call; a spreadsheet turned
+// into a data file.
 
 #include "analysis/analysis.h"
+#include "analysis/analysis_export.h"
 #include "analysis/report.h"
+#include "cli/options.h"
+#include "cli/output_file.h"
 #include "data/cp1252.h"
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/file_io.h"
 #include "data/report_text.h"
 #include "data/species_file.h"
+#include "data/spreadsheet_import.h"
 #include "similarity/similarity.h"
+#include "similarity/similarity_export.h"
 #include "similarity/similarity_report.h"
 #include "similarity/treatment_file.h"
 #include "zaviro_version.h"
@@ -20,13 +27,17 @@
 #include <ctime>
 #include <exception>
 #include <filesystem>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
-constexpr const char* kUsage = "Uso: zaviro-relatorio ARQUIVO\n"
-                               "     zaviro-relatorio --similaridade ARQ1 ARQ2 ARQ3 [... ARQ10]\n"
+constexpr const char* kUsage = "Uso: zaviro-relatorio [--json | --csv] ARQUIVO\n"
+                               "     zaviro-relatorio [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]\n"
+                               "     zaviro-relatorio --similaridade [--json] ARQ1 ARQ2 ARQ3 [... ARQ10]\n"
+                               "     zaviro-relatorio --importar PLANILHA --coletas C\n"
                                "\n"
                                "Escreve na saída padrão o relatório da análise faunística do arquivo de\n"
                                "dados ARQUIVO, ou o relatório de similaridade (Sorensen) de 3 a 10\n"
@@ -34,11 +45,22 @@ constexpr const char* kUsage = "Uso: zaviro-relatorio ARQUIVO\n"
                                "como o ZAVIRO o gravaria (Windows-1252, linhas terminadas por CR LF).\n"
                                "\n"
                                "Opções:\n"
-                               "  -h, --help   mostra esta ajuda\n"
-                               "  --version    mostra a versão do programa\n"
+                               "  -h, --help        mostra esta ajuda\n"
+                               "  --json            os resultados em JSON (UTF-8), para R ou Python: os\n"
+                               "                    números com precisão completa, as classes sem espaços,\n"
+                               "                    null onde o relatório de similaridade mostra \"-\"\n"
+                               "  --csv             a tabela de espécies em CSV (UTF-8, vírgula, linha de\n"
+                               "                    títulos, \".\" como separador decimal)\n"
+                               "  --saida PASTA     grava um arquivo por levantamento em PASTA:\n"
+                               "                    NOME-relatorio.txt, ou NOME.json / NOME.csv; um arquivo\n"
+                               "                    com erro é relatado com seu nome e os demais seguem\n"
+                               "  --importar PLANILHA --coletas C\n"
+                               "                    escreve o arquivo de dados de uma planilha CSV ou TSV\n"
+                               "                    (uma linha por espécie: [nome,] indivíduos, coletas;\n"
+                               "                    linha de títulos opcional) com C coletas no total\n"
                                "\n"
-                               "Saída: 0 relatório escrito; 1 erro no arquivo ou no cálculo (mensagem na\n"
-                               "saída de erro); 2 uso incorreto.\n";
+                               "Saída: 0 tudo escrito; 1 erro no arquivo ou no cálculo (mensagem na saída\n"
+                               "de erro); 2 uso incorreto.\n";
 
 zav::DateTime now() {
     const auto clock = std::chrono::system_clock::now();
@@ -50,14 +72,8 @@ zav::DateTime now() {
             local.tm_min,  local.tm_sec,     static_cast<int>(ms)};
 }
 
-int usageError() {
-    std::fputs(kUsage, stderr);
-    return 2;
-}
-
-// The report's bytes on standard output; the exit code.
-int printReport(const std::vector<std::string>& lines) {
-    const std::string bytes = zav::joinReportLines(lines);
+// The bytes on standard output; the exit code.
+int print(const std::string& bytes) {
     if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0) {
         std::fputs("Erro: não foi possível escrever na saída padrão\n", stderr);
         return 1;
@@ -65,51 +81,115 @@ int printReport(const std::vector<std::string>& lines) {
     return 0;
 }
 
-int printFaunisticReport(const std::string& file) {
+// One survey's report, JSON or CSV.
+std::string surveyOutput(const std::string& file, zav::cli::Format format) {
     const auto path = zav::absolutePath(file);
     auto table = zav::loadSpeciesFile(path);
     const auto when = now();
     const auto result = zav::analyse(std::move(table));
-    return printReport(zav::faunisticReport(result, zav::cp1252::fromUtf8(path.string()), when));
+    switch (format) {
+    case zav::cli::Format::Json:
+        return zav::analysisJson(result, path.string(), when);
+    case zav::cli::Format::Csv:
+        return zav::speciesTableCsv(result);
+    default:
+        return zav::joinReportLines(zav::faunisticReport(result, zav::cp1252::fromUtf8(path.string()), when));
+    }
 }
 
-int printSimilarityReport(const std::vector<std::string>& files) {
+std::string outputName(const std::string& file, zav::cli::Format format) {
+    const std::string stem = std::filesystem::path(file).stem().string();
+    switch (format) {
+    case zav::cli::Format::Json:
+        return stem + ".json";
+    case zav::cli::Format::Csv:
+        return stem + ".csv";
+    default:
+        return stem + "-relatorio.txt";
+    }
+}
+
+// Many surveys in one run: each output written whole into the folder; a
+// failure is reported with its file's name and the rest go on.
+int writeSurveys(const zav::cli::Options& options) {
+    const std::filesystem::path folder = options.outputDirectory;
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (!std::filesystem::is_directory(folder, ec)) {
+        std::fprintf(stderr, "Erro: não foi possível criar a pasta: %s\n", folder.string().c_str());
+        return 1;
+    }
+    std::set<std::string> written;
+    int failures = 0;
+    for (const auto& file : options.files) {
+        try {
+            const std::string name = outputName(file, options.format);
+            if (!written.insert(name).second)
+                throw zav::Error("Erro: outro arquivo da lista já deu o nome " + name + "; este não foi gravado");
+            zav::cli::writeFileAtomically(folder / name, surveyOutput(file, options.format));
+            continue;
+        } catch (const zav::Error& e) {
+            std::fprintf(stderr, "%s: %s\n", file.c_str(), e.what());
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "%s: Erro: %s\n", file.c_str(), e.what());
+        }
+        ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}
+
+int printSimilarity(const std::vector<std::string>& files, zav::cli::Format format) {
     zav::PresenceMatrix matrix;
-    for (const auto& file : files)
-        matrix.treatments.push_back(zav::loadTreatmentFile(zav::absolutePath(file)));
-    return printReport(zav::similarityReport(zav::CalculaSimilaridade(matrix), now()));
+    std::vector<std::string> paths;
+    for (const auto& file : files) {
+        const auto path = zav::absolutePath(file);
+        matrix.treatments.push_back(zav::loadTreatmentFile(path));
+        paths.push_back(path.string());
+    }
+    const auto result = zav::CalculaSimilaridade(matrix);
+    if (format == zav::cli::Format::Json) return print(zav::similarityJson(result, paths));
+    return print(zav::joinReportLines(zav::similarityReport(result, now())));
+}
+
+int printImportedDataFile(const zav::cli::Options& options) {
+    const auto texts = zav::importSpreadsheet(zav::readFileBytes(zav::absolutePath(options.spreadsheet)));
+    return print(zav::formatSpeciesFile(texts.speciesCount, std::to_string(options.totalCollections), texts.rows));
+}
+
+int run(const zav::cli::Options& options) {
+    switch (options.command) {
+    case zav::cli::Command::Similarity:
+        return printSimilarity(options.files, options.format);
+    case zav::cli::Command::Import:
+        return printImportedDataFile(options);
+    default:
+        if (!options.outputDirectory.empty()) return writeSurveys(options);
+        return print(surveyOutput(options.files[0], options.format));
+    }
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 1 && (args[0] == "-h" || args[0] == "--help")) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    if (args.size() == 1 && args[0] == "--version") {
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
         std::printf("zaviro-relatorio %s\n", zav::kVersion);
         return 0;
     }
-    const bool similarity = !args.empty() && args[0] == "--similaridade";
-    if (similarity) {
-        args.erase(args.begin());
-        // The same limits, and the same words, as the window's panel.
-        if (const auto problem = zav::treatmentCountProblem(static_cast<std::int64_t>(args.size())); !problem.empty()) {
-            std::fprintf(stderr, "%s\n", problem.c_str());
-            return 2;
-        }
-    } else {
-        if (!args.empty() && args[0] == "--")
-            args.erase(args.begin());
-        else if (!args.empty() && args[0].size() > 1 && args[0][0] == '-')
-            return usageError();
-        if (args.size() != 1) return usageError();
+    const auto parsed = zav::cli::parseOptions({argv + 1, argv + argc});
+    if (const auto* usage = std::get_if<zav::cli::UsageError>(&parsed)) {
+        if (usage->message.empty())
+            std::fputs(kUsage, stderr);
+        else
+            std::fprintf(stderr, "%s\n", usage->message.c_str());
+        return 2;
     }
-
+    const auto& options = std::get<zav::cli::Options>(parsed);
+    if (options.command == zav::cli::Command::Help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     try {
-        return similarity ? printSimilarityReport(args) : printFaunisticReport(args[0]);
+        return run(options);
     } catch (const zav::Error& e) {
         std::fprintf(stderr, "%s\n", e.what());
     } catch (const std::exception& e) {

@@ -53,11 +53,13 @@ class Cli : public ::testing::Test {
     fs::path dir_;
 };
 
-// Everything but the date line, which carries the time of the run.
-std::string withoutDateLine(const std::string& report) {
-    const auto start = report.find("Data: ");
-    const auto end = report.find("\r\n", start);
-    return report.substr(0, start) + report.substr(end);
+// Everything but the line with the time of the run: the report's date
+// line, the JSON's "data"; a CSV has none.
+std::string withoutDateLine(const std::string& text) {
+    auto start = text.find("Data: ");
+    if (start == std::string::npos) start = text.find("\"data\": ");
+    if (start == std::string::npos) return text;
+    return text.substr(0, start) + text.substr(text.find('\n', start));
 }
 
 TEST_F(Cli, WritesTheReportBytesWithTheAbsolutePath) {
@@ -204,7 +206,9 @@ TEST_F(Cli, TheArquivoLineNamesTheFileTheSystemOpens) {
 }
 
 TEST_F(Cli, UsageErrorsExit2AndHelpExits0) {
-    for (const char* args : {"", "a.txt b.txt", "--foo", "-x a.txt"}) {
+    for (const char* args : {"", "a.txt b.txt", "--foo", "-x a.txt", "--json --csv a.txt", "--saida", "--saida d",
+                             "--importar p.csv", "--importar p.csv --coletas 5 a.txt", "--coletas 5 a.txt",
+                             "--similaridade --csv a b c", "--similaridade --saida d a b c"}) {
         const auto r = run(args);
         EXPECT_EQ(r.exitCode, 2) << args;
         EXPECT_EQ(r.out, "") << args;
@@ -276,6 +280,49 @@ TEST_F(Cli, SimilarityNeedsThreeToTenFiles) {
     const auto many = run("--similaridade 1 2 3 4 5 6 7 8 9 10 11");
     EXPECT_EQ(many.exitCode, 2);
     EXPECT_EQ(many.err, "Erro: Digite no máximo 10 conjuntos de dados\n");
+}
+
+TEST_F(Cli, ManySurveysInOneCallEachFailureNamedTheRestWritten) {
+    write("dez.txt", zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt"));
+    write("duas.txt", zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "duas-especies.txt"));
+    write("ruim.txt", "2 10\r\n5 x\r\n");
+    const struct {
+        const char* format;
+        const char* suffix;
+    } formats[] = {{"", "-relatorio.txt"}, {"--json ", ".json"}, {"--csv ", ".csv"}};
+    for (const auto& f : formats) {
+        const auto r = run(std::string(f.format) + "--saida saida dez.txt ruim.txt duas.txt");
+        EXPECT_EQ(r.exitCode, 1) << f.format;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "ruim.txt: Error: Verifique o arquivo de dados!\nLinha 2: \"x\" não é um número inteiro\n");
+        for (const char* name : {"dez", "duas"}) {
+            const auto single = run(std::string(f.format) + name + ".txt");
+            EXPECT_EQ(withoutDateLine(zav::readFileBytes(dir_ / "saida" / (name + std::string(f.suffix)))),
+                      withoutDateLine(single.out))
+                << name << f.suffix;
+        }
+    }
+    // Only the outputs: no file half written, none for the bad survey.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "saida"), fs::directory_iterator()), 6);
+    EXPECT_EQ(run("--saida saida dez.txt duas.txt").exitCode, 0);
+}
+
+TEST_F(Cli, ImportWritesTheDataFileOfASpreadsheet) {
+    write("planilha.csv", "\xEF\xBB\xBF"
+                          "Esp\xC3\xA9"
+                          "cie;Indiv\xC3\xAD"
+                          "duos;Coletas\r\nApis;12;3\r\nBombus;4;1\r\n");
+    const auto r = run("--importar planilha.csv --coletas 10");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "2      10\r\n12     3\r\n4      1\r\n");
+
+    write("ruim.csv", "1;2\n3;x\n");
+    const auto bad = run("--importar ruim.csv --coletas 10");
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.err, "Erro: planilha, linha 2, coluna \"coletas\": \"x\" não é um número inteiro\n");
+    const auto zero = run("--importar planilha.csv --coletas 0");
+    EXPECT_EQ(zero.exitCode, 2);
+    EXPECT_EQ(zero.err, "Erro: --coletas espera o total de coletas, um número inteiro maior que 0\n");
 }
 
 } // namespace

@@ -29,6 +29,10 @@ TEST(FuzzCorpus, EverySetOfTreatmentFilesGivesAnErrorOrASoundReport) {
     EXPECT_GT(checkAll(fs::path(ZAV_CORPUS_DIR) / "similaridade", zav::fuzz::checkSimilarityReport), 0);
 }
 
+TEST(FuzzCorpus, EverySpreadsheetGivesAnErrorOrADataFileThatReadsBack) {
+    EXPECT_GT(checkAll(fs::path(ZAV_CORPUS_DIR) / "planilha", zav::fuzz::checkSpreadsheetImport), 0);
+}
+
 TEST(FuzzChecks, CatchAReportThatWouldBeWrong) {
     // The checks themselves must see a fault: a report line with "nan".
     EXPECT_TRUE(zav::fuzz::hasNonFinite("    Indice de Diversidade (Shannon-Weaner)   => H = -nan"));
