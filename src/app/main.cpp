@@ -1,6 +1,7 @@
 // zaviro: the desktop program.
 
 #include "app/ZavNovo.h"
+#include "app/batch.h"
 #include "qtsupport/qt_interaction.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ bool displayAvailable() {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (zav::isBatchRequest(argc, argv)) return zav::runBatch(argc, argv);
     if (!displayAvailable()) {
         std::fputs("Erro: nenhuma tela gráfica disponível (DISPLAY não definido).\n"
                    "Abra o ZAVIRO numa sessão gráfica, ou use zaviro-relatorio ARQUIVO\n"
