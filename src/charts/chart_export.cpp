@@ -181,7 +181,8 @@ void paintReportPages(QPagedPaintDevice& device, const std::vector<std::string>&
     if (charts) {
         if (!device.newPage()) throw Error(kCannotPaint);
         const qreal top = paintHeading(painter, page, heading, pageCount, pageCount);
-        charts->render(painter, page.adjusted(0, top, 0, 0));
+        // Laid out narrower than an image: the page is smaller than a screen.
+        charts->render(painter, page.adjusted(0, top, 0, 0), 820);
     }
 }
 
