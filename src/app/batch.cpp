@@ -2,7 +2,7 @@
 
 #include "analysis/analysis.h"
 #include "analysis/report.h"
-#include "charts/chart_export.h"
+#include "charts/charts.h"
 #include "data/cp1252.h"
 #include "data/errors.h"
 #include "data/species_file.h"

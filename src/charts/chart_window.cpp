@@ -1,7 +1,7 @@
 #include "charts/chart_window.h"
 
 #include "charts/chart_board.h"
-#include "charts/chart_export.h"
+#include "charts/chart_images.h"
 #include "qtsupport/guarded.h"
 
 #include <QDir>
@@ -60,13 +60,6 @@ void ChartWindow::saveImage() {
         if (!chosen || chosen->isEmpty()) return;
         saveChartImage(*board_, *chosen, windowTitle());
     });
-}
-
-ChartWindow* openChartWindow(Interaction& interaction, const ReportDocument& document, QWidget* parent) {
-    auto* window = new ChartWindow(interaction, document.result, document.name, parent);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
-    return window;
 }
 
 } // namespace zav

@@ -38,8 +38,4 @@ class ChartWindow : public QWidget {
     QGraphicsView* view_ = nullptr;
 };
 
-// A new chart window for the document, shown, deleted when closed; a child of
-// `parent` (closed with it) but a window of its own.
-ChartWindow* openChartWindow(Interaction& interaction, const ReportDocument& document, QWidget* parent);
-
 } // namespace zav

@@ -1,8 +1,8 @@
 // The report on paper and the charts in files, read back: the PDF's text with
 // pdftotext, the images by their first bytes.
 
-#include "charts/chart_export.h"
-#include "charts/chart_window.h"
+#include "charts/charts.h"
+#include "charts/report_pages.h"
 
 #include "analysis/report.h"
 #include "data/cp1252.h"
@@ -13,10 +13,12 @@
 #include "support/scripted_interaction.h"
 
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
 #include <random>
 
 using zav::test::readAll;
@@ -74,6 +76,8 @@ void checkHoldsEveryLine(const QStringList& pages, const std::vector<std::string
 }
 
 // The report's pages of `count`.
+bool chartsLibraryLoaded() { return readAll(QStringLiteral("/proc/self/maps")).contains("libQt6Charts"); }
+
 void checkPageHeadings(const QStringList& pages, const QString& name, qsizetype count) {
     for (qsizetype p = 0; p < pages.size(); ++p) {
         QStringList lines;
@@ -93,6 +97,14 @@ class ReportOutputTest : public QObject {
     QString path(const QString& name) { return dir.filePath(name); }
 
   private slots:
+    // Declared first: nothing before it has drawn a chart.
+    void qtChartsLoadsWithTheFirstChartOnly() {
+        QVERIFY(!chartsLibraryLoaded());
+        zav::test::ScriptedInteraction user;
+        std::unique_ptr<QWidget> window(zav::openChartWindow(user, similarityDocument(), nullptr));
+        QVERIFY(chartsLibraryLoaded());
+    }
+
     void pdfHoldsEveryReportLineThenTheCharts_data() {
         QTest::addColumn<int>("which");
         QTest::newRow("levantamento") << 0;
@@ -135,21 +147,23 @@ class ReportOutputTest : public QObject {
     void chartWindowSavesTheImageByItsSuffix() {
         const auto document = similarityDocument();
         zav::test::ScriptedInteraction user;
-        zav::ChartWindow window(user, document.result, QStringLiteral("t1.txt"));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Gráfico - t1.txt"));
+        const std::unique_ptr<QWidget> window(zav::openChartWindow(user, document, nullptr));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Gráfico - ") + document.name);
+        auto* save = window->findChild<QPushButton*>("BtnSalvarImagem");
+        QVERIFY(save);
         const std::pair<const char*, QByteArray> formats[] = {
             {"grafico.png", "\x89PNG"}, {"grafico.svg", "<?xml"}, {"grafico.pdf", "%PDF"}};
         for (const auto& [name, magic] : formats) {
             user.expectSave(path(name));
-            window.saveImage();
+            save->click();
             QVERIFY2(readAll(path(name)).startsWith(magic), name);
         }
         user.expectSave(path("grafico.jpg"));
         user.expectError(QStringLiteral(
             "Erro: o gráfico é gravado em PNG, SVG ou PDF: termine o nome do arquivo em .png, .svg ou .pdf"));
-        window.saveImage();
+        save->click();
         user.expectSave(std::nullopt);
-        window.saveImage();
+        save->click();
         QCOMPARE(user.problems(), QStringList());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter(QStringLiteral("grafico")).size(), 3);
     }

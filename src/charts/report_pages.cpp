@@ -1,6 +1,5 @@
-#include "charts/chart_export.h"
+#include "charts/report_pages.h"
 
-#include "charts/chart_board.h"
 #include "data/errors.h"
 #include "qtsupport/atomic_save.h"
 #include "qtsupport/qt_text.h"
@@ -8,11 +7,9 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
@@ -20,33 +17,9 @@
 namespace zav {
 namespace {
 
-// The size, in pixels, the charts are laid out at in an image file.
-constexpr QSize kImageSize(1500, 850);
 const QMarginsF kPageMargins(15, 15, 15, 15); // millimetres
 
 const char* const kCannotPaint = "Erro: não foi possível preparar a impressão";
-
-void begin(QPainter& painter, QPaintDevice& device) {
-    if (!painter.begin(&device)) throw Error(kCannotPaint);
-}
-
-std::string bytesOf(const QBuffer& buffer) { return std::string(buffer.data().constData(), buffer.data().size()); }
-
-// A PDF of the pages `paint` draws, saved atomically.
-template <typename Paint>
-void savePdf(const QString& path, const QString& title, QPageLayout::Orientation orientation, Paint paint) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("ZAVIRO - Análise Faunística"));
-        writer.setResolution(1200);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, kPageMargins, QPageLayout::Millimeter));
-        paint(writer);
-    }
-    saveFileAtomically(path, bytesOf(buffer));
-}
 
 QFont headingFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -92,53 +65,31 @@ QFont reportFont(const QPaintDevice& device, qreal pageWidth, std::size_t widest
 
 } // namespace
 
-void saveChartImage(ChartBoard& board, const QString& path, const QString& title) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    const QRectF area(QPointF(0, 0), kImageSize);
-    if (suffix == QLatin1String("png")) {
-        // Twice the pixels, for print.
-        QImage image(kImageSize * 2, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter;
-        begin(painter, image);
-        board.render(painter, QRectF(QPointF(0, 0), image.size()), kImageSize.width());
-        painter.end();
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        if (!image.save(&buffer, "PNG")) throw FileWriteError(path.toStdString());
-        saveFileAtomically(path, bytesOf(buffer));
-    } else if (suffix == QLatin1String("svg")) {
-        QBuffer buffer;
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(kImageSize);
-        svg.setViewBox(area);
-        svg.setTitle(title);
-        QPainter painter;
-        begin(painter, svg);
-        board.render(painter, area, kImageSize.width());
-        painter.end();
-        saveFileAtomically(path, bytesOf(buffer));
-    } else if (suffix == QLatin1String("pdf")) {
-        savePdf(path, title, QPageLayout::Landscape, [&](QPdfWriter& writer) {
-            QPainter painter;
-            begin(painter, writer);
-            board.render(painter, QRectF(0, 0, writer.width(), writer.height()), kImageSize.width());
-        });
-    } else {
-        throw Error("Erro: o gráfico é gravado em PNG, SVG ou PDF: termine o nome do arquivo em .png, .svg ou .pdf");
-    }
+void beginPainting(QPainter& painter, QPaintDevice& device) {
+    if (!painter.begin(&device)) throw Error(kCannotPaint);
 }
 
-void saveChartImage(const ReportResult& result, const QString& path, const QString& title) {
-    ChartBoard board(result);
-    saveChartImage(board, path, title);
+std::string bytesOf(const QBuffer& buffer) { return std::string(buffer.data().constData(), buffer.data().size()); }
+
+void savePdf(const QString& path, const QString& title, QPageLayout::Orientation orientation,
+             const std::function<void(QPdfWriter&)>& paint) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("ZAVIRO - Análise Faunística"));
+        writer.setResolution(1200);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, kPageMargins, QPageLayout::Millimeter));
+        paint(writer);
+    }
+    saveFileAtomically(path, bytesOf(buffer));
 }
 
 void paintReportPages(QPagedPaintDevice& device, const std::vector<std::string>& lines, const QString& heading,
-                      ChartBoard* charts) {
+                      const PagePainter& lastPage) {
     QPainter painter;
-    begin(painter, device);
+    beginPainting(painter, device);
     const QRectF page(0, 0, device.width(), device.height());
 
     std::size_t widest = 0;
@@ -164,7 +115,7 @@ void paintReportPages(QPagedPaintDevice& device, const std::vector<std::string>&
     const auto perPage =
         std::max<qsizetype>(1, static_cast<qsizetype>((page.height() - headingHeight(device)) / metrics.lineSpacing()));
     const auto reportPages = static_cast<int>(std::max<qsizetype>(1, (rows.size() + perPage - 1) / perPage));
-    const int pageCount = reportPages + (charts ? 1 : 0);
+    const int pageCount = reportPages + (lastPage ? 1 : 0);
 
     for (int p = 0; p < reportPages; ++p) {
         if (p > 0 && !device.newPage()) throw Error(kCannotPaint);
@@ -178,18 +129,11 @@ void paintReportPages(QPagedPaintDevice& device, const std::vector<std::string>&
                 QPointF(page.left(), top + metrics.ascent() + static_cast<qreal>(r - first) * metrics.lineSpacing()),
                 rows[r]);
     }
-    if (charts) {
+    if (lastPage) {
         if (!device.newPage()) throw Error(kCannotPaint);
         const qreal top = paintHeading(painter, page, heading, pageCount, pageCount);
-        // Laid out narrower than an image: the page is smaller than a screen.
-        charts->render(painter, page.adjusted(0, top, 0, 0), 820);
+        lastPage(painter, page.adjusted(0, top, 0, 0));
     }
-}
-
-void saveReportPdf(const ReportDocument& document, const QString& path) {
-    ChartBoard charts(document.result);
-    savePdf(path, document.name, QPageLayout::Portrait,
-            [&](QPdfWriter& writer) { paintReportPages(writer, document.lines, document.name, &charts); });
 }
 
 void printReport(Interaction& interaction, const ReportDocument& document) {
@@ -197,15 +141,7 @@ void printReport(Interaction& interaction, const ReportDocument& document) {
     printer.setDocName(document.name);
     printer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
     if (!interaction.choosePrinter(printer)) return;
-    paintReportPages(printer, document.lines, document.name, nullptr);
-}
-
-void exportReportPdf(Interaction& interaction, const ReportDocument& document, const QString& directory) {
-    const QString suggested = QFileInfo(document.name).completeBaseName() + QStringLiteral(".pdf");
-    const auto chosen = interaction.saveFile(
-        {QStringLiteral("Exportar PDF"), QStringLiteral("*.pdf"), QStringLiteral("pdf"), directory, suggested});
-    if (!chosen || chosen->isEmpty()) return;
-    saveReportPdf(document, *chosen);
+    paintReportPages(printer, document.lines, document.name);
 }
 
 } // namespace zav
