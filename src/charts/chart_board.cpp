@@ -176,6 +176,8 @@ QChart* classChart(const ClassChart& data) {
     auto* x = new QBarCategoryAxis;
     x->append(codes);
     x->setTitleText(QStringLiteral("Classe"));
+    // The codes are short: never "...".
+    x->setTruncateLabels(false);
     auto* y = new QValueAxis;
     y->setTitleText(QStringLiteral("Espécies"));
     y->setLabelFormat(QStringLiteral("%d"));
@@ -190,6 +192,10 @@ QChart* classChart(const ClassChart& data) {
         QFont font = axis->titleFont();
         font.setPointSizeF(8);
         axis->setTitleFont(font);
+        // Six codes side by side in a small chart: small enough to be whole.
+        QFont labels = axis->labelsFont();
+        labels.setPointSizeF(7.5);
+        axis->setLabelsFont(labels);
     }
     return chart;
 }

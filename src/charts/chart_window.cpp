@@ -13,6 +13,24 @@
 #include <QVBoxLayout>
 
 namespace zav {
+namespace {
+
+// The charts fill the view whatever its size.
+class BoardView : public QGraphicsView {
+  public:
+    explicit BoardView(ChartBoard& board, QWidget* parent) : QGraphicsView(&board.scene(), parent), board_(board) {}
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QGraphicsView::resizeEvent(event);
+        board_.layOut(viewport()->size());
+    }
+
+  private:
+    ChartBoard& board_;
+};
+
+} // namespace
 
 ChartWindow::ChartWindow(Interaction& interaction, const ReportResult& result, const QString& fileName, QWidget* parent)
     : QWidget(parent, Qt::Window), interaction_(interaction), fileName_(fileName),
@@ -20,7 +38,7 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportResult& result, c
     setObjectName("ChartWindow");
     setWindowTitle(QStringLiteral("Gráfico - ") + fileName);
 
-    view_ = new QGraphicsView(&board_->scene(), this);
+    view_ = new BoardView(*board_, this);
     view_->setObjectName("ChartView");
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -45,11 +63,6 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportResult& result, c
 }
 
 ChartWindow::~ChartWindow() = default;
-
-void ChartWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    board_->layOut(view_->viewport()->size());
-}
 
 void ChartWindow::saveImage() {
     runGuarded(interaction_, [this] {

@@ -28,9 +28,6 @@ class ChartWindow : public QWidget {
     // chosen. Errors are shown through the interaction.
     void saveImage();
 
-  protected:
-    void resizeEvent(QResizeEvent* event) override;
-
   private:
     Interaction& interaction_;
     QString fileName_;
