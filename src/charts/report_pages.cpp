@@ -5,7 +5,6 @@
 #include "qtsupport/qt_text.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPdfWriter>
