@@ -3,6 +3,7 @@
 #include "app/ZavNovo.h"
 #include "app/app_icon.h"
 #include "data/file_io.h"
+#include "app/batch.h"
 #include "qtsupport/qt_interaction.h"
 #include "qtsupport/qt_text.h"
 #include "zaviro_version.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
         std::printf("zaviro %s\n", zav::kVersion);
         return 0;
     }
+    if (zav::isBatchRequest(argc, argv)) return zav::runBatch(argc, argv);
     if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
         std::fputs("Uso: zaviro [ARQUIVO]\n", stderr);
         return 2;

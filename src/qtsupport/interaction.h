@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class QPrinter;
+
 namespace zav {
 
 struct FileDialogRequest {
@@ -30,6 +32,10 @@ class Interaction {
     virtual void error(const QString& text) = 0;
     // Yes/No; true on Yes.
     virtual bool confirm(const QString& text) = 0;
+
+    // The print dialog: sets `printer` up as the user chooses; true when the
+    // user chose to print.
+    virtual bool choosePrinter(QPrinter& printer) = 0;
 };
 
 class Clock {

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace zav {
 namespace {
@@ -43,6 +45,11 @@ void QtInteraction::error(const QString& text) {
 bool QtInteraction::confirm(const QString& text) {
     return QMessageBox::question(parent_, QApplication::applicationName(), text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool QtInteraction::choosePrinter(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 DateTime SystemClock::now() {

@@ -6,8 +6,8 @@ class QWidget;
 
 namespace zav {
 
-// The real dialogs: the only code of the program that calls QFileDialog and
-// QMessageBox. Message boxes carry the application's title.
+// The real dialogs: the only code of the program that calls QFileDialog,
+// QMessageBox and QPrintDialog. Message boxes carry the application's title.
 class QtInteraction : public Interaction {
   public:
     void setParent(QWidget* parent) { parent_ = parent; }
@@ -17,6 +17,7 @@ class QtInteraction : public Interaction {
     void information(const QString& text) override;
     void error(const QString& text) override;
     bool confirm(const QString& text) override;
+    bool choosePrinter(QPrinter& printer) override;
 
   private:
     QWidget* parent_ = nullptr;

@@ -15,8 +15,10 @@ std::string percent(double value, std::size_t width) { return cut(leftPad(fixedP
 
 } // namespace
 
+std::string pairLabel(const PairSimilarity& p) { return "T" + std::to_string(p.x) + " x " + "T" + std::to_string(p.y); }
+
 std::string pairLine(const PairSimilarity& p) {
-    const std::string label = "T" + std::to_string(p.x) + " x " + "T" + std::to_string(p.y);
+    const std::string label = pairLabel(p);
     std::string line = cut(cut(" " + cut(label, 8), 9) + spaces(7), 16);
     line += leftPad(decimal(p.common), 3) + spaces(8);
     line += leftPad(decimal(p.speciesX), 4) + spaces(7);

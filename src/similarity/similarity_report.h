@@ -12,6 +12,9 @@ namespace zav {
 // heading, one line per pair, in Windows-1252.
 std::vector<std::string> similarityReport(const SimilarityResult& result, const DateTime& when);
 
+// A pair's name in the report and the charts: "T1 x T2".
+std::string pairLabel(const PairSimilarity& pair);
+
 // One pair line: label, j, a, b, quotient and interval in their fields.
 std::string pairLine(const PairSimilarity& pair);
 

@@ -6,6 +6,7 @@
 #include "qtsupport/interaction.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 
@@ -16,7 +17,7 @@ namespace zav::test {
 
 class ScriptedInteraction : public Interaction, public Clock {
   public:
-    enum class Kind { Open, Save, Information, Error, Confirm };
+    enum class Kind { Open, Save, Information, Error, Confirm, Print };
 
     // A dialog answered with a path, or cancelled (std::nullopt).
     void expectOpen(const std::optional<QString>& answer) { steps_.push_back(fileStep(Kind::Open, answer)); }
@@ -24,6 +25,8 @@ class ScriptedInteraction : public Interaction, public Clock {
     void expectInformation(const QString& text) { steps_.push_back({Kind::Information, {}, false, false, text}); }
     void expectError(const QString& text) { steps_.push_back({Kind::Error, {}, false, false, text}); }
     void expectConfirm(const QString& text, bool yes) { steps_.push_back({Kind::Confirm, {}, false, yes, text}); }
+    // The print dialog, answered with a PDF file as the printer, or cancelled.
+    void expectPrint(const std::optional<QString>& pdfFile) { steps_.push_back(fileStep(Kind::Print, pdfFile)); }
 
     std::optional<QString> openFile(const FileDialogRequest& r) override {
         requests.append(r);
@@ -39,6 +42,14 @@ class ScriptedInteraction : public Interaction, public Clock {
         const auto step = next(Kind::Confirm, "confirmation: " + text);
         checkText(step, text);
         return step.yes;
+    }
+
+    bool choosePrinter(QPrinter& printer) override {
+        const auto chosen = answer(next(Kind::Print, "print dialog"));
+        if (!chosen) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*chosen);
+        return true;
     }
 
     DateTime now() override {
@@ -88,6 +99,8 @@ class ScriptedInteraction : public Interaction, public Clock {
             return "error: " + s.text;
         case Kind::Confirm:
             return "confirmation: " + s.text;
+        case Kind::Print:
+            return "print dialog";
         }
         return {};
     }

@@ -1,0 +1,20 @@
+// The main window as the program opens it, with the program's batch entry so
+// that the same libraries are linked and loaded, ended at its first paint. Timed from outside by startup.sh.
+
+#include "app/ZavNovo.h"
+#include "app/batch.h"
+#include "first_paint.h"
+#include "qtsupport/qt_interaction.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    if (zav::isBatchRequest(argc, argv)) return zav::runBatch(argc, argv);
+    QApplication app(argc, argv);
+    zav::QtInteraction interaction;
+    zav::SystemClock clock;
+    TZAVMain window(interaction, clock);
+    zav::bench::QuitAfterFirstPaint quit(&window);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The charts of one result on a graphics scene: the window shows the scene,
+// and images and PDF pages are rendered from it. For a faunistic analysis the
+// rank-abundance plot with the four class charts beside it (below it on a
+// page taller than wide); for a similarity analysis the pairs' quotients.
+
+#include "charts/report_document.h"
+
+#include <QGraphicsScene>
+
+#include <vector>
+
+class QChart;
+class QPainter;
+
+namespace zav {
+
+class ChartBoard {
+  public:
+    explicit ChartBoard(const ReportResult& result);
+    ~ChartBoard();
+    ChartBoard(const ChartBoard&) = delete;
+    ChartBoard& operator=(const ChartBoard&) = delete;
+
+    QGraphicsScene& scene() { return scene_; }
+
+    // Places the charts over a scene of `size` pixels.
+    void layOut(const QSizeF& size);
+
+    // Lays the charts out at the target's proportions, `width` pixels wide,
+    // and paints them into the target rectangle.
+    void render(QPainter& painter, const QRectF& target, qreal width = 1200);
+
+  private:
+    QGraphicsScene scene_;
+    std::vector<QChart*> charts_; // owned by the scene; the first is the large one
+};
+
+} // namespace zav

@@ -1,0 +1,66 @@
+#include "charts/chart_images.h"
+
+#include "charts/chart_board.h"
+#include "charts/report_pages.h"
+#include "data/errors.h"
+#include "qtsupport/atomic_save.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+namespace zav {
+namespace {
+
+// The size, in pixels, the charts are laid out at in an image file.
+constexpr QSize kImageSize(1500, 850);
+
+} // namespace
+
+void saveChartImage(ChartBoard& board, const QString& path, const QString& title) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QRectF area(QPointF(0, 0), kImageSize);
+    if (suffix == QLatin1String("png")) {
+        // Twice the pixels, for print.
+        QImage image(kImageSize * 2, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter;
+        beginPainting(painter, image);
+        board.render(painter, QRectF(QPointF(0, 0), image.size()), kImageSize.width());
+        painter.end();
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG")) throw FileWriteError(path.toStdString());
+        saveFileAtomically(path, bytesOf(buffer));
+    } else if (suffix == QLatin1String("svg")) {
+        QBuffer buffer;
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(kImageSize);
+        svg.setViewBox(area);
+        svg.setTitle(title);
+        QPainter painter;
+        beginPainting(painter, svg);
+        board.render(painter, area, kImageSize.width());
+        painter.end();
+        saveFileAtomically(path, bytesOf(buffer));
+    } else if (suffix == QLatin1String("pdf")) {
+        savePdf(path, title, QPageLayout::Landscape, [&](QPdfWriter& writer) {
+            QPainter painter;
+            beginPainting(painter, writer);
+            board.render(painter, QRectF(0, 0, writer.width(), writer.height()), kImageSize.width());
+        });
+    } else {
+        throw Error("Erro: o gráfico é gravado em PNG, SVG ou PDF: termine o nome do arquivo em .png, .svg ou .pdf");
+    }
+}
+
+void saveChartImage(const ReportResult& result, const QString& path, const QString& title) {
+    ChartBoard board(result);
+    saveChartImage(board, path, title);
+}
+
+} // namespace zav

@@ -1,0 +1,38 @@
+#pragma once
+// "Gráfico - <file name>": a window of its own, beside the main window and
+// not blocking it, showing the charts of the report's result, with
+// "Salvar imagem..." to write them as PNG, SVG or PDF.
+
+#include "charts/report_document.h"
+#include "qtsupport/interaction.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QGraphicsView;
+
+namespace zav {
+
+class ChartBoard;
+
+class ChartWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    ChartWindow(Interaction& interaction, const ReportResult& result, const QString& fileName,
+                QWidget* parent = nullptr);
+    ~ChartWindow() override;
+
+    // "Salvar imagem...": the save dialog, then the image by the suffix
+    // chosen. Errors are shown through the interaction.
+    void saveImage();
+
+  private:
+    Interaction& interaction_;
+    QString fileName_;
+    std::unique_ptr<ChartBoard> board_;
+    QGraphicsView* view_ = nullptr;
+};
+
+} // namespace zav

@@ -1,0 +1,53 @@
+#include "charts/charts.h"
+
+#include "charts/charts_module.h"
+#include "data/errors.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibrary>
+
+namespace zav {
+namespace {
+
+// Where the package installs it, relative to the program (so that a copy
+// installed elsewhere finds its own), or where the build put it.
+const ChartsModule& module() {
+    static const ChartsModule* loaded = nullptr;
+    if (loaded) return *loaded;
+    const QString name = QStringLiteral("libzav_charts_module.so");
+    QString problem;
+    for (const QString& path :
+         {QCoreApplication::applicationDirPath() + QStringLiteral("/" ZAV_CHARTS_INSTALLED "/") + name,
+          QStringLiteral(ZAV_CHARTS_MODULE)}) {
+        if (!QFileInfo::exists(path)) continue;
+        QLibrary library(path);
+        const auto entry = reinterpret_cast<decltype(&zav_charts_module)>(library.resolve("zav_charts_module"));
+        if (entry) return *(loaded = entry());
+        problem = library.errorString();
+    }
+    throw Error("Erro: não foi possível carregar os gráficos (" + name.toStdString() + ")" +
+                (problem.isEmpty() ? std::string() : ": " + problem.toStdString()));
+}
+
+} // namespace
+
+QWidget* openChartWindow(Interaction& interaction, const ReportDocument& document, QWidget* parent) {
+    return module().openChartWindow(interaction, document, parent);
+}
+
+void saveChartImage(const ReportResult& result, const QString& path, const QString& title) {
+    module().saveChartImage(result, path, title);
+}
+
+void saveReportPdf(const ReportDocument& document, const QString& path) { module().saveReportPdf(document, path); }
+
+void exportReportPdf(Interaction& interaction, const ReportDocument& document, const QString& directory) {
+    const QString suggested = QFileInfo(document.name).completeBaseName() + QStringLiteral(".pdf");
+    const auto chosen = interaction.saveFile(
+        {QStringLiteral("Exportar PDF"), QStringLiteral("*.pdf"), QStringLiteral("pdf"), directory, suggested});
+    if (!chosen || chosen->isEmpty()) return;
+    saveReportPdf(document, *chosen);
+}
+
+} // namespace zav

@@ -1,0 +1,33 @@
+#pragma once
+// The charts and the report's PDF, for the window and the batch mode. They
+// live in a module (zav_charts_module) loaded on the first call, so that Qt
+// Charts is not loaded while the program starts. Each function throws Error
+// when the module cannot be loaded, and the errors of the work itself.
+
+#include "charts/report_document.h"
+#include "qtsupport/interaction.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace zav {
+
+// "&Gráfico": a new window "Gráfico - <name>" with the charts of the
+// document's result, shown, not blocking `parent`, deleted when closed (and
+// closed with `parent`). Its "Salvar imagem..." asks through `interaction`.
+QWidget* openChartWindow(Interaction& interaction, const ReportDocument& document, QWidget* parent);
+
+// The charts as an image, PNG, SVG or PDF by the path's suffix, saved
+// atomically. Throws Error for any other suffix.
+void saveChartImage(const ReportResult& result, const QString& path, const QString& title);
+
+// The report's pages, then its charts on a page of their own, as a PDF whose
+// text can be selected and searched, saved atomically.
+void saveReportPdf(const ReportDocument& document, const QString& path);
+
+// "Arquivo > Exportar P&DF...": a save dialog starting in `directory` with
+// the data file's name, then saveReportPdf. Nothing happens when cancelled.
+void exportReportPdf(Interaction& interaction, const ReportDocument& document, const QString& directory);
+
+} // namespace zav

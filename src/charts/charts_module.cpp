@@ -1,0 +1,43 @@
+// The charts module: everything that needs Qt Charts or Qt SVG, loaded by
+// charts.cpp on the first chart or PDF.
+
+#include "charts/charts_module.h"
+
+#include "charts/chart_board.h"
+#include "charts/chart_images.h"
+#include "charts/chart_window.h"
+#include "charts/report_pages.h"
+
+#include <QPdfWriter>
+
+namespace zav {
+namespace {
+
+QWidget* openWindow(Interaction& interaction, const ReportDocument& document, QWidget* parent) {
+    auto* window = new ChartWindow(interaction, document.result, document.name, parent);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
+}
+
+void saveImage(const ReportResult& result, const QString& path, const QString& title) {
+    ChartBoard board(result);
+    saveChartImage(board, path, title);
+}
+
+void saveReport(const ReportDocument& document, const QString& path) {
+    ChartBoard charts(document.result);
+    savePdf(path, document.name, QPageLayout::Portrait, [&](QPdfWriter& writer) {
+        paintReportPages(writer, document.lines, document.name, [&](QPainter& painter, const QRectF& area) {
+            // Laid out narrower than an image: the page is smaller than a screen.
+            charts.render(painter, area, 820);
+        });
+    });
+}
+
+constexpr ChartsModule kModule{openWindow, saveImage, saveReport};
+
+} // namespace
+} // namespace zav
+
+extern "C" __attribute__((visibility("default"))) const zav::ChartsModule* zav_charts_module() { return &zav::kModule; }

@@ -1,0 +1,115 @@
+// What the charts are drawn from, checked against the report of the same
+// result: the marks and class columns a researcher reads there.
+
+#include "charts/chart_data.h"
+
+#include "analysis/report.h"
+#include "data/file_io.h"
+#include "data/species_file.h"
+#include "similarity/similarity.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+namespace {
+
+struct ReportRow {
+    bool marked = false;
+    std::vector<std::string> columns; // number, individuals, collections, Domin, Abund, Freq, Const
+};
+
+// The species rows of the report, by species number.
+std::map<std::int32_t, ReportRow> reportRows(const zav::AnalysisResult& result) {
+    std::map<std::int32_t, ReportRow> rows;
+    for (const auto& sp : result.table.species) {
+        const std::string line = zav::speciesLine(sp);
+        ReportRow row{line.rfind(" *", 0) == 0, {}};
+        std::istringstream words(line.substr(2));
+        for (std::string w; words >> w;)
+            row.columns.push_back(w);
+        rows[std::stoi(row.columns[0])] = row;
+    }
+    return rows;
+}
+
+class ChartData : public ::testing::TestWithParam<const char*> {
+  protected:
+    zav::AnalysisResult result = zav::analyse(zav::loadSpeciesFile(std::filesystem::path(ZAV_GOLDEN_DIR) / GetParam()));
+};
+
+TEST_P(ChartData, RanksEverySpeciesByIndividualsThenNumberWithTheReportsMarks) {
+    const auto ranked = zav::rankAbundance(result);
+    const auto rows = reportRows(result);
+    ASSERT_EQ(ranked.size(), rows.size());
+    for (std::size_t i = 0; i < ranked.size(); ++i) {
+        const auto& sp = ranked[i];
+        EXPECT_EQ(sp.rank, static_cast<int>(i + 1));
+        const auto& row = rows.at(sp.number);
+        EXPECT_EQ(std::to_string(sp.individuals).substr(0, 8), row.columns[1]); // the report cuts at 8
+        EXPECT_EQ(sp.predominant, row.marked) << "species " << sp.number;
+        EXPECT_EQ(sp.excluded, row.columns[4] == "sa") << "species " << sp.number;
+        if (i == 0) continue;
+        const auto& before = ranked[i - 1];
+        EXPECT_TRUE(before.individuals > sp.individuals ||
+                    (before.individuals == sp.individuals && before.number < sp.number))
+            << "rank " << sp.rank;
+    }
+}
+
+TEST_P(ChartData, CountsTheSpeciesOfEachClassAsTheReportsColumnsShowThem) {
+    const auto rows = reportRows(result);
+    const auto charts = zav::classCounts(result);
+    int excluded = 0;
+    for (const auto& sp : result.table.species)
+        excluded += sp.kept() ? 0 : 1;
+    for (std::size_t criterion = 0; criterion < charts.size(); ++criterion) {
+        std::map<std::string, int> inReport;
+        for (const auto& [number, row] : rows)
+            ++inReport[row.columns[3 + criterion]];
+        int total = 0;
+        for (const auto& bar : charts[criterion].bars) {
+            EXPECT_EQ(bar.species, inReport[bar.code]) << charts[criterion].title << " " << bar.code;
+            if (bar.super) {
+                EXPECT_EQ(bar.species, excluded) << charts[criterion].title;
+            }
+            total += bar.species;
+        }
+        EXPECT_EQ(total, static_cast<int>(rows.size())) << charts[criterion].title;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Surveys, ChartData,
+                         ::testing::Values("duas-especies.txt", "dez-especies.txt", "levantamento-30-coletas.txt"));
+
+TEST(SimilarityChartData, UndefinedValuesAreAbsentNotZero) {
+    // T3 and T4 have no species at all; T2 shares none with T1.
+    zav::PresenceMatrix matrix{{{4, 1, 0}, {0, 0, 3}, {0, 0, 0}, {}}};
+    const auto points = zav::similarityPoints(zav::CalculaSimilaridade(matrix));
+    struct Expected {
+        const char* label;
+        bool quotient;
+        bool interval;
+    };
+    const Expected expected[] = {{"T1 x T2", true, false}, {"T1 x T3", true, false}, {"T1 x T4", true, false},
+                                 {"T2 x T3", true, false}, {"T2 x T4", true, false}, {"T3 x T4", false, false}};
+    ASSERT_EQ(points.size(), std::size(expected));
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        EXPECT_EQ(points[i].label, expected[i].label);
+        EXPECT_EQ(points[i].quotient.has_value(), expected[i].quotient) << expected[i].label;
+        EXPECT_EQ(points[i].lower.has_value(), expected[i].interval) << expected[i].label;
+        EXPECT_EQ(points[i].upper.has_value(), expected[i].interval) << expected[i].label;
+    }
+
+    zav::PresenceMatrix overlapping{{{4, 1, 0}, {2, 0, 3}, {1, 1, 1}}};
+    const auto defined = zav::similarityPoints(zav::CalculaSimilaridade(overlapping));
+    for (const auto& p : defined) {
+        ASSERT_TRUE(p.quotient && p.lower && p.upper) << p.label;
+        EXPECT_LE(*p.lower, *p.quotient);
+        EXPECT_GE(*p.upper, *p.quotient);
+    }
+}
+
+} // namespace

@@ -1,0 +1,173 @@
+// The report on paper and the charts in files, read back: the PDF's text with
+// pdftotext, the images by their first bytes.
+
+#include "charts/charts.h"
+#include "charts/report_pages.h"
+
+#include "analysis/report.h"
+#include "data/cp1252.h"
+#include "data/species_file.h"
+#include "qtsupport/qt_text.h"
+#include "similarity/similarity_report.h"
+#include "support/files.h"
+#include "support/scripted_interaction.h"
+
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <random>
+
+using zav::test::readAll;
+
+namespace {
+
+const zav::DateTime kWhen{7, 12, 2026, 10, 0, 0, 0};
+
+zav::ReportDocument surveyDocument(const std::string& bytes, const QString& name) {
+    auto result = zav::analyse(zav::parseSpeciesTable(bytes));
+    auto lines = zav::faunisticReport(result, zav::cp1252::fromUtf8("C:\\Dados\\Área 1\\") + name.toStdString(), kWhen);
+    return {std::move(lines), name, std::move(result)};
+}
+
+// A survey at the table's limit.
+std::string survey900() {
+    std::mt19937 rng(7);
+    std::string file = "900 60\r\n";
+    for (int i = 0; i < 900; ++i)
+        file += std::to_string(1 + rng() % (i % 50 == 0 ? 5000 : 120)) + " " + std::to_string(1 + rng() % 60) + "\r\n";
+    return file;
+}
+
+// Two treatments without species: their pair has no quotient.
+zav::ReportDocument similarityDocument() {
+    auto result = zav::CalculaSimilaridade({{{3, 0, 1}, {1, 1, 0}, {0, 2, 2}, {}, {0, 0, 0}}});
+    auto lines = zav::similarityReport(result, kWhen);
+    return {std::move(lines), QStringLiteral("t1.txt, t2.txt, t3.txt, t4.txt, t5.txt"), std::move(result)};
+}
+
+QStringList pdfPages(const QString& pdf) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) return {};
+    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
+    return pages;
+}
+
+// Every report line that is not blank, in order, among the lines of the
+// pages; spaces are compared as word breaks, as a reader's search would.
+void checkHoldsEveryLine(const QStringList& pages, const std::vector<std::string>& report) {
+    QStringList found;
+    for (const auto& page : pages)
+        for (const auto& line : page.split(QLatin1Char('\n')))
+            found << line.simplified();
+    qsizetype at = 0;
+    for (const auto& line : report) {
+        const QString wanted = zav::fromCp1252(line).simplified();
+        if (wanted.isEmpty()) continue;
+        at = found.indexOf(wanted, at);
+        QVERIFY2(at >= 0, qPrintable("missing from the PDF: " + wanted));
+        ++at;
+    }
+}
+
+// The report's pages of `count`.
+bool chartsLibraryLoaded() { return readAll(QStringLiteral("/proc/self/maps")).contains("libQt6Charts"); }
+
+void checkPageHeadings(const QStringList& pages, const QString& name, qsizetype count) {
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        QStringList lines;
+        for (const auto& line : pages[p].split(QLatin1Char('\n')))
+            lines << line.simplified();
+        const QString heading = name + QStringLiteral(" Página %1 de %2").arg(p + 1).arg(count);
+        QVERIFY2(lines.contains(heading), qPrintable("no heading \"" + heading + "\""));
+    }
+}
+
+} // namespace
+
+class ReportOutputTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString path(const QString& name) { return dir.filePath(name); }
+
+  private slots:
+    // Declared first: nothing before it has drawn a chart.
+    void qtChartsLoadsWithTheFirstChartOnly() {
+        QVERIFY(!chartsLibraryLoaded());
+        zav::test::ScriptedInteraction user;
+        std::unique_ptr<QWidget> window(zav::openChartWindow(user, similarityDocument(), nullptr));
+        QVERIFY(chartsLibraryLoaded());
+    }
+
+    void pdfHoldsEveryReportLineThenTheCharts_data() {
+        QTest::addColumn<int>("which");
+        QTest::newRow("levantamento") << 0;
+        QTest::newRow("900 espécies") << 1;
+        QTest::newRow("similaridade com par indefinido") << 2;
+    }
+    void pdfHoldsEveryReportLineThenTheCharts() {
+        QFETCH(int, which);
+        const auto document = which == 0
+                                  ? surveyDocument(std::string(readAll(ZAV_GOLDEN_DIR "/levantamento-30-coletas.txt")),
+                                                   QStringLiteral("levantamento-30-coletas.txt"))
+                              : which == 1 ? surveyDocument(survey900(), QStringLiteral("s900.txt"))
+                                           : similarityDocument();
+        zav::saveReportPdf(document, path("relatorio.pdf"));
+        const auto pages = pdfPages(path("relatorio.pdf"));
+        QVERIFY(pages.size() >= 2);
+        const auto reportPages = pages.mid(0, pages.size() - 1);
+        checkHoldsEveryLine(reportPages, document.lines);
+        checkPageHeadings(reportPages, document.name, pages.size());
+        // The last page holds the charts and no report line.
+        QVERIFY(pages.last().contains(QStringLiteral("Página %1 de %1").arg(pages.size())));
+        QVERIFY(!pages.last().contains(zav::fromCp1252(document.lines.front())));
+    }
+
+    void printingGoesThroughThePrintDialog() {
+        const auto document = surveyDocument(std::string(readAll(ZAV_GOLDEN_DIR "/dez-especies.txt")),
+                                             QStringLiteral("dez-especies.txt"));
+        zav::test::ScriptedInteraction user;
+        user.expectPrint(std::nullopt);
+        user.expectPrint(path("impresso.pdf"));
+        zav::printReport(user, document);
+        QVERIFY(!QFile::exists(path("impresso.pdf")));
+        zav::printReport(user, document);
+        QCOMPARE(user.problems(), QStringList());
+        const auto pages = pdfPages(path("impresso.pdf"));
+        checkHoldsEveryLine(pages, document.lines);
+        checkPageHeadings(pages, document.name, pages.size()); // no charts page
+    }
+
+    void chartWindowSavesTheImageByItsSuffix() {
+        const auto document = similarityDocument();
+        zav::test::ScriptedInteraction user;
+        const std::unique_ptr<QWidget> window(zav::openChartWindow(user, document, nullptr));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Gráfico - ") + document.name);
+        auto* save = window->findChild<QPushButton*>("BtnSalvarImagem");
+        QVERIFY(save);
+        const std::pair<const char*, QByteArray> formats[] = {
+            {"grafico.png", "\x89PNG"}, {"grafico.svg", "<?xml"}, {"grafico.pdf", "%PDF"}};
+        for (const auto& [name, magic] : formats) {
+            user.expectSave(path(name));
+            save->click();
+            QVERIFY2(readAll(path(name)).startsWith(magic), name);
+        }
+        user.expectSave(path("grafico.jpg"));
+        user.expectError(QStringLiteral(
+            "Erro: o gráfico é gravado em PNG, SVG ou PDF: termine o nome do arquivo em .png, .svg ou .pdf"));
+        save->click();
+        user.expectSave(std::nullopt);
+        save->click();
+        QCOMPARE(user.problems(), QStringList());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).filter(QStringLiteral("grafico")).size(), 3);
+    }
+};
+
+QTEST_MAIN(ReportOutputTest)
+#include "report_output_test.moc"
