@@ -3,7 +3,10 @@
 #include "analysis/analysis.h"
 #include "analysis/report.h"
 #include "app/help_text.h"
+#include "app/similarity_panel.h"
 #include "app/sobrezav.h"
+#include "charts/charts.h"
+#include "charts/report_pages.h"
 #include "data/errors.h"
 #include "data/report_text.h"
 #include "data/species_file.h"
@@ -124,6 +127,16 @@ void TZAVMain::createActions() {
                 Arquivo, &TZAVMain::MnuSalvarClick);
     connectItem(withKey(item(arquivo, "MnuFechar", QStringLiteral("&Fechar")), QKeySequence(Qt::CTRL | Qt::Key_W)),
                 Arquivo, &TZAVMain::MnuFecharClick);
+    arquivo->addSeparator();
+    printAction_ =
+        withKey(item(arquivo, "MnuImprimir", QStringLiteral("&Imprimir...")), QKeySequence(Qt::CTRL | Qt::Key_P));
+    connectItem(printAction_, Arquivo, [this] { zav::printReport(interaction_, shownDocument()); });
+    pdfAction_ = item(arquivo, "MnuExportarPdf", QStringLiteral("Exportar P&DF..."));
+    connectItem(pdfAction_, Arquivo,
+                [this] { zav::exportReportPdf(interaction_, shownDocument(), currentDirectory()); });
+    arquivo->addSeparator();
+    connectItem(item(arquivo, "MnuImportar", QStringLiteral("&Importar planilha...")), Arquivo,
+                [this] { editor_->MnuImportarClick(); });
     recentMenu_ = arquivo->addMenu(QStringLiteral("Arquivos &recentes"));
     recentMenu_->setObjectName("MnuRecentes");
     arquivo->addSeparator();
@@ -136,7 +149,11 @@ void TZAVMain::createActions() {
 
     QAction* similar = menuBar()->addAction(QStringLiteral("&Similaridade"));
     similar->setObjectName("MnuSimilar");
-    connectGuarded(similar, &QAction::triggered, &TZAVMain::MnuSimilarClick);
+    connectGuarded(similar, &QAction::triggered, [this] { similarity_->MnuSimilarClick(); });
+
+    QAction* grafico = menuBar()->addAction(QStringLiteral("&Gráfico"));
+    grafico->setObjectName("MnuGrafico");
+    connectGuarded(grafico, &QAction::triggered, &TZAVMain::MnuGraficoClick);
 
     QMenu* ajuda = menuBar()->addMenu(QStringLiteral("A&juda"));
     ajuda->setObjectName("MnuAjuda");
@@ -146,7 +163,7 @@ void TZAVMain::createActions() {
     connectGuarded(item(ajuda, "MnuSobre", QStringLiteral("&Sobre ...")), &QAction::triggered,
                    &TZAVMain::MnuSobreClick);
 
-    topMenus_ = {arquivo->menuAction(), calcular, similar, ajuda->menuAction()};
+    topMenus_ = {arquivo->menuAction(), calcular, similar, grafico, ajuda->menuAction()};
 }
 
 void TZAVMain::createStatusBar() {
@@ -205,41 +222,37 @@ void TZAVMain::createHelpPanel() {
 }
 
 void TZAVMain::createPanels() {
-    zav::EditorShell shell;
-    shell.setMenuEnabled = [this](int menu, bool enabled) { setMenuEnabled(static_cast<TopMenu>(menu), enabled); };
-    shell.setStatus = [this](const QString& text) { setStatus(text); };
-    shell.guarded = [this](const std::function<void()>& handler) { guarded(handler); };
-    shell.currentDirectory = [this] { return currentDirectory(); };
-    shell.currentDataFileName = &currentDataFileName_;
-    editor_ = new zav::DataEditor(client_, interaction_, std::move(shell));
+    editor_ = new zav::DataEditor(client_, interaction_);
+    connect(editor_, &zav::DataEditor::menuEnabled, this, &TZAVMain::setMenuEnabled);
+    connect(editor_, &zav::DataEditor::statusChanged, this, &TZAVMain::setStatus);
+    connect(editor_, &zav::DataEditor::dataFileNameChanged, this,
+            [this](const QString& path) { currentDataFileName_ = path; });
     connect(editor_, &zav::DataEditor::dataFileSaved, this, &TZAVMain::addRecentFile);
-    createSimilarityPanel();
+
+    similarity_ = new zav::SimilarityPanel(client_, interaction_, clock_);
+    connect(similarity_, &zav::SimilarityPanel::statusChanged, this, &TZAVMain::setStatus);
+    connect(similarity_, &zav::SimilarityPanel::allMenusEnabled, this, &TZAVMain::setAllMenusEnabled);
+    connect(similarity_, &zav::SimilarityPanel::compared, this, &TZAVMain::showSimilarity);
+
+    // "Gráfico" and the report's items follow whatever shows or hides.
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{memo1_, grupo1_, editor_->entraNo(), editor_->grpPlan(), similarity_->panel()})
+        w->installEventFilter(this);
+    updateReportMenus();
 }
 
-void TZAVMain::createSimilarityPanel() {
-    entraCol_ = zav::makePanel(client_, "EntraCol", {224, 176, 201, 161}, false);
-    zav::makeTitleBar(entraCol_, "Panel3", QStringLiteral("Número de Repetições"), {8, 8, 185, 25});
-    auto* prompt = new QLabel(QStringLiteral("Entre com o número de tratamentos:"), entraCol_);
-    prompt->setObjectName("StaticText2");
-    // Wrapped: the prompt is wider than the panel in today's desktop fonts.
-    prompt->setWordWrap(true);
-    prompt->setAlignment(Qt::AlignCenter);
-    prompt->setGeometry(8, 38, 185, 36);
-    nRepet_ = new QLineEdit(entraCol_);
-    nRepet_->setObjectName("nRepet");
-    nRepet_->setGeometry(48, 80, 89, 21);
-    auto* ok = new QPushButton(QStringLiteral("Ok"), entraCol_);
-    ok->setObjectName("btnOkRep");
-    ok->setGeometry(24, 120, 75, 25);
-    ok->setDefault(true);
-    connectGuarded(ok, &QPushButton::clicked, &TZAVMain::btnOkRepClick);
-    auto* cancel = new QPushButton(QStringLiteral("Cancelar"), entraCol_);
-    cancel->setObjectName("BtnCancelRep");
-    cancel->setGeometry(112, 120, 75, 25);
-    connectGuarded(cancel, &QPushButton::clicked, &TZAVMain::BtnCancelRepClick);
-    zav::cancelOnEscape(entraCol_, cancel);
-    // Enter in the field confirms, as the default button would in a dialog.
-    connect(nRepet_, &QLineEdit::returnPressed, ok, &QPushButton::click);
+bool TZAVMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) updateReportMenus();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TZAVMain::updateReportMenus() {
+    const bool panelOpen = !grupo1_->isHidden() || !editor_->entraNo()->isHidden() || editor_->gridOpen() ||
+                           !similarity_->panel()->isHidden();
+    topMenus_[Grafico]->setEnabled(reportOpen() && !panelOpen);
+    printAction_->setEnabled(reportOpen());
+    pdfAction_->setEnabled(reportOpen());
+    similarity_->setReportOpen(reportOpen());
 }
 
 void TZAVMain::FormCreate() {
@@ -270,15 +283,13 @@ QString TZAVMain::statusText() const { return statusLabel_->text(); }
 
 void TZAVMain::setStatus(const QString& text) { statusLabel_->setText(text); }
 
-bool TZAVMain::isMenuEnabled(TopMenu menu) const { return topMenus_[static_cast<std::size_t>(menu)]->isEnabled(); }
+bool TZAVMain::isMenuEnabled(TopMenu menu) const { return topMenus_[menu]->isEnabled(); }
 
-void TZAVMain::setMenuEnabled(TopMenu menu, bool enabled) {
-    topMenus_[static_cast<std::size_t>(menu)]->setEnabled(enabled);
-}
+void TZAVMain::setMenuEnabled(TopMenu menu, bool enabled) { topMenus_[menu]->setEnabled(enabled); }
 
 void TZAVMain::setAllMenusEnabled(bool enabled) {
-    for (auto* m : topMenus_)
-        m->setEnabled(enabled);
+    for (const TopMenu m : zav::kSwitchedMenus)
+        topMenus_[m]->setEnabled(enabled);
 }
 
 QString TZAVMain::currentDirectory() const { return dialogs_.folder(); }
@@ -287,15 +298,49 @@ QString TZAVMain::currentDirectory() const { return dialogs_.folder(); }
 // window itself is on screen.
 bool TZAVMain::reportOpen() const { return !memo1_->isHidden(); }
 
-void TZAVMain::showReport(const std::vector<std::string>& lines, const QStringList& sources, const QString& suffix) {
+void TZAVMain::showReport(zav::ReportDocument document, const QStringList& sources, const QString& suffix) {
     reportSources_ = sources;
     reportNameSuffix_ = suffix;
     QStringList text;
-    text.reserve(static_cast<qsizetype>(lines.size()));
-    for (const auto& line : lines)
+    text.reserve(static_cast<qsizetype>(document.lines.size()));
+    for (const auto& line : document.lines)
         text << zav::fromCp1252(line);
+    shown_ = std::move(document);
     memo1_->setPlainText(text.join(QLatin1Char('\n')));
     memo1_->show();
+}
+
+void TZAVMain::showSimilarity(const zav::SimilarityResult& result, const QStringList& sources,
+                              const zav::DateTime& when) {
+    QStringList names;
+    for (const QString& source : sources)
+        names << QFileInfo(source).fileName();
+    showReport({zav::similarityReport(result, when), names.join(QStringLiteral(", ")), result}, sources,
+               QStringLiteral("-similaridade"));
+}
+
+namespace {
+
+// Block by block: toPlainText() would turn a no-break space of the report
+// into a plain one.
+std::vector<std::string> viewLines(const QPlainTextEdit& view) {
+    std::vector<std::string> lines;
+    for (auto block = view.document()->begin(); block.isValid(); block = block.next())
+        lines.push_back(zav::toCp1252(block.text()));
+    return lines;
+}
+
+} // namespace
+
+const zav::ReportDocument& TZAVMain::shownDocument() {
+    if (!shown_ || !reportOpen()) throw zav::Error("Erro: nenhum relatório aberto");
+    shown_->lines = viewLines(*memo1_);
+    return *shown_;
+}
+
+void TZAVMain::MnuGraficoClick() {
+    if (!isMenuEnabled(Grafico)) return;
+    zav::openChartWindow(interaction_, shownDocument(), this);
 }
 
 void TZAVMain::MnuCalcularClick() {
@@ -327,8 +372,8 @@ void TZAVMain::analyseFile(const QString& path, const zav::DateTime& when) {
     // no partial report.
     auto table = zav::loadSpeciesFile(zav::toFileSystemPath(path));
     const auto result = zav::analyse(std::move(table));
-    const auto lines = zav::faunisticReport(result, zav::toCp1252(path), when);
-    showReport(lines, {path}, QStringLiteral("-relatorio"));
+    auto lines = zav::faunisticReport(result, zav::toCp1252(path), when);
+    showReport({std::move(lines), QFileInfo(path).fileName(), result}, {path}, QStringLiteral("-relatorio"));
     setStatus(QStringLiteral("Cálculo do arquivo: ") + path + QStringLiteral(" finalizado"));
     addRecentFile(path);
 }
@@ -411,12 +456,7 @@ void TZAVMain::MnuSalvarClick() {
                 if (sameFile(*chosen, source))
                     throw zav::Error("Erro: o relatório não pode substituir o arquivo de dados: " +
                                      chosen->toStdString());
-            // Block by block: toPlainText() would turn a no-break space of
-            // the report into a plain one.
-            std::vector<std::string> lines;
-            for (auto block = memo1_->document()->begin(); block.isValid(); block = block.next())
-                lines.push_back(zav::toCp1252(block.text()));
-            zav::saveFileAtomically(*chosen, zav::joinReportLines(lines));
+            zav::saveFileAtomically(*chosen, zav::joinReportLines(viewLines(*memo1_)));
         }
     }
     memo1_->setReadOnly(true);
@@ -428,6 +468,7 @@ void TZAVMain::MnuFecharClick() {
     if (!interaction_.confirm(QStringLiteral("Confirma?"))) return;
     memo1_->hide();
     memo1_->clear();
+    shown_.reset();
     setStatus(QString());
 }
 
@@ -443,7 +484,7 @@ void TZAVMain::closeEvent(QCloseEvent* event) {
 }
 
 void TZAVMain::MnuZAVClick() {
-    for (std::size_t m = 0; m < topMenus_.size(); ++m)
+    for (const TopMenu m : zav::kSwitchedMenus)
         menusBeforeHelp_[m] = topMenus_[m]->isEnabled();
     setAllMenusEnabled(false);
     grupo1_->show();
@@ -455,62 +496,8 @@ void TZAVMain::BtnOKAjudaClick() {
     grupo1_->hide();
     // The menus as the panel found them: an open grid or entry panel keeps
     // its menus off.
-    for (std::size_t m = 0; m < topMenus_.size(); ++m)
+    for (const TopMenu m : zav::kSwitchedMenus)
         topMenus_[m]->setEnabled(menusBeforeHelp_[m]);
-}
-
-void TZAVMain::MnuSimilarClick() {
-    nRepet_->setText(QStringLiteral("3"));
-    entraCol_->show();
-    entraCol_->raise();
-    nRepet_->setFocus();
-    nRepet_->selectAll();
-    setStatus(QStringLiteral("Análise de Similaridade ..."));
-}
-
-void TZAVMain::btnOkRepClick() {
-    const QString typed = nRepet_->text();
-    auto refuse = [this](const QString& message) {
-        interaction_.error(message);
-        nRepet_->setFocus();
-    };
-    if (zav::isBlank(typed)) return refuse(QStringLiteral("Erro: Não deixe campo em branco"));
-    const auto count = zav::wholeNumber(typed);
-    if (!count) return refuse(QStringLiteral("Erro: valor inválido: ") + typed);
-    if (const auto problem = zav::treatmentCountProblem(*count); !problem.empty())
-        return refuse(QString::fromStdString(problem));
-    entraCol_->hide();
-    runSimilarity(*count);
-}
-
-void TZAVMain::runSimilarity(int treatments) {
-    // A fresh matrix every run: nothing of an earlier run enters the result.
-    zav::PresenceMatrix matrix;
-    zav::DateTime when{};
-    QStringList sources;
-    for (int t = 1; t <= treatments; ++t) {
-        if (reportOpen()) {
-            interaction_.information(QStringLiteral("Feche o arquivo aberto"));
-            return;
-        }
-        const auto chosen = interaction_.openFile({QStringLiteral("Selecione o arquivo"), QStringLiteral("*.txt"),
-                                                   QStringLiteral("txt"), currentDirectory(), lastOpenName_});
-        when = clock_.now();
-        // A cancelled dialog ends the run: a treatment without its file would
-        // be reported as one without species.
-        if (!chosen || chosen->isEmpty()) return;
-        lastOpenName_ = *chosen;
-        sources << *chosen;
-        setStatus(QStringLiteral("Selecionando o arquivo: ") + *chosen);
-        matrix.treatments.push_back(zav::loadTreatmentFile(zav::toFileSystemPath(*chosen)));
-    }
-    showReport(zav::similarityReport(zav::CalculaSimilaridade(matrix), when), sources, QStringLiteral("-similaridade"));
-}
-
-void TZAVMain::BtnCancelRepClick() {
-    entraCol_->hide();
-    setAllMenusEnabled(true);
-    setStatus(QString());
 }
 
 void TZAVMain::MnuSobreClick() {

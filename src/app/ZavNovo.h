@@ -2,7 +2,9 @@
 // The main window: menu bar, status line, the report view and the panels
 // laid over one client area.
 
+#include "charts/report_document.h"
 #include "qtsupport/interaction.h"
+#include "qtsupport/menus.h"
 #include "qtsupport/remembered_folder.h"
 
 #include <QMainWindow>
@@ -11,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <type_traits>
 
 class QAction;
@@ -24,6 +27,7 @@ class QPushButton;
 
 namespace zav {
 class DataEditor;
+class SimilarityPanel;
 class TJanSobre;
 } // namespace zav
 
@@ -31,8 +35,8 @@ class TZAVMain : public QMainWindow {
     Q_OBJECT
 
   public:
-    // Top-level menus by position.
-    enum TopMenu { Arquivo = 0, Calcular = 1, Similaridade = 2, Ajuda = 3 };
+    using TopMenu = zav::TopMenu;
+    using enum zav::TopMenu;
 
     TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* parent = nullptr);
     ~TZAVMain() override;
@@ -57,7 +61,6 @@ class TZAVMain : public QMainWindow {
     void createReportView();
     void createHelpPanel();
     void createPanels();
-    void createSimilarityPanel();
     void FormCreate();
 
     void setStatus(const QString& text);
@@ -67,7 +70,13 @@ class TZAVMain : public QMainWindow {
     bool reportOpen() const;
     // Shows a report computed from `sources`; its file name is proposed as
     // the first source's name with `suffix`.
-    void showReport(const std::vector<std::string>& lines, const QStringList& sources, const QString& suffix);
+    void showReport(zav::ReportDocument document, const QStringList& sources, const QString& suffix);
+    void showSimilarity(const zav::SimilarityResult& result, const QStringList& sources, const zav::DateTime& when);
+    // The report as the view shows it now, typed notes included.
+    const zav::ReportDocument& shownDocument();
+    // "Gráfico", "Imprimir..." and "Exportar PDF..." follow what is shown.
+    void updateReportMenus();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void placeOnScreen();
 
     // Handlers, named after the component and the event.
@@ -93,10 +102,7 @@ class TZAVMain : public QMainWindow {
     void MnuZAVClick();
     void BtnOKAjudaClick();
     void MnuSobreClick();
-    void MnuSimilarClick();
-    void btnOkRepClick();
-    void BtnCancelRepClick();
-    void runSimilarity(int treatments);
+    void MnuGraficoClick();
 
     // Connects a signal to a handler (a member or a callable) that runs
     // inside guarded().
@@ -117,18 +123,20 @@ class TZAVMain : public QMainWindow {
     zav::Clock& clock_;
     QMenu* recentMenu_ = nullptr;
 
-    std::array<QAction*, 4> topMenus_{};
+    std::array<QAction*, 5> topMenus_{};
+    QAction* printAction_ = nullptr;
+    QAction* pdfAction_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QWidget* client_ = nullptr;
     QPlainTextEdit* memo1_ = nullptr;
     QGroupBox* grupo1_ = nullptr;
     QPushButton* btnOkAjuda_ = nullptr;
-    QFrame* entraCol_ = nullptr;
-    QLineEdit* nRepet_ = nullptr;
     zav::TJanSobre* janSobre_ = nullptr;
     zav::DataEditor* editor_ = nullptr;
+    zav::SimilarityPanel* similarity_ = nullptr;
 
-    std::array<bool, 4> menusBeforeHelp_{};
+    std::optional<zav::ReportDocument> shown_; // the result beside its text
+    std::array<bool, 5> menusBeforeHelp_{};
     QStringList reportSources_;
     QString reportNameSuffix_;
     QString currentDataFileName_;

@@ -2,8 +2,8 @@
 
 #include "app/ZavNovo.h"
 #include "app/app_icon.h"
-#include "data/file_io.h"
 #include "app/batch.h"
+#include "data/file_io.h"
 #include "qtsupport/qt_interaction.h"
 #include "qtsupport/qt_text.h"
 #include "zaviro_version.h"

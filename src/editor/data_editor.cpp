@@ -4,11 +4,15 @@
 #include "data/file_io.h"
 #include "data/species_file.h"
 #include "data/species_table.h"
+#include "data/spreadsheet_import.h"
 #include "editor/grid_keys.h"
 #include "qtsupport/atomic_save.h"
+#include "qtsupport/guarded.h"
 #include "qtsupport/panels.h"
 #include "qtsupport/qt_text.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,8 +27,6 @@
 namespace zav {
 namespace {
 
-constexpr int kMenuCount = 4;
-
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
@@ -34,12 +36,11 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
 
 } // namespace
 
-DataEditor::DataEditor(QWidget* client, Interaction& interaction, EditorShell shell)
-    : QObject(client), interaction_(interaction), shell_(std::move(shell)) {
+DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(client), interaction_(interaction) {
     keys_ = new DigitsOnlyFilter(this);
     auto guardedClick = [this](QPushButton* b, void (DataEditor::*handler)()) {
         connect(b, &QPushButton::clicked, this,
-                [this, handler] { shell_.guarded([this, handler] { (this->*handler)(); }); });
+                [this, handler] { runGuarded(interaction_, [this, handler] { (this->*handler)(); }); });
     };
 
     entraNo_ = makePanel(client, "EntraNo", {16, 176, 201, 161}, true);
@@ -109,8 +110,8 @@ QString DataEditor::gridText(int row, int column) const {
 }
 
 void DataEditor::setAllMenus(bool enabled) {
-    for (int m = 0; m < kMenuCount; ++m)
-        shell_.setMenuEnabled(m, enabled);
+    for (const TopMenu m : kSwitchedMenus)
+        emit menuEnabled(m, enabled);
 }
 
 void DataEditor::setCaption() {
@@ -130,6 +131,14 @@ void DataEditor::makeRows(int species) {
     loaded_ = cells();
 }
 
+void DataEditor::fillRows(const std::vector<DataRow>& rows) {
+    for (int r = 0; r < std::min(planilha_->rowCount(), static_cast<int>(rows.size())); ++r) {
+        const auto& row = rows[static_cast<std::size_t>(r)];
+        planilha_->setItem(r, 0, new QTableWidgetItem(fromCp1252(row.individuals)));
+        planilha_->setItem(r, 1, new QTableWidgetItem(fromCp1252(row.collections)));
+    }
+}
+
 QStringList DataEditor::cells() const {
     QStringList texts;
     for (int r = 0; r < planilha_->rowCount(); ++r)
@@ -141,19 +150,44 @@ bool DataEditor::mayReplaceGrid() {
     return !gridOpen() || cells() == loaded_ || interaction_.confirm(QStringLiteral("Confirma?"));
 }
 
-void DataEditor::MnuNovoClick() {
-    if (!mayReplaceGrid()) return;
+void DataEditor::setDataFileName(const QString& path) {
+    dataFileName_ = path;
+    emit dataFileNameChanged(path);
+}
+
+void DataEditor::openEntryPanel(const QString& species, const QString& collections, const QString& status) {
     grpPlan_->hide();
-    for (int m = 0; m < 3; ++m)
-        shell_.setMenuEnabled(m, false); // "Ajuda" stays
-    *shell_.currentDataFileName = QStringLiteral("new.txt");
-    nEspecie_->setText(QStringLiteral("1"));
-    nColeta_->setText(QStringLiteral("1"));
+    for (const TopMenu m : {Arquivo, Calcular, Similaridade})
+        emit menuEnabled(m, false); // "Ajuda" stays
+    nEspecie_->setText(species);
+    nColeta_->setText(collections);
     entraNo_->show();
     entraNo_->raise();
-    nEspecie_->setFocus();
-    nEspecie_->selectAll();
-    shell_.setStatus(QStringLiteral("Criando um novo arquivo ..."));
+    QLineEdit* first = collections.isEmpty() ? nColeta_ : nEspecie_;
+    first->setFocus();
+    first->selectAll();
+    emit statusChanged(status);
+}
+
+void DataEditor::MnuNovoClick() {
+    if (!mayReplaceGrid()) return;
+    imported_.clear();
+    setDataFileName(QStringLiteral("new.txt"));
+    openEntryPanel(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("Criando um novo arquivo ..."));
+}
+
+void DataEditor::MnuImportarClick() {
+    const auto chosen =
+        interaction_.openFile({QStringLiteral("Importar planilha"), QStringLiteral("Planilhas (*.csv *.tsv *.txt)"),
+                               QStringLiteral("csv"), QString(), QString()});
+    if (!chosen || chosen->isEmpty()) return;
+    // Read and check everything before anything changes.
+    const DataFileTexts data = importSpreadsheet(readFileBytes(toFileSystemPath(*chosen)));
+    if (!mayReplaceGrid()) return;
+    imported_ = data.rows;
+    const QFileInfo spreadsheet(*chosen);
+    setDataFileName(spreadsheet.dir().filePath(spreadsheet.completeBaseName() + QStringLiteral(".txt")));
+    openEntryPanel(fromCp1252(data.speciesCount), QString(), QStringLiteral("Importando a planilha: ") + *chosen);
 }
 
 void DataEditor::BtnOkCriarClick() {
@@ -173,6 +207,8 @@ void DataEditor::BtnOkCriarClick() {
     entraNo_->hide();
     setCaption();
     makeRows(*species);
+    fillRows(imported_); // an imported grid counts as changed until saved
+    imported_.clear();
     grpPlan_->show();
     grpPlan_->raise();
     planilha_->setCurrentCell(0, 0);
@@ -180,14 +216,15 @@ void DataEditor::BtnOkCriarClick() {
 }
 
 void DataEditor::BtnCancelCriarClick() {
+    imported_.clear();
     entraNo_->hide();
     setAllMenus(true);
-    shell_.setStatus(QString());
+    emit statusChanged(QString());
 }
 
 void DataEditor::MnuAbrirClick() {
-    const auto chosen = interaction_.openFile({QStringLiteral("Editar arquivo"), QStringLiteral("*.txt"),
-                                               QStringLiteral("txt"), shell_.currentDirectory(), QString()});
+    const auto chosen = interaction_.openFile(
+        {QStringLiteral("Editar arquivo"), QStringLiteral("*.txt"), QStringLiteral("txt"), QString(), QString()});
     if (!chosen || chosen->isEmpty()) return;
     const QString path = *chosen;
     // Read and check everything before the panels change: a bad file leaves
@@ -196,18 +233,14 @@ void DataEditor::MnuAbrirClick() {
     if (!mayReplaceGrid()) return;
     entraNo_->hide();
 
-    *shell_.currentDataFileName = path;
+    setDataFileName(path);
     nEspecie_->setText(fromCp1252(data.speciesCount));
     nColeta_->setText(fromCp1252(data.totalCollections));
     setCaption();
     makeRows(static_cast<int>(data.rows.size()));
-    for (int r = 0; r < static_cast<int>(data.rows.size()); ++r) {
-        const auto& row = data.rows[static_cast<std::size_t>(r)];
-        planilha_->setItem(r, 0, new QTableWidgetItem(fromCp1252(row.individuals)));
-        planilha_->setItem(r, 1, new QTableWidgetItem(fromCp1252(row.collections)));
-    }
+    fillRows(data.rows);
     loaded_ = cells();
-    shell_.setStatus(QStringLiteral("Editando o arquivo: ") + path);
+    emit statusChanged(QStringLiteral("Editando o arquivo: ") + path);
     setAllMenus(false);
     grpPlan_->show();
     grpPlan_->raise();
@@ -225,11 +258,10 @@ void DataEditor::BtnSalvarPlanClick() {
     const auto data = checkedRows();
     if (!data) return;
 
-    const auto chosen =
-        interaction_.saveFile({QStringLiteral("Salvar arquivo"), QStringLiteral("*.txt"), QStringLiteral("txt"),
-                               shell_.currentDirectory(), *shell_.currentDataFileName});
+    const auto chosen = interaction_.saveFile(
+        {QStringLiteral("Salvar arquivo"), QStringLiteral("*.txt"), QStringLiteral("txt"), QString(), dataFileName_});
     if (!chosen || chosen->isEmpty()) return;
-    *shell_.currentDataFileName = *chosen;
+    setDataFileName(*chosen);
     saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(nEspecie_->text()), toCp1252(nColeta_->text()), *data));
     emit dataFileSaved(*chosen);
 
@@ -285,7 +317,7 @@ void DataEditor::BtnCancelarPlanClick() {
     if (!interaction_.confirm(QStringLiteral("Confirma?"))) return;
     grpPlan_->hide();
     setAllMenus(true);
-    shell_.setStatus(QString());
+    emit statusChanged(QString());
 }
 
 } // namespace zav

@@ -5,12 +5,12 @@
 
 #include "data/species_file.h"
 #include "qtsupport/interaction.h"
+#include "qtsupport/menus.h"
 
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -23,21 +23,12 @@ namespace zav {
 
 class DigitsOnlyFilter;
 
-// What the editor shares with the main window.
-struct EditorShell {
-    std::function<void(int menu, bool enabled)> setMenuEnabled; // top-level menus 0..3
-    std::function<void(const QString&)> setStatus;
-    std::function<void(const std::function<void()>&)> guarded; // the default handler
-    std::function<QString()> currentDirectory;
-    QString* currentDataFileName; // owned by the main window
-};
-
 class DataEditor : public QObject {
     Q_OBJECT
 
   public:
     // The panels are built inside `client` at their first positions.
-    DataEditor(QWidget* client, Interaction& interaction, EditorShell shell);
+    DataEditor(QWidget* client, Interaction& interaction);
 
     QFrame* entraNo() const { return entraNo_; }
     QFrame* grpPlan() const { return grpPlan_; }
@@ -45,6 +36,9 @@ class DataEditor : public QObject {
 
     void MnuNovoClick();
     void MnuAbrirClick();
+    // "Importar planilha...": the rows of a CSV or TSV spreadsheet go to a
+    // new grid through EntraNo, the total of collections left to type.
+    void MnuImportarClick();
 
     // A cell by the grid's own numbering: row 0 holds the headings, column 0
     // the row numbers, columns 1 and 2 the individuals and the collections.
@@ -52,6 +46,10 @@ class DataEditor : public QObject {
     int rowCount() const; // n + 1 for n species
 
   signals:
+    void menuEnabled(zav::TopMenu menu, bool enabled);
+    void statusChanged(const QString& text);
+    // The data file the grid edits (pre-fills its save dialog).
+    void dataFileNameChanged(const QString& path);
     // A data file was written.
     void dataFileSaved(const QString& path);
 
@@ -67,13 +65,18 @@ class DataEditor : public QObject {
     // readers could not take.
     std::optional<std::vector<DataRow>> checkedRows();
     QStringList cells() const;
+    void fillRows(const std::vector<DataRow>& rows);
     void setAllMenus(bool enabled);
     void setCaption();
     void makeRows(int species);
     QString gridText(int row, int column) const;
 
+    void setDataFileName(const QString& path);
+    void openEntryPanel(const QString& species, const QString& collections, const QString& status);
+
     Interaction& interaction_;
-    EditorShell shell_;
+    QString dataFileName_;
+    std::vector<DataRow> imported_; // rows waiting for EntraNo's "Ok"
     QFrame* entraNo_ = nullptr;
     QFrame* grpPlan_ = nullptr;
     QLineEdit* nEspecie_ = nullptr;

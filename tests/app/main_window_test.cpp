@@ -12,6 +12,7 @@
 #include "zaviro_version.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -468,6 +469,37 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(window->findChild<QWidget*>("EntraCol")->isHidden());
         QCOMPARE(window->statusText(), QString());
         checkMenus(true, true, true, true);
+    }
+
+    // "Gráfico" is on exactly while a report is shown and nothing covers
+    // it; printing and the PDF while a report is shown.
+    void graficoFollowsTheReportAndThePanels() {
+        auto chartMenu = [&] { return window->isMenuEnabled(TZAVMain::Grafico); };
+        auto printing = [&] { return window->findChild<QAction*>("MnuImprimir")->isEnabled(); };
+        QVERIFY(!chartMenu() && !printing());
+        openReport();
+        QVERIFY(chartMenu() && printing());
+        trigger("MnuZAV");
+        QVERIFY(!chartMenu() && printing());
+        click("BtnOKAjuda");
+        QVERIFY(chartMenu());
+        trigger("MnuSimilar");
+        QVERIFY(!chartMenu());
+        click("BtnCancelRep");
+        QVERIFY(chartMenu());
+        trigger("MnuGrafico");
+        QTRY_VERIFY([] {
+            for (auto* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w->windowTitle() == QStringLiteral("Gráfico - dez-especies.txt")) return true;
+            return false;
+        }());
+        const QString pdf = path("dez-especies.pdf");
+        user->expectSave(pdf);
+        trigger("MnuExportarPdf");
+        QVERIFY(readAll(pdf).startsWith("%PDF"));
+        user->expectConfirm("Confirma?", true);
+        trigger("MnuFechar");
+        QVERIFY(!chartMenu() && !printing());
     }
 
     // A file named outside the dialogs (command line, drop, recent files) is

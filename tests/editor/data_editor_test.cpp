@@ -496,6 +496,31 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(editor()->cellText(1, 1), QStringLiteral("4"));
     }
 
+    // A spreadsheet's rows reach the grid through EntraNo; the total of
+    // collections is the researcher's to type.
+    void importedSpreadsheetFillsTheGrid() {
+        user->expectOpen(dataFile("ruim.csv", "especie;individuos;coletas\nA;5;x\n"));
+        user->expectError(QStringLiteral("Erro: planilha, linha 2, coluna \"coletas\": \"x\" não é um número inteiro"));
+        trigger("MnuImportar");
+        QVERIFY(panel("EntraNo")->isHidden());
+        checkMenus(true, true, true, true);
+
+        user->expectOpen(dataFile("campo.csv", "especie;individuos;coletas\nA;5;2\n\"B; b\";3;1\n"));
+        trigger("MnuImportar");
+        QCOMPARE(field("nEspecie")->text(), QStringLiteral("2"));
+        user->expectError("Erro: Não deixe campo(s) em branco");
+        QTest::keyClick(field("nColeta"), Qt::Key_Return);
+        QTest::keyClicks(field("nColeta"), "10");
+        QTest::keyClick(field("nColeta"), Qt::Key_Return);
+        QVERIFY(editor()->gridOpen());
+        user->expectSave(std::nullopt);
+        click("BtnSalvarPlan");
+        QCOMPARE(user->requests.last().fileName, path("campo.txt"));
+        user->expectSave(path("campo.txt"));
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(path("campo.txt")), QByteArray("2      10\r\n5      2\r\n3      1\r\n"));
+    }
+
     void closingTheWindowWithTheGridOpenAsks() {
         newGrid("2", "1");
         user->expectConfirm("Confirma?", false);
