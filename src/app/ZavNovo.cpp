@@ -71,7 +71,6 @@ TZAVMain::TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* pa
     createReportView();
     createHelpPanel();
     createPanels();
-    janSobre_ = new zav::TJanSobre(this);
     FormCreate();
     placeOnScreen();
     // Where the researcher left the window, if it is still on a screen.
@@ -208,7 +207,8 @@ void TZAVMain::createHelpPanel() {
     memo2->setReadOnly(true);
     memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo2->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    memo2->setPlainText(zav::helpText());
+    // The text is laid out when the panel first opens, not while the
+    // program starts.
 
     btnOkAjuda_ = new QPushButton(QStringLiteral("&Ok"), grupo1_);
     btnOkAjuda_->setObjectName("BtnOKAjuda");
@@ -487,6 +487,8 @@ void TZAVMain::MnuZAVClick() {
     for (const TopMenu m : zav::kSwitchedMenus)
         menusBeforeHelp_[m] = topMenus_[m]->isEnabled();
     setAllMenusEnabled(false);
+    if (auto* memo2 = grupo1_->findChild<QPlainTextEdit*>("Memo2"); memo2->document()->isEmpty())
+        memo2->setPlainText(zav::helpText());
     grupo1_->show();
     grupo1_->raise();
     btnOkAjuda_->setFocus();
@@ -501,6 +503,7 @@ void TZAVMain::BtnOKAjudaClick() {
 }
 
 void TZAVMain::MnuSobreClick() {
+    if (!janSobre_) janSobre_ = new zav::TJanSobre(this); // made when first asked for
     janSobre_->show();
     janSobre_->raise();
     janSobre_->activateWindow();
