@@ -39,6 +39,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -89,6 +90,9 @@ void TZAVMain::placeOnScreen() {
                             2 * static_cast<int>(memo1_->document()->documentMargin()) +
                             memo1_->verticalScrollBar()->sizeHint().width() + 16 + 4;
     setMinimumWidth(reportWidth);
+    // Tall enough for the grid's panel with its buttons.
+    setMinimumHeight(menuBar()->sizeHint().height() + statusBar()->sizeHint().height() +
+                     editor_->grpPlan()->geometry().bottom() + 8);
     const QRect wanted(QPoint(331, 150), QSize(std::max(616, reportWidth), 434));
     const QRect available = screen()->availableGeometry();
     if (available.contains(wanted)) {
@@ -134,7 +138,7 @@ void TZAVMain::createActions() {
     connectItem(pdfAction_, Arquivo,
                 [this] { zav::exportReportPdf(interaction_, shownDocument(), currentDirectory()); });
     arquivo->addSeparator();
-    connectItem(item(arquivo, "MnuImportar", QStringLiteral("&Importar planilha...")), Arquivo,
+    connectItem(item(arquivo, "MnuImportar", QStringLiteral("Importar p&lanilha...")), Arquivo,
                 [this] { editor_->MnuImportarClick(); });
     recentMenu_ = arquivo->addMenu(QStringLiteral("Arquivos &recentes"));
     recentMenu_->setObjectName("MnuRecentes");
@@ -340,7 +344,14 @@ const zav::ReportDocument& TZAVMain::shownDocument() {
 
 void TZAVMain::MnuGraficoClick() {
     if (!isMenuEnabled(Grafico)) return;
-    zav::openChartWindow(interaction_, shownDocument(), this);
+    // One chart window for the report shown: asked again, it comes forward.
+    if (!chartWindow_) {
+        chartWindow_ = zav::openChartWindow(interaction_, shownDocument(), this);
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), chartWindow_);
+        connect(escape, &QShortcut::activated, chartWindow_.data(), &QWidget::close);
+    }
+    chartWindow_->raise();
+    chartWindow_->activateWindow();
 }
 
 void TZAVMain::MnuCalcularClick() {
@@ -469,6 +480,7 @@ void TZAVMain::MnuFecharClick() {
     memo1_->hide();
     memo1_->clear();
     shown_.reset();
+    if (chartWindow_) chartWindow_->close(); // its report is gone
     setStatus(QString());
 }
 

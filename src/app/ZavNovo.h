@@ -8,6 +8,7 @@
 #include "qtsupport/remembered_folder.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -136,6 +137,7 @@ class TZAVMain : public QMainWindow {
     zav::SimilarityPanel* similarity_ = nullptr;
 
     std::optional<zav::ReportDocument> shown_; // the result beside its text
+    QPointer<QWidget> chartWindow_;
     std::array<bool, 5> menusBeforeHelp_{};
     QStringList reportSources_;
     QString reportNameSuffix_;

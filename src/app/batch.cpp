@@ -25,7 +25,8 @@ namespace zav {
 namespace {
 
 constexpr const char* kUsage =
-    "Uso: zaviro --pdf SAIDA.pdf ARQUIVO\n"
+    "Uso: zaviro [ARQUIVO]\n"
+    "     zaviro --pdf SAIDA.pdf ARQUIVO\n"
     "     zaviro --grafico SAIDA.svg|SAIDA.png|SAIDA.pdf ARQUIVO\n"
     "     zaviro --similaridade --pdf SAIDA.pdf ARQ1 ARQ2 ARQ3 [... ARQ10]\n"
     "     zaviro --similaridade --grafico SAIDA.svg|SAIDA.png|SAIDA.pdf ARQ1 ARQ2 ARQ3 [... ARQ10]\n"
@@ -34,7 +35,11 @@ constexpr const char* kUsage =
     "depois, os gráficos) ou só os gráficos (--grafico, no formato dado pela\n"
     "extensão) da análise faunística do arquivo de dados ARQUIVO, ou da\n"
     "similaridade (Sorensen) de 3 a 10 arquivos de dados (tratamentos T1, T2, ...\n"
-    "na ordem dada). Sem opções, o zaviro abre a sua janela.\n"
+    "na ordem dada). Sem opções, o zaviro abre a sua janela e, com ARQUIVO,\n"
+    "calcula-o como \"Calcular\" o faria.\n"
+    "\n"
+    "  -h, --help   mostra esta ajuda\n"
+    "  --version    mostra a versão do programa\n"
     "\n"
     "Saída: 0 arquivo gravado; 1 erro num arquivo ou no cálculo (mensagem na\n"
     "saída de erro); 2 uso incorreto.\n";
@@ -91,6 +96,8 @@ int write(const Request& request) {
 }
 
 } // namespace
+
+void printUsage(std::FILE* to) { std::fputs(kUsage, to); }
 
 bool isBatchRequest(int argc, char** argv) {
     if (argc < 2) return false;

@@ -2,7 +2,12 @@
 // zaviro without a window, for batch work: the report's PDF or the charts of
 // a survey, or of a similarity analysis, written to a file.
 
+#include <cstdio>
+
 namespace zav {
+
+// What zaviro takes on its command line.
+void printUsage(std::FILE* to);
 
 // True when the command line asks for batch work (it starts with --pdf,
 // --grafico or --similaridade).

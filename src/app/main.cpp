@@ -60,14 +60,18 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (zav::isBatchRequest(argc, argv)) return zav::runBatch(argc, argv);
+    if (argc == 2 && (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0)) {
+        zav::printUsage(stdout);
+        return 0;
+    }
     if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
-        std::fputs("Uso: zaviro [ARQUIVO]\n", stderr);
+        zav::printUsage(stderr);
         return 2;
     }
     if (!displayAvailable()) {
         std::fputs("Erro: nenhuma tela gráfica disponível (DISPLAY não definido).\n"
                    "Abra o ZAVIRO numa sessão gráfica, ou use zaviro-relatorio ARQUIVO\n"
-                   "para obter o relatório no terminal.\n",
+                   "para obter o relatório no terminal, ou zaviro --pdf SAIDA.pdf ARQUIVO.\n",
                    stderr);
         return 1;
     }

@@ -74,7 +74,7 @@ TEST_F(Batch, FailuresExit1WithTheMessageAndUsageErrorsExit2) {
         int exitCode;
         std::string message; // the start of standard error
     };
-    const std::string usage = "Uso: zaviro --pdf";
+    const std::string usage = "Uso: zaviro [ARQUIVO]";
     const Case cases[] = {
         {"--pdf r.pdf ruim.txt", 1, "Error: Verifique o arquivo de dados!\n"},
         {"--grafico r.svg nada.txt", 1,

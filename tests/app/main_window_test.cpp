@@ -601,6 +601,12 @@ class MainWindowTest : public zav::test::WindowTest {
         runWithoutDisplay(program, {QStringLiteral("--version")});
         QCOMPARE(program.exitCode(), 0);
         QCOMPARE(program.readAllStandardOutput(), QByteArray("zaviro ") + zav::kVersion + "\n");
+        for (const auto& [args, exitCode] : {std::pair{QStringList{"--help"}, 0}, {QStringList{"a.txt", "b.txt"}, 2}}) {
+            QProcess other;
+            runWithoutDisplay(other, args);
+            QCOMPARE(other.exitCode(), exitCode);
+            QVERIFY((exitCode ? other.readAllStandardError() : other.readAllStandardOutput()).contains("--grafico"));
+        }
     }
 
     void theProgramSaysSoWhenThereIsNoDisplay() {
