@@ -24,6 +24,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -572,18 +573,25 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(!window->findChild<QWidget*>("Grupo1")->isHidden());
     }
 
+    // "zaviro dados.txt" analyses the file as it opens (and so it becomes
+    // the first recent file, which the program keeps as it ends).
     void theProgramStartsAndQuitsCleanly() {
         QProcess program;
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_CONFIG_HOME", dir->path());
         program.setProcessEnvironment(env);
-        program.start(ZAV_PROGRAM, QStringList());
+        program.setWorkingDirectory(dir->path());
+        exampleFile();
+        program.start(ZAV_PROGRAM, QStringList{"dez-especies.txt"});
         QVERIFY(program.waitForStarted(5000));
         QVERIFY(!program.waitForFinished(1500)); // still running: the window is up
         program.terminate();
         QVERIFY(program.waitForFinished(5000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
+        QSettings kept(dir->filePath("zaviro/zaviro.conf"), QSettings::IniFormat);
+        QCOMPARE(kept.value("arquivos/recentes").toStringList(), QStringList{path("dez-especies.txt")});
     }
 
     // The icon is compiled in at every size the desktop's theme gets.
