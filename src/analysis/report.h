@@ -4,11 +4,19 @@
 #include "analysis/analysis.h"
 #include "data/date_time.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zav {
+
+// Where the species table lies among faunisticReport's lines: its heading
+// (a rule, the column names, a rule) from line kSpeciesHeadingLine, then one
+// line per species; kReportLinesBesideSpecies lines in all besides those.
+inline constexpr std::size_t kSpeciesHeadingLine = 5;
+inline constexpr std::size_t kSpeciesHeadingLines = 3;
+inline constexpr std::size_t kReportLinesBesideSpecies = 24;
 
 // The report's 24 + S lines. `pathBytes` is the data file's path as
 // Windows-1252 bytes, `when` the time the file was chosen.

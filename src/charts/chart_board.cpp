@@ -1,12 +1,14 @@
 #include "charts/chart_board.h"
 
 #include "charts/chart_data.h"
+#include "charts/label_layout.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QGraphicsLineItem>
 #include <QGraphicsSimpleTextItem>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -16,7 +18,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
+#include <memory>
 
 namespace zav {
 namespace {
@@ -25,33 +27,111 @@ const QColor kSpeciesColor(31, 90, 160);
 const QColor kPredominantColor(230, 140, 0);
 const QColor kExcludedColor(200, 30, 30);
 
-// Where a species-number label keeps the point it belongs to.
-constexpr int kLabelledPoint = 0x5a41;
-
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-// Each species number beside its point, above and to the right; where it
-// would cover a number already placed (predominant species crowd the top of
-// the curve), further to the right.
-void placeLabels(QChart* chart, QScatterSeries* points) {
-    std::vector<QRectF> placed;
-    for (auto* item : chart->childItems()) {
-        const QVariant at = item->data(kLabelledPoint);
-        if (!at.isValid()) continue;
-        QRectF box = item->boundingRect();
-        box.moveTopLeft(chart->mapToPosition(at.toPointF(), points) + QPointF(12, -box.height() - 2));
-        for (bool moved = true; moved;) {
-            moved = false;
-            for (const auto& other : placed)
-                if (box.intersects(other)) {
-                    box.moveLeft(other.right() + 3);
-                    moved = true;
-                }
-        }
-        item->setPos(box.topLeft());
-        placed.push_back(box);
+// The marker sizes, in pixels.
+constexpr qreal kStarSize = 16;
+constexpr qreal kSquareSize = 22;
+
+// The numbers of the predominant species beside their stars, laid out again
+// whenever the plot moves. Where there is no room for them all, the most
+// abundant species keep theirs and a note in the plot's corner says how many
+// are named; every predominant species keeps its star.
+class SpeciesLabels {
+  public:
+    SpeciesLabels(QChart* chart, QXYSeries* series) : chart_(chart), series_(series) {
+        // On white, over the grid.
+        noteBox_ = new QGraphicsRectItem(chart);
+        noteBox_->setBrush(Qt::white);
+        noteBox_->setPen(Qt::NoPen);
+        noteBox_->setZValue(10);
+        noteBox_->hide();
+        note_ = new QGraphicsSimpleTextItem(noteBox_);
+        QFont font = note_->font();
+        font.setItalic(true);
+        note_->setFont(font);
+        note_->setBrush(QColor(60, 60, 60));
     }
-}
+
+    void addPoint(const QPointF& value, qreal markerSize) { points_.push_back({value, markerSize / 2}); }
+
+    // `markerSize`: of the largest marker on the point.
+    void addLabel(const QPointF& value, std::int32_t number, qreal markerSize) {
+        auto* text = new QGraphicsSimpleTextItem(QString::number(number), chart_);
+        text->setZValue(10);
+        auto* leader = new QGraphicsLineItem(chart_);
+        leader->setPen(QPen(QColor(90, 90, 90), 0.8));
+        leader->setZValue(9);
+        labels_.push_back({value, markerSize / 2, text, leader});
+    }
+
+    void addCurvePoint(const QPointF& value) { curve_.push_back(value); }
+
+    void layOut() {
+        LabelSurroundings around{chart_->plotArea(), {}, {}, 2};
+        around.curve.reserve(static_cast<qsizetype>(curve_.size()));
+        for (const auto& value : curve_)
+            around.curve.append(chart_->mapToPosition(value, series_));
+        for (const auto& [value, radius] : points_) {
+            const QPointF at = chart_->mapToPosition(value, series_);
+            around.keep.emplace_back(at - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius));
+        }
+        std::vector<PointLabel> wanted;
+        wanted.reserve(labels_.size());
+        for (const auto& label : labels_)
+            wanted.push_back(
+                {chart_->mapToPosition(label.value, series_), label.text->boundingRect().size(), label.radius});
+
+        auto placed = placeLabels(wanted, around);
+        auto named = std::count_if(placed.begin(), placed.end(), [](const auto& p) { return p.has_value(); });
+        noteBox_->setVisible(named < static_cast<long>(labels_.size()));
+        if (noteBox_->isVisible()) {
+            // Room for the note first, then the labels again.
+            note_->setText(noteText(labels_.size(), labels_.size()));
+            QRectF corner = note_->boundingRect();
+            corner.moveTopRight(around.area.topRight() + QPointF(-6, 4));
+            around.keep.push_back(corner);
+            placed = placeLabels(wanted, around);
+            named = std::count_if(placed.begin(), placed.end(), [](const auto& p) { return p.has_value(); });
+            note_->setText(noteText(named, labels_.size()));
+            const QRectF shown = note_->boundingRect();
+            noteBox_->setRect(shown.adjusted(-2, 0, 2, 0));
+            noteBox_->setPos(corner.right() - shown.width(), corner.top());
+        }
+        for (std::size_t i = 0; i < labels_.size(); ++i) {
+            const auto& label = labels_[i];
+            label.text->setVisible(placed[i].has_value());
+            label.leader->setVisible(placed[i] && placed[i]->leader);
+            if (!placed[i]) continue;
+            label.text->setPos(placed[i]->box.topLeft());
+            if (placed[i]->leader) label.leader->setLine(*placed[i]->leader);
+        }
+    }
+
+  private:
+    static QString noteText(std::size_t named, std::size_t all) {
+        return QStringLiteral("rótulos: %1 de %2 predominantes").arg(named).arg(all);
+    }
+
+    struct Label {
+        QPointF value;
+        qreal radius;
+        QGraphicsSimpleTextItem* text; // owned by the chart
+        QGraphicsLineItem* leader;     // owned by the chart
+    };
+    struct Marker {
+        QPointF value;
+        qreal radius;
+    };
+
+    QChart* chart_;
+    QXYSeries* series_;
+    QGraphicsRectItem* noteBox_;    // owned by the chart
+    QGraphicsSimpleTextItem* note_; // in noteBox_
+    std::vector<Label> labels_;     // the most abundant species first
+    std::vector<Marker> points_;
+    std::vector<QPointF> curve_;
+};
 
 QChart* newChart(const QString& title, qreal titlePoints) {
     auto* chart = new QChart;
@@ -63,6 +143,14 @@ QChart* newChart(const QString& title, qreal titlePoints) {
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->setBackgroundRoundness(0);
     return chart;
+}
+
+// Labels every step from 0, whatever the ends.
+void setRange(QValueAxis* axis, const AxisRange& range) {
+    axis->setRange(range.min, range.max);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(range.step);
 }
 
 void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
@@ -82,7 +170,8 @@ QScatterSeries* markers(const QString& name, QScatterSeries::MarkerShape shape, 
 }
 
 // The rank-abundance plot: individuals (log) by rank, predominant species
-// labelled with their numbers, excluded species in their own colour.
+// starred and labelled with their numbers, excluded species in their own
+// colour.
 QChart* rankAbundanceChart(const AnalysisResult& result) {
     const auto ranked = rankAbundance(result);
     auto* chart = newChart(QStringLiteral("Abundância das espécies por posição (Whittaker)"), 11);
@@ -91,14 +180,15 @@ QChart* rankAbundanceChart(const AnalysisResult& result) {
     curve->setName(QStringLiteral("Espécies"));
     curve->setColor(kSpeciesColor);
     curve->setPointsVisible(ranked.size() <= 100);
-    auto* predominant = markers(QStringLiteral("Predominantes (*), com o número da espécie"),
-                                QScatterSeries::MarkerShapeStar, kPredominantColor, 16);
+    auto* predominant = markers(QStringLiteral("Predominantes (*) e seus números"), QScatterSeries::MarkerShapeStar,
+                                kPredominantColor, kStarSize);
     // A hollow square around the point: an excluded species may be
     // predominant too, and its star shows inside.
-    auto* excluded = markers(QStringLiteral("Super (excluídas do cálculo)"), QScatterSeries::MarkerShapeRectangle,
-                             kExcludedColor, 22);
+    auto* excluded = markers(QStringLiteral("Super (postas à parte)"), QScatterSeries::MarkerShapeRectangle,
+                             kExcludedColor, kSquareSize);
     excluded->setBrush(Qt::NoBrush);
     excluded->setPen(QPen(kExcludedColor, 2.5));
+    auto labels = std::make_shared<SpeciesLabels>(chart, curve);
     QList<QPointF> curvePoints;
     curvePoints.reserve(static_cast<qsizetype>(ranked.size()));
     std::int32_t lowest = 0, highest = 1;
@@ -111,12 +201,15 @@ QChart* rankAbundanceChart(const AnalysisResult& result) {
         }
         const QPointF point(sp.rank, sp.individuals);
         curvePoints.append(point);
-        if (sp.excluded) excluded->append(point);
+        labels->addCurvePoint(point);
+        if (sp.excluded) {
+            excluded->append(point);
+            labels->addPoint(point, kSquareSize);
+        }
         if (sp.predominant) {
             predominant->append(point);
-            auto* label = new QGraphicsSimpleTextItem(QString::number(sp.number), chart);
-            label->setData(kLabelledPoint, point);
-            label->setZValue(10);
+            labels->addPoint(point, kStarSize);
+            labels->addLabel(point, sp.number, sp.excluded ? kSquareSize : kStarSize);
         }
         lowest = lowest == 0 ? sp.individuals : std::min(lowest, sp.individuals);
         highest = std::max(highest, sp.individuals);
@@ -130,15 +223,13 @@ QChart* rankAbundanceChart(const AnalysisResult& result) {
     auto* x = new QValueAxis;
     x->setTitleText(QStringLiteral("Posição da espécie (da mais à menos abundante)"));
     x->setLabelFormat(QStringLiteral("%d"));
-    x->setRange(0, std::max<qreal>(2, static_cast<qreal>(ranked.size()) + 1));
-    x->applyNiceNumbers();
+    setRange(x, rankAxis(ranked.size()));
     auto* y = new QLogValueAxis;
     y->setBase(10);
     y->setTitleText(QStringLiteral("Número de indivíduos (escala logarítmica)"));
     y->setLabelFormat(QStringLiteral("%.0f"));
-    const qreal floorDecade = std::pow(10.0, std::floor(std::log10(std::max(1, lowest))));
-    const qreal ceilDecade = std::pow(10.0, std::ceil(std::log10(static_cast<double>(highest)) + 1e-9));
-    y->setRange(floorDecade, std::max(ceilDecade, floorDecade * 10));
+    const auto individuals = individualsAxis(lowest, highest);
+    y->setRange(individuals.min, individuals.max);
     y->setMinorTickCount(8);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -148,8 +239,7 @@ QChart* rankAbundanceChart(const AnalysisResult& result) {
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->markers(excluded).first()->setBrush(kExcludedColor);
 
-    // The species numbers follow their points whenever the plot moves.
-    QObject::connect(chart, &QChart::plotAreaChanged, chart, [chart, predominant] { placeLabels(chart, predominant); });
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, [labels] { labels->layOut(); });
     return chart;
 }
 
@@ -218,7 +308,6 @@ QChart* similarityChart(const SimilarityResult& result) {
     chart->addAxis(y, Qt::AlignLeft);
 
     auto* quotients = markers(QStringLiteral("Quociente (%)"), QScatterSeries::MarkerShapeCircle, kSpeciesColor, 10);
-    qreal low = 0, high = 100;
     const qreal cap = 0.12;
     bool intervalInLegend = false;
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -245,12 +334,9 @@ QChart* similarityChart(const SimilarityResult& result) {
         // One legend entry for all the whiskers.
         if (intervalInLegend) chart->legend()->markers(whisker).first()->setVisible(false);
         intervalInLegend = true;
-        low = std::min(low, *p.lower);
-        high = std::max(high, *p.upper);
     }
     attach(chart, quotients, x, y);
-    y->setRange(low, high);
-    y->applyNiceNumbers();
+    setRange(y, similarityAxis(points));
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;
 }

@@ -5,6 +5,7 @@
 #include "similarity/similarity_report.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 namespace zav {
@@ -52,7 +53,48 @@ constexpr ClassDefinition kFrequency[] = {{"PF", "pouco freqüente", false},
 constexpr ClassDefinition kConstancy[] = {
     {"Z", "acidental", false}, {"Y", "acessória", false}, {"W", "constante", false}};
 
+// How far the ends of an axis lie beyond its outermost labels, as a part of
+// its length: room for half a marker.
+constexpr double kAxisMargin = 0.025;
+
+// The first of 1, 2 or 5 times a power of ten at or above `value` (> 0).
+double niceCeiling(double value) {
+    const double decade = std::pow(10.0, std::floor(std::log10(value)));
+    for (const double factor : {1.0, 2.0, 5.0, 10.0})
+        if (factor * decade >= value * (1 - 1e-12)) return factor * decade;
+    return 10 * decade;
+}
+
+AxisRange linearAxis(double low, double high, double step) {
+    const double margin = (high - low) * kAxisMargin;
+    return {low - margin, high + margin, step};
+}
+
 } // namespace
+
+AxisRange rankAxis(std::size_t species) {
+    const double last = static_cast<double>(std::max<std::size_t>(1, species));
+    const double step = std::max(1.0, niceCeiling(last / 10));
+    return linearAxis(0, std::ceil(last / step) * step, step);
+}
+
+AxisRange individualsAxis(std::int32_t lowest, std::int32_t highest) {
+    const double bottom = std::floor(std::log10(std::max(1, lowest)));
+    const double top = std::max(bottom + 1, std::ceil(std::log10(std::max(1, highest)) - 1e-12));
+    const double margin = (top - bottom) * kAxisMargin;
+    return {std::pow(10.0, bottom - margin), std::pow(10.0, top + margin), 0};
+}
+
+AxisRange similarityAxis(const std::vector<PairPoint>& points) {
+    double low = 0, high = 100;
+    for (const auto& p : points)
+        if (p.lower) {
+            low = std::min(low, std::floor(*p.lower / 10) * 10);
+            high = std::max(high, std::ceil(*p.upper / 10) * 10);
+        }
+    const double step = high - low > 100 ? 20 : 10;
+    return linearAxis(std::floor(low / step) * step, std::ceil(high / step) * step, step);
+}
 
 std::vector<RankedSpecies> rankAbundance(const AnalysisResult& result) {
     const auto& species = result.table.species;

@@ -54,4 +54,25 @@ struct PairPoint {
 
 std::vector<PairPoint> similarityPoints(const SimilarityResult& result);
 
+// An axis: its ends and, for a linear one, the step of its labels, which
+// start at 0. The ends lie a little beyond the outermost labels, so that a
+// point on a label's value is drawn whole.
+struct AxisRange {
+    double min = 0, max = 1;
+    double step = 0; // 0 on a logarithmic axis: a label at each power of ten
+};
+
+// Ranks 1 to `species`, from 0 to the species rounded up to a step of 1, 2
+// or 5 times a power of ten (at most ten steps).
+AxisRange rankAxis(std::size_t species);
+
+// Individuals on a log axis: from the power of ten at or below `lowest` to
+// the one at or above `highest`, at least one decade.
+AxisRange individualsAxis(std::int32_t lowest, std::int32_t highest);
+
+// Quotients and intervals in %: 0 to 100, widened to the tens that hold every
+// bound, labelled every 10, or every 20 (from and to a multiple of 20) when
+// the intervals go beyond.
+AxisRange similarityAxis(const std::vector<PairPoint>& points);
+
 } // namespace zav

@@ -10,20 +10,36 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zav {
 namespace {
 
-// The charts fill the view whatever its size.
+// The size the window opens at where the screen has room, and the smallest
+// size of the charts at which their titles, axes and bar labels are whole.
+constexpr QSize kPreferredSize(1100, 640);
+constexpr QSize kReadableCharts(980, 560);
+
+// The charts fill the view. A view smaller than they can be read at (on a
+// small screen) shows them laid out at that size, scaled down.
 class BoardView : public QGraphicsView {
   public:
-    explicit BoardView(ChartBoard& board, QWidget* parent) : QGraphicsView(&board.scene(), parent), board_(board) {}
+    explicit BoardView(ChartBoard& board, QWidget* parent) : QGraphicsView(&board.scene(), parent), board_(board) {
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
 
   protected:
     void resizeEvent(QResizeEvent* event) override {
         QGraphicsView::resizeEvent(event);
-        board_.layOut(viewport()->size());
+        const QSizeF shown = viewport()->size();
+        const qreal scale =
+            std::min({1.0, shown.width() / kReadableCharts.width(), shown.height() / kReadableCharts.height()});
+        board_.layOut(shown / scale);
+        setTransform(QTransform::fromScale(scale, scale));
     }
 
   private:
@@ -59,7 +75,17 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportResult& result, c
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_, 1);
     layout->addLayout(buttons);
-    resize(1100, 640);
+
+    // Within the screen, whatever its size and scale, and in its middle;
+    // the frame takes a little more.
+    const QRect available = screen()->availableGeometry();
+    const QSize room = available.size() * 0.92;
+    const QSize size = kPreferredSize.boundedTo(room);
+    const QMargins margins = layout->contentsMargins();
+    const QSize around(margins.left() + margins.right(),
+                       margins.top() + margins.bottom() + layout->spacing() + buttons->sizeHint().height());
+    setMinimumSize((kReadableCharts + around).boundedTo(room));
+    setGeometry(QStyle::alignedRect(layoutDirection(), Qt::AlignCenter, size, available));
 }
 
 ChartWindow::~ChartWindow() = default;

@@ -1,7 +1,9 @@
 #pragma once
 // "Gráfico - <file name>": a window of its own, beside the main window and
 // not blocking it, showing the charts of the report's result, with
-// "Salvar imagem..." to write them as PNG, SVG or PDF.
+// "Salvar imagem..." to write them as PNG, SVG or PDF. It opens within the
+// screen, in its middle, and shrinks no smaller than the charts can be read
+// at unless the screen itself is smaller.
 
 #include "charts/report_document.h"
 #include "qtsupport/interaction.h"

@@ -28,7 +28,7 @@ void saveImage(const ReportResult& result, const QString& path, const QString& t
 void saveReport(const ReportDocument& document, const QString& path) {
     ChartBoard charts(document.result);
     savePdf(path, document.name, QPageLayout::Portrait, [&](QPdfWriter& writer) {
-        paintReportPages(writer, document.lines, document.name, [&](QPainter& painter, const QRectF& area) {
+        paintReportPages(writer, document, [&](QPainter& painter, const QRectF& area) {
             // Laid out narrower than an image: the page is smaller than a screen.
             charts.render(painter, area, 820);
         });

@@ -1,8 +1,10 @@
 #include "charts/report_pages.h"
 
+#include "analysis/report.h"
 #include "data/errors.h"
 #include "qtsupport/atomic_save.h"
 #include "qtsupport/qt_text.h"
+#include "similarity/similarity_report.h"
 
 #include <QBuffer>
 #include <QFontDatabase>
@@ -12,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace zav {
 namespace {
@@ -85,52 +88,88 @@ void savePdf(const QString& path, const QString& title, QPageLayout::Orientation
     saveFileAtomically(path, bytesOf(buffer));
 }
 
-void paintReportPages(QPagedPaintDevice& device, const std::vector<std::string>& lines, const QString& heading,
-                      const PagePainter& lastPage) {
+std::optional<ReportTable> reportTable(const ReportDocument& document) {
+    const auto table = [&](std::size_t first, std::size_t count, std::size_t rows,
+                           std::size_t besides) -> std::optional<ReportTable> {
+        if (document.lines.size() != besides + rows) return std::nullopt;
+        return ReportTable{first, count, first + count + rows};
+    };
+    if (const auto* analysis = std::get_if<AnalysisResult>(&document.result))
+        return table(kSpeciesHeadingLine, kSpeciesHeadingLines, analysis->table.species.size(),
+                     kReportLinesBesideSpecies);
+    return table(kPairHeadingLine, kPairHeadingLines, std::get<SimilarityResult>(document.result).pairs.size(),
+                 kReportLinesBesidePairs);
+}
+
+std::vector<std::vector<std::size_t>> pageRows(const std::vector<std::size_t>& lineOfRow, std::size_t perPage,
+                                               const std::optional<ReportTable>& table) {
+    std::vector<std::size_t> heading;
+    if (table)
+        for (std::size_t r = 0; r < lineOfRow.size(); ++r)
+            if (lineOfRow[r] >= table->first && lineOfRow[r] < table->first + table->count) heading.push_back(r);
+    // On a page too short for the heading and a row, nothing is repeated.
+    const bool repeat = !heading.empty() && heading.size() < perPage;
+
+    std::vector<std::vector<std::size_t>> pages;
+    std::vector<std::size_t> page;
+    for (std::size_t r = 0; r < lineOfRow.size(); ++r) {
+        const bool keepHeadingWithRow = repeat && r == heading.front() && page.size() + heading.size() + 1 > perPage;
+        if (!page.empty() && (page.size() >= perPage || keepHeadingWithRow)) pages.push_back(std::exchange(page, {}));
+        const std::size_t line = lineOfRow[r];
+        if (page.empty() && !pages.empty() && repeat && line >= table->first + table->count && line < table->rowsEnd)
+            page = heading;
+        page.push_back(r);
+    }
+    if (!page.empty() || pages.empty()) pages.push_back(std::move(page));
+    return pages;
+}
+
+void paintReportPages(QPagedPaintDevice& device, const ReportDocument& document, const PagePainter& lastPage) {
     QPainter painter;
     beginPainting(painter, device);
     const QRectF page(0, 0, device.width(), device.height());
 
     std::size_t widest = 0;
-    for (const auto& line : lines)
+    for (const auto& line : document.lines)
         widest = std::max(widest, line.size());
     const QFont font = reportFont(device, page.width(), widest);
     const QFontMetricsF metrics(font, &device);
     const auto columns =
         std::max<qsizetype>(1, static_cast<qsizetype>(page.width() / metrics.horizontalAdvance(QLatin1Char('M'))));
 
-    // What does not fit across the page goes on in the lines below.
+    // What does not fit across the page goes on in the rows below.
     QStringList rows;
-    rows.reserve(static_cast<qsizetype>(lines.size()));
-    for (const auto& line : lines) {
-        const QString text = fromCp1252(line);
+    std::vector<std::size_t> lineOfRow;
+    rows.reserve(static_cast<qsizetype>(document.lines.size()));
+    lineOfRow.reserve(document.lines.size());
+    for (std::size_t i = 0; i < document.lines.size(); ++i) {
+        const QString text = fromCp1252(document.lines[i]);
         qsizetype from = 0;
         do {
             rows << text.mid(from, columns);
+            lineOfRow.push_back(i);
             from += columns;
         } while (from < text.size());
     }
 
-    const auto perPage =
-        std::max<qsizetype>(1, static_cast<qsizetype>((page.height() - headingHeight(device)) / metrics.lineSpacing()));
-    const auto reportPages = static_cast<int>(std::max<qsizetype>(1, (rows.size() + perPage - 1) / perPage));
-    const int pageCount = reportPages + (lastPage ? 1 : 0);
+    const auto perPage = std::max<std::size_t>(
+        1, static_cast<std::size_t>((page.height() - headingHeight(device)) / metrics.lineSpacing()));
+    const auto pages = pageRows(lineOfRow, perPage, reportTable(document));
+    const int pageCount = static_cast<int>(pages.size()) + (lastPage ? 1 : 0);
 
-    for (int p = 0; p < reportPages; ++p) {
+    for (std::size_t p = 0; p < pages.size(); ++p) {
         if (p > 0 && !device.newPage()) throw Error(kCannotPaint);
-        const qreal top = paintHeading(painter, page, heading, p + 1, pageCount);
+        const qreal top = paintHeading(painter, page, document.name, static_cast<int>(p + 1), pageCount);
         painter.setFont(font);
         painter.setPen(Qt::black);
-        const auto first = p * perPage;
-        const auto last = std::min(rows.size(), first + perPage);
-        for (auto r = first; r < last; ++r)
+        for (std::size_t at = 0; at < pages[p].size(); ++at)
             painter.drawText(
-                QPointF(page.left(), top + metrics.ascent() + static_cast<qreal>(r - first) * metrics.lineSpacing()),
-                rows[r]);
+                QPointF(page.left(), top + metrics.ascent() + static_cast<qreal>(at) * metrics.lineSpacing()),
+                rows[static_cast<qsizetype>(pages[p][at])]);
     }
     if (lastPage) {
         if (!device.newPage()) throw Error(kCannotPaint);
-        const qreal top = paintHeading(painter, page, heading, pageCount, pageCount);
+        const qreal top = paintHeading(painter, page, document.name, pageCount, pageCount);
         lastPage(painter, page.adjusted(0, top, 0, 0));
     }
 }
@@ -140,7 +179,7 @@ void printReport(Interaction& interaction, const ReportDocument& document) {
     printer.setDocName(document.name);
     printer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
     if (!interaction.choosePrinter(printer)) return;
-    paintReportPages(printer, document.lines, document.name);
+    paintReportPages(printer, document);
 }
 
 } // namespace zav

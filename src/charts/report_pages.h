@@ -7,7 +7,9 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,12 +25,28 @@ namespace zav {
 // What a page shows below its heading.
 using PagePainter = std::function<void(QPainter& painter, const QRectF& area)>;
 
+// A table of a report: lines [first, first + count) are its column heading,
+// lines [first + count, rowsEnd) its rows.
+struct ReportTable {
+    std::size_t first = 0, count = 0, rowsEnd = 0;
+};
+
+// The species or pair table of the document's report, while its lines are
+// as many as the report made (the user may have edited them).
+std::optional<ReportTable> reportTable(const ReportDocument& document);
+
+// The rows each page shows, by their index, when `lineOfRow` gives each
+// row's line (a line wider than the page takes several rows). A page that
+// begins among the table's rows shows the table's heading first, and the
+// heading never ends a page without a row below it.
+std::vector<std::vector<std::size_t>> pageRows(const std::vector<std::size_t>& lineOfRow, std::size_t perPage,
+                                               const std::optional<ReportTable>& table);
+
 // Lays the report's lines out in a monospaced font, as many to a page as fit,
-// each page headed by `heading` and "Página N de M"; a line wider than the
-// page goes on below. With `lastPage`, one more page follows (the charts).
-// Throws Error when the device cannot be painted on.
-void paintReportPages(QPagedPaintDevice& device, const std::vector<std::string>& lines, const QString& heading,
-                      const PagePainter& lastPage = {});
+// each page headed by the document's name and "Página N de M"; a line wider
+// than the page goes on below. With `lastPage`, one more page follows (the
+// charts). Throws Error when the device cannot be painted on.
+void paintReportPages(QPagedPaintDevice& device, const ReportDocument& document, const PagePainter& lastPage = {});
 
 // "Arquivo > &Imprimir...": the print dialog, then the report's pages on the
 // printer chosen. Nothing is printed when the dialog is cancelled.

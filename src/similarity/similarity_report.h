@@ -3,10 +3,18 @@
 #include "data/date_time.h"
 #include "similarity/similarity.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace zav {
+
+// Where the pair table lies among similarityReport's lines: its heading (a
+// rule, four lines of column names, a rule) from line kPairHeadingLine, then
+// one line per pair; kReportLinesBesidePairs lines in all besides those.
+inline constexpr std::size_t kPairHeadingLine = 4;
+inline constexpr std::size_t kPairHeadingLines = 6;
+inline constexpr std::size_t kReportLinesBesidePairs = 12;
 
 // The similarity report: title, date (without milliseconds), the column
 // heading, one line per pair, in Windows-1252.

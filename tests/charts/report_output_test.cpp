@@ -15,9 +15,12 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 
@@ -75,9 +78,9 @@ void checkHoldsEveryLine(const QStringList& pages, const std::vector<std::string
     }
 }
 
-// The report's pages of `count`.
 bool chartsLibraryLoaded() { return readAll(QStringLiteral("/proc/self/maps")).contains("libQt6Charts"); }
 
+// The report's pages of `count`.
 void checkPageHeadings(const QStringList& pages, const QString& name, qsizetype count) {
     for (qsizetype p = 0; p < pages.size(); ++p) {
         QStringList lines;
@@ -85,6 +88,23 @@ void checkPageHeadings(const QStringList& pages, const QString& name, qsizetype 
             lines << line.simplified();
         const QString heading = name + QStringLiteral(" Página %1 de %2").arg(p + 1).arg(count);
         QVERIFY2(lines.contains(heading), qPrintable("no heading \"" + heading + "\""));
+    }
+}
+
+// Each page after the first that shows a row of the table begins with the
+// table's heading, just below the page's own.
+void checkTableHeadingOnEachPage(const QStringList& pages, const zav::ReportDocument& document) {
+    const auto table = zav::reportTable(document);
+    QVERIFY(table);
+    QStringList heading, rows;
+    for (std::size_t i = table->first; i < table->rowsEnd; ++i)
+        (i < table->first + table->count ? heading : rows) << zav::fromCp1252(document.lines[i]).simplified();
+    for (qsizetype p = 1; p < pages.size(); ++p) {
+        QStringList lines;
+        for (const auto& line : pages[p].split(QLatin1Char('\n')))
+            if (!line.simplified().isEmpty()) lines << line.simplified();
+        if (std::none_of(lines.begin(), lines.end(), [&](const QString& l) { return rows.contains(l); })) continue;
+        QCOMPARE(lines.mid(1, heading.size()), heading);
     }
 }
 
@@ -124,9 +144,19 @@ class ReportOutputTest : public QObject {
         const auto reportPages = pages.mid(0, pages.size() - 1);
         checkHoldsEveryLine(reportPages, document.lines);
         checkPageHeadings(reportPages, document.name, pages.size());
+        checkTableHeadingOnEachPage(reportPages, document);
         // The last page holds the charts and no report line.
         QVERIFY(pages.last().contains(QStringLiteral("Página %1 de %1").arg(pages.size())));
         QVERIFY(!pages.last().contains(zav::fromCp1252(document.lines.front())));
+    }
+
+    void chartWindowFitsTheScreen() {
+        zav::test::ScriptedInteraction user;
+        const std::unique_ptr<QWidget> window(zav::openChartWindow(user, similarityDocument(), nullptr));
+        const QRect available = window->screen()->availableGeometry();
+        QVERIFY(available.contains(window->frameGeometry()));
+        QVERIFY(window->minimumWidth() <= window->width() && window->minimumHeight() <= window->height());
+        QVERIFY(window->minimumWidth() >= available.width() / 2);
     }
 
     void printingGoesThroughThePrintDialog() {
@@ -158,6 +188,13 @@ class ReportOutputTest : public QObject {
             save->click();
             QVERIFY2(readAll(path(name)).startsWith(magic), name);
         }
+        // Well formed, without the empty groups that made it four times as large.
+        QXmlStreamReader svg(readAll(path("grafico.svg")));
+        while (!svg.atEnd())
+            svg.readNext();
+        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+        QVERIFY(!QString::fromUtf8(readAll(path("grafico.svg")))
+                     .contains(QRegularExpression(QStringLiteral(R"(<g\b[^>]*>\s*</g>)"))));
         user.expectSave(path("grafico.jpg"));
         user.expectError(QStringLiteral(
             "Erro: o gráfico é gravado em PNG, SVG ou PDF: termine o nome do arquivo em .png, .svg ou .pdf"));
