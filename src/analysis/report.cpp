@@ -42,7 +42,7 @@ void appendRightAligned(std::string& line, std::int32_t value, std::size_t width
 
 bool isPredominant(const SpeciesRecord& sp) {
     const bool dominant = sp.dominanceClass == "SD" || sp.dominanceClass == " D";
-    const bool abundant = sp.abundanceClass == 6 || sp.abundanceClass == 5;
+    const bool abundant = sp.abundanceClass == kExcluded || sp.abundanceClass == 5;
     const bool frequent = sp.frequencyClass == "SF" || sp.frequencyClass == "MF";
     return dominant && abundant && frequent && sp.constancyClass == "W";
 }

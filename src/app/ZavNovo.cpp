@@ -1,7 +1,6 @@
 #include "app/ZavNovo.h"
 
 #include "analysis/analysis.h"
-#include "analysis/report.h"
 #include "app/help_text.h"
 #include "app/similarity_panel.h"
 #include "app/sobrezav.h"
@@ -9,15 +8,13 @@
 #include "charts/report_pages.h"
 #include "data/errors.h"
 #include "data/report_text.h"
-#include "data/species_file.h"
 #include "editor/data_editor.h"
 #include "qtsupport/atomic_save.h"
+#include "qtsupport/guarded.h"
 #include "qtsupport/panels.h"
 #include "qtsupport/qt_text.h"
 #include "qtsupport/settings.h"
 #include "similarity/similarity.h"
-#include "similarity/similarity_report.h"
-#include "similarity/treatment_file.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,10 +24,8 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -39,12 +34,9 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QTextBlock>
 #include <QTextDocument>
-
-#include <new>
 
 namespace {
 
@@ -113,37 +105,32 @@ void TZAVMain::createActions() {
 
     QMenu* arquivo = menuBar()->addMenu(QStringLiteral("&Arquivo"));
     arquivo->setObjectName("MnuArquivo");
-    auto item = [&](QMenu* menu, const char* name, const QString& caption) {
+    auto item = [&](QMenu* menu, const char* name, const QString& caption, const QKeySequence& key = {}) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(name);
-        return a;
-    };
-    auto withKey = [](QAction* a, const QKeySequence& key) {
         a->setShortcut(key);
         return a;
     };
-    connectItem(withKey(item(arquivo, "MnuNovo", QStringLiteral("&Novo")), QKeySequence(Qt::CTRL | Qt::Key_N)), Arquivo,
+    connectItem(item(arquivo, "MnuNovo", QStringLiteral("&Novo"), QKeySequence(Qt::CTRL | Qt::Key_N)), Arquivo,
                 [this] { editor_->MnuNovoClick(); });
-    connectItem(withKey(item(arquivo, "MnuAbrir", QStringLiteral("&Abrir...")), QKeySequence(Qt::CTRL | Qt::Key_O)),
-                Arquivo, [this] { editor_->MnuAbrirClick(); });
-    connectItem(withKey(item(arquivo, "MnuSalvar", QStringLiteral("Sal&var...")), QKeySequence(Qt::CTRL | Qt::Key_S)),
-                Arquivo, &TZAVMain::MnuSalvarClick);
-    connectItem(withKey(item(arquivo, "MnuFechar", QStringLiteral("&Fechar")), QKeySequence(Qt::CTRL | Qt::Key_W)),
-                Arquivo, &TZAVMain::MnuFecharClick);
+    connectItem(item(arquivo, "MnuAbrir", QStringLiteral("&Abrir..."), QKeySequence(Qt::CTRL | Qt::Key_O)), Arquivo,
+                [this] { editor_->MnuAbrirClick(); });
+    connectItem(item(arquivo, "MnuSalvar", QStringLiteral("Sal&var..."), QKeySequence(Qt::CTRL | Qt::Key_S)), Arquivo,
+                &TZAVMain::MnuSalvarClick);
+    connectItem(item(arquivo, "MnuFechar", QStringLiteral("&Fechar"), QKeySequence(Qt::CTRL | Qt::Key_W)), Arquivo,
+                &TZAVMain::MnuFecharClick);
     arquivo->addSeparator();
-    printAction_ =
-        withKey(item(arquivo, "MnuImprimir", QStringLiteral("&Imprimir...")), QKeySequence(Qt::CTRL | Qt::Key_P));
+    printAction_ = item(arquivo, "MnuImprimir", QStringLiteral("&Imprimir..."), QKeySequence(Qt::CTRL | Qt::Key_P));
     connectItem(printAction_, Arquivo, [this] { zav::printReport(interaction_, shownDocument()); });
     pdfAction_ = item(arquivo, "MnuExportarPdf", QStringLiteral("Exportar P&DF..."));
-    connectItem(pdfAction_, Arquivo,
-                [this] { zav::exportReportPdf(interaction_, shownDocument(), currentDirectory()); });
+    connectItem(pdfAction_, Arquivo, [this] { zav::exportReportPdf(interaction_, shownDocument()); });
     arquivo->addSeparator();
     connectItem(item(arquivo, "MnuImportar", QStringLiteral("Importar p&lanilha...")), Arquivo,
                 [this] { editor_->MnuImportarClick(); });
     recentMenu_ = arquivo->addMenu(QStringLiteral("Arquivos &recentes"));
     recentMenu_->setObjectName("MnuRecentes");
     arquivo->addSeparator();
-    connectItem(withKey(item(arquivo, "MnuSair", QStringLiteral("&Sair")), QKeySequence(Qt::CTRL | Qt::Key_Q)), Arquivo,
+    connectItem(item(arquivo, "MnuSair", QStringLiteral("&Sair"), QKeySequence(Qt::CTRL | Qt::Key_Q)), Arquivo,
                 &TZAVMain::MnuSairClick);
 
     QAction* calcular = menuBar()->addAction(QStringLiteral("&Calcular"));
@@ -160,7 +147,7 @@ void TZAVMain::createActions() {
 
     QMenu* ajuda = menuBar()->addMenu(QStringLiteral("A&juda"));
     ajuda->setObjectName("MnuAjuda");
-    connectItem(withKey(item(ajuda, "MnuZAV", QStringLiteral("ZAVIRO - Ajuda")), QKeySequence(Qt::Key_F1)), Ajuda,
+    connectItem(item(ajuda, "MnuZAV", QStringLiteral("ZAVIRO - Ajuda"), QKeySequence(Qt::Key_F1)), Ajuda,
                 &TZAVMain::MnuZAVClick);
     ajuda->addSeparator();
     connectGuarded(item(ajuda, "MnuSobre", QStringLiteral("&Sobre ...")), &QAction::triggered,
@@ -229,8 +216,6 @@ void TZAVMain::createPanels() {
     editor_ = new zav::DataEditor(client_, interaction_);
     connect(editor_, &zav::DataEditor::menuEnabled, this, &TZAVMain::setMenuEnabled);
     connect(editor_, &zav::DataEditor::statusChanged, this, &TZAVMain::setStatus);
-    connect(editor_, &zav::DataEditor::dataFileNameChanged, this,
-            [this](const QString& path) { currentDataFileName_ = path; });
     connect(editor_, &zav::DataEditor::dataFileSaved, this, &TZAVMain::addRecentFile);
 
     similarity_ = new zav::SimilarityPanel(client_, interaction_, clock_);
@@ -271,17 +256,9 @@ void TZAVMain::resizeEvent(QResizeEvent* event) {
     memo1_->setGeometry(8, 40, std::max(100, client.width() - 16), std::max(100, client.height() - 48));
 }
 
-void TZAVMain::guarded(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const zav::Error& e) {
-        interaction_.error(QString::fromUtf8(e.what()));
-    } catch (const std::bad_alloc&) {
-        interaction_.error(QStringLiteral("Erro: memória insuficiente"));
-    } catch (const std::exception& e) {
-        interaction_.error(QStringLiteral("Erro: ") + QString::fromLocal8Bit(e.what()));
-    }
-}
+void TZAVMain::guarded(const std::function<void()>& handler) { zav::runGuarded(interaction_, handler); }
+
+QString TZAVMain::currentDataFileName() const { return editor_->dataFileName(); }
 
 QString TZAVMain::statusText() const { return statusLabel_->text(); }
 
@@ -296,15 +273,11 @@ void TZAVMain::setAllMenusEnabled(bool enabled) {
         topMenus_[m]->setEnabled(enabled);
 }
 
-QString TZAVMain::currentDirectory() const { return dialogs_.folder(); }
-
 // Shown or hidden by the runs and "Fechar"; independent of whether the
 // window itself is on screen.
 bool TZAVMain::reportOpen() const { return !memo1_->isHidden(); }
 
-void TZAVMain::showReport(zav::ReportDocument document, const QStringList& sources, const QString& suffix) {
-    reportSources_ = sources;
-    reportNameSuffix_ = suffix;
+void TZAVMain::showReport(zav::ReportDocument document) {
     QStringList text;
     text.reserve(static_cast<qsizetype>(document.lines.size()));
     for (const auto& line : document.lines)
@@ -316,11 +289,7 @@ void TZAVMain::showReport(zav::ReportDocument document, const QStringList& sourc
 
 void TZAVMain::showSimilarity(const zav::SimilarityResult& result, const QStringList& sources,
                               const zav::DateTime& when) {
-    QStringList names;
-    for (const QString& source : sources)
-        names << QFileInfo(source).fileName();
-    showReport({zav::similarityReport(result, when), names.join(QStringLiteral(", ")), result}, sources,
-               QStringLiteral("-similaridade"));
+    showReport(zav::similarityDocument(result, sources, when));
 }
 
 namespace {
@@ -345,32 +314,27 @@ const zav::ReportDocument& TZAVMain::shownDocument() {
 void TZAVMain::MnuGraficoClick() {
     if (!isMenuEnabled(Grafico)) return;
     // One chart window for the report shown: asked again, it comes forward.
-    if (!chartWindow_) {
-        chartWindow_ = zav::openChartWindow(interaction_, shownDocument(), this);
-        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), chartWindow_);
-        connect(escape, &QShortcut::activated, chartWindow_.data(), &QWidget::close);
-    }
+    if (!chartWindow_) chartWindow_ = zav::openChartWindow(interaction_, shownDocument(), this);
     chartWindow_->raise();
     chartWindow_->activateWindow();
 }
 
+bool TZAVMain::refusedWhileReportOpen() {
+    if (reportOpen()) interaction_.information(QStringLiteral("Feche o arquivo aberto"));
+    return reportOpen();
+}
+
 void TZAVMain::MnuCalcularClick() {
-    if (reportOpen()) {
-        interaction_.information(QStringLiteral("Feche o arquivo aberto"));
-        return;
-    }
+    if (refusedWhileReportOpen()) return;
     const auto chosen = interaction_.openFile({QStringLiteral("Selecione o arquivo"), QStringLiteral("*.txt"),
-                                               QStringLiteral("txt"), currentDirectory(), lastOpenName_});
+                                               QStringLiteral("txt"), QString(), lastOpenName_});
     const zav::DateTime when = clock_.now();
     if (!chosen || chosen->isEmpty()) return;
     analyseFile(*chosen, when);
 }
 
 void TZAVMain::calculateFile(const QString& path) {
-    if (reportOpen()) {
-        interaction_.information(QStringLiteral("Feche o arquivo aberto"));
-        return;
-    }
+    if (refusedWhileReportOpen()) return;
     dialogs_.remember(path);
     analyseFile(path, clock_.now());
 }
@@ -381,23 +345,24 @@ void TZAVMain::analyseFile(const QString& path, const zav::DateTime& when) {
 
     // Everything is computed before the view changes, so a failure leaves
     // no partial report.
-    auto table = zav::loadSpeciesFile(zav::toFileSystemPath(path));
-    const auto result = zav::analyse(std::move(table));
-    auto lines = zav::faunisticReport(result, zav::toCp1252(path), when);
-    showReport({std::move(lines), QFileInfo(path).fileName(), result}, {path}, QStringLiteral("-relatorio"));
+    showReport(zav::surveyDocument(zav::analyse(zav::loadSpeciesFile(zav::toFileSystemPath(path))), path, when));
     setStatus(QStringLiteral("Cálculo do arquivo: ") + path + QStringLiteral(" finalizado"));
     addRecentFile(path);
 }
 
 QStringList TZAVMain::recentFiles() const { return zav::settings().value(kRecentKey).toStringList(); }
 
+void TZAVMain::setRecentFiles(const QStringList& files) {
+    zav::settings().setValue(kRecentKey, files.mid(0, kMaxRecent));
+    showRecentFiles();
+}
+
 void TZAVMain::addRecentFile(const QString& path) {
     QStringList files = recentFiles();
     const QString absolute = QFileInfo(path).absoluteFilePath();
     files.removeAll(absolute);
     files.prepend(absolute);
-    zav::settings().setValue(kRecentKey, files.mid(0, kMaxRecent));
-    showRecentFiles();
+    setRecentFiles(files);
 }
 
 void TZAVMain::showRecentFiles() {
@@ -416,8 +381,7 @@ void TZAVMain::openRecentFile(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         QStringList files = recentFiles();
         files.removeAll(path);
-        zav::settings().setValue(kRecentKey, files);
-        showRecentFiles();
+        setRecentFiles(files);
         interaction_.error(QStringLiteral("Erro: o arquivo não existe mais e sai da lista: ") + path);
         return;
     }
@@ -437,9 +401,13 @@ void TZAVMain::dropEvent(QDropEvent* event) {
 
 namespace {
 
-// "dados.txt" gives "dados-relatorio.txt", in the same folder.
-QString reportFileName(const QString& source, const QString& suffix) {
-    const QFileInfo info(source);
+// "dados.txt" gives "dados-relatorio.txt" (or "-similaridade.txt" after the
+// first treatment), in the same folder.
+QString reportFileName(const zav::ReportDocument& document) {
+    const QString suffix = std::holds_alternative<zav::AnalysisResult>(document.result)
+                               ? QStringLiteral("-relatorio")
+                               : QStringLiteral("-similaridade");
+    const QFileInfo info(document.sources.value(0));
     const QString extension = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
     return info.dir().filePath(info.completeBaseName() + suffix + extension);
 }
@@ -455,14 +423,13 @@ bool sameFile(const QString& a, const QString& b) {
 
 void TZAVMain::MnuSalvarClick() {
     if (reportOpen()) {
-        const QString proposed =
-            reportSources_.isEmpty() ? QString() : reportFileName(reportSources_.first(), reportNameSuffix_);
-        const auto chosen = interaction_.saveFile({QStringLiteral("Salvar arquivo"), QStringLiteral("*.txt"),
-                                                   QStringLiteral("txt"), currentDirectory(), proposed});
+        const QString proposed = shown_ ? reportFileName(*shown_) : QString();
+        const auto chosen = interaction_.saveFile(
+            {QStringLiteral("Salvar arquivo"), QStringLiteral("*.txt"), QStringLiteral("txt"), QString(), proposed});
         if (chosen && !chosen->isEmpty()) {
             // A report never takes the place of the survey it came from.
-            QStringList data = reportSources_;
-            if (!currentDataFileName_.isEmpty()) data << currentDataFileName_;
+            QStringList data = shown_ ? shown_->sources : QStringList();
+            if (!currentDataFileName().isEmpty()) data << currentDataFileName();
             for (const QString& source : data)
                 if (sameFile(*chosen, source))
                     throw zav::Error("Erro: o relatório não pode substituir o arquivo de dados: " +

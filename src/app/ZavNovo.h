@@ -44,7 +44,7 @@ class TZAVMain : public QMainWindow {
 
     QString statusText() const;
     bool isMenuEnabled(TopMenu menu) const;
-    QString currentDataFileName() const { return currentDataFileName_; }
+    QString currentDataFileName() const;
 
     // Runs "Calcular" on a file the user named outside the dialog: given on
     // the command line, dropped on the window or picked from the recent
@@ -67,11 +67,8 @@ class TZAVMain : public QMainWindow {
     void setStatus(const QString& text);
     void setMenuEnabled(TopMenu menu, bool enabled);
     void setAllMenusEnabled(bool enabled);
-    QString currentDirectory() const;
     bool reportOpen() const;
-    // Shows a report computed from `sources`; its file name is proposed as
-    // the first source's name with `suffix`.
-    void showReport(zav::ReportDocument document, const QStringList& sources, const QString& suffix);
+    void showReport(zav::ReportDocument document);
     void showSimilarity(const zav::SimilarityResult& result, const QStringList& sources, const zav::DateTime& when);
     // The report as the view shows it now, typed notes included.
     const zav::ReportDocument& shownDocument();
@@ -81,6 +78,9 @@ class TZAVMain : public QMainWindow {
     void placeOnScreen();
 
     // Handlers, named after the component and the event.
+    // "Feche o arquivo aberto" while a report is shown: true when it refused.
+    bool refusedWhileReportOpen();
+    void setRecentFiles(const QStringList& files);
     void MnuCalcularClick();
     void analyseFile(const QString& path, const zav::DateTime& when);
     void addRecentFile(const QString& path);
@@ -90,11 +90,7 @@ class TZAVMain : public QMainWindow {
     // enabled: its shortcut must not do what the menu does not allow.
     template <typename Handler> void connectItem(QAction* item, TopMenu menu, Handler handler) {
         connectGuarded(item, &QAction::triggered, [this, menu, handler] {
-            if (!isMenuEnabled(menu)) return;
-            if constexpr (std::is_member_function_pointer_v<Handler>)
-                (this->*handler)();
-            else
-                handler();
+            if (isMenuEnabled(menu)) call(handler);
         });
     }
     void MnuSalvarClick();
@@ -109,14 +105,13 @@ class TZAVMain : public QMainWindow {
     // inside guarded().
     template <typename Sender, typename Signal, typename Handler>
     void connectGuarded(Sender* sender, Signal signal, Handler handler) {
-        connect(sender, signal, this, [this, handler] {
-            guarded([this, handler] {
-                if constexpr (std::is_member_function_pointer_v<Handler>)
-                    (this->*handler)();
-                else
-                    handler();
-            });
-        });
+        connect(sender, signal, this, [this, handler] { guarded([this, handler] { call(handler); }); });
+    }
+    template <typename Handler> void call(const Handler& handler) {
+        if constexpr (std::is_member_function_pointer_v<Handler>)
+            (this->*handler)();
+        else
+            handler();
     }
 
     zav::RememberedFolder dialogs_; // every dialog goes through it
@@ -139,9 +134,6 @@ class TZAVMain : public QMainWindow {
     std::optional<zav::ReportDocument> shown_; // the result beside its text
     QPointer<QWidget> chartWindow_;
     std::array<bool, 5> menusBeforeHelp_{};
-    QStringList reportSources_;
-    QString reportNameSuffix_;
-    QString currentDataFileName_;
     QString lastOpenName_;
 
   protected:

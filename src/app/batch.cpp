@@ -1,14 +1,12 @@
 #include "app/batch.h"
 
 #include "analysis/analysis.h"
-#include "analysis/report.h"
 #include "charts/charts.h"
-#include "data/cp1252.h"
 #include "data/errors.h"
 #include "data/species_file.h"
 #include "qtsupport/qt_interaction.h"
+#include "qtsupport/qt_text.h"
 #include "similarity/similarity.h"
-#include "similarity/similarity_report.h"
 #include "similarity/treatment_file.h"
 
 #include <QApplication>
@@ -17,7 +15,6 @@
 
 #include <cstdio>
 #include <exception>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -51,32 +48,21 @@ struct Request {
     std::vector<std::string> inputs;
 };
 
-std::filesystem::path absolutePath(const std::string& file) {
-    return std::filesystem::absolute(file).lexically_normal();
-}
-
-QString fileName(const std::filesystem::path& path) { return QFile::decodeName(path.filename().c_str()); }
-
-ReportDocument surveyDocument(const std::string& file) {
-    const auto path = absolutePath(file);
-    auto table = loadSpeciesFile(path);
+ReportDocument surveyFileDocument(const std::string& file) {
+    const QString path = absoluteFileName(file);
+    auto table = loadSpeciesFile(toFileSystemPath(path));
     const auto when = SystemClock().now();
-    auto result = analyse(std::move(table));
-    auto lines = faunisticReport(result, cp1252::fromUtf8(path.string()), when);
-    return {std::move(lines), fileName(path), std::move(result)};
+    return surveyDocument(analyse(std::move(table)), path, when);
 }
 
-ReportDocument similarityDocument(const std::vector<std::string>& files) {
+ReportDocument treatmentsDocument(const std::vector<std::string>& files) {
     PresenceMatrix matrix;
-    QStringList names;
+    QStringList paths;
     for (const auto& file : files) {
-        const auto path = absolutePath(file);
-        matrix.treatments.push_back(loadTreatmentFile(path));
-        names << fileName(path);
+        paths << absoluteFileName(file);
+        matrix.treatments.push_back(loadTreatmentFile(toFileSystemPath(paths.back())));
     }
-    auto result = CalculaSimilaridade(matrix);
-    auto lines = similarityReport(result, SystemClock().now());
-    return {std::move(lines), names.join(QStringLiteral(", ")), std::move(result)};
+    return similarityDocument(CalculaSimilaridade(matrix), paths, SystemClock().now());
 }
 
 // Standard error carries the program's own messages only, not the toolkit's
@@ -86,7 +72,8 @@ void quietToolkit(QtMsgType type, const QMessageLogContext&, const QString& mess
 }
 
 int write(const Request& request) {
-    const auto document = request.similarity ? similarityDocument(request.inputs) : surveyDocument(request.inputs[0]);
+    const auto document =
+        request.similarity ? treatmentsDocument(request.inputs) : surveyFileDocument(request.inputs[0]);
     const QString output = QFile::decodeName(request.output.c_str());
     if (request.pdf)
         saveReportPdf(document, output);

@@ -3,13 +3,11 @@
 #include "app/ZavNovo.h"
 #include "app/app_icon.h"
 #include "app/batch.h"
-#include "data/file_io.h"
 #include "qtsupport/qt_interaction.h"
 #include "qtsupport/qt_text.h"
 #include "zaviro_version.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSocketNotifier>
@@ -96,8 +94,7 @@ int main(int argc, char** argv) {
     // analysed as "Calcular" would analyse it.
     const QStringList files = QApplication::arguments().mid(1);
     if (!files.isEmpty()) {
-        const QString path = QFile::decodeName(
-            QByteArray::fromStdString(zav::absolutePath(zav::toFileSystemPath(files.first())).string()));
+        const QString path = zav::absoluteFileName(zav::toFileSystemPath(files.first()));
         QTimer::singleShot(0, &window, [&window, path] { window.guarded([&] { window.calculateFile(path); }); });
     }
     return app.exec();

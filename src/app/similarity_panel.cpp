@@ -25,19 +25,15 @@ SimilarityPanel::SimilarityPanel(QWidget* client, Interaction& interaction, Cloc
     nRepet_ = new QLineEdit(entraCol_);
     nRepet_->setObjectName("nRepet");
     nRepet_->setGeometry(48, 80, 89, 21);
-    auto guardedClick = [this](QPushButton* b, void (SimilarityPanel::*handler)()) {
-        connect(b, &QPushButton::clicked, this,
-                [this, handler] { runGuarded(interaction_, [this, handler] { (this->*handler)(); }); });
-    };
     auto* ok = new QPushButton(QStringLiteral("Ok"), entraCol_);
     ok->setObjectName("btnOkRep");
     ok->setGeometry(24, 120, 75, 25);
     ok->setDefault(true);
-    guardedClick(ok, &SimilarityPanel::btnOkRepClick);
+    connectGuardedClick(ok, this, interaction_, &SimilarityPanel::btnOkRepClick);
     auto* cancel = new QPushButton(QStringLiteral("Cancelar"), entraCol_);
     cancel->setObjectName("BtnCancelRep");
     cancel->setGeometry(112, 120, 75, 25);
-    guardedClick(cancel, &SimilarityPanel::BtnCancelRepClick);
+    connectGuardedClick(cancel, this, interaction_, &SimilarityPanel::BtnCancelRepClick);
     cancelOnEscape(entraCol_, cancel);
     // Enter in the field confirms, as the default button would in a dialog.
     connect(nRepet_, &QLineEdit::returnPressed, ok, &QPushButton::click);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -67,6 +68,7 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportResult& result, c
     auto* close = new QPushButton(QStringLiteral("&Fechar"), this);
     close->setObjectName("BtnFecharGrafico");
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -42,10 +42,10 @@ void saveChartImage(const ReportResult& result, const QString& path, const QStri
 
 void saveReportPdf(const ReportDocument& document, const QString& path) { module().saveReportPdf(document, path); }
 
-void exportReportPdf(Interaction& interaction, const ReportDocument& document, const QString& directory) {
+void exportReportPdf(Interaction& interaction, const ReportDocument& document) {
     const QString suggested = QFileInfo(document.name).completeBaseName() + QStringLiteral(".pdf");
     const auto chosen = interaction.saveFile(
-        {QStringLiteral("Exportar PDF"), QStringLiteral("*.pdf"), QStringLiteral("pdf"), directory, suggested});
+        {QStringLiteral("Exportar PDF"), QStringLiteral("*.pdf"), QStringLiteral("pdf"), QString(), suggested});
     if (!chosen || chosen->isEmpty()) return;
     saveReportPdf(document, *chosen);
 }

@@ -26,8 +26,9 @@ void saveChartImage(const ReportResult& result, const QString& path, const QStri
 // text can be selected and searched, saved atomically.
 void saveReportPdf(const ReportDocument& document, const QString& path);
 
-// "Arquivo > Exportar P&DF...": a save dialog starting in `directory` with
-// the data file's name, then saveReportPdf. Nothing happens when cancelled.
-void exportReportPdf(Interaction& interaction, const ReportDocument& document, const QString& directory);
+// "Arquivo > Exportar P&DF...": a save dialog with the data file's name
+// (the dialog seam picks the folder), then saveReportPdf. Nothing happens
+// when cancelled.
+void exportReportPdf(Interaction& interaction, const ReportDocument& document);
 
 } // namespace zav

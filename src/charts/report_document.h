@@ -4,9 +4,11 @@
 // the text.
 
 #include "analysis/analysis.h"
+#include "data/date_time.h"
 #include "similarity/similarity.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
 #include <variant>
@@ -18,8 +20,15 @@ using ReportResult = std::variant<AnalysisResult, SimilarityResult>;
 
 struct ReportDocument {
     std::vector<std::string> lines; // Windows-1252, as shown
-    QString name;                   // the data file's name: page headings, the chart window's title
+    QString name;                   // the data files' names: page headings, the chart window's title
     ReportResult result;
+    QStringList sources; // the data files it was computed from, in order
 };
+
+// The faunistic report of the data file at `path` (as the report names it).
+ReportDocument surveyDocument(AnalysisResult result, const QString& path, const DateTime& when);
+
+// The similarity report of the treatments' files, in the order chosen.
+ReportDocument similarityDocument(SimilarityResult result, const QStringList& paths, const DateTime& when);
 
 } // namespace zav

@@ -38,10 +38,6 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
 
 DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(client), interaction_(interaction) {
     keys_ = new DigitsOnlyFilter(this);
-    auto guardedClick = [this](QPushButton* b, void (DataEditor::*handler)()) {
-        connect(b, &QPushButton::clicked, this,
-                [this, handler] { runGuarded(interaction_, [this, handler] { (this->*handler)(); }); });
-    };
 
     entraNo_ = makePanel(client, "EntraNo", {16, 176, 201, 161}, true);
     makeTitleBar(entraNo_, "Panel1", QStringLiteral("Espécies e Coletas"), {8, 8, 185, 25});
@@ -57,9 +53,9 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
     nColeta_->installEventFilter(keys_);
     auto* ok = button(entraNo_, "BtnOkCriar", QStringLiteral("Ok"), {16, 120, 75, 25});
     ok->setDefault(true);
-    guardedClick(ok, &DataEditor::BtnOkCriarClick);
+    connectGuardedClick(ok, this, interaction_, &DataEditor::BtnOkCriarClick);
     auto* cancel = button(entraNo_, "BtnCancelCriar", QStringLiteral("Cancelar"), {104, 120, 75, 25});
-    guardedClick(cancel, &DataEditor::BtnCancelCriarClick);
+    connectGuardedClick(cancel, this, interaction_, &DataEditor::BtnCancelCriarClick);
     connect(nEspecie_, &QLineEdit::returnPressed, ok, &QPushButton::click);
     connect(nColeta_, &QLineEdit::returnPressed, ok, &QPushButton::click);
     cancelOnEscape(entraNo_, cancel);
@@ -85,10 +81,10 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
     planilha_->setItemDelegate(new GridCellDelegate(planilha_));
     planilha_->setTabKeyNavigation(false); // Tab leaves the grid for its buttons
     planilha_->installEventFilter(keys_);
-    guardedClick(button(grpPlan_, "BtnSalvarPlan", QStringLiteral("Salvar"), {272, 40, 75, 25}),
-                 &DataEditor::BtnSalvarPlanClick);
-    guardedClick(button(grpPlan_, "BtnCancelarPlan", QStringLiteral("Cancelar"), {272, 72, 75, 25}),
-                 &DataEditor::BtnCancelarPlanClick);
+    connectGuardedClick(button(grpPlan_, "BtnSalvarPlan", QStringLiteral("Salvar"), {272, 40, 75, 25}), this,
+                        interaction_, &DataEditor::BtnSalvarPlanClick);
+    connectGuardedClick(button(grpPlan_, "BtnCancelarPlan", QStringLiteral("Cancelar"), {272, 72, 75, 25}), this,
+                        interaction_, &DataEditor::BtnCancelarPlanClick);
 }
 
 bool DataEditor::gridOpen() const { return !grpPlan_->isHidden(); }
@@ -150,11 +146,6 @@ bool DataEditor::mayReplaceGrid() {
     return !gridOpen() || cells() == loaded_ || interaction_.confirm(QStringLiteral("Confirma?"));
 }
 
-void DataEditor::setDataFileName(const QString& path) {
-    dataFileName_ = path;
-    emit dataFileNameChanged(path);
-}
-
 void DataEditor::openEntryPanel(const QString& species, const QString& collections, const QString& status) {
     grpPlan_->hide();
     for (const TopMenu m : {Arquivo, Calcular, Similaridade})
@@ -172,7 +163,7 @@ void DataEditor::openEntryPanel(const QString& species, const QString& collectio
 void DataEditor::MnuNovoClick() {
     if (!mayReplaceGrid()) return;
     imported_.clear();
-    setDataFileName(QStringLiteral("new.txt"));
+    dataFileName_ = QStringLiteral("new.txt");
     openEntryPanel(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("Criando um novo arquivo ..."));
 }
 
@@ -186,7 +177,7 @@ void DataEditor::MnuImportarClick() {
     if (!mayReplaceGrid()) return;
     imported_ = data.rows;
     const QFileInfo spreadsheet(*chosen);
-    setDataFileName(spreadsheet.dir().filePath(spreadsheet.completeBaseName() + QStringLiteral(".txt")));
+    dataFileName_ = spreadsheet.dir().filePath(spreadsheet.completeBaseName() + QStringLiteral(".txt"));
     openEntryPanel(fromCp1252(data.speciesCount), QString(), QStringLiteral("Importando a planilha: ") + *chosen);
 }
 
@@ -233,7 +224,7 @@ void DataEditor::MnuAbrirClick() {
     if (!mayReplaceGrid()) return;
     entraNo_->hide();
 
-    setDataFileName(path);
+    dataFileName_ = path;
     nEspecie_->setText(fromCp1252(data.speciesCount));
     nColeta_->setText(fromCp1252(data.totalCollections));
     setCaption();
@@ -261,7 +252,7 @@ void DataEditor::BtnSalvarPlanClick() {
     const auto chosen = interaction_.saveFile(
         {QStringLiteral("Salvar arquivo"), QStringLiteral("*.txt"), QStringLiteral("txt"), QString(), dataFileName_});
     if (!chosen || chosen->isEmpty()) return;
-    setDataFileName(*chosen);
+    dataFileName_ = *chosen;
     saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(nEspecie_->text()), toCp1252(nColeta_->text()), *data));
     emit dataFileSaved(*chosen);
 

@@ -33,6 +33,8 @@ class DataEditor : public QObject {
     QFrame* entraNo() const { return entraNo_; }
     QFrame* grpPlan() const { return grpPlan_; }
     bool gridOpen() const;
+    // The data file the grid edits (pre-fills its save dialog).
+    QString dataFileName() const { return dataFileName_; }
 
     void MnuNovoClick();
     void MnuAbrirClick();
@@ -48,8 +50,6 @@ class DataEditor : public QObject {
   signals:
     void menuEnabled(zav::TopMenu menu, bool enabled);
     void statusChanged(const QString& text);
-    // The data file the grid edits (pre-fills its save dialog).
-    void dataFileNameChanged(const QString& path);
     // A data file was written.
     void dataFileSaved(const QString& path);
 
@@ -71,7 +71,6 @@ class DataEditor : public QObject {
     void makeRows(int species);
     QString gridText(int row, int column) const;
 
-    void setDataFileName(const QString& path);
     void openEntryPanel(const QString& species, const QString& collections, const QString& status);
 
     Interaction& interaction_;

@@ -2,6 +2,7 @@
 
 #include "data/cp1252.h"
 #include "data/fields.h"
+#include "data/file_io.h"
 
 #include <QFile>
 
@@ -30,5 +31,9 @@ bool isBlank(const QString& typed) { return trimControls(toCp1252(typed)).empty(
 std::optional<std::int32_t> wholeNumber(const QString& typed) { return parseInteger(toCp1252(typed)); }
 
 std::string toFileSystemPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString absoluteFileName(const std::string& fileSystemPath) {
+    return QFile::decodeName(QByteArray::fromStdString(absolutePath(fileSystemPath).string()));
+}
 
 } // namespace zav

@@ -22,5 +22,8 @@ std::optional<std::int32_t> wholeNumber(const QString& typed);
 
 // A path for the core's file functions (the file system's own encoding).
 std::string toFileSystemPath(const QString& path);
+// A path named on a command line, made absolute as the core makes it (".."
+// kept), back in the window's text.
+QString absoluteFileName(const std::string& fileSystemPath);
 
 } // namespace zav

@@ -1,6 +1,7 @@
 #include "similarity/similarity_export.h"
 
 #include "data/export_text.h"
+#include "similarity/similarity_report.h"
 
 namespace zav {
 namespace {
@@ -25,7 +26,7 @@ std::string similarityJson(const SimilarityResult& result, const std::vector<std
         const auto& p = result.pairs[i];
         out += i == 0 ? "\n    " : ",\n    ";
         out += "{\"par\": ";
-        appendJsonString(out, "T" + std::to_string(p.x) + " x T" + std::to_string(p.y));
+        appendJsonString(out, pairLabel(p));
         out += ", \"comuns\": ";
         appendJsonNumber(out, std::int64_t{p.common});
         out += ", \"a\": ";

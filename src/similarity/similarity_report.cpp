@@ -15,7 +15,7 @@ std::string percent(double value, std::size_t width) { return cut(leftPad(fixedP
 
 } // namespace
 
-std::string pairLabel(const PairSimilarity& p) { return "T" + std::to_string(p.x) + " x " + "T" + std::to_string(p.y); }
+std::string pairLabel(const PairSimilarity& p) { return "T" + std::to_string(p.x) + " x T" + std::to_string(p.y); }
 
 std::string pairLine(const PairSimilarity& p) {
     const std::string label = pairLabel(p);
