@@ -4,6 +4,7 @@
 #include "analysis/report.h"
 #include "data/export_text.h"
 #include "data/fields.h"
+#include "data/json_writer.h"
 
 namespace zav {
 namespace {
@@ -17,63 +18,42 @@ SpeciesClasses trimmedClasses(const SpeciesRecord& sp) {
             trimControls(sp.frequencyClass), trimControls(sp.constancyClass)};
 }
 
-void appendMember(std::string& out, std::string_view name) {
-    appendJsonString(out, name);
-    out += ": ";
-}
-
 } // namespace
 
 std::string analysisJson(const AnalysisResult& result, std::string_view pathUtf8, const DateTime& when) {
+    using Layout = JsonWriter::Layout;
     const auto& table = result.table;
     const auto& ix = result.indices;
-    std::string out = "{\n  ";
-    appendMember(out, "arquivo");
-    appendJsonString(out, pathUtf8);
-    out += ",\n  ";
-    appendMember(out, "data");
-    appendJsonString(out, isoDateTime(when));
-    out += ",\n  \"especies\": [";
-    const char* separator = "\n    ";
+    JsonWriter json;
+    json.beginObject(Layout::Lines);
+    json.key("arquivo").string(pathUtf8);
+    json.key("data").string(isoDateTime(when));
+    json.key("especies").beginArray(Layout::Lines);
     for (const auto& sp : table.species) {
         const auto classes = trimmedClasses(sp);
-        out += separator;
-        separator = ",\n    ";
-        out += "{\"especie\": ";
-        appendJsonNumber(out, std::int64_t{sp.number});
-        out += ", \"individuos\": ";
-        appendJsonNumber(out, std::int64_t{sp.individuals});
-        out += ", \"coletas\": ";
-        appendJsonNumber(out, std::int64_t{sp.collections});
-        out += ", \"dominancia\": ";
-        appendJsonString(out, classes.dominance);
-        out += ", \"abundancia\": ";
-        appendJsonString(out, classes.abundance);
-        out += ", \"frequencia\": ";
-        appendJsonString(out, classes.frequency);
-        out += ", \"constancia\": ";
-        appendJsonString(out, classes.constancy);
-        out += ", \"predominante\": ";
-        out += isPredominant(sp) ? "true}" : "false}";
+        json.beginObject();
+        json.key("especie").integer(sp.number);
+        json.key("individuos").integer(sp.individuals);
+        json.key("coletas").integer(sp.collections);
+        json.key("dominancia").string(classes.dominance);
+        json.key("abundancia").string(classes.abundance);
+        json.key("frequencia").string(classes.frequency);
+        json.key("constancia").string(classes.constancy);
+        json.key("predominante").boolean(isPredominant(sp));
+        json.endObject();
     }
-    out += "\n  ],\n  \"total_individuos\": ";
-    appendJsonNumber(out, table.totalIndividuals);
-    out += ",\n  \"numero_especies\": ";
-    appendJsonNumber(out, static_cast<std::int64_t>(table.species.size()));
-    out += ",\n  \"total_coletas\": ";
-    appendJsonNumber(out, std::int64_t{table.totalCollections});
-    out += ",\n  \"shannon\": {\"H\": ";
-    appendJsonNumber(out, ix.shannon);
-    out += ", \"intervalo\": [";
-    appendJsonNumber(out, ix.shannonLower);
-    out += ", ";
-    appendJsonNumber(out, ix.shannonUpper);
-    out += "]},\n  \"margalef\": ";
-    appendJsonNumber(out, ix.margalef);
-    out += ",\n  \"equitabilidade\": ";
-    appendJsonNumber(out, ix.evenness);
-    out += "\n}\n";
-    return out;
+    json.endArray();
+    json.key("total_individuos").integer(table.totalIndividuals);
+    json.key("numero_especies").integer(static_cast<std::int64_t>(table.species.size()));
+    json.key("total_coletas").integer(table.totalCollections);
+    json.key("shannon").beginObject();
+    json.key("H").number(ix.shannon);
+    json.key("intervalo").beginArray().number(ix.shannonLower).number(ix.shannonUpper).endArray();
+    json.endObject();
+    json.key("margalef").number(ix.margalef);
+    json.key("equitabilidade").number(ix.evenness);
+    json.endObject();
+    return json.finish();
 }
 
 std::string speciesTableCsv(const AnalysisResult& result) {

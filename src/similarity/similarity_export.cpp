@@ -1,48 +1,31 @@
 #include "similarity/similarity_export.h"
 
-#include "data/export_text.h"
+#include "data/json_writer.h"
 #include "similarity/similarity_report.h"
 
 namespace zav {
-namespace {
-
-void appendOptional(std::string& out, bool defined, double value) {
-    if (defined)
-        appendJsonNumber(out, value);
-    else
-        out += "null";
-}
-
-} // namespace
-
 std::string similarityJson(const SimilarityResult& result, const std::vector<std::string>& pathsUtf8) {
-    std::string out = "{\n  \"tratamentos\": [";
-    for (std::size_t i = 0; i < pathsUtf8.size(); ++i) {
-        out += i == 0 ? "\n    " : ",\n    ";
-        appendJsonString(out, pathsUtf8[i]);
+    using Layout = JsonWriter::Layout;
+    JsonWriter json;
+    json.beginObject(Layout::Lines);
+    json.key("tratamentos").beginArray(Layout::Lines);
+    for (const auto& path : pathsUtf8) json.string(path);
+    json.endArray();
+    json.key("pares").beginArray(Layout::Lines);
+    for (const auto& p : result.pairs) {
+        json.beginObject();
+        json.key("par").string(pairLabel(p));
+        json.key("comuns").integer(p.common);
+        json.key("a").integer(p.speciesX);
+        json.key("b").integer(p.speciesY);
+        json.key("quociente").optionalNumber(p.quotientDefined, p.quotient);
+        json.key("intervalo").beginArray();
+        json.optionalNumber(p.intervalDefined, p.lower).optionalNumber(p.intervalDefined, p.upper);
+        json.endArray().endObject();
     }
-    out += "\n  ],\n  \"pares\": [";
-    for (std::size_t i = 0; i < result.pairs.size(); ++i) {
-        const auto& p = result.pairs[i];
-        out += i == 0 ? "\n    " : ",\n    ";
-        out += "{\"par\": ";
-        appendJsonString(out, pairLabel(p));
-        out += ", \"comuns\": ";
-        appendJsonNumber(out, std::int64_t{p.common});
-        out += ", \"a\": ";
-        appendJsonNumber(out, std::int64_t{p.speciesX});
-        out += ", \"b\": ";
-        appendJsonNumber(out, std::int64_t{p.speciesY});
-        out += ", \"quociente\": ";
-        appendOptional(out, p.quotientDefined, p.quotient);
-        out += ", \"intervalo\": [";
-        appendOptional(out, p.intervalDefined, p.lower);
-        out += ", ";
-        appendOptional(out, p.intervalDefined, p.upper);
-        out += "]}";
-    }
-    out += "\n  ]\n}\n";
-    return out;
+    json.endArray();
+    json.endObject();
+    return json.finish();
 }
 
 } // namespace zav
