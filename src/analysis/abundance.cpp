@@ -1,9 +1,9 @@
 #include "analysis/abundance.h"
 
+#include "analysis/class_codes.h"
 #include "analysis/exact_sample.h"
 #include "data/errors.h"
 
-#include <array>
 #include <vector>
 
 namespace zav {
@@ -73,9 +73,9 @@ void classifyAbundance(SpeciesTable& table) {
 }
 
 std::string_view abundanceText(int abundanceClass) {
-    static const std::array<const char*, 7> kTexts = {"  ", " r", " d", " c", " a", "ma", "sa"};
-    if (abundanceClass < 0 || abundanceClass > 6) return "  ";
-    return kTexts[static_cast<std::size_t>(abundanceClass)];
+    const auto codes = classCodes(Criterion::Abundance);
+    if (abundanceClass < 1 || abundanceClass > static_cast<int>(codes.size())) return "  ";
+    return codes[static_cast<std::size_t>(abundanceClass - 1)].printed;
 }
 
 } // namespace zav

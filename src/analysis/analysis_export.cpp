@@ -1,9 +1,9 @@
 #include "analysis/analysis_export.h"
 
 #include "analysis/abundance.h"
+#include "analysis/class_codes.h"
 #include "analysis/report.h"
 #include "data/export_text.h"
-#include "data/fields.h"
 #include "data/json_writer.h"
 
 namespace zav {
@@ -14,8 +14,9 @@ struct SpeciesClasses {
 };
 
 SpeciesClasses trimmedClasses(const SpeciesRecord& sp) {
-    return {trimControls(sp.dominanceClass), trimControls(abundanceText(sp.abundanceClass)),
-            trimControls(sp.frequencyClass), trimControls(sp.constancyClass)};
+    return {trimmedCode(Criterion::Dominance, sp.dominanceClass),
+            trimmedCode(Criterion::Abundance, abundanceText(sp.abundanceClass)),
+            trimmedCode(Criterion::Frequency, sp.frequencyClass), trimmedCode(Criterion::Constancy, sp.constancyClass)};
 }
 
 } // namespace

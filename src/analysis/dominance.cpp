@@ -1,5 +1,6 @@
 #include "analysis/dominance.h"
 
+#include "analysis/class_codes.h"
 #include "analysis/f_table.h"
 #include "data/errors.h"
 
@@ -25,9 +26,9 @@ double classifyDominance(SpeciesTable& table) {
     const double reference = 2.0 * f0 / (static_cast<double>(a) + 2.0 * f0) * 100.0;
     for (auto& sp : table.species) {
         if (!sp.kept())
-            sp.dominanceClass = "SD";
+            sp.dominanceClass = classes::kSuperDominant.printed;
         else
-            sp.dominanceClass = sp.dominanceLimit > reference ? " D" : "ND";
+            sp.dominanceClass = (sp.dominanceLimit > reference ? classes::kDominant : classes::kNotDominant).printed;
     }
     return reference;
 }

@@ -1,5 +1,6 @@
 #include "analysis/frequency.h"
 
+#include "analysis/class_codes.h"
 #include "analysis/exact_sample.h"
 #include "data/errors.h"
 
@@ -26,13 +27,13 @@ void classifyFrequency(SpeciesTable& table) {
     const ExactSample shares(kept, table.workingIndividuals < 0);
     for (auto& sp : table.species) {
         if (!sp.kept())
-            sp.frequencyClass = "SF";
+            sp.frequencyClass = classes::kSuperFrequent.printed;
         else if (shares.compareWithErrors(sp.individuals, -196) < 0)
-            sp.frequencyClass = "PF";
+            sp.frequencyClass = classes::kInfrequent.printed;
         else if (shares.compareWithErrors(sp.individuals, 196) < 0)
-            sp.frequencyClass = " F";
+            sp.frequencyClass = classes::kFrequent.printed;
         else
-            sp.frequencyClass = "MF";
+            sp.frequencyClass = classes::kVeryFrequent.printed;
     }
 }
 
@@ -47,16 +48,20 @@ void classifyConstancy(SpeciesTable& table) {
     if (total < 24) {
         for (auto& sp : table.species) {
             const std::int64_t q = std::int64_t{sp.collections} * 100;
-            sp.constancyClass = compareFraction(q, total, 25) < 0 ? "Z" : compareFraction(q, total, 50) < 0 ? "Y" : "W";
+            sp.constancyClass = (compareFraction(q, total, 25) < 0   ? classes::kAccidental
+                                 : compareFraction(q, total, 50) < 0 ? classes::kAccessory
+                                                                     : classes::kConstant)
+                                    .printed;
         }
         return;
     }
     const ExactSample sample(collections, total < 0);
     for (auto& sp : table.species) {
         const std::int64_t c = sp.collections;
-        sp.constancyClass = sample.compareWithErrors(c, -196) <= 0 ? "Z"
-                            : sample.compareWithErrors(c, 196) < 0 ? "Y"
-                                                                   : "W";
+        sp.constancyClass = (sample.compareWithErrors(c, -196) <= 0 ? classes::kAccidental
+                             : sample.compareWithErrors(c, 196) < 0 ? classes::kAccessory
+                                                                    : classes::kConstant)
+                                .printed;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "analysis/report.h"
 
 #include "analysis/abundance.h"
+#include "analysis/class_codes.h"
 #include "data/cp1252.h"
 #include "data/text.h"
 
@@ -41,10 +42,11 @@ void appendRightAligned(std::string& line, std::int32_t value, std::size_t width
 } // namespace
 
 bool isPredominant(const SpeciesRecord& sp) {
-    const bool dominant = sp.dominanceClass == "SD" || sp.dominanceClass == " D";
+    using namespace classes;
+    const bool dominant = sp.dominanceClass == kSuperDominant.printed || sp.dominanceClass == kDominant.printed;
     const bool abundant = sp.abundanceClass == kExcluded || sp.abundanceClass == 5;
-    const bool frequent = sp.frequencyClass == "SF" || sp.frequencyClass == "MF";
-    return dominant && abundant && frequent && sp.constancyClass == "W";
+    const bool frequent = sp.frequencyClass == kSuperFrequent.printed || sp.frequencyClass == kVeryFrequent.printed;
+    return dominant && abundant && frequent && sp.constancyClass == kConstant.printed;
 }
 
 std::string speciesLine(const SpeciesRecord& sp) {

@@ -1,6 +1,7 @@
 #include "charts/chart_data.h"
 
 #include "analysis/abundance.h"
+#include "analysis/class_codes.h"
 #include "analysis/report.h"
 #include "similarity/similarity_report.h"
 
@@ -11,47 +12,20 @@
 namespace zav {
 namespace {
 
-// The report's class code without the space that pads it to two columns.
-std::string_view trimmed(std::string_view code) {
-    while (!code.empty() && code.front() == ' ')
-        code.remove_prefix(1);
-    return code;
-}
-
-struct ClassDefinition {
-    const char* code;
-    const char* name;
-    bool super;
-};
-
-// CodeOf gives a species' class code as a view into the species or a
-// static table.
-template <typename CodeOf, std::size_t N>
-ClassChart countClasses(const AnalysisResult& result, const char* title, const ClassDefinition (&classes)[N],
-                        CodeOf codeOf) {
+// CodeOf gives a species' printed class code of the criterion.
+template <typename CodeOf>
+ClassChart countClasses(const AnalysisResult& result, const char* title, Criterion criterion, CodeOf codeOf) {
     ClassChart chart{title, {}};
-    for (const auto& c : classes)
-        chart.bars.push_back({c.code, c.name, 0, c.super});
+    for (const auto& c : classCodes(criterion))
+        chart.bars.push_back({std::string(c.trimmed), std::string(c.name), 0, c.super});
     for (const auto& sp : result.table.species) {
-        const auto code = trimmed(codeOf(sp));
+        const auto code = trimmedCode(criterion, codeOf(sp));
         const auto bar =
             std::find_if(chart.bars.begin(), chart.bars.end(), [&](const ClassBar& b) { return b.code == code; });
         if (bar != chart.bars.end()) ++bar->species;
     }
     return chart;
 }
-
-constexpr ClassDefinition kDominance[] = {
-    {"ND", "não dominante", false}, {"D", "dominante", false}, {"SD", "super dominante", true}};
-constexpr ClassDefinition kAbundance[] = {
-    {"r", "raro", false},      {"d", "disperso", false},         {"c", "comum", false},
-    {"a", "abundante", false}, {"ma", "muito abundante", false}, {"sa", "super abundante", true}};
-constexpr ClassDefinition kFrequency[] = {{"PF", "pouco freqüente", false},
-                                          {"F", "freqüente", false},
-                                          {"MF", "muito freqüente", false},
-                                          {"SF", "super freqüente", true}};
-constexpr ClassDefinition kConstancy[] = {
-    {"Z", "acidental", false}, {"Y", "acessória", false}, {"W", "constante", false}};
 
 // How far the ends of an axis lie beyond its outermost labels, as a part of
 // its length: room for half a marker.
@@ -113,13 +87,13 @@ std::vector<RankedSpecies> rankAbundance(const AnalysisResult& result) {
 
 std::array<ClassChart, 4> classCounts(const AnalysisResult& result) {
     return {
-        countClasses(result, "Dominância", kDominance,
+        countClasses(result, "Dominância", Criterion::Dominance,
                      [](const SpeciesRecord& sp) -> std::string_view { return sp.dominanceClass; }),
-        countClasses(result, "Abundância", kAbundance,
+        countClasses(result, "Abundância", Criterion::Abundance,
                      [](const SpeciesRecord& sp) { return abundanceText(sp.abundanceClass); }),
-        countClasses(result, "Frequência", kFrequency,
+        countClasses(result, "Frequência", Criterion::Frequency,
                      [](const SpeciesRecord& sp) -> std::string_view { return sp.frequencyClass; }),
-        countClasses(result, "Constância", kConstancy,
+        countClasses(result, "Constância", Criterion::Constancy,
                      [](const SpeciesRecord& sp) -> std::string_view { return sp.constancyClass; }),
     };
 }

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <map>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -78,6 +79,18 @@ TEST_P(ChartData, CountsTheSpeciesOfEachClassAsTheReportsColumnsShowThem) {
             total += bar.species;
         }
         EXPECT_EQ(total, static_cast<int>(rows.size())) << charts[criterion].title;
+    }
+}
+
+TEST_P(ChartData, DrawsEachCriterionsBarsFromTheLowestClassToTheHighest) {
+    const std::vector<std::vector<std::string>> order = {
+        {"ND", "D", "SD"}, {"r", "d", "c", "a", "ma", "sa"}, {"PF", "F", "MF", "SF"}, {"Z", "Y", "W"}};
+    const auto charts = zav::classCounts(result);
+    for (std::size_t criterion = 0; criterion < charts.size(); ++criterion) {
+        std::vector<std::string> codes;
+        for (const auto& bar : charts[criterion].bars)
+            codes.push_back(bar.code);
+        EXPECT_EQ(codes, order[criterion]) << charts[criterion].title;
     }
 }
 
