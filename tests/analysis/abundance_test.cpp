@@ -35,6 +35,10 @@ TEST(ClassifyAbundance, ExcludesOutliersAndClassesTheRest) {
         {"equal counts: s = 0, all limits equal", {10, 10}, {"ma", "ma"}, 20, 2},
         {"a pass that excludes nothing keeps its 99 % limits", {1, 10}, {" c", " c"}, 11, 2},
         {"five species can lose none", {2, 3, 4, 5, 30}, {" c", " c", " c", " c", "ma"}, 44, 5},
+        // m = 27.75, s = 12.5, e = 6.25: 40 lies on U95 = 40 exactly.
+        {"a count on the upper 95 % limit", {16, 18, 37, 40}, {" c", " c", " c", " a"}, 111, 4},
+        // m = 22.25, s = 12.5, e = 6.25: 10 lies on L95 = 10 exactly.
+        {"a count on the lower 95 % limit", {10, 13, 32, 34}, {" c", " c", " c", " c"}, 89, 4},
     };
     for (const auto& c : cases) {
         auto t = test::makeTable(c.counts);
@@ -66,6 +70,14 @@ TEST(ClassifyAbundance, AZOfExactlyTwoIsNotExcluded) {
     EXPECT_NE(t.species[0].abundanceClass, kExcluded);
     EXPECT_EQ(t.keptSpecies, 6);
     EXPECT_EQ(t.workingIndividuals, 18);
+}
+
+TEST(ClassifyAbundance, AZOfExactlyMinusTwoIsNotExcluded) {
+    // The mirror of the case above: m = -3, s = 4, the -11 at z = -2.
+    auto t = test::makeTable({-11, -1, -1, -1, -3, -1});
+    classifyAbundance(t);
+    EXPECT_NE(t.species[0].abundanceClass, kExcluded);
+    EXPECT_EQ(t.keptSpecies, 6);
 }
 
 TEST(ClassifyAbundance, RefusesTablesWithoutAVariance) {

@@ -67,6 +67,8 @@ TEST(Constancy, FixedThresholdsBelow24CollectionsIntervalFrom24) {
         {"q = 25 and q = 50 at 20 collections", 20, {5, 10, 1}, {"Y", "W", "Z"}},
         {"23 collections still uses the thresholds", 23, {5, 12, 23}, {"Z", "W", "W"}},
         {"collections above the total give q above 100", 4, {5, 1}, {"W", "Y"}},
+        // q = c * 100 / C with C < 0: -1 of -4 is 25, -2 of -4 is 50, 1 of -4 is -25.
+        {"a negative total of collections", -4, {-1, -2, 1}, {"Y", "W", "Z"}},
         // q = 79.17, 100 and 95.83 against L = 79.19: whole shares (79, 100,
         // 95) would give L = 78.92 and leave the first above it.
         {"shares that are not whole numbers", 24, {19, 24, 23}, {"Z", "Y", "Y"}},
