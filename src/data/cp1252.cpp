@@ -1,5 +1,7 @@
 #include "data/cp1252.h"
 
+#include "data/utf8.h"
+
 #include <array>
 
 namespace zav::cp1252 {
@@ -50,43 +52,16 @@ std::string toUtf8(std::string_view bytes) {
 std::string fromUtf8(std::string_view in) {
     std::string out;
     out.reserve(in.size());
-    std::size_t i = 0;
-    while (i < in.size()) {
-        const auto lead = static_cast<unsigned char>(in[i]);
-        int extra = 0;
-        char32_t cp = 0;
-        if (lead < 0x80) {
-            cp = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            extra = 1;
-            cp = lead & 0x1F;
-        } else if ((lead & 0xF0) == 0xE0) {
-            extra = 2;
-            cp = lead & 0x0F;
-        } else if ((lead & 0xF8) == 0xF0) {
-            extra = 3;
-            cp = lead & 0x07;
-        } else {
+    while (!in.empty()) {
+        const auto decoded = utf8::decodeFirst(in);
+        if (decoded.length == 0) {
             out += '?';
-            ++i;
+            in.remove_prefix(1);
             continue;
         }
-        bool ok = i + static_cast<std::size_t>(extra) < in.size();
-        for (int k = 1; ok && k <= extra; ++k) {
-            const auto b = static_cast<unsigned char>(in[i + k]);
-            if ((b & 0xC0) != 0x80)
-                ok = false;
-            else
-                cp = (cp << 6) | (b & 0x3F);
-        }
-        if (!ok) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        const int byte = fromUnicode(cp);
+        const int byte = fromUnicode(decoded.codePoint);
         out += byte < 0 ? '?' : static_cast<char>(byte);
-        i += 1 + extra;
+        in.remove_prefix(decoded.length);
     }
     return out;
 }

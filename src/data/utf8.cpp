@@ -30,6 +30,16 @@ std::size_t sequenceLength(std::string_view text) {
     return length;
 }
 
+Decoded decodeFirst(std::string_view text) {
+    const std::size_t length = sequenceLength(text);
+    if (length == 0) return {};
+    static constexpr unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t cp = static_cast<unsigned char>(text[0]) & kLeadBits[length];
+    for (std::size_t i = 1; i < length; ++i)
+        cp = (cp << 6) | (static_cast<unsigned char>(text[i]) & 0x3Fu);
+    return {cp, length};
+}
+
 bool isValid(std::string_view text) {
     while (!text.empty()) {
         const auto length = sequenceLength(text);

@@ -13,6 +13,14 @@ namespace zav::utf8 {
 // U+10FFFF. 0 for an empty text too.
 std::size_t sequenceLength(std::string_view text);
 
+// The code point of the well-formed sequence that starts the text, and the
+// sequence's length (0, with code point 0, when it is malformed).
+struct Decoded {
+    char32_t codePoint = 0;
+    std::size_t length = 0;
+};
+Decoded decodeFirst(std::string_view text);
+
 // Every sequence of the text is well formed.
 bool isValid(std::string_view text);
 

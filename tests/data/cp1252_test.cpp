@@ -1,4 +1,5 @@
 #include "data/cp1252.h"
+#include "data/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,47 @@ TEST(Cp1252, WritesAQuestionMarkForWhatTheCodePageCannotHold) {
     EXPECT_EQ(cp1252::fromUtf8("😀"), "?");
     EXPECT_EQ(cp1252::fromUtf8("x\xC3"), "x?");    // cut sequence
     EXPECT_EQ(cp1252::fromUtf8("\xFF\xFE"), "??"); // not UTF-8 at all
+}
+
+TEST(Utf8, AcceptsOnlyWellFormedSequences) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::size_t length; // of the first sequence, 0 when malformed
+        char32_t codePoint;
+    };
+    const Case cases[] = {
+        {"ASCII", "a", 1, U'a'},
+        {"two bytes, lowest", "\xC2\x80", 2, 0x80},
+        {"two bytes, é", "\xC3\xA9", 2, 0xE9},
+        {"three bytes, lowest", "\xE0\xA0\x80", 3, 0x800},
+        {"three bytes, euro", "\xE2\x82\xAC", 3, 0x20AC},
+        {"last before the surrogates", "\xED\x9F\xBF", 3, 0xD7FF},
+        {"first after the surrogates", "\xEE\x80\x80", 3, 0xE000},
+        {"four bytes, lowest", "\xF0\x90\x80\x80", 4, 0x10000},
+        {"U+10FFFF", "\xF4\x8F\xBF\xBF", 4, 0x10FFFF},
+        {"overlong NUL", std::string("\xC0\x80", 2), 0, 0},
+        {"overlong two-byte lead C1", "\xC1\xBF", 0, 0},
+        {"overlong three bytes", "\xE0\x9F\xBF", 0, 0},
+        {"overlong four bytes", "\xF0\x8F\xBF\xBF", 0, 0},
+        {"surrogate D800", "\xED\xA0\x80", 0, 0},
+        {"surrogate DFFF", "\xED\xBF\xBF", 0, 0},
+        {"above U+10FFFF", "\xF4\x90\x80\x80", 0, 0},
+        {"lead F5", "\xF5\x80\x80\x80", 0, 0},
+        {"stray continuation", "\x80", 0, 0},
+        {"truncated two bytes", "\xC3", 0, 0},
+        {"truncated four bytes", "\xF0\x90\x80", 0, 0},
+        {"bad continuation", "\xE2\x28\xA1", 0, 0},
+    };
+    for (const auto& c : cases) {
+        const auto decoded = utf8::decodeFirst(c.bytes);
+        EXPECT_EQ(decoded.length, c.length) << c.name;
+        EXPECT_EQ(decoded.codePoint, c.codePoint) << c.name;
+        EXPECT_EQ(utf8::isValid(c.bytes), c.length == c.bytes.size()) << c.name;
+        // The conversion to Windows-1252 never turns a malformed sequence
+        // into a character (an overlong NUL into a NUL byte, say).
+        if (c.length == 0) EXPECT_EQ(cp1252::fromUtf8(c.bytes).front(), '?') << c.name;
+    }
 }
 
 } // namespace

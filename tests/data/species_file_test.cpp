@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -150,6 +153,10 @@ TEST(LoadSpeciesFile, ReadsFromDiskWhatTheBytesSayInMemory) {
         return s;
     };
     const std::size_t max = LineReader::kMaxLineBytes;
+    // A line of exactly the limit whose CR ends one read chunk and whose LF
+    // starts the next (the chunks are 16 KiB).
+    const std::string straddling =
+        "2 9" + std::string(16378, ' ') + "\r\n1" + std::string(max - 2, ' ') + "1\r\n2 2\r\n";
     const std::string files[] = {
         "2 4\r\n10 2\r\n1 1",                               // no break after the last line
         padded(900, 90),                                    // many chunks
@@ -158,6 +165,7 @@ TEST(LoadSpeciesFile, ReadsFromDiskWhatTheBytesSayInMemory) {
         padded(400, 60) + "\x1A" + std::string(40000, '9'), // Ctrl-Z past the first chunk
         padded(200, 60).insert(9000, "\x1A"),               // Ctrl-Z inside a line
         "3 30\r\n1 1\r\n" + std::string(3 * max, '7'),      // no line break for ever
+        straddling,
     };
     const auto path = std::filesystem::temp_directory_path() / "zaviro-load-test.txt";
     for (const auto& bytes : files) {
@@ -172,10 +180,36 @@ TEST(LoadSpeciesFile, ReadsFromDiskWhatTheBytesSayInMemory) {
         } catch (const DataFileError&) {
         }
         EXPECT_EQ(inMemory, fromDisk) << bytes.size() << " bytes";
+        if (bytes == straddling) EXPECT_EQ(fromDisk.value_or(std::vector<Loaded>{}).size(), 2u);
     }
     std::filesystem::remove(path);
     EXPECT_EQ(loaded(parseSpeciesTable(padded(3, max - 2))).size(), 3u);
     EXPECT_THROW(parseSpeciesTable(padded(3, max - 1)), DataFileError);
+}
+
+// Reading stops at the promised lines: a file whose tail is gigabytes of
+// zeros loads in a child process limited to 256 MiB of memory.
+TEST(LoadSpeciesFile, NeverReadsPastThePromisedLines) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more memory than the limit";
+#endif
+    const auto path = std::filesystem::temp_directory_path() / "zaviro-sparse-tail.txt";
+    { std::ofstream(path, std::ios::binary) << "2 4\r\n1 1\r\n2 2\r\n"; }
+    std::filesystem::resize_file(path, std::uintmax_t{4} << 30);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit limit{256u << 20, 256u << 20};
+        ::setrlimit(RLIMIT_AS, &limit);
+        try {
+            ::_exit(loadSpeciesFile(path).species.size() == 2 ? 0 : 2);
+        } catch (...) {
+            ::_exit(3);
+        }
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    std::filesystem::remove(path);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 // Nothing that is not a regular file is opened: a FIFO would wait for a
