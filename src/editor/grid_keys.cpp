@@ -6,6 +6,7 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <optional>
 
 namespace zav {
 namespace {
@@ -16,20 +17,26 @@ constexpr int kCollectionsColumn = 1;
 
 // Refuses an edit that brings in a character that is not a digit, but lets
 // a cell that already holds one ("abc" from a file) be corrected: typing
-// digits, deleting and replacing all pass.
+// digits, deleting and replacing all pass. The line edit asks after it has
+// changed its text, so the edit is judged against the last text accepted,
+// never against the line's own text.
 class NoNewNonDigits : public QValidator {
   public:
-    explicit NoNewNonDigits(QLineEdit* line) : QValidator(line), line_(line) {}
+    using QValidator::QValidator;
     State validate(QString& input, int&) const override {
-        return nonDigits(input) <= nonDigits(line_->text()) ? Acceptable : Invalid;
+        if (accepted_ && nonDigits(input) > nonDigits(*accepted_)) return Invalid;
+        accepted_ = input;
+        return Acceptable;
     }
+    // The text the cell holds when its editor opens.
+    void setAccepted(const QString& text) { accepted_ = text; }
 
   private:
     static qsizetype nonDigits(const QString& text) {
         return std::count_if(text.begin(), text.end(),
                              [](QChar c) { return c < QLatin1Char('0') || c > QLatin1Char('9'); });
     }
-    QLineEdit* line_;
+    mutable std::optional<QString> accepted_;
 };
 
 } // namespace
@@ -103,6 +110,12 @@ QWidget* GridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
         line->setValidator(new NoNewNonDigits(line));
     }
     return editor;
+}
+
+void GridCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    QStyledItemDelegate::setEditorData(editor, index);
+    if (auto* line = qobject_cast<QLineEdit*>(editor))
+        if (auto* validator = line->findChild<NoNewNonDigits*>()) validator->setAccepted(line->text());
 }
 
 bool GridCellDelegate::eventFilter(QObject* editor, QEvent* event) {

@@ -38,6 +38,7 @@ class GridCellDelegate : public QStyledItemDelegate {
   public:
     explicit GridCellDelegate(QTableWidget* grid);
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
 
   protected:
     bool eventFilter(QObject* editor, QEvent* event) override;

@@ -407,6 +407,54 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(readAll(opened), QByteArray("2      5\r\n999999 1\r\n4      2\r\n"));
     }
 
+    // The grid's file stays protected after another survey's run, and the
+    // report's proposed name keeps every dot of the survey's.
+    void aReportNeverReplacesTheGridsFileAfterAnotherRun() {
+        const QString gridFile = dataFile("a.txt", "2 5\r\n3 1\r\n4 2\r\n");
+        openInGrid("a.txt", readAll(gridFile));
+        user->expectSave(gridFile);
+        click("BtnSalvarPlan");
+        const QByteArray saved = readAll(gridFile);
+        user->expectOpen(dataFile("dados.v2.txt", "2 5\r\n3 1\r\n4 2\r\n"));
+        trigger("MnuCalcular");
+        user->expectSave(gridFile);
+        user->expectError("Erro: o relatório não pode substituir o arquivo de dados: " + gridFile);
+        trigger("MnuSalvar");
+        QCOMPARE(user->requests.last().fileName, path("dados.v2-relatorio.txt"));
+        QCOMPARE(readAll(gridFile), saved);
+        user->expectConfirm("Confirma?", true);
+        trigger("MnuFechar");
+    }
+
+    // A count with a space before it, as a sheet may hold it, is never saved.
+    void aCellWithALeadingSpaceIsRefusedOnSalvar() {
+        const QString opened = dataFile("dados.txt", "1 5\r\n3 1\r\n");
+        openInGrid("dados.txt", readAll(opened));
+        grid()->item(0, 0)->setText(QStringLiteral(" 5"));
+        user->expectError("Erro: a linha 1 da planilha tem um valor inválido:  5");
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(opened), QByteArray("1 5\r\n3 1\r\n"));
+        user->expectConfirm("Confirma?", true);
+        click("BtnCancelarPlan");
+    }
+
+    // Pasting letters into a count cell, as its context menu does, changes
+    // nothing; a cell that holds letters still takes digits.
+    void pastingLettersIntoACellIsRefused() {
+        newGrid("2", "3");
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 0);
+        type("12");
+        auto* cell = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(cell);
+        QApplication::clipboard()->setText(QStringLiteral("abc"));
+        cell->paste();
+        QCOMPARE(cell->text(), QStringLiteral("12"));
+        QApplication::clipboard()->setText(QStringLiteral("34"));
+        cell->paste();
+        QCOMPARE(cell->text(), QStringLiteral("1234"));
+    }
+
     // A cell that a file filled with anything at all is corrected from the
     // keyboard; what the readers cannot take is never saved.
     void badCellsAreCorrectedAndNeverSaved() {
