@@ -5,7 +5,7 @@
 #include "app/similarity_panel.h"
 #include "app/sobrezav.h"
 #include "charts/charts.h"
-#include "charts/report_pages.h"
+#include "report/report_pages.h"
 #include "data/errors.h"
 #include "data/report_text.h"
 #include "editor/data_editor.h"

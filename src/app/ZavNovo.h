@@ -2,7 +2,7 @@
 // The main window: menu bar, status line, the report view and the panels
 // laid over one client area.
 
-#include "charts/report_document.h"
+#include "report/report_document.h"
 #include "qtsupport/interaction.h"
 #include "qtsupport/menus.h"
 #include "qtsupport/remembered_folder.h"

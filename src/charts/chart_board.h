@@ -4,7 +4,7 @@
 // rank-abundance plot with the four class charts beside it (below it on a
 // page taller than wide); for a similarity analysis the pairs' quotients.
 
-#include "charts/report_document.h"
+#include "report/report_document.h"
 
 #include <QGraphicsScene>
 

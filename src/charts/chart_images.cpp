@@ -1,7 +1,7 @@
 #include "charts/chart_images.h"
 
 #include "charts/chart_board.h"
-#include "charts/report_pages.h"
+#include "report/report_pages.h"
 #include "data/errors.h"
 #include "qtsupport/atomic_save.h"
 
@@ -70,11 +70,6 @@ void saveChartImage(ChartBoard& board, const QString& path, const QString& title
     } else {
         throw Error("Erro: o gráfico é gravado em PNG, SVG ou PDF: termine o nome do arquivo em .png, .svg ou .pdf");
     }
-}
-
-void saveChartImage(const ReportResult& result, const QString& path, const QString& title) {
-    ChartBoard board(result);
-    saveChartImage(board, path, title);
 }
 
 } // namespace zav

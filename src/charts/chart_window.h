@@ -5,7 +5,7 @@
 // screen, in its middle, and shrinks no smaller than the charts can be read
 // at unless the screen itself is smaller.
 
-#include "charts/report_document.h"
+#include "report/report_document.h"
 #include "qtsupport/interaction.h"
 
 #include <QWidget>

@@ -4,7 +4,7 @@
 // Charts is not loaded while the program starts. Each function throws Error
 // when the module cannot be loaded, and the errors of the work itself.
 
-#include "charts/report_document.h"
+#include "report/report_document.h"
 #include "qtsupport/interaction.h"
 
 #include <QString>

@@ -6,7 +6,7 @@
 #include "charts/chart_board.h"
 #include "charts/chart_images.h"
 #include "charts/chart_window.h"
-#include "charts/report_pages.h"
+#include "report/report_pages.h"
 
 #include <QPdfWriter>
 

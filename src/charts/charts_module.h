@@ -2,7 +2,7 @@
 // What the charts module gives the program: charts.cpp loads it and calls
 // through this table.
 
-#include "charts/report_document.h"
+#include "report/report_document.h"
 #include "qtsupport/interaction.h"
 
 class QWidget;

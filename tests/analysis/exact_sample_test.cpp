@@ -99,7 +99,9 @@ TEST(ExactSample, AgreesWithHighPrecisionArithmeticOnRandomSamples) {
             }
         }
         EXPECT_GT(tally.comparisons, 1000) << r.name;
-        if (r.high == 6) EXPECT_GT(tally.ties, 50) << r.name << ": the small samples must reach exact ties";
+        if (r.high == 6) {
+            EXPECT_GT(tally.ties, 50) << r.name << ": the small samples must reach exact ties";
+        }
     }
 }
 

@@ -3,7 +3,7 @@
 
 #include "charts/chart_data.h"
 #include "charts/label_layout.h"
-#include "charts/report_pages.h"
+#include "report/report_pages.h"
 
 #include "analysis/report.h"
 #include "data/species_file.h"

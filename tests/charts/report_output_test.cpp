@@ -2,7 +2,7 @@
 // pdftotext, the images by their first bytes.
 
 #include "charts/charts.h"
-#include "charts/report_pages.h"
+#include "report/report_pages.h"
 
 #include "analysis/report.h"
 #include "data/cp1252.h"

@@ -99,7 +99,9 @@ TEST(Utf8, AcceptsOnlyWellFormedSequences) {
         EXPECT_EQ(utf8::isValid(c.bytes), c.length == c.bytes.size()) << c.name;
         // The conversion to Windows-1252 never turns a malformed sequence
         // into a character (an overlong NUL into a NUL byte, say).
-        if (c.length == 0) EXPECT_EQ(cp1252::fromUtf8(c.bytes).front(), '?') << c.name;
+        if (c.length == 0) {
+            EXPECT_EQ(cp1252::fromUtf8(c.bytes).front(), '?') << c.name;
+        }
     }
 }
 

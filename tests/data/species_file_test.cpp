@@ -180,7 +180,9 @@ TEST(LoadSpeciesFile, ReadsFromDiskWhatTheBytesSayInMemory) {
         } catch (const DataFileError&) {
         }
         EXPECT_EQ(inMemory, fromDisk) << bytes.size() << " bytes";
-        if (bytes == straddling) EXPECT_EQ(fromDisk.value_or(std::vector<Loaded>{}).size(), 2u);
+        if (bytes == straddling) {
+            EXPECT_EQ(fromDisk.value_or(std::vector<Loaded>{}).size(), 2u);
+        }
     }
     std::filesystem::remove(path);
     EXPECT_EQ(loaded(parseSpeciesTable(padded(3, max - 2))).size(), 3u);

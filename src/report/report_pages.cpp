@@ -1,4 +1,4 @@
-#include "charts/report_pages.h"
+#include "report/report_pages.h"
 
 #include "analysis/report.h"
 #include "data/errors.h"

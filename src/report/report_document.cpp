@@ -1,4 +1,4 @@
-#include "charts/report_document.h"
+#include "report/report_document.h"
 
 #include "analysis/report.h"
 #include "qtsupport/qt_text.h"

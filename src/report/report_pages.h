@@ -1,7 +1,7 @@
 #pragma once
 // The report on paper: its lines laid out in pages for a printer or a PDF.
 
-#include "charts/report_document.h"
+#include "report/report_document.h"
 #include "qtsupport/interaction.h"
 
 #include <QPageLayout>
