@@ -428,9 +428,9 @@ void TZAVMain::MnuSalvarClick() {
             {QStringLiteral("Salvar arquivo"), QStringLiteral("*.txt"), QStringLiteral("txt"), QString(), proposed});
         if (chosen && !chosen->isEmpty()) {
             // A report never takes the place of the survey it came from.
-            QStringList data = shown_ ? shown_->sources : QStringList();
-            if (!currentDataFileName().isEmpty()) data << currentDataFileName();
-            for (const QString& source : data)
+            QStringList inputs = shown_ ? shown_->sources : QStringList();
+            if (!currentDataFileName().isEmpty()) inputs << currentDataFileName();
+            for (const QString& source : inputs)
                 if (sameFile(*chosen, source))
                     throw zav::Error("Erro: o relatório não pode substituir o arquivo de dados: " +
                                      chosen->toStdString());

@@ -93,7 +93,7 @@ class SpeciesLabels {
             around.keep.push_back(corner);
             placed = placeLabels(wanted, around);
             named = std::count_if(placed.begin(), placed.end(), [](const auto& p) { return p.has_value(); });
-            note_->setText(noteText(named, labels_.size()));
+            note_->setText(noteText(static_cast<std::size_t>(named), labels_.size()));
             const QRectF shown = note_->boundingRect();
             noteBox_->setRect(shown.adjusted(-2, 0, 2, 0));
             noteBox_->setPos(corner.right() - shown.width(), corner.top());

@@ -71,7 +71,7 @@ void beginPainting(QPainter& painter, QPaintDevice& device) {
     if (!painter.begin(&device)) throw Error(kCannotPaint);
 }
 
-std::string bytesOf(const QBuffer& buffer) { return std::string(buffer.data().constData(), buffer.data().size()); }
+std::string bytesOf(const QBuffer& buffer) { return std::string(buffer.data().constData(), static_cast<std::size_t>(buffer.data().size())); }
 
 void savePdf(const QString& path, const QString& title, QPageLayout::Orientation orientation,
              const std::function<void(QPdfWriter&)>& paint) {
