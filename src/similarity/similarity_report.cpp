@@ -17,7 +17,9 @@ std::string percent(double value, std::size_t width) { return cut(leftPad(fixedP
 
 } // namespace
 
-std::string pairLabel(const PairSimilarity& p) { return "T" + std::to_string(p.x) + " x T" + std::to_string(p.y); }
+std::string pairLabel(int x, int y) { return "T" + std::to_string(x) + " x T" + std::to_string(y); }
+
+std::string pairLabel(const PairSimilarity& p) { return pairLabel(p.x, p.y); }
 
 std::string pairLine(const PairSimilarity& p) {
     // The label, left-aligned in the width of "T10 x T10", then the gap to

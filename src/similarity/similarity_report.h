@@ -22,6 +22,7 @@ std::vector<std::string> similarityReport(const SimilarityResult& result, const 
 
 // A pair's name in the report and the charts: "T1 x T2".
 std::string pairLabel(const PairSimilarity& pair);
+std::string pairLabel(int x, int y);
 
 // The width of the longest label the pair lines leave room for, "T10 x T10".
 inline constexpr std::size_t kPairLabelWidth = 9;
