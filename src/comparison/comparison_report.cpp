@@ -5,7 +5,8 @@
 #include "data/text.h"
 #include "similarity/similarity_report.h"
 
-#include <algorithm>
+#include <optional>
+#include <string_view>
 
 namespace zav {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <iterator>
+#include <optional>
 
 namespace zav {
 namespace {
