@@ -3,6 +3,8 @@
 #include "data/cp1252.h"
 #include "data/text.h"
 
+#include <algorithm>
+
 namespace zav {
 namespace {
 
@@ -15,11 +17,18 @@ std::string percent(double value, std::size_t width) { return cut(leftPad(fixedP
 
 } // namespace
 
-std::string pairLabel(const PairSimilarity& p) { return "T" + std::to_string(p.x) + " x T" + std::to_string(p.y); }
+std::string pairLabel(int x, int y) { return "T" + std::to_string(x) + " x T" + std::to_string(y); }
+
+std::string pairLabel(const PairSimilarity& p) { return pairLabel(p.x, p.y); }
 
 std::string pairLine(const PairSimilarity& p) {
-    const std::string label = pairLabel(p);
-    std::string line = cut(cut(" " + cut(label, 8), 9) + spaces(7), 16);
+    // The label, left-aligned in the width of "T10 x T10", then the gap to
+    // the first number: 15 characters, so "T9 x T10" stays in the columns of
+    // the heading. Up to 9 treatments every label has 7 characters and the
+    // field is the one it always was.
+    std::string line = " " + pairLabel(p);
+    line.resize(1 + kPairLabelWidth, ' ');
+    line += spaces(5);
     line += leftPad(decimal(p.common), 3) + spaces(8);
     line += leftPad(decimal(p.speciesX), 4) + spaces(7);
     line += leftPad(decimal(p.speciesY), 4) + spaces(11);
@@ -32,6 +41,23 @@ std::string pairLine(const PairSimilarity& p) {
     line += p.intervalDefined ? percent(p.upper, 2) : leftPad("-", 2);
     line += "]";
     return line;
+}
+
+std::string treatmentKey(const std::vector<std::string>& names) {
+    std::string key;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        key += (i == 0 ? "T" : ", T") + std::to_string(i + 1) + " = " + names[i];
+    return key;
+}
+
+std::string speciesLinesWarning(const PresenceMatrix& matrix) {
+    const auto& t = matrix.treatments;
+    const bool differ = std::any_of(t.begin(), t.end(), [&](const auto& c) { return c.size() != t.front().size(); });
+    if (!differ) return {};
+    std::string counts;
+    for (const auto& c : t)
+        counts += (counts.empty() ? "" : ", ") + std::to_string(c.size());
+    return "Aviso: os tratamentos têm números diferentes de espécies (" + counts + ")";
 }
 
 std::vector<std::string> similarityReport(const SimilarityResult& result, const DateTime& t) {

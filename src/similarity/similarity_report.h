@@ -22,6 +22,21 @@ std::vector<std::string> similarityReport(const SimilarityResult& result, const 
 
 // A pair's name in the report and the charts: "T1 x T2".
 std::string pairLabel(const PairSimilarity& pair);
+std::string pairLabel(int x, int y);
+
+// The width of the longest label the pair lines leave room for, "T10 x T10".
+inline constexpr std::size_t kPairLabelWidth = 9;
+
+// The key of the treatments, "T1 = mata.txt, T2 = pasto.txt, ...", from the
+// names the caller shows (file names, in the encoding it writes).
+std::string treatmentKey(const std::vector<std::string>& names);
+
+// "Aviso: os tratamentos têm números diferentes de espécies (30, 30, 25)"
+// (UTF-8) when the treatments' files have different numbers of species
+// lines, empty otherwise. Every treatment of a matrix read by
+// loadTreatmentFile holds one count per species line of its file, so each
+// one's size is that file's number of species lines.
+std::string speciesLinesWarning(const PresenceMatrix& matrix);
 
 // One pair line: label, j, a, b, quotient and interval in their fields.
 std::string pairLine(const PairSimilarity& pair);

@@ -79,8 +79,16 @@ TEST(CalculaSimilaridade, PairsComeInOrder) {
     }
     PresenceMatrix ten;
     ten.treatments.assign(10, {1});
-    // Labels stay within their 16 characters up to the last pair.
-    EXPECT_EQ(pairLine(CalculaSimilaridade(ten).pairs.back()).substr(0, 19), " T9 x T10         1");
+    // Labels with T10 keep the columns of the others.
+    EXPECT_EQ(pairLine(CalculaSimilaridade(ten).pairs.back()).substr(0, 18), " T9 x T10        1");
+}
+
+TEST(SimilarityRun, NamesTheTreatmentsAndWarnsOfDifferentSpeciesCounts) {
+    EXPECT_EQ(treatmentKey({"mata.txt", "pasto.txt", "milho.txt"}), "T1 = mata.txt, T2 = pasto.txt, T3 = milho.txt");
+    EXPECT_EQ(speciesLinesWarning({{{1, 0}, {0, 0}, {5, 5}}}), "");
+    EXPECT_EQ(speciesLinesWarning({{std::vector<std::int32_t>(30), std::vector<std::int32_t>(30),
+                                    std::vector<std::int32_t>(25)}}),
+              "Aviso: os tratamentos têm números diferentes de espécies (30, 30, 25)");
 }
 
 TEST(CalculaSimilaridade, UndefinedPairsPrintDashes) {
@@ -128,6 +136,8 @@ TEST(SimilarityReport, MatchesTheGoldenFiles) {
     const Case cases[] = {
         {{"t1.txt", "t2.txt", "t3.txt"}, "tres-tratamentos.relatorio"},
         {{"t1.txt", "t2.txt", "t3.txt", "vazio.txt", "curto.txt"}, "cinco-tratamentos.relatorio"},
+        {{"t1.txt", "t2.txt", "t3.txt", "vazio.txt", "curto.txt", "t1.txt", "t2.txt", "t3.txt", "t1.txt", "curto.txt"},
+         "dez-tratamentos.relatorio"},
     };
     for (const auto& c : cases) {
         PresenceMatrix m;

@@ -1,0 +1,238 @@
+#include "comparison/comparison_report.h"
+
+#include "data/cp1252.h"
+#include "data/json_writer.h"
+#include "data/text.h"
+#include "similarity/similarity_report.h"
+
+#include <optional>
+#include <string_view>
+
+namespace zav {
+namespace {
+
+// The report's literals, written here in UTF-8 and printed in Windows-1252.
+std::string w(std::string_view utf8) { return cp1252::fromUtf8(utf8); }
+
+const std::string kRule(75, '_');
+
+std::string rightPad(std::string text, std::size_t width) {
+    if (text.size() < width) text.resize(width, ' ');
+    return text;
+}
+
+// A value with `decimals` decimals right-aligned in `width`, "-" when missing.
+std::string field(const std::optional<double>& v, int decimals, std::size_t width) {
+    return leftPad(v ? fixedPoint(*v, decimals) : "-", width);
+}
+
+std::string pField(const std::optional<double>& p) {
+    if (p && *p < 0.0001) return leftPad("<0.0001", 10);
+    return field(p, 4, 10);
+}
+
+std::string treatment(std::size_t index) { return "T" + std::to_string(index + 1); }
+
+std::string group(const std::vector<int>& members) {
+    std::string text;
+    for (int m : members)
+        text += (text.empty() ? "T" : " T") + std::to_string(m);
+    return text;
+}
+
+void section(std::vector<std::string>& lines, std::string_view titleUtf8) {
+    lines.push_back(kRule);
+    lines.push_back(w(titleUtf8));
+    lines.push_back(kRule);
+}
+
+void hutchesonSection(std::vector<std::string>& lines, const ComparisonResult& r) {
+    section(lines, "Teste t de Hutcheson");
+    lines.push_back(w("Tratamento") + leftPad(w("Indivíduos"), 14) + leftPad(w("Espécies"), 10) + leftPad("H (ln)", 10) +
+                    leftPad(w("Variância"), 12));
+    std::vector<std::string> notes;
+    for (std::size_t i = 0; i < r.diversity.size(); ++i) {
+        const auto& d = r.diversity[i];
+        lines.push_back(rightPad(treatment(i), 10) + leftPad(decimal(d.individuals), 14) +
+                        leftPad(decimal(d.species), 10) + field(d.shannon, 4, 10) + field(d.variance, 6, 12));
+        if (!d.shannon) notes.push_back(w(treatment(i) + ": sem indivíduos, sem H."));
+    }
+    lines.emplace_back();
+    lines.push_back(rightPad("Par", kPairLabelWidth) + leftPad("t", 10) + leftPad("gl", 12) + leftPad("p", 10) +
+                    leftPad("p (Holm)", 10));
+    for (const auto& p : r.hutcheson) {
+        const std::string label = pairLabel(p.x, p.y);
+        lines.push_back(rightPad(label, kPairLabelWidth) + field(p.t, 3, 10) + field(p.df, 2, 12) + pField(p.p) +
+                        pField(p.pHolm));
+        if (p.gap == HutchesonGap::NoIndividuals)
+            notes.push_back(w(label + ": sem t, um dos tratamentos não tem indivíduos."));
+        else if (p.gap == HutchesonGap::NoVariance)
+            notes.push_back(w(label + ": sem t, as duas variâncias são 0 (cada espécie com o mesmo número de "
+                                      "indivíduos)."));
+    }
+    if (!notes.empty()) lines.emplace_back();
+    lines.insert(lines.end(), notes.begin(), notes.end());
+}
+
+void matrixSection(std::vector<std::string>& lines, const IndexMatrix& m, std::string_view titleUtf8,
+                   std::string_view missingUtf8) {
+    section(lines, titleUtf8);
+    std::string heading = spaces(4);
+    for (std::size_t c = 0; c < m.size(); ++c)
+        heading += leftPad(treatment(c), 8);
+    lines.push_back(heading);
+    bool missing = false;
+    for (std::size_t row = 0; row < m.size(); ++row) {
+        std::string line = rightPad(treatment(row), 4);
+        for (const auto& cell : m[row]) {
+            line += field(cell, 2, 8);
+            missing = missing || !cell;
+        }
+        lines.push_back(line);
+    }
+    if (missing) lines.push_back(w(missingUtf8));
+}
+
+void dendrogramSection(std::vector<std::string>& lines, const ComparisonResult& r) {
+    const auto& d = r.dendrogram;
+    const bool sorensen = d.index == DendrogramIndex::Sorensen;
+    section(lines, sorensen ? "Dendrograma - UPGMA sobre 1 - Sørensen"
+                            : "Dendrograma - UPGMA sobre a dissimilaridade de Bray-Curtis");
+    if (d.gap == DendrogramGap::UndefinedDistance) {
+        lines.push_back(w("Sem dendrograma: " + pairLabel(d.gapX, d.gapY) + " não tem distância (" +
+                          (sorensen ? "nenhum dos dois tem espécies)." : "nenhum dos dois tem indivíduos).")));
+        return;
+    }
+    lines.push_back(w("Fusão    Altura   Grupos"));
+    for (std::size_t i = 0; i < d.tree.merges.size(); ++i) {
+        const auto& m = d.tree.merges[i];
+        lines.push_back(leftPad(decimal(static_cast<std::int64_t>(i + 1)), 5) + field(m.height, 4, 10) + spaces(3) +
+                        group(m.left) + " + " + group(m.right));
+    }
+    lines.emplace_back();
+    std::string correlation = w("Correlação cofenética: ");
+    if (d.tree.copheneticCorrelation)
+        correlation += fixedPoint(*d.tree.copheneticCorrelation, 4);
+    else
+        correlation += r.diversity.size() < 3 ? w("- (menos de três tratamentos)")
+                                              : w("- (as distâncias ou as alturas não variam)");
+    lines.push_back(correlation);
+}
+
+void optionalPairArray(JsonWriter& json, const std::optional<double>& a, const std::optional<double>& b) {
+    json.beginArray().optionalNumber(a.has_value(), a.value_or(0.0)).optionalNumber(b.has_value(), b.value_or(0.0));
+    json.endArray();
+}
+
+void matrixJson(JsonWriter& json, std::string_view key, const IndexMatrix& m) {
+    json.key(key).beginArray(JsonWriter::Layout::Lines);
+    for (const auto& row : m) {
+        json.beginArray();
+        for (const auto& cell : row)
+            json.optionalNumber(cell.has_value(), cell.value_or(0.0));
+        json.endArray();
+    }
+    json.endArray();
+}
+
+} // namespace
+
+std::vector<std::string> comparisonReport(const ComparisonResult& r, const std::vector<std::string>& namesCp1252,
+                                          const DateTime& t) {
+    const bool sorensen = r.dendrogram.index == DendrogramIndex::Sorensen;
+    std::vector<std::string> lines;
+    lines.push_back(w("ANÁLISE FAUNÍSTICA - Comparação de tratamentos"));
+    lines.emplace_back();
+    lines.push_back("Data: " + std::to_string(t.day) + "/" + std::to_string(t.month) + "/" + std::to_string(t.year) +
+                    " - " + std::to_string(t.hour) + ":" + std::to_string(t.minute) + ":" + std::to_string(t.second));
+    lines.emplace_back();
+    lines.push_back("Tratamentos:");
+    for (std::size_t i = 0; i < namesCp1252.size(); ++i)
+        lines.push_back("  " + treatment(i) + " = " + namesCp1252[i]);
+    lines.emplace_back();
+    lines.push_back(w("Métodos:"));
+    for (const char* method : {
+             "  Teste t de Hutcheson (Hutcheson 1970; Zar, Biostatistical Analysis), H de Shannon com ln.",
+             "  Variância de H como Zar: (soma p ln²p - (soma p ln p)²)/N, sem o termo (S-1)/(2N²) de Hutcheson.",
+             "  Graus de liberdade de Zar: (V1+V2)²/(V1²/N1 + V2²/N2); p bilateral da distribuição t de Student.",
+             "  p (Holm): p ajustado pelo método de Holm (Holm 1979) sobre os pares que têm p.",
+             "  Sørensen (Sørensen 1948): 2j/(a+b), presença; o quociente do relatório de similaridade.",
+             "  Jaccard (Jaccard 1912): j/(a+b-j), presença.",
+             "  Morisita-Horn (Horn 1966): 2 soma xy/((soma x²/X² + soma y²/Y²) X Y), abundâncias.",
+             "  Bray-Curtis (Bray e Curtis 1957): 2 soma mín(x,y)/(X+Y) = 1 - dissimilaridade, abundâncias.",
+         })
+        lines.push_back(w(method));
+    lines.push_back(w(sorensen ? "  Dendrograma: UPGMA (Sokal e Michener 1958) sobre 1 - Sørensen; correlação "
+                                 "cofenética (Sokal e Rohlf 1962)."
+                               : "  Dendrograma: UPGMA (Sokal e Michener 1958) sobre a dissimilaridade de "
+                                 "Bray-Curtis; correlação cofenética (Sokal e Rohlf 1962)."));
+    lines.push_back(w("  As matrizes dão similaridades em %; as alturas do dendrograma, dissimilaridades de 0 a 1."));
+    lines.emplace_back();
+
+    hutchesonSection(lines, r);
+    const char* noSpecies = "-: nenhum dos dois tratamentos tem espécies.";
+    matrixSection(lines, r.sorensen, "Sørensen - similaridade (%)", noSpecies);
+    matrixSection(lines, r.jaccard, "Jaccard - similaridade (%)", noSpecies);
+    matrixSection(lines, r.morisitaHorn, "Morisita-Horn - similaridade (%)", "-: um dos tratamentos não tem indivíduos.");
+    matrixSection(lines, r.brayCurtis, "Bray-Curtis - similaridade (%)",
+                  "-: nenhum dos dois tratamentos tem indivíduos.");
+    dendrogramSection(lines, r);
+    lines.push_back(kRule);
+    lines.emplace_back();
+    return lines;
+}
+
+std::string comparisonJson(const ComparisonResult& r, const std::vector<std::string>& namesUtf8) {
+    using Layout = JsonWriter::Layout;
+    JsonWriter json;
+    json.beginObject(Layout::Lines);
+    json.key("tratamentos").beginArray(Layout::Lines);
+    for (const auto& name : namesUtf8)
+        json.string(name);
+    json.endArray();
+    json.key("hutcheson").beginArray(Layout::Lines);
+    for (const auto& p : r.hutcheson) {
+        const auto& a = r.diversity[static_cast<std::size_t>(p.x - 1)];
+        const auto& b = r.diversity[static_cast<std::size_t>(p.y - 1)];
+        json.beginObject();
+        json.key("par").string(pairLabel(p.x, p.y));
+        json.key("H");
+        optionalPairArray(json, a.shannon, b.shannon);
+        json.key("variancia");
+        optionalPairArray(json, a.variance, b.variance);
+        json.key("t").optionalNumber(p.t.has_value(), p.t.value_or(0.0));
+        json.key("gl").optionalNumber(p.df.has_value(), p.df.value_or(0.0));
+        json.key("p").optionalNumber(p.p.has_value(), p.p.value_or(0.0));
+        json.key("p_holm").optionalNumber(p.pHolm.has_value(), p.pHolm.value_or(0.0));
+        json.endObject();
+    }
+    json.endArray();
+    json.key("matrizes").beginObject(Layout::Lines);
+    matrixJson(json, "sorensen", r.sorensen);
+    matrixJson(json, "jaccard", r.jaccard);
+    matrixJson(json, "morisita_horn", r.morisitaHorn);
+    matrixJson(json, "bray_curtis", r.brayCurtis);
+    json.endObject();
+    const auto& d = r.dendrogram;
+    json.key("dendrograma").beginObject(Layout::Lines);
+    json.key("indice").string(d.index == DendrogramIndex::Sorensen ? "sorensen" : "bray_curtis");
+    json.key("fusoes").beginArray(Layout::Lines);
+    for (const auto& m : d.tree.merges) {
+        json.beginObject().key("grupos").beginArray();
+        for (const auto* members : {&m.left, &m.right}) {
+            json.beginArray();
+            for (int t : *members)
+                json.integer(t);
+            json.endArray();
+        }
+        json.endArray().key("altura").number(m.height).endObject();
+    }
+    json.endArray();
+    const auto& c = d.tree.copheneticCorrelation;
+    json.key("correlacao_cofenetica").optionalNumber(c.has_value(), c.value_or(0.0));
+    json.endObject();
+    json.endObject();
+    return json.finish();
+}
+
+} // namespace zav

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "comparison/comparison.h"
+#include "data/date_time.h"
+
+#include <string>
+#include <vector>
+
+namespace zav {
+
+// The comparison report in Windows-1252 lines (join them with
+// joinReportLines): title, date, the key of the treatments (one "T1 = name"
+// a line, names in Windows-1252), each method in a line with its reference,
+// then Hutcheson's test (per treatment and per pair), the four similarity
+// matrices in percent and the dendrogram. An undefined value prints "-" and
+// a line below its table says why.
+std::vector<std::string> comparisonReport(const ComparisonResult& result, const std::vector<std::string>& namesCp1252,
+                                          const DateTime& when);
+
+// The comparison as JSON (UTF-8, LF), the numbers at full precision, null
+// where the report prints "-":
+// {"tratamentos": [names], "hutcheson": [{"par", "H": [a, b],
+// "variancia": [a, b], "t", "gl", "p", "p_holm"}], "matrizes": {"sorensen",
+// "jaccard", "morisita_horn", "bray_curtis"} (each a list of rows, percent
+// similarities), "dendrograma": {"indice": "sorensen" | "bray_curtis",
+// "fusoes": [{"grupos": [[1, 3], [2]], "altura"}], "correlacao_cofenetica"}}.
+// Without a dendrogram "fusoes" is empty. Throws ComputationError when a
+// result is not a finite number.
+std::string comparisonJson(const ComparisonResult& result, const std::vector<std::string>& namesUtf8);
+
+} // namespace zav
