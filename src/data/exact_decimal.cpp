@@ -1,10 +1,10 @@
 #include "data/exact_decimal.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace zav {
@@ -73,7 +73,8 @@ struct Binary {
 };
 
 Binary decompose(double value) {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    std::uint64_t bits; // std::bit_cast is missing from the browser build's library
+    std::memcpy(&bits, &value, sizeof bits);
     const auto fraction = bits & ((std::uint64_t{1} << 52) - 1);
     const auto biased = static_cast<int>((bits >> 52) & 0x7ff);
     if (biased == 0) return {fraction, -1074, false};
