@@ -1,6 +1,7 @@
 #include "data/export_text.h"
 
 #include "data/errors.h"
+#include "data/exact_decimal.h"
 #include "data/utf8.h"
 
 #include <charconv>
@@ -35,9 +36,7 @@ void appendJsonString(std::string& out, std::string_view text) {
 
 void appendJsonNumber(std::string& out, double value) {
     if (!std::isfinite(value)) throw ComputationError();
-    char digits[32];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    out.append(digits, end);
+    out += shortestDecimal(value);
 }
 
 void appendJsonNumber(std::string& out, std::int64_t value) {

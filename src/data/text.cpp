@@ -1,9 +1,9 @@
 #include "data/text.h"
 
 #include "data/errors.h"
+#include "data/exact_decimal.h"
 #include "data/report_text.h"
 
-#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -24,18 +24,19 @@ std::string fixedPoint(double value, int decimals) {
     if (!std::isfinite(value)) throw ComputationError();
     const double magnitude = std::fabs(value);
 
-    // A double's exact decimal expansion has at most 1074 fractional digits,
-    // so with that precision to_chars writes it without any rounding. The
-    // first digit past the kept ones then tells whether the dropped part is
-    // at least a half: rounding half away from zero needs nothing more.
-    constexpr int kExactDigits = 1074;
-    std::vector<char> buffer(320 + kExactDigits);
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, kExactDigits);
-    if (result.ec != std::errc()) throw ComputationError();
-    std::string exact(buffer.data(), result.ptr);
+    // The exact decimal expansion of the double: the first digit past the
+    // kept ones then tells whether the dropped part is at least a half, and
+    // rounding half away from zero needs nothing more.
+    std::string exact = exactDecimal(magnitude);
+    auto point = exact.find('.');
+    if (point == std::string::npos) {
+        point = exact.size();
+        exact += '.';
+    }
+    // Zeros up to the first dropped digit.
+    const auto needed = point + 2 + static_cast<std::size_t>(decimals);
+    if (exact.size() < needed) exact.append(needed - exact.size(), '0');
 
-    const auto point = exact.find('.');
     std::string digits = exact.substr(0, point) + exact.substr(point + 1, static_cast<std::size_t>(decimals));
     const bool roundUp = exact[point + 1 + static_cast<std::size_t>(decimals)] >= '5';
     if (roundUp) {

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the browser page and the command-line tool for node in build/web/:
+# the Qt-free core compiled to WebAssembly by Debian's emscripten.
+#   build/web/index.html           the page (opens from file://, offline)
+#   build/web/zaviro-relatorio.js  node build/web/zaviro-relatorio.js ARGS...
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh emscripten node-acorn
+# Debian's emscripten finds acorn (its JavaScript optimizer's parser) here.
+export NODE_PATH=/usr/share/nodejs
+# Ninja in a directory of its own, kept across runs.
+out=build/web
+work=build/web-build
+mkdir -p "$out"
+emcmake cmake -S . -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DZAV_BUILD_GUI=OFF -DZAV_BUILD_TESTS=OFF -DZAV_BUILD_BENCHMARKS=OFF \
+  -DCMAKE_CXX_FLAGS="-fexceptions" >/dev/null 2>&1
+flock /tmp/zaviro-build.lock cmake --build "$work" --parallel 2 --target zaviro-relatorio zaviro-web
+cp "$work/src/cli/zaviro-relatorio.js" "$out/zaviro-relatorio.js"
+cp "$work/web/zaviro-web.js" "$out/zaviro.js"
+cp web/index.html web/app.js web/charts.js web/style.css "$out/"
+cp share/icons/hicolor/scalable/apps/br.org.zaviro.Zaviro.svg "$out/zaviro.svg"
