@@ -423,7 +423,7 @@ class MainWindowTest : public zav::test::WindowTest {
             user->expectOpen(treatment("t1.txt"));
         startSimilarity("10");
         QVERIFY(!memo1()->isHidden());
-        QVERIFY(memo1()->toPlainText().contains(" T9 x T10         4           4          4           100.00"));
+        QVERIFY(memo1()->toPlainText().contains(" T9 x T10        4           4          4           100.00"));
     }
 
     void similaridadeCancelledDialogEndsTheRun() {
