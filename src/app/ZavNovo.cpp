@@ -1,6 +1,6 @@
 #include "app/ZavNovo.h"
 
-#include "analysis/analysis.h"
+#include "runs/runs.h"
 #include "app/help_text.h"
 #include "app/similarity_panel.h"
 #include "app/sobrezav.h"
@@ -328,7 +328,7 @@ void TZAVMain::MnuCalcularClick() {
     if (refusedWhileReportOpen()) return;
     const auto chosen = interaction_.openFile({QStringLiteral("Selecione o arquivo"), QStringLiteral("*.txt"),
                                                QStringLiteral("txt"), QString(), lastOpenName_});
-    const zav::DateTime when = clock_.now();
+    const zav::DateTime when = clock_.now(); // the time the dialog closed, also when cancelled
     if (!chosen || chosen->isEmpty()) return;
     analyseFile(*chosen, when);
 }
@@ -345,7 +345,8 @@ void TZAVMain::analyseFile(const QString& path, const zav::DateTime& when) {
 
     // Everything is computed before the view changes, so a failure leaves
     // no partial report.
-    showReport(zav::surveyDocument(zav::analyse(zav::loadSpeciesFile(zav::toFileSystemPath(path))), path, when));
+    auto run = zav::runSurvey(zav::toFileSystemPath(path), when);
+    showReport(zav::surveyDocument(std::move(run.result), path, run.when));
     setStatus(QStringLiteral("Cálculo do arquivo: ") + path + QStringLiteral(" finalizado"));
     addRecentFile(path);
 }

@@ -3,7 +3,9 @@
 #include "qtsupport/guarded.h"
 #include "qtsupport/panels.h"
 #include "qtsupport/qt_text.h"
-#include "similarity/treatment_file.h"
+#include "runs/runs.h"
+
+#include <QFileInfo>
 
 #include <QFrame>
 #include <QLabel>
@@ -64,9 +66,8 @@ void SimilarityPanel::btnOkRepClick() {
 }
 
 void SimilarityPanel::runSimilarity(int treatments) {
-    // A fresh matrix every run: nothing of an earlier run enters the result.
-    PresenceMatrix matrix;
-    DateTime when{};
+    // Fresh files every run: nothing of an earlier run enters the result.
+    TreatmentFiles files;
     QStringList sources;
     for (int t = 1; t <= treatments; ++t) {
         if (reportOpen_) {
@@ -75,16 +76,23 @@ void SimilarityPanel::runSimilarity(int treatments) {
         }
         const auto chosen = interaction_.openFile({QStringLiteral("Selecione o arquivo"), QStringLiteral("*.txt"),
                                                    QStringLiteral("txt"), QString(), lastOpenName_});
-        when = clock_.now();
         // A cancelled dialog ends the run: a treatment without its file would
         // be reported as one without species.
         if (!chosen || chosen->isEmpty()) return;
         lastOpenName_ = *chosen;
         sources << *chosen;
         emit statusChanged(QStringLiteral("Selecionando o arquivo: ") + *chosen);
-        matrix.treatments.push_back(loadTreatmentFile(toFileSystemPath(*chosen)));
+        files.add(toFileSystemPath(*chosen));
     }
-    emit compared(CalculaSimilaridade(matrix), sources, when);
+    files.finish(clock_);
+    const auto run = zav::runSimilarity(std::move(files));
+    emit compared(run.result, sources, run.treatments.when);
+    // The key says which file is which treatment; a warning comes first.
+    QStringList key;
+    for (int t = 0; t < sources.size(); ++t)
+        key << QStringLiteral("T%1 = %2").arg(t + 1).arg(QFileInfo(sources[t]).fileName());
+    const QString warning = QString::fromStdString(run.treatments.warning);
+    emit statusChanged((warning.isEmpty() ? QString() : warning + QStringLiteral(" - ")) + key.join(QStringLiteral(", ")));
 }
 
 void SimilarityPanel::BtnCancelRepClick() {

@@ -2,7 +2,7 @@
 // Every modal interaction of the program with the user, and the clock, go
 // through these interfaces, so that tests can answer them.
 
-#include "data/date_time.h"
+#include "data/clock.h"
 
 #include <QString>
 
@@ -36,12 +36,6 @@ class Interaction {
     // The print dialog: sets `printer` up as the user chooses; true when the
     // user chose to print.
     virtual bool choosePrinter(QPrinter& printer) = 0;
-};
-
-class Clock {
-  public:
-    virtual ~Clock() = default;
-    virtual DateTime now() = 0;
 };
 
 } // namespace zav

@@ -52,11 +52,4 @@ bool QtInteraction::choosePrinter(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-DateTime SystemClock::now() {
-    const auto t = QDateTime::currentDateTime();
-    const auto d = t.date();
-    const auto h = t.time();
-    return {d.day(), d.month(), d.year(), h.hour(), h.minute(), h.second(), h.msec()};
-}
-
 } // namespace zav

@@ -23,10 +23,4 @@ class QtInteraction : public Interaction {
     QWidget* parent_ = nullptr;
 };
 
-// The local clock.
-class SystemClock : public Clock {
-  public:
-    DateTime now() override;
-};
-
 } // namespace zav

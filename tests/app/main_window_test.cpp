@@ -367,7 +367,7 @@ class MainWindowTest : public zav::test::WindowTest {
         QCOMPARE(user->requests.size(), 3);
         for (const auto& r : user->requests)
             QCOMPARE(r.title, QStringLiteral("Selecione o arquivo"));
-        QCOMPARE(window->statusText(), "Selecionando o arquivo: " + t3);
+        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1.txt, T2 = t2.txt, T3 = t3.txt"));
 
         const QString saved = path("similaridade.txt");
         user->expectSave(saved);

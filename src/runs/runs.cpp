@@ -1,0 +1,105 @@
+#include "runs/runs.h"
+
+#include "analysis/analysis_export.h"
+#include "analysis/report.h"
+#include "comparison/comparison_report.h"
+#include "data/cp1252.h"
+#include "data/file_io.h"
+#include "data/report_text.h"
+#include "data/species_file.h"
+#include "similarity/similarity_export.h"
+#include "similarity/similarity_report.h"
+#include "similarity/treatment_file.h"
+
+namespace zav {
+
+SurveyRun runSurvey(const std::filesystem::path& file, const DateTime& when) {
+    SurveyRun run;
+    run.path = absolutePath(file);
+    run.when = when;
+    run.result = analyse(loadSpeciesFile(run.path));
+    return run;
+}
+
+SurveyRun runSurvey(const std::filesystem::path& file, Clock& clock) {
+    const auto path = absolutePath(file);
+    auto table = loadSpeciesFile(path);
+    return {path, clock.now(), analyse(std::move(table))};
+}
+
+std::string surveyOutput(const SurveyRun& run, RunOutput output) {
+    switch (output) {
+    case RunOutput::Json:
+        return analysisJson(run.result, run.path.string(), run.when);
+    case RunOutput::Csv:
+        return speciesTableCsv(run.result);
+    case RunOutput::Report:
+        break;
+    }
+    return joinReportLines(faunisticReport(run.result, cp1252::fromUtf8(run.path.string()), run.when));
+}
+
+std::vector<std::string> TreatmentFiles::pathsUtf8() const {
+    std::vector<std::string> out;
+    for (const auto& path : paths)
+        out.push_back(path.string());
+    return out;
+}
+
+std::vector<std::string> TreatmentFiles::namesUtf8() const {
+    std::vector<std::string> out;
+    for (const auto& path : paths)
+        out.push_back(path.filename().string());
+    return out;
+}
+
+void TreatmentFiles::add(const std::filesystem::path& file) {
+    auto path = absolutePath(file);
+    matrix.treatments.push_back(loadTreatmentFile(path));
+    paths.push_back(std::move(path));
+}
+
+void TreatmentFiles::finish(Clock& clock) {
+    when = clock.now();
+    warning = speciesLinesWarning(matrix);
+}
+
+TreatmentFiles loadTreatments(const std::vector<std::filesystem::path>& files, Clock& clock) {
+    TreatmentFiles treatments;
+    for (const auto& file : files)
+        treatments.add(file);
+    treatments.finish(clock);
+    return treatments;
+}
+
+SimilarityRun runSimilarity(TreatmentFiles treatments) {
+    SimilarityRun run{std::move(treatments), {}};
+    run.result = CalculaSimilaridade(run.treatments.matrix);
+    return run;
+}
+
+SimilarityRun runSimilarity(const std::vector<std::filesystem::path>& files, Clock& clock) {
+    return runSimilarity(loadTreatments(files, clock));
+}
+
+std::string similarityOutput(const SimilarityRun& run, RunOutput output) {
+    if (output == RunOutput::Json) return similarityJson(run.result, run.treatments.pathsUtf8());
+    return joinReportLines(similarityReport(run.result, run.treatments.when));
+}
+
+ComparisonRun runComparison(const std::vector<std::filesystem::path>& files, DendrogramIndex index, Clock& clock) {
+    ComparisonRun run{loadTreatments(files, clock), {}};
+    run.result = compareTreatments(run.treatments.matrix, index);
+    return run;
+}
+
+std::string comparisonOutput(const ComparisonRun& run, RunOutput output) {
+    const auto names = run.treatments.namesUtf8();
+    if (output == RunOutput::Json) return comparisonJson(run.result, names);
+    std::vector<std::string> namesCp1252;
+    for (const auto& name : names)
+        namesCp1252.push_back(cp1252::fromUtf8(name));
+    return joinReportLines(comparisonReport(run.result, namesCp1252, run.treatments.when));
+}
+
+} // namespace zav

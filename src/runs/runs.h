@@ -1,0 +1,73 @@
+#pragma once
+// One entry per kind of run, for the window, the batch mode and the command
+// line alike: the files read, the clock read once, the result computed, and
+// each output (report, JSON, CSV) made from that one result.
+
+#include "analysis/analysis.h"
+#include "comparison/comparison.h"
+#include "data/clock.h"
+#include "similarity/similarity.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace zav {
+
+enum class RunOutput {
+    Report, // the report's bytes as saved: Windows-1252, CR LF
+    Json,   // UTF-8, LF
+    Csv,    // UTF-8, LF
+};
+
+// The faunistic analysis of one survey file.
+struct SurveyRun {
+    std::filesystem::path path; // absolute
+    DateTime when;
+    AnalysisResult result;
+};
+SurveyRun runSurvey(const std::filesystem::path& file, Clock& clock);
+// With the time already read (the window reads it when its dialog closes).
+SurveyRun runSurvey(const std::filesystem::path& file, const DateTime& when);
+std::string surveyOutput(const SurveyRun& run, RunOutput output);
+
+// Treatment files read for a similarity or a comparison run.
+struct TreatmentFiles {
+    std::vector<std::filesystem::path> paths; // absolute, in the order given
+    DateTime when;
+    PresenceMatrix matrix;
+    // "Aviso: ..." when the files have different numbers of species lines,
+    // or empty (UTF-8).
+    std::string warning;
+
+    // Reads one more treatment file (its errors name it); the window reads
+    // each file as soon as it is chosen.
+    void add(const std::filesystem::path& file);
+    // Reads the clock and sets the warning, once every file is in.
+    void finish(Clock& clock);
+
+    std::vector<std::string> pathsUtf8() const;
+    std::vector<std::string> namesUtf8() const; // the file names alone
+};
+TreatmentFiles loadTreatments(const std::vector<std::filesystem::path>& files, Clock& clock);
+
+// Sørensen's similarity of 3 to 10 treatments.
+struct SimilarityRun {
+    TreatmentFiles treatments;
+    SimilarityResult result;
+};
+SimilarityRun runSimilarity(const std::vector<std::filesystem::path>& files, Clock& clock);
+SimilarityRun runSimilarity(TreatmentFiles treatments);
+// The report or the JSON (there is no CSV of a similarity run).
+std::string similarityOutput(const SimilarityRun& run, RunOutput output);
+
+// The comparison of 2 to 10 treatments.
+struct ComparisonRun {
+    TreatmentFiles treatments;
+    ComparisonResult result;
+};
+ComparisonRun runComparison(const std::vector<std::filesystem::path>& files, DendrogramIndex index, Clock& clock);
+// The report or the JSON (there is no CSV of a comparison).
+std::string comparisonOutput(const ComparisonRun& run, RunOutput output);
+
+} // namespace zav
