@@ -13,7 +13,6 @@ double d(std::int64_t v) { return static_cast<double>(v); }
 
 // A probability below e^-40 is dropped from a sum of order 1.
 constexpr double kNegligibleExponent = 40.0;
-constexpr double kExpansionMean = 400.0;
 
 // R's seq(from, to, length.out = count): from + i (to - from)/(count-1), the
 // last one `to` itself.
@@ -34,7 +33,7 @@ double noneDrawn(double N, double x, double m, double lgTop) {
 }
 
 // The rarefied values at an integer m < n.
-HillValues rarefied(const FrequencyTable& x, double m) {
+HillValues rarefied(const FrequencyTable& x, double m, double expansionFrom) {
     const double n = d(x.total);
     const double lgAll = std::lgamma(n + 1.0) - std::lgamma(n - m + 1.0);
     const double lgLessOne = std::lgamma(n) - std::lgamma(n - m);
@@ -47,7 +46,7 @@ HillValues rarefied(const FrequencyTable& x, double m) {
         const double p = xi / n;
         const double mean = m * p;
         sumSquares += f * (m * p * (1.0 - p) * (n - m) / (n - 1.0) + mean * mean);
-        sumKLogK += f * expectedKLogK(n, xi, m);
+        sumKLogK += f * expectedKLogK(n, xi, m, expansionFrom);
     }
     HillValues out;
     out.hill[0] = richness;
@@ -65,12 +64,12 @@ struct CurveBasis {
     double f1 = 0.0, factor = 1.0;
 };
 
-CurveBasis basisOf(const FrequencyTable& x) {
+CurveBasis basisOf(const FrequencyTable& x, double expansionFrom) {
     CurveBasis b;
     const double n = d(x.total);
     b.observed.hill = {d(x.species), std::exp(shannon(x)), 1.0 / simpsonConcentration(x)};
     b.observed.coverage = sampleCoverage(x);
-    b.beforeLast = rarefied(x, n - 1.0);
+    b.beforeLast = rarefied(x, n - 1.0, expansionFrom);
     b.f1 = d(x.f(1));
     const double f2 = d(x.f(2));
     b.asymptote = {d(x.species) + undetectedSpecies(n, b.f1, f2), std::exp(chaoWangJostEntropy(x)), 0.0};
@@ -91,9 +90,9 @@ HillValues extrapolated(const CurveBasis& b, double n, double m) {
     return out;
 }
 
-HillValues atIntegerSize(const FrequencyTable& x, const CurveBasis& b, double m) {
+HillValues atIntegerSize(const FrequencyTable& x, const CurveBasis& b, double m, double expansionFrom) {
     const double n = d(x.total);
-    if (m < n) return rarefied(x, m);
+    if (m < n) return rarefied(x, m, expansionFrom);
     if (m == n) return b.observed;
     return extrapolated(b, n, m);
 }
@@ -193,9 +192,9 @@ std::vector<double> curveSizes(std::int64_t reference) {
     return sizes;
 }
 
-double expectedKLogK(double n, double x, double m) {
+double expectedKLogK(double n, double x, double m, double expansionFrom) {
     const double mean = m * x / n;
-    if (mean >= kExpansionMean) {
+    if (mean >= expansionFrom) {
         // Central moments of the hypergeometric distribution.
         const double p = x / n;
         const double s2 = m * p * (1.0 - p) * (n - m) / (n - 1.0);
@@ -227,19 +226,21 @@ double expectedKLogK(double n, double x, double m) {
     return sum / weights;
 }
 
-std::vector<HillValues> individualCurve(const FrequencyTable& x, const std::vector<double>& sizes) {
-    const CurveBasis basis = basisOf(x);
+std::vector<HillValues> individualCurve(const FrequencyTable& x, const std::vector<double>& sizes,
+                                        double expansionFrom) {
+    const CurveBasis basis = basisOf(x, expansionFrom);
     const double n = d(x.total);
     std::vector<HillValues> out;
     out.reserve(sizes.size());
     for (const double m : sizes) {
         const double below = std::floor(m);
         if (m >= n || m == below) {
-            out.push_back(atIntegerSize(x, basis, m));
+            out.push_back(atIntegerSize(x, basis, m, expansionFrom));
             continue;
         }
         out.push_back(
-            mix(atIntegerSize(x, basis, below), atIntegerSize(x, basis, below + 1.0), m - below));
+            mix(atIntegerSize(x, basis, below, expansionFrom), atIntegerSize(x, basis, below + 1.0, expansionFrom),
+                m - below));
     }
     return out;
 }
@@ -271,7 +272,7 @@ IndividualBands individualBands(const FrequencyTable& x, const std::vector<doubl
     std::vector<std::vector<HillValues>> curves;
     for (int r = 0; r < replicates; ++r) {
         const auto sample = frequencyTable(multinomial(random, x.total, community));
-        curves.push_back(individualCurve(sample, sizes));
+        curves.push_back(individualCurve(sample, sizes, kReplicateExpansionMean));
     }
     IndividualBands bands;
     bands.hill.resize(sizes.size());

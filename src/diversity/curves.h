@@ -36,7 +36,13 @@ struct HillValues {
 // b = (obs - D(n-1)) / (asy - D(n-1)) (iNEXT 3.0); for q = 2,
 // 1 / (1/m + (1 - 1/m) sum X_i (X_i-1)/(n(n-1))); coverage
 // 1 - f1/n A^(m-n+1).
-std::vector<HillValues> individualCurve(const FrequencyTable& x, const std::vector<double>& sizes);
+// `expansionFrom` is the mean of K from which E[K ln K] is expanded (see
+// expectedKLogK); the bootstrap replicates, which give only a standard
+// deviation, use kReplicateExpansionMean.
+inline constexpr double kExpansionMean = 400.0;
+inline constexpr double kReplicateExpansionMean = 30.0;
+std::vector<HillValues> individualCurve(const FrequencyTable& x, const std::vector<double>& sizes,
+                                        double expansionFrom = kExpansionMean);
 
 // Sample-based q = 0 curve over collections: below T the exact expected
 // richness sum_i 1 - C(T-Y_i, t)/C(T, t) (vegan specaccum "exact"; Kindt
@@ -44,12 +50,13 @@ std::vector<HillValues> individualCurve(const FrequencyTable& x, const std::vect
 // T must be at least 2.
 std::vector<double> sampleCurve(const FrequencyTable& y, std::int64_t collections, const std::vector<double>& sizes);
 
+
 // E[K ln K] for K hypergeometric, m of n drawn, x of them marked: the
 // probabilities by their ratios from the mode outwards, normalised, until
-// they fall below 1e-17 of the sum; from a mean of 400 on, the expansion
-// mu ln mu + s2/(2 mu) - m3/(6 mu^2) + m4/(12 mu^3) in the central moments
-// (its error is below 1e-5).
-double expectedKLogK(double n, double x, double m);
+// they fall below 1e-17 of the sum; from a mean of `expansionFrom` on, the
+// expansion mu ln mu + s2/(2 mu) - m3/(6 mu^2) + m4/(12 mu^3) in the central
+// moments (its error is about 1/(2 mu^2): below 1e-5 from a mean of 400).
+double expectedKLogK(double n, double x, double m, double expansionFrom = kExpansionMean);
 
 struct Band {
     std::optional<double> lower;
