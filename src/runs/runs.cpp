@@ -7,6 +7,7 @@
 #include "data/file_io.h"
 #include "data/report_text.h"
 #include "data/species_file.h"
+#include "diversity/diversity_report.h"
 #include "similarity/similarity_export.h"
 #include "similarity/similarity_report.h"
 #include "similarity/treatment_file.h"
@@ -37,6 +38,32 @@ std::string surveyOutput(const SurveyRun& run, RunOutput output) {
         break;
     }
     return joinReportLines(faunisticReport(run.result, cp1252::fromUtf8(run.path.string()), run.when));
+}
+
+DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& when) {
+    DiversityRun run;
+    run.path = absolutePath(file);
+    run.when = when;
+    run.result = analyseDiversity(loadSpeciesFile(run.path));
+    return run;
+}
+
+DiversityRun runDiversity(const std::filesystem::path& file, Clock& clock) {
+    const auto path = absolutePath(file);
+    auto table = loadSpeciesFile(path);
+    return {path, clock.now(), analyseDiversity(table)};
+}
+
+std::string diversityOutput(const DiversityRun& run, RunOutput output) {
+    switch (output) {
+    case RunOutput::Json:
+        return diversityJson(run.result, run.path.string(), run.when);
+    case RunOutput::Csv:
+        return diversityCsv(run.result);
+    case RunOutput::Report:
+        break;
+    }
+    return joinReportLines(diversityReport(run.result, cp1252::fromUtf8(run.path.string()), run.when));
 }
 
 std::vector<std::string> TreatmentFiles::pathsUtf8() const {

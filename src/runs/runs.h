@@ -6,6 +6,7 @@
 #include "analysis/analysis.h"
 #include "comparison/comparison.h"
 #include "data/clock.h"
+#include "diversity/diversity.h"
 #include "similarity/similarity.h"
 
 #include <filesystem>
@@ -30,6 +31,18 @@ SurveyRun runSurvey(const std::filesystem::path& file, Clock& clock);
 // With the time already read (the window reads it when its dialog closes).
 SurveyRun runSurvey(const std::filesystem::path& file, const DateTime& when);
 std::string surveyOutput(const SurveyRun& run, RunOutput output);
+
+// The diversity of one survey file: richness estimators, indices, Hill
+// numbers and curves over every species with individuals.
+struct DiversityRun {
+    std::filesystem::path path; // absolute
+    DateTime when;
+    DiversityResult result;
+};
+DiversityRun runDiversity(const std::filesystem::path& file, Clock& clock);
+DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& when);
+// The report, the JSON, or the individual-based curve as CSV.
+std::string diversityOutput(const DiversityRun& run, RunOutput output);
 
 // Treatment files read for a similarity or a comparison run.
 struct TreatmentFiles {

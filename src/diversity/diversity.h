@@ -1,0 +1,86 @@
+#pragma once
+// The diversity run over a survey's whole community: richness estimators,
+// indices, Hill numbers and the rarefaction and extrapolation curves, each
+// number with its method (see estimators.h and curves.h).
+
+#include "data/species_table.h"
+#include "diversity/curves.h"
+#include "diversity/estimators.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zav {
+
+struct IndividualCurvePoint {
+    double m = 0.0;
+    diversity::HillValues values;
+    std::array<diversity::Band, 3> hillBands;
+    diversity::Band coverageBand;
+};
+
+struct SampleCurvePoint {
+    double t = 0.0;
+    double richness = 0.0;
+    diversity::Band band;
+};
+
+struct DiversityIndices {
+    double shannon = 0.0;
+    double simpson = 0.0;        // 1 - D
+    double inverseSimpson = 0.0; // 1 / D
+    double bergerParker = 0.0;
+    diversity::Value pielou;
+    diversity::Value margalef;
+    double menhinick = 0.0;
+    double brillouin = 0.0;
+    diversity::Value fisherAlpha;
+};
+
+// Incidence part: from each species' collections Y_i and the total T.
+struct IncidenceResult {
+    std::int64_t q1 = 0;
+    std::int64_t q2 = 0;
+    diversity::RichnessEstimate chao2;
+    diversity::RichnessEstimate ice;
+    diversity::RichnessEstimate jackknife1;
+    diversity::RichnessEstimate jackknife2;
+    diversity::RichnessEstimate bootstrap;
+    std::vector<SampleCurvePoint> curve; // empty when curveMissing says why
+    std::string curveMissing;
+};
+
+struct DiversityResult {
+    std::int64_t individuals = 0; // n
+    std::int64_t species = 0;     // S
+    std::int64_t collections = 0; // T, the header's C
+    std::int64_t f1 = 0;
+    std::int64_t f2 = 0;
+    double coverage = 0.0;
+
+    diversity::RichnessEstimate chao1;
+    diversity::RichnessEstimate chao1BiasCorrected;
+    diversity::RichnessEstimate ace;
+
+    std::optional<IncidenceResult> incidence; // none when incidenceMissing says why
+    std::string incidenceMissing;
+
+    DiversityIndices indices;
+    std::array<diversity::Value, 3> hillObserved;  // q = 0, 1, 2
+    std::array<diversity::Value, 3> hillEstimated; // q = 0, 1, 2
+
+    std::vector<IndividualCurvePoint> curve; // empty when curveMissing says why
+    std::string curveMissing;
+};
+
+// Everything over every species with individuals, the super-abundant ones
+// included. Throws DataFileError naming the line of a negative count of
+// individuals ("Linha N: número negativo de indivíduos"), or when no species
+// has individuals. A species in 0 collections or in more than C leaves the
+// incidence part out, with the reason.
+DiversityResult analyseDiversity(const SpeciesTable& table);
+
+} // namespace zav

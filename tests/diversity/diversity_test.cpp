@@ -1,0 +1,196 @@
+// The estimators against the numbers published with iNEXT (Hsieh, Ma and
+// Chao 2016, spider data) and those vegan 2.6-4 prints for the same data.
+#include "analysis/table_builder.h"
+#include "data/errors.h"
+#include "diversity/diversity.h"
+#include "diversity/random.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace zav {
+namespace {
+
+using namespace diversity;
+
+std::vector<std::int32_t> girdled() {
+    std::vector<std::int32_t> x{46, 22, 17, 15, 15, 9, 8, 6, 6, 4, 2, 2, 2, 2};
+    x.insert(x.end(), 12, 1);
+    return x;
+}
+std::vector<std::int32_t> logged() {
+    std::vector<std::int32_t> x{88, 22, 16, 15, 13, 10, 8, 8, 7, 7, 7, 5, 4, 4, 4, 3, 3, 3, 3, 2, 2, 2, 2};
+    x.insert(x.end(), 14, 1);
+    return x;
+}
+// Invented collections for Girdled, T = 12.
+std::vector<std::int32_t> girdledCollections() {
+    std::vector<std::int32_t> y{12, 10, 9, 9, 8, 6, 5, 4, 5, 3, 2, 1, 2, 2};
+    y.insert(y.end(), 12, 1);
+    return y;
+}
+
+// Equal at the printed digits.
+void expectPrinted(double actual, double printed, int decimals, const char* what) {
+    EXPECT_EQ(std::round(actual * std::pow(10.0, decimals)), std::round(printed * std::pow(10.0, decimals))) << what;
+}
+
+TEST(Diversity, SpiderDataAsPublishedWithINext) {
+    struct Case {
+        const char* name;
+        std::vector<std::int32_t> x;
+        double coverage, chao1, se, lower, upper, shannonObs, shannonEst, simpsonObs, simpsonEst;
+    };
+    const Case cases[] = {
+        {"Girdled", girdled(), 0.9289, 43.893, 14.306, 30.511, 96.971, 12.060, 13.826, 7.840, 8.175},
+        {"Logged", logged(), 0.9446, 61.403, 18.532, 43.502, 128.583, 14.421, 16.337, 6.761, 6.920},
+    };
+    for (const auto& c : cases) {
+        const auto r = analyseDiversity(test::makeTable(c.x));
+        expectPrinted(r.coverage, c.coverage, 4, c.name);
+        expectPrinted(*r.chao1.estimate, c.chao1, 3, c.name);
+        expectPrinted(*r.chao1.standardError, c.se, 3, c.name);
+        expectPrinted(*r.chao1.lower, c.lower, 3, c.name);
+        expectPrinted(*r.chao1.upper, c.upper, 3, c.name);
+        expectPrinted(*r.hillObserved[1].number, c.shannonObs, 3, c.name);
+        expectPrinted(*r.hillEstimated[1].number, c.shannonEst, 3, c.name);
+        expectPrinted(*r.hillObserved[2].number, c.simpsonObs, 3, c.name);
+        expectPrinted(*r.hillEstimated[2].number, c.simpsonEst, 3, c.name);
+    }
+}
+
+TEST(Diversity, GirdledCurveAsPublished) {
+    const auto r = analyseDiversity(test::makeTable(girdled()));
+    ASSERT_EQ(r.curve.size(), 40u);
+    const std::pair<double, double> q0[] = {{10, 6.479}, {19, 9.450}, {168, 26.000}, {327, 34.396}, {336, 34.731}};
+    for (const auto& [m, value] : q0) {
+        const auto it = std::find_if(r.curve.begin(), r.curve.end(), [m](const auto& p) { return p.m == m; });
+        ASSERT_NE(it, r.curve.end()) << m;
+        expectPrinted(it->values.hill[0], value, 3, "q0");
+    }
+    // iNEXT 3.0's q = 1 extrapolation.
+    EXPECT_NEAR(r.curve.back().values.hill[1], 13.016966, 5e-7);
+}
+
+TEST(Diversity, VeganNumbers) {
+    // estimateR: S.chao1, se.chao1, S.ACE, se.ACE.
+    const std::pair<std::vector<std::int32_t>, std::array<double, 4>> abundance[] = {
+        {girdled(), {39.2, 10.20697000753, 48.41522903034, 3.78889874554}},
+        {logged(), {55.2, 13.14527390688, 52.68499427262, 3.67698168988}},
+    };
+    for (const auto& [x, v] : abundance) {
+        const auto r = analyseDiversity(test::makeTable(x));
+        EXPECT_NEAR(*r.chao1BiasCorrected.estimate, v[0], 1e-9);
+        EXPECT_NEAR(*r.chao1BiasCorrected.standardError, v[1], 1e-9);
+        EXPECT_NEAR(*r.ace.estimate, v[2], 1e-9);
+        EXPECT_NEAR(*r.ace.standardError, v[3], 1e-9);
+    }
+    // specpool (chao, chao.se, jack1, jack2, boot) and specaccum "exact".
+    const auto r = analyseDiversity(test::makeTable(girdled(), girdledCollections(), 12));
+    ASSERT_TRUE(r.incidence);
+    const auto& in = *r.incidence;
+    EXPECT_NEAR(*in.chao2.estimate, 51.8194444444, 1e-9);
+    EXPECT_NEAR(*in.chao2.standardError, 21.2874412951, 1e-9);
+    EXPECT_NEAR(*in.jackknife1.estimate, 37.9166666667, 1e-9);
+    EXPECT_NEAR(*in.jackknife2.estimate, 46.4772727273, 1e-9);
+    EXPECT_NEAR(*in.bootstrap.estimate, 30.9551477541, 1e-9);
+    const double exact[] = {7.5, 11.09090909091, 13.54090909091, 15.49090909091, 17.1717171717, 18.68073593074,
+                            20.07070707071, 21.37373737374, 22.60909090909, 23.78787878788, 24.91666666667, 26};
+    ASSERT_GE(in.curve.size(), 12u);
+    for (int t = 1; t <= 12; ++t) {
+        const auto it = std::find_if(in.curve.begin(), in.curve.end(), [t](const auto& p) { return p.t == t; });
+        if (it != in.curve.end()) EXPECT_NEAR(it->richness, exact[t - 1], 1e-9) << t;
+    }
+    EXPECT_EQ(in.curve.back().t, 24.0);
+}
+
+TEST(Diversity, IndicesByHand) {
+    // vegan: fisher.alpha 8.60469670722 (uniroot's default tolerance; with
+    // tol = 1e-15, 8.604696408821085), shannon 2.48986521069, simpson
+    // 0.872448979592, invsimpson 7.84; the rest by hand.
+    const auto r = analyseDiversity(test::makeTable(girdled()));
+    const auto& ix = r.indices;
+    EXPECT_NEAR(*ix.fisherAlpha.number, 8.604696408821085, 1e-14);
+    EXPECT_NEAR(ix.shannon, 2.48986521069, 1e-10);
+    EXPECT_NEAR(ix.simpson, 0.872448979592, 1e-11);
+    EXPECT_NEAR(ix.inverseSimpson, 7.84, 1e-12);
+    EXPECT_DOUBLE_EQ(ix.bergerParker, 46.0 / 168.0);
+    EXPECT_NEAR(*ix.pielou.number, 2.48986521069 / std::log(26.0), 1e-10);
+    EXPECT_NEAR(*ix.margalef.number, 25.0 / std::log(168.0), 1e-12);
+    EXPECT_NEAR(ix.menhinick, 26.0 / std::sqrt(168.0), 1e-12);
+    double lnFactorials = 0.0;
+    for (const int x : girdled())
+        lnFactorials += std::lgamma(x + 1.0);
+    EXPECT_NEAR(ix.brillouin, (std::lgamma(169.0) - lnFactorials) / 168.0, 1e-12);
+}
+
+TEST(Diversity, EdgeCasesGiveDefinedValuesOrReasons) {
+    // One species, one individual.
+    auto r = analyseDiversity(test::makeTable({1}, {1}, 1));
+    EXPECT_EQ(*r.chao1.estimate, 1.0);
+    EXPECT_FALSE(r.indices.fisherAlpha.number);
+    EXPECT_FALSE(r.indices.pielou.number);
+    EXPECT_FALSE(r.hillEstimated[2].number);
+    EXPECT_TRUE(r.curve.empty());
+    ASSERT_TRUE(r.incidence);
+    EXPECT_TRUE(r.incidence->curve.empty());
+    // f2 = 0 with f1 > 1 (the corrected form); f1 = 0; S = n.
+    r = analyseDiversity(test::makeTable({5, 1, 1, 1}, {2, 1, 1, 1}, 3));
+    EXPECT_NEAR(*r.chao1.estimate, 4 + 7.0 / 8.0 * 3.0, 1e-12);
+    r = analyseDiversity(test::makeTable({5, 3, 2}, {2, 2, 1}, 3));
+    EXPECT_EQ(*r.chao1.estimate, 3.0);
+    EXPECT_EQ(r.curve.size(), 40u);
+    r = analyseDiversity(test::makeTable({1, 1, 1}, {1, 1, 1}, 3));
+    EXPECT_FALSE(r.indices.fisherAlpha.number);
+    EXPECT_FALSE(r.ace.estimate);
+    // Incidence out of range.
+    r = analyseDiversity(test::makeTable({5, 12}, {3, 12}, 10));
+    EXPECT_FALSE(r.incidence);
+    EXPECT_EQ(r.incidenceMissing, "a espécie 2 aparece em 12 coletas de 10");
+    r = analyseDiversity(test::makeTable({5, 12}, {0, 2}, 10));
+    EXPECT_FALSE(r.incidence);
+    // A negative count names its line (the header is line 1).
+    try {
+        analyseDiversity(test::makeTable({5, -2}));
+        FAIL();
+    } catch (const DataFileError& e) {
+        EXPECT_EQ(e.detail(), "Linha 3: número negativo de indivíduos");
+    }
+}
+
+TEST(Diversity, TailSeriesAndExpansionAgreeWithDirectSums) {
+    // Euler-Maclaurin against the plain series where both run.
+    double direct = 0.0, power = 1.0;
+    const double b = 1.0 - 3e-6, a = 5e5;
+    for (int j = 1; j < 30000000; ++j) {
+        power *= b;
+        direct += power / (a + j);
+    }
+    EXPECT_NEAR(tailSeries(b, a), direct, 1e-9 * direct);
+    // The moment expansion just above its threshold against the full sum.
+    const double n = 100000, x = 4000, m = 10001;
+    const auto logWeight = [&](double k) {
+        return -std::lgamma(k + 1) - std::lgamma(x - k + 1) - std::lgamma(m - k + 1) - std::lgamma(n - x - m + k + 1);
+    };
+    const double top = logWeight(400);
+    double weights = 0.0, sum = 0.0;
+    for (double k = 1; k <= x; ++k) {
+        weights += std::exp(logWeight(k) - top);
+        sum += std::exp(logWeight(k) - top) * k * std::log(k);
+    }
+    EXPECT_NEAR(expectedKLogK(n, x, m), sum / weights, 1e-5);
+}
+
+TEST(Diversity, BootstrapIsReproducible) {
+    Random a(7), b(7);
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(a.binomial(1000000, 0.3), b.binomial(1000000, 0.3));
+    const auto r1 = analyseDiversity(test::makeTable(girdled(), girdledCollections(), 12));
+    const auto r2 = analyseDiversity(test::makeTable(girdled(), girdledCollections(), 12));
+    EXPECT_EQ(*r1.curve[5].hillBands[1].upper, *r2.curve[5].hillBands[1].upper);
+    EXPECT_LT(*r1.curve.back().hillBands[0].lower, r1.curve.back().values.hill[0]);
+}
+
+} // namespace
+} // namespace zav

@@ -1,0 +1,71 @@
+// The diversity report against its golden file, the JSON read back, the CSV.
+#include "data/file_io.h"
+#include "data/report_text.h"
+#include "data/species_file.h"
+#include "diversity/diversity_report.h"
+#include "support/json_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace zav {
+namespace {
+
+const std::filesystem::path kGolden = ZAV_GOLDEN_DIR;
+const DateTime kWhen{6, 12, 2026, 9, 5, 7, 42};
+
+DiversityResult girdled() { return analyseDiversity(loadSpeciesFile(kGolden / "girdled.txt")); }
+
+TEST(DiversityReport, GirdledMatchesGoldenByteForByte) {
+    const auto actual = joinReportLines(diversityReport(girdled(), "girdled.txt", kWhen));
+    const auto goldenPath = kGolden / "girdled.relatorio";
+    if (std::getenv("ZAV_UPDATE_GOLDEN")) std::ofstream(goldenPath, std::ios::binary) << actual;
+    EXPECT_EQ(actual, readFileBytes(goldenPath));
+}
+
+TEST(DiversityReport, MissingValuesPrintDashWithReason) {
+    SpeciesTable t;
+    t.totalCollections = 10;
+    t.species.push_back({5, 12, 1});
+    t.species.push_back({1, 1, 2});
+    const auto text = joinReportLines(diversityReport(analyseDiversity(t), "x", kWhen));
+    EXPECT_NE(text.find("- : a esp\xE9""cie 1 aparece em 12 coletas de 10"), std::string::npos);
+}
+
+TEST(DiversityReport, JsonReadsBackWithTheKeysAndNulls) {
+    using test::Json;
+    const auto json = Json::parse(diversityJson(girdled(), "girdled.txt", kWhen));
+    EXPECT_EQ(json["data"].text, "2026-12-06T09:05:07.042");
+    EXPECT_EQ(json["individuos"].number, 168);
+    EXPECT_NEAR(json["abundancia"]["chao1"]["ic"][1].number, 96.971, 5e-4);
+    EXPECT_EQ(json["incidencia"]["Q1"].number, 13);
+    EXPECT_NEAR(json["incidencia"]["jackknife2"]["estimativa"].number, 46.4772727273, 1e-9);
+    EXPECT_NEAR(json["indices"]["simpson_inverso"].number, 7.84, 1e-12);
+    EXPECT_NEAR(json["hill"]["q2"]["estimado"].number, 8.175, 5e-4);
+    const auto& curve = json["curva_individuos"];
+    ASSERT_EQ(curve.items.size(), 40u);
+    EXPECT_EQ(curve[39]["m"].number, 336);
+    EXPECT_EQ(curve[39]["ic_q1"].items.size(), 2u);
+    EXPECT_EQ(json["curva_coletas"][json["curva_coletas"].items.size() - 1]["t"].number, 24);
+
+    SpeciesTable one;
+    one.totalCollections = 1;
+    one.species.push_back({1, 1, 1});
+    const auto single = Json::parse(diversityJson(analyseDiversity(one), "x", kWhen));
+    EXPECT_EQ(single["indices"]["fisher_alfa"].kind, Json::Kind::Null);
+    EXPECT_EQ(single["hill"]["q2"]["estimado"].kind, Json::Kind::Null);
+    EXPECT_TRUE(single["curva_individuos"].items.empty());
+}
+
+TEST(DiversityReport, CsvHasOneRowPerPoint) {
+    const auto csv = diversityCsv(girdled());
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 41);
+    EXPECT_EQ(csv.rfind("m,q0,q1,q2,cobertura,", 0), 0u);
+    EXPECT_NE(csv.find("\n168,26,"), std::string::npos);
+}
+
+} // namespace
+} // namespace zav
