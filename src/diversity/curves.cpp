@@ -80,7 +80,7 @@ CurveBasis basisOf(const FrequencyTable& x, double expansionFrom) {
 
 HillValues extrapolated(const CurveBasis& b, double n, double m) {
     HillValues out;
-    for (int q = 0; q < 2; ++q) {
+    for (std::size_t q = 0; q < 2; ++q) {
         const double obs = b.observed.hill[q], asy = b.asymptote[q], last = b.beforeLast.hill[q];
         const double beta = asy != last ? (obs - last) / (asy - last) : 0.0;
         out.hill[q] = obs + (asy - obs) * (1.0 - std::pow(1.0 - beta, m - n));
@@ -99,7 +99,7 @@ HillValues atIntegerSize(const FrequencyTable& x, const CurveBasis& b, double m,
 
 HillValues mix(const HillValues& a, const HillValues& b, double weightB) {
     HillValues out;
-    for (int q = 0; q < 3; ++q)
+    for (std::size_t q = 0; q < 3; ++q)
         out.hill[q] = (1.0 - weightB) * a.hill[q] + weightB * b.hill[q];
     out.coverage = (1.0 - weightB) * a.coverage + weightB * b.coverage;
     return out;
@@ -276,7 +276,7 @@ IndividualBands individualBands(const FrequencyTable& x, const std::vector<doubl
     }
     IndividualBands bands;
     bands.hill.resize(sizes.size());
-    for (int q = 0; q < 3; ++q) {
+    for (std::size_t q = 0; q < 3; ++q) {
         const auto sd = standardDeviations(sizes.size(), curves.size(),
                                            [&](std::size_t r, std::size_t p) { return curves[r][p].hill[q]; });
         for (std::size_t p = 0; p < sizes.size(); ++p)

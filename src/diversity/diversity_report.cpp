@@ -116,7 +116,7 @@ std::vector<std::string> diversityReport(const DiversityResult& r, std::string_v
     lines.push_back(kRule);
     lines.push_back(w("NÚMEROS DE HILL    observado   estimado"));
     const char* orders[] = {"q = 0 (riqueza)", "q = 1 (exp H)", "q = 2 (1 / D)"};
-    for (int q = 0; q < 3; ++q) {
+    for (std::size_t q = 0; q < 3; ++q) {
         lines.push_back(row(orders[q], number(r.hillObserved[q].number, 3)) + " " +
                         leftPad(number(r.hillEstimated[q].number, 3), 10));
     }
@@ -133,7 +133,7 @@ std::vector<std::string> diversityReport(const DiversityResult& r, std::string_v
         lines.push_back(w("         m       q = 0       q = 1       q = 2   cobertura"));
         for (const auto& p : r.curve) {
             std::string line = column(fixedPoint(p.m, p.m == static_cast<double>(static_cast<std::int64_t>(p.m)) ? 0 : 2), 10);
-            for (int q = 0; q < 3; ++q)
+            for (std::size_t q = 0; q < 3; ++q)
                 line += column(fixedPoint(p.values.hill[q], 3), 12);
             line += column(fixedPoint(p.values.coverage, 4), 12);
             if (p.m == static_cast<double>(r.individuals)) line += w("  amostra");
@@ -241,7 +241,7 @@ std::string diversityJson(const DiversityResult& r, std::string_view pathUtf8, c
     valueJson(json, ix.fisherAlpha);
     json.endObject();
     json.key("hill").beginObject(Layout::Lines);
-    for (int q = 0; q < 3; ++q) {
+    for (std::size_t q = 0; q < 3; ++q) {
         json.key("q" + std::to_string(q)).beginObject();
         json.key("observado");
         valueJson(json, r.hillObserved[q]);
@@ -254,10 +254,10 @@ std::string diversityJson(const DiversityResult& r, std::string_view pathUtf8, c
     for (const auto& p : r.curve) {
         json.beginObject();
         json.key("m").number(p.m);
-        for (int q = 0; q < 3; ++q)
+        for (std::size_t q = 0; q < 3; ++q)
             json.key("q" + std::to_string(q)).number(p.values.hill[q]);
         json.key("cobertura").number(p.values.coverage);
-        for (int q = 0; q < 3; ++q) {
+        for (std::size_t q = 0; q < 3; ++q) {
             json.key("ic_q" + std::to_string(q));
             bandJson(json, p.hillBands[q]);
         }
@@ -288,10 +288,10 @@ std::string diversityCsv(const DiversityResult& r) {
     };
     for (const auto& p : r.curve) {
         appendJsonNumber(out, p.m);
-        for (int q = 0; q < 3; ++q)
+        for (std::size_t q = 0; q < 3; ++q)
             cell(p.values.hill[q]);
         cell(p.values.coverage);
-        for (int q = 0; q < 3; ++q) {
+        for (std::size_t q = 0; q < 3; ++q) {
             cell(p.hillBands[q].lower);
             cell(p.hillBands[q].upper);
         }
