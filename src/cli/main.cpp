@@ -4,27 +4,16 @@
 // R and Python; the report of many surveys in one call; a spreadsheet turned
 // into a data file.
 
-#include "analysis/analysis.h"
-#include "analysis/analysis_export.h"
-#include "analysis/report.h"
 #include "cli/options.h"
 #include "cli/output_file.h"
-#include "data/cp1252.h"
-#include "data/date_time.h"
 #include "data/errors.h"
 #include "data/file_io.h"
-#include "data/report_text.h"
 #include "data/species_file.h"
 #include "data/spreadsheet_import.h"
-#include "similarity/similarity.h"
-#include "similarity/similarity_export.h"
-#include "similarity/similarity_report.h"
-#include "similarity/treatment_file.h"
+#include "runs/runs.h"
 #include "zaviro_version.h"
 
-#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <exception>
 #include <filesystem>
 #include <set>
@@ -34,43 +23,50 @@
 
 namespace {
 
-constexpr const char* kUsage = "Uso: zaviro-relatorio [--json | --csv] ARQUIVO\n"
-                               "     zaviro-relatorio [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]\n"
-                               "     zaviro-relatorio --similaridade [--json] ARQ1 ARQ2 ARQ3 [... ARQ10]\n"
-                               "     zaviro-relatorio --importar PLANILHA --coletas C\n"
-                               "\n"
-                               "Escreve na saída padrão o relatório da análise faunística do arquivo de\n"
-                               "dados ARQUIVO, ou o relatório de similaridade (Sorensen) de 3 a 10\n"
-                               "arquivos de dados (tratamentos T1, T2, ... na ordem dada), exatamente\n"
-                               "como o ZAVIRO o gravaria (Windows-1252, linhas terminadas por CR LF).\n"
-                               "\n"
-                               "Opções:\n"
-                               "  -h, --help        mostra esta ajuda\n"
-                               "  --json            os resultados em JSON (UTF-8), para R ou Python: os\n"
-                               "                    números com precisão completa, as classes sem espaços,\n"
-                               "                    null onde o relatório de similaridade mostra \"-\"\n"
-                               "  --csv             a tabela de espécies em CSV (UTF-8, vírgula, linha de\n"
-                               "                    títulos, \".\" como separador decimal)\n"
-                               "  --saida PASTA     grava um arquivo por levantamento em PASTA:\n"
-                               "                    NOME-relatorio.txt, ou NOME.json / NOME.csv; um arquivo\n"
-                               "                    com erro é relatado com seu nome e os demais seguem\n"
-                               "  --importar PLANILHA --coletas C\n"
-                               "                    escreve o arquivo de dados de uma planilha CSV ou TSV\n"
-                               "                    (uma linha por espécie: [nome,] indivíduos, coletas;\n"
-                               "                    linha de títulos opcional) com C coletas no total\n"
-                               "\n"
-                               "Saída: 0 tudo escrito; 1 erro no arquivo ou no cálculo (mensagem na saída\n"
-                               "de erro); 2 uso incorreto.\n";
-
-zav::DateTime now() {
-    const auto clock = std::chrono::system_clock::now();
-    const auto seconds = std::chrono::system_clock::to_time_t(clock);
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(clock.time_since_epoch()).count() % 1000;
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    return {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900, local.tm_hour,
-            local.tm_min,  local.tm_sec,     static_cast<int>(ms)};
-}
+constexpr const char* kUsage =
+    "Uso: zaviro-relatorio [--json | --csv] ARQUIVO\n"
+    "     zaviro-relatorio [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]\n"
+    "     zaviro-relatorio --diversidade [--json | --csv] ARQUIVO\n"
+    "     zaviro-relatorio --diversidade [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]\n"
+    "     zaviro-relatorio --similaridade [--json] ARQ1 ARQ2 ARQ3 [... ARQ10]\n"
+    "     zaviro-relatorio --comparacao [--json] [--indice sorensen|bray-curtis] ARQ1 ARQ2 [... ARQ10]\n"
+    "     zaviro-relatorio --importar PLANILHA --coletas C\n"
+    "\n"
+    "Escreve na saída padrão o relatório da análise faunística do arquivo de\n"
+    "dados ARQUIVO, ou o relatório de similaridade (Sorensen) de 3 a 10\n"
+    "arquivos de dados (tratamentos T1, T2, ... na ordem dada), exatamente\n"
+    "como o ZAVIRO o gravaria (Windows-1252, linhas terminadas por CR LF).\n"
+    "\n"
+    "Opções:\n"
+    "  -h, --help        mostra esta ajuda\n"
+    "  --diversidade     o relatório de diversidade (ZAVIRO - DIVERSIDADE) de todas\n"
+    "                    as espécies com indivíduos: cobertura (Chao e Jost 2012),\n"
+    "                    Chao1 (Chao 1987; iNEXT e vegan), ACE, Chao2, ICE,\n"
+    "                    jackknife e bootstrap (vegan specpool), Shannon, Simpson,\n"
+    "                    Berger-Parker, Pielou, Margalef, Menhinick, Brillouin,\n"
+    "                    alfa de Fisher, números de Hill e curvas de rarefação e\n"
+    "                    extrapolação (Chao et al. 2014); com --csv, a curva por\n"
+    "                    indivíduos\n"
+    "  --comparacao      compara 2 a 10 tratamentos: teste t de Hutcheson (Zar)\n"
+    "                    com p de Holm, matrizes de Sorensen, Jaccard,\n"
+    "                    Morisita-Horn e Bray-Curtis e o dendrograma UPGMA\n"
+    "  --indice I        o índice do dendrograma: sorensen (1 - Sorensen, o\n"
+    "                    padrão) ou bray-curtis\n"
+    "  --json            os resultados em JSON (UTF-8), para R ou Python: os\n"
+    "                    números com precisão completa, as classes sem espaços,\n"
+    "                    null onde o relatório de similaridade mostra \"-\"\n"
+    "  --csv             a tabela de espécies em CSV (UTF-8, vírgula, linha de\n"
+    "                    títulos, \".\" como separador decimal)\n"
+    "  --saida PASTA     grava um arquivo por levantamento em PASTA:\n"
+    "                    NOME-relatorio.txt, ou NOME.json / NOME.csv; um arquivo\n"
+    "                    com erro é relatado com seu nome e os demais seguem\n"
+    "  --importar PLANILHA --coletas C\n"
+    "                    escreve o arquivo de dados de uma planilha CSV ou TSV\n"
+    "                    (uma linha por espécie: [nome,] indivíduos, coletas;\n"
+    "                    linha de títulos opcional) com C coletas no total\n"
+    "\n"
+    "Saída: 0 tudo escrito; 1 erro no arquivo ou no cálculo (mensagem na saída\n"
+    "de erro); 2 uso incorreto.\n";
 
 // The bytes on standard output; the exit code.
 int print(const std::string& bytes) {
@@ -81,25 +77,33 @@ int print(const std::string& bytes) {
     return 0;
 }
 
-// One survey's report, JSON or CSV.
-std::string surveyOutput(const std::string& file, zav::cli::Format format) {
-    const auto path = zav::absolutePath(file);
-    auto table = zav::loadSpeciesFile(path);
-    const auto when = now();
-    const auto result = zav::analyse(std::move(table));
+zav::RunOutput runOutput(zav::cli::Format format) {
     switch (format) {
     case zav::cli::Format::Json:
-        return zav::analysisJson(result, path.string(), when);
+        return zav::RunOutput::Json;
     case zav::cli::Format::Csv:
-        return zav::speciesTableCsv(result);
+        return zav::RunOutput::Csv;
     default:
-        return zav::joinReportLines(zav::faunisticReport(result, zav::cp1252::fromUtf8(path.string()), when));
+        return zav::RunOutput::Report;
     }
 }
 
-std::string outputName(const std::string& file, zav::cli::Format format) {
-    const std::string stem = std::filesystem::path(file).stem().string();
-    switch (format) {
+// One survey's report, JSON or CSV: faunistic or diversity.
+std::string surveyOutput(const std::string& file, const zav::cli::Options& options) {
+    zav::SystemClock clock;
+    if (options.command == zav::cli::Command::Diversity)
+        return zav::diversityOutput(zav::runDiversity(file, clock), runOutput(options.format));
+    return zav::surveyOutput(zav::runSurvey(file, clock), runOutput(options.format));
+}
+
+std::string outputName(const std::string& file, const zav::cli::Options& options) {
+    std::string stem = std::filesystem::path(file).stem().string();
+    if (options.command == zav::cli::Command::Diversity)
+        return stem + "-diversidade" +
+               (options.format == zav::cli::Format::Json  ? ".json"
+                : options.format == zav::cli::Format::Csv ? ".csv"
+                                                          : ".txt");
+    switch (options.format) {
     case zav::cli::Format::Json:
         return stem + ".json";
     case zav::cli::Format::Csv:
@@ -123,10 +127,10 @@ int writeSurveys(const zav::cli::Options& options) {
     int failures = 0;
     for (const auto& file : options.files) {
         try {
-            const std::string name = outputName(file, options.format);
+            const std::string name = outputName(file, options);
             if (!written.insert(name).second)
                 throw zav::Error("Erro: outro arquivo da lista já deu o nome " + name + "; este não foi gravado");
-            zav::cli::writeFileAtomically(folder / name, surveyOutput(file, options.format));
+            zav::cli::writeFileAtomically(folder / name, surveyOutput(file, options));
             continue;
         } catch (const zav::Error& e) {
             std::fprintf(stderr, "%s: %s\n", file.c_str(), e.what());
@@ -138,17 +142,28 @@ int writeSurveys(const zav::cli::Options& options) {
     return failures == 0 ? 0 : 1;
 }
 
-int printSimilarity(const std::vector<std::string>& files, zav::cli::Format format) {
-    zav::PresenceMatrix matrix;
-    std::vector<std::string> paths;
-    for (const auto& file : files) {
-        const auto path = zav::absolutePath(file);
-        matrix.treatments.push_back(zav::loadTreatmentFile(path));
-        paths.push_back(path.string());
-    }
-    const auto result = zav::CalculaSimilaridade(matrix);
-    if (format == zav::cli::Format::Json) return print(zav::similarityJson(result, paths));
-    return print(zav::joinReportLines(zav::similarityReport(result, now())));
+std::vector<std::filesystem::path> filePaths(const std::vector<std::string>& files) {
+    return {files.begin(), files.end()};
+}
+
+// A warning about the treatment files goes to standard error, the result on.
+void warn(const std::string& warning) {
+    if (!warning.empty()) std::fprintf(stderr, "%s\n", warning.c_str());
+}
+
+int printSimilarity(const zav::cli::Options& options) {
+    zav::SystemClock clock;
+    const auto run = zav::runSimilarity(filePaths(options.files), clock);
+    warn(run.treatments.warning);
+    return print(zav::similarityOutput(run, runOutput(options.format)));
+}
+
+int printComparison(const zav::cli::Options& options) {
+    zav::SystemClock clock;
+    const auto index = options.brayCurtisDendrogram ? zav::DendrogramIndex::BrayCurtis : zav::DendrogramIndex::Sorensen;
+    const auto run = zav::runComparison(filePaths(options.files), index, clock);
+    warn(run.treatments.warning);
+    return print(zav::comparisonOutput(run, runOutput(options.format)));
 }
 
 int printImportedDataFile(const zav::cli::Options& options) {
@@ -159,12 +174,14 @@ int printImportedDataFile(const zav::cli::Options& options) {
 int run(const zav::cli::Options& options) {
     switch (options.command) {
     case zav::cli::Command::Similarity:
-        return printSimilarity(options.files, options.format);
+        return printSimilarity(options);
+    case zav::cli::Command::Comparison:
+        return printComparison(options);
     case zav::cli::Command::Import:
         return printImportedDataFile(options);
     default:
         if (!options.outputDirectory.empty()) return writeSurveys(options);
-        return print(surveyOutput(options.files[0], options.format));
+        return print(surveyOutput(options.files[0], options));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include "comparison/comparison.h"
 #include "data/fields.h"
 #include "similarity/similarity.h"
 
@@ -11,7 +12,7 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         options.command = Command::Help;
         return options;
     }
-    bool json = false, csv = false, collectionsGiven = false;
+    bool json = false, csv = false, collectionsGiven = false, indexGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -20,6 +21,16 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
             break;
         } else if (arg == "--similaridade" && options.command == Command::Report) {
             options.command = Command::Similarity;
+        } else if (arg == "--diversidade" && options.command == Command::Report) {
+            options.command = Command::Diversity;
+        } else if (arg == "--comparacao" && options.command == Command::Report) {
+            options.command = Command::Comparison;
+        } else if (arg == "--indice" && hasValue) {
+            const std::string& index = args[++i];
+            if (index != "sorensen" && index != "bray-curtis")
+                return UsageError{"Erro: --indice espera sorensen ou bray-curtis"};
+            options.brayCurtisDendrogram = index == "bray-curtis";
+            indexGiven = true;
         } else if (arg == "--json") {
             json = true;
         } else if (arg == "--csv") {
@@ -46,9 +57,15 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
     options.format = json ? Format::Json : csv ? Format::Csv : Format::Text;
     const bool batch = !options.outputDirectory.empty();
 
+    if (indexGiven && options.command != Command::Comparison) return UsageError{};
     switch (options.command) {
     case Command::Import:
         if (!collectionsGiven || !options.files.empty() || json || csv || batch) return UsageError{};
+        break;
+    case Command::Comparison:
+        if (collectionsGiven || csv || batch) return UsageError{};
+        if (auto problem = comparisonCountProblem(static_cast<std::int64_t>(options.files.size())); !problem.empty())
+            return UsageError{std::move(problem)};
         break;
     case Command::Similarity:
         if (collectionsGiven || csv || batch) return UsageError{};

@@ -8,7 +8,7 @@
 
 namespace zav::cli {
 
-enum class Command { Help, Report, Similarity, Import };
+enum class Command { Help, Report, Diversity, Similarity, Comparison, Import };
 enum class Format { Text, Json, Csv };
 
 struct Options {
@@ -17,6 +17,7 @@ struct Options {
     std::string outputDirectory;       // --saida: one file per survey there; empty: standard output
     std::string spreadsheet;           // --importar
     std::int32_t totalCollections = 0; // --coletas
+    bool brayCurtisDendrogram = false; // --indice bray-curtis (comparison)
     std::vector<std::string> files;
 };
 

@@ -289,6 +289,41 @@ TEST_F(Cli, SimilarityNeedsThreeToTenFiles) {
     EXPECT_EQ(many.err, "Erro: Digite no máximo 10 conjuntos de dados\n");
 }
 
+TEST_F(Cli, DiversityAndComparisonRuns) {
+    write("dez.txt", zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt"));
+    write("mata.txt", "4 5\r\n10 2\r\n5 1\r\n0 0\r\n2 1\r\n");
+    write("pasto.txt", "4 5\r\n3 1\r\n0 0\r\n8 3\r\n2 2\r\n");
+    write("milho.txt", "3 5\r\n1 1\r\n1 1\r\n1 1\r\n");
+    const struct {
+        const char* args;
+        int exitCode;
+        const char* inOut; // a text the output holds
+        const char* err;
+    } cases[] = {
+        {"--diversidade dez.txt", 0, "ZAVIRO - DIVERSIDADE\r\n", ""},
+        {"--json --diversidade dez.txt", 0, "\"chao1\": {\"estimativa\": ", ""},
+        {"--diversidade --csv dez.txt", 0, "m,q0,q1,q2,cobertura,", ""},
+        {"--comparacao mata.txt pasto.txt", 0, "  T2 = pasto.txt\r\n", ""},
+        {"--comparacao --json --indice bray-curtis mata.txt pasto.txt milho.txt", 0, "\"indice\": \"bray_curtis\"",
+         "Aviso: os tratamentos têm números diferentes de espécies (4, 4, 3)\n"},
+        {"--similaridade mata.txt pasto.txt milho.txt", 0, "T1 x T2",
+         "Aviso: os tratamentos têm números diferentes de espécies (4, 4, 3)\n"},
+        {"--comparacao mata.txt", 2, "", "Erro: Digite 2 ou mais conjuntos de dados\n"},
+        {"--comparacao --indice jaccard mata.txt pasto.txt", 2, "", "Erro: --indice espera sorensen ou bray-curtis\n"},
+        {"--indice sorensen dez.txt", 2, "", nullptr},
+        {"--comparacao --csv mata.txt pasto.txt", 2, "", nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto r = run(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args;
+        EXPECT_NE(r.out.find(c.inOut), std::string::npos) << c.args;
+        if (c.err) EXPECT_EQ(r.err, c.err) << c.args;
+    }
+    // Many surveys: one "NOME-diversidade" output each, as a single run writes it.
+    ASSERT_EQ(run("--diversidade --csv --saida saida dez.txt mata.txt").exitCode, 0);
+    EXPECT_EQ(zav::readFileBytes(dir_ / "saida" / "mata-diversidade.csv"), run("--diversidade --csv mata.txt").out);
+}
+
 TEST_F(Cli, ManySurveysInOneCallEachFailureNamedTheRestWritten) {
     write("dez.txt", zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt"));
     write("duas.txt", zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "duas-especies.txt"));
