@@ -24,9 +24,9 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
             json = true;
         } else if (arg == "--csv") {
             csv = true;
-        } else if (arg == "--saida" && hasValue) {
-            options.outputDirectory = args[++i];
-            if (options.outputDirectory.empty()) return UsageError{};
+        } else if ((arg == "--saida" || arg == "-o") && hasValue) {
+            options.output = args[++i];
+            if (options.output.empty()) return UsageError{};
         } else if (arg == "--importar" && hasValue && options.command == Command::Report) {
             options.command = Command::Import;
             options.spreadsheet = args[++i];
@@ -44,11 +44,11 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
     }
     if (json && csv) return UsageError{};
     options.format = json ? Format::Json : csv ? Format::Csv : Format::Text;
-    const bool batch = !options.outputDirectory.empty();
+    const bool batch = !options.output.empty(); // a folder, except for the import
 
     switch (options.command) {
     case Command::Import:
-        if (!collectionsGiven || !options.files.empty() || json || csv || batch) return UsageError{};
+        if (!collectionsGiven || !options.files.empty() || json || csv) return UsageError{};
         break;
     case Command::Similarity:
         if (collectionsGiven || csv || batch) return UsageError{};
