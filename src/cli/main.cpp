@@ -84,13 +84,7 @@ zav::DateTime now() {
 }
 
 // The bytes on standard output; the exit code.
-int print(const std::string& bytes) {
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0) {
-        std::fputs("Erro: não foi possível escrever na saída padrão\n", stderr);
-        return 1;
-    }
-    return 0;
-}
+int print(const std::string& bytes) { return zav::writeStandardOutput(bytes) ? 0 : 1; }
 
 // One survey's report, JSON or CSV. The file is opened as given; its
 // absolute name is only shown.

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace zav {
 
@@ -33,6 +34,11 @@ template <typename Read> auto readLinesOf(const std::filesystem::path& path, Rea
 // link, so ".." is not folded as text. For display: when the current
 // folder cannot be named, the path as given.
 std::filesystem::path absolutePath(const std::filesystem::path& path);
+
+// Writes the bytes to standard output and flushes it. False, with
+// "Erro: não foi possível escrever na saída padrão" on standard error, when
+// they could not all be written (a full disk, a closed output).
+bool writeStandardOutput(std::string_view bytes);
 
 // The whole content of a regular file as bytes (openRegularFile's refusals).
 std::string readFileBytes(const std::filesystem::path& path);

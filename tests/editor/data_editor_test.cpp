@@ -392,7 +392,7 @@ class DataEditorTest : public zav::test::WindowTest {
         grid()->setCurrentCell(0, 0);
         type("999999");
         user->expectSave(opened);
-        user->expectError("Erro: não foi possível gravar o arquivo: " + opened);
+        user->expectError("Erro: não foi possível gravar o arquivo: " + opened + ": Arquivo muito grande");
         {
             zav::test::FileSizeLimit limit(12); // part of the header only
             click("BtnSalvarPlan");
