@@ -34,12 +34,15 @@ class Cli : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // Standard output goes to `to` when given, to a file read back otherwise.
-    Outcome run(const std::string& args, const fs::path& to = {}) {
+    // Standard output goes to `to` when given (">>" appends to it), to a
+    // file read back otherwise. `limits` come before the program, as
+    // "ulimit -d 16384;".
+    Outcome run(const std::string& args, const fs::path& to = {}, const char* redirect = ">",
+                const std::string& limits = "") {
         const auto out = to.empty() ? dir_ / "stdout" : to;
         const auto err = dir_ / "stderr";
-        const std::string cmd = "cd '" + dir_.string() + "' && '" + ZAV_CLI + "' " + args + " >'" + out.string() +
-                                "' 2>'" + err.string() + "' </dev/null";
+        const std::string cmd = "cd '" + dir_.string() + "' && " + limits + "'" + ZAV_CLI + "' " + args + " " +
+                                redirect + "'" + out.string() + "' 2>'" + err.string() + "' </dev/null";
         const int status = std::system(cmd.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, to.empty() ? zav::readFileBytes(out) : std::string(),
                 zav::readFileBytes(err)};
@@ -109,7 +112,7 @@ TEST_F(Cli, AFailedWriteToStandardOutputExits1) {
     const fs::path golden = ZAV_SIMILARITY_GOLDEN_DIR;
     for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
         write(f, zav::readFileBytes(golden / f));
-    for (const char* args : {"t1.txt", "--similaridade t1.txt t2.txt t3.txt"}) {
+    for (const char* args : {"t1.txt", "--similaridade t1.txt t2.txt t3.txt", "--help", "--version"}) {
         const auto r = run(args, "/dev/full");
         EXPECT_EQ(r.exitCode, 1) << args;
         EXPECT_EQ(r.err, "Erro: não foi possível escrever na saída padrão\n") << args;
@@ -150,6 +153,13 @@ TEST_F(Cli, BadInputsEachGetTheirMessage) {
     write("espacos.txt", "3 12\r\n" + std::string(1 << 20, ' ') + "\r\n");
     write("sem-especies.txt", "2 10\r\n0 0\r\n0 0\r\n");
     write("linha-longa.txt", "2 10\r\n1 1\r\n1" + std::string(64 * 1024, ' ') + "1\r\n");
+    write("brancos.csv", "1;2\n3;4\n" + std::string(20 * 1024 * 1024, '\n') + "5;6\n");
+    fs::resize_file(write("um-giga.csv", ""), std::uintmax_t{1} << 30); // one line of NULs, sparse
+    write("linha-longa.csv", "1;2\n3;" + std::string(64 * 1024, '4') + "\n");
+    std::string rows = "especie;n;coletas\n";
+    for (int i = 0; i < 200000; ++i)
+        rows += "x;1;1\n";
+    write("grande.csv", rows);
     fs::create_directory(dir_ / "pasta.txt");
     ASSERT_EQ(::mkfifo((dir_ / "fifo.txt").c_str(), 0600), 0);
     auto cannotOpen = [](const fs::path& p) { return "Erro: não foi possível abrir o arquivo: " + p.string() + "\n"; };
@@ -168,9 +178,16 @@ TEST_F(Cli, BadInputsEachGetTheirMessage) {
         {"pasta.txt", cannotOpen(dir_ / "pasta.txt")},
         {"fifo.txt", cannotOpen(dir_ / "fifo.txt")},
         {"/dev/zero", cannotOpen("/dev/zero")},
+        {"--importar brancos.csv --coletas 5",
+         "Erro: planilha, linha 3, coluna \"indivíduos\": célula vazia\n"},
+        {"--importar um-giga.csv --coletas 5", "Erro: planilha, linha 1: a linha passa de 65536 caracteres\n"},
+        {"--importar linha-longa.csv --coletas 5", "Erro: planilha, linha 2: a linha passa de 65536 caracteres\n"},
+        {"--importar grande.csv --coletas 5", "Erro: planilha, linha 902: mais de 900 espécies\n"},
+        {"--importar fifo.txt --coletas 5", cannotOpen(dir_ / "fifo.txt")},
     };
+    // However large the input, the program stays within 16 MB of data.
     for (const auto& c : cases) {
-        const auto r = run(c.file);
+        const auto r = run(c.file, {}, ">", "ulimit -d 16384;");
         EXPECT_EQ(r.exitCode, 1) << c.file;
         EXPECT_EQ(r.out, "") << c.file;
         EXPECT_EQ(r.err, c.message) << c.file;
@@ -206,7 +223,8 @@ TEST_F(Cli, TheArquivoLineNamesTheFileTheSystemOpens) {
 }
 
 TEST_F(Cli, UsageErrorsExit2AndHelpExits0) {
-    for (const char* args : {"", "a.txt b.txt", "--foo", "-x a.txt", "--json --csv a.txt", "--saida", "--saida d",
+    for (const char* args : {"", "a.txt b.txt", "--foo", "-x a.txt", "--json --csv a.txt", "--saida", "--saida d", "-o",
+                             "--importar p.csv --coletas 5 -o", "--importar p.csv --coletas 5 --json -o d.txt",
                              "--importar p.csv", "--importar p.csv --coletas 5 a.txt", "--coletas 5 a.txt",
                              "--similaridade --csv a b c", "--similaridade --saida d a b c"}) {
         const auto r = run(args);
@@ -323,6 +341,96 @@ TEST_F(Cli, ImportWritesTheDataFileOfASpreadsheet) {
     const auto zero = run("--importar planilha.csv --coletas 0");
     EXPECT_EQ(zero.exitCode, 2);
     EXPECT_EQ(zero.err, "Erro: --coletas espera o total de coletas, um número inteiro maior que 0\n");
+}
+
+TEST_F(Cli, BlankRowsAtTheEndOfAHugeSpreadsheetCostNothing) {
+    write("brancos-no-fim.csv", "1;2\n3;4\n" + std::string(20 * 1024 * 1024, '\n'));
+    const auto r = run("--importar brancos-no-fim.csv --coletas 5", {}, ">", "ulimit -d 16384;");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "2      5\r\n1      2\r\n3      4\r\n");
+}
+
+// No output ever takes the place of one of the run's inputs: the batch goes
+// on with the others, the import refuses before reading.
+TEST_F(Cli, AnOutputNeverReplacesAnInput) {
+    const std::string survey = zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt");
+    const std::string sheet = "especie;individuos;coletas\nA;10;2\nB;5;1\n";
+    fs::create_directories(dir_ / "d");
+    fs::create_directories(dir_ / "out");
+    for (const char* f : {"campo.csv", "d/a.json", "out/mata.txt", "out/mata-relatorio.txt"})
+        write(f, survey);
+    write("s.csv", sheet);
+    const auto replaces = [&](const char* file, const fs::path& output) {
+        return std::string(file) + (file[0] ? ": " : "") + "Erro: a saída substituiria um arquivo de entrada: " +
+               (dir_ / output).string() + "\n";
+    };
+    struct Case {
+        std::string args;
+        std::string message;
+        const char* redirect;
+    };
+    const Case cases[] = {
+        {"--csv --saida . campo.csv", replaces("campo.csv", "campo.csv"), ">"},
+        {"--json --saida d d/a.json", replaces("d/a.json", "d/a.json"), ">"},
+        {"--saida out out/mata.txt out/mata-relatorio.txt", replaces("out/mata.txt", "out/mata-relatorio.txt"), ">"},
+        {"--importar s.csv --coletas 5 -o s.csv", replaces("", "s.csv"), ">"},
+        {"--importar s.csv --coletas 5 --saida ./s.csv", replaces("", "s.csv"), ">"},
+        {"--importar s.csv --coletas 5", replaces("", "s.csv"), ">>"},
+        {"campo.csv", replaces("", "campo.csv"), ">>"},
+    };
+    for (const auto& c : cases) {
+        const bool toInput = std::string(c.redirect) == ">>";
+        const fs::path input = c.args.find("s.csv") != std::string::npos ? dir_ / "s.csv" : dir_ / "campo.csv";
+        const auto r = run(c.args, toInput ? input : fs::path(), c.redirect);
+        EXPECT_EQ(r.exitCode, 1) << c.args;
+        EXPECT_EQ(r.err, c.message) << c.args;
+    }
+    for (const char* f : {"campo.csv", "d/a.json", "out/mata.txt", "out/mata-relatorio.txt"})
+        EXPECT_EQ(zav::readFileBytes(dir_ / f), survey) << f;
+    EXPECT_EQ(zav::readFileBytes(dir_ / "s.csv"), sheet);
+    // The other outputs of the batch are written.
+    EXPECT_TRUE(fs::exists(dir_ / "out/mata-relatorio-relatorio.txt"));
+    // The import's own output, written whole.
+    for (const char* option : {"-o", "--saida"}) {
+        const auto r = run(std::string("--importar s.csv --coletas 5 ") + option + " dados.txt");
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(zav::readFileBytes(dir_ / "dados.txt"), "2      5\r\n10     2\r\n5      1\r\n");
+        fs::remove(dir_ / "dados.txt");
+    }
+}
+
+// A lab's sheet often ends with its totals: that row is no species.
+TEST_F(Cli, ImportLeavesOutARowOfTotals) {
+    std::string nine = "especie;individuos;coletas\n";
+    for (int i = 0; i < 900; ++i)
+        nine += "x;1;1\n";
+    struct Case {
+        std::string sheet;
+        int exitCode;
+        std::string out;
+        std::string err;
+    };
+    const std::string two = "2      5\r\n10     2\r\n5      1\r\n";
+    const Case cases[] = {
+        {"especie;individuos;coletas\nA;10;2\nB;5;1\nTotal;15;3\n\n", 0, two, "Linha 4 ignorada: linha de totais\n"},
+        {"10;2\n5;1\n15;3\n", 0, two, "Linha 3 ignorada: linha de totais\n"},
+        {"A;10;2\nB;5;1\n\"T\xC3\x93TAIS\";15;3\n", 0, two, "Linha 3 ignorada: linha de totais\n"},
+        {"A;10;2\nsoma;10;2\n", 0, "1      5\r\n10     2\r\n", "Linha 2 ignorada: linha de totais\n"},
+        {"A;10;2\nB;10;2\n", 0, "2      5\r\n10     2\r\n10     2\r\n", ""},
+        {"A;0;0\nB;0;0\nC;0;0\n", 0, "3      5\r\n0      0\r\n0      0\r\n0      0\r\n", ""},
+        {"especie;individuos;coletas\nA;10;2\nB;5;1\nTotal;15;4\n", 1, "",
+         "Erro: planilha, linha 4: parece uma linha de totais, mas os números não são as somas das linhas acima\n"},
+        {nine + "Total;900;900\n", 0, "", "Linha 902 ignorada: linha de totais\n"},
+        {nine + "y;3;1\n", 1, "", "Erro: planilha, linha 902: mais de 900 espécies\n"},
+    };
+    for (const auto& c : cases) {
+        write("planilha.csv", c.sheet);
+        const auto r = run("--importar planilha.csv --coletas 5");
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.sheet.substr(0, 60);
+        if (c.sheet.size() < 1000) EXPECT_EQ(r.out, c.out) << c.sheet;
+        EXPECT_EQ(r.err, c.err) << c.sheet.substr(0, 60);
+    }
 }
 
 } // namespace
