@@ -5,10 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <thread>
+#include <vector>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -431,6 +441,186 @@ TEST_F(Cli, ImportLeavesOutARowOfTotals) {
         if (c.sheet.size() < 1000) EXPECT_EQ(r.out, c.out) << c.sheet;
         EXPECT_EQ(r.err, c.err) << c.sheet.substr(0, 60);
     }
+}
+
+// Batch outputs replace a link rather than write through it, keep the mode
+// of the file they replace, refuse a read-only one with the system's reason,
+// and clear the temporaries a killed run left (not one still being written).
+TEST_F(Cli, BatchWritesReplaceLinksKeepModesAndLeaveNoLitter) {
+    write("dez.txt", zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt"));
+    fs::create_directories(dir_ / "saida");
+    write("alvo.txt", "alvo");
+    fs::create_symlink(dir_ / "alvo.txt", dir_ / "saida/dez.json");
+    fs::permissions(write("saida/dez.csv", "velho"), fs::perms::owner_read | fs::perms::group_read);
+    fs::permissions(write("saida/dez-relatorio.txt", "velho"), fs::perms::owner_read | fs::perms::owner_write);
+    write("saida/.dez.json.zaviro-tmp.AbCdEf", std::string(64 * 1024, '{'));
+    const int busy = ::open(write("saida/.outro.csv.zaviro-tmp.QwErTy", "").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+    struct Case {
+        const char* args;
+        int exitCode;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"--json --saida saida dez.txt", 0, ""},
+        {"--csv --saida saida dez.txt", 1,
+         "dez.txt: Erro: não foi possível gravar o arquivo: saida/dez.csv: Permissão negada\n"},
+        {"--saida saida dez.txt", 0, ""},
+    };
+    for (const auto& c : cases) {
+        const auto r = run(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args;
+        EXPECT_EQ(r.err, c.err) << c.args;
+    }
+    EXPECT_EQ(zav::readFileBytes(dir_ / "alvo.txt"), "alvo");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir_ / "saida/dez.json")));
+    EXPECT_EQ(zav::readFileBytes(dir_ / "saida/dez.csv"), "velho");
+    EXPECT_EQ(fs::status(dir_ / "saida/dez-relatorio.txt").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_NE(zav::readFileBytes(dir_ / "saida/dez-relatorio.txt"), "velho");
+    EXPECT_FALSE(fs::exists(dir_ / "saida/.dez.json.zaviro-tmp.AbCdEf"));
+    EXPECT_TRUE(fs::exists(dir_ / "saida/.outro.csv.zaviro-tmp.QwErTy"));
+    ::close(busy);
+}
+
+// SIGINT or SIGTERM in the middle of a batch: the run ends by the signal,
+// and the folder holds whole outputs only. Each signal is sent the moment a
+// temporary appears.
+TEST_F(Cli, AnInterruptedBatchLeavesOnlyWholeOutputs) {
+    std::string survey = "900 60\r\n";
+    for (int i = 0; i < 900; ++i)
+        survey += std::to_string(1 + i % 50) + " " + std::to_string(1 + i % 60) + "\r\n";
+    std::vector<std::string> args = {ZAV_CLI, "--json", "--saida", "saida"};
+    for (int i = 0; i < 200; ++i)
+        args.push_back(write("l" + std::to_string(i) + ".txt", survey).filename().string());
+    for (const int signal : {SIGINT, SIGTERM, SIGINT, SIGTERM}) {
+        fs::remove_all(dir_ / "saida");
+        fs::create_directories(dir_ / "saida");
+        const int watch = ::inotify_init1(IN_CLOEXEC);
+        ASSERT_GE(::inotify_add_watch(watch, (dir_ / "saida").c_str(), IN_CREATE), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            std::vector<char*> argv;
+            for (auto& a : args)
+                argv.push_back(a.data());
+            argv.push_back(nullptr);
+            if (::chdir(dir_.c_str()) == 0) ::execv(ZAV_CLI, argv.data());
+            ::_exit(127);
+        }
+        // The first temporary after the tenth output, or at most 20 s.
+        int created = 0;
+        pollfd event{watch, POLLIN, 0};
+        while (created < 20 && ::poll(&event, 1, 20000) == 1) {
+            alignas(inotify_event) char buffer[4096];
+            const auto got = ::read(watch, buffer, sizeof buffer);
+            for (ssize_t at = 0; at < got;) {
+                const auto* e = reinterpret_cast<const inotify_event*>(buffer + at);
+                created += e->len > 0 && e->name[0] == '.';
+                at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+            }
+        }
+        ::kill(child, signal);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ::close(watch);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        int outputs = 0;
+        for (const auto& entry : fs::directory_iterator(dir_ / "saida")) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_TRUE(name.front() != '.' && entry.path().extension() == ".json") << name;
+            EXPECT_EQ(zav::readFileBytes(entry.path()).back(), '\n') << name;
+            ++outputs;
+        }
+        EXPECT_GE(outputs, 10);
+    }
+}
+
+// A link flipped between a survey and a FIFO while the program opens it, in
+// a loop for a second: every run ends (a report or a refusal), none waits.
+TEST_F(Cli, OpeningNeverWaitsWhateverRacesWithIt) {
+    write("dados.txt", zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt"));
+    ASSERT_EQ(::mkfifo((dir_ / "fifo").c_str(), 0600), 0);
+    fs::create_symlink("dados.txt", dir_ / "link.txt");
+    std::atomic<bool> stop = false;
+    std::thread flipper([&] {
+        for (bool fifo = true; !stop; fifo = !fifo) {
+            fs::create_symlink(fifo ? "fifo" : "dados.txt", dir_ / "novo");
+            fs::rename(dir_ / "novo", dir_ / "link.txt");
+        }
+    });
+    int runs = 0;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (std::chrono::steady_clock::now() < end) {
+        const auto r = run("link.txt", {}, ">", "timeout 10 ");
+        ASSERT_TRUE(r.exitCode == 0 || r.exitCode == 1) << r.exitCode << " " << r.err; // 124: it waited
+        ++runs;
+    }
+    stop = true;
+    flipper.join();
+    EXPECT_GT(runs, 0);
+}
+
+// A relative name opens in a folder whose absolute name is longer than the
+// system takes (PATH_MAX); the absolute name is only shown.
+TEST_F(Cli, ARelativeNameOpensInAFolderLongerThanPathMax) {
+    write("dados.txt", zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt"));
+    const std::string part(200, 'p');
+    std::string deep = "cd '" + dir_.string() + "' && ";
+    for (int i = 0; i < 22; ++i)
+        deep += "mkdir " + part + " && cd " + part + " && ";
+    const std::string cli = ZAV_CLI;
+    const std::string cmd = deep + "cp '" + (dir_ / "dados.txt").string() + "' . && '" + cli + "' dados.txt >'" +
+                            (dir_ / "stdout").string() + "' && '" + cli + "' --json --saida s dados.txt && test -s s/dados.json";
+    // bash, whose cd goes on by relative steps where dash's stops.
+    std::ofstream(dir_ / "fundo.sh") << cmd << "\n";
+    const int status = std::system(("bash '" + (dir_ / "fundo.sh").string() + "'").c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const std::string out = zav::readFileBytes(dir_ / "stdout");
+    const auto arquivo = out.find("Arquivo: ");
+    ASSERT_NE(arquivo, std::string::npos);
+    EXPECT_GT(out.find("\r\n", arquivo) - arquivo, std::size_t{4096});
+    std::system(("cd '" + dir_.string() + "' && rm -rf " + part).c_str());
+}
+
+// What a file or its name holds reaches the terminal harmless: control bytes
+// as "?", a NUL as "\0"; memory that runs out is named as such.
+TEST_F(Cli, MessagesShowControlBytesHarmlessly) {
+    write("esc.txt", "2 10\r\n5 a\x1b[31mb\r\n1 1\r\n");
+    write("nul.txt", std::string("2 10\r\n5 1\0x\r\n1 1\r\n", 19));
+    write("esc.csv", "1;y\x1b[2J\x07z\n");
+    auto load = [](const std::string& where) { return "Error: Verifique o arquivo de dados!\n" + where + "\n"; };
+    struct Case {
+        std::string args;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"esc.txt", load("Linha 2: \"a?[31mb\" não é um número inteiro")},
+        {"nul.txt", load("Linha 2: \"1\\0x\" não é um número inteiro")},
+        {"'nada\x1b[31m\xC2\x9B.txt'",
+         "Erro: não foi possível abrir o arquivo: " + (dir_ / "nada?[31m?.txt").string() + "\n"},
+        {"--importar esc.csv --coletas 5",
+         "Erro: planilha, linha 1, coluna \"coletas\": \"y?[2J?z\" não é um número inteiro\n"},
+        {"--saida s 'x\x1b[1m.txt'",
+         "x?[1m.txt: Erro: não foi possível abrir o arquivo: " + (dir_ / "x?[1m.txt").string() + "\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = run(c.args);
+        EXPECT_EQ(r.exitCode, 1) << c.args;
+        EXPECT_EQ(r.err, c.message) << c.args;
+    }
+    // Some data-size limit lets the program start but not finish a report
+    // of 900 species.
+    std::string survey = "900 60\r\n";
+    for (int i = 0; i < 900; ++i)
+        survey += std::to_string(1 + i % 50) + " " + std::to_string(1 + i % 60) + "\r\n";
+    write("grande.txt", survey);
+    int outOfMemory = 0;
+    for (int kib = 300; kib <= 1200; kib += 100) {
+        const auto r = run("--json grande.txt", {}, ">", "ulimit -d " + std::to_string(kib) + ";");
+        EXPECT_EQ(r.err.find("bad_alloc"), std::string::npos) << r.err;
+        outOfMemory += r.exitCode == 1 && r.err == "Erro: memória insuficiente\n";
+    }
+    EXPECT_GT(outOfMemory, 0);
 }
 
 } // namespace
