@@ -234,7 +234,7 @@ void removeTemporaryOnSignals() {
         if (::sigaction(s, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) continue;
         struct sigaction action {};
         action.sa_handler = onTerminatingSignal;
-        action.sa_flags = SA_RESETHAND;
+        action.sa_flags = static_cast<int>(SA_RESETHAND);
         sigemptyset(&action.sa_mask);
         ::sigaction(s, &action, nullptr);
     }
