@@ -2,7 +2,9 @@
 
 #include "analysis/analysis.h"
 #include "charts/charts.h"
+#include "data/atomic_file.h"
 #include "data/errors.h"
+#include "data/file_io.h"
 #include "data/species_file.h"
 #include "qtsupport/qt_interaction.h"
 #include "qtsupport/qt_text.h"
@@ -15,6 +17,8 @@
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -48,19 +52,22 @@ struct Request {
     std::vector<std::string> inputs;
 };
 
+// A file named on the command line: opened by its own bytes, shown by its
+// absolute name.
+QString shownName(const std::string& file) { return QFile::decodeName(absolutePath(file).c_str()); }
+
 ReportDocument surveyFileDocument(const std::string& file) {
-    const QString path = absoluteFileName(file);
-    auto table = loadSpeciesFile(toFileSystemPath(path));
+    auto table = loadSpeciesFile(file);
     const auto when = SystemClock().now();
-    return surveyDocument(analyse(std::move(table)), path, when);
+    return surveyDocument(analyse(std::move(table)), shownName(file), when);
 }
 
 ReportDocument treatmentsDocument(const std::vector<std::string>& files) {
     PresenceMatrix matrix;
     QStringList paths;
     for (const auto& file : files) {
-        paths << absoluteFileName(file);
-        matrix.treatments.push_back(loadTreatmentFile(toFileSystemPath(paths.back())));
+        matrix.treatments.push_back(loadTreatmentFile(file));
+        paths << shownName(file);
     }
     return similarityDocument(CalculaSimilaridade(matrix), paths, SystemClock().now());
 }
@@ -71,20 +78,27 @@ void quietToolkit(QtMsgType type, const QMessageLogContext&, const QString& mess
     if (type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
+// The output is written by the bytes of its name, replacing a link there as
+// zaviro-relatorio does, and never over one of the inputs.
 int write(const Request& request) {
+    const InputFiles inputs({request.inputs.begin(), request.inputs.end()});
+    inputs.refuseAsOutput(request.output, LinkPolicy::Replace);
     const auto document =
         request.similarity ? treatmentsDocument(request.inputs) : surveyFileDocument(request.inputs[0]);
-    const QString output = QFile::decodeName(request.output.c_str());
-    if (request.pdf)
-        saveReportPdf(document, output);
-    else
-        saveChartImage(document.result, output, QStringLiteral("Gráfico - ") + document.name);
+    const QString suffix = QFileInfo(QFile::decodeName(request.output.c_str())).suffix().toLower();
+    const std::string bytes = request.pdf ? reportPdfBytes(document)
+                                          : chartImageBytes(document.result, suffix,
+                                                            QStringLiteral("Gráfico - ") + document.name);
+    removeTemporaryOnSignals();
+    writeFileAtomically(request.output, bytes);
     return 0;
 }
 
 } // namespace
 
 void printUsage(std::FILE* to) { std::fputs(kUsage, to); }
+
+int printHelp() { return writeStandardOutput(kUsage) ? 0 : 1; }
 
 bool isBatchRequest(int argc, char** argv) {
     if (argc < 2) return false;
@@ -133,8 +147,10 @@ int runBatch(int argc, char** argv) {
         return write(request);
     } catch (const Error& e) {
         std::fprintf(stderr, "%s\n", e.what());
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "%s\n", kOutOfMemory);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "Erro: %s\n", e.what());
+        std::fprintf(stderr, "Erro: %s\n", printable(e.what()).c_str());
     }
     return 1;
 }

@@ -8,6 +8,9 @@ namespace zav {
 
 // What zaviro takes on its command line.
 void printUsage(std::FILE* to);
+// The same on standard output for --help: 0, or 1 with a message when it
+// cannot be written.
+int printHelp();
 
 // True when the command line asks for batch work (it starts with --pdf,
 // --grafico or --similaridade).

@@ -3,6 +3,7 @@
 #include "app/ZavNovo.h"
 #include "app/app_icon.h"
 #include "app/batch.h"
+#include "data/file_io.h"
 #include "qtsupport/qt_interaction.h"
 #include "qtsupport/qt_text.h"
 #include "zaviro_version.h"
@@ -53,15 +54,11 @@ bool displayAvailable() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::printf("zaviro %s\n", zav::kVersion);
-        return 0;
-    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
+        return zav::writeStandardOutput(std::string("zaviro ") + zav::kVersion + "\n") ? 0 : 1;
     if (zav::isBatchRequest(argc, argv)) return zav::runBatch(argc, argv);
-    if (argc == 2 && (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0)) {
-        zav::printUsage(stdout);
-        return 0;
-    }
+    if (argc == 2 && (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0))
+        return zav::printHelp();
     if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
         zav::printUsage(stderr);
         return 2;
@@ -92,9 +89,9 @@ int main(int argc, char** argv) {
     window.show();
     // "zaviro dados.txt", as a desktop's file manager starts it: the file is
     // analysed as "Calcular" would analyse it.
-    const QStringList files = QApplication::arguments().mid(1);
-    if (!files.isEmpty()) {
-        const QString path = zav::absoluteFileName(zav::toFileSystemPath(files.first()));
+    // By its own bytes: a name that is not UTF-8 reaches the file too.
+    if (argc == 2) {
+        const QString path = zav::absoluteFileName(argv[1]);
         QTimer::singleShot(0, &window, [&window, path] { window.guarded([&] { window.calculateFile(path); }); });
     }
     return app.exec();

@@ -34,8 +34,7 @@ std::string withoutEmptyGroups(const QByteArray& svg) {
 
 } // namespace
 
-void saveChartImage(ChartBoard& board, const QString& path, const QString& title) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
+std::string chartImageBytes(ChartBoard& board, const QString& suffix, const QString& title) {
     const QRectF area(QPointF(0, 0), kImageSize);
     if (suffix == QLatin1String("png")) {
         // Twice the pixels, for print.
@@ -47,29 +46,35 @@ void saveChartImage(ChartBoard& board, const QString& path, const QString& title
         painter.end();
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        if (!image.save(&buffer, "PNG")) throw FileWriteError(path.toStdString());
-        saveFileAtomically(path, bytesOf(buffer));
-    } else if (suffix == QLatin1String("svg")) {
+        if (!image.save(&buffer, "PNG")) throw Error("Erro: não foi possível gerar a imagem PNG");
+        return bytesOf(buffer);
+    }
+    if (suffix == QLatin1String("svg")) {
         QBuffer buffer;
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
         svg.setSize(kImageSize);
         svg.setViewBox(area);
-        svg.setTitle(title);
+        // The generator writes the title as it is: "&" or "<" in a file's
+        // name would leave the file not well formed.
+        svg.setTitle(title.toHtmlEscaped());
         QPainter painter;
         beginPainting(painter, svg);
         board.render(painter, area, kImageSize.width());
         painter.end();
-        saveFileAtomically(path, withoutEmptyGroups(buffer.data()));
-    } else if (suffix == QLatin1String("pdf")) {
-        savePdf(path, title, QPageLayout::Landscape, [&](QPdfWriter& writer) {
+        return withoutEmptyGroups(buffer.data());
+    }
+    if (suffix == QLatin1String("pdf"))
+        return pdfBytes(title, QPageLayout::Landscape, [&](QPdfWriter& writer) {
             QPainter painter;
             beginPainting(painter, writer);
             board.render(painter, QRectF(0, 0, writer.width(), writer.height()), kImageSize.width());
         });
-    } else {
-        throw Error("Erro: o gráfico é gravado em PNG, SVG ou PDF: termine o nome do arquivo em .png, .svg ou .pdf");
-    }
+    throw Error("Erro: o gráfico é gravado em PNG, SVG ou PDF: termine o nome do arquivo em .png, .svg ou .pdf");
+}
+
+void saveChartImage(ChartBoard& board, const QString& path, const QString& title) {
+    saveFileAtomically(path, chartImageBytes(board, QFileInfo(path).suffix().toLower(), title));
 }
 
 } // namespace zav

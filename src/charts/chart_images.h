@@ -6,9 +6,14 @@ namespace zav {
 
 class ChartBoard;
 
-// The board as an image, PNG, SVG or PDF by the path's suffix, saved
-// atomically. Throws Error for any other suffix and FileWriteError when the
-// file cannot be written.
+#include <string>
+
+// The board as the bytes of an image: "png", "svg" or "pdf" (the suffix,
+// in lower case). Throws Error for any other suffix.
+std::string chartImageBytes(ChartBoard& board, const QString& suffix, const QString& title);
+
+// The same, by the path's suffix, saved atomically. Throws FileWriteError
+// when the file cannot be written.
 void saveChartImage(ChartBoard& board, const QString& path, const QString& title);
 
 } // namespace zav

@@ -2,6 +2,7 @@
 
 #include "charts/charts_module.h"
 #include "data/errors.h"
+#include "qtsupport/atomic_save.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -36,11 +37,19 @@ QWidget* openChartWindow(Interaction& interaction, const ReportDocument& documen
     return module().openChartWindow(interaction, document, parent);
 }
 
-void saveChartImage(const ReportResult& result, const QString& path, const QString& title) {
-    module().saveChartImage(result, path, title);
+std::string chartImageBytes(const ReportResult& result, const QString& suffix, const QString& title) {
+    return module().chartImageBytes(result, suffix, title);
 }
 
-void saveReportPdf(const ReportDocument& document, const QString& path) { module().saveReportPdf(document, path); }
+std::string reportPdfBytes(const ReportDocument& document) { return module().reportPdfBytes(document); }
+
+void saveChartImage(const ReportResult& result, const QString& path, const QString& title) {
+    saveFileAtomically(path, chartImageBytes(result, QFileInfo(path).suffix().toLower(), title));
+}
+
+void saveReportPdf(const ReportDocument& document, const QString& path) {
+    saveFileAtomically(path, reportPdfBytes(document));
+}
 
 void exportReportPdf(Interaction& interaction, const ReportDocument& document) {
     const QString suggested = QFileInfo(document.name).completeBaseName() + QStringLiteral(".pdf");

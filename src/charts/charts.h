@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <string>
+
 class QWidget;
 
 namespace zav {
@@ -17,6 +19,14 @@ namespace zav {
 // document's result, shown, not blocking `parent`, deleted when closed (and
 // closed with `parent`). Its "Salvar imagem..." asks through `interaction`.
 QWidget* openChartWindow(Interaction& interaction, const ReportDocument& document, QWidget* parent);
+
+// The charts as the bytes of an image: "png", "svg" or "pdf" (a suffix in
+// lower case). Throws Error for any other suffix.
+std::string chartImageBytes(const ReportResult& result, const QString& suffix, const QString& title);
+
+// The report's pages, then its charts on a page of their own, as the bytes
+// of a PDF whose text can be selected and searched.
+std::string reportPdfBytes(const ReportDocument& document);
 
 // The charts as an image, PNG, SVG or PDF by the path's suffix, saved
 // atomically. Throws Error for any other suffix.

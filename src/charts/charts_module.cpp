@@ -20,14 +20,14 @@ QWidget* openWindow(Interaction& interaction, const ReportDocument& document, QW
     return window;
 }
 
-void saveImage(const ReportResult& result, const QString& path, const QString& title) {
+std::string imageBytes(const ReportResult& result, const QString& suffix, const QString& title) {
     ChartBoard board(result);
-    saveChartImage(board, path, title);
+    return chartImageBytes(board, suffix, title);
 }
 
-void saveReport(const ReportDocument& document, const QString& path) {
+std::string reportBytes(const ReportDocument& document) {
     ChartBoard charts(document.result);
-    savePdf(path, document.name, QPageLayout::Portrait, [&](QPdfWriter& writer) {
+    return pdfBytes(document.name, QPageLayout::Portrait, [&](QPdfWriter& writer) {
         paintReportPages(writer, document, [&](QPainter& painter, const QRectF& area) {
             // Laid out narrower than an image: the page is smaller than a screen.
             charts.render(painter, area, 820);
@@ -35,7 +35,7 @@ void saveReport(const ReportDocument& document, const QString& path) {
     });
 }
 
-constexpr ChartsModule kModule{openWindow, saveImage, saveReport};
+constexpr ChartsModule kModule{openWindow, imageBytes, reportBytes};
 
 } // namespace
 } // namespace zav

@@ -5,14 +5,16 @@
 #include "report/report_document.h"
 #include "qtsupport/interaction.h"
 
+#include <string>
+
 class QWidget;
 
 namespace zav {
 
 struct ChartsModule {
     QWidget* (*openChartWindow)(Interaction& interaction, const ReportDocument& document, QWidget* parent);
-    void (*saveChartImage)(const ReportResult& result, const QString& path, const QString& title);
-    void (*saveReportPdf)(const ReportDocument& document, const QString& path);
+    std::string (*chartImageBytes)(const ReportResult& result, const QString& suffix, const QString& title);
+    std::string (*reportPdfBytes)(const ReportDocument& document);
 };
 
 } // namespace zav

@@ -5,7 +5,7 @@
 // into a data file.
 
 #include "cli/options.h"
-#include "cli/output_file.h"
+#include "data/atomic_file.h"
 #include "data/errors.h"
 #include "data/file_io.h"
 #include "data/species_file.h"
@@ -13,9 +13,13 @@
 #include "runs/runs.h"
 #include "zaviro_version.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <new>
 #include <set>
 #include <string>
 #include <string_view>
@@ -23,59 +27,59 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "Uso: zaviro-relatorio [--json | --csv] ARQUIVO\n"
-    "     zaviro-relatorio [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]\n"
-    "     zaviro-relatorio --diversidade [--json | --csv] ARQUIVO\n"
-    "     zaviro-relatorio --diversidade [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]\n"
-    "     zaviro-relatorio --similaridade [--json] ARQ1 ARQ2 ARQ3 [... ARQ10]\n"
-    "     zaviro-relatorio --comparacao [--json] [--indice sorensen|bray-curtis] ARQ1 ARQ2 [... ARQ10]\n"
-    "     zaviro-relatorio --importar PLANILHA --coletas C\n"
-    "\n"
-    "Escreve na saída padrão o relatório da análise faunística do arquivo de\n"
-    "dados ARQUIVO, ou o relatório de similaridade (Sorensen) de 3 a 10\n"
-    "arquivos de dados (tratamentos T1, T2, ... na ordem dada), exatamente\n"
-    "como o ZAVIRO o gravaria (Windows-1252, linhas terminadas por CR LF).\n"
-    "\n"
-    "Opções:\n"
-    "  -h, --help        mostra esta ajuda\n"
-    "  --diversidade     o relatório de diversidade (ZAVIRO - DIVERSIDADE) de todas\n"
-    "                    as espécies com indivíduos: cobertura (Chao e Jost 2012),\n"
-    "                    Chao1 (Chao 1987; iNEXT e vegan), ACE, Chao2, ICE,\n"
-    "                    jackknife e bootstrap (vegan specpool), Shannon, Simpson,\n"
-    "                    Berger-Parker, Pielou, Margalef, Menhinick, Brillouin,\n"
-    "                    alfa de Fisher, números de Hill e curvas de rarefação e\n"
-    "                    extrapolação (Chao et al. 2014); com --csv, a curva por\n"
-    "                    indivíduos\n"
-    "  --comparacao      compara 2 a 10 tratamentos: teste t de Hutcheson (Zar)\n"
-    "                    com p de Holm, matrizes de Sorensen, Jaccard,\n"
-    "                    Morisita-Horn e Bray-Curtis e o dendrograma UPGMA\n"
-    "  --indice I        o índice do dendrograma: sorensen (1 - Sorensen, o\n"
-    "                    padrão) ou bray-curtis\n"
-    "  --json            os resultados em JSON (UTF-8), para R ou Python: os\n"
-    "                    números com precisão completa, as classes sem espaços,\n"
-    "                    null onde o relatório de similaridade mostra \"-\"\n"
-    "  --csv             a tabela de espécies em CSV (UTF-8, vírgula, linha de\n"
-    "                    títulos, \".\" como separador decimal)\n"
-    "  --saida PASTA     grava um arquivo por levantamento em PASTA:\n"
-    "                    NOME-relatorio.txt, ou NOME.json / NOME.csv; um arquivo\n"
-    "                    com erro é relatado com seu nome e os demais seguem\n"
-    "  --importar PLANILHA --coletas C\n"
-    "                    escreve o arquivo de dados de uma planilha CSV ou TSV\n"
-    "                    (uma linha por espécie: [nome,] indivíduos, coletas;\n"
-    "                    linha de títulos opcional) com C coletas no total\n"
-    "\n"
-    "Saída: 0 tudo escrito; 1 erro no arquivo ou no cálculo (mensagem na saída\n"
-    "de erro); 2 uso incorreto.\n";
+constexpr const char* kUsage = "Uso: zaviro-relatorio [--json | --csv] ARQUIVO\n"
+                               "     zaviro-relatorio [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]\n"
+                               "     zaviro-relatorio --diversidade [--json | --csv] ARQUIVO\n"
+                               "     zaviro-relatorio --diversidade [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]\n"
+                               "     zaviro-relatorio --similaridade [--json] ARQ1 ARQ2 ARQ3 [... ARQ10]\n"
+                               "     zaviro-relatorio --comparacao [--json] [--indice sorensen|bray-curtis] ARQ1 ARQ2 [... ARQ10]\n"
+                               "     zaviro-relatorio --importar PLANILHA --coletas C [-o ARQUIVO]\n"
+                               "\n"
+                               "Escreve na saída padrão o relatório da análise faunística do arquivo de\n"
+                               "dados ARQUIVO, ou o relatório de similaridade (Sorensen) de 3 a 10\n"
+                               "arquivos de dados (tratamentos T1, T2, ... na ordem dada), exatamente\n"
+                               "como o ZAVIRO o gravaria (Windows-1252, linhas terminadas por CR LF).\n"
+                               "\n"
+                               "Opções:\n"
+                               "  -h, --help        mostra esta ajuda\n"
+                               "  --diversidade     o relatório de diversidade (ZAVIRO - DIVERSIDADE) de todas\n"
+                               "                    as espécies com indivíduos: cobertura (Chao e Jost 2012),\n"
+                               "                    Chao1 (Chao 1987; iNEXT e vegan), ACE, Chao2, ICE,\n"
+                               "                    jackknife e bootstrap (vegan specpool), Shannon, Simpson,\n"
+                               "                    Berger-Parker, Pielou, Margalef, Menhinick, Brillouin,\n"
+                               "                    alfa de Fisher, números de Hill e curvas de rarefação e\n"
+                               "                    extrapolação (Chao et al. 2014); com --csv, a curva por\n"
+                               "                    indivíduos; com --saida, NOME-diversidade.txt/.json/.csv\n"
+                               "  --comparacao      compara 2 a 10 tratamentos: teste t de Hutcheson (Zar)\n"
+                               "                    com p de Holm, matrizes de Sorensen, Jaccard,\n"
+                               "                    Morisita-Horn e Bray-Curtis e o dendrograma UPGMA\n"
+                               "  --indice I        o índice do dendrograma: sorensen (1 - Sorensen, o\n"
+                               "                    padrão) ou bray-curtis\n"
+                               "  --json            os resultados em JSON (UTF-8), para R ou Python: os\n"
+                               "                    números com precisão completa, as classes sem espaços,\n"
+                               "                    null onde o relatório de similaridade mostra \"-\"\n"
+                               "  --csv             a tabela de espécies em CSV (UTF-8, vírgula, linha de\n"
+                               "                    títulos, \".\" como separador decimal)\n"
+                               "  --saida PASTA     grava um arquivo por levantamento em PASTA:\n"
+                               "                    NOME-relatorio.txt, ou NOME.json / NOME.csv; um arquivo\n"
+                               "                    com erro é relatado com seu nome e os demais seguem\n"
+                               "  --importar PLANILHA --coletas C\n"
+                               "                    escreve o arquivo de dados de uma planilha CSV ou TSV\n"
+                               "                    (uma linha por espécie: [nome,] indivíduos, coletas;\n"
+                               "                    linha de títulos opcional) com C coletas no total;\n"
+                               "                    uma última linha com as somas das de cima é deixada de\n"
+                               "                    fora, com um aviso na saída de erro\n"
+                               "  -o, --saida ARQUIVO\n"
+                               "                    com --importar: grava o arquivo de dados em ARQUIVO,\n"
+                               "                    inteiro ou nada, em vez da saída padrão\n"
+                               "\n"
+                               "Nenhuma saída substitui um arquivo de entrada: uma que o faria é recusada.\n"
+                               "\n"
+                               "Saída: 0 tudo escrito; 1 erro no arquivo ou no cálculo (mensagem na saída\n"
+                               "de erro); 2 uso incorreto.\n";
 
 // The bytes on standard output; the exit code.
-int print(const std::string& bytes) {
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0) {
-        std::fputs("Erro: não foi possível escrever na saída padrão\n", stderr);
-        return 1;
-    }
-    return 0;
-}
+int print(const std::string& bytes) { return zav::writeStandardOutput(bytes) ? 0 : 1; }
 
 zav::RunOutput runOutput(zav::cli::Format format) {
     switch (format) {
@@ -98,11 +102,12 @@ std::string surveyOutput(const std::string& file, const zav::cli::Options& optio
 
 std::string outputName(const std::string& file, const zav::cli::Options& options) {
     std::string stem = std::filesystem::path(file).stem().string();
-    if (options.command == zav::cli::Command::Diversity)
-        return stem + "-diversidade" +
-               (options.format == zav::cli::Format::Json  ? ".json"
-                : options.format == zav::cli::Format::Csv ? ".csv"
-                                                          : ".txt");
+    if (options.command == zav::cli::Command::Diversity) {
+        stem += "-diversidade";
+        return stem + (options.format == zav::cli::Format::Json  ? ".json"
+                       : options.format == zav::cli::Format::Csv ? ".csv"
+                                                                 : ".txt");
+    }
     switch (options.format) {
     case zav::cli::Format::Json:
         return stem + ".json";
@@ -113,37 +118,63 @@ std::string outputName(const std::string& file, const zav::cli::Options& options
     }
 }
 
+std::vector<std::filesystem::path> pathsOf(const std::vector<std::string>& files) {
+    return {files.begin(), files.end()};
+}
+
+// The message of whatever a step threw, for the file it was working on.
+std::string messageOf(const std::exception_ptr& failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const zav::Error& e) {
+        return e.what();
+    } catch (const std::bad_alloc&) {
+        return zav::kOutOfMemory;
+    } catch (const std::exception& e) {
+        return std::string("Erro: ") + zav::printable(e.what());
+    }
+}
+
 // Many surveys in one run: each output written whole into the folder; a
-// failure is reported with its file's name and the rest go on.
+// failure is reported with its file's name and the rest go on. No output
+// takes an input's place; the folder is flushed to the disk once, at the
+// end, and temporaries an earlier killed run left there are removed.
 int writeSurveys(const zav::cli::Options& options) {
-    const std::filesystem::path folder = options.outputDirectory;
+    const std::filesystem::path folder = options.output;
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (!std::filesystem::is_directory(folder, ec)) {
-        std::fprintf(stderr, "Erro: não foi possível criar a pasta: %s\n", folder.string().c_str());
+        std::fprintf(stderr, "Erro: não foi possível criar a pasta: %s\n", zav::printable(folder.string()).c_str());
         return 1;
     }
+    zav::removeTemporaryOnSignals();
+    zav::removeStaleTemporaries(folder);
+    const zav::InputFiles inputs(pathsOf(options.files));
     std::set<std::string> written;
     int failures = 0;
+    const auto fail = [&](const std::string& file, const std::string& message) {
+        std::fprintf(stderr, "%s: %s\n", zav::printable(file).c_str(), message.c_str());
+        ++failures;
+    };
     for (const auto& file : options.files) {
         try {
             const std::string name = outputName(file, options);
             if (!written.insert(name).second)
-                throw zav::Error("Erro: outro arquivo da lista já deu o nome " + name + "; este não foi gravado");
-            zav::cli::writeFileAtomically(folder / name, surveyOutput(file, options));
-            continue;
-        } catch (const zav::Error& e) {
-            std::fprintf(stderr, "%s: %s\n", file.c_str(), e.what());
-        } catch (const std::exception& e) {
-            std::fprintf(stderr, "%s: Erro: %s\n", file.c_str(), e.what());
+                throw zav::Error("Erro: outro arquivo da lista já deu o nome " + zav::printable(name) +
+                                 "; este não foi gravado");
+            inputs.refuseAsOutput(folder / name, zav::LinkPolicy::Replace);
+            zav::writeFileAtomically(folder / name, surveyOutput(file, options), {.sync = false});
+        } catch (...) {
+            fail(file, messageOf(std::current_exception()));
         }
+    }
+    try {
+        zav::syncFolder(folder);
+    } catch (const zav::Error& e) {
+        std::fprintf(stderr, "%s\n", e.what());
         ++failures;
     }
     return failures == 0 ? 0 : 1;
-}
-
-std::vector<std::filesystem::path> filePaths(const std::vector<std::string>& files) {
-    return {files.begin(), files.end()};
 }
 
 // A warning about the treatment files goes to standard error, the result on.
@@ -152,23 +183,37 @@ void warn(const std::string& warning) {
 }
 
 int printSimilarity(const zav::cli::Options& options) {
+    zav::InputFiles(pathsOf(options.files)).refuseStandardOutput();
     zav::SystemClock clock;
-    const auto run = zav::runSimilarity(filePaths(options.files), clock);
+    const auto run = zav::runSimilarity(pathsOf(options.files), clock);
     warn(run.treatments.warning);
     return print(zav::similarityOutput(run, runOutput(options.format)));
 }
 
 int printComparison(const zav::cli::Options& options) {
+    zav::InputFiles(pathsOf(options.files)).refuseStandardOutput();
     zav::SystemClock clock;
     const auto index = options.brayCurtisDendrogram ? zav::DendrogramIndex::BrayCurtis : zav::DendrogramIndex::Sorensen;
-    const auto run = zav::runComparison(filePaths(options.files), index, clock);
+    const auto run = zav::runComparison(pathsOf(options.files), index, clock);
     warn(run.treatments.warning);
     return print(zav::comparisonOutput(run, runOutput(options.format)));
 }
 
-int printImportedDataFile(const zav::cli::Options& options) {
-    const auto texts = zav::importSpreadsheet(zav::readFileBytes(zav::absolutePath(options.spreadsheet)));
-    return print(zav::formatSpeciesFile(texts.speciesCount, std::to_string(options.totalCollections), texts.rows));
+// The data file of a spreadsheet, on standard output or written whole to
+// the file -o names; never over the spreadsheet itself.
+int importDataFile(const zav::cli::Options& options) {
+    const zav::InputFiles inputs({options.spreadsheet});
+    if (options.output.empty())
+        inputs.refuseStandardOutput();
+    else
+        inputs.refuseAsOutput(options.output, zav::LinkPolicy::Replace);
+    const auto texts = zav::importSpreadsheetFile(options.spreadsheet);
+    if (const auto notice = zav::totalsRowNotice(texts); !notice.empty()) std::fprintf(stderr, "%s\n", notice.c_str());
+    const auto bytes = zav::formatSpeciesFile(texts.speciesCount, std::to_string(options.totalCollections), texts.rows);
+    if (options.output.empty()) return print(bytes);
+    zav::removeTemporaryOnSignals();
+    zav::writeFileAtomically(options.output, bytes);
+    return 0;
 }
 
 int run(const zav::cli::Options& options) {
@@ -178,9 +223,10 @@ int run(const zav::cli::Options& options) {
     case zav::cli::Command::Comparison:
         return printComparison(options);
     case zav::cli::Command::Import:
-        return printImportedDataFile(options);
+        return importDataFile(options);
     default:
-        if (!options.outputDirectory.empty()) return writeSurveys(options);
+        if (!options.output.empty()) return writeSurveys(options);
+        zav::InputFiles(pathsOf(options.files)).refuseStandardOutput();
         return print(surveyOutput(options.files[0], options));
     }
 }
@@ -188,10 +234,11 @@ int run(const zav::cli::Options& options) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::string_view(argv[1]) == "--version") {
-        std::printf("zaviro-relatorio %s\n", zav::kVersion);
-        return 0;
-    }
+    // A closed standard output would be reused by the next file opened:
+    // writes to it fail instead.
+    if (::fcntl(STDOUT_FILENO, F_GETFD) < 0) ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+    if (argc == 2 && std::string_view(argv[1]) == "--version")
+        return print(std::string("zaviro-relatorio ") + zav::kVersion + "\n");
     const auto parsed = zav::cli::parseOptions({argv + 1, argv + argc});
     if (const auto* usage = std::get_if<zav::cli::UsageError>(&parsed)) {
         if (usage->message.empty())
@@ -201,16 +248,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     const auto& options = std::get<zav::cli::Options>(parsed);
-    if (options.command == zav::cli::Command::Help) {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
+    if (options.command == zav::cli::Command::Help) return print(kUsage);
     try {
         return run(options);
-    } catch (const zav::Error& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "Erro: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "%s\n", messageOf(std::current_exception()).c_str());
     }
     return 1;
 }

@@ -35,9 +35,9 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
             json = true;
         } else if (arg == "--csv") {
             csv = true;
-        } else if (arg == "--saida" && hasValue) {
-            options.outputDirectory = args[++i];
-            if (options.outputDirectory.empty()) return UsageError{};
+        } else if ((arg == "--saida" || arg == "-o") && hasValue) {
+            options.output = args[++i];
+            if (options.output.empty()) return UsageError{};
         } else if (arg == "--importar" && hasValue && options.command == Command::Report) {
             options.command = Command::Import;
             options.spreadsheet = args[++i];
@@ -55,12 +55,12 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
     }
     if (json && csv) return UsageError{};
     options.format = json ? Format::Json : csv ? Format::Csv : Format::Text;
-    const bool batch = !options.outputDirectory.empty();
+    const bool batch = !options.output.empty(); // a folder, except for the import
 
     if (indexGiven && options.command != Command::Comparison) return UsageError{};
     switch (options.command) {
     case Command::Import:
-        if (!collectionsGiven || !options.files.empty() || json || csv || batch) return UsageError{};
+        if (!collectionsGiven || !options.files.empty() || json || csv) return UsageError{};
         break;
     case Command::Comparison:
         if (collectionsGiven || csv || batch) return UsageError{};

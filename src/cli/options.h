@@ -14,7 +14,7 @@ enum class Format { Text, Json, Csv };
 struct Options {
     Command command = Command::Report;
     Format format = Format::Text;
-    std::string outputDirectory;       // --saida: one file per survey there; empty: standard output
+    std::string output; // -o, --saida: the folder of a batch, the file of an import; empty: standard output
     std::string spreadsheet;           // --importar
     std::int32_t totalCollections = 0; // --coletas
     bool brayCurtisDendrogram = false; // --indice bray-curtis (comparison)

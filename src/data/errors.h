@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace zav {
 
@@ -13,6 +14,18 @@ class Error : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
+
+// What the user is told when memory runs out, whatever was being done.
+inline constexpr const char* kOutOfMemory = "Erro: memória insuficiente";
+
+// Bytes from a file, or a file name, made fit for a message on a terminal or
+// in a window: a NUL is shown as "\0", every other control character (C0
+// but the harmless tab, DEL, C1: the escape sequences a terminal obeys) and
+// every byte that is not part of well-formed UTF-8 as "?".
+std::string printable(std::string_view text);
+
+// The system's reason for an errno value, in Portuguese ("Permissão negada").
+std::string systemReason(int errorNumber);
 
 // The file could not be opened or read (missing, refused, a directory).
 class FileOpenError : public Error {
@@ -24,6 +37,16 @@ class FileOpenError : public Error {
 class FileWriteError : public Error {
   public:
     explicit FileWriteError(const std::string& pathUtf8);
+    // The message ends with the system's reason for errorNumber.
+    FileWriteError(const std::string& pathUtf8, int errorNumber);
+    FileWriteError(const std::string& pathUtf8, const std::string& reason);
+};
+
+// An output that would take the place of one of the run's own input files:
+// nothing is written over it.
+class OutputIsInputError : public Error {
+  public:
+    explicit OutputIsInputError(const std::string& pathUtf8);
 };
 
 // A field that does not convert, a missing line, or more species than the

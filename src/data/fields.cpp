@@ -102,7 +102,7 @@ std::int32_t requireInteger(std::string_view field, std::int64_t line, Field wha
     constexpr std::size_t kShown = 30;
     std::string shown = cp1252::toUtf8(field.substr(0, kShown));
     if (field.size() > kShown) shown += "...";
-    throw DataFileError(atLine(line, "\"" + shown + "\" não é um número inteiro"));
+    throw DataFileError(atLine(line, "\"" + printable(shown) + "\" não é um número inteiro"));
 }
 
 std::int32_t requireInteger(std::string_view field) {

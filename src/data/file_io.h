@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace zav {
 
@@ -14,9 +15,11 @@ struct FileCloser {
 };
 using InputFile = std::unique_ptr<std::FILE, FileCloser>;
 
-// Opens a regular file for reading. Anything else (missing, refused, a
-// directory, a FIFO, a device or a socket, which could block or never end)
-// throws FileOpenError naming the path, before a byte is read.
+// Opens a regular file for reading, never waiting: the file is opened
+// first, then checked through the open descriptor. Anything else (missing,
+// refused, a directory, a FIFO, a device or a socket, which could block or
+// never end) throws FileOpenError naming the path's absolute form, before a
+// byte is read.
 InputFile openRegularFile(const std::filesystem::path& path);
 
 // read(reader) on a LineReader over the regular file at path.
@@ -28,8 +31,14 @@ template <typename Read> auto readLinesOf(const std::filesystem::path& path, Rea
 
 // The absolute form of a path, with "." parts dropped but ".." kept: the
 // file the system opens through "link/../x" is not the "x" beside the
-// link, so ".." is not folded as text.
+// link, so ".." is not folded as text. For display: when the current
+// folder cannot be named, the path as given.
 std::filesystem::path absolutePath(const std::filesystem::path& path);
+
+// Writes the bytes to standard output and flushes it. False, with
+// "Erro: não foi possível escrever na saída padrão" on standard error, when
+// they could not all be written (a full disk, a closed output).
+bool writeStandardOutput(std::string_view bytes);
 
 // The whole content of a regular file as bytes (openRegularFile's refusals).
 std::string readFileBytes(const std::filesystem::path& path);

@@ -5,22 +5,69 @@
 #include "data/species_table.h"
 #include "data/utf8.h"
 
+#include "data/file_io.h"
+#include "data/line_reader.h"
+
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <optional>
 
 namespace zav {
 namespace {
 
+constexpr int kEnd = -1;
+
+// The spreadsheet's bytes, one at a time, from memory or from an open
+// regular file through a fixed buffer, and again from the start for each
+// reading the import makes. A byte order mark is passed over.
+class ByteSource {
+  public:
+    explicit ByteSource(std::string_view bytes) : memory_(bytes) {}
+    explicit ByteSource(std::FILE* file) : file_(file) {}
+
+    void start() {
+        pos_ = 0;
+        view_ = memory_;
+        if (file_) {
+            std::rewind(file_);
+            view_ = {};
+            refill();
+        }
+        if (view_.starts_with("\xFF\xFE") || view_.starts_with("\xFE\xFF"))
+            throw SpreadsheetError(" em UTF-16; grave-a como CSV em UTF-8 ou Windows-1252");
+        if (view_.starts_with("\xEF\xBB\xBF")) pos_ = 3;
+    }
+    int get() { return pos_ < view_.size() || refill() ? static_cast<unsigned char>(view_[pos_++]) : kEnd; }
+    int peek() { return pos_ < view_.size() || refill() ? static_cast<unsigned char>(view_[pos_]) : kEnd; }
+
+  private:
+    bool refill() {
+        if (!file_) return false;
+        const std::size_t got = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+        if (got == 0 && std::ferror(file_)) throw SpreadsheetError(": o arquivo não pôde ser lido");
+        view_ = {buffer_.data(), got};
+        pos_ = 0;
+        return got > 0;
+    }
+
+    std::string_view memory_;
+    std::FILE* file_ = nullptr;
+    std::array<char, 64 * 1024> buffer_{};
+    std::string_view view_;
+    std::size_t pos_ = 0;
+};
+
+[[noreturn]] void failAt(std::int64_t row, const std::string& what) {
+    throw SpreadsheetError(", linha " + std::to_string(row) + ": " + what);
+}
+
 // One row of the spreadsheet: its number as a spreadsheet program shows it
 // (a line break inside quotes does not start a row) and its cells, UTF-8.
 struct Record {
-    int row = 0;
+    std::int64_t row = 0;
     std::vector<std::string> cells;
-};
-
-struct Records {
-    std::vector<Record> rows;
-    int unclosedQuoteRow = 0; // the row whose quote runs to the end, or 0
+    bool unclosedQuote = false; // a quote runs to the end of the text
 };
 
 // The cells up to the last one with something in it.
@@ -31,60 +78,85 @@ std::size_t filledWidth(const Record& record) {
     return width;
 }
 
-// A header, kMaxSpecies species rows and one more are all the import ever
-// looks at: a larger file is refused at that row without reading on.
-constexpr std::size_t kRowsLookedAt = kMaxSpecies + 2;
+// The rows of the text cut at one delimiter, one at a time. A row of more
+// than LineReader::kMaxLineBytes bytes makes the spreadsheet bad. A run of
+// empty lines comes as one empty row, numbered as the first of them: blank
+// rows cost no more than reading their bytes.
+class RecordReader {
+  public:
+    RecordReader(ByteSource& source, char delimiter) : source_(source), delimiter_(delimiter) { source_.start(); }
 
-Records splitRecords(std::string_view text, char delimiter) {
-    Records out;
-    Record record{1, {std::string()}};
-    std::size_t filledRows = 0;
-    bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        std::string& cell = record.cells.back();
-        if (quoted) {
-            if (c != '"')
-                cell += c;
-            else if (i + 1 < text.size() && text[i + 1] == '"')
-                cell += text[++i];
-            else
-                quoted = false;
-        } else if (c == delimiter) {
-            record.cells.emplace_back();
-        } else if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            if (filledWidth(record) > 0) ++filledRows;
-            const int next = record.row + 1;
-            out.rows.push_back(std::move(record));
-            if (filledRows == kRowsLookedAt) return out;
-            record = {next, {std::string()}};
-        } else if (c == '"' && trimControls(cell).empty()) {
-            quoted = true;
-            cell.clear();
-        } else {
-            cell += c;
+    bool next(Record& record) {
+        record.row = nextRow_;
+        record.cells.assign(1, std::string());
+        record.unclosedQuote = false;
+        int c = source_.get();
+        if (c == kEnd) return false;
+        std::size_t size = 0;
+        bool quoted = false;
+        for (; c != kEnd; c = source_.get()) {
+            std::string& cell = record.cells.back();
+            const bool lineBreak = !quoted && (c == '\r' || c == '\n');
+            if (lineBreak) {
+                skipLineBreak(c);
+                break;
+            }
+            if (++size > LineReader::kMaxLineBytes)
+                failAt(record.row, "a linha passa de " + std::to_string(LineReader::kMaxLineBytes) + " caracteres");
+            if (quoted) {
+                if (c != '"')
+                    cell += static_cast<char>(c);
+                else if (source_.peek() == '"')
+                    cell += static_cast<char>(source_.get());
+                else
+                    quoted = false;
+            } else if (c == delimiter_) {
+                record.cells.emplace_back();
+            } else if (c == '"' && trimControls(cell).empty()) {
+                quoted = true;
+                cell.clear();
+            } else {
+                cell += static_cast<char>(c);
+            }
         }
+        record.unclosedQuote = quoted;
+        nextRow_ = record.row + 1;
+        if (size == 0)
+            while (source_.peek() == '\r' || source_.peek() == '\n') {
+                skipLineBreak(source_.get());
+                ++nextRow_;
+            }
+        // Each cell as UTF-8: one that is not is Windows-1252.
+        for (auto& cell : record.cells)
+            if (!utf8::isValid(cell)) cell = cp1252::toUtf8(cell);
+        return true;
     }
-    if (quoted) out.unclosedQuoteRow = record.row;
-    out.rows.push_back(std::move(record));
-    return out;
-}
 
-[[noreturn]] void failAt(int row, const std::string& what) {
-    throw SpreadsheetError(", linha " + std::to_string(row) + ": " + what);
-}
+  private:
+    void skipLineBreak(int c) {
+        if (c == '\r' && source_.peek() == '\n') source_.get();
+    }
+
+    ByteSource& source_;
+    char delimiter_;
+    std::int64_t nextRow_ = 1;
+};
+
+// A header, kMaxSpecies species rows, a row of totals and one more are all
+// the import ever looks at: a larger file is refused at that row without
+// reading on.
+constexpr std::size_t kRowsLookedAt = kMaxSpecies + 3;
 
 // A cell's text for a message, in quotes, shortened when long.
 std::string inQuotes(std::string_view text) {
     constexpr std::size_t kShown = 40;
-    if (text.size() <= kShown) return "\"" + std::string(text) + "\"";
+    if (text.size() <= kShown) return "\"" + printable(text) + "\"";
     std::size_t end = 0;
     while (end < kShown) {
         const auto length = utf8::sequenceLength(text.substr(end));
         end += length == 0 ? 1 : length;
     }
-    return "\"" + std::string(text.substr(0, end)) + "...\"";
+    return "\"" + printable(text.substr(0, end)) + "...\"";
 }
 
 // A header cell with case and accents taken away: "Indivíduos" gives
@@ -114,51 +186,52 @@ Column columnNamed(std::string_view cellUtf8) {
     return Column::None;
 }
 
-const Record* firstFilled(const Records& records) {
-    for (const auto& record : records.rows)
-        if (filledWidth(record) > 0) return &record;
-    return nullptr;
-}
-
 bool isHeader(const Record& record) {
     return std::any_of(record.cells.begin(), record.cells.end(),
                        [](const std::string& cell) { return columnNamed(cell) != Column::None; });
 }
 
-// Every filled row has the same two or three columns.
-bool evenTable(const Records& records) {
-    const Record* first = firstFilled(records);
-    const std::size_t width = filledWidth(*first);
-    if (width != 2 && width != 3) return false;
-    return std::all_of(records.rows.begin(), records.rows.end(), [&](const Record& record) {
-        const auto w = filledWidth(record);
-        return w == 0 || w == width;
-    });
-}
-
-// The rows cut at the delimiter the text is written with: the first of tab,
-// ";" and "," that gives a known header, or else an even table of two or
-// three columns; failing both, the one that gives the first row the most
-// columns, for the layout check to name what is wrong.
-Records splitAtDelimiter(std::string_view text) {
-    std::optional<Records> widest;
+// The delimiter the text is written with: the first of tab, ";" and ","
+// that gives a known header, or else an even table (every filled row of the
+// same two or three columns); failing both, the one that gives the first
+// row the most columns, for the layout check to name what is wrong. Each
+// candidate is read only until it is decided.
+char chooseDelimiter(ByteSource& source) {
+    char widest = '\t';
     std::size_t widestWidth = 0;
+    Record record;
     for (const char delimiter : {'\t', ';', ','}) {
-        Records records = splitRecords(text, delimiter);
-        const Record* first = firstFilled(records);
-        if (first == nullptr) return records;
-        if (isHeader(*first) || evenTable(records)) return records;
-        if (filledWidth(*first) > widestWidth) {
-            widestWidth = filledWidth(*first);
-            widest = std::move(records);
+        std::size_t filled = 0, firstWidth = 0;
+        bool even = true;
+        try {
+            RecordReader reader(source, delimiter);
+            while (even && filled < kRowsLookedAt && reader.next(record)) {
+                const std::size_t width = filledWidth(record);
+                if (width == 0) continue;
+                if (++filled == 1) {
+                    if (isHeader(record)) return delimiter;
+                    firstWidth = width;
+                    even = width == 2 || width == 3;
+                } else {
+                    even = width == firstWidth;
+                }
+            }
+        } catch (const SpreadsheetError&) {
+            even = false; // a row too long: the reading that counts says so
+        }
+        if (even) return delimiter; // an even table, or nothing filled at all
+        if (firstWidth > widestWidth) {
+            widestWidth = firstWidth;
+            widest = delimiter;
         }
     }
-    return std::move(*widest);
+    return widest;
 }
 
 // Where the counts stand, and the names the messages give their columns.
 struct Layout {
     std::size_t width = 0;
+    std::optional<std::size_t> name;
     std::size_t individuals = 0;
     std::size_t collections = 0;
     std::string individualsName = "indivíduos";
@@ -172,7 +245,9 @@ Layout headerLayout(const Record& header) {
     for (std::size_t i = 0; i < header.cells.size(); ++i) {
         const auto column = columnNamed(header.cells[i]);
         const auto name = std::string(trimControls(header.cells[i]));
-        if (column == Column::Individuals && !individuals) {
+        if (column == Column::Name && !layout.name) {
+            layout.name = i;
+        } else if (column == Column::Individuals && !individuals) {
             individuals = true;
             layout.individuals = i;
             layout.individualsName = name;
@@ -196,6 +271,7 @@ Layout plainLayout(const Record& first) {
                               "indivíduos, coletas)");
     layout.individuals = layout.width - 2;
     layout.collections = layout.width - 1;
+    if (layout.width == 3) layout.name = 0;
     return layout;
 }
 
@@ -219,55 +295,147 @@ std::int32_t countIn(const Record& record, std::size_t column, const std::string
     return static_cast<std::int32_t>(value);
 }
 
-// The text as UTF-8: a BOM is dropped, and a text that is not UTF-8 is
-// Windows-1252.
-std::string decoded(std::string_view bytes) {
-    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
-        throw SpreadsheetError(" em UTF-16; grave-a como CSV em UTF-8 ou Windows-1252");
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    return utf8::isValid(bytes) ? std::string(bytes) : cp1252::toUtf8(bytes);
+// The species rows as they are read: each row's counts are checked as it
+// comes; the last one is held back, since a last row may be the sheet's
+// totals, which is no species.
+class SpeciesRows {
+  public:
+    explicit SpeciesRows(const Layout& layout) : layout_(layout) {}
+
+    void add(const Record& record) {
+        if (held_) commit();
+        if (rows_.size() == static_cast<std::size_t>(kMaxSpecies)) {
+            // Only a row of totals may follow the 900th species.
+            try {
+                hold(record);
+            } catch (const SpreadsheetError&) {
+                tooMany(record.row);
+            }
+        } else {
+            hold(record);
+        }
+    }
+
+    // A blank row with a filled row after it: an empty species row.
+    void addBlank(std::int64_t row) {
+        Record blank;
+        blank.row = row;
+        add(blank);
+    }
+
+    ParsedSpreadsheet finish() {
+        if (!held_) throw SpreadsheetError(" sem linhas de espécies");
+        const bool sums = rows_.size() >= 2 && individualsSum_ > 0 && held_->individuals == individualsSum_ &&
+                          held_->collections == collectionsSum_;
+        const bool named = heldNamedTotal_ && !rows_.empty();
+        if (sums || (named && held_->individuals == individualsSum_ && held_->collections == collectionsSum_))
+            return {std::move(rows_), heldRow_};
+        if (named)
+            failAt(heldRow_, "parece uma linha de totais, mas os números não são as somas das linhas acima");
+        commit();
+        return {std::move(rows_), 0};
+    }
+
+  private:
+    void hold(const Record& record) {
+        if (const auto width = filledWidth(record); width > layout_.width)
+            failAt(record.row,
+                   std::to_string(width) + " colunas preenchidas; a planilha tem " + std::to_string(layout_.width));
+        held_ = SpeciesCounts{countIn(record, layout_.individuals, layout_.individualsName),
+                              countIn(record, layout_.collections, layout_.collectionsName)};
+        heldRow_ = record.row;
+        heldNamedTotal_ = false;
+        if (layout_.name && *layout_.name < record.cells.size()) {
+            const std::string name = folded(record.cells[*layout_.name]);
+            heldNamedTotal_ = name == "total" || name == "soma" || name == "totais";
+        }
+    }
+
+    void commit() {
+        if (rows_.size() == static_cast<std::size_t>(kMaxSpecies)) tooMany(heldRow_);
+        rows_.push_back(*held_);
+        individualsSum_ += held_->individuals;
+        collectionsSum_ += held_->collections;
+        held_.reset();
+    }
+
+    [[noreturn]] static void tooMany(std::int64_t row) {
+        failAt(row, "mais de " + std::to_string(kMaxSpecies) + " espécies");
+    }
+
+    const Layout& layout_;
+    std::vector<SpeciesCounts> rows_;
+    std::optional<SpeciesCounts> held_;
+    std::int64_t heldRow_ = 0;
+    bool heldNamedTotal_ = false;
+    std::int64_t individualsSum_ = 0;
+    std::int64_t collectionsSum_ = 0;
+};
+
+[[noreturn]] void unclosedQuote(const Record& record) { failAt(record.row, "aspas abertas e não fechadas"); }
+
+// The species rows: from the first filled row, or the one after the header,
+// to the last filled row. Reading stops at the first fault.
+ParsedSpreadsheet parse(ByteSource& source) {
+    const char delimiter = chooseDelimiter(source);
+    RecordReader reader(source, delimiter);
+    Record record;
+    bool found = false;
+    while (!found && reader.next(record)) {
+        if (record.unclosedQuote) unclosedQuote(record);
+        found = filledWidth(record) > 0;
+    }
+    if (!found) throw SpreadsheetError(" sem linhas de espécies");
+    const bool header = isHeader(record);
+    const Layout layout = header ? headerLayout(record) : plainLayout(record);
+    SpeciesRows rows(layout);
+    if (!header) rows.add(record);
+    std::int64_t blankRow = 0; // the first blank row since the last filled one
+    while (reader.next(record)) {
+        if (record.unclosedQuote) unclosedQuote(record);
+        if (filledWidth(record) == 0) {
+            if (blankRow == 0) blankRow = record.row;
+            continue;
+        }
+        if (blankRow != 0) rows.addBlank(blankRow);
+        rows.add(record);
+        blankRow = 0;
+    }
+    return rows.finish();
+}
+
+ImportedSpreadsheet imported(const ParsedSpreadsheet& parsed) {
+    ImportedSpreadsheet texts;
+    texts.speciesCount = std::to_string(parsed.rows.size());
+    texts.rows.reserve(parsed.rows.size());
+    for (const auto& row : parsed.rows)
+        texts.rows.push_back({std::to_string(row.individuals), std::to_string(row.collections)});
+    texts.totalsRow = parsed.totalsRow;
+    return texts;
 }
 
 } // namespace
 
 SpreadsheetError::SpreadsheetError(const std::string& detail) : Error("Erro: planilha" + detail) {}
 
-std::vector<SpeciesCounts> parseSpreadsheet(std::string_view bytes) {
-    const Records records = splitAtDelimiter(decoded(bytes));
-    if (records.unclosedQuoteRow != 0) failAt(records.unclosedQuoteRow, "aspas abertas e não fechadas");
-    const Record* first = firstFilled(records);
-    if (first == nullptr) throw SpreadsheetError(" sem linhas de espécies");
-    const bool header = isHeader(*first);
-    const Layout layout = header ? headerLayout(*first) : plainLayout(*first);
-
-    // The species rows: from the first filled row, or the one after the
-    // header, to the last filled row.
-    auto begin = records.rows.begin() + (first - records.rows.data()) + (header ? 1 : 0);
-    auto end = records.rows.end();
-    while (end != begin && filledWidth(*(end - 1)) == 0)
-        --end;
-    if (begin == end) throw SpreadsheetError(" sem linhas de espécies");
-
-    std::vector<SpeciesCounts> rows;
-    for (auto record = begin; record != end; ++record) {
-        if (rows.size() == static_cast<std::size_t>(kMaxSpecies))
-            failAt(record->row, "mais de " + std::to_string(kMaxSpecies) + " espécies");
-        if (const auto width = filledWidth(*record); width > layout.width)
-            failAt(record->row,
-                   std::to_string(width) + " colunas preenchidas; a planilha tem " + std::to_string(layout.width));
-        rows.push_back({countIn(*record, layout.individuals, layout.individualsName),
-                        countIn(*record, layout.collections, layout.collectionsName)});
-    }
-    return rows;
+ParsedSpreadsheet parseSpreadsheetRows(std::string_view bytes) {
+    ByteSource source(bytes);
+    return parse(source);
 }
 
-DataFileTexts importSpreadsheet(std::string_view bytes) {
-    const auto counts = parseSpreadsheet(bytes);
-    DataFileTexts texts{std::to_string(counts.size()), std::string(), {}};
-    texts.rows.reserve(counts.size());
-    for (const auto& row : counts)
-        texts.rows.push_back({std::to_string(row.individuals), std::to_string(row.collections)});
-    return texts;
+std::vector<SpeciesCounts> parseSpreadsheet(std::string_view bytes) { return parseSpreadsheetRows(bytes).rows; }
+
+ImportedSpreadsheet importSpreadsheet(std::string_view bytes) { return imported(parseSpreadsheetRows(bytes)); }
+
+ImportedSpreadsheet importSpreadsheetFile(const std::filesystem::path& path) {
+    const auto file = openRegularFile(path);
+    ByteSource source(file.get());
+    return imported(parse(source));
+}
+
+std::string totalsRowNotice(const ImportedSpreadsheet& spreadsheet) {
+    if (spreadsheet.totalsRow == 0) return {};
+    return "Linha " + std::to_string(spreadsheet.totalsRow) + " ignorada: linha de totais";
 }
 
 } // namespace zav

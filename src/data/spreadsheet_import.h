@@ -12,11 +12,20 @@
 // and collections, three are name, individuals and collections. Names are
 // not kept: the row order gives the species number, as in a data file.
 // Rows wholly empty at the end are ignored; any other empty row is an error.
+// A last row that holds the sums of the rows above (at least two, with
+// individuals), or that is named "total", "soma" or "totais" (case and
+// accents ignored) and holds those sums, is the sheet's totals and is left
+// out; a row so named with other numbers is refused.
+//
+// The text is read as a stream, and only as far as the answer needs: a row
+// of more than 64 KiB is refused with its number, a file is refused at its
+// 901st species row, blank rows cost no memory.
 
 #include "data/errors.h"
 #include "data/species_file.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,15 +45,31 @@ struct SpeciesCounts {
     std::int32_t collections = 0;
 };
 
+struct ParsedSpreadsheet {
+    std::vector<SpeciesCounts> rows;
+    std::int64_t totalsRow = 0; // the row left out as the sheet's totals, or 0
+};
+
 // The counts of every species row, in order. Throws SpreadsheetError on an
 // empty, non-integer or negative count, a row with more filled columns than
 // the layout, a header without the individuals or collections column, an
-// unclosed quote, no species row, or more than kMaxSpecies species rows.
+// unclosed quote, a row over 64 KiB, no species row, more than kMaxSpecies
+// species rows, or a row named as totals that does not hold the sums.
+ParsedSpreadsheet parseSpreadsheetRows(std::string_view bytes);
 std::vector<SpeciesCounts> parseSpreadsheet(std::string_view bytes);
 
 // The rows as the grid editor shows them: the species count and the rows'
 // texts; the total of collections is left empty for the researcher, since
 // a spreadsheet of species does not hold it. parseSpreadsheet's errors.
-DataFileTexts importSpreadsheet(std::string_view bytes);
+struct ImportedSpreadsheet : DataFileTexts {
+    std::int64_t totalsRow = 0;
+};
+ImportedSpreadsheet importSpreadsheet(std::string_view bytes);
+// The same, read from the file as a stream (openRegularFile's refusals).
+ImportedSpreadsheet importSpreadsheetFile(const std::filesystem::path& path);
+
+// "Linha N ignorada: linha de totais" when a row of totals was left out,
+// otherwise empty.
+std::string totalsRowNotice(const ImportedSpreadsheet& spreadsheet);
 
 } // namespace zav

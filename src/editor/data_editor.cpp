@@ -173,12 +173,15 @@ void DataEditor::MnuImportarClick() {
                                QStringLiteral("csv"), QString(), QString()});
     if (!chosen || chosen->isEmpty()) return;
     // Read and check everything before anything changes.
-    const DataFileTexts data = importSpreadsheet(readFileBytes(toFileSystemPath(*chosen)));
+    const ImportedSpreadsheet data = importSpreadsheetFile(toFileSystemPath(*chosen));
     if (!mayReplaceGrid()) return;
     imported_ = data.rows;
     const QFileInfo spreadsheet(*chosen);
     dataFileName_ = spreadsheet.dir().filePath(spreadsheet.completeBaseName() + QStringLiteral(".txt"));
-    openEntryPanel(fromCp1252(data.speciesCount), QString(), QStringLiteral("Importando a planilha: ") + *chosen);
+    QString status = QStringLiteral("Importando a planilha: ") + *chosen;
+    if (const auto notice = totalsRowNotice(data); !notice.empty())
+        status += QStringLiteral(" (") + QString::fromStdString(notice) + QLatin1Char(')');
+    openEntryPanel(fromCp1252(data.speciesCount), QString(), status);
 }
 
 void DataEditor::BtnOkCriarClick() {

@@ -6,9 +6,11 @@
 
 namespace zav {
 
-// Writes the bytes in full beside the target and then puts them in its
-// place, so that a failed save never damages the file that was there.
-// Throws FileWriteError naming the path.
+// A save the user chose in the window: the core's atomic writer (the data on
+// the disk before they take the file's place, its mode kept, a read-only
+// file refused), through a link the user chose but not one another user
+// planted in a shared folder. Throws FileWriteError naming the path, with
+// the system's reason.
 void saveFileAtomically(const QString& path, const std::string& bytes);
 
 } // namespace zav

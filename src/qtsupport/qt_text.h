@@ -20,8 +20,11 @@ std::string toCp1252(const QString& text);
 bool isBlank(const QString& typed);
 std::optional<std::int32_t> wholeNumber(const QString& typed);
 
-// A path for the core's file functions (the file system's own encoding).
+// A path for the core's file functions (the file system's own bytes), and
+// back: every byte sequence a file name may hold round-trips, the bytes
+// that are not UTF-8 kept in the text as U+DC80 to U+DCFF.
 std::string toFileSystemPath(const QString& path);
+QString fromFileSystemPath(std::string_view bytes);
 // A path named on a command line, made absolute as the core makes it (".."
 // kept), back in the window's text.
 QString absoluteFileName(const std::string& fileSystemPath);

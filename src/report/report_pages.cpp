@@ -73,8 +73,8 @@ void beginPainting(QPainter& painter, QPaintDevice& device) {
 
 std::string bytesOf(const QBuffer& buffer) { return std::string(buffer.data().constData(), static_cast<std::size_t>(buffer.data().size())); }
 
-void savePdf(const QString& path, const QString& title, QPageLayout::Orientation orientation,
-             const std::function<void(QPdfWriter&)>& paint) {
+std::string pdfBytes(const QString& title, QPageLayout::Orientation orientation,
+                     const std::function<void(QPdfWriter&)>& paint) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -85,7 +85,12 @@ void savePdf(const QString& path, const QString& title, QPageLayout::Orientation
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, kPageMargins, QPageLayout::Millimeter));
         paint(writer);
     }
-    saveFileAtomically(path, bytesOf(buffer));
+    return bytesOf(buffer);
+}
+
+void savePdf(const QString& path, const QString& title, QPageLayout::Orientation orientation,
+             const std::function<void(QPdfWriter&)>& paint) {
+    saveFileAtomically(path, pdfBytes(title, orientation, paint));
 }
 
 std::optional<ReportTable> reportTable(const ReportDocument& document) {

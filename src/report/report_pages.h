@@ -52,7 +52,10 @@ void paintReportPages(QPagedPaintDevice& device, const ReportDocument& document,
 // printer chosen. Nothing is printed when the dialog is cancelled.
 void printReport(Interaction& interaction, const ReportDocument& document);
 
-// An A4 PDF of what `paint` draws, with selectable text, saved atomically.
+// An A4 PDF of what `paint` draws, with selectable text: its bytes, or saved
+// atomically.
+std::string pdfBytes(const QString& title, QPageLayout::Orientation orientation,
+                     const std::function<void(QPdfWriter&)>& paint);
 void savePdf(const QString& path, const QString& title, QPageLayout::Orientation orientation,
              const std::function<void(QPdfWriter&)>& paint);
 

@@ -16,16 +16,15 @@ namespace zav {
 
 SurveyRun runSurvey(const std::filesystem::path& file, const DateTime& when) {
     SurveyRun run;
+    run.result = analyse(loadSpeciesFile(file));
     run.path = absolutePath(file);
     run.when = when;
-    run.result = analyse(loadSpeciesFile(run.path));
     return run;
 }
 
 SurveyRun runSurvey(const std::filesystem::path& file, Clock& clock) {
-    const auto path = absolutePath(file);
-    auto table = loadSpeciesFile(path);
-    return {path, clock.now(), analyse(std::move(table))};
+    auto table = loadSpeciesFile(file);
+    return {absolutePath(file), clock.now(), analyse(std::move(table))};
 }
 
 std::string surveyOutput(const SurveyRun& run, RunOutput output) {
@@ -42,16 +41,15 @@ std::string surveyOutput(const SurveyRun& run, RunOutput output) {
 
 DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& when) {
     DiversityRun run;
+    run.result = analyseDiversity(loadSpeciesFile(file));
     run.path = absolutePath(file);
     run.when = when;
-    run.result = analyseDiversity(loadSpeciesFile(run.path));
     return run;
 }
 
 DiversityRun runDiversity(const std::filesystem::path& file, Clock& clock) {
-    const auto path = absolutePath(file);
-    auto table = loadSpeciesFile(path);
-    return {path, clock.now(), analyseDiversity(table)};
+    const auto table = loadSpeciesFile(file);
+    return {absolutePath(file), clock.now(), analyseDiversity(table)};
 }
 
 std::string diversityOutput(const DiversityRun& run, RunOutput output) {
@@ -81,9 +79,8 @@ std::vector<std::string> TreatmentFiles::namesUtf8() const {
 }
 
 void TreatmentFiles::add(const std::filesystem::path& file) {
-    auto path = absolutePath(file);
-    matrix.treatments.push_back(loadTreatmentFile(path));
-    paths.push_back(std::move(path));
+    matrix.treatments.push_back(loadTreatmentFile(file));
+    paths.push_back(absolutePath(file));
 }
 
 void TreatmentFiles::finish(Clock& clock) {

@@ -1,7 +1,9 @@
 #pragma once
 // One entry per kind of run, for the window, the batch mode and the command
 // line alike: the files read, the clock read once, the result computed, and
-// each output (report, JSON, CSV) made from that one result.
+// each output (report, JSON, CSV) made from that one result. Files are
+// opened by the names given (a relative name works in any folder); their
+// absolute names are only shown.
 
 #include "analysis/analysis.h"
 #include "comparison/comparison.h"

@@ -36,7 +36,7 @@ std::vector<std::int32_t> loadTreatmentFile(const std::filesystem::path& path) {
         return readLinesOf(path, readTreatmentCounts);
     } catch (const DataFileError& e) {
         // Among several treatments, the message says which file it is.
-        throw DataFileError(path.string() + ": " + e.detail());
+        throw DataFileError(printable(absolutePath(path).string()) + ": " + e.detail());
     }
 }
 

@@ -31,9 +31,9 @@ class Batch : public ::testing::Test {
     void TearDown() override { fs::remove_all(dir_); }
 
     // Without any display: the batch options must not need one.
-    int run(const std::string& args, std::string& err) {
+    int run(const std::string& args, std::string& err, const std::string& out = "/dev/null") {
         const std::string cmd = "cd '" + dir_.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
-                                ZAV_PROGRAM + "' " + args + " >/dev/null 2>stderr </dev/null";
+                                ZAV_PROGRAM + "' " + args + " >" + out + " 2>stderr </dev/null";
         const int status = std::system(cmd.c_str());
         err = zav::readFileBytes(dir_ / "stderr");
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -80,7 +80,8 @@ TEST_F(Batch, FailuresExit1WithTheMessageAndUsageErrorsExit2) {
         {"--grafico r.svg nada.txt", 1,
          "Erro: não foi possível abrir o arquivo: " + (dir_ / "nada.txt").string() + "\n"},
         {"--similaridade --pdf r.pdf t1.txt curto.txt t3.txt", 1, "Error: Verifique o arquivo de dados!\n"},
-        {"--pdf pasta/r.pdf levantamento-30-coletas.txt", 1, "Erro: não foi possível gravar o arquivo: pasta/r.pdf\n"},
+        {"--pdf pasta/r.pdf levantamento-30-coletas.txt", 1,
+         "Erro: não foi possível gravar o arquivo: pasta/r.pdf: Arquivo ou diretório inexistente\n"},
         {"--pdf", 2, usage},
         {"--pdf r.pdf", 2, usage},
         {"--pdf r.pdf t1.txt t2.txt", 2, usage},
@@ -94,6 +95,55 @@ TEST_F(Batch, FailuresExit1WithTheMessageAndUsageErrorsExit2) {
         EXPECT_EQ(run(c.args, err), c.exitCode) << c.args;
         EXPECT_EQ(err.substr(0, c.message.size()), c.message) << c.args;
         EXPECT_EQ(head("r.pdf", 1) + head("r.svg", 1), "") << c.args;
+    }
+}
+
+// Nothing the user named is lost: an output never lands on an input, a link
+// at the output is replaced and never written through, names that are not
+// UTF-8 are kept byte for byte, SVG text is escaped, and help or version
+// that cannot be written is a failure.
+TEST_F(Batch, OutputsNeverReplaceInputsOrLinkTargetsAndKeepTheirNames) {
+    const std::string survey = zav::readFileBytes(dir_ / "levantamento-30-coletas.txt");
+    for (const char* f : {"surv.pdf", "x.svg", "Fazenda A&B.txt", "lat\xE9.txt", "alvo.txt"})
+        std::ofstream(dir_ / f, std::ios::binary) << survey;
+    fs::create_symlink("alvo.txt", dir_ / "link.pdf");
+    fs::create_symlink("/dev/null", dir_ / "nulo.svg");
+    const std::string replaces = "Erro: a saída substituiria um arquivo de entrada: ";
+    struct Case {
+        const char* args;
+        int exitCode;
+        std::string message;
+        const char* output; // a regular file afterwards, or nothing
+    };
+    const Case cases[] = {
+        {"--pdf surv.pdf surv.pdf", 1, replaces + (dir_ / "surv.pdf").string() + "\n", nullptr},
+        {"--grafico x.svg ./x.svg", 1, replaces + (dir_ / "x.svg").string() + "\n", nullptr},
+        {"--pdf link.pdf link.pdf", 1, replaces + (dir_ / "link.pdf").string() + "\n", nullptr},
+        {"--pdf link.pdf alvo.txt", 0, "", "link.pdf"},
+        {"--grafico nulo.svg surv.pdf", 0, "", "nulo.svg"},
+        {"--grafico 'g.svg' 'Fazenda A&B.txt'", 0, "", "g.svg"},
+        {"--pdf 'r\xE9.pdf' 'lat\xE9.txt'", 0, "", "r\xE9.pdf"},
+        {"--pdf 'r\xE8.pdf' 'lat\xE9.txt'", 0, "", "r\xE8.pdf"},
+    };
+    for (const auto& c : cases) {
+        std::string err;
+        EXPECT_EQ(run(c.args, err), c.exitCode) << c.args;
+        EXPECT_EQ(err, c.message) << c.args;
+        if (c.output) EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir_ / c.output))) << c.output;
+    }
+    for (const char* input : {"surv.pdf", "x.svg", "alvo.txt"})
+        EXPECT_EQ(zav::readFileBytes(dir_ / input), survey) << input;
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_NE(head("r\xE9.pdf", 4), head("r\xE8.pdf", 5)); // two files, not one written twice
+    EXPECT_EQ(head("r\xE9.pdf", 4), "%PDF");
+    const std::string svg = zav::readFileBytes(dir_ / "g.svg");
+    EXPECT_NE(svg.find("<title>Gr\xC3\xA1\x66ico - Fazenda A&amp;B.txt</title>"), std::string::npos);
+    EXPECT_EQ(svg.find("A&B"), std::string::npos);
+
+    for (const char* args : {"--help", "--version"}) {
+        std::string err;
+        EXPECT_EQ(run(args, err, "/dev/full"), 1) << args;
+        EXPECT_EQ(err, "Erro: não foi possível escrever na saída padrão\n") << args;
     }
 }
 

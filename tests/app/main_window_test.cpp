@@ -29,6 +29,9 @@
 #include <QTest>
 #include <QTextDocument>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <memory>
 
 using zav::test::readAll;
@@ -249,7 +252,7 @@ class MainWindowTest : public zav::test::WindowTest {
         const QByteArray old("conteudo anterior\r\n");
         QVERIFY(zav::test::writeFile(target, old));
         user->expectSave(target);
-        user->expectError("Erro: não foi possível gravar o arquivo: " + target);
+        user->expectError("Erro: não foi possível gravar o arquivo: " + target + ": Arquivo muito grande");
         {
             zav::test::FileSizeLimit limit(64); // the report is far longer
             trigger("MnuSalvar");
@@ -260,15 +263,53 @@ class MainWindowTest : public zav::test::WindowTest {
         const QString folder = path("pasta.txt");
         QVERIFY(QDir().mkdir(folder));
         user->expectSave(folder);
-        user->expectError("Erro: não foi possível gravar o arquivo: " + folder);
+        user->expectError("Erro: não foi possível gravar o arquivo: " + folder + ": É um diretório");
         trigger("MnuSalvar");
         QVERIFY(QFileInfo(folder).isDir());
 
         const QString nowhere = path("sem-pasta/relatorio.txt");
         user->expectSave(nowhere);
-        user->expectError("Erro: não foi possível gravar o arquivo: " + nowhere);
+        user->expectError("Erro: não foi possível gravar o arquivo: " + nowhere + ": Arquivo ou diretório inexistente");
         trigger("MnuSalvar");
         QVERIFY(!QFile::exists(nowhere));
+
+        // A read-only file stays as it is, root's run too; one that is not
+        // keeps its mode.
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        user->expectSave(target);
+        user->expectError("Erro: não foi possível gravar o arquivo: " + target + ": Permissão negada");
+        trigger("MnuSalvar");
+        QCOMPARE(readAll(target), old);
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+        user->expectSave(target);
+        trigger("MnuSalvar");
+        struct stat mode {};
+        QVERIFY(::stat(target.toLocal8Bit().constData(), &mode) == 0);
+        QCOMPARE(mode.st_mode & 0777, 0600u);
+        QVERIFY(readAll(target).startsWith("AN"));
+
+        // A link the user chose is written through; one planted by another
+        // user in a shared sticky folder is refused (root's run too).
+        const QString shared = path("compartilhada");
+        QVERIFY(QDir().mkdir(shared));
+        QVERIFY(::chmod(shared.toLocal8Bit().constData(), 01777) == 0);
+        const QString planted = shared + "/relatorio.txt";
+        QVERIFY(QFile::link(target, planted));
+        QVERIFY(::lchown(planted.toLocal8Bit().constData(), ::geteuid() + 1, ::getegid()) == 0);
+        user->expectSave(planted);
+        user->expectError("Erro: não foi possível gravar o arquivo: " + planted +
+                          ": o link simbólico pertence a outro usuário, numa pasta compartilhada; escolha outro nome");
+        const QByteArray before = readAll(target);
+        trigger("MnuSalvar");
+        QCOMPARE(readAll(target), before);
+        QVERIFY(QFileInfo(planted).isSymLink());
+        const QString own = path("meu-link.txt");
+        QVERIFY(QFile::link(target, own));
+        QVERIFY(QFile::remove(target) && zav::test::writeFile(target, old));
+        user->expectSave(own);
+        trigger("MnuSalvar");
+        QVERIFY(QFileInfo(own).isSymLink());
+        QVERIFY(readAll(target).startsWith("AN"));
     }
 
     void fecharAsksAndClosesOnlyOnYes() {

@@ -5,10 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/file.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <thread>
+#include <vector>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -41,12 +51,15 @@ class Cli : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // Standard output goes to `to` when given, to a file read back otherwise.
-    Outcome run(const std::string& args, const fs::path& to = {}) {
+    // Standard output goes to `to` when given (">>" appends to it), to a
+    // file read back otherwise. `limits` come before the program, as
+    // "ulimit -d 16384;".
+    Outcome run(const std::string& args, const fs::path& to = {}, const char* redirect = ">",
+                const std::string& limits = "") {
         const auto out = to.empty() ? dir_ / "stdout" : to;
         const auto err = dir_ / "stderr";
-        const std::string cmd = "cd '" + dir_.string() + "' && " + toolCommand() + " " + args + " >'" + out.string() +
-                                "' 2>'" + err.string() + "' </dev/null";
+        const std::string cmd = "cd '" + dir_.string() + "' && " + limits + toolCommand() + " " + args + " " +
+                                redirect + "'" + out.string() + "' 2>'" + err.string() + "' </dev/null";
         const int status = std::system(cmd.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, to.empty() ? zav::readFileBytes(out) : std::string(),
                 zav::readFileBytes(err)};
@@ -59,6 +72,14 @@ class Cli : public ::testing::Test {
 
     fs::path dir_;
 };
+
+// A survey of 900 species, the most a data file holds.
+std::string surveyOf900Species() {
+    std::string survey = "900 60\r\n";
+    for (int i = 0; i < 900; ++i)
+        survey += std::to_string(1 + i % 50) + " " + std::to_string(1 + i % 60) + "\r\n";
+    return survey;
+}
 
 // Everything but the line with the time of the run: the report's date
 // line, the JSON's "data"; a CSV has none.
@@ -116,7 +137,7 @@ TEST_F(Cli, AFailedWriteToStandardOutputExits1) {
     const fs::path golden = ZAV_SIMILARITY_GOLDEN_DIR;
     for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
         write(f, zav::readFileBytes(golden / f));
-    for (const char* args : {"t1.txt", "--similaridade t1.txt t2.txt t3.txt"}) {
+    for (const char* args : {"t1.txt", "--similaridade t1.txt t2.txt t3.txt", "--help", "--version"}) {
         const auto r = run(args, "/dev/full");
         EXPECT_EQ(r.exitCode, 1) << args;
         EXPECT_EQ(r.err, "Erro: não foi possível escrever na saída padrão\n") << args;
@@ -157,6 +178,13 @@ TEST_F(Cli, BadInputsEachGetTheirMessage) {
     write("espacos.txt", "3 12\r\n" + std::string(1 << 20, ' ') + "\r\n");
     write("sem-especies.txt", "2 10\r\n0 0\r\n0 0\r\n");
     write("linha-longa.txt", "2 10\r\n1 1\r\n1" + std::string(64 * 1024, ' ') + "1\r\n");
+    write("brancos.csv", "1;2\n3;4\n" + std::string(20 * 1024 * 1024, '\n') + "5;6\n");
+    fs::resize_file(write("um-giga.csv", ""), std::uintmax_t{1} << 30); // one line of NULs, sparse
+    write("linha-longa.csv", "1;2\n3;" + std::string(64 * 1024, '4') + "\n");
+    std::string rows = "especie;n;coletas\n";
+    for (int i = 0; i < 200000; ++i)
+        rows += "x;1;1\n";
+    write("grande.csv", rows);
     fs::create_directory(dir_ / "pasta.txt");
     ASSERT_EQ(::mkfifo((dir_ / "fifo.txt").c_str(), 0600), 0);
     auto cannotOpen = [](const fs::path& p) { return "Erro: não foi possível abrir o arquivo: " + p.string() + "\n"; };
@@ -175,9 +203,16 @@ TEST_F(Cli, BadInputsEachGetTheirMessage) {
         {"pasta.txt", cannotOpen(dir_ / "pasta.txt")},
         {"fifo.txt", cannotOpen(dir_ / "fifo.txt")},
         {"/dev/zero", cannotOpen("/dev/zero")},
+        {"--importar brancos.csv --coletas 5",
+         "Erro: planilha, linha 3, coluna \"indivíduos\": célula vazia\n"},
+        {"--importar um-giga.csv --coletas 5", "Erro: planilha, linha 1: a linha passa de 65536 caracteres\n"},
+        {"--importar linha-longa.csv --coletas 5", "Erro: planilha, linha 2: a linha passa de 65536 caracteres\n"},
+        {"--importar grande.csv --coletas 5", "Erro: planilha, linha 902: mais de 900 espécies\n"},
+        {"--importar fifo.txt --coletas 5", cannotOpen(dir_ / "fifo.txt")},
     };
+    // However large the input, the program stays within 16 MB of data.
     for (const auto& c : cases) {
-        const auto r = run(c.file);
+        const auto r = run(c.file, {}, ">", "ulimit -d 16384;");
         EXPECT_EQ(r.exitCode, 1) << c.file;
         EXPECT_EQ(r.out, "") << c.file;
         EXPECT_EQ(r.err, c.message) << c.file;
@@ -213,7 +248,8 @@ TEST_F(Cli, TheArquivoLineNamesTheFileTheSystemOpens) {
 }
 
 TEST_F(Cli, UsageErrorsExit2AndHelpExits0) {
-    for (const char* args : {"", "a.txt b.txt", "--foo", "-x a.txt", "--json --csv a.txt", "--saida", "--saida d",
+    for (const char* args : {"", "a.txt b.txt", "--foo", "-x a.txt", "--json --csv a.txt", "--saida", "--saida d", "-o",
+                             "--importar p.csv --coletas 5 -o", "--importar p.csv --coletas 5 --json -o d.txt",
                              "--importar p.csv", "--importar p.csv --coletas 5 a.txt", "--coletas 5 a.txt",
                              "--similaridade --csv a b c", "--similaridade --saida d a b c"}) {
         const auto r = run(args);
@@ -365,6 +401,272 @@ TEST_F(Cli, ImportWritesTheDataFileOfASpreadsheet) {
     const auto zero = run("--importar planilha.csv --coletas 0");
     EXPECT_EQ(zero.exitCode, 2);
     EXPECT_EQ(zero.err, "Erro: --coletas espera o total de coletas, um número inteiro maior que 0\n");
+}
+
+TEST_F(Cli, BlankRowsAtTheEndOfAHugeSpreadsheetCostNothing) {
+    write("brancos-no-fim.csv", "1;2\n3;4\n" + std::string(20 * 1024 * 1024, '\n'));
+    const auto r = run("--importar brancos-no-fim.csv --coletas 5", {}, ">", "ulimit -d 16384;");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "2      5\r\n1      2\r\n3      4\r\n");
+}
+
+// No output ever takes the place of one of the run's inputs: the batch goes
+// on with the others, the import refuses before reading.
+TEST_F(Cli, AnOutputNeverReplacesAnInput) {
+    const std::string survey = zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt");
+    const std::string sheet = "especie;individuos;coletas\nA;10;2\nB;5;1\n";
+    fs::create_directories(dir_ / "d");
+    fs::create_directories(dir_ / "out");
+    for (const char* f : {"campo.csv", "d/a.json", "out/mata.txt", "out/mata-relatorio.txt"})
+        write(f, survey);
+    write("s.csv", sheet);
+    const auto replaces = [&](const char* file, const fs::path& output) {
+        return std::string(file) + (file[0] ? ": " : "") + "Erro: a saída substituiria um arquivo de entrada: " +
+               (dir_ / output).string() + "\n";
+    };
+    struct Case {
+        std::string args;
+        std::string message;
+        const char* redirect;
+    };
+    const Case cases[] = {
+        {"--csv --saida . campo.csv", replaces("campo.csv", "campo.csv"), ">"},
+        {"--json --saida d d/a.json", replaces("d/a.json", "d/a.json"), ">"},
+        {"--saida out out/mata.txt out/mata-relatorio.txt", replaces("out/mata.txt", "out/mata-relatorio.txt"), ">"},
+        {"--importar s.csv --coletas 5 -o s.csv", replaces("", "s.csv"), ">"},
+        {"--importar s.csv --coletas 5 --saida ./s.csv", replaces("", "s.csv"), ">"},
+        {"--importar s.csv --coletas 5", replaces("", "s.csv"), ">>"},
+        {"campo.csv", replaces("", "campo.csv"), ">>"},
+    };
+    for (const auto& c : cases) {
+        const bool toInput = std::string(c.redirect) == ">>";
+        const fs::path input = c.args.find("s.csv") != std::string::npos ? dir_ / "s.csv" : dir_ / "campo.csv";
+        const auto r = run(c.args, toInput ? input : fs::path(), c.redirect);
+        EXPECT_EQ(r.exitCode, 1) << c.args;
+        EXPECT_EQ(r.err, c.message) << c.args;
+    }
+    for (const char* f : {"campo.csv", "d/a.json", "out/mata.txt", "out/mata-relatorio.txt"})
+        EXPECT_EQ(zav::readFileBytes(dir_ / f), survey) << f;
+    EXPECT_EQ(zav::readFileBytes(dir_ / "s.csv"), sheet);
+    // The other outputs of the batch are written.
+    EXPECT_TRUE(fs::exists(dir_ / "out/mata-relatorio-relatorio.txt"));
+    // The import's own output, written whole.
+    for (const char* option : {"-o", "--saida"}) {
+        const auto r = run(std::string("--importar s.csv --coletas 5 ") + option + " dados.txt");
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(zav::readFileBytes(dir_ / "dados.txt"), "2      5\r\n10     2\r\n5      1\r\n");
+        fs::remove(dir_ / "dados.txt");
+    }
+}
+
+// A lab's sheet often ends with its totals: that row is no species.
+TEST_F(Cli, ImportLeavesOutARowOfTotals) {
+    std::string nine = "especie;individuos;coletas\n";
+    for (int i = 0; i < 900; ++i)
+        nine += "x;1;1\n";
+    struct Case {
+        std::string sheet;
+        int exitCode;
+        std::string out;
+        std::string err;
+    };
+    const std::string two = "2      5\r\n10     2\r\n5      1\r\n";
+    const Case cases[] = {
+        {"especie;individuos;coletas\nA;10;2\nB;5;1\nTotal;15;3\n\n", 0, two, "Linha 4 ignorada: linha de totais\n"},
+        {"10;2\n5;1\n15;3\n", 0, two, "Linha 3 ignorada: linha de totais\n"},
+        {"A;10;2\nB;5;1\n\"T\xC3\x93TAIS\";15;3\n", 0, two, "Linha 3 ignorada: linha de totais\n"},
+        {"A;10;2\nsoma;10;2\n", 0, "1      5\r\n10     2\r\n", "Linha 2 ignorada: linha de totais\n"},
+        {"A;10;2\nB;10;2\n", 0, "2      5\r\n10     2\r\n10     2\r\n", ""},
+        {"A;0;0\nB;0;0\nC;0;0\n", 0, "3      5\r\n0      0\r\n0      0\r\n0      0\r\n", ""},
+        {"especie;individuos;coletas\nA;10;2\nB;5;1\nTotal;15;4\n", 1, "",
+         "Erro: planilha, linha 4: parece uma linha de totais, mas os números não são as somas das linhas acima\n"},
+        {nine + "Total;900;900\n", 0, "900    5\r\n1      1\r\n", "Linha 902 ignorada: linha de totais\n"},
+        {nine + "y;3;1\n", 1, "", "Erro: planilha, linha 902: mais de 900 espécies\n"},
+    };
+    for (const auto& c : cases) {
+        write("planilha.csv", c.sheet);
+        const auto r = run("--importar planilha.csv --coletas 5");
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.sheet.substr(0, 60);
+        EXPECT_EQ(r.out.substr(0, c.out.size()), c.out) << c.sheet.substr(0, 60);
+        EXPECT_EQ(r.err, c.err) << c.sheet.substr(0, 60);
+    }
+}
+
+// Batch outputs replace a link rather than write through it, keep the mode
+// of the file they replace, refuse a read-only one with the system's reason,
+// and clear the temporaries a killed run left (not one still being written).
+TEST_F(Cli, BatchWritesReplaceLinksKeepModesAndLeaveNoLitter) {
+    write("dez.txt", zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt"));
+    fs::create_directories(dir_ / "saida");
+    write("alvo.txt", "alvo");
+    fs::create_symlink(dir_ / "alvo.txt", dir_ / "saida/dez.json");
+    fs::permissions(write("saida/dez.csv", "velho"), fs::perms::owner_read | fs::perms::group_read);
+    fs::permissions(write("saida/dez-relatorio.txt", "velho"), fs::perms::owner_read | fs::perms::owner_write);
+    write("saida/.dez.json.zaviro-tmp.AbCdEf", std::string(64 * 1024, '{'));
+    const int busy = ::open(write("saida/.outro.csv.zaviro-tmp.QwErTy", "").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+    struct Case {
+        const char* args;
+        int exitCode;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"--json --saida saida dez.txt", 0, ""},
+        {"--csv --saida saida dez.txt", 1,
+         "dez.txt: Erro: não foi possível gravar o arquivo: saida/dez.csv: Permissão negada\n"},
+        {"--saida saida dez.txt", 0, ""},
+    };
+    for (const auto& c : cases) {
+        const auto r = run(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args;
+        EXPECT_EQ(r.err, c.err) << c.args;
+    }
+    EXPECT_EQ(zav::readFileBytes(dir_ / "alvo.txt"), "alvo");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir_ / "saida/dez.json")));
+    EXPECT_EQ(zav::readFileBytes(dir_ / "saida/dez.csv"), "velho");
+    EXPECT_EQ(fs::status(dir_ / "saida/dez-relatorio.txt").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_NE(zav::readFileBytes(dir_ / "saida/dez-relatorio.txt"), "velho");
+    EXPECT_FALSE(fs::exists(dir_ / "saida/.dez.json.zaviro-tmp.AbCdEf"));
+    EXPECT_TRUE(fs::exists(dir_ / "saida/.outro.csv.zaviro-tmp.QwErTy"));
+    ::close(busy);
+}
+
+// SIGINT or SIGTERM in the middle of a batch: the run ends by the signal,
+// and the folder holds whole outputs only. Each signal is sent the moment a
+// temporary appears.
+TEST_F(Cli, AnInterruptedBatchLeavesOnlyWholeOutputs) {
+    const std::string survey = surveyOf900Species();
+    std::vector<std::string> args = {ZAV_CLI, "--json", "--saida", "saida"};
+    for (int i = 0; i < 200; ++i)
+        args.push_back(write("l" + std::to_string(i) + ".txt", survey).filename().string());
+    for (const int signal : {SIGINT, SIGTERM, SIGINT, SIGTERM}) {
+        fs::remove_all(dir_ / "saida");
+        fs::create_directories(dir_ / "saida");
+        const int watch = ::inotify_init1(IN_CLOEXEC);
+        ASSERT_GE(::inotify_add_watch(watch, (dir_ / "saida").c_str(), IN_CREATE), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            std::vector<char*> argv;
+            for (auto& a : args)
+                argv.push_back(a.data());
+            argv.push_back(nullptr);
+            if (::chdir(dir_.c_str()) == 0) ::execv(ZAV_CLI, argv.data());
+            ::_exit(127);
+        }
+        // The first temporary after the tenth output, or at most 20 s.
+        int created = 0;
+        pollfd event{watch, POLLIN, 0};
+        while (created < 20 && ::poll(&event, 1, 20000) == 1) {
+            alignas(inotify_event) char buffer[4096];
+            const auto got = ::read(watch, buffer, sizeof buffer);
+            for (ssize_t at = 0; at < got;) {
+                const auto* e = reinterpret_cast<const inotify_event*>(buffer + at);
+                created += e->len > 0 && e->name[0] == '.';
+                at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+            }
+        }
+        ::kill(child, signal);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ::close(watch);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+        int outputs = 0;
+        for (const auto& entry : fs::directory_iterator(dir_ / "saida")) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_TRUE(name.front() != '.' && entry.path().extension() == ".json") << name;
+            EXPECT_EQ(zav::readFileBytes(entry.path()).back(), '\n') << name;
+            ++outputs;
+        }
+        EXPECT_GE(outputs, 10);
+    }
+}
+
+// A link flipped between a survey and a FIFO while the program opens it, in
+// a loop for a second: every run ends (a report or a refusal), none waits.
+TEST_F(Cli, OpeningNeverWaitsWhateverRacesWithIt) {
+    write("dados.txt", zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt"));
+    ASSERT_EQ(::mkfifo((dir_ / "fifo").c_str(), 0600), 0);
+    fs::create_symlink("dados.txt", dir_ / "link.txt");
+    std::atomic<bool> stop = false;
+    std::thread flipper([&] {
+        for (bool fifo = true; !stop; fifo = !fifo) {
+            fs::create_symlink(fifo ? "fifo" : "dados.txt", dir_ / "novo");
+            fs::rename(dir_ / "novo", dir_ / "link.txt");
+        }
+    });
+    int runs = 0;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (std::chrono::steady_clock::now() < end) {
+        const auto r = run("link.txt", {}, ">", "timeout 10 ");
+        ASSERT_TRUE(r.exitCode == 0 || r.exitCode == 1) << r.exitCode << " " << r.err; // 124: it waited
+        ++runs;
+    }
+    stop = true;
+    flipper.join();
+    EXPECT_GT(runs, 0);
+}
+
+// A relative name opens in a folder whose absolute name is longer than the
+// system takes (PATH_MAX); the absolute name is only shown.
+TEST_F(Cli, ARelativeNameOpensInAFolderLongerThanPathMax) {
+    write("dados.txt", zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt"));
+    const std::string part(200, 'p');
+    std::string deep = "cd '" + dir_.string() + "' && ";
+    for (int i = 0; i < 22; ++i)
+        deep += "mkdir " + part + " && cd " + part + " && ";
+    const std::string cli = ZAV_CLI;
+    const std::string cmd = deep + "cp '" + (dir_ / "dados.txt").string() + "' . && '" + cli + "' dados.txt >'" +
+                            (dir_ / "stdout").string() + "' && '" + cli + "' --json --saida s dados.txt && test -s s/dados.json";
+    // bash, whose cd goes on by relative steps where dash's stops.
+    std::ofstream(dir_ / "fundo.sh") << cmd << "\n";
+    const int status = std::system(("bash '" + (dir_ / "fundo.sh").string() + "'").c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const std::string out = zav::readFileBytes(dir_ / "stdout");
+    const auto arquivo = out.find("Arquivo: ");
+    ASSERT_NE(arquivo, std::string::npos);
+    EXPECT_GT(out.find("\r\n", arquivo) - arquivo, std::size_t{4096});
+    std::system(("cd '" + dir_.string() + "' && rm -rf " + part).c_str());
+}
+
+// What a file or its name holds reaches the terminal harmless: control bytes
+// as "?", a NUL as "\0"; memory that runs out is named as such.
+TEST_F(Cli, MessagesShowControlBytesHarmlessly) {
+    write("esc.txt", "2 10\r\n5 a\x1b[31mb\r\n1 1\r\n");
+    write("nul.txt", std::string("2 10\r\n5 1\0x\r\n1 1\r\n", 19));
+    write("esc.csv", "1;y\x1b[2J\x07z\n");
+    auto load = [](const std::string& where) { return "Error: Verifique o arquivo de dados!\n" + where + "\n"; };
+    struct Case {
+        std::string args;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"esc.txt", load("Linha 2: \"a?[31mb\" não é um número inteiro")},
+        {"nul.txt", load("Linha 2: \"1\\0x\" não é um número inteiro")},
+        {"'nada\x1b[31m\xC2\x9B.txt'",
+         "Erro: não foi possível abrir o arquivo: " + (dir_ / "nada?[31m?.txt").string() + "\n"},
+        {"--importar esc.csv --coletas 5",
+         "Erro: planilha, linha 1, coluna \"coletas\": \"y?[2J?z\" não é um número inteiro\n"},
+        {"--saida s 'x\x1b[1m.txt'",
+         "x?[1m.txt: Erro: não foi possível abrir o arquivo: " + (dir_ / "x?[1m.txt").string() + "\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = run(c.args);
+        EXPECT_EQ(r.exitCode, 1) << c.args;
+        EXPECT_EQ(r.err, c.message) << c.args;
+    }
+    // Some data-size limit lets the program start but not finish a report
+    // of 900 species.
+    const std::string survey = surveyOf900Species();
+    write("grande.txt", survey);
+    int outOfMemory = 0;
+    for (int kib = 300; kib <= 1200; kib += 100) {
+        const auto r = run("--json grande.txt", {}, ">", "ulimit -d " + std::to_string(kib) + ";");
+        EXPECT_EQ(r.err.find("bad_alloc"), std::string::npos) << r.err;
+        outOfMemory += r.exitCode == 1 && r.err == "Erro: memória insuficiente\n";
+    }
+    EXPECT_GT(outOfMemory, 0);
 }
 
 } // namespace

@@ -392,7 +392,7 @@ class DataEditorTest : public zav::test::WindowTest {
         grid()->setCurrentCell(0, 0);
         type("999999");
         user->expectSave(opened);
-        user->expectError("Erro: não foi possível gravar o arquivo: " + opened);
+        user->expectError("Erro: não foi possível gravar o arquivo: " + opened + ": Arquivo muito grande");
         {
             zav::test::FileSizeLimit limit(12); // part of the header only
             click("BtnSalvarPlan");
@@ -553,9 +553,11 @@ class DataEditorTest : public zav::test::WindowTest {
         QVERIFY(panel("EntraNo")->isHidden());
         checkMenus(true, true, true, true);
 
-        user->expectOpen(dataFile("campo.csv", "especie;individuos;coletas\nA;5;2\n\"B; b\";3;1\n"));
+        user->expectOpen(dataFile("campo.csv", "especie;individuos;coletas\nA;5;2\n\"B; b\";3;1\nTotal;8;3\n"));
         trigger("MnuImportar");
         QCOMPARE(field("nEspecie")->text(), QStringLiteral("2"));
+        QCOMPARE(window->statusText(),
+                 "Importando a planilha: " + path("campo.csv") + " (Linha 4 ignorada: linha de totais)");
         user->expectError("Erro: Não deixe campo(s) em branco");
         QTest::keyClick(field("nColeta"), Qt::Key_Return);
         QTest::keyClicks(field("nColeta"), "10");
