@@ -1,15 +1,12 @@
 #include "app/batch.h"
 
-#include "analysis/analysis.h"
 #include "charts/charts.h"
+#include "runs/runs.h"
 #include "data/atomic_file.h"
 #include "data/errors.h"
 #include "data/file_io.h"
-#include "data/species_file.h"
 #include "qtsupport/qt_interaction.h"
 #include "qtsupport/qt_text.h"
-#include "similarity/similarity.h"
-#include "similarity/treatment_file.h"
 
 #include <QApplication>
 #include <QFile>
@@ -25,51 +22,31 @@
 namespace zav {
 namespace {
 
-constexpr const char* kUsage =
-    "Uso: zaviro [ARQUIVO]\n"
-    "     zaviro --pdf SAIDA.pdf ARQUIVO\n"
-    "     zaviro --grafico SAIDA.svg|SAIDA.png|SAIDA.pdf ARQUIVO\n"
-    "     zaviro --similaridade --pdf SAIDA.pdf ARQ1 ARQ2 ARQ3 [... ARQ10]\n"
-    "     zaviro --similaridade --grafico SAIDA.svg|SAIDA.png|SAIDA.pdf ARQ1 ARQ2 ARQ3 [... ARQ10]\n"
-    "\n"
-    "Sem janela: grava em SAIDA o relatório (--pdf: as páginas do relatório e,\n"
-    "depois, os gráficos) ou só os gráficos (--grafico, no formato dado pela\n"
-    "extensão) da análise faunística do arquivo de dados ARQUIVO, ou da\n"
-    "similaridade (Sorensen) de 3 a 10 arquivos de dados (tratamentos T1, T2, ...\n"
-    "na ordem dada). Sem opções, o zaviro abre a sua janela e, com ARQUIVO,\n"
-    "calcula-o como \"Calcular\" o faria.\n"
-    "\n"
-    "  -h, --help   mostra esta ajuda\n"
-    "  --version    mostra a versão do programa\n"
-    "\n"
-    "Saída: 0 arquivo gravado; 1 erro num arquivo ou no cálculo (mensagem na\n"
-    "saída de erro); 2 uso incorreto.\n";
-
-struct Request {
-    bool similarity = false;
-    bool pdf = false; // the report's pages; otherwise the charts alone
-    std::string output;
-    std::vector<std::string> inputs;
-};
 
 // A file named on the command line: opened by its own bytes, shown by its
 // absolute name.
 QString shownName(const std::string& file) { return QFile::decodeName(absolutePath(file).c_str()); }
 
-ReportDocument surveyFileDocument(const std::string& file) {
-    auto table = loadSpeciesFile(file);
-    const auto when = SystemClock().now();
-    return surveyDocument(analyse(std::move(table)), shownName(file), when);
-}
-
-ReportDocument treatmentsDocument(const std::vector<std::string>& files) {
-    PresenceMatrix matrix;
-    QStringList paths;
-    for (const auto& file : files) {
-        matrix.treatments.push_back(loadTreatmentFile(file));
-        paths << shownName(file);
+// The document of the run the command line asks for, from the core's run
+// entry.
+ReportDocument requestedDocument(const cli::Options& options) {
+    SystemClock clock;
+    switch (options.command) {
+    case cli::Command::Similarity: {
+        const auto run = runSimilarity({options.files.begin(), options.files.end()}, clock);
+        if (!run.treatments.warning.empty()) std::fprintf(stderr, "%s\n", run.treatments.warning.c_str());
+        QStringList paths;
+        for (const auto& file : options.files)
+            paths << shownName(file);
+        return similarityDocument(run.result, paths, run.treatments.when);
     }
-    return similarityDocument(CalculaSimilaridade(matrix), paths, SystemClock().now());
+    case cli::Command::Faunistic: {
+        auto run = runSurvey(options.files[0], clock);
+        return surveyDocument(std::move(run.result), shownName(options.files[0]), run.when);
+    }
+    default:
+        throw Error("Erro: este relatório ainda não é gravado sem janela; use zaviro-relatorio");
+    }
 }
 
 // Standard error carries the program's own messages only, not the toolkit's
@@ -80,71 +57,29 @@ void quietToolkit(QtMsgType type, const QMessageLogContext&, const QString& mess
 
 // The output is written by the bytes of its name, replacing a link there as
 // zaviro-relatorio does, and never over one of the inputs.
-int write(const Request& request) {
-    const InputFiles inputs({request.inputs.begin(), request.inputs.end()});
-    inputs.refuseAsOutput(request.output, LinkPolicy::Replace);
-    const auto document =
-        request.similarity ? treatmentsDocument(request.inputs) : surveyFileDocument(request.inputs[0]);
-    const QString suffix = QFileInfo(QFile::decodeName(request.output.c_str())).suffix().toLower();
-    const std::string bytes = request.pdf ? reportPdfBytes(document)
-                                          : chartImageBytes(document.result, suffix,
-                                                            QStringLiteral("Gráfico - ") + document.name);
+int write(const cli::Options& options) {
+    const InputFiles inputs({options.files.begin(), options.files.end()});
+    inputs.refuseAsOutput(options.output, LinkPolicy::Replace);
+    const auto document = requestedDocument(options);
+    const QString suffix = QFileInfo(QFile::decodeName(options.output.c_str())).suffix().toLower();
+    const std::string bytes = options.format == cli::Format::Pdf
+                                  ? reportPdfBytes(document)
+                                  : chartImageBytes(document.result, suffix, QStringLiteral("Gráfico - ") + document.name);
     removeTemporaryOnSignals();
-    writeFileAtomically(request.output, bytes);
+    writeFileAtomically(options.output, bytes);
     return 0;
 }
 
 } // namespace
 
-void printUsage(std::FILE* to) { std::fputs(kUsage, to); }
-
-int printHelp() { return writeStandardOutput(kUsage) ? 0 : 1; }
-
-bool isBatchRequest(int argc, char** argv) {
-    if (argc < 2) return false;
-    const std::string first = argv[1];
-    return first == "--pdf" || first == "--grafico" || first == "--similaridade";
-}
-
-int runBatch(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    Request request;
-    request.similarity = !args.empty() && args[0] == "--similaridade";
-    if (request.similarity) args.erase(args.begin());
-    if (args.size() < 2 || (args[0] != "--pdf" && args[0] != "--grafico")) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
-    request.pdf = args[0] == "--pdf";
-    request.output = args[1];
-    request.inputs.assign(args.begin() + 2, args.end());
-    if (request.similarity) {
-        if (const auto problem = treatmentCountProblem(static_cast<std::int64_t>(request.inputs.size()));
-            !problem.empty()) {
-            std::fprintf(stderr, "%s\n", problem.c_str());
-            return 2;
-        }
-    } else if (request.inputs.size() != 1) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
-    const QString suffix = QFileInfo(QFile::decodeName(request.output.c_str())).suffix().toLower();
-    const bool knownSuffix = request.pdf ? suffix == "pdf" : (suffix == "pdf" || suffix == "svg" || suffix == "png");
-    if (!knownSuffix) {
-        std::fputs(request.pdf ? "Erro: o relatório é gravado em PDF: termine o nome do arquivo em .pdf\n"
-                               : "Erro: o gráfico é gravado em PNG, SVG ou PDF: termine o nome do arquivo em .png, "
-                                 ".svg ou .pdf\n",
-                   stderr);
-        return 2;
-    }
-
+int runBatch(const cli::Options& options, char* programName) {
     // No window is opened: the offscreen platform needs no graphical session.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietToolkit);
     int qtArgc = 1;
-    QApplication app(qtArgc, argv);
+    QApplication app(qtArgc, &programName);
     try {
-        return write(request);
+        return write(options);
     } catch (const Error& e) {
         std::fprintf(stderr, "%s\n", e.what());
     } catch (const std::bad_alloc&) {

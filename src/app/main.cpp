@@ -54,14 +54,24 @@ bool displayAvailable() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
-        return zav::writeStandardOutput(std::string("zaviro ") + zav::kVersion + "\n") ? 0 : 1;
-    if (zav::isBatchRequest(argc, argv)) return zav::runBatch(argc, argv);
-    if (argc == 2 && (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0))
-        return zav::printHelp();
-    if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
-        zav::printUsage(stderr);
+    const auto parsed = zav::cli::parseOptions(zav::cli::Program::Desktop, {argv + 1, argv + argc});
+    if (const auto* usage = std::get_if<zav::cli::UsageError>(&parsed)) {
+        if (usage->message.empty())
+            std::fputs(zav::cli::usageText(zav::cli::Program::Desktop).c_str(), stderr);
+        else
+            std::fprintf(stderr, "%s\n", usage->message.c_str());
         return 2;
+    }
+    const auto& options = std::get<zav::cli::Options>(parsed);
+    switch (options.command) {
+    case zav::cli::Command::Help:
+        return zav::writeStandardOutput(zav::cli::usageText(zav::cli::Program::Desktop)) ? 0 : 1;
+    case zav::cli::Command::Version:
+        return zav::writeStandardOutput(std::string("zaviro ") + zav::kVersion + "\n") ? 0 : 1;
+    case zav::cli::Command::Window:
+        break;
+    default:
+        return zav::runBatch(options, argv[0]);
     }
     if (!displayAvailable()) {
         std::fputs("Erro: nenhuma tela gráfica disponível (DISPLAY não definido).\n"

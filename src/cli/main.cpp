@@ -4,7 +4,7 @@
 // R and Python; the report of many surveys in one call; a spreadsheet turned
 // into a data file.
 
-#include "cli/options.h"
+#include "cli/grammar.h"
 #include "data/atomic_file.h"
 #include "data/errors.h"
 #include "data/file_io.h"
@@ -27,56 +27,6 @@
 
 namespace {
 
-constexpr const char* kUsage = "Uso: zaviro-relatorio [--json | --csv] ARQUIVO\n"
-                               "     zaviro-relatorio [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]\n"
-                               "     zaviro-relatorio --diversidade [--json | --csv] ARQUIVO\n"
-                               "     zaviro-relatorio --diversidade [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]\n"
-                               "     zaviro-relatorio --similaridade [--json] ARQ1 ARQ2 ARQ3 [... ARQ10]\n"
-                               "     zaviro-relatorio --comparacao [--json] [--indice sorensen|bray-curtis] ARQ1 ARQ2 [... ARQ10]\n"
-                               "     zaviro-relatorio --importar PLANILHA --coletas C [-o ARQUIVO]\n"
-                               "\n"
-                               "Escreve na saída padrão o relatório da análise faunística do arquivo de\n"
-                               "dados ARQUIVO, ou o relatório de similaridade (Sorensen) de 3 a 10\n"
-                               "arquivos de dados (tratamentos T1, T2, ... na ordem dada), exatamente\n"
-                               "como o ZAVIRO o gravaria (Windows-1252, linhas terminadas por CR LF).\n"
-                               "\n"
-                               "Opções:\n"
-                               "  -h, --help        mostra esta ajuda\n"
-                               "  --diversidade     o relatório de diversidade (ZAVIRO - DIVERSIDADE) de todas\n"
-                               "                    as espécies com indivíduos: cobertura (Chao e Jost 2012),\n"
-                               "                    Chao1 (Chao 1987; iNEXT e vegan), ACE, Chao2, ICE,\n"
-                               "                    jackknife e bootstrap (vegan specpool), Shannon, Simpson,\n"
-                               "                    Berger-Parker, Pielou, Margalef, Menhinick, Brillouin,\n"
-                               "                    alfa de Fisher, números de Hill e curvas de rarefação e\n"
-                               "                    extrapolação (Chao et al. 2014); com --csv, a curva por\n"
-                               "                    indivíduos; com --saida, NOME-diversidade.txt/.json/.csv\n"
-                               "  --comparacao      compara 2 a 10 tratamentos: teste t de Hutcheson (Zar)\n"
-                               "                    com p de Holm, matrizes de Sorensen, Jaccard,\n"
-                               "                    Morisita-Horn e Bray-Curtis e o dendrograma UPGMA\n"
-                               "  --indice I        o índice do dendrograma: sorensen (1 - Sorensen, o\n"
-                               "                    padrão) ou bray-curtis\n"
-                               "  --json            os resultados em JSON (UTF-8), para R ou Python: os\n"
-                               "                    números com precisão completa, as classes sem espaços,\n"
-                               "                    null onde o relatório de similaridade mostra \"-\"\n"
-                               "  --csv             a tabela de espécies em CSV (UTF-8, vírgula, linha de\n"
-                               "                    títulos, \".\" como separador decimal)\n"
-                               "  --saida PASTA     grava um arquivo por levantamento em PASTA:\n"
-                               "                    NOME-relatorio.txt, ou NOME.json / NOME.csv; um arquivo\n"
-                               "                    com erro é relatado com seu nome e os demais seguem\n"
-                               "  --importar PLANILHA --coletas C\n"
-                               "                    escreve o arquivo de dados de uma planilha CSV ou TSV\n"
-                               "                    (uma linha por espécie: [nome,] indivíduos, coletas;\n"
-                               "                    linha de títulos opcional) com C coletas no total;\n"
-                               "                    uma última linha com as somas das de cima é deixada de\n"
-                               "                    fora, com um aviso na saída de erro\n"
-                               "  -o, --saida ARQUIVO\n"
-                               "                    com --importar: grava o arquivo de dados em ARQUIVO,\n"
-                               "                    inteiro ou nada, em vez da saída padrão\n"
-                               "\n"
-                               "Nenhuma saída substitui um arquivo de entrada: uma que o faria é recusada.\n"
-                               "\n"
-                               "Saída: 0 tudo escrito; 1 erro no arquivo ou no cálculo (mensagem na saída\n"
-                               "de erro); 2 uso incorreto.\n";
 
 // The bytes on standard output; the exit code.
 int print(const std::string& bytes) { return zav::writeStandardOutput(bytes) ? 0 : 1; }
@@ -237,18 +187,18 @@ int main(int argc, char** argv) {
     // A closed standard output would be reused by the next file opened:
     // writes to it fail instead.
     if (::fcntl(STDOUT_FILENO, F_GETFD) < 0) ::open("/dev/full", O_WRONLY | O_CLOEXEC);
-    if (argc == 2 && std::string_view(argv[1]) == "--version")
-        return print(std::string("zaviro-relatorio ") + zav::kVersion + "\n");
-    const auto parsed = zav::cli::parseOptions({argv + 1, argv + argc});
+    const auto parsed = zav::cli::parseOptions(zav::cli::Program::Report, {argv + 1, argv + argc});
     if (const auto* usage = std::get_if<zav::cli::UsageError>(&parsed)) {
         if (usage->message.empty())
-            std::fputs(kUsage, stderr);
+            std::fputs(zav::cli::usageText(zav::cli::Program::Report).c_str(), stderr);
         else
             std::fprintf(stderr, "%s\n", usage->message.c_str());
         return 2;
     }
     const auto& options = std::get<zav::cli::Options>(parsed);
-    if (options.command == zav::cli::Command::Help) return print(kUsage);
+    if (options.command == zav::cli::Command::Help) return print(zav::cli::usageText(zav::cli::Program::Report));
+    if (options.command == zav::cli::Command::Version)
+        return print(std::string("zaviro-relatorio ") + zav::kVersion + "\n");
     try {
         return run(options);
     } catch (...) {

@@ -1,0 +1,336 @@
+#include "cli/grammar.h"
+
+#include "comparison/comparison.h"
+#include "data/fields.h"
+#include "similarity/similarity.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+namespace zav::cli {
+namespace {
+
+enum class Id { Help, Version, Diversity, Similarity, Comparison, Index, Json, Csv, Output, Import, Collections, Pdf, Chart };
+
+constexpr unsigned kReport = 1, kDesktop = 2, kBoth = kReport | kDesktop;
+
+unsigned bit(Program program) { return program == Program::Report ? kReport : kDesktop; }
+
+// What each program reads.
+struct OptionSpec {
+    Id id;
+    std::string_view name;
+    std::string_view alias;
+    bool takesValue;
+    unsigned programs;
+};
+
+constexpr OptionSpec kOptions[] = {
+    {Id::Help, "--help", "-h", false, kBoth},
+    {Id::Version, "--version", "", false, kBoth},
+    {Id::Diversity, "--diversidade", "", false, kBoth},
+    {Id::Similarity, "--similaridade", "", false, kBoth},
+    {Id::Comparison, "--comparacao", "", false, kBoth},
+    {Id::Index, "--indice", "", true, kBoth},
+    {Id::Json, "--json", "", false, kReport},
+    {Id::Csv, "--csv", "", false, kReport},
+    {Id::Output, "--saida", "-o", true, kReport},
+    {Id::Import, "--importar", "", true, kReport},
+    {Id::Collections, "--coletas", "", true, kReport},
+    {Id::Pdf, "--pdf", "", true, kDesktop},
+    {Id::Chart, "--grafico", "", true, kDesktop},
+};
+
+// What each program's usage text says: the forms of the command line, what
+// the program does, each option (label, then its text; a text line after
+// the first is indented under it) and the notes at the end.
+struct Line {
+    unsigned programs;
+    std::string_view text;
+};
+
+constexpr Line kForms[] = {
+    {kReport, "zaviro-relatorio [--json | --csv] ARQUIVO"},
+    {kReport, "zaviro-relatorio [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]"},
+    {kReport, "zaviro-relatorio --diversidade [--json | --csv] ARQUIVO"},
+    {kReport, "zaviro-relatorio --diversidade [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]"},
+    {kReport, "zaviro-relatorio --similaridade [--json] ARQ1 ARQ2 ARQ3 [... ARQ10]"},
+    {kReport, "zaviro-relatorio --comparacao [--json] [--indice sorensen|bray-curtis] ARQ1 ARQ2 [... ARQ10]"},
+    {kReport, "zaviro-relatorio --importar PLANILHA --coletas C [-o ARQUIVO]"},
+    {kDesktop, "zaviro [ARQUIVO]"},
+    {kDesktop, "zaviro [--diversidade] --pdf SAIDA.pdf ARQUIVO"},
+    {kDesktop, "zaviro [--diversidade] --grafico SAIDA.svg|SAIDA.png|SAIDA.pdf ARQUIVO"},
+    {kDesktop, "zaviro --similaridade --pdf|--grafico SAIDA ARQ1 ARQ2 ARQ3 [... ARQ10]"},
+    {kDesktop, "zaviro --comparacao [--indice sorensen|bray-curtis] --pdf|--grafico SAIDA ARQ1 ARQ2 [... ARQ10]"},
+};
+
+constexpr Line kDescriptions[] = {
+    {kReport, "Escreve na saída padrão o relatório da análise faunística do arquivo de\n"
+              "dados ARQUIVO, ou o relatório de similaridade (Sorensen) de 3 a 10\n"
+              "arquivos de dados (tratamentos T1, T2, ... na ordem dada), exatamente\n"
+              "como o ZAVIRO o gravaria (Windows-1252, linhas terminadas por CR LF)."},
+    {kDesktop, "Sem janela: grava em SAIDA o relatório (--pdf: as páginas do relatório e,\n"
+               "depois, os gráficos) ou só os gráficos (--grafico, no formato dado pela\n"
+               "extensão) da análise faunística do arquivo de dados ARQUIVO, da sua\n"
+               "diversidade, da similaridade (Sorensen) de 3 a 10 arquivos de dados\n"
+               "(tratamentos T1, T2, ... na ordem dada) ou da comparação de 2 a 10. Sem\n"
+               "opções, o zaviro abre a sua janela e, com ARQUIVO, calcula-o como\n"
+               "\"Calcular\" o faria."},
+};
+
+struct OptionHelp {
+    unsigned programs;
+    std::string_view label;
+    std::string_view text;
+};
+
+constexpr OptionHelp kOptionHelp[] = {
+    {kBoth, "-h, --help", "mostra esta ajuda"},
+    {kBoth, "--version", "mostra a versão do programa"},
+    {kReport, "--diversidade",
+     "o relatório de diversidade (ZAVIRO - DIVERSIDADE) de todas\n"
+     "as espécies com indivíduos: cobertura (Chao e Jost 2012),\n"
+     "Chao1 (Chao 1987; iNEXT e vegan), ACE, Chao2, ICE,\n"
+     "jackknife e bootstrap (vegan specpool), Shannon, Simpson,\n"
+     "Berger-Parker, Pielou, Margalef, Menhinick, Brillouin,\n"
+     "alfa de Fisher, números de Hill e curvas de rarefação e\n"
+     "extrapolação (Chao et al. 2014); com --csv, a curva por\n"
+     "indivíduos; com --saida, NOME-diversidade.txt/.json/.csv"},
+    {kDesktop, "--diversidade", "o relatório de diversidade do arquivo e as suas curvas"},
+    {kReport, "--similaridade", "a similaridade (Sorensen) de 3 a 10 arquivos de dados"},
+    {kDesktop, "--similaridade", "a similaridade (Sorensen) de 3 a 10 arquivos de dados"},
+    {kBoth, "--comparacao",
+     "compara 2 a 10 tratamentos: teste t de Hutcheson (Zar)\n"
+     "com p de Holm, matrizes de Sorensen, Jaccard,\n"
+     "Morisita-Horn e Bray-Curtis e o dendrograma UPGMA"},
+    {kBoth, "--indice I",
+     "o índice do dendrograma: sorensen (1 - Sorensen, o\n"
+     "padrão) ou bray-curtis"},
+    {kReport, "--json",
+     "os resultados em JSON (UTF-8), para R ou Python: os\n"
+     "números com precisão completa, as classes sem espaços,\n"
+     "null onde o relatório de similaridade mostra \"-\""},
+    {kReport, "--csv",
+     "a tabela de espécies em CSV (UTF-8, vírgula, linha de\n"
+     "títulos, \".\" como separador decimal)"},
+    {kReport, "--saida PASTA",
+     "grava um arquivo por levantamento em PASTA:\n"
+     "NOME-relatorio.txt, ou NOME.json / NOME.csv; um arquivo\n"
+     "com erro é relatado com seu nome e os demais seguem"},
+    {kReport, "--importar PLANILHA --coletas C",
+     "escreve o arquivo de dados de uma planilha CSV ou TSV\n"
+     "(uma linha por espécie: [nome,] indivíduos, coletas;\n"
+     "linha de títulos opcional) com C coletas no total;\n"
+     "uma última linha com as somas das de cima é deixada de\n"
+     "fora, com um aviso na saída de erro"},
+    {kReport, "-o, --saida ARQUIVO",
+     "com --importar: grava o arquivo de dados em ARQUIVO,\n"
+     "inteiro ou nada, em vez da saída padrão"},
+    {kDesktop, "--pdf SAIDA", "as páginas do relatório e, depois, os gráficos, em PDF"},
+    {kDesktop, "--grafico SAIDA", "só os gráficos, em PNG, SVG ou PDF (pela extensão de SAIDA)"},
+};
+
+constexpr Line kNotes[] = {
+    {kBoth, "Nenhuma saída substitui um arquivo de entrada: uma que o faria é recusada."},
+    {kReport, "Saída: 0 tudo escrito; 1 erro no arquivo ou no cálculo (mensagem na saída\n"
+              "de erro); 2 uso incorreto."},
+    {kDesktop, "Saída: 0 arquivo gravado; 1 erro num arquivo ou no cálculo (mensagem na\n"
+               "saída de erro); 2 uso incorreto."},
+};
+
+constexpr std::size_t kLabelWidth = 20;
+
+const OptionSpec* findOption(Program program, std::string_view arg) {
+    for (const auto& option : kOptions)
+        if ((option.programs & bit(program)) && (arg == option.name || (!option.alias.empty() && arg == option.alias)))
+            return &option;
+    return nullptr;
+}
+
+bool isAnalysis(Command command) {
+    return command == Command::Faunistic || command == Command::Diversity || command == Command::Similarity ||
+           command == Command::Comparison;
+}
+
+std::string_view extension(const std::string& name) {
+    const auto slash = name.find_last_of('/');
+    const auto dot = name.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+    return std::string_view(name).substr(dot + 1);
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return (x | 0x20) == (y | 0x20); });
+}
+
+// The desktop program writes a PDF or a chart: the name's extension says
+// which format.
+std::optional<UsageError> outputProblem(const Options& options) {
+    const auto ext = extension(options.output);
+    if (options.format == Format::Pdf) {
+        if (!equalsIgnoringCase(ext, "pdf"))
+            return UsageError{"Erro: o relatório é gravado em PDF: termine o nome do arquivo em .pdf"};
+    } else if (!equalsIgnoringCase(ext, "pdf") && !equalsIgnoringCase(ext, "svg") && !equalsIgnoringCase(ext, "png")) {
+        return UsageError{
+            "Erro: o gráfico é gravado em PNG, SVG ou PDF: termine o nome do arquivo em .png, .svg ou .pdf"};
+    }
+    return std::nullopt;
+}
+
+// How many files a command takes: the same limits, and the same words, as
+// the window's panels.
+std::optional<UsageError> fileCountProblem(const Options& options, bool batch) {
+    const auto count = static_cast<std::int64_t>(options.files.size());
+    std::string problem;
+    switch (options.command) {
+    case Command::Similarity:
+        problem = treatmentCountProblem(count);
+        break;
+    case Command::Comparison:
+        problem = comparisonCountProblem(count);
+        break;
+    case Command::Import:
+        return count == 0 ? std::nullopt : std::optional<UsageError>(UsageError{});
+    case Command::Window:
+        return count <= 1 ? std::nullopt : std::optional<UsageError>(UsageError{});
+    default:
+        if (count == 0 || (!batch && count != 1)) return UsageError{};
+    }
+    if (!problem.empty()) return UsageError{std::move(problem)};
+    return std::nullopt;
+}
+
+} // namespace
+
+std::variant<Options, UsageError> parseOptions(Program program, const std::vector<std::string>& args) {
+    Options options;
+    if (program == Program::Desktop) options.command = Command::Window;
+    if (args.size() == 1 && findOption(program, args[0])) {
+        const Id id = findOption(program, args[0])->id;
+        if (id == Id::Help || id == Id::Version) {
+            options.command = id == Id::Help ? Command::Help : Command::Version;
+            return options;
+        }
+    }
+    bool json = false, csv = false, collectionsGiven = false, indexGiven = false, modeGiven = false;
+    int outputs = 0;
+    const auto setMode = [&](Command command) {
+        if (modeGiven) return false;
+        modeGiven = true;
+        options.command = command;
+        return true;
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--") {
+            options.files.insert(options.files.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+            break;
+        }
+        const OptionSpec* option = findOption(program, arg);
+        if (!option) {
+            if (arg.size() > 1 && arg[0] == '-') return UsageError{};
+            options.files.push_back(arg);
+            continue;
+        }
+        if (option->takesValue && i + 1 >= args.size()) return UsageError{};
+        const std::string value = option->takesValue ? args[++i] : std::string();
+        switch (option->id) {
+        case Id::Help:
+        case Id::Version:
+            return UsageError{};
+        case Id::Diversity:
+            if (!setMode(Command::Diversity)) return UsageError{};
+            break;
+        case Id::Similarity:
+            if (!setMode(Command::Similarity)) return UsageError{};
+            break;
+        case Id::Comparison:
+            if (!setMode(Command::Comparison)) return UsageError{};
+            break;
+        case Id::Import:
+            if (!setMode(Command::Import)) return UsageError{};
+            options.spreadsheet = value;
+            break;
+        case Id::Index:
+            if (value != "sorensen" && value != "bray-curtis")
+                return UsageError{"Erro: --indice espera sorensen ou bray-curtis"};
+            options.brayCurtisDendrogram = value == "bray-curtis";
+            indexGiven = true;
+            break;
+        case Id::Json:
+            json = true;
+            break;
+        case Id::Csv:
+            csv = true;
+            break;
+        case Id::Collections: {
+            const auto total = parseInteger(value);
+            if (!total || *total < 1)
+                return UsageError{"Erro: --coletas espera o total de coletas, um número inteiro maior que 0"};
+            options.totalCollections = *total;
+            collectionsGiven = true;
+            break;
+        }
+        case Id::Output:
+        case Id::Pdf:
+        case Id::Chart:
+            if (value.empty()) return UsageError{};
+            options.output = value;
+            ++outputs;
+            if (option->id != Id::Output) options.format = option->id == Id::Pdf ? Format::Pdf : Format::Chart;
+            break;
+        }
+    }
+    if ((json && csv) || outputs > 1) return UsageError{};
+    if (program == Program::Report) options.format = json ? Format::Json : csv ? Format::Csv : Format::Text;
+    // A desktop command other than the window writes a file: it needs --pdf or --grafico.
+    if (program == Program::Desktop && modeGiven && outputs == 0) return UsageError{};
+    if (program == Program::Desktop && outputs == 1 && !modeGiven) options.command = Command::Faunistic;
+
+    if (indexGiven && options.command != Command::Comparison) return UsageError{};
+    if (collectionsGiven != (options.command == Command::Import)) return UsageError{};
+    const bool batch = program == Program::Report && !options.output.empty(); // a folder, except for the import
+    if (options.command == Command::Import && (json || csv)) return UsageError{};
+    if ((options.command == Command::Similarity || options.command == Command::Comparison) && (csv || batch))
+        return UsageError{};
+    if (auto problem = fileCountProblem(options, batch)) return *problem;
+    if (program == Program::Desktop && isAnalysis(options.command))
+        if (auto problem = outputProblem(options)) return *problem;
+    return options;
+}
+
+std::string usageText(Program program) {
+    const unsigned mine = bit(program);
+    std::string out;
+    const char* lead = "Uso: ";
+    for (const auto& form : kForms)
+        if (form.programs & mine) {
+            out.append(lead).append(form.text).append("\n");
+            lead = "     ";
+        }
+    for (const auto& description : kDescriptions)
+        if (description.programs & mine) out.append("\n").append(description.text).append("\n");
+    out += "\nOpções:\n";
+    for (const auto& option : kOptionHelp) {
+        if (!(option.programs & mine)) continue;
+        std::string label = "  " + std::string(option.label);
+        std::string_view text = option.text;
+        if (label.size() + 1 > kLabelWidth) {
+            out.append(label).append("\n");
+            label.clear();
+        }
+        label.resize(kLabelWidth, ' ');
+        for (bool first = true; !text.empty(); first = false) {
+            const auto end = text.find('\n');
+            out.append(first ? label : std::string(kLabelWidth, ' ')).append(text.substr(0, end)).append("\n");
+            text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        }
+    }
+    for (const auto& note : kNotes)
+        if (note.programs & mine) out.append("\n").append(note.text).append("\n");
+    return out;
+}
+
+} // namespace zav::cli

@@ -1,0 +1,54 @@
+#pragma once
+// The one command-line grammar of both programs, zaviro-relatorio and
+// zaviro: every mode and option in one table, read into what to do, and the
+// usage text of each program made from the same table. Standard library
+// only.
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace zav::cli {
+
+enum class Program {
+    Report,  // zaviro-relatorio: reports, JSON and CSV on standard output or in a folder
+    Desktop, // zaviro: the window, or a PDF or a chart without one
+};
+
+enum class Command { Help, Version, Window, Faunistic, Diversity, Similarity, Comparison, Import };
+
+enum class Format {
+    Text,  // the report
+    Json,  // --json
+    Csv,   // --csv
+    Pdf,   // --pdf SAIDA: the report's pages, then its charts
+    Chart, // --grafico SAIDA: the charts alone, as the name's extension says
+};
+
+struct Options {
+    Command command = Command::Faunistic;
+    Format format = Format::Text;
+    // --saida / -o: the folder of a batch or the file of an import; with
+    // --pdf or --grafico the file written. Empty: standard output.
+    std::string output;
+    std::string spreadsheet;           // --importar
+    std::int32_t totalCollections = 0; // --coletas
+    bool brayCurtisDendrogram = false; // --indice bray-curtis
+    std::vector<std::string> files;
+};
+
+// Wrong usage: the message to print, or empty for the usage text.
+struct UsageError {
+    std::string message;
+};
+
+// Options may come in any order, before or among the files; "--" ends
+// them, for a file whose name starts with "-". Each program takes its own
+// options, and each command only the options that mean something to it.
+std::variant<Options, UsageError> parseOptions(Program program, const std::vector<std::string>& args);
+
+// The program's usage text, from the same table (UTF-8).
+std::string usageText(Program program);
+
+} // namespace zav::cli

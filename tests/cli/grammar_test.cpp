@@ -1,0 +1,125 @@
+// The one command-line grammar of both programs.
+
+#include "cli/grammar.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace zav::cli {
+namespace {
+
+std::vector<std::string> words(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> out;
+    for (std::string w; in >> w;)
+        out.push_back(w);
+    return out;
+}
+
+TEST(Grammar, ReadsEveryModeOfBothPrograms) {
+    struct Case {
+        Program program;
+        const char* args;
+        Command command;
+        Format format;
+        const char* output;
+        std::size_t files;
+    };
+    const Case cases[] = {
+        {Program::Report, "a.txt", Command::Faunistic, Format::Text, "", 1},
+        {Program::Report, "a.txt --json", Command::Faunistic, Format::Json, "", 1},
+        {Program::Report, "--csv --saida out a.txt b.txt", Command::Faunistic, Format::Csv, "out", 2},
+        {Program::Report, "--diversidade --csv a.txt", Command::Diversity, Format::Csv, "", 1},
+        {Program::Report, "--similaridade a b c", Command::Similarity, Format::Text, "", 3},
+        {Program::Report, "a b --comparacao --json", Command::Comparison, Format::Json, "", 2},
+        {Program::Report, "--importar p.csv --coletas 5 -o d.txt", Command::Import, Format::Text, "d.txt", 0},
+        {Program::Report, "-- -a.txt", Command::Faunistic, Format::Text, "", 1},
+        {Program::Report, "--version", Command::Version, Format::Text, "", 0},
+        {Program::Desktop, "", Command::Window, Format::Text, "", 0},
+        {Program::Desktop, "dados.txt", Command::Window, Format::Text, "", 1},
+        {Program::Desktop, "-h", Command::Help, Format::Text, "", 0},
+        {Program::Desktop, "--pdf r.pdf a.txt", Command::Faunistic, Format::Pdf, "r.pdf", 1},
+        {Program::Desktop, "a.txt --diversidade --grafico c.SVG", Command::Diversity, Format::Chart, "c.SVG", 1},
+        {Program::Desktop, "--similaridade --grafico s.png a b c", Command::Similarity, Format::Chart, "s.png", 3},
+        {Program::Desktop, "--comparacao --indice bray-curtis --pdf c.pdf a b", Command::Comparison, Format::Pdf,
+         "c.pdf", 2},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = parseOptions(c.program, words(c.args));
+        const auto* options = std::get_if<Options>(&parsed);
+        ASSERT_TRUE(options) << c.args << ": " << std::get<UsageError>(parsed).message;
+        EXPECT_EQ(options->command, c.command) << c.args;
+        EXPECT_EQ(options->format, c.format) << c.args;
+        EXPECT_EQ(options->output, c.output) << c.args;
+        EXPECT_EQ(options->files.size(), c.files) << c.args;
+    }
+}
+
+TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
+    struct Case {
+        Program program;
+        const char* args;
+        const char* message; // empty: the usage text
+    };
+    const Case cases[] = {
+        {Program::Report, "", ""},
+        {Program::Report, "a.txt b.txt", ""},
+        {Program::Report, "--json --csv a.txt", ""},
+        {Program::Report, "--pdf r.pdf a.txt", ""},                // the desktop program's
+        {Program::Desktop, "--json a.txt", ""},                    // the report program's
+        {Program::Report, "--similaridade --diversidade a b c", ""}, // two modes
+        {Program::Report, "--similaridade a b", "Erro: Digite 3 ou mais conjuntos de dados"},
+        {Program::Report, "--comparacao a", "Erro: Digite 2 ou mais conjuntos de dados"},
+        {Program::Report, "--comparacao --csv a b", ""},
+        {Program::Report, "--indice sorensen a.txt", ""},
+        {Program::Report, "--comparacao --indice jaccard a b", "Erro: --indice espera sorensen ou bray-curtis"},
+        {Program::Report, "--importar p.csv", ""},
+        {Program::Report, "--coletas 5 a.txt", ""},
+        {Program::Report,
+         "--importar p.csv --coletas 0", "Erro: --coletas espera o total de coletas, um número inteiro maior que 0"},
+        {Program::Report, "--saida", ""},
+        {Program::Desktop, "a.txt b.txt", ""},
+        {Program::Desktop, "--diversidade a.txt", ""}, // no output named
+        {Program::Desktop, "--pdf r.svg a.txt", "Erro: o relatório é gravado em PDF: termine o nome do arquivo em .pdf"},
+        {Program::Desktop, "--grafico r.txt a.txt",
+         "Erro: o gráfico é gravado em PNG, SVG ou PDF: termine o nome do arquivo em .png, .svg ou .pdf"},
+        {Program::Desktop, "--pdf a.pdf --grafico b.svg a.txt", ""},
+        {Program::Desktop, "--similaridade --pdf r.pdf a b c d e f g h i j k",
+         "Erro: Digite no máximo 10 conjuntos de dados"},
+        {Program::Desktop, "--help a.txt", ""},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = parseOptions(c.program, words(c.args));
+        const auto* error = std::get_if<UsageError>(&parsed);
+        ASSERT_TRUE(error) << c.args;
+        EXPECT_EQ(error->message, c.message) << c.args;
+    }
+}
+
+// The usage text names every option the program reads, and no other.
+TEST(Grammar, EachUsageTextNamesItsProgramsOptions) {
+    const struct {
+        Program program;
+        std::vector<const char*> named, absent;
+    } programs[] = {
+        {Program::Report,
+         {"--help", "--version", "--diversidade", "--similaridade", "--comparacao", "--indice", "--json", "--csv",
+          "--saida", "-o,", "--importar", "--coletas"},
+         {"--pdf", "--grafico"}},
+        {Program::Desktop,
+         {"--help", "--version", "--diversidade", "--similaridade", "--comparacao", "--indice", "--pdf", "--grafico"},
+         {"--json", "--csv", "--importar"}},
+    };
+    for (const auto& p : programs) {
+        const std::string usage = usageText(p.program);
+        EXPECT_EQ(usage.rfind(p.program == Program::Report ? "Uso: zaviro-relatorio " : "Uso: zaviro ", 0), 0u);
+        for (const char* option : p.named)
+            EXPECT_NE(usage.find(std::string(" ") + option), std::string::npos) << option;
+        for (const char* option : p.absent)
+            EXPECT_EQ(usage.find(option), std::string::npos) << option;
+    }
+}
+
+} // namespace
+} // namespace zav::cli
