@@ -238,6 +238,9 @@ void removeTemporaryOnSignals() {
         sigemptyset(&action.sa_mask);
         ::sigaction(s, &action, nullptr);
     }
+    // A write past the file-size limit fails with EFBIG, cleaned up like any
+    // failed write, instead of ending the process with the temporary left.
+    ::signal(SIGXFSZ, SIG_IGN);
 }
 
 InputFiles::InputFiles(const std::vector<fs::path>& inputs) {

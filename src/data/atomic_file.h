@@ -54,7 +54,8 @@ void removeStaleTemporaries(const std::filesystem::path& folder);
 
 // From now on SIGINT, SIGTERM and SIGHUP remove the temporary being written
 // before the process ends as the signal would have ended it. A signal the
-// process ignores stays ignored.
+// process ignores stays ignored. A write past the file-size limit fails
+// (SIGXFSZ ignored) and removes its temporary like any failed write.
 void removeTemporaryOnSignals();
 
 // The files a run reads, known by device and inode where they exist and by

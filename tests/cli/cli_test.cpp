@@ -385,6 +385,26 @@ TEST_F(Cli, ManySurveysInOneCallEachFailureNamedTheRestWritten) {
     EXPECT_EQ(run("--saida saida dez.txt duas.txt").exitCode, 0);
 }
 
+// Two surveys of the same name in different folders would write the same
+// output: the second is refused by name. A write that the file-size limit
+// stops names the reason and leaves no temporary behind.
+TEST_F(Cli, BatchOutputsOfTheSameNameAndFailedWrites) {
+    const auto survey = zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt");
+    fs::create_directories(dir_ / "a");
+    fs::create_directories(dir_ / "b");
+    write("a/mata.txt", survey);
+    write("b/mata.txt", survey);
+    const auto twice = run("--json --saida saida a/mata.txt b/mata.txt");
+    EXPECT_EQ(twice.exitCode, 1);
+    EXPECT_EQ(twice.err.rfind("b/mata.txt: Erro: outro arquivo da lista já deu o nome mata.json", 0), 0u) << twice.err;
+    EXPECT_TRUE(fs::exists(dir_ / "saida" / "mata.json"));
+
+    const auto limited = run("--saida cheia a/mata.txt", {}, ">", "ulimit -f 2;");
+    EXPECT_EQ(limited.exitCode, 1);
+    EXPECT_NE(limited.err.find("Arquivo muito grande"), std::string::npos) << limited.err;
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "cheia"), fs::directory_iterator()), 0);
+}
+
 TEST_F(Cli, ImportWritesTheDataFileOfASpreadsheet) {
     write("planilha.csv", "\xEF\xBB\xBF"
                           "Esp\xC3\xA9"

@@ -40,6 +40,12 @@ TEST(SpreadsheetImport, ReadsTheWaysSpreadsheetsAreSaved) {
         {"sem cabeçalho, 3 colunas, quebra de linha entre aspas", "\"Apis,\nL.\",5,2\nBombus,1,1\n", {{5, 2}, {1, 1}}},
         {"vírgulas nos nomes de um arquivo com ;", "Apis, L.;3;1\nBombus, F.;2;2\n", {{3, 1}, {2, 2}}},
         {"linhas e células vazias no fim, CR", "1;2;\r3;4;\r;;\r\r", {{1, 2}, {3, 4}}},
+        {"aspas dobradas logo antes do separador, dentro de aspas", "\"Apis \"\"mel\"\";L.\";5;2\n", {{5, 2}}},
+        {"aspas dentro de uma célula sem aspas", "Apis \"mel\";5;2\nB;1;1\n", {{5, 2}, {1, 1}}},
+        {"BOM sem cabeçalho", "\xEF\xBB\xBF"
+                              "5;2\n7;3\n",
+         {{5, 2}, {7, 3}}},
+        {"o maior número aceito", "1;2\n2147483647;1\n", {{1, 2}, {2147483647, 1}}},
     };
     for (const auto& c : cases) {
         try {
