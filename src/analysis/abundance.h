@@ -1,4 +1,5 @@
 #pragma once
+// Abundance classes and the outliers set apart as super-abundant species.
 
 #include "data/species_table.h"
 

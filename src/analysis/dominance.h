@@ -1,4 +1,5 @@
 #pragma once
+// Dominance limits and classes by Kato's method.
 
 #include "data/species_table.h"
 

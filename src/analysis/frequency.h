@@ -1,4 +1,5 @@
 #pragma once
+// Percentages, frequency classes and constancy classes.
 
 #include "data/species_table.h"
 

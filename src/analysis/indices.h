@@ -1,4 +1,6 @@
 #pragma once
+// The community indices of the report: Shannon's H with its interval,
+// Margalef's richness and the equitability.
 
 #include "data/species_table.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The text of the help panel (Ajuda > ZAVIRO - Ajuda).
 
 #include <QString>
 

@@ -1,4 +1,5 @@
 #pragma once
+// A chart board written as PNG, SVG or PDF bytes.
 
 #include <QString>
 

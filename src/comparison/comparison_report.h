@@ -1,4 +1,5 @@
 #pragma once
+// The comparison of treatments as a report and as JSON.
 
 #include "comparison/comparison.h"
 #include "data/date_time.h"

@@ -1,4 +1,6 @@
 #pragma once
+// Opening and reading the files a user names: regular files only, never
+// blocking, and their names as shown.
 
 #include "data/line_reader.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The bytes of a saved report.
 
 #include <string>
 #include <vector>

@@ -1,4 +1,6 @@
 #pragma once
+// The window's saves: a thin adapter from QString paths to the core's one
+// atomic writer.
 
 #include <QString>
 

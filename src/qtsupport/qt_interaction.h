@@ -1,4 +1,6 @@
 #pragma once
+// The real dialogs, message boxes and print dialog behind the window's one
+// interaction seam.
 
 #include "qtsupport/interaction.h"
 

@@ -1,4 +1,5 @@
 #pragma once
+// The similarity results as JSON for other programs (R, Python).
 
 #include "similarity/similarity.h"
 

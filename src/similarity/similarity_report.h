@@ -1,4 +1,6 @@
 #pragma once
+// The similarity report's lines, its pair labels, the key of the treatments
+// and the warning about files of different lengths.
 
 #include "data/date_time.h"
 #include "similarity/similarity.h"

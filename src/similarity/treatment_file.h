@@ -1,4 +1,6 @@
 #pragma once
+// A treatment file read for a similarity or a comparison: the individuals
+// of each species line.
 
 #include <cstdint>
 #include <filesystem>
