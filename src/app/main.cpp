@@ -100,8 +100,8 @@ int main(int argc, char** argv) {
     // "zaviro dados.txt", as a desktop's file manager starts it: the file is
     // analysed as "Calcular" would analyse it.
     // By its own bytes: a name that is not UTF-8 reaches the file too.
-    if (argc == 2) {
-        const QString path = zav::absoluteFileName(argv[1]);
+    if (!options.files.empty()) {
+        const QString path = zav::absoluteFileName(options.files.front());
         QTimer::singleShot(0, &window, [&window, path] { window.guarded([&] { window.calculateFile(path); }); });
     }
     return app.exec();
