@@ -15,7 +15,7 @@ mkdir -p "$out"
 emcmake cmake -S . -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DZAV_BUILD_GUI=OFF -DZAV_BUILD_TESTS=OFF -DZAV_BUILD_BENCHMARKS=OFF \
   -DCMAKE_CXX_FLAGS="-fexceptions" >/dev/null 2>&1
-flock /tmp/zaviro-build.lock cmake --build "$work" --parallel 2 --target zaviro-relatorio zaviro-web
+cmake --build "$work" --parallel "$(nproc)" --target zaviro-relatorio zaviro-web
 cp "$work/src/cli/zaviro-relatorio.js" "$out/zaviro-relatorio.js"
 cp "$work/web/zaviro-web.js" "$out/zaviro.js"
 cp web/index.html web/app.js web/charts.js web/style.css "$out/"

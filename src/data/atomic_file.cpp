@@ -74,9 +74,15 @@ bool writeAll(int fd, std::string_view bytes) {
 fs::path folderOf(const fs::path& path) { return path.has_parent_path() ? path.parent_path() : fs::path("."); }
 
 mode_t newFileMode() {
+#ifdef __EMSCRIPTEN__
+    // The WebAssembly build's umask is 0777 and says nothing of the user's;
+    // its files get the usual mode.
+    return 0644;
+#else
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
+#endif
 }
 
 // The file a chosen link leads to, each link on the way checked as the
@@ -200,7 +206,13 @@ void writeFileAtomically(const fs::path& target, std::string_view bytes, const W
 void syncFolder(const fs::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) throw FileWriteError(folder.string(), errno);
+#ifdef __EMSCRIPTEN__
+    // The WebAssembly build has no syncfs; flushing the folder itself is
+    // what it can do.
+    const bool synced = ::fsync(fd) == 0;
+#else
     const bool synced = ::syncfs(fd) == 0;
+#endif
     const int error = errno;
     ::close(fd);
     if (!synced) throw FileWriteError(folder.string(), error);
