@@ -406,8 +406,8 @@ class MainWindowTest : public zav::test::WindowTest {
         click("btnOkRep");
         QVERIFY(panel->isHidden());
         QCOMPARE(user->requests.size(), 3);
-        for (const auto& r : user->requests)
-            QCOMPARE(r.title, QStringLiteral("Selecione o arquivo"));
+        for (int t = 0; t < 3; ++t)
+            QCOMPARE(user->requests[t].title, QStringLiteral("Selecione o arquivo: Tratamento %1 de 3").arg(t + 1));
         QCOMPARE(window->statusText(), QStringLiteral("T1 = t1.txt, T2 = t2.txt, T3 = t3.txt"));
 
         const QString saved = path("similaridade.txt");
