@@ -312,7 +312,7 @@ QChart* similarityChart(const SimilarityResult& result, const QStringList& names
     const qreal cap = 0.12;
     bool intervalInLegend = false;
     auto* cutMarks = markers(QStringLiteral("Intervalo cortado em 100 %"), QScatterSeries::MarkerShapeTriangle,
-                             Qt::darkGray, 11);
+                             kExcludedColor, 13);
     for (std::size_t i = 0; i < points.size(); ++i) {
         const auto& p = points[i];
         const qreal at = static_cast<qreal>(i + 1);
@@ -340,6 +340,7 @@ QChart* similarityChart(const SimilarityResult& result, const QStringList& names
         if (p.cut) cutMarks->append(at, *p.upper);
     }
     attach(chart, quotients, x, y);
+    // Over the quotient's dot when the quotient is 100 too.
     if (cutMarks->count() > 0)
         attach(chart, cutMarks, x, y);
     else

@@ -75,7 +75,7 @@ void addCurve(QChart* chart, const CurveData& curve, const QColor& color, QAbstr
             }
     if (upper->count() > 1) {
         auto* band = new QAreaSeries(upper, lower);
-        band->setName(QStringLiteral("Intervalo de 95 % (bootstrap)"));
+        band->setName(QStringLiteral("IC 95 % (bootstrap)"));
         QColor fill = color;
         fill.setAlpha(45);
         band->setBrush(fill);
