@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace zav {
 
@@ -42,7 +43,10 @@ ComparisonPanel::ComparisonPanel(QWidget* client, Interaction& interaction, Cloc
     cancel->setGeometry(134, 160, 75, 25);
     connectGuardedClick(cancel, this, interaction_, &ComparisonPanel::btnCancelCompClick);
     cancelOnEscape(entraComp_, cancel);
-    connect(count_, &QLineEdit::returnPressed, ok, &QPushButton::click);
+    // Enter confirms from the field and from the index's list alike.
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(QKeySequence(key), entraComp_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut),
+                &QShortcut::activated, ok, &QPushButton::click);
 }
 
 void ComparisonPanel::MnuComparacaoClick() {

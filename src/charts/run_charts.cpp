@@ -147,7 +147,7 @@ std::vector<QChart*> diversityCharts(const DiversityResult& result) {
     const auto hill = hillCurves(result);
     std::vector<QChart*> charts;
     charts.push_back(curveChart(
-        QStringLiteral("Números de Hill por indivíduos: rarefação (—), extrapolação (- -), amostra (●)"),
+        QStringLiteral("Números de Hill por indivíduos<br><small>rarefação (—), extrapolação (- -), amostra (●)</small>"),
         {hill[0], hill[1], hill[2]}, QStringLiteral("Número de indivíduos"),
         QStringLiteral("Diversidade (espécies efetivas)"), QStringLiteral("%.0f"),
         {kOrderColors[0], kOrderColors[1], kOrderColors[2]}, text(result.curveMissing)));
