@@ -199,7 +199,7 @@ TEST(ComparisonChartData, DendrogramLeavesInTheTreesOrderWithTheirNames) {
 }
 
 TEST(SimilarityChartData, IntervalsBeyond100AreCutThereAndMarked) {
-    const std::vector<zav::PairPoint> points{{"T1 x T2", 90.0, 70.0, 112.5},
+    const std::vector<zav::PairPoint> points{{"T1 x T2", 90.0, 70.0, 100.5},
                                              {"T1 x T3", 50.0, 30.0, 100.0},
                                              {"T2 x T3", 40.0, std::nullopt, std::nullopt}};
     const auto clipped = zav::clippedIntervals(points);
