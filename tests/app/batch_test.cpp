@@ -95,7 +95,7 @@ TEST_F(Batch, FailuresExit1WithTheMessageAndUsageErrorsExit2) {
         {"--grafico r.gif levantamento-30-coletas.txt", 2, "Erro: o gráfico é gravado em PNG, SVG ou PDF"},
         {"--diversidade --pdf r.pdf t1.txt t2.txt", 2, usage},
         {"--diversidade --pdf r.pdf ruim.txt", 1, "Error: Verifique o arquivo de dados!\n"},
-        {"--comparacao --indice jaccard --pdf r.pdf t1.txt t2.txt", 2, usage},
+        {"--comparacao --indice jaccard --pdf r.pdf t1.txt t2.txt", 2, "Erro: --indice espera"},
         {"--comparacao --pdf r.pdf t1.txt", 2, "Erro: Digite 2 ou mais conjuntos de dados\n"},
     };
     for (const auto& c : cases) {
