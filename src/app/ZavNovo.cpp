@@ -1,6 +1,8 @@
 #include "app/ZavNovo.h"
 
 #include "runs/runs.h"
+#include "app/comparison_panel.h"
+#include "app/diversity_run.h"
 #include "app/help_text.h"
 #include "app/similarity_panel.h"
 #include "app/sobrezav.h"
@@ -137,9 +139,17 @@ void TZAVMain::createActions() {
     calcular->setObjectName("MnuCalcular");
     connectGuarded(calcular, &QAction::triggered, &TZAVMain::MnuCalcularClick);
 
-    QAction* similar = menuBar()->addAction(QStringLiteral("&Similaridade"));
-    similar->setObjectName("MnuSimilar");
-    connectGuarded(similar, &QAction::triggered, [this] { similarity_->MnuSimilarClick(); });
+    QAction* diversidade = menuBar()->addAction(QStringLiteral("Di&versidade"));
+    diversidade->setObjectName("MnuDiversidade");
+    connectGuarded(diversidade, &QAction::triggered, &TZAVMain::MnuDiversidadeClick);
+
+    // Sørensen's similarity of 3 to 10 treatments, or their comparison.
+    QMenu* similar = menuBar()->addMenu(QStringLiteral("&Similaridade"));
+    similar->setObjectName("MnuSimilaridade");
+    connectItem(item(similar, "MnuSimilar", QStringLiteral("&Similaridade de Sørensen (3 a 10 tratamentos)...")),
+                Similaridade, [this] { similarity_->MnuSimilarClick(); });
+    connectItem(item(similar, "MnuComparacao", QStringLiteral("&Comparação (2 a 10 tratamentos)...")), Similaridade,
+                [this] { comparison_->MnuComparacaoClick(); });
 
     QAction* grafico = menuBar()->addAction(QStringLiteral("&Gráfico"));
     grafico->setObjectName("MnuGrafico");
@@ -153,7 +163,7 @@ void TZAVMain::createActions() {
     connectGuarded(item(ajuda, "MnuSobre", QStringLiteral("&Sobre ...")), &QAction::triggered,
                    &TZAVMain::MnuSobreClick);
 
-    topMenus_ = {arquivo->menuAction(), calcular, similar, grafico, ajuda->menuAction()};
+    topMenus_ = {arquivo->menuAction(), calcular, diversidade, similar->menuAction(), grafico, ajuda->menuAction()};
 }
 
 void TZAVMain::createStatusBar() {
@@ -223,9 +233,16 @@ void TZAVMain::createPanels() {
     connect(similarity_, &zav::SimilarityPanel::allMenusEnabled, this, &TZAVMain::setAllMenusEnabled);
     connect(similarity_, &zav::SimilarityPanel::compared, this, &TZAVMain::showSimilarity);
 
+    comparison_ = new zav::ComparisonPanel(client_, interaction_, clock_);
+    connect(comparison_, &zav::ComparisonPanel::statusChanged, this, &TZAVMain::setStatus);
+    connect(comparison_, &zav::ComparisonPanel::allMenusEnabled, this, &TZAVMain::setAllMenusEnabled);
+    connect(comparison_, &zav::ComparisonPanel::compared, this,
+            [this](const zav::ReportDocument& document) { showReport(document); });
+
     // "Gráfico" and the report's items follow whatever shows or hides.
     for (QWidget* w :
-         std::initializer_list<QWidget*>{memo1_, grupo1_, editor_->entraNo(), editor_->grpPlan(), similarity_->panel()})
+         std::initializer_list<QWidget*>{memo1_, grupo1_, editor_->entraNo(), editor_->grpPlan(), similarity_->panel(),
+                                        comparison_->panel()})
         w->installEventFilter(this);
     updateReportMenus();
 }
@@ -237,11 +254,12 @@ bool TZAVMain::eventFilter(QObject* watched, QEvent* event) {
 
 void TZAVMain::updateReportMenus() {
     const bool panelOpen = !grupo1_->isHidden() || !editor_->entraNo()->isHidden() || editor_->gridOpen() ||
-                           !similarity_->panel()->isHidden();
+                           !similarity_->panel()->isHidden() || !comparison_->panel()->isHidden();
     topMenus_[Grafico]->setEnabled(reportOpen() && !panelOpen);
     printAction_->setEnabled(reportOpen());
     pdfAction_->setEnabled(reportOpen());
     similarity_->setReportOpen(reportOpen());
+    comparison_->setReportOpen(reportOpen());
 }
 
 void TZAVMain::FormCreate() {
@@ -266,7 +284,11 @@ void TZAVMain::setStatus(const QString& text) { statusLabel_->setText(text); }
 
 bool TZAVMain::isMenuEnabled(TopMenu menu) const { return topMenus_[menu]->isEnabled(); }
 
-void TZAVMain::setMenuEnabled(TopMenu menu, bool enabled) { topMenus_[menu]->setEnabled(enabled); }
+void TZAVMain::setMenuEnabled(TopMenu menu, bool enabled) {
+    topMenus_[menu]->setEnabled(enabled);
+    // "Diversidade" takes a data file as "Calcular" does, under its rules.
+    if (menu == Calcular) topMenus_[Diversidade]->setEnabled(enabled);
+}
 
 void TZAVMain::setAllMenusEnabled(bool enabled) {
     for (const TopMenu m : zav::kSwitchedMenus)
@@ -331,6 +353,18 @@ void TZAVMain::MnuCalcularClick() {
     const zav::DateTime when = clock_.now(); // the time the dialog closed, also when cancelled
     if (!chosen || chosen->isEmpty()) return;
     analyseFile(*chosen, when);
+}
+
+void TZAVMain::MnuDiversidadeClick() {
+    if (refusedWhileReportOpen()) return;
+    auto document = zav::chooseAndRunDiversity(interaction_, clock_, lastOpenName_, [this](const QString& text) {
+        setStatus(text);
+    });
+    if (!document) return;
+    const QString path = document->sources.value(0);
+    showReport(std::move(*document));
+    setStatus(QStringLiteral("Diversidade do arquivo: ") + path + QStringLiteral(" finalizada"));
+    addRecentFile(path);
 }
 
 void TZAVMain::calculateFile(const QString& path) {
@@ -402,12 +436,11 @@ void TZAVMain::dropEvent(QDropEvent* event) {
 
 namespace {
 
-// "dados.txt" gives "dados-relatorio.txt" (or "-similaridade.txt" after the
-// first treatment), in the same folder.
+// "dados.txt" gives "dados-relatorio.txt" (or "-diversidade.txt", or
+// "-similaridade.txt" or "-comparacao.txt" after the first treatment), in
+// the same folder.
 QString reportFileName(const zav::ReportDocument& document) {
-    const QString suffix = std::holds_alternative<zav::AnalysisResult>(document.result)
-                               ? QStringLiteral("-relatorio")
-                               : QStringLiteral("-similaridade");
+    const QString suffix = zav::reportSuffix(document.result);
     const QFileInfo info(document.sources.value(0));
     const QString extension = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
     return info.dir().filePath(info.completeBaseName() + suffix + extension);

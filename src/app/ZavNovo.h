@@ -27,6 +27,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace zav {
+class ComparisonPanel;
 class DataEditor;
 class SimilarityPanel;
 class TJanSobre;
@@ -82,6 +83,7 @@ class TZAVMain : public QMainWindow {
     bool refusedWhileReportOpen();
     void setRecentFiles(const QStringList& files);
     void MnuCalcularClick();
+    void MnuDiversidadeClick();
     void analyseFile(const QString& path, const zav::DateTime& when);
     void addRecentFile(const QString& path);
     void showRecentFiles();
@@ -119,7 +121,7 @@ class TZAVMain : public QMainWindow {
     zav::Clock& clock_;
     QMenu* recentMenu_ = nullptr;
 
-    std::array<QAction*, 5> topMenus_{};
+    std::array<QAction*, zav::kTopMenuCount> topMenus_{};
     QAction* printAction_ = nullptr;
     QAction* pdfAction_ = nullptr;
     QLabel* statusLabel_ = nullptr;
@@ -130,10 +132,11 @@ class TZAVMain : public QMainWindow {
     zav::TJanSobre* janSobre_ = nullptr;
     zav::DataEditor* editor_ = nullptr;
     zav::SimilarityPanel* similarity_ = nullptr;
+    zav::ComparisonPanel* comparison_ = nullptr;
 
     std::optional<zav::ReportDocument> shown_; // the result beside its text
     QPointer<QWidget> chartWindow_;
-    std::array<bool, 5> menusBeforeHelp_{};
+    std::array<bool, zav::kTopMenuCount> menusBeforeHelp_{};
     QString lastOpenName_;
 
   protected:

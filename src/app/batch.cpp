@@ -44,6 +44,15 @@ ReportDocument requestedDocument(const cli::Options& options) {
         auto run = runSurvey(options.files[0], clock);
         return surveyDocument(std::move(run.result), shownName(options.files[0]), run.when);
     }
+    case cli::Command::Diversity:
+        return diversityDocument(runDiversity(options.files[0], clock));
+    case cli::Command::Comparison: {
+        auto run = runComparison({options.files.begin(), options.files.end()},
+                                 options.brayCurtisDendrogram ? DendrogramIndex::BrayCurtis : DendrogramIndex::Sorensen,
+                                 clock);
+        if (!run.treatments.warning.empty()) std::fprintf(stderr, "%s\n", run.treatments.warning.c_str());
+        return comparisonDocument(std::move(run));
+    }
     default:
         throw Error("Erro: este relatório ainda não é gravado sem janela; use zaviro-relatorio");
     }
@@ -62,9 +71,9 @@ int write(const cli::Options& options) {
     inputs.refuseAsOutput(options.output, LinkPolicy::Replace);
     const auto document = requestedDocument(options);
     const QString suffix = QFileInfo(QFile::decodeName(options.output.c_str())).suffix().toLower();
-    const std::string bytes = options.format == cli::Format::Pdf
-                                  ? reportPdfBytes(document)
-                                  : chartImageBytes(document.result, suffix, QStringLiteral("Gráfico - ") + document.name);
+    // The charts with the key of the treatments, as the window draws them.
+    const std::string bytes =
+        options.format == cli::Format::Pdf ? reportPdfBytes(document) : chartImageBytes(document, suffix);
     removeTemporaryOnSignals();
     writeFileAtomically(options.output, bytes);
     return 0;

@@ -2,6 +2,7 @@
 
 #include "charts/chart_data.h"
 #include "charts/label_layout.h"
+#include "charts/run_charts.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -292,8 +293,8 @@ QChart* classChart(const ClassChart& data) {
 
 // Each pair's quotient with its interval as a whisker; a pair without a
 // quotient has no point and says so under the axis.
-QChart* similarityChart(const SimilarityResult& result) {
-    const auto points = similarityPoints(result);
+QChart* similarityChart(const SimilarityResult& result, const QStringList& names) {
+    const auto points = clippedIntervals(similarityPoints(result));
     auto* chart = newChart(QStringLiteral("Quociente de similaridade de Sorensen (1948) por par de tratamentos"), 11);
     auto* x = new QCategoryAxis;
     x->setTitleText(QStringLiteral("Par de tratamentos"));
@@ -310,6 +311,8 @@ QChart* similarityChart(const SimilarityResult& result) {
     auto* quotients = markers(QStringLiteral("Quociente (%)"), QScatterSeries::MarkerShapeCircle, kSpeciesColor, 10);
     const qreal cap = 0.12;
     bool intervalInLegend = false;
+    auto* cutMarks = markers(QStringLiteral("Intervalo cortado em 100 %"), QScatterSeries::MarkerShapeTriangle,
+                             kExcludedColor, 13);
     for (std::size_t i = 0; i < points.size(); ++i) {
         const auto& p = points[i];
         const qreal at = static_cast<qreal>(i + 1);
@@ -334,22 +337,36 @@ QChart* similarityChart(const SimilarityResult& result) {
         // One legend entry for all the whiskers.
         if (intervalInLegend) chart->legend()->markers(whisker).first()->setVisible(false);
         intervalInLegend = true;
+        if (p.cut) cutMarks->append(at, *p.upper);
     }
     attach(chart, quotients, x, y);
-    setRange(y, similarityAxis(points));
+    // Over the quotient's dot when the quotient is 100 too.
+    if (cutMarks->count() > 0)
+        attach(chart, cutMarks, x, y);
+    else
+        delete cutMarks;
+    std::vector<PairPoint> limits;
+    for (const auto& p : points)
+        limits.push_back({p.label, p.quotient, p.lower, p.upper});
+    setRange(y, similarityAxis(limits));
+    addTreatmentKey(chart, names, std::any_of(points.begin(), points.end(), [](const auto& p) { return p.cut; }));
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;
 }
 
 } // namespace
 
-ChartBoard::ChartBoard(const ReportResult& result) {
+ChartBoard::ChartBoard(const ReportResult& result, const QStringList& treatments) {
     if (const auto* analysis = std::get_if<AnalysisResult>(&result)) {
         charts_.push_back(rankAbundanceChart(*analysis));
         for (const auto& counts : classCounts(*analysis))
             charts_.push_back(classChart(counts));
+    } else if (const auto* diversity = std::get_if<DiversityResult>(&result)) {
+        charts_ = diversityCharts(*diversity);
+    } else if (const auto* comparison = std::get_if<ComparisonResult>(&result)) {
+        charts_.push_back(dendrogramChart(*comparison, treatments));
     } else {
-        charts_.push_back(similarityChart(std::get<SimilarityResult>(result)));
+        charts_.push_back(similarityChart(std::get<SimilarityResult>(result), treatments));
     }
     for (auto* chart : charts_)
         scene_.addItem(chart);
@@ -371,10 +388,14 @@ void ChartBoard::layOut(const QSizeF& size) {
         sideBySide ? QSizeF(size.width() * 0.58, size.height()) : QSizeF(size.width(), size.height() * 0.5);
     charts_[0]->setGeometry(QRectF(QPointF(0, 0), large));
     const QPointF origin = sideBySide ? QPointF(large.width(), 0) : QPointF(0, large.height());
-    const QSizeF cell((size.width() - (sideBySide ? large.width() : 0)) / 2,
-                      (size.height() - (sideBySide ? 0 : large.height())) / 2);
+    // Four small charts 2 x 2; two one above the other beside the large one,
+    // or side by side below it.
+    const std::size_t columns = charts_.size() == 3 ? (sideBySide ? 1 : 2) : 2;
+    const std::size_t rows = (charts_.size() - 1 + columns - 1) / columns;
+    const QSizeF cell((size.width() - (sideBySide ? large.width() : 0)) / static_cast<qreal>(columns),
+                      (size.height() - (sideBySide ? 0 : large.height())) / static_cast<qreal>(rows));
     for (std::size_t i = 1; i < charts_.size(); ++i) {
-        const auto column = static_cast<qreal>((i - 1) % 2), row = static_cast<qreal>((i - 1) / 2);
+        const auto column = static_cast<qreal>((i - 1) % columns), row = static_cast<qreal>((i - 1) / columns);
         charts_[i]->setGeometry(QRectF(origin + QPointF(column * cell.width(), row * cell.height()), cell));
     }
 }

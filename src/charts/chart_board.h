@@ -7,6 +7,7 @@
 #include "report/report_document.h"
 
 #include <QGraphicsScene>
+#include <QStringList>
 
 #include <vector>
 
@@ -17,7 +18,9 @@ namespace zav {
 
 class ChartBoard {
   public:
-    explicit ChartBoard(const ReportResult& result);
+    // `treatments`: the file names of a similarity's or comparison's
+    // treatments, T1 first, for the key and the dendrogram's leaves.
+    explicit ChartBoard(const ReportResult& result, const QStringList& treatments = {});
     ~ChartBoard();
     ChartBoard(const ChartBoard&) = delete;
     ChartBoard& operator=(const ChartBoard&) = delete;

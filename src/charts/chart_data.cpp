@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <string_view>
 
 namespace zav {
@@ -111,6 +112,110 @@ std::vector<PairPoint> similarityPoints(const SimilarityResult& result) {
         points.push_back(std::move(point));
     }
     return points;
+}
+
+} // namespace zav
+
+namespace zav {
+namespace {
+
+CurvePoint curvePoint(double x, double y, const diversity::Band& band) {
+    return {x, y, band.lower, band.upper};
+}
+
+// Splits the points at the sample's x: up to it the rarefaction, from it
+// the extrapolation.
+CurveData splitCurve(std::string name, const std::vector<CurvePoint>& points, double sampleX) {
+    CurveData curve{std::move(name), {}, {}, {}};
+    for (const auto& p : points) {
+        if (p.x <= sampleX) curve.rarefaction.push_back(p);
+        if (p.x >= sampleX) curve.extrapolation.push_back(p);
+        if (p.x == sampleX) curve.sample = p;
+    }
+    return curve;
+}
+
+} // namespace
+
+std::array<CurveData, 3> hillCurves(const DiversityResult& result) {
+    static const char* const names[] = {"q = 0 (riqueza)", "q = 1 (exp de Shannon)", "q = 2 (inverso de Simpson)"};
+    std::array<CurveData, 3> curves;
+    for (std::size_t q = 0; q < 3; ++q) {
+        std::vector<CurvePoint> points;
+        for (const auto& p : result.curve)
+            points.push_back(curvePoint(p.m, p.values.hill[q], p.hillBands[q]));
+        curves[q] = splitCurve(names[q], points, static_cast<double>(result.individuals));
+    }
+    return curves;
+}
+
+CurveData coverageCurve(const DiversityResult& result) {
+    std::vector<CurvePoint> points;
+    for (const auto& p : result.curve)
+        points.push_back(curvePoint(p.m, p.values.coverage, p.coverageBand));
+    return splitCurve("Cobertura", points, static_cast<double>(result.individuals));
+}
+
+CurveData collectionsCurve(const DiversityResult& result) {
+    std::vector<CurvePoint> points;
+    if (result.incidence)
+        for (const auto& p : result.incidence->curve)
+            points.push_back(curvePoint(p.t, p.richness, p.band));
+    return splitCurve("q = 0 (riqueza)", points, static_cast<double>(result.collections));
+}
+
+AxisRange curveAxis(const std::vector<const CurveData*>& curves, bool alongX) {
+    double high = 0;
+    for (const auto* curve : curves)
+        for (const auto* part : {&curve->rarefaction, &curve->extrapolation})
+            for (const auto& p : *part)
+                high = std::max({high, alongX ? p.x : p.y, alongX ? 0.0 : p.upper.value_or(0.0)});
+    if (high <= 0) high = 1;
+    const double step = niceCeiling(high / 8);
+    return linearAxis(0, std::ceil(high / step - 1e-9) * step, step);
+}
+
+DendrogramDrawing dendrogramDrawing(const ComparisonResult& result, const std::vector<std::string>& names) {
+    DendrogramDrawing drawing;
+    const auto& tree = result.dendrogram.tree;
+    drawing.distance = result.dendrogram.index == DendrogramIndex::Sorensen ? "Distância (1 - Sørensen)"
+                                                                            : "Dissimilaridade de Bray-Curtis";
+    drawing.cophenetic = tree.copheneticCorrelation;
+    if (result.dendrogram.gap != DendrogramGap::None || tree.leafOrder.empty()) return drawing;
+    drawing.leaves = tree.leafOrder;
+    // Each group, by its sorted members, where its vertical line starts.
+    std::map<std::vector<int>, std::pair<double, double>> nodes;
+    for (std::size_t i = 0; i < tree.leafOrder.size(); ++i) {
+        const int leaf = tree.leafOrder[i];
+        const auto index = static_cast<std::size_t>(leaf - 1);
+        drawing.labels.push_back(index < names.size() ? names[index] : "T" + std::to_string(leaf));
+        nodes[{leaf}] = {static_cast<double>(i + 1), 0.0};
+    }
+    for (const auto& merge : tree.merges) {
+        const auto left = nodes.at(merge.left), right = nodes.at(merge.right);
+        drawing.segments.push_back({left.first, left.second, left.first, merge.height});
+        drawing.segments.push_back({right.first, right.second, right.first, merge.height});
+        drawing.segments.push_back({left.first, merge.height, right.first, merge.height});
+        std::vector<int> joined = merge.left;
+        joined.insert(joined.end(), merge.right.begin(), merge.right.end());
+        std::sort(joined.begin(), joined.end());
+        nodes[joined] = {(left.first + right.first) / 2, merge.height};
+        drawing.top = std::max(drawing.top, merge.height);
+    }
+    return drawing;
+}
+
+std::vector<ClippedInterval> clippedIntervals(const std::vector<PairPoint>& points) {
+    std::vector<ClippedInterval> clipped;
+    for (const auto& p : points) {
+        ClippedInterval c{p.label, p.quotient, p.lower, p.upper, false};
+        if (c.upper && *c.upper > 100) {
+            c.upper = 100.0;
+            c.cut = true;
+        }
+        clipped.push_back(std::move(c));
+    }
+    return clipped;
 }
 
 } // namespace zav

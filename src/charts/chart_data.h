@@ -3,6 +3,8 @@
 // what a chart shows can be checked without drawing it. Texts are UTF-8.
 
 #include "analysis/analysis.h"
+#include "comparison/comparison.h"
+#include "diversity/diversity.h"
 #include "similarity/similarity.h"
 
 #include <array>
@@ -74,5 +76,71 @@ AxisRange individualsAxis(std::int32_t lowest, std::int32_t highest);
 // bound, labelled every 10, or every 20 (from and to a multiple of 20) when
 // the intervals go beyond.
 AxisRange similarityAxis(const std::vector<PairPoint>& points);
+
+} // namespace zav
+
+namespace zav {
+
+// ---- Diversity: curves of Hill numbers and coverage -------------------
+
+// One point of a curve, with its 95 % band where the bootstrap gives it.
+struct CurvePoint {
+    double x = 0, y = 0;
+    std::optional<double> lower, upper;
+};
+
+// A rarefaction and extrapolation curve: `rarefaction` up to the sample and
+// `extrapolation` from it (both hold the sample's point, so that the two
+// lines meet), the sample itself as a dot.
+struct CurveData {
+    std::string name; // "q = 0 (riqueza)", ...
+    std::vector<CurvePoint> rarefaction, extrapolation;
+    std::optional<CurvePoint> sample;
+};
+
+// The Hill numbers q = 0, 1, 2 against individuals (Chao et al. 2014), the
+// sample at m = n; empty curves when the report prints none.
+std::array<CurveData, 3> hillCurves(const DiversityResult& result);
+
+// Sample coverage against individuals (Chao and Jost 2012).
+CurveData coverageCurve(const DiversityResult& result);
+
+// Expected richness against collections, the sample at t = T; empty without
+// the incidence part.
+CurveData collectionsCurve(const DiversityResult& result);
+
+// A linear axis from 0 over every point and band limit of `curves`, labelled
+// at a step of 1, 2 or 5 times a power of ten (at most about ten labels).
+AxisRange curveAxis(const std::vector<const CurveData*>& curves, bool alongX);
+
+// ---- Comparison: the UPGMA dendrogram --------------------------------
+
+struct Segment {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// The tree drawn with the leaves at x = 1, 2, ... in the tree's leafOrder
+// and at height 0, each fusion a horizontal line at its height joining the
+// vertical lines that rise from its two groups.
+struct DendrogramDrawing {
+    std::vector<int> leaves;          // treatments, 1-based, left to right
+    std::vector<std::string> labels;  // their names, in the same order
+    std::vector<Segment> segments;    // three per fusion: left up, right up, across
+    double top = 0;                   // the highest fusion
+    std::string distance;             // the axis title
+    std::optional<double> cophenetic; // the cophenetic correlation
+};
+
+// Empty (no leaves) when the comparison has no dendrogram.
+DendrogramDrawing dendrogramDrawing(const ComparisonResult& result, const std::vector<std::string>& names);
+
+// The similarity pairs with their intervals limited to 100 %: an upper
+// limit beyond is drawn at 100, marked as cut.
+struct ClippedInterval {
+    std::string label;
+    std::optional<double> quotient, lower, upper;
+    bool cut = false; // the interval's upper limit was above 100 %
+};
+std::vector<ClippedInterval> clippedIntervals(const std::vector<PairPoint>& points);
 
 } // namespace zav

@@ -49,11 +49,11 @@ class BoardView : public QGraphicsView {
 
 } // namespace
 
-ChartWindow::ChartWindow(Interaction& interaction, const ReportResult& result, const QString& fileName, QWidget* parent)
-    : QWidget(parent, Qt::Window), interaction_(interaction), fileName_(fileName),
-      board_(std::make_unique<ChartBoard>(result)) {
+ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& document, QWidget* parent)
+    : QWidget(parent, Qt::Window), interaction_(interaction), imageName_(outputBaseName(document)),
+      board_(std::make_unique<ChartBoard>(document.result, treatmentNames(document))) {
     setObjectName("ChartWindow");
-    setWindowTitle(QStringLiteral("Gráfico - ") + fileName);
+    setWindowTitle(QStringLiteral("Gráfico - ") + document.name);
 
     view_ = new BoardView(*board_, this);
     view_->setObjectName("ChartView");
@@ -94,7 +94,7 @@ ChartWindow::~ChartWindow() = default;
 
 void ChartWindow::saveImage() {
     runGuarded(interaction_, [this] {
-        const QString suggested = QFileInfo(fileName_).completeBaseName() + QStringLiteral(".png");
+        const QString suggested = imageName_ + QStringLiteral(".png");
         const auto chosen =
             interaction_.saveFile({QStringLiteral("Salvar imagem"), QStringLiteral("Imagens (*.png *.svg *.pdf)"),
                                    QStringLiteral("png"), QDir::currentPath(), suggested});

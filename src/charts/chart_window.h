@@ -22,8 +22,9 @@ class ChartWindow : public QWidget {
     Q_OBJECT
 
   public:
-    ChartWindow(Interaction& interaction, const ReportResult& result, const QString& fileName,
-                QWidget* parent = nullptr);
+    // Titled after the document's name; "Salvar imagem..." proposes its
+    // outputBaseName.
+    ChartWindow(Interaction& interaction, const ReportDocument& document, QWidget* parent = nullptr);
     ~ChartWindow() override;
 
     // "Salvar imagem...": the save dialog, then the image by the suffix
@@ -32,7 +33,7 @@ class ChartWindow : public QWidget {
 
   private:
     Interaction& interaction_;
-    QString fileName_;
+    QString imageName_; // without its extension
     std::unique_ptr<ChartBoard> board_;
     QGraphicsView* view_ = nullptr;
 };

@@ -41,6 +41,10 @@ std::string chartImageBytes(const ReportResult& result, const QString& suffix, c
     return module().chartImageBytes(result, suffix, title);
 }
 
+std::string chartImageBytes(const ReportDocument& document, const QString& suffix) {
+    return module().documentImageBytes(document, suffix);
+}
+
 std::string reportPdfBytes(const ReportDocument& document) { return module().reportPdfBytes(document); }
 
 void saveChartImage(const ReportResult& result, const QString& path, const QString& title) {
@@ -52,7 +56,7 @@ void saveReportPdf(const ReportDocument& document, const QString& path) {
 }
 
 void exportReportPdf(Interaction& interaction, const ReportDocument& document) {
-    const QString suggested = QFileInfo(document.name).completeBaseName() + QStringLiteral(".pdf");
+    const QString suggested = outputBaseName(document) + QStringLiteral(".pdf");
     const auto chosen = interaction.saveFile(
         {QStringLiteral("Exportar PDF"), QStringLiteral("*.pdf"), QStringLiteral("pdf"), QString(), suggested});
     if (!chosen || chosen->isEmpty()) return;

@@ -24,6 +24,10 @@ QWidget* openChartWindow(Interaction& interaction, const ReportDocument& documen
 // lower case). Throws Error for any other suffix.
 std::string chartImageBytes(const ReportResult& result, const QString& suffix, const QString& title);
 
+// The document's charts, with the key of its treatments, titled
+// "Gráfico - <name>": the bytes of a "png", "svg" or "pdf" image.
+std::string chartImageBytes(const ReportDocument& document, const QString& suffix);
+
 // The report's pages, then its charts on a page of their own, as the bytes
 // of a PDF whose text can be selected and searched.
 std::string reportPdfBytes(const ReportDocument& document);
@@ -36,7 +40,8 @@ void saveChartImage(const ReportResult& result, const QString& path, const QStri
 // text can be selected and searched, saved atomically.
 void saveReportPdf(const ReportDocument& document, const QString& path);
 
-// "Arquivo > Exportar P&DF...": a save dialog with the data file's name
+// "Arquivo > Exportar P&DF...": a save dialog with the document's
+// outputBaseName ("dados.pdf", "mata-similaridade.pdf")
 // (the dialog seam picks the folder), then saveReportPdf. Nothing happens
 // when cancelled.
 void exportReportPdf(Interaction& interaction, const ReportDocument& document);

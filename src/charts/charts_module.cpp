@@ -14,7 +14,7 @@ namespace zav {
 namespace {
 
 QWidget* openWindow(Interaction& interaction, const ReportDocument& document, QWidget* parent) {
-    auto* window = new ChartWindow(interaction, document.result, document.name, parent);
+    auto* window = new ChartWindow(interaction, document, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     return window;
@@ -25,8 +25,13 @@ std::string imageBytes(const ReportResult& result, const QString& suffix, const 
     return chartImageBytes(board, suffix, title);
 }
 
+std::string documentImageBytes(const ReportDocument& document, const QString& suffix) {
+    ChartBoard board(document.result, treatmentNames(document));
+    return chartImageBytes(board, suffix, QStringLiteral("Gráfico - ") + document.name);
+}
+
 std::string reportBytes(const ReportDocument& document) {
-    ChartBoard charts(document.result);
+    ChartBoard charts(document.result, treatmentNames(document));
     return pdfBytes(document.name, QPageLayout::Portrait, [&](QPdfWriter& writer) {
         paintReportPages(writer, document, [&](QPainter& painter, const QRectF& area) {
             // Laid out narrower than an image: the page is smaller than a screen.
@@ -35,7 +40,7 @@ std::string reportBytes(const ReportDocument& document) {
     });
 }
 
-constexpr ChartsModule kModule{openWindow, imageBytes, reportBytes};
+constexpr ChartsModule kModule{openWindow, imageBytes, reportBytes, documentImageBytes};
 
 } // namespace
 } // namespace zav

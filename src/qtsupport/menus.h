@@ -4,10 +4,11 @@
 
 namespace zav {
 
-enum TopMenu { Arquivo, Calcular, Similaridade, Grafico, Ajuda };
+enum TopMenu { Arquivo, Calcular, Diversidade, Similaridade, Grafico, Ajuda };
+inline constexpr int kTopMenuCount = 6;
 
 // The menus that the panels switch on and off; "Gráfico" follows from
 // what is shown instead.
-inline constexpr TopMenu kSwitchedMenus[] = {Arquivo, Calcular, Similaridade, Ajuda};
+inline constexpr TopMenu kSwitchedMenus[] = {Arquivo, Calcular, Diversidade, Similaridade, Ajuda};
 
 } // namespace zav

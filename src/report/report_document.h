@@ -4,7 +4,9 @@
 // the text.
 
 #include "analysis/analysis.h"
+#include "comparison/comparison.h"
 #include "data/date_time.h"
+#include "diversity/diversity.h"
 #include "similarity/similarity.h"
 
 #include <QString>
@@ -16,11 +18,14 @@
 
 namespace zav {
 
-using ReportResult = std::variant<AnalysisResult, SimilarityResult>;
+struct DiversityRun;
+struct ComparisonRun;
+
+using ReportResult = std::variant<AnalysisResult, SimilarityResult, DiversityResult, ComparisonResult>;
 
 struct ReportDocument {
     std::vector<std::string> lines; // Windows-1252, as shown
-    QString name;                   // the data files' names: page headings, the chart window's title
+    QString name;                   // page headings, the chart window's title
     ReportResult result;
     QStringList sources; // the data files it was computed from, in order
 };
@@ -30,5 +35,24 @@ ReportDocument surveyDocument(AnalysisResult result, const QString& path, const 
 
 // The similarity report of the treatments' files, in the order chosen.
 ReportDocument similarityDocument(SimilarityResult result, const QStringList& paths, const DateTime& when);
+
+// "ZAVIRO - DIVERSIDADE" of the run's data file.
+ReportDocument diversityDocument(DiversityRun run);
+
+// The comparison report of the run's treatments.
+ReportDocument comparisonDocument(ComparisonRun run);
+
+// The file names of the treatments of a similarity or comparison document,
+// T1 first; empty for a single survey.
+QStringList treatmentNames(const ReportDocument& document);
+
+// What the document's report adds to its first data file's name when saved:
+// "-relatorio", "-diversidade", "-similaridade" or "-comparacao".
+QString reportSuffix(const ReportResult& result);
+
+// The name, without folder or extension, proposed for the document's PDF
+// and chart images: "dados" for a faunistic report (as its file), otherwise
+// the first data file's name with the report's suffix ("mata-similaridade").
+QString outputBaseName(const ReportDocument& document);
 
 } // namespace zav

@@ -21,6 +21,9 @@ namespace {
 
 const QMarginsF kPageMargins(15, 15, 15, 15); // millimetres
 
+// The row of the treatments' key, before the report's lines.
+constexpr std::size_t kNotALine = static_cast<std::size_t>(-1);
+
 const char* const kCannotPaint = "Erro: não foi possível preparar a impressão";
 
 QFont headingFont() {
@@ -102,8 +105,34 @@ std::optional<ReportTable> reportTable(const ReportDocument& document) {
     if (const auto* analysis = std::get_if<AnalysisResult>(&document.result))
         return table(kSpeciesHeadingLine, kSpeciesHeadingLines, analysis->table.species.size(),
                      kReportLinesBesideSpecies);
-    return table(kPairHeadingLine, kPairHeadingLines, std::get<SimilarityResult>(document.result).pairs.size(),
-                 kReportLinesBesidePairs);
+    if (const auto* similarity = std::get_if<SimilarityResult>(&document.result))
+        return table(kPairHeadingLine, kPairHeadingLines, similarity->pairs.size(), kReportLinesBesidePairs);
+    return std::nullopt;
+}
+
+std::vector<QString> keyBlock(const ReportDocument& document, qsizetype columns) {
+    if (!std::holds_alternative<SimilarityResult>(document.result)) return {};
+    const QStringList names = treatmentNames(document);
+    if (names.isEmpty()) return {};
+    std::vector<std::string> utf8;
+    for (const QString& name : names)
+        utf8.push_back(name.toStdString());
+    // "T1 = mata.txt, T2 = pasto.txt, ...", broken after a comma where the
+    // page ends (a name longer than the page goes on below, as a line does).
+    const QStringList entries = QString::fromStdString(treatmentKey(utf8)).split(QStringLiteral(", "));
+    std::vector<QString> rows;
+    QString row = QStringLiteral("Tratamentos:");
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString entry = entries[i] + (i + 1 < entries.size() ? QStringLiteral(",") : QString());
+        if (row.size() + 1 + entry.size() > columns && !row.trimmed().isEmpty()) {
+            rows.push_back(row);
+            row = QStringLiteral(" ");
+        }
+        row += QLatin1Char(' ') + entry;
+    }
+    rows.push_back(row);
+    rows.emplace_back();
+    return rows;
 }
 
 std::vector<std::vector<std::size_t>> pageRows(const std::vector<std::size_t>& lineOfRow, std::size_t perPage,
@@ -147,6 +176,13 @@ void paintReportPages(QPagedPaintDevice& device, const ReportDocument& document,
     std::vector<std::size_t> lineOfRow;
     rows.reserve(static_cast<qsizetype>(document.lines.size()));
     lineOfRow.reserve(document.lines.size());
+    // The treatments' key heads the first page; its rows belong to no line
+    // of the report.
+    for (const QString& key : keyBlock(document, columns))
+        for (qsizetype from = 0; from == 0 || from < key.size(); from += columns) {
+            rows << key.mid(from, columns);
+            lineOfRow.push_back(kNotALine);
+        }
     for (std::size_t i = 0; i < document.lines.size(); ++i) {
         const QString text = fromCp1252(document.lines[i]);
         qsizetype from = 0;

@@ -35,6 +35,11 @@ struct ReportTable {
 // as many as the report made (the user may have edited them).
 std::optional<ReportTable> reportTable(const ReportDocument& document);
 
+// The key of a similarity document's treatments as rows at most `columns`
+// wide, "Tratamentos: T1 = mata.txt, T2 = pasto.txt, ...", then a blank row;
+// nothing for other documents.
+std::vector<QString> keyBlock(const ReportDocument& document, qsizetype columns);
+
 // The rows each page shows, by their index, when `lineOfRow` gives each
 // row's line (a line wider than the page takes several rows). A page that
 // begins among the table's rows shows the table's heading first, and the

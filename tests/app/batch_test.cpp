@@ -59,6 +59,10 @@ TEST_F(Batch, WritesTheFileAskedForAndNothingOnStandardError) {
         {"--grafico g.pdf levantamento-30-coletas.txt", "g.pdf", "%PDF"},
         {"--similaridade --pdf s.pdf t1.txt t2.txt t3.txt vazio.txt vazio.txt", "s.pdf", "%PDF"},
         {"--similaridade --grafico s.svg t1.txt t2.txt t3.txt vazio.txt vazio.txt", "s.svg", "<?xml"},
+        {"--diversidade --pdf d.pdf levantamento-30-coletas.txt", "d.pdf", "%PDF"},
+        {"--diversidade --grafico d.svg levantamento-30-coletas.txt", "d.svg", "<?xml"},
+        {"--comparacao --pdf c.pdf t1.txt t2.txt t3.txt", "c.pdf", "%PDF"},
+        {"--comparacao --indice bray-curtis --grafico c.png t1.txt t2.txt", "c.png", "\x89PNG"},
     };
     for (const auto& c : cases) {
         std::string err;
@@ -89,6 +93,10 @@ TEST_F(Batch, FailuresExit1WithTheMessageAndUsageErrorsExit2) {
         {"--similaridade --grafico r.svg t1.txt t2.txt", 2, "Erro: Digite 3 ou mais conjuntos de dados\n"},
         {"--pdf r.txt levantamento-30-coletas.txt", 2, "Erro: o relatório é gravado em PDF"},
         {"--grafico r.gif levantamento-30-coletas.txt", 2, "Erro: o gráfico é gravado em PNG, SVG ou PDF"},
+        {"--diversidade --pdf r.pdf t1.txt t2.txt", 2, usage},
+        {"--diversidade --pdf r.pdf ruim.txt", 1, "Error: Verifique o arquivo de dados!\n"},
+        {"--comparacao --indice jaccard --pdf r.pdf t1.txt t2.txt", 2, "Erro: --indice espera"},
+        {"--comparacao --pdf r.pdf t1.txt", 2, "Erro: Digite 2 ou mais conjuntos de dados\n"},
     };
     for (const auto& c : cases) {
         std::string err;
@@ -118,6 +126,8 @@ TEST_F(Batch, OutputsNeverReplaceInputsOrLinkTargetsAndKeepTheirNames) {
     const Case cases[] = {
         {"--pdf surv.pdf surv.pdf", 1, replaces + (dir_ / "surv.pdf").string() + "\n", nullptr},
         {"--grafico x.svg ./x.svg", 1, replaces + (dir_ / "x.svg").string() + "\n", nullptr},
+        {"--diversidade --pdf surv.pdf surv.pdf", 1, replaces + (dir_ / "surv.pdf").string() + "\n", nullptr},
+        {"--comparacao --grafico x.svg t1.txt x.svg", 1, replaces + (dir_ / "x.svg").string() + "\n", nullptr},
         {"--pdf link.pdf link.pdf", 1, replaces + (dir_ / "link.pdf").string() + "\n", nullptr},
         {"--pdf link.pdf alvo.txt", 0, "", "link.pdf"},
         {"--grafico nulo.svg surv.pdf", 0, "", "nulo.svg"},

@@ -5,6 +5,7 @@
 #include "app/app_icon.h"
 #include "app/help_text.h"
 #include "app/sobrezav.h"
+#include "runs/runs.h"
 #include "support/file_size_limit.h"
 #include "support/files.h"
 #include "support/scripted_interaction.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -406,8 +408,8 @@ class MainWindowTest : public zav::test::WindowTest {
         click("btnOkRep");
         QVERIFY(panel->isHidden());
         QCOMPARE(user->requests.size(), 3);
-        for (const auto& r : user->requests)
-            QCOMPARE(r.title, QStringLiteral("Selecione o arquivo"));
+        for (int t = 0; t < 3; ++t)
+            QCOMPARE(user->requests[t].title, QStringLiteral("Selecione o arquivo: Tratamento %1 de 3").arg(t + 1));
         QCOMPARE(window->statusText(), QStringLiteral("T1 = t1.txt, T2 = t2.txt, T3 = t3.txt"));
 
         const QString saved = path("similaridade.txt");
@@ -503,6 +505,126 @@ class MainWindowTest : public zav::test::WindowTest {
             user->expectOpen(treatment("curto.txt"));
         startSimilarity("3");
         QVERIFY(memo1()->toPlainText().contains(" T1 x T2         2           2          2           100.00"));
+    }
+
+    // --- diversity and comparison ---
+
+    QString girdled() { return dataFile("girdled.txt", readAll(ZAV_DIVERSITY_GOLDEN_DIR "/girdled.txt")); }
+
+    void diversidadeRunsAsCalcularAndKeepsItsReport() {
+        const QString data = girdled();
+        user->expectOpen(data);
+        trigger("MnuDiversidade");
+        QCOMPARE(user->requests.last().title, QStringLiteral("Selecione o arquivo"));
+        QCOMPARE(user->clockReads, 1);
+        QCOMPARE(window->statusText(), "Diversidade do arquivo: " + data + " finalizada");
+        QVERIFY(window->isMenuEnabled(TZAVMain::Grafico));
+
+        user->expectSave(path("salvo.txt"));
+        trigger("MnuSalvar");
+        QCOMPARE(user->requests.last().fileName, path("girdled-diversidade.txt"));
+        const auto run = zav::runDiversity(data.toStdString(), user->time);
+        QCOMPARE(readAll(path("salvo.txt")), QByteArray::fromStdString(zav::diversityOutput(run, zav::RunOutput::Report)));
+        user->expectSave(std::nullopt);
+        trigger("MnuExportarPdf");
+        QCOMPARE(user->requests.last().fileName, QStringLiteral("girdled-diversidade.pdf"));
+
+        // As "Calcular": refused while a report is open.
+        for (const char* menu : {"MnuDiversidade", "MnuCalcular"}) {
+            user->expectInformation("Feche o arquivo aberto");
+            trigger(menu);
+        }
+        user->expectConfirm("Confirma?", true);
+        trigger("MnuFechar");
+        user->expectOpen(std::nullopt);
+        trigger("MnuDiversidade");
+        QVERIFY(memo1()->isHidden());
+        QCOMPARE(user->clockReads, 2); // also when cancelled
+    }
+
+    // "Diversidade" is on and off with "Calcular" while panels open and close.
+    void diversidadeFollowsCalcular() {
+        auto same = [&] {
+            QCOMPARE(window->isMenuEnabled(TZAVMain::Diversidade), window->isMenuEnabled(TZAVMain::Calcular));
+        };
+        same();
+        QVERIFY(window->isMenuEnabled(TZAVMain::Diversidade));
+        trigger("MnuNovo");
+        QVERIFY(!window->isMenuEnabled(TZAVMain::Calcular));
+        same();
+        click("BtnCancelCriar");
+        same();
+        trigger("MnuZAV");
+        same();
+        QVERIFY(!window->isMenuEnabled(TZAVMain::Diversidade));
+        click("BtnOKAjuda");
+        same();
+        QVERIFY(window->isMenuEnabled(TZAVMain::Diversidade));
+    }
+
+    void startComparison(const QString& count, int index) {
+        trigger("MnuComparacao");
+        QVERIFY(!window->findChild<QWidget*>("EntraComp")->isHidden());
+        window->findChild<QLineEdit*>("nTratamentos")->setText(count);
+        window->findChild<QComboBox*>("cbIndice")->setCurrentIndex(index);
+        click("btnOkComp");
+    }
+
+    void comparacaoAsksForEachTreatmentAndShowsItsReport() {
+        const QStringList files{treatment("t1.txt"), treatment("t2.txt"), treatment("t3.txt")};
+        for (const auto& file : files)
+            user->expectOpen(file);
+        startComparison("3", 1);
+        QVERIFY(window->findChild<QWidget*>("EntraComp")->isHidden());
+        for (int t = 0; t < 3; ++t)
+            QCOMPARE(user->requests[t].title, QStringLiteral("Selecione o arquivo: Tratamento %1 de 3").arg(t + 1));
+        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1.txt, T2 = t2.txt, T3 = t3.txt"));
+        user->expectSave(path("salvo.txt"));
+        trigger("MnuSalvar");
+        QCOMPARE(user->requests.last().fileName, path("t1-comparacao.txt"));
+        std::vector<std::filesystem::path> paths;
+        for (const auto& file : files)
+            paths.emplace_back(file.toStdString());
+        const auto run = zav::runComparison(paths, zav::DendrogramIndex::BrayCurtis, *user);
+        QCOMPARE(readAll(path("salvo.txt")),
+                 QByteArray::fromStdString(zav::comparisonOutput(run, zav::RunOutput::Report)));
+        user->expectInformation("Feche o arquivo aberto");
+        startComparison("2", 0);
+    }
+
+    void comparacaoValidatesAndWarns_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("one") << "1" << "Erro: Digite 2 ou mais conjuntos de dados";
+        QTest::newRow("eleven") << "11" << "Erro: Digite no máximo 10 conjuntos de dados";
+        QTest::newRow("empty") << "" << "Erro: Não deixe campo em branco";
+        QTest::newRow("letters") << "x" << "Erro: valor inválido: x";
+    }
+    void comparacaoValidatesAndWarns() {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        user->expectError(message);
+        startComparison(typed, 0);
+        QVERIFY(!window->findChild<QWidget*>("EntraComp")->isHidden());
+        click("BtnCancelComp");
+        // Two treatments with different numbers of species lines: compared,
+        // with the warning in the status line.
+        user->expectOpen(treatment("t1.txt"));
+        user->expectOpen(treatment("curto.txt"));
+        startComparison("2", 0);
+        QVERIFY(!memo1()->isHidden());
+        QVERIFY2(window->statusText().startsWith(
+                     QStringLiteral("Aviso: os tratamentos têm números diferentes de espécies (5, 2) - T1 = t1.txt")),
+                 qPrintable(window->statusText()));
+    }
+
+    void similarityFilesAreProposedUnderT1() {
+        for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
+            user->expectOpen(treatment(f));
+        startSimilarity("3");
+        user->expectSave(std::nullopt);
+        trigger("MnuExportarPdf");
+        QCOMPARE(user->requests.last().fileName, QStringLiteral("t1-similaridade.pdf"));
     }
 
     void cancelarOnTheTreatmentPanel() {

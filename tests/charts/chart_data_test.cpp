@@ -126,3 +126,90 @@ TEST(SimilarityChartData, UndefinedValuesAreAbsentNotZero) {
 }
 
 } // namespace
+
+namespace {
+
+zav::DiversityResult girdled() {
+    return zav::analyseDiversity(zav::loadSpeciesFile(std::filesystem::path(ZAV_DIVERSITY_GOLDEN_DIR) / "girdled.txt"));
+}
+
+// Each curve meets its sample at m = n (t = T) and goes on to 2n (2T); the
+// band holds the curve wherever the bootstrap gives it.
+TEST(DiversityChartData, CurvesMeetAtTheSampleAndTheirBandsHoldThem) {
+    const auto result = girdled();
+    const auto hill = zav::hillCurves(result);
+    struct Case {
+        const zav::CurveData& curve;
+        double sampleX, sampleY;
+    };
+    const Case cases[] = {{hill[0], 168, 26}, // S
+                          {hill[1], 168, 12.060}, {hill[2], 168, 7.840},
+                          {zav::collectionsCurve(result), 12, 26}, {zav::coverageCurve(result), 168, 0.9289}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.curve.name);
+        ASSERT_TRUE(c.curve.sample);
+        EXPECT_EQ(c.curve.sample->x, c.sampleX);
+        EXPECT_NEAR(c.curve.sample->y, c.sampleY, 5e-4);
+        EXPECT_EQ(c.curve.rarefaction.back().x, c.sampleX);
+        EXPECT_EQ(c.curve.extrapolation.front().x, c.sampleX);
+        EXPECT_EQ(c.curve.extrapolation.back().x, 2 * c.sampleX);
+        int banded = 0;
+        for (const auto* part : {&c.curve.rarefaction, &c.curve.extrapolation})
+            for (const auto& p : *part) {
+                EXPECT_EQ(p.lower.has_value(), p.upper.has_value());
+                if (!p.lower) continue;
+                ++banded;
+                EXPECT_LE(*p.lower, p.y + 1e-9) << p.x;
+                EXPECT_GE(*p.upper, p.y - 1e-9) << p.x;
+            }
+        EXPECT_GT(banded, 30);
+    }
+    // Published: the q = 0 curve at m = 336 (iNEXT).
+    EXPECT_NEAR(hill[0].extrapolation.back().y, 34.731, 5e-4);
+    const auto x = zav::curveAxis({&hill[0]}, true), y = zav::curveAxis({&hill[0]}, false);
+    EXPECT_GE(x.max, 336);
+    EXPECT_GE(y.max, *hill[0].extrapolation.back().upper);
+}
+
+TEST(ComparisonChartData, DendrogramLeavesInTheTreesOrderWithTheirNames) {
+    // T1 and T3 alike, T2 apart, T4 farther.
+    const zav::PresenceMatrix matrix{{{5, 3, 0, 1}, {0, 2, 4, 0}, {5, 3, 0, 1}, {0, 0, 0, 0, 7}}};
+    const auto result = zav::compareTreatments(matrix, zav::DendrogramIndex::Sorensen);
+    const auto drawing = zav::dendrogramDrawing(result, {"mata.txt", "pasto.txt", "milho.txt", "eucalipto.txt"});
+    const auto& tree = result.dendrogram.tree;
+    ASSERT_EQ(drawing.leaves, tree.leafOrder);
+    const char* names[] = {"mata.txt", "pasto.txt", "milho.txt", "eucalipto.txt"};
+    for (std::size_t i = 0; i < drawing.leaves.size(); ++i)
+        EXPECT_EQ(drawing.labels[i], names[drawing.leaves[i] - 1]);
+    ASSERT_EQ(drawing.segments.size(), 3 * tree.merges.size());
+    for (std::size_t m = 0; m < tree.merges.size(); ++m) {
+        const auto& across = drawing.segments[3 * m + 2];
+        EXPECT_EQ(across.y1, tree.merges[m].height);
+        EXPECT_EQ(across.y2, tree.merges[m].height);
+        // The two uprights end on the fusion's line, from lower down.
+        for (int side = 0; side < 2; ++side) {
+            const auto& up = drawing.segments[3 * m + static_cast<std::size_t>(side)];
+            EXPECT_EQ(up.y2, tree.merges[m].height);
+            EXPECT_LE(up.y1, up.y2);
+        }
+    }
+    EXPECT_EQ(drawing.top, tree.merges.back().height);
+    EXPECT_EQ(drawing.cophenetic, tree.copheneticCorrelation);
+    EXPECT_EQ(drawing.distance, "Distância (1 - Sørensen)");
+}
+
+TEST(SimilarityChartData, IntervalsBeyond100AreCutThereAndMarked) {
+    const std::vector<zav::PairPoint> points{{"T1 x T2", 90.0, 70.0, 100.5},
+                                             {"T1 x T3", 50.0, 30.0, 100.0},
+                                             {"T2 x T3", 40.0, std::nullopt, std::nullopt}};
+    const auto clipped = zav::clippedIntervals(points);
+    ASSERT_EQ(clipped.size(), 3u);
+    EXPECT_EQ(clipped[0].upper, 100.0);
+    EXPECT_TRUE(clipped[0].cut);
+    EXPECT_EQ(clipped[0].lower, 70.0);
+    EXPECT_EQ(clipped[1].upper, 100.0);
+    EXPECT_FALSE(clipped[1].cut);
+    EXPECT_FALSE(clipped[2].upper || clipped[2].cut);
+}
+
+} // namespace

@@ -8,6 +8,7 @@
 #include "data/cp1252.h"
 #include "data/species_file.h"
 #include "qtsupport/qt_text.h"
+#include "runs/runs.h"
 #include "similarity/similarity_report.h"
 #include "support/files.h"
 #include "support/scripted_interaction.h"
@@ -148,6 +149,54 @@ class ReportOutputTest : public QObject {
         // The last page holds the charts and no report line.
         QVERIFY(pages.last().contains(QStringLiteral("Página %1 de %1").arg(pages.size())));
         QVERIFY(!pages.last().contains(zav::fromCp1252(document.lines.front())));
+    }
+
+    // The key of the treatments heads the first page and sits in the
+    // chart; files and images are proposed under T1's name.
+    void treatmentsKeyInThePdfAndTheImages_data() {
+        QTest::addColumn<bool>("comparison");
+        QTest::newRow("similaridade") << false;
+        QTest::newRow("comparação") << true;
+    }
+    void treatmentsKeyInThePdfAndTheImages() {
+        QFETCH(bool, comparison);
+        const QStringList files{path("mata.txt"), path("pasto.txt"), path("milho.txt")};
+        const QByteArray survey = readAll(ZAV_SIMILARITY_GOLDEN_DIR "/t1.txt");
+        for (const auto& file : files)
+            QVERIFY(zav::test::writeFile(file, survey));
+        zav::test::ScriptedInteraction clock;
+        std::vector<std::filesystem::path> paths;
+        for (const auto& file : files)
+            paths.emplace_back(file.toStdString());
+        const auto document =
+            comparison ? zav::comparisonDocument(zav::runComparison(paths, zav::DendrogramIndex::Sorensen, clock))
+                       : zav::similarityDocument(zav::runSimilarity(paths, clock).result, files, kWhen);
+        const QString kind = comparison ? QStringLiteral("comparacao") : QStringLiteral("similaridade");
+
+        zav::test::ScriptedInteraction user;
+        user.expectSave(path("relatorio.pdf"));
+        zav::exportReportPdf(user, document);
+        QCOMPARE(user.requests.last().fileName, "mata-" + kind + ".pdf");
+        const auto pages = pdfPages(path("relatorio.pdf"));
+        QVERIFY(pages.size() >= 2);
+        QVERIFY2(!pages[0].contains(QStringLiteral("pasto.txt, milho.txt")), "file list in the heading");
+        const QString key = comparison ? QStringLiteral("T1 = mata.txt\n T2 = pasto.txt\n T3 = milho.txt")
+                                       : QStringLiteral("Tratamentos: T1 = mata.txt, T2 = pasto.txt, T3 = milho.txt");
+        QString firstPage = pages[0];
+        firstPage.replace(QRegularExpression(QStringLiteral("[ ]+")), QStringLiteral(" "));
+        QVERIFY2(firstPage.contains(key), qPrintable(firstPage.left(400)));
+
+        const QString svg = QString::fromUtf8(zav::chartImageBytes(document, QStringLiteral("svg")));
+        for (const char* entry : {"T1 = mata.txt", "T2 = pasto.txt", "T3 = milho.txt"})
+            QVERIFY2(svg.contains(QString::fromUtf8(entry)), entry);
+        QCOMPARE(svg.contains(QStringLiteral("aproximação do relatório")), !comparison);
+        QCOMPARE(svg.contains(QStringLiteral("Correlação cofenética")), comparison);
+
+        const std::unique_ptr<QWidget> window(zav::openChartWindow(user, document, nullptr));
+        user.expectSave(std::nullopt);
+        window->findChild<QPushButton*>("BtnSalvarImagem")->click();
+        QCOMPARE(user.requests.last().fileName, "mata-" + kind + ".png");
+        QCOMPARE(user.problems(), QStringList());
     }
 
     void chartWindowFitsTheScreen() {

@@ -1,0 +1,112 @@
+#include "app/comparison_panel.h"
+
+#include "qtsupport/guarded.h"
+#include "qtsupport/panels.h"
+#include "qtsupport/qt_text.h"
+#include "runs/runs.h"
+#include "similarity/similarity_report.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace zav {
+
+ComparisonPanel::ComparisonPanel(QWidget* client, Interaction& interaction, Clock& clock)
+    : QObject(client), interaction_(interaction), clock_(clock) {
+    entraComp_ = makePanel(client, "EntraComp", {200, 150, 249, 201}, false);
+    makeTitleBar(entraComp_, "PanelComp", QStringLiteral("Comparação de tratamentos"), {8, 8, 233, 25});
+    auto* prompt = new QLabel(QStringLiteral("Número de tratamentos (2 a 10):"), entraComp_);
+    prompt->setObjectName("LblNumComp");
+    prompt->setGeometry(8, 40, 233, 20);
+    count_ = new QLineEdit(entraComp_);
+    count_->setObjectName("nTratamentos");
+    count_->setGeometry(8, 62, 89, 23);
+    auto* indexLabel = new QLabel(QStringLiteral("&Dendrograma sobre:"), entraComp_);
+    indexLabel->setObjectName("LblIndice");
+    indexLabel->setGeometry(8, 92, 233, 20);
+    index_ = new QComboBox(entraComp_);
+    index_->setObjectName("cbIndice");
+    index_->addItems({QStringLiteral("1 - Sørensen (presença)"), QStringLiteral("Bray-Curtis (abundâncias)")});
+    index_->setGeometry(8, 114, 233, 25);
+    indexLabel->setBuddy(index_);
+    auto* ok = new QPushButton(QStringLiteral("Ok"), entraComp_);
+    ok->setObjectName("btnOkComp");
+    ok->setGeometry(40, 160, 75, 25);
+    ok->setDefault(true);
+    connectGuardedClick(ok, this, interaction_, &ComparisonPanel::btnOkCompClick);
+    auto* cancel = new QPushButton(QStringLiteral("Cancelar"), entraComp_);
+    cancel->setObjectName("BtnCancelComp");
+    cancel->setGeometry(134, 160, 75, 25);
+    connectGuardedClick(cancel, this, interaction_, &ComparisonPanel::btnCancelCompClick);
+    cancelOnEscape(entraComp_, cancel);
+    // Enter confirms from the field and from the index's list alike.
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(QKeySequence(key), entraComp_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut),
+                &QShortcut::activated, ok, &QPushButton::click);
+}
+
+void ComparisonPanel::MnuComparacaoClick() {
+    count_->setText(QStringLiteral("2"));
+    entraComp_->show();
+    entraComp_->raise();
+    count_->setFocus();
+    count_->selectAll();
+    emit statusChanged(QStringLiteral("Comparação de tratamentos ..."));
+}
+
+void ComparisonPanel::btnOkCompClick() {
+    const QString typed = count_->text();
+    auto refuse = [this](const QString& message) {
+        interaction_.error(message);
+        count_->setFocus();
+    };
+    if (isBlank(typed)) return refuse(QStringLiteral("Erro: Não deixe campo em branco"));
+    const auto count = wholeNumber(typed);
+    if (!count) return refuse(QStringLiteral("Erro: valor inválido: ") + typed);
+    if (const auto problem = comparisonCountProblem(*count); !problem.empty())
+        return refuse(QString::fromStdString(problem));
+    entraComp_->hide();
+    runComparison(*count);
+}
+
+void ComparisonPanel::runComparison(int treatments) {
+    const auto index = index_->currentIndex() == 1 ? DendrogramIndex::BrayCurtis : DendrogramIndex::Sorensen;
+    // Fresh files every run, each read as soon as it is chosen.
+    TreatmentFiles files;
+    QStringList sources;
+    for (int t = 1; t <= treatments; ++t) {
+        if (reportOpen_) {
+            interaction_.information(QStringLiteral("Feche o arquivo aberto"));
+            return;
+        }
+        const auto chosen = interaction_.openFile(
+            {QStringLiteral("Selecione o arquivo: Tratamento %1 de %2").arg(t).arg(treatments),
+             QStringLiteral("*.txt"), QStringLiteral("txt"), QString(), lastOpenName_});
+        if (!chosen || chosen->isEmpty()) return;
+        lastOpenName_ = *chosen;
+        sources << *chosen;
+        emit statusChanged(QStringLiteral("Selecionando o arquivo: ") + *chosen);
+        files.add(toFileSystemPath(*chosen));
+    }
+    files.finish(clock_);
+    ComparisonRun run{std::move(files), {}};
+    run.result = compareTreatments(run.treatments.matrix, index);
+    const QString warning = QString::fromStdString(run.treatments.warning);
+    const QString key = QString::fromStdString(treatmentKey(run.treatments.namesUtf8()));
+    auto document = comparisonDocument(std::move(run));
+    document.sources = sources; // the names as chosen
+    emit compared(document);
+    emit statusChanged((warning.isEmpty() ? QString() : warning + QStringLiteral(" - ")) + key);
+}
+
+void ComparisonPanel::btnCancelCompClick() {
+    entraComp_->hide();
+    emit allMenusEnabled(true);
+    emit statusChanged(QString());
+}
+
+} // namespace zav

@@ -1,0 +1,33 @@
+#pragma once
+// The charts of a diversity and of a comparison report, and what the
+// similarity chart adds to its whiskers: the key of the treatments and the
+// note on its interval. Drawn from the results (chart_data), never from the
+// report's text.
+
+#include "comparison/comparison.h"
+#include "diversity/diversity.h"
+
+#include <QStringList>
+
+#include <vector>
+
+class QChart;
+class QScatterSeries;
+
+namespace zav {
+
+// The Hill numbers q = 0, 1, 2 against individuals; the richness against
+// collections; the sample coverage against individuals. Solid rarefaction,
+// dashed extrapolation, a dot at the sample and the 95 % bands shaded.
+std::vector<QChart*> diversityCharts(const DiversityResult& result);
+
+// The UPGMA dendrogram with the treatments' names at its leaves and the
+// cophenetic correlation under its title.
+QChart* dendrogramChart(const ComparisonResult& result, const QStringList& names);
+
+// A box right of the plot: "T1 = mata.txt" a line, then the note that the
+// interval is the report's approximation and, with `cut`, what the mark at
+// 100 % means. The chart keeps room for it on its right.
+void addTreatmentKey(QChart* chart, const QStringList& names, bool cut);
+
+} // namespace zav
