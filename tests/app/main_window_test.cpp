@@ -148,7 +148,14 @@ class MainWindowTest : public zav::test::WindowTest {
         QTest::newRow("no collections") << QByteArray("2 0\r\n5 1\r\n1 1\r\n")
                                         << "Erro: o total de coletas não pode ser 0";
         QTest::newRow("negative counts") << QByteArray("2 5\r\n3 1\r\n-2 1\r\n")
-                                         << "Erro: os dados não permitem o cálculo";
+                                         << "Erro: os dados não permitem o cálculo\n"
+                                            "Linha 3: número de indivíduos negativo: -2";
+        QTest::newRow("negative collections") << QByteArray("2 5\r\n3 -1\r\n2 1\r\n")
+                                              << "Erro: os dados não permitem o cálculo\n"
+                                                 "Linha 2: número de coletas negativo: -1";
+        QTest::newRow("spreadsheet") << QByteArray("especie,individuos,coletas\r\nA,3,1\r\n")
+                                     << load + "Linha 1: o arquivo parece uma planilha; use Arquivo > Importar "
+                                               "planilha... (ou zaviro-relatorio --importar)";
     }
 
     void calcularFailuresShowTheirMessageAndNoReport() {
