@@ -36,9 +36,9 @@ void saveChartImage(const ReportResult& result, const QString& path, const QStri
 // text can be selected and searched, saved atomically.
 void saveReportPdf(const ReportDocument& document, const QString& path);
 
-// "Arquivo > Exportar P&DF...": a save dialog with the data file's name
-// (the dialog seam picks the folder), then saveReportPdf. Nothing happens
-// when cancelled.
-void exportReportPdf(Interaction& interaction, const ReportDocument& document);
+// "Arquivo > Exportar P&DF...": a save dialog proposing the data file's name
+// in its folder, then saveReportPdf. Returns the file written, empty when
+// cancelled.
+QString exportReportPdf(Interaction& interaction, const ReportDocument& document);
 
 } // namespace zav
