@@ -262,6 +262,21 @@ void TZAVMain::resizeEvent(QResizeEvent* event) {
     // The report follows the window, so a researcher can widen it to read.
     const QSize client = client_->size();
     memo1_->setGeometry(8, 40, std::max(100, client.width() - 16), std::max(100, client.height() - 48));
+    layOutHelpPanel();
+}
+
+// The help fills the window, less a margin, so a larger window shows more of
+// it; its button stays centred below the text.
+void TZAVMain::layOutHelpPanel() {
+    const QRect area = client_->rect().adjusted(16, 16, -16, -16);
+    if (area.width() < 200 || area.height() < 120) return;
+    grupo1_->setGeometry(area);
+    const QSize button = btnOkAjuda_->size().expandedTo(btnOkAjuda_->sizeHint());
+    const int top = std::max(16, QFontMetrics(grupo1_->font()).height() + 2);
+    const int buttonTop = area.height() - button.height() - 8;
+    if (auto* memo2 = grupo1_->findChild<QPlainTextEdit*>("Memo2"))
+        memo2->setGeometry(8, top, area.width() - 16, buttonTop - 6 - top);
+    btnOkAjuda_->setGeometry(QRect(QPoint((area.width() - button.width()) / 2, buttonTop), button));
 }
 
 void TZAVMain::guarded(const std::function<void()>& handler) { zav::runGuarded(interaction_, handler); }
@@ -497,6 +512,7 @@ void TZAVMain::MnuZAVClick() {
     setAllMenusEnabled(false);
     if (auto* memo2 = grupo1_->findChild<QPlainTextEdit*>("Memo2"); memo2->document()->isEmpty())
         memo2->setPlainText(zav::helpText());
+    layOutHelpPanel();
     grupo1_->show();
     grupo1_->raise();
     btnOkAjuda_->setFocus();

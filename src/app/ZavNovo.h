@@ -81,6 +81,7 @@ class TZAVMain : public QMainWindow {
     QString reportTargetRefusal(const QString& target) const;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void placeOnScreen();
+    void layOutHelpPanel();
 
     // Handlers, named after the component and the event.
     // "Feche o arquivo aberto" while a report is shown: true when it refused.

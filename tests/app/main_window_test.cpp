@@ -387,6 +387,17 @@ class MainWindowTest : public zav::test::WindowTest {
         for (const char* section : {"\nAUTORES\n", "\n   Instituições\n", "\nREFERÊNCIA\n", "KATO, M.",
                                     "SHANNON, C. E.", "MARGALEF, R.", "SØRENSEN, T."})
             QVERIFY2(zav::helpText().contains(QString::fromUtf8(section)), section);
+        // The panel, its text and its button follow the window's size.
+        window->show();
+        for (const int grow : {0, 300}) {
+            window->resize(window->minimumSize() + QSize(grow, grow));
+            QCoreApplication::processEvents();
+            const QRect client = window->centralWidget()->rect();
+            QVERIFY(client.contains(panel->geometry()));
+            QVERIFY(panel->width() >= client.width() - 40);
+            QVERIFY(memo2->geometry().bottom() < window->findChild<QPushButton*>("BtnOKAjuda")->geometry().top());
+            QVERIFY(panel->rect().contains(window->findChild<QPushButton*>("BtnOKAjuda")->geometry()));
+        }
 
         click("BtnOKAjuda");
         QVERIFY(panel->isHidden());
