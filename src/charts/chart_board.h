@@ -4,6 +4,7 @@
 // rank-abundance plot with the four class charts beside it (below it on a
 // page taller than wide); for a similarity analysis the pairs' quotients.
 
+#include "charts/chart_data.h"
 #include "report/report_document.h"
 
 #include <QGraphicsScene>
@@ -17,7 +18,7 @@ namespace zav {
 
 class ChartBoard {
   public:
-    explicit ChartBoard(const ReportResult& result);
+    explicit ChartBoard(const ReportResult& result, ChartLanguage language = ChartLanguage::Portuguese);
     ~ChartBoard();
     ChartBoard(const ChartBoard&) = delete;
     ChartBoard& operator=(const ChartBoard&) = delete;
@@ -30,6 +31,12 @@ class ChartBoard {
     // Lays the charts out at the target's proportions, `width` pixels wide,
     // and paints them into the target rectangle.
     void render(QPainter& painter, const QRectF& target, qreal width = 1200);
+
+    int chartCount() const { return static_cast<int>(charts_.size()); }
+    // The chart at a point of the scene, or -1.
+    int chartAt(const QPointF& scenePoint) const;
+    // One chart alone, as render() does the board.
+    void renderChart(QPainter& painter, int chart, const QRectF& target, qreal width);
 
   private:
     QGraphicsScene scene_;

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 namespace zav::test {
@@ -36,6 +37,7 @@ class ScriptedInteraction : public Interaction, public Clock {
     // shows it, and the dialog stays: the next expected save answers it.
     std::optional<QString> saveFile(const FileDialogRequest& r) override {
         requests.append(r);
+        if (duringDialog) duringDialog();
         for (;;) {
             auto chosen = answer(next(Kind::Save, "save dialog \"" + r.title + "\""));
             const QString reason = chosen && r.refuse ? r.refuse(*chosen) : QString();
@@ -75,6 +77,9 @@ class ScriptedInteraction : public Interaction, public Clock {
 
     QList<FileDialogRequest> requests;
     QString proposedPdf; // by the last print dialog
+    // What a window manager does while a save dialog is open (gives the
+    // keyboard to the dialog's parent, say).
+    std::function<void()> duringDialog;
     QStringList failures;
     DateTime time{6, 12, 2026, 9, 5, 7, 42};
     int clockReads = 0;
