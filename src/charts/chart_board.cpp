@@ -20,6 +20,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace zav {
@@ -267,6 +268,17 @@ QChart* rankAbundanceChart(const AnalysisResult& result, ChartLanguage language)
     y->setLabelFormat(QStringLiteral("%.0f"));
     const auto individuals = individualsAxis(lowest, highest);
     y->setRange(individuals.min, individuals.max);
+    // On a short plot (a journal's column) the margin is the marker's, in pixels.
+    const auto fitMarkers = [chart, x, y, lowest, highest, species = ranked.size()] {
+        const qreal radius = kSquareSize / 2 + 2;
+        const auto fitted = individualsAxis(lowest, highest, chart->plotArea().height(), radius);
+        if (std::abs(std::log10(fitted.max / y->max())) > 1e-9) y->setRange(fitted.min, fitted.max);
+        const auto ranks = rankAxis(species, chart->plotArea().width(), radius);
+        if (std::abs(ranks.max - x->max()) > 1e-9) {
+            x->setStartValue(ranks.min);
+            x->setRange(ranks.min, ranks.max);
+        }
+    };
     y->setMinorTickCount(8);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -280,7 +292,10 @@ QChart* rankAbundanceChart(const AnalysisResult& result, ChartLanguage language)
         chart->legend()->markers(series).first()->setVisible(series->count() > 0);
     showSpeciesOnHover(chart, {curve, predominant, excluded}, ranked, language);
 
-    QObject::connect(chart, &QChart::plotAreaChanged, chart, [labels] { labels->layOut(); });
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, [labels, fitMarkers] {
+        fitMarkers();
+        labels->layOut();
+    });
     return chart;
 }
 

@@ -51,6 +51,15 @@ template <typename Record> std::string nameOf(const Record& record) {
         return {};
 }
 
+// How far an axis's ends lie beyond the data: `fraction` of its length, or
+// more where the plot is too small for a whole marker of `radius` pixels.
+double markerMargin(double length, double fraction, double pixels, double radius) {
+    const double margin = length * fraction;
+    if (pixels <= 4 * radius || radius <= 0) return margin;
+    // margin / (length + 2 margin) of the pixels is the radius.
+    return std::max(margin, radius * length / (pixels - 2 * radius));
+}
+
 AxisRange linearAxis(double low, double high, double step) {
     const double margin = (high - low) * kAxisMargin;
     return {low - margin, high + margin, step};
@@ -58,11 +67,13 @@ AxisRange linearAxis(double low, double high, double step) {
 
 } // namespace
 
-AxisRange rankAxis(std::size_t species) {
+AxisRange rankAxis(std::size_t species, double plotWidth, double markerRadius) {
     const double last = static_cast<double>(std::max<std::size_t>(1, species));
     const double step = std::max(1.0, niceCeiling(last / 10));
     // From the first rank: no species has rank 0.
-    return linearAxis(1, std::max(2.0, std::ceil(last / step) * step), step);
+    const double high = std::max(2.0, std::ceil(last / step) * step);
+    const double margin = markerMargin(high - 1, kAxisMargin, plotWidth, markerRadius);
+    return {1 - margin, high + margin, step};
 }
 
 std::vector<double> rankLabels(const AxisRange& axis) {
@@ -72,10 +83,10 @@ std::vector<double> rankLabels(const AxisRange& axis) {
     return labels;
 }
 
-AxisRange individualsAxis(std::int32_t lowest, std::int32_t highest) {
+AxisRange individualsAxis(std::int32_t lowest, std::int32_t highest, double plotHeight, double markerRadius) {
     const double bottom = std::floor(std::log10(std::max(1, lowest)));
     const double top = std::max(bottom + 1, std::ceil(std::log10(std::max(1, highest)) - 1e-12));
-    const double margin = (top - bottom) * kLogAxisMargin;
+    const double margin = markerMargin(top - bottom, kLogAxisMargin, plotHeight, markerRadius);
     return {std::pow(10.0, bottom - margin), std::pow(10.0, top + margin), 0};
 }
 

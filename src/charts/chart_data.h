@@ -76,15 +76,18 @@ struct AxisRange {
 
 // Ranks 1 to `species`, from 1 to the species rounded up to a step of 1, 2
 // or 5 times a power of ten (at most ten steps).
-AxisRange rankAxis(std::size_t species);
+// On a plot `plotWidth` pixels wide the first and last ranks keep at least
+// `markerRadius` pixels (when given).
+AxisRange rankAxis(std::size_t species, double plotWidth = 0, double markerRadius = 0);
 
 // The labels of the rank axis: rank 1, then every step (never a rank 0).
 std::vector<double> rankLabels(const AxisRange& axis);
 
 // Individuals on a log axis: from the power of ten at or below `lowest` to
 // the one at or above `highest`, at least one decade, with room beyond both
-// for a whole marker also where a count is itself a power of ten.
-AxisRange individualsAxis(std::int32_t lowest, std::int32_t highest);
+// for a whole marker also where a count is itself a power of ten: on a plot
+// `plotHeight` pixels tall, at least `markerRadius` pixels (when given).
+AxisRange individualsAxis(std::int32_t lowest, std::int32_t highest, double plotHeight = 0, double markerRadius = 0);
 
 // Quotients and intervals in %: 0 to 100, widened to the tens that hold every
 // bound, labelled every 10, or every 20 (from and to a multiple of 20) when

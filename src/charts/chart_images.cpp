@@ -59,9 +59,11 @@ struct Layout {
     QSizeF millimetres;
 };
 
+// In one column the texts print at 80% of their screen size (the smallest,
+// the class codes, at 6 points), so that titles and axes stay whole.
 Layout journalLayout(const ImageSize& size, bool oneChart) {
     const QSizeF mm = imageMillimetres(size, oneChart);
-    return {mm * kLayoutPerMm, mm};
+    return {mm * kLayoutPerMm * (size.widthMm < 120 ? 1.25 : 1.0), mm};
 }
 
 std::string journalImageBytes(const QString& suffix, const QString& title, const ImageSize& size, bool oneChart,

@@ -104,7 +104,7 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportResult& result, c
     auto* sizeLabel = new QLabel(QStringLiteral("&Tamanho da imagem:"), this);
     sizeLabel->setBuddy(size_);
 
-    auto* save = new QPushButton(QStringLiteral("Salvar imagem..."), this);
+    auto* save = new QPushButton(QStringLiteral("&Salvar imagem..."), this);
     save->setObjectName("BtnSalvarImagem");
     connect(save, &QPushButton::clicked, this, [this] { saveImage(); });
     auto* close = new QPushButton(QStringLiteral("&Fechar"), this);

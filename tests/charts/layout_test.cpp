@@ -146,6 +146,24 @@ TEST(ChartAxes, TightAroundTheDataWithRoomForAWholeMarker) {
     }
 }
 
+// On a short plot the room for a marker is counted in pixels.
+TEST(ChartAxes, AShortPlotKeepsAWholeMarkerAtBothEnds) {
+    const struct {
+        std::int32_t lowest, highest;
+        double height, radius;
+    } cases[] = {{1, 100, 150, 13}, {1, 100, 600, 13}, {1, 10, 90, 13}, {3, 100000, 200, 13}};
+    for (const auto& c : cases) {
+        const auto axis = zav::individualsAxis(c.lowest, c.highest, c.height, c.radius);
+        const double length = std::log10(axis.max / axis.min);
+        EXPECT_GE(std::log10(axis.max / c.highest) / length * c.height, c.radius - 1e-9) << c.highest;
+        EXPECT_GE(std::log10(c.lowest / axis.min) / length * c.height, c.radius - 1e-9) << c.highest;
+    }
+    for (const std::size_t species : {2u, 10u, 900u}) {
+        const auto ranks = zav::rankAxis(species, 300, 13);
+        EXPECT_GE((1 - ranks.min) / (ranks.max - ranks.min) * 300, 13 - 1e-9) << species;
+    }
+}
+
 TEST(ChartAxes, RanksAreLabelledFromTheFirstNeverFromZero) {
     const struct {
         std::size_t species;
