@@ -101,7 +101,7 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportResult& result, c
     size_->setObjectName("CmbTamanho");
     for (const auto& choice : kSizes)
         size_->addItem(QString::fromUtf8(choice.text));
-    auto* sizeLabel = new QLabel(QStringLiteral("&Tamanho da imagem:"), this);
+    auto* sizeLabel = new QLabel(QStringLiteral("&Tamanho:"), this);
     sizeLabel->setBuddy(size_);
 
     auto* save = new QPushButton(QStringLiteral("&Salvar imagem..."), this);
