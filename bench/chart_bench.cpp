@@ -26,7 +26,7 @@ class NoDialogs : public zav::Interaction {
     void information(const QString&) override {}
     void error(const QString&) override {}
     bool confirm(const QString&) override { return false; }
-    bool choosePrinter(QPrinter&) override { return false; }
+    bool choosePrinter(QPrinter&, const QString&) override { return false; }
 };
 
 zav::ReportDocument survey900() {

@@ -42,6 +42,7 @@
 
 namespace {
 
+const QString kTitle = QStringLiteral("ZAVIRO - Análise Faunística");
 const QString kGeometryKey = QStringLiteral("janela/geometria");
 const QString kRecentKey = QStringLiteral("arquivos/recentes");
 constexpr int kMaxRecent = 8;
@@ -51,7 +52,7 @@ constexpr int kMaxRecent = 8;
 TZAVMain::TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* parent)
     : QMainWindow(parent), dialogs_(interaction), interaction_(dialogs_), clock_(clock) {
     setObjectName("ZAVMain");
-    setWindowTitle(QStringLiteral("ZAVIRO - Análise Faunística"));
+    setWindowTitle(kTitle);
 
     client_ = new QWidget(this);
     client_->setObjectName("ClientArea");
@@ -117,15 +118,18 @@ void TZAVMain::createActions() {
                 [this] { editor_->MnuNovoClick(); });
     connectItem(item(arquivo, "MnuAbrir", QStringLiteral("&Abrir..."), QKeySequence(Qt::CTRL | Qt::Key_O)), Arquivo,
                 [this] { editor_->MnuAbrirClick(); });
-    connectItem(item(arquivo, "MnuSalvar", QStringLiteral("Sal&var..."), QKeySequence(Qt::CTRL | Qt::Key_S)), Arquivo,
-                &TZAVMain::MnuSalvarClick);
-    connectItem(item(arquivo, "MnuFechar", QStringLiteral("&Fechar"), QKeySequence(Qt::CTRL | Qt::Key_W)), Arquivo,
-                &TZAVMain::MnuFecharClick);
+    salvarAction_ = item(arquivo, "MnuSalvar", QStringLiteral("Sal&var..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    connectItem(salvarAction_, Arquivo, &TZAVMain::MnuSalvarClick);
+    fecharAction_ = item(arquivo, "MnuFechar", QStringLiteral("&Fechar"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    connectItem(fecharAction_, Arquivo, &TZAVMain::MnuFecharClick);
     arquivo->addSeparator();
     printAction_ = item(arquivo, "MnuImprimir", QStringLiteral("&Imprimir..."), QKeySequence(Qt::CTRL | Qt::Key_P));
     connectItem(printAction_, Arquivo, [this] { zav::printReport(interaction_, shownDocument()); });
     pdfAction_ = item(arquivo, "MnuExportarPdf", QStringLiteral("Exportar P&DF..."));
-    connectItem(pdfAction_, Arquivo, [this] { zav::exportReportPdf(interaction_, shownDocument()); });
+    connectItem(pdfAction_, Arquivo, [this] {
+        if (const QString written = zav::exportReportPdf(interaction_, shownDocument()); !written.isEmpty())
+            setStatus(QStringLiteral("PDF gravado em ") + written);
+    });
     arquivo->addSeparator();
     connectItem(item(arquivo, "MnuImportar", QStringLiteral("Importar p&lanilha...")), Arquivo,
                 [this] { editor_->MnuImportarClick(); });
@@ -182,6 +186,9 @@ void TZAVMain::createReportView() {
     memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo1_->setGeometry(8, 40, 553, 369);
     memo1_->hide();
+    // Qt's mark of unsaved changes in the title follows what is typed in the
+    // report.
+    connect(memo1_, &QPlainTextEdit::modificationChanged, this, &QWidget::setWindowModified);
 }
 
 void TZAVMain::createHelpPanel() {
@@ -256,8 +263,9 @@ void TZAVMain::updateReportMenus() {
     const bool panelOpen = !grupo1_->isHidden() || !editor_->entraNo()->isHidden() || editor_->gridOpen() ||
                            !similarity_->panel()->isHidden() || !comparison_->panel()->isHidden();
     topMenus_[Grafico]->setEnabled(reportOpen() && !panelOpen);
-    printAction_->setEnabled(reportOpen());
-    pdfAction_->setEnabled(reportOpen());
+    // Each only where it acts: on a report shown.
+    for (QAction* a : {printAction_, pdfAction_, salvarAction_, fecharAction_})
+        a->setEnabled(reportOpen());
     similarity_->setReportOpen(reportOpen());
     comparison_->setReportOpen(reportOpen());
 }
@@ -272,6 +280,21 @@ void TZAVMain::resizeEvent(QResizeEvent* event) {
     // The report follows the window, so a researcher can widen it to read.
     const QSize client = client_->size();
     memo1_->setGeometry(8, 40, std::max(100, client.width() - 16), std::max(100, client.height() - 48));
+    layOutHelpPanel();
+}
+
+// The help fills the window, less a margin, so a larger window shows more of
+// it; its button stays centred below the text.
+void TZAVMain::layOutHelpPanel() {
+    const QRect area = client_->rect().adjusted(16, 16, -16, -16);
+    if (area.width() < 200 || area.height() < 120) return;
+    grupo1_->setGeometry(area);
+    const QSize button = btnOkAjuda_->size().expandedTo(btnOkAjuda_->sizeHint());
+    const int top = std::max(16, QFontMetrics(grupo1_->font()).height() + 2);
+    const int buttonTop = area.height() - button.height() - 8;
+    if (auto* memo2 = grupo1_->findChild<QPlainTextEdit*>("Memo2"))
+        memo2->setGeometry(8, top, area.width() - 16, buttonTop - 6 - top);
+    btnOkAjuda_->setGeometry(QRect(QPoint((area.width() - button.width()) / 2, buttonTop), button));
 }
 
 void TZAVMain::guarded(const std::function<void()>& handler) { zav::runGuarded(interaction_, handler); }
@@ -304,9 +327,21 @@ void TZAVMain::showReport(zav::ReportDocument document) {
     text.reserve(static_cast<qsizetype>(document.lines.size()));
     for (const auto& line : document.lines)
         text << zav::fromCp1252(line);
+    computedLines_ = document.lines;
     shown_ = std::move(document);
     memo1_->setPlainText(text.join(QLatin1Char('\n')));
     memo1_->show();
+    updateTitle();
+}
+
+// "ZAVIRO - Análise Faunística - dados.txt" (the first treatment's file for
+// a similarity report) while a report is shown.
+void TZAVMain::updateTitle() {
+    const bool named = shown_ && reportOpen();
+    setWindowTitle(named ? kTitle + QStringLiteral(" - ") + QFileInfo(shown_->sources.value(0)).fileName() +
+                               QStringLiteral("[*]")
+                         : kTitle);
+    setWindowModified(named && memo1_->document()->isModified());
 }
 
 void TZAVMain::showSimilarity(const zav::SimilarityResult& result, const QStringList& sources,
@@ -330,6 +365,7 @@ std::vector<std::string> viewLines(const QPlainTextEdit& view) {
 const zav::ReportDocument& TZAVMain::shownDocument() {
     if (!shown_ || !reportOpen()) throw zav::Error("Erro: nenhum relatório aberto");
     shown_->lines = viewLines(*memo1_);
+    shown_->edited = shown_->lines != computedLines_;
     return *shown_;
 }
 
@@ -348,8 +384,7 @@ bool TZAVMain::refusedWhileReportOpen() {
 
 void TZAVMain::MnuCalcularClick() {
     if (refusedWhileReportOpen()) return;
-    const auto chosen = interaction_.openFile({QStringLiteral("Selecione o arquivo"), QStringLiteral("*.txt"),
-                                               QStringLiteral("txt"), QString(), lastOpenName_});
+    const auto chosen = interaction_.openFile(zav::dataFileRequest(QStringLiteral("Selecione o arquivo"), lastOpenName_));
     const zav::DateTime when = clock_.now(); // the time the dialog closed, also when cancelled
     if (!chosen || chosen->isEmpty()) return;
     analyseFile(*chosen, when);
@@ -455,24 +490,30 @@ bool sameFile(const QString& a, const QString& b) {
 
 } // namespace
 
+// A report never takes the place of the survey it came from: the reason,
+// or empty.
+QString TZAVMain::reportTargetRefusal(const QString& target) const {
+    QStringList inputs = shown_ ? shown_->sources : QStringList();
+    if (!currentDataFileName().isEmpty()) inputs << currentDataFileName();
+    for (const QString& source : inputs)
+        if (sameFile(target, source)) return QStringLiteral("Erro: o relatório não pode substituir o arquivo de dados: ") + target;
+    return {};
+}
+
 void TZAVMain::MnuSalvarClick() {
-    if (reportOpen()) {
-        const QString proposed = shown_ ? reportFileName(*shown_) : QString();
-        const auto chosen = interaction_.saveFile(
-            {QStringLiteral("Salvar arquivo"), QStringLiteral("*.txt"), QStringLiteral("txt"), QString(), proposed});
-        if (chosen && !chosen->isEmpty()) {
-            // A report never takes the place of the survey it came from.
-            QStringList inputs = shown_ ? shown_->sources : QStringList();
-            if (!currentDataFileName().isEmpty()) inputs << currentDataFileName();
-            for (const QString& source : inputs)
-                if (sameFile(*chosen, source))
-                    throw zav::Error("Erro: o relatório não pode substituir o arquivo de dados: " +
-                                     chosen->toStdString());
-            zav::saveFileAtomically(*chosen, zav::joinReportLines(viewLines(*memo1_)));
-        }
-    }
+    if (!reportOpen()) return;
+    // Refused inside the dialog, before it asks about replacing the file.
+    const auto chosen = interaction_.saveFile(
+        {QStringLiteral("Salvar arquivo"), QStringLiteral("Arquivos de texto (*.txt);;Todos os arquivos (*)"),
+         QStringLiteral("txt"), QString(), shown_ ? reportFileName(*shown_) : QString(),
+         [this](const QString& target) { return reportTargetRefusal(target); }});
+    // The view is editable until the first save, also a cancelled one.
     memo1_->setReadOnly(true);
-    setStatus(QString());
+    if (!chosen || chosen->isEmpty()) return;
+    if (const QString refusal = reportTargetRefusal(*chosen); !refusal.isEmpty()) throw zav::Error(refusal.toStdString());
+    zav::saveFileAtomically(*chosen, zav::joinReportLines(viewLines(*memo1_)));
+    memo1_->document()->setModified(false);
+    setStatus(QStringLiteral("Relatório gravado em ") + *chosen);
 }
 
 void TZAVMain::MnuFecharClick() {
@@ -481,7 +522,9 @@ void TZAVMain::MnuFecharClick() {
     memo1_->hide();
     memo1_->clear();
     shown_.reset();
+    computedLines_.clear();
     if (chartWindow_) chartWindow_->close(); // its report is gone
+    updateTitle();
     setStatus(QString());
 }
 
@@ -502,6 +545,7 @@ void TZAVMain::MnuZAVClick() {
     setAllMenusEnabled(false);
     if (auto* memo2 = grupo1_->findChild<QPlainTextEdit*>("Memo2"); memo2->document()->isEmpty())
         memo2->setPlainText(zav::helpText());
+    layOutHelpPanel();
     grupo1_->show();
     grupo1_->raise();
     btnOkAjuda_->setFocus();

@@ -15,7 +15,9 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 #include <type_traits>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -73,10 +75,14 @@ class TZAVMain : public QMainWindow {
     void showSimilarity(const zav::SimilarityResult& result, const QStringList& sources, const zav::DateTime& when);
     // The report as the view shows it now, typed notes included.
     const zav::ReportDocument& shownDocument();
-    // "Gráfico", "Imprimir..." and "Exportar PDF..." follow what is shown.
+    // "Gráfico", "Salvar...", "Fechar", "Imprimir..." and "Exportar PDF..."
+    // follow what is shown.
     void updateReportMenus();
+    void updateTitle();
+    QString reportTargetRefusal(const QString& target) const;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void placeOnScreen();
+    void layOutHelpPanel();
 
     // Handlers, named after the component and the event.
     // "Feche o arquivo aberto" while a report is shown: true when it refused.
@@ -124,6 +130,8 @@ class TZAVMain : public QMainWindow {
     std::array<QAction*, zav::kTopMenuCount> topMenus_{};
     QAction* printAction_ = nullptr;
     QAction* pdfAction_ = nullptr;
+    QAction* salvarAction_ = nullptr;
+    QAction* fecharAction_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QWidget* client_ = nullptr;
     QPlainTextEdit* memo1_ = nullptr;
@@ -135,6 +143,7 @@ class TZAVMain : public QMainWindow {
     zav::ComparisonPanel* comparison_ = nullptr;
 
     std::optional<zav::ReportDocument> shown_; // the result beside its text
+    std::vector<std::string> computedLines_;   // the report as made, before any typing
     QPointer<QWidget> chartWindow_;
     std::array<bool, zav::kTopMenuCount> menusBeforeHelp_{};
     QString lastOpenName_;

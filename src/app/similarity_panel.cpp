@@ -74,9 +74,8 @@ void SimilarityPanel::runSimilarity(int treatments) {
             interaction_.information(QStringLiteral("Feche o arquivo aberto"));
             return;
         }
-        const auto chosen = interaction_.openFile(
-            {QStringLiteral("Selecione o arquivo: Tratamento %1 de %2").arg(t).arg(treatments),
-             QStringLiteral("*.txt"), QStringLiteral("txt"), QString(), lastOpenName_});
+        const auto chosen = interaction_.openFile(dataFileRequest(
+            QStringLiteral("Selecione o arquivo: Tratamento %1 de %2").arg(t).arg(treatments), lastOpenName_));
         // A cancelled dialog ends the run: a treatment without its file would
         // be reported as one without species.
         if (!chosen || chosen->isEmpty()) return;

@@ -47,7 +47,7 @@ TJanSobre::TJanSobre(QWidget* parent) : QDialog(parent) {
     bold.setBold(true);
     product->setFont(bold);
     product->adjustSize();
-    label(panel1, "Version", QStringLiteral("Versão %1.%2").arg(kVersionMajor).arg(kVersionMinor), {48, 40});
+    label(panel1, "Version", QStringLiteral("Versão ") + QLatin1String(kVersion), {48, 40});
     label(panel1, "Comments", QStringLiteral("Desenvolvido por:"), {92, 72});
     label(panel1, "Label1", QStringLiteral("Equipe ZAVIRO"), {80, 96});
     label(panel1, "Label2", QStringLiteral("Análise faunística e"), {64, 120});

@@ -5,6 +5,7 @@
 #include "charts/run_charts.h"
 
 #include <QBarCategoryAxis>
+#include <QCursor>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -16,9 +17,11 @@
 #include <QLogValueAxis>
 #include <QPainter>
 #include <QScatterSeries>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace zav {
@@ -30,6 +33,11 @@ const QColor kExcludedColor(200, 30, 30);
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+// A text of the charts in the language chosen.
+QString say(ChartLanguage language, const char* portuguese, const char* english) {
+    return QString::fromUtf8(language == ChartLanguage::English ? english : portuguese);
+}
+
 // The marker sizes, in pixels.
 constexpr qreal kStarSize = 16;
 constexpr qreal kSquareSize = 22;
@@ -40,7 +48,8 @@ constexpr qreal kSquareSize = 22;
 // are named; every predominant species keeps its star.
 class SpeciesLabels {
   public:
-    SpeciesLabels(QChart* chart, QXYSeries* series) : chart_(chart), series_(series) {
+    SpeciesLabels(QChart* chart, QXYSeries* series, ChartLanguage language)
+        : chart_(chart), series_(series), language_(language) {
         // On white, over the grid.
         noteBox_ = new QGraphicsRectItem(chart);
         noteBox_->setBrush(Qt::white);
@@ -110,8 +119,8 @@ class SpeciesLabels {
     }
 
   private:
-    static QString noteText(std::size_t named, std::size_t all) {
-        return QStringLiteral("rótulos: %1 de %2 predominantes").arg(named).arg(all);
+    QString noteText(std::size_t named, std::size_t all) const {
+        return say(language_, "rótulos: %1 de %2 predominantes", "labels: %1 of %2 predominant").arg(named).arg(all);
     }
 
     struct Label {
@@ -127,6 +136,7 @@ class SpeciesLabels {
 
     QChart* chart_;
     QXYSeries* series_;
+    ChartLanguage language_;
     QGraphicsRectItem* noteBox_;    // owned by the chart
     QGraphicsSimpleTextItem* note_; // in noteBox_
     std::vector<Label> labels_;     // the most abundant species first
@@ -170,26 +180,53 @@ QScatterSeries* markers(const QString& name, QScatterSeries::MarkerShape shape, 
     return series;
 }
 
+// A point under the pointer says which species it is.
+void showSpeciesOnHover(QChart* chart, const std::vector<QXYSeries*>& series, std::vector<RankedSpecies> ranked,
+                        ChartLanguage language) {
+    auto species = std::make_shared<const std::vector<RankedSpecies>>(std::move(ranked));
+    for (QXYSeries* s : series)
+        QObject::connect(s, &QXYSeries::hovered, chart, [species, language](const QPointF& point, bool entered) {
+            if (!entered || species->empty()) return QToolTip::hideText();
+            const auto last = static_cast<long>(species->size()) - 1;
+            const auto index = static_cast<std::size_t>(std::clamp(std::lround(point.x()) - 1, 0L, last));
+            QToolTip::showText(QCursor::pos(), text(speciesHoverText((*species)[index], language)));
+        });
+}
+
+// Ranks labelled from 1, with room beyond the first and last.
+QCategoryAxis* rankAxisOf(std::size_t species) {
+    auto* x = new QCategoryAxis;
+    const auto range = rankAxis(species);
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    x->setRange(range.min, range.max);
+    x->setStartValue(range.min);
+    for (const double at : rankLabels(range))
+        x->append(QString::number(at), at);
+    return x;
+}
+
 // The rank-abundance plot: individuals (log) by rank, predominant species
 // starred and labelled with their numbers, excluded species in their own
 // colour.
-QChart* rankAbundanceChart(const AnalysisResult& result) {
+QChart* rankAbundanceChart(const AnalysisResult& result, ChartLanguage language) {
     const auto ranked = rankAbundance(result);
-    auto* chart = newChart(QStringLiteral("Abundância das espécies por posição (Whittaker)"), 11);
+    auto* chart = newChart(say(language, "Abundância das espécies por posição (Whittaker)",
+                               "Species abundance by rank (Whittaker plot)"),
+                           11);
 
     auto* curve = new QLineSeries;
-    curve->setName(QStringLiteral("Espécies"));
+    curve->setName(say(language, "Espécies", "Species"));
     curve->setColor(kSpeciesColor);
     curve->setPointsVisible(ranked.size() <= 100);
-    auto* predominant = markers(QStringLiteral("Predominantes (*) e seus números"), QScatterSeries::MarkerShapeStar,
-                                kPredominantColor, kStarSize);
+    auto* predominant = markers(say(language, "Predominantes (*) e seus números", "Predominant (*) and their numbers"),
+                                QScatterSeries::MarkerShapeStar, kPredominantColor, kStarSize);
     // A hollow square around the point: an excluded species may be
     // predominant too, and its star shows inside.
-    auto* excluded = markers(QStringLiteral("Super (postas à parte)"), QScatterSeries::MarkerShapeRectangle,
-                             kExcludedColor, kSquareSize);
+    auto* excluded = markers(say(language, "Super (postas à parte)", "Super-abundant (set apart)"),
+                             QScatterSeries::MarkerShapeRectangle, kExcludedColor, kSquareSize);
     excluded->setBrush(Qt::NoBrush);
     excluded->setPen(QPen(kExcludedColor, 2.5));
-    auto labels = std::make_shared<SpeciesLabels>(chart, curve);
+    auto labels = std::make_shared<SpeciesLabels>(chart, curve, language);
     QList<QPointF> curvePoints;
     curvePoints.reserve(static_cast<qsizetype>(ranked.size()));
     std::int32_t lowest = 0, highest = 1;
@@ -217,20 +254,32 @@ QChart* rankAbundanceChart(const AnalysisResult& result) {
     }
     curve->replace(curvePoints);
     if (belowOne > 0)
-        chart->setTitle(chart->title() + QStringLiteral("<br><small>%1 espécie(s) com contagem negativa fora do "
-                                                        "eixo logarítmico</small>")
-                                             .arg(belowOne));
+        chart->setTitle(chart->title() + QStringLiteral("<br><small>") +
+                        say(language, "%1 espécie(s) com contagem negativa fora do eixo logarítmico",
+                            "%1 species with a negative count, off the logarithmic axis")
+                            .arg(belowOne) +
+                        QStringLiteral("</small>"));
 
-    auto* x = new QValueAxis;
-    x->setTitleText(QStringLiteral("Posição da espécie (da mais à menos abundante)"));
-    x->setLabelFormat(QStringLiteral("%d"));
-    setRange(x, rankAxis(ranked.size()));
+    auto* x = rankAxisOf(ranked.size());
+    x->setTitleText(say(language, "Posição da espécie (da mais à menos abundante)",
+                        "Species rank (from most to least abundant)"));
     auto* y = new QLogValueAxis;
     y->setBase(10);
-    y->setTitleText(QStringLiteral("Número de indivíduos (escala logarítmica)"));
+    y->setTitleText(say(language, "Número de indivíduos (escala logarítmica)", "Number of individuals (log scale)"));
     y->setLabelFormat(QStringLiteral("%.0f"));
     const auto individuals = individualsAxis(lowest, highest);
     y->setRange(individuals.min, individuals.max);
+    // On a short plot (a journal's column) the margin is the marker's, in pixels.
+    const auto fitMarkers = [chart, x, y, lowest, highest, species = ranked.size()] {
+        const qreal radius = kSquareSize / 2 + 2;
+        const auto fitted = individualsAxis(lowest, highest, chart->plotArea().height(), radius);
+        if (std::abs(std::log10(fitted.max / y->max())) > 1e-9) y->setRange(fitted.min, fitted.max);
+        const auto ranks = rankAxis(species, chart->plotArea().width(), radius);
+        if (std::abs(ranks.max - x->max()) > 1e-9) {
+            x->setStartValue(ranks.min);
+            x->setRange(ranks.min, ranks.max);
+        }
+    };
     y->setMinorTickCount(8);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -239,16 +288,23 @@ QChart* rankAbundanceChart(const AnalysisResult& result) {
     attach(chart, predominant, x, y);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->legend()->markers(excluded).first()->setBrush(kExcludedColor);
+    // The legend names only what the plot shows.
+    for (QScatterSeries* series : {excluded, predominant})
+        chart->legend()->markers(series).first()->setVisible(series->count() > 0);
+    showSpeciesOnHover(chart, {curve, predominant, excluded}, ranked, language);
 
-    QObject::connect(chart, &QChart::plotAreaChanged, chart, [labels] { labels->layOut(); });
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, [labels, fitMarkers] {
+        fitMarkers();
+        labels->layOut();
+    });
     return chart;
 }
 
 // One small chart: species per class, the "super" class in the colour of the
 // excluded species.
-QChart* classChart(const ClassChart& data) {
-    auto* chart = newChart(text(data.title), 9);
-    auto* set = new QBarSet(QStringLiteral("Espécies"));
+QChart* classChart(const ClassChart& data, const QString& title, ChartLanguage language) {
+    auto* chart = newChart(title, 9);
+    auto* set = new QBarSet(say(language, "Espécies", "Species"));
     set->setColor(kSpeciesColor);
     set->setSelectedColor(kExcludedColor);
     set->setLabelColor(Qt::black);
@@ -266,11 +322,11 @@ QChart* classChart(const ClassChart& data) {
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     auto* x = new QBarCategoryAxis;
     x->append(codes);
-    x->setTitleText(QStringLiteral("Classe"));
+    x->setTitleText(say(language, "Classe", "Class"));
     // The codes are short: never "...".
     x->setTruncateLabels(false);
     auto* y = new QValueAxis;
-    y->setTitleText(QStringLiteral("Espécies"));
+    y->setTitleText(say(language, "Espécies", "Species"));
     y->setLabelFormat(QStringLiteral("%d"));
     // Room above the highest bar for its count.
     y->setRange(0, most * 1.2);
@@ -293,22 +349,25 @@ QChart* classChart(const ClassChart& data) {
 
 // Each pair's quotient with its interval as a whisker; a pair without a
 // quotient has no point and says so under the axis.
-QChart* similarityChart(const SimilarityResult& result, const QStringList& names) {
+QChart* similarityChart(const SimilarityResult& result, const QStringList& names, ChartLanguage language) {
     const auto points = clippedIntervals(similarityPoints(result));
-    auto* chart = newChart(QStringLiteral("Quociente de similaridade de Sorensen (1948) por par de tratamentos"), 11);
+    auto* chart = newChart(say(language, "Quociente de similaridade de Sorensen (1948) por par de tratamentos",
+                               "Sorensen (1948) quotient of similarity by pair of treatments"),
+                           11);
     auto* x = new QCategoryAxis;
-    x->setTitleText(QStringLiteral("Par de tratamentos"));
+    x->setTitleText(say(language, "Par de tratamentos", "Pair of treatments"));
     x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     x->setRange(0.5, static_cast<qreal>(points.size()) + 0.5);
     x->setStartValue(0.5);
     if (points.size() > 6) x->setLabelsAngle(-90);
     auto* y = new QValueAxis;
-    y->setTitleText(QStringLiteral("Quociente de similaridade (%)"));
+    y->setTitleText(say(language, "Quociente de similaridade (%)", "Quotient of similarity (%)"));
     y->setLabelFormat(QStringLiteral("%g"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
 
-    auto* quotients = markers(QStringLiteral("Quociente (%)"), QScatterSeries::MarkerShapeCircle, kSpeciesColor, 10);
+    auto* quotients =
+        markers(say(language, "Quociente (%)", "Quotient (%)"), QScatterSeries::MarkerShapeCircle, kSpeciesColor, 10);
     const qreal cap = 0.12;
     bool intervalInLegend = false;
     auto* cutMarks = markers(QStringLiteral("Intervalo cortado em 100 %"), QScatterSeries::MarkerShapeTriangle,
@@ -318,14 +377,15 @@ QChart* similarityChart(const SimilarityResult& result, const QStringList& names
         const qreal at = static_cast<qreal>(i + 1);
         QString label = text(p.label);
         if (!p.quotient)
-            label += QStringLiteral(" (indefinido)");
+            label += say(language, " (indefinido)", " (undefined)");
         else if (!p.lower)
-            label += QStringLiteral(" (sem intervalo)");
+            label += say(language, " (sem intervalo)", " (no interval)");
         x->append(label, at);
         if (p.quotient) quotients->append(at, *p.quotient);
         if (!p.lower) continue;
         auto* whisker = new QLineSeries;
-        whisker->setName(QStringLiteral("Intervalo de confiança (P=0,05)"));
+        // Written as the report writes it.
+        whisker->setName(say(language, "Intervalo de confiança (P=0.05)", "Confidence interval (P=0.05)"));
         whisker->setColor(Qt::darkGray);
         whisker->append({{at - cap, *p.lower},
                          {at + cap, *p.lower},
@@ -356,17 +416,19 @@ QChart* similarityChart(const SimilarityResult& result, const QStringList& names
 
 } // namespace
 
-ChartBoard::ChartBoard(const ReportResult& result, const QStringList& treatments) {
+ChartBoard::ChartBoard(const ReportResult& result, const QStringList& treatments, ChartLanguage language) {
     if (const auto* analysis = std::get_if<AnalysisResult>(&result)) {
-        charts_.push_back(rankAbundanceChart(*analysis));
-        for (const auto& counts : classCounts(*analysis))
-            charts_.push_back(classChart(counts));
+        charts_.push_back(rankAbundanceChart(*analysis, language));
+        static constexpr const char* kEnglishTitles[] = {"Dominance", "Abundance", "Frequency", "Constancy"};
+        const auto counts = classCounts(*analysis);
+        for (std::size_t i = 0; i < counts.size(); ++i)
+            charts_.push_back(classChart(counts[i], say(language, counts[i].title.c_str(), kEnglishTitles[i]), language));
     } else if (const auto* diversity = std::get_if<DiversityResult>(&result)) {
         charts_ = diversityCharts(*diversity);
     } else if (const auto* comparison = std::get_if<ComparisonResult>(&result)) {
         charts_.push_back(dendrogramChart(*comparison, treatments));
     } else {
-        charts_.push_back(similarityChart(std::get<SimilarityResult>(result), treatments));
+        charts_.push_back(similarityChart(std::get<SimilarityResult>(result), treatments, language));
     }
     for (auto* chart : charts_)
         scene_.addItem(chart);
@@ -398,6 +460,28 @@ void ChartBoard::layOut(const QSizeF& size) {
         const auto column = static_cast<qreal>((i - 1) % columns), row = static_cast<qreal>((i - 1) / columns);
         charts_[i]->setGeometry(QRectF(origin + QPointF(column * cell.width(), row * cell.height()), cell));
     }
+}
+
+int ChartBoard::chartAt(const QPointF& scenePoint) const {
+    for (std::size_t i = 0; i < charts_.size(); ++i)
+        if (charts_[i]->isVisible() && charts_[i]->geometry().contains(scenePoint)) return static_cast<int>(i);
+    return -1;
+}
+
+void ChartBoard::renderChart(QPainter& painter, int chart, const QRectF& target, qreal width) {
+    const QSizeF size(width, width * target.height() / target.width());
+    const QRectF before = scene_.sceneRect();
+    QChart* alone = charts_.at(static_cast<std::size_t>(chart));
+    for (auto* c : charts_)
+        c->setVisible(c == alone);
+    scene_.setSceneRect(QRectF(QPointF(0, 0), size));
+    alone->setGeometry(scene_.sceneRect());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    scene_.render(&painter, target, QRectF(QPointF(0, 0), size));
+    for (auto* c : charts_)
+        c->setVisible(true);
+    layOut(before.isEmpty() ? size : before.size());
 }
 
 void ChartBoard::render(QPainter& painter, const QRectF& target, qreal width) {

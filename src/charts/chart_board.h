@@ -4,6 +4,7 @@
 // rank-abundance plot with the four class charts beside it (below it on a
 // page taller than wide); for a similarity analysis the pairs' quotients.
 
+#include "charts/chart_data.h"
 #include "report/report_document.h"
 
 #include <QGraphicsScene>
@@ -20,7 +21,8 @@ class ChartBoard {
   public:
     // `treatments`: the file names of a similarity's or comparison's
     // treatments, T1 first, for the key and the dendrogram's leaves.
-    explicit ChartBoard(const ReportResult& result, const QStringList& treatments = {});
+    explicit ChartBoard(const ReportResult& result, const QStringList& treatments = {},
+                        ChartLanguage language = ChartLanguage::Portuguese);
     ~ChartBoard();
     ChartBoard(const ChartBoard&) = delete;
     ChartBoard& operator=(const ChartBoard&) = delete;
@@ -33,6 +35,12 @@ class ChartBoard {
     // Lays the charts out at the target's proportions, `width` pixels wide,
     // and paints them into the target rectangle.
     void render(QPainter& painter, const QRectF& target, qreal width = 1200);
+
+    int chartCount() const { return static_cast<int>(charts_.size()); }
+    // The chart at a point of the scene, or -1.
+    int chartAt(const QPointF& scenePoint) const;
+    // One chart alone, as render() does the board.
+    void renderChart(QPainter& painter, int chart, const QRectF& target, qreal width);
 
   private:
     QGraphicsScene scene_;

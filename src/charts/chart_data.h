@@ -22,7 +22,19 @@ struct RankedSpecies {
     std::int32_t individuals = 0; // y; a log axis cannot show a count below 1
     bool predominant = false;     // marked " *" in the report: labelled with its number
     bool excluded = false;        // set apart as an outlier ("super" species)
+    std::string name;             // UTF-8, when the data file names the species
+    // The report's class codes, without padding: dominance, abundance,
+    // frequency, constancy.
+    std::array<std::string, 4> classes;
 };
+
+// The language of the charts' titles and axes: Portuguese as the reports,
+// or English for a paper in English.
+enum class ChartLanguage { Portuguese, English };
+
+// What a point of the rank-abundance plot says under the pointer: the
+// species (number and name), its individuals and its classes. UTF-8.
+std::string speciesHoverText(const RankedSpecies& species, ChartLanguage language);
 
 // Every species of the table, by individuals from most to fewest; species
 // with the same count keep the order of their numbers.
@@ -64,13 +76,20 @@ struct AxisRange {
     double step = 0; // 0 on a logarithmic axis: a label at each power of ten
 };
 
-// Ranks 1 to `species`, from 0 to the species rounded up to a step of 1, 2
+// Ranks 1 to `species`, from 1 to the species rounded up to a step of 1, 2
 // or 5 times a power of ten (at most ten steps).
-AxisRange rankAxis(std::size_t species);
+// On a plot `plotWidth` pixels wide the first and last ranks keep at least
+// `markerRadius` pixels (when given).
+AxisRange rankAxis(std::size_t species, double plotWidth = 0, double markerRadius = 0);
+
+// The labels of the rank axis: rank 1, then every step (never a rank 0).
+std::vector<double> rankLabels(const AxisRange& axis);
 
 // Individuals on a log axis: from the power of ten at or below `lowest` to
-// the one at or above `highest`, at least one decade.
-AxisRange individualsAxis(std::int32_t lowest, std::int32_t highest);
+// the one at or above `highest`, at least one decade, with room beyond both
+// for a whole marker also where a count is itself a power of ten: on a plot
+// `plotHeight` pixels tall, at least `markerRadius` pixels (when given).
+AxisRange individualsAxis(std::int32_t lowest, std::int32_t highest, double plotHeight = 0, double markerRadius = 0);
 
 // Quotients and intervals in %: 0 to 100, widened to the tens that hold every
 // bound, labelled every 10, or every 20 (from and to a multiple of 20) when

@@ -1,10 +1,13 @@
 #pragma once
 // "Gráfico - <file name>": a window of its own, beside the main window and
 // not blocking it, showing the charts of the report's result, with
-// "Salvar imagem..." to write them as PNG, SVG or PDF. It opens within the
-// screen, in its middle, and shrinks no smaller than the charts can be read
-// at unless the screen itself is smaller.
+// "Salvar imagem..." to write them as PNG, SVG or PDF at the screen's size or
+// a journal's, and "Salvar este gráfico..." on each chart's context menu.
+// Its texts can be in English for a paper (a choice remembered between
+// runs). It opens within the screen, in its middle; charts larger than the
+// window scroll rather than shrink, so their texts keep the screen's scale.
 
+#include "charts/chart_data.h"
 #include "report/report_document.h"
 #include "qtsupport/interaction.h"
 
@@ -12,7 +15,10 @@
 
 #include <memory>
 
+class QCheckBox;
+class QComboBox;
 class QGraphicsView;
+class QMenu;
 
 namespace zav {
 
@@ -27,15 +33,27 @@ class ChartWindow : public QWidget {
     ChartWindow(Interaction& interaction, const ReportDocument& document, QWidget* parent = nullptr);
     ~ChartWindow() override;
 
-    // "Salvar imagem...": the save dialog, then the image by the suffix
-    // chosen. Errors are shown through the interaction.
-    void saveImage();
+    // "Salvar imagem..." (the whole board) or "Salvar este gráfico..." (chart
+    // `chart` alone): the save dialog, then the image by the suffix chosen,
+    // at the size chosen. Errors are shown through the interaction; the
+    // window is in front again after its dialogs.
+    void saveImage(int chart = -1);
+
+    // The context menu of the point `viewPoint` of the charts' view: nothing
+    // outside a chart.
+    std::unique_ptr<QMenu> chartMenu(const QPoint& viewPoint);
 
   private:
+    void showBoard();
+
     Interaction& interaction_;
-    QString imageName_; // without its extension
+    ReportResult result_;
+    QStringList treatments_; // the key and the dendrogram's leaves
+    QString imageName_;      // without its extension
     std::unique_ptr<ChartBoard> board_;
     QGraphicsView* view_ = nullptr;
+    QCheckBox* english_ = nullptr;
+    QComboBox* size_ = nullptr;
 };
 
 } // namespace zav

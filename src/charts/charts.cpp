@@ -3,6 +3,7 @@
 #include "charts/charts_module.h"
 #include "data/errors.h"
 #include "qtsupport/atomic_save.h"
+#include "report/report_pages.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -55,12 +56,12 @@ void saveReportPdf(const ReportDocument& document, const QString& path) {
     saveFileAtomically(path, reportPdfBytes(document));
 }
 
-void exportReportPdf(Interaction& interaction, const ReportDocument& document) {
-    const QString suggested = outputBaseName(document) + QStringLiteral(".pdf");
-    const auto chosen = interaction.saveFile(
-        {QStringLiteral("Exportar PDF"), QStringLiteral("*.pdf"), QStringLiteral("pdf"), QString(), suggested});
-    if (!chosen || chosen->isEmpty()) return;
+QString exportReportPdf(Interaction& interaction, const ReportDocument& document) {
+    const auto chosen = interaction.saveFile({QStringLiteral("Exportar PDF"), QStringLiteral("*.pdf"),
+                                              QStringLiteral("pdf"), QString(), proposedPdfFile(document)});
+    if (!chosen || chosen->isEmpty()) return {};
     saveReportPdf(document, *chosen);
+    return *chosen;
 }
 
 } // namespace zav

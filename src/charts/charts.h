@@ -40,10 +40,10 @@ void saveChartImage(const ReportResult& result, const QString& path, const QStri
 // text can be selected and searched, saved atomically.
 void saveReportPdf(const ReportDocument& document, const QString& path);
 
-// "Arquivo > Exportar P&DF...": a save dialog with the document's
-// outputBaseName ("dados.pdf", "mata-similaridade.pdf")
-// (the dialog seam picks the folder), then saveReportPdf. Nothing happens
-// when cancelled.
-void exportReportPdf(Interaction& interaction, const ReportDocument& document);
+// "Arquivo > Exportar P&DF...": a save dialog proposing the document's
+// outputBaseName in the survey's folder ("dados.pdf",
+// "mata-similaridade.pdf"), then saveReportPdf. Returns the file written,
+// empty when cancelled.
+QString exportReportPdf(Interaction& interaction, const ReportDocument& document);
 
 } // namespace zav

@@ -103,4 +103,7 @@ ZeroCollectionsError::ZeroCollectionsError() : Error("Erro: o total de coletas n
 
 ComputationError::ComputationError() : Error("Erro: os dados não permitem o cálculo") {}
 
+ComputationError::ComputationError(const std::string& cause)
+    : Error("Erro: os dados não permitem o cálculo\n" + cause) {}
+
 } // namespace zav

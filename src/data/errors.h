@@ -84,6 +84,8 @@ class ZeroCollectionsError : public Error {
 class ComputationError : public Error {
   public:
     ComputationError();
+    // With the value that made it impossible on a second line.
+    explicit ComputationError(const std::string& cause);
 };
 
 } // namespace zav

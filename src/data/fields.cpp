@@ -18,6 +18,14 @@ int hexValue(char c) {
     return -1;
 }
 
+// A tab in a message is an invisible gap: it is named instead.
+std::string withTabsNamed(const std::string& text) {
+    std::string out;
+    for (const char c : text)
+        out += c == '\t' ? std::string("<tabulação>") : std::string(1, c);
+    return out;
+}
+
 } // namespace
 
 std::string_view trimControls(std::string_view text) {
@@ -79,10 +87,22 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
+// A text editor that saves "UTF-8 with BOM" puts these three bytes first;
+// the first field would then not be a number for no reason the user can see.
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
 LineFields readHeaderLine(LineReader& reader) {
     const auto line = reader.next();
     if (reader.pastEnd()) throw DataFileError("O arquivo está vazio");
-    return splitLine(line);
+    if (line.starts_with(kUtf8Mark))
+        throw DataFileError(atLine(1, "o arquivo começa com uma marca BOM (UTF-8); grave-o como texto simples"));
+    const auto fields = splitLine(line);
+    // A spreadsheet saved as CSV or TSV: its first row is not a header the
+    // reader can take, and a separator of cells says why.
+    if (!parseInteger(fields.first) && line.find_first_of(";,\t") != std::string_view::npos)
+        throw DataFileError(atLine(1, "o arquivo parece uma planilha; use Arquivo > Importar planilha... "
+                                      "(ou zaviro-relatorio --importar)"));
+    return fields;
 }
 
 LineFields readSpeciesLine(LineReader& reader, std::int64_t k, std::int64_t announced) {
@@ -102,7 +122,7 @@ std::int32_t requireInteger(std::string_view field, std::int64_t line, Field wha
     constexpr std::size_t kShown = 30;
     std::string shown = cp1252::toUtf8(field.substr(0, kShown));
     if (field.size() > kShown) shown += "...";
-    throw DataFileError(atLine(line, "\"" + printable(shown) + "\" não é um número inteiro"));
+    throw DataFileError(atLine(line, "\"" + withTabsNamed(printable(shown)) + "\" não é um número inteiro"));
 }
 
 std::int32_t requireInteger(std::string_view field) {

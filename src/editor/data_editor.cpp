@@ -217,8 +217,7 @@ void DataEditor::BtnCancelCriarClick() {
 }
 
 void DataEditor::MnuAbrirClick() {
-    const auto chosen = interaction_.openFile(
-        {QStringLiteral("Editar arquivo"), QStringLiteral("*.txt"), QStringLiteral("txt"), QString(), QString()});
+    const auto chosen = interaction_.openFile(dataFileRequest(QStringLiteral("Editar arquivo")));
     if (!chosen || chosen->isEmpty()) return;
     const QString path = *chosen;
     // Read and check everything before the panels change: a bad file leaves
@@ -252,8 +251,7 @@ void DataEditor::BtnSalvarPlanClick() {
     const auto data = checkedRows();
     if (!data) return;
 
-    const auto chosen = interaction_.saveFile(
-        {QStringLiteral("Salvar arquivo"), QStringLiteral("*.txt"), QStringLiteral("txt"), QString(), dataFileName_});
+    const auto chosen = interaction_.saveFile(dataFileRequest(QStringLiteral("Salvar arquivo"), dataFileName_));
     if (!chosen || chosen->isEmpty()) return;
     dataFileName_ = *chosen;
     saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(nEspecie_->text()), toCp1252(nColeta_->text()), *data));
@@ -261,6 +259,7 @@ void DataEditor::BtnSalvarPlanClick() {
 
     grpPlan_->hide();
     setAllMenus(true);
+    emit statusChanged(QStringLiteral("Arquivo de dados gravado em ") + *chosen);
 }
 
 namespace {

@@ -5,7 +5,9 @@
 #include "data/clock.h"
 
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -14,11 +16,30 @@ namespace zav {
 
 struct FileDialogRequest {
     QString title;
-    QString filter;        // "*.txt"
+    QString filter;        // "*.txt", or filters separated by ";;"
     QString defaultSuffix; // "txt"
     QString directory;     // where the dialog starts
     QString fileName;      // pre-filled name, may be empty
+    // The reason a chosen path will not do, shown while the dialog stays
+    // open for another name (before any question about replacing a file);
+    // empty when the path will do.
+    std::function<QString(const QString& path)> refuse = {};
+    // Names not listed while the first filter is chosen.
+    QStringList hiddenUnderFirstFilter = {};
 };
+
+// The data files, with anything else one choice away; this program's own
+// reports, also ".txt", are not listed among the data files.
+inline FileDialogRequest dataFileRequest(const QString& title, const QString& fileName = {}) {
+    return {title,
+            QStringLiteral("Arquivos de dados (*.txt);;Todos os arquivos (*)"),
+            QStringLiteral("txt"),
+            QString(),
+            fileName,
+            {},
+            {QStringLiteral("*-relatorio.txt"), QStringLiteral("*-similaridade.txt"),
+             QStringLiteral("*-diversidade.txt"), QStringLiteral("*-comparacao.txt")}};
+}
 
 class Interaction {
   public:
@@ -34,8 +55,9 @@ class Interaction {
     virtual bool confirm(const QString& text) = 0;
 
     // The print dialog: sets `printer` up as the user chooses; true when the
-    // user chose to print.
-    virtual bool choosePrinter(QPrinter& printer) = 0;
+    // user chose to print. `pdfFile` is the file proposed when the user
+    // prints to a PDF file.
+    virtual bool choosePrinter(QPrinter& printer, const QString& pdfFile) = 0;
 };
 
 } // namespace zav

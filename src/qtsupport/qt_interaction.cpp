@@ -4,19 +4,82 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QSortFilterProxyModel>
 
 namespace zav {
 namespace {
 
+// A save dialog that refuses a path before Qt asks whether to replace it,
+// and stays open for another name.
+class CheckedFileDialog : public QFileDialog {
+  public:
+    CheckedFileDialog(QWidget* parent, const FileDialogRequest& request)
+        : QFileDialog(parent, request.title, request.directory, request.filter), refuse_(request.refuse) {}
+
+  protected:
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (refuse_ && !files.isEmpty() && !QFileInfo(files.first()).isDir()) {
+            const QString reason = refuse_(QDir::toNativeSeparators(files.first()));
+            if (!reason.isEmpty()) {
+                QMessageBox::critical(this, QApplication::applicationName(), reason);
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+
+  private:
+    std::function<QString(const QString&)> refuse_;
+};
+
+// Leaves out the names matching any pattern while the dialog's first filter
+// is chosen; folders always show.
+class HiddenNames : public QSortFilterProxyModel {
+  public:
+    HiddenNames(QFileDialog& dialog, const QStringList& patterns) : QSortFilterProxyModel(&dialog), dialog_(dialog) {
+        for (const QString& p : patterns)
+            hidden_ << QRegularExpression::fromWildcard(p, Qt::CaseInsensitive);
+        first_ = dialog.nameFilters().value(0);
+    }
+    void refresh() { invalidateFilter(); }
+
+  protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        if (dialog_.selectedNameFilter() != first_) return true;
+        const QModelIndex index = sourceModel()->index(row, 0, parent);
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (files && files->isDir(index)) return true;
+        const QString name = index.data().toString();
+        return std::none_of(hidden_.begin(), hidden_.end(),
+                            [&](const QRegularExpression& re) { return re.match(name).hasMatch(); });
+    }
+
+  private:
+    QFileDialog& dialog_;
+    QString first_;
+    QList<QRegularExpression> hidden_;
+};
+
 std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& r, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, r.title, r.directory, r.filter);
+    CheckedFileDialog dialog(parent, r);
+    // The checks and the hidden names work in Qt's own dialog only.
+    if (r.refuse || !r.hiddenUnderFirstFilter.isEmpty()) dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setDefaultSuffix(r.defaultSuffix);
     // The typed file need not exist when opening: the run says so itself.
     dialog.setFileMode(QFileDialog::AnyFile);
+    if (!r.hiddenUnderFirstFilter.isEmpty()) {
+        auto* names = new HiddenNames(dialog, r.hiddenUnderFirstFilter);
+        dialog.setProxyModel(names);
+        QObject::connect(&dialog, &QFileDialog::filterSelected, names, &HiddenNames::refresh);
+    }
     if (!r.fileName.isEmpty()) dialog.selectFile(r.fileName);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const auto files = dialog.selectedFiles();
@@ -26,29 +89,38 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileDialogRequest& r
 
 } // namespace
 
+QWidget* QtInteraction::dialogParent() const {
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : parent_;
+}
+
 std::optional<QString> QtInteraction::openFile(const FileDialogRequest& request) {
-    return runFileDialog(parent_, request, QFileDialog::AcceptOpen);
+    return runFileDialog(dialogParent(), request, QFileDialog::AcceptOpen);
 }
 
 std::optional<QString> QtInteraction::saveFile(const FileDialogRequest& request) {
-    return runFileDialog(parent_, request, QFileDialog::AcceptSave);
+    return runFileDialog(dialogParent(), request, QFileDialog::AcceptSave);
 }
 
 void QtInteraction::information(const QString& text) {
-    QMessageBox::information(parent_, QApplication::applicationName(), text);
+    QMessageBox::information(dialogParent(), QApplication::applicationName(), text);
 }
 
 void QtInteraction::error(const QString& text) {
-    QMessageBox::critical(parent_, QApplication::applicationName(), text);
+    QMessageBox::critical(dialogParent(), QApplication::applicationName(), text);
 }
 
 bool QtInteraction::confirm(const QString& text) {
-    return QMessageBox::question(parent_, QApplication::applicationName(), text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(dialogParent(), QApplication::applicationName(), text,
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
-bool QtInteraction::choosePrinter(QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent_);
+bool QtInteraction::choosePrinter(QPrinter& printer, const QString& pdfFile) {
+    QPrintDialog dialog(&printer, dialogParent());
+    // Qt proposes the home folder for a PDF "printer": the report's own
+    // folder is where the researcher looks for it.
+    if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename")); file && !pdfFile.isEmpty())
+        file->setText(QDir::toNativeSeparators(pdfFile));
     return dialog.exec() == QDialog::Accepted;
 }
 

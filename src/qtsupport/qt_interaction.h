@@ -10,6 +10,8 @@ namespace zav {
 
 // The real dialogs: the only code of the program that calls QFileDialog,
 // QMessageBox and QPrintDialog. Message boxes carry the application's title.
+// Dialogs open over the window the user is working in (the chart window
+// too), so that it is the one in front when they close.
 class QtInteraction : public Interaction {
   public:
     void setParent(QWidget* parent) { parent_ = parent; }
@@ -19,9 +21,11 @@ class QtInteraction : public Interaction {
     void information(const QString& text) override;
     void error(const QString& text) override;
     bool confirm(const QString& text) override;
-    bool choosePrinter(QPrinter& printer) override;
+    bool choosePrinter(QPrinter& printer, const QString& pdfFile) override;
 
   private:
+    QWidget* dialogParent() const;
+
     QWidget* parent_ = nullptr;
 };
 

@@ -17,7 +17,9 @@ class RememberedFolder : public Interaction {
     void information(const QString& text) override { inner_.information(text); }
     void error(const QString& text) override { inner_.error(text); }
     bool confirm(const QString& text) override { return inner_.confirm(text); }
-    bool choosePrinter(QPrinter& printer) override { return inner_.choosePrinter(printer); }
+    bool choosePrinter(QPrinter& printer, const QString& pdfFile) override {
+        return inner_.choosePrinter(printer, pdfFile);
+    }
 
     // Remembers the folder of a file the user chose some other way
     // (dropped, given on the command line, picked from the recent files).

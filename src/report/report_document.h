@@ -28,6 +28,7 @@ struct ReportDocument {
     QString name;                   // page headings, the chart window's title
     ReportResult result;
     QStringList sources; // the data files it was computed from, in order
+    bool edited = false; // the user changed the text: pages say "(editado)"
 };
 
 // The faunistic report of the data file at `path` (as the report names it).

@@ -7,6 +7,8 @@
 #include "similarity/similarity_report.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPdfWriter>
@@ -200,7 +202,7 @@ void paintReportPages(QPagedPaintDevice& device, const ReportDocument& document,
 
     for (std::size_t p = 0; p < pages.size(); ++p) {
         if (p > 0 && !device.newPage()) throw Error(kCannotPaint);
-        const qreal top = paintHeading(painter, page, document.name, static_cast<int>(p + 1), pageCount);
+        const qreal top = paintHeading(painter, page, pageHeading(document), static_cast<int>(p + 1), pageCount);
         painter.setFont(font);
         painter.setPen(Qt::black);
         for (std::size_t at = 0; at < pages[p].size(); ++at)
@@ -210,16 +212,25 @@ void paintReportPages(QPagedPaintDevice& device, const ReportDocument& document,
     }
     if (lastPage) {
         if (!device.newPage()) throw Error(kCannotPaint);
-        const qreal top = paintHeading(painter, page, document.name, pageCount, pageCount);
+        const qreal top = paintHeading(painter, page, pageHeading(document), pageCount, pageCount);
         lastPage(painter, page.adjusted(0, top, 0, 0));
     }
 }
 
+QString pageHeading(const ReportDocument& document) {
+    return document.edited ? document.name + QStringLiteral(" (editado)") : document.name;
+}
+
+QString proposedPdfFile(const ReportDocument& document) {
+    const QFileInfo survey(document.sources.value(0));
+    return survey.dir().filePath(outputBaseName(document) + QStringLiteral(".pdf"));
+}
+
 void printReport(Interaction& interaction, const ReportDocument& document) {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(document.name);
+    printer.setDocName(pageHeading(document));
     printer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
-    if (!interaction.choosePrinter(printer)) return;
+    if (!interaction.choosePrinter(printer, proposedPdfFile(document))) return;
     paintReportPages(printer, document);
 }
 

@@ -53,6 +53,14 @@ std::vector<std::vector<std::size_t>> pageRows(const std::vector<std::size_t>& l
 // charts). Throws Error when the device cannot be painted on.
 void paintReportPages(QPagedPaintDevice& device, const ReportDocument& document, const PagePainter& lastPage = {});
 
+// The name each page is headed by: the document's, and "(editado)" after it
+// when the user changed the text.
+QString pageHeading(const ReportDocument& document);
+
+// "<name>.pdf" in the folder of the document's (first) data file: where a
+// PDF of it is proposed.
+QString proposedPdfFile(const ReportDocument& document);
+
 // "Arquivo > &Imprimir...": the print dialog, then the report's pages on the
 // printer chosen. Nothing is printed when the dialog is cancelled.
 void printReport(Interaction& interaction, const ReportDocument& document);

@@ -96,7 +96,8 @@ class MainWindowTest : public zav::test::WindowTest {
         QCOMPARE(user->requests.size(), 1);
         const auto& r = user->requests[0];
         QCOMPARE(r.title, QStringLiteral("Selecione o arquivo"));
-        QCOMPARE(r.filter, QStringLiteral("*.txt"));
+        QCOMPARE(r.filter, QStringLiteral("Arquivos de dados (*.txt);;Todos os arquivos (*)"));
+        QVERIFY(r.hiddenUnderFirstFilter.contains("*-relatorio.txt"));
         QCOMPARE(r.defaultSuffix, QStringLiteral("txt"));
         QCOMPARE(r.directory, QDir::currentPath());
         QCOMPARE(user->clockReads, 1);
@@ -110,7 +111,7 @@ class MainWindowTest : public zav::test::WindowTest {
         expected.replace(QByteArray("C:\\Dados\\Levantamento \xC1rea 1\\dez-especies.txt"), data.toUtf8());
         QCOMPARE(readAll(saved), expected);
         QVERIFY(memo1()->isReadOnly());
-        QCOMPARE(window->statusText(), QString());
+        QCOMPARE(window->statusText(), "Relatório gravado em " + saved);
         QVERIFY(!memo1()->isHidden()); // saving leaves the report open
     }
 
@@ -150,7 +151,11 @@ class MainWindowTest : public zav::test::WindowTest {
         QTest::newRow("no collections") << QByteArray("2 0\r\n5 1\r\n1 1\r\n")
                                         << "Erro: o total de coletas não pode ser 0";
         QTest::newRow("negative counts") << QByteArray("2 5\r\n3 1\r\n-2 1\r\n")
-                                         << "Erro: os dados não permitem o cálculo";
+                                         << "Erro: os dados não permitem o cálculo\n"
+                                            "Linha 3: número de indivíduos negativo: -2";
+        QTest::newRow("spreadsheet") << QByteArray("especie,individuos,coletas\r\nA,3,1\r\n")
+                                     << load + "Linha 1: o arquivo parece uma planilha; use Arquivo > Importar "
+                                               "planilha... (ou zaviro-relatorio --importar)";
     }
 
     void calcularFailuresShowTheirMessageAndNoReport() {
@@ -177,24 +182,58 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(memo1()->isHidden());
     }
 
-    void salvarWithoutAReportAsksNothingButLocksTheView() {
-        trigger("MnuSalvar");
-        QVERIFY(memo1()->isReadOnly());
-        QCOMPARE(window->statusText(), QString());
-        // Read-only for the rest of the run, also after "Fechar" and a new report.
+    // Each item of a report, and its key, only while a report is shown.
+    void theReportsItemsActOnlyOnAReport() {
+        const char* items[] = {"MnuSalvar", "MnuFechar", "MnuImprimir", "MnuExportarPdf"};
+        for (const char* name : items)
+            QVERIFY2(!window->findChild<QAction*>(name)->isEnabled(), name);
+        QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_S)); // asks nothing
         openReport();
+        for (const char* name : items)
+            QVERIFY2(window->findChild<QAction*>(name)->isEnabled(), name);
+        // Read-only for the rest of the run, also after "Fechar" and a new report.
+        user->expectSave(std::nullopt);
+        trigger("MnuSalvar");
         user->expectConfirm("Confirma?", true);
         trigger("MnuFechar");
+        for (const char* name : items)
+            QVERIFY2(!window->findChild<QAction*>(name)->isEnabled(), name);
         openReport();
         QVERIFY(memo1()->isReadOnly());
     }
 
+    // The file shown, with Qt's mark while the report holds unsaved typing;
+    // its pages say it was edited.
+    void theTitleNamesTheReportAndItsUnsavedEdits() {
+        const QString base = QStringLiteral("ZAVIRO - Análise Faunística");
+        openReport();
+        QCOMPARE(window->windowTitle(), base + " - dez-especies.txt[*]");
+        QVERIFY(!window->isWindowModified());
+        QTest::keyClicks(memo1(), "x");
+        QVERIFY(window->isWindowModified());
+        const QString pdf = path("impresso.pdf");
+        user->expectPrint(pdf);
+        trigger("MnuImprimir");
+        QCOMPARE(user->proposedPdf, path("dez-especies.pdf"));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        QVERIFY(text.readAllStandardOutput().startsWith("dez-especies.txt (editado)"));
+        user->expectSave(path("nota.txt"));
+        trigger("MnuSalvar");
+        QVERIFY(!window->isWindowModified());
+        user->expectConfirm("Confirma?", true);
+        trigger("MnuFechar");
+        QCOMPARE(window->windowTitle(), base);
+    }
+
     void salvarCancelledStillLocksTheView() {
         openReport();
+        const QString status = window->statusText();
         user->expectSave(std::nullopt);
         trigger("MnuSalvar");
         QVERIFY(memo1()->isReadOnly());
-        QCOMPARE(window->statusText(), QString());
+        QCOMPARE(window->statusText(), status); // nothing happened
         QCOMPARE(user->requests.last().title, QStringLiteral("Salvar arquivo"));
         QCOMPARE(user->requests.last().fileName, path("dez-especies-relatorio.txt"));
     }
@@ -206,12 +245,15 @@ class MainWindowTest : public zav::test::WindowTest {
         const QString survey = path("dez-especies.txt");
         const QByteArray bytes = readAll(survey);
         QVERIFY(QFile::link(survey, path("atalho.txt")));
+        // Refused inside the dialog, which stays open for another name.
         for (const QString& target : {survey, path("atalho.txt"), path("./dez-especies.txt")}) {
             user->expectSave(target);
             user->expectError("Erro: o relatório não pode substituir o arquivo de dados: " + target);
-            trigger("MnuSalvar");
-            QCOMPARE(readAll(survey), bytes);
         }
+        user->expectSave(path("outro.txt"));
+        trigger("MnuSalvar");
+        QCOMPARE(readAll(survey), bytes);
+        QCOMPARE(window->statusText(), "Relatório gravado em " + path("outro.txt"));
     }
 
     // The Part's place when the screen has room, always on the screen, and
@@ -347,6 +389,17 @@ class MainWindowTest : public zav::test::WindowTest {
         for (const char* section : {"\nAUTORES\n", "\n   Instituições\n", "\nREFERÊNCIA\n", "KATO, M.",
                                     "SHANNON, C. E.", "MARGALEF, R.", "SØRENSEN, T."})
             QVERIFY2(zav::helpText().contains(QString::fromUtf8(section)), section);
+        // The panel, its text and its button follow the window's size.
+        window->show();
+        for (const int grow : {0, 300}) {
+            window->resize(window->minimumSize() + QSize(grow, grow));
+            QCoreApplication::processEvents();
+            const QRect client = window->centralWidget()->rect();
+            QVERIFY(client.contains(panel->geometry()));
+            QVERIFY(panel->width() >= client.width() - 40);
+            QVERIFY(memo2->geometry().bottom() < window->findChild<QPushButton*>("BtnOKAjuda")->geometry().top());
+            QVERIFY(panel->rect().contains(window->findChild<QPushButton*>("BtnOKAjuda")->geometry()));
+        }
 
         click("BtnOKAjuda");
         QVERIFY(panel->isHidden());
@@ -363,7 +416,7 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(dialogs[0]->isVisible());
         QVERIFY(!dialogs[0]->isModal());
         QCOMPARE(dialogs[0]->windowTitle(), QStringLiteral("Sobre ..."));
-        QCOMPARE(dialogs[0]->findChild<QLabel*>("Version")->text(), QStringLiteral("Versão 1.0"));
+        QCOMPARE(dialogs[0]->findChild<QLabel*>("Version")->text(), QStringLiteral("Versão 1.0.0"));
         QCOMPARE(dialogs[0]->findChild<QLabel*>("ProgramIcon")->pixmap().size(), QSize(32, 32));
         auto* ok = dialogs[0]->findChild<QPushButton*>("OKButton");
         QVERIFY(ok->isDefault());
@@ -527,7 +580,7 @@ class MainWindowTest : public zav::test::WindowTest {
         QCOMPARE(readAll(path("salvo.txt")), QByteArray::fromStdString(zav::diversityOutput(run, zav::RunOutput::Report)));
         user->expectSave(std::nullopt);
         trigger("MnuExportarPdf");
-        QCOMPARE(user->requests.last().fileName, QStringLiteral("girdled-diversidade.pdf"));
+        QCOMPARE(user->requests.last().fileName, path("girdled-diversidade.pdf"));
 
         // As "Calcular": refused while a report is open.
         for (const char* menu : {"MnuDiversidade", "MnuCalcular"}) {
@@ -624,7 +677,7 @@ class MainWindowTest : public zav::test::WindowTest {
         startSimilarity("3");
         user->expectSave(std::nullopt);
         trigger("MnuExportarPdf");
-        QCOMPARE(user->requests.last().fileName, QStringLiteral("t1-similaridade.pdf"));
+        QCOMPARE(QFileInfo(user->requests.last().fileName).fileName(), QStringLiteral("t1-similaridade.pdf"));
     }
 
     void cancelarOnTheTreatmentPanel() {

@@ -52,6 +52,8 @@ TEST_P(ChartData, RanksEverySpeciesByIndividualsThenNumberWithTheReportsMarks) {
         EXPECT_EQ(std::to_string(sp.individuals).substr(0, 8), row.columns[1]); // the report cuts at 8
         EXPECT_EQ(sp.predominant, row.marked) << "species " << sp.number;
         EXPECT_EQ(sp.excluded, row.columns[4] == "sa") << "species " << sp.number;
+        for (std::size_t c = 0; c < 4; ++c)
+            EXPECT_EQ(sp.classes[c], row.columns[3 + c]) << "species " << sp.number; // shown on hover
         if (i == 0) continue;
         const auto& before = ranked[i - 1];
         EXPECT_TRUE(before.individuals > sp.individuals ||
@@ -96,6 +98,23 @@ TEST_P(ChartData, DrawsEachCriterionsBarsFromTheLowestClassToTheHighest) {
 
 INSTANTIATE_TEST_SUITE_P(Surveys, ChartData,
                          ::testing::Values("duas-especies.txt", "dez-especies.txt", "levantamento-30-coletas.txt"));
+
+TEST(RankAbundanceData, HoverTextNamesTheSpeciesItsIndividualsAndClasses) {
+    zav::RankedSpecies species{3, 7, 1, true, false, {}, {"SD", "sa", "SF", "W"}};
+    const struct {
+        zav::ChartLanguage language;
+        const char* name;
+        const char* text;
+    } cases[] = {
+        {zav::ChartLanguage::Portuguese, "", "Espécie 7\n1 indivíduo\nDominância: SD\nAbundância: sa\nFrequência: SF\nConstância: W"},
+        {zav::ChartLanguage::English, "Apis mellifera",
+         "Species 7 - Apis mellifera\n1 individual\nDominance: SD\nAbundance: sa\nFrequency: SF\nConstancy: W"},
+    };
+    for (const auto& c : cases) {
+        species.name = c.name;
+        EXPECT_EQ(zav::speciesHoverText(species, c.language), c.text);
+    }
+}
 
 TEST(SimilarityChartData, UndefinedValuesAreAbsentNotZero) {
     // T3 and T4 have no species at all; T2 shares none with T1.

@@ -112,9 +112,9 @@ TEST(ChartAxes, TightAroundTheDataWithRoomForAWholeMarker) {
     };
     const auto pair = [](double lower, double upper) { return zav::PairPoint{"T1 x T2", lower, lower, upper}; };
     const Case cases[] = {
-        {"1 espécie", zav::rankAxis(1), 1, 1, 0, 1},
-        {"10 espécies", zav::rankAxis(10), 1, 10, 0, 10},
-        {"37 espécies", zav::rankAxis(37), 1, 37, 0, 40},
+        {"1 espécie", zav::rankAxis(1), 1, 1, 1, 2},
+        {"10 espécies", zav::rankAxis(10), 1, 10, 1, 10},
+        {"37 espécies", zav::rankAxis(37), 1, 37, 5, 40},
         {"900 espécies", zav::rankAxis(900), 1, 900, 0, 900},
         {"indivíduos 1 a 100", zav::individualsAxis(1, 100), 1, 100, 1, 100},
         {"indivíduos 4 a 101", zav::individualsAxis(4, 101), 4, 101, 1, 1000},
@@ -137,9 +137,45 @@ TEST(ChartAxes, TightAroundTheDataWithRoomForAWholeMarker) {
             EXPECT_LE((last - first) / c.axis.step, 10);
             EXPECT_LT(c.axis.max, last + c.axis.step / 2);
         } else {
-            EXPECT_LT(c.axis.max, last * 2);
+            EXPECT_LT(c.axis.max, last * 2.2);
+            // A count on a power of ten keeps room for a whole marker.
+            const double length = std::log10(c.axis.max / c.axis.min);
+            EXPECT_GE(std::log10(c.axis.max / c.highest), 0.05 * length);
+            EXPECT_GE(std::log10(c.lowest / c.axis.min), 0.05 * length);
         }
     }
+}
+
+// On a short plot the room for a marker is counted in pixels.
+TEST(ChartAxes, AShortPlotKeepsAWholeMarkerAtBothEnds) {
+    const struct {
+        std::int32_t lowest, highest;
+        double height, radius;
+    } cases[] = {{1, 100, 150, 13}, {1, 100, 600, 13}, {1, 10, 90, 13}, {3, 100000, 200, 13}};
+    for (const auto& c : cases) {
+        const auto axis = zav::individualsAxis(c.lowest, c.highest, c.height, c.radius);
+        const double length = std::log10(axis.max / axis.min);
+        EXPECT_GE(std::log10(axis.max / c.highest) / length * c.height, c.radius - 1e-9) << c.highest;
+        EXPECT_GE(std::log10(c.lowest / axis.min) / length * c.height, c.radius - 1e-9) << c.highest;
+    }
+    for (const std::size_t species : {2u, 10u, 900u}) {
+        const auto ranks = zav::rankAxis(species, 300, 13);
+        EXPECT_GE((1 - ranks.min) / (ranks.max - ranks.min) * 300, 13 - 1e-9) << species;
+    }
+}
+
+TEST(ChartAxes, RanksAreLabelledFromTheFirstNeverFromZero) {
+    const struct {
+        std::size_t species;
+        std::vector<double> labels;
+    } cases[] = {
+        {1, {1, 2}},
+        {3, {1, 2, 3}},
+        {37, {1, 5, 10, 15, 20, 25, 30, 35, 40}},
+        {900, {1, 100, 200, 300, 400, 500, 600, 700, 800, 900}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(zav::rankLabels(zav::rankAxis(c.species)), c.labels) << c.species;
 }
 
 // The table's place in the report, from the constants beside the code that

@@ -13,8 +13,21 @@
 #include "support/files.h"
 #include "support/scripted_interaction.h"
 
+#include <QFileInfo>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGraphicsView>
+#include <QImage>
+#include <QGraphicsTextItem>
+#include <QGraphicsWidget>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTimer>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -77,6 +90,27 @@ void checkHoldsEveryLine(const QStringList& pages, const std::vector<std::string
         QVERIFY2(at >= 0, qPrintable("missing from the PDF: " + wanted));
         ++at;
     }
+}
+
+QGraphicsScene& chartScene(QWidget& window) { return *window.findChild<QGraphicsView*>("ChartView")->scene(); }
+
+// Every text the charts show: titles, axes, legends.
+QStringList shownTexts(QWidget& window) {
+    QStringList texts;
+    for (QGraphicsItem* item : chartScene(window).items())
+        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible()) texts << text->toPlainText();
+    return texts;
+}
+
+// Where the large chart is: the largest of the scene's charts.
+QRectF largeChart(QWidget& window) {
+    QRectF largest;
+    for (QGraphicsItem* item : chartScene(window).items())
+        if (auto* chart = dynamic_cast<QGraphicsWidget*>(item); chart && !item->parentItem()) {
+            const QRectF at = chart->geometry();
+            if (at.width() * at.height() > largest.width() * largest.height()) largest = at;
+        }
+    return largest;
 }
 
 bool chartsLibraryLoaded() { return readAll(QStringLiteral("/proc/self/maps")).contains("libQt6Charts"); }
@@ -176,7 +210,7 @@ class ReportOutputTest : public QObject {
         zav::test::ScriptedInteraction user;
         user.expectSave(path("relatorio.pdf"));
         zav::exportReportPdf(user, document);
-        QCOMPARE(user.requests.last().fileName, "mata-" + kind + ".pdf");
+        QCOMPARE(QFileInfo(user.requests.last().fileName).fileName(), "mata-" + kind + ".pdf");
         const auto pages = pdfPages(path("relatorio.pdf"));
         QVERIFY(pages.size() >= 2);
         QVERIFY2(!pages[0].contains(QStringLiteral("pasto.txt, milho.txt")), "file list in the heading");
@@ -206,6 +240,129 @@ class ReportOutputTest : public QObject {
         QVERIFY(available.contains(window->frameGeometry()));
         QVERIFY(window->minimumWidth() <= window->width() && window->minimumHeight() <= window->height());
         QVERIFY(window->minimumWidth() >= available.width() / 2);
+    }
+
+    void initTestCase() {
+        static QTemporaryDir settingsDir;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    }
+
+    // The legend names what the plot shows; the ranks start at 1.
+    void theLegendNamesOnlyWhatIsDrawn() {
+        const struct {
+            const char* file;
+            bool super;
+        } cases[] = {{"duas-especies.txt", false}, {"dez-especies.txt", true}};
+        for (const auto& c : cases) {
+            zav::test::ScriptedInteraction user;
+            const auto document = surveyDocument(std::string(readAll(QString(ZAV_GOLDEN_DIR "/") + c.file)), c.file);
+            const std::unique_ptr<QWidget> window(zav::openChartWindow(user, document, nullptr));
+            QCOMPARE(shownTexts(*window).contains(QStringLiteral("Super (postas à parte)")), c.super);
+        }
+        zav::test::ScriptedInteraction user;
+        const std::unique_ptr<QWidget> window(zav::openChartWindow(user, similarityDocument(), nullptr));
+        QVERIFY(shownTexts(*window).contains(QStringLiteral("Intervalo de confiança (P=0.05)")));
+    }
+
+    // Titles and axes in English when asked, and again in the next window.
+    void englishTextsAreAChoiceRemembered() {
+        const auto document = surveyDocument(std::string(readAll(ZAV_GOLDEN_DIR "/dez-especies.txt")),
+                                             QStringLiteral("dez-especies.txt"));
+        zav::test::ScriptedInteraction user;
+        const QString portuguese = QStringLiteral("Abundância das espécies por posição (Whittaker)");
+        const QString english = QStringLiteral("Species abundance by rank (Whittaker plot)");
+        {
+            const std::unique_ptr<QWidget> window(zav::openChartWindow(user, document, nullptr));
+            QVERIFY(shownTexts(*window).contains(portuguese));
+            window->findChild<QCheckBox*>("ChkIngles")->setChecked(true);
+            QVERIFY(shownTexts(*window).contains(english));
+            QVERIFY(shownTexts(*window).contains(QStringLiteral("Constancy")));
+            QVERIFY(!shownTexts(*window).contains(portuguese));
+        }
+        const std::unique_ptr<QWidget> again(zav::openChartWindow(user, document, nullptr));
+        QVERIFY(shownTexts(*again).contains(english));
+        again->findChild<QCheckBox*>("ChkIngles")->setChecked(false);
+        QVERIFY(shownTexts(*again).contains(portuguese));
+    }
+
+    // A window smaller than the charts scrolls them: never drawn smaller than
+    // the screen's scale.
+    void chartsScrollRatherThanShrink() {
+        zav::test::ScriptedInteraction user;
+        const std::unique_ptr<QWidget> window(zav::openChartWindow(user, similarityDocument(), nullptr));
+        window->setMinimumSize(0, 0);
+        window->resize(400, 300);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto* view = window->findChild<QGraphicsView*>("ChartView");
+        QVERIFY(view->transform().isIdentity());
+        QVERIFY(view->horizontalScrollBar()->maximum() > 0);
+    }
+
+    // The sizes journals ask for, each at its width and resolution.
+    void imagesAtAJournalsSize() {
+        const auto document = surveyDocument(std::string(readAll(ZAV_GOLDEN_DIR "/dez-especies.txt")),
+                                             QStringLiteral("dez-especies.txt"));
+        zav::test::ScriptedInteraction user;
+        const std::unique_ptr<QWidget> window(zav::openChartWindow(user, document, nullptr));
+        auto* size = window->findChild<QComboBox*>("CmbTamanho");
+        const struct {
+            int choice;
+            int pngWidth; // 85 or 175 mm at 300 or 600 dpi
+            int dpi;
+            const char* svgWidth;
+        } cases[] = {{1, 1004, 300, "85mm"}, {2, 2008, 600, "85mm"}, {3, 2067, 300, "175mm"}, {4, 4134, 600, "175mm"}};
+        for (const auto& c : cases) {
+            size->setCurrentIndex(c.choice);
+            for (const char* name : {"g.png", "g.svg", "g.pdf"}) {
+                user.expectSave(path(name));
+                window->findChild<QPushButton*>("BtnSalvarImagem")->click();
+            }
+            const QImage png(path("g.png"));
+            QCOMPARE(png.width(), c.pngWidth);
+            QCOMPARE(qRound(png.dotsPerMeterX() * 0.0254), c.dpi);
+            QVERIFY(png.height() > png.width()); // the class charts below the large one
+            QVERIFY(readAll(path("g.svg")).contains(QByteArray("width=\"") + c.svgWidth));
+            QProcess info;
+            info.start(QStringLiteral("pdfinfo"), {path("g.pdf")});
+            QVERIFY(info.waitForFinished(30000));
+            // 85 mm = 240.94 pt, 175 mm = 496.06 pt, in whole points.
+            const QByteArray pdf = info.readAllStandardOutput().simplified();
+            QVERIFY2(pdf.contains(c.svgWidth[0] == '8' ? "Page size: 241 x" : "Page size: 496 x"), pdf.constData());
+        }
+        QCOMPARE(user.problems(), QStringList());
+    }
+
+    // "Salvar este gráfico..." on a chart's context menu saves that chart
+    // alone; the window is in front again after the dialog.
+    void oneChartSavedFromItsMenuAndTheWindowStaysInFront() {
+        const auto document = surveyDocument(std::string(readAll(ZAV_GOLDEN_DIR "/dez-especies.txt")),
+                                             QStringLiteral("dez-especies.txt"));
+        QWidget main;
+        main.show();
+        zav::test::ScriptedInteraction user;
+        const std::unique_ptr<QWidget> window(zav::openChartWindow(user, document, &main));
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        // The dialog's parent gets the keyboard back when the dialog closes.
+        user.duringDialog = [&] { main.activateWindow(); };
+        auto* view = window->findChild<QGraphicsView*>("ChartView");
+        const QPoint inLargeChart = view->mapFromScene(largeChart(*window).center());
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QCOMPARE(menu->actions().value(0)->text(), QStringLiteral("Salvar este gráfico..."));
+            menu->actions().value(0)->trigger();
+            menu->close();
+        });
+        user.expectSave(path("um.png"));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, inLargeChart, view->viewport()->mapToGlobal(inLargeChart));
+        QApplication::sendEvent(view->viewport(), &event);
+        QCOMPARE(user.problems(), QStringList());
+        QCOMPARE(user.requests.last().fileName, QStringLiteral("dez-especies-1.png"));
+        const QImage png(path("um.png"));
+        QCOMPARE(png.size(), QSize(2000, 1400)); // one chart, not the board
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCOMPARE(QApplication::activeWindow(), window.get());
     }
 
     void printingGoesThroughThePrintDialog() {

@@ -164,7 +164,7 @@ TEST_F(Cli, FailuresPrintOnlyTheMessageAndExit1) {
         {"ruim.txt", "Error: Verifique o arquivo de dados!\nLinha 2: \"x\" não é um número inteiro\n"},
         {"uma.txt", "Erro: são necessárias pelo menos 2 espécies com indivíduos\n"},
         {"zero.txt", "Erro: o total de coletas não pode ser 0\n"},
-        {"negativo.txt", "Erro: os dados não permitem o cálculo\n"},
+        {"negativo.txt", "Erro: os dados não permitem o cálculo\nLinha 3: número de indivíduos negativo: -2\n"},
         {"nada.txt", "Erro: não foi possível abrir o arquivo: " + (dir_ / "nada.txt").string() + "\n"},
         {".", "Erro: não foi possível abrir o arquivo: " + dir_.string() + "\n"},
     };

@@ -72,12 +72,15 @@ TEST(ParseSpeciesTable, RefusesFilesItCannotReadSayingWhere) {
         {"3\r\n1 1\r\n2 2\r\n3 3\r\n", "Linha 1: falta o total de coletas"},
         {"\xEF\xBB\xBF"
          "2 5\r\n1 1\r\n2 2\r\n",
-         "Linha 1: \"\xC3\xAF\xC2\xBB\xC2\xBF"
-         "2\" não é um número inteiro"}, // a byte-order mark
+         "Linha 1: o arquivo começa com uma marca BOM (UTF-8); grave-o como texto simples"},
         {"3 12\r\n1 1\r\n2 2\r\n", "O cabeçalho anuncia 3 linhas de espécies; o arquivo tem 2"},
         {"2 12\r\n1 1\r\n\r\n", "Linha 3: falta o número de indivíduos"},
         {"2 12\r\n 5 12\r\n1 1\r\n", "Linha 2: falta o número de indivíduos"},
-        {"2 12\r\n5\t12\r\n1 1\r\n", "Linha 2: \"5\t12\" não é um número inteiro"},
+        {"2 12\r\n5\t12\r\n1 1\r\n", "Linha 2: \"5<tabulação>12\" não é um número inteiro"},
+        {"especie;individuos;coletas\r\n", "Linha 1: o arquivo parece uma planilha; use Arquivo > Importar "
+                                           "planilha... (ou zaviro-relatorio --importar)"},
+        {"2\t12\r\n", "Linha 1: o arquivo parece uma planilha; use Arquivo > Importar planilha... (ou "
+                      "zaviro-relatorio --importar)"},
         {"2 12\r\n12 5 7\r\n1 1\r\n", "Linha 2: \"5 7\" não é um número inteiro"},
         {"2 12\r\n7.0 2\r\n1 1\r\n", "Linha 2: \"7.0\" não é um número inteiro"},
         {"2 12\r\n3\r\n1 1\r\n", "Linha 2: falta o número de coletas"},

@@ -120,7 +120,7 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(readAll(saved), QByteArray("3      12\r\n45     3\r\n0      0\r\n1520   12\r\n"));
         QVERIFY(panel("GrpPlan")->isHidden());
         checkMenus(true, true, true, true);
-        QCOMPARE(window->statusText(), QStringLiteral("Criando um novo arquivo ...")); // unchanged
+        QCOMPARE(window->statusText(), "Arquivo de dados gravado em " + saved);
         QCOMPARE(window->currentDataFileName(), saved);
 
         user->expectOpen(saved);
@@ -419,6 +419,7 @@ class DataEditorTest : public zav::test::WindowTest {
         trigger("MnuCalcular");
         user->expectSave(gridFile);
         user->expectError("Erro: o relatório não pode substituir o arquivo de dados: " + gridFile);
+        user->expectSave(std::nullopt); // the dialog stays open: cancelled
         trigger("MnuSalvar");
         QCOMPARE(user->requests.last().fileName, path("dados.v2-relatorio.txt"));
         QCOMPARE(readAll(gridFile), saved);

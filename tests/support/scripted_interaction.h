@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 namespace zav::test {
@@ -32,9 +33,17 @@ class ScriptedInteraction : public Interaction, public Clock {
         requests.append(r);
         return answer(next(Kind::Open, "open dialog \"" + r.title + "\""));
     }
+    // A path the request refuses is answered with its error, as the dialog
+    // shows it, and the dialog stays: the next expected save answers it.
     std::optional<QString> saveFile(const FileDialogRequest& r) override {
         requests.append(r);
-        return answer(next(Kind::Save, "save dialog \"" + r.title + "\""));
+        if (duringDialog) duringDialog();
+        for (;;) {
+            auto chosen = answer(next(Kind::Save, "save dialog \"" + r.title + "\""));
+            const QString reason = chosen && r.refuse ? r.refuse(*chosen) : QString();
+            if (reason.isEmpty()) return chosen;
+            error(reason);
+        }
     }
     void information(const QString& text) override { checkText(next(Kind::Information, "information: " + text), text); }
     void error(const QString& text) override { checkText(next(Kind::Error, "error: " + text), text); }
@@ -44,7 +53,8 @@ class ScriptedInteraction : public Interaction, public Clock {
         return step.yes;
     }
 
-    bool choosePrinter(QPrinter& printer) override {
+    bool choosePrinter(QPrinter& printer, const QString& pdfFile) override {
+        proposedPdf = pdfFile;
         const auto chosen = answer(next(Kind::Print, "print dialog"));
         if (!chosen) return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -66,6 +76,10 @@ class ScriptedInteraction : public Interaction, public Clock {
     }
 
     QList<FileDialogRequest> requests;
+    QString proposedPdf; // by the last print dialog
+    // What a window manager does while a save dialog is open (gives the
+    // keyboard to the dialog's parent, say).
+    std::function<void()> duringDialog;
     QStringList failures;
     DateTime time{6, 12, 2026, 9, 5, 7, 42};
     int clockReads = 0;
