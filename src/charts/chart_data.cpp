@@ -76,7 +76,8 @@ std::vector<RankedSpecies> rankAbundance(const AnalysisResult& result) {
     std::vector<RankedSpecies> ranked;
     ranked.reserve(species.size());
     for (const auto& sp : species)
-        ranked.push_back({0, sp.number, sp.individuals, isPredominant(sp), !sp.kept()});
+        ranked.push_back({0, sp.number, sp.individuals, isPredominant(sp), !sp.kept(),
+                          !sp.name.empty(), sp.name.empty() ? std::to_string(sp.number) : sp.name});
     std::stable_sort(ranked.begin(), ranked.end(), [](const RankedSpecies& a, const RankedSpecies& b) {
         if (a.individuals != b.individuals) return a.individuals > b.individuals;
         return a.number < b.number;
@@ -84,6 +85,13 @@ std::vector<RankedSpecies> rankAbundance(const AnalysisResult& result) {
     for (std::size_t i = 0; i < ranked.size(); ++i)
         ranked[i].rank = static_cast<int>(i + 1);
     return ranked;
+}
+
+std::string predominantLegend(const std::vector<RankedSpecies>& ranked) {
+    bool named = false, unnamed = false;
+    for (const auto& sp : ranked)
+        if (sp.predominant) (sp.named ? named : unnamed) = true;
+    return std::string("Predominantes (*) e seus ") + (!named ? "números" : unnamed ? "nomes ou números" : "nomes");
 }
 
 std::array<ClassChart, 4> classCounts(const AnalysisResult& result) {

@@ -22,11 +22,18 @@ struct RankedSpecies {
     std::int32_t individuals = 0; // y; a log axis cannot show a count below 1
     bool predominant = false;     // marked " *" in the report: labelled with its number
     bool excluded = false;        // set apart as an outlier ("super" species)
+    bool named = false;           // the species has a name in its data file
+    std::string label;            // the species' name when it has one, else its number
 };
 
 // Every species of the table, by individuals from most to fewest; species
 // with the same count keep the order of their numbers.
 std::vector<RankedSpecies> rankAbundance(const AnalysisResult& result);
+
+// The legend of the predominant species' stars, after what labels them:
+// "Predominantes (*) e seus números", "... e seus nomes" when every one has a
+// name, "... e seus nomes ou números" when some have.
+std::string predominantLegend(const std::vector<RankedSpecies>& ranked);
 
 // One bar: the species in one class of a criterion.
 struct ClassBar {
