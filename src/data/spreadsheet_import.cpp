@@ -347,7 +347,10 @@ Layout headerLayout(const Record& header) {
     for (std::size_t i = 0; i < header.cells.size(); ++i) {
         const auto column = columnNamed(header.cells[i]);
         const auto name = std::string(trimControls(header.cells[i]));
-        if (column == Column::Name && !layout.name) {
+        // A "nome" column names the species even after an "especie" one,
+        // which may hold their numbers (as the species table does).
+        if (column == Column::Name && (!layout.name || (folded(header.cells[i]) == "nome" &&
+                                                        folded(header.cells[*layout.name]) != "nome"))) {
             layout.name = i;
         } else if (column == Column::Individuals && !individuals) {
             individuals = true;
