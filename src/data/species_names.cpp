@@ -16,7 +16,7 @@ std::string cleanSpeciesName(std::string_view in) {
         const char32_t cp = decoded.length == 0 ? 0xFFFD : decoded.codePoint;
         const bool control = cp < 0x20 || (cp >= 0x7F && cp <= 0x9F);
         if (control || cp == ' ') {
-            if (!out.empty()) {
+            if (!out.empty() && out.back() != ' ') {
                 out += ' ';
                 ++characters;
             }

@@ -32,8 +32,9 @@ inline constexpr std::string_view kNamesMark = "[nomes]";
 inline constexpr std::size_t kMaxNameCharacters = 200;
 
 // A name as it is kept: UTF-8 (a malformed sequence becomes U+FFFD), every
-// control character (line breaks and tabs too) a space, no spaces at either
-// end, cut at kMaxNameCharacters characters. Never an error.
+// run of spaces and control characters (line breaks and tabs too) one
+// space, no space at either end, cut at kMaxNameCharacters characters.
+// Never an error.
 std::string cleanSpeciesName(std::string_view utf8);
 
 // Reads the block that may follow the `speciesLines` species lines the

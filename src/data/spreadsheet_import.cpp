@@ -247,6 +247,8 @@ Column columnNamed(std::string_view cellUtf8) {
         "individuos", "n", "abundancia", "ind", "nind", "nindividuos", "ndeindividuos", "numerodeindividuos"};
     static constexpr std::string_view kCollections[] = {"coletas", "collections", "col",      "ncol",
                                                         "ncoletas", "ndecoletas", "amostras", "namostras"};
+    // A cell holding a delimiter is no name: read at the wrong delimiter.
+    if (cellUtf8.find_first_of("\t;,") != std::string_view::npos) return Column::None;
     const std::string name = folded(cellUtf8);
     // "Nº" alone numbers the species; "N" alone counts the individuals.
     if (name == "n" && trimControls(cellUtf8).size() > 1) return Column::None;
