@@ -202,12 +202,14 @@ int run(const zav::cli::Options& options) {
     default:
         if (!options.output.empty()) return writeSurveys(options);
         zav::InputFiles(pathsOf(options.files)).refuseStandardOutput();
+#ifdef ZAV_HAVE_SHEETS
         if (options.format == zav::cli::Format::Xlsx && ::isatty(STDOUT_FILENO)) {
             std::fputs("Erro: --xlsx escreve uma planilha, não texto: redirecione a saída a um arquivo "
                        "(> tabela.xlsx) ou use --saida PASTA\n",
                        stderr);
             return 1;
         }
+#endif
         return print(surveyOutput(options.files[0], options));
     }
 }
