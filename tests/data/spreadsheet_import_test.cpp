@@ -46,6 +46,12 @@ TEST(SpreadsheetImport, ReadsTheWaysSpreadsheetsAreSaved) {
                               "5;2\n7;3\n",
          {{5, 2}, {7, 3}}},
         {"o maior número aceito", "1;2\n2147483647;1\n", {{1, 2}, {2147483647, 1}}},
+        {"célula de contagem vazia é 0", "1;2\n3;\n;4\n", {{1, 2}, {3, 0}, {0, 4}}},
+        {"zero decimais com vírgula e ponto; nº e °", "nº indivíduos;N° de coletas\n45,0;3\n2;1,00\n",
+         {{45, 3}, {2, 1}}},
+        {"ind. e col.", "Ind.;Col.\n7;2\n", {{7, 2}}},
+        {"N. ind e amostras; Nº numera as espécies", "Nº;Espécie;N. ind;Amostras\n1;A;3;1\n", {{3, 1}}},
+        {"1.000 numa planilha de ponto decimal é 1", "ind;col\n45.0;2\n1.000;1\n", {{45, 2}, {1, 1}}},
     };
     for (const auto& c : cases) {
         try {
