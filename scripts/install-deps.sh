@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   qt6-charts-dev libqt6opengl6-dev qt6-svg-dev poppler-utils
+  libzip-dev libpugixml-dev libxlsxwriter-dev
   fonts-dejavu-core
   clang libclang-rt-14-dev
   dpkg-dev file lintian desktop-file-utils appstream

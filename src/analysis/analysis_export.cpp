@@ -5,21 +5,86 @@
 #include "analysis/report.h"
 #include "data/export_text.h"
 #include "data/json_writer.h"
+#include "data/text.h"
 
 namespace zav {
 namespace {
 
-struct SpeciesClasses {
-    std::string_view dominance, abundance, frequency, constancy;
-};
+// The figures of the table for people: the report's rounding of its
+// indices, 4 decimals.
+constexpr int kShownDecimals = 4;
 
-SpeciesClasses trimmedClasses(const SpeciesRecord& sp) {
-    return {trimmedCode(Criterion::Dominance, sp.dominanceClass),
-            trimmedCode(Criterion::Abundance, abundanceText(sp.abundanceClass)),
-            trimmedCode(Criterion::Frequency, sp.frequencyClass), trimmedCode(Criterion::Constancy, sp.constancyClass)};
+std::string shownFigure(const std::optional<double>& value, char decimalSeparator) {
+    if (!value) return "-";
+    std::string text = fixedPoint(*value, kShownDecimals);
+    for (char& c : text)
+        if (c == '.') c = decimalSeparator;
+    return text;
+}
+
+void appendCsvNumber(std::string& out, const std::optional<double>& value) {
+    if (value) appendJsonNumber(out, *value);
+}
+
+// A CSV field: quoted when it holds a comma, a quote or a line break.
+void appendCsvText(std::string& out, std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out.append(text);
+        return;
+    }
+    out += '"';
+    for (const char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void appendHtmlText(std::string& out, std::string_view text) {
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
 }
 
 } // namespace
+
+std::vector<SpeciesTableRow> speciesTableRows(const AnalysisResult& result) {
+    std::vector<SpeciesTableRow> rows;
+    rows.reserve(result.table.species.size());
+    for (const auto& sp : result.table.species) {
+        SpeciesTableRow row;
+        row.number = sp.number;
+        row.name = sp.name;
+        row.individuals = sp.individuals;
+        row.collections = sp.collections;
+        if (sp.kept()) {
+            row.percentage = sp.percentage;
+            row.dominanceLimit = sp.dominanceLimit;
+        }
+        row.dominance = trimmedCode(Criterion::Dominance, sp.dominanceClass);
+        row.abundance = trimmedCode(Criterion::Abundance, abundanceText(sp.abundanceClass));
+        row.frequency = trimmedCode(Criterion::Frequency, sp.frequencyClass);
+        row.constancy = trimmedCode(Criterion::Constancy, sp.constancyClass);
+        row.predominant = isPredominant(sp);
+        rows.push_back(row);
+    }
+    return rows;
+}
 
 std::string analysisJson(const AnalysisResult& result, std::string_view pathUtf8, const DateTime& when) {
     using Layout = JsonWriter::Layout;
@@ -30,17 +95,22 @@ std::string analysisJson(const AnalysisResult& result, std::string_view pathUtf8
     json.key("arquivo").string(pathUtf8);
     json.key("data").string(isoDateTime(when));
     json.key("especies").beginArray(Layout::Lines);
-    for (const auto& sp : table.species) {
-        const auto classes = trimmedClasses(sp);
+    for (const auto& row : speciesTableRows(result)) {
         json.beginObject();
-        json.key("especie").integer(sp.number);
-        json.key("individuos").integer(sp.individuals);
-        json.key("coletas").integer(sp.collections);
-        json.key("dominancia").string(classes.dominance);
-        json.key("abundancia").string(classes.abundance);
-        json.key("frequencia").string(classes.frequency);
-        json.key("constancia").string(classes.constancy);
-        json.key("predominante").boolean(isPredominant(sp));
+        json.key("especie").integer(row.number);
+        if (row.name.empty())
+            json.key("nome").null();
+        else
+            json.key("nome").string(row.name);
+        json.key("individuos").integer(row.individuals);
+        json.key("coletas").integer(row.collections);
+        json.key("percentual").optionalNumber(row.percentage.has_value(), row.percentage.value_or(0));
+        json.key("limite_dominancia").optionalNumber(row.dominanceLimit.has_value(), row.dominanceLimit.value_or(0));
+        json.key("dominancia").string(row.dominance);
+        json.key("abundancia").string(row.abundance);
+        json.key("frequencia").string(row.frequency);
+        json.key("constancia").string(row.constancy);
+        json.key("predominante").boolean(row.predominant);
         json.endObject();
     }
     json.endArray();
@@ -58,18 +128,69 @@ std::string analysisJson(const AnalysisResult& result, std::string_view pathUtf8
 }
 
 std::string speciesTableCsv(const AnalysisResult& result) {
-    std::string out = "especie,individuos,coletas,dominancia,abundancia,frequencia,constancia,predominante\n";
-    for (const auto& sp : result.table.species) {
-        const auto classes = trimmedClasses(sp);
-        out.append(std::to_string(sp.number)).append(",");
-        out.append(std::to_string(sp.individuals)).append(",");
-        out.append(std::to_string(sp.collections)).append(",");
-        out.append(classes.dominance).append(",");
-        out.append(classes.abundance).append(",");
-        out.append(classes.frequency).append(",");
-        out.append(classes.constancy).append(",");
-        out.append(isPredominant(sp) ? "true\n" : "false\n");
+    std::string out;
+    for (const auto column : kSpeciesTableColumns)
+        out.append(column).append(column == kSpeciesTableColumns.back() ? "\n" : ",");
+    for (const auto& row : speciesTableRows(result)) {
+        out.append(std::to_string(row.number)).append(",");
+        appendCsvText(out, row.name);
+        out.append(",").append(std::to_string(row.individuals)).append(",");
+        out.append(std::to_string(row.collections)).append(",");
+        appendCsvNumber(out, row.percentage);
+        out.append(",");
+        appendCsvNumber(out, row.dominanceLimit);
+        out.append(",");
+        out.append(row.dominance).append(",");
+        out.append(row.abundance).append(",");
+        out.append(row.frequency).append(",");
+        out.append(row.constancy).append(",");
+        out.append(row.predominant ? "true\n" : "false\n");
     }
+    return out;
+}
+
+std::vector<std::vector<std::string>> speciesTableCells(const AnalysisResult& result, char decimalSeparator) {
+    std::vector<std::vector<std::string>> cells;
+    cells.push_back({"Espécie", "Nome", "Indivíduos", "Coletas", "% de N'", "Limite de dominância (%)", "Dominância",
+                     "Abundância", "Frequência", "Constância", "Predominante"});
+    for (const auto& row : speciesTableRows(result)) {
+        cells.push_back({std::to_string(row.number), std::string(row.name), std::to_string(row.individuals),
+                         std::to_string(row.collections), shownFigure(row.percentage, decimalSeparator),
+                         shownFigure(row.dominanceLimit, decimalSeparator), std::string(row.dominance),
+                         std::string(row.abundance), std::string(row.frequency), std::string(row.constancy),
+                         row.predominant ? "*" : ""});
+    }
+    return cells;
+}
+
+std::string speciesTableTsv(const AnalysisResult& result, char decimalSeparator) {
+    std::string out;
+    for (const auto& row : speciesTableCells(result, decimalSeparator)) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i > 0) out += '\t';
+            for (const char c : row[i])
+                out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+std::string speciesTableHtml(const AnalysisResult& result, char decimalSeparator) {
+    std::string out = "<html><head><meta charset=\"utf-8\"></head><body><table>\n";
+    bool heading = true;
+    for (const auto& row : speciesTableCells(result, decimalSeparator)) {
+        const char* cell = heading ? "th" : "td";
+        out += "<tr>";
+        for (const auto& text : row) {
+            out.append("<").append(cell).append(">");
+            appendHtmlText(out, text);
+            out.append("</").append(cell).append(">");
+        }
+        out += "</tr>\n";
+        heading = false;
+    }
+    out += "</table></body></html>\n";
     return out;
 }
 

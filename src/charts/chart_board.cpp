@@ -66,8 +66,9 @@ class SpeciesLabels {
     void addPoint(const QPointF& value, qreal markerSize) { points_.push_back({value, markerSize / 2}); }
 
     // `markerSize`: of the largest marker on the point.
-    void addLabel(const QPointF& value, std::int32_t number, qreal markerSize) {
-        auto* text = new QGraphicsSimpleTextItem(QString::number(number), chart_);
+    // `label`: the species' name, or its number when it has none.
+    void addLabel(const QPointF& value, const QString& label, qreal markerSize) {
+        auto* text = new QGraphicsSimpleTextItem(label, chart_);
         text->setZValue(10);
         auto* leader = new QGraphicsLineItem(chart_);
         leader->setPen(QPen(QColor(90, 90, 90), 0.8));
@@ -218,8 +219,13 @@ QChart* rankAbundanceChart(const AnalysisResult& result, ChartLanguage language)
     curve->setName(say(language, "Espécies", "Species"));
     curve->setColor(kSpeciesColor);
     curve->setPointsVisible(ranked.size() <= 100);
-    auto* predominant = markers(say(language, "Predominantes (*) e seus números", "Predominant (*) and their numbers"),
-                                QScatterSeries::MarkerShapeStar, kPredominantColor, kStarSize);
+    // The legend says whether the labels are names, numbers or both.
+    const std::string legend = predominantLegend(ranked);
+    const char* english = legend.ends_with("nomes ou números") ? "Predominant (*) and their names or numbers"
+                          : legend.ends_with("nomes")          ? "Predominant (*) and their names"
+                                                               : "Predominant (*) and their numbers";
+    auto* predominant = markers(say(language, legend.c_str(), english), QScatterSeries::MarkerShapeStar,
+                                kPredominantColor, kStarSize);
     // A hollow square around the point: an excluded species may be
     // predominant too, and its star shows inside.
     auto* excluded = markers(say(language, "Super (postas à parte)", "Super-abundant (set apart)"),
@@ -247,7 +253,7 @@ QChart* rankAbundanceChart(const AnalysisResult& result, ChartLanguage language)
         if (sp.predominant) {
             predominant->append(point);
             labels->addPoint(point, kStarSize);
-            labels->addLabel(point, sp.number, sp.excluded ? kSquareSize : kStarSize);
+            labels->addLabel(point, QString::fromStdString(sp.label), sp.excluded ? kSquareSize : kStarSize);
         }
         lowest = lowest == 0 ? sp.individuals : std::min(lowest, sp.individuals);
         highest = std::max(highest, sp.individuals);

@@ -44,14 +44,6 @@ double niceCeiling(double value) {
     return 10 * decade;
 }
 
-// A species' name, where the record holds one (data files with names).
-template <typename Record> std::string nameOf(const Record& record) {
-    if constexpr (requires { record.name; })
-        return std::string(record.name);
-    else
-        return {};
-}
-
 // How far an axis's ends lie beyond the data: `fraction` of its length, or
 // more where the plot is too small for a whole marker of `radius` pixels.
 double markerMargin(double length, double fraction, double pixels, double radius) {
@@ -107,8 +99,10 @@ std::vector<RankedSpecies> rankAbundance(const AnalysisResult& result) {
     std::vector<RankedSpecies> ranked;
     ranked.reserve(species.size());
     for (const auto& sp : species) {
-        RankedSpecies r{0, sp.number, sp.individuals, isPredominant(sp), !sp.kept(), {}, {}};
-        r.name = nameOf(sp);
+        RankedSpecies r{0, sp.number, sp.individuals, isPredominant(sp), !sp.kept(), {}, {}, false, {}};
+        r.name = sp.name;
+        r.named = !sp.name.empty();
+        r.label = r.named ? sp.name : std::to_string(sp.number);
         r.classes = {std::string(trimmedCode(Criterion::Dominance, sp.dominanceClass)),
                      std::string(trimmedCode(Criterion::Abundance, abundanceText(sp.abundanceClass))),
                      std::string(trimmedCode(Criterion::Frequency, sp.frequencyClass)),
@@ -136,6 +130,13 @@ std::string speciesHoverText(const RankedSpecies& species, ChartLanguage languag
     for (std::size_t i = 0; i < species.classes.size(); ++i)
         text += "\n" + std::string(english ? kEnglish[i] : kPortuguese[i]) + ": " + species.classes[i];
     return text;
+}
+
+std::string predominantLegend(const std::vector<RankedSpecies>& ranked) {
+    bool named = false, unnamed = false;
+    for (const auto& sp : ranked)
+        if (sp.predominant) (sp.named ? named : unnamed) = true;
+    return std::string("Predominantes (*) e seus ") + (!named ? "números" : unnamed ? "nomes ou números" : "nomes");
 }
 
 std::array<ClassChart, 4> classCounts(const AnalysisResult& result) {

@@ -26,6 +26,8 @@ struct RankedSpecies {
     // The report's class codes, without padding: dominance, abundance,
     // frequency, constancy.
     std::array<std::string, 4> classes;
+    bool named = false;           // the species has a name in its data file
+    std::string label;            // the species' name when it has one, else its number
 };
 
 // The language of the charts' titles and axes: Portuguese as the reports,
@@ -39,6 +41,11 @@ std::string speciesHoverText(const RankedSpecies& species, ChartLanguage languag
 // Every species of the table, by individuals from most to fewest; species
 // with the same count keep the order of their numbers.
 std::vector<RankedSpecies> rankAbundance(const AnalysisResult& result);
+
+// The legend of the predominant species' stars, after what labels them:
+// "Predominantes (*) e seus números", "... e seus nomes" when every one has a
+// name, "... e seus nomes ou números" when some have.
+std::string predominantLegend(const std::vector<RankedSpecies>& ranked);
 
 // One bar: the species in one class of a criterion.
 struct ClassBar {

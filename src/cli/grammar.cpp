@@ -11,7 +11,10 @@
 namespace zav::cli {
 namespace {
 
-enum class Id { Help, Version, Diversity, Similarity, Comparison, Index, Json, Csv, Output, Import, Collections, Pdf, Chart };
+enum class Id {
+    Help, Version, Diversity, Similarity, Comparison, Index, Json, Csv, Xlsx, Output, Import, Sheet, PerCollection,
+    Collections, Pdf, Chart
+};
 
 constexpr unsigned kReport = 1, kDesktop = 2, kBoth = kReport | kDesktop;
 
@@ -35,8 +38,11 @@ constexpr OptionSpec kOptions[] = {
     {Id::Index, "--indice", "", true, kBoth},
     {Id::Json, "--json", "", false, kReport},
     {Id::Csv, "--csv", "", false, kReport},
+    {Id::Xlsx, "--xlsx", "", false, kReport},
     {Id::Output, "--saida", "-o", true, kReport},
     {Id::Import, "--importar", "", true, kReport},
+    {Id::Sheet, "--planilha", "", true, kReport},
+    {Id::PerCollection, "--por-coleta", "", false, kReport},
     {Id::Collections, "--coletas", "", true, kReport},
     {Id::Pdf, "--pdf", "", true, kDesktop},
     {Id::Chart, "--grafico", "", true, kDesktop},
@@ -51,13 +57,14 @@ struct Line {
 };
 
 constexpr Line kForms[] = {
-    {kReport, "zaviro-relatorio [--json | --csv] ARQUIVO"},
-    {kReport, "zaviro-relatorio [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]"},
+    {kReport, "zaviro-relatorio [--json | --csv | --xlsx] ARQUIVO"},
+    {kReport, "zaviro-relatorio [--json | --csv | --xlsx] --saida PASTA ARQ1 [ARQ2 ...]"},
     {kReport, "zaviro-relatorio --diversidade [--json | --csv] ARQUIVO"},
     {kReport, "zaviro-relatorio --diversidade [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]"},
     {kReport, "zaviro-relatorio --similaridade [--json] ARQ1 ARQ2 ARQ3 [... ARQ10]"},
     {kReport, "zaviro-relatorio --comparacao [--json] [--indice sorensen|bray-curtis] ARQ1 ARQ2 [... ARQ10]"},
-    {kReport, "zaviro-relatorio --importar PLANILHA --coletas C [-o ARQUIVO]"},
+    {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] --coletas C [-o ARQUIVO]"},
+    {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] --por-coleta [-o ARQUIVO]"},
     {kDesktop, "zaviro [ARQUIVO]"},
     {kDesktop, "zaviro [--diversidade] --pdf SAIDA.pdf ARQUIVO"},
     {kDesktop, "zaviro [--diversidade] --grafico SAIDA.svg|SAIDA.png|SAIDA.pdf ARQUIVO"},
@@ -113,17 +120,32 @@ constexpr OptionHelp kOptionHelp[] = {
      "null onde o relatório de similaridade mostra \"-\""},
     {kReport, "--csv",
      "a tabela de espécies em CSV (UTF-8, vírgula, linha de\n"
-     "títulos, \".\" como separador decimal)"},
+     "títulos, \".\" como separador decimal): espécie, nome,\n"
+     "indivíduos, coletas, percentual de N', limite de\n"
+     "dominância, as quatro classes e a marca de predominante"},
+    {kReport, "--xlsx",
+     "a mesma tabela numa planilha do Excel (.xlsx), os\n"
+     "números como números; redirecione a saída a um arquivo"},
     {kReport, "--saida PASTA",
      "grava um arquivo por levantamento em PASTA:\n"
-     "NOME-relatorio.txt, ou NOME.json / NOME.csv; um arquivo\n"
-     "com erro é relatado com seu nome e os demais seguem"},
+     "NOME-relatorio.txt, ou NOME.json / NOME.csv / NOME.xlsx;\n"
+     "um arquivo com erro é relatado com seu nome e os demais\n"
+     "seguem"},
     {kReport, "--importar PLANILHA --coletas C",
-     "escreve o arquivo de dados de uma planilha CSV ou TSV\n"
-     "(uma linha por espécie: [nome,] indivíduos, coletas;\n"
-     "linha de títulos opcional) com C coletas no total;\n"
-     "uma última linha com as somas das de cima é deixada de\n"
-     "fora, com um aviso na saída de erro"},
+     "escreve o arquivo de dados de uma planilha CSV, TSV,\n"
+     "XLSX ou ODS (uma linha por espécie: [nome,] indivíduos,\n"
+     "coletas; linha de títulos opcional; célula vazia é 0)\n"
+     "com C coletas no total; os nomes vão para o bloco\n"
+     "[nomes] do arquivo; uma última linha com as somas das\n"
+     "de cima é deixada de fora, com um aviso na saída de erro"},
+    {kReport, "--planilha NOME",
+     "com --importar: a planilha NOME da pasta de trabalho\n"
+     "XLSX ou ODS, em vez da primeira"},
+    {kReport, "--por-coleta",
+     "com --importar: uma planilha de espécies por coletas (o\n"
+     "nome e uma coluna por coleta): indivíduos = a soma da\n"
+     "linha, coletas = as células diferentes de 0, C = o\n"
+     "número de colunas de coletas"},
     {kReport, "-o, --saida ARQUIVO",
      "com --importar: grava o arquivo de dados em ARQUIVO,\n"
      "inteiro ou nada, em vez da saída padrão"},
@@ -214,7 +236,8 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
             return options;
         }
     }
-    bool json = false, csv = false, collectionsGiven = false, indexGiven = false, modeGiven = false;
+    bool json = false, csv = false, xlsx = false, collectionsGiven = false, indexGiven = false, modeGiven = false;
+    bool sheetGiven = false;
     int outputs = 0;
     const auto setMode = [&](Command command) {
         if (modeGiven) return false;
@@ -265,6 +288,17 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
         case Id::Csv:
             csv = true;
             break;
+        case Id::Xlsx:
+            xlsx = true;
+            break;
+        case Id::Sheet:
+            if (value.empty()) return UsageError{};
+            options.sheet = value;
+            sheetGiven = true;
+            break;
+        case Id::PerCollection:
+            options.perCollection = true;
+            break;
         case Id::Collections: {
             const auto total = parseInteger(value);
             if (!total || *total < 1)
@@ -283,16 +317,24 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
             break;
         }
     }
-    if ((json && csv) || outputs > 1) return UsageError{};
-    if (program == Program::Report) options.format = json ? Format::Json : csv ? Format::Csv : Format::Text;
+    if (static_cast<int>(json) + static_cast<int>(csv) + static_cast<int>(xlsx) > 1 || outputs > 1) return UsageError{};
+    if (program == Program::Report)
+        options.format = json ? Format::Json : csv ? Format::Csv : xlsx ? Format::Xlsx : Format::Text;
     // A desktop command other than the window writes a file: it needs --pdf or --grafico.
     if (program == Program::Desktop && modeGiven && outputs == 0) return UsageError{};
     if (program == Program::Desktop && outputs == 1 && !modeGiven) options.command = Command::Faunistic;
 
     if (indexGiven && options.command != Command::Comparison) return UsageError{};
-    if (collectionsGiven != (options.command == Command::Import)) return UsageError{};
+    const bool importing = options.command == Command::Import;
+    if ((sheetGiven || options.perCollection) && !importing) return UsageError{};
+    if (importing && options.perCollection && collectionsGiven)
+        return UsageError{"Erro: com --por-coleta, o total de coletas é o número de colunas de coletas da planilha; "
+                          "não use --coletas"};
+    if (collectionsGiven != (importing && !options.perCollection)) return UsageError{};
+    // The species table in a workbook: a faunistic analysis only.
+    if (xlsx && options.command != Command::Faunistic) return UsageError{};
     const bool batch = program == Program::Report && !options.output.empty(); // a folder, except for the import
-    if (options.command == Command::Import && (json || csv)) return UsageError{};
+    if (importing && (json || csv)) return UsageError{};
     if ((options.command == Command::Similarity || options.command == Command::Comparison) && (csv || batch))
         return UsageError{};
     if (auto problem = fileCountProblem(options, batch)) return *problem;

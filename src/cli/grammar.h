@@ -22,6 +22,7 @@ enum class Format {
     Text,  // the report
     Json,  // --json
     Csv,   // --csv
+    Xlsx,  // --xlsx: the species table as an Excel workbook
     Pdf,   // --pdf SAIDA: the report's pages, then its charts
     Chart, // --grafico SAIDA: the charts alone, as the name's extension says
 };
@@ -33,6 +34,8 @@ struct Options {
     // --pdf or --grafico the file written. Empty: standard output.
     std::string output;
     std::string spreadsheet;           // --importar
+    std::string sheet;                 // --planilha: the workbook's sheet; empty: the first
+    bool perCollection = false;        // --por-coleta: a species by collection sheet
     std::int32_t totalCollections = 0; // --coletas
     bool brayCurtisDendrogram = false; // --indice bray-curtis
     std::vector<std::string> files;

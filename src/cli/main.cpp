@@ -12,6 +12,9 @@
 #include "data/spreadsheet_import.h"
 #include "runs/runs.h"
 #include "zaviro_version.h"
+#ifdef ZAV_HAVE_SHEETS
+#include "sheets/workbook.h"
+#endif
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -42,11 +45,22 @@ zav::RunOutput runOutput(zav::cli::Format format) {
     }
 }
 
-// One survey's report, JSON or CSV: faunistic or diversity.
+#ifndef ZAV_HAVE_SHEETS
+[[noreturn]] void noWorkbooks() { throw zav::Error("Erro: esta versão não lê nem grava planilhas XLSX ou ODS"); }
+#endif
+
+// One survey's report, JSON, CSV or XLSX: faunistic or diversity.
 std::string surveyOutput(const std::string& file, const zav::cli::Options& options) {
     zav::SystemClock clock;
     if (options.command == zav::cli::Command::Diversity)
         return zav::diversityOutput(zav::runDiversity(file, clock), runOutput(options.format));
+    if (options.format == zav::cli::Format::Xlsx) {
+#ifdef ZAV_HAVE_SHEETS
+        return zav::speciesTableXlsx(zav::runSurvey(file, clock).result);
+#else
+        noWorkbooks();
+#endif
+    }
     return zav::surveyOutput(zav::runSurvey(file, clock), runOutput(options.format));
 }
 
@@ -63,6 +77,8 @@ std::string outputName(const std::string& file, const zav::cli::Options& options
         return stem + ".json";
     case zav::cli::Format::Csv:
         return stem + ".csv";
+    case zav::cli::Format::Xlsx:
+        return stem + ".xlsx";
     default:
         return stem + "-relatorio.txt";
     }
@@ -157,9 +173,18 @@ int importDataFile(const zav::cli::Options& options) {
         inputs.refuseStandardOutput();
     else
         inputs.refuseAsOutput(options.output, zav::LinkPolicy::Replace);
-    const auto texts = zav::importSpreadsheetFile(options.spreadsheet);
+    const zav::ImportOptions importOptions{options.perCollection};
+#ifdef ZAV_HAVE_SHEETS
+    const auto texts = zav::importAnySpreadsheetFile(options.spreadsheet, importOptions, options.sheet);
+#else
+    if (!options.sheet.empty()) noWorkbooks();
+    const auto texts = zav::importSpreadsheetFile(options.spreadsheet, importOptions);
+#endif
     if (const auto notice = zav::totalsRowNotice(texts); !notice.empty()) std::fprintf(stderr, "%s\n", notice.c_str());
-    const auto bytes = zav::formatSpeciesFile(texts.speciesCount, std::to_string(options.totalCollections), texts.rows);
+    // A species by collection sheet gives its total of collections.
+    const auto collections =
+        options.perCollection ? texts.totalCollections : std::to_string(options.totalCollections);
+    const auto bytes = zav::formatSpeciesFile(texts.speciesCount, collections, texts.rows);
     if (options.output.empty()) return print(bytes);
     zav::removeTemporaryOnSignals();
     zav::writeFileAtomically(options.output, bytes);
@@ -177,6 +202,14 @@ int run(const zav::cli::Options& options) {
     default:
         if (!options.output.empty()) return writeSurveys(options);
         zav::InputFiles(pathsOf(options.files)).refuseStandardOutput();
+#ifdef ZAV_HAVE_SHEETS
+        if (options.format == zav::cli::Format::Xlsx && ::isatty(STDOUT_FILENO)) {
+            std::fputs("Erro: --xlsx escreve uma planilha, não texto: redirecione a saída a um arquivo "
+                       "(> tabela.xlsx) ou use --saida PASTA\n",
+                       stderr);
+            return 1;
+        }
+#endif
         return print(surveyOutput(options.files[0], options));
     }
 }

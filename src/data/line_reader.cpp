@@ -42,21 +42,26 @@ void LineReader::readMore() {
 }
 
 std::string_view LineReader::next() {
+    if (const auto line = nextWithinBound()) return *line;
+    throw lineTooLong(lineNumber_);
+}
+
+std::optional<std::string_view> LineReader::nextWithinBound() {
     ++lineNumber_;
     std::size_t lf = text_.find('\n', pos_);
     while (lf == std::string_view::npos && !ended_) {
         const std::size_t searched = text_.size() - pos_;
-        if (searched > kMaxLineBytes + 1) throw lineTooLong(lineNumber_);
+        if (searched > kMaxLineBytes + 1) return std::nullopt;
         readMore();
         lf = text_.find('\n', pos_ + searched);
     }
     pastEnd_ = pos_ >= text_.size();
-    if (pastEnd_) return {};
+    if (pastEnd_) return std::string_view{};
     const auto end = lf == std::string_view::npos ? text_.size() : lf;
     auto line = text_.substr(pos_, end - pos_);
     pos_ = lf == std::string_view::npos ? text_.size() : lf + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.size() > kMaxLineBytes) throw lineTooLong(lineNumber_);
+    if (line.size() > kMaxLineBytes) return std::nullopt;
     return line;
 }
 

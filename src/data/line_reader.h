@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,10 @@ class LineReader {
 
     // The next line; valid until the next call.
     std::string_view next();
+    // The same, but a line of more than kMaxLineBytes bytes gives nothing
+    // instead of an error (and the reader is not to be read again): for the
+    // optional parts of a file, which never make it bad.
+    std::optional<std::string_view> nextWithinBound();
     // How many lines next() has returned, the empty ones past the end too.
     std::int64_t lineNumber() const { return lineNumber_; }
     // Whether the last line next() returned lay past the end of the file.

@@ -4,6 +4,7 @@
 #include "data/fields.h"
 #include "data/file_io.h"
 #include "data/line_reader.h"
+#include "data/species_names.h"
 #include "data/text.h"
 
 namespace zav {
@@ -38,6 +39,13 @@ static SpeciesTable readSpeciesTable(LineReader& reader) {
         record.number = static_cast<std::int32_t>(k);
         table.species.push_back(std::move(record));
     }
+    // The species are in the order of their lines.
+    auto species = table.species.begin();
+    readSpeciesNames(reader, table.speciesLines, [&](std::int64_t k, std::string&& name) {
+        while (species != table.species.end() && species->number < k)
+            ++species;
+        if (species != table.species.end() && species->number == k) species->name = std::move(name);
+    });
     return table;
 }
 
@@ -58,6 +66,9 @@ static DataFileTexts readDataFileTexts(LineReader& reader) {
         const auto fields = splitLine(reader.next());
         texts.rows.push_back({std::string(fields.first), std::string(fields.second)});
     }
+    readSpeciesNames(reader, count, [&](std::int64_t k, std::string&& name) {
+        texts.rows[static_cast<std::size_t>(k - 1)].name = std::move(name);
+    });
     return texts;
 }
 
@@ -76,7 +87,11 @@ std::string formatSpeciesFile(std::string_view speciesCount, std::string_view to
     for (const auto& row : rows) {
         out.append(row.individuals).append(gapAfter(row.individuals)).append(row.collections).append("\r\n");
     }
-    return out;
+    std::vector<std::string> names;
+    names.reserve(rows.size());
+    for (const auto& row : rows)
+        names.push_back(row.name);
+    return out + formatSpeciesNames(names);
 }
 
 } // namespace zav

@@ -14,13 +14,15 @@ namespace zav {
 struct DataRow {
     std::string individuals;
     std::string collections;
+    std::string name = {}; // UTF-8; empty: no name
 };
 
 // Fills a species table from the bytes of a data file: the header's two
 // numbers, then L species lines of which those with 0 individuals are
 // skipped (their second field is not looked at). Throws DataFileError on a
 // field that does not convert, a missing line, or more than kMaxSpecies
-// species with individuals.
+// species with individuals. The names block after the species lines, when
+// there is one, names the species (data/species_names.h).
 SpeciesTable parseSpeciesTable(std::string_view bytes);
 
 // The same, read from a file: only the header and the promised species
@@ -29,7 +31,8 @@ SpeciesTable loadSpeciesFile(const std::filesystem::path& path);
 
 // A data file as the grid editor shows it: the header's two field texts and
 // the two field texts of each of the promised species lines, unconverted,
-// empty for lines past the end of the file. Throws DataFileError when the
+// empty for lines past the end of the file, with the names of the names
+// block. Throws DataFileError when the
 // species count does not convert or lies outside 1..kMaxSpecies (no grid
 // without a row, none of 2 000 000 000 rows).
 struct DataFileTexts {
@@ -43,7 +46,8 @@ DataFileTexts loadDataFileTexts(const std::filesystem::path& path);
 // The bytes of a data file as the grid editor saves it: field 1 from column
 // 1, field 2 from column 8, CR LF after every line. The header texts are
 // trimmed, the row cells written as they stand. A field 1 of seven or more
-// characters is still followed by one space, so the file reads back.
+// characters is still followed by one space, so the file reads back. When
+// a row has a name, the names block follows the rows.
 std::string formatSpeciesFile(std::string_view speciesCount, std::string_view totalCollections,
                               const std::vector<DataRow>& rows);
 

@@ -23,6 +23,7 @@ struct SpeciesRecord {
     double percentage = 0.0;     // share of the working total, percent
     std::string frequencyClass;  // "PF", " F", "MF" or "SF"
     std::string constancyClass;  // "Z", "Y" or "W"
+    std::string name;            // UTF-8, from the data file's names block; empty: no name
 
     bool kept() const { return abundanceClass != kExcluded; }
 };

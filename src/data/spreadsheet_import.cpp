@@ -2,15 +2,16 @@
 
 #include "data/cp1252.h"
 #include "data/fields.h"
-#include "data/species_table.h"
-#include "data/utf8.h"
-
 #include "data/file_io.h"
 #include "data/line_reader.h"
+#include "data/species_names.h"
+#include "data/species_table.h"
+#include "data/utf8.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 
 namespace zav {
@@ -67,7 +68,19 @@ class ByteSource {
 struct Record {
     std::int64_t row = 0;
     std::vector<std::string> cells;
+    std::vector<bool> numeric;  // cells that held numbers (a workbook's); none for a text file
     bool unclosedQuote = false; // a quote runs to the end of the text
+
+    bool isNumeric(std::size_t column) const { return column < numeric.size() && numeric[column]; }
+};
+
+// Where the rows come from, again from the start for each reading the
+// import makes.
+class RecordSource {
+  public:
+    virtual ~RecordSource() = default;
+    virtual void start() = 0;
+    virtual bool next(Record& record) = 0;
 };
 
 // The cells up to the last one with something in it.
@@ -89,6 +102,7 @@ class RecordReader {
     bool next(Record& record) {
         record.row = nextRow_;
         record.cells.assign(1, std::string());
+        record.numeric.clear();
         record.unclosedQuote = false;
         int c = source_.get();
         if (c == kEnd) return false;
@@ -142,6 +156,53 @@ class RecordReader {
     std::int64_t nextRow_ = 1;
 };
 
+// The rows of a text file, cut at one delimiter.
+class TextRecords : public RecordSource {
+  public:
+    TextRecords(ByteSource& source, char delimiter) : source_(source), delimiter_(delimiter) {}
+    void start() override { reader_.emplace(source_, delimiter_); }
+    bool next(Record& record) override { return reader_->next(record); }
+
+  private:
+    ByteSource& source_;
+    char delimiter_;
+    std::optional<RecordReader> reader_;
+};
+
+// The rows of a sheet already cut into cells; the rows missing between two
+// come as one empty row, like a run of empty lines of a text file.
+class SheetRecords : public RecordSource {
+  public:
+    explicit SheetRecords(const std::vector<SheetRow>& rows) : rows_(rows) {}
+    void start() override {
+        index_ = 0;
+        nextRow_ = 1;
+    }
+    bool next(Record& record) override {
+        record.unclosedQuote = false;
+        if (index_ == rows_.size()) return false;
+        const auto& row = rows_[index_];
+        if (row.number > nextRow_) {
+            record.row = nextRow_;
+            record.cells.assign(1, std::string());
+            record.numeric.clear();
+            nextRow_ = row.number;
+            return true;
+        }
+        record.row = row.number;
+        record.cells = row.cells.empty() ? std::vector<std::string>(1) : row.cells;
+        record.numeric = row.numeric;
+        nextRow_ = row.number + 1;
+        ++index_;
+        return true;
+    }
+
+  private:
+    const std::vector<SheetRow>& rows_;
+    std::size_t index_ = 0;
+    std::int64_t nextRow_ = 1;
+};
+
 // A header, kMaxSpecies species rows, a row of totals and one more are all
 // the import ever looks at: a larger file is refused at that row without
 // reading on.
@@ -159,8 +220,8 @@ std::string inQuotes(std::string_view text) {
     return "\"" + printable(text.substr(0, end)) + "...\"";
 }
 
-// A header cell with case and accents taken away: "Indivíduos" gives
-// "individuos".
+// A header cell's letters and digits alone, without case or accents:
+// "Nº de Indivíduos." gives "ndeindividuos".
 std::string folded(std::string_view cellUtf8) {
     // Windows-1252 0xC0 to 0xFF without their accents.
     constexpr std::string_view kBaseLetters = "aaaaaaaceeeeiiiidnooooo ouuuuy s"
@@ -168,10 +229,12 @@ std::string folded(std::string_view cellUtf8) {
     std::string out;
     for (const char c : cp1252::fromUtf8(trimControls(cellUtf8))) {
         const auto byte = static_cast<unsigned char>(c);
+        char letter = c;
         if (byte >= 0xC0)
-            out += kBaseLetters[byte - 0xC0];
-        else
-            out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+            letter = kBaseLetters[byte - 0xC0];
+        else if (c >= 'A' && c <= 'Z')
+            letter = static_cast<char>(c - 'A' + 'a');
+        if ((letter >= 'a' && letter <= 'z') || (letter >= '0' && letter <= '9')) out += letter;
     }
     return out;
 }
@@ -179,10 +242,20 @@ std::string folded(std::string_view cellUtf8) {
 enum class Column { None, Name, Individuals, Collections };
 
 Column columnNamed(std::string_view cellUtf8) {
+    static constexpr std::string_view kName[] = {"especie", "especies", "species", "nome"};
+    static constexpr std::string_view kIndividuals[] = {
+        "individuos", "n", "abundancia", "ind", "nind", "nindividuos", "ndeindividuos", "numerodeindividuos"};
+    static constexpr std::string_view kCollections[] = {"coletas", "collections", "col",      "ncol",
+                                                        "ncoletas", "ndecoletas", "amostras", "namostras"};
+    // A cell holding a delimiter is no name: read at the wrong delimiter.
+    if (cellUtf8.find_first_of("\t;,") != std::string_view::npos) return Column::None;
     const std::string name = folded(cellUtf8);
-    if (name == "especie" || name == "species" || name == "nome") return Column::Name;
-    if (name == "individuos" || name == "n" || name == "abundancia") return Column::Individuals;
-    if (name == "coletas" || name == "collections") return Column::Collections;
+    // "Nº" alone numbers the species; "N" alone counts the individuals.
+    if (name == "n" && trimControls(cellUtf8).size() > 1) return Column::None;
+    const auto in = [&](const auto& words) { return std::find(std::begin(words), std::end(words), name) != std::end(words); };
+    if (in(kName)) return Column::Name;
+    if (in(kIndividuals)) return Column::Individuals;
+    if (in(kCollections)) return Column::Collections;
     return Column::None;
 }
 
@@ -191,12 +264,37 @@ bool isHeader(const Record& record) {
                        [](const std::string& cell) { return columnNamed(cell) != Column::None; });
 }
 
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A cell that holds a number, however written: digits with signs,
+// separators and spaces.
+bool looksNumeric(std::string_view cellUtf8) {
+    const auto text = trimControls(cellUtf8);
+    return std::any_of(text.begin(), text.end(), isDigit) &&
+           std::all_of(text.begin(), text.end(), [](char c) {
+               return isDigit(c) || c == '.' || c == ',' || c == ' ' || c == '-' || c == '+' ||
+                      static_cast<unsigned char>(c) >= 0x80; // a no-break space
+           });
+}
+
+// The header row's cells, for a message.
+std::string cellsFound(const Record& record) {
+    std::string out;
+    for (std::size_t i = 0; i < filledWidth(record); ++i)
+        out += (i == 0 ? "" : ", ") + inQuotes(trimControls(record.cells[i]));
+    return out;
+}
+
+constexpr const char* kIndividualsNames = "\"indivíduos\", \"n\", \"ind\" ou \"nº indivíduos\"";
+constexpr const char* kCollectionsNames = "\"coletas\", \"col\", \"amostras\" ou \"nº coletas\"";
+
 // The delimiter the text is written with: the first of tab, ";" and ","
 // that gives a known header, or else an even table (every filled row of the
-// same two or three columns); failing both, the one that gives the first
-// row the most columns, for the layout check to name what is wrong. Each
-// candidate is read only until it is decided.
-char chooseDelimiter(ByteSource& source) {
+// same two or three columns, or of the first row's columns for a species by
+// collection sheet); failing both, the one that gives the first row the
+// most columns, for the layout check to name what is wrong. Each candidate
+// is read only until it is decided.
+char chooseDelimiter(ByteSource& source, const ImportOptions& options) {
     char widest = '\t';
     std::size_t widestWidth = 0;
     Record record;
@@ -211,9 +309,9 @@ char chooseDelimiter(ByteSource& source) {
                 if (++filled == 1) {
                     if (isHeader(record)) return delimiter;
                     firstWidth = width;
-                    even = width == 2 || width == 3;
+                    even = options.perCollection ? width >= 2 : width == 2 || width == 3;
                 } else {
-                    even = width == firstWidth;
+                    even = options.perCollection ? width <= firstWidth : width == firstWidth;
                 }
             }
         } catch (const SpreadsheetError&) {
@@ -236,6 +334,12 @@ struct Layout {
     std::size_t collections = 0;
     std::string individualsName = "indivíduos";
     std::string collectionsName = "coletas";
+    // A species by collection sheet: the counts from column firstCount to
+    // the last; their names (the header's, or "coleta k").
+    bool perCollection = false;
+    bool nameUndecided = false; // decided by the first species row
+    std::size_t firstCount = 0;
+    std::vector<std::string> countNames;
 };
 
 Layout headerLayout(const Record& header) {
@@ -245,7 +349,10 @@ Layout headerLayout(const Record& header) {
     for (std::size_t i = 0; i < header.cells.size(); ++i) {
         const auto column = columnNamed(header.cells[i]);
         const auto name = std::string(trimControls(header.cells[i]));
-        if (column == Column::Name && !layout.name) {
+        // A "nome" column names the species even after an "especie" one,
+        // which may hold their numbers (as the species table does).
+        if (column == Column::Name && (!layout.name || (folded(header.cells[i]) == "nome" &&
+                                                        folded(header.cells[*layout.name]) != "nome"))) {
             layout.name = i;
         } else if (column == Column::Individuals && !individuals) {
             individuals = true;
@@ -257,14 +364,23 @@ Layout headerLayout(const Record& header) {
             layout.collectionsName = name;
         }
     }
-    if (!individuals) failAt(header.row, "falta no cabeçalho a coluna \"individuos\", \"n\" ou \"abundancia\"");
-    if (!collections) failAt(header.row, "falta no cabeçalho a coluna \"coletas\" ou \"collections\"");
+    if (!individuals)
+        failAt(header.row, std::string("falta no cabeçalho a coluna dos indivíduos (") + kIndividualsNames +
+                               "); o cabeçalho tem " + cellsFound(header));
+    if (!collections)
+        failAt(header.row, std::string("falta no cabeçalho a coluna das coletas (") + kCollectionsNames +
+                               "); o cabeçalho tem " + cellsFound(header));
     return layout;
 }
 
 Layout plainLayout(const Record& first) {
     Layout layout;
     layout.width = filledWidth(first);
+    if (std::none_of(first.cells.begin(), first.cells.begin() + static_cast<std::ptrdiff_t>(layout.width),
+                     looksNumeric))
+        failAt(first.row, "cabeçalho não reconhecido: " + cellsFound(first) +
+                              "; os títulos aceitos são \"espécie\" ou \"nome\", " + kIndividualsNames + ", " +
+                              kCollectionsNames);
     if (layout.width != 2 && layout.width != 3)
         failAt(first.row, std::to_string(layout.width) + (layout.width == 1 ? " coluna" : " colunas") +
                               "; sem cabeçalho, a planilha tem 2 colunas (indivíduos, coletas) ou 3 (nome, "
@@ -275,18 +391,166 @@ Layout plainLayout(const Record& first) {
     return layout;
 }
 
-// A count: digits only, within 0 to 2 147 483 647.
-std::int32_t countIn(const Record& record, std::size_t column, const std::string& columnName) {
-    const std::string_view text = column < record.cells.size() ? trimControls(record.cells[column]) : "";
+// A species by collection sheet: its first filled row is a header when it
+// names the species column or when a cell past the first is no number.
+bool isPerCollectionHeader(const Record& first) {
+    if (!first.cells.empty() && columnNamed(first.cells[0]) == Column::Name) return true;
+    for (std::size_t i = 1; i < filledWidth(first); ++i)
+        if (!trimControls(first.cells[i]).empty() && !looksNumeric(first.cells[i])) return true;
+    return false;
+}
+
+// The name column is there when the header has a text over it, or the first
+// species row a text in it.
+void decideNameColumn(Layout& layout, std::string_view firstCell, std::int64_t row) {
+    const auto text = trimControls(firstCell);
+    if (!text.empty() && !looksNumeric(text)) layout.name = 0;
+    layout.nameUndecided = false;
+    layout.firstCount = layout.name ? 1 : 0;
+    if (layout.firstCount >= layout.width) failAt(row, "nenhuma coluna de coletas");
+}
+
+Layout perCollectionLayout(const Record& first, bool header) {
+    Layout layout;
+    layout.perCollection = true;
+    layout.width = filledWidth(first);
+    if (header) {
+        const auto corner = first.cells.empty() ? std::string_view() : trimControls(first.cells[0]);
+        if (!corner.empty()) decideNameColumn(layout, corner, first.row);
+        else layout.nameUndecided = true;
+        for (std::size_t i = 0; i < layout.width; ++i) {
+            const auto text = trimControls(first.cells[i]);
+            layout.countNames.push_back(text.empty() ? "coluna " + std::to_string(i + 1) : std::string(text));
+        }
+    } else {
+        decideNameColumn(layout, first.cells[0], first.row);
+        for (std::size_t i = 0; i < layout.width; ++i)
+            layout.countNames.push_back("coluna " + std::to_string(i + 1));
+    }
+    return layout;
+}
+
+// What a count cell's text may hold besides digits: one separator between
+// two runs of digits.
+struct SplitNumber {
+    std::string_view whole, fraction;
+    char separator = 0;
+};
+
+std::optional<SplitNumber> splitNumber(std::string_view text) {
+    const auto sep = text.find_first_of(".,");
+    if (sep == std::string_view::npos || sep == 0) return std::nullopt;
+    SplitNumber number{text.substr(0, sep), text.substr(sep + 1), text[sep]};
+    const auto digits = [](std::string_view t) { return !t.empty() && std::all_of(t.begin(), t.end(), isDigit); };
+    if (!digits(number.whole) || !digits(number.fraction)) return std::nullopt;
+    return number;
+}
+
+// "1.234": one to three digits (not led by 0), a separator, three digits,
+// which may be a thousand or a decimal.
+bool ambiguous(const SplitNumber& number) {
+    return number.fraction.size() == 3 && number.whole.size() <= 3 && number.whole.front() != '0';
+}
+
+// The separator a cell shows to be the decimal one, when it shows it.
+std::optional<char> decimalShown(std::string_view cellUtf8) {
+    const auto number = splitNumber(trimControls(cellUtf8));
+    if (!number || ambiguous(*number)) return std::nullopt;
+    return number->separator;
+}
+
+// A whole number written with thousands separators: groups of three digits
+// after one to three, separated by ".", ",", a space or a no-break space,
+// maybe followed by decimals after another separator ("1.234,0"). Where the
+// whole part ends, when the text is one.
+std::optional<std::size_t> groupedThousands(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && i < 4 && isDigit(text[i]))
+        ++i;
+    if (i == 0 || i > 3) return std::nullopt;
+    int groups = 0;
+    std::string_view separator;
+    while (i < text.size()) {
+        std::string_view here;
+        for (const std::string_view s : {".", ",", " ", "\xC2\xA0", "\xE2\x80\xAF"})
+            if (text.substr(i).starts_with(s)) here = s;
+        if (here.empty() || (!separator.empty() && here != separator)) break;
+        const auto group = text.substr(i + here.size(), 4);
+        if (group.size() < 3 || !std::all_of(group.begin(), group.begin() + 3, isDigit) ||
+            (group.size() == 4 && isDigit(group[3])))
+            return std::nullopt;
+        separator = here;
+        i += here.size() + 3;
+        ++groups;
+    }
+    if (groups == 0) return std::nullopt;
+    if (i == text.size()) return i;
+    // Decimals after the other separator.
+    const auto fraction = text.substr(i + 1);
+    if ((text[i] != '.' && text[i] != ',') || separator == text.substr(i, 1) || fraction.empty() ||
+        !std::all_of(fraction.begin(), fraction.end(), isDigit))
+        return std::nullopt;
+    return i;
+}
+
+std::string digitsOf(std::string_view text) {
+    std::string digits;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(digits), isDigit);
+    return digits;
+}
+
+// The sheet's decimal separator, as its count cells show it: "." or ",",
+// or 0 when none shows one or both are shown. Cells that held numbers in a
+// workbook show nothing: their "." is the program's.
+char sheetDecimalSeparator(RecordSource& source, const Layout& layout, bool header) {
+    bool point = false, comma = false;
+    try {
+        source.start();
+        Record record;
+        std::size_t filled = 0;
+        while (filled < kRowsLookedAt && source.next(record)) {
+            if (filledWidth(record) == 0) continue;
+            if (++filled == 1 && header) continue;
+            for (std::size_t column = 0; column < record.cells.size(); ++column) {
+                if (record.isNumeric(column) || (layout.name && column == *layout.name)) continue;
+                if (!layout.perCollection && column != layout.individuals && column != layout.collections) continue;
+                if (const auto shown = decimalShown(record.cells[column])) (*shown == '.' ? point : comma) = true;
+            }
+        }
+    } catch (const SpreadsheetError&) {
+        // The reading that counts says what is wrong.
+    }
+    return point == comma ? 0 : point ? '.' : ',';
+}
+
+// A count: digits only (or zero decimals), within 0 to 2 147 483 647; a
+// blank cell is 0.
+std::int32_t countIn(const Record& record, std::size_t column, const std::string& columnName, char decimalSeparator) {
+    std::string_view text = column < record.cells.size() ? trimControls(record.cells[column]) : "";
     const auto fail = [&](const std::string& what) {
         throw SpreadsheetError(", linha " + std::to_string(record.row) + ", coluna " + inQuotes(columnName) + ": " +
                                what);
     };
-    if (text.empty()) fail("célula vazia");
+    if (text.empty()) return 0;
     const bool negative = text.front() == '-';
-    const auto digits = text.substr(negative ? 1 : 0);
-    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        fail(inQuotes(text) + " não é um número inteiro");
+    std::string_view digits = text.substr(negative ? 1 : 0);
+    const bool allDigits = !digits.empty() && std::all_of(digits.begin(), digits.end(), isDigit);
+    if (!allDigits) {
+        const auto number = splitNumber(digits);
+        std::optional<std::size_t> whole;
+        if (!record.isNumeric(column)) {
+            if (number && ambiguous(*number) && number->separator != decimalSeparator)
+                whole = digits.size();
+            else if (!number)
+                whole = groupedThousands(digits);
+        }
+        if (whole)
+            fail(inQuotes(text) + " tem separador de milhar; escreva o número sem ele: " + (negative ? "-" : "") +
+                 digitsOf(digits.substr(0, *whole)));
+        if (!number || number->fraction.find_first_not_of('0') != std::string_view::npos)
+            fail(inQuotes(text) + " não é um número inteiro");
+        digits = number->whole;
+    }
     std::int64_t value = 0;
     for (const char c : digits)
         value = std::min<std::int64_t>(value * 10 + (c - '0'), std::int64_t{1} << 32);
@@ -300,7 +564,7 @@ std::int32_t countIn(const Record& record, std::size_t column, const std::string
 // totals, which is no species.
 class SpeciesRows {
   public:
-    explicit SpeciesRows(const Layout& layout) : layout_(layout) {}
+    SpeciesRows(Layout layout, char decimalSeparator) : layout_(std::move(layout)), decimal_(decimalSeparator) {}
 
     void add(const Record& record) {
         if (held_) commit();
@@ -316,46 +580,68 @@ class SpeciesRows {
         }
     }
 
-    // A blank row with a filled row after it: an empty species row.
+    // A blank row with a filled row after it.
     void addBlank(std::int64_t row) {
-        Record blank;
-        blank.row = row;
-        add(blank);
+        failAt(row, "linha vazia entre espécies; escreva 0 nas contagens de uma espécie não coletada, ou apague a "
+                    "linha");
     }
 
     ParsedSpreadsheet finish() {
         if (!held_) throw SpreadsheetError(" sem linhas de espécies");
-        const bool sums = rows_.size() >= 2 && individualsSum_ > 0 && held_->individuals == individualsSum_ &&
-                          held_->collections == collectionsSum_;
+        const bool holdsSums = layout_.perCollection ? heldCells_ == columnSums_
+                                                     : held_->individuals == individualsSum_ &&
+                                                           held_->collections == collectionsSum_;
+        const bool sums = rows_.size() >= 2 && individualsSum_ > 0 && holdsSums;
         const bool named = heldNamedTotal_ && !rows_.empty();
-        if (sums || (named && held_->individuals == individualsSum_ && held_->collections == collectionsSum_))
-            return {std::move(rows_), heldRow_};
+        const auto columns = static_cast<std::int32_t>(layout_.perCollection ? layout_.width - layout_.firstCount : 0);
+        if (sums || (named && holdsSums)) return {std::move(rows_), heldRow_, columns};
         if (named)
             failAt(heldRow_, "parece uma linha de totais, mas os números não são as somas das linhas acima");
         commit();
-        return {std::move(rows_), 0};
+        return {std::move(rows_), 0, columns};
     }
 
   private:
     void hold(const Record& record) {
+        if (layout_.nameUndecided)
+            decideNameColumn(layout_, record.cells.empty() ? std::string_view() : record.cells[0], record.row);
         if (const auto width = filledWidth(record); width > layout_.width)
             failAt(record.row,
                    std::to_string(width) + " colunas preenchidas; a planilha tem " + std::to_string(layout_.width));
-        held_ = SpeciesCounts{countIn(record, layout_.individuals, layout_.individualsName),
-                              countIn(record, layout_.collections, layout_.collectionsName)};
-        heldRow_ = record.row;
+        SpeciesCounts counts;
+        if (layout_.perCollection) {
+            heldCells_.clear();
+            std::int64_t sum = 0;
+            for (std::size_t i = layout_.firstCount; i < layout_.width; ++i) {
+                const auto count = countIn(record, i, layout_.countNames[i], decimal_);
+                heldCells_.push_back(count);
+                sum += count;
+                if (count != 0) ++counts.collections;
+            }
+            if (sum > 2147483647) failAt(record.row, "a soma da linha passa de 2147483647 indivíduos");
+            counts.individuals = static_cast<std::int32_t>(sum);
+        } else {
+            counts.individuals = countIn(record, layout_.individuals, layout_.individualsName, decimal_);
+            counts.collections = countIn(record, layout_.collections, layout_.collectionsName, decimal_);
+        }
         heldNamedTotal_ = false;
         if (layout_.name && *layout_.name < record.cells.size()) {
-            const std::string name = folded(record.cells[*layout_.name]);
-            heldNamedTotal_ = name == "total" || name == "soma" || name == "totais";
+            const std::string folder = folded(record.cells[*layout_.name]);
+            heldNamedTotal_ = folder == "total" || folder == "soma" || folder == "totais";
+            counts.name = cleanSpeciesName(record.cells[*layout_.name]);
         }
+        held_ = std::move(counts);
+        heldRow_ = record.row;
     }
 
     void commit() {
         if (rows_.size() == static_cast<std::size_t>(kMaxSpecies)) tooMany(heldRow_);
-        rows_.push_back(*held_);
         individualsSum_ += held_->individuals;
         collectionsSum_ += held_->collections;
+        if (columnSums_.size() < heldCells_.size()) columnSums_.resize(heldCells_.size());
+        for (std::size_t i = 0; i < heldCells_.size(); ++i)
+            columnSums_[i] += heldCells_[i];
+        rows_.push_back(std::move(*held_));
         held_.reset();
     }
 
@@ -363,9 +649,12 @@ class SpeciesRows {
         failAt(row, "mais de " + std::to_string(kMaxSpecies) + " espécies");
     }
 
-    const Layout& layout_;
+    Layout layout_;
+    char decimal_;
     std::vector<SpeciesCounts> rows_;
     std::optional<SpeciesCounts> held_;
+    std::vector<std::int64_t> heldCells_;  // a species by collection row's counts
+    std::vector<std::int64_t> columnSums_; // the sums of the committed rows' counts
     std::int64_t heldRow_ = 0;
     bool heldNamedTotal_ = false;
     std::int64_t individualsSum_ = 0;
@@ -376,22 +665,28 @@ class SpeciesRows {
 
 // The species rows: from the first filled row, or the one after the header,
 // to the last filled row. Reading stops at the first fault.
-ParsedSpreadsheet parse(ByteSource& source) {
-    const char delimiter = chooseDelimiter(source);
-    RecordReader reader(source, delimiter);
+ParsedSpreadsheet parse(RecordSource& source, const ImportOptions& options) {
+    source.start();
     Record record;
     bool found = false;
-    while (!found && reader.next(record)) {
+    while (!found && source.next(record)) {
         if (record.unclosedQuote) unclosedQuote(record);
         found = filledWidth(record) > 0;
     }
     if (!found) throw SpreadsheetError(" sem linhas de espécies");
-    const bool header = isHeader(record);
-    const Layout layout = header ? headerLayout(record) : plainLayout(record);
-    SpeciesRows rows(layout);
+    const bool header = options.perCollection ? isPerCollectionHeader(record) : isHeader(record);
+    const Layout layout = options.perCollection ? perCollectionLayout(record, header)
+                          : header              ? headerLayout(record)
+                                                : plainLayout(record);
+    const char decimal = sheetDecimalSeparator(source, layout, header);
+    SpeciesRows rows(layout, decimal);
+    // Read again, to the first filled row.
+    source.start();
+    while (source.next(record) && filledWidth(record) == 0) {
+    }
     if (!header) rows.add(record);
     std::int64_t blankRow = 0; // the first blank row since the last filled one
-    while (reader.next(record)) {
+    while (source.next(record)) {
         if (record.unclosedQuote) unclosedQuote(record);
         if (filledWidth(record) == 0) {
             if (blankRow == 0) blankRow = record.row;
@@ -404,12 +699,18 @@ ParsedSpreadsheet parse(ByteSource& source) {
     return rows.finish();
 }
 
-ImportedSpreadsheet imported(const ParsedSpreadsheet& parsed) {
+ParsedSpreadsheet parseText(ByteSource& bytes, const ImportOptions& options) {
+    TextRecords source(bytes, chooseDelimiter(bytes, options));
+    return parse(source, options);
+}
+
+ImportedSpreadsheet imported(ParsedSpreadsheet parsed) {
     ImportedSpreadsheet texts;
     texts.speciesCount = std::to_string(parsed.rows.size());
+    if (parsed.collectionColumns > 0) texts.totalCollections = std::to_string(parsed.collectionColumns);
     texts.rows.reserve(parsed.rows.size());
-    for (const auto& row : parsed.rows)
-        texts.rows.push_back({std::to_string(row.individuals), std::to_string(row.collections)});
+    for (auto& row : parsed.rows)
+        texts.rows.push_back({std::to_string(row.individuals), std::to_string(row.collections), std::move(row.name)});
     texts.totalsRow = parsed.totalsRow;
     return texts;
 }
@@ -418,19 +719,32 @@ ImportedSpreadsheet imported(const ParsedSpreadsheet& parsed) {
 
 SpreadsheetError::SpreadsheetError(const std::string& detail) : Error("Erro: planilha" + detail) {}
 
-ParsedSpreadsheet parseSpreadsheetRows(std::string_view bytes) {
+ParsedSpreadsheet parseSpreadsheetRows(std::string_view bytes, const ImportOptions& options) {
     ByteSource source(bytes);
-    return parse(source);
+    return parseText(source, options);
 }
 
-std::vector<SpeciesCounts> parseSpreadsheet(std::string_view bytes) { return parseSpreadsheetRows(bytes).rows; }
+std::vector<SpeciesCounts> parseSpreadsheet(std::string_view bytes, const ImportOptions& options) {
+    return parseSpreadsheetRows(bytes, options).rows;
+}
 
-ImportedSpreadsheet importSpreadsheet(std::string_view bytes) { return imported(parseSpreadsheetRows(bytes)); }
+ParsedSpreadsheet parseSheetRows(const std::vector<SheetRow>& rows, const ImportOptions& options) {
+    SheetRecords source(rows);
+    return parse(source, options);
+}
 
-ImportedSpreadsheet importSpreadsheetFile(const std::filesystem::path& path) {
+ImportedSpreadsheet importSpreadsheet(std::string_view bytes, const ImportOptions& options) {
+    return imported(parseSpreadsheetRows(bytes, options));
+}
+
+ImportedSpreadsheet importSpreadsheetFile(const std::filesystem::path& path, const ImportOptions& options) {
     const auto file = openRegularFile(path);
     ByteSource source(file.get());
-    return imported(parse(source));
+    return imported(parseText(source, options));
+}
+
+ImportedSpreadsheet importSheetRows(const std::vector<SheetRow>& rows, const ImportOptions& options) {
+    return imported(parseSheetRows(rows, options));
 }
 
 std::string totalsRowNotice(const ImportedSpreadsheet& spreadsheet) {

@@ -1,21 +1,40 @@
 #pragma once
-// A spreadsheet of species counts, saved as CSV or TSV, turned into the rows
-// of a data file.
+// A spreadsheet of species counts, saved as CSV or TSV (or read from a
+// workbook by sheets/workbook.h), turned into the rows of a data file.
 //
 // The delimiter (tab, ";" or ",") is found from the text; fields may be
 // quoted ("a ""b""" is a "b"); the text may be UTF-8, with or without a BOM,
 // or Windows-1252; lines end with CR LF, LF or CR. An optional header row
-// names the columns, with case and accents ignored: "especie", "species" or
-// "nome" for the name; "individuos", "n" or "abundancia" for the
-// individuals; "coletas" or "collections" for the collections. Other columns
-// of a header are left out. Without a header, two columns are individuals
-// and collections, three are name, individuals and collections. Names are
-// not kept: the row order gives the species number, as in a data file.
-// Rows wholly empty at the end are ignored; any other empty row is an error.
-// A last row that holds the sums of the rows above (at least two, with
-// individuals), or that is named "total", "soma" or "totais" (case and
-// accents ignored) and holds those sums, is the sheet's totals and is left
-// out; a row so named with other numbers is refused.
+// names the columns, with case, accents, "º"/"°", spaces and punctuation
+// ignored: "especie", "species" or "nome" for the name; "individuos", "n",
+// "abundancia", "ind", "nº indivíduos" or "nº de indivíduos" for the
+// individuals; "coletas", "collections", "col", "nº coletas" or "amostras"
+// for the collections. Other columns of a header are left out; a first row
+// that has no number and no known name is reported as a header not
+// recognised, with its cells. Without a header, two columns are individuals
+// and collections, three are name, individuals and collections. The row
+// order gives the species number, as in a data file; the name column, when
+// there is one, names the species (cleaned as data/species_names.h says).
+//
+// A count cell that is blank is 0 (a species not caught). A whole number
+// may be written with zero decimals ("45,0", "45.0"); one written with a
+// thousands separator ("1 234", or "1.234" in a sheet whose other numbers
+// use a decimal comma) is refused naming the cell, never guessed: a
+// 1-to-3-digit number with a separator and three more digits is read as
+// decimals only when the sheet's other numbers show that separator as the
+// decimal one.
+// Rows wholly empty at the end are ignored; a wholly empty row between
+// species rows is an error. A last row that holds the sums of the rows above
+// (at least two, with individuals), or that is named "total", "soma" or
+// "totais" (case and accents ignored) and holds those sums, is the sheet's
+// totals and is left out; a row so named with other numbers is refused.
+//
+// Species by collection (ImportOptions::perCollection): one row per
+// species, an optional name column first, then one column per collection
+// holding that collection's count (0/1 or individuals); an optional header
+// row names the collections. Individuals are the row's sum, collections the
+// number of its non-zero cells, and the total of collections C the number
+// of collection columns.
 //
 // The text is read as a stream, and only as far as the answer needs: a row
 // of more than 64 KiB is refused with its number, a file is refused at its
@@ -43,30 +62,54 @@ class SpreadsheetError : public Error {
 struct SpeciesCounts {
     std::int32_t individuals = 0;
     std::int32_t collections = 0;
+    std::string name = {}; // UTF-8, cleaned; empty: no name
+};
+
+struct ImportOptions {
+    bool perCollection = false; // a species by collection sheet
 };
 
 struct ParsedSpreadsheet {
     std::vector<SpeciesCounts> rows;
-    std::int64_t totalsRow = 0; // the row left out as the sheet's totals, or 0
+    std::int64_t totalsRow = 0;          // the row left out as the sheet's totals, or 0
+    std::int32_t collectionColumns = 0;  // perCollection: the collection columns, C
 };
 
-// The counts of every species row, in order. Throws SpreadsheetError on an
-// empty, non-integer or negative count, a row with more filled columns than
-// the layout, a header without the individuals or collections column, an
-// unclosed quote, a row over 64 KiB, no species row, more than kMaxSpecies
-// species rows, or a row named as totals that does not hold the sums.
-ParsedSpreadsheet parseSpreadsheetRows(std::string_view bytes);
-std::vector<SpeciesCounts> parseSpreadsheet(std::string_view bytes);
+// The counts of every species row, in order. Throws SpreadsheetError on a
+// non-integer or negative count, a number with a thousands separator, a row
+// with more filled columns than the layout, a header without the
+// individuals or collections column, a first row that is a header not
+// recognised, an empty row between species rows, an unclosed quote, a row
+// over 64 KiB, no species row, more than kMaxSpecies species rows, or a row
+// named as totals that does not hold the sums.
+ParsedSpreadsheet parseSpreadsheetRows(std::string_view bytes, const ImportOptions& options = {});
+std::vector<SpeciesCounts> parseSpreadsheet(std::string_view bytes, const ImportOptions& options = {});
+
+// One row of a sheet already cut into cells (a workbook's): its number as
+// the spreadsheet program shows it (rows missing between two numbers are
+// blank) and its cells (UTF-8) from column A; numeric[i] marks a cell that
+// held a number (written with "." and no thousands separator) rather than
+// a text.
+struct SheetRow {
+    std::int64_t number = 0;
+    std::vector<std::string> cells;
+    std::vector<bool> numeric;
+};
+ParsedSpreadsheet parseSheetRows(const std::vector<SheetRow>& rows, const ImportOptions& options = {});
 
 // The rows as the grid editor shows them: the species count and the rows'
-// texts; the total of collections is left empty for the researcher, since
-// a spreadsheet of species does not hold it. parseSpreadsheet's errors.
+// texts with their names; the total of collections is left empty for the
+// researcher, since a spreadsheet of species does not hold it, except for
+// a species by collection sheet, whose collection columns give it.
+// parseSpreadsheet's errors.
 struct ImportedSpreadsheet : DataFileTexts {
     std::int64_t totalsRow = 0;
 };
-ImportedSpreadsheet importSpreadsheet(std::string_view bytes);
+ImportedSpreadsheet importSpreadsheet(std::string_view bytes, const ImportOptions& options = {});
 // The same, read from the file as a stream (openRegularFile's refusals).
-ImportedSpreadsheet importSpreadsheetFile(const std::filesystem::path& path);
+ImportedSpreadsheet importSpreadsheetFile(const std::filesystem::path& path, const ImportOptions& options = {});
+// The same for a sheet already cut into cells.
+ImportedSpreadsheet importSheetRows(const std::vector<SheetRow>& rows, const ImportOptions& options = {});
 
 // "Linha N ignorada: linha de totais" when a row of totals was left out,
 // otherwise empty.

@@ -79,7 +79,13 @@ std::vector<std::string> TreatmentFiles::namesUtf8() const {
 }
 
 void TreatmentFiles::add(const std::filesystem::path& file) {
-    matrix.treatments.push_back(loadTreatmentFile(file));
+    if (paths.empty()) {
+        auto species = loadTreatmentSpecies(file);
+        matrix.treatments.push_back(std::move(species.counts));
+        speciesNames = std::move(species.names);
+    } else {
+        matrix.treatments.push_back(loadTreatmentFile(file));
+    }
     paths.push_back(absolutePath(file));
 }
 

@@ -54,6 +54,10 @@ struct TreatmentFiles {
     // "Aviso: ..." when the files have different numbers of species lines,
     // or empty (UTF-8).
     std::string warning;
+    // The species' names, from the first file's names block: entry k - 1
+    // names species k (UTF-8, empty for none), one entry per species line
+    // of the first file.
+    std::vector<std::string> speciesNames;
 
     // Reads one more treatment file (its errors name it); the window reads
     // each file as soon as it is chosen.

@@ -4,6 +4,7 @@
 #include "data/fields.h"
 #include "data/file_io.h"
 #include "data/line_reader.h"
+#include "data/species_names.h"
 #include "data/species_table.h"
 
 #include <string>
@@ -24,6 +25,24 @@ std::vector<std::int32_t> readTreatmentCounts(LineReader& reader) {
     return counts;
 }
 
+TreatmentSpecies readTreatmentSpecies(LineReader& reader) {
+    TreatmentSpecies species{readTreatmentCounts(reader), {}};
+    species.names.resize(species.counts.size());
+    readSpeciesNames(reader, static_cast<std::int64_t>(species.counts.size()),
+                     [&](std::int64_t k, std::string&& name) { species.names[static_cast<std::size_t>(k - 1)] = name; });
+    return species;
+}
+
+// read(reader) on the file; a DataFileError names the file.
+template <typename Read> auto readTreatment(const std::filesystem::path& path, Read read) {
+    try {
+        return readLinesOf(path, read);
+    } catch (const DataFileError& e) {
+        // Among several treatments, the message says which file it is.
+        throw DataFileError(printable(absolutePath(path).string()) + ": " + e.detail());
+    }
+}
+
 } // namespace
 
 std::vector<std::int32_t> parseTreatmentCounts(std::string_view bytes) {
@@ -32,12 +51,11 @@ std::vector<std::int32_t> parseTreatmentCounts(std::string_view bytes) {
 }
 
 std::vector<std::int32_t> loadTreatmentFile(const std::filesystem::path& path) {
-    try {
-        return readLinesOf(path, readTreatmentCounts);
-    } catch (const DataFileError& e) {
-        // Among several treatments, the message says which file it is.
-        throw DataFileError(printable(absolutePath(path).string()) + ": " + e.detail());
-    }
+    return readTreatment(path, readTreatmentCounts);
+}
+
+TreatmentSpecies loadTreatmentSpecies(const std::filesystem::path& path) {
+    return readTreatment(path, readTreatmentSpecies);
 }
 
 } // namespace zav

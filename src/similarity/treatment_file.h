@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,5 +18,13 @@ std::vector<std::int32_t> parseTreatmentCounts(std::string_view bytes);
 
 // The same, read from a regular file, the lines it needs and no more.
 std::vector<std::int32_t> loadTreatmentFile(const std::filesystem::path& path);
+
+// The counts and, from the names block after the species lines, the name
+// of every species line (UTF-8, empty for none; data/species_names.h).
+struct TreatmentSpecies {
+    std::vector<std::int32_t> counts;
+    std::vector<std::string> names; // as many as counts
+};
+TreatmentSpecies loadTreatmentSpecies(const std::filesystem::path& path);
 
 } // namespace zav

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <iterator>
@@ -73,6 +74,17 @@ TEST(AnalysisJson, ReadsBackAsTheAnalysisAndTheGoldenReports) {
                                                     species["constancia"].text};
             EXPECT_EQ(shown, words);
             EXPECT_EQ(species["individuos"].number, table.species[i].individuals);
+            EXPECT_EQ(species["nome"].kind, Json::Kind::Null);
+            // n * 100 / N', and Kato's limit; neither for a species N' leaves out.
+            const auto& sp = table.species[i];
+            if (sp.kept()) {
+                EXPECT_DOUBLE_EQ(species["percentual"].number,
+                                 sp.individuals * 100.0 / static_cast<double>(table.workingIndividuals));
+                EXPECT_EQ(species["limite_dominancia"].number, sp.dominanceLimit);
+            } else {
+                EXPECT_EQ(species["percentual"].kind, Json::Kind::Null);
+                EXPECT_EQ(species["limite_dominancia"].kind, Json::Kind::Null);
+            }
         }
         // The totals and indices: the analysis' own numbers, exactly.
         EXPECT_EQ(json["total_individuos"].number, table.totalIndividuals);
@@ -97,6 +109,43 @@ TEST(AnalysisJson, KeepsAnyPathReadableAndRefusesNumbersJsonCannotHold) {
 TEST(SpeciesTableCsv, MatchesTheGoldenTable) {
     const auto result = analyse(parseSpeciesTable(readFileBytes(kGolden / "dez-especies.txt")));
     EXPECT_EQ(speciesTableCsv(result), readFileBytes(kGolden / "dez-especies.csv"));
+}
+
+// The table for the clipboard and for other programs, with names: the
+// ten-species survey (N' = 45 once species 10 is set apart).
+TEST(SpeciesTable, CarriesNamesPercentagesAndLimitsToEveryFormat) {
+    auto table = parseSpeciesTable(readFileBytes(kGolden / "dez-especies.txt") +
+                                   "[nomes]\r\nApis, \"mel\" <b>\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nTrigona\r\n");
+    const auto result = analyse(std::move(table));
+    const Json json = Json::parse(analysisJson(result, "x", {}));
+    EXPECT_EQ(json["especies"][0]["nome"].text, "Apis, \"mel\" <b>");
+    EXPECT_EQ(json["especies"][9]["nome"].text, "Trigona");
+
+    const auto csv = speciesTableCsv(result);
+    EXPECT_NE(csv.find("\n1,\"Apis, \"\"mel\"\" <b>\",1,1,2.2222222222222223,0.77707625060708"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\n10,Trigona,100,10,,,SD,sa,SF,W,true\n"), std::string::npos) << csv;
+
+    // 4 decimals as the report rounds (20.0000: 9 * 100 / 45), "-" for the species set apart.
+    const auto cells = speciesTableCells(result, ',');
+    ASSERT_EQ(cells.size(), 11u);
+    EXPECT_EQ(cells[0][4], "% de N'");
+    EXPECT_EQ(cells[1], (std::vector<std::string>{"1", "Apis, \"mel\" <b>", "1", "1", "2,2222", "0,7771", "ND", "r",
+                                                 "PF", "Z", ""}));
+    EXPECT_EQ(cells[9][4], "20,0000");
+    EXPECT_EQ(cells[10], (std::vector<std::string>{"10", "Trigona", "100", "10", "-", "-", "SD", "sa", "SF", "W", "*"}));
+
+    const auto tsv = speciesTableTsv(result);
+    EXPECT_EQ(tsv.substr(0, tsv.find('\n')), "Espécie\tNome\tIndivíduos\tColetas\t% de N'\tLimite de dominância "
+                                              "(%)\tDominância\tAbundância\tFrequência\tConstância\tPredominante");
+    EXPECT_NE(tsv.find("\n10\tTrigona\t100\t10\t-\t-\tSD\tsa\tSF\tW\t*\n"), std::string::npos);
+    EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\n'), 11);
+
+    const auto html = speciesTableHtml(result);
+    EXPECT_NE(html.find("<tr><td>1</td><td>Apis, &quot;mel&quot; &lt;b&gt;</td><td>1</td><td>1</td><td>2.2222</td>"),
+              std::string::npos)
+        << html;
+    EXPECT_NE(html.find("<th>Predominante</th></tr>"), std::string::npos);
+    EXPECT_EQ(std::count(html.begin(), html.end(), '\n'), 13); // the table's lines, 11 rows
 }
 
 } // namespace

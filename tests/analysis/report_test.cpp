@@ -42,6 +42,9 @@ TEST(FaunisticReport, MatchesTheGoldenFiles) {
         const auto goldenPath = kGolden / c.report;
         if (std::getenv("ZAV_UPDATE_GOLDEN")) std::ofstream(goldenPath, std::ios::binary) << actual;
         EXPECT_EQ(actual, readFileBytes(goldenPath)) << c.report;
+        // Names after the species lines change no byte of the report.
+        const auto named = readFileBytes(kGolden / c.data) + "[nomes]\r\nApis mellifera\r\n\r\n\xC1rea \"3\"\r\n";
+        EXPECT_EQ(reportBytes(named, path, c.when), actual) << c.report;
     }
 }
 

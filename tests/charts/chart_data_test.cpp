@@ -62,6 +62,29 @@ TEST_P(ChartData, RanksEverySpeciesByIndividualsThenNumberWithTheReportsMarks) {
     }
 }
 
+// Labels and the stars' legend use the names the data file gives.
+TEST(ChartLabels, UseTheSpeciesNamesWhenThereAreSome) {
+    const auto data = zav::readFileBytes(std::filesystem::path(ZAV_GOLDEN_DIR) / "dez-especies.txt");
+    const struct {
+        std::string names;
+        const char* label10; // of species 10, the most abundant, predominant
+        const char* label9;
+        const char* legend;
+    } cases[] = {
+        {"", "10", "9", "Predominantes (*) e seus números"},
+        {"[nomes]\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nApis\r\n\r\nTrigona\r\n", "Trigona", "9",
+         "Predominantes (*) e seus nomes ou números"},
+        {"[nomes]\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nApis\r\nMelipona\r\nTrigona\r\n", "Trigona", "Melipona",
+         "Predominantes (*) e seus nomes"},
+    };
+    for (const auto& c : cases) {
+        const auto ranked = zav::rankAbundance(zav::analyse(zav::parseSpeciesTable(data + c.names)));
+        EXPECT_EQ(ranked[0].label, c.label10);
+        EXPECT_EQ(ranked[1].label, c.label9);
+        EXPECT_EQ(zav::predominantLegend(ranked), c.legend);
+    }
+}
+
 TEST_P(ChartData, CountsTheSpeciesOfEachClassAsTheReportsColumnsShowThem) {
     const auto rows = reportRows(result);
     const auto charts = zav::classCounts(result);

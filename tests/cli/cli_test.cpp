@@ -211,7 +211,8 @@ TEST_F(Cli, BadInputsEachGetTheirMessage) {
         {"fifo.txt", cannotOpen(dir_ / "fifo.txt")},
         {"/dev/zero", cannotOpen("/dev/zero")},
         {"--importar brancos.csv --coletas 5",
-         "Erro: planilha, linha 3, coluna \"indivíduos\": célula vazia\n"},
+         "Erro: planilha, linha 3: linha vazia entre espécies; escreva 0 nas contagens de uma espécie não "
+         "coletada, ou apague a linha\n"},
         {"--importar um-giga.csv --coletas 5", "Erro: planilha, linha 1: a linha passa de 65536 caracteres\n"},
         {"--importar linha-longa.csv --coletas 5", "Erro: planilha, linha 2: a linha passa de 65536 caracteres\n"},
         {"--importar grande.csv --coletas 5", "Erro: planilha, linha 902: mais de 900 espécies\n"},
@@ -422,7 +423,7 @@ TEST_F(Cli, ImportWritesTheDataFileOfASpreadsheet) {
                           "duos;Coletas\r\nApis;12;3\r\nBombus;4;1\r\n");
     const auto r = run("--importar planilha.csv --coletas 10");
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "2      10\r\n12     3\r\n4      1\r\n");
+    EXPECT_EQ(r.out, "2      10\r\n12     3\r\n4      1\r\n[nomes]\r\nApis\r\nBombus\r\n");
 
     write("ruim.csv", "1;2\n3;x\n");
     const auto bad = run("--importar ruim.csv --coletas 10");
@@ -431,6 +432,28 @@ TEST_F(Cli, ImportWritesTheDataFileOfASpreadsheet) {
     const auto zero = run("--importar planilha.csv --coletas 0");
     EXPECT_EQ(zero.exitCode, 2);
     EXPECT_EQ(zero.err, "Erro: --coletas espera o total de coletas, um número inteiro maior que 0\n");
+}
+
+// Names from a sheet into the data file's block, and out again in the
+// CSV; a species by collection sheet; the table as .xlsx read back (not in
+// the browser build, which has no workbooks).
+TEST_F(Cli, NamesTravelFromTheSheetToTheDataFileAndTheTables) {
+    write("campo.csv", "Esp\xC3\xA9" "cie;d1;d2;d3\nApis mellifera;2;0;1\nBombus;;1;\n");
+    const auto data = run("--importar campo.csv --por-coleta -o campo.txt");
+    ASSERT_EQ(data.exitCode, 0) << data.err;
+    EXPECT_EQ(zav::readFileBytes(dir_ / "campo.txt"), "2      3\r\n3      2\r\n1      1\r\n[nomes]\r\nApis mellifera\r\nBombus\r\n");
+    const auto csv = run("--csv campo.txt");
+    EXPECT_EQ(csv.out.substr(csv.out.find('\n') + 1, 16), "1,Apis mellifera");
+    if (std::getenv("ZAV_CLI_COMMAND")) {
+        EXPECT_EQ(run("--xlsx campo.txt").err, "Erro: esta versão não lê nem grava planilhas XLSX ou ODS\n");
+        return;
+    }
+    ASSERT_EQ(run("--xlsx campo.txt", dir_ / "t.xlsx").exitCode, 0);
+    const auto back = run("--importar t.xlsx --coletas 3");
+    ASSERT_EQ(back.exitCode, 0) << back.err;
+    EXPECT_EQ(back.out, "2      3\r\n3      2\r\n1      1\r\n[nomes]\r\nApis mellifera\r\nBombus\r\n");
+    ASSERT_EQ(run("--xlsx --saida saida campo.txt").exitCode, 0);
+    EXPECT_EQ(zav::readFileBytes(dir_ / "saida" / "campo.xlsx").substr(0, 4), "PK\x03\x04");
 }
 
 TEST_F(Cli, BlankRowsAtTheEndOfAHugeSpreadsheetCostNothing) {
@@ -488,7 +511,7 @@ TEST_F(Cli, AnOutputNeverReplacesAnInput) {
         const auto r = run(std::string("--importar s.csv --coletas 5 ") + option + " dados.txt");
         EXPECT_EQ(r.exitCode, 0) << r.err;
         EXPECT_EQ(r.out, "");
-        EXPECT_EQ(zav::readFileBytes(dir_ / "dados.txt"), "2      5\r\n10     2\r\n5      1\r\n");
+        EXPECT_EQ(zav::readFileBytes(dir_ / "dados.txt"), "2      5\r\n10     2\r\n5      1\r\n[nomes]\r\nA\r\nB\r\n");
         fs::remove(dir_ / "dados.txt");
     }
 }

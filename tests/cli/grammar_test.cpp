@@ -34,6 +34,8 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
         {Program::Report, "--similaridade a b c", Command::Similarity, Format::Text, "", 3},
         {Program::Report, "a b --comparacao --json", Command::Comparison, Format::Json, "", 2},
         {Program::Report, "--importar p.csv --coletas 5 -o d.txt", Command::Import, Format::Text, "d.txt", 0},
+        {Program::Report, "--importar p.ods --planilha Mata --por-coleta", Command::Import, Format::Text, "", 0},
+        {Program::Report, "--xlsx --saida out a.txt", Command::Faunistic, Format::Xlsx, "out", 1},
         {Program::Report, "-- -a.txt", Command::Faunistic, Format::Text, "", 1},
         {Program::Report, "--version", Command::Version, Format::Text, "", 0},
         {Program::Desktop, "", Command::Window, Format::Text, "", 0},
@@ -49,6 +51,8 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
         const auto parsed = parseOptions(c.program, words(c.args));
         const auto* options = std::get_if<Options>(&parsed);
         ASSERT_TRUE(options) << c.args << ": " << std::get<UsageError>(parsed).message;
+        EXPECT_EQ(options->sheet, std::string(c.args).find("Mata") != std::string::npos ? "Mata" : "") << c.args;
+        EXPECT_EQ(options->perCollection, std::string(c.args).find("--por-coleta") != std::string::npos) << c.args;
         EXPECT_EQ(options->command, c.command) << c.args;
         EXPECT_EQ(options->format, c.format) << c.args;
         EXPECT_EQ(options->output, c.output) << c.args;
@@ -79,6 +83,13 @@ TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
         {Program::Report,
          "--importar p.csv --coletas 0", "Erro: --coletas espera o total de coletas, um número inteiro maior que 0"},
         {Program::Report, "--saida", ""},
+        {Program::Report, "--csv --xlsx a.txt", ""},
+        {Program::Report, "--diversidade --xlsx a.txt", ""},
+        {Program::Report, "--planilha Mata a.txt", ""},
+        {Program::Report, "--por-coleta a.txt", ""},
+        {Program::Report, "--importar p.csv --por-coleta --coletas 3",
+         "Erro: com --por-coleta, o total de coletas é o número de colunas de coletas da planilha; não use --coletas"},
+        {Program::Desktop, "--xlsx a.txt", ""},
         {Program::Desktop, "a.txt b.txt", ""},
         {Program::Desktop, "--diversidade a.txt", ""}, // no output named
         {Program::Desktop, "--pdf r.svg a.txt", "Erro: o relatório é gravado em PDF: termine o nome do arquivo em .pdf"},

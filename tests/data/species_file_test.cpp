@@ -2,6 +2,7 @@
 #include "data/file_io.h"
 #include "data/line_reader.h"
 #include "data/species_file.h"
+#include "data/species_names.h"
 
 #include <gtest/gtest.h>
 
@@ -228,6 +229,59 @@ TEST(LoadSpeciesFile, RefusesWhatIsNotARegularFile) {
         EXPECT_THROW(loadDataFileTexts(path), FileOpenError) << path;
     }
     std::filesystem::remove(fifo);
+}
+
+} // namespace
+} // namespace zav
+
+namespace zav {
+namespace {
+
+std::vector<std::string> namesOf(const SpeciesTable& table) {
+    std::vector<std::string> out;
+    for (const auto& s : table.species)
+        out.push_back(s.name);
+    return out;
+}
+
+// The names block: read when there, cleaned, never an error.
+TEST(SpeciesNames, AreReadFromTheBlockAfterTheSpeciesLines) {
+    const std::string longLine(LineReader::kMaxLineBytes + 10, 'x');
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> names;
+    } cases[] = {
+        {"CR LF, Windows-1252, a species without individuals skipped",
+         "3 12\r\n5 2\r\n0 0\r\n7 3\r\n[nomes]\r\n\xC1pis\r\nZero\r\nTrigona\r\n", {"\xC3\x81pis", "Trigona"}},
+        {"fewer lines and an empty one", "3 5\n1 1\n2 2\n3 3\n[nomes]\n\nB\n", {"", "B", ""}},
+        {"no mark: lines after the species are no names", "2 5\n1 1\n2 2\nApis\nB\n", {"", ""}},
+        {"controls become spaces, ends trimmed, cut at 200",
+         "2 5\n1 1\n2 2\n[nomes]\n\x01 a\tb\x7F \n" + std::string(300, 'y') + "\n", {"a b", std::string(200, 'y')}},
+        {"a line over 64 KiB ends the names", "2 5\n1 1\n2 2\n[nomes]\nA\n" + longLine + "\nC\n", {"A", ""}},
+        {"only as many lines as species", "1 5\n1 1\n[nomes]\nA\nB\n", {"A"}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(namesOf(parseSpeciesTable(c.bytes)), c.names) << c.what;
+        EXPECT_NO_THROW(parseDataFileTexts(c.bytes)) << c.what;
+    }
+}
+
+TEST(SpeciesNames, RoundTripThroughTheGridsWriterAndReader) {
+    const std::vector<DataRow> rows = {{"5", "2", "\xC3\x81pis mellifera"}, {"0", "0", ""}, {"7", "3", "Na\xC3\xAFve"},
+                                       {"1", "1", ""}};
+    const auto bytes = formatSpeciesFile("4", "12", rows);
+    // Up to the last name; Windows-1252, CR LF.
+    EXPECT_EQ(bytes, "4      12\r\n5      2\r\n0      0\r\n7      3\r\n1      1\r\n"
+                     "[nomes]\r\n\xC1pis mellifera\r\n\r\nNa\xEFve\r\n");
+    const auto texts = parseDataFileTexts(bytes);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(texts.rows[i].name, rows[i].name);
+    EXPECT_EQ(namesOf(parseSpeciesTable(bytes)), (std::vector<std::string>{"\xC3\x81pis mellifera", "Na\xC3\xAFve", ""}));
+    // No name filled: no block, the file as before.
+    EXPECT_EQ(formatSpeciesFile("1", "3", {{"2", "1", " \t "}}), "1      3\r\n2      1\r\n");
+    EXPECT_EQ(cleanSpeciesName("a\xFF\x62"), "a\xEF\xBF\xBD"
+                                              "b");
 }
 
 } // namespace

@@ -46,6 +46,12 @@ TEST(SpreadsheetImport, ReadsTheWaysSpreadsheetsAreSaved) {
                               "5;2\n7;3\n",
          {{5, 2}, {7, 3}}},
         {"o maior número aceito", "1;2\n2147483647;1\n", {{1, 2}, {2147483647, 1}}},
+        {"célula de contagem vazia é 0", "1;2\n3;\n;4\n", {{1, 2}, {3, 0}, {0, 4}}},
+        {"zero decimais com vírgula e ponto; nº e °", "nº indivíduos;N° de coletas\n45,0;3\n2;1,00\n",
+         {{45, 3}, {2, 1}}},
+        {"ind. e col.", "Ind.;Col.\n7;2\n", {{7, 2}}},
+        {"N. ind e amostras; Nº numera as espécies", "Nº;Espécie;N. ind;Amostras\n1;A;3;1\n", {{3, 1}}},
+        {"1.000 numa planilha de ponto decimal é 1", "ind;col\n45.0;2\n1.000;1\n", {{45, 2}, {1, 1}}},
     };
     for (const auto& c : cases) {
         try {
@@ -69,12 +75,26 @@ TEST(SpreadsheetImport, SaysWhereTheSpreadsheetIsWrong) {
         {"N;Coletas\n1;\xE9\n", "Erro: planilha, linha 2, coluna \"Coletas\": \"é\" não é um número inteiro"},
         {"Indivíduos,Coletas\n1.5,2\n",
          "Erro: planilha, linha 2, coluna \"Indivíduos\": \"1.5\" não é um número inteiro"},
-        {"1;2\n3;\n", "Erro: planilha, linha 2, coluna \"coletas\": célula vazia"},
-        {"1,2\n\n3,4\n", "Erro: planilha, linha 2, coluna \"indivíduos\": célula vazia"},
+        {"1,2\n\n3,4\n", "Erro: planilha, linha 2: linha vazia entre espécies; escreva 0 nas contagens de uma "
+                         "espécie não coletada, ou apague a linha"},
+        {"Indivíduos;Coletas\n45,0;3\n1.234;5\n", "Erro: planilha, linha 3, coluna \"Indivíduos\": \"1.234\" tem "
+                                                 "separador de milhar; escreva o número sem ele: 1234"},
+        {"n;col\n1 234;2\n",
+         "Erro: planilha, linha 2, coluna \"n\": \"1 234\" tem separador de milhar; escreva o número sem ele: 1234"},
+        {"n;col\n3;1\n1.000;2\n",
+         "Erro: planilha, linha 3, coluna \"n\": \"1.000\" tem separador de milhar; escreva o número sem ele: 1000"},
+        {"n;col\n1.234.567,0;2\n", "Erro: planilha, linha 2, coluna \"n\": \"1.234.567,0\" tem separador de "
+                                    "milhar; escreva o número sem ele: 1234567"},
+        {"n;col\n45,5;2\n", "Erro: planilha, linha 2, coluna \"n\": \"45,5\" não é um número inteiro"},
+        {"Táxon;Qtde;Amostragens\nA;1;1\n",
+         "Erro: planilha, linha 1: cabeçalho não reconhecido: \"Táxon\", \"Qtde\", \"Amostragens\"; os títulos "
+         "aceitos são \"espécie\" ou \"nome\", \"indivíduos\", \"n\", \"ind\" ou \"nº indivíduos\", \"coletas\", "
+         "\"col\", \"amostras\" ou \"nº coletas\""},
         {"n;coletas\n-3;1\n", "Erro: planilha, linha 2, coluna \"n\": \"-3\" está fora do intervalo de 0 a 2147483647"},
         {"1;2\n2147483648;1\n",
          "Erro: planilha, linha 2, coluna \"indivíduos\": \"2147483648\" está fora do intervalo de 0 a 2147483647"},
-        {"especie;n\nA;3\n", "Erro: planilha, linha 1: falta no cabeçalho a coluna \"coletas\" ou \"collections\""},
+        {"especie;n\nA;3\n", "Erro: planilha, linha 1: falta no cabeçalho a coluna das coletas (\"coletas\", \"col\", "
+                              "\"amostras\" ou \"nº coletas\"); o cabeçalho tem \"especie\", \"n\""},
         {"\n1;2;3;4\n", "Erro: planilha, linha 2: 4 colunas; sem cabeçalho, a planilha tem 2 colunas (indivíduos, "
                         "coletas) ou 3 (nome, indivíduos, coletas)"},
         {"1;2\n3;4;5\n", "Erro: planilha, linha 2: 3 colunas preenchidas; a planilha tem 2"},
@@ -104,7 +124,71 @@ TEST(SpreadsheetImport, GivesTheGridItsRowsAndLeavesTheCollectionsTotalOpen) {
     EXPECT_EQ(formatSpeciesFile(texts.speciesCount, "12", texts.rows), "3      12\r\n"
                                                                        "12     3\r\n"
                                                                        "0      0\r\n"
-                                                                       "1520   12\r\n");
+                                                                       "1520   12\r\n"
+                                                                       "[nomes]\r\n"
+                                                                       "A\r\n"
+                                                                       "B\r\n"
+                                                                       "C\r\n");
+}
+
+struct Species {
+    int individuals, collections;
+    std::string name;
+    bool operator==(const Species&) const = default;
+};
+
+std::vector<Species> speciesOf(const ParsedSpreadsheet& parsed) {
+    std::vector<Species> out;
+    for (const auto& row : parsed.rows)
+        out.push_back({row.individuals, row.collections, row.name});
+    return out;
+}
+
+TEST(SpreadsheetImport, KeepsNamesAndSumsSpeciesByCollectionSheets) {
+    const struct {
+        const char* what;
+        std::string bytes;
+        bool perCollection;
+        std::vector<Species> species;
+        int collectionColumns;
+        int totalsRow;
+    } cases[] = {
+        {"nomes limpos, sem nome", "Espécie;N;Col\nApis mellifera;3;1\n;0;0\n\"Trigona\tx \";2;\n", false,
+         {{3, 1, "Apis mellifera"}, {0, 0, ""}, {2, 0, "Trigona x"}}, 0, 0},
+        {"por coleta, cabeçalho de datas, totais", "Espécie;01/03;08/03;15/03\nApis;3;0;1\nTrigona;;2;\nTotal;3;2;1\n",
+         true, {{4, 2, "Apis"}, {2, 1, "Trigona"}}, 3, 4},
+        {"por coleta sem cabeçalho nem nomes", "1;0;1\n0;0;2\n", true, {{2, 2, ""}, {2, 1, ""}}, 3, 0},
+        {"por coleta, canto vazio", ";C1;C2\nApis;1;1\n", true, {{2, 2, "Apis"}}, 2, 0},
+    };
+    for (const auto& c : cases) {
+        try {
+            const auto parsed = parseSpreadsheetRows(c.bytes, {c.perCollection});
+            EXPECT_EQ(speciesOf(parsed), c.species) << c.what;
+            EXPECT_EQ(parsed.collectionColumns, c.collectionColumns) << c.what;
+            EXPECT_EQ(parsed.totalsRow, c.totalsRow) << c.what;
+        } catch (const SpreadsheetError& e) {
+            ADD_FAILURE() << c.what << ": " << e.what();
+        }
+    }
+    EXPECT_EQ(importSpreadsheet("1;0;1\n", {true}).totalCollections, "3");
+}
+
+// A workbook's cells: a number is a number, whatever its decimals show.
+TEST(SpreadsheetImport, TakesTheCellsOfAWorkbooksSheet) {
+    const std::vector<SheetRow> rows = {
+        {2, {"Espécie", "Indivíduos", "Coletas"}, {}},
+        {3, {"Apis", "1234", "2"}, {false, true, true}},
+        {4, {"Bombus", "", "1"}, {false, false, true}},
+    };
+    EXPECT_EQ(speciesOf(parseSheetRows(rows)), (std::vector<Species>{{1234, 2, "Apis"}, {0, 1, "Bombus"}}));
+    std::vector<SheetRow> decimal = rows;
+    decimal[1].cells[1] = "1.234";
+    try {
+        parseSheetRows(decimal);
+        ADD_FAILURE() << "aceitou 1.234";
+    } catch (const SpreadsheetError& e) {
+        EXPECT_STREQ(e.what(), "Erro: planilha, linha 3, coluna \"Indivíduos\": \"1.234\" não é um número inteiro");
+    }
 }
 
 } // namespace
