@@ -1,5 +1,7 @@
 #include "charts/run_charts.h"
 
+#include "data/text.h"
+
 #include "charts/chart_data.h"
 
 #include <QAreaSeries>
@@ -17,7 +19,6 @@
 #include <array>
 #include <cmath>
 
-#include <QLocale>
 
 namespace zav {
 namespace {
@@ -170,7 +171,7 @@ QChart* dendrogramChart(const ComparisonResult& result, const QStringList& names
     QString title = QStringLiteral("Dendrograma dos tratamentos (UPGMA)");
     title += QStringLiteral("<br><small>") +
              (drawing.cophenetic
-                  ? QStringLiteral("Correlação cofenética: %1").arg(QLocale(QLocale::Portuguese, QLocale::Brazil).toString(*drawing.cophenetic, 'f', 4))
+                  ? QStringLiteral("Correlação cofenética: %1").arg(QString::fromStdString(fixedPoint(*drawing.cophenetic, 4)))
                   : QStringLiteral("Correlação cofenética: - (menos de 3 tratamentos ou distâncias iguais)")) +
              QStringLiteral("</small>");
     if (drawing.leaves.empty())
@@ -237,7 +238,7 @@ void addTreatmentKey(QChart* chart, const QStringList& names, bool cut) {
     QStringList lines{QStringLiteral("Tratamentos")};
     for (qsizetype i = 0; i < names.size(); ++i)
         lines << QStringLiteral("T%1 = %2").arg(i + 1).arg(names[i]);
-    lines << QString() << QStringLiteral("Intervalo: a aproximação do relatório") << QStringLiteral("(P = 0,05)");
+    lines << QString() << QStringLiteral("Intervalo: a aproximação do relatório") << QStringLiteral("(P=0.05)");
     if (cut) lines << QStringLiteral("▲ intervalo cortado em 100 %");
     auto* box = new KeyBox(chart, lines);
     QMargins margins = chart->margins();
