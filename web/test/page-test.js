@@ -97,7 +97,8 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       await page.click("#importar");
       await page.waitForSelector("#baixar-dados:not([hidden])");
       const data = await download(ctx, "#baixar-dados", "tabela.txt");
-      assert.equal(data.toString("latin1"), "2      10\r\n12     3\r\n4      1\r\n");
+      // The names column goes to the data file's names block.
+      assert.equal(data.toString("latin1"), "2      10\r\n12     3\r\n4      1\r\n[nomes]\r\nApis\r\nBombus\r\n");
       assert.match(await page.$eval("#relatorio", (e) => e.textContent), /Arquivo: tabela\.txt/);
     });
 
