@@ -4,6 +4,7 @@
 #include "analysis/report.h"
 #include "comparison/comparison_report.h"
 #include "data/cp1252.h"
+#include "data/errors.h"
 #include "data/file_io.h"
 #include "data/report_text.h"
 #include "data/species_file.h"
@@ -20,6 +21,10 @@ SurveyRun runSurvey(const std::filesystem::path& file, const DateTime& when) {
     run.path = absolutePath(file);
     run.when = when;
     return run;
+}
+
+SurveyRun runSurvey(std::string_view bytes, const std::string& shownName, const DateTime& when) {
+    return {shownName, when, analyse(parseSpeciesTable(bytes))};
 }
 
 SurveyRun runSurvey(const std::filesystem::path& file, Clock& clock) {
@@ -45,6 +50,10 @@ DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& whe
     run.path = absolutePath(file);
     run.when = when;
     return run;
+}
+
+DiversityRun runDiversity(std::string_view bytes, const std::string& shownName, const DateTime& when) {
+    return {shownName, when, analyseDiversity(parseSpeciesTable(bytes))};
 }
 
 DiversityRun runDiversity(const std::filesystem::path& file, Clock& clock) {
@@ -89,8 +98,20 @@ void TreatmentFiles::add(const std::filesystem::path& file) {
     paths.push_back(absolutePath(file));
 }
 
-void TreatmentFiles::finish(Clock& clock) {
-    when = clock.now();
+void TreatmentFiles::add(std::string_view bytes, const std::string& shownName) {
+    try {
+        matrix.treatments.push_back(parseTreatmentCounts(bytes));
+    } catch (const DataFileError& e) {
+        // As for a file: the message says which treatment it is.
+        throw DataFileError(printable(shownName) + ": " + e.detail());
+    }
+    paths.emplace_back(shownName);
+}
+
+void TreatmentFiles::finish(Clock& clock) { finish(clock.now()); }
+
+void TreatmentFiles::finish(const DateTime& at) {
+    when = at;
     warning = speciesLinesWarning(matrix);
 }
 
@@ -117,10 +138,14 @@ std::string similarityOutput(const SimilarityRun& run, RunOutput output) {
     return joinReportLines(similarityReport(run.result, run.treatments.when));
 }
 
-ComparisonRun runComparison(const std::vector<std::filesystem::path>& files, DendrogramIndex index, Clock& clock) {
-    ComparisonRun run{loadTreatments(files, clock), {}};
+ComparisonRun runComparison(TreatmentFiles treatments, DendrogramIndex index) {
+    ComparisonRun run{std::move(treatments), {}};
     run.result = compareTreatments(run.treatments.matrix, index);
     return run;
+}
+
+ComparisonRun runComparison(const std::vector<std::filesystem::path>& files, DendrogramIndex index, Clock& clock) {
+    return runComparison(loadTreatments(files, clock), index);
 }
 
 std::string comparisonOutput(const ComparisonRun& run, RunOutput output) {

@@ -3,7 +3,9 @@
 // line alike: the files read, the clock read once, the result computed, and
 // each output (report, JSON, CSV) made from that one result. Files are
 // opened by the names given (a relative name works in any folder); their
-// absolute names are only shown.
+// absolute names are only shown. The browser page, which reads the files
+// itself, hands their bytes with the names to show instead (the overloads
+// taking `bytes`); the analysis and the outputs are the same.
 
 #include "analysis/analysis.h"
 #include "comparison/comparison.h"
@@ -13,6 +15,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zav {
@@ -32,6 +35,8 @@ struct SurveyRun {
 SurveyRun runSurvey(const std::filesystem::path& file, Clock& clock);
 // With the time already read (the window reads it when its dialog closes).
 SurveyRun runSurvey(const std::filesystem::path& file, const DateTime& when);
+// A file's bytes; `shownName` (UTF-8) stands where the path is shown.
+SurveyRun runSurvey(std::string_view bytes, const std::string& shownName, const DateTime& when);
 std::string surveyOutput(const SurveyRun& run, RunOutput output);
 
 // The diversity of one survey file: richness estimators, indices, Hill
@@ -43,12 +48,13 @@ struct DiversityRun {
 };
 DiversityRun runDiversity(const std::filesystem::path& file, Clock& clock);
 DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& when);
+DiversityRun runDiversity(std::string_view bytes, const std::string& shownName, const DateTime& when);
 // The report, the JSON, or the individual-based curve as CSV.
 std::string diversityOutput(const DiversityRun& run, RunOutput output);
 
 // Treatment files read for a similarity or a comparison run.
 struct TreatmentFiles {
-    std::vector<std::filesystem::path> paths; // absolute, in the order given
+    std::vector<std::filesystem::path> paths; // absolute (or the names shown), in the order given
     DateTime when;
     PresenceMatrix matrix;
     // "Aviso: ..." when the files have different numbers of species lines,
@@ -62,8 +68,11 @@ struct TreatmentFiles {
     // Reads one more treatment file (its errors name it); the window reads
     // each file as soon as it is chosen.
     void add(const std::filesystem::path& file);
+    // A file's bytes, named `shownName` (UTF-8) in the outputs and errors.
+    void add(std::string_view bytes, const std::string& shownName);
     // Reads the clock and sets the warning, once every file is in.
     void finish(Clock& clock);
+    void finish(const DateTime& when);
 
     std::vector<std::string> pathsUtf8() const;
     std::vector<std::string> namesUtf8() const; // the file names alone
@@ -86,6 +95,7 @@ struct ComparisonRun {
     ComparisonResult result;
 };
 ComparisonRun runComparison(const std::vector<std::filesystem::path>& files, DendrogramIndex index, Clock& clock);
+ComparisonRun runComparison(TreatmentFiles treatments, DendrogramIndex index);
 // The report or the JSON (there is no CSV of a comparison).
 std::string comparisonOutput(const ComparisonRun& run, RunOutput output);
 
