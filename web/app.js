@@ -4,7 +4,7 @@
 "use strict";
 
 (function () {
-  var SLOT = { report: 0, json: 1, csv: 2, message: 3, dataFile: 4 };
+  var SLOT = { report: 0, json: 1, csv: 2, message: 3, dataFile: 4, warning: 5 };
   var SLICE = 256 * 1024;
   var MAX_LINE = 64 * 1024; // the core refuses a longer line
   var core = null;
@@ -39,18 +39,24 @@
     return [d.getDate(), d.getMonth() + 1, d.getFullYear(), d.getHours(), d.getMinutes(), d.getSeconds(), d.getMilliseconds()];
   }
 
-  function survey(bytes, name) {
+  // A run of one data file (zav_web_survey, zav_web_diversity).
+  function oneFile(entry, bytes, name) {
     var a = [put(bytes), putText(name), putInts(clock())];
-    return call(function () { return core._zav_web_survey(a[0], bytes.length, a[1], a[2]); }, a);
+    return call(function () { return entry(a[0], bytes.length, a[1], a[2]); }, a);
   }
-  function similarity(files) {
+  function survey(bytes, name) { return oneFile(core._zav_web_survey, bytes, name); }
+  // A run of treatment files, each {name, bytes} (zav_web_similarity,
+  // zav_web_comparison); `extra` goes before the clock.
+  function treatmentRun(entry, files, extra) {
     var data = files.map(function (f) { return put(f.bytes); });
     var names = files.map(function (f) { return putText(f.name); });
     var a = data.concat(names);
     var dataList = putInts(data), sizes = putInts(files.map(function (f) { return f.bytes.length; }));
     var nameList = putInts(names), when = putInts(clock());
     a.push(dataList, sizes, nameList, when);
-    return call(function () { return core._zav_web_similarity(files.length, dataList, sizes, nameList, when); }, a);
+    return call(function () {
+      return entry.apply(null, [files.length, dataList, sizes, nameList].concat(extra, [when]));
+    }, a);
   }
   function importSheet(bytes, collections) {
     var a = [put(bytes)];
@@ -104,6 +110,10 @@
     $("mensagem").textContent = text || "";
     $("mensagem").hidden = !text;
   }
+  function warning(text) {
+    $("aviso").textContent = text || "";
+    $("aviso").hidden = !text;
+  }
 
   function resetOutputs() {
     last = {};
@@ -118,6 +128,7 @@
     last.json = output(SLOT.json);
     last.csv = output(SLOT.csv);
     $("relatorio").textContent = new TextDecoder("windows-1252").decode(last.report);
+    warning(utf8(output(SLOT.warning)));
     $("baixar-relatorio").disabled = false;
     $("baixar-json").disabled = last.json.length === 0;
     $("baixar-csv").disabled = last.csv.length === 0;
@@ -131,7 +142,7 @@
   function showCharts(charts) {
     var box = $("graficos");
     box.textContent = "";
-    charts.forEach(function (chart) {
+    charts.filter(function (chart) { return chart.svg; }).forEach(function (chart) {
       var figure = document.createElement("figure");
       figure.className = "grafico";
       figure.dataset.nome = chart.name;
@@ -181,10 +192,18 @@
 
   // ---- The analyses ------------------------------------------------------
 
-  // What the page offers. A new analysis of the core (the diversity
-  // curves, the comparison of treatments) adds an entry: its button and
-  // file input in index.html (#outras-analises), a function above calling
-  // its zav_web_* entry, and here how many files it takes, how it runs and
+  // The treatments as chosen, each named as typed in its list (the file's
+  // name unless changed), read slice by slice.
+  async function readTreatments(files) {
+    var names = Array.prototype.map.call($("lista-tratamentos").querySelectorAll("input"), function (e) { return e.value.trim(); });
+    var read = [];
+    for (var i = 0; i < files.length; ++i) read.push({ name: names[i] || files[i].name, bytes: await readDataFile(files[i]) });
+    return read;
+  }
+
+  // What the page offers. A new analysis of the core adds an entry: its
+  // button and file input in index.html, a function above calling its
+  // zav_web_* entry, and here how many files it takes, how it runs and
   // which charts its JSON gives.
   var analyses = [
     {
@@ -198,18 +217,36 @@
       },
     },
     {
+      button: "diversidade", input: "arquivo", files: [1, 1],
+      run: async function (files) {
+        var bytes = await readDataFile(files[0]);
+        return { status: oneFile(core._zav_web_diversity, bytes, files[0].name), stem: stem(files[0].name) + "-diversidade" };
+      },
+      charts: function (result) {
+        return [{ name: "hill", svg: ZavCharts.hillCurves(result) }, { name: "coletas", svg: ZavCharts.collectionCurve(result) },
+          { name: "cobertura", svg: ZavCharts.coverageCurve(result) }];
+      },
+    },
+    {
       button: "similaridade", input: "tratamentos", files: [1, 100],
       run: async function (files) {
-        var read = [];
-        for (var i = 0; i < files.length; ++i) read.push({ name: files[i].name, bytes: await readDataFile(files[i]) });
-        return { status: similarity(read), stem: "similaridade" };
+        return { status: treatmentRun(core._zav_web_similarity, await readTreatments(files), []), stem: "similaridade" };
       },
       charts: function (result) { return [{ name: "similaridade", svg: ZavCharts.similarityWhiskers(result) }]; },
+    },
+    {
+      button: "comparacao", input: "tratamentos", files: [1, 100],
+      run: async function (files) {
+        var brayCurtis = $("indice").value === "bray-curtis" ? 1 : 0;
+        return { status: treatmentRun(core._zav_web_comparison, await readTreatments(files), [brayCurtis]), stem: "comparacao" };
+      },
+      charts: function (result) { return [{ name: "dendrograma", svg: ZavCharts.dendrogram(result) }]; },
     },
   ];
 
   async function runAnalysis(analysis, files) {
     message("");
+    warning("");
     resetOutputs();
     var started = performance.now();
     var outcome = await analysis.run(files);
@@ -223,6 +260,7 @@
   // analysed like one chosen.
   async function importAndRun() {
     message("");
+    warning("");
     resetOutputs();
     var collections = Number($("coletas").value);
     if (!Number.isInteger(collections) || collections < 1 || collections > 2147483647) {
@@ -257,19 +295,30 @@
       $(a.button).disabled = !core || count < a.files[0] || count > a.files[1];
     });
     $("importar").disabled = !core || ($("planilha").files.length === 0 && $("tabela").value.trim() === "");
+  }
+
+  // T1, T2, ... with the name each treatment goes by in the reports and
+  // charts: its file's name, which the researcher may change.
+  function listTreatments() {
     var list = $("lista-tratamentos");
     list.textContent = "";
-    Array.prototype.forEach.call($("tratamentos").files, function (f) {
+    Array.prototype.forEach.call($("tratamentos").files, function (f, i) {
       var item = document.createElement("li");
-      item.textContent = f.name;
+      var name = document.createElement("input");
+      name.type = "text";
+      name.value = f.name;
+      name.setAttribute("aria-label", "Nome do tratamento T" + (i + 1));
+      item.appendChild(name);
       list.appendChild(item);
     });
+    enableButtons();
   }
 
   analyses.forEach(function (a) {
     $(a.input).addEventListener("change", enableButtons);
     $(a.button).addEventListener("click", guard(function () { return runAnalysis(a, Array.from($(a.input).files)); }));
   });
+  $("tratamentos").addEventListener("change", listTreatments);
   $("planilha").addEventListener("change", enableButtons);
   $("tabela").addEventListener("input", enableButtons);
   $("importar").addEventListener("click", guard(importAndRun));

@@ -1,6 +1,7 @@
 // The charts of a result, drawn as SVG text from the core's JSON (never from
 // the report text): the rank-abundance (Whittaker) curve, the species of each
-// class, and the similarity quotients with their intervals. Each function
+// class, the similarity quotients with their intervals, the diversity curves
+// with their 95 % bands, and the comparison's UPGMA dendrogram. Each function
 // returns a whole SVG document that the page shows and saves as it is.
 "use strict";
 
@@ -141,5 +142,176 @@ var ZavCharts = (function () {
     return svg(W, H, "Similaridade entre tratamentos", out);
   }
 
-  return { whittaker: whittaker, classBars: classBars, similarityWhiskers: similarityWhiskers };
+  // ---- Diversity curves ----------------------------------------------------
+
+  // Round steps for an axis from 0 to max: about five of them.
+  function ticksUpTo(max) {
+    var raw = max / 5, p = Math.pow(10, Math.floor(Math.log10(raw))), step = p;
+    [1, 2, 2.5, 5, 10].some(function (f) { step = f * p; return step >= raw; });
+    var out = [];
+    for (var v = 0; v <= max + step * 1e-9; v += step) out.push(v);
+    return out;
+  }
+  function tickText(v) { return Number.isInteger(v) ? String(v) : decimal(v, Math.abs(v) < 1 ? 2 : 1); }
+  function finite(v) { return typeof v === "number" && isFinite(v); }
+
+  // Curves over a sample size, each with its band: the part up to the
+  // sample (`sample`) solid (rarefaction), the part beyond dashed
+  // (extrapolation), a dot at the sample, the 95 % band shaded. A point
+  // without a value (null in the JSON) breaks its line and its band.
+  function curvesChart(o) {
+    var W = 720, H = 430, left = 70, right = 24, top = 44, bottom = 92;
+    var xs = o.points.map(function (p) { return p[o.x]; });
+    var maxX = Math.max.apply(null, xs), maxY = 0;
+    o.series.forEach(function (s) {
+      o.points.forEach(function (p) {
+        [p[s.key]].concat(p[s.band] || []).forEach(function (v) { if (finite(v)) maxY = Math.max(maxY, v); });
+      });
+    });
+    if (o.maxY) maxY = o.maxY;
+    maxY = maxY > 0 ? maxY : 1;
+    var yTicks = ticksUpTo(maxY), xTicks = ticksUpTo(maxX);
+    maxY = Math.max(maxY, yTicks[yTicks.length - 1]);
+    var x = function (v) { return left + v / maxX * (W - left - right); };
+    var y = function (v) { return H - bottom - v / maxY * (H - top - bottom); };
+    var out = "";
+    yTicks.forEach(function (v) {
+      out += line(left - 5, y(v), W - right, y(v), ' stroke="#e2e2e2"') + text(left - 8, y(v) + 4, tickText(v), ' text-anchor="end"');
+    });
+    xTicks.forEach(function (v) {
+      out += line(x(v), H - bottom, x(v), H - bottom + 5) + text(x(v), H - bottom + 18, tickText(v), ' text-anchor="middle"');
+    });
+    out += line(x(o.sample), top, x(o.sample), H - bottom, ' stroke="#999" stroke-dasharray="2 3"');
+    // Runs of consecutive points where fn gives a value.
+    function runs(fn) {
+      var all = [], cur = [];
+      o.points.forEach(function (p) {
+        var v = fn(p);
+        if (v === null) { if (cur.length) all.push(cur); cur = []; } else cur.push([p[o.x], v]);
+      });
+      if (cur.length) all.push(cur);
+      return all;
+    }
+    function pathOf(pts) { return pts.map(function (q, i) { return (i ? "L" : "M") + num(x(q[0])) + " " + num(y(Math.min(q[1], maxY))); }).join(" "); }
+    o.series.forEach(function (s) {
+      var band = s.band;
+      runs(function (p) { var b = p[band]; return b && finite(b[0]) && finite(b[1]) ? b : null; }).forEach(function (r) {
+        var upper = r.map(function (q) { return [q[0], q[1][1]]; });
+        var lower = r.map(function (q) { return [q[0], q[1][0]]; }).reverse();
+        out += '<path d="' + pathOf(upper) + " " + pathOf(lower).replace(/^M/, "L") + ' Z" fill="' + s.color + '" fill-opacity="0.16" stroke="none"/>';
+      });
+    });
+    o.series.forEach(function (s) {
+      var value = function (p) { return finite(p[s.key]) ? p[s.key] : null; };
+      runs(function (p) { return p[o.x] <= o.sample ? value(p) : null; }).forEach(function (r) {
+        out += '<path d="' + pathOf(r) + '" fill="none" stroke="' + s.color + '" stroke-width="2"/>';
+      });
+      runs(function (p) { return p[o.x] >= o.sample ? value(p) : null; }).forEach(function (r) {
+        out += '<path d="' + pathOf(r) + '" fill="none" stroke="' + s.color + '" stroke-width="2" stroke-dasharray="6 4"/>';
+      });
+      var at = o.points.filter(function (p) { return p[o.x] === o.sample && value(p) !== null; })[0];
+      if (at) out += '<circle cx="' + num(x(at[o.x])) + '" cy="' + num(y(at[s.key])) + '" r="4.5" fill="' + s.color + '"><title>' +
+        esc(s.label + ": " + decimal(at[s.key], 2)) + "</title></circle>";
+    });
+    out += line(left, top, left, H - bottom) + line(left, H - bottom, W - right, H - bottom);
+    out += text(left + (W - left - right) / 2, H - bottom + 36, o.xLabel, ' text-anchor="middle"');
+    out += text(18, top + (H - top - bottom) / 2, o.yLabel, ' text-anchor="middle" transform="rotate(-90 18 ' + num(top + (H - top - bottom) / 2) + ')"');
+    // The key: each series, then what solid, dashed, dot and band mean.
+    var ky = H - 34, kx = left;
+    o.series.forEach(function (s) {
+      out += line(kx, ky - 4, kx + 22, ky - 4, ' stroke="' + s.color + '" stroke-width="2"') + text(kx + 28, ky, s.label);
+      kx += 40 + s.label.length * 7;
+    });
+    ky += 20; kx = left;
+    out += line(kx, ky - 4, kx + 22, ky - 4, ' stroke="#333" stroke-width="2"') + text(kx + 28, ky, "rarefação");
+    out += line(kx + 110, ky - 4, kx + 132, ky - 4, ' stroke="#333" stroke-width="2" stroke-dasharray="6 4"') + text(kx + 138, ky, "extrapolação");
+    out += '<circle cx="' + (kx + 250) + '" cy="' + (ky - 4) + '" r="4.5" fill="#333"/>' + text(kx + 260, ky, o.sampleLabel);
+    out += '<rect x="' + (kx + 390) + '" y="' + (ky - 10) + '" width="22" height="12" fill="#333" fill-opacity="0.16"/>' + text(kx + 418, ky, "intervalo de 95 %");
+    return svg(W, H, o.title, out);
+  }
+
+  var HILL = [
+    { key: "q0", band: "ic_q0", color: "#2f5d34", label: "q = 0 (riqueza)" },
+    { key: "q1", band: "ic_q1", color: "#c0392b", label: "q = 1 (exp. de Shannon)" },
+    { key: "q2", band: "ic_q2", color: "#2c6fb0", label: "q = 2 (inverso de Simpson)" },
+  ];
+
+  // The three Hill numbers against the number of individuals.
+  function hillCurves(result) {
+    return curvesChart({
+      title: "Números de Hill por indivíduos", points: result.curva_individuos, x: "m", sample: result.individuos,
+      series: HILL, xLabel: "Número de indivíduos", yLabel: "Diversidade (espécies efetivas)", sampleLabel: "amostra (" + result.individuos + ")",
+    });
+  }
+
+  // The species against the number of collections (sample-based).
+  function collectionCurve(result) {
+    return curvesChart({
+      title: "Riqueza por coletas", points: result.curva_coletas, x: "t", sample: result.coletas,
+      series: [{ key: "q0", band: "ic_q0", color: "#2f5d34", label: "espécies (q = 0)" }],
+      xLabel: "Número de coletas", yLabel: "Número de espécies", sampleLabel: "amostra (" + result.coletas + ")",
+    });
+  }
+
+  // The sample coverage against the number of individuals.
+  function coverageCurve(result) {
+    return curvesChart({
+      title: "Cobertura da amostra por indivíduos", points: result.curva_individuos, x: "m", sample: result.individuos, maxY: 1,
+      series: [{ key: "cobertura", band: "ic_cobertura", color: "#7a4fa0", label: "cobertura" }],
+      xLabel: "Número de indivíduos", yLabel: "Cobertura", sampleLabel: "amostra (" + result.individuos + ")",
+    });
+  }
+
+  // ---- Dendrogram -----------------------------------------------------------
+
+  // The UPGMA tree of the comparison, on its side: the treatments' names at
+  // the leaves, the merge heights (dissimilarities from 0 to 1) across, the
+  // cophenetic correlation under it. Null when the core gave no tree.
+  function dendrogram(result) {
+    var d = result.dendrograma, names = result.tratamentos;
+    if (!d || !d.fusoes.length) return null;
+    var nodes = {};
+    var keyOf = function (members) { return members.slice().sort(function (a, b) { return a - b; }).join(","); };
+    names.forEach(function (_, i) { nodes[String(i + 1)] = { leaf: i + 1, height: 0 }; });
+    var root = null;
+    d.fusoes.forEach(function (f) {
+      root = { children: [nodes[keyOf(f.grupos[0])], nodes[keyOf(f.grupos[1])]], height: f.altura };
+      nodes[keyOf(f.grupos[0].concat(f.grupos[1]))] = root;
+    });
+    var rowH = 30, top = 48, left = 24, labelW = 180, right = 36;
+    var W = 720, H = top + names.length * rowH + 78;
+    var maxH = Math.max(1, d.fusoes.reduce(function (m, f) { return Math.max(m, f.altura); }, 0));
+    var x = function (h) { return left + labelW + h / maxH * (W - left - labelW - right); };
+    var out = "", row = 0;
+    ticksUpTo(maxH).forEach(function (v) {
+      out += line(x(v), top - 8, x(v), top + names.length * rowH, ' stroke="#e2e2e2"') +
+        text(x(v), top + names.length * rowH + 16, tickText(v), ' text-anchor="middle"');
+    });
+    // Places the leaves top to bottom in the tree's order; gives each
+    // node's vertical position.
+    function place(node) {
+      if (node.leaf) {
+        node.y = top + row * rowH + rowH / 2;
+        out += text(x(0) - 8, node.y + 4, "T" + node.leaf + " " + names[node.leaf - 1], ' text-anchor="end"');
+        ++row;
+        return node.y;
+      }
+      var ys = node.children.map(place);
+      node.children.forEach(function (c) {
+        out += line(x(c.height), c.y, x(node.height), c.y, ' stroke="#2f5d34" stroke-width="2"');
+      });
+      out += line(x(node.height), ys[0], x(node.height), ys[1], ' stroke="#2f5d34" stroke-width="2"');
+      node.y = (ys[0] + ys[1]) / 2;
+      return node.y;
+    }
+    place(root);
+    out += line(x(0), top + names.length * rowH, W - right, top + names.length * rowH);
+    var index = d.indice === "bray_curtis" ? "dissimilaridade de Bray-Curtis" : "1 - Sørensen";
+    out += text(x(maxH / 2), top + names.length * rowH + 36, "Altura de fusão (" + index + ", UPGMA)", ' text-anchor="middle"');
+    out += text(x(0), H - 14, "Correlação cofenética: " + (d.correlacao_cofenetica === null ? "- (não definida)" : decimal(d.correlacao_cofenetica, 4)));
+    return svg(W, H, "Dendrograma dos tratamentos", out);
+  }
+
+  return { whittaker: whittaker, classBars: classBars, similarityWhiskers: similarityWhiskers,
+    hillCurves: hillCurves, collectionCurve: collectionCurve, coverageCurve: coverageCurve, dendrogram: dendrogram };
 })();

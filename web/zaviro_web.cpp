@@ -1,29 +1,22 @@
 // The page's way into the core: plain C functions over bytes in memory that
-// call what zaviro-relatorio calls (the data file reader, the analysis, the
-// report, the JSON and CSV exports, the similarity, the spreadsheet import).
-// The page reads the files and the clock; each call leaves its texts in
-// slots that the page copies out before the next call.
+// call the core's run entry (runs/runs.h), as zaviro-relatorio does for
+// files: the faunistic analysis, the diversity, the similarity and the
+// comparison, each with its report, JSON and CSV, and the spreadsheet
+// import. The page reads the files and the clock; each call leaves its texts
+// in slots that the page copies out before the next call.
 //
 // A new analysis of the core joins in three steps: a function here shaped
-// like zav_web_survey (parse, compute, fill the slots, 0 or 1), its name in
+// like zav_web_diversity (run, fill the slots, 0 or 1), its name in
 // EXPORTED_FUNCTIONS (web/CMakeLists.txt), and an entry in the page's list
 // of analyses (web/app.js, `analyses`).
 
-#include "analysis/analysis.h"
-#include "analysis/analysis_export.h"
-#include "analysis/report.h"
-#include "data/cp1252.h"
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/fields.h"
 #include "data/line_reader.h"
-#include "data/report_text.h"
 #include "data/species_file.h"
 #include "data/spreadsheet_import.h"
-#include "similarity/similarity.h"
-#include "similarity/similarity_export.h"
-#include "similarity/similarity_report.h"
-#include "similarity/treatment_file.h"
+#include "runs/runs.h"
 
 #include <array>
 #include <climits>
@@ -36,12 +29,14 @@ namespace {
 
 // What a call leaves for the page. The report is Windows-1252 with CR LF,
 // exactly the bytes the desktop saves; the others are UTF-8.
-enum Slot { kReport, kJson, kCsv, kMessage, kDataFile, kSlotCount };
+enum Slot { kReport, kJson, kCsv, kMessage, kDataFile, kWarning, kSlotCount };
 std::array<std::string, kSlotCount> slots;
 
 zav::DateTime dateTime(const int* when) {
     return {when[0], when[1], when[2], when[3], when[4], when[5], when[6]};
 }
+
+std::string_view bytesOf(const char* bytes, int size) { return {bytes, static_cast<std::size_t>(size)}; }
 
 // Runs a computation; a failure leaves the message the desktop shows in
 // the message slot and gives 1.
@@ -59,6 +54,19 @@ template <typename Compute> int guarded(Compute compute) {
     return 1;
 }
 
+// The treatment files of a similarity or a comparison, in order, each named
+// as the page names it; the warning slot says when their numbers of species
+// lines differ.
+zav::TreatmentFiles treatments(int count, const char* const* bytes, const int* sizes, const char* const* namesUtf8,
+                               const int* when) {
+    zav::TreatmentFiles files;
+    for (int i = 0; i < count; ++i)
+        files.add(bytesOf(bytes[i], sizes[i]), namesUtf8[i]);
+    files.finish(dateTime(when));
+    slots[kWarning] = files.warning;
+    return files;
+}
+
 } // namespace
 
 extern "C" {
@@ -68,7 +76,7 @@ extern "C" {
 // count, and then the lines already read are all the reader needs to say why.
 int zav_web_lines_needed(const char* bytes, int size) {
     try {
-        zav::LineReader reader(std::string_view(bytes, static_cast<std::size_t>(size)));
+        zav::LineReader reader(bytesOf(bytes, size));
         const auto lines = zav::parseInteger(zav::splitLine(reader.next()).first);
         if (!lines || *lines < 0) return 0;
         return *lines == INT_MAX ? INT_MAX : *lines + 1;
@@ -83,35 +91,50 @@ int zav_web_lines_needed(const char* bytes, int size) {
 // second, millisecond.
 int zav_web_survey(const char* bytes, int size, const char* nameUtf8, const int* when) {
     return guarded([&] {
-        const auto result = zav::analyse(zav::parseSpeciesTable(std::string_view(bytes, static_cast<std::size_t>(size))));
-        const auto at = dateTime(when);
-        slots[kReport] = zav::joinReportLines(zav::faunisticReport(result, zav::cp1252::fromUtf8(nameUtf8), at));
-        slots[kJson] = zav::analysisJson(result, nameUtf8, at);
-        slots[kCsv] = zav::speciesTableCsv(result);
+        const auto run = zav::runSurvey(bytesOf(bytes, size), nameUtf8, dateTime(when));
+        slots[kReport] = zav::surveyOutput(run, zav::RunOutput::Report);
+        slots[kJson] = zav::surveyOutput(run, zav::RunOutput::Json);
+        slots[kCsv] = zav::surveyOutput(run, zav::RunOutput::Csv);
     });
 }
 
-// The similarity of `count` treatment files, in order: report and JSON. A
-// file that cannot be read is named in the message, as on the desktop.
+// The diversity of a data file's bytes (zaviro-relatorio --diversidade):
+// report, JSON and the individual-based curve as CSV.
+int zav_web_diversity(const char* bytes, int size, const char* nameUtf8, const int* when) {
+    return guarded([&] {
+        const auto run = zav::runDiversity(bytesOf(bytes, size), nameUtf8, dateTime(when));
+        slots[kReport] = zav::diversityOutput(run, zav::RunOutput::Report);
+        slots[kJson] = zav::diversityOutput(run, zav::RunOutput::Json);
+        slots[kCsv] = zav::diversityOutput(run, zav::RunOutput::Csv);
+    });
+}
+
+// The similarity of `count` treatment files (3 to 10), in order: report,
+// JSON and warning. A file that cannot be read is named in the message, as
+// on the desktop.
 int zav_web_similarity(int count, const char* const* bytes, const int* sizes, const char* const* namesUtf8,
                        const int* when) {
     return guarded([&] {
         const auto problem = zav::treatmentCountProblem(count);
         if (!problem.empty()) throw zav::Error(problem);
-        zav::PresenceMatrix matrix;
-        std::vector<std::string> names;
-        for (int i = 0; i < count; ++i) {
-            names.emplace_back(namesUtf8[i]);
-            try {
-                matrix.treatments.push_back(
-                    zav::parseTreatmentCounts(std::string_view(bytes[i], static_cast<std::size_t>(sizes[i]))));
-            } catch (const zav::DataFileError& e) {
-                throw zav::DataFileError(names.back() + ": " + e.detail());
-            }
-        }
-        const auto result = zav::CalculaSimilaridade(matrix);
-        slots[kReport] = zav::joinReportLines(zav::similarityReport(result, dateTime(when)));
-        slots[kJson] = zav::similarityJson(result, names);
+        const auto run = zav::runSimilarity(treatments(count, bytes, sizes, namesUtf8, when));
+        slots[kReport] = zav::similarityOutput(run, zav::RunOutput::Report);
+        slots[kJson] = zav::similarityOutput(run, zav::RunOutput::Json);
+    });
+}
+
+// The comparison of `count` treatment files (2 to 10; zaviro-relatorio
+// --comparacao): report, JSON and warning. `brayCurtis` 1 clusters the
+// dendrogram on Bray-Curtis's dissimilarity, 0 on 1 - Sørensen.
+int zav_web_comparison(int count, const char* const* bytes, const int* sizes, const char* const* namesUtf8,
+                       int brayCurtis, const int* when) {
+    return guarded([&] {
+        const auto problem = zav::comparisonCountProblem(count);
+        if (!problem.empty()) throw zav::Error(problem);
+        const auto index = brayCurtis != 0 ? zav::DendrogramIndex::BrayCurtis : zav::DendrogramIndex::Sorensen;
+        const auto run = zav::runComparison(treatments(count, bytes, sizes, namesUtf8, when), index);
+        slots[kReport] = zav::comparisonOutput(run, zav::RunOutput::Report);
+        slots[kJson] = zav::comparisonOutput(run, zav::RunOutput::Json);
     });
 }
 
@@ -119,7 +142,7 @@ int zav_web_similarity(int count, const char* const* bytes, const int* sizes, co
 // collections, as zaviro-relatorio --importar writes it.
 int zav_web_import(const char* bytes, int size, int totalCollections) {
     return guarded([&] {
-        const auto texts = zav::importSpreadsheet(std::string_view(bytes, static_cast<std::size_t>(size)));
+        const auto texts = zav::importSpreadsheet(bytesOf(bytes, size));
         slots[kDataFile] = zav::formatSpeciesFile(texts.speciesCount, std::to_string(totalCollections), texts.rows);
     });
 }

@@ -7,10 +7,17 @@ const assert = require("assert/strict");
 const fs = require("fs");
 const os = require("os");
 const path = require("path");
+const { execFileSync, spawnSync } = require("child_process");
 const { root, openPage, download, run } = require("./browser");
 
 const golden = path.join(root, "tests", "analysis", "golden");
 const similarityGolden = path.join(root, "tests", "similarity", "golden");
+const diversityGolden = path.join(root, "tests", "diversity", "golden");
+const comparisonGolden = path.join(root, "tests", "comparison", "golden");
+// The native command-line tool, for the bytes the page must give.
+const nativeTool = process.env.ZAV_NATIVE_CLI || ["build-core", "build"].map((d) => path.join(root, d, "src", "cli", "zaviro-relatorio"))
+  .find((f) => fs.existsSync(f));
+function native(...args) { return execFileSync(nativeTool, args, { stdio: ["ignore", "pipe", "pipe"] }); }
 const screenshot = process.argv[2] || path.join(root, "build", "web-test", "pagina.png");
 
 // The golden bytes as the page writes them: the file named by its name
@@ -27,6 +34,7 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
   const ctx = await openPage();
   const { page } = ctx;
   const tmp = fs.mkdtempSync(path.join(os.tmpdir(), "zaviro-page-"));
+  fs.mkdirSync(path.dirname(screenshot), { recursive: true });
   try {
     await check("relatorio e download byte a byte", async () => {
       await run(page, "#arquivo", [path.join(golden, "dez-especies.txt")], "#calcular");
@@ -91,6 +99,73 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       assert.equal(await page.$eval("#mensagem", (e) => e.textContent), "Erro: Digite 3 ou mais conjuntos de dados");
     });
 
+    await check("diversidade: relatorio igual ao da linha de comando, JSON, CSV e curvas", async () => {
+      const file = path.join(diversityGolden, "girdled.txt");
+      await run(page, "#arquivo", [file], "#diversidade");
+      const expected = asThePageWrites(native("--diversidade", file), "girdled.txt");
+      const shown = await page.$eval("#relatorio", (e) => e.textContent);
+      assert.match(shown, /^ZAVIRO - DIVERSIDADE/m);
+      const saved = await download(ctx, "#baixar-relatorio", "girdled-diversidade-relatorio.txt");
+      assert.equal(withoutDate(saved.toString("latin1")), expected);
+      const json = (await download(ctx, "#baixar-json", "girdled-diversidade.json")).toString("utf8");
+      assert.equal(withoutDate(json), withoutDate(native("--diversidade", "--json", file).toString("utf8")
+        .replace(/"arquivo": "[^"]*"/, '"arquivo": "girdled.txt"')));
+      const csv = await download(ctx, "#baixar-csv", "girdled-diversidade.csv");
+      assert.deepEqual(csv, native("--diversidade", "--csv", file));
+      const titles = await page.$$eval("#graficos svg > title", (t) => t.map((e) => e.textContent));
+      assert.deepEqual(titles, ["Números de Hill por indivíduos", "Riqueza por coletas", "Cobertura da amostra por indivíduos"]);
+      // Each Hill curve: a solid and a dashed part, a dot at the sample, a band.
+      const hill = await page.$eval("figure[data-nome=hill] svg", (e) => ({
+        solid: e.querySelectorAll('path[stroke-width="2"]:not([stroke-dasharray])').length,
+        dashed: e.querySelectorAll('path[stroke-dasharray="6 4"]').length,
+        bands: e.querySelectorAll("path[fill-opacity]").length,
+        dots: Array.from(e.querySelectorAll("circle > title"), (t) => t.textContent),
+      }));
+      assert.deepEqual(hill, { solid: 3, dashed: 3, bands: 3,
+        dots: ["q = 0 (riqueza): 26,00", "q = 1 (exp. de Shannon): 12,06", "q = 2 (inverso de Simpson): 7,84"] });
+      const svg = await download(ctx, "figure[data-nome=coletas] button:nth-of-type(1)", "girdled-diversidade-coletas.svg");
+      assert.match(svg.toString(), /^<svg xmlns="http:\/\/www.w3.org\/2000\/svg"[^]*Riqueza por coletas/);
+      const png = await download(ctx, "figure[data-nome=hill] button:nth-of-type(2)", "girdled-diversidade-hill.png");
+      assert.deepEqual([...png.subarray(1, 4)], [0x50, 0x4e, 0x47]);
+      await page.$eval("figure[data-nome=hill]", (e) => e.scrollIntoView());
+      await page.screenshot({ path: screenshot.replace(/\.png$/, "-diversidade.png") });
+    });
+
+    await check("comparacao de 3 tratamentos nomeados: relatorio, JSON e dendrograma", async () => {
+      const files = ["t1.txt", "t2.txt", "t3.txt"].map((f) => path.join(similarityGolden, f));
+      await page.$eval("#indice", (e) => { e.value = "sorensen"; });
+      await run(page, "#tratamentos", files, "#comparacao");
+      const saved = await download(ctx, "#baixar-relatorio", "comparacao-relatorio.txt");
+      assert.equal(withoutDate(saved.toString("latin1")), withoutDate(native("--comparacao", ...files).toString("latin1")));
+      const json = (await download(ctx, "#baixar-json", "comparacao.json")).toString("utf8");
+      assert.equal(json, native("--comparacao", "--json", ...files).toString("utf8"));
+      const leaves = await page.$$eval("figure[data-nome=dendrograma] svg text", (t) => t.map((e) => e.textContent));
+      assert.deepEqual(leaves.filter((s) => /^T\d /.test(s)).sort(), ["T1 t1.txt", "T2 t2.txt", "T3 t3.txt"]);
+      const r = JSON.parse(json).dendrograma.correlacao_cofenetica;
+      assert.ok(leaves.includes("Correlação cofenética: " + r.toFixed(4).replace(".", ",")));
+      // Names typed for the treatments go to the report and the leaves.
+      await page.$$eval("#lista-tratamentos input", (inputs) => inputs.forEach((e, i) => { e.value = ["Mata", "Pasto", "Milho"][i]; }));
+      await page.$eval("#indice", (e) => { e.value = "bray-curtis"; });
+      await page.click("#comparacao");
+      await page.waitForFunction(() => (document.querySelector("figure[data-nome=dendrograma] svg")?.textContent || "").includes("Mata"));
+      const named = await page.$$eval("figure[data-nome=dendrograma] svg text", (t) => t.map((e) => e.textContent));
+      assert.deepEqual(named.filter((s) => /^T\d /.test(s)).sort(), ["T1 Mata", "T2 Pasto", "T3 Milho"]);
+      assert.ok(named.includes("Altura de fusão (dissimilaridade de Bray-Curtis, UPGMA)"));
+      assert.match(await page.$eval("#relatorio", (e) => e.textContent), /T1 = Mata/);
+      await page.$eval("figure[data-nome=dendrograma]", (e) => e.scrollIntoView());
+      await page.screenshot({ path: screenshot.replace(/\.png$/, "-dendrograma.png") });
+      await run(page, "#tratamentos", files.slice(0, 1), "#comparacao");
+      assert.equal(await page.$eval("#mensagem", (e) => e.textContent), "Erro: Digite 2 ou mais conjuntos de dados");
+    });
+
+    await check("aviso de tratamentos com numeros diferentes de linhas", async () => {
+      const files = ["t1.txt", "t2.txt", "curto.txt"].map((f) => path.join(similarityGolden, f));
+      await run(page, "#tratamentos", files, "#similaridade");
+      const expected = spawnSync(nativeTool, ["--similaridade", ...files]).stderr.toString("utf8").trim();
+      assert.ok(expected.startsWith("Aviso"));
+      assert.equal(await page.$eval("#aviso", (e) => !e.hidden && e.textContent), expected);
+    });
+
     await check("tabela colada vira arquivo de dados", async () => {
       await page.$eval("#coletas", (e) => { e.value = "10"; });
       await page.$eval("#tabela", (e) => { e.value = "Espécie\tIndivíduos\tColetas\nApis\t12\t3\nBombus\t4\t1\n"; e.dispatchEvent(new Event("input")); });
@@ -109,7 +184,6 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
 
     // The page as a researcher sees it, for a person to look at.
     await run(page, "#arquivo", [path.join(golden, "levantamento-30-coletas.txt")], "#calcular");
-    fs.mkdirSync(path.dirname(screenshot), { recursive: true });
     await page.screenshot({ path: screenshot, fullPage: true });
     console.log("imagem da pagina: " + screenshot);
   } finally {
