@@ -16,6 +16,13 @@ InputFile openRegularFile(const std::filesystem::path& path) {
     // opens. Opened without waiting (a FIFO would wait for a writer), then
     // the descriptor itself is checked, so a link changed in between cannot
     // make the check and the read see two different files.
+#ifdef __EMSCRIPTEN__
+    // The WebAssembly build for node opens through node, which drops
+    // O_NONBLOCK and would wait on a FIFO: anything but a regular file is
+    // refused before opening (the descriptor is still checked below).
+    struct stat before {};
+    if (::stat(path.c_str(), &before) != 0 || !S_ISREG(before.st_mode)) throw FileOpenError(absolutePath(path).string());
+#endif
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) throw FileOpenError(absolutePath(path).string());
     struct stat status {};
