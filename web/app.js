@@ -4,7 +4,7 @@
 "use strict";
 
 (function () {
-  var SLOT = { report: 0, json: 1, csv: 2, message: 3, dataFile: 4, warning: 5 };
+  var SLOT = { report: 0, json: 1, csv: 2, message: 3, dataFile: 4, warning: 5, tableTsv: 6, tableHtml: 7 };
   var SLICE = 256 * 1024;
   var MAX_LINE = 64 * 1024; // the core refuses a longer line
   var core = null;
@@ -75,12 +75,20 @@
     return all;
   }
 
+  // Whether the line that ends at `end` is the mark of the species' names
+  // ("[nomes]", its line break and spaces aside).
+  function isNamesMark(parts, start, end) {
+    var line = new TextDecoder("windows-1252").decode(join(parts, end).subarray(start));
+    return line.replace(/^[\x00-\x20]+|[\x00-\x20]+$/g, "") === "[nomes]";
+  }
+
   // The bytes of a data file the core reads: the header and the lines it
-  // promises, read slice by slice, so that a huge file costs only its first
+  // promises, then, when a names block follows, its mark and as many name
+  // lines, read slice by slice, so that a huge file costs only its first
   // lines. Reading stops, too, where the core would stop: at a Ctrl-Z, or
   // inside a line too long to be one.
   async function readDataFile(file) {
-    var parts = [], length = 0, lines = 0, needed = -1, lineStart = 0;
+    var parts = [], length = 0, lines = 0, needed = -1, lineStart = 0, names = false;
     for (var pos = 0; pos < file.size;) {
       var part = new Uint8Array(await file.slice(pos, pos + SLICE).arrayBuffer());
       parts.push(part);
@@ -89,9 +97,15 @@
         if (b === 26) return join(parts, end);
         if (b !== 10) continue;
         ++lines;
+        var start = lineStart;
         lineStart = end;
         if (needed < 0) needed = linesNeeded(join(parts, end));
-        if (needed === 0 || lines >= needed) return join(parts, end);
+        if (needed === 0) return join(parts, end);
+        if (lines === needed + 1 && !names) {
+          if (!isNamesMark(parts, start, end)) return join(parts, start);
+          names = true;
+        }
+        if (lines >= 2 * needed) return join(parts, end); // the header, L species lines, the mark, L names
       }
       pos += part.length;
       length = pos;
@@ -117,7 +131,7 @@
 
   function resetOutputs() {
     last = {};
-    ["baixar-relatorio", "baixar-json", "baixar-csv"].forEach(function (id) { $(id).disabled = true; });
+    ["baixar-relatorio", "baixar-json", "baixar-csv", "copiar-tabela"].forEach(function (id) { $(id).disabled = true; });
     $("baixar-dados").hidden = true;
     $("graficos").textContent = "";
   }
@@ -130,6 +144,9 @@
     $("relatorio").textContent = new TextDecoder("windows-1252").decode(last.report);
     warning(utf8(output(SLOT.warning)));
     $("baixar-relatorio").disabled = false;
+    last.tableTsv = utf8(output(SLOT.tableTsv));
+    last.tableHtml = utf8(output(SLOT.tableHtml));
+    $("copiar-tabela").disabled = last.tableTsv === "";
     $("baixar-json").disabled = last.json.length === 0;
     $("baixar-csv").disabled = last.csv.length === 0;
   }
@@ -331,6 +348,16 @@
   $("baixar-csv").addEventListener("click", function () {
     save(new Blob([last.csv], { type: "text/csv" }), last.stem + ".csv");
   });
+  // The species table on the clipboard as tab-separated text and as an
+  // HTML table: a spreadsheet or a word processor pastes it as a table.
+  $("copiar-tabela").addEventListener("click", guard(async function () {
+    await navigator.clipboard.write([new ClipboardItem({
+      "text/plain": new Blob([last.tableTsv], { type: "text/plain" }),
+      "text/html": new Blob([last.tableHtml], { type: "text/html" }),
+    })]);
+    message("");
+    warning("Tabela de espécies copiada.");
+  }));
   $("baixar-dados").addEventListener("click", function () {
     save(new Blob([last.dataFile], { type: "application/octet-stream" }), last.stem + ".txt");
   });

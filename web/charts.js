@@ -57,12 +57,12 @@ var ZavCharts = (function () {
       out += s.abundancia === "sa"
         ? '<rect x="' + num(cx - 4) + '" y="' + num(cy - 4) + '" width="8" height="8" fill="#c0392b"/>'
         : '<circle cx="' + num(cx) + '" cy="' + num(cy) + '" r="' + (n > 200 ? 1.5 : 3) + '" fill="#2f5d34"/>';
-      if (s.predominante) out += text(cx + 6, cy - 6, "*" + s.especie, ' font-size="11"');
+      if (s.predominante) out += text(cx + 6, cy - 6, "*" + (s.nome || s.especie), ' font-size="11"' + (s.nome ? ' font-style="italic"' : ""));
     });
     out += text(left + (W - left - right) / 2, H - 18, "Posição da espécie (da mais abundante à menos abundante)", ' text-anchor="middle"');
     out += text(20, top + (H - top - bottom) / 2, "Indivíduos (escala log)", ' text-anchor="middle" transform="rotate(-90 20 ' + num(top + (H - top - bottom) / 2) + ')"');
     out += '<rect x="' + (W - 210) + '" y="' + (top + 2) + '" width="8" height="8" fill="#c0392b"/>' + text(W - 196, top + 10, "super abundante (sa)");
-    out += text(W - 210, top + 26, "*N espécie predominante");
+    out += text(W - 210, top + 26, "*N ou *nome: predominante");
     return svg(W, H, "Curva de abundância (Whittaker)", out);
   }
 

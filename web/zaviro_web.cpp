@@ -10,6 +10,7 @@
 // EXPORTED_FUNCTIONS (web/CMakeLists.txt), and an entry in the page's list
 // of analyses (web/app.js, `analyses`).
 
+#include "analysis/analysis_export.h"
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/fields.h"
@@ -29,7 +30,10 @@ namespace {
 
 // What a call leaves for the page. The report is Windows-1252 with CR LF,
 // exactly the bytes the desktop saves; the others are UTF-8.
-enum Slot { kReport, kJson, kCsv, kMessage, kDataFile, kWarning, kSlotCount };
+// The species table (tab-separated and HTML) is what "Copiar tabela" puts
+// on the clipboard, decimals with a comma as a Brazilian spreadsheet reads
+// them.
+enum Slot { kReport, kJson, kCsv, kMessage, kDataFile, kWarning, kTableTsv, kTableHtml, kSlotCount };
 std::array<std::string, kSlotCount> slots;
 
 zav::DateTime dateTime(const int* when) {
@@ -86,7 +90,7 @@ int zav_web_lines_needed(const char* bytes, int size) {
 }
 
 // The faunistic analysis of a data file's bytes: report, JSON and CSV, as
-// zaviro-relatorio writes them for a file; `name` stands where the
+// zaviro-relatorio writes them for a file, and the species table; `name` stands where the
 // desktop names the file's path. `when`: day, month, year, hour, minute,
 // second, millisecond.
 int zav_web_survey(const char* bytes, int size, const char* nameUtf8, const int* when) {
@@ -95,6 +99,8 @@ int zav_web_survey(const char* bytes, int size, const char* nameUtf8, const int*
         slots[kReport] = zav::surveyOutput(run, zav::RunOutput::Report);
         slots[kJson] = zav::surveyOutput(run, zav::RunOutput::Json);
         slots[kCsv] = zav::surveyOutput(run, zav::RunOutput::Csv);
+        slots[kTableTsv] = zav::speciesTableTsv(run.result, ',');
+        slots[kTableHtml] = zav::speciesTableHtml(run.result, ',');
     });
 }
 

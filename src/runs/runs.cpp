@@ -100,7 +100,13 @@ void TreatmentFiles::add(const std::filesystem::path& file) {
 
 void TreatmentFiles::add(std::string_view bytes, const std::string& shownName) {
     try {
-        matrix.treatments.push_back(parseTreatmentCounts(bytes));
+        if (paths.empty()) {
+            auto species = parseTreatmentSpecies(bytes);
+            matrix.treatments.push_back(std::move(species.counts));
+            speciesNames = std::move(species.names);
+        } else {
+            matrix.treatments.push_back(parseTreatmentCounts(bytes));
+        }
     } catch (const DataFileError& e) {
         // As for a file: the message says which treatment it is.
         throw DataFileError(printable(shownName) + ": " + e.detail());

@@ -58,4 +58,9 @@ TreatmentSpecies loadTreatmentSpecies(const std::filesystem::path& path) {
     return readTreatment(path, readTreatmentSpecies);
 }
 
+TreatmentSpecies parseTreatmentSpecies(std::string_view bytes) {
+    LineReader reader(bytes);
+    return readTreatmentSpecies(reader);
+}
+
 } // namespace zav

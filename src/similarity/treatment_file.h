@@ -26,5 +26,7 @@ struct TreatmentSpecies {
     std::vector<std::string> names; // as many as counts
 };
 TreatmentSpecies loadTreatmentSpecies(const std::filesystem::path& path);
+// The same from a file's bytes.
+TreatmentSpecies parseTreatmentSpecies(std::string_view bytes);
 
 } // namespace zav

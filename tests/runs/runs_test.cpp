@@ -63,8 +63,10 @@ TEST(RunsOverBytes, ComparisonAndSimilarityKeepTheNamesTheWarningAndTheOutputs) 
               similarityOutput(runSimilarity(fromFiles), RunOutput::Report));
 }
 
-TEST(RunsOverBytes, ABadTreatmentIsNamedInTheMessage) {
+TEST(RunsOverBytes, TheFirstTreatmentNamesTheSpeciesABadOneIsNamed) {
     TreatmentFiles read;
+    read.add(std::string("2 10\r\n5 2\r\n3 1\r\n[nomes]\r\nApis\r\n"), "a.txt");
+    EXPECT_EQ(read.speciesNames, (std::vector<std::string>{"Apis", ""}));
     try {
         read.add(std::string("2 10\r\n5 x\r\nabc\r\n"), "mata.txt");
         FAIL();

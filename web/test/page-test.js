@@ -66,6 +66,33 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       assert.deepEqual([...png.subarray(1, 4)], [0x50, 0x4e, 0x47]);
     });
 
+    await check("nomes das especies: lidos apos as linhas, no grafico e em Copiar tabela", async () => {
+      const named = path.join(tmp, "nomes.txt");
+      const names = Array.from({ length: 10 }, (_, k) => "Espécie " + "ABCDEFGHIJ"[k]);
+      fs.writeFileSync(named, Buffer.concat([fs.readFileSync(path.join(golden, "dez-especies.txt")),
+        Buffer.from("[nomes]\r\n" + names.join("\r\n") + "\r\nnunca lido\r\n", "latin1")]));
+      await run(page, "#arquivo", [named], "#calcular");
+      const json = JSON.parse((await download(ctx, "#baixar-json", "nomes.json")).toString("utf8"));
+      assert.deepEqual(json.especies.map((s) => s.nome), json.especies.map((s) => names[s.especie - 1]));
+      const labels = await page.$$eval("figure[data-nome=whittaker] svg text", (t) => t.map((e) => e.textContent).filter((s) => s.startsWith("*E")));
+      assert.deepEqual(labels.sort(), json.especies.filter((s) => s.predominante).map((s) => "*" + s.nome).sort());
+      assert.ok(labels.length > 0);
+      // The clipboard as the page fills it.
+      await page.evaluate(() => {
+        navigator.clipboard.write = async (items) => {
+          window.copied = {};
+          for (const type of items[0].types) window.copied[type] = await (await items[0].getType(type)).text();
+        };
+      });
+      await page.click("#copiar-tabela");
+      await page.waitForFunction(() => window.copied);
+      const copied = await page.evaluate(() => window.copied);
+      const rows = copied["text/plain"].trim().split("\n").map((r) => r.split("\t"));
+      assert.equal(rows.length, 11);
+      assert.ok(rows[1].includes(names[0]));
+      assert.match(copied["text/html"], /<table[^]*Espécie A[^]*<\/table>/);
+    });
+
     await check("arquivo com erro: a mensagem do programa", async () => {
       const bad = path.join(tmp, "ruim.txt");
       fs.writeFileSync(bad, "2 10\r\n5 x\r\n1 1\r\n");
