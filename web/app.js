@@ -136,17 +136,17 @@
     $("graficos").textContent = "";
   }
 
-  function showReport(stemName) {
+  // `survey`: a faunistic analysis, whose species table can be copied.
+  function showReport(stemName, survey) {
     last.stem = stemName;
+    last.survey = Boolean(survey);
     last.report = output(SLOT.report);
     last.json = output(SLOT.json);
     last.csv = output(SLOT.csv);
     $("relatorio").textContent = new TextDecoder("windows-1252").decode(last.report);
     warning(utf8(output(SLOT.warning)));
     $("baixar-relatorio").disabled = false;
-    last.tableTsv = utf8(output(SLOT.tableTsv));
-    last.tableHtml = utf8(output(SLOT.tableHtml));
-    $("copiar-tabela").disabled = last.tableTsv === "";
+    $("copiar-tabela").disabled = !last.survey;
     $("baixar-json").disabled = last.json.length === 0;
     $("baixar-csv").disabled = last.csv.length === 0;
   }
@@ -224,7 +224,7 @@
   // which charts its JSON gives.
   var analyses = [
     {
-      button: "calcular", input: "arquivo", files: [1, 1],
+      button: "calcular", input: "arquivo", files: [1, 1], survey: true,
       run: async function (files) {
         var bytes = await readDataFile(files[0]);
         return { status: survey(bytes, files[0].name), stem: stem(files[0].name) };
@@ -268,7 +268,7 @@
     var started = performance.now();
     var outcome = await analysis.run(files);
     if (outcome.status !== 0) return showFailure();
-    showReport(outcome.stem);
+    showReport(outcome.stem, analysis.survey);
     showCharts(analysis.charts(JSON.parse(utf8(last.json))));
     window.zaviroLastRunMs = performance.now() - started;
   }
@@ -292,7 +292,7 @@
     var dataFile = output(SLOT.dataFile);
     var status = survey(dataFile, name + ".txt");
     if (status !== 0) return showFailure();
-    showReport(name);
+    showReport(name, true);
     last.dataFile = dataFile;
     $("baixar-dados").hidden = false;
     showCharts(analyses[0].charts(JSON.parse(utf8(last.json))));
@@ -351,9 +351,10 @@
   // The species table on the clipboard as tab-separated text and as an
   // HTML table: a spreadsheet or a word processor pastes it as a table.
   $("copiar-tabela").addEventListener("click", guard(async function () {
+    core._zav_web_species_table();
     await navigator.clipboard.write([new ClipboardItem({
-      "text/plain": new Blob([last.tableTsv], { type: "text/plain" }),
-      "text/html": new Blob([last.tableHtml], { type: "text/html" }),
+      "text/plain": new Blob([output(SLOT.tableTsv)], { type: "text/plain" }),
+      "text/html": new Blob([output(SLOT.tableHtml)], { type: "text/html" }),
     })]);
     message("");
     warning("Tabela de espécies copiada.");

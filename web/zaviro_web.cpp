@@ -35,6 +35,8 @@ namespace {
 // them.
 enum Slot { kReport, kJson, kCsv, kMessage, kDataFile, kWarning, kTableTsv, kTableHtml, kSlotCount };
 std::array<std::string, kSlotCount> slots;
+// The last faunistic analysis, for its species table on demand.
+zav::AnalysisResult lastSurvey;
 
 zav::DateTime dateTime(const int* when) {
     return {when[0], when[1], when[2], when[3], when[4], when[5], when[6]};
@@ -90,7 +92,7 @@ int zav_web_lines_needed(const char* bytes, int size) {
 }
 
 // The faunistic analysis of a data file's bytes: report, JSON and CSV, as
-// zaviro-relatorio writes them for a file, and the species table; `name` stands where the
+// zaviro-relatorio writes them for a file; `name` stands where the
 // desktop names the file's path. `when`: day, month, year, hour, minute,
 // second, millisecond.
 int zav_web_survey(const char* bytes, int size, const char* nameUtf8, const int* when) {
@@ -99,8 +101,7 @@ int zav_web_survey(const char* bytes, int size, const char* nameUtf8, const int*
         slots[kReport] = zav::surveyOutput(run, zav::RunOutput::Report);
         slots[kJson] = zav::surveyOutput(run, zav::RunOutput::Json);
         slots[kCsv] = zav::surveyOutput(run, zav::RunOutput::Csv);
-        slots[kTableTsv] = zav::speciesTableTsv(run.result, ',');
-        slots[kTableHtml] = zav::speciesTableHtml(run.result, ',');
+        lastSurvey = run.result;
     });
 }
 
@@ -142,6 +143,13 @@ int zav_web_comparison(int count, const char* const* bytes, const int* sizes, co
         slots[kReport] = zav::comparisonOutput(run, zav::RunOutput::Report);
         slots[kJson] = zav::comparisonOutput(run, zav::RunOutput::Json);
     });
+}
+
+// The species table of the last faunistic analysis, tab-separated and
+// HTML, in their slots (the others are left as they are).
+void zav_web_species_table() {
+    slots[kTableTsv] = zav::speciesTableTsv(lastSurvey, ',');
+    slots[kTableHtml] = zav::speciesTableHtml(lastSurvey, ',');
 }
 
 // The data file of a spreadsheet (CSV or TSV) with the survey's total of
