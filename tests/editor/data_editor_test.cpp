@@ -685,8 +685,10 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(editor()->rowCount(), 42);
         QCOMPARE(editor()->cellText(3, 41), QStringLiteral("Espécie 40"));
 
+        grid()->clearSelection();
         grid()->setCurrentCell(1, 0);
-        grid()->setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, 2), true);
+        for (const auto arrow : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right})
+            key(arrow, Qt::ShiftModifier);
         key(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1\t2\tEspécie 1\n2\t3\tEspécie 2\n"));
         user->expectConfirm("Confirma?", true);
