@@ -6,6 +6,7 @@
 #include "app/help_text.h"
 #include "app/similarity_panel.h"
 #include "app/sobrezav.h"
+#include "app/table_export.h"
 #include "charts/charts.h"
 #include "report/report_pages.h"
 #include "data/errors.h"
@@ -130,6 +131,21 @@ void TZAVMain::createActions() {
         if (const QString written = zav::exportReportPdf(interaction_, shownDocument()); !written.isEmpty())
             setStatus(QStringLiteral("PDF gravado em ") + written);
     });
+    copyTableAction_ =
+        item(arquivo, "MnuCopiarTabela", QStringLiteral("&Copiar tabela"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connectItem(copyTableAction_, Arquivo, [this] {
+        if (const auto* result = zav::speciesTableOf(shownDocument())) {
+            zav::copySpeciesTable(*result);
+            setStatus(QStringLiteral("Tabela de espécies copiada"));
+        }
+    });
+    exportTableAction_ = item(arquivo, "MnuExportarTabela", QStringLiteral("Exportar &tabela..."));
+    connectItem(exportTableAction_, Arquivo, [this] {
+        const QString written = zav::exportSpeciesTable(interaction_, shownDocument(), [this](const QString& target) {
+            return reportTargetRefusal(target, QStringLiteral("a tabela"));
+        });
+        if (!written.isEmpty()) setStatus(QStringLiteral("Tabela gravada em ") + written);
+    });
     arquivo->addSeparator();
     connectItem(item(arquivo, "MnuImportar", QStringLiteral("Importar p&lanilha...")), Arquivo,
                 [this] { editor_->MnuImportarClick(); });
@@ -233,6 +249,7 @@ void TZAVMain::createPanels() {
     editor_ = new zav::DataEditor(client_, interaction_);
     connect(editor_, &zav::DataEditor::menuEnabled, this, &TZAVMain::setMenuEnabled);
     connect(editor_, &zav::DataEditor::statusChanged, this, &TZAVMain::setStatus);
+    connect(editor_, &zav::DataEditor::notice, this, [this](const QString& text) { statusBar()->showMessage(text, 5000); });
     connect(editor_, &zav::DataEditor::dataFileSaved, this, &TZAVMain::addRecentFile);
 
     similarity_ = new zav::SimilarityPanel(client_, interaction_, clock_);
@@ -266,6 +283,9 @@ void TZAVMain::updateReportMenus() {
     // Each only where it acts: on a report shown.
     for (QAction* a : {printAction_, pdfAction_, salvarAction_, fecharAction_})
         a->setEnabled(reportOpen());
+    const bool speciesTable = reportOpen() && shown_ && zav::speciesTableOf(*shown_);
+    for (QAction* a : {copyTableAction_, exportTableAction_})
+        a->setEnabled(speciesTable);
     similarity_->setReportOpen(reportOpen());
     comparison_->setReportOpen(reportOpen());
 }
@@ -275,12 +295,17 @@ void TZAVMain::FormCreate() {
     editor_->grpPlan()->move(40, 40);
 }
 
+// The grid fills the window, less a margin, so a larger window shows more
+// rows and longer names.
+void TZAVMain::layOutGrid() { editor_->layOut(client_->rect().adjusted(8, 8, -8, -8)); }
+
 void TZAVMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     // The report follows the window, so a researcher can widen it to read.
     const QSize client = client_->size();
     memo1_->setGeometry(8, 40, std::max(100, client.width() - 16), std::max(100, client.height() - 48));
     layOutHelpPanel();
+    layOutGrid();
 }
 
 // The help fills the window, less a margin, so a larger window shows more of
@@ -332,6 +357,7 @@ void TZAVMain::showReport(zav::ReportDocument document) {
     memo1_->setPlainText(text.join(QLatin1Char('\n')));
     memo1_->show();
     updateTitle();
+    updateReportMenus(); // also when a report takes the place of another
 }
 
 // "ZAVIRO - Análise Faunística - dados.txt" (the first treatment's file for
@@ -492,11 +518,12 @@ bool sameFile(const QString& a, const QString& b) {
 
 // A report never takes the place of the survey it came from: the reason,
 // or empty.
-QString TZAVMain::reportTargetRefusal(const QString& target) const {
+QString TZAVMain::reportTargetRefusal(const QString& target, const QString& what) const {
     QStringList inputs = shown_ ? shown_->sources : QStringList();
     if (!currentDataFileName().isEmpty()) inputs << currentDataFileName();
     for (const QString& source : inputs)
-        if (sameFile(target, source)) return QStringLiteral("Erro: o relatório não pode substituir o arquivo de dados: ") + target;
+        if (sameFile(target, source))
+            return QStringLiteral("Erro: ") + what + QStringLiteral(" não pode substituir o arquivo de dados: ") + target;
     return {};
 }
 

@@ -79,10 +79,12 @@ class TZAVMain : public QMainWindow {
     // follow what is shown.
     void updateReportMenus();
     void updateTitle();
-    QString reportTargetRefusal(const QString& target) const;
+    // `what` would replace the survey: "o relatório", "a tabela".
+    QString reportTargetRefusal(const QString& target, const QString& what = QStringLiteral("o relatório")) const;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void placeOnScreen();
     void layOutHelpPanel();
+    void layOutGrid();
 
     // Handlers, named after the component and the event.
     // "Feche o arquivo aberto" while a report is shown: true when it refused.
@@ -132,6 +134,8 @@ class TZAVMain : public QMainWindow {
     QAction* pdfAction_ = nullptr;
     QAction* salvarAction_ = nullptr;
     QAction* fecharAction_ = nullptr;
+    QAction* copyTableAction_ = nullptr;   // a faunistic report's species table
+    QAction* exportTableAction_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QWidget* client_ = nullptr;
     QPlainTextEdit* memo1_ = nullptr;

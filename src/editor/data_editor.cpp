@@ -6,10 +6,12 @@
 #include "data/species_table.h"
 #include "data/spreadsheet_import.h"
 #include "editor/grid_keys.h"
+#include "editor/species_grid.h"
 #include "qtsupport/atomic_save.h"
 #include "qtsupport/guarded.h"
 #include "qtsupport/panels.h"
 #include "qtsupport/qt_text.h"
+#include "sheets/workbook.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,10 +36,16 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
     return b;
 }
 
+// The grid's panel at its smallest: three columns and the buttons beside.
+constexpr QSize kGridPanelMinimum(361, 345);
+constexpr int kButtonWidth = 75;
+
 } // namespace
 
 DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(client), interaction_(interaction) {
     keys_ = new DigitsOnlyFilter(this);
+    connect(keys_, &DigitsOnlyFilter::refused, this, &DataEditor::notice);
+    connect(keys_, &DigitsOnlyFilter::cancelRequested, this, &DataEditor::cancelGrid);
 
     entraNo_ = makePanel(client, "EntraNo", {16, 176, 201, 161}, true);
     makeTitleBar(entraNo_, "Panel1", QStringLiteral("Espécies e Coletas"), {8, 8, 185, 25});
@@ -60,36 +68,79 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
     connect(nColeta_, &QLineEdit::returnPressed, ok, &QPushButton::click);
     cancelOnEscape(entraNo_, cancel);
 
-    grpPlan_ = makePanel(client, "GrpPlan", {152, 56, 361, 345}, true);
+    grpPlan_ = makePanel(client, "GrpPlan", {152, 56, kGridPanelMinimum.width(), kGridPanelMinimum.height()}, true);
     panelPlan_ = makeTitleBar(grpPlan_, "PanelPlan", QStringLiteral("DADOS"), {8, 8, 345, 25});
-    planilha_ = new QTableWidget(0, 2, grpPlan_);
+    planilha_ = new QTableWidget(0, kGridColumns, grpPlan_);
     planilha_->setObjectName("Planilha");
-    planilha_->setGeometry(8, 40, 257, 257);
-    planilha_->setHorizontalHeaderLabels({QStringLiteral("No Indiv"), QStringLiteral("No Coleta")});
-    planilha_->verticalHeader()->setFixedWidth(43);
+    planilha_->setHorizontalHeaderLabels({QStringLiteral("No Indiv"), QStringLiteral("No Coleta"), QStringLiteral("Nome")});
+    planilha_->verticalHeader()->setMinimumWidth(43);
     planilha_->verticalHeader()->setDefaultSectionSize(20);
     planilha_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    planilha_->setColumnWidth(0, 85);
-    planilha_->setColumnWidth(1, 84);
-    planilha_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    planilha_->setColumnWidth(kIndividualsColumn, 85);
+    planilha_->setColumnWidth(kCollectionsColumn, 84);
+    // The name takes the room the window gives.
+    planilha_->horizontalHeader()->setStretchLastSection(true);
+    planilha_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     planilha_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     planilha_->setShowGrid(true);
     planilha_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     // Editing mode: the current cell opens its editor as soon as it is
-    // reached, as in a spreadsheet.
+    // reached, as in a spreadsheet, its text selected so typing replaces it.
     planilha_->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    planilha_->setItemDelegate(new GridCellDelegate(planilha_));
+    auto* cells = new GridCellDelegate(planilha_);
+    connect(cells, &GridCellDelegate::refused, this, &DataEditor::notice);
+    connect(cells, &GridCellDelegate::cancelRequested, this, &DataEditor::cancelGrid);
+    planilha_->setItemDelegate(cells);
     planilha_->setTabKeyNavigation(false); // Tab leaves the grid for its buttons
     planilha_->installEventFilter(keys_);
-    connectGuardedClick(button(grpPlan_, "BtnSalvarPlan", QStringLiteral("Salvar"), {272, 40, 75, 25}), this,
-                        interaction_, &DataEditor::BtnSalvarPlanClick);
-    connectGuardedClick(button(grpPlan_, "BtnCancelarPlan", QStringLiteral("Cancelar"), {272, 72, 75, 25}), this,
-                        interaction_, &DataEditor::BtnCancelarPlanClick);
+
+    auto* salvar = button(grpPlan_, "BtnSalvarPlan", QStringLiteral("Salvar"), {272, 40, kButtonWidth, 25});
+    connectGuardedClick(salvar, this, interaction_, &DataEditor::BtnSalvarPlanClick);
+    auto* cancelar = button(grpPlan_, "BtnCancelarPlan", QStringLiteral("Cancelar"), {272, 72, kButtonWidth, 25});
+    connectGuardedClick(cancelar, this, interaction_, &DataEditor::BtnCancelarPlanClick);
+    // The header, editable while the grid is open.
+    auto field = [this](const char* name, const QString& tip) {
+        auto* f = new QLineEdit(grpPlan_);
+        f->setObjectName(name);
+        f->setToolTip(tip);
+        f->installEventFilter(keys_);
+        return f;
+    };
+    auto* speciesLabel = makeLabel(grpPlan_, "EspeciesPlanTxt", QStringLiteral("Espécies:"), {}, Qt::AlignLeft);
+    speciesField_ = field("EspeciesPlan", QStringLiteral("Número de espécies (linhas): Enter acrescenta ou remove "
+                                                         "linhas no fim"));
+    auto* collectionsLabel = makeLabel(grpPlan_, "ColetasPlanTxt", QStringLiteral("Coletas:"), {}, Qt::AlignLeft);
+    collectionsField_ = field("ColetasPlan", QStringLiteral("Total de coletas do levantamento"));
+    buttonColumn_ = {salvar, cancelar, speciesLabel, speciesField_, collectionsLabel, collectionsField_};
+    QWidget* tabOrder[] = {planilha_, salvar, cancelar, speciesField_, collectionsField_};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    // Escape from anywhere in the panel; the cells and fields take theirs
+    // through the key filters.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), grpPlan_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &DataEditor::cancelGrid);
+
+    grid_ = new SpeciesGrid(planilha_, speciesField_, collectionsField_, interaction_);
+    connect(grid_, &SpeciesGrid::notice, this, &DataEditor::notice);
+    connect(grid_, &SpeciesGrid::headerChanged, this, &DataEditor::setCaption);
+    layOut(grpPlan_->geometry());
+}
+
+void DataEditor::layOut(const QRect& area) {
+    const QSize size = area.size().expandedTo(kGridPanelMinimum);
+    grpPlan_->setGeometry(QRect(area.topLeft(), size));
+    panelPlan_->setGeometry(8, 8, size.width() - 16, 25);
+    const int buttonsLeft = size.width() - 14 - kButtonWidth;
+    planilha_->setGeometry(8, 40, buttonsLeft - 15, size.height() - 48);
+    // Buttons, then each header field under its label.
+    const int tops[] = {40, 72, 112, 130, 160, 178};
+    for (qsizetype i = 0; i < buttonColumn_.size(); ++i)
+        buttonColumn_[i]->setGeometry(buttonsLeft, tops[i], kButtonWidth, i < 2 ? 25 : (i % 2 ? 21 : 18));
 }
 
 bool DataEditor::gridOpen() const { return !grpPlan_->isHidden(); }
 
-int DataEditor::rowCount() const { return planilha_->rowCount() + 1; }
+int DataEditor::rowCount() const { return grid_->rows() + 1; }
 
 QString DataEditor::cellText(int column, int row) const {
     if (row == 0) return column == 0 ? QString() : planilha_->horizontalHeaderItem(column - 1)->text();
@@ -97,12 +148,7 @@ QString DataEditor::cellText(int column, int row) const {
         const auto* header = planilha_->verticalHeaderItem(row - 1);
         return header ? header->text() : QString();
     }
-    return gridText(row - 1, column - 1);
-}
-
-QString DataEditor::gridText(int row, int column) const {
-    const auto* item = planilha_->item(row, column);
-    return item ? item->text() : QString();
+    return grid_->text(row - 1, column - 1);
 }
 
 void DataEditor::setAllMenus(bool enabled) {
@@ -111,39 +157,12 @@ void DataEditor::setAllMenus(bool enabled) {
 }
 
 void DataEditor::setCaption() {
-    panelPlan_->setText(QStringLiteral("DADOS [Especies=") + nEspecie_->text() + QStringLiteral(" | Coletas=") +
-                        nColeta_->text() + QStringLiteral("]"));
-}
-
-void DataEditor::makeRows(int species) {
-    // A new grid starts empty: nothing of an earlier file shows through.
-    planilha_->clearContents();
-    planilha_->setRowCount(0);
-    planilha_->setRowCount(species);
-    QStringList numbers;
-    for (int r = 1; r <= species; ++r)
-        numbers << QString::number(r);
-    planilha_->setVerticalHeaderLabels(numbers);
-    loaded_ = cells();
-}
-
-void DataEditor::fillRows(const std::vector<DataRow>& rows) {
-    for (int r = 0; r < std::min(planilha_->rowCount(), static_cast<int>(rows.size())); ++r) {
-        const auto& row = rows[static_cast<std::size_t>(r)];
-        planilha_->setItem(r, 0, new QTableWidgetItem(fromCp1252(row.individuals)));
-        planilha_->setItem(r, 1, new QTableWidgetItem(fromCp1252(row.collections)));
-    }
-}
-
-QStringList DataEditor::cells() const {
-    QStringList texts;
-    for (int r = 0; r < planilha_->rowCount(); ++r)
-        texts << gridText(r, 0) << gridText(r, 1);
-    return texts;
+    panelPlan_->setText(QStringLiteral("DADOS [Especies=") + speciesField_->text() + QStringLiteral(" | Coletas=") +
+                        collectionsField_->text() + QStringLiteral("]"));
 }
 
 bool DataEditor::mayReplaceGrid() {
-    return !gridOpen() || cells() == loaded_ || interaction_.confirm(QStringLiteral("Confirma?"));
+    return !gridOpen() || !grid_->changed() || interaction_.confirm(QStringLiteral("Confirma?"));
 }
 
 void DataEditor::openEntryPanel(const QString& species, const QString& collections, const QString& status) {
@@ -160,6 +179,17 @@ void DataEditor::openEntryPanel(const QString& species, const QString& collectio
     emit statusChanged(status);
 }
 
+void DataEditor::openGrid(const QString& species, const QString& collections, int rows,
+                          const std::vector<DataRow>& data, bool loaded) {
+    entraNo_->hide();
+    grid_->reset(species, collections, rows, data, loaded);
+    grpPlan_->show();
+    grpPlan_->raise();
+    planilha_->clearSelection();
+    planilha_->setCurrentCell(0, 0);
+    planilha_->setFocus();
+}
+
 void DataEditor::MnuNovoClick() {
     if (!mayReplaceGrid()) return;
     imported_.clear();
@@ -168,20 +198,31 @@ void DataEditor::MnuNovoClick() {
 }
 
 void DataEditor::MnuImportarClick() {
-    const auto chosen =
-        interaction_.openFile({QStringLiteral("Importar planilha"), QStringLiteral("Planilhas (*.csv *.tsv *.txt)"),
-                               QStringLiteral("csv"), QString(), QString()});
+    const auto chosen = interaction_.openFile(
+        {QStringLiteral("Importar planilha"),
+         QStringLiteral("Planilhas (*.csv *.tsv *.txt *.xlsx *.ods);;Todos os arquivos (*)"), QStringLiteral("csv"),
+         QString(), QString()});
     if (!chosen || chosen->isEmpty()) return;
+    const auto file = toFileSystemPath(*chosen);
+    SheetChoiceRequest request{*chosen, {}, perCollection_};
+    if (isWorkbookFile(file))
+        for (const auto& name : workbookSheetNames(file))
+            request.sheets << QString::fromStdString(name);
+    const auto choice = interaction_.chooseSheet(request);
+    if (!choice) return;
+    perCollection_ = choice->perCollection;
+    const std::string sheet = request.sheets.value(choice->sheet).toStdString();
     // Read and check everything before anything changes.
-    const ImportedSpreadsheet data = importSpreadsheetFile(toFileSystemPath(*chosen));
+    const ImportedSpreadsheet data = importAnySpreadsheetFile(file, {choice->perCollection}, sheet);
     if (!mayReplaceGrid()) return;
     imported_ = data.rows;
     const QFileInfo spreadsheet(*chosen);
     dataFileName_ = spreadsheet.dir().filePath(spreadsheet.completeBaseName() + QStringLiteral(".txt"));
     QString status = QStringLiteral("Importando a planilha: ") + *chosen;
+    if (request.sheets.size() > 1) status += QStringLiteral(" [") + request.sheets.value(choice->sheet) + QLatin1Char(']');
     if (const auto notice = totalsRowNotice(data); !notice.empty())
         status += QStringLiteral(" (") + QString::fromStdString(notice) + QLatin1Char(')');
-    openEntryPanel(fromCp1252(data.speciesCount), QString(), status);
+    openEntryPanel(fromCp1252(data.speciesCount), fromCp1252(data.totalCollections), status);
 }
 
 void DataEditor::BtnOkCriarClick() {
@@ -198,15 +239,9 @@ void DataEditor::BtnOkCriarClick() {
     if (*species <= 1 || *collections <= 0) return refuse(QStringLiteral("Erro: Digite mais de uma espécie ou coleta"));
     if (*species > kMaxSpecies) return refuse(QStringLiteral("Erro: Digite no máximo 900 espécies"));
 
-    entraNo_->hide();
-    setCaption();
-    makeRows(*species);
-    fillRows(imported_); // an imported grid counts as changed until saved
+    // An imported grid counts as changed until saved.
+    openGrid(nEspecie_->text(), nColeta_->text(), *species, imported_, imported_.empty());
     imported_.clear();
-    grpPlan_->show();
-    grpPlan_->raise();
-    planilha_->setCurrentCell(0, 0);
-    planilha_->setFocus();
 }
 
 void DataEditor::BtnCancelCriarClick() {
@@ -224,41 +259,27 @@ void DataEditor::MnuAbrirClick() {
     // the editor, the menus and the status line as they were.
     const DataFileTexts data = loadDataFileTexts(toFileSystemPath(path));
     if (!mayReplaceGrid()) return;
-    entraNo_->hide();
 
     dataFileName_ = path;
-    nEspecie_->setText(fromCp1252(data.speciesCount));
-    nColeta_->setText(fromCp1252(data.totalCollections));
-    setCaption();
-    makeRows(static_cast<int>(data.rows.size()));
-    fillRows(data.rows);
-    loaded_ = cells();
+    openGrid(fromCp1252(data.speciesCount), fromCp1252(data.totalCollections), static_cast<int>(data.rows.size()),
+             data.rows, true);
     emit statusChanged(QStringLiteral("Editando o arquivo: ") + path);
     setAllMenus(false);
-    grpPlan_->show();
-    grpPlan_->raise();
-    planilha_->setCurrentCell(0, 0);
-    planilha_->setFocus();
 }
 
 void DataEditor::BtnSalvarPlanClick() {
-    // What is being typed in a cell counts as typed: leaving the cell
-    // commits its editor.
-    const QModelIndex current = planilha_->currentIndex();
-    planilha_->setCurrentIndex(QModelIndex());
-    planilha_->setCurrentIndex(current);
-
+    grid_->commitEditor();
     const auto data = checkedRows();
     if (!data) return;
 
     const auto chosen = interaction_.saveFile(dataFileRequest(QStringLiteral("Salvar arquivo"), dataFileName_));
     if (!chosen || chosen->isEmpty()) return;
     dataFileName_ = *chosen;
-    saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(nEspecie_->text()), toCp1252(nColeta_->text()), *data));
+    saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(speciesField_->text()), toCp1252(collectionsField_->text()), *data));
+    grid_->markSaved();
     emit dataFileSaved(*chosen);
 
-    grpPlan_->hide();
-    setAllMenus(true);
+    closeGrid();
     emit statusChanged(QStringLiteral("Arquivo de dados gravado em ") + *chosen);
 }
 
@@ -275,7 +296,7 @@ bool readable(const std::string& cell) {
 std::optional<std::vector<DataRow>> DataEditor::checkedRows() {
     // Every field must be one the readers convert, or the file saved would
     // be refused when it is analysed.
-    for (QLineEdit* header : {nEspecie_, nColeta_}) {
+    for (QLineEdit* header : {speciesField_, collectionsField_}) {
         const QString typed = header->text();
         if (isBlank(typed) || !readable(std::string(trimControls(toCp1252(typed))))) {
             interaction_.error(isBlank(typed) ? QStringLiteral("Erro: Não deixe campo(s) em branco")
@@ -283,11 +304,12 @@ std::optional<std::vector<DataRow>> DataEditor::checkedRows() {
             return std::nullopt;
         }
     }
-    const auto species = wholeNumber(nEspecie_->text());
-    const int rows = species ? std::min(*species, planilha_->rowCount()) : 0;
+    const auto species = wholeNumber(speciesField_->text());
+    const int rows = species ? std::min(*species, grid_->rows()) : 0;
     std::vector<DataRow> data;
     for (int r = 0; r < rows; ++r) {
-        DataRow row{toCp1252(gridText(r, 0)), toCp1252(gridText(r, 1))};
+        DataRow row{toCp1252(grid_->text(r, kIndividualsColumn)), toCp1252(grid_->text(r, kCollectionsColumn)),
+                    grid_->text(r, kNameColumn).toStdString()};
         // The collections of a species without individuals are never read.
         const bool collectionsRead = parseInteger(row.individuals) != 0;
         for (int column = 0; column < (collectionsRead ? 2 : 1); ++column) {
@@ -295,7 +317,7 @@ std::optional<std::vector<DataRow>> DataEditor::checkedRows() {
             planilha_->setCurrentCell(r, column);
             planilha_->setFocus();
             planilha_->edit(planilha_->currentIndex());
-            const QString text = gridText(r, column);
+            const QString text = grid_->text(r, column);
             const QString line = QStringLiteral("Erro: a linha ") + QString::number(r + 1);
             interaction_.error(isBlank(text) ? line + QStringLiteral(" da planilha tem uma célula vazia")
                                              : line + QStringLiteral(" da planilha tem um valor inválido: ") + text);
@@ -306,10 +328,22 @@ std::optional<std::vector<DataRow>> DataEditor::checkedRows() {
     return data;
 }
 
-void DataEditor::BtnCancelarPlanClick() {
-    if (!interaction_.confirm(QStringLiteral("Confirma?"))) return;
+void DataEditor::closeGrid() {
     grpPlan_->hide();
     setAllMenus(true);
+}
+
+void DataEditor::BtnCancelarPlanClick() {
+    if (!interaction_.confirm(QStringLiteral("Confirma?"))) return;
+    closeGrid();
+    emit statusChanged(QString());
+}
+
+void DataEditor::cancelGrid() {
+    if (!gridOpen()) return;
+    grid_->commitEditor();
+    if (grid_->changed() && !interaction_.confirm(QStringLiteral("Confirma?"))) return;
+    closeGrid();
     emit statusChanged(QString());
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 // The data editor: "Novo" asks for the number of species and of collections
-// in EntraNo, "Abrir..." loads a data file; both lead to the grid GrpPlan,
-// whose "Salvar" writes the file in the layout the analyses read.
+// in EntraNo, "Abrir..." loads a data file, "Importar planilha..." reads a
+// spreadsheet; all lead to the grid GrpPlan (editor/species_grid.h), whose
+// "Salvar" writes the file in the layout the analyses read, with the
+// species' names after it.
 
 #include "data/species_file.h"
 #include "qtsupport/interaction.h"
 #include "qtsupport/menus.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +25,7 @@ class QTableWidget;
 namespace zav {
 
 class DigitsOnlyFilter;
+class SpeciesGrid;
 
 class DataEditor : public QObject {
     Q_OBJECT
@@ -38,18 +42,27 @@ class DataEditor : public QObject {
 
     void MnuNovoClick();
     void MnuAbrirClick();
-    // "Importar planilha...": the rows of a CSV or TSV spreadsheet go to a
-    // new grid through EntraNo, the total of collections left to type.
+    // "Importar planilha...": the rows of a CSV, TSV, XLSX or ODS
+    // spreadsheet (a sheet chosen when a workbook has several, species by
+    // collection when asked) go to a new grid through EntraNo, the total of
+    // collections left to type unless the sheet gives it.
     void MnuImportarClick();
 
     // A cell by the grid's own numbering: row 0 holds the headings, column 0
-    // the row numbers, columns 1 and 2 the individuals and the collections.
+    // the row numbers, columns 1, 2 and 3 the individuals, the collections
+    // and the name.
     QString cellText(int column, int row) const;
     int rowCount() const; // n + 1 for n species
+
+    // The grid's panel over `area` of the window, no smaller than the panel
+    // needs: the grid grows with the window.
+    void layOut(const QRect& area);
 
   signals:
     void menuEnabled(zav::TopMenu menu, bool enabled);
     void statusChanged(const QString& text);
+    // A passing word for the status line (a refused key, a paste refused).
+    void notice(const QString& text);
     // A data file was written.
     void dataFileSaved(const QString& path);
 
@@ -58,18 +71,20 @@ class DataEditor : public QObject {
     void BtnCancelCriarClick();
     void BtnSalvarPlanClick();
     void BtnCancelarPlanClick();
+    // Escape in the grid's panel: cancels it, asking first when something
+    // changed.
+    void cancelGrid();
+    void closeGrid();
+    void openGrid(const QString& species, const QString& collections, int rows, const std::vector<DataRow>& data,
+                  bool loaded);
 
     // Asks first when the open grid holds changed cells.
     bool mayReplaceGrid();
     // The rows to save, or nothing after telling the user which field the
     // readers could not take.
     std::optional<std::vector<DataRow>> checkedRows();
-    QStringList cells() const;
-    void fillRows(const std::vector<DataRow>& rows);
     void setAllMenus(bool enabled);
     void setCaption();
-    void makeRows(int species);
-    QString gridText(int row, int column) const;
 
     void openEntryPanel(const QString& species, const QString& collections, const QString& status);
 
@@ -80,10 +95,14 @@ class DataEditor : public QObject {
     QFrame* grpPlan_ = nullptr;
     QLineEdit* nEspecie_ = nullptr;
     QLineEdit* nColeta_ = nullptr;
+    QLineEdit* speciesField_ = nullptr;     // the grid's header, editable
+    QLineEdit* collectionsField_ = nullptr;
     QLabel* panelPlan_ = nullptr;
     QTableWidget* planilha_ = nullptr;
+    QList<QWidget*> buttonColumn_; // beside the grid, top to bottom
     DigitsOnlyFilter* keys_ = nullptr;
-    QStringList loaded_; // the cells as the grid was filled, to tell a change
+    SpeciesGrid* grid_ = nullptr;
+    bool perCollection_ = false; // the import's last choice
 };
 
 } // namespace zav

@@ -41,6 +41,18 @@ inline FileDialogRequest dataFileRequest(const QString& title, const QString& fi
              QStringLiteral("*-diversidade.txt"), QStringLiteral("*-comparacao.txt")}};
 }
 
+// What the spreadsheet import asks before it reads a file: the sheet of a
+// workbook, and whether the sheet holds one column per collection.
+struct SheetChoiceRequest {
+    QString file;
+    QStringList sheets;         // a workbook's sheets; empty for a CSV or TSV text
+    bool perCollection = false; // the choice proposed
+};
+struct SheetChoice {
+    qsizetype sheet = 0; // an index into the request's sheets (0 without any)
+    bool perCollection = false;
+};
+
 class Interaction {
   public:
     virtual ~Interaction() = default;
@@ -58,6 +70,9 @@ class Interaction {
     // user chose to print. `pdfFile` is the file proposed when the user
     // prints to a PDF file.
     virtual bool choosePrinter(QPrinter& printer, const QString& pdfFile) = 0;
+
+    // The import's questions in one dialog; nothing when the user cancelled.
+    virtual std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& request) = 0;
 };
 
 } // namespace zav

@@ -1,6 +1,13 @@
 #include "qtsupport/qt_interaction.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
@@ -122,6 +129,34 @@ bool QtInteraction::choosePrinter(QPrinter& printer, const QString& pdfFile) {
     if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename")); file && !pdfFile.isEmpty())
         file->setText(QDir::toNativeSeparators(pdfFile));
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<SheetChoice> QtInteraction::chooseSheet(const SheetChoiceRequest& request) {
+    QDialog dialog(dialogParent());
+    dialog.setObjectName("EscolhaPlanilha");
+    dialog.setWindowTitle(QStringLiteral("Importar planilha"));
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(QStringLiteral("Arquivo:"), new QLabel(QFileInfo(request.file).fileName(), &dialog));
+    QComboBox* sheets = nullptr;
+    // A choice only where there is one to make.
+    if (request.sheets.size() > 1) {
+        sheets = new QComboBox(&dialog);
+        sheets->setObjectName("CmbPlanilha");
+        sheets->addItems(request.sheets);
+        form->addRow(QStringLiteral("&Planilha:"), sheets);
+    }
+    auto* perCollection = new QCheckBox(QStringLiteral("&Uma coluna por coleta (espécies × coletas)"), &dialog);
+    perCollection->setObjectName("ChkPorColeta");
+    perCollection->setChecked(request.perCollection);
+    perCollection->setToolTip(QStringLiteral("Cada linha é uma espécie e cada coluna uma coleta: os indivíduos são a "
+                                             "soma da linha, as coletas as células diferentes de zero."));
+    form->addRow(perCollection);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return SheetChoice{sheets ? sheets->currentIndex() : 0, perCollection->isChecked()};
 }
 
 } // namespace zav

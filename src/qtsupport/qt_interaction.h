@@ -9,7 +9,8 @@ class QWidget;
 namespace zav {
 
 // The real dialogs: the only code of the program that calls QFileDialog,
-// QMessageBox and QPrintDialog. Message boxes carry the application's title.
+// QMessageBox and QPrintDialog, and that builds the import's small dialog.
+// Message boxes carry the application's title.
 // Dialogs open over the window the user is working in (the chart window
 // too), so that it is the one in front when they close.
 class QtInteraction : public Interaction {
@@ -22,6 +23,7 @@ class QtInteraction : public Interaction {
     void error(const QString& text) override;
     bool confirm(const QString& text) override;
     bool choosePrinter(QPrinter& printer, const QString& pdfFile) override;
+    std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& request) override;
 
   private:
     QWidget* dialogParent() const;

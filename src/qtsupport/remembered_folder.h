@@ -20,6 +20,9 @@ class RememberedFolder : public Interaction {
     bool choosePrinter(QPrinter& printer, const QString& pdfFile) override {
         return inner_.choosePrinter(printer, pdfFile);
     }
+    std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& request) override {
+        return inner_.chooseSheet(request);
+    }
 
     // Remembers the folder of a file the user chose some other way
     // (dropped, given on the command line, picked from the recent files).

@@ -178,26 +178,39 @@ void paintReportPages(QPagedPaintDevice& device, const ReportDocument& document,
     std::vector<std::size_t> lineOfRow;
     rows.reserve(static_cast<qsizetype>(document.lines.size()));
     lineOfRow.reserve(document.lines.size());
-    // The treatments' key heads the first page; its rows belong to no line
-    // of the report.
-    for (const QString& key : keyBlock(document, columns))
-        for (qsizetype from = 0; from == 0 || from < key.size(); from += columns) {
-            rows << key.mid(from, columns);
-            lineOfRow.push_back(kNotALine);
-        }
-    for (std::size_t i = 0; i < document.lines.size(); ++i) {
-        const QString text = fromCp1252(document.lines[i]);
+    auto addLine = [&](const QString& text, std::size_t line) {
         qsizetype from = 0;
         do {
             rows << text.mid(from, columns);
-            lineOfRow.push_back(i);
+            lineOfRow.push_back(line);
             from += columns;
         } while (from < text.size());
-    }
+    };
+    // The treatments' key heads the first page; its rows belong to no line
+    // of the report.
+    for (const QString& key : keyBlock(document, columns))
+        addLine(key, kNotALine);
+    for (std::size_t i = 0; i < document.lines.size(); ++i)
+        addLine(fromCp1252(document.lines[i]), i);
 
     const auto perPage = std::max<std::size_t>(
         1, static_cast<std::size_t>((page.height() - headingHeight(device)) / metrics.lineSpacing()));
-    const auto pages = pageRows(lineOfRow, perPage, reportTable(document));
+    auto pages = pageRows(lineOfRow, perPage, reportTable(document));
+
+    // The names on pages of their own, after the report's.
+    const std::vector<QString> names = speciesNameLines(document);
+    if (!names.empty()) {
+        const auto first = static_cast<std::size_t>(rows.size());
+        lineOfRow.clear(); // the report's rows are laid out already
+        for (std::size_t i = 0; i < names.size(); ++i)
+            addLine(names[i], i);
+        const ReportTable table{kNamesHeadingLine, kNamesHeadingLines, names.size()};
+        for (auto namePage : pageRows(lineOfRow, perPage, table)) { // rows counted from `first`
+            for (auto& row : namePage)
+                row += first;
+            pages.push_back(std::move(namePage));
+        }
+    }
     const int pageCount = static_cast<int>(pages.size()) + (lastPage ? 1 : 0);
 
     for (std::size_t p = 0; p < pages.size(); ++p) {
@@ -215,6 +228,19 @@ void paintReportPages(QPagedPaintDevice& device, const ReportDocument& document,
         const qreal top = paintHeading(painter, page, pageHeading(document), pageCount, pageCount);
         lastPage(painter, page.adjusted(0, top, 0, 0));
     }
+}
+
+std::vector<QString> speciesNameLines(const ReportDocument& document) {
+    const auto* analysis = std::get_if<AnalysisResult>(&document.result);
+    if (!analysis) return {};
+    std::vector<QString> lines = {QStringLiteral("NOMES DAS ESPÉCIES"), QString(), QStringLiteral("  Espécie  Nome"),
+                                  QStringLiteral("  -------  ----")};
+    for (const auto& species : analysis->table.species)
+        if (!species.name.empty())
+            lines.push_back(
+                QStringLiteral("  %1  %2").arg(species.number, 7).arg(QString::fromStdString(species.name)));
+    if (lines.size() == kNamesHeadingLine + kNamesHeadingLines) return {};
+    return lines;
 }
 
 QString pageHeading(const ReportDocument& document) {

@@ -47,10 +47,19 @@ std::vector<QString> keyBlock(const ReportDocument& document, qsizetype columns)
 std::vector<std::vector<std::size_t>> pageRows(const std::vector<std::size_t>& lineOfRow, std::size_t perPage,
                                                const std::optional<ReportTable>& table);
 
+// The table of the species' names of a faunistic report, as lines: a title,
+// a blank line, a heading of two lines, then "  número  nome" for each
+// species of the report that has a name. Empty when none has one.
+std::vector<QString> speciesNameLines(const ReportDocument& document);
+// The heading's place among those lines.
+inline constexpr std::size_t kNamesHeadingLine = 2, kNamesHeadingLines = 2;
+
 // Lays the report's lines out in a monospaced font, as many to a page as fit,
 // each page headed by the document's name and "Página N de M"; a line wider
-// than the page goes on below. With `lastPage`, one more page follows (the
-// charts). Throws Error when the device cannot be painted on.
+// than the page goes on below. The table of the species' names follows on
+// pages of its own, its heading repeated on each. With `lastPage`, one more
+// page follows (the charts). Throws Error when the device cannot be painted
+// on.
 void paintReportPages(QPagedPaintDevice& device, const ReportDocument& document, const PagePainter& lastPage = {});
 
 // The name each page is headed by: the document's, and "(editado)" after it

@@ -12,18 +12,43 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <xlsxwriter.h>
+
 #include <memory>
+#include <utility>
+#include <vector>
 
 using zav::test::readAll;
+
+namespace {
+
+using Sheet = std::pair<const char*, std::vector<std::vector<const char*>>>;
+
+// A workbook of sheets of texts, as a spreadsheet program saves it.
+bool writeWorkbook(const QString& path, const std::vector<Sheet>& sheets) {
+    const QByteArray file = path.toLocal8Bit();
+    lxw_workbook* book = workbook_new(file.constData());
+    for (const auto& [name, rows] : sheets) {
+        lxw_worksheet* sheet = workbook_add_worksheet(book, name);
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            for (std::size_t c = 0; c < rows[r].size(); ++c)
+                worksheet_write_string(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c), rows[r][c], nullptr);
+    }
+    return workbook_close(book) == LXW_NO_ERROR;
+}
+
+} // namespace
 
 class DataEditorTest : public zav::test::WindowTest {
     Q_OBJECT
@@ -34,6 +59,7 @@ class DataEditorTest : public zav::test::WindowTest {
     QLineEdit* field(const char* name) { return window->findChild<QLineEdit*>(name); }
     QWidget* panel(const char* name) { return window->findChild<QWidget*>(name); }
     QString caption() { return window->findChild<QLabel*>("PanelPlan")->text(); }
+    QString notice() { return window->statusBar()->currentMessage(); }
     // Types into whatever has the keyboard focus, as a user does.
     void type(const QString& keys) {
         // Key by key: the first one may open a cell editor that takes the rest.
@@ -335,15 +361,16 @@ class DataEditorTest : public zav::test::WindowTest {
         grid()->setFocus();
         grid()->setCurrentCell(0, 0);
         type("x1,2-");
-        key(Qt::Key_V, Qt::ControlModifier);
-        key(Qt::Key_Escape);
+        QCOMPARE(notice(), QStringLiteral("Apenas dígitos: 12- não é um número inteiro"));
+        key(Qt::Key_V, Qt::ControlModifier); // "abc": refused as a whole
+        QCOMPARE(notice(), QStringLiteral("Apenas dígitos: abc não é um número inteiro"));
         key(Qt::Key_Return);
+        QCOMPARE(editor()->cellText(1, 1), QStringLiteral("12"));
         type("3");
-        key(Qt::Key_Down);
-        QCOMPARE(editor()->cellText(1, 1), QStringLiteral("123"));
         type("a");
-        key(Qt::Key_Down);
-        QCOMPARE(editor()->cellText(1, 2), QString());
+        key(Qt::Key_Return); // the last row: kept, and stays
+        QCOMPARE(editor()->cellText(1, 2), QStringLiteral("3"));
+        QCOMPARE(grid()->currentRow(), 1);
     }
 
     void arrowsJumpBetweenTheDataColumns() {
@@ -358,11 +385,19 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(grid()->currentRow(), 1);
         QCOMPARE(editor()->cellText(1, 2), QStringLiteral("12"));
         type("4");
-        key(Qt::Key_Right); // last column: stays
+        key(Qt::Key_Right); // on to the name, where letters go in
+        QCOMPARE(grid()->currentColumn(), 2);
+        type("Apis");
+        key(Qt::Key_Right); // last column: the text cursor moves
+        key(Qt::Key_Left);
+        QCOMPARE(grid()->currentColumn(), 2);
+        key(Qt::Key_Home);
+        key(Qt::Key_Left); // from the name's first character
         QCOMPARE(grid()->currentColumn(), 1);
         key(Qt::Key_Left);
         QCOMPARE(grid()->currentColumn(), 0);
         QCOMPARE(editor()->cellText(2, 2), QStringLiteral("4"));
+        QCOMPARE(editor()->cellText(3, 2), QStringLiteral("Apis"));
     }
 
     void aLongIndividualsCountStaysReadable() {
@@ -473,7 +508,7 @@ class DataEditorTest : public zav::test::WindowTest {
             QCOMPARE(readAll(opened), QByteArray("3 abc\r\nabc 1\r\n7 x\r\n"));
         };
         refused({QStringLiteral("Erro: valor inválido: abc"), 0, 0});
-        window->findChild<QLineEdit*>("nColeta")->setText("4");
+        field("ColetasPlan")->setText("4");
         refused({QStringLiteral("Erro: a linha 1 da planilha tem um valor inválido: abc"), 0, 0});
         // The refused cell is open for typing.
         key(Qt::Key_End);
@@ -549,13 +584,16 @@ class DataEditorTest : public zav::test::WindowTest {
     // collections is the researcher's to type.
     void importedSpreadsheetFillsTheGrid() {
         user->expectOpen(dataFile("ruim.csv", "especie;individuos;coletas\nA;5;x\n"));
+        user->expectSheet(zav::SheetChoice{});
         user->expectError(QStringLiteral("Erro: planilha, linha 2, coluna \"coletas\": \"x\" não é um número inteiro"));
         trigger("MnuImportar");
         QVERIFY(panel("EntraNo")->isHidden());
         checkMenus(true, true, true, true);
 
         user->expectOpen(dataFile("campo.csv", "especie;individuos;coletas\nA;5;2\n\"B; b\";3;1\nTotal;8;3\n"));
+        user->expectSheet(zav::SheetChoice{});
         trigger("MnuImportar");
+        QVERIFY(user->sheetRequests.last().sheets.isEmpty()); // a text: no sheet to choose
         QCOMPARE(field("nEspecie")->text(), QStringLiteral("2"));
         QCOMPARE(window->statusText(),
                  "Importando a planilha: " + path("campo.csv") + " (Linha 4 ignorada: linha de totais)");
@@ -569,7 +607,175 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(user->requests.last().fileName, path("campo.txt"));
         user->expectSave(path("campo.txt"));
         click("BtnSalvarPlan");
-        QCOMPARE(readAll(path("campo.txt")), QByteArray("2      10\r\n5      2\r\n3      1\r\n"));
+        QCOMPARE(readAll(path("campo.txt")),
+                 QByteArray("2      10\r\n5      2\r\n3      1\r\n[nomes]\r\nA\r\nB; b\r\n"));
+    }
+
+    // A workbook's sheet chosen by name, read one column per collection:
+    // the total of collections comes from the sheet.
+    void aWorkbookSheetByCollectionFillsTheGrid() {
+        const QString book = path("campo.xlsx");
+        QVERIFY(writeWorkbook(book, {{"Resumo", {{"x"}}},
+                                                {"Coletas", {{"especie", "c1", "c2", "c3"},
+                                                             {"Apis mellifera", "2", "0", "1"},
+                                                             {"Trigona", "0", "0", "4"}}}}));
+        user->expectOpen(book);
+        user->expectSheet(zav::SheetChoice{1, true});
+        trigger("MnuImportar");
+        QCOMPARE(user->sheetRequests.last().sheets, QStringList({"Resumo", "Coletas"}));
+        QCOMPARE(field("nColeta")->text(), QStringLiteral("3"));
+        QTest::keyClick(field("nColeta"), Qt::Key_Return);
+        QVERIFY(editor()->gridOpen());
+        QCOMPARE(QStringList({editor()->cellText(1, 1), editor()->cellText(2, 1), editor()->cellText(3, 1)}),
+                 QStringList({"3", "2", "Apis mellifera"}));
+        QCOMPARE(editor()->cellText(3, 2), QStringLiteral("Trigona"));
+        user->expectConfirm("Confirma?", true);
+        click("BtnCancelarPlan");
+    }
+
+    // Names typed and read back, accents kept through the Windows-1252 file.
+    void namesRoundTripThroughTheGrid() {
+        const QString data = dataFile("nomes.txt", "3 12\r\n45 3\r\n0 0\r\n7 1\r\n[nomes]\r\nApis mellifera\r\n");
+        openInGrid("nomes.txt", readAll(data));
+        QCOMPARE(editor()->cellText(3, 1), QStringLiteral("Apis mellifera"));
+        grid()->setFocus();
+        grid()->setCurrentCell(2, 2);
+        type("Jata");
+        QKeyEvent accent(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("í"));
+        QApplication::sendEvent(QApplication::focusWidget(), &accent);
+        type(" mirim");
+        key(Qt::Key_Return);
+        user->expectSave(data);
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(data), QByteArray("3      12\r\n45     3\r\n0      0\r\n7      1\r\n[nomes]\r\n"
+                                           "Apis mellifera\r\n\r\nJata\xED mirim\r\n"));
+        openInGrid("nomes.txt", readAll(data));
+        QCOMPARE(editor()->cellText(3, 3), QStringLiteral("Jataí mirim"));
+        QCOMPARE(editor()->cellText(3, 2), QString());
+    }
+
+    // A spreadsheet's block lands from the current cell, growing the grid;
+    // every change is undone and redone; a selection copies as a block.
+    void pasteUndoRedoAndCopy() {
+        newGrid("2", "5");
+        grid()->setFocus();
+        grid()->setCurrentCell(1, 0);
+        type("9");
+        QString block;
+        for (int i = 1; i <= 40; ++i)
+            block += QStringLiteral("%1\t%2\tEspécie %1\r\n").arg(i).arg(i % 5 + 1);
+        QApplication::clipboard()->setText(block);
+        key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor()->rowCount(), 42);
+        QCOMPARE(field("EspeciesPlan")->text(), QStringLiteral("41"));
+        QCOMPARE(caption(), QStringLiteral("DADOS [Especies=41 | Coletas=5]"));
+        QCOMPARE(editor()->cellText(0, 41), QStringLiteral("41"));
+        QCOMPARE(QStringList({editor()->cellText(1, 41), editor()->cellText(2, 41), editor()->cellText(3, 41)}),
+                 QStringList({"40", "1", "Espécie 40"}));
+        QCOMPARE(editor()->cellText(1, 2), QStringLiteral("1")); // the 9 pasted over
+
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor()->rowCount(), 3);
+        QCOMPARE(editor()->cellText(1, 2), QStringLiteral("9"));
+        QCOMPARE(caption(), QStringLiteral("DADOS [Especies=2 | Coletas=5]"));
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor()->cellText(1, 2), QString());
+        key(Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
+        key(Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
+        QCOMPARE(editor()->rowCount(), 42);
+        QCOMPARE(editor()->cellText(3, 41), QStringLiteral("Espécie 40"));
+
+        grid()->clearSelection();
+        grid()->setCurrentCell(1, 0);
+        for (const auto arrow : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right})
+            key(arrow, Qt::ShiftModifier);
+        key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1\t2\tEspécie 1\n2\t3\tEspécie 2\n"));
+        user->expectConfirm("Confirma?", true);
+        click("BtnCancelarPlan");
+    }
+
+    // Rows inserted and deleted renumber the species; the species count
+    // adds rows or, after a question when they hold something, removes them.
+    void rowsAndTheSpeciesCount() {
+        openInGrid("dados.txt", "3 5\r\n31 1\r\n32 2\r\n33 3\r\n");
+        grid()->setFocus();
+        grid()->setCurrentCell(1, 0);
+        key(Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(editor()->rowCount(), 5);
+        QCOMPARE(QStringList({editor()->cellText(1, 2), editor()->cellText(1, 3), editor()->cellText(0, 4)}),
+                 QStringList({"", "32", "4"}));
+        QCOMPARE(field("EspeciesPlan")->text(), QStringLiteral("4"));
+        grid()->setCurrentCell(0, 0);
+        key(Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(editor()->cellText(1, 1), QString());
+        QCOMPARE(editor()->rowCount(), 4);
+
+        auto count = [&](const QString& n) {
+            field("EspeciesPlan")->setFocus();
+            field("EspeciesPlan")->selectAll();
+            QTest::keyClicks(field("EspeciesPlan"), n);
+            QTest::keyClick(field("EspeciesPlan"), Qt::Key_Return);
+        };
+        count("5"); // two empty rows at the end
+        QCOMPARE(editor()->rowCount(), 6);
+        QCOMPARE(editor()->cellText(1, 5), QString());
+        count("3"); // only empty rows go: no question
+        QCOMPARE(editor()->rowCount(), 4);
+        user->expectConfirm("Confirma?", false);
+        count("2");
+        QCOMPARE(editor()->rowCount(), 4);
+        QCOMPARE(field("EspeciesPlan")->text(), QStringLiteral("3"));
+        user->expectConfirm("Confirma?", true);
+        count("2");
+        QCOMPARE(editor()->rowCount(), 3);
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 0);
+        type("0");
+        user->expectSave(path("dados.txt"));
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(path("dados.txt")), QByteArray("2      5\r\n0      \r\n32     2\r\n"));
+    }
+
+    // Enter goes down and what is typed replaces the cell reached.
+    void enterMovesDownAndTypingReplaces() {
+        openInGrid("dados.txt", "3 5\r\n31 1\r\n32 2\r\n33 3\r\n");
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 0);
+        for (const char* keys : {"10", "20"}) {
+            type(keys);
+            key(Qt::Key_Return);
+        }
+        QCOMPARE(QStringList({editor()->cellText(1, 1), editor()->cellText(1, 2), editor()->cellText(1, 3)}),
+                 QStringList({"10", "20", "33"}));
+        QCOMPARE(grid()->currentRow(), 2);
+        type("8,");
+        QCOMPARE(notice(), QStringLiteral("Apenas dígitos: 8, não é um número inteiro"));
+        QApplication::clipboard()->setText(QStringLiteral("8,5"));
+        key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(notice(), QStringLiteral("Apenas dígitos: 8,5 não é um número inteiro"));
+        key(Qt::Key_Return);
+        QCOMPARE(editor()->cellText(1, 3), QStringLiteral("8"));
+    }
+
+    // Escape leaves an unchanged grid at once and asks for a changed one.
+    void escapeCancelsTheGrid() {
+        openInGrid("dados.txt", "2 5\r\n3 1\r\n4 2\r\n");
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 0);
+        key(Qt::Key_Escape);
+        QVERIFY(!editor()->gridOpen());
+        openInGrid("dados.txt", "2 5\r\n3 1\r\n4 2\r\n");
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 2);
+        type("A");
+        user->expectConfirm("Confirma?", false);
+        key(Qt::Key_Escape);
+        QVERIFY(editor()->gridOpen());
+        user->expectConfirm("Confirma?", true);
+        key(Qt::Key_Escape);
+        QVERIFY(!editor()->gridOpen());
+        checkMenus(true, true, true, true);
     }
 
     void closingTheWindowWithTheGridOpenAsks() {

@@ -18,7 +18,7 @@ namespace zav::test {
 
 class ScriptedInteraction : public Interaction, public Clock {
   public:
-    enum class Kind { Open, Save, Information, Error, Confirm, Print };
+    enum class Kind { Open, Save, Information, Error, Confirm, Print, Sheet };
 
     // A dialog answered with a path, or cancelled (std::nullopt).
     void expectOpen(const std::optional<QString>& answer) { steps_.push_back(fileStep(Kind::Open, answer)); }
@@ -28,6 +28,12 @@ class ScriptedInteraction : public Interaction, public Clock {
     void expectConfirm(const QString& text, bool yes) { steps_.push_back({Kind::Confirm, {}, false, yes, text}); }
     // The print dialog, answered with a PDF file as the printer, or cancelled.
     void expectPrint(const std::optional<QString>& pdfFile) { steps_.push_back(fileStep(Kind::Print, pdfFile)); }
+
+    // The import's dialog, answered with a choice or cancelled.
+    void expectSheet(const std::optional<SheetChoice>& choice) {
+        steps_.push_back({Kind::Sheet, {}, choice.has_value(), false, {}});
+        if (choice) sheetAnswers_.push_back(*choice);
+    }
 
     std::optional<QString> openFile(const FileDialogRequest& r) override {
         requests.append(r);
@@ -62,6 +68,15 @@ class ScriptedInteraction : public Interaction, public Clock {
         return true;
     }
 
+    std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& r) override {
+        sheetRequests.append(r);
+        const auto step = next(Kind::Sheet, "sheet dialog for " + r.file);
+        if (!step.chosen || sheetAnswers_.empty()) return std::nullopt;
+        const SheetChoice choice = sheetAnswers_.front();
+        sheetAnswers_.pop_front();
+        return choice;
+    }
+
     DateTime now() override {
         ++clockReads;
         return time;
@@ -76,6 +91,7 @@ class ScriptedInteraction : public Interaction, public Clock {
     }
 
     QList<FileDialogRequest> requests;
+    QList<SheetChoiceRequest> sheetRequests;
     QString proposedPdf; // by the last print dialog
     // What a window manager does while a save dialog is open (gives the
     // keyboard to the dialog's parent, say).
@@ -115,6 +131,8 @@ class ScriptedInteraction : public Interaction, public Clock {
             return "confirmation: " + s.text;
         case Kind::Print:
             return "print dialog";
+        case Kind::Sheet:
+            return "sheet dialog";
         }
         return {};
     }
@@ -134,6 +152,7 @@ class ScriptedInteraction : public Interaction, public Clock {
     }
 
     std::deque<Step> steps_;
+    std::deque<SheetChoice> sheetAnswers_;
 };
 
 } // namespace zav::test
