@@ -27,6 +27,7 @@ class NoDialogs : public zav::Interaction {
     void error(const QString&) override {}
     bool confirm(const QString&) override { return false; }
     bool choosePrinter(QPrinter&, const QString&) override { return false; }
+    std::optional<zav::SheetChoice> chooseSheet(const zav::SheetChoiceRequest&) override { return std::nullopt; }
 };
 
 zav::ReportDocument survey900() {
