@@ -13,6 +13,10 @@
 #include "similarity/similarity.h"
 #include "similarity/similarity_report.h"
 #include "similarity/treatment_file.h"
+#include "comparison/comparison.h"
+#include "comparison/comparison_report.h"
+#include "diversity/diversity.h"
+#include "diversity/diversity_report.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -28,6 +32,23 @@ inline bool hasNonFinite(const std::string& line) {
     for (char c : line)
         lower += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
+}
+
+// "nan" or "inf" as a word of its own (a printed non-finite number), not
+// inside a word such as "infrequente".
+inline bool hasNonFiniteWord(const std::string& text) {
+    const auto letter = [](char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; };
+    for (std::size_t i = 0; i + 3 <= text.size(); ++i) {
+        std::string word = text.substr(i, 3);
+        for (char& c : word)
+            c = static_cast<char>(c | 0x20);
+        if (word != "nan" && word != "inf") continue;
+        const bool before = i > 0 && letter(text[i - 1]);
+        const bool after = i + 3 < text.size() && letter(text[i + 3]) && text.compare(i, 8, "infinity") != 0 &&
+                           text.compare(i, 8, "Infinity") != 0;
+        if (!before && !after) return true;
+    }
+    return false;
 }
 
 inline bool hasLineBreak(const std::string& line) { return line.find_first_of("\r\n") != std::string::npos; }
@@ -109,6 +130,56 @@ inline std::string checkSimilarityReport(std::string_view bytes) {
         if (hasLineBreak(line) || hasNonFinite(line)) return "bad pair line: " + line;
         if (line.size() < 15 + 3 + 8 + 4 + 7 + 4 + 11 + 3 + 6 + 2 + 1 + 2 + 1) return "short pair line: " + line;
         if (line.back() != ']') return "pair line without its interval: " + line;
+    }
+    return {};
+}
+
+// The diversity of any survey the reader takes: a typed refusal, or a
+// report and a JSON with no non-finite number (what cannot be computed is
+// "-" or null). A failure after the analysis (a non-finite value that the
+// writers refuse) is a fault.
+inline std::string checkDiversityReport(std::string_view bytes) {
+    DiversityResult result;
+    try {
+        result = analyseDiversity(parseSpeciesTable(bytes));
+    } catch (const Error&) {
+        return {};
+    }
+    try {
+        for (const auto& line : diversityReport(result, "dados.txt", {7, 12, 2026, 10, 0, 0, 0}))
+            if (hasLineBreak(line) || hasNonFiniteWord(line)) return "bad diversity line: " + line;
+        if (hasNonFiniteWord(diversityJson(result, "dados.txt", {7, 12, 2026, 10, 0, 0, 0})))
+            return "non-finite number in the diversity JSON";
+    } catch (const Error& e) {
+        return std::string("diversity output failed: ") + e.what();
+    }
+    return {};
+}
+
+// The comparison of 2 to 10 treatment files cut from the bytes, with the
+// same rule.
+inline std::string checkComparisonReport(std::string_view bytes) {
+    auto files = treatmentFiles(bytes);
+    if (files.empty()) return {};
+    files.erase(files.begin()); // 2 to 9 files
+    ComparisonResult result;
+    std::vector<std::string> names;
+    try {
+        PresenceMatrix matrix;
+        for (const auto& f : files) {
+            matrix.treatments.push_back(parseTreatmentCounts(f));
+            names.push_back("t" + std::to_string(names.size() + 1) + ".txt");
+        }
+        result = compareTreatments(matrix, bytes[0] & 1 ? DendrogramIndex::BrayCurtis : DendrogramIndex::Sorensen);
+    } catch (const Error&) {
+        return {};
+    }
+    try {
+        for (const auto& line : comparisonReport(result, names, {7, 12, 2026, 10, 0, 0, 0}))
+            if (hasLineBreak(line) || hasNonFiniteWord(line)) return "bad comparison line: " + line;
+        if (hasNonFiniteWord(comparisonJson(result, names))) return "non-finite number in the comparison JSON";
+    } catch (const Error& e) {
+        return std::string("comparison output failed: ") + e.what();
     }
     return {};
 }

@@ -24,10 +24,17 @@ cmake --build build-fuzz --parallel "$jobs"
 seconds="${ZAV_FUZZ_SECONDS:-60}"
 passed=0
 failed=0
-for target in relatorio similaridade planilha; do
+for target in relatorio similaridade planilha diversidade comparacao; do
   # Work on a copy: what the fuzzer adds does not enter the committed corpus.
   work="$(mktemp -d)"
-  cp fuzz/corpus/"$target"/* "$work"/
+  # The diversity and comparison targets start from the survey and the
+  # treatment seeds.
+  seeds="$target"
+  case "$target" in
+    diversidade) seeds=relatorio ;;
+    comparacao) seeds=similaridade ;;
+  esac
+  cp fuzz/corpus/"$seeds"/* "$work"/
   mkdir -p build-fuzz/artifacts
   if build-fuzz/fuzz/fuzz_"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
       -max_len=8192 -print_final_stats=1 -artifact_prefix=build-fuzz/artifacts/ "$work" \

@@ -82,7 +82,11 @@ HillValues extrapolated(const CurveBasis& b, double n, double m) {
     HillValues out;
     for (std::size_t q = 0; q < 2; ++q) {
         const double obs = b.observed.hill[q], asy = b.asymptote[q], last = b.beforeLast.hill[q];
-        const double beta = asy != last ? (obs - last) / (asy - last) : 0.0;
+        // beta lies in [0, 1] for a curve that rises to its asymptote; a
+        // rounding that puts it outside (a huge sample, a replicate whose
+        // asymptote equals its sample) would raise a negative number to a
+        // power: the limits are the flat curve (0) and the asymptote (1).
+        const double beta = asy != last ? std::clamp((obs - last) / (asy - last), 0.0, 1.0) : 0.0;
         out.hill[q] = obs + (asy - obs) * (1.0 - std::pow(1.0 - beta, m - n));
     }
     out.hill[2] = 1.0 / (1.0 / m + (1.0 - 1.0 / m) * b.unbiasedSimpson);
@@ -143,6 +147,8 @@ std::vector<double> standardDeviations(std::size_t points, std::size_t replicate
 
 Band bandAround(double estimate, double sd, bool share) {
     Band b;
+    // A replicate that gave no finite value leaves the band undefined.
+    if (!std::isfinite(estimate) || !std::isfinite(sd)) return b;
     b.lower = std::max(0.0, estimate - kNormal975 * sd);
     b.upper = share ? std::min(1.0, estimate + kNormal975 * sd) : estimate + kNormal975 * sd;
     return b;

@@ -29,6 +29,11 @@ TEST(FuzzCorpus, EverySetOfTreatmentFilesGivesAnErrorOrASoundReport) {
     EXPECT_GT(checkAll(fs::path(ZAV_CORPUS_DIR) / "similaridade", zav::fuzz::checkSimilarityReport), 0);
 }
 
+TEST(FuzzCorpus, EverySurveyAndSetOfTreatmentsGivesASoundDiversityAndComparison) {
+    EXPECT_GT(checkAll(fs::path(ZAV_CORPUS_DIR) / "relatorio", zav::fuzz::checkDiversityReport), 0);
+    EXPECT_GT(checkAll(fs::path(ZAV_CORPUS_DIR) / "similaridade", zav::fuzz::checkComparisonReport), 0);
+}
+
 TEST(FuzzCorpus, EverySpreadsheetGivesAnErrorOrADataFileThatReadsBack) {
     EXPECT_GT(checkAll(fs::path(ZAV_CORPUS_DIR) / "planilha", zav::fuzz::checkSpreadsheetImport), 0);
 }
@@ -38,6 +43,9 @@ TEST(FuzzChecks, CatchAReportThatWouldBeWrong) {
     EXPECT_TRUE(zav::fuzz::hasNonFinite("    Indice de Diversidade (Shannon-Weaner)   => H = -nan"));
     EXPECT_TRUE(zav::fuzz::hasNonFinite("=> H = INF"));
     EXPECT_FALSE(zav::fuzz::hasNonFinite("    Indice de Uniformidade ou Equitabilidade => E = 0.9329"));
+    EXPECT_TRUE(zav::fuzz::hasNonFiniteWord("  Chao1                     inf  e.p. -nan"));
+    EXPECT_TRUE(zav::fuzz::hasNonFiniteWord("{\"t\": -Infinity}"));
+    EXPECT_FALSE(zav::fuzz::hasNonFiniteWord("  ICE  - : nenhuma espécie infrequente"));
 }
 
 } // namespace
