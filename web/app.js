@@ -58,9 +58,11 @@
       return entry.apply(null, [files.length, dataList, sizes, nameList].concat(extra, [when]));
     }, a);
   }
-  function importSheet(bytes, collections) {
+  // A spreadsheet's text (zav_web_import) or a workbook's rows as
+  // ZavWorkbook.encodeRows gives them (zav_web_import_sheet) to the data file.
+  function importSheet(entry, bytes, perCollection, collections) {
     var a = [put(bytes)];
-    return call(function () { return core._zav_web_import(a[0], bytes.length, collections); }, a);
+    return call(function () { return entry(a[0], bytes.length, perCollection ? 1 : 0, collections); }, a);
   }
   function linesNeeded(bytes) {
     var a = [put(bytes)];
@@ -131,7 +133,7 @@
 
   function resetOutputs() {
     last = {};
-    ["baixar-relatorio", "baixar-json", "baixar-csv", "copiar-tabela"].forEach(function (id) { $(id).disabled = true; });
+    ["baixar-relatorio", "baixar-json", "baixar-csv", "baixar-xlsx", "copiar-tabela"].forEach(function (id) { $(id).disabled = true; });
     $("baixar-dados").hidden = true;
     $("graficos").textContent = "";
   }
@@ -147,6 +149,7 @@
     warning(utf8(output(SLOT.warning)));
     $("baixar-relatorio").disabled = false;
     $("copiar-tabela").disabled = !last.survey;
+    $("baixar-xlsx").disabled = !last.survey;
     $("baixar-json").disabled = last.json.length === 0;
     $("baixar-csv").disabled = last.csv.length === 0;
   }
@@ -273,35 +276,72 @@
     window.zaviroLastRunMs = performance.now() - started;
   }
 
-  // A spreadsheet file or a pasted table becomes a data file, which is then
-  // analysed like one chosen.
+  // A spreadsheet file (CSV, TSV, or a workbook's sheet) or a pasted table
+  // becomes a data file, which is then analysed like one chosen. A species
+  // by collection sheet gives its total of collections itself.
   async function importAndRun() {
     message("");
     warning("");
     resetOutputs();
-    var collections = Number($("coletas").value);
-    if (!Number.isInteger(collections) || collections < 1 || collections > 2147483647) {
+    var perCollection = $("por-coleta").checked;
+    var collections = perCollection ? 0 : Number($("coletas").value);
+    if (!perCollection && (!Number.isInteger(collections) || collections < 1 || collections > 2147483647)) {
       message("Erro: digite o total de coletas do levantamento, um número inteiro maior que 0");
       return;
     }
     var sheet = $("planilha").files[0];
     var pasted = $("tabela").value;
-    var bytes = pasted.trim() !== "" ? new TextEncoder().encode(pasted) : await readWhole(sheet);
     var name = pasted.trim() !== "" ? "tabela" : stem(sheet.name);
-    if (importSheet(bytes, collections) !== 0) return showFailure();
-    var dataFile = output(SLOT.dataFile);
-    var status = survey(dataFile, name + ".txt");
+    var status;
+    if (pasted.trim() !== "") {
+      status = importSheet(core._zav_web_import, new TextEncoder().encode(pasted), perCollection, collections);
+    } else if (await ZavWorkbook.isWorkbook(sheet)) {
+      var rows = await ZavWorkbook.readSheet(sheet, $("escolha-folha").hidden ? "" : $("folha").value);
+      status = importSheet(core._zav_web_import_sheet, ZavWorkbook.encodeRows(rows), perCollection, collections);
+    } else {
+      status = importSheet(core._zav_web_import, await readWhole(sheet), perCollection, collections);
+    }
     if (status !== 0) return showFailure();
+    var dataFile = output(SLOT.dataFile), notice = utf8(output(SLOT.warning));
+    if (survey(dataFile, name + ".txt") !== 0) return showFailure();
     showReport(name, true);
+    if (notice) warning(notice);
     last.dataFile = dataFile;
     $("baixar-dados").hidden = false;
     showCharts(analyses[0].charts(JSON.parse(utf8(last.json))));
   }
 
+  // A workbook chosen: its sheets offered when it has more than one.
+  async function listSheets() {
+    var file = $("planilha").files[0], choice = $("folha");
+    choice.textContent = "";
+    $("escolha-folha").hidden = true;
+    $("importar").disabled = true;
+    try {
+      if (!file || !(await ZavWorkbook.isWorkbook(file))) return;
+      var names = await ZavWorkbook.sheetNames(file);
+      names.forEach(function (n) {
+        var option = document.createElement("option");
+        option.value = option.textContent = n;
+        choice.appendChild(option);
+      });
+      $("escolha-folha").hidden = names.length < 2;
+    } finally {
+      enableButtons();
+    }
+  }
+
+  // The decimal separator of the browser's language, as the desktop takes
+  // the system's for the copied table.
+  function decimalSeparator() {
+    var part = new Intl.NumberFormat().formatToParts(1.5).find(function (p) { return p.type === "decimal"; });
+    return part && part.value === "," ? "," : ".";
+  }
+
   function guard(work) {
     return function () {
       Promise.resolve().then(work).catch(function (e) {
-        message("Erro: " + (e && e.message ? e.message : String(e)));
+        message(e && e.shown ? e.shown : "Erro: " + (e && e.message ? e.message : String(e)));
       });
     };
   }
@@ -336,7 +376,8 @@
     $(a.button).addEventListener("click", guard(function () { return runAnalysis(a, Array.from($(a.input).files)); }));
   });
   $("tratamentos").addEventListener("change", listTreatments);
-  $("planilha").addEventListener("change", enableButtons);
+  $("planilha").addEventListener("change", guard(listSheets));
+  $("por-coleta").addEventListener("change", function () { $("coletas").disabled = $("por-coleta").checked; });
   $("tabela").addEventListener("input", enableButtons);
   $("importar").addEventListener("click", guard(importAndRun));
   $("baixar-relatorio").addEventListener("click", function () {
@@ -348,10 +389,15 @@
   $("baixar-csv").addEventListener("click", function () {
     save(new Blob([last.csv], { type: "text/csv" }), last.stem + ".csv");
   });
+  // The species table as an .xlsx workbook: the CSV's columns, numbers as
+  // numbers.
+  $("baixar-xlsx").addEventListener("click", function () {
+    save(ZavWorkbook.speciesTableXlsx(utf8(last.csv)), last.stem + "-tabela.xlsx");
+  });
   // The species table on the clipboard as tab-separated text and as an
   // HTML table: a spreadsheet or a word processor pastes it as a table.
   $("copiar-tabela").addEventListener("click", guard(async function () {
-    core._zav_web_species_table();
+    core._zav_web_species_table(decimalSeparator().charCodeAt(0));
     await navigator.clipboard.write([new ClipboardItem({
       "text/plain": new Blob([output(SLOT.tableTsv)], { type: "text/plain" }),
       "text/html": new Blob([output(SLOT.tableHtml)], { type: "text/html" }),

@@ -2,8 +2,9 @@
 // call the core's run entry (runs/runs.h), as zaviro-relatorio does for
 // files: the faunistic analysis, the diversity, the similarity and the
 // comparison, each with its report, JSON and CSV, and the spreadsheet
-// import. The page reads the files and the clock; each call leaves its texts
-// in slots that the page copies out before the next call.
+// import (a text, or the cells of a workbook's sheet read by the page). The
+// page reads the files and the clock; each call leaves its texts in slots
+// that the page copies out before the next call.
 //
 // A new analysis of the core joins in three steps: a function here shaped
 // like zav_web_diversity (run, fill the slots, 0 or 1), its name in
@@ -20,6 +21,8 @@
 #include "runs/runs.h"
 
 #include <array>
+#include <charconv>
+#include <cstdint>
 #include <climits>
 #include <exception>
 #include <string>
@@ -31,8 +34,7 @@ namespace {
 // What a call leaves for the page. The report is Windows-1252 with CR LF,
 // exactly the bytes the desktop saves; the others are UTF-8.
 // The species table (tab-separated and HTML) is what "Copiar tabela" puts
-// on the clipboard, decimals with a comma as a Brazilian spreadsheet reads
-// them.
+// on the clipboard.
 enum Slot { kReport, kJson, kCsv, kMessage, kDataFile, kWarning, kTableTsv, kTableHtml, kSlotCount };
 std::array<std::string, kSlotCount> slots;
 // The last faunistic analysis, for its species table on demand.
@@ -71,6 +73,50 @@ zav::TreatmentFiles treatments(int count, const char* const* bytes, const int* s
     files.finish(dateTime(when));
     slots[kWarning] = files.warning;
     return files;
+}
+
+// The data file of an imported spreadsheet, as zaviro-relatorio --importar
+// writes it, and the notice of a row of totals left out.
+void dataFileOf(const zav::ImportedSpreadsheet& texts, const zav::ImportOptions& options, int totalCollections) {
+    const auto collections = options.perCollection ? texts.totalCollections : std::to_string(totalCollections);
+    slots[kDataFile] = zav::formatSpeciesFile(texts.speciesCount, collections, texts.rows);
+    slots[kWarning] = zav::totalsRowNotice(texts);
+}
+
+// The rows of a sheet as zav_web_import_sheet receives them.
+std::vector<zav::SheetRow> sheetRows(std::string_view bytes) {
+    std::size_t at = 0;
+    const auto malformed = [] { throw zav::Error("Erro: planilha: as células lidas pela página estão incompletas"); };
+    const auto count = [&] {
+        if (bytes.size() - at < 4) malformed();
+        std::uint32_t n = 0;
+        for (int i = 3; i >= 0; --i)
+            n = (n << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+        at += 4;
+        return static_cast<std::size_t>(n);
+    };
+    const auto text = [&] {
+        const auto length = count();
+        if (bytes.size() - at < length) malformed();
+        const auto t = bytes.substr(at, length);
+        at += length;
+        return std::string(t);
+    };
+    const auto rowCount = count();
+    if (rowCount > bytes.size() / 8) malformed(); // each row takes 8 bytes at least
+    std::vector<zav::SheetRow> rows(rowCount);
+    for (auto& row : rows) {
+        const auto cells = count();
+        const auto number = text();
+        if (std::from_chars(number.data(), number.data() + number.size(), row.number).ptr != number.data() + number.size())
+            malformed();
+        for (std::size_t i = 0; i < cells; ++i) {
+            if (at == bytes.size()) malformed();
+            row.numeric.push_back(bytes[at++] != 0);
+            row.cells.push_back(text());
+        }
+    }
+    return rows;
 }
 
 } // namespace
@@ -146,18 +192,35 @@ int zav_web_comparison(int count, const char* const* bytes, const int* sizes, co
 }
 
 // The species table of the last faunistic analysis, tab-separated and
-// HTML, in their slots (the others are left as they are).
-void zav_web_species_table() {
-    slots[kTableTsv] = zav::speciesTableTsv(lastSurvey, ',');
-    slots[kTableHtml] = zav::speciesTableHtml(lastSurvey, ',');
+// HTML, in their slots (the others are left as they are), decimals written
+// with `decimalSeparator` ('.' or ','), as the desktop copies them in the
+// system's language.
+void zav_web_species_table(int decimalSeparator) {
+    const char separator = decimalSeparator == ',' ? ',' : '.';
+    slots[kTableTsv] = zav::speciesTableTsv(lastSurvey, separator);
+    slots[kTableHtml] = zav::speciesTableHtml(lastSurvey, separator);
 }
 
 // The data file of a spreadsheet (CSV or TSV) with the survey's total of
-// collections, as zaviro-relatorio --importar writes it.
-int zav_web_import(const char* bytes, int size, int totalCollections) {
+// collections, as zaviro-relatorio --importar writes it; with
+// `perCollection` 1, a species by collection sheet, which gives the total
+// itself. The warning slot says when a row of totals was left out.
+int zav_web_import(const char* bytes, int size, int perCollection, int totalCollections) {
     return guarded([&] {
-        const auto texts = zav::importSpreadsheet(bytesOf(bytes, size));
-        slots[kDataFile] = zav::formatSpeciesFile(texts.speciesCount, std::to_string(totalCollections), texts.rows);
+        const zav::ImportOptions options{perCollection != 0};
+        dataFileOf(zav::importSpreadsheet(bytesOf(bytes, size), options), options, totalCollections);
+    });
+}
+
+// The same for the rows of a workbook's sheet, read by the page (web/
+// workbook.js) as the desktop reads them: a count of rows, then per row its
+// count of cells, its number as text, and each cell, a byte 1 when it held
+// a number, else 0, before its text. Texts are UTF-8 after their length;
+// counts are 32-bit little-endian.
+int zav_web_import_sheet(const char* bytes, int size, int perCollection, int totalCollections) {
+    return guarded([&] {
+        const zav::ImportOptions options{perCollection != 0};
+        dataFileOf(zav::importSheetRows(sheetRows(bytesOf(bytes, size)), options), options, totalCollections);
     });
 }
 

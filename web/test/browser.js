@@ -26,6 +26,8 @@ async function openPage() {
   const session = await browser.target().createCDPSession();
   await session.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloads, eventsEnabled: true });
   await page.setViewport({ width: 1280, height: 900 });
+  // A Brazilian researcher's browser (headless chromium ignores --lang).
+  await (await page.createCDPSession()).send("Emulation.setLocaleOverride", { locale: "pt-BR" });
   const started = Date.now();
   await page.goto(pageUrl);
   await page.waitForSelector("body[data-pronto]");

@@ -9,6 +9,7 @@ const os = require("os");
 const path = require("path");
 const { execFileSync, spawnSync } = require("child_process");
 const { root, openPage, download, run } = require("./browser");
+const workbooks = require("./workbooks");
 
 const golden = path.join(root, "tests", "analysis", "golden");
 const similarityGolden = path.join(root, "tests", "similarity", "golden");
@@ -28,6 +29,26 @@ function asThePageWrites(bytes, name) {
   return withoutDate(text);
 }
 function withoutDate(text) { return text.replace(/Data: [^\r\n]*/, "Data:").replace(/"data": "[^"]*"/, '"data":'); }
+// Imports a spreadsheet chosen in the page (its sheet `sheet` when given),
+// and gives the page's message, or else its data file and warning.
+async function importSheet(ctx, file, { sheet = "", collections = "10", perCollection = false } = {}) {
+  const { page } = ctx;
+  await page.$eval("#tabela", (e) => { e.value = ""; e.dispatchEvent(new Event("input")); });
+  await (await page.$("#planilha")).uploadFile(file);
+  // The sheets are listed before Importar is enabled again.
+  await page.waitForFunction(() => !document.getElementById("importar").disabled);
+  const sheets = await page.$$eval("#folha option", (o) => o.map((e) => e.value));
+  if (sheet) await page.select("#folha", sheet);
+  await page.$eval("#coletas", (e, c) => { e.value = c; }, collections);
+  await page.$eval("#por-coleta", (e, on) => { e.checked = on; e.dispatchEvent(new Event("change")); }, perCollection);
+  await page.evaluate(() => { document.getElementById("relatorio").textContent = ""; });
+  await page.click("#importar");
+  await page.waitForFunction(() => document.getElementById("relatorio").textContent !== "" || !document.getElementById("mensagem").hidden);
+  const shown = await page.$eval("#mensagem", (e) => (e.hidden ? "" : e.textContent));
+  if (shown) return { message: shown, sheets };
+  const name = path.basename(file).replace(/\.[^.]*$/, "") + ".txt";
+  return { data: await download(ctx, "#baixar-dados", name), warning: await page.$eval("#aviso", (e) => (e.hidden ? "" : e.textContent)), sheets };
+}
 function check(name, fn) { return fn().then(() => console.log("ok   " + name), (e) => { console.log("FAIL " + name); throw e; }); }
 
 (async () => {
@@ -91,6 +112,24 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       assert.equal(rows.length, 11);
       assert.ok(rows[1].includes(names[0]));
       assert.match(copied["text/html"], /<table[^]*Espécie A[^]*<\/table>/);
+      // Decimals as the browser's language writes them (pt-BR), as the
+      // desktop copies them in the system's.
+      assert.match(copied["text/plain"], /\t\d+,\d{4}\t/);
+      assert.doesNotMatch(copied["text/plain"], /\d\.\d/);
+      // The species table as .xlsx: the native tool's cells, and read back
+      // by the native import as its own.
+      const book = path.join(tmp, "nomes-tabela.xlsx");
+      fs.writeFileSync(book, await download(ctx, "#baixar-xlsx", "nomes-tabela.xlsx"));
+      const nativeBook = path.join(tmp, "nativa.xlsx");
+      fs.writeFileSync(nativeBook, native("--xlsx", named));
+      // libxlsxwriter writes 16 significant digits, the page the CSV's
+      // (as many as give the number back): the same to 15.
+      const fifteen = (c) => c.replace(/ n (\S+)$/, (m, v) => " n " + Number(Number(v).toPrecision(15)));
+      const cells = workbooks.xlsxCells(fs.readFileSync(book));
+      assert.deepEqual(cells.map(fifteen), workbooks.xlsxCells(fs.readFileSync(nativeBook)).map(fifteen));
+      assert.ok(cells.some((c) => /^C2 n \d+$/.test(c)));
+      assert.ok(cells.some((c) => /^E2 n \d+\.\d+$/.test(c)) && cells.some((c) => /^K2 b [01]$/.test(c)));
+      assert.deepEqual(native("--importar", book, "--coletas", "10"), native("--importar", nativeBook, "--coletas", "10"));
     });
 
     await check("arquivo com erro: a mensagem do programa", async () => {
@@ -202,6 +241,69 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       // The names column goes to the data file's names block.
       assert.equal(data.toString("latin1"), "2      10\r\n12     3\r\n4      1\r\n[nomes]\r\nApis\r\nBombus\r\n");
       assert.match(await page.$eval("#relatorio", (e) => e.textContent), /Arquivo: tabela\.txt/);
+    });
+
+    await check("pasta de trabalho .xlsx: a planilha escolhida, formulas pelos valores, igual a --importar", async () => {
+      const book = path.join(tmp, "campo.xlsx");
+      const shared = ["Nº", "Espécie", "N° de indivíduos", "Col.", "<r><t xml:space=\"preserve\">Ápis </t></r><r><rPr><b/></rPr><t>mellifera</t></r>",
+        "Trigona &amp; spinipes", "Total", "3,0", "Melipona"].map((t) => (t.startsWith("<r>") ? t : `<t>${t}</t>`));
+      const s = (ref, i) => `<c r="${ref}" t="s"><v>${i}</v></c>`, n = (ref, v, f) => `<c r="${ref}">${f ? `<f>${f}</f>` : ""}<v>${v}</v></c>`;
+      fs.writeFileSync(book, workbooks.xlsx({
+        Notas: '<row r="1"><c r="A1" t="inlineStr"><is><t>sem espécies</t></is></c></row>',
+        Mata: `<row r="1">${s("A1", 0)}${s("B1", 1)}${s("C1", 2)}${s("D1", 3)}</row>` +
+          `<row r="2">${n("A2", 1)}${s("B2", 4)}${n("C2", 1234)}${s("D2", 7)}</row>` +
+          `<row r="3" spans="1:4">${n("A3", 2)}${s("B3", 5)}<c r="C3" s="1"/>${n("D3", "2.0")}</row>` +
+          `<row r="4">${n("A4", 3)}${s("B4", 8)}${n("C4", 7)}${n("D4", 1)}</row>` +
+          `<row r="5">${s("B5", 6)}${n("C5", 1241, "SUM(C2:C4)")}${n("D5", 6, "SUM(D2:D4)")}</row>`,
+      }, shared));
+      const mata = await importSheet(ctx, book, { sheet: "Mata" });
+      assert.deepEqual(mata.sheets, ["Notas", "Mata"]);
+      const expected = spawnSync(nativeTool, ["--importar", book, "--planilha", "Mata", "--coletas", "10"]);
+      assert.equal(mata.data.toString("latin1"), expected.stdout.toString("latin1"));
+      assert.match(mata.data.toString("latin1"), /^3 +10\r\n1234 +3\r\n0 +2\r\n7 +1\r\n\[nomes\]\r\nÁpis mellifera\r\nTrigona & spinipes\r\nMelipona\r\n$/);
+      assert.equal(mata.warning, expected.stderr.toString("utf8").trim());
+      // The first sheet, chosen by default, has no species: the native message.
+      const again = path.join(tmp, "campo-de-novo.xlsx");
+      fs.copyFileSync(book, again);
+      const first = await importSheet(ctx, again);
+      assert.equal(first.message, spawnSync(nativeTool, ["--importar", book, "--coletas", "10"]).stderr.toString("utf8").trim());
+      await page.$eval("#entrada", (e) => e.scrollIntoView());
+      await importSheet(ctx, book, { sheet: "Mata" });
+      await page.screenshot({ path: screenshot.replace(/\.png$/, "-planilha.png") });
+    });
+
+    await check("pasta de trabalho .xlsx do programa e .ods de especies por coletas, iguais a --importar", async () => {
+      const made = path.join(tmp, "tabela.xlsx"); // written by libxlsxwriter
+      fs.writeFileSync(made, native("--xlsx", path.join(golden, "dez-especies.txt")));
+      const fromTable = await importSheet(ctx, made);
+      assert.deepEqual(fromTable.sheets, ["especies"]);
+      assert.equal(await page.$eval("#escolha-folha", (e) => e.hidden), true);
+      assert.deepEqual(fromTable.data, native("--importar", made, "--coletas", "10"));
+      const book = path.join(tmp, "campo.ods");
+      const cell = (t) => `<table:table-cell office:value-type="string"><text:p>${t}</text:p></table:table-cell>`;
+      fs.writeFileSync(book, workbooks.ods(
+        '<table:table table:name="Campo"><table:table-header-rows><table:table-row>' + cell("Espécie") + cell("C1") + cell("C2") + cell("C3") +
+        '<table:table-cell table:number-columns-repeated="16000"/></table:table-row></table:table-header-rows>' +
+        "<table:table-row>" + cell('Apis<text:s text:c="2"/>mellifera') +
+        '<table:table-cell table:number-columns-repeated="3" office:value-type="float" office:value="1" calcext:value-type="float"><text:p>1</text:p></table:table-cell></table:table-row>' +
+        '<table:table-row table:number-rows-repeated="2">' + cell("Bombus <text:span>terrestris</text:span>") +
+        '<table:table-cell office:value-type="float" office:value="4"/><table:covered-table-cell/><table:table-cell office:value-type="float" office:value="2.0"/></table:table-row>' +
+        '<table:table-row table:number-rows-repeated="1048000"><table:table-cell table:number-columns-repeated="1024"/></table:table-row></table:table>' +
+        '<table:table table:name="Outra"><table:table-row>' + cell("x") + "</table:table-row></table:table>"));
+      const ods = await importSheet(ctx, book, { collections: "", perCollection: true });
+      assert.deepEqual(ods.sheets, ["Campo", "Outra"]);
+      assert.equal(ods.data.toString("latin1"), native("--importar", book, "--por-coleta").toString("latin1"));
+      assert.match(ods.data.toString("latin1"), /^3 +3\r\n3 +3\r\n6 +2\r\n6 +2\r\n\[nomes\]\r\nApis mellifera\r\nBombus terrestris\r\n/);
+    });
+
+    await check("pasta de trabalho ruim: a mensagem do programa", async () => {
+      const bad = path.join(tmp, "ruim.xlsx");
+      fs.writeFileSync(bad, workbooks.zip({ "leia.txt": "nada aqui" }));
+      const page1 = await importSheet(ctx, bad);
+      assert.equal(page1.message, spawnSync(nativeTool, ["--importar", bad, "--coletas", "10"]).stderr.toString("utf8").trim());
+      const cut = path.join(tmp, "cortada.xlsx");
+      fs.writeFileSync(cut, fs.readFileSync(path.join(tmp, "campo.xlsx")).subarray(0, 300));
+      assert.equal((await importSheet(ctx, cut)).message, page1.message);
     });
 
     await check("nada sai da pagina", async () => {
