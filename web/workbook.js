@@ -124,18 +124,19 @@ var ZavWorkbook = (function () {
         notAWorkbook();
       }
       if (piece.done) break;
+      await pause();
       unpacked += piece.value.length;
       if (unpacked > entry.size) {
         reader.cancel().catch(function () {});
         notAWorkbook();
       }
-      if (take(decoder.decode(piece.value, { stream: true }), false) === false) {
+      if ((await take(decoder.decode(piece.value, { stream: true }), false)) === false) {
         reader.cancel().catch(function () {});
         return;
       }
     }
     if (unpacked !== entry.size) notAWorkbook();
-    take(decoder.decode(), true);
+    await take(decoder.decode(), true);
   }
 
   // ---- XML, element by element ---------------------------------------------
@@ -153,22 +154,46 @@ var ZavWorkbook = (function () {
   }
   function localName(qualified) { return qualified.slice(qualified.indexOf(":") + 1); }
 
+  // Lets the page answer between stretches of reading.
+  var lastPause = 0;
+  async function pause() {
+    if (performance.now() - lastPause < 30) return;
+    await new Promise(function (resolve) { setTimeout(resolve, 0); });
+    lastPause = performance.now();
+  }
+
   // A reader of a part's text, fed piece by piece: each whole element named
   // in `wanted` (none of them inside another) goes parsed to
   // onElement(name, element), or with null when it grows past MAX_ELEMENT;
   // every other tag goes to onTag(name, element of its attributes, or null
-  // for an end tag). A callback returning false stops the reading.
-  function elementReader(wanted, onElement, onTag) {
-    var text = "", namespaces = null, resumeAt = 0;
+  // for an end tag). A callback returning false stops the reading. The
+  // elements are parsed in batches, one parse for many; those `keep`
+  // refuses, when given, are passed over unparsed.
+  function elementReader(wanted, onElement, onTag, keep) {
+    var text = "", namespaces = null, resumeAt = 0, batch = [], batchSize = 0;
     function parse(xml) {
       var doc = new DOMParser().parseFromString("<zav" + namespaces + ">" + xml + "</zav>", "application/xml");
       if (doc.getElementsByTagName("parsererror").length > 0) notAWorkbook();
-      return doc.documentElement.firstElementChild;
+      return doc.documentElement;
     }
-    return function (piece, last) {
+    // Hands the elements gathered to onElement; false when it stops.
+    async function flush() {
+      if (batch.length === 0) return true;
+      var names = batch.map(function (b) { return b[0]; });
+      var element = parse(batch.map(function (b) { return b[1]; }).join("")).firstElementChild;
+      batch = [];
+      batchSize = 0;
+      for (var i = 0; i < names.length; ++i, element = element.nextElementSibling) {
+        if (onElement(names[i], element) === false) return false;
+      }
+      await pause();
+      return true;
+    }
+    return async function (piece, last) {
       text += piece;
       var pos = 0, stopped = false;
-      for (;;) {
+      for (var step = 1; ; ++step) {
+        if (step % 1024 === 0) await pause();
         var lt = text.indexOf("<", pos);
         if (lt < 0) { pos = text.length; break; }
         pos = lt;
@@ -204,6 +229,7 @@ var ZavWorkbook = (function () {
             var gt = found < 0 ? -1 : text.indexOf(">", found);
             if (gt < 0) {
               if (text.length - lt > MAX_ELEMENT) {
+                if (!(await flush())) return false;
                 onElement(name, null);
                 notAWorkbook();
               }
@@ -214,17 +240,22 @@ var ZavWorkbook = (function () {
             pos = gt + 1;
           }
           resumeAt = 0;
-          if (onElement(name, parse(xml)) === false) { stopped = true; break; }
+          if (keep && !keep()) continue;
+          batch.push([name, xml]);
+          batchSize += xml.length;
+          if (batchSize > (1 << 20) && !(await flush())) { stopped = true; break; }
           continue;
         }
         pos = close + 1;
-        if (onTag && onTag(name, isEnd ? null : parse(selfClosing ? tag : tag.replace(/>$/, "/>"))) === false) {
+        if (!onTag) continue;
+        if (!(await flush())) { stopped = true; break; }
+        if (onTag(name, isEnd ? null : parse(selfClosing ? tag : tag.replace(/>$/, "/>")).firstElementChild) === false) {
           stopped = true;
           break;
         }
       }
       text = text.slice(pos);
-      if (stopped) return false;
+      if (stopped || !(await flush())) return false;
       if (text.length > MAX_ELEMENT || (last && text.trim() !== "")) notAWorkbook();
       return true;
     };
@@ -431,9 +462,9 @@ var ZavWorkbook = (function () {
     return [text, false];
   }
 
-  // The tables of content.xml in order; the rows of the one wanted (its
-  // name, or the first) go to `rows`. Stops at the end of that table unless
-  // all the names are asked for.
+  // The names of the tables of content.xml, in order; the rows of the one
+  // wanted (its name, or the first) go to `rows`, and the reading stops
+  // after it. With `allNames`, only the names, of every table.
   async function readOds(zip, wanted, rows, allNames) {
     var names = [], inWanted = false, found = false, done = false, rowNumber = 0;
     var onRow = function (name, row) {
@@ -462,14 +493,14 @@ var ZavWorkbook = (function () {
       if (name !== "table") return true;
       if (element) {
         names.push(attribute(element, "name") || "");
-        inWanted = !found && (wanted ? names[names.length - 1] === wanted : names.length === 1);
+        inWanted = !allNames && !found && (wanted ? names[names.length - 1] === wanted : names.length === 1);
         found = found || inWanted;
         return true;
       }
       if (inWanted) { inWanted = false; done = true; }
       return allNames || !done;
     };
-    await streamPart(zip, "content.xml", elementReader(["table-row"], onRow, onTag));
+    await streamPart(zip, "content.xml", elementReader(["table-row"], onRow, onTag, function () { return inWanted; }));
     if (names.length === 0) notAWorkbook();
     if (wanted && !found && !allNames) noSuchSheet(wanted, names);
     return names;

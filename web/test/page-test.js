@@ -304,6 +304,20 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       const cut = path.join(tmp, "cortada.xlsx");
       fs.writeFileSync(cut, fs.readFileSync(path.join(tmp, "campo.xlsx")).subarray(0, 300));
       assert.equal((await importSheet(ctx, cut)).message, page1.message);
+      // The bounds: a part that says it unpacks beyond 256 MiB, a file over 64 MiB.
+      const inflated = workbooks.ods('<table:table table:name="a"></table:table>');
+      const end = inflated.lastIndexOf(Buffer.from([0x50, 0x4b, 5, 6]));
+      const content = inflated.indexOf("content.xml", inflated.readUInt32LE(end + 16)) - 46;
+      inflated.writeUInt32LE(300 << 20, content + 24);
+      const huge = path.join(tmp, "inflada.ods");
+      fs.writeFileSync(huge, inflated);
+      assert.equal((await importSheet(ctx, huge)).message, "Erro: planilha: a pasta de trabalho passa de 256 MiB descompactada");
+      const big = path.join(tmp, "enorme.xlsx");
+      fs.writeFileSync(big, "PK\x03\x04");
+      fs.truncateSync(big, (64 << 20) + 1);
+      assert.equal((await importSheet(ctx, big)).message, spawnSync(nativeTool, ["--importar", big, "--coletas", "10"]).stderr.toString("utf8").trim());
+      assert.equal(spawnSync(nativeTool, ["--importar", huge, "--coletas", "10"]).stderr.toString("utf8").trim(),
+        "Erro: planilha: a pasta de trabalho passa de 256 MiB descompactada");
     });
 
     await check("nada sai da pagina", async () => {
