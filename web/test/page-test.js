@@ -304,6 +304,15 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       const cut = path.join(tmp, "cortada.xlsx");
       fs.writeFileSync(cut, fs.readFileSync(path.join(tmp, "campo.xlsx")).subarray(0, 300));
       assert.equal((await importSheet(ctx, cut)).message, page1.message);
+      // A count typed as the text "1.000" is refused as the native import
+      // refuses it (a thousands separator), though the number 1 beside it
+      // is read.
+      const typed = path.join(tmp, "milhar.xlsx");
+      fs.writeFileSync(typed, workbooks.xlsx({ A: '<row r="1"><c r="A1" t="inlineStr"><is><t>1.000</t></is></c><c r="B1"><v>1</v></c></row>' +
+        '<row r="2"><c r="A2"><v>3</v></c><c r="B2"><v>1.0</v></c></row>' }, []));
+      const refused = spawnSync(nativeTool, ["--importar", typed, "--coletas", "10"]).stderr.toString("utf8").trim();
+      assert.match(refused, /separador de milhar/);
+      assert.equal((await importSheet(ctx, typed)).message, refused);
       // The bounds: a part that says it unpacks beyond 256 MiB, a file over 64 MiB.
       const inflated = workbooks.ods('<table:table table:name="a"></table:table>');
       const end = inflated.lastIndexOf(Buffer.from([0x50, 0x4b, 5, 6]));

@@ -78,7 +78,7 @@ function ods(tables) {
   });
 }
 
-// The parts of a ZIP (stored or deflated) by name.
+// The parts of a ZIP (stored or deflated) by name, their CRC-32 checked.
 function unzip(bytes) {
   const end = bytes.lastIndexOf(Buffer.from([0x50, 0x4b, 5, 6]));
   const count = bytes.readUInt16LE(end + 10);
@@ -89,7 +89,9 @@ function unzip(bytes) {
     const name = bytes.toString("utf8", at + 46, at + 46 + nameLength);
     const start = header + 30 + bytes.readUInt16LE(header + 26) + bytes.readUInt16LE(header + 28);
     const data = bytes.subarray(start, start + packed);
-    parts[name] = (method === 8 ? zlib.inflateRawSync(data) : data).toString("utf8");
+    const unpacked = method === 8 ? zlib.inflateRawSync(data) : data;
+    if (zlib.crc32(unpacked) !== bytes.readUInt32LE(at + 16)) throw new Error(name + ": CRC-32 errado");
+    parts[name] = unpacked.toString("utf8");
     at += 46 + nameLength + bytes.readUInt16LE(at + 30) + bytes.readUInt16LE(at + 32);
   }
   return parts;
