@@ -139,7 +139,9 @@ TEST_F(Batch, OutputsNeverReplaceInputsOrLinkTargetsAndKeepTheirNames) {
         std::string err;
         EXPECT_EQ(run(c.args, err), c.exitCode) << c.args;
         EXPECT_EQ(err, c.message) << c.args;
-        if (c.output) EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir_ / c.output))) << c.output;
+        if (c.output) {
+            EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir_ / c.output))) << c.output;
+        }
     }
     for (const char* input : {"surv.pdf", "x.svg", "alvo.txt"})
         EXPECT_EQ(zav::readFileBytes(dir_ / input), survey) << input;

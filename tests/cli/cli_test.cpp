@@ -371,7 +371,9 @@ TEST_F(Cli, DiversityAndComparisonRuns) {
         const auto r = run(c.args);
         EXPECT_EQ(r.exitCode, c.exitCode) << c.args;
         EXPECT_NE(r.out.find(c.inOut), std::string::npos) << c.args;
-        if (c.err) EXPECT_EQ(r.err, c.err) << c.args;
+        if (c.err) {
+            EXPECT_EQ(r.err, c.err) << c.args;
+        }
     }
     // Many surveys: one "NOME-diversidade" output each, as a single run writes it.
     ASSERT_EQ(run("--diversidade --csv --saida saida dez.txt mata.txt").exitCode, 0);
@@ -594,7 +596,9 @@ TEST_F(Cli, BatchWritesReplaceLinksKeepModesAndLeaveNoLitter) {
     EXPECT_FALSE(fs::exists(dir_ / "saida/.dez.json.zaviro-tmp.AbCdEf"));
     // A temporary another run still writes is kept (file locks are the
     // native program's).
-    if (nativeTool()) EXPECT_TRUE(fs::exists(dir_ / "saida/.outro.csv.zaviro-tmp.QwErTy"));
+    if (nativeTool()) {
+        EXPECT_TRUE(fs::exists(dir_ / "saida/.outro.csv.zaviro-tmp.QwErTy"));
+    }
     ::close(busy);
 }
 

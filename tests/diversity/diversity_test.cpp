@@ -100,7 +100,9 @@ TEST(Diversity, VeganNumbers) {
     ASSERT_GE(in.curve.size(), 12u);
     for (int t = 1; t <= 12; ++t) {
         const auto it = std::find_if(in.curve.begin(), in.curve.end(), [t](const auto& p) { return p.t == t; });
-        if (it != in.curve.end()) EXPECT_NEAR(it->richness, exact[t - 1], 1e-9) << t;
+        if (it != in.curve.end()) {
+            EXPECT_NEAR(it->richness, exact[t - 1], 1e-9) << t;
+        }
     }
     EXPECT_EQ(in.curve.back().t, 24.0);
 }
