@@ -144,14 +144,23 @@
     last.survey = Boolean(survey);
     last.report = output(SLOT.report);
     last.json = output(SLOT.json);
-    last.csv = output(SLOT.csv);
+    last.csv = null; // made when first downloaded
+    last.hasCsv = core._zav_web_has_csv() === 1;
     $("relatorio").textContent = new TextDecoder("windows-1252").decode(last.report);
     warning(utf8(output(SLOT.warning)));
     $("baixar-relatorio").disabled = false;
     $("copiar-tabela").disabled = !last.survey;
     $("baixar-xlsx").disabled = !last.survey;
     $("baixar-json").disabled = last.json.length === 0;
-    $("baixar-csv").disabled = last.csv.length === 0;
+    $("baixar-csv").disabled = !last.hasCsv;
+  }
+
+  function csvOfLast() {
+    if (last.csv === null) {
+      core._zav_web_csv();
+      last.csv = output(SLOT.csv);
+    }
+    return last.csv;
   }
 
   function showFailure() {
@@ -387,12 +396,12 @@
     save(new Blob([last.json], { type: "application/json" }), last.stem + ".json");
   });
   $("baixar-csv").addEventListener("click", function () {
-    save(new Blob([last.csv], { type: "text/csv" }), last.stem + ".csv");
+    save(new Blob([csvOfLast()], { type: "text/csv" }), last.stem + ".csv");
   });
   // The species table as an .xlsx workbook: the CSV's columns, numbers as
   // numbers.
   $("baixar-xlsx").addEventListener("click", function () {
-    save(ZavWorkbook.speciesTableXlsx(utf8(last.csv)), last.stem + "-tabela.xlsx");
+    save(ZavWorkbook.speciesTableXlsx(utf8(csvOfLast())), last.stem + "-tabela.xlsx");
   });
   // The species table on the clipboard as tab-separated text and as an
   // HTML table: a spreadsheet or a word processor pastes it as a table.

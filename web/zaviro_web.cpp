@@ -25,6 +25,7 @@
 #include <cstdint>
 #include <climits>
 #include <exception>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,9 @@ enum Slot { kReport, kJson, kCsv, kMessage, kDataFile, kWarning, kTableTsv, kTab
 std::array<std::string, kSlotCount> slots;
 // The last faunistic analysis, for its species table on demand.
 zav::AnalysisResult lastSurvey;
+// The CSV of the last faunistic or diversity run, made only when it is
+// downloaded: its many numbers take as long to write as the rest of the run.
+std::function<std::string()> lastCsv;
 
 zav::DateTime dateTime(const int* when) {
     return {when[0], when[1], when[2], when[3], when[4], when[5], when[6]};
@@ -51,6 +55,7 @@ std::string_view bytesOf(const char* bytes, int size) { return {bytes, static_ca
 template <typename Compute> int guarded(Compute compute) {
     for (auto& slot : slots)
         slot.clear();
+    lastCsv = nullptr;
     try {
         compute();
         return 0;
@@ -146,7 +151,7 @@ int zav_web_survey(const char* bytes, int size, const char* nameUtf8, const int*
         const auto run = zav::runSurvey(bytesOf(bytes, size), nameUtf8, dateTime(when));
         slots[kReport] = zav::surveyOutput(run, zav::RunOutput::Report);
         slots[kJson] = zav::surveyOutput(run, zav::RunOutput::Json);
-        slots[kCsv] = zav::surveyOutput(run, zav::RunOutput::Csv);
+        lastCsv = [run] { return zav::surveyOutput(run, zav::RunOutput::Csv); };
         lastSurvey = run.result;
     });
 }
@@ -158,7 +163,7 @@ int zav_web_diversity(const char* bytes, int size, const char* nameUtf8, const i
         const auto run = zav::runDiversity(bytesOf(bytes, size), nameUtf8, dateTime(when));
         slots[kReport] = zav::diversityOutput(run, zav::RunOutput::Report);
         slots[kJson] = zav::diversityOutput(run, zav::RunOutput::Json);
-        slots[kCsv] = zav::diversityOutput(run, zav::RunOutput::Csv);
+        lastCsv = [run] { return zav::diversityOutput(run, zav::RunOutput::Csv); };
     });
 }
 
@@ -189,6 +194,18 @@ int zav_web_comparison(int count, const char* const* bytes, const int* sizes, co
         slots[kReport] = zav::comparisonOutput(run, zav::RunOutput::Report);
         slots[kJson] = zav::comparisonOutput(run, zav::RunOutput::Json);
     });
+}
+
+// Whether the last run has a CSV (a faunistic or a diversity run).
+int zav_web_has_csv() { return lastCsv ? 1 : 0; }
+
+// The last run's CSV in its slot (empty when it has none).
+void zav_web_csv() {
+    try {
+        slots[kCsv] = lastCsv ? lastCsv() : std::string();
+    } catch (const std::exception&) {
+        slots[kCsv].clear();
+    }
 }
 
 // The species table of the last faunistic analysis, tab-separated and
