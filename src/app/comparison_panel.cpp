@@ -1,5 +1,7 @@
 #include "app/comparison_panel.h"
 
+#include "app/treatment_choice.h"
+
 #include "qtsupport/guarded.h"
 #include "qtsupport/panels.h"
 #include "qtsupport/qt_text.h"
@@ -75,32 +77,16 @@ void ComparisonPanel::btnOkCompClick() {
 
 void ComparisonPanel::runComparison(int treatments) {
     const auto index = index_->currentIndex() == 1 ? DendrogramIndex::BrayCurtis : DendrogramIndex::Sorensen;
-    // Fresh files every run, each read as soon as it is chosen.
-    TreatmentFiles files;
-    QStringList sources;
-    for (int t = 1; t <= treatments; ++t) {
-        if (reportOpen_) {
-            interaction_.information(QStringLiteral("Feche o arquivo aberto"));
-            return;
-        }
-        const auto chosen = interaction_.openFile(
-            {QStringLiteral("Selecione o arquivo: Tratamento %1 de %2").arg(t).arg(treatments),
-             QStringLiteral("*.txt"), QStringLiteral("txt"), QString(), lastOpenName_});
-        if (!chosen || chosen->isEmpty()) return;
-        lastOpenName_ = *chosen;
-        sources << *chosen;
-        emit statusChanged(QStringLiteral("Selecionando o arquivo: ") + *chosen);
-        files.add(toFileSystemPath(*chosen));
-    }
-    files.finish(clock_);
-    ComparisonRun run{std::move(files), {}};
-    run.result = compareTreatments(run.treatments.matrix, index);
-    const QString warning = QString::fromStdString(run.treatments.warning);
-    const QString key = QString::fromStdString(treatmentKey(run.treatments.namesUtf8()));
+    auto chosen = chooseTreatments(
+        interaction_, clock_, treatments, lastOpenName_, [this] { return reportOpen_; },
+        [this](const QString& text) { emit statusChanged(text); });
+    if (!chosen) return;
+    const QString status = treatmentsStatus(chosen->files, chosen->sources);
+    ComparisonRun run = zav::runComparison(std::move(chosen->files), index);
     auto document = comparisonDocument(std::move(run));
-    document.sources = sources; // the names as chosen
+    document.sources = chosen->sources; // the names as chosen
     emit compared(document);
-    emit statusChanged((warning.isEmpty() ? QString() : warning + QStringLiteral(" - ")) + key);
+    emit statusChanged(status);
 }
 
 void ComparisonPanel::btnCancelCompClick() {

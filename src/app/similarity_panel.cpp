@@ -1,5 +1,7 @@
 #include "app/similarity_panel.h"
 
+#include "app/treatment_choice.h"
+
 #include "qtsupport/guarded.h"
 #include "qtsupport/panels.h"
 #include "qtsupport/qt_text.h"
@@ -66,33 +68,13 @@ void SimilarityPanel::btnOkRepClick() {
 }
 
 void SimilarityPanel::runSimilarity(int treatments) {
-    // Fresh files every run: nothing of an earlier run enters the result.
-    TreatmentFiles files;
-    QStringList sources;
-    for (int t = 1; t <= treatments; ++t) {
-        if (reportOpen_) {
-            interaction_.information(QStringLiteral("Feche o arquivo aberto"));
-            return;
-        }
-        const auto chosen = interaction_.openFile(dataFileRequest(
-            QStringLiteral("Selecione o arquivo: Tratamento %1 de %2").arg(t).arg(treatments), lastOpenName_));
-        // A cancelled dialog ends the run: a treatment without its file would
-        // be reported as one without species.
-        if (!chosen || chosen->isEmpty()) return;
-        lastOpenName_ = *chosen;
-        sources << *chosen;
-        emit statusChanged(QStringLiteral("Selecionando o arquivo: ") + *chosen);
-        files.add(toFileSystemPath(*chosen));
-    }
-    files.finish(clock_);
-    const auto run = zav::runSimilarity(std::move(files));
-    emit compared(run.result, sources, run.treatments.when);
-    // The key says which file is which treatment; a warning comes first.
-    QStringList key;
-    for (int t = 0; t < sources.size(); ++t)
-        key << QStringLiteral("T%1 = %2").arg(t + 1).arg(QFileInfo(sources[t]).fileName());
-    const QString warning = QString::fromStdString(run.treatments.warning);
-    emit statusChanged((warning.isEmpty() ? QString() : warning + QStringLiteral(" - ")) + key.join(QStringLiteral(", ")));
+    auto chosen = chooseTreatments(
+        interaction_, clock_, treatments, lastOpenName_, [this] { return reportOpen_; },
+        [this](const QString& text) { emit statusChanged(text); });
+    if (!chosen) return;
+    const auto run = zav::runSimilarity(std::move(chosen->files));
+    emit compared(run.result, chosen->sources, run.treatments.when);
+    emit statusChanged(treatmentsStatus(run.treatments, chosen->sources));
 }
 
 void SimilarityPanel::BtnCancelRepClick() {

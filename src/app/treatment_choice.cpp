@@ -1,0 +1,39 @@
+#include "app/treatment_choice.h"
+
+#include "qtsupport/qt_text.h"
+
+#include <QFileInfo>
+
+namespace zav {
+
+std::optional<ChosenTreatments> chooseTreatments(Interaction& interaction, Clock& clock, int treatments,
+                                                 QString& lastOpenName, const std::function<bool()>& reportOpen,
+                                                 const std::function<void(const QString&)>& status) {
+    // Fresh files every run: nothing of an earlier run enters the result.
+    ChosenTreatments chosenFiles;
+    for (int t = 1; t <= treatments; ++t) {
+        if (reportOpen()) {
+            interaction.information(QStringLiteral("Feche o arquivo aberto"));
+            return std::nullopt;
+        }
+        const auto chosen = interaction.openFile(dataFileRequest(
+            QStringLiteral("Selecione o arquivo: Tratamento %1 de %2").arg(t).arg(treatments), lastOpenName));
+        if (!chosen || chosen->isEmpty()) return std::nullopt;
+        lastOpenName = *chosen;
+        chosenFiles.sources << *chosen;
+        status(QStringLiteral("Selecionando o arquivo: ") + *chosen);
+        chosenFiles.files.add(toFileSystemPath(*chosen));
+    }
+    chosenFiles.files.finish(clock);
+    return chosenFiles;
+}
+
+QString treatmentsStatus(const TreatmentFiles& files, const QStringList& sources) {
+    QStringList key;
+    for (int t = 0; t < sources.size(); ++t)
+        key << QStringLiteral("T%1 = %2").arg(t + 1).arg(QFileInfo(sources[t]).fileName());
+    const QString warning = QString::fromStdString(files.warning);
+    return (warning.isEmpty() ? QString() : warning + QStringLiteral(" - ")) + key.join(QStringLiteral(", "));
+}
+
+} // namespace zav

@@ -1,0 +1,36 @@
+#pragma once
+// Choosing the treatment files of a similarity or a comparison, one dialog
+// per treatment, each file read as soon as it is chosen; and the status line
+// that names the treatments after the run.
+
+#include "qtsupport/interaction.h"
+#include "runs/runs.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace zav {
+
+struct ChosenTreatments {
+    TreatmentFiles files; // read, the clock read when the last was
+    QStringList sources;  // the names as chosen
+};
+
+// Asks for `treatments` files ("Selecione o arquivo: Tratamento k de N"),
+// starting at `lastOpenName` and leaving it at the last file chosen; a file
+// that cannot be read ends the run with its error. Nothing when a dialog is
+// cancelled (a treatment without its file would be reported as one without
+// species) or when `reportOpen()` turns true meanwhile ("Feche o arquivo
+// aberto").
+std::optional<ChosenTreatments> chooseTreatments(Interaction& interaction, Clock& clock, int treatments,
+                                                 QString& lastOpenName, const std::function<bool()>& reportOpen,
+                                                 const std::function<void(const QString&)>& status);
+
+// "T1 = mata.txt, T2 = pasto.txt, ...", after the warning about files of
+// different lengths when there is one.
+QString treatmentsStatus(const TreatmentFiles& files, const QStringList& sources);
+
+} // namespace zav
