@@ -3,6 +3,7 @@
 #include "analysis/abundance.h"
 #include "analysis/class_codes.h"
 #include "data/cp1252.h"
+#include "data/report_text.h"
 #include "data/text.h"
 
 #include <algorithm>
@@ -15,12 +16,6 @@ namespace {
 std::string w(std::string_view utf8) { return cp1252::fromUtf8(utf8); }
 
 const std::string kRule(75, '-');
-
-std::string dateLine(const DateTime& t) {
-    return "Data: " + std::to_string(t.day) + "/" + std::to_string(t.month) + "/" + std::to_string(t.year) + " - " +
-           std::to_string(t.hour) + ":" + std::to_string(t.minute) + ":" + std::to_string(t.second) + ":" +
-           std::to_string(t.millisecond);
-}
 
 std::string count8(std::int64_t value) { return cut(decimal(value), 8); }
 std::string index4(double value) { return cut(fixedPoint(value, 4), 8); }
@@ -88,7 +83,7 @@ std::vector<std::string> faunisticReport(const AnalysisResult& result, std::stri
     for (char& c : shownPath)
         if (static_cast<unsigned char>(c) < 32 || c == 127) c = '?';
     lines.push_back("Arquivo: " + shownPath);
-    lines.push_back(dateLine(when));
+    lines.push_back(reportDateLine(when, true));
     lines.emplace_back();
     lines.push_back(kRule);
     lines.push_back(w("Espécie    N.Individuos    N.Coletas     Domin      Abund      Freq   Const"));

@@ -2,6 +2,7 @@
 
 #include "data/cp1252.h"
 #include "data/json_writer.h"
+#include "data/report_text.h"
 #include "data/text.h"
 #include "similarity/similarity_report.h"
 
@@ -143,8 +144,7 @@ std::vector<std::string> comparisonReport(const ComparisonResult& r, const std::
     std::vector<std::string> lines;
     lines.push_back(w("ANÁLISE FAUNÍSTICA - Comparação de tratamentos"));
     lines.emplace_back();
-    lines.push_back("Data: " + std::to_string(t.day) + "/" + std::to_string(t.month) + "/" + std::to_string(t.year) +
-                    " - " + std::to_string(t.hour) + ":" + std::to_string(t.minute) + ":" + std::to_string(t.second));
+    lines.push_back(reportDateLine(t, false));
     lines.emplace_back();
     lines.push_back("Tratamentos:");
     for (std::size_t i = 0; i < namesCp1252.size(); ++i)

@@ -1,10 +1,16 @@
 #pragma once
 // The bytes of a saved report.
 
+#include "data/date_time.h"
+
 #include <string>
 #include <vector>
 
 namespace zav {
+
+// The reports' date line, "Data: 7/12/2026 - 9:5:3" (fields without
+// leading zeros), with ":<milliseconds>" after the seconds when asked for.
+std::string reportDateLine(const DateTime& when, bool milliseconds);
 
 // The bytes of a report saved as a text file: CR LF after every line, the
 // last one too.

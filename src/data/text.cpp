@@ -57,6 +57,14 @@ std::string fixedPoint(double value, int decimals) {
     return text;
 }
 
+std::string reportDateLine(const DateTime& t, bool milliseconds) {
+    std::string line = "Data: " + std::to_string(t.day) + "/" + std::to_string(t.month) + "/" +
+                       std::to_string(t.year) + " - " + std::to_string(t.hour) + ":" + std::to_string(t.minute) +
+                       ":" + std::to_string(t.second);
+    if (milliseconds) line += ":" + std::to_string(t.millisecond);
+    return line;
+}
+
 std::string joinReportLines(const std::vector<std::string>& lines) {
     std::size_t size = 0;
     for (const auto& line : lines)

@@ -3,6 +3,7 @@
 #include "data/cp1252.h"
 #include "data/export_text.h"
 #include "data/json_writer.h"
+#include "data/report_text.h"
 #include "data/text.h"
 
 namespace zav {
@@ -15,12 +16,6 @@ using diversity::Value;
 std::string w(std::string_view utf8) { return cp1252::fromUtf8(utf8); }
 
 const std::string kRule(75, '-');
-
-std::string dateLine(const DateTime& t) {
-    return "Data: " + std::to_string(t.day) + "/" + std::to_string(t.month) + "/" + std::to_string(t.year) + " - " +
-           std::to_string(t.hour) + ":" + std::to_string(t.minute) + ":" + std::to_string(t.second) + ":" +
-           std::to_string(t.millisecond);
-}
 
 std::string number(const std::optional<double>& v, int decimals) { return v ? fixedPoint(*v, decimals) : "-"; }
 
@@ -71,7 +66,7 @@ std::vector<std::string> diversityReport(const DiversityResult& r, std::string_v
     for (char& c : shownName)
         if (static_cast<unsigned char>(c) < 32 || c == 127) c = '?';
     lines.push_back("Arquivo: " + shownName);
-    lines.push_back(dateLine(when));
+    lines.push_back(reportDateLine(when, true));
     lines.emplace_back();
     lines.push_back(w("Comunidade inteira: todas as espécies com indivíduos, inclusive as super"));
     lines.push_back(w("abundantes; por isso H aqui difere do H do relatório faunístico."));

@@ -1,6 +1,7 @@
 #include "similarity/similarity_report.h"
 
 #include "data/cp1252.h"
+#include "data/report_text.h"
 #include "data/text.h"
 
 #include <algorithm>
@@ -69,8 +70,7 @@ std::vector<std::string> similarityReport(const SimilarityResult& result, const 
     std::vector<std::string> lines;
     lines.push_back(w("ANÁLISE FAUNÍSTICA - Similaridade"));
     lines.emplace_back();
-    lines.push_back("Data: " + std::to_string(t.day) + "/" + std::to_string(t.month) + "/" + std::to_string(t.year) +
-                    " - " + std::to_string(t.hour) + ":" + std::to_string(t.minute) + ":" + std::to_string(t.second));
+    lines.push_back(reportDateLine(t, false));
     lines.emplace_back();
     lines.push_back(kRule);
     lines.push_back(w("Associação  N.Espécies  N.Espécies  N.Espécies  Quociente de    Intervalo"));
