@@ -61,16 +61,8 @@ void ComparisonPanel::MnuComparacaoClick() {
 }
 
 void ComparisonPanel::btnOkCompClick() {
-    const QString typed = count_->text();
-    auto refuse = [this](const QString& message) {
-        interaction_.error(message);
-        count_->setFocus();
-    };
-    if (isBlank(typed)) return refuse(QStringLiteral("Erro: Não deixe campo em branco"));
-    const auto count = wholeNumber(typed);
-    if (!count) return refuse(QStringLiteral("Erro: valor inválido: ") + typed);
-    if (const auto problem = comparisonCountProblem(*count); !problem.empty())
-        return refuse(QString::fromStdString(problem));
+    const auto count = typedTreatmentCount(interaction_, *count_, comparisonCountProblem);
+    if (!count) return;
     entraComp_->hide();
     runComparison(*count);
 }

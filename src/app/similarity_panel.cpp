@@ -53,16 +53,8 @@ void SimilarityPanel::MnuSimilarClick() {
 }
 
 void SimilarityPanel::btnOkRepClick() {
-    const QString typed = nRepet_->text();
-    auto refuse = [this](const QString& message) {
-        interaction_.error(message);
-        nRepet_->setFocus();
-    };
-    if (isBlank(typed)) return refuse(QStringLiteral("Erro: Não deixe campo em branco"));
-    const auto count = wholeNumber(typed);
-    if (!count) return refuse(QStringLiteral("Erro: valor inválido: ") + typed);
-    if (const auto problem = treatmentCountProblem(*count); !problem.empty())
-        return refuse(QString::fromStdString(problem));
+    const auto count = typedTreatmentCount(interaction_, *nRepet_, treatmentCountProblem);
+    if (!count) return;
     entraCol_->hide();
     runSimilarity(*count);
 }

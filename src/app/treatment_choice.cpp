@@ -3,8 +3,24 @@
 #include "qtsupport/qt_text.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
 
 namespace zav {
+
+std::optional<int> typedTreatmentCount(Interaction& interaction, QLineEdit& field,
+                                       std::string (*problem)(std::int64_t)) {
+    const QString typed = field.text();
+    auto refuse = [&](const QString& message) {
+        interaction.error(message);
+        field.setFocus();
+        return std::nullopt;
+    };
+    if (isBlank(typed)) return refuse(QStringLiteral("Erro: Não deixe campo em branco"));
+    const auto count = wholeNumber(typed);
+    if (!count) return refuse(QStringLiteral("Erro: valor inválido: ") + typed);
+    if (const auto message = problem(*count); !message.empty()) return refuse(QString::fromStdString(message));
+    return static_cast<int>(*count);
+}
 
 std::optional<ChosenTreatments> chooseTreatments(Interaction& interaction, Clock& clock, int treatments,
                                                  QString& lastOpenName, const std::function<bool()>& reportOpen,

@@ -9,8 +9,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
+#include <string>
 #include <optional>
+
+class QLineEdit;
 
 namespace zav {
 
@@ -18,6 +22,12 @@ struct ChosenTreatments {
     TreatmentFiles files; // read, the clock read when the last was
     QStringList sources;  // the names as chosen
 };
+
+// The number of treatments typed in `field`, refused as the core's
+// `problem` says (its message, or empty when the number is taken); a
+// refusal is shown and the field keeps the focus.
+std::optional<int> typedTreatmentCount(Interaction& interaction, QLineEdit& field,
+                                       std::string (*problem)(std::int64_t));
 
 // Asks for `treatments` files ("Selecione o arquivo: Tratamento k de N"),
 // starting at `lastOpenName` and leaving it at the last file chosen; a file

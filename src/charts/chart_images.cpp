@@ -104,21 +104,13 @@ std::string journalImageBytes(const QString& suffix, const QString& title, const
         return withoutEmptyGroups(text.toUtf8());
     }
     if (suffix == QLatin1String("pdf")) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter writer(&buffer);
-            writer.setTitle(title);
-            writer.setCreator(QStringLiteral("ZAVIRO - Análise Faunística"));
-            writer.setResolution(1200);
-            writer.setPageLayout(QPageLayout(QPageSize(layout.millimetres, QPageSize::Millimeter, QString(),
-                                                       QPageSize::ExactMatch),
-                                             QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
+        const QPageLayout page(QPageSize(layout.millimetres, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+                               QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter);
+        return pdfBytes(title, page, [&](QPdfWriter& writer) {
             QPainter painter;
             beginPainting(painter, writer);
             render(painter, QRectF(0, 0, writer.width(), writer.height()), layout.pixels.width());
-        }
-        return bytesOf(buffer);
+        });
     }
     throw Error(kWrongSuffix);
 }
@@ -170,7 +162,7 @@ std::string chartImageBytes(ChartBoard& board, const QString& suffix, const QStr
         return withoutEmptyGroups(buffer.data());
     }
     if (suffix == QLatin1String("pdf"))
-        return pdfBytes(title, QPageLayout::Landscape, [&](QPdfWriter& writer) {
+        return pdfBytes(title, a4Page(QPageLayout::Landscape), [&](QPdfWriter& writer) {
             QPainter painter;
             beginPainting(painter, writer);
             render(painter, QRectF(0, 0, writer.width(), writer.height()), layout.width());

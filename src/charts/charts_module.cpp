@@ -32,7 +32,7 @@ std::string documentImageBytes(const ReportDocument& document, const QString& su
 
 std::string reportBytes(const ReportDocument& document) {
     ChartBoard charts(document.result, treatmentNames(document));
-    return pdfBytes(document.name, QPageLayout::Portrait, [&](QPdfWriter& writer) {
+    return pdfBytes(document.name, a4Page(QPageLayout::Portrait), [&](QPdfWriter& writer) {
         paintReportPages(writer, document, [&](QPainter& painter, const QRectF& area) {
             // Laid out narrower than an image: the page is smaller than a screen.
             charts.render(painter, area, 820);

@@ -2,7 +2,6 @@
 
 #include "analysis/report.h"
 #include "data/errors.h"
-#include "qtsupport/atomic_save.h"
 #include "qtsupport/qt_text.h"
 #include "similarity/similarity_report.h"
 
@@ -78,8 +77,11 @@ void beginPainting(QPainter& painter, QPaintDevice& device) {
 
 std::string bytesOf(const QBuffer& buffer) { return std::string(buffer.data().constData(), static_cast<std::size_t>(buffer.data().size())); }
 
-std::string pdfBytes(const QString& title, QPageLayout::Orientation orientation,
-                     const std::function<void(QPdfWriter&)>& paint) {
+QPageLayout a4Page(QPageLayout::Orientation orientation) {
+    return QPageLayout(QPageSize(QPageSize::A4), orientation, kPageMargins, QPageLayout::Millimeter);
+}
+
+std::string pdfBytes(const QString& title, const QPageLayout& page, const std::function<void(QPdfWriter&)>& paint) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -87,16 +89,12 @@ std::string pdfBytes(const QString& title, QPageLayout::Orientation orientation,
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("ZAVIRO - Análise Faunística"));
         writer.setResolution(1200);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, kPageMargins, QPageLayout::Millimeter));
+        writer.setPageLayout(page);
         paint(writer);
     }
     return bytesOf(buffer);
 }
 
-void savePdf(const QString& path, const QString& title, QPageLayout::Orientation orientation,
-             const std::function<void(QPdfWriter&)>& paint) {
-    saveFileAtomically(path, pdfBytes(title, orientation, paint));
-}
 
 std::optional<ReportTable> reportTable(const ReportDocument& document) {
     const auto table = [&](std::size_t first, std::size_t count, std::size_t rows,

@@ -74,12 +74,12 @@ QString proposedPdfFile(const ReportDocument& document);
 // printer chosen. Nothing is printed when the dialog is cancelled.
 void printReport(Interaction& interaction, const ReportDocument& document);
 
-// An A4 PDF of what `paint` draws, with selectable text: its bytes, or saved
-// atomically.
-std::string pdfBytes(const QString& title, QPageLayout::Orientation orientation,
-                     const std::function<void(QPdfWriter&)>& paint);
-void savePdf(const QString& path, const QString& title, QPageLayout::Orientation orientation,
-             const std::function<void(QPdfWriter&)>& paint);
+// The bytes of a PDF of what `paint` draws, with selectable text, on pages
+// of `page` (a4Page for the report and the charts, a journal's size for an
+// image).
+std::string pdfBytes(const QString& title, const QPageLayout& page, const std::function<void(QPdfWriter&)>& paint);
+// An A4 page with the report's margins.
+QPageLayout a4Page(QPageLayout::Orientation orientation);
 
 // painter.begin(&device), or Error.
 void beginPainting(QPainter& painter, QPaintDevice& device);

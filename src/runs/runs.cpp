@@ -87,26 +87,20 @@ std::vector<std::string> TreatmentFiles::namesUtf8() const {
     return out;
 }
 
+// The names come from the first file only.
+void TreatmentFiles::addSpecies(TreatmentSpecies species) {
+    if (paths.empty()) speciesNames = std::move(species.names);
+    matrix.treatments.push_back(std::move(species.counts));
+}
+
 void TreatmentFiles::add(const std::filesystem::path& file) {
-    if (paths.empty()) {
-        auto species = loadTreatmentSpecies(file);
-        matrix.treatments.push_back(std::move(species.counts));
-        speciesNames = std::move(species.names);
-    } else {
-        matrix.treatments.push_back(loadTreatmentFile(file));
-    }
+    addSpecies(paths.empty() ? loadTreatmentSpecies(file) : TreatmentSpecies{loadTreatmentFile(file), {}});
     paths.push_back(absolutePath(file));
 }
 
 void TreatmentFiles::add(std::string_view bytes, const std::string& shownName) {
     try {
-        if (paths.empty()) {
-            auto species = parseTreatmentSpecies(bytes);
-            matrix.treatments.push_back(std::move(species.counts));
-            speciesNames = std::move(species.names);
-        } else {
-            matrix.treatments.push_back(parseTreatmentCounts(bytes));
-        }
+        addSpecies(paths.empty() ? parseTreatmentSpecies(bytes) : TreatmentSpecies{parseTreatmentCounts(bytes), {}});
     } catch (const DataFileError& e) {
         // As for a file: the message says which treatment it is.
         throw DataFileError(printable(shownName) + ": " + e.detail());

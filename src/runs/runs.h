@@ -12,6 +12,7 @@
 #include "data/clock.h"
 #include "diversity/diversity.h"
 #include "similarity/similarity.h"
+#include "similarity/treatment_file.h"
 
 #include <filesystem>
 #include <string>
@@ -76,6 +77,9 @@ struct TreatmentFiles {
 
     std::vector<std::string> pathsUtf8() const;
     std::vector<std::string> namesUtf8() const; // the file names alone
+
+  private:
+    void addSpecies(TreatmentSpecies species);
 };
 TreatmentFiles loadTreatments(const std::vector<std::filesystem::path>& files, Clock& clock);
 
