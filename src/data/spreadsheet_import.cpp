@@ -4,6 +4,7 @@
 #include "data/fields.h"
 #include "data/file_io.h"
 #include "data/line_reader.h"
+#include "data/species_counts.h"
 #include "data/species_names.h"
 #include "data/species_table.h"
 #include "data/utf8.h"
@@ -634,8 +635,12 @@ class SpeciesRows {
         heldRow_ = record.row;
     }
 
+    // The held row is a species: its counts must be one species' counts.
     void commit() {
         if (rows_.size() == static_cast<std::size_t>(kMaxSpecies)) tooMany(heldRow_);
+        if (const auto problem = speciesCountsProblem(held_->individuals, held_->collections, knownCollections());
+            !problem.empty())
+            failAt(heldRow_, problem);
         individualsSum_ += held_->individuals;
         collectionsSum_ += held_->collections;
         if (columnSums_.size() < heldCells_.size()) columnSums_.resize(heldCells_.size());
@@ -643,6 +648,12 @@ class SpeciesRows {
             columnSums_[i] += heldCells_[i];
         rows_.push_back(std::move(*held_));
         held_.reset();
+    }
+
+    // The survey's total of collections, where the sheet gives it.
+    std::optional<std::int64_t> knownCollections() const {
+        if (!layout_.perCollection) return std::nullopt;
+        return static_cast<std::int64_t>(layout_.width - layout_.firstCount);
     }
 
     [[noreturn]] static void tooMany(std::int64_t row) {

@@ -323,6 +323,14 @@ std::optional<std::vector<DataRow>> DataEditor::checkedRows() {
                                              : line + QStringLiteral(" da planilha tem um valor inválido: ") + text);
             return std::nullopt;
         }
+        // Counts no species can have: the cell to correct is open.
+        if (const QString problem = grid_->countsProblem(r); !problem.isEmpty()) {
+            planilha_->setCurrentCell(r, parseInteger(row.individuals) == 0 ? kIndividualsColumn : kCollectionsColumn);
+            planilha_->setFocus();
+            planilha_->edit(planilha_->currentIndex());
+            interaction_.error(QStringLiteral("Erro: ") + problem);
+            return std::nullopt;
+        }
         data.push_back(std::move(row));
     }
     return data;

@@ -1,5 +1,6 @@
 #include "editor/species_grid.h"
 
+#include "data/species_counts.h"
 #include "data/species_table.h"
 #include "editor/grid_keys.h"
 #include "qtsupport/guarded.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace zav {
@@ -65,9 +67,13 @@ QList<QStringList> clipboardCells(QString text) {
 SpeciesGrid::SpeciesGrid(QTableWidget* table, QLineEdit* species, QLineEdit* collections, Interaction& interaction)
     : QObject(table), table_(table), species_(species), collections_(collections), interaction_(interaction),
       undo_(new QUndoStack(this)) {
-    connect(table_->model(), &QAbstractItemModel::dataChanged, this, [this] {
-        if (quiet_ == 0) record(QStringLiteral("Editar célula"));
-    });
+    connect(table_->model(), &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                if (quiet_ != 0) return;
+                record(QStringLiteral("Editar célula"));
+                // A count entered: its row is told at once when it cannot be a species'.
+                if (topLeft.column() <= kCollectionsColumn) tellCountsProblem(topLeft.row(), bottomRight.row());
+            });
     connect(species_, &QLineEdit::editingFinished, this, [this] { runGuarded(interaction_, [this] { applySpeciesCount(); }); });
     connect(collections_, &QLineEdit::editingFinished, this, &SpeciesGrid::recordCollections);
 
@@ -116,6 +122,27 @@ QString SpeciesGrid::text(int row, int column) const {
 }
 
 int SpeciesGrid::rows() const { return table_->rowCount(); }
+
+QString SpeciesGrid::countsProblem(int row) const {
+    const QString individualsText = text(row, kIndividualsColumn), collectionsText = text(row, kCollectionsColumn);
+    if (isBlank(individualsText) || isBlank(collectionsText)) return {};
+    const auto individuals = wholeNumber(individualsText), collections = wholeNumber(collectionsText);
+    if (!individuals || !collections) return {};
+    std::optional<std::int64_t> total;
+    if (const auto typed = wholeNumber(collections_->text())) total = *typed;
+    const std::string problem = speciesCountsProblem(*individuals, *collections, total);
+    if (problem.empty()) return {};
+    return QStringLiteral("a linha %1 da planilha tem ").arg(row + 1) + QString::fromStdString(problem);
+}
+
+void SpeciesGrid::tellCountsProblem(int first, int last) {
+    for (int r = std::max(first, 0); r <= last && r < rows(); ++r)
+        if (const QString problem = countsProblem(r); !problem.isEmpty()) {
+            QString sentence = problem;
+            sentence[0] = sentence[0].toUpper();
+            return emit notice(sentence);
+        }
+}
 
 SpeciesGrid::State SpeciesGrid::state() const {
     State s{{}, species_->text(), collections_->text()};
@@ -260,6 +287,7 @@ void SpeciesGrid::paste(const QString& clipboard) {
     table_->clearSelection();
     table_->setRangeSelected(QTableWidgetSelectionRange(top, left, needed - 1, right), true);
     if (left + width > kGridColumns) emit notice(QStringLiteral("Colunas além de \"Nome\" não foram coladas"));
+    if (left <= kCollectionsColumn) tellCountsProblem(top, needed - 1);
 }
 
 void SpeciesGrid::setSpeciesText(int count) {

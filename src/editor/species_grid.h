@@ -47,6 +47,11 @@ class SpeciesGrid : public QObject {
 
     QString text(int row, int column) const;
     int rows() const;
+    // Why the counts of `row` cannot be one species' (data/species_counts.h,
+    // the survey's total of collections taken from its field), as "a linha 3
+    // da planilha tem 3 indivíduos em 4 coletas; ..."; empty when they can,
+    // or while a count is blank or no number (the save says so on its own).
+    QString countsProblem(int row) const;
     // What is being typed in a cell counts as typed: leaving the cell
     // commits its editor, which opens again.
     void commitEditor();
@@ -83,6 +88,9 @@ class SpeciesGrid : public QObject {
     // The selected block that holds the current cell, or that cell alone.
     QTableWidgetSelectionRange selectedBlock() const;
     bool rowFilled(int row) const;
+    // The status line's word on the first of `first` to `last` whose counts
+    // cannot be a species'.
+    void tellCountsProblem(int first, int last);
     void setSpeciesText(int rows);
 
     QTableWidget* table_;

@@ -195,7 +195,7 @@ TEST_F(Cli, BadInputsEachGetTheirMessage) {
     write("espacos.txt", "3 12\r\n" + std::string(1 << 20, ' ') + "\r\n");
     write("sem-especies.txt", "2 10\r\n0 0\r\n0 0\r\n");
     write("linha-longa.txt", "2 10\r\n1 1\r\n1" + std::string(64 * 1024, ' ') + "1\r\n");
-    write("brancos.csv", "1;2\n3;4\n" + std::string(20 * 1024 * 1024, '\n') + "5;6\n");
+    write("brancos.csv", "2;1\n4;3\n" + std::string(20 * 1024 * 1024, '\n') + "5;6\n");
     fs::resize_file(write("um-giga.csv", ""), std::uintmax_t{1} << 30); // one line of NULs, sparse
     write("linha-longa.csv", "1;2\n3;" + std::string(64 * 1024, '4') + "\n");
     std::string rows = "especie;n;coletas\n";
@@ -434,7 +434,7 @@ TEST_F(Cli, ImportWritesTheDataFileOfASpreadsheet) {
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "2      10\r\n12     3\r\n4      1\r\n[nomes]\r\nApis\r\nBombus\r\n");
 
-    write("ruim.csv", "1;2\n3;x\n");
+    write("ruim.csv", "2;1\n3;x\n");
     const auto bad = run("--importar ruim.csv --coletas 10");
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.err, "Erro: planilha, linha 2, coluna \"coletas\": \"x\" não é um número inteiro\n");
@@ -466,10 +466,10 @@ TEST_F(Cli, NamesTravelFromTheSheetToTheDataFileAndTheTables) {
 }
 
 TEST_F(Cli, BlankRowsAtTheEndOfAHugeSpreadsheetCostNothing) {
-    write("brancos-no-fim.csv", "1;2\n3;4\n" + std::string(20 * 1024 * 1024, '\n'));
+    write("brancos-no-fim.csv", "2;1\n4;3\n" + std::string(20 * 1024 * 1024, '\n'));
     const auto r = run("--importar brancos-no-fim.csv --coletas 5", {}, ">", "ulimit -d 16384;");
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "2      5\r\n1      2\r\n3      4\r\n");
+    EXPECT_EQ(r.out, "2      5\r\n2      1\r\n4      3\r\n");
 }
 
 // No output ever takes the place of one of the run's inputs: the batch goes

@@ -39,14 +39,14 @@ TEST(SpreadsheetImport, ReadsTheWaysSpreadsheetsAreSaved) {
         {"sem cabeçalho, 2 colunas", "5;2\n0;0\n7;3", {{5, 2}, {0, 0}, {7, 3}}},
         {"sem cabeçalho, 3 colunas, quebra de linha entre aspas", "\"Apis,\nL.\",5,2\nBombus,1,1\n", {{5, 2}, {1, 1}}},
         {"vírgulas nos nomes de um arquivo com ;", "Apis, L.;3;1\nBombus, F.;2;2\n", {{3, 1}, {2, 2}}},
-        {"linhas e células vazias no fim, CR", "1;2;\r3;4;\r;;\r\r", {{1, 2}, {3, 4}}},
+        {"linhas e células vazias no fim, CR", "2;1;\r4;3;\r;;\r\r", {{2, 1}, {4, 3}}},
         {"aspas dobradas logo antes do separador, dentro de aspas", "\"Apis \"\"mel\"\";L.\";5;2\n", {{5, 2}}},
         {"aspas dentro de uma célula sem aspas", "Apis \"mel\";5;2\nB;1;1\n", {{5, 2}, {1, 1}}},
         {"BOM sem cabeçalho", "\xEF\xBB\xBF"
                               "5;2\n7;3\n",
          {{5, 2}, {7, 3}}},
-        {"o maior número aceito", "1;2\n2147483647;1\n", {{1, 2}, {2147483647, 1}}},
-        {"célula de contagem vazia é 0", "1;2\n3;\n;4\n", {{1, 2}, {3, 0}, {0, 4}}},
+        {"o maior número aceito", "2;2\n2147483647;1\n", {{2, 2}, {2147483647, 1}}},
+        {"célula de contagem vazia é 0", "2;2\n0;\n;0\n", {{2, 2}, {0, 0}, {0, 0}}},
         {"zero decimais com vírgula e ponto; nº e °", "nº indivíduos;N° de coletas\n45,0;3\n2;1,00\n",
          {{45, 3}, {2, 1}}},
         {"ind. e col.", "Ind.;Col.\n7;2\n", {{7, 2}}},
@@ -91,17 +91,25 @@ TEST(SpreadsheetImport, SaysWhereTheSpreadsheetIsWrong) {
          "aceitos são \"espécie\" ou \"nome\", \"indivíduos\", \"n\", \"ind\" ou \"nº indivíduos\", \"coletas\", "
          "\"col\", \"amostras\" ou \"nº coletas\""},
         {"n;coletas\n-3;1\n", "Erro: planilha, linha 2, coluna \"n\": \"-3\" está fora do intervalo de 0 a 2147483647"},
-        {"1;2\n2147483648;1\n",
+        {"2;2\n2147483648;1\n",
          "Erro: planilha, linha 2, coluna \"indivíduos\": \"2147483648\" está fora do intervalo de 0 a 2147483647"},
         {"especie;n\nA;3\n", "Erro: planilha, linha 1: falta no cabeçalho a coluna das coletas (\"coletas\", \"col\", "
                               "\"amostras\" ou \"nº coletas\"); o cabeçalho tem \"especie\", \"n\""},
         {"\n1;2;3;4\n", "Erro: planilha, linha 2: 4 colunas; sem cabeçalho, a planilha tem 2 colunas (indivíduos, "
                         "coletas) ou 3 (nome, indivíduos, coletas)"},
-        {"1;2\n3;4;5\n", "Erro: planilha, linha 2: 3 colunas preenchidas; a planilha tem 2"},
+        {"2;2\n3;4;5\n", "Erro: planilha, linha 2: 3 colunas preenchidas; a planilha tem 2"},
         {"1;2\n\"Apis;1;2\n", "Erro: planilha, linha 2: aspas abertas e não fechadas"},
         {"", "Erro: planilha sem linhas de espécies"},
         {"especie;individuos;coletas\r\n;;\r\n", "Erro: planilha sem linhas de espécies"},
         {tooMany, "Erro: planilha, linha 902: mais de 900 espécies"},
+        // Counts no species can have, each row checked once it is known not to be the totals.
+        {"especie;individuos;coletas\nA;12;3\nB;3;4\nC;1;1\n",
+         "Erro: planilha, linha 3: 3 indivíduos em 4 coletas; uma espécie tem ao menos um indivíduo em cada coleta "
+         "em que foi coletada"},
+        {"n;col\n4;2\n5;0\n", "Erro: planilha, linha 3: 5 indivíduos em 0 coletas; uma espécie com indivíduos foi "
+                                "coletada em ao menos uma coleta"},
+        {"n;col\n4;2\n;2\n3;1\n",
+         "Erro: planilha, linha 3: 0 indivíduos em 2 coletas; uma espécie coletada tem ao menos um indivíduo"},
         {"\xFF\xFE"
          "1\0;\0"
          "2\0",
@@ -153,8 +161,8 @@ TEST(SpreadsheetImport, KeepsNamesAndSumsSpeciesByCollectionSheets) {
         int collectionColumns;
         int totalsRow;
     } cases[] = {
-        {"nomes limpos, sem nome", "Espécie;N;Col\nApis mellifera;3;1\n;0;0\n\"Trigona\tx \";2;\n", false,
-         {{3, 1, "Apis mellifera"}, {0, 0, ""}, {2, 0, "Trigona x"}}, 0, 0},
+        {"nomes limpos, sem nome", "Espécie;N;Col\nApis mellifera;3;1\n;0;0\n\"Trigona\tx \";2;1\n", false,
+         {{3, 1, "Apis mellifera"}, {0, 0, ""}, {2, 1, "Trigona x"}}, 0, 0},
         {"por coleta, cabeçalho de datas, totais", "Espécie;01/03;08/03;15/03\nApis;3;0;1\nTrigona;;2;\nTotal;3;2;1\n",
          true, {{4, 2, "Apis"}, {2, 1, "Trigona"}}, 3, 4},
         {"por coleta sem cabeçalho nem nomes", "1;0;1\n0;0;2\n", true, {{2, 2, ""}, {2, 1, ""}}, 3, 0},
@@ -178,9 +186,9 @@ TEST(SpreadsheetImport, TakesTheCellsOfAWorkbooksSheet) {
     const std::vector<SheetRow> rows = {
         {2, {"Espécie", "Indivíduos", "Coletas"}, {}},
         {3, {"Apis", "1234", "2"}, {false, true, true}},
-        {4, {"Bombus", "", "1"}, {false, false, true}},
+        {4, {"Bombus", "", ""}, {false, false, false}},
     };
-    EXPECT_EQ(speciesOf(parseSheetRows(rows)), (std::vector<Species>{{1234, 2, "Apis"}, {0, 1, "Bombus"}}));
+    EXPECT_EQ(speciesOf(parseSheetRows(rows)), (std::vector<Species>{{1234, 2, "Apis"}, {0, 0, "Bombus"}}));
     std::vector<SheetRow> decimal = rows;
     decimal[1].cells[1] = "1.234";
     try {

@@ -536,6 +536,78 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(readAll(opened), QByteArray("3      4\r\n12     1\r\n7      3\r\n0      \r\n"));
     }
 
+    // Counts no species can have are refused by Salvar with the row and the
+    // reason, the cell to correct open; the file stays as it was.
+    void impossibleCountsAreNeverSaved_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::newRow("fewer individuals than collections")
+            << QByteArray("2 12\r\n5 2\r\n3 4\r\n")
+            << QStringLiteral("Erro: a linha 2 da planilha tem 3 indivíduos em 4 coletas; uma espécie tem ao menos um "
+                              "indivíduo em cada coleta em que foi coletada")
+            << 1 << 1;
+        QTest::newRow("more collections than the survey")
+            << QByteArray("2 12\r\n30 15\r\n5 2\r\n")
+            << QStringLiteral("Erro: a linha 1 da planilha tem 15 coletas num levantamento de 12 coletas; uma espécie "
+                              "não é coletada em mais coletas do que o levantamento tem")
+            << 0 << 1;
+        QTest::newRow("individuals in no collection")
+            << QByteArray("2 12\r\n7 0\r\n5 2\r\n")
+            << QStringLiteral("Erro: a linha 1 da planilha tem 7 indivíduos em 0 coletas; uma espécie com indivíduos "
+                              "foi coletada em ao menos uma coleta")
+            << 0 << 1;
+        QTest::newRow("collections without individuals")
+            << QByteArray("2 12\r\n5 2\r\n0 2\r\n")
+            << QStringLiteral("Erro: a linha 2 da planilha tem 0 indivíduos em 2 coletas; uma espécie coletada tem ao "
+                              "menos um indivíduo")
+            << 1 << 0;
+    }
+
+    void impossibleCountsAreNeverSaved() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        const QString opened = dataFile("contagens.txt", bytes);
+        openInGrid("contagens.txt", bytes);
+        user->expectError(message);
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(opened), bytes);
+        QVERIFY(editor()->gridOpen());
+        QCOMPARE(grid()->currentRow(), row);
+        QCOMPARE(grid()->currentColumn(), column);
+    }
+
+    // The status line tells a row's impossible counts as soon as both are
+    // entered, typed or pasted, against the survey's total of collections.
+    void impossibleCountsAreToldAsTheyAreEntered() {
+        newGrid("3", "12");
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 0);
+        type("3");
+        key(Qt::Key_Right);
+        QCOMPARE(notice(), QString()); // the collections are still to come
+        type("4");
+        key(Qt::Key_Down);
+        QCOMPARE(notice(), QStringLiteral("A linha 1 da planilha tem 3 indivíduos em 4 coletas; uma espécie tem ao "
+                                          "menos um indivíduo em cada coleta em que foi coletada"));
+        type("13");
+        key(Qt::Key_Left);
+        type("20");
+        key(Qt::Key_Down);
+        QCOMPARE(notice(), QStringLiteral("A linha 2 da planilha tem 13 coletas num levantamento de 12 coletas; uma "
+                                          "espécie não é coletada em mais coletas do que o levantamento tem"));
+        QApplication::clipboard()->setText(QStringLiteral("5\t1\n0\t2\n"));
+        grid()->setCurrentCell(1, 0);
+        key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(notice(), QStringLiteral("A linha 3 da planilha tem 0 indivíduos em 2 coletas; uma espécie coletada "
+                                          "tem ao menos um indivíduo"));
+        user->expectConfirm("Confirma?", true);
+        click("BtnCancelarPlan");
+    }
+
     // Return confirms and Escape cancels a panel; Alt keys reach the menus;
     // the help panel gives the menus back as it found them; a changed grid
     // is not replaced without a question.

@@ -84,16 +84,17 @@ TEST_F(Workbooks, XlsxFirstSheetOrOneByNameWithCachedFormulasAndLenientCells) {
     }
     worksheet_write_number(sheet, 1, 2, 1234, nullptr);
     worksheet_write_string(sheet, 1, 3, "3,0", nullptr); // a whole number typed as text
-    // Row 3: individuals blank (0), collections 2.0 as a number.
+    // Row 3: collections 2.0 as a number (individuals blank beside them would be 0 in 2 collections).
+    worksheet_write_number(sheet, 2, 2, 2, nullptr);
     worksheet_write_number(sheet, 2, 3, 2.0, nullptr);
     // The totals by formulas, with their cached values.
-    worksheet_write_formula_num(sheet, 3, 2, "=SUM(C2:C3)", nullptr, 1234);
+    worksheet_write_formula_num(sheet, 3, 2, "=SUM(C2:C3)", nullptr, 1236);
     worksheet_write_formula_num(sheet, 3, 3, "=SUM(D2:D3)", nullptr, 5);
     ASSERT_EQ(workbook_close(book), LXW_NO_ERROR);
 
     EXPECT_EQ(workbookSheetNames(path), (std::vector<std::string>{"Notas", "Mata"}));
     const auto mata = importAnySpreadsheetFile(path, {}, "Mata");
-    EXPECT_EQ(texts(mata), (std::vector<std::string>{"1234 3 \xC3\x81pis mellifera", "0 2 Trigona spinipes"}));
+    EXPECT_EQ(texts(mata), (std::vector<std::string>{"1234 3 \xC3\x81pis mellifera", "2 2 Trigona spinipes"}));
     EXPECT_EQ(mata.totalsRow, 4);
     // The first sheet has no species; a missing sheet names those there are.
     EXPECT_THROW(importAnySpreadsheetFile(path), SpreadsheetError);
