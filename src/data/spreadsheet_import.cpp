@@ -341,7 +341,24 @@ struct Layout {
     bool nameUndecided = false; // decided by the first species row
     std::size_t firstCount = 0;
     std::vector<std::string> countNames;
+    std::optional<std::size_t> totalsColumn; // a count column headed as the row's total
+
+    // The last count column when it may be the rows' totals without being
+    // headed so: a species by collection sheet of three or more count
+    // columns (the sum of two or more collections) and no totals column
+    // named.
+    std::optional<std::size_t> unnamedTotalsColumn() const {
+        if (!perCollection || totalsColumn || width < firstCount + 3) return std::nullopt;
+        return width - 1;
+    }
 };
+
+// "Total", "Soma", "Totais" (case and accents ignored): a row's name or a
+// column's heading that announces the sheet's totals.
+bool namesTotals(std::string_view cellUtf8) {
+    const std::string name = folded(cellUtf8);
+    return name == "total" || name == "soma" || name == "totais";
+}
 
 Layout headerLayout(const Record& header) {
     Layout layout;
@@ -408,7 +425,7 @@ void decideNameColumn(Layout& layout, std::string_view firstCell, std::int64_t r
     if (!text.empty() && !looksNumeric(text)) layout.name = 0;
     layout.nameUndecided = false;
     layout.firstCount = layout.name ? 1 : 0;
-    if (layout.firstCount >= layout.width) failAt(row, "nenhuma coluna de coletas");
+    if (layout.firstCount + (layout.totalsColumn ? 1 : 0) >= layout.width) failAt(row, "nenhuma coluna de coletas");
 }
 
 Layout perCollectionLayout(const Record& first, bool header) {
@@ -416,6 +433,9 @@ Layout perCollectionLayout(const Record& first, bool header) {
     layout.perCollection = true;
     layout.width = filledWidth(first);
     if (header) {
+        // A column past the first headed "Total" holds each row's sum.
+        for (std::size_t i = 1; i < layout.width && !layout.totalsColumn; ++i)
+            if (namesTotals(first.cells[i])) layout.totalsColumn = i;
         const auto corner = first.cells.empty() ? std::string_view() : trimControls(first.cells[0]);
         if (!corner.empty()) decideNameColumn(layout, corner, first.row);
         else layout.nameUndecided = true;
@@ -563,6 +583,12 @@ std::int32_t countIn(const Record& record, std::size_t column, const std::string
 // The species rows as they are read: each row's counts are checked as it
 // comes; the last one is held back, since a last row may be the sheet's
 // totals, which is no species.
+//
+// A species by collection sheet may also hold each row's total in a column
+// headed "Total" (left out, each filled cell checked against its row), or in
+// a last column not so headed that is, on every species row, the sum of the
+// two or more collection columns before it (left out once every row has
+// shown it; until then its cells are kept apart from the row's counts).
 class SpeciesRows {
   public:
     SpeciesRows(Layout layout, char decimalSeparator) : layout_(std::move(layout)), decimal_(decimalSeparator) {}
@@ -589,17 +615,24 @@ class SpeciesRows {
 
     ParsedSpreadsheet finish() {
         if (!held_) throw SpreadsheetError(" sem linhas de espécies");
-        const bool holdsSums = layout_.perCollection ? heldCells_ == columnSums_
-                                                     : held_->individuals == individualsSum_ &&
-                                                           held_->collections == collectionsSum_;
-        const bool sums = rows_.size() >= 2 && individualsSum_ > 0 && holdsSums;
+        const bool unnamedTotals = decideUnnamedTotalsColumn();
+        const auto totalsColumn = unnamedTotals ? layout_.unnamedTotalsColumn() : layout_.totalsColumn;
+        const bool sums = rows_.size() >= 2 && individualsSum_ > 0 && heldHoldsSums(totalsColumn.has_value());
         const bool named = heldNamedTotal_ && !rows_.empty();
-        const auto columns = static_cast<std::int32_t>(layout_.perCollection ? layout_.width - layout_.firstCount : 0);
-        if (sums || (named && holdsSums)) return {std::move(rows_), heldRow_, columns};
-        if (named)
-            failAt(heldRow_, "parece uma linha de totais, mas os números não são as somas das linhas acima");
-        commit();
-        return {std::move(rows_), 0, columns};
+        ParsedSpreadsheet parsed;
+        if (layout_.perCollection)
+            parsed.collectionColumns =
+                static_cast<std::int32_t>(layout_.width - layout_.firstCount - (totalsColumn ? 1 : 0));
+        if (totalsColumn) parsed.totalsColumn = static_cast<std::int64_t>(*totalsColumn) + 1;
+        if (sums || (named && heldHoldsSums(totalsColumn.has_value()))) {
+            parsed.totalsRow = heldRow_;
+        } else {
+            if (named)
+                failAt(heldRow_, "parece uma linha de totais, mas os números não são as somas das linhas acima");
+            commit();
+        }
+        parsed.rows = std::move(rows_);
+        return parsed;
     }
 
   private:
@@ -611,11 +644,21 @@ class SpeciesRows {
                    std::to_string(width) + " colunas preenchidas; a planilha tem " + std::to_string(layout_.width));
         SpeciesCounts counts;
         if (layout_.perCollection) {
+            // The counts of the collections; the cell of a totals column, or
+            // of the last column that may be one, kept apart.
+            const auto totals = layout_.totalsColumn ? layout_.totalsColumn : layout_.unnamedTotalsColumn();
             heldCells_.clear();
+            heldTotal_ = 0;
+            heldTotalBlank_ = true;
             std::int64_t sum = 0;
             for (std::size_t i = layout_.firstCount; i < layout_.width; ++i) {
                 const auto count = countIn(record, i, layout_.countNames[i], decimal_);
                 heldCells_.push_back(count);
+                if (i == totals) {
+                    heldTotal_ = count;
+                    heldTotalBlank_ = i >= record.cells.size() || trimControls(record.cells[i]).empty();
+                    continue;
+                }
                 sum += count;
                 if (count != 0) ++counts.collections;
             }
@@ -627,20 +670,30 @@ class SpeciesRows {
         }
         heldNamedTotal_ = false;
         if (layout_.name && *layout_.name < record.cells.size()) {
-            const std::string folder = folded(record.cells[*layout_.name]);
-            heldNamedTotal_ = folder == "total" || folder == "soma" || folder == "totais";
+            heldNamedTotal_ = namesTotals(record.cells[*layout_.name]);
             counts.name = cleanSpeciesName(record.cells[*layout_.name]);
         }
         held_ = std::move(counts);
         heldRow_ = record.row;
     }
 
-    // The held row is a species: its counts must be one species' counts.
+    // The held row is a species: its counts must be one species' counts,
+    // and its total, in a column headed so, their sum.
     void commit() {
         if (rows_.size() == static_cast<std::size_t>(kMaxSpecies)) tooMany(heldRow_);
         if (const auto problem = speciesCountsProblem(held_->individuals, held_->collections, knownCollections());
             !problem.empty())
             failAt(heldRow_, problem);
+        if (layout_.totalsColumn && !heldTotalBlank_ && heldTotal_ != held_->individuals)
+            throw SpreadsheetError(", linha " + std::to_string(heldRow_) + ", coluna " +
+                                   inQuotes(layout_.countNames[*layout_.totalsColumn]) + ": " +
+                                   std::to_string(heldTotal_) + " não é a soma das coletas da linha, " +
+                                   std::to_string(held_->individuals));
+        if (layout_.unnamedTotalsColumn()) {
+            lastCells_.push_back(heldTotal_);
+            lastRows_.push_back(heldRow_);
+            lastHoldsSums_ = lastHoldsSums_ && heldTotal_ == held_->individuals;
+        }
         individualsSum_ += held_->individuals;
         collectionsSum_ += held_->collections;
         if (columnSums_.size() < heldCells_.size()) columnSums_.resize(heldCells_.size());
@@ -650,10 +703,56 @@ class SpeciesRows {
         held_.reset();
     }
 
+    // Whether the last column not headed "Total" is the rows' totals: on two
+    // or more species rows with individuals, each its row's sum, and the
+    // held row's sum too, unless the held row is the totals row. When it is
+    // not, its cells go back to the collections they are.
+    bool decideUnnamedTotalsColumn() {
+        if (!layout_.unnamedTotalsColumn()) return false;
+        const bool heldSpecies = heldTotal_ == held_->individuals && rows_.size() >= 1 &&
+                                 individualsSum_ + held_->individuals > 0;
+        const bool heldTotals = heldHoldsSums(true) && rows_.size() >= 2 && individualsSum_ > 0;
+        if (lastHoldsSums_ && (heldSpecies || heldTotals)) return true;
+        // A collection after all: its cells are counts of the rows.
+        const auto addLast = [](SpeciesCounts& counts, std::int64_t cell, std::int64_t row) {
+            if (counts.individuals + cell > 2147483647) failAt(row, "a soma da linha passa de 2147483647 indivíduos");
+            counts.individuals = static_cast<std::int32_t>(counts.individuals + cell);
+            if (cell != 0) ++counts.collections;
+        };
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            individualsSum_ += lastCells_[i];
+            collectionsSum_ += lastCells_[i] != 0 ? 1 : 0;
+            addLast(rows_[i], lastCells_[i], lastRows_[i]);
+        }
+        addLast(*held_, heldTotal_, heldRow_);
+        heldTotal_ = 0;
+        heldTotalBlank_ = true;
+        return false;
+    }
+
+    // Whether the held row holds the sums of the rows above: in a species
+    // by collection sheet, each collection's sum and the total of
+    // individuals in the totals column (when there is one: filled, or blank
+    // when the collections are summed), or that total alone with the
+    // collections blank; otherwise the individuals' sum with the
+    // collections' sum or none (the collections are often left blank).
+    bool heldHoldsSums(bool totalsColumn) const {
+        if (!layout_.perCollection)
+            return held_->individuals == individualsSum_ &&
+                   (held_->collections == collectionsSum_ || held_->collections == 0);
+        if (!totalsColumn) return heldCells_ == columnSums_;
+        const std::size_t total = (layout_.totalsColumn ? *layout_.totalsColumn : layout_.width - 1) - layout_.firstCount;
+        bool collectionsSummed = true;
+        for (std::size_t i = 0; i < heldCells_.size(); ++i)
+            if (i != total && heldCells_[i] != (i < columnSums_.size() ? columnSums_[i] : 0)) collectionsSummed = false;
+        const bool totalSummed = heldTotal_ == individualsSum_;
+        return (collectionsSummed && (totalSummed || heldTotalBlank_)) || (held_->individuals == 0 && totalSummed);
+    }
+
     // The survey's total of collections, where the sheet gives it.
     std::optional<std::int64_t> knownCollections() const {
         if (!layout_.perCollection) return std::nullopt;
-        return static_cast<std::int64_t>(layout_.width - layout_.firstCount);
+        return static_cast<std::int64_t>(layout_.width - layout_.firstCount - (layout_.totalsColumn ? 1 : 0));
     }
 
     [[noreturn]] static void tooMany(std::int64_t row) {
@@ -664,8 +763,13 @@ class SpeciesRows {
     char decimal_;
     std::vector<SpeciesCounts> rows_;
     std::optional<SpeciesCounts> held_;
-    std::vector<std::int64_t> heldCells_;  // a species by collection row's counts
+    std::vector<std::int64_t> heldCells_;  // a species by collection row's counts, its total's cell among them
     std::vector<std::int64_t> columnSums_; // the sums of the committed rows' counts
+    std::int64_t heldTotal_ = 0;           // the held row's cell in the totals column, or in the last column
+    bool heldTotalBlank_ = true;
+    std::vector<std::int64_t> lastCells_;  // the last column's cells of the committed rows, while it may be totals
+    std::vector<std::int64_t> lastRows_;   // and their rows
+    bool lastHoldsSums_ = true;            // every committed row's last cell is its sum
     std::int64_t heldRow_ = 0;
     bool heldNamedTotal_ = false;
     std::int64_t individualsSum_ = 0;
@@ -723,6 +827,7 @@ ImportedSpreadsheet imported(ParsedSpreadsheet parsed) {
     for (auto& row : parsed.rows)
         texts.rows.push_back({std::to_string(row.individuals), std::to_string(row.collections), std::move(row.name)});
     texts.totalsRow = parsed.totalsRow;
+    texts.totalsColumn = parsed.totalsColumn;
     return texts;
 }
 
@@ -759,8 +864,12 @@ ImportedSpreadsheet importSheetRows(const std::vector<SheetRow>& rows, const Imp
 }
 
 std::string totalsRowNotice(const ImportedSpreadsheet& spreadsheet) {
-    if (spreadsheet.totalsRow == 0) return {};
-    return "Linha " + std::to_string(spreadsheet.totalsRow) + " ignorada: linha de totais";
+    std::string notice;
+    if (spreadsheet.totalsRow != 0) notice = "Linha " + std::to_string(spreadsheet.totalsRow) + " ignorada: linha de totais";
+    if (spreadsheet.totalsColumn != 0)
+        notice += (notice.empty() ? "Coluna " : "; coluna ") + std::to_string(spreadsheet.totalsColumn) +
+                  " ignorada: coluna de totais";
+    return notice;
 }
 
 } // namespace zav

@@ -34,7 +34,18 @@
 // holding that collection's count (0/1 or individuals); an optional header
 // row names the collections. Individuals are the row's sum, collections the
 // number of its non-zero cells, and the total of collections C the number
-// of collection columns.
+// of collection columns. A column of each row's total is no collection and
+// is left out: one headed "total", "soma" or "totais" (case and accents
+// ignored; a filled cell that is not its row's sum is refused), or a last
+// column that is, on two or more species rows with individuals, the sum of
+// the two or more collection columns before it. With such a column, a last
+// row whose collection cells are blank and whose total is the sum of the
+// individuals above is the sheet's totals too; without a collections
+// column's sums, so is a last row holding the individuals' sum with the
+// collections blank.
+//
+// Each species row's counts must be one species' counts
+// (data/species_counts.h); the row is named when they are not.
 //
 // The text is read as a stream, and only as far as the answer needs: a row
 // of more than 64 KiB is refused with its number, a file is refused at its
@@ -73,6 +84,7 @@ struct ParsedSpreadsheet {
     std::vector<SpeciesCounts> rows;
     std::int64_t totalsRow = 0;          // the row left out as the sheet's totals, or 0
     std::int32_t collectionColumns = 0;  // perCollection: the collection columns, C
+    std::int64_t totalsColumn = 0;       // perCollection: the column (from 1) left out as the rows' totals, or 0
 };
 
 // The counts of every species row, in order. Throws SpreadsheetError on a
@@ -104,6 +116,7 @@ ParsedSpreadsheet parseSheetRows(const std::vector<SheetRow>& rows, const Import
 // parseSpreadsheet's errors.
 struct ImportedSpreadsheet : DataFileTexts {
     std::int64_t totalsRow = 0;
+    std::int64_t totalsColumn = 0;
 };
 ImportedSpreadsheet importSpreadsheet(std::string_view bytes, const ImportOptions& options = {});
 // The same, read from the file as a stream (openRegularFile's refusals).
@@ -111,8 +124,10 @@ ImportedSpreadsheet importSpreadsheetFile(const std::filesystem::path& path, con
 // The same for a sheet already cut into cells.
 ImportedSpreadsheet importSheetRows(const std::vector<SheetRow>& rows, const ImportOptions& options = {});
 
-// "Linha N ignorada: linha de totais" when a row of totals was left out,
-// otherwise empty.
+// What was left out as the sheet's totals, for the status line and the
+// standard error: "Linha N ignorada: linha de totais", "Coluna N ignorada:
+// coluna de totais", or both ("Linha 14 ignorada: linha de totais; coluna
+// 14 ignorada: coluna de totais"), or empty.
 std::string totalsRowNotice(const ImportedSpreadsheet& spreadsheet);
 
 } // namespace zav

@@ -542,6 +542,7 @@ TEST_F(Cli, ImportLeavesOutARowOfTotals) {
         {"10;2\n5;1\n15;3\n", 0, two, "Linha 3 ignorada: linha de totais\n"},
         {"A;10;2\nB;5;1\n\"T\xC3\x93TAIS\";15;3\n", 0, two, "Linha 3 ignorada: linha de totais\n"},
         {"A;10;2\nsoma;10;2\n", 0, "1      5\r\n10     2\r\n", "Linha 2 ignorada: linha de totais\n"},
+        {"A;10;2\nB;5;1\nTotal;15;\n", 0, two, "Linha 3 ignorada: linha de totais\n"},
         {"A;10;2\nB;10;2\n", 0, "2      5\r\n10     2\r\n10     2\r\n", ""},
         {"A;0;0\nB;0;0\nC;0;0\n", 0, "3      5\r\n0      0\r\n0      0\r\n0      0\r\n", ""},
         {"especie;individuos;coletas\nA;10;2\nB;5;1\nTotal;15;4\n", 1, "",
@@ -556,6 +557,12 @@ TEST_F(Cli, ImportLeavesOutARowOfTotals) {
         EXPECT_EQ(r.out.substr(0, c.out.size()), c.out) << c.sheet.substr(0, 60);
         EXPECT_EQ(r.err, c.err) << c.sheet.substr(0, 60);
     }
+    // A species by collection sheet's column of totals is no collection.
+    write("planilha.csv", "Espécie;c1;c2;Total\nA;1;2;3\nB;4;0;4\nTotal;5;2;7\n");
+    const auto r = run("--importar planilha.csv --por-coleta");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "2      2\r\n3      2\r\n4      1\r\n[nomes]\r\nA\r\nB\r\n");
+    EXPECT_EQ(r.err, "Linha 4 ignorada: linha de totais; coluna 4 ignorada: coluna de totais\n");
 }
 
 // Batch outputs replace a link rather than write through it, keep the mode

@@ -69,6 +69,7 @@ TEST(SpreadsheetImport, SaysWhereTheSpreadsheetIsWrong) {
     const struct {
         std::string bytes;
         std::string message;
+        ImportOptions options = {};
     } cases[] = {
         {"especie;individuos;coletas\nA;12;3\nB;4;abc\n",
          "Erro: planilha, linha 3, coluna \"coletas\": \"abc\" não é um número inteiro"},
@@ -110,6 +111,14 @@ TEST(SpreadsheetImport, SaysWhereTheSpreadsheetIsWrong) {
                                 "coletada em ao menos uma coleta"},
         {"n;col\n4;2\n;2\n3;1\n",
          "Erro: planilha, linha 3: 0 indivíduos em 2 coletas; uma espécie coletada tem ao menos um indivíduo"},
+        // Totals that are not the sums.
+        {"Espécie;N;Col\nA;4;2\nB;3;1\nTotal;8;\n",
+         "Erro: planilha, linha 4: parece uma linha de totais, mas os números não são as somas das linhas acima"},
+        {"4;2\n3;1\n8;\n", "Erro: planilha, linha 3: 8 indivíduos em 0 coletas; uma espécie com indivíduos foi "
+                            "coletada em ao menos uma coleta"},
+        {"Espécie;c1;c2;Total\nA;1;2;3\nB;1;0;4\nC;1;0;1\n",
+         "Erro: planilha, linha 3, coluna \"Total\": 4 não é a soma das coletas da linha, 1", {true}},
+        {"Espécie;Total\nA;3\n", "Erro: planilha, linha 1: nenhuma coluna de coletas", {true}},
         {"\xFF\xFE"
          "1\0;\0"
          "2\0",
@@ -117,7 +126,7 @@ TEST(SpreadsheetImport, SaysWhereTheSpreadsheetIsWrong) {
     };
     for (const auto& c : cases) {
         try {
-            parseSpreadsheet(c.bytes);
+            parseSpreadsheet(c.bytes, c.options);
             ADD_FAILURE() << "aceitou: " << c.bytes.substr(0, 40);
         } catch (const SpreadsheetError& e) {
             EXPECT_EQ(e.what(), c.message);
@@ -160,6 +169,7 @@ TEST(SpreadsheetImport, KeepsNamesAndSumsSpeciesByCollectionSheets) {
         std::vector<Species> species;
         int collectionColumns;
         int totalsRow;
+        int totalsColumn = 0;
     } cases[] = {
         {"nomes limpos, sem nome", "Espécie;N;Col\nApis mellifera;3;1\n;0;0\n\"Trigona\tx \";2;1\n", false,
          {{3, 1, "Apis mellifera"}, {0, 0, ""}, {2, 1, "Trigona x"}}, 0, 0},
@@ -167,6 +177,28 @@ TEST(SpreadsheetImport, KeepsNamesAndSumsSpeciesByCollectionSheets) {
          true, {{4, 2, "Apis"}, {2, 1, "Trigona"}}, 3, 4},
         {"por coleta sem cabeçalho nem nomes", "1;0;1\n0;0;2\n", true, {{2, 2, ""}, {2, 1, ""}}, 3, 0},
         {"por coleta, canto vazio", ";C1;C2\nApis;1;1\n", true, {{2, 2, "Apis"}}, 2, 0},
+        // A lab's totals: a row summing the individuals alone, a column of each row's sum.
+        {"linha de totais só dos indivíduos", "Espécie;N;Col\nA;4;2\nB;3;1\nTotal;7;\n", false,
+         {{4, 2, "A"}, {3, 1, "B"}}, 0, 4},
+        {"linha de totais sem nome, coletas vazias", "4;2\n3;1\n7;\n", false, {{4, 2, ""}, {3, 1, ""}}, 0, 3},
+        {"coluna Total", "Espécie;jan;fev;mar;Total\nApis;3;0;1;4\nTrigona;;2;;2\n", true,
+         {{4, 2, "Apis"}, {2, 1, "Trigona"}}, 3, 0, 5},
+        {"coluna Soma entre as coletas, célula vazia", "Espécie;c1;SOMA;c2\nA;1;3;2\nB;0;;1\n", true,
+         {{3, 2, "A"}, {1, 1, "B"}}, 2, 0, 3},
+        {"coluna Total e linha Total só com o total", "Espécie;c1;c2;Total\nA;1;2;3\nB;4;0;4\nTotal;;;7\n", true,
+         {{3, 2, "A"}, {4, 1, "B"}}, 2, 4, 4},
+        {"coluna Total e linha de somas", "Espécie;c1;c2;Totais\nA;1;2;3\nB;4;0;4\nTotal;5;2;7\n", true,
+         {{3, 2, "A"}, {4, 1, "B"}}, 2, 4, 4},
+        {"última coluna é a soma", "Apis;3;0;1;4\nTrigona;0;2;0;2\nMelipona;1;1;1;3\n", true,
+         {{4, 2, "Apis"}, {2, 1, "Trigona"}, {3, 3, "Melipona"}}, 3, 0, 5},
+        {"última coluna é a soma, linha de totais", "Apis;3;0;1;4\nTrigona;0;2;0;2\nTotal;3;2;1;6\n", true,
+         {{4, 2, "Apis"}, {2, 1, "Trigona"}}, 3, 3, 5},
+        {"última coluna é a soma, linha só com o total", "Espécie;c1;c2;c3;c4\nA;3;0;1;4\nB;0;2;0;2\n;;;;6\n", true,
+         {{4, 2, "A"}, {2, 1, "B"}}, 3, 4, 5},
+        {"última coluna não é a soma numa linha", "A;1;1;2\nB;1;0;3\nC;2;0;2\n", true,
+         {{4, 3, "A"}, {4, 2, "B"}, {4, 2, "C"}}, 3, 0},
+        {"uma só coleta antes da última", "A;1;1\nB;2;2\n", true, {{2, 2, "A"}, {4, 2, "B"}}, 2, 0},
+        {"uma só espécie", "A;1;1;2\n", true, {{4, 3, "A"}}, 3, 0},
     };
     for (const auto& c : cases) {
         try {
@@ -174,11 +206,16 @@ TEST(SpreadsheetImport, KeepsNamesAndSumsSpeciesByCollectionSheets) {
             EXPECT_EQ(speciesOf(parsed), c.species) << c.what;
             EXPECT_EQ(parsed.collectionColumns, c.collectionColumns) << c.what;
             EXPECT_EQ(parsed.totalsRow, c.totalsRow) << c.what;
+            EXPECT_EQ(parsed.totalsColumn, c.totalsColumn) << c.what;
         } catch (const SpreadsheetError& e) {
             ADD_FAILURE() << c.what << ": " << e.what();
         }
     }
     EXPECT_EQ(importSpreadsheet("1;0;1\n", {true}).totalCollections, "3");
+    const auto both = importSpreadsheet("Espécie;c1;c2;Total\nA;1;2;3\nB;4;0;4\nTotal;5;2;7\n", {true});
+    EXPECT_EQ(both.totalCollections, "2");
+    EXPECT_EQ(totalsRowNotice(both), "Linha 4 ignorada: linha de totais; coluna 4 ignorada: coluna de totais");
+    EXPECT_EQ(totalsRowNotice(importSpreadsheet("A;1;0;1\nB;0;2;2\n", {true})), "Coluna 4 ignorada: coluna de totais");
 }
 
 // A workbook's cells: a number is a number, whatever its decimals show.

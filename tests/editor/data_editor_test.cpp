@@ -684,18 +684,21 @@ class DataEditorTest : public zav::test::WindowTest {
     }
 
     // A workbook's sheet chosen by name, read one column per collection:
-    // the total of collections comes from the sheet.
+    // the total of collections comes from the sheet, its column of totals
+    // left out and said.
     void aWorkbookSheetByCollectionFillsTheGrid() {
         const QString book = path("campo.xlsx");
         QVERIFY(writeWorkbook(book, {{"Resumo", {{"x"}}},
-                                                {"Coletas", {{"especie", "c1", "c2", "c3"},
-                                                             {"Apis mellifera", "2", "0", "1"},
-                                                             {"Trigona", "0", "0", "4"}}}}));
+                                                {"Coletas", {{"especie", "c1", "c2", "c3", "Total"},
+                                                             {"Apis mellifera", "2", "0", "1", "3"},
+                                                             {"Trigona", "0", "0", "4", "4"}}}}));
         user->expectOpen(book);
         user->expectSheet(zav::SheetChoice{1, true});
         trigger("MnuImportar");
         QCOMPARE(user->sheetRequests.last().sheets, QStringList({"Resumo", "Coletas"}));
         QCOMPARE(field("nColeta")->text(), QStringLiteral("3"));
+        QCOMPARE(window->statusText(),
+                 "Importando a planilha: " + book + " [Coletas] (Coluna 5 ignorada: coluna de totais)");
         QTest::keyClick(field("nColeta"), Qt::Key_Return);
         QVERIFY(editor()->gridOpen());
         QCOMPARE(QStringList({editor()->cellText(1, 1), editor()->cellText(2, 1), editor()->cellText(3, 1)}),
