@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <exception>
 #include <iterator>
 #include <optional>
 
@@ -342,6 +343,10 @@ struct Layout {
     std::size_t firstCount = 0;
     std::vector<std::string> countNames;
     std::optional<std::size_t> totalsColumn; // a count column headed as the row's total
+    // An "especie" column beside the "nome" one: the species' numbers, as
+    // the program's own species table gives them, when it holds numbers.
+    std::optional<std::size_t> number;
+    std::string numberName;
 
     // The last count column when it may be the rows' totals without being
     // headed so: a species by collection sheet of three or more count
@@ -382,6 +387,12 @@ Layout headerLayout(const Record& header) {
             layout.collectionsName = name;
         }
     }
+    if (layout.name && folded(header.cells[*layout.name]) == "nome")
+        for (std::size_t i = 0; i < header.cells.size() && !layout.number; ++i)
+            if (i != *layout.name && columnNamed(header.cells[i]) == Column::Name) {
+                layout.number = i;
+                layout.numberName = std::string(trimControls(header.cells[i]));
+            }
     if (!individuals)
         failAt(header.row, std::string("falta no cabeçalho a coluna dos indivíduos (") + kIndividualsNames +
                                "); o cabeçalho tem " + cellsFound(header));
@@ -589,6 +600,11 @@ std::int32_t countIn(const Record& record, std::size_t column, const std::string
 // a last column not so headed that is, on every species row, the sum of the
 // two or more collection columns before it (left out once every row has
 // shown it; until then its cells are kept apart from the row's counts).
+//
+// A sheet with the species' numbers (Layout::number) holding a number in
+// its first species row is numbered: each species goes to the line its
+// number gives, the lines between them are species not caught ("0 0"); a
+// row with a number is never the totals row.
 class SpeciesRows {
   public:
     SpeciesRows(Layout layout, char decimalSeparator) : layout_(std::move(layout)), decimal_(decimalSeparator) {}
@@ -619,6 +635,10 @@ class SpeciesRows {
         const auto totalsColumn = unnamedTotals ? layout_.unnamedTotalsColumn() : layout_.totalsColumn;
         const bool sums = rows_.size() >= 2 && individualsSum_ > 0 && heldHoldsSums(totalsColumn.has_value());
         const bool named = heldNamedTotal_ && !rows_.empty();
+        if (numbered_ == true && !heldNumberBlank_) {
+            commit();
+            return placed(0);
+        }
         ParsedSpreadsheet parsed;
         if (layout_.perCollection)
             parsed.collectionColumns =
@@ -631,6 +651,7 @@ class SpeciesRows {
                 failAt(heldRow_, "parece uma linha de totais, mas os números não são as somas das linhas acima");
             commit();
         }
+        if (numbered_ == true) return placed(parsed.totalsRow);
         parsed.rows = std::move(rows_);
         return parsed;
     }
@@ -668,6 +689,7 @@ class SpeciesRows {
             counts.individuals = countIn(record, layout_.individuals, layout_.individualsName, decimal_);
             counts.collections = countIn(record, layout_.collections, layout_.collectionsName, decimal_);
         }
+        if (layout_.number) holdNumber(record);
         heldNamedTotal_ = false;
         if (layout_.name && *layout_.name < record.cells.size()) {
             heldNamedTotal_ = namesTotals(record.cells[*layout_.name]);
@@ -677,10 +699,57 @@ class SpeciesRows {
         heldRow_ = record.row;
     }
 
+    // The species' number of the held row, read when the rows are numbered
+    // (decided by the first species row); what is wrong with it is said
+    // once the row is known not to be the totals.
+    void holdNumber(const Record& record) {
+        const auto text = *layout_.number < record.cells.size() ? trimControls(record.cells[*layout_.number]) : "";
+        if (!numbered_) numbered_ = looksNumeric(text);
+        if (!*numbered_) return;
+        heldNumberBlank_ = text.empty();
+        heldNumberFault_ = nullptr;
+        try {
+            heldNumber_ = countIn(record, *layout_.number, layout_.numberName, decimal_);
+        } catch (const SpreadsheetError&) {
+            heldNumberFault_ = std::current_exception();
+        }
+    }
+
+    // The held species' number: given, from 1 to kMaxSpecies, and not given
+    // to another row.
+    void commitNumber() {
+        const auto fail = [&](const std::string& what) {
+            throw SpreadsheetError(", linha " + std::to_string(heldRow_) + ", coluna " + inQuotes(layout_.numberName) +
+                                   ": " + what);
+        };
+        if (heldNumberBlank_) fail("falta o número da espécie");
+        if (heldNumberFault_) std::rethrow_exception(heldNumberFault_);
+        if (heldNumber_ < 1 || heldNumber_ > kMaxSpecies)
+            fail(std::to_string(heldNumber_) + " não é um número de espécie de 1 a " + std::to_string(kMaxSpecies));
+        const auto index = static_cast<std::size_t>(heldNumber_);
+        if (rowOfNumber_.empty()) rowOfNumber_.resize(static_cast<std::size_t>(kMaxSpecies) + 1);
+        if (rowOfNumber_[index] != 0)
+            fail("a espécie " + std::to_string(heldNumber_) + " já está na linha " + std::to_string(rowOfNumber_[index]));
+        rowOfNumber_[index] = heldRow_;
+        numbers_.push_back(heldNumber_);
+    }
+
+    // The numbered species at their lines, the lines between them "0 0".
+    ParsedSpreadsheet placed(std::int64_t totalsRow) {
+        ParsedSpreadsheet parsed;
+        parsed.totalsRow = totalsRow;
+        const auto last = *std::max_element(numbers_.begin(), numbers_.end());
+        parsed.rows.resize(static_cast<std::size_t>(last));
+        for (std::size_t i = 0; i < rows_.size(); ++i)
+            parsed.rows[static_cast<std::size_t>(numbers_[i]) - 1] = std::move(rows_[i]);
+        return parsed;
+    }
+
     // The held row is a species: its counts must be one species' counts,
     // and its total, in a column headed so, their sum.
     void commit() {
         if (rows_.size() == static_cast<std::size_t>(kMaxSpecies)) tooMany(heldRow_);
+        if (numbered_ == true) commitNumber();
         if (const auto problem = speciesCountsProblem(held_->individuals, held_->collections, knownCollections());
             !problem.empty())
             failAt(heldRow_, problem);
@@ -770,6 +839,12 @@ class SpeciesRows {
     std::vector<std::int64_t> lastCells_;  // the last column's cells of the committed rows, while it may be totals
     std::vector<std::int64_t> lastRows_;   // and their rows
     bool lastHoldsSums_ = true;            // every committed row's last cell is its sum
+    std::optional<bool> numbered_;         // decided by the first species row
+    std::int32_t heldNumber_ = 0;
+    bool heldNumberBlank_ = true;
+    std::exception_ptr heldNumberFault_;
+    std::vector<std::int32_t> numbers_;     // the committed rows' species numbers
+    std::vector<std::int64_t> rowOfNumber_; // the row each number was given in, or 0
     std::int64_t heldRow_ = 0;
     bool heldNamedTotal_ = false;
     std::int64_t individualsSum_ = 0;

@@ -4,7 +4,10 @@
 #include "data/cp1252.h"
 #include "data/errors.h"
 #include "data/file_io.h"
+#include "data/fields.h"
+#include "data/species_counts.h"
 #include "data/species_file.h"
+#include "data/spreadsheet_import.h"
 #include "support/json_reader.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +18,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace zav {
@@ -109,6 +113,55 @@ TEST(AnalysisJson, KeepsAnyPathReadableAndRefusesNumbersJsonCannotHold) {
 TEST(SpeciesTableCsv, MatchesTheGoldenTable) {
     const auto result = analyse(parseSpeciesTable(readFileBytes(kGolden / "dez-especies.txt")));
     EXPECT_EQ(speciesTableCsv(result), readFileBytes(kGolden / "dez-especies.csv"));
+}
+
+// The table imported back gives the survey's species lines to the last
+// species with individuals: each at its number (the lines of species not
+// caught between them as "0 0", which the table does not name), with its
+// name, so that the survey and its re-import are the same species. A survey
+// with counts no species can have is refused by the import.
+TEST(SpeciesTableCsv, ImportsBackAsTheSurveysSpeciesLines) {
+    std::vector<std::string> surveys = {
+        "6 10\r\n3 2\r\n0 0\r\n4 1\r\n0 5\r\n9 3\r\n0 0\r\n[nomes]\r\n=HYPERLINK(\"x\")\r\nB\r\n"
+        "-Apis\r\n\r\n@Trigona, \"mel\"\r\n+1\r\n",
+    };
+    for (const auto& folder : {std::filesystem::path(ZAV_EXAMPLES_DIR), kGolden})
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            if (entry.path().extension() == ".txt") surveys.push_back(readFileBytes(entry.path()));
+    ASSERT_GE(surveys.size(), 5u);
+    using Line = std::tuple<std::int32_t, std::int32_t, std::string>;
+    for (const auto& survey : surveys) {
+        SCOPED_TRACE(survey.substr(0, 40));
+        std::vector<Line> expected;
+        bool possible = true;
+        const auto texts = parseDataFileTexts(survey);
+        for (const auto& row : texts.rows) {
+            const auto individuals = requireInteger(row.individuals);
+            if (individuals == 0) {
+                expected.emplace_back(0, 0, "");
+                continue;
+            }
+            const auto collections = requireInteger(row.collections);
+            possible = possible && speciesCountsProblem(individuals, collections).empty();
+            expected.emplace_back(individuals, collections, row.name);
+        }
+        while (std::get<0>(expected.back()) == 0)
+            expected.pop_back();
+        const auto result = analyse(parseSpeciesTable(survey));
+        // The CSV, and the copied table as a spreadsheet pastes and saves it.
+        for (const auto& table : {speciesTableCsv(result), speciesTableTsv(result, ',')}) {
+            if (!possible) {
+                EXPECT_THROW(importSpreadsheet(table), SpreadsheetError);
+                continue;
+            }
+            const auto back = importSpreadsheet(table);
+            std::vector<Line> imported;
+            for (const auto& row : back.rows)
+                imported.emplace_back(requireInteger(row.individuals), requireInteger(row.collections), row.name);
+            EXPECT_EQ(imported, expected) << table;
+            EXPECT_EQ(back.speciesCount, std::to_string(expected.size()));
+        }
+    }
 }
 
 // The table for the clipboard and for other programs, with names: the

@@ -218,6 +218,61 @@ TEST(SpreadsheetImport, KeepsNamesAndSumsSpeciesByCollectionSheets) {
     EXPECT_EQ(totalsRowNotice(importSpreadsheet("A;1;0;1\nB;0;2;2\n", {true})), "Coluna 4 ignorada: coluna de totais");
 }
 
+// The program's own species table, and any sheet whose "especie" column
+// numbers the species beside a "nome" column: each species at its line.
+TEST(SpreadsheetImport, KeepsTheSpeciesNumbersOfANumberedSheet) {
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::vector<Species> species;
+        int totalsRow;
+    } cases[] = {
+        {"a tabela do programa, com lacunas",
+         "especie,nome,individuos,coletas,percentual,limite_dominancia,dominancia,abundancia,frequencia,constancia,"
+         "predominante\n2,Apis,3,2,42.857142857142854,10.1,D,c,F,Y,false\n5,,4,1,57.142857142857146,12.5,D,c,F,Y,"
+         "true\n",
+         {{0, 0, ""}, {3, 2, "Apis"}, {0, 0, ""}, {0, 0, ""}, {4, 1, ""}}, 0},
+        {"fora de ordem, linha de totais", "Espécie;Nome;N;Col\n3;C;4;1\n1;A;3;2\n;Total;7;3\n",
+         {{3, 2, "A"}, {0, 0, ""}, {4, 1, "C"}}, 4},
+        {"um número nunca é a linha de totais", "especie;nome;n;col\n1;A;3;2\n2;B;4;1\n3;C;7;3\n",
+         {{3, 2, "A"}, {4, 1, "B"}, {7, 3, "C"}}, 0},
+        {"espécie com nomes: a ordem das linhas", "especie;nome;n;col\nApis;abelha;3;2\n7;x;1;1\n",
+         {{3, 2, "abelha"}, {1, 1, "x"}}, 0},
+        {"sem coluna nome: espécie é o nome", "especie;n;col\n4;3;2\n", {{3, 2, "4"}}, 0},
+    };
+    for (const auto& c : cases) {
+        try {
+            const auto parsed = parseSpreadsheetRows(c.bytes);
+            EXPECT_EQ(speciesOf(parsed), c.species) << c.what;
+            EXPECT_EQ(parsed.totalsRow, c.totalsRow) << c.what;
+        } catch (const SpreadsheetError& e) {
+            ADD_FAILURE() << c.what << ": " << e.what();
+        }
+    }
+    const struct {
+        std::string bytes;
+        std::string message;
+    } refused[] = {
+        {"especie;nome;n;col\n1;A;3;2\n1;B;4;1\n2;C;1;1\n",
+         "Erro: planilha, linha 3, coluna \"especie\": a espécie 1 já está na linha 2"},
+        {"especie;nome;n;col\n901;A;3;2\n1;B;1;1\n",
+         "Erro: planilha, linha 2, coluna \"especie\": 901 não é um número de espécie de 1 a 900"},
+        {"especie;nome;n;col\n1;A;3;2\n0;B;1;1\n",
+         "Erro: planilha, linha 3, coluna \"especie\": 0 não é um número de espécie de 1 a 900"},
+        {"especie;nome;n;col\n1;A;3;2\n;B;4;1\n3;C;1;1\n",
+         "Erro: planilha, linha 3, coluna \"especie\": falta o número da espécie"},
+        {"especie;nome;n;col\n1;A;3;2\nx;B;4;1\n", "Erro: planilha, linha 3, coluna \"especie\": \"x\" não é um número inteiro"},
+    };
+    for (const auto& c : refused) {
+        try {
+            parseSpreadsheet(c.bytes);
+            ADD_FAILURE() << "aceitou: " << c.bytes;
+        } catch (const SpreadsheetError& e) {
+            EXPECT_EQ(e.what(), c.message);
+        }
+    }
+}
+
 // A workbook's cells: a number is a number, whatever its decimals show.
 TEST(SpreadsheetImport, TakesTheCellsOfAWorkbooksSheet) {
     const std::vector<SheetRow> rows = {
