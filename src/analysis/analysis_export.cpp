@@ -5,6 +5,7 @@
 #include "analysis/report.h"
 #include "data/export_text.h"
 #include "data/json_writer.h"
+#include "data/spreadsheet_import.h"
 #include "data/text.h"
 
 namespace zav {
@@ -133,7 +134,7 @@ std::string speciesTableCsv(const AnalysisResult& result) {
         out.append(column).append(column == kSpeciesTableColumns.back() ? "\n" : ",");
     for (const auto& row : speciesTableRows(result)) {
         out.append(std::to_string(row.number)).append(",");
-        appendCsvText(out, row.name);
+        appendCsvText(out, spreadsheetText(row.name));
         out.append(",").append(std::to_string(row.individuals)).append(",");
         out.append(std::to_string(row.collections)).append(",");
         appendCsvNumber(out, row.percentage);
@@ -154,7 +155,7 @@ std::vector<std::vector<std::string>> speciesTableCells(const AnalysisResult& re
     cells.push_back({"Espécie", "Nome", "Indivíduos", "Coletas", "% de N'", "Limite de dominância (%)", "Dominância",
                      "Abundância", "Frequência", "Constância", "Predominante"});
     for (const auto& row : speciesTableRows(result)) {
-        cells.push_back({std::to_string(row.number), std::string(row.name), std::to_string(row.individuals),
+        cells.push_back({std::to_string(row.number), spreadsheetText(row.name), std::to_string(row.individuals),
                          std::to_string(row.collections), shownFigure(row.percentage, decimalSeparator),
                          shownFigure(row.dominanceLimit, decimalSeparator), std::string(row.dominance),
                          std::string(row.abundance), std::string(row.frequency), std::string(row.constancy),

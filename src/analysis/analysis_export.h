@@ -55,14 +55,17 @@ inline constexpr std::array<std::string_view, 11> kSpeciesTableColumns = {
 // The species table: a header row of kSpeciesTableColumns, then one row per
 // species, comma-separated, "." as the decimal separator, numbers at full
 // precision, an empty cell where the JSON has null, "true" or "false" for
-// "predominante"; a name holding a comma or a quote is quoted.
+// "predominante"; a name holding a comma or a quote is quoted, one that a
+// spreadsheet would take as a formula ("=...", "+", "-", "@") is written
+// after a single quote (data/spreadsheet_import.h's spreadsheetText).
 std::string speciesTableCsv(const AnalysisResult& result);
 
 // The species table for people: the same columns under Portuguese
 // headings, the percentage and the dominance limit with 4 decimals as the
 // report rounds its figures (halves away from zero) and "-" for a species
-// set apart, the predominant mark "*". The cells, the first row being the
-// headings (UTF-8).
+// set apart, the predominant mark "*"; a name as spreadsheetText writes it,
+// so that no spreadsheet pasting the table evaluates a name as a formula.
+// The cells, the first row being the headings (UTF-8).
 std::vector<std::vector<std::string>> speciesTableCells(const AnalysisResult& result, char decimalSeparator = '.');
 
 // Those cells as tab-separated text (a spreadsheet pastes it as a table),

@@ -241,6 +241,21 @@ std::string folded(std::string_view cellUtf8) {
     return out;
 }
 
+// A text a spreadsheet would read as a formula ("=", "+", "-", "@", a tab
+// or a CR first), or one already marked as a text with quotes before such
+// a character: spreadsheetText puts a quote before it.
+bool needsTextMark(std::string_view text) {
+    const auto first = text.find_first_not_of('\'');
+    return first != std::string_view::npos && std::string_view("=+-@\t\r").find(text[first]) != std::string_view::npos;
+}
+
+// A name cell without the quote spreadsheetText put before it.
+std::string_view withoutTextMark(std::string_view cellUtf8) {
+    const auto text = trimControls(cellUtf8);
+    if (text.starts_with('\'') && needsTextMark(text.substr(1))) return text.substr(1);
+    return cellUtf8;
+}
+
 enum class Column { None, Name, Individuals, Collections };
 
 Column columnNamed(std::string_view cellUtf8) {
@@ -693,7 +708,7 @@ class SpeciesRows {
         heldNamedTotal_ = false;
         if (layout_.name && *layout_.name < record.cells.size()) {
             heldNamedTotal_ = namesTotals(record.cells[*layout_.name]);
-            counts.name = cleanSpeciesName(record.cells[*layout_.name]);
+            counts.name = cleanSpeciesName(withoutTextMark(record.cells[*layout_.name]));
         }
         held_ = std::move(counts);
         heldRow_ = record.row;
@@ -936,6 +951,11 @@ ImportedSpreadsheet importSpreadsheetFile(const std::filesystem::path& path, con
 
 ImportedSpreadsheet importSheetRows(const std::vector<SheetRow>& rows, const ImportOptions& options) {
     return imported(parseSheetRows(rows, options));
+}
+
+std::string spreadsheetText(std::string_view text) {
+    if (needsTextMark(text)) return "'" + std::string(text);
+    return std::string(text);
 }
 
 std::string totalsRowNotice(const ImportedSpreadsheet& spreadsheet) {

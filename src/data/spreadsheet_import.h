@@ -23,6 +23,9 @@
 // 1-to-3-digit number with a separator and three more digits is read as
 // decimals only when the sheet's other numbers show that separator as the
 // decimal one.
+// A name written "'=..." (a single quote before "=", "+", "-", "@", a tab
+// or a CR, or before more quotes and one of them, as spreadsheetText
+// writes it) is read without that quote.
 // Rows wholly empty at the end are ignored; a wholly empty row between
 // species rows is an error. A last row that holds the sums of the rows above
 // (at least two, with individuals), or that is named "total", "soma" or
@@ -123,6 +126,15 @@ ImportedSpreadsheet importSpreadsheet(std::string_view bytes, const ImportOption
 ImportedSpreadsheet importSpreadsheetFile(const std::filesystem::path& path, const ImportOptions& options = {});
 // The same for a sheet already cut into cells.
 ImportedSpreadsheet importSheetRows(const std::vector<SheetRow>& rows, const ImportOptions& options = {});
+
+// A text cell as the species tables write it for a spreadsheet: a text
+// starting with "=", "+", "-", "@", a tab or a CR would be evaluated as a
+// formula by the spreadsheet that opens or pastes it (CSV injection,
+// OWASP), so it gets a single quote in front, the spreadsheets' mark of a
+// text; so does one already starting with quotes before such a character
+// ("'=x" is written "''=x"). The import takes that quote off a name again,
+// so a table read back keeps its names.
+std::string spreadsheetText(std::string_view text);
 
 // What was left out as the sheet's totals, for the status line and the
 // standard error: "Linha N ignorada: linha de totais", "Coluna N ignorada:

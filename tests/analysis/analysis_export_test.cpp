@@ -115,6 +115,42 @@ TEST(SpeciesTableCsv, MatchesTheGoldenTable) {
     EXPECT_EQ(speciesTableCsv(result), readFileBytes(kGolden / "dez-especies.csv"));
 }
 
+// A name a spreadsheet would evaluate as a formula goes to every table
+// after a single quote, the spreadsheets' mark of a text.
+TEST(SpeciesTable, WritesNamesThatLookLikeFormulasAsTexts) {
+    const struct {
+        const char* name;
+        const char* csv;
+        const char* cell; // the copied table's and the HTML's
+    } cases[] = {
+        {"=1+1", "'=1+1", "'=1+1"},
+        {"+55 11", "'+55 11", "'+55 11"},
+        {"-2+3", "'-2+3", "'-2+3"},
+        {"@SUM(A1)", "'@SUM(A1)", "'@SUM(A1)"},
+        {"=A1,B1", "\"'=A1,B1\"", "'=A1,B1"},
+        {"Apis=mel", "Apis=mel", "Apis=mel"},
+        {"'=x", "''=x", "''=x"},
+        {"'Apis", "'Apis", "'Apis"},
+    };
+    std::string survey = std::to_string(std::size(cases)) + " 10\r\n";
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        survey += std::to_string(i + 1) + " 1\r\n";
+    survey += "[nomes]\r\n";
+    for (const auto& c : cases)
+        survey += std::string(c.name) + "\r\n";
+    const auto result = analyse(parseSpeciesTable(survey));
+    const auto csv = speciesTableCsv(result);
+    const auto tsv = speciesTableTsv(result);
+    const auto html = speciesTableHtml(result);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        const std::string number = std::to_string(i + 1);
+        EXPECT_NE(csv.find("\n" + number + "," + c.csv + "," + number + ",1,"), std::string::npos) << c.name << csv;
+        EXPECT_NE(tsv.find("\n" + number + "\t" + c.cell + "\t" + number + "\t1\t"), std::string::npos) << c.name;
+        EXPECT_NE(html.find("<tr><td>" + number + "</td><td>" + c.cell + "</td>"), std::string::npos) << c.name;
+    }
+}
+
 // The table imported back gives the survey's species lines to the last
 // species with individuals: each at its number (the lines of species not
 // caught between them as "0 0", which the table does not name), with its
@@ -122,8 +158,8 @@ TEST(SpeciesTableCsv, MatchesTheGoldenTable) {
 // with counts no species can have is refused by the import.
 TEST(SpeciesTableCsv, ImportsBackAsTheSurveysSpeciesLines) {
     std::vector<std::string> surveys = {
-        "6 10\r\n3 2\r\n0 0\r\n4 1\r\n0 5\r\n9 3\r\n0 0\r\n[nomes]\r\n=HYPERLINK(\"x\")\r\nB\r\n"
-        "-Apis\r\n\r\n@Trigona, \"mel\"\r\n+1\r\n",
+        "7 10\r\n3 2\r\n0 0\r\n4 1\r\n0 5\r\n9 3\r\n1 1\r\n0 0\r\n[nomes]\r\n=HYPERLINK(\"x\")\r\nB\r\n"
+        "-Apis\r\n\r\n@Trigona, \"mel\"\r\n''+1\r\n+1\r\n",
     };
     for (const auto& folder : {std::filesystem::path(ZAV_EXAMPLES_DIR), kGolden})
         for (const auto& entry : std::filesystem::directory_iterator(folder))

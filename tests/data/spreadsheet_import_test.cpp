@@ -239,6 +239,9 @@ TEST(SpreadsheetImport, KeepsTheSpeciesNumbersOfANumberedSheet) {
         {"espécie com nomes: a ordem das linhas", "especie;nome;n;col\nApis;abelha;3;2\n7;x;1;1\n",
          {{3, 2, "abelha"}, {1, 1, "x"}}, 0},
         {"sem coluna nome: espécie é o nome", "especie;n;col\n4;3;2\n", {{3, 2, "4"}}, 0},
+        {"o apóstrofo antes de uma fórmula sai", "especie,nome,n,col\n1,'=1+1,1,1\n2,'-x,1,1\n3,' @y,1,1\n4,''=z,1,1\n"
+                                                   "5,'Apis,1,1\n6,\"'+55, 11\",1,1\n",
+         {{1, 1, "=1+1"}, {1, 1, "-x"}, {1, 1, "' @y"}, {1, 1, "'=z"}, {1, 1, "'Apis"}, {1, 1, "+55, 11"}}, 0},
     };
     for (const auto& c : cases) {
         try {
