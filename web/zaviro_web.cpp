@@ -224,7 +224,7 @@ void zav_web_species_table(int decimalSeparator) {
 // itself. The warning slot says when a row of totals was left out.
 int zav_web_import(const char* bytes, int size, int perCollection, int totalCollections) {
     return guarded([&] {
-        const zav::ImportOptions options{perCollection != 0};
+        const zav::ImportOptions options{perCollection != 0, totalCollections};
         dataFileOf(zav::importSpreadsheet(bytesOf(bytes, size), options), options, totalCollections);
     });
 }
@@ -236,7 +236,7 @@ int zav_web_import(const char* bytes, int size, int perCollection, int totalColl
 // counts are 32-bit little-endian.
 int zav_web_import_sheet(const char* bytes, int size, int perCollection, int totalCollections) {
     return guarded([&] {
-        const zav::ImportOptions options{perCollection != 0};
+        const zav::ImportOptions options{perCollection != 0, totalCollections};
         dataFileOf(zav::importSheetRows(sheetRows(bytesOf(bytes, size)), options), options, totalCollections);
     });
 }

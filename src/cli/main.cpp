@@ -173,7 +173,7 @@ int importDataFile(const zav::cli::Options& options) {
         inputs.refuseStandardOutput();
     else
         inputs.refuseAsOutput(options.output, zav::LinkPolicy::Replace);
-    const zav::ImportOptions importOptions{options.perCollection};
+    const zav::ImportOptions importOptions{options.perCollection, options.totalCollections};
 #ifdef ZAV_HAVE_SHEETS
     const auto texts = zav::importAnySpreadsheetFile(options.spreadsheet, importOptions, options.sheet);
 #else

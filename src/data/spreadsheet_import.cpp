@@ -622,7 +622,8 @@ std::int32_t countIn(const Record& record, std::size_t column, const std::string
 // row with a number is never the totals row.
 class SpeciesRows {
   public:
-    SpeciesRows(Layout layout, char decimalSeparator) : layout_(std::move(layout)), decimal_(decimalSeparator) {}
+    SpeciesRows(Layout layout, char decimalSeparator, std::int32_t totalCollections)
+        : layout_(std::move(layout)), decimal_(decimalSeparator), totalCollections_(totalCollections) {}
 
     void add(const Record& record) {
         if (held_) commit();
@@ -833,9 +834,10 @@ class SpeciesRows {
         return (collectionsSummed && (totalSummed || heldTotalBlank_)) || (held_->individuals == 0 && totalSummed);
     }
 
-    // The survey's total of collections, where the sheet gives it.
+    // The survey's total of collections, where the sheet or the caller gives it.
     std::optional<std::int64_t> knownCollections() const {
-        if (!layout_.perCollection) return std::nullopt;
+        if (!layout_.perCollection)
+            return totalCollections_ > 0 ? std::optional<std::int64_t>(totalCollections_) : std::nullopt;
         return static_cast<std::int64_t>(layout_.width - layout_.firstCount - (layout_.totalsColumn ? 1 : 0));
     }
 
@@ -845,6 +847,7 @@ class SpeciesRows {
 
     Layout layout_;
     char decimal_;
+    std::int32_t totalCollections_;
     std::vector<SpeciesCounts> rows_;
     std::optional<SpeciesCounts> held_;
     std::vector<std::int64_t> heldCells_;  // a species by collection row's counts, its total's cell among them
@@ -884,7 +887,7 @@ ParsedSpreadsheet parse(RecordSource& source, const ImportOptions& options) {
                           : header              ? headerLayout(record)
                                                 : plainLayout(record);
     const char decimal = sheetDecimalSeparator(source, layout, header);
-    SpeciesRows rows(layout, decimal);
+    SpeciesRows rows(layout, decimal, options.totalCollections);
     // Read again, to the first filled row.
     source.start();
     while (source.next(record) && filledWidth(record) == 0) {

@@ -81,6 +81,10 @@ struct SpeciesCounts {
 
 struct ImportOptions {
     bool perCollection = false; // a species by collection sheet
+    // The survey's total of collections, when the caller knows it (0: not
+    // known): a species row in more collections is refused. A species by
+    // collection sheet gives its own.
+    std::int32_t totalCollections = 0;
 };
 
 struct ParsedSpreadsheet {

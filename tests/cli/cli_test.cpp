@@ -438,6 +438,11 @@ TEST_F(Cli, ImportWritesTheDataFileOfASpreadsheet) {
     const auto bad = run("--importar ruim.csv --coletas 10");
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.err, "Erro: planilha, linha 2, coluna \"coletas\": \"x\" não é um número inteiro\n");
+    // --coletas gives the survey's total: no species is caught in more.
+    const auto more = run("--importar planilha.csv --coletas 2");
+    EXPECT_EQ(more.exitCode, 1);
+    EXPECT_EQ(more.err, "Erro: planilha, linha 2: 3 coletas num levantamento de 2 coletas; uma espécie não é coletada "
+                        "em mais coletas do que o levantamento tem\n");
     const auto zero = run("--importar planilha.csv --coletas 0");
     EXPECT_EQ(zero.exitCode, 2);
     EXPECT_EQ(zero.err, "Erro: --coletas espera o total de coletas, um número inteiro maior que 0\n");

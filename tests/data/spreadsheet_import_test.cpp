@@ -111,6 +111,8 @@ TEST(SpreadsheetImport, SaysWhereTheSpreadsheetIsWrong) {
                                 "coletada em ao menos uma coleta"},
         {"n;col\n4;2\n;2\n3;1\n",
          "Erro: planilha, linha 3: 0 indivíduos em 2 coletas; uma espécie coletada tem ao menos um indivíduo"},
+        {"n;col\n30;12\n30;15\n", "Erro: planilha, linha 3: 15 coletas num levantamento de 12 coletas; uma espécie "
+                                   "não é coletada em mais coletas do que o levantamento tem", {false, 12}},
         // Totals that are not the sums.
         {"Espécie;N;Col\nA;4;2\nB;3;1\nTotal;8;\n",
          "Erro: planilha, linha 4: parece uma linha de totais, mas os números não são as somas das linhas acima"},
