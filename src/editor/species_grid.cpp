@@ -70,6 +70,9 @@ SpeciesGrid::SpeciesGrid(QTableWidget* table, QLineEdit* species, QLineEdit* col
     connect(table_->model(), &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
                 if (quiet_ != 0) return;
+                if (topLeft == bottomRight && topLeft.column() <= kCollectionsColumn &&
+                    refuseImpossibleCounts(topLeft.row(), topLeft.column()))
+                    return;
                 record(QStringLiteral("Editar célula"));
                 // A count entered: its row is told at once when it cannot be a species'.
                 if (topLeft.column() <= kCollectionsColumn) tellCountsProblem(topLeft.row(), bottomRight.row());
@@ -123,16 +126,35 @@ QString SpeciesGrid::text(int row, int column) const {
 
 int SpeciesGrid::rows() const { return table_->rowCount(); }
 
-QString SpeciesGrid::countsProblem(int row) const {
-    const QString individualsText = text(row, kIndividualsColumn), collectionsText = text(row, kCollectionsColumn);
+QString SpeciesGrid::countsProblemOf(const QString& individualsText, const QString& collectionsText) const {
     if (isBlank(individualsText) || isBlank(collectionsText)) return {};
     const auto individuals = wholeNumber(individualsText), collections = wholeNumber(collectionsText);
     if (!individuals || !collections) return {};
     std::optional<std::int64_t> total;
     if (const auto typed = wholeNumber(collections_->text())) total = *typed;
-    const std::string problem = speciesCountsProblem(*individuals, *collections, total);
-    if (problem.empty()) return {};
-    return QStringLiteral("a linha %1 da planilha tem ").arg(row + 1) + QString::fromStdString(problem);
+    return QString::fromStdString(speciesCountsProblem(*individuals, *collections, total));
+}
+
+QString SpeciesGrid::countsProblem(int row) const {
+    const QString problem = countsProblemOf(text(row, kIndividualsColumn), text(row, kCollectionsColumn));
+    if (problem.isEmpty()) return {};
+    return QStringLiteral("a linha %1 da planilha tem ").arg(row + 1) + problem;
+}
+
+bool SpeciesGrid::refuseImpossibleCounts(int row, int column) {
+    const QString problem = countsProblemOf(text(row, kIndividualsColumn), text(row, kCollectionsColumn));
+    const qsizetype index = static_cast<qsizetype>(row) * kGridColumns + column;
+    auto* item = table_->item(row, column);
+    if (problem.isEmpty() || !item || index >= recorded_.cells.size()) return false;
+    // The row as it was: a row already impossible is corrected in any order.
+    QString before[] = {text(row, kIndividualsColumn), text(row, kCollectionsColumn)};
+    before[column] = recorded_.cells[index];
+    if (!countsProblemOf(before[kIndividualsColumn], before[kCollectionsColumn]).isEmpty()) return false;
+    ++quiet_;
+    item->setText(recorded_.cells[index]);
+    --quiet_;
+    emit notice(QStringLiteral("Não aceito: a linha %1 teria ").arg(row + 1) + problem);
+    return true;
 }
 
 void SpeciesGrid::tellCountsProblem(int first, int last) {
@@ -270,6 +292,18 @@ void SpeciesGrid::paste(const QString& clipboard) {
     const int needed = top + static_cast<int>(block.size());
     if (needed > kMaxSpecies)
         return emit notice(QStringLiteral("Erro: a colagem passaria de %1 espécies").arg(kMaxSpecies));
+    // Nor may it make a row's counts impossible.
+    for (qsizetype r = 0; r < block.size(); ++r) {
+        const int row = top + static_cast<int>(r);
+        QString before[2], after[2];
+        for (int c = kIndividualsColumn; c <= kCollectionsColumn; ++c) {
+            before[c] = row < rows() ? text(row, c) : QString();
+            after[c] = c >= left && c - left < block[r].size() ? block[r][c - left].trimmed() : before[c];
+        }
+        const QString problem = countsProblemOf(after[kIndividualsColumn], after[kCollectionsColumn]);
+        if (!problem.isEmpty() && countsProblemOf(before[kIndividualsColumn], before[kCollectionsColumn]).isEmpty())
+            return emit notice(QStringLiteral("Não aceito: a linha %1 teria ").arg(row + 1) + problem);
+    }
 
     ++quiet_;
     if (needed > rows()) {

@@ -51,6 +51,9 @@ class SpeciesGrid : public QObject {
     // the survey's total of collections taken from its field), as "a linha 3
     // da planilha tem 3 indivíduos em 4 coletas; ..."; empty when they can,
     // or while a count is blank or no number (the save says so on its own).
+    // A count typed or pasted that would make a row's counts impossible is
+    // refused, the reason in the status line; a row already impossible (as
+    // a file had it) takes any count, its problem said.
     QString countsProblem(int row) const;
     // What is being typed in a cell counts as typed: leaving the cell
     // commits its editor, which opens again.
@@ -91,6 +94,11 @@ class SpeciesGrid : public QObject {
     // The status line's word on the first of `first` to `last` whose counts
     // cannot be a species'.
     void tellCountsProblem(int first, int last);
+    // Why these count texts cannot be one species' counts, or empty.
+    QString countsProblemOf(const QString& individuals, const QString& collections) const;
+    // A count just entered in a cell that makes its row's counts impossible
+    // goes back to what the cell held; true when it did.
+    bool refuseImpossibleCounts(int row, int column);
     void setSpeciesText(int rows);
 
     QTableWidget* table_;

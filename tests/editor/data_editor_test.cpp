@@ -374,7 +374,7 @@ class DataEditorTest : public zav::test::WindowTest {
     }
 
     void arrowsJumpBetweenTheDataColumns() {
-        newGrid("2", "3");
+        newGrid("2", "5");
         grid()->setFocus();
         grid()->setCurrentCell(1, 0);
         key(Qt::Key_Left); // already in the first column: stays
@@ -580,9 +580,11 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(grid()->currentColumn(), column);
     }
 
-    // The status line tells a row's impossible counts as soon as both are
-    // entered, typed or pasted, against the survey's total of collections.
-    void impossibleCountsAreToldAsTheyAreEntered() {
+    // A count entered, typed or pasted, that would make its row's counts
+    // impossible (against the survey's total of collections too) is
+    // refused, the row and the reason in the status line; a row a file gave
+    // impossible takes counts in any order, its problem said.
+    void impossibleCountsAreRefusedAsTheyAreEntered() {
         newGrid("3", "12");
         grid()->setFocus();
         grid()->setCurrentCell(0, 0);
@@ -591,19 +593,36 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(notice(), QString()); // the collections are still to come
         type("4");
         key(Qt::Key_Down);
-        QCOMPARE(notice(), QStringLiteral("A linha 1 da planilha tem 3 indivíduos em 4 coletas; uma espécie tem ao "
+        QCOMPARE(notice(), QStringLiteral("Não aceito: a linha 1 teria 3 indivíduos em 4 coletas; uma espécie tem ao "
                                           "menos um indivíduo em cada coleta em que foi coletada"));
+        QCOMPARE(editor()->cellText(2, 1), QString());
         type("13");
         key(Qt::Key_Left);
         type("20");
         key(Qt::Key_Down);
-        QCOMPARE(notice(), QStringLiteral("A linha 2 da planilha tem 13 coletas num levantamento de 12 coletas; uma "
+        QCOMPARE(notice(), QStringLiteral("Não aceito: a linha 2 teria 13 coletas num levantamento de 12 coletas; uma "
                                           "espécie não é coletada em mais coletas do que o levantamento tem"));
+        QCOMPARE(editor()->cellText(1, 2), QString());
         QApplication::clipboard()->setText(QStringLiteral("5\t1\n0\t2\n"));
         grid()->setCurrentCell(1, 0);
         key(Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(notice(), QStringLiteral("A linha 3 da planilha tem 0 indivíduos em 2 coletas; uma espécie coletada "
-                                          "tem ao menos um indivíduo"));
+        QCOMPARE(notice(), QStringLiteral("Não aceito: a linha 3 teria 0 indivíduos em 2 coletas; uma espécie "
+                                          "coletada tem ao menos um indivíduo"));
+        QCOMPARE(editor()->cellText(1, 2), QString()); // nothing pasted
+        user->expectConfirm("Confirma?", true);
+        click("BtnCancelarPlan");
+
+        openInGrid("impossivel.txt", "2 12\r\n3 4\r\n5 2\r\n");
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 0);
+        type("2");
+        key(Qt::Key_Right);
+        QCOMPARE(editor()->cellText(1, 1), QStringLiteral("2"));
+        QCOMPARE(notice(), QStringLiteral("A linha 1 da planilha tem 2 indivíduos em 4 coletas; uma espécie tem ao "
+                                          "menos um indivíduo em cada coleta em que foi coletada"));
+        type("2");
+        key(Qt::Key_Down);
+        QCOMPARE(editor()->cellText(2, 1), QStringLiteral("2"));
         user->expectConfirm("Confirma?", true);
         click("BtnCancelarPlan");
     }
@@ -738,7 +757,7 @@ class DataEditorTest : public zav::test::WindowTest {
         type("9");
         QString block;
         for (int i = 1; i <= 40; ++i)
-            block += QStringLiteral("%1\t%2\tEspécie %1\r\n").arg(i).arg(i % 5 + 1);
+            block += QStringLiteral("%1\t%2\tEspécie %1\r\n").arg(i).arg((i - 1) % 5 + 1);
         QApplication::clipboard()->setText(block);
         key(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(editor()->rowCount(), 42);
@@ -746,7 +765,7 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(caption(), QStringLiteral("DADOS [Especies=41 | Coletas=5]"));
         QCOMPARE(editor()->cellText(0, 41), QStringLiteral("41"));
         QCOMPARE(QStringList({editor()->cellText(1, 41), editor()->cellText(2, 41), editor()->cellText(3, 41)}),
-                 QStringList({"40", "1", "Espécie 40"}));
+                 QStringList({"40", "5", "Espécie 40"}));
         QCOMPARE(editor()->cellText(1, 2), QStringLiteral("1")); // the 9 pasted over
 
         key(Qt::Key_Z, Qt::ControlModifier);
@@ -765,7 +784,7 @@ class DataEditorTest : public zav::test::WindowTest {
         for (const auto arrow : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right})
             key(arrow, Qt::ShiftModifier);
         key(Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1\t2\tEspécie 1\n2\t3\tEspécie 2\n"));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1\t1\tEspécie 1\n2\t2\tEspécie 2\n"));
         user->expectConfirm("Confirma?", true);
         click("BtnCancelarPlan");
     }
