@@ -396,6 +396,8 @@ void SpeciesGrid::applySpeciesCount() {
 void SpeciesGrid::recordCollections() {
     record(QStringLiteral("Total de coletas"));
     emit headerChanged();
+    // A smaller total may leave a species in more collections than it.
+    tellCountsProblem(0, rows() - 1);
 }
 
 } // namespace zav

@@ -623,6 +623,11 @@ class DataEditorTest : public zav::test::WindowTest {
         type("2");
         key(Qt::Key_Down);
         QCOMPARE(editor()->cellText(2, 1), QStringLiteral("2"));
+        // A smaller total of collections is said against the rows.
+        replaceField("ColetasPlan", "1");
+        QTest::keyClick(field("ColetasPlan"), Qt::Key_Return);
+        QCOMPARE(notice(), QStringLiteral("A linha 1 da planilha tem 2 coletas num levantamento de 1 coleta; uma "
+                                          "espécie não é coletada em mais coletas do que o levantamento tem"));
         user->expectConfirm("Confirma?", true);
         click("BtnCancelarPlan");
     }
