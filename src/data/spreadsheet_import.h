@@ -15,6 +15,11 @@
 // and collections, three are name, individuals and collections. The row
 // order gives the species number, as in a data file; the name column, when
 // there is one, names the species (cleaned as data/species_names.h says).
+// A header with an "especie" column beside a "nome" one, as the program's
+// own species table has, numbers the species when that column holds a
+// number in the first species row: each species goes to its number, the
+// lines between are "0 0" (species not caught), and a number missing,
+// repeated or outside 1 to kMaxSpecies is refused with its row.
 //
 // A count cell that is blank is 0 (a species not caught). A whole number
 // may be written with zero decimals ("45,0", "45.0"); one written with a
