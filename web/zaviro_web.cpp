@@ -68,15 +68,18 @@ template <typename Compute> int guarded(Compute compute) {
 }
 
 // The treatment files of a similarity or a comparison, in order, each named
-// as the page names it; the warning slot says when their numbers of species
-// lines differ.
+// as the page names it; the warning slot holds the notes on how their
+// species were paired, one a line.
 zav::TreatmentFiles treatments(int count, const char* const* bytes, const int* sizes, const char* const* namesUtf8,
                                const int* when) {
     zav::TreatmentFiles files;
     for (int i = 0; i < count; ++i)
         files.add(bytesOf(bytes[i], sizes[i]), namesUtf8[i]);
     files.finish(dateTime(when));
-    slots[kWarning] = files.warning;
+    std::string notes;
+    for (const auto& note : files.notes)
+        notes += (notes.empty() ? "" : "\n") + note;
+    slots[kWarning] = notes;
     return files;
 }
 

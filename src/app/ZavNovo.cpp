@@ -255,7 +255,8 @@ void TZAVMain::createPanels() {
     similarity_ = new zav::SimilarityPanel(client_, interaction_, clock_);
     connect(similarity_, &zav::SimilarityPanel::statusChanged, this, &TZAVMain::setStatus);
     connect(similarity_, &zav::SimilarityPanel::allMenusEnabled, this, &TZAVMain::setAllMenusEnabled);
-    connect(similarity_, &zav::SimilarityPanel::compared, this, &TZAVMain::showSimilarity);
+    connect(similarity_, &zav::SimilarityPanel::compared, this,
+            [this](const zav::ReportDocument& document) { showReport(document); });
 
     comparison_ = new zav::ComparisonPanel(client_, interaction_, clock_);
     connect(comparison_, &zav::ComparisonPanel::statusChanged, this, &TZAVMain::setStatus);
@@ -368,11 +369,6 @@ void TZAVMain::updateTitle() {
                                QStringLiteral("[*]")
                          : kTitle);
     setWindowModified(named && memo1_->document()->isModified());
-}
-
-void TZAVMain::showSimilarity(const zav::SimilarityResult& result, const QStringList& sources,
-                              const zav::DateTime& when) {
-    showReport(zav::similarityDocument(result, sources, when));
 }
 
 namespace {

@@ -72,7 +72,6 @@ class TZAVMain : public QMainWindow {
     void setAllMenusEnabled(bool enabled);
     bool reportOpen() const;
     void showReport(zav::ReportDocument document);
-    void showSimilarity(const zav::SimilarityResult& result, const QStringList& sources, const zav::DateTime& when);
     // The report as the view shows it now, typed notes included.
     const zav::ReportDocument& shownDocument();
     // "Gráfico", "Salvar...", "Fechar", "Imprimir..." and "Exportar PDF..."

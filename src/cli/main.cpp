@@ -143,16 +143,18 @@ int writeSurveys(const zav::cli::Options& options) {
     return failures == 0 ? 0 : 1;
 }
 
-// A warning about the treatment files goes to standard error, the result on.
-void warn(const std::string& warning) {
-    if (!warning.empty()) std::fprintf(stderr, "%s\n", warning.c_str());
+// The notes on how the treatments' species were paired go to standard error,
+// the result on.
+void warn(const std::vector<std::string>& notes) {
+    for (const auto& note : notes)
+        std::fprintf(stderr, "%s\n", note.c_str());
 }
 
 int printSimilarity(const zav::cli::Options& options) {
     zav::InputFiles(pathsOf(options.files)).refuseStandardOutput();
     zav::SystemClock clock;
     const auto run = zav::runSimilarity(pathsOf(options.files), clock);
-    warn(run.treatments.warning);
+    warn(run.treatments.notes);
     return print(zav::similarityOutput(run, runOutput(options.format)));
 }
 
@@ -161,7 +163,7 @@ int printComparison(const zav::cli::Options& options) {
     zav::SystemClock clock;
     const auto index = options.brayCurtisDendrogram ? zav::DendrogramIndex::BrayCurtis : zav::DendrogramIndex::Sorensen;
     const auto run = zav::runComparison(pathsOf(options.files), index, clock);
-    warn(run.treatments.warning);
+    warn(run.treatments.notes);
     return print(zav::comparisonOutput(run, runOutput(options.format)));
 }
 

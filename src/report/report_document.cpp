@@ -36,12 +36,13 @@ ReportDocument surveyDocument(AnalysisResult result, const QString& path, const 
 // The heading names how many treatments, not their files: a list of ten
 // names does not fit a page's heading. The key of the treatments goes on
 // the first page and in the chart's legend.
-ReportDocument similarityDocument(SimilarityResult result, const QStringList& paths, const DateTime& when) {
-    auto lines = similarityReport(result, when);
+ReportDocument similarityDocument(SimilarityResult result, const QStringList& paths, const DateTime& when,
+                                  std::vector<std::string> notes) {
+    auto lines = similarityReport(result, when, notes);
     const QString name = QStringLiteral("Similaridade de %1 tratamentos (T1 = %2)")
                              .arg(paths.size())
                              .arg(fileNames(paths).value(0));
-    return {std::move(lines), name, std::move(result), paths};
+    return {std::move(lines), name, std::move(result), paths, false, std::move(notes)};
 }
 
 ReportDocument diversityDocument(DiversityRun run) {
@@ -56,11 +57,11 @@ ReportDocument comparisonDocument(ComparisonRun run) {
     std::vector<std::string> names;
     for (const QString& name : fileNames(paths))
         names.push_back(toCp1252(name));
-    auto lines = comparisonReport(run.result, names, run.treatments.when);
+    auto lines = comparisonReport(run.result, names, run.treatments.when, run.treatments.notes);
     const QString name = QStringLiteral("Comparação de %1 tratamentos (T1 = %2)")
                              .arg(paths.size())
                              .arg(fileNames(paths).value(0));
-    return {std::move(lines), name, std::move(run.result), paths};
+    return {std::move(lines), name, std::move(run.result), paths, false, std::move(run.treatments.notes)};
 }
 
 QStringList treatmentNames(const ReportDocument& document) {

@@ -661,14 +661,16 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(!window->findChild<QWidget*>("EntraComp")->isHidden());
         click("BtnCancelComp");
         // Two treatments with different numbers of species lines: compared,
-        // with the warning in the status line.
+        // with the warning in the status line and under the report's key.
         user->expectOpen(treatment("t1.txt"));
         user->expectOpen(treatment("curto.txt"));
         startComparison("2", 0);
         QVERIFY(!memo1()->isHidden());
-        QVERIFY2(window->statusText().startsWith(
-                     QStringLiteral("Aviso: os tratamentos têm números diferentes de espécies (5, 2) - T1 = t1.txt")),
+        const QString warning = QStringLiteral(
+            "Aviso: os tratamentos têm números diferentes de espécies (5, 2); espécies pareadas pela linha");
+        QVERIFY2(window->statusText().startsWith(warning + QStringLiteral(" - T1 = t1.txt")),
                  qPrintable(window->statusText()));
+        QVERIFY(memo1()->toPlainText().contains(QStringLiteral("  T2 = curto.txt\n") + warning));
     }
 
     void similarityFilesAreProposedUnderT1() {

@@ -359,9 +359,12 @@ TEST_F(Cli, DiversityAndComparisonRuns) {
         {"--diversidade --csv dez.txt", 0, "m,q0,q1,q2,cobertura,", ""},
         {"--comparacao mata.txt pasto.txt", 0, "  T2 = pasto.txt\r\n", ""},
         {"--comparacao --json --indice bray-curtis mata.txt pasto.txt milho.txt", 0, "\"indice\": \"bray_curtis\"",
-         "Aviso: os tratamentos têm números diferentes de espécies (4, 4, 3)\n"},
-        {"--similaridade mata.txt pasto.txt milho.txt", 0, "T1 x T2",
-         "Aviso: os tratamentos têm números diferentes de espécies (4, 4, 3)\n"},
+         "Aviso: os tratamentos têm números diferentes de espécies (4, 4, 3); espécies pareadas pela linha\n"},
+        // The warning inside the report too, under its date.
+        {"--similaridade mata.txt pasto.txt milho.txt", 0,
+         "\r\nAviso: os tratamentos t\xEAm n\xFAmeros diferentes de esp\xE9""cies (4, 4, 3); esp\xE9""cies pareadas "
+         "pela linha\r\n\r\n____",
+         "Aviso: os tratamentos têm números diferentes de espécies (4, 4, 3); espécies pareadas pela linha\n"},
         {"--comparacao mata.txt", 2, "", "Erro: Digite 2 ou mais conjuntos de dados\n"},
         {"--comparacao --indice jaccard mata.txt pasto.txt", 2, "", "Erro: --indice espera sorensen ou bray-curtis\n"},
         {"--indice sorensen dez.txt", 2, "", nullptr},
