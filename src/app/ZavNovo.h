@@ -138,6 +138,9 @@ class TZAVMain : public QMainWindow {
     QLabel* statusLabel_ = nullptr;
     QWidget* client_ = nullptr;
     QPlainTextEdit* memo1_ = nullptr;
+    // The data file's warnings, under the report and never part of it.
+    QLabel* warnings_ = nullptr;
+    void layOutReport();
     QGroupBox* grupo1_ = nullptr;
     QPushButton* btnOkAjuda_ = nullptr;
     zav::TJanSobre* janSobre_ = nullptr;

@@ -49,19 +49,33 @@ zav::RunOutput runOutput(zav::cli::Format format) {
 [[noreturn]] void noWorkbooks() { throw zav::Error("Erro: esta versão não lê nem grava planilhas XLSX ou ODS"); }
 #endif
 
+// The data file's warnings on standard error, after its name when the run
+// has several files.
+void warnOf(const std::string& file, const std::vector<std::string>& warnings, const zav::cli::Options& options) {
+    for (const auto& warning : warnings) {
+        if (options.files.size() > 1) std::fprintf(stderr, "%s: ", zav::printable(file).c_str());
+        std::fprintf(stderr, "%s\n", warning.c_str());
+    }
+}
+
 // One survey's report, JSON, CSV or XLSX: faunistic or diversity.
 std::string surveyOutput(const std::string& file, const zav::cli::Options& options) {
     zav::SystemClock clock;
-    if (options.command == zav::cli::Command::Diversity)
-        return zav::diversityOutput(zav::runDiversity(file, clock), runOutput(options.format));
+    if (options.command == zav::cli::Command::Diversity) {
+        const auto run = zav::runDiversity(file, clock);
+        warnOf(file, run.warnings, options);
+        return zav::diversityOutput(run, runOutput(options.format));
+    }
+    const auto run = zav::runSurvey(file, clock);
+    warnOf(file, run.result.table.warnings, options);
     if (options.format == zav::cli::Format::Xlsx) {
 #ifdef ZAV_HAVE_SHEETS
-        return zav::speciesTableXlsx(zav::runSurvey(file, clock).result);
+        return zav::speciesTableXlsx(run.result);
 #else
         noWorkbooks();
 #endif
     }
-    return zav::surveyOutput(zav::runSurvey(file, clock), runOutput(options.format));
+    return zav::surveyOutput(run, runOutput(options.format));
 }
 
 std::string outputName(const std::string& file, const zav::cli::Options& options) {

@@ -30,7 +30,8 @@ QStringList shownPaths(const std::vector<std::filesystem::path>& paths) {
 
 ReportDocument surveyDocument(AnalysisResult result, const QString& path, const DateTime& when) {
     auto lines = faunisticReport(result, toCp1252(path), when);
-    return {std::move(lines), QFileInfo(path).fileName(), std::move(result), {path}};
+    auto warnings = result.table.warnings;
+    return {std::move(lines), QFileInfo(path).fileName(), std::move(result), {path}, false, {}, std::move(warnings)};
 }
 
 // The heading names how many treatments, not their files: a list of ten
@@ -48,8 +49,10 @@ ReportDocument similarityDocument(SimilarityResult result, const QStringList& pa
 ReportDocument diversityDocument(DiversityRun run) {
     const QString path = QString::fromStdString(run.path.string());
     auto lines = diversityReport(run.result, toCp1252(path), run.when);
-    return {std::move(lines), QStringLiteral("Diversidade - ") + QFileInfo(path).fileName(), std::move(run.result),
-            {path}};
+    return {std::move(lines),     QStringLiteral("Diversidade - ") + QFileInfo(path).fileName(),
+            std::move(run.result), {path},
+            false,                {},
+            std::move(run.warnings)};
 }
 
 ReportDocument comparisonDocument(ComparisonRun run) {

@@ -32,6 +32,9 @@ struct ReportDocument {
     // Notes on how a similarity's or comparison's species were paired
     // (UTF-8), as its report prints them.
     std::vector<std::string> notes = {};
+    // The data file's warnings (SpeciesTable::warnings, UTF-8): shown under
+    // the report in the window, never part of it.
+    std::vector<std::string> warnings = {};
 };
 
 // The faunistic report of the data file at `path` (as the report names it).

@@ -47,19 +47,24 @@ std::string surveyOutput(const SurveyRun& run, RunOutput output) {
 
 DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& when) {
     DiversityRun run;
-    run.result = analyseDiversity(loadSpeciesFile(file));
+    auto table = loadSpeciesFile(file);
+    run.result = analyseDiversity(table);
+    run.warnings = std::move(table.warnings);
     run.path = absolutePath(file);
     run.when = when;
     return run;
 }
 
 DiversityRun runDiversity(std::string_view bytes, const std::string& shownName, const DateTime& when) {
-    return {shownName, when, analyseDiversity(parseSpeciesTable(bytes))};
+    auto table = parseSpeciesTable(bytes);
+    auto result = analyseDiversity(table);
+    return {shownName, when, std::move(result), std::move(table.warnings)};
 }
 
 DiversityRun runDiversity(const std::filesystem::path& file, Clock& clock) {
-    const auto table = loadSpeciesFile(file);
-    return {absolutePath(file), clock.now(), analyseDiversity(table)};
+    auto table = loadSpeciesFile(file);
+    auto result = analyseDiversity(table);
+    return {absolutePath(file), clock.now(), std::move(result), std::move(table.warnings)};
 }
 
 std::string diversityOutput(const DiversityRun& run, RunOutput output) {

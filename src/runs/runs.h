@@ -46,6 +46,7 @@ struct DiversityRun {
     std::filesystem::path path; // absolute
     DateTime when;
     DiversityResult result;
+    std::vector<std::string> warnings = {}; // the data file's (SpeciesTable::warnings)
 };
 DiversityRun runDiversity(const std::filesystem::path& file, Clock& clock);
 DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& when);

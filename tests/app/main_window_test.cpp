@@ -115,6 +115,31 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(!memo1()->isHidden()); // saving leaves the report open
     }
 
+    // Counts no survey can have: the report is the one the file gives, the
+    // warnings are under it (never in what is saved) and in the status line.
+    void calcularWarnsOfImpossibleCountsUnderTheReport() {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QString data = dataFile("impossivel.txt", "3 12\r\n30 15\r\n3 4\r\n7 3\r\n");
+        user->expectOpen(data);
+        trigger("MnuCalcular");
+        QVERIFY(!memo1()->isHidden());
+        const auto* warnings = window->findChild<QLabel*>("LblAvisos");
+        QVERIFY(warnings && !warnings->isHidden());
+        QVERIFY(warnings->text().startsWith(QStringLiteral("Aviso: linha 2: 15 coletas num levantamento de 12")));
+        QVERIFY(warnings->text().contains(QStringLiteral("\nAviso: linha 3: 3 indivíduos em 4 coletas")));
+        QVERIFY(warnings->geometry().top() >= memo1()->geometry().bottom());
+        QVERIFY2(window->statusText().endsWith(QStringLiteral(" finalizado - Aviso: linha 2: 15 coletas num "
+                                                               "levantamento de 12 coletas; uma espécie não é coletada "
+                                                               "em mais coletas do que o levantamento tem (e mais 1 "
+                                                               "aviso)")),
+                 qPrintable(window->statusText()));
+        QVERIFY(!memo1()->toPlainText().contains(QStringLiteral("Aviso")));
+        user->expectConfirm(QString(), true);
+        trigger("MnuFechar");
+        QVERIFY(warnings->isHidden());
+    }
+
     void calcularRefusesWhileAReportIsOpen() {
         openReport();
         const QString text = memo1()->toPlainText();

@@ -94,7 +94,7 @@ class Cli : public ::testing::Test {
 std::string surveyOf900Species() {
     std::string survey = "900 60\r\n";
     for (int i = 0; i < 900; ++i)
-        survey += std::to_string(1 + i % 50) + " " + std::to_string(1 + i % 60) + "\r\n";
+        survey += std::to_string(60 + i % 50) + " " + std::to_string(1 + i % 60) + "\r\n";
     return survey;
 }
 
