@@ -359,7 +359,8 @@ void TZAVMain::layOutReport() {
     const int width = std::max(100, client.width() - 16);
     int below = 0;
     if (!warnings_->isHidden()) {
-        below = warnings_->heightForWidth(width) + 4;
+        // Never more than a third of the window: the report comes first.
+        below = std::min(warnings_->heightForWidth(width), client.height() / 3) + 4;
         warnings_->setGeometry(8, client.height() - 8 - below + 4, width, below - 4);
     }
     memo1_->setGeometry(8, 40, width, std::max(100, client.height() - 48 - below));
@@ -378,6 +379,7 @@ void TZAVMain::showReport(zav::ReportDocument document) {
     memo1_->setPlainText(text.join(QLatin1Char('\n')));
     memo1_->show();
     warnings_->setText(warnings.join(QLatin1Char('\n')));
+    warnings_->setToolTip(warnings_->text());
     warnings_->setVisible(!warnings.isEmpty());
     layOutReport();
     updateTitle();
