@@ -67,16 +67,24 @@ template <typename Compute> int guarded(Compute compute) {
     return 1;
 }
 
+// One a line, for the warning slot.
+std::string lines(const std::vector<std::string>& texts) {
+    std::string out;
+    for (const auto& text : texts)
+        out += (out.empty() ? "" : "\n") + text;
+    return out;
+}
+
 // The treatment files of a similarity or a comparison, in order, each named
-// as the page names it; the warning slot says when their numbers of species
-// lines differ.
+// as the page names it; the warning slot holds the notes on how their
+// species were paired, one a line.
 zav::TreatmentFiles treatments(int count, const char* const* bytes, const int* sizes, const char* const* namesUtf8,
                                const int* when) {
     zav::TreatmentFiles files;
     for (int i = 0; i < count; ++i)
         files.add(bytesOf(bytes[i], sizes[i]), namesUtf8[i]);
     files.finish(dateTime(when));
-    slots[kWarning] = files.warning;
+    slots[kWarning] = lines(files.notes);
     return files;
 }
 
@@ -151,6 +159,7 @@ int zav_web_survey(const char* bytes, int size, const char* nameUtf8, const int*
         const auto run = zav::runSurvey(bytesOf(bytes, size), nameUtf8, dateTime(when));
         slots[kReport] = zav::surveyOutput(run, zav::RunOutput::Report);
         slots[kJson] = zav::surveyOutput(run, zav::RunOutput::Json);
+        slots[kWarning] = lines(run.result.table.warnings);
         lastCsv = [run] { return zav::surveyOutput(run, zav::RunOutput::Csv); };
         lastSurvey = run.result;
     });
@@ -163,6 +172,7 @@ int zav_web_diversity(const char* bytes, int size, const char* nameUtf8, const i
         const auto run = zav::runDiversity(bytesOf(bytes, size), nameUtf8, dateTime(when));
         slots[kReport] = zav::diversityOutput(run, zav::RunOutput::Report);
         slots[kJson] = zav::diversityOutput(run, zav::RunOutput::Json);
+        slots[kWarning] = lines(run.warnings);
         lastCsv = [run] { return zav::diversityOutput(run, zav::RunOutput::Csv); };
     });
 }

@@ -95,6 +95,12 @@ std::string analysisJson(const AnalysisResult& result, std::string_view pathUtf8
     json.beginObject(Layout::Lines);
     json.key("arquivo").string(pathUtf8);
     json.key("data").string(isoDateTime(when));
+    if (!table.warnings.empty()) {
+        json.key("avisos").beginArray(Layout::Lines);
+        for (const auto& warning : table.warnings)
+            json.string(warning);
+        json.endArray();
+    }
     json.key("especies").beginArray(Layout::Lines);
     for (const auto& row : speciesTableRows(result)) {
         json.beginObject();

@@ -17,7 +17,8 @@
 namespace zav {
 
 // Everything the report says, as a JSON object:
-// {"arquivo", "data" (ISO 8601 local time), "especies": [{"especie", "nome",
+// {"arquivo", "data" (ISO 8601 local time), "avisos": [the data file's
+// warnings, only when it has any], "especies": [{"especie", "nome",
 // "individuos", "coletas", "percentual", "limite_dominancia", "dominancia",
 // "abundancia", "frequencia", "constancia", "predominante"}],
 // "total_individuos", "numero_especies", "total_coletas", "shannon": {"H",

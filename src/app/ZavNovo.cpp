@@ -202,6 +202,12 @@ void TZAVMain::createReportView() {
     memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo1_->setGeometry(8, 40, 553, 369);
     memo1_->hide();
+    warnings_ = new QLabel(client_);
+    warnings_->setObjectName("LblAvisos");
+    warnings_->setWordWrap(true);
+    warnings_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    warnings_->setStyleSheet(QStringLiteral("color: #8a1c00"));
+    warnings_->hide();
     // Qt's mark of unsaved changes in the title follows what is typed in the
     // report.
     connect(memo1_, &QPlainTextEdit::modificationChanged, this, &QWidget::setWindowModified);
@@ -255,7 +261,8 @@ void TZAVMain::createPanels() {
     similarity_ = new zav::SimilarityPanel(client_, interaction_, clock_);
     connect(similarity_, &zav::SimilarityPanel::statusChanged, this, &TZAVMain::setStatus);
     connect(similarity_, &zav::SimilarityPanel::allMenusEnabled, this, &TZAVMain::setAllMenusEnabled);
-    connect(similarity_, &zav::SimilarityPanel::compared, this, &TZAVMain::showSimilarity);
+    connect(similarity_, &zav::SimilarityPanel::compared, this,
+            [this](const zav::ReportDocument& document) { showReport(document); });
 
     comparison_ = new zav::ComparisonPanel(client_, interaction_, clock_);
     connect(comparison_, &zav::ComparisonPanel::statusChanged, this, &TZAVMain::setStatus);
@@ -302,8 +309,7 @@ void TZAVMain::layOutGrid() { editor_->layOut(client_->rect().adjusted(8, 8, -8,
 void TZAVMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     // The report follows the window, so a researcher can widen it to read.
-    const QSize client = client_->size();
-    memo1_->setGeometry(8, 40, std::max(100, client.width() - 16), std::max(100, client.height() - 48));
+    layOutReport();
     layOutHelpPanel();
     layOutGrid();
 }
@@ -347,15 +353,35 @@ void TZAVMain::setAllMenusEnabled(bool enabled) {
 // window itself is on screen.
 bool TZAVMain::reportOpen() const { return !memo1_->isHidden(); }
 
+// The report fills the window, less a margin and the warnings under it.
+void TZAVMain::layOutReport() {
+    const QSize client = client_->size();
+    const int width = std::max(100, client.width() - 16);
+    int below = 0;
+    if (!warnings_->isHidden()) {
+        // Never more than a third of the window: the report comes first.
+        below = std::min(warnings_->heightForWidth(width), client.height() / 3) + 4;
+        warnings_->setGeometry(8, client.height() - 8 - below + 4, width, below - 4);
+    }
+    memo1_->setGeometry(8, 40, width, std::max(100, client.height() - 48 - below));
+}
+
 void TZAVMain::showReport(zav::ReportDocument document) {
     QStringList text;
     text.reserve(static_cast<qsizetype>(document.lines.size()));
     for (const auto& line : document.lines)
         text << zav::fromCp1252(line);
     computedLines_ = document.lines;
+    QStringList warnings;
+    for (const auto& warning : document.warnings)
+        warnings << QString::fromStdString(warning);
     shown_ = std::move(document);
     memo1_->setPlainText(text.join(QLatin1Char('\n')));
     memo1_->show();
+    warnings_->setText(warnings.join(QLatin1Char('\n')));
+    warnings_->setToolTip(warnings_->text());
+    warnings_->setVisible(!warnings.isEmpty());
+    layOutReport();
     updateTitle();
     updateReportMenus(); // also when a report takes the place of another
 }
@@ -368,11 +394,6 @@ void TZAVMain::updateTitle() {
                                QStringLiteral("[*]")
                          : kTitle);
     setWindowModified(named && memo1_->document()->isModified());
-}
-
-void TZAVMain::showSimilarity(const zav::SimilarityResult& result, const QStringList& sources,
-                              const zav::DateTime& when) {
-    showReport(zav::similarityDocument(result, sources, when));
 }
 
 namespace {
@@ -394,6 +415,22 @@ const zav::ReportDocument& TZAVMain::shownDocument() {
     shown_->edited = shown_->lines != computedLines_;
     return *shown_;
 }
+
+namespace {
+
+// " - Aviso: linha 3: ... (e mais 2 avisos)" after a run's status, or
+// nothing when its data file has no warnings.
+QString warningsStatus(const std::vector<std::string>& warnings) {
+    if (warnings.empty()) return {};
+    QString status = QStringLiteral(" - ") + QString::fromStdString(warnings.front());
+    if (warnings.size() > 1)
+        status += QStringLiteral(" (e mais %1 %2)")
+                      .arg(warnings.size() - 1)
+                      .arg(warnings.size() == 2 ? QStringLiteral("aviso") : QStringLiteral("avisos"));
+    return status;
+}
+
+} // namespace
 
 void TZAVMain::MnuGraficoClick() {
     if (!isMenuEnabled(Grafico)) return;
@@ -423,8 +460,10 @@ void TZAVMain::MnuDiversidadeClick() {
     });
     if (!document) return;
     const QString path = document->sources.value(0);
+    const auto warnings = document->warnings;
     showReport(std::move(*document));
-    setStatus(QStringLiteral("Diversidade do arquivo: ") + path + QStringLiteral(" finalizada"));
+    setStatus(QStringLiteral("Diversidade do arquivo: ") + path + QStringLiteral(" finalizada") +
+              warningsStatus(warnings));
     addRecentFile(path);
 }
 
@@ -441,8 +480,9 @@ void TZAVMain::analyseFile(const QString& path, const zav::DateTime& when) {
     // Everything is computed before the view changes, so a failure leaves
     // no partial report.
     auto run = zav::runSurvey(zav::toFileSystemPath(path), when);
+    const auto warnings = run.result.table.warnings;
     showReport(zav::surveyDocument(std::move(run.result), path, run.when));
-    setStatus(QStringLiteral("Cálculo do arquivo: ") + path + QStringLiteral(" finalizado"));
+    setStatus(QStringLiteral("Cálculo do arquivo: ") + path + QStringLiteral(" finalizado") + warningsStatus(warnings));
     addRecentFile(path);
 }
 
@@ -548,6 +588,7 @@ void TZAVMain::MnuFecharClick() {
     if (!interaction_.confirm(QStringLiteral("Confirma?"))) return;
     memo1_->hide();
     memo1_->clear();
+    warnings_->hide();
     shown_.reset();
     computedLines_.clear();
     if (chartWindow_) chartWindow_->close(); // its report is gone

@@ -72,7 +72,6 @@ class TZAVMain : public QMainWindow {
     void setAllMenusEnabled(bool enabled);
     bool reportOpen() const;
     void showReport(zav::ReportDocument document);
-    void showSimilarity(const zav::SimilarityResult& result, const QStringList& sources, const zav::DateTime& when);
     // The report as the view shows it now, typed notes included.
     const zav::ReportDocument& shownDocument();
     // "Gráfico", "Salvar...", "Fechar", "Imprimir..." and "Exportar PDF..."
@@ -139,6 +138,9 @@ class TZAVMain : public QMainWindow {
     QLabel* statusLabel_ = nullptr;
     QWidget* client_ = nullptr;
     QPlainTextEdit* memo1_ = nullptr;
+    // The data file's warnings, under the report and never part of it.
+    QLabel* warnings_ = nullptr;
+    void layOutReport();
     QGroupBox* grupo1_ = nullptr;
     QPushButton* btnOkAjuda_ = nullptr;
     zav::TJanSobre* janSobre_ = nullptr;

@@ -34,11 +34,12 @@ ReportDocument requestedDocument(const cli::Options& options) {
     switch (options.command) {
     case cli::Command::Similarity: {
         const auto run = runSimilarity({options.files.begin(), options.files.end()}, clock);
-        if (!run.treatments.warning.empty()) std::fprintf(stderr, "%s\n", run.treatments.warning.c_str());
+        for (const auto& note : run.treatments.notes)
+            std::fprintf(stderr, "%s\n", note.c_str());
         QStringList paths;
         for (const auto& file : options.files)
             paths << shownName(file);
-        return similarityDocument(run.result, paths, run.treatments.when);
+        return similarityDocument(run.result, paths, run.treatments.when, run.treatments.notes);
     }
     case cli::Command::Faunistic: {
         auto run = runSurvey(options.files[0], clock);
@@ -50,7 +51,8 @@ ReportDocument requestedDocument(const cli::Options& options) {
         auto run = runComparison({options.files.begin(), options.files.end()},
                                  options.brayCurtisDendrogram ? DendrogramIndex::BrayCurtis : DendrogramIndex::Sorensen,
                                  clock);
-        if (!run.treatments.warning.empty()) std::fprintf(stderr, "%s\n", run.treatments.warning.c_str());
+        for (const auto& note : run.treatments.notes)
+            std::fprintf(stderr, "%s\n", note.c_str());
         return comparisonDocument(std::move(run));
     }
     default:

@@ -64,9 +64,11 @@ void SimilarityPanel::runSimilarity(int treatments) {
         interaction_, clock_, treatments, lastOpenName_, [this] { return reportOpen_; },
         [this](const QString& text) { emit statusChanged(text); });
     if (!chosen) return;
-    const auto run = zav::runSimilarity(std::move(chosen->files));
-    emit compared(run.result, chosen->sources, run.treatments.when);
-    emit statusChanged(treatmentsStatus(run.treatments, chosen->sources));
+    auto run = zav::runSimilarity(std::move(chosen->files));
+    const QString status = treatmentsStatus(run.treatments, chosen->sources);
+    emit compared(similarityDocument(std::move(run.result), chosen->sources, run.treatments.when,
+                                     std::move(run.treatments.notes)));
+    emit statusChanged(status);
 }
 
 void SimilarityPanel::BtnCancelRepClick() {

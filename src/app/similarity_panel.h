@@ -4,6 +4,7 @@
 // them. It tells the window what changes through its signals.
 
 #include "data/date_time.h"
+#include "report/report_document.h"
 #include "qtsupport/interaction.h"
 #include "similarity/similarity.h"
 
@@ -31,8 +32,8 @@ class SimilarityPanel : public QObject {
   signals:
     void statusChanged(const QString& text);
     void allMenusEnabled(bool enabled);
-    // `sources`: the treatments' files, in the order chosen.
-    void compared(const zav::SimilarityResult& result, const QStringList& sources, const zav::DateTime& when);
+    // The report of the treatments' files, in the order chosen.
+    void compared(const zav::ReportDocument& document);
 
   private:
     void btnOkRepClick();

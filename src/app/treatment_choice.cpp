@@ -48,8 +48,10 @@ QString treatmentsStatus(const TreatmentFiles& files, const QStringList& sources
     QStringList key;
     for (int t = 0; t < sources.size(); ++t)
         key << QStringLiteral("T%1 = %2").arg(t + 1).arg(QFileInfo(sources[t]).fileName());
-    const QString warning = QString::fromStdString(files.warning);
-    return (warning.isEmpty() ? QString() : warning + QStringLiteral(" - ")) + key.join(QStringLiteral(", "));
+    QString notes;
+    for (const auto& note : files.notes)
+        notes += QString::fromStdString(note) + QStringLiteral(" - ");
+    return notes + key.join(QStringLiteral(", "));
 }
 
 } // namespace zav

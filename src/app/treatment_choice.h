@@ -39,8 +39,8 @@ std::optional<ChosenTreatments> chooseTreatments(Interaction& interaction, Clock
                                                  QString& lastOpenName, const std::function<bool()>& reportOpen,
                                                  const std::function<void(const QString&)>& status);
 
-// "T1 = mata.txt, T2 = pasto.txt, ...", after the warning about files of
-// different lengths when there is one.
+// "T1 = mata.txt, T2 = pasto.txt, ...", after the notes on how the species
+// were paired when there are any.
 QString treatmentsStatus(const TreatmentFiles& files, const QStringList& sources);
 
 } // namespace zav

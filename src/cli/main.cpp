@@ -49,19 +49,33 @@ zav::RunOutput runOutput(zav::cli::Format format) {
 [[noreturn]] void noWorkbooks() { throw zav::Error("Erro: esta versão não lê nem grava planilhas XLSX ou ODS"); }
 #endif
 
+// The data file's warnings on standard error, after its name when the run
+// has several files.
+void warnOf(const std::string& file, const std::vector<std::string>& warnings, const zav::cli::Options& options) {
+    for (const auto& warning : warnings) {
+        if (options.files.size() > 1) std::fprintf(stderr, "%s: ", zav::printable(file).c_str());
+        std::fprintf(stderr, "%s\n", warning.c_str());
+    }
+}
+
 // One survey's report, JSON, CSV or XLSX: faunistic or diversity.
 std::string surveyOutput(const std::string& file, const zav::cli::Options& options) {
     zav::SystemClock clock;
-    if (options.command == zav::cli::Command::Diversity)
-        return zav::diversityOutput(zav::runDiversity(file, clock), runOutput(options.format));
+    if (options.command == zav::cli::Command::Diversity) {
+        const auto run = zav::runDiversity(file, clock);
+        warnOf(file, run.warnings, options);
+        return zav::diversityOutput(run, runOutput(options.format));
+    }
+    const auto run = zav::runSurvey(file, clock);
+    warnOf(file, run.result.table.warnings, options);
     if (options.format == zav::cli::Format::Xlsx) {
 #ifdef ZAV_HAVE_SHEETS
-        return zav::speciesTableXlsx(zav::runSurvey(file, clock).result);
+        return zav::speciesTableXlsx(run.result);
 #else
         noWorkbooks();
 #endif
     }
-    return zav::surveyOutput(zav::runSurvey(file, clock), runOutput(options.format));
+    return zav::surveyOutput(run, runOutput(options.format));
 }
 
 std::string outputName(const std::string& file, const zav::cli::Options& options) {
@@ -143,16 +157,18 @@ int writeSurveys(const zav::cli::Options& options) {
     return failures == 0 ? 0 : 1;
 }
 
-// A warning about the treatment files goes to standard error, the result on.
-void warn(const std::string& warning) {
-    if (!warning.empty()) std::fprintf(stderr, "%s\n", warning.c_str());
+// The notes on how the treatments' species were paired go to standard error,
+// the result on.
+void warn(const std::vector<std::string>& notes) {
+    for (const auto& note : notes)
+        std::fprintf(stderr, "%s\n", note.c_str());
 }
 
 int printSimilarity(const zav::cli::Options& options) {
     zav::InputFiles(pathsOf(options.files)).refuseStandardOutput();
     zav::SystemClock clock;
     const auto run = zav::runSimilarity(pathsOf(options.files), clock);
-    warn(run.treatments.warning);
+    warn(run.treatments.notes);
     return print(zav::similarityOutput(run, runOutput(options.format)));
 }
 
@@ -161,7 +177,7 @@ int printComparison(const zav::cli::Options& options) {
     zav::SystemClock clock;
     const auto index = options.brayCurtisDendrogram ? zav::DendrogramIndex::BrayCurtis : zav::DendrogramIndex::Sorensen;
     const auto run = zav::runComparison(pathsOf(options.files), index, clock);
-    warn(run.treatments.warning);
+    warn(run.treatments.notes);
     return print(zav::comparisonOutput(run, runOutput(options.format)));
 }
 

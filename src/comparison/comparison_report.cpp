@@ -139,7 +139,7 @@ void matrixJson(JsonWriter& json, std::string_view key, const IndexMatrix& m) {
 } // namespace
 
 std::vector<std::string> comparisonReport(const ComparisonResult& r, const std::vector<std::string>& namesCp1252,
-                                          const DateTime& t) {
+                                          const DateTime& t, const std::vector<std::string>& notesUtf8) {
     const bool sorensen = r.dendrogram.index == DendrogramIndex::Sorensen;
     std::vector<std::string> lines;
     lines.push_back(w("ANÁLISE FAUNÍSTICA - Comparação de tratamentos"));
@@ -149,6 +149,8 @@ std::vector<std::string> comparisonReport(const ComparisonResult& r, const std::
     lines.push_back("Tratamentos:");
     for (std::size_t i = 0; i < namesCp1252.size(); ++i)
         lines.push_back("  " + treatment(i) + " = " + namesCp1252[i]);
+    for (const auto& note : notesUtf8)
+        lines.push_back(w(note));
     lines.emplace_back();
     lines.push_back(w("Métodos:"));
     for (const char* method : {
@@ -182,7 +184,8 @@ std::vector<std::string> comparisonReport(const ComparisonResult& r, const std::
     return lines;
 }
 
-std::string comparisonJson(const ComparisonResult& r, const std::vector<std::string>& namesUtf8) {
+std::string comparisonJson(const ComparisonResult& r, const std::vector<std::string>& namesUtf8,
+                           const std::vector<std::string>& notesUtf8) {
     using Layout = JsonWriter::Layout;
     JsonWriter json;
     json.beginObject(Layout::Lines);
@@ -190,6 +193,12 @@ std::string comparisonJson(const ComparisonResult& r, const std::vector<std::str
     for (const auto& name : namesUtf8)
         json.string(name);
     json.endArray();
+    if (!notesUtf8.empty()) {
+        json.key("avisos").beginArray(Layout::Lines);
+        for (const auto& note : notesUtf8)
+            json.string(note);
+        json.endArray();
+    }
     json.key("hutcheson").beginArray(Layout::Lines);
     for (const auto& p : r.hutcheson) {
         const auto& a = r.diversity[static_cast<std::size_t>(p.x - 1)];

@@ -14,6 +14,8 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <mutex>
+#include <set>
 #include <string>
 #include <system_error>
 
@@ -85,9 +87,32 @@ mode_t newFileMode() {
 #endif
 }
 
-// The file a chosen link leads to, each link on the way checked as the
-// kernel's protected_symlinks rule checks it: in a world-writable sticky
-// folder only a link of this user or of the folder's owner is followed.
+// The kernel's protected_symlinks rule, whether or not the kernel applies
+// it: in a world-writable sticky folder only a link of this user or of the
+// folder's owner is followed.
+void refuseForeignLink(const struct stat& link, const fs::path& folder, const fs::path& target) {
+    struct stat shared {};
+    if (::stat(folder.c_str(), &shared) == 0 && (shared.st_mode & S_ISVTX) && (shared.st_mode & S_IWOTH) &&
+        link.st_uid != ::geteuid() && link.st_uid != shared.st_uid)
+        throw FileWriteError(target.string(),
+                             "o link simbólico pertence a outro usuário, numa pasta compartilhada; escolha outro "
+                             "nome");
+}
+
+// Every link on the way to the folder that receives the file, checked by
+// that rule: a folder link planted in /tmp by another user is not followed.
+void refuseForeignFolderLinks(const fs::path& folder, const fs::path& target) {
+    fs::path prefix;
+    for (const auto& part : absolutePath(folder)) {
+        prefix /= part;
+        struct stat link {};
+        if (::lstat(prefix.c_str(), &link) == 0 && S_ISLNK(link.st_mode))
+            refuseForeignLink(link, folderOf(prefix), target);
+    }
+}
+
+// The file a chosen link leads to, each link on the way checked by the
+// rule above.
 fs::path followOwnLinks(const fs::path& target) {
     fs::path path = target;
     for (int links = 0;; ++links) {
@@ -95,12 +120,7 @@ fs::path followOwnLinks(const fs::path& target) {
         if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) return path;
         if (links == kMaxLinks) throw FileWriteError(target.string(), ELOOP);
         const fs::path folder = folderOf(path);
-        struct stat shared {};
-        if (::stat(folder.c_str(), &shared) == 0 && (shared.st_mode & S_ISVTX) && (shared.st_mode & S_IWOTH) &&
-            link.st_uid != ::geteuid() && link.st_uid != shared.st_uid)
-            throw FileWriteError(target.string(),
-                                 "o link simbólico pertence a outro usuário, numa pasta compartilhada; escolha outro "
-                                 "nome");
+        refuseForeignLink(link, folder, target);
         std::error_code ec;
         const fs::path next = fs::read_symlink(path, ec);
         if (ec) throw FileWriteError(target.string(), ec.value());
@@ -183,8 +203,19 @@ fs::path canonicalName(const fs::path& path) {
 
 } // namespace
 
+// The first write of a run into a folder removes what killed runs left
+// there; later ones need not look again.
+static void removeStaleTemporariesOnce(const fs::path& folder) {
+    static std::mutex mutex;
+    static std::set<std::string> cleaned;
+    const std::lock_guard lock(mutex);
+    if (cleaned.insert(canonicalName(folder / ".").string()).second) removeStaleTemporaries(folder);
+}
+
 void writeFileAtomically(const fs::path& target, std::string_view bytes, const WriteOptions& options) {
     const fs::path destination = options.links == LinkPolicy::FollowOwn ? followOwnLinks(target) : target;
+    refuseForeignFolderLinks(folderOf(destination), target);
+    removeStaleTemporariesOnce(folderOf(destination));
     const mode_t mode = modeFor(destination, target);
     const Temporary temporary = createTemporary(destination, target);
     bool written = ::fchmod(temporary.fd, mode) == 0 && writeAll(temporary.fd, bytes) &&
@@ -290,8 +321,15 @@ void InputFiles::refuseAsOutput(const fs::path& output, LinkPolicy links) const 
 void InputFiles::refuseStandardOutput() const {
     struct stat status {};
     if (::fstat(STDOUT_FILENO, &status) != 0 || !S_ISREG(status.st_mode)) return;
-    if (const auto* input = find(status.st_dev, status.st_ino))
+    if (const auto* input = find(status.st_dev, status.st_ino)) {
+        // "> dados.txt": the shell emptied the file before the program ran.
+        if (status.st_size == 0)
+            throw Error("Erro: a saída (>) é o próprio arquivo de entrada, e o shell o esvaziou ao abri-la, antes de o "
+                        "programa começar: " +
+                        printable(absolutePath(*input).string()) +
+                        " tem agora 0 bytes; recupere-o (de uma cópia) e dê outro nome à saída");
         throw OutputIsInputError(absolutePath(*input).string());
+    }
 }
 
 } // namespace zav

@@ -87,15 +87,19 @@ std::optional<std::int32_t> parseInteger(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-// A text editor that saves "UTF-8 with BOM" puts these three bytes first;
-// the first field would then not be a number for no reason the user can see.
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-
 LineFields readHeaderLine(LineReader& reader) {
     const auto line = reader.next();
     if (reader.pastEnd()) throw DataFileError("O arquivo está vazio");
-    if (line.starts_with(kUtf8Mark))
-        throw DataFileError(atLine(1, "o arquivo começa com uma marca BOM (UTF-8); grave-o como texto simples"));
+    // UTF-16 (Notepad's "Unicode"): a byte order mark, or a zero byte beside
+    // every character of the digits.
+    if (line.starts_with("\xFF\xFE") || line.starts_with("\xFE\xFF") || line.find('\0') != std::string_view::npos)
+        throw DataFileError(atLine(1, "o arquivo está em UTF-16; grave-o como texto em UTF-8 ou ANSI (Windows-1252)"));
+    // Lines ended by CR alone (old Mac programs) read as one line: a CR with
+    // more of the line after it says so.
+    if (const auto cr = line.find('\r');
+        cr != std::string_view::npos && !trimControls(line.substr(cr)).empty())
+        throw DataFileError(atLine(1, "as linhas do arquivo terminam só com CR (fim de linha do Mac antigo); "
+                                      "grave-o com fins de linha CR LF (Windows) ou LF"));
     const auto fields = splitLine(line);
     // A spreadsheet saved as CSV or TSV: its first row is not a header the
     // reader can take, and a separator of cells says why.

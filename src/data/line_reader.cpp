@@ -9,6 +9,7 @@ namespace {
 
 constexpr char kEndOfFile = '\x1A';
 constexpr std::size_t kChunk = 16 * 1024;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 DataFileError lineTooLong(std::int64_t line) {
     return DataFileError(atLine(line, "a linha passa de " + std::to_string(LineReader::kMaxLineBytes) + " caracteres"));
@@ -17,7 +18,19 @@ DataFileError lineTooLong(std::int64_t line) {
 } // namespace
 
 LineReader::LineReader(std::string_view bytes) : text_(bytes), ended_(true) {
-    if (const auto eof = text_.find(kEndOfFile); eof != std::string_view::npos) text_ = text_.substr(0, eof);
+    if (const auto eof = text_.find(kEndOfFile); eof != std::string_view::npos) {
+        cutByControlZ_ = eof + 1 < text_.size();
+        text_ = text_.substr(0, eof);
+    }
+}
+
+// The byte order mark, once, before the first line.
+void LineReader::passMark() {
+    started_ = true;
+    while (!ended_ && text_.size() - pos_ < kUtf8Mark.size())
+        readMore();
+    utf8Mark_ = text_.substr(pos_).starts_with(kUtf8Mark);
+    if (utf8Mark_) pos_ += kUtf8Mark.size();
 }
 
 LineReader::LineReader(std::FILE* file) : file_(file) {}
@@ -35,6 +48,7 @@ void LineReader::readMore() {
         ended_ = true;
     }
     if (const auto eof = buffer_.find(kEndOfFile, old); eof != std::string::npos) {
+        cutByControlZ_ = eof + 1 < buffer_.size() || got == kChunk;
         buffer_.resize(eof);
         ended_ = true;
     }
@@ -47,11 +61,21 @@ std::string_view LineReader::next() {
 }
 
 std::optional<std::string_view> LineReader::nextWithinBound() {
+    if (!started_) passMark();
     ++lineNumber_;
     std::size_t lf = text_.find('\n', pos_);
     while (lf == std::string_view::npos && !ended_) {
         const std::size_t searched = text_.size() - pos_;
-        if (searched > kMaxLineBytes + 1) return std::nullopt;
+        if (searched > kMaxLineBytes + 1) {
+            // Too long: its bytes are passed over, a chunk at a time.
+            while (lf == std::string_view::npos && !ended_) {
+                pos_ = text_.size();
+                readMore();
+                lf = text_.find('\n', pos_);
+            }
+            pos_ = lf == std::string_view::npos ? text_.size() : lf + 1;
+            return std::nullopt;
+        }
         readMore();
         lf = text_.find('\n', pos_ + searched);
     }

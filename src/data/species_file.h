@@ -2,6 +2,7 @@
 // The species data file: one header line (number of species lines L, total
 // collections C), then one line per species (individuals, collections).
 
+#include "data/species_names.h"
 #include "data/species_table.h"
 
 #include <filesystem>
@@ -22,7 +23,10 @@ struct DataRow {
 // skipped (their second field is not looked at). Throws DataFileError on a
 // field that does not convert, a missing line, or more than kMaxSpecies
 // species with individuals. The names block after the species lines, when
-// there is one, names the species (data/species_names.h).
+// there is one, names the species (data/species_names.h). A species line
+// whose counts no survey can have (data/species_counts.h: 3 individuals in
+// 4 collections, 15 collections of 12, a line of 0 individuals in 2
+// collections) is read as always, and warned of in the table's warnings.
 SpeciesTable parseSpeciesTable(std::string_view bytes);
 
 // The same, read from a file: only the header and the promised species
@@ -39,6 +43,9 @@ struct DataFileTexts {
     std::string speciesCount;
     std::string totalCollections;
     std::vector<DataRow> rows;
+    TextEncoding encoding = TextEncoding::Windows1252; // how the names were written
+    bool namesWhole = true;            // every name of the names block was read
+    std::vector<std::string> warnings = {}; // the names not read (UTF-8)
 };
 DataFileTexts parseDataFileTexts(std::string_view bytes);
 DataFileTexts loadDataFileTexts(const std::filesystem::path& path);
@@ -47,8 +54,10 @@ DataFileTexts loadDataFileTexts(const std::filesystem::path& path);
 // 1, field 2 from column 8, CR LF after every line. The header texts are
 // trimmed, the row cells written as they stand. A field 1 of seven or more
 // characters is still followed by one space, so the file reads back. When
-// a row has a name, the names block follows the rows.
+// a row has a name, the names block follows the rows, in `encoding` (the
+// byte order mark first for TextEncoding::Utf8WithMark).
 std::string formatSpeciesFile(std::string_view speciesCount, std::string_view totalCollections,
-                              const std::vector<DataRow>& rows);
+                              const std::vector<DataRow>& rows,
+                              TextEncoding encoding = TextEncoding::Windows1252);
 
 } // namespace zav

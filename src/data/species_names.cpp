@@ -5,6 +5,9 @@
 #include "data/line_reader.h"
 #include "data/utf8.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace zav {
 
 std::string cleanSpeciesName(std::string_view in) {
@@ -34,22 +37,87 @@ std::string cleanSpeciesName(std::string_view in) {
     return out;
 }
 
-void readSpeciesNames(LineReader& reader, std::int64_t speciesLines,
-                      const std::function<void(std::int64_t, std::string&&)>& named) {
-    const auto mark = reader.nextWithinBound();
-    if (!mark || reader.pastEnd() || trimControls(*mark) != kNamesMark) return;
-    for (std::int64_t k = 1; k <= speciesLines; ++k) {
-        const auto line = reader.nextWithinBound();
-        if (!line || reader.pastEnd()) return;
-        if (auto name = cleanSpeciesName(cp1252::toUtf8(*line)); !name.empty()) named(k, std::move(name));
-    }
+namespace {
+
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-std::string formatSpeciesNames(const std::vector<std::string>& namesUtf8) {
+bool isNamesMark(std::string_view line) {
+    const auto mark = trimControls(line);
+    return mark.size() == kNamesMark.size() &&
+           std::equal(mark.begin(), mark.end(), kNamesMark.begin(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
+std::string warningAt(std::int64_t line, const std::string& what) {
+    return "Aviso: linha " + std::to_string(line) + ": " + what;
+}
+
+} // namespace
+
+NamesReading readSpeciesNames(LineReader& reader, std::int64_t speciesLines,
+                              const std::function<void(std::int64_t, std::string&&)>& named) {
+    NamesReading reading;
+    if (reader.utf8Mark()) reading.encoding = TextEncoding::Utf8WithMark;
+    const auto mark = reader.nextWithinBound();
+    if (!mark || reader.pastEnd()) return reading;
+    // Lines ended by CR alone come as one line: each CR ends a name.
+    std::vector<std::string> lines;
+    const auto addPieces = [&](std::string_view line) {
+        for (auto cr = line.find('\r'); cr != std::string_view::npos; cr = line.find('\r')) {
+            lines.emplace_back(line.substr(0, cr));
+            line.remove_prefix(cr + 1);
+        }
+        lines.emplace_back(line);
+    };
+    addPieces(*mark);
+    if (!isNamesMark(lines.front())) return reading;
+    lines.erase(lines.begin());
+
+    // The raw lines first: their encoding is that of them all.
+    while (static_cast<std::int64_t>(lines.size()) < speciesLines) {
+        const auto line = reader.nextWithinBound();
+        if (!line) {
+            reading.whole = false;
+            reading.warnings.push_back(warningAt(reader.lineNumber(), "o nome da espécie " +
+                                                                          std::to_string(lines.size() + 1) +
+                                                                          " passa de " +
+                                                                          std::to_string(LineReader::kMaxLineBytes) +
+                                                                          " caracteres e não foi lido"));
+            lines.emplace_back();
+            continue;
+        }
+        if (reader.pastEnd()) {
+            if (reader.cutByControlZ()) {
+                reading.whole = false;
+                reading.warnings.push_back(
+                    warningAt(reader.lineNumber() - 1, "um caractere Ctrl-Z (fim de arquivo do DOS) interrompe os nomes; "
+                                                   "os nomes depois dele não foram lidos"));
+            }
+            break;
+        }
+        addPieces(*line);
+    }
+    lines.resize(std::min(lines.size(), static_cast<std::size_t>(speciesLines)));
+
+    if (reading.encoding != TextEncoding::Utf8WithMark &&
+        std::all_of(lines.begin(), lines.end(), [](const std::string& l) { return utf8::isValid(l); }) &&
+        !std::all_of(lines.begin(), lines.end(), [](const std::string& l) { return isAscii(l); }))
+        reading.encoding = TextEncoding::Utf8;
+    const bool utf8 = reading.encoding != TextEncoding::Windows1252;
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        if (auto name = cleanSpeciesName(utf8 ? lines[k] : cp1252::toUtf8(lines[k])); !name.empty())
+            named(static_cast<std::int64_t>(k + 1), std::move(name));
+    return reading;
+}
+
+std::string formatSpeciesNames(const std::vector<std::string>& namesUtf8, TextEncoding encoding) {
     std::vector<std::string> names;
     std::size_t count = 0; // up to the last name filled
     for (const auto& name : namesUtf8) {
-        names.push_back(cp1252::fromUtf8(cleanSpeciesName(name)));
+        const auto clean = cleanSpeciesName(name);
+        names.push_back(encoding == TextEncoding::Windows1252 ? cp1252::fromUtf8(clean) : clean);
         if (!names.back().empty()) count = names.size();
     }
     if (count == 0) return {};

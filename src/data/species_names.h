@@ -12,8 +12,12 @@
 //   Trigona spinipes
 //
 // Line k after the mark is the name of species k; a missing line, like an
-// empty one, is no name. Windows-1252, CR LF, as the rest of the file. In
-// memory (SpeciesRecord, DataRow) names are UTF-8.
+// empty one, is no name. The mark is read in any case ("[Nomes]"). Names are
+// Windows-1252, CR LF, as the rest of the file, or UTF-8 when the file
+// starts with a UTF-8 byte order mark or every name line is valid UTF-8
+// (as Notepad and TextEdit save today): a name in Windows-1252 with an
+// accent is almost never valid UTF-8. In memory (SpeciesRecord, DataRow)
+// names are UTF-8.
 
 #include <cstddef>
 #include <cstdint>
@@ -37,19 +41,36 @@ inline constexpr std::size_t kMaxNameCharacters = 200;
 // Never an error.
 std::string cleanSpeciesName(std::string_view utf8);
 
+// How a data file's text is written, so that the editor saves it as it came.
+enum class TextEncoding {
+    Windows1252,
+    Utf8,
+    Utf8WithMark, // a byte order mark first
+};
+
+// What reading the names block found besides the names.
+struct NamesReading {
+    TextEncoding encoding = TextEncoding::Windows1252;
+    // Every name line of the block was read; false when one was too long
+    // or a Ctrl-Z cut the block (the editor then asks before saving).
+    bool whole = true;
+    std::vector<std::string> warnings; // "Aviso: linha N: ..." (UTF-8)
+};
+
 // Reads the block that may follow the `speciesLines` species lines the
 // reader has just read: nothing when the next line is not the mark, then at
-// most `speciesLines` lines, each line no longer than
-// LineReader::kMaxLineBytes. Calls named(k, name) for every species k with
-// a name (cleaned, UTF-8), in order. The reading stops quietly at the end
-// of the file or at a line too long: the names are never what makes a file
-// bad.
-void readSpeciesNames(LineReader& reader, std::int64_t speciesLines,
-                      const std::function<void(std::int64_t, std::string&&)>& named);
+// most `speciesLines` lines. Lines ended by CR alone within the block are
+// lines too. Calls named(k, name) for every species k with a name (cleaned,
+// UTF-8), in order. The names are never what makes a file bad: a line
+// longer than LineReader::kMaxLineBytes is no name, and it and a Ctrl-Z
+// that cuts the block are warned of with their line.
+NamesReading readSpeciesNames(LineReader& reader, std::int64_t speciesLines,
+                              const std::function<void(std::int64_t, std::string&&)>& named);
 
 // The block's bytes for the names of species 1, 2, ... (UTF-8), up to the
-// last one with a name; empty when no name is filled. A character
-// Windows-1252 cannot hold becomes "?".
-std::string formatSpeciesNames(const std::vector<std::string>& namesUtf8);
+// last one with a name; empty when no name is filled. In Windows-1252 a
+// character it cannot hold becomes "?"; in UTF-8 every name is kept.
+std::string formatSpeciesNames(const std::vector<std::string>& namesUtf8,
+                               TextEncoding encoding = TextEncoding::Windows1252);
 
 } // namespace zav

@@ -38,6 +38,11 @@ struct SpeciesTable {
     std::int64_t totalIndividuals = 0;   // N
     std::int64_t workingIndividuals = 0; // N': N less the excluded species
     std::int32_t keptSpecies = 0;        // S'
+
+    // What the reading found that the report does not show: species lines
+    // whose counts no survey can have, names not read ("Aviso: linha N: ...",
+    // UTF-8).
+    std::vector<std::string> warnings;
 };
 
 } // namespace zav

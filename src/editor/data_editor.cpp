@@ -193,6 +193,8 @@ void DataEditor::openGrid(const QString& species, const QString& collections, in
 void DataEditor::MnuNovoClick() {
     if (!mayReplaceGrid()) return;
     imported_.clear();
+    encoding_ = TextEncoding::Windows1252;
+    unreadNames_.clear();
     dataFileName_ = QStringLiteral("new.txt");
     openEntryPanel(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("Criando um novo arquivo ..."));
 }
@@ -216,6 +218,8 @@ void DataEditor::MnuImportarClick() {
     const ImportedSpreadsheet data = importAnySpreadsheetFile(file, {choice->perCollection}, sheet);
     if (!mayReplaceGrid()) return;
     imported_ = data.rows;
+    encoding_ = TextEncoding::Windows1252;
+    unreadNames_.clear();
     const QFileInfo spreadsheet(*chosen);
     dataFileName_ = spreadsheet.dir().filePath(spreadsheet.completeBaseName() + QStringLiteral(".txt"));
     QString status = QStringLiteral("Importando a planilha: ") + *chosen;
@@ -261,9 +265,14 @@ void DataEditor::MnuAbrirClick() {
     if (!mayReplaceGrid()) return;
 
     dataFileName_ = path;
+    encoding_ = data.encoding;
+    unreadNames_ = data.namesWhole ? std::vector<std::string>() : data.warnings;
     openGrid(fromCp1252(data.speciesCount), fromCp1252(data.totalCollections), static_cast<int>(data.rows.size()),
              data.rows, true);
-    emit statusChanged(QStringLiteral("Editando o arquivo: ") + path);
+    QString status = QStringLiteral("Editando o arquivo: ") + path;
+    for (const auto& warning : data.warnings)
+        status += QStringLiteral(" - ") + QString::fromStdString(warning);
+    emit statusChanged(status);
     setAllMenus(false);
 }
 
@@ -271,11 +280,24 @@ void DataEditor::BtnSalvarPlanClick() {
     grid_->commitEditor();
     const auto data = checkedRows();
     if (!data) return;
+    // Never a names block dropped without asking: the grid holds only the
+    // names the file let it read.
+    if (!unreadNames_.empty()) {
+        QString unread;
+        for (const auto& warning : unreadNames_)
+            unread += QString::fromStdString(warning) + QLatin1Char('\n');
+        if (!interaction_.confirm(QStringLiteral("Nem todos os nomes das espécies puderam ser lidos:\n") + unread +
+                                  QStringLiteral("Salvar grava só os nomes que a planilha mostra; os outros se perdem. "
+                                                 "Salvar assim mesmo?")))
+            return;
+    }
 
     const auto chosen = interaction_.saveFile(dataFileRequest(QStringLiteral("Salvar arquivo"), dataFileName_));
     if (!chosen || chosen->isEmpty()) return;
     dataFileName_ = *chosen;
-    saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(speciesField_->text()), toCp1252(collectionsField_->text()), *data));
+    saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(speciesField_->text()),
+                                                  toCp1252(collectionsField_->text()), *data, encoding_));
+    unreadNames_.clear();
     grid_->markSaved();
     emit dataFileSaved(*chosen);
 

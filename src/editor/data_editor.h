@@ -90,6 +90,10 @@ class DataEditor : public QObject {
 
     Interaction& interaction_;
     QString dataFileName_;
+    // How the file opened wrote its names, so that it is saved the same
+    // way, and the names it could not read (the save asks first).
+    TextEncoding encoding_ = TextEncoding::Windows1252;
+    std::vector<std::string> unreadNames_;
     std::vector<DataRow> imported_; // rows waiting for EntraNo's "Ok"
     QFrame* entraNo_ = nullptr;
     QFrame* grpPlan_ = nullptr;

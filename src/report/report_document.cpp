@@ -30,25 +30,29 @@ QStringList shownPaths(const std::vector<std::filesystem::path>& paths) {
 
 ReportDocument surveyDocument(AnalysisResult result, const QString& path, const DateTime& when) {
     auto lines = faunisticReport(result, toCp1252(path), when);
-    return {std::move(lines), QFileInfo(path).fileName(), std::move(result), {path}};
+    auto warnings = result.table.warnings;
+    return {std::move(lines), QFileInfo(path).fileName(), std::move(result), {path}, false, {}, std::move(warnings)};
 }
 
 // The heading names how many treatments, not their files: a list of ten
 // names does not fit a page's heading. The key of the treatments goes on
 // the first page and in the chart's legend.
-ReportDocument similarityDocument(SimilarityResult result, const QStringList& paths, const DateTime& when) {
-    auto lines = similarityReport(result, when);
+ReportDocument similarityDocument(SimilarityResult result, const QStringList& paths, const DateTime& when,
+                                  std::vector<std::string> notes) {
+    auto lines = similarityReport(result, when, notes);
     const QString name = QStringLiteral("Similaridade de %1 tratamentos (T1 = %2)")
                              .arg(paths.size())
                              .arg(fileNames(paths).value(0));
-    return {std::move(lines), name, std::move(result), paths};
+    return {std::move(lines), name, std::move(result), paths, false, std::move(notes)};
 }
 
 ReportDocument diversityDocument(DiversityRun run) {
     const QString path = QString::fromStdString(run.path.string());
     auto lines = diversityReport(run.result, toCp1252(path), run.when);
-    return {std::move(lines), QStringLiteral("Diversidade - ") + QFileInfo(path).fileName(), std::move(run.result),
-            {path}};
+    return {std::move(lines),     QStringLiteral("Diversidade - ") + QFileInfo(path).fileName(),
+            std::move(run.result), {path},
+            false,                {},
+            std::move(run.warnings)};
 }
 
 ReportDocument comparisonDocument(ComparisonRun run) {
@@ -56,11 +60,11 @@ ReportDocument comparisonDocument(ComparisonRun run) {
     std::vector<std::string> names;
     for (const QString& name : fileNames(paths))
         names.push_back(toCp1252(name));
-    auto lines = comparisonReport(run.result, names, run.treatments.when);
+    auto lines = comparisonReport(run.result, names, run.treatments.when, run.treatments.notes);
     const QString name = QStringLiteral("Comparação de %1 tratamentos (T1 = %2)")
                              .arg(paths.size())
                              .arg(fileNames(paths).value(0));
-    return {std::move(lines), name, std::move(run.result), paths};
+    return {std::move(lines), name, std::move(run.result), paths, false, std::move(run.treatments.notes)};
 }
 
 QStringList treatmentNames(const ReportDocument& document) {

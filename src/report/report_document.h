@@ -29,13 +29,20 @@ struct ReportDocument {
     ReportResult result;
     QStringList sources; // the data files it was computed from, in order
     bool edited = false; // the user changed the text: pages say "(editado)"
+    // Notes on how a similarity's or comparison's species were paired
+    // (UTF-8), as its report prints them.
+    std::vector<std::string> notes = {};
+    // The data file's warnings (SpeciesTable::warnings, UTF-8): shown under
+    // the report in the window, never part of it.
+    std::vector<std::string> warnings = {};
 };
 
 // The faunistic report of the data file at `path` (as the report names it).
 ReportDocument surveyDocument(AnalysisResult result, const QString& path, const DateTime& when);
 
 // The similarity report of the treatments' files, in the order chosen.
-ReportDocument similarityDocument(SimilarityResult result, const QStringList& paths, const DateTime& when);
+ReportDocument similarityDocument(SimilarityResult result, const QStringList& paths, const DateTime& when,
+                                  std::vector<std::string> notes = {});
 
 // "ZAVIRO - DIVERSIDADE" of the run's data file.
 ReportDocument diversityDocument(DiversityRun run);

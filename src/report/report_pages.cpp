@@ -105,8 +105,11 @@ std::optional<ReportTable> reportTable(const ReportDocument& document) {
     if (const auto* analysis = std::get_if<AnalysisResult>(&document.result))
         return table(kSpeciesHeadingLine, kSpeciesHeadingLines, analysis->table.species.size(),
                      kReportLinesBesideSpecies);
-    if (const auto* similarity = std::get_if<SimilarityResult>(&document.result))
-        return table(kPairHeadingLine, kPairHeadingLines, similarity->pairs.size(), kReportLinesBesidePairs);
+    if (const auto* similarity = std::get_if<SimilarityResult>(&document.result)) {
+        const std::size_t notes = reportNotes(document.notes).size();
+        return table(kPairHeadingLine + notes, kPairHeadingLines, similarity->pairs.size(),
+                     kReportLinesBesidePairs + notes);
+    }
     return std::nullopt;
 }
 

@@ -11,6 +11,7 @@
 #include "diversity/diversity_report.h"
 #include "similarity/similarity_export.h"
 #include "similarity/similarity_report.h"
+#include "similarity/species_pairing.h"
 #include "similarity/treatment_file.h"
 
 namespace zav {
@@ -46,19 +47,24 @@ std::string surveyOutput(const SurveyRun& run, RunOutput output) {
 
 DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& when) {
     DiversityRun run;
-    run.result = analyseDiversity(loadSpeciesFile(file));
+    auto table = loadSpeciesFile(file);
+    run.result = analyseDiversity(table);
+    run.warnings = std::move(table.warnings);
     run.path = absolutePath(file);
     run.when = when;
     return run;
 }
 
 DiversityRun runDiversity(std::string_view bytes, const std::string& shownName, const DateTime& when) {
-    return {shownName, when, analyseDiversity(parseSpeciesTable(bytes))};
+    auto table = parseSpeciesTable(bytes);
+    auto result = analyseDiversity(table);
+    return {shownName, when, std::move(result), std::move(table.warnings)};
 }
 
 DiversityRun runDiversity(const std::filesystem::path& file, Clock& clock) {
-    const auto table = loadSpeciesFile(file);
-    return {absolutePath(file), clock.now(), analyseDiversity(table)};
+    auto table = loadSpeciesFile(file);
+    auto result = analyseDiversity(table);
+    return {absolutePath(file), clock.now(), std::move(result), std::move(table.warnings)};
 }
 
 std::string diversityOutput(const DiversityRun& run, RunOutput output) {
@@ -87,20 +93,14 @@ std::vector<std::string> TreatmentFiles::namesUtf8() const {
     return out;
 }
 
-// The names come from the first file only.
-void TreatmentFiles::addSpecies(TreatmentSpecies species) {
-    if (paths.empty()) speciesNames = std::move(species.names);
-    matrix.treatments.push_back(std::move(species.counts));
-}
-
 void TreatmentFiles::add(const std::filesystem::path& file) {
-    addSpecies(paths.empty() ? loadTreatmentSpecies(file) : TreatmentSpecies{loadTreatmentFile(file), {}});
+    files_.push_back(loadTreatmentSpecies(file));
     paths.push_back(absolutePath(file));
 }
 
 void TreatmentFiles::add(std::string_view bytes, const std::string& shownName) {
     try {
-        addSpecies(paths.empty() ? parseTreatmentSpecies(bytes) : TreatmentSpecies{parseTreatmentCounts(bytes), {}});
+        files_.push_back(parseTreatmentSpecies(bytes));
     } catch (const DataFileError& e) {
         // As for a file: the message says which treatment it is.
         throw DataFileError(printable(shownName) + ": " + e.detail());
@@ -112,7 +112,14 @@ void TreatmentFiles::finish(Clock& clock) { finish(clock.now()); }
 
 void TreatmentFiles::finish(const DateTime& at) {
     when = at;
-    warning = speciesLinesWarning(matrix);
+    std::vector<std::string> labels;
+    for (std::size_t t = 0; t < paths.size(); ++t)
+        labels.push_back("T" + std::to_string(t + 1) + " (" + paths[t].filename().string() + ")");
+    auto paired = pairSpecies(files_, labels);
+    matrix = std::move(paired.matrix);
+    pairedByName = paired.byName;
+    notes = std::move(paired.notes);
+    speciesNames = std::move(paired.names);
 }
 
 TreatmentFiles loadTreatments(const std::vector<std::filesystem::path>& files, Clock& clock) {
@@ -134,8 +141,8 @@ SimilarityRun runSimilarity(const std::vector<std::filesystem::path>& files, Clo
 }
 
 std::string similarityOutput(const SimilarityRun& run, RunOutput output) {
-    if (output == RunOutput::Json) return similarityJson(run.result, run.treatments.pathsUtf8());
-    return joinReportLines(similarityReport(run.result, run.treatments.when));
+    if (output == RunOutput::Json) return similarityJson(run.result, run.treatments.pathsUtf8(), run.treatments.notes);
+    return joinReportLines(similarityReport(run.result, run.treatments.when, run.treatments.notes));
 }
 
 ComparisonRun runComparison(TreatmentFiles treatments, DendrogramIndex index) {
@@ -150,11 +157,11 @@ ComparisonRun runComparison(const std::vector<std::filesystem::path>& files, Den
 
 std::string comparisonOutput(const ComparisonRun& run, RunOutput output) {
     const auto names = run.treatments.namesUtf8();
-    if (output == RunOutput::Json) return comparisonJson(run.result, names);
+    if (output == RunOutput::Json) return comparisonJson(run.result, names, run.treatments.notes);
     std::vector<std::string> namesCp1252;
     for (const auto& name : names)
         namesCp1252.push_back(cp1252::fromUtf8(name));
-    return joinReportLines(comparisonReport(run.result, namesCp1252, run.treatments.when));
+    return joinReportLines(comparisonReport(run.result, namesCp1252, run.treatments.when, run.treatments.notes));
 }
 
 } // namespace zav

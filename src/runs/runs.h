@@ -46,6 +46,7 @@ struct DiversityRun {
     std::filesystem::path path; // absolute
     DateTime when;
     DiversityResult result;
+    std::vector<std::string> warnings = {}; // the data file's (SpeciesTable::warnings)
 };
 DiversityRun runDiversity(const std::filesystem::path& file, Clock& clock);
 DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& when);
@@ -57,13 +58,17 @@ std::string diversityOutput(const DiversityRun& run, RunOutput output);
 struct TreatmentFiles {
     std::vector<std::filesystem::path> paths; // absolute (or the names shown), in the order given
     DateTime when;
+    // The rows of the species put side by side (similarity/species_pairing.h):
+    // by name when every file names its species, by line otherwise.
     PresenceMatrix matrix;
-    // "Aviso: ..." when the files have different numbers of species lines,
-    // or empty (UTF-8).
-    std::string warning;
-    // The species' names, from the first file's names block: entry k - 1
-    // names species k (UTF-8, empty for none), one entry per species line
-    // of the first file.
+    bool pairedByName = false;
+    // What the outputs say about the pairing, one sentence each (UTF-8):
+    // "Espécies pareadas pelo nome, ..." or "Aviso: ..."; empty for files
+    // of the same species lines.
+    std::vector<std::string> notes;
+    // The species' names (UTF-8, empty for none), one per row of the
+    // matrix: the names of all files when paired by name, otherwise the
+    // first file's.
     std::vector<std::string> speciesNames;
 
     // Reads one more treatment file (its errors name it); the window reads
@@ -71,7 +76,7 @@ struct TreatmentFiles {
     void add(const std::filesystem::path& file);
     // A file's bytes, named `shownName` (UTF-8) in the outputs and errors.
     void add(std::string_view bytes, const std::string& shownName);
-    // Reads the clock and sets the warning, once every file is in.
+    // Reads the clock and pairs the species, once every file is in.
     void finish(Clock& clock);
     void finish(const DateTime& when);
 
@@ -79,7 +84,7 @@ struct TreatmentFiles {
     std::vector<std::string> namesUtf8() const; // the file names alone
 
   private:
-    void addSpecies(TreatmentSpecies species);
+    std::vector<TreatmentSpecies> files_;
 };
 TreatmentFiles loadTreatments(const std::vector<std::filesystem::path>& files, Clock& clock);
 

@@ -4,13 +4,20 @@
 #include "similarity/similarity_report.h"
 
 namespace zav {
-std::string similarityJson(const SimilarityResult& result, const std::vector<std::string>& pathsUtf8) {
+std::string similarityJson(const SimilarityResult& result, const std::vector<std::string>& pathsUtf8,
+                           const std::vector<std::string>& notesUtf8) {
     using Layout = JsonWriter::Layout;
     JsonWriter json;
     json.beginObject(Layout::Lines);
     json.key("tratamentos").beginArray(Layout::Lines);
     for (const auto& path : pathsUtf8) json.string(path);
     json.endArray();
+    if (!notesUtf8.empty()) {
+        json.key("avisos").beginArray(Layout::Lines);
+        for (const auto& note : notesUtf8)
+            json.string(note);
+        json.endArray();
+    }
     json.key("pares").beginArray(Layout::Lines);
     for (const auto& p : result.pairs) {
         json.beginObject();

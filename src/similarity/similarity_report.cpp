@@ -61,7 +61,16 @@ std::string speciesLinesWarning(const PresenceMatrix& matrix) {
     return "Aviso: os tratamentos têm números diferentes de espécies (" + counts + ")";
 }
 
-std::vector<std::string> similarityReport(const SimilarityResult& result, const DateTime& t) {
+std::vector<std::string> reportNotes(const std::vector<std::string>& notesUtf8) {
+    std::vector<std::string> lines;
+    for (const auto& note : notesUtf8)
+        lines.push_back(w(note));
+    if (!lines.empty()) lines.emplace_back();
+    return lines;
+}
+
+std::vector<std::string> similarityReport(const SimilarityResult& result, const DateTime& t,
+                                          const std::vector<std::string>& notesUtf8) {
     std::vector<std::string> pairs;
     pairs.reserve(result.pairs.size());
     for (const auto& p : result.pairs)
@@ -72,6 +81,8 @@ std::vector<std::string> similarityReport(const SimilarityResult& result, const 
     lines.emplace_back();
     lines.push_back(reportDateLine(t, false));
     lines.emplace_back();
+    const auto notes = reportNotes(notesUtf8);
+    lines.insert(lines.end(), notes.begin(), notes.end());
     lines.push_back(kRule);
     lines.push_back(w("Associação  N.Espécies  N.Espécies  N.Espécies  Quociente de    Intervalo"));
     lines.push_back(w("    de        comuns       (a)         (b)      Similaridade(%)  Confiança"));

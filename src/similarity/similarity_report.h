@@ -18,9 +18,17 @@ inline constexpr std::size_t kPairHeadingLine = 4;
 inline constexpr std::size_t kPairHeadingLines = 6;
 inline constexpr std::size_t kReportLinesBesidePairs = 12;
 
-// The similarity report: title, date (without milliseconds), the column
-// heading, one line per pair, in Windows-1252.
-std::vector<std::string> similarityReport(const SimilarityResult& result, const DateTime& when);
+// The similarity report: title, date (without milliseconds), the notes on
+// how the species were paired (species_pairing.h) with a blank line after
+// them when there are any, the column heading, one line per pair, in
+// Windows-1252. The pair table then starts reportNotes(notes).size() lines
+// after kPairHeadingLine.
+std::vector<std::string> similarityReport(const SimilarityResult& result, const DateTime& when,
+                                          const std::vector<std::string>& notesUtf8 = {});
+
+// The notes (UTF-8) as report lines: one each in Windows-1252, then a blank
+// line; nothing without notes.
+std::vector<std::string> reportNotes(const std::vector<std::string>& notesUtf8);
 
 // A pair's name in the report and the charts: "T1 x T2".
 std::string pairLabel(const PairSimilarity& pair);

@@ -115,6 +115,31 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(!memo1()->isHidden()); // saving leaves the report open
     }
 
+    // Counts no survey can have: the report is the one the file gives, the
+    // warnings are under it (never in what is saved) and in the status line.
+    void calcularWarnsOfImpossibleCountsUnderTheReport() {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const QString data = dataFile("impossivel.txt", "3 12\r\n30 15\r\n3 4\r\n7 3\r\n");
+        user->expectOpen(data);
+        trigger("MnuCalcular");
+        QVERIFY(!memo1()->isHidden());
+        const auto* warnings = window->findChild<QLabel*>("LblAvisos");
+        QVERIFY(warnings && !warnings->isHidden());
+        QVERIFY(warnings->text().startsWith(QStringLiteral("Aviso: linha 2: 15 coletas num levantamento de 12")));
+        QVERIFY(warnings->text().contains(QStringLiteral("\nAviso: linha 3: 3 indivíduos em 4 coletas")));
+        QVERIFY(warnings->geometry().top() >= memo1()->geometry().bottom());
+        QVERIFY2(window->statusText().endsWith(QStringLiteral(" finalizado - Aviso: linha 2: 15 coletas num "
+                                                               "levantamento de 12 coletas; uma espécie não é coletada "
+                                                               "em mais coletas do que o levantamento tem (e mais 1 "
+                                                               "aviso)")),
+                 qPrintable(window->statusText()));
+        QVERIFY(!memo1()->toPlainText().contains(QStringLiteral("Aviso")));
+        user->expectConfirm(QString(), true);
+        trigger("MnuFechar");
+        QVERIFY(warnings->isHidden());
+    }
+
     void calcularRefusesWhileAReportIsOpen() {
         openReport();
         const QString text = memo1()->toPlainText();
@@ -661,14 +686,16 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(!window->findChild<QWidget*>("EntraComp")->isHidden());
         click("BtnCancelComp");
         // Two treatments with different numbers of species lines: compared,
-        // with the warning in the status line.
+        // with the warning in the status line and under the report's key.
         user->expectOpen(treatment("t1.txt"));
         user->expectOpen(treatment("curto.txt"));
         startComparison("2", 0);
         QVERIFY(!memo1()->isHidden());
-        QVERIFY2(window->statusText().startsWith(
-                     QStringLiteral("Aviso: os tratamentos têm números diferentes de espécies (5, 2) - T1 = t1.txt")),
+        const QString warning = QStringLiteral(
+            "Aviso: os tratamentos têm números diferentes de espécies (5, 2); espécies pareadas pela linha");
+        QVERIFY2(window->statusText().startsWith(warning + QStringLiteral(" - T1 = t1.txt")),
                  qPrintable(window->statusText()));
+        QVERIFY(memo1()->toPlainText().contains(QStringLiteral("  T2 = curto.txt\n") + warning));
     }
 
     void similarityFilesAreProposedUnderT1() {

@@ -94,7 +94,7 @@ class Cli : public ::testing::Test {
 std::string surveyOf900Species() {
     std::string survey = "900 60\r\n";
     for (int i = 0; i < 900; ++i)
-        survey += std::to_string(1 + i % 50) + " " + std::to_string(1 + i % 60) + "\r\n";
+        survey += std::to_string(60 + i % 50) + " " + std::to_string(1 + i % 60) + "\r\n";
     return survey;
 }
 
@@ -359,9 +359,12 @@ TEST_F(Cli, DiversityAndComparisonRuns) {
         {"--diversidade --csv dez.txt", 0, "m,q0,q1,q2,cobertura,", ""},
         {"--comparacao mata.txt pasto.txt", 0, "  T2 = pasto.txt\r\n", ""},
         {"--comparacao --json --indice bray-curtis mata.txt pasto.txt milho.txt", 0, "\"indice\": \"bray_curtis\"",
-         "Aviso: os tratamentos têm números diferentes de espécies (4, 4, 3)\n"},
-        {"--similaridade mata.txt pasto.txt milho.txt", 0, "T1 x T2",
-         "Aviso: os tratamentos têm números diferentes de espécies (4, 4, 3)\n"},
+         "Aviso: os tratamentos têm números diferentes de espécies (4, 4, 3); espécies pareadas pela linha\n"},
+        // The warning inside the report too, under its date.
+        {"--similaridade mata.txt pasto.txt milho.txt", 0,
+         "\r\nAviso: os tratamentos t\xEAm n\xFAmeros diferentes de esp\xE9""cies (4, 4, 3); esp\xE9""cies pareadas "
+         "pela linha\r\n\r\n____",
+         "Aviso: os tratamentos têm números diferentes de espécies (4, 4, 3); espécies pareadas pela linha\n"},
         {"--comparacao mata.txt", 2, "", "Erro: Digite 2 ou mais conjuntos de dados\n"},
         {"--comparacao --indice jaccard mata.txt pasto.txt", 2, "", "Erro: --indice espera sorensen ou bray-curtis\n"},
         {"--indice sorensen dez.txt", 2, "", nullptr},
@@ -518,6 +521,16 @@ TEST_F(Cli, AnOutputNeverReplacesAnInput) {
     for (const char* f : {"campo.csv", "d/a.json", "out/mata.txt", "out/mata-relatorio.txt"})
         EXPECT_EQ(zav::readFileBytes(dir_ / f), survey) << f;
     EXPECT_EQ(zav::readFileBytes(dir_ / "s.csv"), sheet);
+    // "> dados.txt" empties the survey before the program starts: it says so.
+    if (nativeTool()) {
+        write("dados.txt", survey);
+        const auto emptied = run("--json dados.txt", dir_ / "dados.txt", ">");
+        EXPECT_EQ(emptied.exitCode, 1);
+        EXPECT_EQ(emptied.err, "Erro: a saída (>) é o próprio arquivo de entrada, e o shell o esvaziou ao abri-la, antes "
+                               "de o programa começar: " +
+                                   (dir_ / "dados.txt").string() +
+                                   " tem agora 0 bytes; recupere-o (de uma cópia) e dê outro nome à saída\n");
+    }
     // The other outputs of the batch are written.
     EXPECT_TRUE(fs::exists(dir_ / "out/mata-relatorio-relatorio.txt"));
     // The import's own output, written whole.
@@ -612,6 +625,28 @@ TEST_F(Cli, BatchWritesReplaceLinksKeepModesAndLeaveNoLitter) {
         EXPECT_TRUE(fs::exists(dir_ / "saida/.outro.csv.zaviro-tmp.QwErTy"));
     }
     ::close(busy);
+}
+
+// A folder link another user planted in a shared sticky folder is not
+// followed, whatever the kernel's protected_symlinks says; a temporary a
+// killed run left is removed by the next write into its folder, whichever.
+TEST_F(Cli, OutputFoldersAreNotReachedThroughForeignLinksAndLeftNoLitter) {
+    write("dez.txt", zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt"));
+    fs::create_directories(dir_ / "vitima");
+    fs::create_directories(dir_ / "tmp");
+    fs::permissions(dir_ / "tmp", fs::perms::all | fs::perms::sticky_bit);
+    fs::create_directory_symlink(dir_ / "vitima", dir_ / "tmp/saida");
+    ASSERT_EQ(::lchown((dir_ / "tmp/saida").c_str(), ::geteuid() + 1, ::getegid()), 0);
+    const auto r = run("--json --saida tmp/saida dez.txt");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "dez.txt: Erro: não foi possível gravar o arquivo: tmp/saida/dez.json: o link simbólico pertence "
+                     "a outro usuário, numa pasta compartilhada; escolha outro nome\n");
+    EXPECT_TRUE(fs::is_empty(dir_ / "vitima"));
+
+    write("s.csv", "especie;individuos;coletas\nA;10;2\nB;5;1\n");
+    write("vitima/.dados.txt.zaviro-tmp.AbCdEf", "meio");
+    ASSERT_EQ(run("--importar s.csv --coletas 5 -o vitima/dados.txt").exitCode, 0);
+    EXPECT_FALSE(fs::exists(dir_ / "vitima/.dados.txt.zaviro-tmp.AbCdEf"));
 }
 
 // SIGINT or SIGTERM in the middle of a batch: the run ends by the signal,

@@ -4,10 +4,12 @@
 
 #include <bit>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace zav {
 namespace {
@@ -62,6 +64,31 @@ TEST(ShortestDecimal, AgreesWithToCharsOnRandomDoubles) {
         if (!std::isfinite(value)) continue;
         ASSERT_EQ(shortestDecimal(value), libraryShortest(value)) << std::bit_cast<std::uint64_t>(value);
     }
+}
+
+// Where the rounding is decided by a hair: the neighbours of powers of 2
+// (whose lower gap is half the upper) and of powers of 10, and values a
+// half-unit from a shorter text, where ties go to the even digit.
+TEST(ShortestDecimal, AgreesWithToCharsAtBoundariesAndMidpoints) {
+    std::vector<double> values;
+    for (int e = -1074; e <= 1023; ++e)
+        values.push_back(std::ldexp(1.0, e));
+    for (int e = -300; e <= 300; ++e)
+        values.push_back(std::pow(10.0, e));
+    for (int n = 1; n < 2000; ++n)
+        values.push_back((n + 0.5) / 1024.0);
+    for (const double base : std::vector<double>(values)) {
+        double below = base, above = base;
+        for (int step = 0; step < 3; ++step) {
+            below = std::nextafter(below, 0.0);
+            above = std::nextafter(above, std::numeric_limits<double>::infinity());
+            values.push_back(below);
+            values.push_back(above);
+        }
+    }
+    for (const double value : values)
+        if (std::isfinite(value) && value > 0)
+            ASSERT_EQ(shortestDecimal(value), libraryShortest(value)) << std::bit_cast<std::uint64_t>(value);
 }
 
 TEST(ExactDecimal, EveryDigitOfTheBinaryValue) {

@@ -71,9 +71,12 @@ TEST(ParseSpeciesTable, RefusesFilesItCannotReadSayingWhere) {
     } bad[] = {
         {"", "O arquivo está vazio"},
         {"3\r\n1 1\r\n2 2\r\n3 3\r\n", "Linha 1: falta o total de coletas"},
-        {"\xEF\xBB\xBF"
-         "2 5\r\n1 1\r\n2 2\r\n",
-         "Linha 1: o arquivo começa com uma marca BOM (UTF-8); grave-o como texto simples"},
+        {std::string("\xFF\xFE" "2\0 \0" "5\0\r\0\n\0", 12),
+         "Linha 1: o arquivo está em UTF-16; grave-o como texto em UTF-8 ou ANSI (Windows-1252)"},
+        {std::string("2\0 \0" "5\0\r\0\n\0", 10),
+         "Linha 1: o arquivo está em UTF-16; grave-o como texto em UTF-8 ou ANSI (Windows-1252)"},
+        {"2 5\r1 1\r2 2\r", "Linha 1: as linhas do arquivo terminam só com CR (fim de linha do Mac antigo); grave-o "
+                             "com fins de linha CR LF (Windows) ou LF"},
         {"3 12\r\n1 1\r\n2 2\r\n", "O cabeçalho anuncia 3 linhas de espécies; o arquivo tem 2"},
         {"2 12\r\n1 1\r\n\r\n", "Linha 3: falta o número de indivíduos"},
         {"2 12\r\n 5 12\r\n1 1\r\n", "Linha 2: falta o número de indivíduos"},
@@ -98,6 +101,88 @@ TEST(ParseSpeciesTable, RefusesFilesItCannotReadSayingWhere) {
             EXPECT_EQ(std::string(e.what()), "Error: Verifique o arquivo de dados!\n" + c.where);
         }
     }
+}
+
+// Notepad and TextEdit save UTF-8, with or without a byte order mark; a
+// names block may end its lines with CR alone, have its mark in capitals, a
+// name too long or a Ctrl-Z in it: the names that can be read are read and
+// the others warned of with their line.
+TEST(ParseSpeciesTable, ReadsNamesInTheEncodingAndLineEndsTheyCameIn) {
+    const std::string counts = "3 12\r\n5 2\r\n4 3\r\n2 1\r\n";
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> names;
+        TextEncoding encoding;
+        bool whole;
+        std::vector<std::string> warnings;
+    } cases[] = {
+        {"Windows-1252", counts + "[nomes]\r\nsa\xFAva\r\n\r\nAtta\r\n", {"saúva", "", "Atta"},
+         TextEncoding::Windows1252, true, {}},
+        {"UTF-8", counts + "[nomes]\r\nsaúva-limão\r\n\r\nAtta\r\n", {"saúva-limão", "", "Atta"},
+         TextEncoding::Utf8, true, {}},
+        {"UTF-8 with its mark", "\xEF\xBB\xBF" + counts + "[Nomes]\nsaúva\n", {"saúva", "", ""},
+         TextEncoding::Utf8WithMark, true, {}},
+        {"CR alone in the block, the mark in capitals", counts + "[NOMES]\rA\rB\rC\r", {"A", "B", "C"},
+         TextEncoding::Windows1252, true, {}},
+        {"a name over 64 KiB", counts + "[nomes]\r\nA\r\n" + std::string(70000, 'x') + "\r\nC\r\n", {"A", "", "C"},
+         TextEncoding::Windows1252, false,
+         {"Aviso: linha 7: o nome da espécie 2 passa de 65536 caracteres e não foi lido"}},
+        {"a Ctrl-Z inside a name", counts + "[nomes]\r\nA\r\nB\x1A" "B\r\nC\r\n", {"A", "B", ""},
+         TextEncoding::Windows1252, false,
+         {"Aviso: linha 7: um caractere Ctrl-Z (fim de arquivo do DOS) interrompe os nomes; os nomes depois dele não "
+          "foram lidos"}},
+        {"a Ctrl-Z as the last byte", counts + "[nomes]\r\nA\r\n\x1A", {"A", "", ""}, TextEncoding::Windows1252,
+         true, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto texts = parseDataFileTexts(c.bytes);
+        std::vector<std::string> names;
+        for (const auto& row : texts.rows)
+            names.push_back(row.name);
+        EXPECT_EQ(names, c.names);
+        EXPECT_EQ(texts.encoding, c.encoding);
+        EXPECT_EQ(texts.namesWhole, c.whole);
+        EXPECT_EQ(texts.warnings, c.warnings);
+        EXPECT_EQ(parseSpeciesTable(c.bytes).warnings, c.warnings);
+        // Read from a file, a chunk at a time, the same.
+        const auto path = std::filesystem::temp_directory_path() / "zaviro-names-test.txt";
+        { std::ofstream(path, std::ios::binary) << c.bytes; }
+        const auto loaded = loadDataFileTexts(path);
+        std::filesystem::remove(path);
+        EXPECT_EQ(loaded.rows.back().name, c.names.back());
+        EXPECT_EQ(loaded.encoding, c.encoding);
+        EXPECT_EQ(loaded.warnings, c.warnings);
+        // Saved as it came: the names kept, in their encoding.
+        const auto saved = formatSpeciesFile(texts.speciesCount, texts.totalCollections, texts.rows, texts.encoding);
+        const auto again = parseDataFileTexts(saved);
+        EXPECT_EQ(again.encoding, c.encoding == TextEncoding::Utf8WithMark || c.whole ? c.encoding : again.encoding);
+        EXPECT_EQ(again.rows.back().name, c.names.back());
+    }
+}
+
+// Counts no survey can have are read as always (the report is the one the
+// file gives) and warned of with their line.
+TEST(ParseSpeciesTable, WarnsOfCountsNoSurveyCanHave) {
+    const auto table = parseSpeciesTable("5 12\r\n30 15\r\n3 4\r\n5 0\r\n0 2\r\n7 3\r\n");
+    ASSERT_EQ(table.species.size(), 4u);
+    EXPECT_EQ(table.species[0].collections, 15);
+    EXPECT_EQ(table.warnings,
+              (std::vector<std::string>{
+                  "Aviso: linha 2: 15 coletas num levantamento de 12 coletas; uma espécie não é coletada em mais "
+                  "coletas do que o levantamento tem",
+                  "Aviso: linha 3: 3 indivíduos em 4 coletas; uma espécie tem ao menos um indivíduo em cada coleta em "
+                  "que foi coletada",
+                  "Aviso: linha 4: 5 indivíduos em 0 coletas; uma espécie com indivíduos foi coletada em ao menos uma "
+                  "coleta",
+                  "Aviso: linha 5: 0 indivíduos em 2 coletas; uma espécie coletada tem ao menos um indivíduo"}));
+    std::string many = "20 12\r\n";
+    for (int i = 0; i < 20; ++i)
+        many += "1 2\r\n";
+    const auto warnings = parseSpeciesTable(many).warnings;
+    ASSERT_EQ(warnings.size(), 11u);
+    EXPECT_EQ(warnings.back(), "Aviso: mais 10 linhas com contagens impossíveis");
 }
 
 TEST(ParseSpeciesTable, HeaderPromisingAHugeNumberOfLinesFailsQuickly) {

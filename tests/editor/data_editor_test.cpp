@@ -753,6 +753,27 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(editor()->cellText(3, 2), QString());
     }
 
+    // A UTF-8 file is saved in UTF-8, its names whole; a names block the
+    // reader could not read whole is never dropped without asking.
+    void namesAreSavedAsTheyCameAndNeverDroppedUnasked() {
+        const QByteArray utf8("\xEF\xBB\xBF" "2 12\r\n5 2\r\n3 1\r\n[nomes]\r\nsa\xC3\xBAva-lim\xC3\xA3o\r\n");
+        openInGrid("utf8.txt", utf8);
+        QCOMPARE(editor()->cellText(3, 1), QStringLiteral("saúva-limão"));
+        const QString saved = dataFile("utf8.txt", utf8);
+        user->expectSave(saved);
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(saved), QByteArray("\xEF\xBB\xBF" "2      12\r\n5      2\r\n3      1\r\n[nomes]\r\n"
+                                            "sa\xC3\xBAva-lim\xC3\xA3o\r\n"));
+
+        const QByteArray cut("2 12\r\n5 2\r\n3 1\r\n[nomes]\r\nApis\x1A" "Bombus\r\n");
+        openInGrid("cortado.txt", cut);
+        QVERIFY(window->statusText().contains(QStringLiteral("Ctrl-Z")));
+        user->expectConfirm(QString(), false);
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(dataFile("cortado.txt", cut)), cut);
+        QVERIFY(editor()->gridOpen());
+    }
+
     // A spreadsheet's block lands from the current cell, growing the grid;
     // every change is undone and redone; a selection copies as a block.
     void pasteUndoRedoAndCopy() {

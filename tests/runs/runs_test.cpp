@@ -1,5 +1,6 @@
 // The runs over bytes (the browser page's way in) give the outputs of the
 // runs over files, the shown name standing for the path.
+#include "data/cp1252.h"
 #include "data/errors.h"
 #include "data/file_io.h"
 #include "runs/runs.h"
@@ -51,8 +52,8 @@ TEST(RunsOverBytes, ComparisonAndSimilarityKeepTheNamesTheWarningAndTheOutputs) 
         read.add(readFileBytes(file), file.filename().string());
     read.finish(kWhen);
     const auto fromFiles = loadTreatments(files, clock);
-    EXPECT_FALSE(read.warning.empty());
-    EXPECT_EQ(read.warning, fromFiles.warning);
+    EXPECT_FALSE(read.notes.empty());
+    EXPECT_EQ(read.notes, fromFiles.notes);
     EXPECT_EQ(read.pathsUtf8(), (std::vector<std::string>{"t1.txt", "t2.txt", "curto.txt"}));
 
     const auto comparison = runComparison(read, DendrogramIndex::BrayCurtis);
@@ -63,9 +64,43 @@ TEST(RunsOverBytes, ComparisonAndSimilarityKeepTheNamesTheWarningAndTheOutputs) 
               similarityOutput(runSimilarity(fromFiles), RunOutput::Report));
 }
 
+// One survey of three areas, the second sheet sorted by name and listing only
+// the species caught: paired by name, the quotients are those of the files
+// listed line by line, and every output says how the species were paired.
+TEST(RunsOverBytes, NamedSpeciesArePairedByNameInEveryOutput) {
+    const std::string names = "[nomes]\r\nAtta\r\nBombus\r\nCamponotus\r\nDorymyrmex\r\n";
+    const std::string mata = "4 10\r\n5 2\r\n3 1\r\n0 0\r\n7 3\r\n" + names;
+    const std::string pasto = "4 10\r\n1 1\r\n0 0\r\n2 2\r\n4 3\r\n" + names;
+    const std::string borda = "3 10\r\n4 3\r\n2 2\r\n1 1\r\n[nomes]\r\nDorymyrmex\r\nCamponotus\r\nAtta\r\n";
+    const std::string bordaByLine = "4 10\r\n1 1\r\n0 0\r\n2 2\r\n4 3\r\n" + names;
+    const auto run = [&](const std::string& third) {
+        TreatmentFiles files;
+        files.add(mata, "mata.txt");
+        files.add(pasto, "pasto.txt");
+        files.add(third, "borda.txt");
+        files.finish(kWhen);
+        return runSimilarity(std::move(files));
+    };
+    const auto byName = run(borda), byLine = run(bordaByLine);
+    EXPECT_TRUE(byName.treatments.pairedByName);
+    EXPECT_FALSE(byLine.treatments.pairedByName);
+    ASSERT_EQ(byName.result.pairs.size(), byLine.result.pairs.size());
+    for (std::size_t p = 0; p < byName.result.pairs.size(); ++p)
+        EXPECT_EQ(byName.result.pairs[p].quotient, byLine.result.pairs[p].quotient);
+    const std::string note = "Espécies pareadas pelo nome, não pela linha: 4 espécies nos 3 tratamentos";
+    EXPECT_NE(similarityOutput(byName, RunOutput::Report).find(cp1252::fromUtf8(note)), std::string::npos);
+    EXPECT_NE(similarityOutput(byName, RunOutput::Json).find("\"avisos\": [\n    \"" + note), std::string::npos);
+    EXPECT_EQ(similarityOutput(byLine, RunOutput::Report).find("pareadas"), std::string::npos);
+    EXPECT_EQ(similarityOutput(byLine, RunOutput::Json).find("avisos"), std::string::npos);
+    const auto comparison = runComparison(byName.treatments, DendrogramIndex::Sorensen);
+    EXPECT_NE(comparisonOutput(comparison, RunOutput::Report).find("  T3 = borda.txt\r\n" + cp1252::fromUtf8(note)),
+              std::string::npos);
+}
+
 TEST(RunsOverBytes, TheFirstTreatmentNamesTheSpeciesABadOneIsNamed) {
     TreatmentFiles read;
     read.add(std::string("2 10\r\n5 2\r\n3 1\r\n[nomes]\r\nApis\r\n"), "a.txt");
+    read.finish(kWhen);
     EXPECT_EQ(read.speciesNames, (std::vector<std::string>{"Apis", ""}));
     try {
         read.add(std::string("2 10\r\n5 x\r\nabc\r\n"), "mata.txt");

@@ -118,13 +118,28 @@ TEST(TreatmentFile, KeepsEveryLineAndRefusesBadFiles) {
     EXPECT_EQ(parseTreatmentCounts("4 10\r\n3 1\r\n0 0\r\n-2 1\r\n$A 3\r\n9 9\r\n"),
               (std::vector<std::int32_t>{3, 0, -2, 10}));
     EXPECT_EQ(parseTreatmentCounts("0 5\n"), std::vector<std::int32_t>{});
-    for (const char* bad : {"", "x 10\n", "3 10\n1 1\n2 2\n", "2 10\n1 1\n\n", "2 10\n1.5 1\n1 1\n"})
-        EXPECT_THROW(parseTreatmentCounts(bad), DataFileError) << bad;
     std::string big = "901 1\n";
     for (int i = 0; i < 901; ++i)
         big += "1 1\n";
-    EXPECT_THROW(parseTreatmentCounts(big), DataFileError);
-    EXPECT_THROW(parseTreatmentCounts("2147483647 1\n1 1\n"), DataFileError);
+    const struct {
+        std::string bytes, detail;
+    } bad[] = {
+        {"", "O arquivo está vazio"},
+        {"x 10\n", "Linha 1: \"x\" não é um número inteiro"},
+        {"3 10\n1 1\n2 2\n", "O cabeçalho anuncia 3 linhas de espécies; o arquivo tem 2"},
+        {"2 10\n1 1\n\n", "Linha 3: falta o número de indivíduos"},
+        {"2 10\n1.5 1\n1 1\n", "Linha 2: \"1.5\" não é um número inteiro"},
+        {big, "Linha 1: mais de 900 linhas de espécies"},
+        {"2147483647 1\n1 1\n", "Linha 1: mais de 900 linhas de espécies"},
+    };
+    for (const auto& c : bad) {
+        try {
+            parseTreatmentCounts(c.bytes);
+            ADD_FAILURE() << "accepted: " << c.bytes.substr(0, 20);
+        } catch (const DataFileError& e) {
+            EXPECT_EQ(e.detail(), c.detail);
+        }
+    }
 }
 
 TEST(SimilarityReport, MatchesTheGoldenFiles) {
