@@ -73,6 +73,9 @@ class SpeciesLabels {
         note_ = new QGraphicsTextItem(noteBox_);
         note_->document()->setDocumentMargin(0);
         note_->setDefaultTextColor(QColor(60, 60, 60));
+        QFont font = note_->font();
+        font.setPointSizeF(font.pointSizeF() * 0.9);
+        note_->setFont(font);
     }
 
     void addPoint(const QPointF& value, qreal markerSize) { points_.push_back({value, markerSize / 2}); }
@@ -118,8 +121,10 @@ class SpeciesLabels {
             for (const std::size_t labelled : {std::size_t(0), std::size_t(1), labels_.size() - 1}) {
                 note_->setTextWidth(-1);
                 note_->setPlainText(text(labelledNote(labelled, labels_.size(), language_)));
-                if (note_->boundingRect().width() > around.area.width() - 12)
-                    note_->setTextWidth(std::max<qreal>(40, around.area.width() - 12));
+                // In the top right corner, over the fewest points of a
+                // falling curve.
+                const qreal widest = std::max<qreal>(60, around.area.width() * 0.6);
+                if (note_->boundingRect().width() > widest) note_->setTextWidth(widest);
                 corner = corner.united(note_->boundingRect());
             }
             corner.moveTopRight(around.area.topRight() + QPointF(-6, 4));

@@ -32,11 +32,15 @@ constexpr qreal kTitleShare = 0.25;
 
 const QString kBreak = QStringLiteral("<br>");
 
+// At once, not when the event loop comes to it: an image is painted right
+// after. The legend's own layout shows its entries again after a change of
+// font.
 void relayOut(QChart* chart) {
-    if (auto* layout = chart->layout()) {
-        layout->invalidate();
-        layout->activate();
-    }
+    for (QGraphicsLayout* layout : {chart->layout(), chart->legend()->layout()})
+        if (layout) {
+            layout->invalidate();
+            layout->activate();
+        }
 }
 
 QString labelText(const QString& format, qreal value) {

@@ -144,6 +144,12 @@ QStringList textProblems(const zav::ChartBoard& board) {
             // A text item's margin is blank.
             const QRectF box = texts[i]->sceneBoundingRect().adjusted(1, 1, -1, -1);
             if (!area.contains(box)) problems << QStringLiteral("outside its chart: \"%1\"").arg(text);
+            // Nor cut off by what holds it (the legend shows only what is
+            // within it).
+            for (const QGraphicsItem* holder = texts[i]->parentItem(); holder; holder = holder->parentItem())
+                if (holder->flags() & QGraphicsItem::ItemClipsChildrenToShape &&
+                    !holder->sceneBoundingRect().adjusted(-1, -1, 1, 1).contains(box))
+                    problems << QStringLiteral("hidden by its holder: \"%1\"").arg(text);
             for (std::size_t j = 0; j < i; ++j) {
                 const QRectF other = texts[j]->sceneBoundingRect().adjusted(1, 1, -1, -1);
                 const QRectF both = box.intersected(other);
@@ -151,7 +157,11 @@ QStringList textProblems(const zav::ChartBoard& board) {
                     problems << QStringLiteral("over each other: \"%1\" and \"%2\"").arg(text, plainText(texts[j]));
             }
         }
-        for (const auto* marker : chart->legend()->markers())
+        const auto markers = chart->legend()->markers();
+        if (chart->legend()->isVisible() &&
+            std::none_of(markers.begin(), markers.end(), [](const auto* marker) { return marker->isVisible(); }))
+            problems << QStringLiteral("a legend without entries");
+        for (const auto* marker : markers)
             if (marker->isVisible() && chart->legend()->isVisible() &&
                 !everything.simplified().contains(asRead(marker->label())))
                 problems << QStringLiteral("legend entry missing or cut: \"%1\"").arg(asRead(marker->label()));
