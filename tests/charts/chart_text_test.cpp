@@ -184,7 +184,7 @@ QStringList portugueseTexts(const zav::ChartBoard& board) {
     static const QRegularExpression portuguese(
         QStringLiteral(R"([çãõéáíóúêâ]|\b(de|da|do|dos|das|e|por|em|seus|Espécies?|Tratamentos?|Amostra|)"
                        R"(Cobertura|Riqueza|Classe|Intervalo|Quociente|coletas?|Dendrograma|Predominantes|)"
-                       R"(Rarefação|Extrapolação|Posição|postas|Par|sem|rótulos?)\b)"),
+                       R"(Rarefação|Extrapolação|Posição|postas|Par|sem|rótulos?|IC)\b)"),
         QRegularExpression::CaseInsensitiveOption);
     QStringList found;
     for (const QChart* chart : board.charts())
