@@ -382,7 +382,7 @@ QChart* classChart(const ClassChart& data, const QString& title, ChartLanguage l
     y->setTitleText(say(language, "Espécies", "Species"));
     y->setLabelFormat(QStringLiteral("%d"));
     // Room above the highest bar for its count.
-    y->setRange(0, most * 1.2);
+    y->setRange(0, most * 1.35);
     y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);

@@ -25,7 +25,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <random>
+#include <variant>
 
 namespace {
 
@@ -201,6 +203,28 @@ QStringList portugueseTexts(const zav::ChartBoard& board) {
     return found;
 }
 
+// On the Whittaker plot, the labels are those of the most abundant
+// predominant species, and the note says so when some have none.
+QStringList labelProblems(const zav::ChartBoard& board, const zav::ReportResult& result, zav::ChartLanguage language) {
+    const auto* analysis = std::get_if<zav::AnalysisResult>(&result);
+    if (!analysis || !board.charts().front()->isVisible()) return {};
+    std::vector<std::string> predominant;
+    for (const auto& sp : zav::rankAbundance(*analysis))
+        if (sp.predominant) predominant.push_back(sp.label);
+    QStringList labels, others;
+    for (const auto* item : chartTexts(board.charts().front()))
+        (isSpeciesLabel(item) ? labels : others) << plainText(item).simplified();
+    QStringList problems;
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        if (std::find(predominant.begin(), predominant.begin() + labels.size(), labels[i].toStdString()) ==
+            predominant.begin() + labels.size())
+            problems << QStringLiteral("labelled out of turn: \"%1\"").arg(labels[i]);
+    const auto note = QString::fromStdString(
+        zav::labelledNote(static_cast<std::size_t>(labels.size()), predominant.size(), language));
+    if (!note.isEmpty() && !others.contains(note)) problems << QStringLiteral("no note: \"%1\"").arg(note);
+    return problems;
+}
+
 struct Layout {
     const char* name;
     zav::ImageSize size;
@@ -255,6 +279,9 @@ class ChartTextTest : public QObject {
                                                                       chart < 0 ? QStringLiteral("todos")
                                                                                 : QStringLiteral("gráfico %1").arg(chart + 1));
                 for (const auto& problem : textProblems(board))
+                    problems << where + problem;
+                for (const auto& problem : labelProblems(
+                         board, document.result, english ? zav::ChartLanguage::English : zav::ChartLanguage::Portuguese))
                     problems << where + problem;
                 if (english)
                     for (const auto& text : portugueseTexts(board))
