@@ -67,8 +67,9 @@ zav::ReportDocument surveyDocument(const std::string& bytes, const QString& name
 }
 
 zav::TreatmentFiles treatments(int count) {
-    static const char* const names[] = {"mata.txt", "pasto.txt", "milho.txt", "cerrado-ralo-de-encosta.txt",
-                                        "eucalipto.txt"};
+    static const char* const names[] = {"mata.txt",      "pasto.txt",  "milho.txt", "cerrado-ralo-de-encosta.txt",
+                                        "eucalipto.txt", "soja.txt",   "cana.txt",  "varzea.txt",
+                                        "capoeira.txt",  "brejo.txt"};
     zav::TreatmentFiles files;
     for (int i = 0; i < count; ++i)
         files.add(namedSurvey(40, 12, 100u + static_cast<unsigned>(i), true), names[i]);
@@ -96,6 +97,10 @@ std::vector<Document> documents() {
                                                             QStringLiteral("eucalipto.txt")},
                                                            kWhen)});
     all.push_back({"comparação", zav::comparisonDocument(zav::runComparison(treatments(5), zav::DendrogramIndex::Sorensen))});
+    // The most treatments: 10 leaves. (The similarity of 10, 45 pairs, has
+    // no room for its pairs' names in one column.)
+    all.push_back({"comparação de 10",
+                   zav::comparisonDocument(zav::runComparison(treatments(10), zav::DendrogramIndex::BrayCurtis))});
     return all;
 }
 
