@@ -59,6 +59,19 @@ QStringList valueLabels(const QValueAxis* axis, qreal step) {
 
 bool horizontal(const QAbstractAxis* axis) { return axis->orientation() == Qt::Horizontal; }
 
+// The names of a category axis, every `every`th shown from the first; the
+// others are blank (names that differ, as the axis wants them).
+void showEvery(QCategoryAxis* axis, const std::vector<std::pair<QString, qreal>>& categories, std::size_t every) {
+    QStringList names;
+    for (std::size_t i = 0; i < categories.size(); ++i)
+        names << (i % every == 0 ? categories[i].first : QString(static_cast<qsizetype>(i + 1), QChar(0x200B)));
+    if (names == axis->categoriesLabels()) return;
+    for (const auto& name : axis->categoriesLabels())
+        axis->remove(name);
+    for (std::size_t i = 0; i < categories.size(); ++i)
+        axis->append(names[static_cast<qsizetype>(i)], categories[i].second);
+}
+
 // A legend entry's symbol as text, in its colour: a line, a dashed line, a
 // band, or the marker's shape.
 QString symbol(QLegendMarker* marker) {
@@ -123,7 +136,11 @@ ChartFit::ChartFit(QChart* chart)
     for (auto* axis : chart->axes()) {
         const auto* value = qobject_cast<QValueAxis*>(axis);
         const qreal step = value && value->tickType() == QValueAxis::TicksDynamic ? value->tickInterval() : 0;
-        axes_.push_back({axis, axis->titleText(), step, static_cast<qreal>(axis->labelsAngle())});
+        std::vector<std::pair<QString, qreal>> categories;
+        if (auto* category = qobject_cast<QCategoryAxis*>(axis))
+            for (const auto& name : category->categoriesLabels())
+                categories.emplace_back(name, category->endValue(name));
+        axes_.push_back({axis, axis->titleText(), step, static_cast<qreal>(axis->labelsAngle()), categories});
         // Whole, or spaced out below.
         axis->setTruncateLabels(false);
     }
@@ -145,6 +162,7 @@ void ChartFit::layOut(const QRectF& geometry) {
         texts.axis->setTitleText(texts.title);
         texts.axis->setLabelsAngle(static_cast<int>(texts.angle));
         if (texts.step > 0) static_cast<QValueAxis*>(texts.axis)->setTickInterval(texts.step);
+        if (!texts.categories.empty()) showEvery(static_cast<QCategoryAxis*>(texts.axis), texts.categories, 1);
     }
     // What follows the plot's moves (labels beside points) follows once, at
     // the end.
@@ -282,20 +300,24 @@ bool ChartFit::fitAxes() {
         }
         const QFontMetricsF metrics(axis->labelsFont());
         if (auto* category = qobject_cast<QCategoryAxis*>(axis)) {
-            // Names side by side when they have room, else upright.
-            const QStringList names = category->categoriesLabels();
-            if (!horizontal(axis) || texts.angle != 0 || names.size() < 2 || axis->labelsAngle() != 0) continue;
+            // Names side by side when they have room, else upright, else
+            // only some.
+            const auto& names = texts.categories;
+            if (!horizontal(axis) || names.size() < 2) continue;
             const qreal perValue = length / (category->max() - category->min());
             qreal widest = 0, closest = length;
-            for (qsizetype i = 0; i < names.size(); ++i) {
-                widest = std::max(widest, metrics.horizontalAdvance(names[i]));
-                if (i > 0)
-                    closest = std::min(closest, (category->endValue(names[i]) - category->endValue(names[i - 1])) *
-                                                    perValue);
+            for (std::size_t i = 0; i < names.size(); ++i) {
+                widest = std::max(widest, metrics.horizontalAdvance(names[i].first));
+                if (i > 0) closest = std::min(closest, (names[i].second - names[i - 1].second) * perValue);
             }
-            if (closest < widest + 8) {
+            if (axis->labelsAngle() == 0 && texts.angle == 0 && closest < widest + 8) {
                 axis->setLabelsAngle(-90);
                 changed = true;
+            } else if (axis->labelsAngle() != 0 && closest > 0) {
+                const auto every = static_cast<std::size_t>(std::ceil((metrics.height() + 2) / closest));
+                const QStringList before = category->categoriesLabels();
+                showEvery(category, names, std::max<std::size_t>(1, every));
+                changed = changed || before != category->categoriesLabels();
             }
         } else if (auto* value = qobject_cast<QValueAxis*>(axis); value && texts.step > 0) {
             // The labels of the finest step: as wide as any coarser one's.

@@ -8,7 +8,9 @@
 // the legend's entries wrapped and, if need be, set smaller (and where even
 // that leaves them cut, written under the title instead, each after its
 // symbol in its colour), the labels of a value axis spaced out to a wider
-// step and the names of a category axis turned upright.
+// step and the names of a category axis turned upright (and, where even
+// upright they crowd, only every second, third... name shown, the first
+// always).
 
 #include <QFont>
 #include <QRectF>
@@ -62,6 +64,8 @@ class ChartFit {
         QString title;
         qreal step;  // a value axis's tick interval, 0 for the others
         qreal angle; // its labels' angle
+        // A category axis's names and where they stand.
+        std::vector<std::pair<QString, qreal>> categories;
     };
     std::vector<AxisTexts> axes_;
     struct Entry {

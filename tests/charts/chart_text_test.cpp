@@ -97,20 +97,26 @@ std::vector<Document> documents() {
                                                             QStringLiteral("eucalipto.txt")},
                                                            kWhen)});
     all.push_back({"comparação", zav::comparisonDocument(zav::runComparison(treatments(5), zav::DendrogramIndex::Sorensen))});
-    // The most treatments: 10 leaves. (The similarity of 10, 45 pairs, has
-    // no room for its pairs' names in one column.)
+    // The most treatments: 45 pairs, 10 leaves.
+    const auto ten = treatments(10);
+    QStringList tenNames;
+    for (const auto& name : ten.namesUtf8())
+        tenNames << QString::fromStdString(name);
+    all.push_back({"similaridade de 10", zav::similarityDocument(zav::runSimilarity(ten).result, tenNames, kWhen)});
     all.push_back({"comparação de 10",
-                   zav::comparisonDocument(zav::runComparison(treatments(10), zav::DendrogramIndex::BrayCurtis))});
+                   zav::comparisonDocument(zav::runComparison(ten, zav::DendrogramIndex::BrayCurtis))});
     return all;
 }
 
 // A species' label on the Whittaker plot.
 bool isSpeciesLabel(const QGraphicsItem* item) { return item->data(0).toString() == QStringLiteral("espécie"); }
 
+// Without the zero-width spaces that stand for a name left out.
 QString plainText(const QGraphicsItem* item) {
-    if (const auto* text = dynamic_cast<const QGraphicsTextItem*>(item)) return text->toPlainText();
-    if (const auto* simple = dynamic_cast<const QGraphicsSimpleTextItem*>(item)) return simple->text();
-    return {};
+    QString text;
+    if (const auto* rich = dynamic_cast<const QGraphicsTextItem*>(item)) text = rich->toPlainText();
+    if (const auto* simple = dynamic_cast<const QGraphicsSimpleTextItem*>(item)) text = simple->text();
+    return text.remove(QChar(0x200B));
 }
 
 bool shownInScene(const QGraphicsItem* item) {
