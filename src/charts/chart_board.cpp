@@ -1,6 +1,7 @@
 #include "charts/chart_board.h"
 
 #include "charts/chart_data.h"
+#include "charts/chart_fit.h"
 #include "charts/label_layout.h"
 #include "charts/run_charts.h"
 
@@ -12,7 +13,9 @@
 #include <QChart>
 #include <QGraphicsLineItem>
 #include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QLegendMarker>
+#include <QTextDocument>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPainter>
@@ -42,10 +45,21 @@ QString say(ChartLanguage language, const char* portuguese, const char* english)
 constexpr qreal kStarSize = 16;
 constexpr qreal kSquareSize = 22;
 
-// The numbers of the predominant species beside their stars, laid out again
-// whenever the plot moves. Where there is no room for them all, the most
-// abundant species keep theirs and a note in the plot's corner says how many
-// are named; every predominant species keeps its star.
+// A species' name as rich text: a scientific name in italics.
+QString speciesLabelHtml(const std::string& name) {
+    QString html;
+    for (const auto& run : nameRuns(name)) {
+        const QString part = QString::fromStdString(run.text).toHtmlEscaped();
+        html += run.italic ? QStringLiteral("<i>") + part + QStringLiteral("</i>") : part;
+    }
+    return html;
+}
+
+// The names (or numbers) of the predominant species beside their stars,
+// laid out again whenever the plot moves. Where there is no room for them
+// all, the most abundant species keep theirs, as many as have room one after
+// the other, and a note in the plot's corner says which are labelled; every
+// predominant species keeps its star.
 class SpeciesLabels {
   public:
     SpeciesLabels(QChart* chart, QXYSeries* series, ChartLanguage language)
@@ -56,20 +70,24 @@ class SpeciesLabels {
         noteBox_->setPen(Qt::NoPen);
         noteBox_->setZValue(10);
         noteBox_->hide();
-        note_ = new QGraphicsSimpleTextItem(noteBox_);
+        note_ = new QGraphicsTextItem(noteBox_);
+        note_->document()->setDocumentMargin(0);
+        note_->setDefaultTextColor(QColor(60, 60, 60));
         QFont font = note_->font();
-        font.setItalic(true);
+        font.setPointSizeF(font.pointSizeF() * 0.9);
         note_->setFont(font);
-        note_->setBrush(QColor(60, 60, 60));
     }
 
     void addPoint(const QPointF& value, qreal markerSize) { points_.push_back({value, markerSize / 2}); }
 
     // `markerSize`: of the largest marker on the point.
-    // `label`: the species' name, or its number when it has none.
-    void addLabel(const QPointF& value, const QString& label, qreal markerSize) {
-        auto* text = new QGraphicsSimpleTextItem(label, chart_);
+    // `html`: the species' name, or its number when it has none.
+    void addLabel(const QPointF& value, const QString& html, qreal markerSize) {
+        auto* text = new QGraphicsTextItem(chart_);
+        text->document()->setDocumentMargin(0);
+        text->setHtml(html);
         text->setZValue(10);
+        text->setData(0, QStringLiteral("espécie"));
         auto* leader = new QGraphicsLineItem(chart_);
         leader->setPen(QPen(QColor(90, 90, 90), 0.8));
         leader->setZValue(9);
@@ -93,42 +111,75 @@ class SpeciesLabels {
             wanted.push_back(
                 {chart_->mapToPosition(label.value, series_), label.text->boundingRect().size(), label.radius});
 
-        auto placed = placeLabels(wanted, around);
-        auto named = std::count_if(placed.begin(), placed.end(), [](const auto& p) { return p.has_value(); });
-        noteBox_->setVisible(named < static_cast<long>(labels_.size()));
+        auto placed = placeLeading(wanted, around);
+        noteBox_->setVisible(placed.size() < labels_.size());
         if (noteBox_->isVisible()) {
-            // Room for the note first, then the labels again.
-            note_->setText(noteText(labels_.size(), labels_.size()));
-            QRectF corner = note_->boundingRect();
+            // Room for the note first, then the labels again; the note
+            // wraps within the plot.
+            // Room for the longest of what it may say.
+            QRectF corner;
+            for (const std::size_t labelled : {std::size_t(0), std::size_t(1), labels_.size() - 1}) {
+                note_->setTextWidth(-1);
+                note_->setPlainText(text(labelledNote(labelled, labels_.size(), language_)));
+                // In the top right corner, over the fewest points of a
+                // falling curve.
+                const qreal widest = std::max<qreal>(60, around.area.width() * 0.6);
+                if (note_->boundingRect().width() > widest) note_->setTextWidth(widest);
+                corner = corner.united(note_->boundingRect());
+            }
             corner.moveTopRight(around.area.topRight() + QPointF(-6, 4));
             around.keep.push_back(corner);
-            placed = placeLabels(wanted, around);
-            named = std::count_if(placed.begin(), placed.end(), [](const auto& p) { return p.has_value(); });
-            note_->setText(noteText(static_cast<std::size_t>(named), labels_.size()));
+            placed = placeLeading(wanted, around);
+            note_->setPlainText(text(labelledNote(placed.size(), labels_.size(), language_)));
+            note_->setTextWidth(-1);
+            if (note_->boundingRect().width() > corner.width()) note_->setTextWidth(corner.width());
             const QRectF shown = note_->boundingRect();
             noteBox_->setRect(shown.adjusted(-2, 0, 2, 0));
             noteBox_->setPos(corner.right() - shown.width(), corner.top());
         }
         for (std::size_t i = 0; i < labels_.size(); ++i) {
             const auto& label = labels_[i];
-            label.text->setVisible(placed[i].has_value());
-            label.leader->setVisible(placed[i] && placed[i]->leader);
-            if (!placed[i]) continue;
-            label.text->setPos(placed[i]->box.topLeft());
-            if (placed[i]->leader) label.leader->setLine(*placed[i]->leader);
+            const bool shown = i < placed.size();
+            label.text->setVisible(shown);
+            label.leader->setVisible(shown && placed[i].leader);
+            if (!shown) continue;
+            label.text->setPos(placed[i].box.topLeft());
+            if (placed[i].leader) label.leader->setLine(*placed[i].leader);
         }
     }
 
   private:
-    QString noteText(std::size_t named, std::size_t all) const {
-        return say(language_, "rótulos: %1 de %2 predominantes", "labels: %1 of %2 predominant").arg(named).arg(all);
+    // The most labels, from the most abundant species on, that all have room.
+    static std::vector<PlacedLabel> placeLeading(const std::vector<PointLabel>& wanted,
+                                                 const LabelSurroundings& around) {
+        std::vector<PlacedLabel> best;
+        std::size_t low = 0, high = wanted.size();
+        // The first `count` labels, when every one is placed.
+        const auto tryFirst = [&](std::size_t count) {
+            const auto placed = placeLabels({wanted.begin(), wanted.begin() + static_cast<std::ptrdiff_t>(count)},
+                                            around);
+            if (!std::all_of(placed.begin(), placed.end(), [](const auto& p) { return p.has_value(); })) return false;
+            best.clear();
+            for (const auto& p : placed)
+                best.push_back(*p);
+            return true;
+        };
+        if (tryFirst(high)) return best;
+        // Fewer labels leave the ones kept as much room or more (as a
+        // rule: the search's answer has every label placed whatever).
+        while (low + 1 < high) {
+            const std::size_t middle = (low + high) / 2;
+            (tryFirst(middle) ? low : high) = middle;
+        }
+        if (best.size() != low) tryFirst(low);
+        return best;
     }
 
     struct Label {
         QPointF value;
         qreal radius;
-        QGraphicsSimpleTextItem* text; // owned by the chart
-        QGraphicsLineItem* leader;     // owned by the chart
+        QGraphicsTextItem* text;   // owned by the chart
+        QGraphicsLineItem* leader; // owned by the chart
     };
     struct Marker {
         QPointF value;
@@ -139,7 +190,7 @@ class SpeciesLabels {
     QXYSeries* series_;
     ChartLanguage language_;
     QGraphicsRectItem* noteBox_;    // owned by the chart
-    QGraphicsSimpleTextItem* note_; // in noteBox_
+    QGraphicsTextItem* note_;       // in noteBox_
     std::vector<Label> labels_;     // the most abundant species first
     std::vector<Marker> points_;
     std::vector<QPointF> curve_;
@@ -220,11 +271,7 @@ QChart* rankAbundanceChart(const AnalysisResult& result, ChartLanguage language)
     curve->setColor(kSpeciesColor);
     curve->setPointsVisible(ranked.size() <= 100);
     // The legend says whether the labels are names, numbers or both.
-    const std::string legend = predominantLegend(ranked);
-    const char* english = legend.ends_with("nomes ou números") ? "Predominant (*) and their names or numbers"
-                          : legend.ends_with("nomes")          ? "Predominant (*) and their names"
-                                                               : "Predominant (*) and their numbers";
-    auto* predominant = markers(say(language, legend.c_str(), english), QScatterSeries::MarkerShapeStar,
+    auto* predominant = markers(text(predominantLegend(ranked, language)), QScatterSeries::MarkerShapeStar,
                                 kPredominantColor, kStarSize);
     // A hollow square around the point: an excluded species may be
     // predominant too, and its star shows inside.
@@ -253,7 +300,7 @@ QChart* rankAbundanceChart(const AnalysisResult& result, ChartLanguage language)
         if (sp.predominant) {
             predominant->append(point);
             labels->addPoint(point, kStarSize);
-            labels->addLabel(point, QString::fromStdString(sp.label), sp.excluded ? kSquareSize : kStarSize);
+            labels->addLabel(point, speciesLabelHtml(sp.label), sp.excluded ? kSquareSize : kStarSize);
         }
         lowest = lowest == 0 ? sp.individuals : std::min(lowest, sp.individuals);
         highest = std::max(highest, sp.individuals);
@@ -335,7 +382,7 @@ QChart* classChart(const ClassChart& data, const QString& title, ChartLanguage l
     y->setTitleText(say(language, "Espécies", "Species"));
     y->setLabelFormat(QStringLiteral("%d"));
     // Room above the highest bar for its count.
-    y->setRange(0, most * 1.2);
+    y->setRange(0, most * 1.35);
     y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -376,7 +423,7 @@ QChart* similarityChart(const SimilarityResult& result, const QStringList& names
         markers(say(language, "Quociente (%)", "Quotient (%)"), QScatterSeries::MarkerShapeCircle, kSpeciesColor, 10);
     const qreal cap = 0.12;
     bool intervalInLegend = false;
-    auto* cutMarks = markers(QStringLiteral("Intervalo cortado em 100 %"), QScatterSeries::MarkerShapeTriangle,
+    auto* cutMarks = markers(say(language, "Intervalo cortado em 100 %", "Interval cut at 100 %"), QScatterSeries::MarkerShapeTriangle,
                              kExcludedColor, 13);
     for (std::size_t i = 0; i < points.size(); ++i) {
         const auto& p = points[i];
@@ -415,7 +462,8 @@ QChart* similarityChart(const SimilarityResult& result, const QStringList& names
     for (const auto& p : points)
         limits.push_back({p.label, p.quotient, p.lower, p.upper});
     setRange(y, similarityAxis(limits));
-    addTreatmentKey(chart, names, std::any_of(points.begin(), points.end(), [](const auto& p) { return p.cut; }));
+    addTreatmentKey(chart, names, true,
+                    std::any_of(points.begin(), points.end(), [](const auto& p) { return p.cut; }), language);
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;
 }
@@ -425,28 +473,31 @@ QChart* similarityChart(const SimilarityResult& result, const QStringList& names
 ChartBoard::ChartBoard(const ReportResult& result, const QStringList& treatments, ChartLanguage language) {
     if (const auto* analysis = std::get_if<AnalysisResult>(&result)) {
         charts_.push_back(rankAbundanceChart(*analysis, language));
-        static constexpr const char* kEnglishTitles[] = {"Dominance", "Abundance", "Frequency", "Constancy"};
-        const auto counts = classCounts(*analysis);
-        for (std::size_t i = 0; i < counts.size(); ++i)
-            charts_.push_back(classChart(counts[i], say(language, counts[i].title.c_str(), kEnglishTitles[i]), language));
+        for (const auto& counts : classCounts(*analysis, language))
+            charts_.push_back(classChart(counts, text(counts.title), language));
     } else if (const auto* diversity = std::get_if<DiversityResult>(&result)) {
-        charts_ = diversityCharts(*diversity);
+        charts_ = diversityCharts(*diversity, language);
     } else if (const auto* comparison = std::get_if<ComparisonResult>(&result)) {
-        charts_.push_back(dendrogramChart(*comparison, treatments));
+        charts_.push_back(dendrogramChart(*comparison, treatments, language));
     } else {
         charts_.push_back(similarityChart(std::get<SimilarityResult>(result), treatments, language));
     }
-    for (auto* chart : charts_)
+    for (auto* chart : charts_) {
         scene_.addItem(chart);
+        fits_.push_back(std::make_unique<ChartFit>(chart));
+        fits_.back()->beforeLayOut = [chart](qreal width) { placeTreatmentKey(chart, width); };
+    }
     scene_.setBackgroundBrush(Qt::white);
 }
 
 ChartBoard::~ChartBoard() = default;
 
 void ChartBoard::layOut(const QSizeF& size) {
+    for (auto* chart : charts_)
+        chart->setVisible(true);
     scene_.setSceneRect(QRectF(QPointF(0, 0), size));
     if (charts_.size() == 1) {
-        charts_[0]->setGeometry(scene_.sceneRect());
+        fits_[0]->layOut(scene_.sceneRect());
         return;
     }
     // The large chart beside the 2 x 2 small ones, or above them on a page
@@ -454,7 +505,7 @@ void ChartBoard::layOut(const QSizeF& size) {
     const bool sideBySide = size.width() >= size.height();
     const QSizeF large =
         sideBySide ? QSizeF(size.width() * 0.58, size.height()) : QSizeF(size.width(), size.height() * 0.5);
-    charts_[0]->setGeometry(QRectF(QPointF(0, 0), large));
+    fits_[0]->layOut(QRectF(QPointF(0, 0), large));
     const QPointF origin = sideBySide ? QPointF(large.width(), 0) : QPointF(0, large.height());
     // Four small charts 2 x 2; two one above the other beside the large one,
     // or side by side below it.
@@ -464,7 +515,7 @@ void ChartBoard::layOut(const QSizeF& size) {
                       (size.height() - (sideBySide ? 0 : large.height())) / static_cast<qreal>(rows));
     for (std::size_t i = 1; i < charts_.size(); ++i) {
         const auto column = static_cast<qreal>((i - 1) % columns), row = static_cast<qreal>((i - 1) / columns);
-        charts_[i]->setGeometry(QRectF(origin + QPointF(column * cell.width(), row * cell.height()), cell));
+        fits_[i]->layOut(QRectF(origin + QPointF(column * cell.width(), row * cell.height()), cell));
     }
 }
 
@@ -474,19 +525,21 @@ int ChartBoard::chartAt(const QPointF& scenePoint) const {
     return -1;
 }
 
+void ChartBoard::layOutAlone(int chart, const QSizeF& size) {
+    const auto index = static_cast<std::size_t>(chart);
+    for (std::size_t i = 0; i < charts_.size(); ++i)
+        charts_[i]->setVisible(i == index);
+    scene_.setSceneRect(QRectF(QPointF(0, 0), size));
+    fits_.at(index)->layOut(scene_.sceneRect());
+}
+
 void ChartBoard::renderChart(QPainter& painter, int chart, const QRectF& target, qreal width) {
     const QSizeF size(width, width * target.height() / target.width());
     const QRectF before = scene_.sceneRect();
-    QChart* alone = charts_.at(static_cast<std::size_t>(chart));
-    for (auto* c : charts_)
-        c->setVisible(c == alone);
-    scene_.setSceneRect(QRectF(QPointF(0, 0), size));
-    alone->setGeometry(scene_.sceneRect());
+    layOutAlone(chart, size);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     scene_.render(&painter, target, QRectF(QPointF(0, 0), size));
-    for (auto* c : charts_)
-        c->setVisible(true);
     layOut(before.isEmpty() ? size : before.size());
 }
 

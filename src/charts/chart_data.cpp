@@ -132,22 +132,65 @@ std::string speciesHoverText(const RankedSpecies& species, ChartLanguage languag
     return text;
 }
 
-std::string predominantLegend(const std::vector<RankedSpecies>& ranked) {
+std::string predominantLegend(const std::vector<RankedSpecies>& ranked, ChartLanguage language) {
     bool named = false, unnamed = false;
     for (const auto& sp : ranked)
         if (sp.predominant) (sp.named ? named : unnamed) = true;
+    if (language == ChartLanguage::English)
+        return std::string("Predominant (*) and their ") + (!named ? "numbers" : unnamed ? "names or numbers" : "names");
     return std::string("Predominantes (*) e seus ") + (!named ? "números" : unnamed ? "nomes ou números" : "nomes");
 }
 
-std::array<ClassChart, 4> classCounts(const AnalysisResult& result) {
+std::vector<NameRun> nameRuns(const std::string& name) {
+    std::vector<std::string> words;
+    for (std::size_t at = 0; at < name.size();) {
+        const auto end = std::min(name.find(' ', at), name.size());
+        if (end > at) words.push_back(name.substr(at, end - at));
+        at = end + 1;
+    }
+    if (words.size() < 2) return {{name, false}};
+    // What ends the italic part: a qualifier of an unnamed or uncertain
+    // species, an author in parentheses, a number or a morphospecies' letter.
+    static const std::array<std::string_view, 10> kUpright{"sp.", "spp.", "sp", "cf.", "aff.", "nr.",
+                                                            "var.", "ssp.", "subsp.", "gr."};
+    const auto upright = [](const std::string& word) {
+        return std::find(kUpright.begin(), kUpright.end(), word) != kUpright.end() || word.front() == '(' ||
+               std::any_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }) ||
+               (word.size() == 1 && word[0] >= 'A' && word[0] <= 'Z');
+    };
+    std::vector<NameRun> runs;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const bool italic = (runs.empty() || runs.back().italic) && !upright(words[i]);
+        if (runs.empty() || runs.back().italic != italic)
+            runs.push_back({i == 0 ? words[i] : " " + words[i], italic});
+        else
+            runs.back().text += " " + words[i];
+    }
+    return runs;
+}
+
+std::string labelledNote(std::size_t labelled, std::size_t predominant, ChartLanguage language) {
+    if (labelled >= predominant) return {};
+    const auto n = std::to_string(labelled), of = std::to_string(predominant);
+    if (language == ChartLanguage::English)
+        return labelled == 0 ? "no labels: " + of + " predominant species, no room"
+               : labelled == 1 ? "labelled: the most abundant of " + of + " predominant species"
+                               : "labelled: the " + n + " most abundant of " + of + " predominant species";
+    return labelled == 0 ? "sem rótulos: " + of + " espécies predominantes, sem espaço"
+           : labelled == 1 ? "rótulo: a mais abundante de " + of + " espécies predominantes"
+                           : "rótulos: as " + n + " mais abundantes de " + of + " espécies predominantes";
+}
+
+std::array<ClassChart, 4> classCounts(const AnalysisResult& result, ChartLanguage language) {
+    const bool english = language == ChartLanguage::English;
     return {
-        countClasses(result, "Dominância", Criterion::Dominance,
+        countClasses(result, english ? "Dominance" : "Dominância", Criterion::Dominance,
                      [](const SpeciesRecord& sp) -> std::string_view { return sp.dominanceClass; }),
-        countClasses(result, "Abundância", Criterion::Abundance,
+        countClasses(result, english ? "Abundance" : "Abundância", Criterion::Abundance,
                      [](const SpeciesRecord& sp) { return abundanceText(sp.abundanceClass); }),
-        countClasses(result, "Frequência", Criterion::Frequency,
+        countClasses(result, english ? "Frequency" : "Frequência", Criterion::Frequency,
                      [](const SpeciesRecord& sp) -> std::string_view { return sp.frequencyClass; }),
-        countClasses(result, "Constância", Criterion::Constancy,
+        countClasses(result, english ? "Constancy" : "Constância", Criterion::Constancy,
                      [](const SpeciesRecord& sp) -> std::string_view { return sp.constancyClass; }),
     };
 }
@@ -190,31 +233,60 @@ CurveData splitCurve(std::string name, const std::vector<CurvePoint>& points, do
 
 } // namespace
 
-std::array<CurveData, 3> hillCurves(const DiversityResult& result) {
-    static const char* const names[] = {"q = 0 (riqueza)", "q = 1 (exp de Shannon)", "q = 2 (inverso de Simpson)"};
+std::array<CurveData, 3> hillCurves(const DiversityResult& result, ChartLanguage language) {
+    // "q = 0" never broken over two lines.
+    static const char* const portuguese[] = {"q\u00a0=\u00a00 (riqueza)", "q\u00a0=\u00a01 (exp de Shannon)",
+                                             "q\u00a0=\u00a02 (inverso de Simpson)"};
+    static const char* const english[] = {"q\u00a0=\u00a00 (richness)", "q\u00a0=\u00a01 (exp of Shannon)",
+                                          "q\u00a0=\u00a02 (inverse Simpson)"};
     std::array<CurveData, 3> curves;
     for (std::size_t q = 0; q < 3; ++q) {
         std::vector<CurvePoint> points;
         for (const auto& p : result.curve)
             points.push_back(curvePoint(p.m, p.values.hill[q], p.hillBands[q]));
-        curves[q] = splitCurve(names[q], points, static_cast<double>(result.individuals));
+        curves[q] = splitCurve(language == ChartLanguage::English ? english[q] : portuguese[q], points,
+                               static_cast<double>(result.individuals));
     }
     return curves;
 }
 
-CurveData coverageCurve(const DiversityResult& result) {
+CurveData coverageCurve(const DiversityResult& result, ChartLanguage language) {
     std::vector<CurvePoint> points;
     for (const auto& p : result.curve)
         points.push_back(curvePoint(p.m, p.values.coverage, p.coverageBand));
-    return splitCurve("Cobertura", points, static_cast<double>(result.individuals));
+    return splitCurve(language == ChartLanguage::English ? "Coverage" : "Cobertura", points,
+                      static_cast<double>(result.individuals));
 }
 
-CurveData collectionsCurve(const DiversityResult& result) {
+CurveData collectionsCurve(const DiversityResult& result, ChartLanguage language) {
     std::vector<CurvePoint> points;
     if (result.incidence)
         for (const auto& p : result.incidence->curve)
             points.push_back(curvePoint(p.t, p.richness, p.band));
-    return splitCurve("q = 0 (riqueza)", points, static_cast<double>(result.collections));
+    return splitCurve(language == ChartLanguage::English ? "q\u00a0=\u00a00 (richness)" : "q\u00a0=\u00a00 (riqueza)", points,
+                      static_cast<double>(result.collections));
+}
+
+std::string missingCurveText(const std::string& reason, ChartLanguage language) {
+    if (language == ChartLanguage::Portuguese || reason.empty()) return reason;
+    // The reasons the diversity analysis gives, with their numbers.
+    std::vector<std::string> numbers;
+    for (std::size_t at = 0; at < reason.size();) {
+        const auto start = reason.find_first_of("-0123456789", at);
+        if (start == std::string::npos) break;
+        const auto end = std::min(reason.find_first_not_of("-0123456789", start + 1), reason.size());
+        numbers.push_back(reason.substr(start, end - start));
+        at = end;
+    }
+    const auto n = [&](std::size_t i) { return i < numbers.size() ? numbers[i] : std::string("?"); };
+    if (reason.starts_with("exige pelo menos"))
+        return "needs at least " + n(0) + (reason.ends_with("coletas") ? " collections" : " individuals");
+    if (reason.starts_with("o total de coletas")) return "the total of collections is " + n(0);
+    if (reason.find(" tem indivíduos em ") != std::string::npos)
+        return "species " + n(0) + " has individuals in " + n(1) + " collections";
+    if (reason.find(" aparece em ") != std::string::npos)
+        return "species " + n(0) + " appears in " + n(1) + " of " + n(2) + " collections";
+    return "not computed: see the report";
 }
 
 AxisRange curveAxis(const std::vector<const CurveData*>& curves, bool alongX) {
@@ -228,11 +300,14 @@ AxisRange curveAxis(const std::vector<const CurveData*>& curves, bool alongX) {
     return linearAxis(0, std::ceil(high / step - 1e-9) * step, step);
 }
 
-DendrogramDrawing dendrogramDrawing(const ComparisonResult& result, const std::vector<std::string>& names) {
+DendrogramDrawing dendrogramDrawing(const ComparisonResult& result, const std::vector<std::string>& names,
+                                    ChartLanguage language) {
     DendrogramDrawing drawing;
     const auto& tree = result.dendrogram.tree;
-    drawing.distance = result.dendrogram.index == DendrogramIndex::Sorensen ? "Distância (1 - Sørensen)"
-                                                                            : "Dissimilaridade de Bray-Curtis";
+    const bool english = language == ChartLanguage::English;
+    drawing.distance = result.dendrogram.index == DendrogramIndex::Sorensen
+                           ? (english ? "Distance (1 - Sørensen)" : "Distância (1 - Sørensen)")
+                           : (english ? "Bray-Curtis dissimilarity" : "Dissimilaridade de Bray-Curtis");
     drawing.cophenetic = tree.copheneticCorrelation;
     if (result.dendrogram.gap != DendrogramGap::None || tree.leafOrder.empty()) return drawing;
     drawing.leaves = tree.leafOrder;
@@ -269,6 +344,46 @@ std::vector<ClippedInterval> clippedIntervals(const std::vector<PairPoint>& poin
         clipped.push_back(std::move(c));
     }
     return clipped;
+}
+
+} // namespace zav
+
+namespace zav {
+
+std::vector<std::string> wrapWords(const std::string& text, double width,
+                                   const std::function<double(const std::string&)>& measure) {
+    // The words, split at spaces outside a tag of rich text ("<span style=...>").
+    std::vector<std::string> words{std::string()};
+    bool inTag = false;
+    for (const char c : text) {
+        inTag = c == '<' || (inTag && c != '>');
+        if (c == ' ' && !inTag) {
+            if (!words.back().empty()) words.emplace_back();
+        } else {
+            words.back() += c;
+        }
+    }
+    if (words.back().empty()) words.pop_back();
+    std::vector<std::string> lines;
+    for (const auto& word : words)
+        if (!lines.empty() && measure(lines.back() + " " + word) <= width)
+            lines.back() += " " + word;
+        else
+            lines.push_back(word);
+    if (lines.empty()) lines.push_back(text);
+    return lines;
+}
+
+double fittingStep(const AxisRange& axis, double plotLength, double labelLength) {
+    // A gap of half a label at least, of 6 pixels at least, between labels.
+    const double room = labelLength + std::max(6.0, labelLength / 2);
+    const double span = axis.max - axis.min;
+    double step = axis.step;
+    if (step <= 0 || span <= 0 || plotLength <= 0) return step;
+    // The labels are `step` apart, `step / span * plotLength` pixels.
+    while (step / span * plotLength < room && step < span)
+        step = niceCeiling(step * 1.5);
+    return step;
 }
 
 } // namespace zav

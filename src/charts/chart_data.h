@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,7 +46,22 @@ std::vector<RankedSpecies> rankAbundance(const AnalysisResult& result);
 // The legend of the predominant species' stars, after what labels them:
 // "Predominantes (*) e seus números", "... e seus nomes" when every one has a
 // name, "... e seus nomes ou números" when some have.
-std::string predominantLegend(const std::vector<RankedSpecies>& ranked);
+std::string predominantLegend(const std::vector<RankedSpecies>& ranked,
+                              ChartLanguage language = ChartLanguage::Portuguese);
+
+// A species' name in runs of upright and italic text. A name of two words or
+// more is a scientific name and is set in italics ("Atta sexdens"), up to a
+// qualifier or a morphospecies' mark, which stay upright ("Atta" in italics,
+// then " sp. 3"); a name of one word (a family, a code) stays upright.
+struct NameRun {
+    std::string text;
+    bool italic = false;
+};
+std::vector<NameRun> nameRuns(const std::string& name);
+
+// Under the Whittaker plot, which predominant species carry a label: the
+// `labelled` most abundant of the `predominant`. Empty when all do.
+std::string labelledNote(std::size_t labelled, std::size_t predominant, ChartLanguage language);
 
 // One bar: the species in one class of a criterion.
 struct ClassBar {
@@ -63,7 +79,8 @@ struct ClassChart {
 // Species per class of dominance, abundance, frequency and constancy, from
 // the lowest class to the highest, the excluded species in their "super"
 // class of each criterion that has one. Every criterion counts all S species.
-std::array<ClassChart, 4> classCounts(const AnalysisResult& result);
+std::array<ClassChart, 4> classCounts(const AnalysisResult& result,
+                                      ChartLanguage language = ChartLanguage::Portuguese);
 
 // One pair of treatments of the similarity chart. A value the data leave
 // undefined is absent, never 0.
@@ -126,14 +143,18 @@ struct CurveData {
 
 // The Hill numbers q = 0, 1, 2 against individuals (Chao et al. 2014), the
 // sample at m = n; empty curves when the report prints none.
-std::array<CurveData, 3> hillCurves(const DiversityResult& result);
+std::array<CurveData, 3> hillCurves(const DiversityResult& result, ChartLanguage language = ChartLanguage::Portuguese);
 
 // Sample coverage against individuals (Chao and Jost 2012).
-CurveData coverageCurve(const DiversityResult& result);
+CurveData coverageCurve(const DiversityResult& result, ChartLanguage language = ChartLanguage::Portuguese);
 
 // Expected richness against collections, the sample at t = T; empty without
 // the incidence part.
-CurveData collectionsCurve(const DiversityResult& result);
+CurveData collectionsCurve(const DiversityResult& result, ChartLanguage language = ChartLanguage::Portuguese);
+
+// Why a curve is missing (the diversity result's reason, in Portuguese) in
+// the language of the charts.
+std::string missingCurveText(const std::string& reason, ChartLanguage language);
 
 // A linear axis from 0 over every point and band limit of `curves`, labelled
 // at a step of 1, 2 or 5 times a power of ten (at most about ten labels).
@@ -158,7 +179,8 @@ struct DendrogramDrawing {
 };
 
 // Empty (no leaves) when the comparison has no dendrogram.
-DendrogramDrawing dendrogramDrawing(const ComparisonResult& result, const std::vector<std::string>& names);
+DendrogramDrawing dendrogramDrawing(const ComparisonResult& result, const std::vector<std::string>& names,
+                                    ChartLanguage language = ChartLanguage::Portuguese);
 
 // The similarity pairs with their intervals limited to 100 %: an upper
 // limit beyond is drawn at 100, marked as cut.
@@ -168,5 +190,18 @@ struct ClippedInterval {
     bool cut = false; // the interval's upper limit was above 100 %
 };
 std::vector<ClippedInterval> clippedIntervals(const std::vector<PairPoint>& points);
+
+// ---- Texts kept whole at a journal's width --------------------------------
+
+// The words of `text` (split at spaces) in lines no wider than `width` as
+// `measure` gives a line's width; a word wider than that has a line of its
+// own. One line, `text` itself, when it fits.
+std::vector<std::string> wrapWords(const std::string& text, double width,
+                                   const std::function<double(const std::string&)>& measure);
+
+// The step of an axis's labels, from `axis.step` up through 1, 2 and 5 times
+// a power of ten, at which its labels, `labelLength` pixels each along the
+// axis and a gap apart, fit on `plotLength` pixels.
+double fittingStep(const AxisRange& axis, double plotLength, double labelLength);
 
 } // namespace zav

@@ -117,12 +117,19 @@ std::string journalImageBytes(const QString& suffix, const QString& title, const
 
 } // namespace
 
+QSizeF imageLayoutPixels(const ImageSize& size, bool oneChart) {
+    if (size.widthMm > 0) return journalLayout(size, oneChart).pixels;
+    return oneChart ? kOneChartSize : kImageSize;
+}
+
 QSizeF imageMillimetres(const ImageSize& size, bool oneChart) {
     const double w = size.widthMm;
     // The whole board stacks its class charts below the large one: taller
     // than wide, within a journal's page.
     if (!oneChart) return {w, w < 120 ? w * 1.75 : w * 1.06};
-    return {w, w * 0.72};
+    // One chart in one column: taller than wide, with room under the plot
+    // for a key.
+    return {w, w < 120 ? w * 1.2 : w * 0.72};
 }
 
 std::string chartImageBytes(ChartBoard& board, const QString& suffix, const QString& title, const ImageSize& size,

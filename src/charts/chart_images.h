@@ -23,6 +23,10 @@ struct ImageSize {
 // above its class charts (taller than wide), or one chart.
 QSizeF imageMillimetres(const ImageSize& size, bool oneChart);
 
+// The size, in pixels, the charts are laid out at for an image of `size`:
+// the board or one chart.
+QSizeF imageLayoutPixels(const ImageSize& size, bool oneChart);
+
 // The board, or only its chart `chart` (>= 0), as the bytes of an image:
 // "png", "svg" or "pdf" (the suffix, in lower case). Throws Error for any
 // other suffix.

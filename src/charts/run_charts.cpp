@@ -27,6 +27,11 @@ const std::array<QColor, 3> kOrderColors{QColor(31, 90, 160), QColor(200, 90, 20
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
+// A text of the charts in the language chosen.
+QString say(ChartLanguage language, const char* portuguese, const char* english) {
+    return QString::fromUtf8(language == ChartLanguage::English ? english : portuguese);
+}
+
 QChart* titledChart(const QString& title, qreal points) {
     auto* chart = new QChart;
     chart->setTitle(title);
@@ -66,7 +71,7 @@ void hideFromLegend(QChart* chart, QAbstractSeries* series) {
 // names each curve by its solid line and the band once; the title says
 // what the line styles and the dot are.
 void addCurve(QChart* chart, const CurveData& curve, const QColor& color, QAbstractAxis* x, QAbstractAxis* y,
-              bool several, bool first) {
+              bool several, bool first, ChartLanguage language) {
     auto* lower = new QLineSeries, *upper = new QLineSeries;
     for (const auto* part : {&curve.rarefaction, &curve.extrapolation})
         for (std::size_t i = part == &curve.extrapolation ? 1 : 0; i < part->size(); ++i)
@@ -76,7 +81,7 @@ void addCurve(QChart* chart, const CurveData& curve, const QColor& color, QAbstr
             }
     if (upper->count() > 1) {
         auto* band = new QAreaSeries(upper, lower);
-        band->setName(QStringLiteral("IC 95 % (bootstrap)"));
+        band->setName(say(language, "IC 95 % (bootstrap)", "95 % CI (bootstrap)"));
         QColor fill = color;
         fill.setAlpha(45);
         band->setBrush(fill);
@@ -96,12 +101,12 @@ void addCurve(QChart* chart, const CurveData& curve, const QColor& color, QAbstr
         attach(chart, series, x, y);
         return series;
     };
-    line(curve.rarefaction, Qt::SolidLine, several ? text(curve.name) : QStringLiteral("Rarefação"));
-    auto* dashed = line(curve.extrapolation, Qt::DashLine, QStringLiteral("Extrapolação"));
+    line(curve.rarefaction, Qt::SolidLine, several ? text(curve.name) : say(language, "Rarefação", "Rarefaction"));
+    auto* dashed = line(curve.extrapolation, Qt::DashLine, say(language, "Extrapolação", "Extrapolation"));
     if (several) hideFromLegend(chart, dashed);
     if (curve.sample) {
         auto* dot = new QScatterSeries;
-        dot->setName(QStringLiteral("Amostra"));
+        dot->setName(say(language, "Amostra", "Sample"));
         dot->setMarkerShape(QScatterSeries::MarkerShapeCircle);
         dot->setMarkerSize(10);
         dot->setColor(color);
@@ -126,7 +131,7 @@ void smallFonts(QChart* chart) {
 
 QChart* curveChart(const QString& title, const std::vector<CurveData>& curves, const QString& xTitle,
                    const QString& yTitle, const QString& yFormat, const std::vector<QColor>& colors,
-                   const QString& missing) {
+                   const QString& missing, ChartLanguage language) {
     auto* chart = titledChart(title, curves.size() > 1 ? 11 : 10);
     std::vector<const CurveData*> all;
     for (const auto& c : curves)
@@ -136,7 +141,7 @@ QChart* curveChart(const QString& title, const std::vector<CurveData>& curves, c
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     for (std::size_t i = 0; i < curves.size(); ++i)
-        addCurve(chart, curves[i], colors[i], x, y, curves.size() > 1, i == 0);
+        addCurve(chart, curves[i], colors[i], x, y, curves.size() > 1, i == 0, language);
     if (!missing.isEmpty()) chart->setTitle(title + QStringLiteral("<br><small>") + missing + QStringLiteral("</small>"));
     smallFonts(chart);
     return chart;
@@ -144,49 +149,61 @@ QChart* curveChart(const QString& title, const std::vector<CurveData>& curves, c
 
 } // namespace
 
-std::vector<QChart*> diversityCharts(const DiversityResult& result) {
-    const auto hill = hillCurves(result);
+std::vector<QChart*> diversityCharts(const DiversityResult& result, ChartLanguage language) {
+    const auto hill = hillCurves(result, language);
+    const auto missing = [&](const std::string& reason) { return text(missingCurveText(reason, language)); };
+    const QString individuals = say(language, "Número de indivíduos", "Number of individuals");
     std::vector<QChart*> charts;
-    charts.push_back(curveChart(
-        QStringLiteral("Números de Hill por indivíduos<br><small>rarefação (—), extrapolação (- -), amostra (●)</small>"),
-        {hill[0], hill[1], hill[2]}, QStringLiteral("Número de indivíduos"),
-        QStringLiteral("Diversidade (espécies efetivas)"), QStringLiteral("%.0f"),
-        {kOrderColors[0], kOrderColors[1], kOrderColors[2]}, text(result.curveMissing)));
-    charts.push_back(curveChart(QStringLiteral("Riqueza por coletas (q = 0)"), {collectionsCurve(result)},
-                                QStringLiteral("Número de coletas"), QStringLiteral("Espécies"),
-                                QStringLiteral("%.0f"), {kOrderColors[0]},
-                                result.incidence ? text(result.incidence->curveMissing)
-                                                 : text(result.incidenceMissing)));
-    charts.push_back(curveChart(QStringLiteral("Cobertura da amostra por indivíduos"), {coverageCurve(result)},
-                                QStringLiteral("Número de indivíduos"), QStringLiteral("Cobertura"),
-                                QStringLiteral("%.1f"), {QColor(90, 90, 90)}, text(result.curveMissing)));
+    charts.push_back(curveChart(say(language,
+                                    "Números de Hill por indivíduos<br><small>rarefação (—), extrapolação (- -), "
+                                    "amostra (●)</small>",
+                                    "Hill numbers by individuals<br><small>rarefaction (—), extrapolation (- -), "
+                                    "sample (●)</small>"),
+                                {hill[0], hill[1], hill[2]}, individuals,
+                                say(language, "Diversidade (espécies efetivas)", "Diversity (effective species)"),
+                                QStringLiteral("%.0f"), {kOrderColors[0], kOrderColors[1], kOrderColors[2]},
+                                missing(result.curveMissing), language));
+    charts.push_back(curveChart(say(language, "Riqueza por coletas (q\u00a0=\u00a00)", "Richness by collections (q\u00a0=\u00a00)"),
+                                {collectionsCurve(result, language)},
+                                say(language, "Número de coletas", "Number of collections"),
+                                say(language, "Espécies", "Species"), QStringLiteral("%.0f"), {kOrderColors[0]},
+                                missing(result.incidence ? result.incidence->curveMissing : result.incidenceMissing),
+                                language));
+    charts.push_back(curveChart(say(language, "Cobertura da amostra por indivíduos", "Sample coverage by individuals"),
+                                {coverageCurve(result, language)}, individuals,
+                                say(language, "Cobertura", "Coverage"), QStringLiteral("%.1f"), {QColor(90, 90, 90)},
+                                missing(result.curveMissing), language));
     return charts;
 }
 
-QChart* dendrogramChart(const ComparisonResult& result, const QStringList& names) {
+QChart* dendrogramChart(const ComparisonResult& result, const QStringList& names, ChartLanguage language) {
     std::vector<std::string> utf8;
     for (const QString& name : names)
         utf8.push_back(name.toStdString());
-    const auto drawing = dendrogramDrawing(result, utf8);
-    QString title = QStringLiteral("Dendrograma dos tratamentos (UPGMA)");
+    const auto drawing = dendrogramDrawing(result, utf8, language);
+    QString title = say(language, "Dendrograma dos tratamentos (UPGMA)", "Dendrogram of the treatments (UPGMA)");
     title += QStringLiteral("<br><small>") +
              (drawing.cophenetic
-                  ? QStringLiteral("Correlação cofenética: %1").arg(QString::fromStdString(fixedPoint(*drawing.cophenetic, 4)))
-                  : QStringLiteral("Correlação cofenética: - (menos de 3 tratamentos ou distâncias iguais)")) +
+                  ? say(language, "Correlação cofenética: %1", "Cophenetic correlation: %1")
+                        .arg(QString::fromStdString(fixedPoint(*drawing.cophenetic, 4)))
+                  : say(language, "Correlação cofenética: - (menos de 3 tratamentos ou distâncias iguais)",
+                        "Cophenetic correlation: - (fewer than 3 treatments or equal distances)")) +
              QStringLiteral("</small>");
     if (drawing.leaves.empty())
-        title += QStringLiteral("<br><small>Sem dendrograma: há pares de tratamentos sem distância</small>");
+        title += QStringLiteral("<br><small>") +
+                 say(language, "Sem dendrograma: há pares de tratamentos sem distância",
+                     "No dendrogram: some pairs of treatments have no distance") +
+                 QStringLiteral("</small>");
     auto* chart = titledChart(title, 11);
     auto* x = new QCategoryAxis;
     x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     x->setRange(0.5, static_cast<qreal>(std::max<std::size_t>(1, drawing.leaves.size())) + 0.5);
     x->setStartValue(0.5);
-    x->setTitleText(QStringLiteral("Tratamento"));
+    x->setTitleText(say(language, "Tratamento", "Treatment"));
+    // The treatments' names in the key: a leaf's label is as short as its
+    // place under the tree.
     for (std::size_t i = 0; i < drawing.leaves.size(); ++i)
-        x->append(QStringLiteral("T%1 = %2").arg(drawing.leaves[i]).arg(text(drawing.labels[i])),
-                  static_cast<qreal>(i + 1));
-    x->setTruncateLabels(false);
-    if (drawing.leaves.size() > 5) x->setLabelsAngle(-90);
+        x->append(QStringLiteral("T%1").arg(drawing.leaves[i]), static_cast<qreal>(i + 1));
     const double top = drawing.top > 0 ? drawing.top : 1;
     const double step = top <= 0.25 ? 0.05 : top <= 0.5 ? 0.1 : 0.2;
     auto* y = valueAxis(text(drawing.distance), {0, std::ceil(top / step - 1e-9) * step * 1.05, step},
@@ -202,26 +219,32 @@ QChart* dendrogramChart(const ComparisonResult& result, const QStringList& names
     }
     smallFonts(chart);
     chart->legend()->hide();
+    addTreatmentKey(chart, names, false, false, language);
     return chart;
 }
 
 namespace {
 
-// The key's box, kept right of the plot area whenever the chart moves.
+// The key's box, kept right of the plot area or under it whenever the chart
+// moves.
 class KeyBox : public QGraphicsRectItem {
   public:
-    KeyBox(QChart* chart, const QStringList& lines) : QGraphicsRectItem(chart) {
+    // The first line in bold, the ones from `notes` on in italics.
+    KeyBox(QChart* chart, const QStringList& lines, qsizetype notes)
+        : QGraphicsRectItem(chart), margins_(chart->margins()) {
         setBrush(Qt::white);
         setPen(QPen(QColor(120, 120, 120), 1));
         setZValue(11);
+        setData(0, QStringLiteral("chave"));
         QFont font = chart->legend()->font();
         font.setPointSizeF(8.5);
         qreal y = 6, width = 0;
-        for (const QString& line : lines) {
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString& line = lines[i];
             auto* item = new QGraphicsSimpleTextItem(line, this);
             QFont f = font;
-            if (line == lines.first()) f.setBold(true);
-            if (line.startsWith(QStringLiteral("Intervalo")) || line.startsWith(QStringLiteral("▲"))) f.setItalic(true);
+            if (i == 0) f.setBold(true);
+            if (i >= notes) f.setItalic(true);
             item->setFont(f);
             item->setPos(8, y);
             y += item->boundingRect().height() + 1;
@@ -229,24 +252,56 @@ class KeyBox : public QGraphicsRectItem {
         }
         setRect(0, 0, width + 16, y + 5);
     }
+
+    // Beside the plot, or under it on a chart `width` wide.
+    void keepRoom(QChart* chart, qreal width) {
+        below_ = rect().width() + 12 > width * 0.3;
+        QMargins margins = margins_;
+        if (below_)
+            margins.setBottom(margins.bottom() + static_cast<int>(rect().height()) + 8);
+        else
+            margins.setRight(margins.right() + static_cast<int>(rect().width()) + 12);
+        chart->setMargins(margins);
+    }
+
+    void follow(const QRectF& chartRect, const QRectF& plot) {
+        if (below_)
+            setPos(chartRect.center().x() - rect().width() / 2, chartRect.bottom() - rect().height() - 6);
+        else
+            setPos(chartRect.right() - rect().width() - 8, plot.top());
+    }
+
+  private:
+    QMargins margins_; // the chart's own
+    bool below_ = false;
 };
+
+KeyBox* keyOf(QChart* chart) {
+    for (auto* item : chart->childItems())
+        if (item->data(0).toString() == QStringLiteral("chave")) return static_cast<KeyBox*>(item);
+    return nullptr;
+}
 
 } // namespace
 
-void addTreatmentKey(QChart* chart, const QStringList& names, bool cut) {
+void addTreatmentKey(QChart* chart, const QStringList& names, bool intervalNote, bool cut, ChartLanguage language) {
     if (names.isEmpty()) return;
-    QStringList lines{QStringLiteral("Tratamentos")};
+    QStringList lines{say(language, "Tratamentos", "Treatments")};
     for (qsizetype i = 0; i < names.size(); ++i)
         lines << QStringLiteral("T%1 = %2").arg(i + 1).arg(names[i]);
-    lines << QString() << QStringLiteral("Intervalo: a aproximação do relatório") << QStringLiteral("(P=0.05)");
-    if (cut) lines << QStringLiteral("▲ intervalo cortado em 100 %");
-    auto* box = new KeyBox(chart, lines);
-    QMargins margins = chart->margins();
-    margins.setRight(margins.right() + static_cast<int>(box->rect().width()) + 12);
-    chart->setMargins(margins);
-    QObject::connect(chart, &QChart::plotAreaChanged, chart, [chart, box](const QRectF& plot) {
-        box->setPos(chart->rect().right() - box->rect().width() - 8, plot.top());
-    });
+    const qsizetype notes = lines.size() + 1;
+    if (intervalNote)
+        lines << QString() << say(language, "Intervalo: a aproximação do relatório", "Interval: the report's approximation")
+              << QStringLiteral("(P=0.05)");
+    if (cut) lines << say(language, "▲ intervalo cortado em 100 %", "▲ interval cut at 100 %");
+    auto* box = new KeyBox(chart, lines, notes);
+    box->keepRoom(chart, chart->size().width() > 0 ? chart->size().width() : 1000);
+    QObject::connect(chart, &QChart::plotAreaChanged, chart,
+                     [chart, box](const QRectF& plot) { box->follow(chart->rect(), plot); });
+}
+
+void placeTreatmentKey(QChart* chart, qreal width) {
+    if (auto* box = keyOf(chart)) box->keepRoom(chart, width);
 }
 
 } // namespace zav

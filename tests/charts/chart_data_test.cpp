@@ -254,4 +254,84 @@ TEST(SimilarityChartData, IntervalsBeyond100AreCutThereAndMarked) {
     EXPECT_FALSE(clipped[2].upper || clipped[2].cut);
 }
 
+// A scientific name in italics up to what marks an unnamed or uncertain
+// species; a name of one word upright.
+TEST(SpeciesNames, BinomialsInItalicsUpToAQualifier) {
+    using Runs = std::vector<std::pair<std::string, bool>>;
+    const auto runs = [](const std::string& name) {
+        Runs out;
+        for (const auto& run : zav::nameRuns(name))
+            out.emplace_back(run.text, run.italic);
+        return out;
+    };
+    EXPECT_EQ(runs("Atta sexdens"), (Runs{{"Atta sexdens", true}}));
+    EXPECT_EQ(runs("Atta sexdens rubropilosa"), (Runs{{"Atta sexdens rubropilosa", true}}));
+    EXPECT_EQ(runs("Atta sp. 3"), (Runs{{"Atta", true}, {" sp. 3", false}}));
+    EXPECT_EQ(runs("Pheidole cf. fallax"), (Runs{{"Pheidole", true}, {" cf. fallax", false}}));
+    EXPECT_EQ(runs("Camponotus A"), (Runs{{"Camponotus", true}, {" A", false}}));
+    EXPECT_EQ(runs("Formicidae"), (Runs{{"Formicidae", false}}));
+    EXPECT_EQ(runs("12"), (Runs{{"12", false}}));
+}
+
+TEST(SpeciesNames, TheNoteSaysWhichAreLabelled) {
+    using zav::ChartLanguage;
+    EXPECT_EQ(zav::labelledNote(8, 8, ChartLanguage::Portuguese), "");
+    EXPECT_EQ(zav::labelledNote(5, 12, ChartLanguage::Portuguese),
+              "rótulos: as 5 mais abundantes de 12 espécies predominantes");
+    EXPECT_EQ(zav::labelledNote(1, 12, ChartLanguage::Portuguese), "rótulo: a mais abundante de 12 espécies predominantes");
+    EXPECT_EQ(zav::labelledNote(0, 3, ChartLanguage::English), "no labels: 3 predominant species, no room");
+    EXPECT_EQ(zav::labelledNote(5, 12, ChartLanguage::English), "labelled: the 5 most abundant of 12 predominant species");
+}
+
+// Wrapped at spaces, never inside a tag of rich text; a word too wide for
+// any line alone on its own.
+TEST(ChartTexts, WordsWrapToTheWidth) {
+    const auto length = [](const std::string& text) { return static_cast<double>(text.size()); };
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(zav::wrapWords("Cobertura da amostra por indivíduos", 100, length),
+              (Lines{"Cobertura da amostra por indivíduos"}));
+    EXPECT_EQ(zav::wrapWords("Cobertura da amostra por indivíduos", 20, length),
+              (Lines{"Cobertura da amostra", "por indivíduos"}));
+    EXPECT_EQ(zav::wrapWords("Distância (1 - Sørensen)", 3, length), (Lines{"Distância", "(1", "-", "Sørensen)"}));
+    EXPECT_EQ(zav::wrapWords("<span style=\"color:#fff\">a</span> b", 4, length),
+              (Lines{"<span style=\"color:#fff\">a</span>", "b"}));
+    EXPECT_EQ(zav::wrapWords("", 10, length), (Lines{""}));
+}
+
+// Labels a step apart on the plot: the step widens through 1, 2, 5 times a
+// power of ten until they have room.
+TEST(ChartTexts, AxisLabelsSpreadToAWiderStep) {
+    const struct {
+        zav::AxisRange axis;
+        double plot, label, step;
+    } cases[] = {
+        {{0, 350, 50}, 600, 24, 50},   // 86 pixels apart: room
+        {{0, 350, 50}, 200, 24, 100},  // 29 pixels at 50, 57 at 100
+        {{0, 350, 50}, 100, 24, 200},  // 29 pixels at 100
+        {{0, 1, 0.1}, 80, 20, 0.5},    // 8, 16 pixels at 0.1, 0.2
+        {{0, 50, 10}, 300, 12, 10},    // 60 pixels apart
+        {{0, 10, 0}, 100, 12, 0},      // a logarithmic axis is left as it is
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(zav::fittingStep(c.axis, c.plot, c.label), c.step) << c.plot << " " << c.label;
+}
+
+// "Textos em inglês": what the diversity results say in Portuguese, in
+// English on the charts.
+TEST(ChartTexts, WhyACurveIsMissingInEnglish) {
+    using zav::ChartLanguage;
+    const std::pair<const char*, const char*> cases[] = {
+        {"exige pelo menos 2 coletas", "needs at least 2 collections"},
+        {"exige pelo menos 2 indivíduos", "needs at least 2 individuals"},
+        {"o total de coletas é 0", "the total of collections is 0"},
+        {"a espécie 4 tem indivíduos em 0 coletas", "species 4 has individuals in 0 collections"},
+        {"a espécie 7 aparece em 15 coletas de 12", "species 7 appears in 15 of 12 collections"},
+        {"outra razão", "not computed: see the report"},
+    };
+    for (const auto& [portuguese, english] : cases) {
+        EXPECT_EQ(zav::missingCurveText(portuguese, ChartLanguage::English), english);
+        EXPECT_EQ(zav::missingCurveText(portuguese, ChartLanguage::Portuguese), portuguese);
+    }
+}
+
 } // namespace
