@@ -147,7 +147,7 @@ TEST(ParseSpeciesTable, ReadsNamesInTheEncodingAndLineEndsTheyCameIn) {
         EXPECT_EQ(texts.warnings, c.warnings);
         EXPECT_EQ(parseSpeciesTable(c.bytes).warnings, c.warnings);
         // Read from a file, a chunk at a time, the same.
-        const auto path = std::filesystem::temp_directory_path() / "zaviro-names-test.txt";
+        const auto path = std::filesystem::temp_directory_path() / ("zaviro-names-test-" + std::to_string(::getpid()) + ".txt");
         { std::ofstream(path, std::ios::binary) << c.bytes; }
         const auto loaded = loadDataFileTexts(path);
         std::filesystem::remove(path);
@@ -256,7 +256,7 @@ TEST(LoadSpeciesFile, ReadsFromDiskWhatTheBytesSayInMemory) {
         "3 30\r\n1 1\r\n" + std::string(3 * max, '7'),      // no line break for ever
         straddling,
     };
-    const auto path = std::filesystem::temp_directory_path() / "zaviro-load-test.txt";
+    const auto path = std::filesystem::temp_directory_path() / ("zaviro-load-test-" + std::to_string(::getpid()) + ".txt");
     for (const auto& bytes : files) {
         { std::ofstream(path, std::ios::binary) << bytes; }
         std::optional<std::vector<Loaded>> inMemory, fromDisk;
@@ -284,7 +284,7 @@ TEST(LoadSpeciesFile, NeverReadsPastThePromisedLines) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer reserves more memory than the limit";
 #endif
-    const auto path = std::filesystem::temp_directory_path() / "zaviro-sparse-tail.txt";
+    const auto path = std::filesystem::temp_directory_path() / ("zaviro-sparse-tail-" + std::to_string(::getpid()) + ".txt");
     { std::ofstream(path, std::ios::binary) << "2 4\r\n1 1\r\n2 2\r\n"; }
     std::filesystem::resize_file(path, std::uintmax_t{4} << 30);
     const pid_t child = ::fork();
