@@ -1,10 +1,12 @@
 #include "diversity/curves.h"
 
 #include "diversity/estimators.h"
+#include "diversity/portable_math.h"
 #include "diversity/random.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zav::diversity {
 namespace {
@@ -13,6 +15,72 @@ double d(std::int64_t v) { return static_cast<double>(v); }
 
 // A probability below e^-40 is dropped from a sum of order 1.
 constexpr double kNegligibleExponent = 40.0;
+constexpr double kLog2Pi = 1.83787706640934548356; // ln(2 pi)
+
+// Loader's (2000) saddle-point form of the binomial probabilities, from
+// which the hypergeometric one is a quotient (Loader 2000, section 3): every
+// term is small where the probability is near 1, so nothing cancels.
+// stirlerr(k) = ln k! - (k + 1/2) ln k + k - ln(2 pi)/2 at whole k >= 1:
+// the values to 15 (computed to 50 digits), then the series in 1/k
+// 1/12 - 1/(360 k^2) + 1/(1260 k^4) - 1/(1680 k^6) + 1/(1188 k^8), its
+// first omitted term below 2e-16 at k = 16.
+double stirlingError(double k) {
+    constexpr double kSmall[] = {
+        8.10614667953272611e-02, 4.13406959554092970e-02, 2.76779256849983384e-02, 2.07906721037650934e-02,
+        1.66446911898211931e-02, 1.38761288230707484e-02, 1.18967099458917695e-02, 1.04112652619720962e-02,
+        9.25546218271273285e-03, 8.33056343336287079e-03, 7.57367548795184059e-03, 6.94284010720952992e-03,
+        6.40899418800420714e-03, 5.95137011275884750e-03, 5.55473355196280105e-03};
+    if (k <= 15.0) return kSmall[static_cast<std::size_t>(k) - 1];
+    const double r = 1.0 / k, r2 = r * r;
+    return r * (1.0 / 12.0 - r2 * (1.0 / 360.0 - r2 * (1.0 / 1260.0 - r2 * (1.0 / 1680.0 - r2 / 1188.0))));
+}
+
+// bd0(k, M) = k ln(k/M) + M - k, near k = M by the series in v = (k-M)/(k+M):
+// (k - M) v + 2k (v^3/3 + v^5/5 + ...).
+double deviance(double k, double M) {
+    if (std::abs(k - M) < 0.1 * (k + M)) {
+        const double v = (k - M) / (k + M), v2 = v * v;
+        double sum = (k - M) * v, term = 2.0 * k * v;
+        for (int j = 1; j < 1000; ++j) {
+            term *= v2;
+            const double next = sum + term / (2 * j + 1);
+            if (next == sum) break;
+            sum = next;
+        }
+        return sum;
+    }
+    return k * pm::log(k / M) + M - k;
+}
+
+// ln of the Binomial(size, p) probability of k, q = 1 - p given apart.
+double logBinomial(double k, double size, double p, double q) {
+    if (k == 0.0) return size * (p < 0.5 ? pm::log1p(-p) : pm::log(q));
+    if (k == size) return size * (q < 0.5 ? pm::log1p(-q) : pm::log(p));
+    return stirlingError(size) - stirlingError(k) - stirlingError(size - k) - deviance(k, size * p) -
+           deviance(size - k, size * q) - 0.5 * (kLog2Pi + pm::log(k) + pm::log1p(-k / size));
+}
+
+} // namespace
+
+double logNoneDrawn(double population, double marked, double drawn) {
+    const double n = population, x = marked, m = drawn;
+    if (x <= 0.0 || m <= 0.0) return 0.0;
+    if (n - x < m) return -std::numeric_limits<double>::infinity();
+    const double p = m / n, q = (n - m) / n;
+    if (n - x == m) return logBinomial(0.0, x, p, q) + logBinomial(m, n - x, p, q) - logBinomial(m, n, p, q);
+    // ln b(m; n - x, p) - ln b(m; n, p) term by term: stirlerr(m), ln m and
+    // ln(2 pi) cancel exactly, and each difference left is as small as the
+    // result wherever the result is small.
+    const double stirling =
+        (stirlingError(n - x) - stirlingError(n)) - (stirlingError(n - x - m) - stirlingError(n - m));
+    const double deviances =
+        (deviance(m, (n - x) * p) - deviance(m, n * p)) + (deviance(n - x - m, (n - x) * q) - deviance(n - m, n * q));
+    // ln((n-x-m)/(n-x)) - ln((n-m)/n) = ln(1 - x m / ((n-x)(n-m))).
+    const double halfLogs = 0.5 * pm::log1p(-x * m / ((n - x) * (n - m)));
+    return x * pm::log1p(-p) + stirling - deviances - halfLogs;
+}
+
+namespace {
 
 // R's seq(from, to, length.out = count): from + i (to - from)/(count-1), the
 // last one `to` itself.
@@ -25,24 +93,22 @@ std::vector<double> sequence(double from, double to, int count) {
     return out;
 }
 
-// C(N - x, m) / C(top, m) through lgamma differences, 0 when N - x < m;
-// lgTop is lgamma(top + 1) - lgamma(top - m + 1).
-double noneDrawn(double N, double x, double m, double lgTop) {
-    if (N - x < m) return 0.0;
-    return std::exp(std::lgamma(N - x + 1.0) - std::lgamma(N - x - m + 1.0) - lgTop);
-}
-
-// The rarefied values at an integer m < n.
+// The rarefied values at an integer m < n. Each species' chance of being
+// missed, R = C(n - x, m) / C(n, m), enters as 1 - R = -expm1(ln R), so that
+// the small shares of a large sample keep every digit (at m = 1 the terms are
+// x/n and q = 0 is 1 to the last bit); the coverage's C(n - x, m) /
+// C(n - 1, m) is R of n - 1 items, x - 1 marked.
 HillValues rarefied(const FrequencyTable& x, double m, double expansionFrom) {
     const double n = d(x.total);
-    const double lgAll = std::lgamma(n + 1.0) - std::lgamma(n - m + 1.0);
-    const double lgLessOne = std::lgamma(n) - std::lgamma(n - m);
     double richness = 0.0, sumKLogK = 0.0, sumSquares = 0.0, missed = 0.0;
     for (const auto& [value, count] : x.classes) {
         const double xi = d(value), f = d(count);
-        richness += f;
-        if (m * xi / n <= kNegligibleExponent) richness -= f * noneDrawn(n, xi, m, lgAll);
-        if (m * (xi - 1.0) / (n - 1.0) <= kNegligibleExponent) missed += f * xi / n * noneDrawn(n, xi, m, lgLessOne);
+        if (m * xi / n <= kNegligibleExponent)
+            richness -= f * pm::expm1(logNoneDrawn(n, xi, m));
+        else
+            richness += f;
+        if (m * (xi - 1.0) / (n - 1.0) <= kNegligibleExponent)
+            missed += f * xi / n * pm::exp(logNoneDrawn(n - 1.0, xi - 1.0, m));
         const double p = xi / n;
         const double mean = m * p;
         sumSquares += f * (m * p * (1.0 - p) * (n - m) / (n - 1.0) + mean * mean);
@@ -50,7 +116,7 @@ HillValues rarefied(const FrequencyTable& x, double m, double expansionFrom) {
     }
     HillValues out;
     out.hill[0] = richness;
-    out.hill[1] = std::exp(std::log(m) - sumKLogK / m);
+    out.hill[1] = pm::exp(pm::log(m) - sumKLogK / m);
     out.hill[2] = m * m / sumSquares;
     out.coverage = 1.0 - missed;
     return out;
@@ -67,12 +133,12 @@ struct CurveBasis {
 CurveBasis basisOf(const FrequencyTable& x, double expansionFrom) {
     CurveBasis b;
     const double n = d(x.total);
-    b.observed.hill = {d(x.species), std::exp(shannon(x)), 1.0 / simpsonConcentration(x)};
+    b.observed.hill = {d(x.species), pm::exp(shannon(x)), 1.0 / simpsonConcentration(x)};
     b.observed.coverage = sampleCoverage(x);
     b.beforeLast = rarefied(x, n - 1.0, expansionFrom);
     b.f1 = d(x.f(1));
     const double f2 = d(x.f(2));
-    b.asymptote = {d(x.species) + undetectedSpecies(n, b.f1, f2), std::exp(chaoWangJostEntropy(x)), 0.0};
+    b.asymptote = {d(x.species) + undetectedSpecies(n, b.f1, f2), pm::exp(chaoWangJostEntropy(x)), 0.0};
     b.unbiasedSimpson = unbiasedSimpson(x).number.value_or(0.0);
     b.factor = coverageFactor(n, b.f1, f2);
     return b;
@@ -87,10 +153,10 @@ HillValues extrapolated(const CurveBasis& b, double n, double m) {
         // asymptote equals its sample) would raise a negative number to a
         // power: the limits are the flat curve (0) and the asymptote (1).
         const double beta = asy != last ? std::clamp((obs - last) / (asy - last), 0.0, 1.0) : 0.0;
-        out.hill[q] = obs + (asy - obs) * (1.0 - std::pow(1.0 - beta, m - n));
+        out.hill[q] = obs + (asy - obs) * (1.0 - pm::pow(1.0 - beta, m - n));
     }
     out.hill[2] = 1.0 / (1.0 / m + (1.0 - 1.0 / m) * b.unbiasedSimpson);
-    out.coverage = 1.0 - b.f1 / n * std::pow(b.factor, m - n + 1.0);
+    out.coverage = 1.0 - b.f1 / n * pm::pow(b.factor, m - n + 1.0);
     return out;
 }
 
@@ -109,13 +175,14 @@ HillValues mix(const HillValues& a, const HillValues& b, double weightB) {
     return out;
 }
 
-// Sample-based q = 0 below T.
+// Sample-based q = 0 below T, as `rarefied` for q = 0.
 double rarefiedIncidence(const FrequencyTable& y, double T, double t) {
-    const double lgAll = std::lgamma(T + 1.0) - std::lgamma(T - t + 1.0);
     double richness = 0.0;
     for (const auto& [value, count] : y.classes) {
-        richness += d(count);
-        if (t * d(value) / T <= kNegligibleExponent) richness -= d(count) * noneDrawn(T, d(value), t, lgAll);
+        if (t * d(value) / T <= kNegligibleExponent)
+            richness -= d(count) * pm::expm1(logNoneDrawn(T, d(value), t));
+        else
+            richness += d(count);
     }
     return richness;
 }
@@ -124,7 +191,7 @@ double incidenceAt(const FrequencyTable& y, double T, double t, double asymptote
     const double s = d(y.species);
     if (t < T) return rarefiedIncidence(y, T, t);
     if (t == T) return s;
-    return s + (asymptote - s) * (1.0 - std::pow(1.0 - beta, t - T));
+    return s + (asymptote - s) * (1.0 - pm::pow(1.0 - beta, t - T));
 }
 
 // Sample standard deviations of each column of the replicate rows.
@@ -164,12 +231,12 @@ std::vector<double> estimatedCommunity(const FrequencyTable& x, double n) {
     const double a = f1 / n * coverageFactor(n, f1, f2);
     double b = 0.0;
     for (const auto& [value, count] : x.classes)
-        b += d(count) * d(value) / n * std::pow(1.0 - d(value) / n, n);
+        b += d(count) * d(value) / n * pm::pow(1.0 - d(value) / n, n);
     const double w = f0 == 0.0 || b == 0.0 ? 0.0 : a / b;
     std::vector<double> p;
     for (const auto& [value, count] : x.classes)
         for (std::int64_t i = 0; i < count; ++i)
-            p.push_back(d(value) / n * (1.0 - w * std::pow(1.0 - d(value) / n, n)));
+            p.push_back(d(value) / n * (1.0 - w * pm::pow(1.0 - d(value) / n, n)));
     const auto unseen = static_cast<std::int64_t>(std::ceil(f0));
     for (std::int64_t i = 0; i < unseen; ++i)
         p.push_back(a / d(unseen));
@@ -204,17 +271,17 @@ double expectedKLogK(double n, double x, double m, double expansionFrom) {
         // Central moments of the hypergeometric distribution.
         const double p = x / n;
         const double s2 = m * p * (1.0 - p) * (n - m) / (n - 1.0);
-        if (s2 <= 0.0) return mean * std::log(mean);
+        if (s2 <= 0.0) return mean * pm::log(mean);
         const double m3 = s2 * (1.0 - 2.0 * p) * (n - 2.0 * m) / (n - 2.0);
         const double excess = ((n - 1.0) * n * n * (n * (n + 1.0) - 6.0 * x * (n - x) - 6.0 * m * (n - m)) +
                                6.0 * m * x * (n - x) * (n - m) * (5.0 * n - 6.0)) /
                               (m * x * (n - x) * (n - m) * (n - 2.0) * (n - 3.0));
         const double m4 = (excess + 3.0) * s2 * s2;
-        return mean * std::log(mean) + s2 / (2.0 * mean) - m3 / (6.0 * mean * mean) + m4 / (12.0 * mean * mean * mean);
+        return mean * pm::log(mean) + s2 / (2.0 * mean) - m3 / (6.0 * mean * mean) + m4 / (12.0 * mean * mean * mean);
     }
     const double low = std::max(0.0, m - (n - x)), high = std::min(x, m);
     const double mode = std::clamp(std::floor((m + 1.0) * (x + 1.0) / (n + 2.0)), low, high);
-    const auto kLogK = [](double k) { return k > 0.0 ? k * std::log(k) : 0.0; };
+    const auto kLogK = [](double k) { return k > 0.0 ? k * pm::log(k) : 0.0; };
     double weights = 1.0, sum = kLogK(mode), w = 1.0;
     for (double k = mode; k < high; ++k) {
         w *= (x - k) * (m - k) / ((k + 1.0) * (n - x - m + k + 1.0));

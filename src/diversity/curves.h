@@ -51,6 +51,14 @@ std::vector<HillValues> individualCurve(const FrequencyTable& x, const std::vect
 std::vector<double> sampleCurve(const FrequencyTable& y, std::int64_t collections, const std::vector<double>& sizes);
 
 
+// ln of C(N - x, m) / C(N, m), the chance that m items drawn without
+// replacement from N miss all x marked ones: ln q^x + ln b(m; N - x, p) -
+// ln b(m; N, p) with p = m/N, q = 1 - p, each binomial probability b in
+// Loader's (2000) saddle-point form, so that it keeps its relative precision
+// when the chance is near 1 (no difference of ln-factorials). -infinity
+// when N - x < m.
+double logNoneDrawn(double population, double marked, double drawn);
+
 // E[K ln K] for K hypergeometric, m of n drawn, x of them marked: the
 // probabilities by their ratios from the mode outwards, normalised, until
 // they fall below 1e-17 of the sum; from a mean of `expansionFrom` on, the
@@ -66,7 +74,7 @@ struct Band {
 // The bootstrap of Chao et al. 2014 (as iNEXT): the estimated community of
 // iNEXT (observed species with their shares shrunk, ceil(f0) undetected
 // species sharing f1/n A), `replicates` samples of n from it, each curve
-// recomputed, and est -/+ 1.959964 sd, the lower limit at least 0 (coverage
+// recomputed, and est -/+ z sd (z = qnorm(0.975), kNormal975), the lower limit at least 0 (coverage
 // within [0, 1]). Fixed seed: two runs give the same bands.
 inline constexpr int kBootstrapReplicates = 200;
 inline constexpr std::uint64_t kBootstrapSeed = 20140101;

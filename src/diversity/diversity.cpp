@@ -1,6 +1,7 @@
 #include "diversity/diversity.h"
 
 #include "data/errors.h"
+#include "diversity/portable_math.h"
 
 #include <cmath>
 
@@ -86,10 +87,10 @@ DiversityResult analyseDiversity(const SpeciesTable& table) {
     ix.brillouin = brillouin(x);
     ix.fisherAlpha = fisherAlpha(x);
 
-    r.hillObserved = {Value{static_cast<double>(x.species), {}}, Value{std::exp(ix.shannon), {}},
+    r.hillObserved = {Value{static_cast<double>(x.species), {}}, Value{pm::exp(ix.shannon), {}},
                       Value{ix.inverseSimpson, {}}};
     r.hillEstimated[0] = {r.chao1.estimate, r.chao1.missing};
-    r.hillEstimated[1] = {std::exp(chaoWangJostEntropy(x)), {}};
+    r.hillEstimated[1] = {pm::exp(chaoWangJostEntropy(x)), {}};
     const auto unbiased = unbiasedSimpson(x);
     if (!unbiased.number)
         r.hillEstimated[2] = unbiased;

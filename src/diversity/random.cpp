@@ -1,5 +1,7 @@
 #include "diversity/random.h"
 
+#include "diversity/portable_math.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -48,7 +50,7 @@ double Random::normal() {
         const double u = 2.0 * uniform() - 1.0;
         const double v = 2.0 * uniform() - 1.0;
         const double s = u * u + v * v;
-        if (s > 0.0 && s < 1.0) return u * std::sqrt(-2.0 * std::log(s) / s);
+        if (s > 0.0 && s < 1.0) return u * std::sqrt(-2.0 * pm::log(s) / s);
     }
 }
 
@@ -64,7 +66,7 @@ double Random::gamma(double shape) {
         v = v * v * v;
         const double u = openUniform();
         if (u < 1.0 - 0.0331 * (x * x) * (x * x)) return d * v;
-        if (std::log(u) < 0.5 * x * x + d * (1.0 - v + std::log(v))) return d * v;
+        if (pm::log(u) < 0.5 * x * x + d * (1.0 - v + pm::log(v))) return d * v;
     }
 }
 
@@ -95,7 +97,7 @@ std::int64_t Random::binomial(std::int64_t trials, double p) {
     const bool flipped = p > 0.5;
     const double pp = flipped ? 1.0 - p : p;
     const double ratio = pp / (1.0 - pp);
-    double mass = std::exp(static_cast<double>(trials) * std::log1p(-pp));
+    double mass = pm::exp(static_cast<double>(trials) * pm::log1p(-pp));
     double u = uniform();
     std::int64_t k = 0;
     while (u >= mass && k < trials) {
