@@ -246,7 +246,7 @@ std::vector<double> estimatedCommunity(const FrequencyTable& x, double n) {
 
 } // namespace
 
-std::vector<double> curveSizes(std::int64_t reference) {
+std::vector<double> wholeCurveSizes(std::int64_t reference) {
     const double r = d(reference);
     std::vector<double> sizes;
     for (const double v : sequence(1.0, r - 1.0, 19))
@@ -256,7 +256,13 @@ std::vector<double> curveSizes(std::int64_t reference) {
         sizes.push_back(std::floor(v));
     sizes.front() = 1.0;
     sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
+    return sizes;
+}
+
+std::vector<double> curveSizes(std::int64_t reference) {
+    auto sizes = wholeCurveSizes(reference);
     if (sizes.size() >= 40) return sizes;
+    const double r = d(reference);
     sizes = sequence(1.0, r, 20);
     sizes.pop_back();
     sizes.push_back(r);

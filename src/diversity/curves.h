@@ -17,6 +17,10 @@ namespace zav::diversity {
 // the first set to 1. When fewer than 40 of them differ, the same three
 // pieces without floor, over [1, r) and (r, 2r], so that 40 remain.
 std::vector<double> curveSizes(std::int64_t reference);
+// The whole sizes alone: the floored knots, fewer than 40 when they repeat
+// (2r of them at most). Collections are whole: the sample-based curve is
+// tabulated at these only.
+std::vector<double> wholeCurveSizes(std::int64_t reference);
 
 // The four values of the individual-based curve at one size m.
 struct HillValues {

@@ -41,7 +41,7 @@ IncidenceResult incidencePart(const SpeciesTable& table) {
         r.curveMissing = "exige pelo menos 2 coletas";
         return r;
     }
-    const auto sizes = curveSizes(table.totalCollections);
+    const auto sizes = wholeCurveSizes(table.totalCollections);
     const auto values = sampleCurve(y, table.totalCollections, sizes);
     const auto bands = sampleBands(y, table.totalCollections, sizes, values);
     for (std::size_t i = 0; i < sizes.size(); ++i)
@@ -77,6 +77,8 @@ DiversityResult analyseDiversity(const SpeciesTable& table) {
 
     auto& ix = r.indices;
     ix.shannon = shannon(x);
+    ix.shannonHutcheson = shannonInterval(x, true);
+    ix.shannonZar = shannonInterval(x, false);
     const double d = simpsonConcentration(x);
     ix.simpson = 1.0 - d;
     ix.inverseSimpson = 1.0 / d;

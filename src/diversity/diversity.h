@@ -30,6 +30,8 @@ struct SampleCurvePoint {
 
 struct DiversityIndices {
     double shannon = 0.0;
+    diversity::ShannonInterval shannonHutcheson; // with (S - 1)/(2 n^2)
+    diversity::ShannonInterval shannonZar;       // without it
     double simpson = 0.0;        // 1 - D
     double inverseSimpson = 0.0; // 1 / D
     double bergerParker = 0.0;
@@ -74,6 +76,11 @@ struct DiversityResult {
 
     std::vector<IndividualCurvePoint> curve; // empty when curveMissing says why
     std::string curveMissing;
+
+    // H of the faunistic report of the same survey (kept species only),
+    // set by the run (runs.h) so that the report can say whether its H is
+    // the same as printed there; none when that report gives no H.
+    std::optional<double> faunisticShannon;
 };
 
 // Everything over every species with individuals, the super-abundant ones

@@ -262,6 +262,23 @@ double shannon(const FrequencyTable& x) {
     return h;
 }
 
+ShannonInterval shannonInterval(const FrequencyTable& x, bool hutchesonTerm) {
+    const double n = d(x.total), h = shannon(x);
+    double sumSquares = 0.0;
+    for (const auto& [value, count] : x.classes) {
+        const double p = d(value) / n, lp = pm::log(p);
+        sumSquares += d(count) * p * lp * lp;
+    }
+    ShannonInterval out;
+    // sum p (ln p)^2 >= H^2 (Jensen); rounding can give a hair below 0.
+    out.variance = std::max(0.0, (sumSquares - h * h) / n);
+    if (hutchesonTerm) out.variance += (d(x.species) - 1.0) / (2.0 * n * n);
+    const double half = kNormal975 * std::sqrt(out.variance);
+    out.lower = std::max(0.0, h - half);
+    out.upper = h + half;
+    return out;
+}
+
 double simpsonConcentration(const FrequencyTable& x) {
     const double n = d(x.total);
     double sum = 0.0;

@@ -44,21 +44,37 @@ std::string surveyOutput(const SurveyRun& run, RunOutput output) {
     return joinReportLines(faunisticReport(run.result, cp1252::fromUtf8(run.path.string()), run.when));
 }
 
+namespace {
+
+// The diversity of the whole community, with the faunistic report's H of
+// the same table beside it (none when that analysis refuses the data), so
+// that the report says whether the two H print the same.
+DiversityResult diversityOf(SpeciesTable table) {
+    auto result = analyseDiversity(table);
+    try {
+        result.faunisticShannon = analyse(std::move(table)).indices.shannon;
+    } catch (const Error&) {
+    }
+    return result;
+}
+
+} // namespace
+
 DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& when) {
     DiversityRun run;
-    run.result = analyseDiversity(loadSpeciesFile(file));
+    run.result = diversityOf(loadSpeciesFile(file));
     run.path = absolutePath(file);
     run.when = when;
     return run;
 }
 
 DiversityRun runDiversity(std::string_view bytes, const std::string& shownName, const DateTime& when) {
-    return {shownName, when, analyseDiversity(parseSpeciesTable(bytes))};
+    return {shownName, when, diversityOf(parseSpeciesTable(bytes))};
 }
 
 DiversityRun runDiversity(const std::filesystem::path& file, Clock& clock) {
-    const auto table = loadSpeciesFile(file);
-    return {absolutePath(file), clock.now(), analyseDiversity(table)};
+    auto table = loadSpeciesFile(file);
+    return {absolutePath(file), clock.now(), diversityOf(std::move(table))};
 }
 
 std::string diversityOutput(const DiversityRun& run, RunOutput output) {

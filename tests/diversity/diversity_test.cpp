@@ -100,14 +100,13 @@ TEST(Diversity, VeganNumbers) {
     EXPECT_NEAR(*in.bootstrap.estimate, 30.9551477541, 1e-9);
     const double exact[] = {7.5, 11.09090909091, 13.54090909091, 15.49090909091, 17.1717171717, 18.68073593074,
                             20.07070707071, 21.37373737374, 22.60909090909, 23.78787878788, 24.91666666667, 26};
-    ASSERT_GE(in.curve.size(), 12u);
-    for (int t = 1; t <= 12; ++t) {
-        const auto it = std::find_if(in.curve.begin(), in.curve.end(), [t](const auto& p) { return p.t == t; });
-        if (it != in.curve.end()) {
-            EXPECT_NEAR(it->richness, exact[t - 1], 1e-9) << t;
-        }
-    }
-    EXPECT_EQ(in.curve.back().t, 24.0);
+    // Collections are whole: t = 1, 2, ..., 24 and nothing between (the
+    // knots were 1, 1.58, 2.16, ... when fewer than 40 whole ones remained).
+    ASSERT_EQ(in.curve.size(), 24u);
+    for (std::size_t i = 0; i < in.curve.size(); ++i)
+        EXPECT_EQ(in.curve[i].t, static_cast<double>(i + 1));
+    for (int t = 1; t <= 12; ++t)
+        EXPECT_NEAR(in.curve[static_cast<std::size_t>(t - 1)].richness, exact[t - 1], 1e-9) << t;
 }
 
 TEST(Diversity, IndicesByHand) {
@@ -128,6 +127,19 @@ TEST(Diversity, IndicesByHand) {
     for (const int x : girdled())
         lnFactorials += std::lgamma(x + 1.0);
     EXPECT_NEAR(ix.brillouin, (std::lgamma(169.0) - lnFactorials) / 168.0, 1e-12);
+}
+
+TEST(Diversity, ShannonIntervalFromItsVarianceByHand) {
+    // python3's decimal to 40 digits: H = 2.4898652106915700, Zar's var
+    // (sum p (ln p)^2 - H^2)/n = 0.0072063462671392522, Hutcheson's adds
+    // 25/(2 168^2); H -/+ qnorm(0.975) sqrt(var).
+    const auto ix = analyseDiversity(test::makeTable(girdled())).indices;
+    EXPECT_NEAR(ix.shannonZar.variance, 0.0072063462671392522, 1e-16);
+    EXPECT_NEAR(ix.shannonZar.lower, 2.3234834736142144, 1e-14);
+    EXPECT_NEAR(ix.shannonZar.upper, 2.6562469477689255, 1e-14);
+    EXPECT_NEAR(ix.shannonHutcheson.variance, 0.0076492317546675968, 1e-16);
+    EXPECT_NEAR(ix.shannonHutcheson.lower, 2.3184469829691325, 1e-14);
+    EXPECT_NEAR(ix.shannonHutcheson.upper, 2.6612834384140075, 1e-14);
 }
 
 TEST(Diversity, EdgeCasesGiveDefinedValuesOrReasons) {

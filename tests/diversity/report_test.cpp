@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 namespace zav {
 namespace {
@@ -17,7 +18,13 @@ namespace {
 const std::filesystem::path kGolden = ZAV_GOLDEN_DIR;
 const DateTime kWhen{6, 12, 2026, 9, 5, 7, 42};
 
-DiversityResult girdled() { return analyseDiversity(loadSpeciesFile(kGolden / "girdled.txt")); }
+// Girdled has no super-abundant species: the faunistic report prints the
+// same H (2.4899), which the run sets beside the result.
+DiversityResult girdled() {
+    auto r = analyseDiversity(loadSpeciesFile(kGolden / "girdled.txt"));
+    r.faunisticShannon = r.indices.shannon;
+    return r;
+}
 
 TEST(DiversityReport, GirdledMatchesGoldenByteForByte) {
     const auto actual = joinReportLines(diversityReport(girdled(), "girdled.txt", kWhen));
@@ -33,6 +40,26 @@ TEST(DiversityReport, MissingValuesPrintDashWithReason) {
     t.species.push_back({1, 1, 2});
     const auto text = joinReportLines(diversityReport(analyseDiversity(t), "x", kWhen));
     EXPECT_NE(text.find("- : a esp\xE9""cie 1 aparece em 12 coletas de 10"), std::string::npos);
+}
+
+TEST(DiversityReport, SaysWhetherHIsTheFaunisticHAsPrinted) {
+    // The printed texts decide: 3.46334 and 3.46326 both print 3.4633.
+    struct Case {
+        double here;
+        std::optional<double> faunistic;
+        const char* line;
+    };
+    const Case cases[] = {
+        {3.46334, 3.46326, "abundantes; H aqui \xE9 igual ao H do relat\xF3rio faun\xEDstico (3.4633)."},
+        {3.46334, 3.46324, "abundantes; por isso H aqui difere do H do relat\xF3rio faun\xEDstico (3.4632)."},
+        {3.46334, std::nullopt, "abundantes (o relat\xF3rio faun\xEDstico n\xE3o d\xE1 H para estes dados)."},
+    };
+    for (const auto& c : cases) {
+        auto r = girdled();
+        r.indices.shannon = c.here;
+        r.faunisticShannon = c.faunistic;
+        EXPECT_EQ(diversityReport(r, "x", kWhen)[6], c.line);
+    }
 }
 
 TEST(DiversityReport, JsonReadsBackWithTheKeysAndNulls) {
