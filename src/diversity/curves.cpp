@@ -15,51 +15,6 @@ double d(std::int64_t v) { return static_cast<double>(v); }
 
 // A probability below e^-40 is dropped from a sum of order 1.
 constexpr double kNegligibleExponent = 40.0;
-constexpr double kLog2Pi = 1.83787706640934548356; // ln(2 pi)
-
-// Loader's (2000) saddle-point form of the binomial probabilities, from
-// which the hypergeometric one is a quotient (Loader 2000, section 3): every
-// term is small where the probability is near 1, so nothing cancels.
-// stirlerr(k) = ln k! - (k + 1/2) ln k + k - ln(2 pi)/2 at whole k >= 1:
-// the values to 15 (computed to 50 digits), then the series in 1/k
-// 1/12 - 1/(360 k^2) + 1/(1260 k^4) - 1/(1680 k^6) + 1/(1188 k^8), its
-// first omitted term below 2e-16 at k = 16.
-double stirlingError(double k) {
-    constexpr double kSmall[] = {
-        8.10614667953272611e-02, 4.13406959554092970e-02, 2.76779256849983384e-02, 2.07906721037650934e-02,
-        1.66446911898211931e-02, 1.38761288230707484e-02, 1.18967099458917695e-02, 1.04112652619720962e-02,
-        9.25546218271273285e-03, 8.33056343336287079e-03, 7.57367548795184059e-03, 6.94284010720952992e-03,
-        6.40899418800420714e-03, 5.95137011275884750e-03, 5.55473355196280105e-03};
-    if (k <= 15.0) return kSmall[static_cast<std::size_t>(k) - 1];
-    const double r = 1.0 / k, r2 = r * r;
-    return r * (1.0 / 12.0 - r2 * (1.0 / 360.0 - r2 * (1.0 / 1260.0 - r2 * (1.0 / 1680.0 - r2 / 1188.0))));
-}
-
-// bd0(k, M) = k ln(k/M) + M - k, near k = M by the series in v = (k-M)/(k+M):
-// (k - M) v + 2k (v^3/3 + v^5/5 + ...).
-double deviance(double k, double M) {
-    if (std::abs(k - M) < 0.1 * (k + M)) {
-        const double v = (k - M) / (k + M), v2 = v * v;
-        double sum = (k - M) * v, term = 2.0 * k * v;
-        for (int j = 1; j < 1000; ++j) {
-            term *= v2;
-            const double next = sum + term / (2 * j + 1);
-            if (next == sum) break;
-            sum = next;
-        }
-        return sum;
-    }
-    return k * pm::log(k / M) + M - k;
-}
-
-// ln of the Binomial(size, p) probability of k, q = 1 - p given apart.
-double logBinomial(double k, double size, double p, double q) {
-    if (k == 0.0) return size * (p < 0.5 ? pm::log1p(-p) : pm::log(q));
-    if (k == size) return size * (q < 0.5 ? pm::log1p(-q) : pm::log(p));
-    return stirlingError(size) - stirlingError(k) - stirlingError(size - k) - deviance(k, size * p) -
-           deviance(size - k, size * q) - 0.5 * (kLog2Pi + pm::log(k) + pm::log1p(-k / size));
-}
-
 } // namespace
 
 double logNoneDrawn(double population, double marked, double drawn) {
@@ -67,14 +22,14 @@ double logNoneDrawn(double population, double marked, double drawn) {
     if (x <= 0.0 || m <= 0.0) return 0.0;
     if (n - x < m) return -std::numeric_limits<double>::infinity();
     const double p = m / n, q = (n - m) / n;
-    if (n - x == m) return logBinomial(0.0, x, p, q) + logBinomial(m, n - x, p, q) - logBinomial(m, n, p, q);
+    if (n - x == m) return pm::logBinomial(0.0, x, p, q) + pm::logBinomial(m, n - x, p, q) - pm::logBinomial(m, n, p, q);
     // ln b(m; n - x, p) - ln b(m; n, p) term by term: stirlerr(m), ln m and
     // ln(2 pi) cancel exactly, and each difference left is as small as the
     // result wherever the result is small.
     const double stirling =
-        (stirlingError(n - x) - stirlingError(n)) - (stirlingError(n - x - m) - stirlingError(n - m));
+        (pm::stirlingError(n - x) - pm::stirlingError(n)) - (pm::stirlingError(n - x - m) - pm::stirlingError(n - m));
     const double deviances =
-        (deviance(m, (n - x) * p) - deviance(m, n * p)) + (deviance(n - x - m, (n - x) * q) - deviance(n - m, n * q));
+        (pm::deviance(m, (n - x) * p) - pm::deviance(m, n * p)) + (pm::deviance(n - x - m, (n - x) * q) - pm::deviance(n - m, n * q));
     // ln((n-x-m)/(n-x)) - ln((n-m)/n) = ln(1 - x m / ((n-x)(n-m))).
     const double halfLogs = 0.5 * pm::log1p(-x * m / ((n - x) * (n - m)));
     return x * pm::log1p(-p) + stirling - deviances - halfLogs;
@@ -97,18 +52,21 @@ std::vector<double> sequence(double from, double to, int count) {
 // missed, R = C(n - x, m) / C(n, m), enters as 1 - R = -expm1(ln R), so that
 // the small shares of a large sample keep every digit (at m = 1 the terms are
 // x/n and q = 0 is 1 to the last bit); the coverage's C(n - x, m) /
-// C(n - 1, m) is R of n - 1 items, x - 1 marked.
+// C(n - 1, m) is R n / (n - m). Both are below e^-40 when m (x-1)/(n-1)
+// exceeds 40, since C(n - x, m) / C(n - 1, m) <= (1 - (x-1)/(n-1))^m.
 HillValues rarefied(const FrequencyTable& x, double m, double expansionFrom) {
     const double n = d(x.total);
+    const double logSizeFactor = -pm::log1p(-m / n); // ln(n / (n - m))
     double richness = 0.0, sumKLogK = 0.0, sumSquares = 0.0, missed = 0.0;
     for (const auto& [value, count] : x.classes) {
         const double xi = d(value), f = d(count);
-        if (m * xi / n <= kNegligibleExponent)
-            richness -= f * pm::expm1(logNoneDrawn(n, xi, m));
-        else
+        if (m * (xi - 1.0) / (n - 1.0) <= kNegligibleExponent) {
+            const double logMissed = logNoneDrawn(n, xi, m);
+            richness -= f * pm::expm1(logMissed);
+            missed += f * xi / n * pm::exp(logMissed + logSizeFactor);
+        } else {
             richness += f;
-        if (m * (xi - 1.0) / (n - 1.0) <= kNegligibleExponent)
-            missed += f * xi / n * pm::exp(logNoneDrawn(n - 1.0, xi - 1.0, m));
+        }
         const double p = xi / n;
         const double mean = m * p;
         sumSquares += f * (m * p * (1.0 - p) * (n - m) / (n - 1.0) + mean * mean);
@@ -225,7 +183,7 @@ Band bandAround(double estimate, double sd, bool share) {
 // w = (f1/n A) / sum X/n (1 - X/n)^n, and ceil(f0) undetected species of
 // f1/n A / ceil(f0) each (Chao et al. 2014, appendix); for incidence the
 // same with T and Q, giving detection probabilities.
-std::vector<double> estimatedCommunity(const FrequencyTable& x, double n) {
+std::vector<ShareGroup> estimatedCommunity(const FrequencyTable& x, double n) {
     const double f1 = d(x.f(1)), f2 = d(x.f(2));
     const double f0 = undetectedSpecies(n, f1, f2);
     const double a = f1 / n * coverageFactor(n, f1, f2);
@@ -233,15 +191,13 @@ std::vector<double> estimatedCommunity(const FrequencyTable& x, double n) {
     for (const auto& [value, count] : x.classes)
         b += d(count) * d(value) / n * pm::pow(1.0 - d(value) / n, n);
     const double w = f0 == 0.0 || b == 0.0 ? 0.0 : a / b;
-    std::vector<double> p;
+    std::vector<ShareGroup> groups;
     for (const auto& [value, count] : x.classes)
-        for (std::int64_t i = 0; i < count; ++i)
-            p.push_back(d(value) / n * (1.0 - w * pm::pow(1.0 - d(value) / n, n)));
+        groups.push_back({d(value) / n * (1.0 - w * pm::pow(1.0 - d(value) / n, n)), count});
     const auto unseen = static_cast<std::int64_t>(std::ceil(f0));
-    for (std::int64_t i = 0; i < unseen; ++i)
-        p.push_back(a / d(unseen));
-    std::sort(p.begin(), p.end(), std::greater<>());
-    return p;
+    if (unseen > 0) groups.push_back({a / d(unseen), unseen});
+    std::sort(groups.begin(), groups.end(), [](const ShareGroup& l, const ShareGroup& r) { return l.p > r.p; });
+    return groups;
 }
 
 } // namespace
@@ -287,7 +243,18 @@ double expectedKLogK(double n, double x, double m, double expansionFrom) {
     }
     const double low = std::max(0.0, m - (n - x)), high = std::min(x, m);
     const double mode = std::clamp(std::floor((m + 1.0) * (x + 1.0) / (n + 2.0)), low, high);
-    const auto kLogK = [](double k) { return k > 0.0 ? k * pm::log(k) : 0.0; };
+    // k ln k from a table built once: the sums below run over hundreds of
+    // k for each species, size and replicate.
+    static const std::vector<double> table = [] {
+        std::vector<double> t(8192, 0.0);
+        for (std::size_t k = 2; k < t.size(); ++k)
+            t[k] = static_cast<double>(k) * pm::log(static_cast<double>(k));
+        return t;
+    }();
+    const auto kLogK = [](double k) {
+        if (k < 8192.0) return table[static_cast<std::size_t>(k)];
+        return k * pm::log(k);
+    };
     double weights = 1.0, sum = kLogK(mode), w = 1.0;
     for (double k = mode; k < high; ++k) {
         w *= (x - k) * (m - k) / ((k + 1.0) * (n - x - m + k + 1.0));
@@ -350,7 +317,7 @@ IndividualBands individualBands(const FrequencyTable& x, const std::vector<doubl
     Random random(seed);
     std::vector<std::vector<HillValues>> curves;
     for (int r = 0; r < replicates; ++r) {
-        const auto sample = frequencyTable(multinomial(random, x.total, community));
+        const auto sample = frequencyTable(groupedMultinomial(random, x.total, community));
         curves.push_back(individualCurve(sample, sizes, kReplicateExpansionMean));
     }
     IndividualBands bands;
@@ -374,11 +341,7 @@ std::vector<Band> sampleBands(const FrequencyTable& y, std::int64_t collections,
     Random random(seed);
     std::vector<std::vector<double>> curves;
     for (int r = 0; r < replicates; ++r) {
-        std::vector<std::int64_t> incidences;
-        incidences.reserve(detection.size());
-        for (const double p : detection)
-            incidences.push_back(random.binomial(collections, p));
-        const auto sample = frequencyTable(std::move(incidences));
+        const auto sample = frequencyTable(groupedBinomials(random, collections, detection));
         if (sample.species == 0) continue;
         curves.push_back(sampleCurve(sample, collections, sizes));
     }

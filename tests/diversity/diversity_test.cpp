@@ -221,6 +221,62 @@ std::vector<std::int32_t> bciSized() {
     return x;
 }
 
+TEST(Diversity, SamplersDrawTheirLaws) {
+    // Binomial: mean and variance of 20000 draws, inversion and BTRS, up to
+    // n = 10^12; a chi-square over 15..45 for Binomial(100, 0.3) (30 degrees
+    // of freedom: 59.7 is its 0.999 quantile).
+    Random random(11);
+    const std::pair<std::int64_t, double> laws[] = {{30, 0.5}, {100, 0.3}, {60, 0.9}, {1000, 0.5}, {1000000000000, 0.2}};
+    for (const auto& [n, p] : laws) {
+        const double nn = static_cast<double>(n);
+        double sum = 0.0, squares = 0.0;
+        std::vector<int> counts(101, 0);
+        for (int i = 0; i < 20000; ++i) {
+            const auto k = random.binomial(n, p);
+            ASSERT_GE(k, 0);
+            ASSERT_LE(k, n);
+            const double v = static_cast<double>(k) - nn * p;
+            sum += v;
+            squares += v * v;
+            if (n == 100) ++counts[static_cast<std::size_t>(k)];
+        }
+        const double variance = nn * p * (1.0 - p);
+        EXPECT_LT(std::abs(sum / 20000.0), 5.0 * std::sqrt(variance / 20000.0)) << n << " " << p;
+        EXPECT_NEAR(squares / 20000.0 / variance, 1.0, 0.05) << n << " " << p;
+        if (n != 100) continue;
+        double chi = 0.0;
+        for (int k = 15; k <= 45; ++k) {
+            const double expected =
+                20000.0 * std::exp(std::lgamma(101.0) - std::lgamma(k + 1.0) - std::lgamma(101.0 - k) +
+                                   k * std::log(0.3) + (100 - k) * std::log(0.7));
+            const double d = counts[static_cast<std::size_t>(k)] - expected;
+            chi += d * d / expected;
+        }
+        EXPECT_LT(chi, 59.7);
+    }
+    // 300 individuals over 1000 equal species: E[species seen] =
+    // 1000 (1 - 0.999^300) = 259.35; 100000 species detected with
+    // p = 1e-5 in 50 collections: E[detected] = 49.99, E[detections] = 50.
+    double seen = 0.0, detected = 0.0, detections = 0.0;
+    for (int i = 0; i < 2000; ++i) {
+        const auto counts = groupedMultinomial(random, 600, {{0.5 / 1000.0, 1000}, {0.5, 1}});
+        std::int64_t total = 0;
+        for (const auto c : counts)
+            total += c;
+        ASSERT_EQ(total, 600);
+        seen += static_cast<double>(counts.size()) - 1.0;
+        const auto found = groupedBinomials(random, 50, {{1e-5, 100000}});
+        detected += static_cast<double>(found.size());
+        for (const auto c : found) {
+            ASSERT_GE(c, 1);
+            detections += static_cast<double>(c);
+        }
+    }
+    EXPECT_NEAR(seen / 2000.0, 259.35, 1.0);
+    EXPECT_NEAR(detected / 2000.0, 49.99, 0.7);
+    EXPECT_NEAR(detections / 2000.0, 50.0, 0.7);
+}
+
 TEST(Diversity, ChanceOfMissingAgainstTheDirectProduct) {
     // ln C(N-x, m)/C(N, m) = sum_{j<m} ln(1 - x/(N-j)), summed term by term.
     const std::array<double, 3> cases[] = {{21457, 1, 1},     {21457, 1000, 1},   {21457, 3, 20000}, {10, 8, 2},
