@@ -76,6 +76,10 @@ HillValues rarefied(const FrequencyTable& x, double m, double expansionFrom) {
     out.hill[0] = richness;
     out.hill[1] = pm::exp(pm::log(m) - sumKLogK / m);
     out.hill[2] = m * m / sumSquares;
+    // One individual is one species in every order: the sums above give 1
+    // up to their rounding, which would show in the bands as a spread of
+    // 1e-16.
+    if (m == 1.0) out.hill = {1.0, 1.0, 1.0};
     out.coverage = 1.0 - missed;
     return out;
 }

@@ -3,6 +3,7 @@
 #include "data/errors.h"
 #include "diversity/portable_math.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zav {
@@ -23,7 +24,7 @@ std::string incidenceProblem(const SpeciesTable& table) {
     return {};
 }
 
-IncidenceResult incidencePart(const SpeciesTable& table) {
+IncidenceResult incidencePart(const SpeciesTable& table, int replicates) {
     std::vector<std::int64_t> counts;
     for (const auto& sp : table.species)
         counts.push_back(sp.collections);
@@ -43,7 +44,7 @@ IncidenceResult incidencePart(const SpeciesTable& table) {
     }
     const auto sizes = wholeCurveSizes(table.totalCollections);
     const auto values = sampleCurve(y, table.totalCollections, sizes);
-    const auto bands = sampleBands(y, table.totalCollections, sizes, values);
+    const auto bands = sampleBands(y, table.totalCollections, sizes, values, replicates);
     for (std::size_t i = 0; i < sizes.size(); ++i)
         r.curve.push_back({sizes[i], values[i], bands[i]});
     return r;
@@ -52,6 +53,10 @@ IncidenceResult incidencePart(const SpeciesTable& table) {
 } // namespace
 
 DiversityResult analyseDiversity(const SpeciesTable& table) {
+    return analyseDiversity(table, kBootstrapReplicates);
+}
+
+DiversityResult analyseDiversity(const SpeciesTable& table, int replicates) {
     for (const auto& sp : table.species)
         if (sp.individuals < 0) throw DataFileError(atLine(sp.number + 1, "número negativo de indivíduos"));
     if (table.species.empty()) throw DataFileError("nenhuma espécie com indivíduos");
@@ -73,7 +78,8 @@ DiversityResult analyseDiversity(const SpeciesTable& table) {
     r.ace = ace(x);
 
     r.incidenceMissing = incidenceProblem(table);
-    if (r.incidenceMissing.empty()) r.incidence = incidencePart(table);
+    r.bootstrapReplicates = std::max(2, replicates);
+    if (r.incidenceMissing.empty()) r.incidence = incidencePart(table, r.bootstrapReplicates);
 
     auto& ix = r.indices;
     ix.shannon = shannon(x);
@@ -107,7 +113,7 @@ DiversityResult analyseDiversity(const SpeciesTable& table) {
     }
     const auto sizes = curveSizes(x.total);
     const auto values = individualCurve(x, sizes);
-    const auto bands = individualBands(x, sizes, values);
+    const auto bands = individualBands(x, sizes, values, r.bootstrapReplicates);
     for (std::size_t i = 0; i < sizes.size(); ++i)
         r.curve.push_back({sizes[i], values[i], bands.hill[i], bands.coverage[i]});
     return r;

@@ -77,6 +77,8 @@ struct DiversityResult {
     std::vector<IndividualCurvePoint> curve; // empty when curveMissing says why
     std::string curveMissing;
 
+    int bootstrapReplicates = diversity::kBootstrapReplicates;
+
     // H of the faunistic report of the same survey (kept species only),
     // set by the run (runs.h) so that the report can say whether its H is
     // the same as printed there; none when that report gives no H.
@@ -89,5 +91,9 @@ struct DiversityResult {
 // has individuals. A species in 0 collections or in more than C leaves the
 // incidence part out, with the reason.
 DiversityResult analyseDiversity(const SpeciesTable& table);
+// The same with `replicates` bootstrap replicates for the bands (at least
+// 2): only the fuzz target asks for fewer than kBootstrapReplicates, to run
+// many more inputs per second; the report names the number used.
+DiversityResult analyseDiversity(const SpeciesTable& table, int replicates);
 
 } // namespace zav

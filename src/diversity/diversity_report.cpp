@@ -148,7 +148,7 @@ std::vector<std::string> diversityReport(const DiversityResult& r, std::string_v
         lines.push_back(w("  - : " + r.curveMissing));
     } else {
         lines.push_back(w("rarefação até n, extrapolação até 2n; faixas de 95 % por bootstrap"));
-        lines.push_back(w("(" + std::to_string(diversity::kBootstrapReplicates) +
+        lines.push_back(w("(" + std::to_string(r.bootstrapReplicates) +
                           " réplicas, semente fixa) no JSON, no CSV e no gráfico"));
         lines.push_back(w("         m       q = 0       q = 1       q = 2   cobertura"));
         for (const auto& p : r.curve) {

@@ -142,6 +142,44 @@ TEST(Diversity, ShannonIntervalFromItsVarianceByHand) {
     EXPECT_NEAR(ix.shannonHutcheson.upper, 2.6612834384140075, 1e-14);
 }
 
+// The estimators' edge branches against hand computations (python3's
+// decimal, 40 digits) of the published formulas: Chao (1984, 1987) as
+// iNEXT writes its f2 = 0 branches, Chao and Lee (1992) / SpadeR's ICE with
+// Q2 = 0, Burnham and Overton's second jackknife at T = 2 and T = 1.
+TEST(Diversity, EdgeBranchesByHand) {
+    // f1 = 1, f2 = 0 (1, 3, 5): S observed, var = sum f_k (e^-k - e^-2k) -
+    // (sum k e^-k f_k)^2 / n, P = sum f_k e^-k / S, interval
+    // [max(S, S/(1-P) - z sd/(1-P)), S/(1-P) + z sd/(1-P)].
+    auto r = analyseDiversity(test::makeTable({1, 3, 5}, {1, 2, 3}, 5));
+    EXPECT_EQ(*r.chao1.estimate, 3.0);
+    EXPECT_EQ(r.chao1.variant, "f1 = 1 e f2 = 0: S observado");
+    EXPECT_NEAR(*r.chao1.standardError, 0.50281219221398888, 1e-15);
+    EXPECT_EQ(*r.chao1.lower, 3.0);
+    EXPECT_NEAR(*r.chao1.upper, 4.6422200851891522, 1e-14);
+    // f1 = 3, f2 = 0 (5, 1, 1, 1): S + (n-1)/n f1 (f1-1)/2 = 6.625, Chao's
+    // (1987) variance of that form, the log-normal interval.
+    r = analyseDiversity(test::makeTable({5, 1, 1, 1}, {2, 1, 1, 1}, 3));
+    EXPECT_EQ(*r.chao1.estimate, 6.625);
+    EXPECT_NEAR(*r.chao1.standardError, 3.8262588106202456, 1e-14);
+    EXPECT_NEAR(*r.chao1.lower, 4.3240136298781877, 1e-14);
+    EXPECT_NEAR(*r.chao1.upper, 25.266466483494896, 1e-13);
+    // ICE with Q1 = 3, Q2 = 0 (collections 1, 1, 1, 3, 4 of T = 5):
+    // A = 2/((T-1)(Q1-1) + 2) = 0.2, C = 1 - Q1/N (1 - A) = 0.76,
+    // g2 = 5/C 5/4 18/90 - 1, ICE = 5/C + 3/C g2.
+    r = analyseDiversity(test::makeTable({1, 1, 1, 3, 4}, {1, 1, 1, 3, 4}, 5));
+    ASSERT_TRUE(r.incidence);
+    EXPECT_NEAR(*r.incidence->ice.estimate, 9.1239612188365651, 1e-13);
+    // T = 2: jackknife 2 = S + Q1 (2T-3)/T - Q2 (T-2)^2/(T(T-1)) = S + Q1/2;
+    // jackknife 1 = S + Q1 (T-1)/T, the same here. T = 1: S.
+    r = analyseDiversity(test::makeTable({1, 1, 2}, {1, 1, 2}, 2));
+    ASSERT_TRUE(r.incidence);
+    EXPECT_EQ(*r.incidence->jackknife2.estimate, 4.0);
+    EXPECT_EQ(*r.incidence->jackknife1.estimate, 4.0);
+    r = analyseDiversity(test::makeTable({1, 4}, {1, 1}, 1));
+    ASSERT_TRUE(r.incidence);
+    EXPECT_EQ(*r.incidence->jackknife2.estimate, 2.0);
+}
+
 TEST(Diversity, EdgeCasesGiveDefinedValuesOrReasons) {
     // One species, one individual.
     auto r = analyseDiversity(test::makeTable({1}, {1}, 1));
@@ -308,6 +346,13 @@ TEST(Diversity, RarefactionKeepsEveryDigit) {
         for (const auto v : x)
             simpson += static_cast<long double>(v) * (v - 1) / (n * (n - 1));
         EXPECT_NEAR(r.curve.front().values.coverage, static_cast<double>(simpson), 4e-15);
+        // At m = 2: sum 1 - C(n-X, 2)/C(n, 2) = sum X (2n - X - 1) / (n (n-1)).
+        long double two = 0;
+        for (const auto v : x)
+            two += static_cast<long double>(v) * (2 * n - v - 1) / (n * (n - 1));
+        std::vector<std::int64_t> counts(x.begin(), x.end());
+        const auto atTwo = individualCurve(frequencyTable(counts), {2.0});
+        EXPECT_NEAR(atTwo[0].hill[0], static_cast<double>(two), 4e-15);
         for (const auto& p : r.curve) {
             EXPECT_GE(p.values.coverage, 0.0) << p.m;
             EXPECT_LE(p.values.coverage, 1.0) << p.m;

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <optional>
 
 namespace zav {
@@ -85,6 +86,36 @@ TEST(DiversityReport, JsonReadsBackWithTheKeysAndNulls) {
     EXPECT_EQ(single["indices"]["fisher_alfa"].kind, Json::Kind::Null);
     EXPECT_EQ(single["hill"]["q2"]["estimado"].kind, Json::Kind::Null);
     EXPECT_TRUE(single["curva_individuos"].items.empty());
+}
+
+// The bands of a published survey with the fixed seed, to the last digit
+// (the CSV holds every band of the individual-based curve); every band
+// within [0, infinity) and around its estimate, the coverage's within
+// [0, 1], the collection curve's too.
+TEST(DiversityReport, GirdledBandsMatchGoldenAndStayInRange) {
+    const auto r = girdled();
+    const auto actual = diversityCsv(r);
+    const auto goldenPath = kGolden / "girdled.csv";
+    if (std::getenv("ZAV_UPDATE_GOLDEN")) std::ofstream(goldenPath, std::ios::binary) << actual;
+    EXPECT_EQ(actual, readFileBytes(goldenPath));
+    const auto around = [](const diversity::Band& b, double estimate, double top) {
+        ASSERT_TRUE(b.lower && b.upper);
+        EXPECT_GE(*b.lower, 0.0);
+        EXPECT_LE(*b.lower, estimate);
+        EXPECT_GE(*b.upper, estimate);
+        EXPECT_LE(*b.upper, top);
+        EXPECT_LT(*b.lower, *b.upper); // a real spread, not a copied estimate
+    };
+    constexpr double kNoTop = std::numeric_limits<double>::max();
+    for (const auto& p : r.curve) {
+        if (p.m == 1.0) continue; // one individual: every replicate gives 1
+        for (std::size_t q = 0; q < 3; ++q)
+            around(p.hillBands[q], p.values.hill[q], kNoTop);
+        around(p.coverageBand, p.values.coverage, 1.0);
+    }
+    ASSERT_TRUE(r.incidence);
+    for (const auto& p : r.incidence->curve)
+        around(p.band, p.richness, kNoTop);
 }
 
 TEST(DiversityReport, CsvHasOneRowPerPoint) {
