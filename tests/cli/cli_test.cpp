@@ -384,10 +384,11 @@ TEST_F(Cli, DiversityAndComparisonRuns) {
 // native tool and for the WebAssembly one under node (the page printed
 // 3.094724206756114 where the desktop printed 3.0947242067561134 before the
 // run computed with functions of its own): a survey of BCI's size (225
-// species, n = 21457) and a skewed one of 291 species.
+// species, n = 21457), a skewed one of 294 species and one of 47 (the last two
+// differed in the last digits with the libraries' exp and log).
 TEST_F(Cli, DiversityJsonIsTheSameBytesInEveryBuild) {
     const fs::path golden = ZAV_DIVERSITY_GOLDEN_DIR;
-    for (const char* name : {"bci-tamanho", "assimetrico"}) {
+    for (const char* name : {"bci-tamanho", "assimetrico", "pequeno"}) {
         write("dados.txt", zav::readFileBytes(golden / (std::string(name) + ".txt")));
         const auto r = run("--diversidade --json dados.txt");
         ASSERT_EQ(r.exitCode, 0) << r.err;
