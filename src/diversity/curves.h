@@ -51,7 +51,7 @@ std::vector<HillValues> individualCurve(const FrequencyTable& x, const std::vect
 // Sample-based q = 0 curve over collections: below T the exact expected
 // richness sum_i 1 - C(T-Y_i, t)/C(T, t) (vegan specaccum "exact"; Kindt
 // 2003), beyond T the extrapolation to Chao2 as iNEXT (Chao et al. 2014).
-// T must be at least 2.
+// T must be at least 2; the run asks for whole t only (wholeCurveSizes).
 std::vector<double> sampleCurve(const FrequencyTable& y, std::int64_t collections, const std::vector<double>& sizes);
 
 
