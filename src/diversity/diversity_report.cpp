@@ -118,8 +118,8 @@ std::vector<std::string> diversityReport(const DiversityResult& r, std::string_v
     const auto& ix = r.indices;
     plainLines(lines, "Shannon H", ix.shannon, "Shannon 1948, logaritmo natural");
     intervalLines(lines, "IC95% H (Hutcheson)", ix.shannonHutcheson);
-    lines.push_back(method("H -/+ 1.96 raiz(var), var = (soma p (ln p)^2 - H^2)/n + (S-1)/(2n^2)"));
-    lines.push_back(method("(Hutcheson 1970); é o intervalo de H a publicar"));
+    lines.push_back(method("H -/+ z raiz(var), var = (soma p (ln p)^2 - H^2)/n + (S-1)/(2n^2)"));
+    lines.push_back(method("(Hutcheson 1970), z = 1.959964; é o intervalo de H a publicar"));
     intervalLines(lines, "IC95% H (Zar)", ix.shannonZar);
     lines.push_back(method("a mesma var sem o termo (S-1)/(2n^2) (Zar 2010)"));
     lines.push_back(method("O \"Intervalo de Confiança de H (P=0,05)\" do relatório faunístico,"));
