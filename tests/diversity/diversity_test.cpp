@@ -158,8 +158,20 @@ TEST(Diversity, EdgeBranchesByHand) {
     EXPECT_NEAR(*r.chao1.upper, 4.6422200851891522, 1e-14);
     // f1 = 3, f2 = 0 (5, 1, 1, 1): S + (n-1)/n f1 (f1-1)/2 = 6.625, Chao's
     // (1987) variance of that form, the log-normal interval.
+    // vegan 2.6-4 estimateR(c(1, 3, 5)): S.chao1 3, se 0.408248290463863,
+    // S.ACE 3.62109375, se 0.7008525086716382.
+    EXPECT_EQ(*r.chao1BiasCorrected.estimate, 3.0);
+    EXPECT_NEAR(*r.chao1BiasCorrected.standardError, 0.408248290463863, 1e-14);
+    EXPECT_NEAR(*r.ace.estimate, 3.62109375, 1e-14);
+    EXPECT_NEAR(*r.ace.standardError, 0.7008525086716382, 1e-14);
     r = analyseDiversity(test::makeTable({5, 1, 1, 1}, {2, 1, 1, 1}, 3));
     EXPECT_EQ(*r.chao1.estimate, 6.625);
+    // vegan: S.chao1 7, se 4.342481186734475, S.ACE 12.571428571428571,
+    // se 1.515300375263178.
+    EXPECT_EQ(*r.chao1BiasCorrected.estimate, 7.0);
+    EXPECT_NEAR(*r.chao1BiasCorrected.standardError, 4.342481186734475, 1e-13);
+    EXPECT_NEAR(*r.ace.estimate, 12.571428571428571, 1e-13);
+    EXPECT_NEAR(*r.ace.standardError, 1.515300375263178, 1e-13);
     EXPECT_NEAR(*r.chao1.standardError, 3.8262588106202456, 1e-14);
     EXPECT_NEAR(*r.chao1.lower, 4.3240136298781877, 1e-14);
     EXPECT_NEAR(*r.chao1.upper, 25.266466483494896, 1e-13);
@@ -169,8 +181,12 @@ TEST(Diversity, EdgeBranchesByHand) {
     r = analyseDiversity(test::makeTable({1, 1, 1, 3, 4}, {1, 1, 1, 3, 4}, 5));
     ASSERT_TRUE(r.incidence);
     EXPECT_NEAR(*r.incidence->ice.estimate, 9.1239612188365651, 1e-13);
+    // vegan specpool of these collections: jack1 7.4, jack2 9.2, boot 5.9936.
+    EXPECT_NEAR(*r.incidence->jackknife1.estimate, 7.4, 1e-14);
+    EXPECT_NEAR(*r.incidence->jackknife2.estimate, 9.2, 1e-14);
+    EXPECT_NEAR(*r.incidence->bootstrap.estimate, 5.9936, 1e-14);
     // T = 2: jackknife 2 = S + Q1 (2T-3)/T - Q2 (T-2)^2/(T(T-1)) = S + Q1/2;
-    // jackknife 1 = S + Q1 (T-1)/T, the same here. T = 1: S.
+    // jackknife 1 = S + Q1 (T-1)/T, the same here (vegan: 4 and 4). T = 1: S.
     r = analyseDiversity(test::makeTable({1, 1, 2}, {1, 1, 2}, 2));
     ASSERT_TRUE(r.incidence);
     EXPECT_EQ(*r.incidence->jackknife2.estimate, 4.0);
