@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -138,13 +139,29 @@ inline std::string checkSimilarityReport(std::string_view bytes) {
 // report and a JSON with no non-finite number (what cannot be computed is
 // "-" or null). A failure after the analysis (a non-finite value that the
 // writers refuse) is a fault.
-inline std::string checkDiversityReport(std::string_view bytes) {
+// `replicates`: the fuzz target's fast mode asks for fewer bootstrap
+// replicates (checkDiversityReport uses the program's number).
+inline std::string checkDiversityReportWith(std::string_view bytes, int replicates) {
     DiversityResult result;
     try {
-        result = analyseDiversity(parseSpeciesTable(bytes));
+        result = analyseDiversity(parseSpeciesTable(bytes), replicates);
     } catch (const Error&) {
         return {};
     }
+    // Every band within [0, infinity), the coverage's within [0, 1].
+    const auto badBand = [](const diversity::Band& b, double top) {
+        return b.lower && b.upper && !(0.0 <= *b.lower && *b.lower <= *b.upper && *b.upper <= top);
+    };
+    constexpr double kNoTop = std::numeric_limits<double>::max();
+    for (const auto& p : result.curve) {
+        for (const auto& b : p.hillBands)
+            if (badBand(b, kNoTop)) return "Hill band out of [0, inf)";
+        if (badBand(p.coverageBand, 1.0)) return "coverage band out of [0, 1]";
+        if (!(p.values.coverage >= 0.0 && p.values.coverage <= 1.0)) return "coverage out of [0, 1]";
+    }
+    if (result.incidence)
+        for (const auto& p : result.incidence->curve)
+            if (badBand(p.band, kNoTop)) return "collection band out of [0, inf)";
     try {
         for (const auto& line : diversityReport(result, "dados.txt", {7, 12, 2026, 10, 0, 0, 0}))
             if (hasLineBreak(line) || hasNonFiniteWord(line)) return "bad diversity line: " + line;
@@ -154,6 +171,10 @@ inline std::string checkDiversityReport(std::string_view bytes) {
         return std::string("diversity output failed: ") + e.what();
     }
     return {};
+}
+
+inline std::string checkDiversityReport(std::string_view bytes) {
+    return checkDiversityReportWith(bytes, diversity::kBootstrapReplicates);
 }
 
 // The comparison of 2 to 10 treatment files cut from the bytes, with the

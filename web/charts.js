@@ -29,7 +29,8 @@ var ZavCharts = (function () {
     if (p < 4) return String(Math.pow(10, p));
     return "10" + String(p).replace(/\d/g, function (d) { return "⁰¹²³⁴⁵⁶⁷⁸⁹"[d]; });
   }
-  function decimal(x, places) { return x.toFixed(places).replace(".", ","); }
+  // A value that rounds to zero is written without sign ("0,00", never "-0,00").
+  function decimal(x, places) { return x.toFixed(places).replace(/^-(?=0(\.0*)?$)/, "").replace(".", ","); }
 
   // Individuals by rank on a logarithmic axis; the predominant species are
   // labelled with their numbers, the super-abundant ones drawn as squares.

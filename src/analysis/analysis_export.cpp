@@ -8,6 +8,9 @@
 #include "data/spreadsheet_import.h"
 #include "data/text.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace zav {
 namespace {
 
@@ -60,6 +63,46 @@ void appendHtmlText(std::string& out, std::string_view text) {
             out += c;
         }
     }
+}
+
+// H's 95 % interval from its variance over the kept species (the H of the
+// report), H -/+ z sqrt(var), z = qnorm(0.975), the lower limit at least 0:
+// Hutcheson (1970) var = (sum p (ln p)^2 - H^2)/N' + (S' - 1)/(2 N'^2);
+// Zar (2010) the first term alone. The report's interval, kept as the method
+// defines it, is H -/+ 2 sqrt(v/N') with v that first term: about sqrt(N')
+// times narrower, so not an interval of H to publish.
+struct VarianceInterval {
+    double variance = 0.0;
+    double lower = 0.0;
+    double upper = 0.0;
+};
+
+VarianceInterval shannonVarianceInterval(const SpeciesTable& table, double h, bool hutchesonTerm) {
+    constexpr double kNormal975 = 1.9599639845400543;
+    double n = 0.0, kept = 0.0;
+    for (const auto& sp : table.species) {
+        if (!sp.kept()) continue;
+        n += sp.individuals;
+        kept += 1.0;
+    }
+    double sumSquares = 0.0;
+    for (const auto& sp : table.species) {
+        if (!sp.kept()) continue;
+        const double p = sp.individuals / n, lp = std::log(p);
+        sumSquares += p * lp * lp;
+    }
+    VarianceInterval out;
+    out.variance = std::max(0.0, (sumSquares - h * h) / n);
+    if (hutchesonTerm) out.variance += (kept - 1.0) / (2.0 * n * n);
+    const double half = kNormal975 * std::sqrt(out.variance);
+    out.lower = std::max(0.0, h - half);
+    out.upper = h + half;
+    return out;
+}
+
+void varianceIntervalJson(JsonWriter& json, const std::string& name, const VarianceInterval& i) {
+    json.key("variancia_" + name).number(i.variance);
+    json.key("ic95_" + name).beginArray().number(i.lower).number(i.upper).endArray();
 }
 
 } // namespace
@@ -127,6 +170,8 @@ std::string analysisJson(const AnalysisResult& result, std::string_view pathUtf8
     json.key("shannon").beginObject();
     json.key("H").number(ix.shannon);
     json.key("intervalo").beginArray().number(ix.shannonLower).number(ix.shannonUpper).endArray();
+    varianceIntervalJson(json, "hutcheson", shannonVarianceInterval(table, ix.shannon, true));
+    varianceIntervalJson(json, "zar", shannonVarianceInterval(table, ix.shannon, false));
     json.endObject();
     json.key("margalef").number(ix.margalef);
     json.key("equitabilidade").number(ix.evenness);

@@ -125,8 +125,10 @@ std::string exactDecimal(double value) {
 }
 
 std::string shortestDecimal(double value) {
+    // -0.0 reads back as 0 in every reader of a number and means nothing
+    // else: it is written "0", so that no output shows "-0".
+    if (value == 0) return "0";
     const std::string sign = std::signbit(value) ? "-" : "";
-    if (value == 0) return sign + "0";
     const auto b = decompose(value);
 
     // The doubles next to the value are 2^exponent away (half that below a

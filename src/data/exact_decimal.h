@@ -18,7 +18,8 @@ std::string exactDecimal(double value);
 // characters among the plain and the scientific style, plain on a tie
 // ("0.001", "1e-04", "2.5", "1e+20"); among texts of equal length the one
 // closest to the value, ties to the even digit; a whole number written in
-// the plain style has its exact digits ("110087783773918336").
+// the plain style has its exact digits ("110087783773918336"). Unlike
+// to_chars, -0.0 is written "0": no output of the program shows "-0".
 std::string shortestDecimal(double value);
 
 } // namespace zav

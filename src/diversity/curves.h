@@ -17,6 +17,10 @@ namespace zav::diversity {
 // the first set to 1. When fewer than 40 of them differ, the same three
 // pieces without floor, over [1, r) and (r, 2r], so that 40 remain.
 std::vector<double> curveSizes(std::int64_t reference);
+// The whole sizes alone: the floored knots, fewer than 40 when they repeat
+// (2r of them at most). Collections are whole: the sample-based curve is
+// tabulated at these only.
+std::vector<double> wholeCurveSizes(std::int64_t reference);
 
 // The four values of the individual-based curve at one size m.
 struct HillValues {
@@ -47,9 +51,17 @@ std::vector<HillValues> individualCurve(const FrequencyTable& x, const std::vect
 // Sample-based q = 0 curve over collections: below T the exact expected
 // richness sum_i 1 - C(T-Y_i, t)/C(T, t) (vegan specaccum "exact"; Kindt
 // 2003), beyond T the extrapolation to Chao2 as iNEXT (Chao et al. 2014).
-// T must be at least 2.
+// T must be at least 2; the run asks for whole t only (wholeCurveSizes).
 std::vector<double> sampleCurve(const FrequencyTable& y, std::int64_t collections, const std::vector<double>& sizes);
 
+
+// ln of C(N - x, m) / C(N, m), the chance that m items drawn without
+// replacement from N miss all x marked ones: ln q^x + ln b(m; N - x, p) -
+// ln b(m; N, p) with p = m/N, q = 1 - p, each binomial probability b in
+// Loader's (2000) saddle-point form, so that it keeps its relative precision
+// when the chance is near 1 (no difference of ln-factorials). -infinity
+// when N - x < m.
+double logNoneDrawn(double population, double marked, double drawn);
 
 // E[K ln K] for K hypergeometric, m of n drawn, x of them marked: the
 // probabilities by their ratios from the mode outwards, normalised, until
@@ -66,7 +78,7 @@ struct Band {
 // The bootstrap of Chao et al. 2014 (as iNEXT): the estimated community of
 // iNEXT (observed species with their shares shrunk, ceil(f0) undetected
 // species sharing f1/n A), `replicates` samples of n from it, each curve
-// recomputed, and est -/+ 1.959964 sd, the lower limit at least 0 (coverage
+// recomputed, and est -/+ z sd (z = qnorm(0.975), kNormal975), the lower limit at least 0 (coverage
 // within [0, 1]). Fixed seed: two runs give the same bands.
 inline constexpr int kBootstrapReplicates = 200;
 inline constexpr std::uint64_t kBootstrapSeed = 20140101;

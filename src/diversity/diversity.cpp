@@ -1,7 +1,9 @@
 #include "diversity/diversity.h"
 
 #include "data/errors.h"
+#include "diversity/portable_math.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zav {
@@ -22,7 +24,7 @@ std::string incidenceProblem(const SpeciesTable& table) {
     return {};
 }
 
-IncidenceResult incidencePart(const SpeciesTable& table) {
+IncidenceResult incidencePart(const SpeciesTable& table, int replicates) {
     std::vector<std::int64_t> counts;
     for (const auto& sp : table.species)
         counts.push_back(sp.collections);
@@ -40,9 +42,9 @@ IncidenceResult incidencePart(const SpeciesTable& table) {
         r.curveMissing = "exige pelo menos 2 coletas";
         return r;
     }
-    const auto sizes = curveSizes(table.totalCollections);
+    const auto sizes = wholeCurveSizes(table.totalCollections);
     const auto values = sampleCurve(y, table.totalCollections, sizes);
-    const auto bands = sampleBands(y, table.totalCollections, sizes, values);
+    const auto bands = sampleBands(y, table.totalCollections, sizes, values, replicates);
     for (std::size_t i = 0; i < sizes.size(); ++i)
         r.curve.push_back({sizes[i], values[i], bands[i]});
     return r;
@@ -51,6 +53,10 @@ IncidenceResult incidencePart(const SpeciesTable& table) {
 } // namespace
 
 DiversityResult analyseDiversity(const SpeciesTable& table) {
+    return analyseDiversity(table, kBootstrapReplicates);
+}
+
+DiversityResult analyseDiversity(const SpeciesTable& table, int replicates) {
     for (const auto& sp : table.species)
         if (sp.individuals < 0) throw DataFileError(atLine(sp.number + 1, "número negativo de indivíduos"));
     if (table.species.empty()) throw DataFileError("nenhuma espécie com indivíduos");
@@ -72,10 +78,13 @@ DiversityResult analyseDiversity(const SpeciesTable& table) {
     r.ace = ace(x);
 
     r.incidenceMissing = incidenceProblem(table);
-    if (r.incidenceMissing.empty()) r.incidence = incidencePart(table);
+    r.bootstrapReplicates = std::max(2, replicates);
+    if (r.incidenceMissing.empty()) r.incidence = incidencePart(table, r.bootstrapReplicates);
 
     auto& ix = r.indices;
     ix.shannon = shannon(x);
+    ix.shannonHutcheson = shannonInterval(x, true);
+    ix.shannonZar = shannonInterval(x, false);
     const double d = simpsonConcentration(x);
     ix.simpson = 1.0 - d;
     ix.inverseSimpson = 1.0 / d;
@@ -86,10 +95,10 @@ DiversityResult analyseDiversity(const SpeciesTable& table) {
     ix.brillouin = brillouin(x);
     ix.fisherAlpha = fisherAlpha(x);
 
-    r.hillObserved = {Value{static_cast<double>(x.species), {}}, Value{std::exp(ix.shannon), {}},
+    r.hillObserved = {Value{static_cast<double>(x.species), {}}, Value{pm::exp(ix.shannon), {}},
                       Value{ix.inverseSimpson, {}}};
     r.hillEstimated[0] = {r.chao1.estimate, r.chao1.missing};
-    r.hillEstimated[1] = {std::exp(chaoWangJostEntropy(x)), {}};
+    r.hillEstimated[1] = {pm::exp(chaoWangJostEntropy(x)), {}};
     const auto unbiased = unbiasedSimpson(x);
     if (!unbiased.number)
         r.hillEstimated[2] = unbiased;
@@ -104,7 +113,7 @@ DiversityResult analyseDiversity(const SpeciesTable& table) {
     }
     const auto sizes = curveSizes(x.total);
     const auto values = individualCurve(x, sizes);
-    const auto bands = individualBands(x, sizes, values);
+    const auto bands = individualBands(x, sizes, values, r.bootstrapReplicates);
     for (std::size_t i = 0; i < sizes.size(); ++i)
         r.curve.push_back({sizes[i], values[i], bands.hill[i], bands.coverage[i]});
     return r;

@@ -30,6 +30,8 @@ struct SampleCurvePoint {
 
 struct DiversityIndices {
     double shannon = 0.0;
+    diversity::ShannonInterval shannonHutcheson; // with (S - 1)/(2 n^2)
+    diversity::ShannonInterval shannonZar;       // without it
     double simpson = 0.0;        // 1 - D
     double inverseSimpson = 0.0; // 1 / D
     double bergerParker = 0.0;
@@ -74,6 +76,13 @@ struct DiversityResult {
 
     std::vector<IndividualCurvePoint> curve; // empty when curveMissing says why
     std::string curveMissing;
+
+    int bootstrapReplicates = diversity::kBootstrapReplicates;
+
+    // H of the faunistic report of the same survey (kept species only),
+    // set by the run (runs.h) so that the report can say whether its H is
+    // the same as printed there; none when that report gives no H.
+    std::optional<double> faunisticShannon;
 };
 
 // Everything over every species with individuals, the super-abundant ones
@@ -82,5 +91,9 @@ struct DiversityResult {
 // has individuals. A species in 0 collections or in more than C leaves the
 // incidence part out, with the reason.
 DiversityResult analyseDiversity(const SpeciesTable& table);
+// The same with `replicates` bootstrap replicates for the bands (at least
+// 2): only the fuzz target asks for fewer than kBootstrapReplicates, to run
+// many more inputs per second; the report names the number used.
+DiversityResult analyseDiversity(const SpeciesTable& table, int replicates);
 
 } // namespace zav

@@ -55,6 +55,23 @@ void plainLines(std::vector<std::string>& lines, std::string_view label, double 
 
 std::string column(const std::string& text, std::size_t width) { return leftPad(text, width); }
 
+void intervalLines(std::vector<std::string>& lines, std::string_view label, const diversity::ShannonInterval& i) {
+    std::string line = "  " + w(label);
+    if (line.size() < 24) line += spaces(static_cast<int>(24 - line.size()));
+    lines.push_back(line + "[" + fixedPoint(i.lower, 4) + " ; " + fixedPoint(i.upper, 4) + "]");
+}
+
+// Whether H here and the faunistic report's H read the same, judged on the
+// printed texts (4 decimals both), not on the doubles: two H that print
+// 3.4633 are the same to the reader.
+std::string faunisticShannonLine(const DiversityResult& r) {
+    if (!r.faunisticShannon) return "abundantes (o relatório faunístico não dá H para estes dados).";
+    const auto here = fixedPoint(r.indices.shannon, 4);
+    const auto there = fixedPoint(*r.faunisticShannon, 4);
+    if (here == there) return "abundantes; H aqui é igual ao H do relatório faunístico (" + there + ").";
+    return "abundantes; por isso H aqui difere do H do relatório faunístico (" + there + ").";
+}
+
 } // namespace
 
 std::vector<std::string> diversityReport(const DiversityResult& r, std::string_view fileNameBytes,
@@ -69,7 +86,7 @@ std::vector<std::string> diversityReport(const DiversityResult& r, std::string_v
     lines.push_back(reportDateLine(when, true));
     lines.emplace_back();
     lines.push_back(w("Comunidade inteira: todas as espécies com indivíduos, inclusive as super"));
-    lines.push_back(w("abundantes; por isso H aqui difere do H do relatório faunístico."));
+    lines.push_back(w(faunisticShannonLine(r)));
     lines.push_back(kRule);
     lines.push_back("AMOSTRA");
     lines.push_back(row("Indivíduos (n)", decimal(r.individuals)));
@@ -100,6 +117,14 @@ std::vector<std::string> diversityReport(const DiversityResult& r, std::string_v
     lines.push_back(w("ÍNDICES (todas as espécies)"));
     const auto& ix = r.indices;
     plainLines(lines, "Shannon H", ix.shannon, "Shannon 1948, logaritmo natural");
+    intervalLines(lines, "IC95% H (Hutcheson)", ix.shannonHutcheson);
+    lines.push_back(method("H -/+ z raiz(var), var = (soma p (ln p)^2 - H^2)/n + (S-1)/(2n^2)"));
+    lines.push_back(method("(Hutcheson 1970), z = 1.959964; é o intervalo de H a publicar"));
+    intervalLines(lines, "IC95% H (Zar)", ix.shannonZar);
+    lines.push_back(method("a mesma var sem o termo (S-1)/(2n^2) (Zar 2010)"));
+    lines.push_back(method("O \"Intervalo de Confiança de H (P=0,05)\" do relatório faunístico,"));
+    lines.push_back(method("H -/+ 2 raiz(v/N') com v já dividida por N', é raiz(N') vezes mais"));
+    lines.push_back(method("estreito: segue a definição do método e não é um IC95% de H."));
     plainLines(lines, "Simpson 1 - D", ix.simpson, "Simpson 1949, D = soma p^2");
     plainLines(lines, "Simpson 1 / D", ix.inverseSimpson, "Simpson 1949, D = soma p^2");
     plainLines(lines, "Berger-Parker", ix.bergerParker, "Berger e Parker 1970: max X / n");
@@ -123,7 +148,7 @@ std::vector<std::string> diversityReport(const DiversityResult& r, std::string_v
         lines.push_back(w("  - : " + r.curveMissing));
     } else {
         lines.push_back(w("rarefação até n, extrapolação até 2n; faixas de 95 % por bootstrap"));
-        lines.push_back(w("(" + std::to_string(diversity::kBootstrapReplicates) +
+        lines.push_back(w("(" + std::to_string(r.bootstrapReplicates) +
                           " réplicas, semente fixa) no JSON, no CSV e no gráfico"));
         lines.push_back(w("         m       q = 0       q = 1       q = 2   cobertura"));
         for (const auto& p : r.curve) {
@@ -223,6 +248,8 @@ std::string diversityJson(const DiversityResult& r, std::string_view pathUtf8, c
     const auto& ix = r.indices;
     json.key("indices").beginObject(Layout::Lines);
     json.key("shannon").number(ix.shannon);
+    json.key("shannon_ic95_hutcheson").beginArray().number(ix.shannonHutcheson.lower).number(ix.shannonHutcheson.upper).endArray();
+    json.key("shannon_ic95_zar").beginArray().number(ix.shannonZar.lower).number(ix.shannonZar.upper).endArray();
     json.key("simpson").number(ix.simpson);
     json.key("simpson_inverso").number(ix.inverseSimpson);
     json.key("berger_parker").number(ix.bergerParker);

@@ -11,8 +11,10 @@
 
 namespace zav::diversity {
 
-// The 0.975 quantile of the standard normal, as the reference packages use it.
-inline constexpr double kNormal975 = 1.959964;
+// The 0.975 quantile of the standard normal, qnorm(0.975) =
+// 1.95996398454005423552..., as the double nearest it (1.959963984540054 to
+// 16 digits): every 95 % interval and band of the diversity run.
+inline constexpr double kNormal975 = 1.9599639845400543;
 
 // A richness estimate with its standard error and 95 % interval. `variant`
 // names the form that applied (Portuguese, UTF-8); a missing number has its
@@ -88,6 +90,19 @@ RichnessEstimate bootstrapRichness(const FrequencyTable& y, double collections);
 
 // Shannon H = -sum p_i ln p_i, p_i = X_i/n (Shannon 1948).
 double shannon(const FrequencyTable& x);
+// The 95 % interval of H from its variance, H -/+ z sqrt(var), the lower
+// limit at least 0. Hutcheson (1970): var = (sum p (ln p)^2 - H^2)/n +
+// (S - 1)/(2 n^2); Zar (2010, Biostatistical Analysis, eq. 8.50) writes the
+// first term alone. This is the interval of H to publish; the faunistic
+// report's "Intervalo de Confiança de H (P=0,05)" is H -/+ 2 sqrt(v / N')
+// with v the first term, about sqrt(N') times narrower (see its JSON).
+struct ShannonInterval {
+    double variance = 0.0;
+    double lower = 0.0;
+    double upper = 0.0;
+};
+ShannonInterval shannonInterval(const FrequencyTable& x, bool hutchesonTerm);
+
 // Simpson's D = sum p_i^2 (Simpson 1949); the report gives 1 - D and 1/D.
 double simpsonConcentration(const FrequencyTable& x);
 // Berger-Parker d = max X_i / n (Berger and Parker 1970).

@@ -45,11 +45,27 @@ std::string surveyOutput(const SurveyRun& run, RunOutput output) {
     return joinReportLines(faunisticReport(run.result, cp1252::fromUtf8(run.path.string()), run.when));
 }
 
+namespace {
+
+// The diversity of the whole community, with the faunistic report's H of
+// the same table beside it (none when that analysis refuses the data), so
+// that the report says whether the two H print the same.
+DiversityResult diversityOf(SpeciesTable table) {
+    auto result = analyseDiversity(table);
+    try {
+        result.faunisticShannon = analyse(std::move(table)).indices.shannon;
+    } catch (const Error&) {
+    }
+    return result;
+}
+
+} // namespace
+
 DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& when) {
     DiversityRun run;
     auto table = loadSpeciesFile(file);
-    run.result = analyseDiversity(table);
-    run.warnings = std::move(table.warnings);
+    run.warnings = table.warnings;
+    run.result = diversityOf(std::move(table));
     run.path = absolutePath(file);
     run.when = when;
     return run;
@@ -57,14 +73,14 @@ DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& whe
 
 DiversityRun runDiversity(std::string_view bytes, const std::string& shownName, const DateTime& when) {
     auto table = parseSpeciesTable(bytes);
-    auto result = analyseDiversity(table);
-    return {shownName, when, std::move(result), std::move(table.warnings)};
+    auto warnings = table.warnings;
+    return {shownName, when, diversityOf(std::move(table)), std::move(warnings)};
 }
 
 DiversityRun runDiversity(const std::filesystem::path& file, Clock& clock) {
     auto table = loadSpeciesFile(file);
-    auto result = analyseDiversity(table);
-    return {absolutePath(file), clock.now(), std::move(result), std::move(table.warnings)};
+    auto warnings = table.warnings;
+    return {absolutePath(file), clock.now(), diversityOf(std::move(table)), std::move(warnings)};
 }
 
 std::string diversityOutput(const DiversityRun& run, RunOutput output) {

@@ -110,6 +110,26 @@ TEST(AnalysisJson, KeepsAnyPathReadableAndRefusesNumbersJsonCannotHold) {
     EXPECT_THROW(analysisJson(result, "x", {}), ComputationError);
 }
 
+// H's interval from its variance beside the one the report defines, by
+// hand (python3's decimal, 40 digits) for 10, 6 and 4 individuals (N' = 20,
+// no species set apart): H = 1.0296530140645735, v = 0.0066482205224912,
+// the report's H -/+ 2 sqrt(v/20), Zar's H -/+ z sqrt(v), Hutcheson's
+// H -/+ z sqrt(v + 2/800), z = qnorm(0.975).
+TEST(AnalysisJson, CarriesHsIntervalFromItsVarianceBesideTheDefinedOne) {
+    const auto result = analyse(parseSpeciesTable("3 4\n10 2\n6 2\n4 1\n"));
+    const Json json = Json::parse(analysisJson(result, "x", {}));
+    const auto& h = json["shannon"];
+    EXPECT_NEAR(h["H"].number, 1.0296530140645735, 1e-15);
+    EXPECT_NEAR(h["intervalo"][0].number, 0.99318872873634799, 1e-15);
+    EXPECT_NEAR(h["intervalo"][1].number, 1.0661172993927991, 1e-15);
+    EXPECT_NEAR(h["variancia_zar"].number, 0.0066482205224912209, 1e-16);
+    EXPECT_NEAR(h["ic95_zar"][0].number, 0.86984417398354543, 1e-15);
+    EXPECT_NEAR(h["ic95_zar"][1].number, 1.1894618541456016, 1e-15);
+    EXPECT_NEAR(h["variancia_hutcheson"].number, 0.0091482205224912209, 1e-16);
+    EXPECT_NEAR(h["ic95_hutcheson"][0].number, 0.84218965119124052, 1e-15);
+    EXPECT_NEAR(h["ic95_hutcheson"][1].number, 1.2171163769379065, 1e-15);
+}
+
 TEST(SpeciesTableCsv, MatchesTheGoldenTable) {
     const auto result = analyse(parseSpeciesTable(readFileBytes(kGolden / "dez-especies.txt")));
     EXPECT_EQ(speciesTableCsv(result), readFileBytes(kGolden / "dez-especies.csv"));

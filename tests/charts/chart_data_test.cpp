@@ -204,7 +204,8 @@ TEST(DiversityChartData, CurvesMeetAtTheSampleAndTheirBandsHoldThem) {
                 EXPECT_LE(*p.lower, p.y + 1e-9) << p.x;
                 EXPECT_GE(*p.upper, p.y - 1e-9) << p.x;
             }
-        EXPECT_GT(banded, 30);
+        // The collection curve has whole t only: 1..24 for T = 12.
+        EXPECT_GT(banded, c.sampleX == 12 ? 20 : 30);
     }
     // Published: the q = 0 curve at m = 336 (iNEXT).
     EXPECT_NEAR(hill[0].extrapolation.back().y, 34.731, 5e-4);

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <limits>
+#include <optional>
 
 namespace zav {
 namespace {
@@ -17,7 +19,13 @@ namespace {
 const std::filesystem::path kGolden = ZAV_GOLDEN_DIR;
 const DateTime kWhen{6, 12, 2026, 9, 5, 7, 42};
 
-DiversityResult girdled() { return analyseDiversity(loadSpeciesFile(kGolden / "girdled.txt")); }
+// Girdled has no super-abundant species: the faunistic report prints the
+// same H (2.4899), which the run sets beside the result.
+DiversityResult girdled() {
+    auto r = analyseDiversity(loadSpeciesFile(kGolden / "girdled.txt"));
+    r.faunisticShannon = r.indices.shannon;
+    return r;
+}
 
 TEST(DiversityReport, GirdledMatchesGoldenByteForByte) {
     const auto actual = joinReportLines(diversityReport(girdled(), "girdled.txt", kWhen));
@@ -33,6 +41,26 @@ TEST(DiversityReport, MissingValuesPrintDashWithReason) {
     t.species.push_back({1, 1, 2});
     const auto text = joinReportLines(diversityReport(analyseDiversity(t), "x", kWhen));
     EXPECT_NE(text.find("- : a esp\xE9""cie 1 aparece em 12 coletas de 10"), std::string::npos);
+}
+
+TEST(DiversityReport, SaysWhetherHIsTheFaunisticHAsPrinted) {
+    // The printed texts decide: 3.46334 and 3.46326 both print 3.4633.
+    struct Case {
+        double here;
+        std::optional<double> faunistic;
+        const char* line;
+    };
+    const Case cases[] = {
+        {3.46334, 3.46326, "abundantes; H aqui \xE9 igual ao H do relat\xF3rio faun\xEDstico (3.4633)."},
+        {3.46334, 3.46324, "abundantes; por isso H aqui difere do H do relat\xF3rio faun\xEDstico (3.4632)."},
+        {3.46334, std::nullopt, "abundantes (o relat\xF3rio faun\xEDstico n\xE3o d\xE1 H para estes dados)."},
+    };
+    for (const auto& c : cases) {
+        auto r = girdled();
+        r.indices.shannon = c.here;
+        r.faunisticShannon = c.faunistic;
+        EXPECT_EQ(diversityReport(r, "x", kWhen)[6], c.line);
+    }
 }
 
 TEST(DiversityReport, JsonReadsBackWithTheKeysAndNulls) {
@@ -58,6 +86,36 @@ TEST(DiversityReport, JsonReadsBackWithTheKeysAndNulls) {
     EXPECT_EQ(single["indices"]["fisher_alfa"].kind, Json::Kind::Null);
     EXPECT_EQ(single["hill"]["q2"]["estimado"].kind, Json::Kind::Null);
     EXPECT_TRUE(single["curva_individuos"].items.empty());
+}
+
+// The bands of a published survey with the fixed seed, to the last digit
+// (the CSV holds every band of the individual-based curve); every band
+// within [0, infinity) and around its estimate, the coverage's within
+// [0, 1], the collection curve's too.
+TEST(DiversityReport, GirdledBandsMatchGoldenAndStayInRange) {
+    const auto r = girdled();
+    const auto actual = diversityCsv(r);
+    const auto goldenPath = kGolden / "girdled.csv";
+    if (std::getenv("ZAV_UPDATE_GOLDEN")) std::ofstream(goldenPath, std::ios::binary) << actual;
+    EXPECT_EQ(actual, readFileBytes(goldenPath));
+    const auto around = [](const diversity::Band& b, double estimate, double top) {
+        ASSERT_TRUE(b.lower && b.upper);
+        EXPECT_GE(*b.lower, 0.0);
+        EXPECT_LE(*b.lower, estimate);
+        EXPECT_GE(*b.upper, estimate);
+        EXPECT_LE(*b.upper, top);
+        EXPECT_LT(*b.lower, *b.upper); // a real spread, not a copied estimate
+    };
+    constexpr double kNoTop = std::numeric_limits<double>::max();
+    for (const auto& p : r.curve) {
+        if (p.m == 1.0) continue; // one individual: every replicate gives 1
+        for (std::size_t q = 0; q < 3; ++q)
+            around(p.hillBands[q], p.values.hill[q], kNoTop);
+        around(p.coverageBand, p.values.coverage, 1.0);
+    }
+    ASSERT_TRUE(r.incidence);
+    for (const auto& p : r.incidence->curve)
+        around(p.band, p.richness, kNoTop);
 }
 
 TEST(DiversityReport, CsvHasOneRowPerPoint) {
