@@ -302,6 +302,41 @@ std::string cellsFound(const Record& record) {
     return out;
 }
 
+// A title above the header ("Levantamento Mata 2023"): one filled cell, a
+// text that is no number and names no column.
+bool titleLike(const Record& record) {
+    std::size_t filled = 0;
+    std::string_view text;
+    for (const auto& cell : record.cells)
+        if (!trimControls(cell).empty()) {
+            ++filled;
+            text = cell;
+        }
+    return filled == 1 && !looksNumeric(text) && columnNamed(text) == Column::None;
+}
+
+// The count columns of a species row: the cells after a name (from the
+// first when it is a number) to the last filled one, each blank or a
+// number; 0 when a cell among them is a text.
+std::size_t countColumns(const Record& record) {
+    const std::size_t width = filledWidth(record);
+    if (width == 0) return 0;
+    const std::size_t first = looksNumeric(record.cells[0]) ? 0 : 1;
+    for (std::size_t i = first; i < width; ++i)
+        if (!trimControls(record.cells[i]).empty() && !looksNumeric(record.cells[i])) return 0;
+    return width - first;
+}
+
+// A header with neither the individuals' nor the collections' column over
+// a row of three or more counts: a species by collection sheet.
+bool looksPerCollection(const Record& header, const Record& row) {
+    const bool counts = std::any_of(header.cells.begin(), header.cells.end(), [](const std::string& cell) {
+        const auto column = columnNamed(cell);
+        return column == Column::Individuals || column == Column::Collections;
+    });
+    return !counts && countColumns(header) == 0 && countColumns(row) >= 3;
+}
+
 constexpr const char* kIndividualsNames = "\"indivíduos\", \"n\", \"ind\" ou \"nº indivíduos\"";
 constexpr const char* kCollectionsNames = "\"coletas\", \"col\", \"amostras\" ou \"nº coletas\"";
 
@@ -317,12 +352,16 @@ char chooseDelimiter(ByteSource& source, const ImportOptions& options) {
     Record record;
     for (const char delimiter : {'\t', ';', ','}) {
         std::size_t filled = 0, firstWidth = 0;
-        bool even = true;
+        bool even = true, titled = false;
         try {
             RecordReader reader(source, delimiter);
             while (even && filled < kRowsLookedAt && reader.next(record)) {
                 const std::size_t width = filledWidth(record);
                 if (width == 0) continue;
+                if (filled == 0 && !titled && titleLike(record)) {
+                    titled = true; // a title above the header
+                    continue;
+                }
                 if (++filled == 1) {
                     if (isHeader(record)) return delimiter;
                     firstWidth = width;
@@ -333,6 +372,10 @@ char chooseDelimiter(ByteSource& source, const ImportOptions& options) {
             }
         } catch (const SpreadsheetError&) {
             even = false; // a row too long: the reading that counts says so
+        }
+        if (titled && filled == 0) {
+            even = false; // a row of one cell alone: no title, and no table
+            firstWidth = 1;
         }
         if (even) return delimiter; // an even table, or nothing filled at all
         if (firstWidth > widestWidth) {
@@ -548,15 +591,16 @@ std::string digitsOf(std::string_view text) {
 
 // The sheet's decimal separator, as its count cells show it: "." or ",",
 // or 0 when none shows one or both are shown. Cells that held numbers in a
-// workbook show nothing: their "." is the program's.
-char sheetDecimalSeparator(RecordSource& source, const Layout& layout, bool header) {
+// workbook show nothing: their "." is the program's. The rows before
+// `firstRow` (a title) are passed over.
+char sheetDecimalSeparator(RecordSource& source, const Layout& layout, bool header, std::int64_t firstRow) {
     bool point = false, comma = false;
     try {
         source.start();
         Record record;
         std::size_t filled = 0;
         while (filled < kRowsLookedAt && source.next(record)) {
-            if (filledWidth(record) == 0) continue;
+            if (filledWidth(record) == 0 || record.row < firstRow) continue;
             if (++filled == 1 && header) continue;
             for (std::size_t column = 0; column < record.cells.size(); ++column) {
                 if (record.isNumeric(column) || (layout.name && column == *layout.name)) continue;
@@ -871,26 +915,68 @@ class SpeciesRows {
 
 [[noreturn]] void unclosedQuote(const Record& record) { failAt(record.row, "aspas abertas e não fechadas"); }
 
+// The next filled row, if any.
+bool nextFilled(RecordSource& source, Record& record) {
+    while (source.next(record)) {
+        if (record.unclosedQuote) unclosedQuote(record);
+        if (filledWidth(record) > 0) return true;
+    }
+    return false;
+}
+
+// The first filled row that counts, the header or the first species row:
+// a title above it (one text cell with a row of two or more filled cells
+// after it) is passed over, its row number kept in `titleRow`. The source
+// is left after that row.
+bool firstRow(RecordSource& source, Record& record, std::int64_t& titleRow) {
+    source.start();
+    titleRow = 0;
+    if (!nextFilled(source, record)) return false;
+    if (!titleLike(record)) return true;
+    Record after;
+    if (!nextFilled(source, after)) return true;
+    std::size_t filled = 0;
+    for (const auto& cell : after.cells)
+        if (!trimControls(cell).empty()) ++filled;
+    if (filled < 2) {
+        // No title: the reading starts again at the first filled row.
+        source.start();
+        nextFilled(source, record);
+        return true;
+    }
+    titleRow = record.row;
+    record = std::move(after);
+    return true;
+}
+
+// A species by collection sheet read as one of individuals and collections
+// would only say that the header is wrong: say what the sheet looks like.
+void refusePerCollectionLook(RecordSource& source, const Record& header) {
+    Record row;
+    if (!nextFilled(source, row) || !looksPerCollection(header, row)) return;
+    failAt(header.row, "o cabeçalho não tem a coluna dos indivíduos nem a das coletas, e a linha " +
+                           std::to_string(row.row) + " tem " + std::to_string(countColumns(row)) +
+                           " colunas de contagens: se cada coluna é uma coleta, importe com \"Uma coluna por "
+                           "coleta\" (--por-coleta na linha de comando)");
+}
+
 // The species rows: from the first filled row, or the one after the header,
 // to the last filled row. Reading stops at the first fault.
 ParsedSpreadsheet parse(RecordSource& source, const ImportOptions& options) {
-    source.start();
     Record record;
-    bool found = false;
-    while (!found && source.next(record)) {
-        if (record.unclosedQuote) unclosedQuote(record);
-        found = filledWidth(record) > 0;
-    }
-    if (!found) throw SpreadsheetError(" sem linhas de espécies");
+    std::int64_t titleRow = 0;
+    if (!firstRow(source, record, titleRow)) throw SpreadsheetError(" sem linhas de espécies");
+    if (!options.perCollection) refusePerCollectionLook(source, record);
     const bool header = options.perCollection ? isPerCollectionHeader(record) : isHeader(record);
     const Layout layout = options.perCollection ? perCollectionLayout(record, header)
                           : header              ? headerLayout(record)
                                                 : plainLayout(record);
-    const char decimal = sheetDecimalSeparator(source, layout, header);
+    const std::int64_t first = record.row;
+    const char decimal = sheetDecimalSeparator(source, layout, header, first);
     SpeciesRows rows(layout, decimal, options.totalCollections);
-    // Read again, to the first filled row.
+    // Read again, to the first row that counts.
     source.start();
-    while (source.next(record) && filledWidth(record) == 0) {
+    while (source.next(record) && (filledWidth(record) == 0 || record.row < first)) {
     }
     if (!header) rows.add(record);
     std::int64_t blankRow = 0; // the first blank row since the last filled one
@@ -904,7 +990,27 @@ ParsedSpreadsheet parse(RecordSource& source, const ImportOptions& options) {
         rows.add(record);
         blankRow = 0;
     }
-    return rows.finish();
+    auto parsed = rows.finish();
+    parsed.titleRow = titleRow;
+    return parsed;
+}
+
+// What the first rows say of the layout (see suggestedPerCollection).
+std::optional<bool> suggestion(RecordSource& source) {
+    try {
+        Record header, row;
+        std::int64_t titleRow = 0;
+        if (!firstRow(source, header, titleRow) || countColumns(header) != 0) return std::nullopt;
+        if (std::any_of(header.cells.begin(), header.cells.end(), [](const std::string& cell) {
+                const auto column = columnNamed(cell);
+                return column == Column::Individuals || column == Column::Collections;
+            }))
+            return false;
+        if (nextFilled(source, row) && looksPerCollection(header, row)) return true;
+    } catch (const SpreadsheetError&) {
+        // The import says what is wrong.
+    }
+    return std::nullopt;
 }
 
 ParsedSpreadsheet parseText(ByteSource& bytes, const ImportOptions& options) {
@@ -921,6 +1027,7 @@ ImportedSpreadsheet imported(ParsedSpreadsheet parsed) {
         texts.rows.push_back({std::to_string(row.individuals), std::to_string(row.collections), std::move(row.name)});
     texts.totalsRow = parsed.totalsRow;
     texts.totalsColumn = parsed.totalsColumn;
+    texts.titleRow = parsed.titleRow;
     return texts;
 }
 
@@ -963,11 +1070,39 @@ std::string spreadsheetText(std::string_view text) {
 
 std::string totalsRowNotice(const ImportedSpreadsheet& spreadsheet) {
     std::string notice;
-    if (spreadsheet.totalsRow != 0) notice = "Linha " + std::to_string(spreadsheet.totalsRow) + " ignorada: linha de totais";
-    if (spreadsheet.totalsColumn != 0)
-        notice += (notice.empty() ? "Coluna " : "; coluna ") + std::to_string(spreadsheet.totalsColumn) +
-                  " ignorada: coluna de totais";
+    const auto add = [&](const char* capitalised, const char* lower, std::int64_t number, const char* what) {
+        if (number != 0) notice += (notice.empty() ? capitalised : lower) + std::to_string(number) + what;
+    };
+    add("Linha ", "; linha ", spreadsheet.titleRow, " ignorada: título");
+    add("Linha ", "; linha ", spreadsheet.totalsRow, " ignorada: linha de totais");
+    add("Coluna ", "; coluna ", spreadsheet.totalsColumn, " ignorada: coluna de totais");
     return notice;
+}
+
+std::optional<bool> suggestedPerCollection(std::string_view bytes) {
+    ByteSource source(bytes);
+    try {
+        TextRecords records(source, chooseDelimiter(source, {}));
+        return suggestion(records);
+    } catch (const SpreadsheetError&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<bool> suggestedPerCollectionFile(const std::filesystem::path& path) {
+    const auto file = openRegularFile(path);
+    ByteSource source(file.get());
+    try {
+        TextRecords records(source, chooseDelimiter(source, {}));
+        return suggestion(records);
+    } catch (const SpreadsheetError&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<bool> suggestedPerCollection(const std::vector<SheetRow>& rows) {
+    SheetRecords records(rows);
+    return suggestion(records);
 }
 
 } // namespace zav

@@ -31,6 +31,12 @@
 // A name written "'=..." (a single quote before "=", "+", "-", "@", a tab
 // or a CR, or before more quotes and one of them, as spreadsheetText
 // writes it) is read without that quote.
+// A title above the header or the first species row (a first filled row of
+// one text cell, "Levantamento Mata 2023", with a row of two or more filled
+// cells after it) is left out and named by totalsRowNotice. A header with
+// neither the individuals' nor the collections' column over a row of three
+// or more counts is refused saying that the sheet looks like one column
+// per collection, and how to import it so.
 // Rows wholly empty at the end are ignored; a wholly empty row between
 // species rows is an error. A last row that holds the sums of the rows above
 // (at least two, with individuals), or that is named "total", "soma" or
@@ -64,6 +70,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -94,6 +101,7 @@ struct ImportOptions {
 
 struct ParsedSpreadsheet {
     std::vector<SpeciesCounts> rows;
+    std::int64_t titleRow = 0;           // the title row left out above the header, or 0
     std::int64_t totalsRow = 0;          // the row left out as the sheet's totals, or 0
     std::int32_t collectionColumns = 0;  // perCollection: the collection columns, C
     std::int64_t totalsColumn = 0;       // perCollection: the column (from 1) left out as the rows' totals, or 0
@@ -127,6 +135,7 @@ ParsedSpreadsheet parseSheetRows(const std::vector<SheetRow>& rows, const Import
 // a species by collection sheet, whose collection columns give it.
 // parseSpreadsheet's errors.
 struct ImportedSpreadsheet : DataFileTexts {
+    std::int64_t titleRow = 0;
     std::int64_t totalsRow = 0;
     std::int64_t totalsColumn = 0;
 };
@@ -145,10 +154,19 @@ ImportedSpreadsheet importSheetRows(const std::vector<SheetRow>& rows, const Imp
 // so a table read back keeps its names.
 std::string spreadsheetText(std::string_view text);
 
-// What was left out as the sheet's totals, for the status line and the
-// standard error: "Linha N ignorada: linha de totais", "Coluna N ignorada:
-// coluna de totais", or both ("Linha 14 ignorada: linha de totais; coluna
-// 14 ignorada: coluna de totais"), or empty.
+// What was left out, for the status line and the standard error: "Linha N
+// ignorada: título", "Linha N ignorada: linha de totais", "Coluna N
+// ignorada: coluna de totais", or several ("Linha 1 ignorada: título; linha
+// 14 ignorada: linha de totais"), or empty.
 std::string totalsRowNotice(const ImportedSpreadsheet& spreadsheet);
+
+// Whether the sheet's first rows show one column per collection, for the
+// import's dialog to propose: true for a header without the individuals'
+// or the collections' column over a row of three or more counts, false for
+// a header with one of them, nothing when the rows do not tell (a sheet
+// without header, or one the import will refuse). Reads a few rows.
+std::optional<bool> suggestedPerCollection(std::string_view bytes);
+std::optional<bool> suggestedPerCollectionFile(const std::filesystem::path& path);
+std::optional<bool> suggestedPerCollection(const std::vector<SheetRow>& rows);
 
 } // namespace zav

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -121,6 +122,19 @@ TEST(SpreadsheetImport, SaysWhereTheSpreadsheetIsWrong) {
         {"Espécie;c1;c2;Total\nA;1;2;3\nB;1;0;4\nC;1;0;1\n",
          "Erro: planilha, linha 3, coluna \"Total\": 4 não é a soma das coletas da linha, 1", {true}},
         {"Espécie;Total\nA;3\n", "Erro: planilha, linha 1: nenhuma coluna de coletas", {true}},
+        // One column per collection read as individuals and collections: the error says so.
+        {"Espécie;jan;fev;mar\nApis;3;0;1\n",
+         "Erro: planilha, linha 1: o cabeçalho não tem a coluna dos indivíduos nem a das coletas, e a linha 2 tem 3 "
+         "colunas de contagens: se cada coluna é uma coleta, importe com \"Uma coluna por coleta\" (--por-coleta na "
+         "linha de comando)"},
+        {"Mata 2023\nTáxon;01/03;08/03;15/03;22/03\nA;1;;2;1\n",
+         "Erro: planilha, linha 2: o cabeçalho não tem a coluna dos indivíduos nem a das coletas, e a linha 3 tem 4 "
+         "colunas de contagens: se cada coluna é uma coleta, importe com \"Uma coluna por coleta\" (--por-coleta na "
+         "linha de comando)"},
+        // A lone text over a lone cell is no title.
+        {"Levantamento\n5\n", "Erro: planilha, linha 1: cabeçalho não reconhecido: \"Levantamento\"; os títulos "
+                               "aceitos são \"espécie\" ou \"nome\", \"indivíduos\", \"n\", \"ind\" ou \"nº "
+                               "indivíduos\", \"coletas\", \"col\", \"amostras\" ou \"nº coletas\""},
         {"\xFF\xFE"
          "1\0;\0"
          "2\0",
@@ -218,6 +232,53 @@ TEST(SpreadsheetImport, KeepsNamesAndSumsSpeciesByCollectionSheets) {
     EXPECT_EQ(both.totalCollections, "2");
     EXPECT_EQ(totalsRowNotice(both), "Linha 4 ignorada: linha de totais; coluna 4 ignorada: coluna de totais");
     EXPECT_EQ(totalsRowNotice(importSpreadsheet("A;1;0;1\nB;0;2;2\n", {true})), "Coluna 4 ignorada: coluna de totais");
+}
+
+// A title above the header is left out; the first rows tell the import's
+// dialog which layout to propose.
+TEST(SpreadsheetImport, PassesOverATitleAndProposesTheLayout) {
+    const std::optional<bool> none;
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::optional<bool> proposed;
+        bool perCollection;
+        std::vector<Species> species;
+        int titleRow;
+    } cases[] = {
+        {"título, cabeçalho de indivíduos e coletas", "Levantamento Mata 2023\nEspécie;N;Col\nApis;3;1\nB;2,0;2\n",
+         false, false, {{3, 1, "Apis"}, {2, 2, "B"}}, 1},
+        {"título com células vazias e linha vazia, por coleta", "Levantamento Mata 2023;;;\n\nEspécie;jan;fev;mar\nApis;3;0;1\n",
+         true, true, {{4, 2, "Apis"}}, 1},
+        {"cabeçalho de datas, célula vazia", "Táxon,01/03,08/03,15/03\nA,1,,2\nB,0,1,0\n", true, true,
+         {{3, 2, "A"}, {1, 1, "B"}}, 0},
+        {"título sobre linhas sem cabeçalho", "Coleta de 2023\n5;2\n7;3\n", none, false, {{5, 2, ""}, {7, 3, ""}}, 1},
+        {"sem cabeçalho: nada a propor", "5;2\n7;3\n", none, false, {{5, 2, ""}, {7, 3, ""}}, 0},
+        {"duas colunas de contagem: nada a propor", "Espécie;c1;c2\nA;1;1\n", none, true, {{2, 2, "A"}}, 0},
+        {"cabeçalho com indivíduos e colunas a mais", "Espécie;N;Col;a;b;c\nA;1;1;;;\n", false, false, {{1, 1, "A"}}, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(suggestedPerCollection(c.bytes), c.proposed) << c.what;
+        try {
+            const auto parsed = parseSpreadsheetRows(c.bytes, {c.perCollection});
+            EXPECT_EQ(speciesOf(parsed), c.species) << c.what;
+            EXPECT_EQ(parsed.titleRow, c.titleRow) << c.what;
+        } catch (const SpreadsheetError& e) {
+            ADD_FAILURE() << c.what << ": " << e.what();
+        }
+    }
+    EXPECT_EQ(totalsRowNotice(importSpreadsheet("Levantamento\nEspécie;N;Col\nA;4;2\nB;3;1\nTotal;7;3\n")),
+              "Linha 1 ignorada: título; linha 5 ignorada: linha de totais");
+    // A workbook's sheet, its rows numbered as the spreadsheet shows them.
+    const std::vector<SheetRow> sheet = {
+        {1, {"Levantamento Mata 2023"}, {false}},
+        {3, {"Espécie", "c1", "c2", "c3"}, {}},
+        {4, {"Apis", "1", "0", "2"}, {false, true, true, true}},
+    };
+    EXPECT_EQ(suggestedPerCollection(sheet), true);
+    const auto imported = importSheetRows(sheet, {true});
+    EXPECT_EQ(imported.totalCollections, "3");
+    EXPECT_EQ(totalsRowNotice(imported), "Linha 1 ignorada: título");
 }
 
 // The program's own species table, and any sheet whose "especie" column
