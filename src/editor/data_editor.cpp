@@ -23,6 +23,7 @@
 #include <QShortcut>
 #include <QTableWidget>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -199,6 +200,34 @@ void DataEditor::MnuNovoClick() {
     openEntryPanel(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("Criando um novo arquivo ..."));
 }
 
+namespace {
+
+// The data file an import proposes: beside the spreadsheet, named after it,
+// or, for a sheet of a workbook of several, after both
+// ("Levantamento.xlsx", sheet "Mata": "levantamento-mata.txt").
+QString importedDataFileName(const QString& spreadsheet, const QStringList& sheets, qsizetype sheet) {
+    const QFileInfo file(spreadsheet);
+    if (sheets.size() <= 1) return file.dir().filePath(file.completeBaseName() + QStringLiteral(".txt"));
+    // Letters and digits without accents, in lower case, the rest a hyphen.
+    const QString decomposed = (file.completeBaseName() + QLatin1Char('-') + sheets.value(sheet))
+                                   .normalized(QString::NormalizationForm_KD)
+                                   .toLower();
+    QString name;
+    for (const QChar c : decomposed) {
+        if (c.isMark()) continue;
+        if ((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'))
+            name += c;
+        else if (!name.isEmpty() && !name.endsWith(QLatin1Char('-')))
+            name += QLatin1Char('-');
+    }
+    while (name.endsWith(QLatin1Char('-')))
+        name.chop(1);
+    if (name.isEmpty()) name = QStringLiteral("planilha");
+    return file.dir().filePath(name + QStringLiteral(".txt"));
+}
+
+} // namespace
+
 void DataEditor::MnuImportarClick() {
     const auto chosen = interaction_.openFile(
         {QStringLiteral("Importar planilha"),
@@ -207,21 +236,40 @@ void DataEditor::MnuImportarClick() {
     if (!chosen || chosen->isEmpty()) return;
     const auto file = toFileSystemPath(*chosen);
     SheetChoiceRequest request{*chosen, {}, perCollection_};
-    if (isWorkbookFile(file))
+    // The sheets read for their proposal, kept for the import.
+    std::map<qsizetype, std::vector<SheetRow>> read;
+    const bool workbook = isWorkbookFile(file);
+    if (workbook) {
         for (const auto& name : workbookSheetNames(file))
             request.sheets << QString::fromStdString(name);
+        request.proposeFor = [&](qsizetype sheet) -> std::optional<bool> {
+            try {
+                auto rows = read.find(sheet);
+                if (rows == read.end())
+                    rows = read.emplace(sheet, readWorkbookSheet(file, request.sheets.value(sheet).toStdString())).first;
+                return suggestedPerCollection(rows->second);
+            } catch (const Error&) {
+                return std::nullopt; // the import says what is wrong
+            }
+        };
+    }
+    // The layout the first rows show, else the last one chosen.
+    const auto proposed = workbook ? request.proposeFor(0) : suggestedPerCollectionFile(file);
+    request.perCollection = proposed.value_or(perCollection_);
     const auto choice = interaction_.chooseSheet(request);
     if (!choice) return;
     perCollection_ = choice->perCollection;
     const std::string sheet = request.sheets.value(choice->sheet).toStdString();
     // Read and check everything before anything changes.
-    const ImportedSpreadsheet data = importAnySpreadsheetFile(file, {choice->perCollection}, sheet);
+    const ImportOptions options{choice->perCollection};
+    const auto rows = read.find(choice->sheet);
+    const ImportedSpreadsheet data =
+        rows != read.end() ? importSheetRows(rows->second, options) : importAnySpreadsheetFile(file, options, sheet);
     if (!mayReplaceGrid()) return;
     imported_ = data.rows;
     encoding_ = TextEncoding::Windows1252;
     unreadNames_.clear();
-    const QFileInfo spreadsheet(*chosen);
-    dataFileName_ = spreadsheet.dir().filePath(spreadsheet.completeBaseName() + QStringLiteral(".txt"));
+    dataFileName_ = importedDataFileName(*chosen, request.sheets, choice->sheet);
     QString status = QStringLiteral("Importando a planilha: ") + *chosen;
     if (request.sheets.size() > 1) status += QStringLiteral(" [") + request.sheets.value(choice->sheet) + QLatin1Char(']');
     if (const auto notice = totalsRowNotice(data); !notice.empty())

@@ -304,6 +304,7 @@ void SpeciesGrid::paste(const QString& clipboard) {
         if (!problem.isEmpty() && countsProblemOf(before[kIndividualsColumn], before[kCollectionsColumn]).isEmpty())
             return emit notice(QStringLiteral("Não aceito: a linha %1 teria ").arg(row + 1) + problem);
     }
+    if (!mayPasteOver(block, top, left)) return;
 
     ++quiet_;
     if (needed > rows()) {
@@ -322,6 +323,21 @@ void SpeciesGrid::paste(const QString& clipboard) {
     table_->setRangeSelected(QTableWidgetSelectionRange(top, left, needed - 1, right), true);
     if (left + width > kGridColumns) emit notice(QStringLiteral("Colunas além de \"Nome\" não foram coladas"));
     if (left <= kCollectionsColumn) tellCountsProblem(top, needed - 1);
+}
+
+bool SpeciesGrid::mayPasteOver(const QList<QStringList>& block, int top, int left) {
+    // One cell is replaced as typing replaces it.
+    if (block.size() == 1 && block.front().size() <= 1) return true;
+    int filled = 0;
+    for (qsizetype r = 0; r < block.size() && top + r < rows(); ++r) {
+        bool over = false;
+        for (qsizetype c = 0; c < block[r].size() && left + c < kGridColumns && !over; ++c)
+            over = !text(top + static_cast<int>(r), left + static_cast<int>(c)).trimmed().isEmpty();
+        if (over) ++filled;
+    }
+    if (filled == 0) return true;
+    return interaction_.confirm(filled == 1 ? QStringLiteral("Substituir 1 linha preenchida?")
+                                            : QStringLiteral("Substituir %1 linhas preenchidas?").arg(filled));
 }
 
 void SpeciesGrid::setSpeciesText(int count) {

@@ -64,7 +64,8 @@ class SpeciesGrid : public QObject {
     // A tab-separated block (rows on lines) from the current cell on, the
     // grid growing as needed; refused as a whole, with the reason in the
     // status line, when a count is no whole number or the grid would pass
-    // kMaxSpecies rows.
+    // kMaxSpecies rows. A block of more than one cell over filled rows asks
+    // first ("Substituir 3 linhas preenchidas?"), as spreadsheets do.
     void paste(const QString& text);
     void insertRow();
     void deleteRows();
@@ -91,6 +92,9 @@ class SpeciesGrid : public QObject {
     // The selected block that holds the current cell, or that cell alone.
     QTableWidgetSelectionRange selectedBlock() const;
     bool rowFilled(int row) const;
+    // Whether the block may be pasted at (top, left): asks when it would
+    // write over filled cells of more than one cell's block.
+    bool mayPasteOver(const QList<QStringList>& block, int top, int left);
     // The status line's word on the first of `first` to `last` whose counts
     // cannot be a species'.
     void tellCountsProblem(int first, int last);

@@ -46,7 +46,10 @@ inline FileDialogRequest dataFileRequest(const QString& title, const QString& fi
 struct SheetChoiceRequest {
     QString file;
     QStringList sheets;         // a workbook's sheets; empty for a CSV or TSV text
-    bool perCollection = false; // the choice proposed
+    bool perCollection = false; // the choice proposed for the first sheet
+    // What another sheet's first rows propose when it is chosen (true: one
+    // column per collection), nothing when they do not tell; may be empty.
+    std::function<std::optional<bool>(qsizetype sheet)> proposeFor = {};
 };
 struct SheetChoice {
     qsizetype sheet = 0; // an index into the request's sheets (0 without any)

@@ -151,6 +151,11 @@ std::optional<SheetChoice> QtInteraction::chooseSheet(const SheetChoiceRequest& 
     perCollection->setToolTip(QStringLiteral("Cada linha é uma espécie e cada coluna uma coleta: os indivíduos são a "
                                              "soma da linha, as coletas as células diferentes de zero."));
     form->addRow(perCollection);
+    // Each sheet proposes its own layout; the box stays the user's to change.
+    if (sheets && request.proposeFor)
+        QObject::connect(sheets, &QComboBox::currentIndexChanged, perCollection, [&request, perCollection](int index) {
+            if (const auto proposed = request.proposeFor(index)) perCollection->setChecked(*proposed);
+        });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

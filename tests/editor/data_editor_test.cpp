@@ -732,6 +732,42 @@ class DataEditorTest : public zav::test::WindowTest {
         click("BtnCancelarPlan");
     }
 
+    // The dialog proposes one column per collection where the first rows
+    // show it, sheet by sheet, else the last choice; a sheet of a workbook
+    // of several proposes a data file of its own.
+    void importProposesTheLayoutAndEachSheetsFile() {
+        user->expectOpen(dataFile("datas.csv", "Táxon;01/03;08/03;15/03\nA;1;;2\n"));
+        user->expectSheet(zav::SheetChoice{0, true});
+        trigger("MnuImportar");
+        QCOMPARE(user->sheetRequests.last().perCollection, true);
+        click("BtnCancelCriar");
+        user->expectOpen(dataFile("sem-cabecalho.csv", "5;2\n7;3\n"));
+        user->expectSheet(std::nullopt);
+        trigger("MnuImportar");
+        QCOMPARE(user->sheetRequests.last().perCollection, true); // remembered
+
+        const QString book = path("Levantamento 2023.xlsx");
+        QVERIFY(writeWorkbook(book, {{"Resumo", {{"especie", "n", "col"}, {"A", "1", "1"}}},
+                                     {"Mata Úmida",
+                                      {{"Levantamento Mata 2023"},
+                                       {"Espécie", "jan", "fev", "mar"},
+                                       {"Apis", "3", "0", "1"},
+                                       {"Trigona", "0", "2", "0"}}},
+                                     {"Notas", {{"x"}}}}));
+        user->expectOpen(book);
+        user->expectSheet(zav::SheetChoice{1, true});
+        trigger("MnuImportar");
+        QCOMPARE(user->sheetRequests.last().perCollection, false);
+        QCOMPARE(user->sheetProposals, (QList<std::optional<bool>>{false, true, std::nullopt}));
+        QCOMPARE(window->statusText(), "Importando a planilha: " + book + " [Mata Úmida] (Linha 1 ignorada: título)");
+        QCOMPARE(field("nColeta")->text(), QStringLiteral("3"));
+        QTest::keyClick(field("nColeta"), Qt::Key_Return);
+        QCOMPARE(editor()->cellText(3, 1), QStringLiteral("Apis"));
+        user->expectSave(std::nullopt);
+        click("BtnSalvarPlan");
+        QCOMPARE(user->requests.last().fileName, path("levantamento-2023-mata-umida.txt"));
+    }
+
     // Names typed and read back, accents kept through the Windows-1252 file.
     void namesRoundTripThroughTheGrid() {
         const QString data = dataFile("nomes.txt", "3 12\r\n45 3\r\n0 0\r\n7 1\r\n[nomes]\r\nApis mellifera\r\n");
@@ -785,6 +821,12 @@ class DataEditorTest : public zav::test::WindowTest {
         for (int i = 1; i <= 40; ++i)
             block += QStringLiteral("%1\t%2\tEspécie %1\r\n").arg(i).arg((i - 1) % 5 + 1);
         QApplication::clipboard()->setText(block);
+        // Over a filled row, asked first, as spreadsheets do.
+        user->expectConfirm(QStringLiteral("Substituir 1 linha preenchida?"), false);
+        key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor()->rowCount(), 3);
+        QCOMPARE(editor()->cellText(1, 2), QStringLiteral("9"));
+        user->expectConfirm(QStringLiteral("Substituir 1 linha preenchida?"), true);
         key(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(editor()->rowCount(), 42);
         QCOMPARE(field("EspeciesPlan")->text(), QStringLiteral("41"));
@@ -804,6 +846,14 @@ class DataEditorTest : public zav::test::WindowTest {
         key(Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
         QCOMPARE(editor()->rowCount(), 42);
         QCOMPARE(editor()->cellText(3, 41), QStringLiteral("Espécie 40"));
+        // Rows counted once however many of their cells are filled; the
+        // names alone count too.
+        grid()->setCurrentCell(39, 2);
+        QApplication::clipboard()->setText(QStringLiteral("a\nb\nc\nd\n"));
+        user->expectConfirm(QStringLiteral("Substituir 2 linhas preenchidas?"), false);
+        key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor()->rowCount(), 42);
+        QCOMPARE(editor()->cellText(3, 40), QStringLiteral("Espécie 39"));
 
         grid()->clearSelection();
         grid()->setCurrentCell(1, 0);

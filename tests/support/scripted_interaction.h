@@ -70,6 +70,11 @@ class ScriptedInteraction : public Interaction, public Clock {
 
     std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& r) override {
         sheetRequests.append(r);
+        // What each sheet proposes, asked while the dialog is open.
+        sheetProposals.clear();
+        for (qsizetype i = 0; r.proposeFor && i < r.sheets.size(); ++i)
+            sheetProposals.append(r.proposeFor(i));
+        sheetRequests.last().proposeFor = {};
         const auto step = next(Kind::Sheet, "sheet dialog for " + r.file);
         if (!step.chosen || sheetAnswers_.empty()) return std::nullopt;
         const SheetChoice choice = sheetAnswers_.front();
@@ -92,6 +97,7 @@ class ScriptedInteraction : public Interaction, public Clock {
 
     QList<FileDialogRequest> requests;
     QList<SheetChoiceRequest> sheetRequests;
+    QList<std::optional<bool>> sheetProposals; // by the last import dialog, sheet by sheet
     QString proposedPdf; // by the last print dialog
     // What a window manager does while a save dialog is open (gives the
     // keyboard to the dialog's parent, say).
