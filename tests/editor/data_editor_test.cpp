@@ -865,6 +865,54 @@ class DataEditorTest : public zav::test::WindowTest {
         click("BtnCancelarPlan");
     }
 
+    // At 900 rows nothing makes the grid longer, and what fits still goes in.
+    void gridStopsAt900Rows() {
+        newGrid("900", "5");
+        grid()->setFocus();
+        const struct {
+            int row;
+            QString clipboard;
+            QString notice; // empty: pasted
+        } pastes[] = {
+            {899, QStringLiteral("1\t1\n2\t2\n"), QStringLiteral("Erro: a colagem passaria de 900 espécies")},
+            {898, QStringLiteral("1\t1\n2\t2\n"), QString()},
+        };
+        for (const auto& p : pastes) {
+            window->statusBar()->clearMessage();
+            grid()->setCurrentCell(p.row, 0);
+            QApplication::clipboard()->setText(p.clipboard);
+            key(Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(notice(), p.notice);
+            QCOMPARE(editor()->rowCount(), 901);
+        }
+        QCOMPARE(editor()->cellText(1, 900), QStringLiteral("2"));
+        key(Qt::Key_Insert, Qt::ControlModifier);
+        QCOMPARE(notice(), QStringLiteral("Erro: no máximo 900 espécies"));
+        QCOMPARE(editor()->rowCount(), 901);
+        field("EspeciesPlan")->setFocus();
+        field("EspeciesPlan")->selectAll();
+        QTest::keyClicks(field("EspeciesPlan"), "901");
+        QTest::keyClick(field("EspeciesPlan"), Qt::Key_Return);
+        QCOMPARE(notice(), QStringLiteral("Erro: o número de espécies deve ser de 1 a 900"));
+        QCOMPARE(field("EspeciesPlan")->text(), QStringLiteral("900"));
+    }
+
+    // An undo that shortens the grid keeps the current cell inside it.
+    void undoKeepsTheCurrentCellInsideTheGrid() {
+        openInGrid("curta.txt", "2 5\r\n1 1\r\n2 2\r\n");
+        grid()->setFocus();
+        grid()->setCurrentCell(1, 0);
+        QApplication::clipboard()->setText(QStringLiteral("3\n3\n3\n3\n"));
+        user->expectConfirm(QStringLiteral("Substituir 1 linha preenchida?"), true);
+        key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(editor()->rowCount(), 6);
+        grid()->setCurrentCell(4, 1);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor()->rowCount(), 3);
+        QCOMPARE(grid()->currentRow(), 1);
+        QCOMPARE(grid()->currentColumn(), 1);
+    }
+
     // Rows inserted and deleted renumber the species; the species count
     // adds rows or, after a question when they hold something, removes them.
     void rowsAndTheSpeciesCount() {
