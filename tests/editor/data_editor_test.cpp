@@ -7,10 +7,14 @@
 #include "support/files.h"
 #include "support/scripted_interaction.h"
 #include "support/window_test.h"
+#include "qtsupport/qt_interaction.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +26,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <xlsxwriter.h>
 
@@ -766,6 +771,35 @@ class DataEditorTest : public zav::test::WindowTest {
         user->expectSave(std::nullopt);
         click("BtnSalvarPlan");
         QCOMPARE(user->requests.last().fileName, path("levantamento-2023-mata-umida.txt"));
+    }
+
+    // The real dialog: choosing a sheet ticks the box as that sheet
+    // proposes, and the box stays the user's to change.
+    void theImportDialogFollowsEachSheetsProposal() {
+        zav::QtInteraction dialogs;
+        const zav::SheetChoiceRequest request{
+            "livro.xlsx", {"A", "B", "C"}, false, [](qsizetype sheet) -> std::optional<bool> {
+                if (sheet == 2) return std::nullopt;
+                return sheet == 1;
+            }};
+        QList<bool> ticked;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = QApplication::activeModalWidget();
+            auto* sheets = dialog->findChild<QComboBox*>("CmbPlanilha");
+            auto* box = dialog->findChild<QCheckBox*>("ChkPorColeta");
+            ticked << box->isChecked();
+            for (const int sheet : {1, 2, 0, 1}) {
+                sheets->setCurrentIndex(sheet);
+                ticked << box->isChecked();
+            }
+            box->setChecked(false); // the user's word is the last
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        const auto choice = dialogs.chooseSheet(request);
+        QVERIFY(choice.has_value());
+        QCOMPARE(ticked, (QList<bool>{false, true, true, false, true}));
+        QCOMPARE(choice->sheet, 1);
+        QCOMPARE(choice->perCollection, false);
     }
 
     // Names typed and read back, accents kept through the Windows-1252 file.
