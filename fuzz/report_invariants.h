@@ -208,6 +208,14 @@ inline std::string checkComparisonReport(std::string_view bytes) {
 // A spreadsheet gives its typed error, with a message in valid UTF-8, or
 // 1 to 900 rows whose data file reads back the same.
 inline std::string checkSpreadsheetImport(std::string_view bytes) {
+    // The dialog's proposal reads the first rows of anything without throwing.
+    if (suggestedPerCollection(bytes) == true) {
+        try {
+            importSpreadsheet(bytes, {true});
+        } catch (const SpreadsheetError& e) {
+            if (!utf8::isValid(e.what())) return std::string("message not in UTF-8: ") + e.what();
+        }
+    }
     DataFileTexts texts;
     try {
         texts = importSpreadsheet(bytes);
