@@ -134,14 +134,14 @@ void TZAVMain::createActions() {
     copyTableAction_ =
         item(arquivo, "MnuCopiarTabela", QStringLiteral("&Copiar tabela"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connectItem(copyTableAction_, Arquivo, [this] {
-        if (const auto* result = zav::speciesTableOf(shownDocument())) {
-            zav::copySpeciesTable(*result);
-            setStatus(QStringLiteral("Tabela de espécies copiada"));
-        }
+        const auto& document = shownDocument();
+        zav::copyReportTables(document);
+        setStatus(zav::speciesTableOf(document) ? QStringLiteral("Tabela de espécies copiada")
+                                                : QStringLiteral("Tabelas do relatório copiadas"));
     });
     exportTableAction_ = item(arquivo, "MnuExportarTabela", QStringLiteral("Exportar &tabela..."));
     connectItem(exportTableAction_, Arquivo, [this] {
-        const QString written = zav::exportSpeciesTable(interaction_, shownDocument(), [this](const QString& target) {
+        const QString written = zav::exportReportTables(interaction_, shownDocument(), [this](const QString& target) {
             return reportTargetRefusal(target, QStringLiteral("a tabela"));
         });
         if (!written.isEmpty()) setStatus(QStringLiteral("Tabela gravada em ") + written);
@@ -290,9 +290,8 @@ void TZAVMain::updateReportMenus() {
     // Each only where it acts: on a report shown.
     for (QAction* a : {printAction_, pdfAction_, salvarAction_, fecharAction_})
         a->setEnabled(reportOpen());
-    const bool speciesTable = reportOpen() && shown_ && zav::speciesTableOf(*shown_);
     for (QAction* a : {copyTableAction_, exportTableAction_})
-        a->setEnabled(speciesTable);
+        a->setEnabled(reportOpen() && shown_);
     similarity_->setReportOpen(reportOpen());
     comparison_->setReportOpen(reportOpen());
 }

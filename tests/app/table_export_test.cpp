@@ -3,6 +3,7 @@
 // (read back with the import's workbook reader), and the names in the PDF.
 
 #include "analysis/analysis_export.h"
+#include "runs/report_tables.h"
 #include "runs/runs.h"
 #include "sheets/workbook.h"
 #include "support/files.h"
@@ -53,12 +54,25 @@ class TableExportTest : public zav::test::WindowTest {
         QVERIFY(data->hasText());
         QVERIFY(data->hasHtml());
         const char separator = QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
-        QCOMPARE(data->text(), QString::fromStdString(zav::speciesTableTsv(result(), separator)));
-        QCOMPARE(data->html(), QString::fromStdString(zav::speciesTableHtml(result(), separator)));
+        const auto tables = zav::surveyTables(result(), separator);
+        QCOMPARE(data->text(), QString::fromStdString(zav::shownTablesTsv(tables)));
+        QCOMPARE(data->html(), QString::fromStdString(zav::shownTablesHtml(tables)));
         QVERIFY(data->text().contains(QStringLiteral("\tApis mellifera\t")));
+        QVERIFY(data->text().contains(QStringLiteral("\nDominância (Kato, Matsuda e Yamashita 1952)")));
         user->expectConfirm("Confirma?", true);
         trigger("MnuFechar");
         QVERIFY(!enabled("MnuCopiarTabela"));
+
+        // A diversity report's tables too: estimators, indices, Hill
+        // numbers, curves.
+        user->expectOpen(survey);
+        trigger("MnuDiversidade");
+        QVERIFY(enabled("MnuCopiarTabela"));
+        trigger("MnuCopiarTabela");
+        const QString text = QApplication::clipboard()->mimeData()->text();
+        for (const char* part : {"Riqueza estimada\n", "\nChao1\t", "\nNúmeros de Hill\n", "\nCurva por indivíduos\n"})
+            QVERIFY2(text.contains(QString::fromUtf8(part)), part);
+        QCOMPARE(window->statusText(), QStringLiteral("Tabelas do relatório copiadas"));
     }
 
     void exportarTabelaWritesCsvOrXlsx_data() {
