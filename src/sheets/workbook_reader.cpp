@@ -49,7 +49,7 @@ constexpr std::size_t kRowsKept = kMaxSpecies + 3;
 // Excel's last column, XFD.
 constexpr std::size_t kMaxColumns = 16384;
 // What the rows kept may cost, texts and cells: far above any survey's.
-constexpr std::size_t kMaxKeptBytes = 16u << 20;
+constexpr std::size_t kMaxKeptBytes = 8u << 20;
 // The last row of a sheet in Excel and in LibreOffice.
 constexpr std::int64_t kMaxRows = 1 << 20;
 
