@@ -96,7 +96,9 @@ struct ZipCloser {
     void operator()(zip_t* zip) const { zip_discard(zip); }
 };
 struct ZipFileCloser {
-    void operator()(zip_file_t* file) const { zip_fclose(file); }
+    void operator()(zip_file_t* file) const {
+        if (file) zip_fclose(file);
+    }
 };
 
 class Container {
@@ -175,12 +177,13 @@ void skipElement(XmlPull& xml) {
 }
 
 // A number as the import reads it: a whole one as its digits, others with
-// "." and the fewest digits that give the value back.
-std::string numberText(std::string_view text) {
+// "." and the fewest digits that give the value back; nothing when the text
+// is no finite number.
+std::optional<std::string> numberText(std::string_view text) {
     double value = 0;
     const auto end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::string(text);
+    if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
     if (value == std::floor(value) && std::fabs(value) < 1e15) {
         char digits[32];
         const auto done = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(value));
@@ -188,7 +191,8 @@ std::string numberText(std::string_view text) {
     }
     char digits[400];
     const auto done = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
-    return done.ec == std::errc() ? std::string(digits, done.ptr) : std::string(text);
+    if (done.ec != std::errc()) return std::nullopt;
+    return std::string(digits, done.ptr);
 }
 
 // A text built from pieces, refused as soon as it passes a row's bound.
@@ -626,10 +630,13 @@ std::vector<SheetRow> readXlsxSheet(const Container& zip, const std::string& par
                     if (cell.hasValue) rows.cell(rowNumber, cell.column, value == "1" ? "1" : "0", false);
                 } else if (!value.empty()) {
                     const auto style = static_cast<std::size_t>(cell.style);
-                    if (style < dates.size() && dates[style])
+                    auto number = numberText(value);
+                    if (!number)
+                        rows.cell(rowNumber, cell.column, value, false); // as it stands, for the import to refuse
+                    else if (style < dates.size() && dates[style])
                         rows.cell(rowNumber, cell.column, dateText(value, date1904), false);
                     else
-                        rows.cell(rowNumber, cell.column, numberText(value), true);
+                        rows.cell(rowNumber, cell.column, std::move(*number), true);
                 }
                 ++cell.column;
             } else if (inCell && name == "v") {
@@ -791,8 +798,9 @@ std::vector<SheetRow> OdsContent::readTable() {
                 bool numeric = false;
                 if (valueType == "float" || valueType == "percentage" || valueType == "currency") {
                     if (value.empty() && formula) formulaWithoutValue(column, row);
-                    content = numberText(value);
-                    numeric = !content.empty();
+                    auto number = numberText(value);
+                    numeric = number.has_value();
+                    content = number ? std::move(*number) : value;
                 } else if (valueType == "boolean") {
                     content = booleanValue == "true" ? "1" : "0";
                 } else {

@@ -17,6 +17,13 @@ std::string_view withoutPrefix(std::string_view name) {
     return colon == std::string_view::npos ? name : name.substr(colon + 1);
 }
 
+std::uint32_t hashOf(std::string_view name) {
+    std::uint32_t hash = 2166136261u;
+    for (const char c : name)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    return hash;
+}
+
 void appendUtf8(std::string& out, std::uint32_t code) {
     if (code < 0x80) {
         out += static_cast<char>(code);
@@ -201,6 +208,7 @@ XmlPull::Event XmlPull::next() {
     if (pendingEnd_) {
         pendingEnd_ = false;
         --depth_;
+        open_.pop_back();
         return Event::End;
     }
     for (;;) {
@@ -249,11 +257,15 @@ XmlPull::Event XmlPull::next() {
                     tag.remove_suffix(1);
                 if (tag.empty() || depth_ == 0) fail();
                 name_ = withoutPrefix(tag);
+                if (open_.back() != hashOf(name_)) fail();
+                open_.pop_back();
                 --depth_;
                 at_ += end + 1;
                 return Event::End;
             }
             startTag(end);
+            if (depth_ >= kMaxDepth) fail();
+            open_.push_back(hashOf(name_));
             ++depth_;
             at_ += end + 1;
             return Event::Start;

@@ -3,13 +3,15 @@
 // and their text, one event at a time, from a stream of bytes that is never
 // held whole. No recursion and no tree, so neither a deep nesting nor a
 // large part costs the stack or the memory; the only text held is one tag
-// (at most kMaxTagBytes) and one piece of text. Entities are the five of
+// (at most kMaxTagBytes), one piece of text and 4 bytes per open element
+// (at most kMaxDepth). End tags must match their start tags. Entities are the five of
 // XML and character references; a document type declaration is refused,
 // so no entity of a file's own is ever expanded. Namespace prefixes are
 // dropped from the names: the parts of .xlsx and .ods use one name for one
 // meaning. Any malformed text throws the error the caller gives.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -25,6 +27,8 @@ class XmlPull {
     using Malformed = std::function<void()>;
 
     static constexpr std::size_t kMaxTagBytes = 1u << 20;
+    // Elements open at once; a deeper document is refused.
+    static constexpr std::size_t kMaxDepth = 1u << 17;
 
     enum class Event { Start, End, Text, Eof };
 
@@ -70,6 +74,8 @@ class XmlPull {
     };
     std::vector<Attribute> attributes_;
     std::size_t attributeCount_ = 0;
+    // A hash of each open element's name, to match its end tag.
+    std::vector<std::uint32_t> open_;
 };
 
 } // namespace zav
