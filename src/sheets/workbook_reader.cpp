@@ -43,6 +43,10 @@ namespace {
     fail(": a pasta de trabalho passa de " + std::to_string(kMaxWorkbookBytes >> 20) + " MiB");
 }
 
+[[noreturn]] void tooLargeUnpacked() {
+    fail(": a pasta de trabalho passa de " + std::to_string(kMaxWorkbookPartBytes >> 20) + " MiB descompactada");
+}
+
 // The rows the import looks at: a header, kMaxSpecies species, a totals row
 // and one more.
 constexpr std::size_t kRowsKept = kMaxSpecies + 3;
@@ -132,6 +136,13 @@ class Container {
     // The part as a stream for the pull reader; at most
     // kMaxWorkbookPartBytes of it.
     XmlPull pull(const std::string& name) const {
+        // Refused at once by the size the container gives, and again by
+        // the bytes it gives.
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat(zip_.get(), name.c_str(), ZIP_FL_NOCASE, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE) &&
+            stat.size > kMaxWorkbookPartBytes)
+            tooLargeUnpacked();
         std::shared_ptr<zip_file_t> file(zip_fopen(zip_.get(), name.c_str(), ZIP_FL_NOCASE), ZipFileCloser());
         if (!file) {
             if (zip_error_code_zip(zip_get_error(zip_.get())) == ZIP_ER_NOPASSWD)
@@ -144,9 +155,7 @@ class Container {
                 const auto got = zip_fread(file.get(), buffer, size);
                 if (got < 0) notAWorkbook();
                 *total += static_cast<std::uint64_t>(got);
-                if (*total > kMaxWorkbookPartBytes)
-                    fail(": a pasta de trabalho passa de " + std::to_string(kMaxWorkbookPartBytes >> 20) +
-                         " MiB descompactada");
+                if (*total > kMaxWorkbookPartBytes) tooLargeUnpacked();
                 return static_cast<std::size_t>(got);
             },
             [] { notAWorkbook(); });
