@@ -211,6 +211,10 @@ TEST_F(Workbooks, BadWorkbooksAreRefusedNamingWhatIsWrong) {
         {xlsx("c2.xlsx", {{"A", "<row r=\"1\">" + test::textCell("AAAA1", "x") + "</row>", ""}}),
          "Erro: planilha: o arquivo não é uma pasta de trabalho .xlsx ou .ods legível; grave-a de novo no Excel ou no "
          "LibreOffice, ou como CSV"},
+        // An end tag that closes another element.
+        {xlsx("x.xlsx", {{"A", header + row2("<c r=\"B2\"><v>3</vx></c>") + rest, ""}}),
+         "Erro: planilha: o arquivo não é uma pasta de trabalho .xlsx ou .ods legível; grave-a de novo no Excel ou no "
+         "LibreOffice, ou como CSV"},
         // Bounds applied as a cell is built: a 64 KiB cell repeated,
         // spaces by the thousand, a long row repeated without end.
         {ods("r1.ods", "<table:table table:name=\"A\"><table:table-row>" + wideCell + "</table:table-row></table:table>"),
