@@ -846,7 +846,28 @@ std::vector<SheetRow> OdsContent::readTable() {
     return std::move(rows.rows());
 }
 
-WorkbookSheet readOds(const Container& zip, std::string_view wanted, bool skipHidden) {
+// The sheet the workbook opens on, as settings.xml names it, or empty.
+std::string odsActiveTable(const Container& zip) {
+    if (!zip.has("settings.xml")) return {};
+    auto xml = zip.pull("settings.xml");
+    bool inActive = false;
+    std::string name;
+    for (auto event = xml.next(); event != XmlPull::Event::Eof; event = xml.next()) {
+        if (event == XmlPull::Event::Start) {
+            inActive = xml.name() == "config-item" && xml.attribute("name") == "ActiveTable";
+        } else if (event == XmlPull::Event::Text && inActive) {
+            if (name.size() + xml.text().size() > kMaxNameBytes) notAWorkbook();
+            name += xml.text();
+        } else if (event == XmlPull::Event::End && inActive) {
+            return name;
+        }
+    }
+    return {};
+}
+
+// The sheet named `wanted`; else the active one, when visible; else the
+// first visible one; else the first.
+WorkbookSheet readOds(const Container& zip, std::string_view wanted, bool skipHidden, const std::string& active) {
     OdsContent content(zip);
     std::vector<std::string> names;
     std::size_t nameBytes = 0;
@@ -854,26 +875,31 @@ WorkbookSheet readOds(const Container& zip, std::string_view wanted, bool skipHi
     while (const auto table = content.nextTable()) {
         if (names.empty()) first = table->name;
         addName(names, nameBytes, table->name);
-        const bool chosen = wanted.empty() ? !(skipHidden && table->hidden) : table->name == wanted;
+        const bool chosen = !wanted.empty() ? table->name == wanted
+                            : !active.empty() ? table->name == active && !table->hidden
+                                              : !(skipHidden && table->hidden);
         if (!chosen) {
             content.skipTable();
             continue;
         }
         std::string notice;
         if (wanted.empty() && names.size() > 1)
-            notice = "Planilha \"" + table->name + "\" importada: a primeira, \"" + first + "\", está oculta";
+            notice = "Planilha \"" + table->name + "\" importada: " +
+                     (table->name == active ? "é a planilha ativa da pasta de trabalho"
+                                            : "a primeira, \"" + first + "\", está oculta");
         return {content.readTable(), table->name, notice};
     }
     if (names.empty()) notAWorkbook();
     if (!wanted.empty()) noSuchSheet(wanted, names);
-    // Every sheet hidden: the first.
-    return readOds(zip, wanted, false);
+    // The active sheet hidden or missing: the first visible; every sheet
+    // hidden: the first.
+    return readOds(zip, wanted, !active.empty(), {});
 }
 
 bool isOds(const Container& zip) { return zip.has("content.xml") && !zip.has("xl/workbook.xml"); }
 
 WorkbookSheet read(const Container& zip, std::string_view sheet) {
-    if (isOds(zip)) return readOds(zip, sheet, true);
+    if (isOds(zip)) return readOds(zip, sheet, true, sheet.empty() ? odsActiveTable(zip) : std::string());
     if (!zip.has("xl/workbook.xml")) notAWorkbook();
     return readXlsx(zip, sheet);
 }

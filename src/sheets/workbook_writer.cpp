@@ -84,22 +84,14 @@ std::string styles() {
 // controls XML cannot hold as "?".
 void appendEscaped(std::string& out, std::string_view text) {
     for (const char c : text) {
-        switch (c) {
-        case '&':
+        if (c == '&')
             out += "&amp;";
-            break;
-        case '<':
+        else if (c == '<')
             out += "&lt;";
-            break;
-        case '>':
+        else if (c == '>')
             out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
+        else
             out += static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r' ? '?' : c;
-        }
     }
 }
 

@@ -288,6 +288,16 @@ TEST_F(Workbooks, TheActiveOrFirstVisibleSheetAndLayoutsAsTheyShow) {
              "</style:style><style:style style:name=\"ta2\" style:family=\"table\"><style:table-properties "
              "table:display=\"false\"/></style:style>"),
          {"2 1 Apis"}, "Planilha \"Mata\" importada: a primeira, \"Notas\", está oculta"},
+        {[&] {
+             auto parts = test::odsParts("<table:table table:name=\"Notas\"/><table:table table:name=\"Mata\">" +
+                                         odsRow("<text:p>Apis</text:p>") + "</table:table>");
+             parts.push_back({"settings.xml", "<office:document-settings><config:config-item-set><config:config-item "
+                                              "config:name=\"ActiveTable\" config:type=\"string\">Mata"
+                                              "</config:config-item></config:config-item-set></office:document-settings>"});
+             EXPECT_TRUE(test::writeZip(dir / "ativa.ods", parts));
+             return dir / "ativa.ods";
+         }(),
+         {"2 1 Apis"}, "Planilha \"Mata\" importada: é a planilha ativa da pasta de trabalho"},
         // Three-letter columns; a sheet starting at row 2; a part named
         // by an absolute target.
         {xlsx("colunas.xlsx", {{"A",
