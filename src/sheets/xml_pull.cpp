@@ -65,13 +65,6 @@ bool XmlPull::fill() {
     return got > 0;
 }
 
-// Makes at least `count` unread bytes available, when the stream has them.
-static bool ensure(std::string& buffer, std::size_t at, std::size_t count, const std::function<bool()>& fill) {
-    while (buffer.size() - at < count)
-        if (!fill()) return false;
-    return true;
-}
-
 std::size_t XmlPull::findTagEnd() {
     // Offsets from at_, which a fill moves to 0.
     std::size_t offset = 1;
@@ -204,7 +197,6 @@ bool XmlPull::hasAttribute(std::string_view localName) const {
 }
 
 XmlPull::Event XmlPull::next() {
-    const std::function<bool()> more = [this] { return fill(); };
     if (pendingEnd_) {
         pendingEnd_ = false;
         --depth_;
@@ -233,7 +225,9 @@ XmlPull::Event XmlPull::next() {
             return Event::Eof;
         }
         if (buffer_[at_] == '<') {
-            ensure(buffer_, at_, 9, more);
+            // Enough to tell a comment, a CDATA section or a declaration.
+            while (buffer_.size() - at_ < 9 && fill()) {
+            }
             const std::string_view ahead(buffer_.data() + at_, std::min<std::size_t>(9, buffer_.size() - at_));
             if (ahead.starts_with("<?")) {
                 skipPast("?>");

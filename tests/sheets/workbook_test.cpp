@@ -3,6 +3,7 @@
 // with what is wrong; names through the runs.
 
 #include "sheets/workbook.h"
+#include "sheets/xml_pull.h"
 
 #include "analysis/analysis_export.h"
 #include "data/clock.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <sstream>
 
@@ -395,6 +397,59 @@ TEST_F(Workbooks, TheSpeciesTableRoundTripsThroughXlsx) {
     const auto file = formatSpeciesFile(back.speciesCount, "10", back.rows);
     EXPECT_EQ(parseDataFileTexts(file).rows[2].name, "Trigona, \"x\"");
     EXPECT_EQ(file.substr(file.find("[nomes]")), "[nomes]\r\n\xC1pis\r\n\r\nTrigona, \"x\"\r\n");
+}
+
+// The pull reader gives the same events whether its source gives the
+// document whole or a byte at a time (tags, entities, comments and CDATA
+// cut anywhere), and refuses what is malformed.
+TEST(XmlPull, EventsDoNotDependOnHowTheBytesArrive) {
+    const std::string document =
+        "<?xml version=\"1.0\"?><!-- a > b --><a:root x=\"1 &amp; 2\" y='&#x41;&#66;'><t>caf&#233; &lt;&gt;</t>"
+        "<![CDATA[<not> ]] a tag]]><e/><n:f z=\"&quot;\">x</n:f ></a:root>\n";
+    const auto events = [&](std::size_t step) {
+        std::size_t at = 0;
+        XmlPull xml(
+            [&](char* buffer, std::size_t size) {
+                const auto n = std::min({size, step, document.size() - at});
+                std::copy_n(document.data() + at, n, buffer);
+                at += n;
+                return n;
+            },
+            [] { throw SpreadsheetError(": malformado"); });
+        std::string out;
+        for (auto e = xml.next(); e != XmlPull::Event::Eof; e = xml.next()) {
+            if (e == XmlPull::Event::Start)
+                out += "<" + std::string(xml.name()) + " " + std::string(xml.attribute("x")) +
+                       std::string(xml.attribute("y")) + std::string(xml.attribute("z")) + ">";
+            else if (e == XmlPull::Event::End)
+                out += "</" + std::string(xml.name()) + ">";
+            else
+                out += xml.text();
+        }
+        return out;
+    };
+    const std::string expected = "<root 1 & 2AB><t >caf\xC3\xA9 <></t><not> ]] a tag<e ></e><f \">x</f></root>";
+    EXPECT_EQ(events(1 << 20), expected);
+    EXPECT_EQ(events(1), expected);
+    EXPECT_EQ(events(7), expected);
+    for (const std::string bad : {"<a></b>", "<a>", "<a>&bogus;</a>", "<!DOCTYPE a><a/>", "<a x=1/>", "</a>", "<a>&#0;</a>"}) {
+        std::size_t at = 0;
+        XmlPull xml(
+            [&](char* buffer, std::size_t size) {
+                const auto n = std::min(size, bad.size() - at);
+                std::copy_n(bad.data() + at, n, buffer);
+                at += n;
+                return n;
+            },
+            [] { throw SpreadsheetError(": malformado"); });
+        EXPECT_THROW(
+            {
+                while (xml.next() != XmlPull::Event::Eof) {
+                }
+            },
+            SpreadsheetError)
+            << bad;
+    }
 }
 
 // A similarity run takes the names of its first file.
