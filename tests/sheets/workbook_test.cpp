@@ -370,8 +370,11 @@ TEST_F(Workbooks, TheSpeciesTableIsWrittenTheSameUnderABrazilianLocale) {
     for (std::size_t r = 1; r < rows.size() && std::getline(csv, line); ++r) {
         std::istringstream fields(line);
         std::string field;
-        for (std::size_t c = 0; c < 6 && std::getline(fields, field, ','); ++c)
-            if (c != 1) EXPECT_EQ(rows[r].cells[c], field) << r << " " << c;
+        for (std::size_t c = 0; c < 6 && std::getline(fields, field, ','); ++c) {
+            if (c != 1) {
+                EXPECT_EQ(rows[r].cells[c], field) << r << " " << c;
+            }
+        }
     }
 }
 
