@@ -430,13 +430,17 @@ std::string dateText(std::string_view serialText, bool date1904) {
     const auto end = serialText.data() + serialText.size();
     const auto [ptr, ec] = std::from_chars(serialText.data(), end, serial);
     if (ec != std::errc() || ptr != end || !(serial >= 0 && serial < 2958466)) return std::string(serialText);
-    auto days = static_cast<std::int64_t>(std::floor(serial));
-    const auto seconds = static_cast<std::int64_t>(std::llround((serial - std::floor(serial)) * 86400.0));
-    // Days from 1970-01-01; Excel counts 1900 as a leap year.
+    // To the second, so that 23:59:59.7 is the next day's midnight.
+    const auto total = static_cast<std::int64_t>(std::llround(serial * 86400.0));
+    auto days = total / 86400;
+    const auto seconds = total % 86400;
+    // Days from 1899-12-30, then from 1970-01-01: the 1904 system counts
+    // from 1904-01-01, 1462 days later; the 1900 system counts 1900 as a
+    // leap year.
     if (date1904)
-        days += 24107 - 25569 + 1462;
-    else
-        days += days < 61 ? 1 : 0;
+        days += 1462;
+    else if (days < 61)
+        days += 1;
     days -= 25569;
     // Howard Hinnant's civil_from_days.
     const std::int64_t z = days + 719468;
@@ -451,7 +455,7 @@ std::string dateText(std::string_view serialText, bool date1904) {
     char text[40];
     int length = std::snprintf(text, sizeof text, "%04lld-%02lld-%02lld", static_cast<long long>(year),
                                static_cast<long long>(month), static_cast<long long>(day));
-    if (seconds > 0 && seconds < 86400)
+    if (seconds > 0)
         length += std::snprintf(text + length, sizeof text - static_cast<std::size_t>(length), " %02lld:%02lld",
                                 static_cast<long long>(seconds / 3600), static_cast<long long>(seconds / 60 % 60));
     return std::string(text, static_cast<std::size_t>(length));

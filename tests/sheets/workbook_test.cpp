@@ -207,6 +207,10 @@ TEST_F(Workbooks, BadWorkbooksAreRefusedNamingWhatIsWrong) {
                            ""}},
               dateStyles),
          "Erro: planilha, linha 2, coluna \"coletas\": \"2024-03-01 12:00\" não é um número inteiro"},
+        {xlsx("d3.xlsx", {{"A", header + row2("<c r=\"B2\" s=\"1\"><v>43890</v></c><c r=\"C2\"><v>1</v></c>") + rest,
+                           ""}},
+              dateStyles, "<workbookPr date1904=\"1\"/>"),
+         "Erro: planilha, linha 2, coluna \"n\": \"2024-03-01\" não é um número inteiro"},
         // Columns past XFD; a reference of four letters.
         {xlsx("c1.xlsx", {{"A", "<row r=\"1\">" + test::textCell("XFE1", "x") + "</row>", ""}}),
          "Erro: planilha, linha 1: a linha passa de 65536 caracteres"},
