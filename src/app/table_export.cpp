@@ -75,8 +75,7 @@ QString exportReportTables(Interaction& interaction, const ReportDocument& docum
         saveFileAtomically(*chosen, csv ? speciesTableCsv(*result) : speciesTableXlsx(*result));
     } else {
         const auto tables = documentTables(document);
-        if (!csv) throw Error("Erro: as tabelas deste relatório são gravadas como .csv");
-        saveFileAtomically(*chosen, shownTablesCsv(tables));
+        saveFileAtomically(*chosen, csv ? shownTablesCsv(tables) : shownTablesXlsx(tables));
     }
     return *chosen;
 }

@@ -215,7 +215,7 @@ void DataEditor::MnuImportarClick() {
     perCollection_ = choice->perCollection;
     const std::string sheet = request.sheets.value(choice->sheet).toStdString();
     // Read and check everything before anything changes.
-    const ImportedSpreadsheet data = importAnySpreadsheetFile(file, {choice->perCollection}, sheet);
+    const ImportedFile data = importAnySpreadsheetFile(file, {choice->perCollection}, sheet);
     if (!mayReplaceGrid()) return;
     imported_ = data.rows;
     encoding_ = TextEncoding::Windows1252;
@@ -225,6 +225,8 @@ void DataEditor::MnuImportarClick() {
     QString status = QStringLiteral("Importando a planilha: ") + *chosen;
     if (request.sheets.size() > 1) status += QStringLiteral(" [") + request.sheets.value(choice->sheet) + QLatin1Char(']');
     if (const auto notice = totalsRowNotice(data); !notice.empty())
+        status += QStringLiteral(" (") + QString::fromStdString(notice) + QLatin1Char(')');
+    for (const auto& notice : data.notices)
         status += QStringLiteral(" (") + QString::fromStdString(notice) + QLatin1Char(')');
     openEntryPanel(fromCp1252(data.speciesCount), fromCp1252(data.totalCollections), status);
 }

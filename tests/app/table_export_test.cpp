@@ -16,6 +16,9 @@
 #include <QProcess>
 #include <QTest>
 
+#include <clocale>
+#include <string>
+
 using zav::test::readAll;
 
 class TableExportTest : public zav::test::WindowTest {
@@ -73,6 +76,16 @@ class TableExportTest : public zav::test::WindowTest {
         for (const char* part : {"Riqueza estimada\n", "\nChao1\t", "\nNúmeros de Hill\n", "\nCurva por indivíduos\n"})
             QVERIFY2(text.contains(QString::fromUtf8(part)), part);
         QCOMPARE(window->statusText(), QStringLiteral("Tabelas do relatório copiadas"));
+        // Exported as a workbook: the tables one under the other, figures
+        // as numbers.
+        const QString target = path("diversidade.xlsx");
+        user->expectSave(target);
+        trigger("MnuExportarTabela");
+        const auto rows = zav::readWorkbookSheet(target.toStdString());
+        QVERIFY(rows.size() >= 10);
+        QCOMPARE(rows[0].cells[0], std::string("Amostra"));
+        QCOMPARE(rows[2].cells[0], std::string("Indivíduos (n)"));
+        QVERIFY(rows[2].numeric.size() > 1 && rows[2].numeric[1]);
     }
 
     void exportarTabelaWritesCsvOrXlsx_data() {
@@ -106,6 +119,31 @@ class TableExportTest : public zav::test::WindowTest {
         QCOMPARE(rows[1].cells[1], std::string("Apis mellifera"));
         QCOMPARE(rows[3].cells[1], std::string("Trigona spinipes"));
         QCOMPARE(readAll(survey).left(9), QByteArray("10     10")); // untouched
+    }
+
+    // Under a Brazilian desktop (the C library's locale and Qt's writing
+    // "0,5"), the workbook's numbers are the CSV's, with ".".
+    void exportarTabelaUnderABrazilianLocaleWritesTheCsvNumbers() {
+        const std::string saved = std::setlocale(LC_ALL, nullptr);
+        if (!std::setlocale(LC_ALL, "pt_BR.UTF-8"))
+            QSKIP("no pt_BR.UTF-8 locale here (scripts/install-deps.sh makes one)");
+        const QLocale previous;
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        openNamedReport();
+        const QString target = path("tabela.xlsx");
+        user->expectSave(target);
+        trigger("MnuExportarTabela");
+        QLocale::setDefault(previous);
+        std::setlocale(LC_ALL, saved.c_str());
+        const auto rows = zav::readWorkbookSheet(target.toStdString());
+        const QStringList csv = QString::fromStdString(zav::speciesTableCsv(result())).split(QStringLiteral("\n"));
+        QCOMPARE(rows.size(), result().table.species.size() + 1);
+        for (std::size_t r = 1; r < rows.size(); ++r) {
+            const QStringList fields = csv.value(static_cast<qsizetype>(r)).split(QLatin1Char(','));
+            for (const int c : {0, 2, 3, 4, 5})
+                QCOMPARE(QString::fromStdString(rows[r].cells.at(static_cast<std::size_t>(c))), fields.value(c));
+        }
+        QCOMPARE(rows[1].cells[4], std::string("2.2222222222222223"));
     }
 
     void thePdfEndsWithTheNamesTable() {
