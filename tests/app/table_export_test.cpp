@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QTest>
 
@@ -160,6 +161,17 @@ class TableExportTest : public zav::test::WindowTest {
         QVERIFY(names > 0);
         QVERIFY(pages[names].contains(QRegularExpression("\\n\\s+1\\s+Apis mellifera\\s*\\n\\s+3\\s+Trigona spinipes")));
         QVERIFY(!pages[names - 1].contains("Apis mellifera"));
+        // On screen the names are under the report; the report saved is
+        // the report alone.
+        auto* memo = window->findChild<QPlainTextEdit*>("Memo1");
+        QVERIFY(memo->toPlainText().contains(QStringLiteral("NOMES DAS ESPÉCIES")));
+        QVERIFY(memo->toPlainText().contains(QStringLiteral("Apis mellifera")));
+        const QString saved = path("relatorio.txt");
+        user->expectSave(saved);
+        trigger("MnuSalvar");
+        QVERIFY(!readAll(saved).contains("NOMES"));
+        QCOMPARE(readAll(saved), QByteArray::fromStdString(zav::surveyOutput(
+                                     zav::runSurvey(survey.toStdString(), user->time), zav::RunOutput::Report)));
     }
 };
 
