@@ -47,6 +47,19 @@ packaged_report_matches_golden() {
     cmp "$root/esperado" "$root/obtido"
 }
 
+# The packaged zaviro-relatorio writes a workbook and reads it back through
+# the packaged workbook module (the one the dynamic loader names), not the
+# build's.
+packaged_workbook_module_works() {
+  local golden=tests/analysis/golden
+  mkdir -p "$root/planilha" && cp "$golden/dez-especies.txt" "$root/planilha/" || return 1
+  (cd "$root/planilha" && "$root/pacote/usr/bin/zaviro-relatorio" --xlsx dez-especies.txt >tabela.xlsx) &&
+    (cd "$root/planilha" && LD_DEBUG=files "$root/pacote/usr/bin/zaviro-relatorio" --importar tabela.xlsx \
+      --coletas 10 >dados.txt 2>loader.txt) &&
+    grep -q "file=$root/pacote/usr/.*zaviro/libzav_sheets_module.so" "$root/planilha/loader.txt" &&
+    [ "$(head -c 9 "$root/planilha/dados.txt")" = "10     10" ]
+}
+
 prints() {
   local expected="$1"
   shift
@@ -63,6 +76,7 @@ check "desktop-file-validate" desktop-file-validate "$root/pacote/usr/share/appl
 check "appstreamcli validate" appstreamcli validate --no-net "$root/pacote/usr/share/metainfo/$app_id.metainfo.xml"
 check "lintian sem erros" lintian_finds_no_error
 check "relatório do zaviro-relatorio do pacote" packaged_report_matches_golden
+check "planilhas pelo módulo do pacote" packaged_workbook_module_works
 check "zaviro --version sem tela" prints "zaviro $version" "$root/pacote/usr/bin/zaviro" --version
 check "zaviro-relatorio --version" prints "zaviro-relatorio $version" "$root/pacote/usr/bin/zaviro-relatorio" --version
 check "changelog e metainfo na versão $version" documents_name_the_version

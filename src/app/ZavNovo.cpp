@@ -134,14 +134,14 @@ void TZAVMain::createActions() {
     copyTableAction_ =
         item(arquivo, "MnuCopiarTabela", QStringLiteral("&Copiar tabela"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connectItem(copyTableAction_, Arquivo, [this] {
-        if (const auto* result = zav::speciesTableOf(shownDocument())) {
-            zav::copySpeciesTable(*result);
-            setStatus(QStringLiteral("Tabela de espécies copiada"));
-        }
+        const auto& document = shownDocument();
+        zav::copyReportTables(document);
+        setStatus(zav::speciesTableOf(document) ? QStringLiteral("Tabela de espécies copiada")
+                                                : QStringLiteral("Tabelas do relatório copiadas"));
     });
     exportTableAction_ = item(arquivo, "MnuExportarTabela", QStringLiteral("Exportar &tabela..."));
     connectItem(exportTableAction_, Arquivo, [this] {
-        const QString written = zav::exportSpeciesTable(interaction_, shownDocument(), [this](const QString& target) {
+        const QString written = zav::exportReportTables(interaction_, shownDocument(), [this](const QString& target) {
             return reportTargetRefusal(target, QStringLiteral("a tabela"));
         });
         if (!written.isEmpty()) setStatus(QStringLiteral("Tabela gravada em ") + written);
@@ -290,9 +290,8 @@ void TZAVMain::updateReportMenus() {
     // Each only where it acts: on a report shown.
     for (QAction* a : {printAction_, pdfAction_, salvarAction_, fecharAction_})
         a->setEnabled(reportOpen());
-    const bool speciesTable = reportOpen() && shown_ && zav::speciesTableOf(*shown_);
     for (QAction* a : {copyTableAction_, exportTableAction_})
-        a->setEnabled(speciesTable);
+        a->setEnabled(reportOpen() && shown_);
     similarity_->setReportOpen(reportOpen());
     comparison_->setReportOpen(reportOpen());
 }
@@ -372,6 +371,17 @@ void TZAVMain::showReport(zav::ReportDocument document) {
     for (const auto& line : document.lines)
         text << zav::fromCp1252(line);
     computedLines_ = document.lines;
+    // The names where the file has them, under the report (as in the PDF);
+    // never part of what is saved or printed as the report.
+    namesShown_.clear();
+    if (const auto names = zav::speciesNameLines(document); !names.empty()) {
+        namesShown_ = {std::string(), std::string()};
+        text << QString() << QString();
+        for (const QString& line : names) {
+            namesShown_.push_back(zav::toCp1252(line));
+            text << line;
+        }
+    }
     QStringList warnings;
     for (const auto& warning : document.warnings)
         warnings << QString::fromStdString(warning);
@@ -409,9 +419,19 @@ std::vector<std::string> viewLines(const QPlainTextEdit& view) {
 
 } // namespace
 
+// The report as the view holds it, less the names shown under it when they
+// are there as shown.
+std::vector<std::string> TZAVMain::reportViewLines() const {
+    auto lines = viewLines(*memo1_);
+    if (!namesShown_.empty() && lines.size() >= namesShown_.size() &&
+        std::equal(namesShown_.begin(), namesShown_.end(), lines.end() - static_cast<std::ptrdiff_t>(namesShown_.size())))
+        lines.resize(lines.size() - namesShown_.size());
+    return lines;
+}
+
 const zav::ReportDocument& TZAVMain::shownDocument() {
     if (!shown_ || !reportOpen()) throw zav::Error("Erro: nenhum relatório aberto");
-    shown_->lines = viewLines(*memo1_);
+    shown_->lines = reportViewLines();
     shown_->edited = shown_->lines != computedLines_;
     return *shown_;
 }
@@ -578,7 +598,7 @@ void TZAVMain::MnuSalvarClick() {
     memo1_->setReadOnly(true);
     if (!chosen || chosen->isEmpty()) return;
     if (const QString refusal = reportTargetRefusal(*chosen); !refusal.isEmpty()) throw zav::Error(refusal.toStdString());
-    zav::saveFileAtomically(*chosen, zav::joinReportLines(viewLines(*memo1_)));
+    zav::saveFileAtomically(*chosen, zav::joinReportLines(reportViewLines()));
     memo1_->document()->setModified(false);
     setStatus(QStringLiteral("Relatório gravado em ") + *chosen);
 }

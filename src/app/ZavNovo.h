@@ -150,6 +150,9 @@ class TZAVMain : public QMainWindow {
 
     std::optional<zav::ReportDocument> shown_; // the result beside its text
     std::vector<std::string> computedLines_;   // the report as made, before any typing
+    // The species' names shown under a faunistic report, never saved with it.
+    std::vector<std::string> namesShown_;
+    std::vector<std::string> reportViewLines() const;
     QPointer<QWidget> chartWindow_;
     std::array<bool, zav::kTopMenuCount> menusBeforeHelp_{};
     QString lastOpenName_;

@@ -3,6 +3,7 @@
 #include "analysis/analysis_export.h"
 #include "data/errors.h"
 #include "qtsupport/atomic_save.h"
+#include "runs/report_tables.h"
 #include "sheets/workbook.h"
 
 #include <QApplication>
@@ -25,18 +26,36 @@ const AnalysisResult* speciesTableOf(const ReportDocument& document) {
     return std::get_if<AnalysisResult>(&document.result);
 }
 
-void copySpeciesTable(const AnalysisResult& result) {
-    const char separator = decimalSeparator();
+std::vector<ShownTable> documentTables(const ReportDocument& document, char decimalSeparator) {
+    std::vector<std::string> names;
+    for (const QString& name : treatmentNames(document))
+        names.push_back(name.toStdString());
+    return std::visit(
+        [&](const auto& result) -> std::vector<ShownTable> {
+            using Result = std::decay_t<decltype(result)>;
+            if constexpr (std::is_same_v<Result, AnalysisResult>)
+                return surveyTables(result, decimalSeparator);
+            else if constexpr (std::is_same_v<Result, DiversityResult>)
+                return diversityTables(result, decimalSeparator);
+            else if constexpr (std::is_same_v<Result, SimilarityResult>)
+                return similarityTables(result, names, decimalSeparator);
+            else
+                return comparisonTables(result, names, decimalSeparator);
+        },
+        document.result);
+}
+
+void copyReportTables(const ReportDocument& document) {
+    const auto tables = documentTables(document, decimalSeparator());
     auto* data = new QMimeData;
-    data->setText(QString::fromStdString(speciesTableTsv(result, separator)));
-    data->setHtml(QString::fromStdString(speciesTableHtml(result, separator)));
+    data->setText(QString::fromStdString(shownTablesTsv(tables)));
+    data->setHtml(QString::fromStdString(shownTablesHtml(tables)));
     QApplication::clipboard()->setMimeData(data);
 }
 
-QString exportSpeciesTable(Interaction& interaction, const ReportDocument& document,
+QString exportReportTables(Interaction& interaction, const ReportDocument& document,
                            const std::function<QString(const QString&)>& refusal) {
     const AnalysisResult* result = speciesTableOf(document);
-    if (!result) return {};
     auto refuse = [&refusal](const QString& target) {
         if (QString reason = refusal(target); !reason.isEmpty()) return reason;
         const QString extension = extensionOf(target);
@@ -51,8 +70,13 @@ QString exportSpeciesTable(Interaction& interaction, const ReportDocument& docum
          survey.dir().filePath(outputBaseName(document) + QStringLiteral("-tabela.xlsx")), refuse});
     if (!chosen || chosen->isEmpty()) return {};
     if (const QString reason = refuse(*chosen); !reason.isEmpty()) throw Error(reason.toStdString());
-    saveFileAtomically(*chosen, extensionOf(*chosen) == QStringLiteral("csv") ? speciesTableCsv(*result)
-                                                                               : speciesTableXlsx(*result));
+    const bool csv = extensionOf(*chosen) == QStringLiteral("csv");
+    if (result) {
+        saveFileAtomically(*chosen, csv ? speciesTableCsv(*result) : speciesTableXlsx(*result));
+    } else {
+        const auto tables = documentTables(document);
+        saveFileAtomically(*chosen, csv ? shownTablesCsv(tables) : shownTablesXlsx(tables));
+    }
     return *chosen;
 }
 

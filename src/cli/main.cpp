@@ -192,6 +192,8 @@ int importDataFile(const zav::cli::Options& options) {
     const zav::ImportOptions importOptions{options.perCollection, options.totalCollections};
 #ifdef ZAV_HAVE_SHEETS
     const auto texts = zav::importAnySpreadsheetFile(options.spreadsheet, importOptions, options.sheet);
+    for (const auto& notice : texts.notices)
+        std::fprintf(stderr, "%s\n", notice.c_str());
 #else
     if (!options.sheet.empty()) noWorkbooks();
     const auto texts = zav::importSpreadsheetFile(options.spreadsheet, importOptions);

@@ -262,9 +262,14 @@ void DataEditor::MnuImportarClick() {
     const std::string sheet = request.sheets.value(choice->sheet).toStdString();
     // Read and check everything before anything changes.
     const ImportOptions options{choice->perCollection};
-    const auto rows = read.find(choice->sheet);
-    const ImportedSpreadsheet data =
-        rows != read.end() ? importSheetRows(rows->second, options) : importAnySpreadsheetFile(file, options, sheet);
+    ImportedFile data;
+    if (const auto rows = read.find(choice->sheet); rows != read.end()) {
+        // The sheet read for its proposal, by name: no notice of the sheet taken.
+        static_cast<ImportedSpreadsheet&>(data) = importSheetRows(rows->second, options);
+        if (auto notice = unmappableNamesNotice(data); !notice.empty()) data.notices.push_back(std::move(notice));
+    } else {
+        data = importAnySpreadsheetFile(file, options, sheet);
+    }
     if (!mayReplaceGrid()) return;
     imported_ = data.rows;
     encoding_ = TextEncoding::Windows1252;
@@ -273,6 +278,8 @@ void DataEditor::MnuImportarClick() {
     QString status = QStringLiteral("Importando a planilha: ") + *chosen;
     if (request.sheets.size() > 1) status += QStringLiteral(" [") + request.sheets.value(choice->sheet) + QLatin1Char(']');
     if (const auto notice = totalsRowNotice(data); !notice.empty())
+        status += QStringLiteral(" (") + QString::fromStdString(notice) + QLatin1Char(')');
+    for (const auto& notice : data.notices)
         status += QStringLiteral(" (") + QString::fromStdString(notice) + QLatin1Char(')');
     openEntryPanel(fromCp1252(data.speciesCount), fromCp1252(data.totalCollections), status);
 }

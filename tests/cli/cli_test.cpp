@@ -2,6 +2,9 @@
 
 #include "data/file_io.h"
 #include "zaviro_version.h"
+#ifdef ZAV_TEST_WORKBOOKS
+#include "support/workbook_files.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -495,6 +498,63 @@ TEST_F(Cli, NamesTravelFromTheSheetToTheDataFileAndTheTables) {
     ASSERT_EQ(run("--xlsx --saida saida campo.txt").exitCode, 0);
     EXPECT_EQ(zav::readFileBytes(dir_ / "saida" / "campo.xlsx").substr(0, 4), "PK\x03\x04");
 }
+
+#ifdef ZAV_TEST_WORKBOOKS
+// Workbooks made to crash a reader or to take its memory: a nesting 50,000
+// deep, a 64 KiB cell repeated, a row repeated 2^63 - 1 times, a part of
+// 40 MiB. Each is read within 16 MB of data, refused or imported.
+TEST_F(Cli, NoWorkbookCrashesOrTakesTheMemory) {
+    const auto ods = [&](const std::string& name, const std::string& rows) {
+        EXPECT_TRUE(zav::test::writeZip(dir_ / name, zav::test::odsParts("<table:table table:name=\"A\">" + rows +
+                                                                         "</table:table>")));
+    };
+    std::string nested;
+    for (int i = 0; i < 50000; ++i)
+        nested += "<text:span>";
+    nested += "x";
+    for (int i = 0; i < 50000; ++i)
+        nested += "</text:span>";
+    ods("aninhada.ods", "<table:table-row><table:table-cell><text:p>1</text:p></table:table-cell><table:table-cell>"
+                        "<text:p>" + nested + "</text:p></table:table-cell></table:table-row>");
+    ods("larga.ods", "<table:table-row><table:table-cell table:number-columns-repeated=\"16384\"><text:p>" +
+                         std::string(64 * 1024, 'x') + "</text:p></table:table-cell></table:table-row>");
+    ods("repetida.ods", "<table:table-row table:number-rows-repeated=\"9223372036854775807\"><table:table-cell "
+                        "office:value-type=\"float\" office:value=\"1\" table:number-columns-repeated=\"2\"/>"
+                        "</table:table-row>");
+    std::string strings = "<sst>";
+    int items = 0;
+    for (; strings.size() < (40u << 20); ++items)
+        strings += "<si><t>Apis mellifera mellifera</t></si>";
+    strings += "</sst>";
+    const auto row = [](int r, int s) {
+        const auto n = std::to_string(r);
+        return "<row r=\"" + n + "\"><c r=\"A" + n + "\" t=\"s\"><v>" + std::to_string(s) + "</v></c><c r=\"B" + n +
+               "\"><v>2</v></c><c r=\"C" + n + "\"><v>1</v></c></row>";
+    };
+    EXPECT_TRUE(zav::test::writeZip(dir_ / "textos.xlsx",
+                                    zav::test::xlsxParts({{"A", row(1, 0) + row(2, items - 1), ""}},
+                                                         {{"xl/sharedStrings.xml", strings}})));
+    const struct {
+        const char* args;
+        int exitCode;
+        std::string out, err;
+    } cases[] = {
+        {"--importar aninhada.ods --coletas 5", 1, "",
+         "Erro: planilha, linha 1, coluna \"coletas\": \"x\" não é um número inteiro\n"},
+        {"--importar larga.ods --coletas 5", 1, "", "Erro: planilha, linha 1: a linha passa de 65536 caracteres\n"},
+        {"--importar repetida.ods --coletas 5", 1, "", "Erro: planilha, linha 901: mais de 900 espécies\n"},
+        {"--importar textos.xlsx --coletas 5", 0,
+         "2      5\r\n2      1\r\n2      1\r\n[nomes]\r\nApis mellifera mellifera\r\nApis mellifera mellifera\r\n", ""},
+    };
+    for (const auto& c : cases) {
+        if (!nativeTool()) break;
+        const auto r = run(c.args, {}, ">", "ulimit -d 16384;");
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args;
+        EXPECT_EQ(r.out, c.out) << c.args;
+        EXPECT_EQ(r.err, c.err) << c.args;
+    }
+}
+#endif
 
 TEST_F(Cli, BlankRowsAtTheEndOfAHugeSpreadsheetCostNothing) {
     write("brancos-no-fim.csv", "2;1\n4;3\n" + std::string(20 * 1024 * 1024, '\n'));

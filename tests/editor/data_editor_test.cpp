@@ -6,6 +6,7 @@
 #include "support/file_size_limit.h"
 #include "support/files.h"
 #include "support/scripted_interaction.h"
+#include "support/workbook_files.h"
 #include "support/window_test.h"
 #include "qtsupport/qt_interaction.h"
 
@@ -28,7 +29,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <xlsxwriter.h>
 
 #include <memory>
 #include <utility>
@@ -38,19 +38,10 @@ using zav::test::readAll;
 
 namespace {
 
-using Sheet = std::pair<const char*, std::vector<std::vector<const char*>>>;
-
 // A workbook of sheets of texts, as a spreadsheet program saves it.
-bool writeWorkbook(const QString& path, const std::vector<Sheet>& sheets) {
-    const QByteArray file = path.toLocal8Bit();
-    lxw_workbook* book = workbook_new(file.constData());
-    for (const auto& [name, rows] : sheets) {
-        lxw_worksheet* sheet = workbook_add_worksheet(book, name);
-        for (std::size_t r = 0; r < rows.size(); ++r)
-            for (std::size_t c = 0; c < rows[r].size(); ++c)
-                worksheet_write_string(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c), rows[r][c], nullptr);
-    }
-    return workbook_close(book) == LXW_NO_ERROR;
+bool writeWorkbook(const QString& path,
+                   const std::vector<std::pair<std::string, std::vector<std::vector<std::string>>>>& sheets) {
+    return zav::test::writeTextXlsx(path.toStdString(), sheets);
 }
 
 } // namespace

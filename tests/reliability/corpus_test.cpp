@@ -3,6 +3,9 @@
 
 #include "data/file_io.h"
 #include "report_invariants.h"
+#ifdef ZAV_TEST_WORKBOOKS
+#include "workbook_invariants.h"
+#endif
 
 #include <gtest/gtest.h>
 
@@ -37,6 +40,12 @@ TEST(FuzzCorpus, EverySurveyAndSetOfTreatmentsGivesASoundDiversityAndComparison)
 TEST(FuzzCorpus, EverySpreadsheetGivesAnErrorOrADataFileThatReadsBack) {
     EXPECT_GT(checkAll(fs::path(ZAV_CORPUS_DIR) / "planilha", zav::fuzz::checkSpreadsheetImport), 0);
 }
+
+#ifdef ZAV_TEST_WORKBOOKS
+TEST(FuzzCorpus, EveryWorkbookGivesAnErrorOrRowsWithinTheImportsBounds) {
+    EXPECT_GT(checkAll(fs::path(ZAV_CORPUS_DIR) / "pasta", zav::fuzz::checkWorkbookImport), 0);
+}
+#endif
 
 TEST(FuzzChecks, CatchAReportThatWouldBeWrong) {
     // The checks themselves must see a fault: a report line with "nan".

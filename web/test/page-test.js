@@ -122,8 +122,8 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       fs.writeFileSync(book, await download(ctx, "#baixar-xlsx", "nomes-tabela.xlsx"));
       const nativeBook = path.join(tmp, "nativa.xlsx");
       fs.writeFileSync(nativeBook, native("--xlsx", named));
-      // libxlsxwriter writes 16 significant digits, the page the CSV's
-      // (as many as give the number back): the same to 15.
+      // Both write the CSV's digits (as many as give the number back),
+      // each with its own shortest printing: the same to 15.
       const fifteen = (c) => c.replace(/ n (\S+)$/, (m, v) => " n " + Number(Number(v).toPrecision(15)));
       const cells = workbooks.xlsxCells(fs.readFileSync(book));
       assert.deepEqual(cells.map(fifteen), workbooks.xlsxCells(fs.readFileSync(nativeBook)).map(fifteen));
@@ -273,7 +273,7 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
     });
 
     await check("pasta de trabalho .xlsx do programa e .ods de especies por coletas, iguais a --importar", async () => {
-      const made = path.join(tmp, "tabela.xlsx"); // written by libxlsxwriter
+      const made = path.join(tmp, "tabela.xlsx"); // written by the native tool
       fs.writeFileSync(made, native("--xlsx", path.join(golden, "dez-especies.txt")));
       const fromTable = await importSheet(ctx, made);
       assert.deepEqual(fromTable.sheets, ["especies"]);

@@ -1,0 +1,34 @@
+#pragma once
+// The tables of every kind of report for people (data/shown_table.h): what
+// "Copiar tabela" and "Exportar tabela" take out of the report shown. The
+// figures as each report rounds them, with `decimalSeparator`; headings in
+// words; the abbreviations and methods in the notes under each table.
+
+#include "analysis/analysis.h"
+#include "comparison/comparison.h"
+#include "data/shown_table.h"
+#include "diversity/diversity.h"
+#include "similarity/similarity.h"
+
+#include <string>
+#include <vector>
+
+namespace zav {
+
+// The species table (the names where the file has them) and the indices.
+std::vector<ShownTable> surveyTables(const AnalysisResult& result, char decimalSeparator = '.');
+
+// The sample, the richness estimators (estimate, standard error, 95 %
+// interval), the indices, the Hill numbers and the two curves with their
+// bands.
+std::vector<ShownTable> diversityTables(const DiversityResult& result, char decimalSeparator = '.');
+
+// Every pair's quotient with its interval; `names` keys the treatments.
+std::vector<ShownTable> similarityTables(const SimilarityResult& result, const std::vector<std::string>& names,
+                                         char decimalSeparator = '.');
+
+// Hutcheson's test (per treatment and per pair) and the four matrices.
+std::vector<ShownTable> comparisonTables(const ComparisonResult& result, const std::vector<std::string>& names,
+                                         char decimalSeparator = '.');
+
+} // namespace zav

@@ -1,0 +1,54 @@
+#include "data/species_file.h"
+#include "runs/report_tables.h"
+#include "similarity/similarity.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zav {
+namespace {
+
+// The similarity table as a spreadsheet pastes it: every pair, the
+// quotient and its interval as the report rounds them, "-" where the report
+// prints one, the key under the table.
+TEST(ReportTables, SimilarityAsTabSeparatedText) {
+    const auto result = CalculaSimilaridade({{{10, 3, 0}, {4, 0, 7}, {0, 0, 0}}});
+    EXPECT_EQ(shownTablesTsv(similarityTables(result, {"mata", "pasto", "milho"}, ',')),
+              "Similaridade de Sørensen\n"
+              "Par\tEspécies comuns (j)\tEspécies (a)\tEspécies (b)\tQuociente (%)\tIC inferior (P=0,05)\tIC superior "
+              "(P=0,05)\n"
+              "T1 x T2\t1\t2\t2\t50,00\t19,38\t80,62\n"
+              "T1 x T3\t0\t2\t0\t0,00\t-\t-\n"
+              "T2 x T3\t0\t2\t0\t0,00\t-\t-\n"
+              "Quociente de similaridade de Sørensen (1948): 2j / (a + b).\n"
+              "T1 = mata, T2 = pasto, T3 = milho\n");
+}
+
+// Every kind of report gives tables whose rows are as wide as their
+// headings; a p below 0.0001 is written "<0,0001", escaped in HTML.
+TEST(ReportTables, EveryReportsTablesAreWholeAndEscaped) {
+    const auto table = parseSpeciesTable("6 10\r\n40 8\r\n12 5\r\n7 4\r\n3 2\r\n1 1\r\n1 1\r\n");
+    const PresenceMatrix matrix{{{400, 5, 1, 0}, {1, 300, 200, 9}}};
+    const std::vector<std::vector<ShownTable>> kinds = {
+        surveyTables(analyse(table), ','),
+        diversityTables(analyseDiversity(table), ','),
+        comparisonTables(compareTreatments(matrix, DendrogramIndex::Sorensen), {"a", "b"}, ','),
+    };
+    for (const auto& tables : kinds) {
+        ASSERT_FALSE(tables.empty());
+        for (const auto& t : tables) {
+            SCOPED_TRACE(t.title);
+            EXPECT_FALSE(t.rows.empty());
+            for (const auto& row : t.rows)
+                EXPECT_EQ(row.size(), t.headings.size());
+        }
+    }
+    const auto html = shownTablesHtml(kinds[2]);
+    EXPECT_NE(html.find("<td>&lt;0,0001</td>"), std::string::npos) << html;
+    EXPECT_NE(shownTablesTsv(kinds[1]).find("Chao1\t"), std::string::npos);
+}
+
+} // namespace
+} // namespace zav
