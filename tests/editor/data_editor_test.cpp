@@ -748,14 +748,17 @@ class DataEditorTest : public zav::test::WindowTest {
                                       {{"Levantamento Mata 2023"},
                                        {"Espécie", "jan", "fev", "mar"},
                                        {"Apis", "3", "0", "1"},
-                                       {"Trigona", "0", "2", "0"}}},
+                                       {"Trigona α", "0", "2", "0"}}},
                                      {"Notas", {{"x"}}}}));
         user->expectOpen(book);
         user->expectSheet(zav::SheetChoice{1, true});
         trigger("MnuImportar");
         QCOMPARE(user->sheetRequests.last().perCollection, false);
         QCOMPARE(user->sheetProposals, (QList<std::optional<bool>>{false, true, std::nullopt}));
-        QCOMPARE(window->statusText(), "Importando a planilha: " + book + " [Mata Úmida] (Linha 1 ignorada: título)");
+        QCOMPARE(window->statusText(), "Importando a planilha: " + book +
+                                           " [Mata Úmida] (Linha 1 ignorada: título) (Nomes com caracteres que o "
+                                           "Windows-1252 não tem (o primeiro na espécie 2, \"Trigona α\") são "
+                                           "gravados com \"?\" no arquivo de dados)");
         QCOMPARE(field("nColeta")->text(), QStringLiteral("3"));
         QTest::keyClick(field("nColeta"), Qt::Key_Return);
         QCOMPARE(editor()->cellText(3, 1), QStringLiteral("Apis"));
