@@ -18,5 +18,8 @@ emcmake cmake -S . -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build "$work" --parallel "$(nproc)" --target zaviro-relatorio zaviro-web
 cp "$work/src/cli/zaviro-relatorio.js" "$out/zaviro-relatorio.js"
 cp "$work/web/zaviro-web.js" "$out/zaviro.js"
-cp web/index.html web/app.js web/charts.js web/workbook.js web/style.css "$out/"
+cp web/app.js web/charts.js web/workbook.js web/style.css "$out/"
+# The page shows the program's version (the project's, from CMakeLists.txt).
+version=$(sed -n 's/^project(zaviro VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+sed "s/@ZAV_VERSION@/$version/" web/index.html > "$out/index.html"
 cp share/icons/hicolor/scalable/apps/br.org.zaviro.Zaviro.svg "$out/zaviro.svg"
