@@ -65,7 +65,7 @@ TEST(RunsOverBytes, ComparisonAndSimilarityKeepTheNamesTheWarningAndTheOutputs) 
 }
 
 // A treatment's name given with its bytes is a name, not a path: a slash in
-// it ("2023/24") keeps all of it in the report, the JSON and the notes.
+// it ("2023/24") keeps all of it in the comparison's report.
 TEST(RunsOverBytes, ANameWithASlashIsKeptWhole) {
     const auto folder = kTests / "similarity" / "golden";
     TreatmentFiles read;
@@ -73,8 +73,6 @@ TEST(RunsOverBytes, ANameWithASlashIsKeptWhole) {
     read.add(readFileBytes(folder / "curto.txt"), "Pasto 2023/24");
     read.finish(kWhen);
     EXPECT_EQ(read.namesUtf8(), (std::vector<std::string>{"Mata ciliar 2023/24", "Pasto 2023/24"}));
-    ASSERT_FALSE(read.notes.empty());
-    EXPECT_NE(read.notes.front().find("T1 (Mata ciliar 2023/24)"), std::string::npos) << read.notes.front();
     const auto comparison = runComparison(read, DendrogramIndex::Sorensen);
     EXPECT_NE(comparisonOutput(comparison, RunOutput::Report).find("T1 = Mata ciliar 2023/24"), std::string::npos);
     EXPECT_EQ(comparisonOutput(comparison, RunOutput::Report).find("T1 = 24"), std::string::npos);
