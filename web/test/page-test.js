@@ -488,6 +488,14 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       await new Promise((r) => setTimeout(r, 200));
       assert.match(await page.$eval("#relatorio", (e) => e.textContent), /Arquivo: t2\.txt/);
       assert.equal(await page.$eval("#ocupado", (e) => e.hidden), true);
+      // Cancelar stops it too, the report shown staying.
+      await page.click("#importar");
+      await page.waitForFunction(() => !document.getElementById("ocupado").hidden);
+      await page.click("#cancelar");
+      await page.waitForFunction(() => !document.getElementById("importar").disabled);
+      await new Promise((r) => setTimeout(r, 200));
+      assert.match(await page.$eval("#relatorio", (e) => e.textContent), /Arquivo: t2\.txt/);
+      assert.equal(await page.$eval("#aviso", (e) => e.textContent), "Cancelado: o resultado mostrado é o anterior.");
     });
 
     await check("parte do zip que mente o tamanho: recusada, sem travar a pagina", async () => {
