@@ -353,6 +353,15 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       const shownHidden = await page.$$eval("[hidden]", (all) => all.filter((e) => getComputedStyle(e).display !== "none").map((e) => e.id));
       assert.deepEqual(shownHidden, []);
       assert.ok(await page.$eval("#escolha-folha", (e) => e.hidden));
+      // A browser that refuses the clipboard: the table is shown selected, for Ctrl+C.
+      await page.evaluate(() => {
+        navigator.clipboard.write = async () => { throw new DOMException("negado", "NotAllowedError"); };
+        document.execCommand = () => false;
+      });
+      await page.click("#copiar-tabela");
+      await page.waitForSelector("#copia:not([hidden])");
+      assert.match(await page.$eval("#aviso", (e) => e.textContent), /não deixou a página copiar a tabela[^]*Ctrl\+C/);
+      assert.match(await page.evaluate(() => window.getSelection().toString()), /100\s/);
     });
 
     await check("arquivo regravado entre dois cliques: a mensagem, e o relatorio fica", async () => {
