@@ -4,12 +4,11 @@
 "use strict";
 
 (function () {
-  var SLOT = { report: 0, json: 1, csv: 2, message: 3, dataFile: 4, warning: 5, tableTsv: 6, tableHtml: 7 };
   var SLICE = 256 * 1024;
   var MAX_LINE = 64 * 1024; // the core refuses a longer line
   var MAX_SPECIES = 900; // kMaxSpecies: the core stops at the line of the 901st species with individuals
   var BUSY_AFTER_MS = 300;
-  var core = null;
+  var core = null; // true once the core's worker answers
   var last = {}; // the outputs of the last run, for the downloads
   var $ = function (id) { return document.getElementById(id); };
 
@@ -17,62 +16,50 @@
   var EXAMPLE = ["10     10", "1      1", "2      2", "3      2", "4      3", "5      4", "6      5", "7      5", "8      6",
     "9      8", "100    10", ""].join("\r\n");
 
-  // ---- The core ----------------------------------------------------------
+  // ---- The core, in its worker ---------------------------------------------
 
-  function put(bytes) {
-    var p = core._malloc(Math.max(1, bytes.length));
-    core.HEAPU8.set(bytes, p);
-    return p;
+  // The core runs in a Web Worker (core-worker.js) started from the text
+  // that zaviro-worker.js holds (ZAV_CORE_WORKER): a page opened from
+  // file:// may not start a worker from a file, but may from a blob.
+  var worker = null, workerUrl = null, pending = new Map(), calls = 0;
+
+  function startWorker() {
+    if (!workerUrl) workerUrl = URL.createObjectURL(new Blob([ZAV_CORE_WORKER], { type: "text/javascript" }));
+    worker = new Worker(workerUrl);
+    worker.onmessage = function (e) {
+      var waiting = pending.get(e.data.id);
+      if (!waiting) return;
+      pending.delete(e.data.id);
+      if ("error" in e.data) waiting.reject(new Error(e.data.error)); else waiting.resolve(e.data.result);
+    };
+    worker.onerror = function (e) {
+      e.preventDefault();
+      failAll(new Error(e.message || "o núcleo parou"));
+    };
+    return callCore("ready", null);
   }
-  function putText(text) { return put(new TextEncoder().encode(text + "\0")); }
-  function putInts(values) {
-    var p = core._malloc(4 * values.length);
-    core.HEAPU32.set(values, p / 4);
-    return p;
+  function failAll(error) {
+    pending.forEach(function (waiting) { waiting.reject(error); });
+    pending.clear();
   }
-  function output(slot) {
-    var p = core._zav_web_output(slot);
-    return core.HEAPU8.slice(p, p + core._zav_web_output_size(slot));
+  function callCore(op, args) {
+    return new Promise(function (resolve, reject) {
+      var id = ++calls;
+      pending.set(id, { resolve: resolve, reject: reject });
+      worker.postMessage({ id: id, op: op, args: args });
+    });
   }
+  // Stops whatever the core is doing, and starts it again.
+  function restartWorker() {
+    worker.terminate();
+    failAll(Object.assign(new Error("cancelado"), { cancelled: true }));
+    startWorker().catch(function () {});
+  }
+
   function utf8(bytes) { return new TextDecoder("utf-8").decode(bytes); }
-  // Calls fn with pointers to each argument's copy in the module's memory,
-  // and frees them after.
-  function call(fn, allocations) {
-    try { return fn(allocations); } finally { allocations.forEach(function (p) { core._free(p); }); }
-  }
   function clock() {
     var d = new Date();
     return [d.getDate(), d.getMonth() + 1, d.getFullYear(), d.getHours(), d.getMinutes(), d.getSeconds(), d.getMilliseconds()];
-  }
-
-  // A run of one data file (zav_web_survey, zav_web_diversity).
-  function oneFile(entry, bytes, name) {
-    var a = [put(bytes), putText(name), putInts(clock())];
-    return call(function () { return entry(a[0], bytes.length, a[1], a[2]); }, a);
-  }
-  function survey(bytes, name) { return oneFile(core._zav_web_survey, bytes, name); }
-  // A run of treatment files, each {name, bytes} (zav_web_similarity,
-  // zav_web_comparison); `extra` goes before the clock.
-  function treatmentRun(entry, files, extra) {
-    var data = files.map(function (f) { return put(f.bytes); });
-    var names = files.map(function (f) { return putText(f.name); });
-    var a = data.concat(names);
-    var dataList = putInts(data), sizes = putInts(files.map(function (f) { return f.bytes.length; }));
-    var nameList = putInts(names), when = putInts(clock());
-    a.push(dataList, sizes, nameList, when);
-    return call(function () {
-      return entry.apply(null, [files.length, dataList, sizes, nameList].concat(extra, [when]));
-    }, a);
-  }
-  // A spreadsheet's text (zav_web_import) or a workbook's rows as
-  // ZavWorkbook.encodeRows gives them (zav_web_import_sheet) to the data file.
-  function importSheet(entry, bytes, perCollection, collections) {
-    var a = [put(bytes)];
-    return call(function () { return entry(a[0], bytes.length, perCollection ? 1 : 0, collections); }, a);
-  }
-  function linesNeeded(bytes) {
-    var a = [put(bytes)];
-    return call(function () { return core._zav_web_lines_needed(a[0], bytes.length); }, a);
   }
 
   // ---- Reading files -----------------------------------------------------
@@ -121,7 +108,7 @@
         lineStart = end;
         var countsSpecies = field > 0 && nonZero;
         field = 0;
-        if (needed < 0) needed = linesNeeded(join(parts, end));
+        if (needed < 0) needed = await callCore("lines", { bytes: join(parts, end) });
         if (needed === 0) return join(parts, end);
         if (lines > 1 && lines <= needed && countsSpecies && ++species > MAX_SPECIES) return join(parts, end);
         if (lines === needed + 1 && !names) {
@@ -193,16 +180,18 @@
     $("graficos").textContent = "";
   }
 
-  // `survey`: a faunistic analysis, whose species table can be copied.
-  function showReport(stemName, survey) {
+  // A run's `result` from the core, asked for with `run`; `survey`: a
+  // faunistic analysis, whose species table can be copied.
+  function showReport(result, run, stemName, survey) {
     last.stem = stemName;
     last.survey = Boolean(survey);
-    last.report = output(SLOT.report);
-    last.json = output(SLOT.json);
+    last.run = run;
+    last.report = result.report;
+    last.json = result.json;
     last.csv = null; // made when first downloaded
-    last.hasCsv = core._zav_web_has_csv() === 1;
+    last.hasCsv = result.hasCsv;
     $("relatorio").textContent = new TextDecoder("windows-1252").decode(last.report);
-    warning(utf8(output(SLOT.warning)));
+    warning(utf8(result.warning));
     $("baixar-relatorio").disabled = false;
     $("imprimir").disabled = false;
     $("copiar-tabela").disabled = !last.survey;
@@ -211,17 +200,15 @@
     $("baixar-csv").disabled = !last.hasCsv;
   }
 
-  function csvOfLast() {
-    if (last.csv === null) {
-      core._zav_web_csv();
-      last.csv = output(SLOT.csv);
-    }
-    return last.csv;
+  async function csvOfLast() {
+    var shown = last;
+    if (shown.csv === null) shown.csv = await callCore("csv", { run: shown.run });
+    return shown.csv;
   }
 
-  function showFailure(near) {
+  function showFailure(result, near) {
     $("relatorio").textContent = "";
-    message(utf8(output(SLOT.message)), near);
+    message(utf8(result.message), near);
   }
 
   function showCharts(charts) {
@@ -367,14 +354,16 @@
 
   // What the page offers. A new analysis of the core adds an entry: its
   // button and file input in index.html, a function above calling its
-  // zav_web_* entry, and here how many files it takes, how its files are
-  // read (`read`, which may wait), how the core runs on them (`compute`,
-  // at once) and which charts its JSON gives.
+  // zav_web_* entry, an operation in core-worker.js, and here how many
+  // files it takes, how its files are read (`read`), what the core is asked
+  // to run (`run`), the stem of its downloads and which charts its JSON
+  // gives.
   var analyses = [
     {
       button: "calcular", input: "arquivo", files: [1, 1], survey: true,
       read: async function (files) { return { bytes: await readDataFile(files[0]), name: files[0].name }; },
-      compute: function (input) { return { status: survey(input.bytes, input.name), stem: stem(input.name) }; },
+      run: function (input, when) { return { kind: "survey", bytes: input.bytes, name: input.name, when: when }; },
+      stem: function (input) { return stem(input.name); },
       charts: function (result) {
         return [{ name: "whittaker", svg: ZavCharts.whittaker(result) }, { name: "classes", svg: ZavCharts.classBars(result) }];
       },
@@ -382,9 +371,8 @@
     {
       button: "diversidade", input: "arquivo", files: [1, 1],
       read: async function (files) { return { bytes: await readDataFile(files[0]), name: files[0].name }; },
-      compute: function (input) {
-        return { status: oneFile(core._zav_web_diversity, input.bytes, input.name), stem: stem(input.name) + "-diversidade" };
-      },
+      run: function (input, when) { return { kind: "diversity", bytes: input.bytes, name: input.name, when: when }; },
+      stem: function (input) { return stem(input.name) + "-diversidade"; },
       charts: function (result) {
         return [{ name: "hill", svg: ZavCharts.hillCurves(result) }, { name: "coletas", svg: ZavCharts.collectionCurve(result) },
           { name: "cobertura", svg: ZavCharts.coverageCurve(result) }];
@@ -393,16 +381,17 @@
     {
       button: "similaridade", input: "tratamentos", files: [1, 100],
       read: readTreatments,
-      compute: function (input) { return { status: treatmentRun(core._zav_web_similarity, input, []), stem: "similaridade" }; },
+      run: function (input, when) { return { kind: "similarity", files: input, when: when }; },
+      stem: function () { return "similaridade"; },
       charts: function (result) { return [{ name: "similaridade", svg: ZavCharts.similarityWhiskers(result) }]; },
     },
     {
       button: "comparacao", input: "tratamentos", files: [1, 100],
       read: readTreatments,
-      compute: function (input) {
-        var brayCurtis = $("indice").value === "bray-curtis" ? 1 : 0;
-        return { status: treatmentRun(core._zav_web_comparison, input, [brayCurtis]), stem: "comparacao" };
+      run: function (input, when) {
+        return { kind: "comparison", files: input, brayCurtis: $("indice").value === "bray-curtis" ? 1 : 0, when: when };
       },
+      stem: function () { return "comparacao"; },
       charts: function (result) { return [{ name: "dendrograma", svg: ZavCharts.dendrogram(result) }]; },
     },
   ];
@@ -422,12 +411,13 @@
         return;
       }
       if (overtaken(id)) return;
+      var run = analysis.run(input, clock()), result = await callCore("run", run);
+      if (overtaken(id)) return;
       message("");
       warning("");
       resetOutputs();
-      var outcome = analysis.compute(input);
-      if (outcome.status !== 0) return showFailure(analysis.input);
-      showReport(outcome.stem, analysis.survey);
+      if (result.status !== 0) return showFailure(result, analysis.input);
+      showReport(result, run, analysis.stem(input), analysis.survey);
       showCharts(analysis.charts(JSON.parse(utf8(last.json))));
       window.zaviroLastRunMs = performance.now() - started;
     } finally {
@@ -457,22 +447,22 @@
     message("");
     var near = usePasted ? "tabela" : "planilha";
     try {
-      var name = usePasted ? "tabela" : stem(sheet.name), source, entry, bytes;
+      var name = usePasted ? "tabela" : stem(sheet.name), source, kind, bytes;
       try {
         if (usePasted) {
           source = "a tabela colada";
-          entry = core._zav_web_import;
+          kind = "import";
           bytes = new TextEncoder().encode(pasted);
         } else if (await ZavWorkbook.isWorkbook(sheet)) {
           var chosen = $("escolha-folha").hidden ? "" : $("folha").value;
           source = "a planilha " + sheet.name + (chosen ? ", folha " + chosen : "");
           ZavWorkbook.interrupt = function () { checkJob(id); };
           var rows = await ZavWorkbook.readSheet(sheet, chosen);
-          entry = core._zav_web_import_sheet;
+          kind = "importSheet";
           bytes = ZavWorkbook.encodeRows(rows);
         } else {
           source = "o arquivo " + sheet.name;
-          entry = core._zav_web_import;
+          kind = "import";
           bytes = await readWhole(sheet);
         }
       } catch (e) {
@@ -480,17 +470,18 @@
         return;
       }
       if (overtaken(id)) return;
+      var run = { kind: kind, bytes: bytes, perCollection: perCollection, collections: collections, name: name + ".txt", when: clock() };
+      var result = await callCore("run", run);
+      if (overtaken(id)) return;
       message("");
       warning("");
       resetOutputs();
       $("fonte").textContent = "Importado de " + source + ".";
       $("fonte").hidden = false;
-      if (importSheet(entry, bytes, perCollection, collections) !== 0) return showFailure(near);
-      var dataFile = output(SLOT.dataFile), notice = utf8(output(SLOT.warning));
-      if (survey(dataFile, name + ".txt") !== 0) return showFailure(near);
-      showReport(name, true);
-      if (notice) warning(notice);
-      last.dataFile = dataFile;
+      if (result.status !== 0) return showFailure(result, near);
+      showReport(result, run, name, true);
+      if (result.notice.length) warning(utf8(result.notice));
+      last.dataFile = result.dataFile;
       $("baixar-dados").hidden = false;
       showCharts(analyses[0].charts(JSON.parse(utf8(last.json))));
     } finally {
@@ -579,6 +570,7 @@
   $("importar").addEventListener("click", guard(importAndRun, "planilha"));
   $("cancelar").addEventListener("click", function () {
     ++job;
+    restartWorker();
     clearTimeout(busyTimer);
     $("ocupado").hidden = true;
     running.clear();
@@ -592,21 +584,23 @@
   $("baixar-json").addEventListener("click", function () {
     save(new Blob([last.json], { type: "application/json" }), last.stem + ".json");
   });
-  $("baixar-csv").addEventListener("click", function () {
-    save(new Blob([csvOfLast()], { type: "text/csv" }), last.stem + ".csv");
-  });
+  $("baixar-csv").addEventListener("click", guard(async function () {
+    var name = last.stem + ".csv";
+    save(new Blob([await csvOfLast()], { type: "text/csv" }), name);
+  }));
   // The species table as an .xlsx workbook: the CSV's columns, numbers as
   // numbers.
-  $("baixar-xlsx").addEventListener("click", function () {
-    save(ZavWorkbook.speciesTableXlsx(utf8(csvOfLast())), last.stem + "-tabela.xlsx");
-  });
+  $("baixar-xlsx").addEventListener("click", guard(async function () {
+    var name = last.stem + "-tabela.xlsx";
+    save(ZavWorkbook.speciesTableXlsx(utf8(await csvOfLast())), name);
+  }));
   // The species table on the clipboard as tab-separated text and as an
   // HTML table: a spreadsheet or a word processor pastes it as a table.
   // Where the browser does not let the page write the clipboard, the table
   // is shown selected, for Ctrl+C.
   $("copiar-tabela").addEventListener("click", guard(async function () {
-    core._zav_web_species_table(decimalSeparator().charCodeAt(0));
-    var tsv = output(SLOT.tableTsv), html = output(SLOT.tableHtml);
+    var table = await callCore("table", { run: last.run, separator: decimalSeparator().charCodeAt(0) });
+    var tsv = table.tsv, html = table.html;
     $("copia").hidden = true;
     try {
       await navigator.clipboard.write([new ClipboardItem({
@@ -691,13 +685,13 @@
     message(text);
     document.body.dataset.falhou = "1";
   }
-  if (typeof createZaviro !== "function" || typeof ZavCharts === "undefined" || typeof ZavWorkbook === "undefined") {
-    cannotStart("Erro: faltam arquivos da página (zaviro.js, charts.js ou workbook.js), que devem ficar na mesma pasta que " +
-      "index.html; copie a pasta inteira de novo.");
+  if (typeof ZAV_CORE_WORKER !== "string" || typeof ZavCharts === "undefined" || typeof ZavWorkbook === "undefined") {
+    cannotStart("Erro: faltam arquivos da página (zaviro-worker.js, charts.js ou workbook.js), que devem ficar na mesma pasta " +
+      "que index.html; copie a pasta inteira de novo.");
     return;
   }
-  createZaviro().then(function (module) {
-    core = module;
+  Promise.resolve().then(startWorker).then(function () {
+    core = true;
     window.zaviroReadyMs = performance.now();
     $("relatorio").textContent = "Escolha um arquivo de dados e clique em Calcular (ou clique em Exemplo).";
     document.body.dataset.pronto = "1";

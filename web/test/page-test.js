@@ -348,6 +348,8 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       assert.equal(withoutDate(saved.toString("latin1")), expected);
       assert.ok(fs.readFileSync(path.join(root, "examples", "dez-especies.txt")).equals(fs.readFileSync(path.join(golden, "dez-especies.txt"))));
       assert.match(await page.$eval("#versao", (e) => e.textContent), /^\d+\.\d+\.\d+$/);
+      // The core runs in its worker, not in the page's thread.
+      assert.equal(await page.evaluate(() => typeof createZaviro), "undefined");
       const help = await page.$$eval("dl.classes dd", (d) => d.map((e) => e.textContent).join(", ").split(", ").map((c) => c.split(" ")[0]));
       assert.deepEqual(help, ["SD", "D", "ND", "sa", "ma", "a", "c", "d", "r", "SF", "MF", "F", "PF", "W", "Y", "Z"]);
       const shownHidden = await page.$$eval("[hidden]", (all) => all.filter((e) => getComputedStyle(e).display !== "none").map((e) => e.id));
