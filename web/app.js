@@ -1,6 +1,7 @@
 // The page: reads the researcher's files here (by slices, only the lines
-// the core needs), hands the bytes to the core compiled to WebAssembly, and
-// shows and saves what it returns. Nothing is sent anywhere.
+// the core needs), hands the bytes to the core compiled to WebAssembly,
+// which runs in a Web Worker, and shows and saves what it returns. Nothing
+// is sent anywhere.
 "use strict";
 
 (function () {

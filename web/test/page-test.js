@@ -149,6 +149,11 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       // Beside the input that caused it.
       assert.equal(await page.$eval("#mensagem", (e) => e.closest("fieldset")?.contains(document.getElementById("arquivo"))), true);
       assert.equal(await page.$eval("#baixar-relatorio", (e) => e.disabled), true);
+      // A spreadsheet saved as CSV: the page's own part named, not the desktop's menu.
+      fs.writeFileSync(bad, "Espécie;Indivíduos;Coletas\r\nApis;3;1\r\n");
+      await run(page, "#arquivo", [bad], "#calcular");
+      assert.equal(await page.$eval("#mensagem", (e) => e.textContent), "Erro: Verifique o arquivo de dados!\nLinha 1: o arquivo " +
+        "parece uma planilha; importe-o em \u201c3. Planilha ou tabela colada\u201d, nesta página");
     });
 
     await check("arquivo enorme: so as linhas prometidas sao lidas", async () => {
