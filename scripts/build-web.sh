@@ -17,6 +17,16 @@ emcmake cmake -S . -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_CXX_FLAGS="-fexceptions" >/dev/null 2>&1
 cmake --build "$work" --parallel "$(nproc)" --target zaviro-relatorio zaviro-web
 cp "$work/src/cli/zaviro-relatorio.js" "$out/zaviro-relatorio.js"
-cp "$work/web/zaviro-web.js" "$out/zaviro.js"
-cp web/index.html web/app.js web/charts.js web/workbook.js web/style.css "$out/"
+# The page starts the core's worker from this text (a page opened from
+# file:// cannot start a worker from a file): the module, then the worker's
+# side of the page's requests.
+node -e 'const fs = require("fs");
+  const text = fs.readFileSync(process.argv[1], "utf8") + "\n" + fs.readFileSync(process.argv[2], "utf8");
+  fs.writeFileSync(process.argv[3], "// Made by scripts/build-web.sh from the module zaviro-web.js and core-worker.js.\nvar ZAV_CORE_WORKER = " + JSON.stringify(text) + ";\n");' \
+  "$work/web/zaviro-web.js" web/core-worker.js "$out/zaviro-worker.js"
+rm -f "$out/zaviro.js"
+cp web/app.js web/charts.js web/workbook.js web/style.css "$out/"
+# The page shows the program's version (the project's, from CMakeLists.txt).
+version=$(sed -n 's/^project(zaviro VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+sed "s/@ZAV_VERSION@/$version/" web/index.html > "$out/index.html"
 cp share/icons/hicolor/scalable/apps/br.org.zaviro.Zaviro.svg "$out/zaviro.svg"

@@ -1,72 +1,66 @@
 // The page: reads the researcher's files here (by slices, only the lines
-// the core needs), hands the bytes to the core compiled to WebAssembly, and
-// shows and saves what it returns. Nothing is sent anywhere.
+// the core needs), hands the bytes to the core compiled to WebAssembly,
+// which runs in a Web Worker, and shows and saves what it returns. Nothing
+// is sent anywhere.
 "use strict";
 
 (function () {
-  var SLOT = { report: 0, json: 1, csv: 2, message: 3, dataFile: 4, warning: 5, tableTsv: 6, tableHtml: 7 };
   var SLICE = 256 * 1024;
   var MAX_LINE = 64 * 1024; // the core refuses a longer line
-  var core = null;
+  var MAX_SPECIES = 900; // kMaxSpecies: the core stops at the line of the 901st species with individuals
+  var BUSY_AFTER_MS = 300;
+  var core = null; // true once the core's worker answers
   var last = {}; // the outputs of the last run, for the downloads
   var $ = function (id) { return document.getElementById(id); };
 
-  // ---- The core ----------------------------------------------------------
+  // The ten-species example (examples/dez-especies.txt).
+  var EXAMPLE = ["10     10", "1      1", "2      2", "3      2", "4      3", "5      4", "6      5", "7      5", "8      6",
+    "9      8", "100    10", ""].join("\r\n");
 
-  function put(bytes) {
-    var p = core._malloc(Math.max(1, bytes.length));
-    core.HEAPU8.set(bytes, p);
-    return p;
+  // ---- The core, in its worker ---------------------------------------------
+
+  // The core runs in a Web Worker (core-worker.js) started from the text
+  // that zaviro-worker.js holds (ZAV_CORE_WORKER): a page opened from
+  // file:// may not start a worker from a file, but may from a blob.
+  var worker = null, workerUrl = null, pending = new Map(), calls = 0;
+
+  function startWorker() {
+    if (!workerUrl) workerUrl = URL.createObjectURL(new Blob([ZAV_CORE_WORKER], { type: "text/javascript" }));
+    worker = new Worker(workerUrl);
+    worker.onmessage = function (e) {
+      var waiting = pending.get(e.data.id);
+      if (!waiting) return;
+      pending.delete(e.data.id);
+      if ("error" in e.data) waiting.reject(new Error(e.data.error)); else waiting.resolve(e.data.result);
+    };
+    worker.onerror = function (e) {
+      e.preventDefault();
+      failAll(new Error(e.message || "o núcleo parou"));
+    };
+    return callCore("ready", null);
   }
-  function putText(text) { return put(new TextEncoder().encode(text + "\0")); }
-  function putInts(values) {
-    var p = core._malloc(4 * values.length);
-    core.HEAPU32.set(values, p / 4);
-    return p;
+  function failAll(error) {
+    pending.forEach(function (waiting) { waiting.reject(error); });
+    pending.clear();
   }
-  function output(slot) {
-    var p = core._zav_web_output(slot);
-    return core.HEAPU8.slice(p, p + core._zav_web_output_size(slot));
+  function callCore(op, args) {
+    return new Promise(function (resolve, reject) {
+      var id = ++calls;
+      pending.set(id, { resolve: resolve, reject: reject });
+      worker.postMessage({ id: id, op: op, args: args });
+    });
   }
+  // Stops whatever the core is doing, and starts it again.
+  function restartWorker() {
+    worker.terminate();
+    failAll(Object.assign(new Error("cancelado"), { cancelled: true }));
+    startWorker().catch(function () {});
+  }
+
   function utf8(bytes) { return new TextDecoder("utf-8").decode(bytes); }
-  // Calls fn with pointers to each argument's copy in the module's memory,
-  // and frees them after.
-  function call(fn, allocations) {
-    try { return fn(allocations); } finally { allocations.forEach(function (p) { core._free(p); }); }
-  }
   function clock() {
     var d = new Date();
     return [d.getDate(), d.getMonth() + 1, d.getFullYear(), d.getHours(), d.getMinutes(), d.getSeconds(), d.getMilliseconds()];
-  }
-
-  // A run of one data file (zav_web_survey, zav_web_diversity).
-  function oneFile(entry, bytes, name) {
-    var a = [put(bytes), putText(name), putInts(clock())];
-    return call(function () { return entry(a[0], bytes.length, a[1], a[2]); }, a);
-  }
-  function survey(bytes, name) { return oneFile(core._zav_web_survey, bytes, name); }
-  // A run of treatment files, each {name, bytes} (zav_web_similarity,
-  // zav_web_comparison); `extra` goes before the clock.
-  function treatmentRun(entry, files, extra) {
-    var data = files.map(function (f) { return put(f.bytes); });
-    var names = files.map(function (f) { return putText(f.name); });
-    var a = data.concat(names);
-    var dataList = putInts(data), sizes = putInts(files.map(function (f) { return f.bytes.length; }));
-    var nameList = putInts(names), when = putInts(clock());
-    a.push(dataList, sizes, nameList, when);
-    return call(function () {
-      return entry.apply(null, [files.length, dataList, sizes, nameList].concat(extra, [when]));
-    }, a);
-  }
-  // A spreadsheet's text (zav_web_import) or a workbook's rows as
-  // ZavWorkbook.encodeRows gives them (zav_web_import_sheet) to the data file.
-  function importSheet(entry, bytes, perCollection, collections) {
-    var a = [put(bytes)];
-    return call(function () { return entry(a[0], bytes.length, perCollection ? 1 : 0, collections); }, a);
-  }
-  function linesNeeded(bytes) {
-    var a = [put(bytes)];
-    return call(function () { return core._zav_web_lines_needed(a[0], bytes.length); }, a);
   }
 
   // ---- Reading files -----------------------------------------------------
@@ -89,20 +83,35 @@
   // lines, read slice by slice, so that a huge file costs only its first
   // lines. Reading stops, too, where the core would stop: at a Ctrl-Z, or
   // inside a line too long to be one.
+  // Reading stops also at the line of the 901st species with individuals,
+  // where the core stops, whatever the header promised.
   async function readDataFile(file) {
     var parts = [], length = 0, lines = 0, needed = -1, lineStart = 0, names = false;
+    // The first field of the line being read: 0 before it, 1 inside, 2 after;
+    // whether it is other than a zero.
+    var field = 0, nonZero = false, species = 0;
     for (var pos = 0; pos < file.size;) {
-      var part = new Uint8Array(await file.slice(pos, pos + SLICE).arrayBuffer());
+      var part = await readSlice(file, pos, pos + SLICE);
       parts.push(part);
       for (var i = 0; i < part.length; ++i) {
         var b = part[i], end = pos + i + 1;
         if (b === 26) return join(parts, end);
-        if (b !== 10) continue;
+        if (b !== 10) {
+          if (field === 0 && b > 32) { field = 1; nonZero = false; }
+          if (field === 1) {
+            if (b <= 32) field = 2;
+            else if (b !== 48 && b !== 43 && b !== 45) nonZero = true; // not "0", "+" or "-"
+          }
+          continue;
+        }
         ++lines;
         var start = lineStart;
         lineStart = end;
-        if (needed < 0) needed = linesNeeded(join(parts, end));
+        var countsSpecies = field > 0 && nonZero;
+        field = 0;
+        if (needed < 0) needed = await callCore("lines", { bytes: join(parts, end) });
         if (needed === 0) return join(parts, end);
+        if (lines > 1 && lines <= needed && countsSpecies && ++species > MAX_SPECIES) return join(parts, end);
         if (lines === needed + 1 && !names) {
           if (!isNamesMark(parts, start, end)) return join(parts, start);
           names = true;
@@ -116,15 +125,48 @@
     return join(parts, length);
   }
 
-  async function readWhole(file) { return new Uint8Array(await file.arrayBuffer()); }
+  // A file's bytes, read afresh at each run. A browser refuses a file
+  // changed after it was chosen (Chrome and Edge: NotReadableError): the
+  // researcher is told to choose it again.
+  async function readSlice(file, start, end) {
+    try {
+      return new Uint8Array(await file.slice(start, end).arrayBuffer());
+    } catch (e) {
+      throw shown("O arquivo " + file.name + " mudou (ou foi movido) depois de escolhido, e o navegador não o lê mais: " +
+        "escolha-o de novo.");
+    }
+  }
+  async function readWhole(file) { return readSlice(file, 0, file.size); }
+
+  // An error whose text is shown as it is.
+  function shown(text) {
+    var e = new Error(text);
+    e.shown = text;
+    return e;
+  }
 
   function stem(name) { return name.replace(/\.[^.]*$/, "") || "levantamento"; }
 
   // ---- Showing results ---------------------------------------------------
 
-  function message(text) {
-    $("mensagem").textContent = text || "";
-    $("mensagem").hidden = !text;
+  // The core's messages in the page's words: its data-file error opens
+  // with the desktop's "Error:", and names the desktop's menu.
+  function pageWords(text) {
+    return text.replace(/^Error: /, "Erro: ")
+      .replace("use Arquivo > Importar planilha... (ou zaviro-relatorio --importar)",
+        "importe-o em \u201c3. Planilha ou tabela colada\u201d, nesta página");
+  }
+
+  // A message, shown beside the input that caused it (`near`: its id), or
+  // above the report.
+  function message(text, near) {
+    var box = $("mensagem");
+    var place = near ? $(near).closest("fieldset") : $("saida");
+    if (text && box.parentNode !== place) {
+      if (near) place.appendChild(box); else place.insertBefore(box, place.firstChild);
+    }
+    box.textContent = text ? pageWords(text) : "";
+    box.hidden = !text;
   }
   function warning(text) {
     $("aviso").textContent = text || "";
@@ -133,39 +175,41 @@
 
   function resetOutputs() {
     last = {};
-    ["baixar-relatorio", "baixar-json", "baixar-csv", "baixar-xlsx", "copiar-tabela"].forEach(function (id) { $(id).disabled = true; });
+    ["baixar-relatorio", "baixar-json", "baixar-csv", "baixar-xlsx", "copiar-tabela", "imprimir"].forEach(function (id) { $(id).disabled = true; });
     $("baixar-dados").hidden = true;
+    $("copia").hidden = true;
     $("graficos").textContent = "";
   }
 
-  // `survey`: a faunistic analysis, whose species table can be copied.
-  function showReport(stemName, survey) {
+  // A run's `result` from the core, asked for with `run`; `survey`: a
+  // faunistic analysis, whose species table can be copied.
+  function showReport(result, run, stemName, survey) {
     last.stem = stemName;
     last.survey = Boolean(survey);
-    last.report = output(SLOT.report);
-    last.json = output(SLOT.json);
+    last.run = run;
+    last.report = result.report;
+    last.json = result.json;
     last.csv = null; // made when first downloaded
-    last.hasCsv = core._zav_web_has_csv() === 1;
+    last.hasCsv = result.hasCsv;
     $("relatorio").textContent = new TextDecoder("windows-1252").decode(last.report);
-    warning(utf8(output(SLOT.warning)));
+    warning(utf8(result.warning));
     $("baixar-relatorio").disabled = false;
+    $("imprimir").disabled = false;
     $("copiar-tabela").disabled = !last.survey;
     $("baixar-xlsx").disabled = !last.survey;
     $("baixar-json").disabled = last.json.length === 0;
     $("baixar-csv").disabled = !last.hasCsv;
   }
 
-  function csvOfLast() {
-    if (last.csv === null) {
-      core._zav_web_csv();
-      last.csv = output(SLOT.csv);
-    }
-    return last.csv;
+  async function csvOfLast() {
+    var shown = last;
+    if (shown.csv === null) shown.csv = await callCore("csv", { run: shown.run });
+    return shown.csv;
   }
 
-  function showFailure() {
+  function showFailure(result, near) {
     $("relatorio").textContent = "";
-    message(utf8(output(SLOT.message)));
+    message(utf8(result.message), near);
   }
 
   function showCharts(charts) {
@@ -177,11 +221,17 @@
       figure.dataset.nome = chart.name;
       figure.innerHTML = chart.svg;
       var caption = document.createElement("figcaption");
-      [["Salvar SVG", function () { save(new Blob([chart.svg], { type: "image/svg+xml" }), last.stem + "-" + chart.name + ".svg"); }],
-       ["Salvar PNG", function () { savePng(chart.svg, last.stem + "-" + chart.name + ".png"); }]].forEach(function (b) {
+      var title = new DOMParser().parseFromString(chart.svg, "image/svg+xml").querySelector("title");
+      title = title ? title.textContent : chart.name;
+      var stemName = last.stem + "-" + chart.name;
+      [["Salvar SVG", function () { save(new Blob([chart.svg], { type: "image/svg+xml" }), stemName + ".svg"); }],
+       ["Salvar PNG 85 mm", function () { savePng(chart.svg, 85, stemName + "-85mm.png"); }],
+       ["Salvar PNG 175 mm", function () { savePng(chart.svg, 175, stemName + "-175mm.png"); }]].forEach(function (b) {
         var button = document.createElement("button");
         button.type = "button";
         button.textContent = b[0];
+        button.setAttribute("aria-label", b[0] + " do gráfico " + title);
+        button.title = b[0] + ": " + title + (b[0].includes("mm") ? " (300 dpi, largura de coluna de revista)" : "");
         button.addEventListener("click", b[1]);
         caption.appendChild(button);
       });
@@ -202,21 +252,94 @@
     setTimeout(function () { URL.revokeObjectURL(a.href); }, 10000);
   }
 
-  // The SVG drawn on a canvas at twice its size.
-  function savePng(svgText, name) {
+  // The SVG drawn `mm` millimetres wide at 300 dpi, the journals' column
+  // (85 mm) and page (175 mm) widths, the resolution written in the PNG.
+  var DPI = 300;
+  function savePng(svgText, mm, name) {
     var image = new Image();
     var url = URL.createObjectURL(new Blob([svgText], { type: "image/svg+xml" }));
     image.onload = function () {
       var canvas = document.createElement("canvas");
-      canvas.width = image.width * 2;
-      canvas.height = image.height * 2;
+      var scale = Math.round(mm / 25.4 * DPI) / image.width;
+      canvas.width = Math.round(image.width * scale);
+      canvas.height = Math.round(image.height * scale);
       var g = canvas.getContext("2d");
-      g.scale(2, 2);
+      g.scale(scale, scale);
       g.drawImage(image, 0, 0);
       URL.revokeObjectURL(url);
-      canvas.toBlob(function (png) { save(png, name); }, "image/png");
+      canvas.toBlob(function (png) {
+        png.arrayBuffer().then(function (bytes) { save(new Blob([withResolution(new Uint8Array(bytes), DPI)], { type: "image/png" }), name); });
+      }, "image/png");
     };
     image.src = url;
+  }
+
+  var crcTable = null;
+  function crc32(bytes) {
+    if (!crcTable) {
+      crcTable = new Uint32Array(256);
+      for (var n = 0; n < 256; ++n) {
+        var c = n;
+        for (var k = 0; k < 8; ++k) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
+        crcTable[n] = c >>> 0;
+      }
+    }
+    var crc = 0xffffffff;
+    for (var i = 0; i < bytes.length; ++i) crc = crcTable[(crc ^ bytes[i]) & 0xff] ^ (crc >>> 8);
+    return (crc ^ 0xffffffff) >>> 0;
+  }
+
+  // A PNG with its pHYs chunk (pixels per metre) after the header chunk.
+  function withResolution(png, dpi) {
+    var perMetre = Math.round(dpi / 0.0254), chunk = new Uint8Array(21), v = new DataView(chunk.buffer);
+    v.setUint32(0, 9);
+    chunk.set([0x70, 0x48, 0x59, 0x73], 4); // "pHYs"
+    v.setUint32(8, perMetre);
+    v.setUint32(12, perMetre);
+    chunk[16] = 1; // the unit is the metre
+    v.setUint32(17, crc32(chunk.subarray(4, 17)));
+    var at = 8 + 25; // the signature, then IHDR (13 bytes of data)
+    var out = new Uint8Array(png.length + chunk.length);
+    out.set(png.subarray(0, at));
+    out.set(chunk, at);
+    out.set(png.subarray(at), at + chunk.length);
+    return out;
+  }
+
+  // ---- Jobs --------------------------------------------------------------
+
+  // Each run is a job; only the newest one shows its result, and a job
+  // overtaken (by a later one, or by Cancelar) drops what it finds. The
+  // button that started a job stays disabled while it runs; one that runs
+  // over BUSY_AFTER_MS shows the busy line with Cancelar.
+  var job = 0;
+  var running = new Set(); // the buttons of jobs running
+  var busyTimer = null;
+
+  function startJob(button, what) {
+    var id = ++job;
+    running.add(button);
+    $(button).disabled = true;
+    clearTimeout(busyTimer);
+    busyTimer = setTimeout(function () {
+      if (id !== job) return;
+      $("ocupado-texto").textContent = what;
+      $("ocupado").hidden = false;
+    }, BUSY_AFTER_MS);
+    return id;
+  }
+  function endJob(id, button) {
+    running.delete(button);
+    if (id === job) {
+      clearTimeout(busyTimer);
+      $("ocupado").hidden = true;
+    }
+    enableButtons();
+  }
+  function overtaken(id) { return id !== job; }
+  // Stops the reading of an overtaken job at its next pause.
+  function checkJob(id) {
+    if (overtaken(id)) throw Object.assign(new Error("cancelado"), { cancelled: true });
   }
 
   // ---- The analyses ------------------------------------------------------
@@ -232,25 +355,25 @@
 
   // What the page offers. A new analysis of the core adds an entry: its
   // button and file input in index.html, a function above calling its
-  // zav_web_* entry, and here how many files it takes, how it runs and
-  // which charts its JSON gives.
+  // zav_web_* entry, an operation in core-worker.js, and here how many
+  // files it takes, how its files are read (`read`), what the core is asked
+  // to run (`run`), the stem of its downloads and which charts its JSON
+  // gives.
   var analyses = [
     {
       button: "calcular", input: "arquivo", files: [1, 1], survey: true,
-      run: async function (files) {
-        var bytes = await readDataFile(files[0]);
-        return { status: survey(bytes, files[0].name), stem: stem(files[0].name) };
-      },
+      read: async function (files) { return { bytes: await readDataFile(files[0]), name: files[0].name }; },
+      run: function (input, when) { return { kind: "survey", bytes: input.bytes, name: input.name, when: when }; },
+      stem: function (input) { return stem(input.name); },
       charts: function (result) {
         return [{ name: "whittaker", svg: ZavCharts.whittaker(result) }, { name: "classes", svg: ZavCharts.classBars(result) }];
       },
     },
     {
       button: "diversidade", input: "arquivo", files: [1, 1],
-      run: async function (files) {
-        var bytes = await readDataFile(files[0]);
-        return { status: oneFile(core._zav_web_diversity, bytes, files[0].name), stem: stem(files[0].name) + "-diversidade" };
-      },
+      read: async function (files) { return { bytes: await readDataFile(files[0]), name: files[0].name }; },
+      run: function (input, when) { return { kind: "diversity", bytes: input.bytes, name: input.name, when: when }; },
+      stem: function (input) { return stem(input.name) + "-diversidade"; },
       charts: function (result) {
         return [{ name: "hill", svg: ZavCharts.hillCurves(result) }, { name: "coletas", svg: ZavCharts.collectionCurve(result) },
           { name: "cobertura", svg: ZavCharts.coverageCurve(result) }];
@@ -258,66 +381,114 @@
     },
     {
       button: "similaridade", input: "tratamentos", files: [1, 100],
-      run: async function (files) {
-        return { status: treatmentRun(core._zav_web_similarity, await readTreatments(files), []), stem: "similaridade" };
-      },
+      read: readTreatments,
+      run: function (input, when) { return { kind: "similarity", files: input, when: when }; },
+      stem: function () { return "similaridade"; },
       charts: function (result) { return [{ name: "similaridade", svg: ZavCharts.similarityWhiskers(result) }]; },
     },
     {
       button: "comparacao", input: "tratamentos", files: [1, 100],
-      run: async function (files) {
-        var brayCurtis = $("indice").value === "bray-curtis" ? 1 : 0;
-        return { status: treatmentRun(core._zav_web_comparison, await readTreatments(files), [brayCurtis]), stem: "comparacao" };
+      read: readTreatments,
+      run: function (input, when) {
+        return { kind: "comparison", files: input, brayCurtis: $("indice").value === "bray-curtis" ? 1 : 0, when: when };
       },
+      stem: function () { return "comparacao"; },
       charts: function (result) { return [{ name: "dendrograma", svg: ZavCharts.dendrogram(result) }]; },
     },
   ];
 
+  // The files are read first: a file the browser no longer reads leaves
+  // the report shown as it was, with the message beside its input.
   async function runAnalysis(analysis, files) {
+    var id = startJob(analysis.button, "Calculando...");
     message("");
-    warning("");
-    resetOutputs();
-    var started = performance.now();
-    var outcome = await analysis.run(files);
-    if (outcome.status !== 0) return showFailure();
-    showReport(outcome.stem, analysis.survey);
-    showCharts(analysis.charts(JSON.parse(utf8(last.json))));
-    window.zaviroLastRunMs = performance.now() - started;
+    try {
+      var started = performance.now();
+      var input;
+      try {
+        input = await analysis.read(files);
+      } catch (e) {
+        if (!overtaken(id)) message(e && e.shown ? e.shown : "Erro: o arquivo não pôde ser lido (" + e + ")", analysis.input);
+        return;
+      }
+      if (overtaken(id)) return;
+      var run = analysis.run(input, clock()), result = await callCore("run", run);
+      if (overtaken(id)) return;
+      message("");
+      warning("");
+      resetOutputs();
+      if (result.status !== 0) return showFailure(result, analysis.input);
+      showReport(result, run, analysis.stem(input), analysis.survey);
+      showCharts(analysis.charts(JSON.parse(utf8(last.json))));
+      window.zaviroLastRunMs = performance.now() - started;
+    } finally {
+      endJob(id, analysis.button);
+    }
   }
+
+  // Where the import's rows come from: the last one the researcher touched,
+  // the spreadsheet file chosen or dropped, or the table pasted.
+  var importSource = "planilha";
 
   // A spreadsheet file (CSV, TSV, or a workbook's sheet) or a pasted table
   // becomes a data file, which is then analysed like one chosen. A species
   // by collection sheet gives its total of collections itself.
   async function importAndRun() {
-    message("");
-    warning("");
-    resetOutputs();
     var perCollection = $("por-coleta").checked;
     var collections = perCollection ? 0 : Number($("coletas").value);
     if (!perCollection && (!Number.isInteger(collections) || collections < 1 || collections > 2147483647)) {
-      message("Erro: digite o total de coletas do levantamento, um número inteiro maior que 0");
+      message("Erro: digite o total de coletas do levantamento, um número inteiro maior que 0", "coletas");
       return;
     }
     var sheet = $("planilha").files[0];
     var pasted = $("tabela").value;
-    var name = pasted.trim() !== "" ? "tabela" : stem(sheet.name);
-    var status;
-    if (pasted.trim() !== "") {
-      status = importSheet(core._zav_web_import, new TextEncoder().encode(pasted), perCollection, collections);
-    } else if (await ZavWorkbook.isWorkbook(sheet)) {
-      var rows = await ZavWorkbook.readSheet(sheet, $("escolha-folha").hidden ? "" : $("folha").value);
-      status = importSheet(core._zav_web_import_sheet, ZavWorkbook.encodeRows(rows), perCollection, collections);
-    } else {
-      status = importSheet(core._zav_web_import, await readWhole(sheet), perCollection, collections);
+    var usePasted = pasted.trim() !== "" && (importSource === "tabela" || !sheet);
+    if (!usePasted && !sheet) return;
+    var id = startJob("importar", "Lendo a planilha...");
+    message("");
+    var near = usePasted ? "tabela" : "planilha";
+    try {
+      var name = usePasted ? "tabela" : stem(sheet.name), source, kind, bytes;
+      try {
+        if (usePasted) {
+          source = "a tabela colada";
+          kind = "import";
+          bytes = new TextEncoder().encode(pasted);
+        } else if (await ZavWorkbook.isWorkbook(sheet)) {
+          var chosen = $("escolha-folha").hidden ? "" : $("folha").value;
+          source = "a planilha " + sheet.name + (chosen ? ", folha " + chosen : "");
+          ZavWorkbook.interrupt = function () { checkJob(id); };
+          var rows = await ZavWorkbook.readSheet(sheet, chosen);
+          kind = "importSheet";
+          bytes = ZavWorkbook.encodeRows(rows);
+        } else {
+          source = "o arquivo " + sheet.name;
+          kind = "import";
+          bytes = await readWhole(sheet);
+        }
+      } catch (e) {
+        if (!overtaken(id)) message(e && e.shown ? e.shown : "Erro: a planilha não pôde ser lida (" + e + ")", near);
+        return;
+      }
+      if (overtaken(id)) return;
+      var run = { kind: kind, bytes: bytes, perCollection: perCollection, collections: collections, name: name + ".txt", when: clock() };
+      var result = await callCore("run", run);
+      if (overtaken(id)) return;
+      message("");
+      warning("");
+      resetOutputs();
+      $("fonte").textContent = "Importado de " + source + ".";
+      $("fonte").hidden = false;
+      if (result.status !== 0) return showFailure(result, near);
+      showReport(result, run, name, true);
+      if (result.notice.length) warning(utf8(result.notice));
+      last.dataFile = result.dataFile;
+      $("baixar-dados").hidden = false;
+      showCharts(analyses[0].charts(JSON.parse(utf8(last.json))));
+    } finally {
+      ZavWorkbook.interrupt = null;
+      endJob(id, "importar");
     }
-    if (status !== 0) return showFailure();
-    var dataFile = output(SLOT.dataFile), notice = utf8(output(SLOT.warning));
-    if (survey(dataFile, name + ".txt") !== 0) return showFailure();
-    showReport(name, true);
-    if (notice) warning(notice);
-    last.dataFile = dataFile;
-    $("baixar-dados").hidden = false;
-    showCharts(analyses[0].charts(JSON.parse(utf8(last.json))));
   }
 
   // A workbook chosen: its sheets offered when it has more than one.
@@ -325,6 +496,7 @@
     var file = $("planilha").files[0], choice = $("folha");
     choice.textContent = "";
     $("escolha-folha").hidden = true;
+    running.add("importar");
     $("importar").disabled = true;
     try {
       if (!file || !(await ZavWorkbook.isWorkbook(file))) return;
@@ -335,7 +507,10 @@
         choice.appendChild(option);
       });
       $("escolha-folha").hidden = names.length < 2;
+    } catch (e) {
+      message(e && e.shown ? e.shown : "Erro: a planilha não pôde ser lida (" + e + ")", "planilha");
     } finally {
+      running.delete("importar");
       enableButtons();
     }
   }
@@ -347,10 +522,11 @@
     return part && part.value === "," ? "," : ".";
   }
 
-  function guard(work) {
+  function guard(work, near) {
     return function () {
       Promise.resolve().then(work).catch(function (e) {
-        message(e && e.shown ? e.shown : "Erro: " + (e && e.message ? e.message : String(e)));
+        if (e && e.cancelled) return;
+        message(e && e.shown ? e.shown : "Erro: " + (e && e.message ? e.message : String(e)), near);
       });
     };
   }
@@ -358,9 +534,10 @@
   function enableButtons() {
     analyses.forEach(function (a) {
       var count = $(a.input).files.length;
-      $(a.button).disabled = !core || count < a.files[0] || count > a.files[1];
+      $(a.button).disabled = !core || running.has(a.button) || count < a.files[0] || count > a.files[1];
     });
-    $("importar").disabled = !core || ($("planilha").files.length === 0 && $("tabela").value.trim() === "");
+    $("exemplo").disabled = !core || running.has("calcular");
+    $("importar").disabled = !core || running.has("importar") || ($("planilha").files.length === 0 && $("tabela").value.trim() === "");
   }
 
   // T1, T2, ... with the name each treatment goes by in the reports and
@@ -382,35 +559,71 @@
 
   analyses.forEach(function (a) {
     $(a.input).addEventListener("change", enableButtons);
-    $(a.button).addEventListener("click", guard(function () { return runAnalysis(a, Array.from($(a.input).files)); }));
+    $(a.button).addEventListener("click", guard(function () { return runAnalysis(a, Array.from($(a.input).files)); }, a.input));
   });
+  $("exemplo").addEventListener("click", guard(function () {
+    return runAnalysis(analyses[0], [new File([EXAMPLE], "dez-especies.txt", { type: "text/plain" })]);
+  }, "arquivo"));
   $("tratamentos").addEventListener("change", listTreatments);
-  $("planilha").addEventListener("change", guard(listSheets));
+  $("planilha").addEventListener("change", function () { importSource = "planilha"; guard(listSheets, "planilha")(); });
   $("por-coleta").addEventListener("change", function () { $("coletas").disabled = $("por-coleta").checked; });
-  $("tabela").addEventListener("input", enableButtons);
-  $("importar").addEventListener("click", guard(importAndRun));
+  $("tabela").addEventListener("input", function () { importSource = "tabela"; enableButtons(); });
+  $("importar").addEventListener("click", guard(importAndRun, "planilha"));
+  $("cancelar").addEventListener("click", function () {
+    ++job;
+    restartWorker();
+    clearTimeout(busyTimer);
+    $("ocupado").hidden = true;
+    running.clear();
+    enableButtons();
+    warning("Cancelado: o resultado mostrado é o anterior.");
+  });
+  $("imprimir").addEventListener("click", function () { window.print(); });
   $("baixar-relatorio").addEventListener("click", function () {
     save(new Blob([last.report], { type: "application/octet-stream" }), last.stem + "-relatorio.txt");
   });
   $("baixar-json").addEventListener("click", function () {
     save(new Blob([last.json], { type: "application/json" }), last.stem + ".json");
   });
-  $("baixar-csv").addEventListener("click", function () {
-    save(new Blob([csvOfLast()], { type: "text/csv" }), last.stem + ".csv");
-  });
+  $("baixar-csv").addEventListener("click", guard(async function () {
+    var name = last.stem + ".csv";
+    save(new Blob([await csvOfLast()], { type: "text/csv" }), name);
+  }));
   // The species table as an .xlsx workbook: the CSV's columns, numbers as
   // numbers.
-  $("baixar-xlsx").addEventListener("click", function () {
-    save(ZavWorkbook.speciesTableXlsx(utf8(csvOfLast())), last.stem + "-tabela.xlsx");
-  });
+  $("baixar-xlsx").addEventListener("click", guard(async function () {
+    var name = last.stem + "-tabela.xlsx";
+    save(ZavWorkbook.speciesTableXlsx(utf8(await csvOfLast())), name);
+  }));
   // The species table on the clipboard as tab-separated text and as an
   // HTML table: a spreadsheet or a word processor pastes it as a table.
+  // Where the browser does not let the page write the clipboard, the table
+  // is shown selected, for Ctrl+C.
   $("copiar-tabela").addEventListener("click", guard(async function () {
-    core._zav_web_species_table(decimalSeparator().charCodeAt(0));
-    await navigator.clipboard.write([new ClipboardItem({
-      "text/plain": new Blob([output(SLOT.tableTsv)], { type: "text/plain" }),
-      "text/html": new Blob([output(SLOT.tableHtml)], { type: "text/html" }),
-    })]);
+    var table = await callCore("table", { run: last.run, separator: decimalSeparator().charCodeAt(0) });
+    var tsv = table.tsv, html = table.html;
+    $("copia").hidden = true;
+    try {
+      await navigator.clipboard.write([new ClipboardItem({
+        "text/plain": new Blob([tsv], { type: "text/plain" }),
+        "text/html": new Blob([html], { type: "text/html" }),
+      })]);
+    } catch (e) {
+      var box = $("copia-tabela");
+      box.innerHTML = utf8(html);
+      $("copia").hidden = false;
+      var range = document.createRange();
+      range.selectNodeContents(box);
+      var selection = window.getSelection();
+      selection.removeAllRanges();
+      selection.addRange(range);
+      var copied = false;
+      try { copied = document.execCommand("copy"); } catch (ignored) { copied = false; }
+      message("");
+      warning(copied ? "Tabela de espécies copiada." : "O navegador não deixou a página copiar a tabela: ela está selecionada " +
+        "abaixo; tecle Ctrl+C para copiá-la.");
+      return;
+    }
     message("");
     warning("Tabela de espécies copiada.");
   }));
@@ -418,23 +631,74 @@
     save(new Blob([last.dataFile], { type: "application/octet-stream" }), last.stem + ".txt");
   });
 
-  // A data file dropped anywhere on the page is analysed at once.
-  document.addEventListener("dragover", function (e) { e.preventDefault(); document.body.classList.add("soltando"); });
-  document.addEventListener("dragleave", function () { document.body.classList.remove("soltando"); });
+  // ---- Dropped files -----------------------------------------------------
+
+  // Files go where they are dropped: on the treatments, they are the
+  // treatments; on the spreadsheet part, the spreadsheet, imported at once;
+  // anywhere else, a workbook or CSV is imported and a data file analysed
+  // at once, and stays chosen for Diversidade.
+  function dropTarget(e) {
+    var fieldset = e.target && e.target.closest ? e.target.closest("fieldset") : null;
+    if (fieldset && fieldset.contains($("tratamentos"))) return "tratamentos";
+    if (fieldset && fieldset.contains($("planilha"))) return "planilha";
+    return "arquivo";
+  }
+  function isSpreadsheetName(name) { return /\.(xlsx|ods|csv|tsv)$/i.test(name); }
+  function clearDropMarks() {
+    document.body.classList.remove("soltando");
+    Array.prototype.forEach.call(document.querySelectorAll("fieldset.soltando"), function (f) { f.classList.remove("soltando"); });
+  }
+  document.addEventListener("dragover", function (e) {
+    e.preventDefault();
+    clearDropMarks();
+    var target = dropTarget(e);
+    if (target === "arquivo") document.body.classList.add("soltando");
+    else $(target).closest("fieldset").classList.add("soltando");
+  });
+  document.addEventListener("dragleave", clearDropMarks);
   document.addEventListener("drop", function (e) {
     e.preventDefault();
-    document.body.classList.remove("soltando");
-    if (!core || e.dataTransfer.files.length === 0) return;
-    guard(function () { return runAnalysis(analyses[0], [e.dataTransfer.files[0]]); })();
+    clearDropMarks();
+    var files = e.dataTransfer ? e.dataTransfer.files : null;
+    if (!core || !files || files.length === 0) return;
+    var target = dropTarget(e);
+    if (target === "arquivo" && isSpreadsheetName(files[0].name)) target = "planilha";
+    var chosen = new DataTransfer();
+    Array.prototype.slice.call(files, 0, target === "tratamentos" ? files.length : 1).forEach(function (f) { chosen.items.add(f); });
+    $(target).files = chosen.files;
+    if (target === "tratamentos") return listTreatments();
+    if (target === "planilha") {
+      importSource = "planilha";
+      return guard(async function () {
+        await listSheets();
+        if (!$("importar").disabled) await importAndRun();
+      }, "planilha")();
+    }
+    enableButtons();
+    guard(function () { return runAnalysis(analyses[0], [files[0]]); }, "arquivo")();
   });
 
-  createZaviro().then(function (module) {
-    core = module;
+  // ---- Start -------------------------------------------------------------
+
+  // A page that cannot start says what is missing.
+  function cannotStart(text) {
+    $("relatorio").textContent = text;
+    message(text);
+    document.body.dataset.falhou = "1";
+  }
+  if (typeof ZAV_CORE_WORKER !== "string" || typeof ZavCharts === "undefined" || typeof ZavWorkbook === "undefined") {
+    cannotStart("Erro: faltam arquivos da página (zaviro-worker.js, charts.js ou workbook.js), que devem ficar na mesma pasta " +
+      "que index.html; copie a pasta inteira de novo.");
+    return;
+  }
+  Promise.resolve().then(startWorker).then(function () {
+    core = true;
     window.zaviroReadyMs = performance.now();
-    $("relatorio").textContent = "Escolha um arquivo de dados e clique em Calcular.";
+    $("relatorio").textContent = "Escolha um arquivo de dados e clique em Calcular (ou clique em Exemplo).";
     document.body.dataset.pronto = "1";
     enableButtons();
   }, function (e) {
-    message("Erro: o navegador não conseguiu carregar o ZAVIRO (" + e + ")");
+    cannotStart("Erro: o navegador não conseguiu iniciar o ZAVIRO (" + e + "); use uma versão recente do Chrome, Edge, Firefox ou " +
+      "Safari, com WebAssembly ativado.");
   });
 })();

@@ -53,18 +53,145 @@ var ZavCharts = (function () {
     }
     var path = species.map(function (s, i) { return (i ? "L" : "M") + num(x(i + 1)) + " " + num(y(s.individuos)); }).join(" ");
     out += '<path d="' + path + '" fill="none" stroke="#2f5d34" stroke-width="1.5"/>';
+    var markers = [], wanted = [];
     species.forEach(function (s, i) {
-      var cx = x(i + 1), cy = y(s.individuos);
+      var cx = x(i + 1), cy = y(s.individuos), radius = s.abundancia === "sa" ? 4 : n > 200 ? 1.5 : 3;
       out += s.abundancia === "sa"
         ? '<rect x="' + num(cx - 4) + '" y="' + num(cy - 4) + '" width="8" height="8" fill="#c0392b"/>'
-        : '<circle cx="' + num(cx) + '" cy="' + num(cy) + '" r="' + (n > 200 ? 1.5 : 3) + '" fill="#2f5d34"/>';
-      if (s.predominante) out += text(cx + 6, cy - 6, "*" + (s.nome || s.especie), ' font-size="11"' + (s.nome ? ' font-style="italic"' : ""));
+        : '<circle cx="' + num(cx) + '" cy="' + num(cy) + '" r="' + radius + '" fill="#2f5d34"/>';
+      markers.push(box(cx - radius, cy - radius, 2 * radius, 2 * radius));
+      if (s.predominante) {
+        var label = "*" + (s.nome || s.especie);
+        wanted.push({ x: cx, y: cy, radius: radius, text: label, italic: Boolean(s.nome), w: label.length * LABEL_CHAR, h: LABEL_HEIGHT });
+      }
     });
+    // The legend's corner is kept clear too.
+    var around = { area: box(left, top, W - left - right, H - top - bottom), keep: markers.concat([box(W - 212, top, 202, 32)]),
+      curve: species.map(function (s, i) { return [x(i + 1), y(s.individuos)]; }) };
+    // Beyond the first 80 there is no room in 720 px whatever the data.
+    var placed = mostLabels(wanted.slice(0, 80), around);
+    placed.forEach(function (p, i) {
+      var l = wanted[i];
+      if (p.leader) out += line(p.leader[0], p.leader[1], p.leader[2], p.leader[3], ' stroke="#777" stroke-width="0.7"');
+      out += text(p.x, p.y + p.h - 3, l.text, ' font-size="11" class="rotulo"' + (l.italic ? ' font-style="italic"' : ""));
+    });
+    var note = labelledNote(placed.length, wanted.length);
+    if (note) out += text(left + (W - left - right) / 2, H - 3, note, ' text-anchor="middle" font-size="11" fill="#555"');
     out += text(left + (W - left - right) / 2, H - 18, "Posição da espécie (da mais abundante à menos abundante)", ' text-anchor="middle"');
     out += text(20, top + (H - top - bottom) / 2, "Indivíduos (escala log)", ' text-anchor="middle" transform="rotate(-90 20 ' + num(top + (H - top - bottom) / 2) + ')"');
     out += '<rect x="' + (W - 210) + '" y="' + (top + 2) + '" width="8" height="8" fill="#c0392b"/>' + text(W - 196, top + 10, "super abundante (sa)");
     out += text(W - 210, top + 26, "*N ou *nome: predominante");
     return svg(W, H, "Curva de abundância (Whittaker)", out);
+  }
+
+  // ---- Labels beside their points ------------------------------------------
+  //
+  // Each label beside its own point, inside the plot, over no other label,
+  // no marker and no stretch of the curve; else a little further off with a
+  // leader; else not at all. As many of the first labels (the most abundant
+  // species first) as can all be placed are drawn, and a note says how
+  // many of how many.
+
+  var LABEL_CHAR = 6.7;   // the widest average character of 11 px DejaVu Sans
+  var LABEL_HEIGHT = 13;
+  var GAP = 2;
+  // Directions tried around a point, degrees anticlockwise from the right:
+  // above and to the right first, where a falling curve leaves room.
+  var DIRECTIONS = [45, 67.5, 22.5, 90, 0, 112.5, 135, 157.5, 180, -22.5, -45, -67.5, -90, -112.5, -135, -157.5];
+  var REACH = 3, STEP = 0.5; // how far off, in heights of the text, and in what steps
+
+  function box(x, y, w, h) { return { x: x, y: y, w: w, h: h }; }
+  function overlaps(a, b) { return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h; }
+  function inside(a, area) { return a.x >= area.x && a.y >= area.y && a.x + a.w <= area.x + area.w && a.y + a.h <= area.y + area.h; }
+  // Whether the segment passes through the box (Liang-Barsky clipping).
+  function crosses(s, b) {
+    var dx = s[2] - s[0], dy = s[3] - s[1], p = [-dx, dx, -dy, dy];
+    var q = [s[0] - b.x, b.x + b.w - s[0], s[1] - b.y, b.y + b.h - s[1]], enter = 0, leave = 1;
+    for (var i = 0; i < 4; ++i) {
+      if (p[i] === 0) { if (q[i] < 0) return false; continue; }
+      var t = q[i] / p[i];
+      if (p[i] < 0) enter = Math.max(enter, t); else leave = Math.min(leave, t);
+      if (enter > leave) return false;
+    }
+    return true;
+  }
+  function segmentsCross(a, b) {
+    var d = function (p, q, r) { return (q[0] - p[0]) * (r[1] - p[1]) - (q[1] - p[1]) * (r[0] - p[0]); };
+    var a1 = [a[0], a[1]], a2 = [a[2], a[3]], b1 = [b[0], b[1]], b2 = [b[2], b[3]];
+    return d(a1, a2, b1) * d(a1, a2, b2) < 0 && d(b1, b2, a1) * d(b1, b2, a2) < 0;
+  }
+
+  // The places of labels (in order) or null for one that finds none.
+  function placeLabels(labels, around) {
+    var boxes = [], leaders = [];
+    function free(b, leader) {
+      if (!inside(b, around.area)) return false;
+      var spaced = box(b.x - GAP, b.y - GAP, b.w + 2 * GAP, b.h + 2 * GAP);
+      if (boxes.some(function (o) { return overlaps(spaced, o); })) return false;
+      if (around.keep.some(function (o) { return overlaps(spaced, o); })) return false;
+      if (leaders.some(function (o) { return crosses(o, spaced); })) return false;
+      if (leader && (boxes.some(function (o) { return crosses(leader, o); }) || leaders.some(function (o) { return segmentsCross(leader, o); })))
+        return false;
+      var c = around.curve;
+      for (var i = 0; i + 1 < c.length; ++i) {
+        if (c[i + 1][0] < spaced.x || c[i][0] > spaced.x + spaced.w) continue;
+        if (crosses([c[i][0], c[i][1], c[i + 1][0], c[i + 1][1]], spaced)) return false;
+      }
+      return true;
+    }
+    return labels.map(function (l) {
+      var nearest = l.radius + GAP + 0.5, farthest = nearest + REACH * l.h + 1e-9;
+      for (var d = nearest; d <= farthest; d += STEP * l.h) {
+        for (var k = 0; k < DIRECTIONS.length; ++k) {
+          var angle = DIRECTIONS[k] * Math.PI / 180, cx = Math.cos(angle), cy = -Math.sin(angle), s = Infinity;
+          if (Math.abs(cx) > 1e-9) s = Math.min(s, (d + l.w / 2) / Math.abs(cx));
+          if (Math.abs(cy) > 1e-9) s = Math.min(s, (d + l.h / 2) / Math.abs(cy));
+          var b = box(l.x + cx * s - l.w / 2, l.y + cy * s - l.h / 2, l.w, l.h), leader = null;
+          if (d > nearest) {
+            var px = Math.min(Math.max(l.x, b.x), b.x + b.w), py = Math.min(Math.max(l.y, b.y), b.y + b.h);
+            var length = Math.hypot(px - l.x, py - l.y);
+            if (length <= l.radius) continue;
+            var f = l.radius / length;
+            leader = [l.x + (px - l.x) * f, l.y + (py - l.y) * f, px, py];
+          }
+          if (!free(b, leader)) continue;
+          boxes.push(b);
+          if (leader) leaders.push(leader);
+          b.leader = leader;
+          return b;
+        }
+      }
+      return null;
+    });
+  }
+
+  // The places of the most labels, from the first, that can all be placed
+  // (a binary search on their count: fewer labels leave those kept as much
+  // room or more).
+  function mostLabels(wanted, around) {
+    var best = [], low = 0, high = wanted.length;
+    var tryFirst = function (count) {
+      var placed = placeLabels(wanted.slice(0, count), around);
+      if (placed.some(function (p) { return p === null; })) return false;
+      best = placed;
+      return true;
+    };
+    if (tryFirst(high)) return best;
+    while (low + 1 < high) {
+      var middle = Math.floor((low + high) / 2);
+      if (tryFirst(middle)) low = middle; else high = middle;
+    }
+    if (best.length !== low) tryFirst(low);
+    return best;
+  }
+
+  // Under the plot, which predominant species carry a label: the
+  // `labelled` most abundant of the `predominant`. Empty when all do.
+  function labelledNote(labelled, predominant) {
+    if (labelled >= predominant) return "";
+    return labelled === 0 ? "sem rótulos: " + predominant + " espécies predominantes, sem espaço"
+      : labelled === 1 ? "rótulo: a mais abundante de " + predominant + " espécies predominantes"
+        : "rótulos: as " + labelled + " mais abundantes de " + predominant + " espécies predominantes";
   }
 
   var CLASSES = [

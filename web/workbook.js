@@ -11,6 +11,7 @@
 "use strict";
 
 var ZavWorkbook = (function () {
+  var api = { interrupt: null };
   var MAX_FILE = 64 * 1024 * 1024;   // kMaxWorkbookBytes
   var MAX_PART = 256 * 1024 * 1024;  // kMaxWorkbookPartBytes, unpacked
   var MAX_LINE = 64 * 1024;          // LineReader::kMaxLineBytes
@@ -19,6 +20,10 @@ var ZavWorkbook = (function () {
   // One row's XML, however many empty cells it holds: beyond this it cannot
   // be a row the import takes.
   var MAX_ELEMENT = 16 * 1024 * 1024;
+  // The packed bytes of a part are read by FEED_SLICE and inflated by FEED:
+  // deflate unpacks at most about 1032 times, so a piece gives 4 MiB at most.
+  var FEED_SLICE = 256 * 1024;
+  var FEED = 4 * 1024;
 
   // An error the page shows as it is: the desktop's message.
   function sheetError(detail) {
@@ -112,28 +117,45 @@ var ZavWorkbook = (function () {
     if (header.length < 30 || h.getUint32(0, true) !== 0x04034b50) notAWorkbook();
     var start = entry.header + 30 + h.getUint16(26, true) + h.getUint16(28, true);
     if (start + entry.packed > zip.file.size) notAWorkbook();
-    var stream = zip.file.slice(start, start + entry.packed).stream();
-    if (entry.method === 8) stream = stream.pipeThrough(new DecompressionStream("deflate-raw"));
-    else if (entry.method !== 0) notAWorkbook();
-    var reader = stream.getReader(), decoder = new TextDecoder("utf-8"), unpacked = 0;
-    for (;;) {
-      var piece;
-      try {
-        piece = await reader.read();
-      } catch (e) {
-        notAWorkbook();
+    var packed = zip.file.slice(start, start + entry.packed), reader, stop = function () {};
+    if (entry.method === 8) {
+      // The packed bytes go in by small pieces, each only when the text
+      // before it was taken: a part that unpacks far beyond the size it
+      // gives (a few KiB becoming gigabytes) is stopped at that size, a
+      // few pieces in, as the desktop's reader stops.
+      var inflate = new DecompressionStream("deflate-raw"), writer = inflate.writable.getWriter(), stopped = false;
+      reader = inflate.readable.getReader();
+      stop = function () { stopped = true; writer.abort().catch(function () {}); reader.cancel().catch(function () {}); };
+      (async function () {
+        for (var at = 0; at < packed.size && !stopped; at += FEED_SLICE) {
+          var block = new Uint8Array(await packed.slice(at, at + FEED_SLICE).arrayBuffer());
+          for (var k = 0; k < block.length && !stopped; k += FEED) await writer.write(block.subarray(k, k + FEED));
+        }
+        if (!stopped) await writer.close();
+      })().catch(function () {});
+    } else if (entry.method === 0) {
+      reader = packed.stream().getReader();
+      stop = function () { reader.cancel().catch(function () {}); };
+    } else {
+      notAWorkbook();
+    }
+    var decoder = new TextDecoder("utf-8"), unpacked = 0;
+    try {
+      for (;;) {
+        var piece;
+        try {
+          piece = await reader.read();
+        } catch (e) {
+          notAWorkbook();
+        }
+        if (piece.done) break;
+        unpacked += piece.value.length;
+        if (unpacked > entry.size) notAWorkbook();
+        await pause();
+        if ((await take(decoder.decode(piece.value, { stream: true }), false)) === false) return;
       }
-      if (piece.done) break;
-      await pause();
-      unpacked += piece.value.length;
-      if (unpacked > entry.size) {
-        reader.cancel().catch(function () {});
-        notAWorkbook();
-      }
-      if ((await take(decoder.decode(piece.value, { stream: true }), false)) === false) {
-        reader.cancel().catch(function () {});
-        return;
-      }
+    } finally {
+      stop();
     }
     if (unpacked !== entry.size) notAWorkbook();
     await take(decoder.decode(), true);
@@ -155,8 +177,11 @@ var ZavWorkbook = (function () {
   function localName(qualified) { return qualified.slice(qualified.indexOf(":") + 1); }
 
   // Lets the page answer between stretches of reading.
+  // The page's `interrupt`, when set, throws to stop a reading no longer
+  // wanted.
   var lastPause = 0;
   async function pause() {
+    if (api.interrupt) api.interrupt();
     if (performance.now() - lastPause < 30) return;
     await new Promise(function (resolve) { setTimeout(resolve, 0); });
     lastPause = performance.now();
@@ -168,8 +193,9 @@ var ZavWorkbook = (function () {
   // every other tag goes to onTag(name, element of its attributes, or null
   // for an end tag). A callback returning false stops the reading. The
   // elements are parsed in batches, one parse for many; those `keep`
-  // refuses, when given, are passed over unparsed.
-  function elementReader(wanted, onElement, onTag, keep) {
+  // refuses, when given, are passed over unparsed; for those `light` gives
+  // a value (other than null), that value goes to onElement unparsed.
+  function elementReader(wanted, onElement, onTag, keep, light) {
     var text = "", namespaces = null, resumeAt = 0, batch = [], batchSize = 0;
     function parse(xml) {
       var doc = new DOMParser().parseFromString("<zav" + namespaces + ">" + xml + "</zav>", "application/xml");
@@ -179,12 +205,18 @@ var ZavWorkbook = (function () {
     // Hands the elements gathered to onElement; false when it stops.
     async function flush() {
       if (batch.length === 0) return true;
-      var names = batch.map(function (b) { return b[0]; });
-      var element = parse(batch.map(function (b) { return b[1]; }).join("")).firstElementChild;
+      var heavy = batch.filter(function (b) { return b[2] === null; });
+      var element = heavy.length ? parse(heavy.map(function (b) { return b[1]; }).join("")).firstElementChild : null;
+      var items = batch;
       batch = [];
       batchSize = 0;
-      for (var i = 0; i < names.length; ++i, element = element.nextElementSibling) {
-        if (onElement(names[i], element) === false) return false;
+      for (var i = 0; i < items.length; ++i) {
+        var value = items[i][2];
+        if (value === null) {
+          value = element;
+          element = element.nextElementSibling;
+        }
+        if (onElement(items[i][0], value) === false) return false;
       }
       await pause();
       return true;
@@ -241,8 +273,9 @@ var ZavWorkbook = (function () {
           }
           resumeAt = 0;
           if (keep && !keep()) continue;
-          batch.push([name, xml]);
-          batchSize += xml.length;
+          var given = light ? light(name, xml) : null;
+          batch.push([name, xml, given]);
+          batchSize += given === null ? xml.length : 64;
           if (batchSize > (1 << 20) && !(await flush())) { stopped = true; break; }
           continue;
         }
@@ -383,6 +416,19 @@ var ZavWorkbook = (function () {
     return text;
   }
 
+  // A row whose cells hold no value, no inline string and no formula's
+  // cached text: {valueless, number (its r, or null)}, passed over without
+  // parsing. Null for any other row. A row of styled empty cells costs only
+  // this look.
+  function valuelessRow(name, xml) {
+    if (/<(?:[\w.-]+:)?(?:v|is|t|f)[\s>\/]/.test(xml.slice(1))) return null;
+    var open = /^<[^>]*>/.exec(xml)[0], r = /\sr\s*=\s*["']\s*([+-]?\d+)/.exec(open);
+    if (!r && /\sr\s*=/.test(open)) return null; // an r the parse reads as 0
+    var ref = /\s(?:[\w.-]+:)?r\s*=/.test(open);
+    if (ref && !r) return null;
+    return { valueless: true, number: r ? Number(r[1]) : null };
+  }
+
   // Column letters to a 0-based index: "A1" gives 0, "AB7" 27.
   function columnOf(reference) {
     var m = /^[A-Z]{1,3}(?![A-Z])/.exec(reference);
@@ -406,6 +452,12 @@ var ZavWorkbook = (function () {
     var rows = new RowCollector(), rowNumber = 0;
     await streamPart(zip, sheet.part, elementReader(["row"], function (name, row) {
       if (!row) rowTooLong(rowNumber + 1);
+      if (row.valueless) {
+        // A row with no value in any cell (styled empty cells): only its number.
+        rowNumber = row.number !== null ? row.number : rowNumber + 1;
+        if (rowNumber < 1) notAWorkbook();
+        return true;
+      }
       rowNumber = attribute(row, "r") !== null ? integerAttribute(row, "r", 0) : rowNumber + 1;
       if (rowNumber < 1) notAWorkbook();
       var column = 0;
@@ -433,7 +485,7 @@ var ZavWorkbook = (function () {
         ++column;
       });
       return !rows.full();
-    }));
+    }, null, null, valuelessRow));
     return rows.rows;
   }
 
@@ -672,6 +724,10 @@ var ZavWorkbook = (function () {
     ]);
   }
 
-  return { isWorkbook: isWorkbook, sheetNames: sheetNames, readSheet: readSheet, encodeRows: encodeRows,
-    speciesTableXlsx: speciesTableXlsx };
+  api.isWorkbook = isWorkbook;
+  api.sheetNames = sheetNames;
+  api.readSheet = readSheet;
+  api.encodeRows = encodeRows;
+  api.speciesTableXlsx = speciesTableXlsx;
+  return api;
 })();

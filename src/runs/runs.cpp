@@ -103,15 +103,13 @@ std::vector<std::string> TreatmentFiles::pathsUtf8() const {
 }
 
 std::vector<std::string> TreatmentFiles::namesUtf8() const {
-    std::vector<std::string> out;
-    for (const auto& path : paths)
-        out.push_back(path.filename().string());
-    return out;
+    return names_;
 }
 
 void TreatmentFiles::add(const std::filesystem::path& file) {
     files_.push_back(loadTreatmentSpecies(file));
     paths.push_back(absolutePath(file));
+    names_.push_back(paths.back().filename().string());
 }
 
 void TreatmentFiles::add(std::string_view bytes, const std::string& shownName) {
@@ -122,6 +120,7 @@ void TreatmentFiles::add(std::string_view bytes, const std::string& shownName) {
         throw DataFileError(printable(shownName) + ": " + e.detail());
     }
     paths.emplace_back(shownName);
+    names_.push_back(shownName);
 }
 
 void TreatmentFiles::finish(Clock& clock) { finish(clock.now()); }
@@ -130,7 +129,7 @@ void TreatmentFiles::finish(const DateTime& at) {
     when = at;
     std::vector<std::string> labels;
     for (std::size_t t = 0; t < paths.size(); ++t)
-        labels.push_back("T" + std::to_string(t + 1) + " (" + paths[t].filename().string() + ")");
+        labels.push_back("T" + std::to_string(t + 1) + " (" + names_[t] + ")");
     auto paired = pairSpecies(files_, labels);
     matrix = std::move(paired.matrix);
     pairedByName = paired.byName;

@@ -85,6 +85,9 @@ struct TreatmentFiles {
 
   private:
     std::vector<TreatmentSpecies> files_;
+    // Each file's name: a path's last part, or the name given with the
+    // bytes, whole ("Mata ciliar 2023/24" is a name, not a path).
+    std::vector<std::string> names_;
 };
 TreatmentFiles loadTreatments(const std::vector<std::filesystem::path>& files, Clock& clock);
 

@@ -64,6 +64,20 @@ TEST(RunsOverBytes, ComparisonAndSimilarityKeepTheNamesTheWarningAndTheOutputs) 
               similarityOutput(runSimilarity(fromFiles), RunOutput::Report));
 }
 
+// A treatment's name given with its bytes is a name, not a path: a slash in
+// it ("2023/24") keeps all of it in the comparison's report.
+TEST(RunsOverBytes, ANameWithASlashIsKeptWhole) {
+    const auto folder = kTests / "similarity" / "golden";
+    TreatmentFiles read;
+    read.add(readFileBytes(folder / "t1.txt"), "Mata ciliar 2023/24");
+    read.add(readFileBytes(folder / "curto.txt"), "Pasto 2023/24");
+    read.finish(kWhen);
+    EXPECT_EQ(read.namesUtf8(), (std::vector<std::string>{"Mata ciliar 2023/24", "Pasto 2023/24"}));
+    const auto comparison = runComparison(read, DendrogramIndex::Sorensen);
+    EXPECT_NE(comparisonOutput(comparison, RunOutput::Report).find("T1 = Mata ciliar 2023/24"), std::string::npos);
+    EXPECT_EQ(comparisonOutput(comparison, RunOutput::Report).find("T1 = 24"), std::string::npos);
+}
+
 // One survey of three areas, the second sheet sorted by name and listing only
 // the species caught: paired by name, the quotients are those of the files
 // listed line by line, and every output says how the species were paired.

@@ -83,8 +83,16 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       const svg = await download(ctx, "figure[data-nome=whittaker] button:nth-of-type(1)", "dez-especies-whittaker.svg");
       assert.match(svg.toString(), /^<svg xmlns="http:\/\/www.w3.org\/2000\/svg"/);
       assert.equal((svg.toString().match(/<circle|<rect x/g) || []).length >= 10, true);
-      const png = await download(ctx, "figure[data-nome=classes] button:nth-of-type(2)", "dez-especies-classes.png");
+      const png = await download(ctx, "figure[data-nome=classes] button:nth-of-type(2)", "dez-especies-classes-85mm.png");
       assert.deepEqual([...png.subarray(1, 4)], [0x50, 0x4e, 0x47]);
+      // 85 mm at 300 dpi: 1004 pixels wide, the resolution in its pHYs chunk.
+      assert.equal(png.readUInt32BE(16), 1004);
+      assert.equal(png.toString("latin1", 37, 41), "pHYs");
+      assert.equal(png.readUInt32BE(41), 11811);
+      const wide = await download(ctx, "figure[data-nome=classes] button:nth-of-type(3)", "dez-especies-classes-175mm.png");
+      assert.equal(wide.readUInt32BE(16), 2067);
+      assert.equal(await page.$eval("figure[data-nome=classes] button:nth-of-type(1)", (e) => e.getAttribute("aria-label")),
+        "Salvar SVG do gráfico Espécies por classe");
     });
 
     await check("nomes das especies: lidos apos as linhas, no grafico e em Copiar tabela", async () => {
@@ -137,8 +145,15 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       fs.writeFileSync(bad, "2 10\r\n5 x\r\n1 1\r\n");
       await run(page, "#arquivo", [bad], "#calcular");
       assert.equal(await page.$eval("#mensagem", (e) => e.textContent),
-        'Error: Verifique o arquivo de dados!\nLinha 2: "x" não é um número inteiro');
+        'Erro: Verifique o arquivo de dados!\nLinha 2: "x" não é um número inteiro');
+      // Beside the input that caused it.
+      assert.equal(await page.$eval("#mensagem", (e) => e.closest("fieldset")?.contains(document.getElementById("arquivo"))), true);
       assert.equal(await page.$eval("#baixar-relatorio", (e) => e.disabled), true);
+      // A spreadsheet saved as CSV: the page's own part named, not the desktop's menu.
+      fs.writeFileSync(bad, "Espécie;Indivíduos;Coletas\r\nApis;3;1\r\n");
+      await run(page, "#arquivo", [bad], "#calcular");
+      assert.equal(await page.$eval("#mensagem", (e) => e.textContent), "Erro: Verifique o arquivo de dados!\nLinha 1: o arquivo " +
+        "parece uma planilha; importe-o em \u201c3. Planilha ou tabela colada\u201d, nesta página");
     });
 
     await check("arquivo enorme: so as linhas prometidas sao lidas", async () => {
@@ -191,7 +206,7 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
         dots: ["q = 0 (riqueza): 26,00", "q = 1 (exp. de Shannon): 12,06", "q = 2 (inverso de Simpson): 7,84"] });
       const svg = await download(ctx, "figure[data-nome=coletas] button:nth-of-type(1)", "girdled-diversidade-coletas.svg");
       assert.match(svg.toString(), /^<svg xmlns="http:\/\/www.w3.org\/2000\/svg"[^]*Riqueza por coletas/);
-      const png = await download(ctx, "figure[data-nome=hill] button:nth-of-type(2)", "girdled-diversidade-hill.png");
+      const png = await download(ctx, "figure[data-nome=hill] button:nth-of-type(2)", "girdled-diversidade-hill-85mm.png");
       assert.deepEqual([...png.subarray(1, 4)], [0x50, 0x4e, 0x47]);
       await page.$eval("figure[data-nome=hill]", (e) => e.scrollIntoView());
       await page.screenshot({ path: screenshot.replace(/\.png$/, "-diversidade.png") });
@@ -210,14 +225,14 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       const r = JSON.parse(json).dendrograma.correlacao_cofenetica;
       assert.ok(leaves.includes("Correlação cofenética: " + r.toFixed(4).replace(".", ",")));
       // Names typed for the treatments go to the report and the leaves.
-      await page.$$eval("#lista-tratamentos input", (inputs) => inputs.forEach((e, i) => { e.value = ["Mata", "Pasto", "Milho"][i]; }));
+      await page.$$eval("#lista-tratamentos input", (inputs) => inputs.forEach((e, i) => { e.value = ["Mata ciliar 2023/24", "Pasto", "Milho"][i]; }));
       await page.$eval("#indice", (e) => { e.value = "bray-curtis"; });
       await page.click("#comparacao");
       await page.waitForFunction(() => (document.querySelector("figure[data-nome=dendrograma] svg")?.textContent || "").includes("Mata"));
       const named = await page.$$eval("figure[data-nome=dendrograma] svg text", (t) => t.map((e) => e.textContent));
-      assert.deepEqual(named.filter((s) => /^T\d /.test(s)).sort(), ["T1 Mata", "T2 Pasto", "T3 Milho"]);
+      assert.deepEqual(named.filter((s) => /^T\d /.test(s)).sort(), ["T1 Mata ciliar 2023/24", "T2 Pasto", "T3 Milho"]);
       assert.ok(named.includes("Altura de fusão (dissimilaridade de Bray-Curtis, UPGMA)"));
-      assert.match(await page.$eval("#relatorio", (e) => e.textContent), /T1 = Mata/);
+      assert.match(await page.$eval("#relatorio", (e) => e.textContent), /T1 = Mata ciliar 2023\/24\r?\n/);
       await page.$eval("figure[data-nome=dendrograma]", (e) => e.scrollIntoView());
       await page.screenshot({ path: screenshot.replace(/\.png$/, "-dendrograma.png") });
       await run(page, "#tratamentos", files.slice(0, 1), "#comparacao");
@@ -327,6 +342,197 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       assert.equal((await importSheet(ctx, big)).message, spawnSync(nativeTool, ["--importar", big, "--coletas", "10"]).stderr.toString("utf8").trim());
       assert.equal(spawnSync(nativeTool, ["--importar", huge, "--coletas", "10"]).stderr.toString("utf8").trim(),
         "Erro: planilha: a pasta de trabalho passa de 256 MiB descompactada");
+    });
+
+    await check("exemplo, ajuda, versao, elementos ocultos", async () => {
+      await page.evaluate(() => { document.getElementById("relatorio").textContent = ""; });
+      await page.click("#exemplo");
+      await page.waitForFunction(() => document.getElementById("relatorio").textContent !== "");
+      const expected = asThePageWrites(fs.readFileSync(path.join(golden, "dez-especies.relatorio")), "dez-especies.txt");
+      const saved = await download(ctx, "#baixar-relatorio", "dez-especies-relatorio.txt");
+      assert.equal(withoutDate(saved.toString("latin1")), expected);
+      assert.ok(fs.readFileSync(path.join(root, "examples", "dez-especies.txt")).equals(fs.readFileSync(path.join(golden, "dez-especies.txt"))));
+      assert.match(await page.$eval("#versao", (e) => e.textContent), /^\d+\.\d+\.\d+$/);
+      // The core runs in its worker, not in the page's thread.
+      assert.equal(await page.evaluate(() => typeof createZaviro), "undefined");
+      const help = await page.$$eval("dl.classes dd", (d) => d.map((e) => e.textContent).join(", ").split(", ").map((c) => c.split(" ")[0]));
+      assert.deepEqual(help, ["SD", "D", "ND", "sa", "ma", "a", "c", "d", "r", "SF", "MF", "F", "PF", "W", "Y", "Z"]);
+      const shownHidden = await page.$$eval("[hidden]", (all) => all.filter((e) => getComputedStyle(e).display !== "none").map((e) => e.id));
+      assert.deepEqual(shownHidden, []);
+      assert.ok(await page.$eval("#escolha-folha", (e) => e.hidden));
+      // A browser that refuses the clipboard: the table is shown selected, for Ctrl+C.
+      await page.evaluate(() => {
+        navigator.clipboard.write = async () => { throw new DOMException("negado", "NotAllowedError"); };
+        document.execCommand = () => false;
+      });
+      await page.click("#copiar-tabela");
+      await page.waitForSelector("#copia:not([hidden])");
+      assert.match(await page.$eval("#aviso", (e) => e.textContent), /não deixou a página copiar a tabela[^]*Ctrl\+C/);
+      assert.match(await page.evaluate(() => window.getSelection().toString()), /100\s/);
+    });
+
+    await check("arquivo regravado entre dois cliques: a mensagem, e o relatorio fica", async () => {
+      const file = path.join(tmp, "campo.txt");
+      fs.copyFileSync(path.join(golden, "dez-especies.txt"), file);
+      await run(page, "#arquivo", [file], "#calcular");
+      const before = await page.$eval("#relatorio", (e) => e.textContent);
+      assert.match(before, /Número de espécies {11}=> 10/);
+      await new Promise((r) => setTimeout(r, 1100));
+      fs.writeFileSync(file, "3 10\r\n5 2\r\n3 1\r\n9 4\r\n");
+      await page.click("#calcular");
+      await page.waitForFunction(() => !document.getElementById("mensagem").hidden);
+      assert.equal(await page.$eval("#mensagem", (e) => e.textContent),
+        "O arquivo campo.txt mudou (ou foi movido) depois de escolhido, e o navegador não o lê mais: escolha-o de novo.");
+      assert.equal(await page.$eval("#relatorio", (e) => e.textContent), before);
+      assert.equal(await page.$eval("#baixar-relatorio", (e) => e.disabled), false);
+      await run(page, "#arquivo", [file], "#calcular");
+      assert.match(await page.$eval("#relatorio", (e) => e.textContent), /Número de espécies {11}=> 3/);
+    });
+
+    await check("cabecalho de 2^31 - 1 especies: a leitura para na 901a", async () => {
+      const file = path.join(tmp, "promete.txt");
+      const fd = fs.openSync(file, "w");
+      fs.writeSync(fd, "2147483647 10\r\n" + "0 0\r\n".repeat(5) + "1 1\r\n".repeat(1000));
+      const block = Buffer.alloc(8 << 20, "1 1\r\n");
+      for (let i = 0; i < 8; ++i) fs.writeSync(fd, block);
+      fs.closeSync(fd);
+      await page.evaluate(() => {
+        const slice = Blob.prototype.slice;
+        window.readBytes = 0;
+        Blob.prototype.slice = function (...args) { const b = slice.apply(this, args); window.readBytes += b.size; return b; };
+      });
+      await run(page, "#arquivo", [file], "#calcular");
+      const expected = spawnSync(nativeTool, [file]).stderr.toString("utf8").trim().replace(/^Error: /, "Erro: ");
+      assert.match(expected, /mais de 900 espécies/);
+      assert.equal(await page.$eval("#mensagem", (e) => e.textContent), expected);
+      assert.ok(await page.evaluate(() => window.readBytes) < 1 << 20);
+    });
+
+    await check("rotulos do Whittaker sem sobreposicao, com a nota dos que couberam", async () => {
+      const placed = await page.evaluate(() => {
+        const especies = Array.from({ length: 60 }, (_, k) => ({ especie: k + 1, individuos: 600 - k * 9, predominante: true,
+          abundancia: k < 5 ? "sa" : "ma", nome: k % 2 ? "Espécie de nome longo " + k : undefined }));
+        const holder = document.createElement("div");
+        holder.innerHTML = ZavCharts.whittaker({ especies });
+        document.body.appendChild(holder);
+        const boxes = Array.from(holder.querySelectorAll("text.rotulo"), (t) => t.getBBox());
+        const texts = Array.from(holder.querySelectorAll("text"), (t) => t.textContent);
+        holder.remove();
+        const overlapping = boxes.some((a, i) => boxes.some((b, j) => i < j &&
+          a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height));
+        return { count: boxes.length, overlapping, note: texts.find((t) => t.startsWith("rótulos:")) };
+      });
+      assert.equal(placed.overlapping, false);
+      assert.ok(placed.count > 2 && placed.count < 60, String(placed.count));
+      assert.equal(placed.note, "rótulos: as " + placed.count + " mais abundantes de 60 espécies predominantes");
+    });
+
+    await check("soltar arquivos: cada um onde cai; a ultima fonte escolhida vale", async () => {
+      const drop = (selector, files) => page.evaluate((sel, list) => {
+        const dt = new DataTransfer();
+        list.forEach(([name, text]) => dt.items.add(new File([text], name)));
+        document.querySelector(sel).dispatchEvent(new DragEvent("drop", { dataTransfer: dt, bubbles: true, cancelable: true }));
+      }, selector, files);
+      const read = (f) => [f, fs.readFileSync(path.join(similarityGolden, f), "latin1")];
+      await drop("#lista-tratamentos", ["t1.txt", "t2.txt", "t3.txt"].map(read));
+      assert.deepEqual(await page.$$eval("#lista-tratamentos input", (i) => i.map((e) => e.value)), ["t1.txt", "t2.txt", "t3.txt"]);
+      assert.equal(await page.$eval("#similaridade", (e) => e.disabled), false);
+      await page.evaluate(() => { document.getElementById("relatorio").textContent = ""; });
+      await drop("header", [read("t1.txt")]);
+      await page.waitForFunction(() => document.getElementById("relatorio").textContent !== "");
+      assert.match(await page.$eval("#relatorio", (e) => e.textContent), /Arquivo: t1\.txt/);
+      assert.equal(await page.$eval("#diversidade", (e) => e.disabled), false);
+      // Old text in the paste box, then a workbook: the workbook is imported.
+      await page.$eval("#tabela", (e) => { e.value = "Espécie\tIndivíduos\tColetas\nApis\t12\t3\n"; e.dispatchEvent(new Event("input")); });
+      const made = path.join(tmp, "tabela-solta.xlsx");
+      fs.writeFileSync(made, native("--xlsx", path.join(golden, "dez-especies.txt")));
+      await page.$eval("#coletas", (e) => { e.value = "10"; });
+      await page.evaluate(() => { document.getElementById("relatorio").textContent = ""; });
+      await page.evaluate((bytes) => {
+        const dt = new DataTransfer();
+        dt.items.add(new File([Uint8Array.from(atob(bytes), (c) => c.charCodeAt(0))], "tabela-solta.xlsx"));
+        document.getElementById("planilha").dispatchEvent(new DragEvent("drop", { dataTransfer: dt, bubbles: true, cancelable: true }));
+      }, fs.readFileSync(made).toString("base64"));
+      await page.waitForFunction(() => document.getElementById("relatorio").textContent !== "");
+      assert.match(await page.$eval("#relatorio", (e) => e.textContent), /Número de espécies {11}=> 10/);
+      assert.equal(await page.$eval("#fonte", (e) => e.textContent), "Importado de a planilha tabela-solta.xlsx.");
+      await page.$eval("#tabela", (e) => { e.value = ""; e.dispatchEvent(new Event("input")); });
+    });
+
+    await check("celular de 390 px: nada transborda; o relatorio rola na sua caixa", async () => {
+      await page.setViewport({ width: 390, height: 844 });
+      await run(page, "#arquivo", [path.join(golden, "levantamento-30-coletas.txt")], "#calcular");
+      const sizes = await page.evaluate(() => ({ page: document.documentElement.scrollWidth,
+        box: document.getElementById("relatorio").clientWidth, report: document.getElementById("relatorio").scrollWidth }));
+      await page.screenshot({ path: screenshot.replace(/\.png$/, "-celular.png") });
+      await page.setViewport({ width: 1280, height: 900 });
+      assert.ok(sizes.page <= 390, JSON.stringify(sizes));
+      assert.ok(sizes.report > sizes.box, JSON.stringify(sizes));
+    });
+
+    await check("impressao: o relatorio inteiro e os graficos, sem os controles", async () => {
+      assert.equal(await page.$eval("#imprimir", (e) => e.disabled), false);
+      await page.emulateMediaType("print");
+      const printed = await page.evaluate(() => {
+        const shown = (id) => getComputedStyle(document.getElementById(id)).display !== "none";
+        const report = document.getElementById("relatorio");
+        return { controls: ["entrada", "acoes"].some(shown), whole: report.scrollHeight <= report.clientHeight + 1 && report.scrollWidth <= report.clientWidth + 1,
+          charts: Array.from(document.querySelectorAll("figure.grafico svg"), (e) => e.getBoundingClientRect().height > 100),
+          buttons: Array.from(document.querySelectorAll("figure button"), (e) => e.getBoundingClientRect().height) };
+      });
+      await page.emulateMediaType(null);
+      assert.deepEqual(printed, { controls: false, whole: true, charts: [true, true], buttons: [0, 0, 0, 0, 0, 0] });
+    });
+
+    await check("uma importacao em curso nao substitui o Calcular feito depois", async () => {
+      // Shared strings enough to take a while, then a sheet of ten species.
+      const many = Array.from({ length: 400000 }, (_, k) => "<t>texto " + k + "</t>");
+      const rows = '<row r="1"><c r="A1" t="s"><v>0</v></c><c r="B1"><v>1</v></c></row>' +
+        Array.from({ length: 10 }, (_, k) => `<row r="${k + 2}"><c r="A${k + 2}"><v>${k + 1}</v></c><c r="B${k + 2}"><v>1</v></c></row>`).join("");
+      const book = path.join(tmp, "lenta.xlsx");
+      fs.writeFileSync(book, workbooks.xlsx({ Lenta: rows }, many));
+      await page.$eval("#tabela", (e) => { e.value = ""; e.dispatchEvent(new Event("input")); });
+      await (await page.$("#planilha")).uploadFile(book);
+      await page.waitForFunction(() => !document.getElementById("importar").disabled);
+      await page.$eval("#coletas", (e) => { e.value = "10"; });
+      await page.click("#importar");
+      assert.equal(await page.$eval("#importar", (e) => e.disabled), true);
+      await page.waitForFunction(() => !document.getElementById("ocupado").hidden);
+      await run(page, "#arquivo", [path.join(similarityGolden, "t2.txt")], "#calcular");
+      assert.match(await page.$eval("#relatorio", (e) => e.textContent), /Arquivo: t2\.txt/);
+      await page.waitForFunction(() => !document.getElementById("importar").disabled, { timeout: 60000 });
+      await new Promise((r) => setTimeout(r, 200));
+      assert.match(await page.$eval("#relatorio", (e) => e.textContent), /Arquivo: t2\.txt/);
+      assert.equal(await page.$eval("#ocupado", (e) => e.hidden), true);
+      // Cancelar stops it too, the report shown staying.
+      await page.click("#importar");
+      await page.waitForFunction(() => !document.getElementById("ocupado").hidden);
+      await page.click("#cancelar");
+      await page.waitForFunction(() => !document.getElementById("importar").disabled);
+      await new Promise((r) => setTimeout(r, 200));
+      assert.match(await page.$eval("#relatorio", (e) => e.textContent), /Arquivo: t2\.txt/);
+      assert.equal(await page.$eval("#aviso", (e) => e.textContent), "Cancelado: o resultado mostrado é o anterior.");
+    });
+
+    await check("parte do zip que mente o tamanho: recusada, sem travar a pagina", async () => {
+      const book = workbooks.zip({ mimetype: "application/vnd.oasis.opendocument.spreadsheet",
+        "content.xml": "<office:document-content>" + " ".repeat(192 << 20) });
+      // content.xml says it unpacks to 1000 bytes.
+      const central = book.lastIndexOf(Buffer.concat([Buffer.from([0x50, 0x4b, 1, 2])]));
+      book.writeUInt32LE(1000, central + 24);
+      const local = book.indexOf("content.xml") - 30;
+      book.writeUInt32LE(1000, local + 22);
+      const lying = path.join(tmp, "mentirosa.ods");
+      fs.writeFileSync(lying, book);
+      await page.evaluate(() => {
+        window.longest = 0;
+        new PerformanceObserver((list) => list.getEntries().forEach((e) => { window.longest = Math.max(window.longest, e.duration); }))
+          .observe({ type: "longtask" });
+      });
+      const shown = (await importSheet(ctx, lying)).message;
+      assert.equal(shown, spawnSync(nativeTool, ["--importar", lying, "--coletas", "10"]).stderr.toString("utf8").trim());
+      const longest = await page.evaluate(() => window.longest);
+      assert.ok(longest < 200, "tarefa mais longa: " + longest + " ms");
     });
 
     await check("nada sai da pagina", async () => {
