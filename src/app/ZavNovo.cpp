@@ -147,6 +147,13 @@ void TZAVMain::createActions() {
         if (!written.isEmpty()) setStatus(QStringLiteral("Tabela gravada em ") + written);
     });
     arquivo->addSeparator();
+    // The survey shown, to the other report, without choosing it again.
+    diversityOfShown_ = item(arquivo, "MnuDiversidadeDeste", QStringLiteral("Di&versidade deste levantamento"));
+    connectItem(diversityOfShown_, Arquivo, &TZAVMain::diversityOfShownSurvey);
+    analysisOfShown_ =
+        item(arquivo, "MnuAnaliseDeste", QStringLiteral("Análise &faunística deste levantamento"));
+    connectItem(analysisOfShown_, Arquivo, &TZAVMain::analysisOfShownSurvey);
+    arquivo->addSeparator();
     connectItem(item(arquivo, "MnuImportar", QStringLiteral("Importar p&lanilha...")), Arquivo,
                 [this] { editor_->MnuImportarClick(); });
     recentMenu_ = arquivo->addMenu(QStringLiteral("Arquivos &recentes"));
@@ -269,6 +276,9 @@ void TZAVMain::createPanels() {
     connect(comparison_, &zav::ComparisonPanel::allMenusEnabled, this, &TZAVMain::setAllMenusEnabled);
     connect(comparison_, &zav::ComparisonPanel::compared, this,
             [this](const zav::ReportDocument& document) { showReport(document); });
+    // Their runs take the report's place as "Calcular" does.
+    similarity_->setMayReplaceReport([this] { return mayReplaceReport(); });
+    comparison_->setMayReplaceReport([this] { return mayReplaceReport(); });
 
     // "Gráfico" and the report's items follow whatever shows or hides.
     for (QWidget* w :
@@ -293,8 +303,9 @@ void TZAVMain::updateReportMenus() {
     const bool speciesTable = reportOpen() && shown_ && zav::speciesTableOf(*shown_);
     for (QAction* a : {copyTableAction_, exportTableAction_})
         a->setEnabled(speciesTable);
-    similarity_->setReportOpen(reportOpen());
-    comparison_->setReportOpen(reportOpen());
+    const bool survey = reportOpen() && shown_ && !shown_->sources.isEmpty();
+    diversityOfShown_->setEnabled(survey && std::holds_alternative<zav::AnalysisResult>(shown_->result));
+    analysisOfShown_->setEnabled(survey && std::holds_alternative<zav::DiversityResult>(shown_->result));
 }
 
 void TZAVMain::FormCreate() {
@@ -372,6 +383,9 @@ void TZAVMain::showReport(zav::ReportDocument document) {
     for (const auto& line : document.lines)
         text << zav::fromCp1252(line);
     computedLines_ = document.lines;
+    savedOnce_ = false;
+    // A chart of the report replaced would no longer match what is shown.
+    if (chartWindow_) chartWindow_->close();
     QStringList warnings;
     for (const auto& warning : document.warnings)
         warnings << QString::fromStdString(warning);
@@ -440,13 +454,17 @@ void TZAVMain::MnuGraficoClick() {
     chartWindow_->activateWindow();
 }
 
-bool TZAVMain::refusedWhileReportOpen() {
-    if (reportOpen()) interaction_.information(QStringLiteral("Feche o arquivo aberto"));
-    return reportOpen();
+bool TZAVMain::reportUnsaved() const { return reportOpen() && (!savedOnce_ || memo1_->document()->isModified()); }
+
+bool TZAVMain::mayReplaceReport() {
+    // A report as computed is made again by the same run: only typing is lost.
+    if (!reportOpen() || !memo1_->document()->isModified()) return true;
+    return interaction_.confirm(QStringLiteral("Substituir o relatório editado sem salvar as alterações?"),
+                                QStringLiteral("Substituir sem salvar"));
 }
 
 void TZAVMain::MnuCalcularClick() {
-    if (refusedWhileReportOpen()) return;
+    if (!mayReplaceReport()) return;
     const auto chosen = interaction_.openFile(zav::dataFileRequest(QStringLiteral("Selecione o arquivo"), lastOpenName_));
     const zav::DateTime when = clock_.now(); // the time the dialog closed, also when cancelled
     if (!chosen || chosen->isEmpty()) return;
@@ -454,21 +472,37 @@ void TZAVMain::MnuCalcularClick() {
 }
 
 void TZAVMain::MnuDiversidadeClick() {
-    if (refusedWhileReportOpen()) return;
+    if (!mayReplaceReport()) return;
     auto document = zav::chooseAndRunDiversity(interaction_, clock_, lastOpenName_, [this](const QString& text) {
         setStatus(text);
     });
-    if (!document) return;
-    const QString path = document->sources.value(0);
-    const auto warnings = document->warnings;
-    showReport(std::move(*document));
+    if (document) showDiversity(std::move(*document));
+}
+
+void TZAVMain::diversityOfShownSurvey() {
+    if (!diversityOfShown_->isEnabled() || !mayReplaceReport()) return;
+    const QString path = shown_->sources.value(0);
+    setStatus(QStringLiteral("Calculando a diversidade do arquivo: ") + path);
+    showDiversity(zav::diversityOfFile(path, clock_.now()));
+}
+
+void TZAVMain::analysisOfShownSurvey() {
+    if (!analysisOfShown_->isEnabled() || !mayReplaceReport()) return;
+    const QString path = shown_->sources.value(0); // a copy: the report it names is replaced
+    analyseFile(path, clock_.now());
+}
+
+void TZAVMain::showDiversity(zav::ReportDocument document) {
+    const QString path = document.sources.value(0);
+    const auto warnings = document.warnings;
+    showReport(std::move(document));
     setStatus(QStringLiteral("Diversidade do arquivo: ") + path + QStringLiteral(" finalizada") +
               warningsStatus(warnings));
     addRecentFile(path);
 }
 
 void TZAVMain::calculateFile(const QString& path) {
-    if (refusedWhileReportOpen()) return;
+    if (!mayReplaceReport()) return;
     dialogs_.remember(path);
     analyseFile(path, clock_.now());
 }
@@ -580,12 +614,17 @@ void TZAVMain::MnuSalvarClick() {
     if (const QString refusal = reportTargetRefusal(*chosen); !refusal.isEmpty()) throw zav::Error(refusal.toStdString());
     zav::saveFileAtomically(*chosen, zav::joinReportLines(viewLines(*memo1_)));
     memo1_->document()->setModified(false);
+    savedOnce_ = true;
     setStatus(QStringLiteral("Relatório gravado em ") + *chosen);
 }
 
 void TZAVMain::MnuFecharClick() {
     if (!reportOpen()) return;
-    if (!interaction_.confirm(QStringLiteral("Confirma?"))) return;
+    const bool unsaved = reportUnsaved();
+    if (!interaction_.confirm(unsaved ? QStringLiteral("Fechar o relatório sem salvar?")
+                                      : QStringLiteral("Fechar o relatório?"),
+                              unsaved ? QStringLiteral("Fechar sem salvar") : QStringLiteral("Fechar")))
+        return;
     memo1_->hide();
     memo1_->clear();
     warnings_->hide();
@@ -600,7 +639,10 @@ void TZAVMain::MnuSairClick() { close(); }
 
 void TZAVMain::closeEvent(QCloseEvent* event) {
     bool close = !editor_->gridOpen();
-    if (!close) guarded([&] { close = interaction_.confirm(QStringLiteral("Confirma?")); });
+    if (!close)
+        guarded([&] {
+            close = interaction_.confirm(QStringLiteral("Sair sem salvar a planilha?"), QStringLiteral("Sair sem salvar"));
+        });
     if (close)
         event->accept();
     else

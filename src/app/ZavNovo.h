@@ -86,11 +86,18 @@ class TZAVMain : public QMainWindow {
     void layOutGrid();
 
     // Handlers, named after the component and the event.
-    // "Feche o arquivo aberto" while a report is shown: true when it refused.
-    bool refusedWhileReportOpen();
+    // Whether a run may take the place of the report shown: asks only when
+    // the report holds typing not saved.
+    bool mayReplaceReport();
+    // The report shown has not been written to a file as it is now.
+    bool reportUnsaved() const;
     void setRecentFiles(const QStringList& files);
     void MnuCalcularClick();
     void MnuDiversidadeClick();
+    // The other report of the survey shown, from its data file read afresh.
+    void diversityOfShownSurvey();
+    void analysisOfShownSurvey();
+    void showDiversity(zav::ReportDocument document);
     void analyseFile(const QString& path, const zav::DateTime& when);
     void addRecentFile(const QString& path);
     void showRecentFiles();
@@ -135,6 +142,8 @@ class TZAVMain : public QMainWindow {
     QAction* fecharAction_ = nullptr;
     QAction* copyTableAction_ = nullptr;   // a faunistic report's species table
     QAction* exportTableAction_ = nullptr;
+    QAction* diversityOfShown_ = nullptr; // "Diversidade deste levantamento"
+    QAction* analysisOfShown_ = nullptr;  // "Análise faunística deste levantamento"
     QLabel* statusLabel_ = nullptr;
     QWidget* client_ = nullptr;
     QPlainTextEdit* memo1_ = nullptr;
@@ -150,6 +159,7 @@ class TZAVMain : public QMainWindow {
 
     std::optional<zav::ReportDocument> shown_; // the result beside its text
     std::vector<std::string> computedLines_;   // the report as made, before any typing
+    bool savedOnce_ = false;                   // the report shown was written to a file
     QPointer<QWidget> chartWindow_;
     std::array<bool, zav::kTopMenuCount> menusBeforeHelp_{};
     QString lastOpenName_;

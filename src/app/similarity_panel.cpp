@@ -61,7 +61,7 @@ void SimilarityPanel::btnOkRepClick() {
 
 void SimilarityPanel::runSimilarity(int treatments) {
     auto chosen = chooseTreatments(
-        interaction_, clock_, treatments, lastOpenName_, [this] { return reportOpen_; },
+        interaction_, clock_, treatments, lastOpenName_, mayReplaceReport_,
         [this](const QString& text) { emit statusChanged(text); });
     if (!chosen) return;
     auto run = zav::runSimilarity(std::move(chosen->files));

@@ -23,15 +23,12 @@ std::optional<int> typedTreatmentCount(Interaction& interaction, QLineEdit& fiel
 }
 
 std::optional<ChosenTreatments> chooseTreatments(Interaction& interaction, Clock& clock, int treatments,
-                                                 QString& lastOpenName, const std::function<bool()>& reportOpen,
+                                                 QString& lastOpenName, const std::function<bool()>& mayReplaceReport,
                                                  const std::function<void(const QString&)>& status) {
     // Fresh files every run: nothing of an earlier run enters the result.
     ChosenTreatments chosenFiles;
+    if (!mayReplaceReport()) return std::nullopt;
     for (int t = 1; t <= treatments; ++t) {
-        if (reportOpen()) {
-            interaction.information(QStringLiteral("Feche o arquivo aberto"));
-            return std::nullopt;
-        }
         const auto chosen = interaction.openFile(dataFileRequest(
             QStringLiteral("Selecione o arquivo: Tratamento %1 de %2").arg(t).arg(treatments), lastOpenName));
         if (!chosen || chosen->isEmpty()) return std::nullopt;

@@ -33,10 +33,10 @@ std::optional<int> typedTreatmentCount(Interaction& interaction, QLineEdit& fiel
 // starting at `lastOpenName` and leaving it at the last file chosen; a file
 // that cannot be read ends the run with its error. Nothing when a dialog is
 // cancelled (a treatment without its file would be reported as one without
-// species) or when `reportOpen()` turns true meanwhile ("Feche o arquivo
-// aberto").
+// species) or when `mayReplaceReport()`, asked before the first dialog,
+// says no.
 std::optional<ChosenTreatments> chooseTreatments(Interaction& interaction, Clock& clock, int treatments,
-                                                 QString& lastOpenName, const std::function<bool()>& reportOpen,
+                                                 QString& lastOpenName, const std::function<bool()>& mayReplaceReport,
                                                  const std::function<void(const QString&)>& status);
 
 // "T1 = mata.txt, T2 = pasto.txt, ...", after the notes on how the species

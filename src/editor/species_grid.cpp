@@ -376,10 +376,13 @@ void SpeciesGrid::applySpeciesCount() {
         species_->setText(recorded_.species);
         return emit notice(QStringLiteral("Erro: o número de espécies deve ser de 1 a 900"));
     }
-    bool filled = false;
-    for (int r = *wanted; r < rows() && !filled; ++r)
-        filled = rowFilled(r);
-    if (filled && !interaction_.confirm(QStringLiteral("Confirma?"))) {
+    int filled = 0;
+    for (int r = *wanted; r < rows(); ++r)
+        filled += rowFilled(r) ? 1 : 0;
+    if (filled > 0 &&
+        !interaction_.confirm(filled == 1 ? QStringLiteral("Apagar 1 linha preenchida?")
+                                          : QStringLiteral("Apagar %1 linhas preenchidas?").arg(filled),
+                              filled == 1 ? QStringLiteral("Apagar a linha") : QStringLiteral("Apagar as linhas"))) {
         species_->setText(recorded_.species);
         return;
     }

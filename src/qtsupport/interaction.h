@@ -63,8 +63,11 @@ class Interaction {
 
     virtual void information(const QString& text) = 0;
     virtual void error(const QString& text) = 0;
-    // Yes/No; true on Yes.
-    virtual bool confirm(const QString& text) = 0;
+    // A question that names what it confirms ("Fechar o relatório sem
+    // salvar?"), answered by a button that names the action ("Fechar sem
+    // salvar") or by "Cancelar", the default: Enter cancels. True on the
+    // action.
+    virtual bool confirm(const QString& text, const QString& action) = 0;
 
     // The print dialog: sets `printer` up as the user chooses; true when the
     // user chose to print. `pdfFile` is the file proposed when the user

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
 
@@ -117,9 +118,20 @@ void QtInteraction::error(const QString& text) {
     QMessageBox::critical(dialogParent(), QApplication::applicationName(), text);
 }
 
-bool QtInteraction::confirm(const QString& text) {
-    return QMessageBox::question(dialogParent(), QApplication::applicationName(), text,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+bool QtInteraction::confirm(const QString& text, const QString& action) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::NoButton,
+                    dialogParent());
+    box.setObjectName("Confirmacao");
+    QPushButton* act = box.addButton(action, QMessageBox::AcceptRole);
+    act->setObjectName("BtnConfirmar");
+    QPushButton* cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    cancel->setObjectName("BtnCancelar");
+    // The safe answer is the one a stray Enter gives, and the box says so.
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.setInformativeText(QStringLiteral("Enter: Cancelar (nada muda)."));
+    box.exec();
+    return box.clickedButton() == act;
 }
 
 bool QtInteraction::choosePrinter(QPrinter& printer, const QString& pdfFile) {

@@ -21,7 +21,7 @@ class QtInteraction : public Interaction {
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     void information(const QString& text) override;
     void error(const QString& text) override;
-    bool confirm(const QString& text) override;
+    bool confirm(const QString& text, const QString& action) override;
     bool choosePrinter(QPrinter& printer, const QString& pdfFile) override;
     std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& request) override;
 

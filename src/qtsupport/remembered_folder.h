@@ -16,7 +16,7 @@ class RememberedFolder : public Interaction {
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     void information(const QString& text) override { inner_.information(text); }
     void error(const QString& text) override { inner_.error(text); }
-    bool confirm(const QString& text) override { return inner_.confirm(text); }
+    bool confirm(const QString& text, const QString& action) override { return inner_.confirm(text, action); }
     bool choosePrinter(QPrinter& printer, const QString& pdfFile) override {
         return inner_.choosePrinter(printer, pdfFile);
     }

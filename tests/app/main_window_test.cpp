@@ -5,6 +5,7 @@
 #include "app/app_icon.h"
 #include "app/help_text.h"
 #include "app/sobrezav.h"
+#include "qtsupport/qt_interaction.h"
 #include "runs/runs.h"
 #include "support/file_size_limit.h"
 #include "support/files.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -30,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -140,14 +143,66 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(warnings->isHidden());
     }
 
-    void calcularRefusesWhileAReportIsOpen() {
+    // A run takes the place of the report shown; only typing not saved is
+    // asked about, and kept when the user cancels.
+    void calcularReplacesTheShownReport() {
         openReport();
-        const QString text = memo1()->toPlainText();
-        const QString status = window->statusText();
-        user->expectInformation("Feche o arquivo aberto");
+        const QString other = dataFile("outro.txt", readAll(ZAV_GOLDEN_DIR "/dez-especies.txt"));
+        user->expectOpen(other);
         trigger("MnuCalcular");
-        QCOMPARE(memo1()->toPlainText(), text);
-        QCOMPARE(window->statusText(), status);
+        QCOMPARE(window->statusText(), "Cálculo do arquivo: " + other + " finalizado");
+        QCOMPARE(window->windowTitle(), QStringLiteral("ZAVIRO - Análise Faunística - outro.txt[*]"));
+        QVERIFY(memo1()->toPlainText().contains(other));
+
+        QTest::keyClicks(memo1(), "nota");
+        const QString typed = memo1()->toPlainText();
+        user->expectConfirm("Substituir o relatório editado sem salvar as alterações?", false, "Substituir sem salvar");
+        trigger("MnuCalcular"); // no dialog: the user kept the report
+        user->expectConfirm("Substituir o relatório editado sem salvar as alterações?", false);
+        window->calculateFile(other);
+        QCOMPARE(memo1()->toPlainText(), typed);
+        // Saved, the typing is on file: nothing more to ask.
+        user->expectSave(path("com-nota.txt"));
+        trigger("MnuSalvar");
+        user->expectOpen(exampleFile());
+        trigger("MnuCalcular");
+        QVERIFY(!memo1()->toPlainText().contains("nota"));
+        QVERIFY(!memo1()->toPlainText().contains(other));
+    }
+
+    // Diversity and the faunistic analysis of the survey shown, each from
+    // the other's report, without choosing the file again; the file is read
+    // afresh.
+    void theOtherReportOfTheShownSurvey() {
+        auto enabled = [&](const char* name) { return window->findChild<QAction*>(name)->isEnabled(); };
+        QVERIFY(!enabled("MnuDiversidadeDeste") && !enabled("MnuAnaliseDeste"));
+        const QString data = dataFile("girdled.txt", readAll(ZAV_DIVERSITY_GOLDEN_DIR "/girdled.txt"));
+        user->expectOpen(data);
+        trigger("MnuCalcular");
+        QVERIFY(enabled("MnuDiversidadeDeste") && !enabled("MnuAnaliseDeste"));
+        const QString faunistic = memo1()->toPlainText();
+        trigger("MnuAnaliseDeste"); // off: nothing happens
+        QCOMPARE(memo1()->toPlainText(), faunistic);
+
+        trigger("MnuDiversidadeDeste");
+        QCOMPARE(window->statusText(), "Diversidade do arquivo: " + data + " finalizada");
+        QVERIFY(!enabled("MnuDiversidadeDeste") && enabled("MnuAnaliseDeste"));
+
+        trigger("MnuAnaliseDeste");
+        QCOMPARE(memo1()->toPlainText(), faunistic);
+        QCOMPARE(user->requests.size(), 1); // one dialog in all
+        QCOMPARE(window->recentFiles(), QStringList{data});
+        trigger("MnuDiversidadeDeste");
+        user->expectSave(path("salvo.txt"));
+        trigger("MnuSalvar");
+        const auto run = zav::runDiversity(data.toStdString(), user->time);
+        QCOMPARE(readAll(path("salvo.txt")), QByteArray::fromStdString(zav::diversityOutput(run, zav::RunOutput::Report)));
+
+        // A similarity report is no survey.
+        for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
+            user->expectOpen(treatment(f));
+        startSimilarity("3");
+        QVERIFY(!enabled("MnuDiversidadeDeste") && !enabled("MnuAnaliseDeste"));
     }
 
     void calcularCancelledChangesNothing() {
@@ -219,7 +274,7 @@ class MainWindowTest : public zav::test::WindowTest {
         // Read-only for the rest of the run, also after "Fechar" and a new report.
         user->expectSave(std::nullopt);
         trigger("MnuSalvar");
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         for (const char* name : items)
             QVERIFY2(!window->findChild<QAction*>(name)->isEnabled(), name);
@@ -247,7 +302,7 @@ class MainWindowTest : public zav::test::WindowTest {
         user->expectSave(path("nota.txt"));
         trigger("MnuSalvar");
         QVERIFY(!window->isWindowModified());
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório?", true, "Fechar"); // saved as it is
         trigger("MnuFechar");
         QCOMPARE(window->windowTitle(), base);
     }
@@ -385,13 +440,13 @@ class MainWindowTest : public zav::test::WindowTest {
         openReport();
         const QString text = memo1()->toPlainText();
         const QString status = window->statusText();
-        user->expectConfirm("Confirma?", false);
+        user->expectConfirm("Fechar o relatório sem salvar?", false, "Fechar sem salvar");
         trigger("MnuFechar");
         QVERIFY(!memo1()->isHidden());
         QCOMPARE(memo1()->toPlainText(), text);
         QCOMPARE(window->statusText(), status);
 
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         QVERIFY(memo1()->isHidden());
         QCOMPARE(memo1()->toPlainText(), QString());
@@ -452,6 +507,30 @@ class MainWindowTest : public zav::test::WindowTest {
         dialogs[0]->hide();
     }
 
+    // The real question box: its action named, "Cancelar" the default, so
+    // that Enter (as the box says) changes nothing.
+    void theRealConfirmationNamesItsActionAndEnterCancels() {
+        zav::QtInteraction real;
+        for (const bool enter : {true, false}) {
+            QString shown;
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                const QStringList buttons{box->findChild<QPushButton*>("BtnConfirmar")->text(),
+                                          box->findChild<QPushButton*>("BtnCancelar")->text()};
+                shown = box->text() + " | " + buttons.join(" | ") + " | " + box->defaultButton()->text() + " | " +
+                        box->informativeText();
+                if (enter)
+                    QTest::keyClick(box, Qt::Key_Return);
+                else
+                    box->findChild<QPushButton*>("BtnConfirmar")->click();
+            });
+            QCOMPARE(real.confirm("Fechar o relatório sem salvar?", "Fechar sem salvar"), !enter);
+            QCOMPARE(shown, QStringLiteral("Fechar o relatório sem salvar? | Fechar sem salvar | Cancelar | Cancelar | "
+                                           "Enter: Cancelar (nada muda)."));
+        }
+    }
+
     void theDefaultHandlerShowsAnyErrorAndCarriesOn() {
         user->expectError("Erro: algo inesperado");
         window->guarded([] { throw std::runtime_error("algo inesperado"); });
@@ -496,12 +575,15 @@ class MainWindowTest : public zav::test::WindowTest {
         QCOMPARE(user->requests.last().fileName, path("t1-similaridade.txt"));
         QCOMPARE(readAll(saved), readAll(ZAV_SIMILARITY_GOLDEN_DIR "/tres-tratamentos.relatorio"));
 
-        // An open similarity report counts as the open report.
-        user->expectInformation("Feche o arquivo aberto");
+        // A similarity report gives way to the next run as any report does.
+        user->expectOpen(exampleFile());
         trigger("MnuCalcular");
-        user->expectInformation("Feche o arquivo aberto");
+        QVERIFY(memo1()->toPlainText().startsWith("AN"));
+        for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
+            user->expectOpen(treatment(f));
         startSimilarity("3");
-        user->expectConfirm("Confirma?", true);
+        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1.txt, T2 = t2.txt, T3 = t3.txt"));
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         QVERIFY(memo1()->isHidden());
     }
@@ -575,7 +657,13 @@ class MainWindowTest : public zav::test::WindowTest {
         for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
             user->expectOpen(treatment(f));
         startSimilarity("3");
-        user->expectConfirm("Confirma?", true);
+        // Typing not saved is asked about before any file.
+        QTest::keyClicks(memo1(), "x");
+        user->expectConfirm("Substituir o relatório editado sem salvar as alterações?", false);
+        startSimilarity("3");
+        QCOMPARE(user->requests.size(), 3);
+        QVERIFY(memo1()->toPlainText().startsWith("x"));
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         // Shorter files now: the rows they do not reach are absent, not
         // what the earlier run read there.
@@ -607,17 +695,16 @@ class MainWindowTest : public zav::test::WindowTest {
         trigger("MnuExportarPdf");
         QCOMPARE(user->requests.last().fileName, path("girdled-diversidade.pdf"));
 
-        // As "Calcular": refused while a report is open.
-        for (const char* menu : {"MnuDiversidade", "MnuCalcular"}) {
-            user->expectInformation("Feche o arquivo aberto");
-            trigger(menu);
-        }
-        user->expectConfirm("Confirma?", true);
+        // As "Calcular": the next run takes its place.
+        user->expectOpen(exampleFile());
+        trigger("MnuDiversidade");
+        QCOMPARE(window->statusText(), "Diversidade do arquivo: " + path("dez-especies.txt") + " finalizada");
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         user->expectOpen(std::nullopt);
         trigger("MnuDiversidade");
         QVERIFY(memo1()->isHidden());
-        QCOMPARE(user->clockReads, 2); // also when cancelled
+        QCOMPARE(user->clockReads, 3); // also when cancelled
     }
 
     // "Diversidade" is on and off with "Calcular" while panels open and close.
@@ -666,8 +753,11 @@ class MainWindowTest : public zav::test::WindowTest {
         const auto run = zav::runComparison(paths, zav::DendrogramIndex::BrayCurtis, *user);
         QCOMPARE(readAll(path("salvo.txt")),
                  QByteArray::fromStdString(zav::comparisonOutput(run, zav::RunOutput::Report)));
-        user->expectInformation("Feche o arquivo aberto");
+        // The next comparison takes the report's place.
+        user->expectOpen(files[0]);
+        user->expectOpen(files[1]);
         startComparison("2", 0);
+        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1.txt, T2 = t2.txt"));
     }
 
     void comparacaoValidatesAndWarns_data() {
@@ -741,7 +831,7 @@ class MainWindowTest : public zav::test::WindowTest {
         user->expectSave(pdf);
         trigger("MnuExportarPdf");
         QVERIFY(readAll(pdf).startsWith("%PDF"));
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         QVERIFY(!chartMenu() && !printing());
     }
@@ -754,15 +844,11 @@ class MainWindowTest : public zav::test::WindowTest {
         const QString b = dataFile("b.txt", readAll(a));
         window->calculateFile(a);
         QVERIFY(!memo1()->isHidden());
-        user->expectInformation("Feche o arquivo aberto");
-        window->calculateFile(b);
-        user->expectConfirm("Confirma?", true);
-        trigger("MnuFechar");
-        window->calculateFile(b);
+        window->calculateFile(b); // in the place of a's report
         QCOMPARE(window->recentFiles(), (QStringList{b, a}));
         auto* recent = window->findChild<QMenu*>("MnuRecentes");
         QCOMPARE(recent->actions().size(), 2);
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         QVERIFY(QFile::remove(b));
         user->expectError("Erro: o arquivo não existe mais e sai da lista: " + b);
@@ -772,13 +858,13 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(!memo1()->isHidden());
         QCOMPARE(window->recentFiles(), QStringList{a});
         for (int i = 0; i < 10; ++i) {
-            user->expectConfirm("Confirma?", true);
+            user->expectConfirm("Fechar o relatório sem salvar?", true);
             trigger("MnuFechar");
             window->calculateFile(dataFile(QString("r%1.txt").arg(i), readAll(a)));
         }
         QCOMPARE(window->recentFiles().size(), 8);
         QCOMPARE(window->recentFiles().first(), path("r9.txt"));
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
     }
 
@@ -798,7 +884,7 @@ class MainWindowTest : public zav::test::WindowTest {
         user->expectSave(std::nullopt);
         QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(user->requests.last().directory, path("sub"));
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier);
         QVERIFY(memo1()->isHidden());
         const QRect placed(40, 60, 700, 500);

@@ -56,7 +56,7 @@ class TableExportTest : public zav::test::WindowTest {
         QCOMPARE(data->text(), QString::fromStdString(zav::speciesTableTsv(result(), separator)));
         QCOMPARE(data->html(), QString::fromStdString(zav::speciesTableHtml(result(), separator)));
         QVERIFY(data->text().contains(QStringLiteral("\tApis mellifera\t")));
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         QVERIFY(!enabled("MnuCopiarTabela"));
     }

@@ -25,7 +25,11 @@ class ScriptedInteraction : public Interaction, public Clock {
     void expectSave(const std::optional<QString>& answer) { steps_.push_back(fileStep(Kind::Save, answer)); }
     void expectInformation(const QString& text) { steps_.push_back({Kind::Information, {}, false, false, text}); }
     void expectError(const QString& text) { steps_.push_back({Kind::Error, {}, false, false, text}); }
-    void expectConfirm(const QString& text, bool yes) { steps_.push_back({Kind::Confirm, {}, false, yes, text}); }
+    // A question, answered with its action (yes) or "Cancelar"; `action`,
+    // when given, is the action's button text the box must show.
+    void expectConfirm(const QString& text, bool yes, const QString& action = QString()) {
+        steps_.push_back({Kind::Confirm, action, false, yes, text});
+    }
     // The print dialog, answered with a PDF file as the printer, or cancelled.
     void expectPrint(const std::optional<QString>& pdfFile) { steps_.push_back(fileStep(Kind::Print, pdfFile)); }
 
@@ -53,9 +57,15 @@ class ScriptedInteraction : public Interaction, public Clock {
     }
     void information(const QString& text) override { checkText(next(Kind::Information, "information: " + text), text); }
     void error(const QString& text) override { checkText(next(Kind::Error, "error: " + text), text); }
-    bool confirm(const QString& text) override {
+    bool confirm(const QString& text, const QString& action) override {
         const auto step = next(Kind::Confirm, "confirmation: " + text);
         checkText(step, text);
+        confirmActions << action;
+        // Every question names its action, never a bare "Sim"/"OK".
+        if (action.isEmpty() || action == QStringLiteral("Sim") || action == QStringLiteral("OK"))
+            failures << "confirmation without its action: " + text;
+        if (!step.path.isNull() && step.path != action)
+            failures << "expected the action \"" + step.path + "\" but was \"" + action + "\"";
         return step.yes;
     }
 
@@ -92,7 +102,8 @@ class ScriptedInteraction : public Interaction, public Clock {
 
     QList<FileDialogRequest> requests;
     QList<SheetChoiceRequest> sheetRequests;
-    QString proposedPdf; // by the last print dialog
+    QStringList confirmActions; // each confirmation's action button, in order
+    QString proposedPdf;        // by the last print dialog
     // What a window manager does while a save dialog is open (gives the
     // keyboard to the dialog's parent, say).
     std::function<void()> duringDialog;
@@ -103,7 +114,7 @@ class ScriptedInteraction : public Interaction, public Clock {
   private:
     struct Step {
         Kind kind;
-        QString path;
+        QString path; // a file dialog's answer; a confirmation's action
         bool chosen; // a file dialog confirmed with `path`
         bool yes;
         QString text;
