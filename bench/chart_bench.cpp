@@ -26,6 +26,9 @@ class NoDialogs : public zav::Interaction {
     void information(const QString&) override {}
     void error(const QString&) override {}
     bool confirm(const QString&, const QString&) override { return false; }
+    std::optional<QStringList> nameTreatments(const QStringList&, const QStringList& proposed) override {
+        return proposed;
+    }
     bool choosePrinter(QPrinter&, const QString&) override { return false; }
     std::optional<zav::SheetChoice> chooseSheet(const zav::SheetChoiceRequest&) override { return std::nullopt; }
 };

@@ -37,14 +37,26 @@ std::optional<ChosenTreatments> chooseTreatments(Interaction& interaction, Clock
         status(QStringLiteral("Selecionando o arquivo: ") + *chosen);
         chosenFiles.files.add(toFileSystemPath(*chosen));
     }
+    QStringList proposed;
+    for (const QString& source : chosenFiles.sources)
+        proposed << proposedTreatmentName(source);
+    const auto names = interaction.nameTreatments(chosenFiles.sources, proposed);
+    if (!names || names->size() != proposed.size()) return std::nullopt;
+    chosenFiles.names = *names;
     chosenFiles.files.finish(clock);
     return chosenFiles;
 }
 
-QString treatmentsStatus(const TreatmentFiles& files, const QStringList& sources) {
+QString proposedTreatmentName(const QString& path) {
+    const QFileInfo info(path);
+    return info.suffix().compare(QStringLiteral("txt"), Qt::CaseInsensitive) == 0 ? info.completeBaseName()
+                                                                                  : info.fileName();
+}
+
+QString treatmentsStatus(const TreatmentFiles& files, const QStringList& names) {
     QStringList key;
-    for (int t = 0; t < sources.size(); ++t)
-        key << QStringLiteral("T%1 = %2").arg(t + 1).arg(QFileInfo(sources[t]).fileName());
+    for (int t = 0; t < names.size(); ++t)
+        key << QStringLiteral("T%1 = %2").arg(t + 1).arg(names[t]);
     QString notes;
     for (const auto& note : files.notes)
         notes += QString::fromStdString(note) + QStringLiteral(" - ");

@@ -74,6 +74,10 @@ class Interaction {
     // prints to a PDF file.
     virtual bool choosePrinter(QPrinter& printer, const QString& pdfFile) = 0;
 
+    // The names of a similarity's or comparison's treatments, T1 first, as
+    // the user edits the `proposed` ones; nothing when the user cancelled.
+    virtual std::optional<QStringList> nameTreatments(const QStringList& files, const QStringList& proposed) = 0;
+
     // The import's questions in one dialog; nothing when the user cancelled.
     virtual std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& request) = 0;
 };

@@ -143,6 +143,35 @@ bool QtInteraction::choosePrinter(QPrinter& printer, const QString& pdfFile) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+std::optional<QStringList> QtInteraction::nameTreatments(const QStringList& files, const QStringList& proposed) {
+    QDialog dialog(dialogParent());
+    dialog.setObjectName("NomesTratamentos");
+    dialog.setWindowTitle(QStringLiteral("Nomes dos tratamentos"));
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(new QLabel(QStringLiteral("Os nomes vão na chave, no relatório e nos gráficos:"), &dialog));
+    QList<QLineEdit*> fields;
+    for (qsizetype t = 0; t < proposed.size(); ++t) {
+        auto* field = new QLineEdit(proposed[t], &dialog);
+        field->setObjectName(QStringLiteral("NomeT%1").arg(t + 1));
+        field->setToolTip(files.value(t));
+        form->addRow(QStringLiteral("T%1:").arg(t + 1), field);
+        fields << field;
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Calcular"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    QStringList names;
+    for (qsizetype t = 0; t < fields.size(); ++t) {
+        const QString typed = fields[t]->text().simplified();
+        names << (typed.isEmpty() ? proposed[t] : typed); // a blank name keeps the file's
+    }
+    return names;
+}
+
 std::optional<SheetChoice> QtInteraction::chooseSheet(const SheetChoiceRequest& request) {
     QDialog dialog(dialogParent());
     dialog.setObjectName("EscolhaPlanilha");

@@ -23,6 +23,7 @@ class QtInteraction : public Interaction {
     void error(const QString& text) override;
     bool confirm(const QString& text, const QString& action) override;
     bool choosePrinter(QPrinter& printer, const QString& pdfFile) override;
+    std::optional<QStringList> nameTreatments(const QStringList& files, const QStringList& proposed) override;
     std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& request) override;
 
   private:

@@ -20,6 +20,9 @@ class RememberedFolder : public Interaction {
     bool choosePrinter(QPrinter& printer, const QString& pdfFile) override {
         return inner_.choosePrinter(printer, pdfFile);
     }
+    std::optional<QStringList> nameTreatments(const QStringList& files, const QStringList& proposed) override {
+        return inner_.nameTreatments(files, proposed);
+    }
     std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& request) override {
         return inner_.chooseSheet(request);
     }

@@ -6,6 +6,8 @@
 #include "app/help_text.h"
 #include "app/sobrezav.h"
 #include "qtsupport/qt_interaction.h"
+#include "comparison/comparison_report.h"
+#include "data/report_text.h"
 #include "runs/runs.h"
 #include "support/file_size_limit.h"
 #include "support/files.h"
@@ -567,7 +569,7 @@ class MainWindowTest : public zav::test::WindowTest {
         QCOMPARE(user->requests.size(), 3);
         for (int t = 0; t < 3; ++t)
             QCOMPARE(user->requests[t].title, QStringLiteral("Selecione o arquivo: Tratamento %1 de 3").arg(t + 1));
-        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1.txt, T2 = t2.txt, T3 = t3.txt"));
+        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1, T2 = t2, T3 = t3"));
 
         const QString saved = path("similaridade.txt");
         user->expectSave(saved);
@@ -582,7 +584,7 @@ class MainWindowTest : public zav::test::WindowTest {
         for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
             user->expectOpen(treatment(f));
         startSimilarity("3");
-        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1.txt, T2 = t2.txt, T3 = t3.txt"));
+        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1, T2 = t2, T3 = t3"));
         user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         QVERIFY(memo1()->isHidden());
@@ -739,11 +741,14 @@ class MainWindowTest : public zav::test::WindowTest {
         const QStringList files{treatment("t1.txt"), treatment("t2.txt"), treatment("t3.txt")};
         for (const auto& file : files)
             user->expectOpen(file);
+        // Named as the researcher calls them: the names go into the report.
+        user->expectNames(QStringList{QStringLiteral("Mata ciliar 2023/24"), "t2", QStringLiteral("Área 3")});
         startComparison("3", 1);
         QVERIFY(window->findChild<QWidget*>("EntraComp")->isHidden());
         for (int t = 0; t < 3; ++t)
             QCOMPARE(user->requests[t].title, QStringLiteral("Selecione o arquivo: Tratamento %1 de 3").arg(t + 1));
-        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1.txt, T2 = t2.txt, T3 = t3.txt"));
+        QCOMPARE(user->proposedNames, (QList<QStringList>{{"t1", "t2", "t3"}}));
+        QCOMPARE(window->statusText(), QStringLiteral("T1 = Mata ciliar 2023/24, T2 = t2, T3 = Área 3"));
         user->expectSave(path("salvo.txt"));
         trigger("MnuSalvar");
         QCOMPARE(user->requests.last().fileName, path("t1-comparacao.txt"));
@@ -752,12 +757,13 @@ class MainWindowTest : public zav::test::WindowTest {
             paths.emplace_back(file.toStdString());
         const auto run = zav::runComparison(paths, zav::DendrogramIndex::BrayCurtis, *user);
         QCOMPARE(readAll(path("salvo.txt")),
-                 QByteArray::fromStdString(zav::comparisonOutput(run, zav::RunOutput::Report)));
+                 QByteArray::fromStdString(zav::joinReportLines(zav::comparisonReport(
+                     run.result, {"Mata ciliar 2023/24", "t2", "\xC1rea 3"}, run.treatments.when, run.treatments.notes))));
         // The next comparison takes the report's place.
         user->expectOpen(files[0]);
         user->expectOpen(files[1]);
         startComparison("2", 0);
-        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1.txt, T2 = t2.txt"));
+        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1, T2 = t2"));
     }
 
     void comparacaoValidatesAndWarns_data() {
@@ -783,18 +789,33 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(!memo1()->isHidden());
         const QString warning = QStringLiteral(
             "Aviso: os tratamentos têm números diferentes de espécies (5, 2); espécies pareadas pela linha");
-        QVERIFY2(window->statusText().startsWith(warning + QStringLiteral(" - T1 = t1.txt")),
+        QVERIFY2(window->statusText().startsWith(warning + QStringLiteral(" - T1 = t1")),
                  qPrintable(window->statusText()));
-        QVERIFY(memo1()->toPlainText().contains(QStringLiteral("  T2 = curto.txt\n") + warning));
+        QVERIFY(memo1()->toPlainText().contains(QStringLiteral("  T2 = curto\n") + warning));
     }
 
-    void similarityFilesAreProposedUnderT1() {
+    // The files name the PDF; the names the user gave name the treatments
+    // in its key. A cancelled names dialog ends the run.
+    void similarityFilesAreProposedUnderT1AndTheNamesGoInTheKey() {
         for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
             user->expectOpen(treatment(f));
+        user->expectNames(std::nullopt);
         startSimilarity("3");
-        user->expectSave(std::nullopt);
+        QVERIFY(memo1()->isHidden());
+        for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
+            user->expectOpen(treatment(f));
+        user->expectNames(QStringList{QStringLiteral("Mata ciliar 2023/24"), "Pasto", "Cerrado"});
+        startSimilarity("3");
+        QCOMPARE(window->statusText(), QStringLiteral("T1 = Mata ciliar 2023/24, T2 = Pasto, T3 = Cerrado"));
+        const QString pdf = path("t1-similaridade.pdf");
+        user->expectSave(pdf);
         trigger("MnuExportarPdf");
         QCOMPARE(QFileInfo(user->requests.last().fileName).fileName(), QStringLiteral("t1-similaridade.pdf"));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        const QString shown = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(shown.contains(QStringLiteral("T1 = Mata ciliar 2023/24, T2 = Pasto,")), qPrintable(shown.left(400)));
     }
 
     void cancelarOnTheTreatmentPanel() {

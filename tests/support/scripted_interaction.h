@@ -18,7 +18,7 @@ namespace zav::test {
 
 class ScriptedInteraction : public Interaction, public Clock {
   public:
-    enum class Kind { Open, Save, Information, Error, Confirm, Print, Sheet };
+    enum class Kind { Open, Save, Information, Error, Confirm, Print, Sheet, Names };
 
     // A dialog answered with a path, or cancelled (std::nullopt).
     void expectOpen(const std::optional<QString>& answer) { steps_.push_back(fileStep(Kind::Open, answer)); }
@@ -78,6 +78,23 @@ class ScriptedInteraction : public Interaction, public Clock {
         return true;
     }
 
+    // The treatments' names: the answer of an expected step; without one,
+    // the names proposed are taken as they are (as Enter would).
+    void expectNames(const std::optional<QStringList>& names) {
+        steps_.push_back({Kind::Names, {}, names.has_value(), false, {}});
+        if (names) namesAnswers_.push_back(*names);
+    }
+    std::optional<QStringList> nameTreatments(const QStringList& files, const QStringList& proposed) override {
+        proposedNames << proposed;
+        (void)files;
+        if (steps_.empty() || steps_.front().kind != Kind::Names) return proposed;
+        const auto step = next(Kind::Names, "names dialog");
+        if (!step.chosen || namesAnswers_.empty()) return std::nullopt;
+        QStringList names = namesAnswers_.front();
+        namesAnswers_.pop_front();
+        return names;
+    }
+
     std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& r) override {
         sheetRequests.append(r);
         const auto step = next(Kind::Sheet, "sheet dialog for " + r.file);
@@ -102,6 +119,7 @@ class ScriptedInteraction : public Interaction, public Clock {
 
     QList<FileDialogRequest> requests;
     QList<SheetChoiceRequest> sheetRequests;
+    QList<QStringList> proposedNames; // by each names dialog
     QStringList confirmActions; // each confirmation's action button, in order
     QString proposedPdf;        // by the last print dialog
     // What a window manager does while a save dialog is open (gives the
@@ -144,6 +162,8 @@ class ScriptedInteraction : public Interaction, public Clock {
             return "print dialog";
         case Kind::Sheet:
             return "sheet dialog";
+        case Kind::Names:
+            return "names dialog";
         }
         return {};
     }
@@ -164,6 +184,7 @@ class ScriptedInteraction : public Interaction, public Clock {
 
     std::deque<Step> steps_;
     std::deque<SheetChoice> sheetAnswers_;
+    std::deque<QStringList> namesAnswers_;
 };
 
 } // namespace zav::test
