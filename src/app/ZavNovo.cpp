@@ -78,6 +78,31 @@ TZAVMain::TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* pa
     showRecentFiles();
 }
 
+namespace zav {
+
+WindowPlacement placeWindow(const QRect& available, const QSize& wanted) {
+    // Room for what a window manager adds around the window: a title bar
+    // and borders. Nothing asked for is larger than that.
+    const QRect inside = available.adjusted(8, 40, -8, -8);
+    const QSize room = inside.size().expandedTo(QSize(160, 120));
+    WindowPlacement placement;
+    placement.minimum = wanted.boundedTo(room);
+    // Wider and taller than the least that works: the status line whole
+    // and a page of a report at a glance.
+    const QSize useful = wanted.expandedTo(QSize(800, 560));
+    const QRect place(QPoint(331, 150), useful);
+    if (inside.contains(place)) {
+        placement.geometry = place;
+        return placement;
+    }
+    const QSize fitted = useful.boundedTo(room);
+    placement.geometry = QRect(
+        inside.topLeft() + QPoint((room.width() - fitted.width()) / 2, (room.height() - fitted.height()) / 2), fitted);
+    return placement;
+}
+
+} // namespace zav
+
 void TZAVMain::placeOnScreen() {
     // Wide enough for a whole report line (76 characters) beside the view's
     // frame, margins and scroll bar, so no line wraps.
@@ -85,20 +110,14 @@ void TZAVMain::placeOnScreen() {
     const int reportWidth = metrics.horizontalAdvance(QString(76, QLatin1Char('0'))) + 2 * memo1_->frameWidth() +
                             2 * static_cast<int>(memo1_->document()->documentMargin()) +
                             memo1_->verticalScrollBar()->sizeHint().width() + 16 + 4;
-    setMinimumWidth(reportWidth);
-    // Tall enough for the grid's panel with its buttons.
-    setMinimumHeight(menuBar()->sizeHint().height() + statusBar()->sizeHint().height() +
-                     editor_->grpPlan()->geometry().bottom() + 8);
-    const QRect wanted(QPoint(331, 150), QSize(std::max(616, reportWidth), 434));
-    const QRect available = screen()->availableGeometry();
-    if (available.contains(wanted)) {
-        resize(wanted.size());
-        move(wanted.topLeft());
-        return;
-    }
-    const QSize fitted = wanted.size().boundedTo(available.size()).expandedTo(minimumSize());
-    resize(fitted);
-    move(available.center() - QPoint(fitted.width() / 2, fitted.height() / 2));
+    // Tall enough for the grid's panel with its buttons, where the screen
+    // has room; on a small screen the window stays whole on it instead.
+    const int gridHeight = menuBar()->sizeHint().height() + statusBar()->sizeHint().height() +
+                           editor_->grpPlan()->geometry().bottom() + 8;
+    const auto placement = zav::placeWindow(screen()->availableGeometry(), QSize(reportWidth, gridHeight));
+    setMinimumSize(placement.minimum);
+    resize(placement.geometry.size());
+    move(placement.geometry.topLeft());
 }
 
 // Also when the session ends the program without closing the window.

@@ -8,6 +8,8 @@
 #include "qtsupport/remembered_folder.h"
 
 #include <QMainWindow>
+#include <QRect>
+#include <QSize>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -29,6 +31,16 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace zav {
+
+// Where the window opens on a screen whose free area is `available`: its
+// minimum size (`wanted`, less on a screen too small for it) and its
+// geometry, whole on the screen with room for a window manager's frame.
+struct WindowPlacement {
+    QSize minimum;
+    QRect geometry;
+};
+WindowPlacement placeWindow(const QRect& available, const QSize& wanted);
+
 class ComparisonPanel;
 class DataEditor;
 class SimilarityPanel;

@@ -352,6 +352,50 @@ class MainWindowTest : public zav::test::WindowTest {
         QCOMPARE(memo1()->document()->lineCount(), memo1()->document()->blockCount());
     }
 
+    // Whole on every screen, with room for a window manager's frame; the
+    // least the report and the grid need where the screen has it; the
+    // original place and a useful size on a large screen.
+    void theWindowFitsEveryScreen_data() {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("expected"); // empty: anywhere on the screen
+        const QSize wanted(620, 433);
+        QTest::newRow("1920x1080") << QRect(0, 0, 1920, 1040) << QRect(331, 150, 800, 560);
+        QTest::newRow("1280x900") << QRect(0, 0, 1280, 900) << QRect(331, 150, 800, 560);
+        QTest::newRow("1366x768") << QRect(0, 0, 1366, 728) << QRect();
+        QTest::newRow("1366x768 at scale 2") << QRect(0, 0, 683, 384) << QRect();
+        QTest::newRow("1366x768 at scale 2, panel above") << QRect(0, 18, 683, 366) << QRect();
+        QTest::newRow("second screen") << QRect(1920, 0, 683, 384) << QRect();
+    }
+    void theWindowFitsEveryScreen() {
+        QFETCH(QRect, available);
+        QFETCH(QRect, expected);
+        const QSize wanted(620, 433);
+        const auto placement = zav::placeWindow(available, wanted);
+        QVERIFY(available.adjusted(8, 40, -8, -8).contains(placement.geometry));
+        QVERIFY(placement.geometry.width() >= placement.minimum.width());
+        QVERIFY(placement.geometry.height() >= placement.minimum.height());
+        if (available.width() >= 800) QCOMPARE(placement.minimum, wanted);
+        if (!expected.isEmpty()) QCOMPARE(placement.geometry, expected);
+    }
+
+    // Size and maximised state, as the researcher left them.
+    void theWindowKeepsItsSizeAndMaximisedState() {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->resize(window->minimumSize() + QSize(40, 30));
+        const QSize size = window->size();
+        window.reset();
+        window = std::make_unique<TZAVMain>(*user, *user);
+        QCOMPARE(window->size(), size);
+        window->showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window.reset();
+        window = std::make_unique<TZAVMain>(*user, *user);
+        QVERIFY(window->windowState().testFlag(Qt::WindowMaximized));
+        window->show();
+        QVERIFY(window->isMaximized());
+    }
+
     // A no-break space and the other characters of Windows-1252 keep their
     // bytes, in the file's path and in what the user typed; what the code
     // page cannot hold becomes "?".
