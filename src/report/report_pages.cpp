@@ -138,26 +138,59 @@ std::vector<QString> keyBlock(const ReportDocument& document, qsizetype columns)
     return rows;
 }
 
-std::vector<std::vector<std::size_t>> pageRows(const std::vector<std::size_t>& lineOfRow, std::size_t perPage,
-                                               const std::optional<ReportTable>& table) {
-    std::vector<std::size_t> heading;
-    if (table)
-        for (std::size_t r = 0; r < lineOfRow.size(); ++r)
-            if (lineOfRow[r] >= table->first && lineOfRow[r] < table->first + table->count) heading.push_back(r);
+namespace {
+
+using Pages = std::vector<std::vector<std::size_t>>;
+
+// As many rows to a page as fit, the page numbered `shortPage` (if any)
+// ending at `shortTo` rows.
+Pages fillPages(const std::vector<std::size_t>& lineOfRow, std::size_t perPage, const std::optional<ReportTable>& table,
+                const std::vector<std::size_t>& heading, std::size_t shortPage, std::size_t shortTo) {
     // On a page too short for the heading and a row, nothing is repeated.
     const bool repeat = !heading.empty() && heading.size() < perPage;
 
-    std::vector<std::vector<std::size_t>> pages;
+    Pages pages;
     std::vector<std::size_t> page;
     for (std::size_t r = 0; r < lineOfRow.size(); ++r) {
-        const bool keepHeadingWithRow = repeat && r == heading.front() && page.size() + heading.size() + 1 > perPage;
-        if (!page.empty() && (page.size() >= perPage || keepHeadingWithRow)) pages.push_back(std::exchange(page, {}));
+        const std::size_t capacity = pages.size() == shortPage ? shortTo : perPage;
+        const bool keepHeadingWithRow = repeat && r == heading.front() && page.size() + heading.size() + 1 > capacity;
+        if (!page.empty() && (page.size() >= capacity || keepHeadingWithRow)) pages.push_back(std::exchange(page, {}));
         const std::size_t line = lineOfRow[r];
         if (page.empty() && !pages.empty() && repeat && line >= table->first + table->count && line < table->rowsEnd)
             page = heading;
         page.push_back(r);
     }
     if (!page.empty() || pages.empty()) pages.push_back(std::move(page));
+    return pages;
+}
+
+// The rows of a page besides the table's heading repeated at its top.
+std::size_t ownRows(const std::vector<std::size_t>& page, const std::vector<std::size_t>& heading) {
+    const bool repeated = !heading.empty() && page.size() > heading.size() &&
+                          std::equal(heading.begin(), heading.end(), page.begin());
+    return page.size() - (repeated ? heading.size() : 0);
+}
+
+} // namespace
+
+std::vector<std::vector<std::size_t>> pageRows(const std::vector<std::size_t>& lineOfRow, std::size_t perPage,
+                                               const std::optional<ReportTable>& table) {
+    std::vector<std::size_t> heading;
+    if (table)
+        for (std::size_t r = 0; r < lineOfRow.size(); ++r)
+            if (lineOfRow[r] >= table->first && lineOfRow[r] < table->first + table->count) heading.push_back(r);
+    constexpr auto kNoPage = static_cast<std::size_t>(-1);
+    Pages pages = fillPages(lineOfRow, perPage, table, heading, kNoPage, perPage);
+    // No last page with only one or two rows of its own: the page before it
+    // ends earlier and gives it three, when they then fit on it.
+    constexpr std::size_t kLeast = 3;
+    const std::size_t n = pages.size();
+    if (n < 2) return pages;
+    const std::size_t own = ownRows(pages.back(), heading);
+    const std::size_t before = pages[n - 2].size();
+    if (own == 0 || own >= kLeast || before < kLeast + (kLeast - own)) return pages;
+    Pages moved = fillPages(lineOfRow, perPage, table, heading, n - 2, before - (kLeast - own));
+    if (moved.size() == n && ownRows(moved.back(), heading) >= kLeast) return moved;
     return pages;
 }
 
