@@ -511,7 +511,15 @@ class MainWindowTest : public zav::test::WindowTest {
         QCOMPARE(memo2->toPlainText(), zav::helpText());
         QVERIFY(zav::helpText().startsWith("ZAVIRO - ANÁLISE FAUNÍSTICA\n====="));
         QVERIFY(zav::helpText().contains("\tND - não dominante\n"));
-        QVERIFY(zav::helpText().contains("  Os dados da 2a linha em diante contém os valores de 2 \n"));
+        QVERIFY(zav::helpText().contains("  Os dados da 2a linha em diante contêm os valores de 2 \n"));
+        // Today's spelling, and the menus' names as the menus show them.
+        for (const char* old : {"Freqü", "freqü", "Constancia", "Indice", "individuos", "Faunistica"})
+            QVERIFY2(!zav::helpText().contains(QString::fromUtf8(old)), old);
+        for (const char* item : {"MnuSimilar", "MnuComparacao", "MnuSalvar", "MnuImprimir", "MnuExportarPdf",
+                                 "MnuImportar", "MnuDiversidadeDeste", "MnuAnaliseDeste", "MnuCopiarTabela"}) {
+            const QString caption = window->findChild<QAction*>(item)->text().remove('&').remove("...");
+            QVERIFY2(zav::helpText().simplified().contains(caption), qPrintable(caption));
+        }
         for (const char* section : {"\nAUTORES\n", "\n   Instituições\n", "\nREFERÊNCIA\n", "KATO, M.",
                                     "SHANNON, C. E.", "MARGALEF, R.", "SØRENSEN, T."})
             QVERIFY2(zav::helpText().contains(QString::fromUtf8(section)), section);
