@@ -552,6 +552,17 @@ class MainWindowTest : public zav::test::WindowTest {
         QCOMPARE(dialogs[0]->windowTitle(), QStringLiteral("Sobre ..."));
         QCOMPARE(dialogs[0]->findChild<QLabel*>("Version")->text(), QStringLiteral("Versão 1.0.0"));
         QCOMPARE(dialogs[0]->findChild<QLabel*>("ProgramIcon")->pixmap().size(), QSize(32, 32));
+        QCOMPARE(dialogs[0]->findChild<QLabel*>("Licenca")->text(),
+                 QStringLiteral("Licença: GPL-3.0-or-later (software livre)"));
+        QCOMPARE(dialogs[0]->findChild<QLabel*>("Citacao")->text(),
+                 QStringLiteral("Equipe ZAVIRO. ZAVIRO - Análise Faunística, versão %1. Programa de computador, "
+                                "GPL-3.0-or-later.")
+                     .arg(zav::kVersion));
+        // The repository's citation file names the same program and version.
+        const QString cff = QString::fromUtf8(readAll(ZAV_SOURCE_DIR "/CITATION.cff"));
+        QVERIFY(cff.contains(QStringLiteral("\ntitle: \"ZAVIRO - Análise Faunística\"\n")));
+        QVERIFY(cff.contains(QStringLiteral("\nversion: \"%1\"\n").arg(zav::kVersion)));
+        QVERIFY(cff.startsWith("cff-version: 1.2.0\n"));
         auto* ok = dialogs[0]->findChild<QPushButton*>("OKButton");
         QVERIFY(ok->isDefault());
         ok->click();
