@@ -154,7 +154,7 @@ std::optional<QStringList> QtInteraction::nameTreatments(const QStringList& file
         auto* field = new QLineEdit(proposed[t], &dialog);
         field->setObjectName(QStringLiteral("NomeT%1").arg(t + 1));
         field->setToolTip(files.value(t));
-        form->addRow(QStringLiteral("T%1:").arg(t + 1), field);
+        form->addRow(QStringLiteral("T%1 (%2):").arg(t + 1).arg(QFileInfo(files.value(t)).fileName()), field);
         fields << field;
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
