@@ -842,7 +842,10 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(editor()->cellText(1, 5), QString());
         count("3"); // only empty rows go: no question
         QCOMPARE(editor()->rowCount(), 4);
-        user->expectConfirm("Apagar 1 linha preenchida?", false);
+        user->expectConfirm("Apagar 2 linhas preenchidas?", false, "Apagar as linhas");
+        count("1");
+        QCOMPARE(editor()->rowCount(), 4);
+        user->expectConfirm("Apagar 1 linha preenchida?", false, "Apagar a linha");
         count("2");
         QCOMPARE(editor()->rowCount(), 4);
         QCOMPARE(field("EspeciesPlan")->text(), QStringLiteral("3"));
