@@ -25,7 +25,10 @@ class NoDialogs : public zav::Interaction {
     std::optional<QString> saveFile(const zav::FileDialogRequest&) override { return std::nullopt; }
     void information(const QString&) override {}
     void error(const QString&) override {}
-    bool confirm(const QString&) override { return false; }
+    bool confirm(const QString&, const QString&) override { return false; }
+    std::optional<QStringList> nameTreatments(const QStringList&, const QStringList& proposed) override {
+        return proposed;
+    }
     bool choosePrinter(QPrinter&, const QString&) override { return false; }
     std::optional<zav::SheetChoice> chooseSheet(const zav::SheetChoiceRequest&) override { return std::nullopt; }
 };

@@ -15,16 +15,31 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beside what dpkg-shlibdeps finds: Qt's own dialogs in Portuguese.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "faunistic analysis and similarity of insect surveys")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "faunistic analysis, diversity and similarity of insect surveys")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "ZAVIRO turns the counts of an insect survey (for each species, the
 individuals caught and the collections in which it was caught) into a
 faunistic analysis report: dominance by Kato's method, abundance,
 frequency and constancy classes, the predominant species, Shannon's
 diversity index with its confidence interval, Margalef's richness index
-and equitability. It also compares 3 to 10 surveys by Sørensen's
-quotient of similarity, and edits survey data files in a grid.
+and equitability.
+.
+It also gives:
+ - the diversity of a survey: sample coverage, richness estimators
+   (Chao1, ACE, Chao2, ICE, jackknife, bootstrap) with their errors,
+   diversity indices, Hill numbers and rarefaction and extrapolation
+   curves;
+ - the similarity of 3 to 10 surveys by Sørensen's quotient, and the
+   comparison of 2 to 10 (Hutcheson's t test, Sørensen, Jaccard,
+   Morisita-Horn and Bray-Curtis matrices, UPGMA dendrogram), with the
+   treatments named by the user;
+ - charts saved as PNG, SVG or PDF at journal sizes, printing and PDF
+   export of every report, and the species table copied or exported to
+   XLSX or CSV;
+ - a grid to type or correct survey files, and the import of XLSX, ODS,
+   CSV and TSV spreadsheets.
 .
 The program speaks Portuguese. Reports are Windows-1252 text files;
-zaviro-relatorio writes the same reports on standard output for scripts.")
+zaviro-relatorio writes the same reports, JSON and CSV on standard output
+for scripts.")
 
 include(CPack)

@@ -78,6 +78,31 @@ TZAVMain::TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* pa
     showRecentFiles();
 }
 
+namespace zav {
+
+WindowPlacement placeWindow(const QRect& available, const QSize& wanted) {
+    // Room for what a window manager adds around the window: a title bar
+    // and borders. Nothing asked for is larger than that.
+    const QRect inside = available.adjusted(8, 40, -8, -8);
+    const QSize room = inside.size().expandedTo(QSize(160, 120));
+    WindowPlacement placement;
+    placement.minimum = wanted.boundedTo(room);
+    // Wider and taller than the least that works: the status line whole
+    // and a page of a report at a glance.
+    const QSize useful = wanted.expandedTo(QSize(800, 560));
+    const QRect place(QPoint(331, 150), useful);
+    if (inside.contains(place)) {
+        placement.geometry = place;
+        return placement;
+    }
+    const QSize fitted = useful.boundedTo(room);
+    placement.geometry = QRect(
+        inside.topLeft() + QPoint((room.width() - fitted.width()) / 2, (room.height() - fitted.height()) / 2), fitted);
+    return placement;
+}
+
+} // namespace zav
+
 void TZAVMain::placeOnScreen() {
     // Wide enough for a whole report line (76 characters) beside the view's
     // frame, margins and scroll bar, so no line wraps.
@@ -85,20 +110,14 @@ void TZAVMain::placeOnScreen() {
     const int reportWidth = metrics.horizontalAdvance(QString(76, QLatin1Char('0'))) + 2 * memo1_->frameWidth() +
                             2 * static_cast<int>(memo1_->document()->documentMargin()) +
                             memo1_->verticalScrollBar()->sizeHint().width() + 16 + 4;
-    setMinimumWidth(reportWidth);
-    // Tall enough for the grid's panel with its buttons.
-    setMinimumHeight(menuBar()->sizeHint().height() + statusBar()->sizeHint().height() +
-                     editor_->grpPlan()->geometry().bottom() + 8);
-    const QRect wanted(QPoint(331, 150), QSize(std::max(616, reportWidth), 434));
-    const QRect available = screen()->availableGeometry();
-    if (available.contains(wanted)) {
-        resize(wanted.size());
-        move(wanted.topLeft());
-        return;
-    }
-    const QSize fitted = wanted.size().boundedTo(available.size()).expandedTo(minimumSize());
-    resize(fitted);
-    move(available.center() - QPoint(fitted.width() / 2, fitted.height() / 2));
+    // Tall enough for the grid's panel with its buttons, where the screen
+    // has room; on a small screen the window stays whole on it instead.
+    const int gridHeight = menuBar()->sizeHint().height() + statusBar()->sizeHint().height() +
+                           editor_->grpPlan()->geometry().bottom() + 8;
+    const auto placement = zav::placeWindow(screen()->availableGeometry(), QSize(reportWidth, gridHeight));
+    setMinimumSize(placement.minimum);
+    resize(placement.geometry.size());
+    move(placement.geometry.topLeft());
 }
 
 // Also when the session ends the program without closing the window.
@@ -146,6 +165,13 @@ void TZAVMain::createActions() {
         });
         if (!written.isEmpty()) setStatus(QStringLiteral("Tabela gravada em ") + written);
     });
+    arquivo->addSeparator();
+    // The survey shown, to the other report, without choosing it again.
+    diversityOfShown_ = item(arquivo, "MnuDiversidadeDeste", QStringLiteral("Di&versidade deste levantamento"));
+    connectItem(diversityOfShown_, Arquivo, &TZAVMain::diversityOfShownSurvey);
+    analysisOfShown_ =
+        item(arquivo, "MnuAnaliseDeste", QStringLiteral("Análise &faunística deste levantamento"));
+    connectItem(analysisOfShown_, Arquivo, &TZAVMain::analysisOfShownSurvey);
     arquivo->addSeparator();
     connectItem(item(arquivo, "MnuImportar", QStringLiteral("Importar p&lanilha...")), Arquivo,
                 [this] { editor_->MnuImportarClick(); });
@@ -269,6 +295,9 @@ void TZAVMain::createPanels() {
     connect(comparison_, &zav::ComparisonPanel::allMenusEnabled, this, &TZAVMain::setAllMenusEnabled);
     connect(comparison_, &zav::ComparisonPanel::compared, this,
             [this](const zav::ReportDocument& document) { showReport(document); });
+    // Their runs take the report's place as "Calcular" does.
+    similarity_->setMayReplaceReport([this] { return mayReplaceReport(); });
+    comparison_->setMayReplaceReport([this] { return mayReplaceReport(); });
 
     // "Gráfico" and the report's items follow whatever shows or hides.
     for (QWidget* w :
@@ -292,8 +321,9 @@ void TZAVMain::updateReportMenus() {
         a->setEnabled(reportOpen());
     for (QAction* a : {copyTableAction_, exportTableAction_})
         a->setEnabled(reportOpen() && shown_);
-    similarity_->setReportOpen(reportOpen());
-    comparison_->setReportOpen(reportOpen());
+    const bool survey = reportOpen() && shown_ && !shown_->sources.isEmpty();
+    diversityOfShown_->setEnabled(survey && std::holds_alternative<zav::AnalysisResult>(shown_->result));
+    analysisOfShown_->setEnabled(survey && std::holds_alternative<zav::DiversityResult>(shown_->result));
 }
 
 void TZAVMain::FormCreate() {
@@ -382,6 +412,9 @@ void TZAVMain::showReport(zav::ReportDocument document) {
             text << line;
         }
     }
+    savedOnce_ = false;
+    // A chart of the report replaced would no longer match what is shown.
+    if (chartWindow_) chartWindow_->close();
     QStringList warnings;
     for (const auto& warning : document.warnings)
         warnings << QString::fromStdString(warning);
@@ -460,13 +493,17 @@ void TZAVMain::MnuGraficoClick() {
     chartWindow_->activateWindow();
 }
 
-bool TZAVMain::refusedWhileReportOpen() {
-    if (reportOpen()) interaction_.information(QStringLiteral("Feche o arquivo aberto"));
-    return reportOpen();
+bool TZAVMain::reportUnsaved() const { return reportOpen() && (!savedOnce_ || memo1_->document()->isModified()); }
+
+bool TZAVMain::mayReplaceReport() {
+    // A report as computed is made again by the same run: only typing is lost.
+    if (!reportOpen() || !memo1_->document()->isModified()) return true;
+    return interaction_.confirm(QStringLiteral("Substituir o relatório editado sem salvar as alterações?"),
+                                QStringLiteral("Substituir sem salvar"));
 }
 
 void TZAVMain::MnuCalcularClick() {
-    if (refusedWhileReportOpen()) return;
+    if (!mayReplaceReport()) return;
     const auto chosen = interaction_.openFile(zav::dataFileRequest(QStringLiteral("Selecione o arquivo"), lastOpenName_));
     const zav::DateTime when = clock_.now(); // the time the dialog closed, also when cancelled
     if (!chosen || chosen->isEmpty()) return;
@@ -474,21 +511,37 @@ void TZAVMain::MnuCalcularClick() {
 }
 
 void TZAVMain::MnuDiversidadeClick() {
-    if (refusedWhileReportOpen()) return;
+    if (!mayReplaceReport()) return;
     auto document = zav::chooseAndRunDiversity(interaction_, clock_, lastOpenName_, [this](const QString& text) {
         setStatus(text);
     });
-    if (!document) return;
-    const QString path = document->sources.value(0);
-    const auto warnings = document->warnings;
-    showReport(std::move(*document));
+    if (document) showDiversity(std::move(*document));
+}
+
+void TZAVMain::diversityOfShownSurvey() {
+    if (!diversityOfShown_->isEnabled() || !mayReplaceReport()) return;
+    const QString path = shown_->sources.value(0);
+    setStatus(QStringLiteral("Calculando a diversidade do arquivo: ") + path);
+    showDiversity(zav::diversityOfFile(path, clock_.now()));
+}
+
+void TZAVMain::analysisOfShownSurvey() {
+    if (!analysisOfShown_->isEnabled() || !mayReplaceReport()) return;
+    const QString path = shown_->sources.value(0); // a copy: the report it names is replaced
+    analyseFile(path, clock_.now());
+}
+
+void TZAVMain::showDiversity(zav::ReportDocument document) {
+    const QString path = document.sources.value(0);
+    const auto warnings = document.warnings;
+    showReport(std::move(document));
     setStatus(QStringLiteral("Diversidade do arquivo: ") + path + QStringLiteral(" finalizada") +
               warningsStatus(warnings));
     addRecentFile(path);
 }
 
 void TZAVMain::calculateFile(const QString& path) {
-    if (refusedWhileReportOpen()) return;
+    if (!mayReplaceReport()) return;
     dialogs_.remember(path);
     analyseFile(path, clock_.now());
 }
@@ -600,12 +653,17 @@ void TZAVMain::MnuSalvarClick() {
     if (const QString refusal = reportTargetRefusal(*chosen); !refusal.isEmpty()) throw zav::Error(refusal.toStdString());
     zav::saveFileAtomically(*chosen, zav::joinReportLines(reportViewLines()));
     memo1_->document()->setModified(false);
+    savedOnce_ = true;
     setStatus(QStringLiteral("Relatório gravado em ") + *chosen);
 }
 
 void TZAVMain::MnuFecharClick() {
     if (!reportOpen()) return;
-    if (!interaction_.confirm(QStringLiteral("Confirma?"))) return;
+    const bool unsaved = reportUnsaved();
+    if (!interaction_.confirm(unsaved ? QStringLiteral("Fechar o relatório sem salvar?")
+                                      : QStringLiteral("Fechar o relatório?"),
+                              unsaved ? QStringLiteral("Fechar sem salvar") : QStringLiteral("Fechar")))
+        return;
     memo1_->hide();
     memo1_->clear();
     warnings_->hide();
@@ -620,7 +678,10 @@ void TZAVMain::MnuSairClick() { close(); }
 
 void TZAVMain::closeEvent(QCloseEvent* event) {
     bool close = !editor_->gridOpen();
-    if (!close) guarded([&] { close = interaction_.confirm(QStringLiteral("Confirma?")); });
+    if (!close)
+        guarded([&] {
+            close = interaction_.confirm(QStringLiteral("Sair sem salvar a planilha?"), QStringLiteral("Sair sem salvar"));
+        });
     if (close)
         event->accept();
     else

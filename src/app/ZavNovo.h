@@ -8,6 +8,8 @@
 #include "qtsupport/remembered_folder.h"
 
 #include <QMainWindow>
+#include <QRect>
+#include <QSize>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -29,6 +31,16 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace zav {
+
+// Where the window opens on a screen whose free area is `available`: its
+// minimum size (`wanted`, less on a screen too small for it) and its
+// geometry, whole on the screen with room for a window manager's frame.
+struct WindowPlacement {
+    QSize minimum;
+    QRect geometry;
+};
+WindowPlacement placeWindow(const QRect& available, const QSize& wanted);
+
 class ComparisonPanel;
 class DataEditor;
 class SimilarityPanel;
@@ -86,11 +98,18 @@ class TZAVMain : public QMainWindow {
     void layOutGrid();
 
     // Handlers, named after the component and the event.
-    // "Feche o arquivo aberto" while a report is shown: true when it refused.
-    bool refusedWhileReportOpen();
+    // Whether a run may take the place of the report shown: asks only when
+    // the report holds typing not saved.
+    bool mayReplaceReport();
+    // The report shown has not been written to a file as it is now.
+    bool reportUnsaved() const;
     void setRecentFiles(const QStringList& files);
     void MnuCalcularClick();
     void MnuDiversidadeClick();
+    // The other report of the survey shown, from its data file read afresh.
+    void diversityOfShownSurvey();
+    void analysisOfShownSurvey();
+    void showDiversity(zav::ReportDocument document);
     void analyseFile(const QString& path, const zav::DateTime& when);
     void addRecentFile(const QString& path);
     void showRecentFiles();
@@ -135,6 +154,8 @@ class TZAVMain : public QMainWindow {
     QAction* fecharAction_ = nullptr;
     QAction* copyTableAction_ = nullptr;   // a faunistic report's species table
     QAction* exportTableAction_ = nullptr;
+    QAction* diversityOfShown_ = nullptr; // "Diversidade deste levantamento"
+    QAction* analysisOfShown_ = nullptr;  // "Análise faunística deste levantamento"
     QLabel* statusLabel_ = nullptr;
     QWidget* client_ = nullptr;
     QPlainTextEdit* memo1_ = nullptr;
@@ -153,6 +174,7 @@ class TZAVMain : public QMainWindow {
     // The species' names shown under a faunistic report, never saved with it.
     std::vector<std::string> namesShown_;
     std::vector<std::string> reportViewLines() const;
+    bool savedOnce_ = false;                   // the report shown was written to a file
     QPointer<QWidget> chartWindow_;
     std::array<bool, zav::kTopMenuCount> menusBeforeHelp_{};
     QString lastOpenName_;

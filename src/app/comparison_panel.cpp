@@ -70,12 +70,12 @@ void ComparisonPanel::btnOkCompClick() {
 void ComparisonPanel::runComparison(int treatments) {
     const auto index = index_->currentIndex() == 1 ? DendrogramIndex::BrayCurtis : DendrogramIndex::Sorensen;
     auto chosen = chooseTreatments(
-        interaction_, clock_, treatments, lastOpenName_, [this] { return reportOpen_; },
+        interaction_, clock_, treatments, lastOpenName_, mayReplaceReport_,
         [this](const QString& text) { emit statusChanged(text); });
     if (!chosen) return;
-    const QString status = treatmentsStatus(chosen->files, chosen->sources);
+    const QString status = treatmentsStatus(chosen->files, chosen->names);
     ComparisonRun run = zav::runComparison(std::move(chosen->files), index);
-    auto document = comparisonDocument(std::move(run));
+    auto document = comparisonDocument(std::move(run), chosen->names);
     document.sources = chosen->sources; // the names as chosen
     emit compared(document);
     emit statusChanged(status);

@@ -9,6 +9,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QComboBox;
 class QFrame;
 class QLineEdit;
@@ -23,8 +25,9 @@ class ComparisonPanel : public QObject {
     ComparisonPanel(QWidget* client, Interaction& interaction, Clock& clock);
 
     QFrame* panel() const { return entraComp_; }
-    // While a report is shown the run refuses, before each file it asks for.
-    void setReportOpen(bool open) { reportOpen_ = open; }
+    // Whether the run may take the place of the report shown (the window
+    // asks when it holds unsaved typing); asked before the first file.
+    void setMayReplaceReport(std::function<bool()> mayReplace) { mayReplaceReport_ = std::move(mayReplace); }
 
     void MnuComparacaoClick();
 
@@ -43,7 +46,7 @@ class ComparisonPanel : public QObject {
     QFrame* entraComp_ = nullptr;
     QLineEdit* count_ = nullptr;
     QComboBox* index_ = nullptr;
-    bool reportOpen_ = false;
+    std::function<bool()> mayReplaceReport_ = [] { return true; };
     QString lastOpenName_;
 };
 

@@ -5,6 +5,13 @@
 
 namespace zav {
 
+ReportDocument diversityOfFile(const QString& path, const DateTime& when) {
+    auto document = diversityDocument(runDiversity(toFileSystemPath(path), when));
+    // The name as the user chose it, as "Calcular" shows it.
+    document.sources = QStringList{path};
+    return document;
+}
+
 std::optional<ReportDocument> chooseAndRunDiversity(Interaction& interaction, Clock& clock, QString& lastOpenName,
                                                     const std::function<void(const QString&)>& status) {
     const auto chosen = interaction.openFile({QStringLiteral("Selecione o arquivo"), QStringLiteral("*.txt"),
@@ -13,10 +20,7 @@ std::optional<ReportDocument> chooseAndRunDiversity(Interaction& interaction, Cl
     if (!chosen || chosen->isEmpty()) return std::nullopt;
     lastOpenName = *chosen;
     status(QStringLiteral("Calculando a diversidade do arquivo: ") + *chosen);
-    auto document = diversityDocument(runDiversity(toFileSystemPath(*chosen), when));
-    // The name as the user chose it, as "Calcular" shows it.
-    document.sources = QStringList{*chosen};
-    return document;
+    return diversityOfFile(*chosen, when);
 }
 
 } // namespace zav

@@ -12,10 +12,13 @@
 
 namespace zav {
 
+// The diversity report of the data file at `path` (named as the user chose
+// it), read afresh; the run's errors are thrown before anything is shown.
+ReportDocument diversityOfFile(const QString& path, const DateTime& when);
+
 // The open dialog (starting at `lastOpenName`, which then names the file
 // chosen), the clock read when it closes, then the run. Nothing when the
-// dialog is cancelled; the run's errors are thrown before anything is
-// shown. `status` hears "Calculando a diversidade do arquivo: <path>".
+// dialog is cancelled. `status` hears "Calculando a diversidade do arquivo: <path>".
 std::optional<ReportDocument> chooseAndRunDiversity(Interaction& interaction, Clock& clock, QString& lastOpenName,
                                                     const std::function<void(const QString&)>& status);
 

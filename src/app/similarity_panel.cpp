@@ -61,13 +61,13 @@ void SimilarityPanel::btnOkRepClick() {
 
 void SimilarityPanel::runSimilarity(int treatments) {
     auto chosen = chooseTreatments(
-        interaction_, clock_, treatments, lastOpenName_, [this] { return reportOpen_; },
+        interaction_, clock_, treatments, lastOpenName_, mayReplaceReport_,
         [this](const QString& text) { emit statusChanged(text); });
     if (!chosen) return;
     auto run = zav::runSimilarity(std::move(chosen->files));
-    const QString status = treatmentsStatus(run.treatments, chosen->sources);
+    const QString status = treatmentsStatus(run.treatments, chosen->names);
     emit compared(similarityDocument(std::move(run.result), chosen->sources, run.treatments.when,
-                                     std::move(run.treatments.notes)));
+                                     std::move(run.treatments.notes), chosen->names));
     emit statusChanged(status);
 }
 

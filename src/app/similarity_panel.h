@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 class QFrame;
 class QLineEdit;
 class QWidget;
@@ -24,8 +26,9 @@ class SimilarityPanel : public QObject {
     SimilarityPanel(QWidget* client, Interaction& interaction, Clock& clock);
 
     QFrame* panel() const { return entraCol_; }
-    // While a report is shown the run refuses, before each file it asks for.
-    void setReportOpen(bool open) { reportOpen_ = open; }
+    // Whether the run may take the place of the report shown (the window
+    // asks when it holds unsaved typing); asked before the first file.
+    void setMayReplaceReport(std::function<bool()> mayReplace) { mayReplaceReport_ = std::move(mayReplace); }
 
     void MnuSimilarClick();
 
@@ -44,7 +47,7 @@ class SimilarityPanel : public QObject {
     Clock& clock_;
     QFrame* entraCol_ = nullptr;
     QLineEdit* nRepet_ = nullptr;
-    bool reportOpen_ = false;
+    std::function<bool()> mayReplaceReport_ = [] { return true; };
     QString lastOpenName_;
 };
 

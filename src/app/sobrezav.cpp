@@ -34,7 +34,7 @@ TJanSobre::TJanSobre(QWidget* parent) : QDialog(parent) {
     setObjectName("JanSobre");
     setWindowTitle(QStringLiteral("Sobre ..."));
     setModal(false);
-    setFixedSize(296, 296);
+    setFixedSize(296, 396);
 
     auto* panel1 = bevelPanel(this, "Panel1", {8, 8, 281, 201});
     auto* icon = new QLabel(panel1);
@@ -58,13 +58,28 @@ TJanSobre::TJanSobre(QWidget* parent) : QDialog(parent) {
     label(panel2, "Label5", QStringLiteral("Kato et al. 1952; Shannon e Weaver 1949;"), {8, 4});
     label(panel2, "Label6", QStringLiteral("Margalef 1958; Sørensen 1948"), {8, 20});
 
+    // The licence, and the citation a researcher copies into a paper.
+    auto* panel3 = bevelPanel(this, "Panel3", {8, 264, 281, 93});
+    label(panel3, "Licenca", QStringLiteral("Licença: GPL-3.0-or-later (software livre)"), {8, 4});
+    label(panel3, "ComoCitar", QStringLiteral("Como citar:"), {8, 22});
+    auto* citation = new QLabel(citationText(), panel3);
+    citation->setObjectName("Citacao");
+    citation->setWordWrap(true);
+    citation->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    citation->setGeometry(8, 38, 265, 50);
+
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName("OKButton");
-    ok->setGeometry(111, 268, 75, 25);
+    ok->setGeometry(111, 364, 75, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TJanSobre::OKButtonClick);
 }
 
 void TJanSobre::OKButtonClick() { hide(); }
+
+QString citationText() {
+    return QStringLiteral("Equipe ZAVIRO. ZAVIRO - Análise Faunística, versão ") + QLatin1String(kVersion) +
+           QStringLiteral(". Programa de computador, GPL-3.0-or-later.");
+}
 
 } // namespace zav

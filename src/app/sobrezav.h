@@ -3,8 +3,12 @@
 // main window.
 
 #include <QDialog>
+#include <QString>
 
 namespace zav {
+
+// "Como citar": the program, its version and licence, as a reference.
+QString citationText();
 
 class TJanSobre : public QDialog {
     Q_OBJECT

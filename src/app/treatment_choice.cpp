@@ -23,15 +23,12 @@ std::optional<int> typedTreatmentCount(Interaction& interaction, QLineEdit& fiel
 }
 
 std::optional<ChosenTreatments> chooseTreatments(Interaction& interaction, Clock& clock, int treatments,
-                                                 QString& lastOpenName, const std::function<bool()>& reportOpen,
+                                                 QString& lastOpenName, const std::function<bool()>& mayReplaceReport,
                                                  const std::function<void(const QString&)>& status) {
     // Fresh files every run: nothing of an earlier run enters the result.
     ChosenTreatments chosenFiles;
+    if (!mayReplaceReport()) return std::nullopt;
     for (int t = 1; t <= treatments; ++t) {
-        if (reportOpen()) {
-            interaction.information(QStringLiteral("Feche o arquivo aberto"));
-            return std::nullopt;
-        }
         const auto chosen = interaction.openFile(dataFileRequest(
             QStringLiteral("Selecione o arquivo: Tratamento %1 de %2").arg(t).arg(treatments), lastOpenName));
         if (!chosen || chosen->isEmpty()) return std::nullopt;
@@ -40,14 +37,26 @@ std::optional<ChosenTreatments> chooseTreatments(Interaction& interaction, Clock
         status(QStringLiteral("Selecionando o arquivo: ") + *chosen);
         chosenFiles.files.add(toFileSystemPath(*chosen));
     }
+    QStringList proposed;
+    for (const QString& source : chosenFiles.sources)
+        proposed << proposedTreatmentName(source);
+    const auto names = interaction.nameTreatments(chosenFiles.sources, proposed);
+    if (!names || names->size() != proposed.size()) return std::nullopt;
+    chosenFiles.names = *names;
     chosenFiles.files.finish(clock);
     return chosenFiles;
 }
 
-QString treatmentsStatus(const TreatmentFiles& files, const QStringList& sources) {
+QString proposedTreatmentName(const QString& path) {
+    const QFileInfo info(path);
+    return info.suffix().compare(QStringLiteral("txt"), Qt::CaseInsensitive) == 0 ? info.completeBaseName()
+                                                                                  : info.fileName();
+}
+
+QString treatmentsStatus(const TreatmentFiles& files, const QStringList& names) {
     QStringList key;
-    for (int t = 0; t < sources.size(); ++t)
-        key << QStringLiteral("T%1 = %2").arg(t + 1).arg(QFileInfo(sources[t]).fileName());
+    for (int t = 0; t < names.size(); ++t)
+        key << QStringLiteral("T%1 = %2").arg(t + 1).arg(names[t]);
     QString notes;
     for (const auto& note : files.notes)
         notes += QString::fromStdString(note) + QStringLiteral(" - ");

@@ -163,7 +163,8 @@ void DataEditor::setCaption() {
 }
 
 bool DataEditor::mayReplaceGrid() {
-    return !gridOpen() || !grid_->changed() || interaction_.confirm(QStringLiteral("Confirma?"));
+    return !gridOpen() || !grid_->changed() ||
+           interaction_.confirm(QStringLiteral("Descartar as alterações da planilha?"), QStringLiteral("Descartar"));
 }
 
 void DataEditor::openEntryPanel(const QString& species, const QString& collections, const QString& status) {
@@ -343,7 +344,8 @@ void DataEditor::BtnSalvarPlanClick() {
             unread += QString::fromStdString(warning) + QLatin1Char('\n');
         if (!interaction_.confirm(QStringLiteral("Nem todos os nomes das espécies puderam ser lidos:\n") + unread +
                                   QStringLiteral("Salvar grava só os nomes que a planilha mostra; os outros se perdem. "
-                                                 "Salvar assim mesmo?")))
+                                                 "Salvar assim mesmo?"),
+                                  QStringLiteral("Salvar sem esses nomes")))
             return;
     }
 
@@ -419,7 +421,8 @@ void DataEditor::closeGrid() {
 }
 
 void DataEditor::BtnCancelarPlanClick() {
-    if (!interaction_.confirm(QStringLiteral("Confirma?"))) return;
+    if (!interaction_.confirm(QStringLiteral("Fechar a planilha sem salvar?"), QStringLiteral("Fechar sem salvar")))
+        return;
     closeGrid();
     emit statusChanged(QString());
 }
@@ -427,7 +430,9 @@ void DataEditor::BtnCancelarPlanClick() {
 void DataEditor::cancelGrid() {
     if (!gridOpen()) return;
     grid_->commitEditor();
-    if (grid_->changed() && !interaction_.confirm(QStringLiteral("Confirma?"))) return;
+    if (grid_->changed() &&
+        !interaction_.confirm(QStringLiteral("Descartar as alterações da planilha?"), QStringLiteral("Descartar")))
+        return;
     closeGrid();
     emit statusChanged(QString());
 }

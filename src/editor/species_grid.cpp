@@ -337,7 +337,8 @@ bool SpeciesGrid::mayPasteOver(const QList<QStringList>& block, int top, int lef
     }
     if (filled == 0) return true;
     return interaction_.confirm(filled == 1 ? QStringLiteral("Substituir 1 linha preenchida?")
-                                            : QStringLiteral("Substituir %1 linhas preenchidas?").arg(filled));
+                                            : QStringLiteral("Substituir %1 linhas preenchidas?").arg(filled),
+                                filled == 1 ? QStringLiteral("Substituir a linha") : QStringLiteral("Substituir as linhas"));
 }
 
 void SpeciesGrid::setSpeciesText(int count) {
@@ -392,10 +393,13 @@ void SpeciesGrid::applySpeciesCount() {
         species_->setText(recorded_.species);
         return emit notice(QStringLiteral("Erro: o número de espécies deve ser de 1 a 900"));
     }
-    bool filled = false;
-    for (int r = *wanted; r < rows() && !filled; ++r)
-        filled = rowFilled(r);
-    if (filled && !interaction_.confirm(QStringLiteral("Confirma?"))) {
+    int filled = 0;
+    for (int r = *wanted; r < rows(); ++r)
+        filled += rowFilled(r) ? 1 : 0;
+    if (filled > 0 &&
+        !interaction_.confirm(filled == 1 ? QStringLiteral("Apagar 1 linha preenchida?")
+                                          : QStringLiteral("Apagar %1 linhas preenchidas?").arg(filled),
+                              filled == 1 ? QStringLiteral("Apagar a linha") : QStringLiteral("Apagar as linhas"))) {
         species_->setText(recorded_.species);
         return;
     }

@@ -70,7 +70,7 @@ class SpeciesGrid : public QObject {
     void insertRow();
     void deleteRows();
     // The species count typed in its field: empty rows added or rows removed
-    // at the end ("Confirma?" before removing filled ones).
+    // at the end ("Apagar 3 linhas preenchidas?" before removing filled ones).
     void applySpeciesCount();
     void recordCollections();
 

@@ -66,13 +66,20 @@ class Interaction {
 
     virtual void information(const QString& text) = 0;
     virtual void error(const QString& text) = 0;
-    // Yes/No; true on Yes.
-    virtual bool confirm(const QString& text) = 0;
+    // A question that names what it confirms ("Fechar o relatório sem
+    // salvar?"), answered by a button that names the action ("Fechar sem
+    // salvar") or by "Cancelar", the default: Enter cancels. True on the
+    // action.
+    virtual bool confirm(const QString& text, const QString& action) = 0;
 
     // The print dialog: sets `printer` up as the user chooses; true when the
     // user chose to print. `pdfFile` is the file proposed when the user
     // prints to a PDF file.
     virtual bool choosePrinter(QPrinter& printer, const QString& pdfFile) = 0;
+
+    // The names of a similarity's or comparison's treatments, T1 first, as
+    // the user edits the `proposed` ones; nothing when the user cancelled.
+    virtual std::optional<QStringList> nameTreatments(const QStringList& files, const QStringList& proposed) = 0;
 
     // The import's questions in one dialog; nothing when the user cancelled.
     virtual std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& request) = 0;

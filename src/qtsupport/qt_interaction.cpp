@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSortFilterProxyModel>
 
@@ -117,9 +118,20 @@ void QtInteraction::error(const QString& text) {
     QMessageBox::critical(dialogParent(), QApplication::applicationName(), text);
 }
 
-bool QtInteraction::confirm(const QString& text) {
-    return QMessageBox::question(dialogParent(), QApplication::applicationName(), text,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+bool QtInteraction::confirm(const QString& text, const QString& action) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::NoButton,
+                    dialogParent());
+    box.setObjectName("Confirmacao");
+    QPushButton* act = box.addButton(action, QMessageBox::AcceptRole);
+    act->setObjectName("BtnConfirmar");
+    QPushButton* cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    cancel->setObjectName("BtnCancelar");
+    // The safe answer is the one a stray Enter gives, and the box says so.
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.setInformativeText(QStringLiteral("Enter: Cancelar (nada muda)."));
+    box.exec();
+    return box.clickedButton() == act;
 }
 
 bool QtInteraction::choosePrinter(QPrinter& printer, const QString& pdfFile) {
@@ -129,6 +141,35 @@ bool QtInteraction::choosePrinter(QPrinter& printer, const QString& pdfFile) {
     if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename")); file && !pdfFile.isEmpty())
         file->setText(QDir::toNativeSeparators(pdfFile));
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QStringList> QtInteraction::nameTreatments(const QStringList& files, const QStringList& proposed) {
+    QDialog dialog(dialogParent());
+    dialog.setObjectName("NomesTratamentos");
+    dialog.setWindowTitle(QStringLiteral("Nomes dos tratamentos"));
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(new QLabel(QStringLiteral("Os nomes vão na chave, no relatório e nos gráficos:"), &dialog));
+    QList<QLineEdit*> fields;
+    for (qsizetype t = 0; t < proposed.size(); ++t) {
+        auto* field = new QLineEdit(proposed[t], &dialog);
+        field->setObjectName(QStringLiteral("NomeT%1").arg(t + 1));
+        field->setToolTip(files.value(t));
+        form->addRow(QStringLiteral("T%1 (%2):").arg(t + 1).arg(QFileInfo(files.value(t)).fileName()), field);
+        fields << field;
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Calcular"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    QStringList names;
+    for (qsizetype t = 0; t < fields.size(); ++t) {
+        const QString typed = fields[t]->text().simplified();
+        names << (typed.isEmpty() ? proposed[t] : typed); // a blank name keeps the file's
+    }
+    return names;
 }
 
 std::optional<SheetChoice> QtInteraction::chooseSheet(const SheetChoiceRequest& request) {

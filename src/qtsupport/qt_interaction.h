@@ -21,8 +21,9 @@ class QtInteraction : public Interaction {
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     void information(const QString& text) override;
     void error(const QString& text) override;
-    bool confirm(const QString& text) override;
+    bool confirm(const QString& text, const QString& action) override;
     bool choosePrinter(QPrinter& printer, const QString& pdfFile) override;
+    std::optional<QStringList> nameTreatments(const QStringList& files, const QStringList& proposed) override;
     std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& request) override;
 
   private:

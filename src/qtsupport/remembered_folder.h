@@ -16,9 +16,12 @@ class RememberedFolder : public Interaction {
     std::optional<QString> saveFile(const FileDialogRequest& request) override;
     void information(const QString& text) override { inner_.information(text); }
     void error(const QString& text) override { inner_.error(text); }
-    bool confirm(const QString& text) override { return inner_.confirm(text); }
+    bool confirm(const QString& text, const QString& action) override { return inner_.confirm(text, action); }
     bool choosePrinter(QPrinter& printer, const QString& pdfFile) override {
         return inner_.choosePrinter(printer, pdfFile);
+    }
+    std::optional<QStringList> nameTreatments(const QStringList& files, const QStringList& proposed) override {
+        return inner_.nameTreatments(files, proposed);
     }
     std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& request) override {
         return inner_.chooseSheet(request);

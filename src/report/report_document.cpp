@@ -38,12 +38,12 @@ ReportDocument surveyDocument(AnalysisResult result, const QString& path, const 
 // names does not fit a page's heading. The key of the treatments goes on
 // the first page and in the chart's legend.
 ReportDocument similarityDocument(SimilarityResult result, const QStringList& paths, const DateTime& when,
-                                  std::vector<std::string> notes) {
+                                  std::vector<std::string> notes, const QStringList& names) {
     auto lines = similarityReport(result, when, notes);
     const QString name = QStringLiteral("Similaridade de %1 tratamentos (T1 = %2)")
                              .arg(paths.size())
-                             .arg(fileNames(paths).value(0));
-    return {std::move(lines), name, std::move(result), paths, false, std::move(notes)};
+                             .arg(names.isEmpty() ? fileNames(paths).value(0) : names.value(0));
+    return {std::move(lines), name, std::move(result), paths, false, std::move(notes), {}, names};
 }
 
 ReportDocument diversityDocument(DiversityRun run) {
@@ -55,22 +55,22 @@ ReportDocument diversityDocument(DiversityRun run) {
             std::move(run.warnings)};
 }
 
-ReportDocument comparisonDocument(ComparisonRun run) {
+ReportDocument comparisonDocument(ComparisonRun run, const QStringList& names) {
     const QStringList paths = shownPaths(run.treatments.paths);
-    std::vector<std::string> names;
-    for (const QString& name : fileNames(paths))
-        names.push_back(toCp1252(name));
-    auto lines = comparisonReport(run.result, names, run.treatments.when, run.treatments.notes);
-    const QString name = QStringLiteral("Comparação de %1 tratamentos (T1 = %2)")
-                             .arg(paths.size())
-                             .arg(fileNames(paths).value(0));
-    return {std::move(lines), name, std::move(run.result), paths, false, std::move(run.treatments.notes)};
+    const QStringList shown = names.isEmpty() ? fileNames(paths) : names;
+    std::vector<std::string> namesCp1252;
+    for (const QString& name : shown)
+        namesCp1252.push_back(toCp1252(name));
+    auto lines = comparisonReport(run.result, namesCp1252, run.treatments.when, run.treatments.notes);
+    const QString name =
+        QStringLiteral("Comparação de %1 tratamentos (T1 = %2)").arg(paths.size()).arg(shown.value(0));
+    return {std::move(lines), name, std::move(run.result), paths, false, std::move(run.treatments.notes), {}, names};
 }
 
 QStringList treatmentNames(const ReportDocument& document) {
     if (std::holds_alternative<SimilarityResult>(document.result) ||
         std::holds_alternative<ComparisonResult>(document.result))
-        return fileNames(document.sources);
+        return document.treatmentLabels.isEmpty() ? fileNames(document.sources) : document.treatmentLabels;
     return {};
 }
 

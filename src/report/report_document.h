@@ -35,23 +35,30 @@ struct ReportDocument {
     // The data file's warnings (SpeciesTable::warnings, UTF-8): shown under
     // the report in the window, never part of it.
     std::vector<std::string> warnings = {};
+    // A similarity's or comparison's treatments as the user named them, T1
+    // first; empty: their file names.
+    QStringList treatmentLabels = {};
 };
 
 // The faunistic report of the data file at `path` (as the report names it).
 ReportDocument surveyDocument(AnalysisResult result, const QString& path, const DateTime& when);
 
 // The similarity report of the treatments' files, in the order chosen.
+// `names` name the treatments in the heading, key and charts (their file
+// names when empty).
 ReportDocument similarityDocument(SimilarityResult result, const QStringList& paths, const DateTime& when,
-                                  std::vector<std::string> notes = {});
+                                  std::vector<std::string> notes = {}, const QStringList& names = {});
 
 // "ZAVIRO - DIVERSIDADE" of the run's data file.
 ReportDocument diversityDocument(DiversityRun run);
 
-// The comparison report of the run's treatments.
-ReportDocument comparisonDocument(ComparisonRun run);
+// The comparison report of the run's treatments, named `names` (their file
+// names when empty).
+ReportDocument comparisonDocument(ComparisonRun run, const QStringList& names = {});
 
-// The file names of the treatments of a similarity or comparison document,
-// T1 first; empty for a single survey.
+// The names of the treatments of a similarity or comparison document (as
+// the user named them, or their file names), T1 first; empty for a single
+// survey.
 QStringList treatmentNames(const ReportDocument& document);
 
 // What the document's report adds to its first data file's name when saved:

@@ -138,26 +138,69 @@ std::vector<QString> keyBlock(const ReportDocument& document, qsizetype columns)
     return rows;
 }
 
-std::vector<std::vector<std::size_t>> pageRows(const std::vector<std::size_t>& lineOfRow, std::size_t perPage,
-                                               const std::optional<ReportTable>& table) {
-    std::vector<std::size_t> heading;
-    if (table)
-        for (std::size_t r = 0; r < lineOfRow.size(); ++r)
-            if (lineOfRow[r] >= table->first && lineOfRow[r] < table->first + table->count) heading.push_back(r);
+namespace {
+
+using Pages = std::vector<std::vector<std::size_t>>;
+
+// As many rows to a page as fit, the page numbered `shortPage` (if any)
+// ending at `shortTo` rows.
+Pages fillPages(const std::vector<std::size_t>& lineOfRow, std::size_t perPage, const std::optional<ReportTable>& table,
+                const std::vector<std::size_t>& heading, std::size_t shortPage, std::size_t shortTo) {
     // On a page too short for the heading and a row, nothing is repeated.
     const bool repeat = !heading.empty() && heading.size() < perPage;
 
-    std::vector<std::vector<std::size_t>> pages;
+    Pages pages;
     std::vector<std::size_t> page;
     for (std::size_t r = 0; r < lineOfRow.size(); ++r) {
-        const bool keepHeadingWithRow = repeat && r == heading.front() && page.size() + heading.size() + 1 > perPage;
-        if (!page.empty() && (page.size() >= perPage || keepHeadingWithRow)) pages.push_back(std::exchange(page, {}));
+        const std::size_t capacity = pages.size() == shortPage ? shortTo : perPage;
+        const bool keepHeadingWithRow = repeat && r == heading.front() && page.size() + heading.size() + 1 > capacity;
+        if (!page.empty() && (page.size() >= capacity || keepHeadingWithRow)) pages.push_back(std::exchange(page, {}));
         const std::size_t line = lineOfRow[r];
         if (page.empty() && !pages.empty() && repeat && line >= table->first + table->count && line < table->rowsEnd)
             page = heading;
         page.push_back(r);
     }
     if (!page.empty() || pages.empty()) pages.push_back(std::move(page));
+    return pages;
+}
+
+// The rows of a page that show text, besides the table's heading repeated
+// at its top.
+std::size_t ownRows(const std::vector<std::size_t>& page, const std::vector<std::size_t>& heading,
+                    const std::vector<bool>& blank) {
+    const bool repeated = !heading.empty() && page.size() > heading.size() &&
+                          std::equal(heading.begin(), heading.end(), page.begin());
+    std::size_t own = 0;
+    for (std::size_t at = repeated ? heading.size() : 0; at < page.size(); ++at)
+        if (page[at] >= blank.size() || !blank[page[at]]) ++own;
+    return own;
+}
+
+} // namespace
+
+std::vector<std::vector<std::size_t>> pageRows(const std::vector<std::size_t>& lineOfRow, std::size_t perPage,
+                                               const std::optional<ReportTable>& table, const std::vector<bool>& blank) {
+    std::vector<std::size_t> heading;
+    if (table)
+        for (std::size_t r = 0; r < lineOfRow.size(); ++r)
+            if (lineOfRow[r] >= table->first && lineOfRow[r] < table->first + table->count) heading.push_back(r);
+    constexpr auto kNoPage = static_cast<std::size_t>(-1);
+    Pages pages = fillPages(lineOfRow, perPage, table, heading, kNoPage, perPage);
+    // No last page with only one or two lines of text of its own: the page
+    // before it ends earlier and gives it three, when they then fit on it
+    // and that page keeps three.
+    constexpr std::size_t kLeast = 3;
+    const std::size_t n = pages.size();
+    if (n < 2) return pages;
+    const std::size_t own = ownRows(pages.back(), heading, blank);
+    if (own == 0 || own >= kLeast) return pages;
+    const std::size_t before = pages[n - 2].size();
+    for (std::size_t shortTo = before - 1; shortTo >= kLeast && shortTo < before; --shortTo) {
+        Pages moved = fillPages(lineOfRow, perPage, table, heading, n - 2, shortTo);
+        if (moved.size() != n) break;
+        if (ownRows(moved.back(), heading, blank) >= kLeast)
+            return ownRows(moved[n - 2], heading, blank) >= kLeast ? moved : pages;
+    }
     return pages;
 }
 
@@ -196,7 +239,10 @@ void paintReportPages(QPagedPaintDevice& device, const ReportDocument& document,
 
     const auto perPage = std::max<std::size_t>(
         1, static_cast<std::size_t>((page.height() - headingHeight(device)) / metrics.lineSpacing()));
-    auto pages = pageRows(lineOfRow, perPage, reportTable(document));
+    std::vector<bool> blank;
+    for (const QString& row : rows)
+        blank.push_back(row.trimmed().isEmpty());
+    auto pages = pageRows(lineOfRow, perPage, reportTable(document), blank);
 
     // The names on pages of their own, after the report's.
     const std::vector<QString> names = speciesNameLines(document);
@@ -206,7 +252,10 @@ void paintReportPages(QPagedPaintDevice& device, const ReportDocument& document,
         for (std::size_t i = 0; i < names.size(); ++i)
             addLine(names[i], i);
         const ReportTable table{kNamesHeadingLine, kNamesHeadingLines, names.size()};
-        for (auto namePage : pageRows(lineOfRow, perPage, table)) { // rows counted from `first`
+        std::vector<bool> blankName;
+        for (auto r = static_cast<qsizetype>(first); r < rows.size(); ++r)
+            blankName.push_back(rows[r].trimmed().isEmpty());
+        for (auto namePage : pageRows(lineOfRow, perPage, table, blankName)) { // rows counted from `first`
             for (auto& row : namePage)
                 row += first;
             pages.push_back(std::move(namePage));

@@ -43,9 +43,12 @@ std::vector<QString> keyBlock(const ReportDocument& document, qsizetype columns)
 // The rows each page shows, by their index, when `lineOfRow` gives each
 // row's line (a line wider than the page takes several rows). A page that
 // begins among the table's rows shows the table's heading first, and the
-// heading never ends a page without a row below it.
+// heading never ends a page without a row below it. The last page never
+// holds only one or two rows of text of its own (rows marked in `blank`
+// hold none): the page before ends earlier, when both then keep three.
 std::vector<std::vector<std::size_t>> pageRows(const std::vector<std::size_t>& lineOfRow, std::size_t perPage,
-                                               const std::optional<ReportTable>& table);
+                                               const std::optional<ReportTable>& table,
+                                               const std::vector<bool>& blank = {});
 
 // The table of the species' names of a faunistic report, as lines: a title,
 // a blank line, a heading of two lines, then "  número  nome" for each

@@ -5,6 +5,9 @@
 #include "app/app_icon.h"
 #include "app/help_text.h"
 #include "app/sobrezav.h"
+#include "qtsupport/qt_interaction.h"
+#include "comparison/comparison_report.h"
+#include "data/report_text.h"
 #include "runs/runs.h"
 #include "support/file_size_limit.h"
 #include "support/files.h"
@@ -22,6 +25,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -30,6 +34,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -140,14 +145,66 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(warnings->isHidden());
     }
 
-    void calcularRefusesWhileAReportIsOpen() {
+    // A run takes the place of the report shown; only typing not saved is
+    // asked about, and kept when the user cancels.
+    void calcularReplacesTheShownReport() {
         openReport();
-        const QString text = memo1()->toPlainText();
-        const QString status = window->statusText();
-        user->expectInformation("Feche o arquivo aberto");
+        const QString other = dataFile("outro.txt", readAll(ZAV_GOLDEN_DIR "/dez-especies.txt"));
+        user->expectOpen(other);
         trigger("MnuCalcular");
-        QCOMPARE(memo1()->toPlainText(), text);
-        QCOMPARE(window->statusText(), status);
+        QCOMPARE(window->statusText(), "Cálculo do arquivo: " + other + " finalizado");
+        QCOMPARE(window->windowTitle(), QStringLiteral("ZAVIRO - Análise Faunística - outro.txt[*]"));
+        QVERIFY(memo1()->toPlainText().contains(other));
+
+        QTest::keyClicks(memo1(), "nota");
+        const QString typed = memo1()->toPlainText();
+        user->expectConfirm("Substituir o relatório editado sem salvar as alterações?", false, "Substituir sem salvar");
+        trigger("MnuCalcular"); // no dialog: the user kept the report
+        user->expectConfirm("Substituir o relatório editado sem salvar as alterações?", false);
+        window->calculateFile(other);
+        QCOMPARE(memo1()->toPlainText(), typed);
+        // Saved, the typing is on file: nothing more to ask.
+        user->expectSave(path("com-nota.txt"));
+        trigger("MnuSalvar");
+        user->expectOpen(exampleFile());
+        trigger("MnuCalcular");
+        QVERIFY(!memo1()->toPlainText().contains("nota"));
+        QVERIFY(!memo1()->toPlainText().contains(other));
+    }
+
+    // Diversity and the faunistic analysis of the survey shown, each from
+    // the other's report, without choosing the file again; the file is read
+    // afresh.
+    void theOtherReportOfTheShownSurvey() {
+        auto enabled = [&](const char* name) { return window->findChild<QAction*>(name)->isEnabled(); };
+        QVERIFY(!enabled("MnuDiversidadeDeste") && !enabled("MnuAnaliseDeste"));
+        const QString data = dataFile("girdled.txt", readAll(ZAV_DIVERSITY_GOLDEN_DIR "/girdled.txt"));
+        user->expectOpen(data);
+        trigger("MnuCalcular");
+        QVERIFY(enabled("MnuDiversidadeDeste") && !enabled("MnuAnaliseDeste"));
+        const QString faunistic = memo1()->toPlainText();
+        trigger("MnuAnaliseDeste"); // off: nothing happens
+        QCOMPARE(memo1()->toPlainText(), faunistic);
+
+        trigger("MnuDiversidadeDeste");
+        QCOMPARE(window->statusText(), "Diversidade do arquivo: " + data + " finalizada");
+        QVERIFY(!enabled("MnuDiversidadeDeste") && enabled("MnuAnaliseDeste"));
+
+        trigger("MnuAnaliseDeste");
+        QCOMPARE(memo1()->toPlainText(), faunistic);
+        QCOMPARE(user->requests.size(), 1); // one dialog in all
+        QCOMPARE(window->recentFiles(), QStringList{data});
+        trigger("MnuDiversidadeDeste");
+        user->expectSave(path("salvo.txt"));
+        trigger("MnuSalvar");
+        const auto run = zav::runDiversity(data.toStdString(), user->time);
+        QCOMPARE(readAll(path("salvo.txt")), QByteArray::fromStdString(zav::diversityOutput(run, zav::RunOutput::Report)));
+
+        // A similarity report is no survey.
+        for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
+            user->expectOpen(treatment(f));
+        startSimilarity("3");
+        QVERIFY(!enabled("MnuDiversidadeDeste") && !enabled("MnuAnaliseDeste"));
     }
 
     void calcularCancelledChangesNothing() {
@@ -219,7 +276,7 @@ class MainWindowTest : public zav::test::WindowTest {
         // Read-only for the rest of the run, also after "Fechar" and a new report.
         user->expectSave(std::nullopt);
         trigger("MnuSalvar");
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         for (const char* name : items)
             QVERIFY2(!window->findChild<QAction*>(name)->isEnabled(), name);
@@ -247,7 +304,7 @@ class MainWindowTest : public zav::test::WindowTest {
         user->expectSave(path("nota.txt"));
         trigger("MnuSalvar");
         QVERIFY(!window->isWindowModified());
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório?", true, "Fechar"); // saved as it is
         trigger("MnuFechar");
         QCOMPARE(window->windowTitle(), base);
     }
@@ -293,6 +350,50 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(memo1()->viewport()->width() >=
                 metrics.horizontalAdvance(QString(76, QLatin1Char('0'))) + 2 * memo1()->document()->documentMargin());
         QCOMPARE(memo1()->document()->lineCount(), memo1()->document()->blockCount());
+    }
+
+    // Whole on every screen, with room for a window manager's frame; the
+    // least the report and the grid need where the screen has it; the
+    // original place and a useful size on a large screen.
+    void theWindowFitsEveryScreen_data() {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("expected"); // empty: anywhere on the screen
+        const QSize wanted(620, 433);
+        QTest::newRow("1920x1080") << QRect(0, 0, 1920, 1040) << QRect(331, 150, 800, 560);
+        QTest::newRow("1280x900") << QRect(0, 0, 1280, 900) << QRect(331, 150, 800, 560);
+        QTest::newRow("1366x768") << QRect(0, 0, 1366, 728) << QRect();
+        QTest::newRow("1366x768 at scale 2") << QRect(0, 0, 683, 384) << QRect();
+        QTest::newRow("1366x768 at scale 2, panel above") << QRect(0, 18, 683, 366) << QRect();
+        QTest::newRow("second screen") << QRect(1920, 0, 683, 384) << QRect();
+    }
+    void theWindowFitsEveryScreen() {
+        QFETCH(QRect, available);
+        QFETCH(QRect, expected);
+        const QSize wanted(620, 433);
+        const auto placement = zav::placeWindow(available, wanted);
+        QVERIFY(available.adjusted(8, 40, -8, -8).contains(placement.geometry));
+        QVERIFY(placement.geometry.width() >= placement.minimum.width());
+        QVERIFY(placement.geometry.height() >= placement.minimum.height());
+        if (available.width() >= 800) QCOMPARE(placement.minimum, wanted);
+        if (!expected.isEmpty()) QCOMPARE(placement.geometry, expected);
+    }
+
+    // Size and maximised state, as the researcher left them.
+    void theWindowKeepsItsSizeAndMaximisedState() {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->resize(window->minimumSize() + QSize(40, 30));
+        const QSize size = window->size();
+        window.reset();
+        window = std::make_unique<TZAVMain>(*user, *user);
+        QCOMPARE(window->size(), size);
+        window->showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window.reset();
+        window = std::make_unique<TZAVMain>(*user, *user);
+        QVERIFY(window->windowState().testFlag(Qt::WindowMaximized));
+        window->show();
+        QVERIFY(window->isMaximized());
     }
 
     // A no-break space and the other characters of Windows-1252 keep their
@@ -385,13 +486,13 @@ class MainWindowTest : public zav::test::WindowTest {
         openReport();
         const QString text = memo1()->toPlainText();
         const QString status = window->statusText();
-        user->expectConfirm("Confirma?", false);
+        user->expectConfirm("Fechar o relatório sem salvar?", false, "Fechar sem salvar");
         trigger("MnuFechar");
         QVERIFY(!memo1()->isHidden());
         QCOMPARE(memo1()->toPlainText(), text);
         QCOMPARE(window->statusText(), status);
 
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         QVERIFY(memo1()->isHidden());
         QCOMPARE(memo1()->toPlainText(), QString());
@@ -410,7 +511,15 @@ class MainWindowTest : public zav::test::WindowTest {
         QCOMPARE(memo2->toPlainText(), zav::helpText());
         QVERIFY(zav::helpText().startsWith("ZAVIRO - ANÁLISE FAUNÍSTICA\n====="));
         QVERIFY(zav::helpText().contains("\tND - não dominante\n"));
-        QVERIFY(zav::helpText().contains("  Os dados da 2a linha em diante contém os valores de 2 \n"));
+        QVERIFY(zav::helpText().contains("  Os dados da 2a linha em diante contêm os valores de 2 \n"));
+        // Today's spelling, and the menus' names as the menus show them.
+        for (const char* old : {"Freqü", "freqü", "Constancia", "Indice", "individuos", "Faunistica"})
+            QVERIFY2(!zav::helpText().contains(QString::fromUtf8(old)), old);
+        for (const char* item : {"MnuSimilar", "MnuComparacao", "MnuSalvar", "MnuImprimir", "MnuExportarPdf",
+                                 "MnuImportar", "MnuDiversidadeDeste", "MnuAnaliseDeste", "MnuCopiarTabela"}) {
+            const QString caption = window->findChild<QAction*>(item)->text().remove('&').remove("...");
+            QVERIFY2(zav::helpText().simplified().contains(caption), qPrintable(caption));
+        }
         for (const char* section : {"\nAUTORES\n", "\n   Instituições\n", "\nREFERÊNCIA\n", "KATO, M.",
                                     "SHANNON, C. E.", "MARGALEF, R.", "SØRENSEN, T."})
             QVERIFY2(zav::helpText().contains(QString::fromUtf8(section)), section);
@@ -443,6 +552,17 @@ class MainWindowTest : public zav::test::WindowTest {
         QCOMPARE(dialogs[0]->windowTitle(), QStringLiteral("Sobre ..."));
         QCOMPARE(dialogs[0]->findChild<QLabel*>("Version")->text(), QStringLiteral("Versão 1.0.0"));
         QCOMPARE(dialogs[0]->findChild<QLabel*>("ProgramIcon")->pixmap().size(), QSize(32, 32));
+        QCOMPARE(dialogs[0]->findChild<QLabel*>("Licenca")->text(),
+                 QStringLiteral("Licença: GPL-3.0-or-later (software livre)"));
+        QCOMPARE(dialogs[0]->findChild<QLabel*>("Citacao")->text(),
+                 QStringLiteral("Equipe ZAVIRO. ZAVIRO - Análise Faunística, versão %1. Programa de computador, "
+                                "GPL-3.0-or-later.")
+                     .arg(zav::kVersion));
+        // The repository's citation file names the same program and version.
+        const QString cff = QString::fromUtf8(readAll(ZAV_SOURCE_DIR "/CITATION.cff"));
+        QVERIFY(cff.contains(QStringLiteral("\ntitle: \"ZAVIRO - Análise Faunística\"\n")));
+        QVERIFY(cff.contains(QStringLiteral("\nversion: \"%1\"\n").arg(zav::kVersion)));
+        QVERIFY(cff.startsWith("cff-version: 1.2.0\n"));
         auto* ok = dialogs[0]->findChild<QPushButton*>("OKButton");
         QVERIFY(ok->isDefault());
         ok->click();
@@ -450,6 +570,30 @@ class MainWindowTest : public zav::test::WindowTest {
         trigger("MnuSobre");
         QVERIFY(dialogs[0]->isVisible());
         dialogs[0]->hide();
+    }
+
+    // The real question box: its action named, "Cancelar" the default, so
+    // that Enter (as the box says) changes nothing.
+    void theRealConfirmationNamesItsActionAndEnterCancels() {
+        zav::QtInteraction real;
+        for (const bool enter : {true, false}) {
+            QString shown;
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                const QStringList buttons{box->findChild<QPushButton*>("BtnConfirmar")->text(),
+                                          box->findChild<QPushButton*>("BtnCancelar")->text()};
+                shown = box->text() + " | " + buttons.join(" | ") + " | " + box->defaultButton()->text() + " | " +
+                        box->informativeText();
+                if (enter)
+                    QTest::keyClick(box, Qt::Key_Return);
+                else
+                    box->findChild<QPushButton*>("BtnConfirmar")->click();
+            });
+            QCOMPARE(real.confirm("Fechar o relatório sem salvar?", "Fechar sem salvar"), !enter);
+            QCOMPARE(shown, QStringLiteral("Fechar o relatório sem salvar? | Fechar sem salvar | Cancelar | Cancelar | "
+                                           "Enter: Cancelar (nada muda)."));
+        }
     }
 
     void theDefaultHandlerShowsAnyErrorAndCarriesOn() {
@@ -488,7 +632,7 @@ class MainWindowTest : public zav::test::WindowTest {
         QCOMPARE(user->requests.size(), 3);
         for (int t = 0; t < 3; ++t)
             QCOMPARE(user->requests[t].title, QStringLiteral("Selecione o arquivo: Tratamento %1 de 3").arg(t + 1));
-        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1.txt, T2 = t2.txt, T3 = t3.txt"));
+        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1, T2 = t2, T3 = t3"));
 
         const QString saved = path("similaridade.txt");
         user->expectSave(saved);
@@ -496,12 +640,15 @@ class MainWindowTest : public zav::test::WindowTest {
         QCOMPARE(user->requests.last().fileName, path("t1-similaridade.txt"));
         QCOMPARE(readAll(saved), readAll(ZAV_SIMILARITY_GOLDEN_DIR "/tres-tratamentos.relatorio"));
 
-        // An open similarity report counts as the open report.
-        user->expectInformation("Feche o arquivo aberto");
+        // A similarity report gives way to the next run as any report does.
+        user->expectOpen(exampleFile());
         trigger("MnuCalcular");
-        user->expectInformation("Feche o arquivo aberto");
+        QVERIFY(memo1()->toPlainText().startsWith("AN"));
+        for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
+            user->expectOpen(treatment(f));
         startSimilarity("3");
-        user->expectConfirm("Confirma?", true);
+        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1, T2 = t2, T3 = t3"));
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         QVERIFY(memo1()->isHidden());
     }
@@ -575,7 +722,13 @@ class MainWindowTest : public zav::test::WindowTest {
         for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
             user->expectOpen(treatment(f));
         startSimilarity("3");
-        user->expectConfirm("Confirma?", true);
+        // Typing not saved is asked about before any file.
+        QTest::keyClicks(memo1(), "x");
+        user->expectConfirm("Substituir o relatório editado sem salvar as alterações?", false);
+        startSimilarity("3");
+        QCOMPARE(user->requests.size(), 3);
+        QVERIFY(memo1()->toPlainText().startsWith("x"));
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         // Shorter files now: the rows they do not reach are absent, not
         // what the earlier run read there.
@@ -607,17 +760,16 @@ class MainWindowTest : public zav::test::WindowTest {
         trigger("MnuExportarPdf");
         QCOMPARE(user->requests.last().fileName, path("girdled-diversidade.pdf"));
 
-        // As "Calcular": refused while a report is open.
-        for (const char* menu : {"MnuDiversidade", "MnuCalcular"}) {
-            user->expectInformation("Feche o arquivo aberto");
-            trigger(menu);
-        }
-        user->expectConfirm("Confirma?", true);
+        // As "Calcular": the next run takes its place.
+        user->expectOpen(exampleFile());
+        trigger("MnuDiversidade");
+        QCOMPARE(window->statusText(), "Diversidade do arquivo: " + path("dez-especies.txt") + " finalizada");
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         user->expectOpen(std::nullopt);
         trigger("MnuDiversidade");
         QVERIFY(memo1()->isHidden());
-        QCOMPARE(user->clockReads, 2); // also when cancelled
+        QCOMPARE(user->clockReads, 3); // also when cancelled
     }
 
     // "Diversidade" is on and off with "Calcular" while panels open and close.
@@ -652,11 +804,14 @@ class MainWindowTest : public zav::test::WindowTest {
         const QStringList files{treatment("t1.txt"), treatment("t2.txt"), treatment("t3.txt")};
         for (const auto& file : files)
             user->expectOpen(file);
+        // Named as the researcher calls them: the names go into the report.
+        user->expectNames(QStringList{QStringLiteral("Mata ciliar 2023/24"), "t2", QStringLiteral("Área 3")});
         startComparison("3", 1);
         QVERIFY(window->findChild<QWidget*>("EntraComp")->isHidden());
         for (int t = 0; t < 3; ++t)
             QCOMPARE(user->requests[t].title, QStringLiteral("Selecione o arquivo: Tratamento %1 de 3").arg(t + 1));
-        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1.txt, T2 = t2.txt, T3 = t3.txt"));
+        QCOMPARE(user->proposedNames, (QList<QStringList>{{"t1", "t2", "t3"}}));
+        QCOMPARE(window->statusText(), QStringLiteral("T1 = Mata ciliar 2023/24, T2 = t2, T3 = Área 3"));
         user->expectSave(path("salvo.txt"));
         trigger("MnuSalvar");
         QCOMPARE(user->requests.last().fileName, path("t1-comparacao.txt"));
@@ -665,9 +820,13 @@ class MainWindowTest : public zav::test::WindowTest {
             paths.emplace_back(file.toStdString());
         const auto run = zav::runComparison(paths, zav::DendrogramIndex::BrayCurtis, *user);
         QCOMPARE(readAll(path("salvo.txt")),
-                 QByteArray::fromStdString(zav::comparisonOutput(run, zav::RunOutput::Report)));
-        user->expectInformation("Feche o arquivo aberto");
+                 QByteArray::fromStdString(zav::joinReportLines(zav::comparisonReport(
+                     run.result, {"Mata ciliar 2023/24", "t2", "\xC1rea 3"}, run.treatments.when, run.treatments.notes))));
+        // The next comparison takes the report's place.
+        user->expectOpen(files[0]);
+        user->expectOpen(files[1]);
         startComparison("2", 0);
+        QCOMPARE(window->statusText(), QStringLiteral("T1 = t1, T2 = t2"));
     }
 
     void comparacaoValidatesAndWarns_data() {
@@ -693,18 +852,33 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(!memo1()->isHidden());
         const QString warning = QStringLiteral(
             "Aviso: os tratamentos têm números diferentes de espécies (5, 2); espécies pareadas pela linha");
-        QVERIFY2(window->statusText().startsWith(warning + QStringLiteral(" - T1 = t1.txt")),
+        QVERIFY2(window->statusText().startsWith(warning + QStringLiteral(" - T1 = t1")),
                  qPrintable(window->statusText()));
-        QVERIFY(memo1()->toPlainText().contains(QStringLiteral("  T2 = curto.txt\n") + warning));
+        QVERIFY(memo1()->toPlainText().contains(QStringLiteral("  T2 = curto\n") + warning));
     }
 
-    void similarityFilesAreProposedUnderT1() {
+    // The files name the PDF; the names the user gave name the treatments
+    // in its key. A cancelled names dialog ends the run.
+    void similarityFilesAreProposedUnderT1AndTheNamesGoInTheKey() {
         for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
             user->expectOpen(treatment(f));
+        user->expectNames(std::nullopt);
         startSimilarity("3");
-        user->expectSave(std::nullopt);
+        QVERIFY(memo1()->isHidden());
+        for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
+            user->expectOpen(treatment(f));
+        user->expectNames(QStringList{QStringLiteral("Mata ciliar 2023/24"), "Pasto", "Cerrado"});
+        startSimilarity("3");
+        QCOMPARE(window->statusText(), QStringLiteral("T1 = Mata ciliar 2023/24, T2 = Pasto, T3 = Cerrado"));
+        const QString pdf = path("t1-similaridade.pdf");
+        user->expectSave(pdf);
         trigger("MnuExportarPdf");
         QCOMPARE(QFileInfo(user->requests.last().fileName).fileName(), QStringLiteral("t1-similaridade.pdf"));
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        const QString shown = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(shown.contains(QStringLiteral("T1 = Mata ciliar 2023/24, T2 = Pasto,")), qPrintable(shown.left(400)));
     }
 
     void cancelarOnTheTreatmentPanel() {
@@ -741,7 +915,7 @@ class MainWindowTest : public zav::test::WindowTest {
         user->expectSave(pdf);
         trigger("MnuExportarPdf");
         QVERIFY(readAll(pdf).startsWith("%PDF"));
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         QVERIFY(!chartMenu() && !printing());
     }
@@ -754,15 +928,11 @@ class MainWindowTest : public zav::test::WindowTest {
         const QString b = dataFile("b.txt", readAll(a));
         window->calculateFile(a);
         QVERIFY(!memo1()->isHidden());
-        user->expectInformation("Feche o arquivo aberto");
-        window->calculateFile(b);
-        user->expectConfirm("Confirma?", true);
-        trigger("MnuFechar");
-        window->calculateFile(b);
+        window->calculateFile(b); // in the place of a's report
         QCOMPARE(window->recentFiles(), (QStringList{b, a}));
         auto* recent = window->findChild<QMenu*>("MnuRecentes");
         QCOMPARE(recent->actions().size(), 2);
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         QVERIFY(QFile::remove(b));
         user->expectError("Erro: o arquivo não existe mais e sai da lista: " + b);
@@ -772,13 +942,13 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(!memo1()->isHidden());
         QCOMPARE(window->recentFiles(), QStringList{a});
         for (int i = 0; i < 10; ++i) {
-            user->expectConfirm("Confirma?", true);
+            user->expectConfirm("Fechar o relatório sem salvar?", true);
             trigger("MnuFechar");
             window->calculateFile(dataFile(QString("r%1.txt").arg(i), readAll(a)));
         }
         QCOMPARE(window->recentFiles().size(), 8);
         QCOMPARE(window->recentFiles().first(), path("r9.txt"));
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
     }
 
@@ -798,7 +968,7 @@ class MainWindowTest : public zav::test::WindowTest {
         user->expectSave(std::nullopt);
         QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(user->requests.last().directory, path("sub"));
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier);
         QVERIFY(memo1()->isHidden());
         const QRect placed(40, 60, 700, 500);

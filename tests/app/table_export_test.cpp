@@ -63,7 +63,7 @@ class TableExportTest : public zav::test::WindowTest {
         QCOMPARE(data->html(), QString::fromStdString(zav::shownTablesHtml(tables)));
         QVERIFY(data->text().contains(QStringLiteral("\tApis mellifera\t")));
         QVERIFY(data->text().contains(QStringLiteral("\nDominância (Kato, Matsuda e Yamashita 1952)")));
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
         QVERIFY(!enabled("MnuCopiarTabela"));
 

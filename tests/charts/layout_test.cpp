@@ -223,14 +223,36 @@ TEST(ReportPages, PagesBeginningAmongTheRowsRepeatTheHeading) {
     const std::vector<std::size_t> wrapped{0, 1, 2, 3, 4, 5, 5, 6, 7, 8, 9};
     const Case cases[] = {
         {"heading kept with a row", lines, 4, table, {{0, 1}, {2, 3, 4, 5}, {2, 3, 6, 7}, {2, 3, 8, 9}}},
+        // No last page of one or two rows of its own: the page before ends
+        // earlier, when three rows then fit on the last and it keeps three
+        // (here it would keep two besides its heading).
         {"heading fits with a row", lines, 5, table, {{0, 1, 2, 3, 4}, {2, 3, 5, 6, 7}, {2, 3, 8, 9}}},
-        {"no table", lines, 4, std::nullopt, {{0, 1, 2, 3}, {4, 5, 6, 7}, {8, 9}}},
+        {"tail under the heading", lines, 8, table, {{0, 1, 2, 3, 4, 5, 6}, {2, 3, 7, 8, 9}}},
+        {"no table", lines, 4, std::nullopt, {{0, 1, 2, 3}, {4, 5, 6}, {7, 8, 9}}},
+        {"one row left", lines, 9, std::nullopt, {{0, 1, 2, 3, 4, 5, 6}, {7, 8, 9}}},
+        {"three rows left", lines, 7, std::nullopt, {{0, 1, 2, 3, 4, 5, 6}, {7, 8, 9}}},
+        {"the page before too short to give", lines, 3, std::nullopt, {{0, 1, 2}, {3, 4, 5}, {6, 7, 8}, {9}}},
         {"pages too short to repeat", lines, 2, table, {{0, 1}, {2, 3}, {4, 5}, {6, 7}, {8, 9}}},
         {"page begins inside a line", wrapped, 6, table, {{0, 1, 2, 3, 4, 5}, {2, 3, 6, 7, 8, 9}, {10}}},
         {"nothing", {}, 4, table, {{}}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(zav::pageRows(c.lineOfRow, c.perPage, c.table), c.pages) << c.name;
+
+    // Blank rows are no text: a last page of two lines of text and blanks
+    // takes one more from the page before.
+    std::vector<bool> blank(10, false);
+    blank[6] = blank[8] = true;
+    EXPECT_EQ(zav::pageRows(lines, 6, std::nullopt, blank), (Pages{{0, 1, 2, 3, 4}, {5, 6, 7, 8, 9}}));
+    EXPECT_EQ(zav::pageRows(lines, 6, std::nullopt), (Pages{{0, 1, 2, 3, 4, 5}, {6, 7, 8, 9}}));
+    blank = {false, false, false, true, true, false, false, false, false, false};
+    EXPECT_EQ(zav::pageRows(lines, 8, std::nullopt, blank), (Pages{{0, 1, 2, 3, 4, 5, 6}, {7, 8, 9}}));
+    // Nor is the page before left with fewer than three, nor are blanks
+    // moved for nothing.
+    blank = {false, true, true, true, true, true, false, false, false, false};
+    EXPECT_EQ(zav::pageRows(lines, 8, std::nullopt, blank), (Pages{{0, 1, 2, 3, 4, 5, 6, 7}, {8, 9}}));
+    blank = {false, true, true, true, true, true, true, true, false, false};
+    EXPECT_EQ(zav::pageRows(lines, 8, std::nullopt, blank), (Pages{{0, 1, 2, 3, 4, 5, 6, 7}, {8, 9}}));
 }
 
 } // namespace

@@ -96,7 +96,7 @@ class DataEditorTest : public zav::test::WindowTest {
 
     void cleanup() {
         if (window->isVisible() && editor()->gridOpen())
-            user->expectConfirm("Confirma?", true); // the window asks as it closes
+            user->expectConfirm("Sair sem salvar a planilha?", true); // the window asks as it closes
         window->close();
         window.reset();
         const auto problems = user->problems();
@@ -152,7 +152,7 @@ class DataEditorTest : public zav::test::WindowTest {
         const QString text = window->findChild<QPlainTextEdit*>("Memo1")->toPlainText();
         QVERIFY(text.contains("     1            45             3"));
         QVERIFY(text.contains("     3          1520            12"));
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
     }
 
@@ -311,11 +311,11 @@ class DataEditorTest : public zav::test::WindowTest {
         grid()->setFocus();
         grid()->setCurrentCell(0, 0);
         type("9");
-        user->expectConfirm("Confirma?", false);
+        user->expectConfirm("Fechar a planilha sem salvar?", false);
         click("BtnCancelarPlan");
         QVERIFY(editor()->gridOpen());
         checkMenus(false, false, false, false);
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar a planilha sem salvar?", true);
         click("BtnCancelarPlan");
         QVERIFY(!editor()->gridOpen());
         checkMenus(true, true, true, true);
@@ -325,7 +325,7 @@ class DataEditorTest : public zav::test::WindowTest {
 
     void aNewGridIsEmpty() {
         openInGrid("dados.txt", "3 5\r\n31 1\r\n32 2\r\n33 3\r\n");
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar a planilha sem salvar?", true);
         click("BtnCancelarPlan");
         newGrid("3", "5");
         for (int r = 1; r <= 3; ++r) {
@@ -454,7 +454,7 @@ class DataEditorTest : public zav::test::WindowTest {
         trigger("MnuSalvar");
         QCOMPARE(user->requests.last().fileName, path("dados.v2-relatorio.txt"));
         QCOMPARE(readAll(gridFile), saved);
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar o relatório sem salvar?", true);
         trigger("MnuFechar");
     }
 
@@ -466,7 +466,7 @@ class DataEditorTest : public zav::test::WindowTest {
         user->expectError("Erro: a linha 1 da planilha tem um valor inválido:  5");
         click("BtnSalvarPlan");
         QCOMPARE(readAll(opened), QByteArray("1 5\r\n3 1\r\n"));
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar a planilha sem salvar?", true);
         click("BtnCancelarPlan");
     }
 
@@ -605,7 +605,7 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(notice(), QStringLiteral("Não aceito: a linha 3 teria 0 indivíduos em 2 coletas; uma espécie "
                                           "coletada tem ao menos um indivíduo"));
         QCOMPARE(editor()->cellText(1, 2), QString()); // nothing pasted
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar a planilha sem salvar?", true);
         click("BtnCancelarPlan");
 
         openInGrid("impossivel.txt", "2 12\r\n3 4\r\n5 2\r\n");
@@ -624,7 +624,7 @@ class DataEditorTest : public zav::test::WindowTest {
         QTest::keyClick(field("ColetasPlan"), Qt::Key_Return);
         QCOMPARE(notice(), QStringLiteral("A linha 1 da planilha tem 2 coletas num levantamento de 1 coleta; uma "
                                           "espécie não é coletada em mais coletas do que o levantamento tem"));
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar a planilha sem salvar?", true);
         click("BtnCancelarPlan");
     }
 
@@ -663,11 +663,11 @@ class DataEditorTest : public zav::test::WindowTest {
         grid()->setCurrentCell(0, 0);
         type("4");
         key(Qt::Key_Down);
-        user->expectConfirm("Confirma?", false);
+        user->expectConfirm("Descartar as alterações da planilha?", false);
         editor()->MnuNovoClick();
         QVERIFY(editor()->gridOpen());
         user->expectOpen(dataFile("outro.txt", "2 5\r\n1 1\r\n2 2\r\n"));
-        user->expectConfirm("Confirma?", false);
+        user->expectConfirm("Descartar as alterações da planilha?", false);
         editor()->MnuAbrirClick();
         QCOMPARE(editor()->cellText(1, 1), QStringLiteral("4"));
     }
@@ -724,7 +724,7 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(QStringList({editor()->cellText(1, 1), editor()->cellText(2, 1), editor()->cellText(3, 1)}),
                  QStringList({"3", "2", "Apis mellifera"}));
         QCOMPARE(editor()->cellText(3, 2), QStringLiteral("Trigona"));
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar a planilha sem salvar?", true);
         click("BtnCancelarPlan");
     }
 
@@ -889,7 +889,7 @@ class DataEditorTest : public zav::test::WindowTest {
             key(arrow, Qt::ShiftModifier);
         key(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1\t1\tEspécie 1\n2\t2\tEspécie 2\n"));
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Fechar a planilha sem salvar?", true);
         click("BtnCancelarPlan");
     }
 
@@ -968,11 +968,14 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(editor()->cellText(1, 5), QString());
         count("3"); // only empty rows go: no question
         QCOMPARE(editor()->rowCount(), 4);
-        user->expectConfirm("Confirma?", false);
+        user->expectConfirm("Apagar 2 linhas preenchidas?", false, "Apagar as linhas");
+        count("1");
+        QCOMPARE(editor()->rowCount(), 4);
+        user->expectConfirm("Apagar 1 linha preenchida?", false, "Apagar a linha");
         count("2");
         QCOMPARE(editor()->rowCount(), 4);
         QCOMPARE(field("EspeciesPlan")->text(), QStringLiteral("3"));
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Apagar 1 linha preenchida?", true);
         count("2");
         QCOMPARE(editor()->rowCount(), 3);
         grid()->setFocus();
@@ -1015,10 +1018,10 @@ class DataEditorTest : public zav::test::WindowTest {
         grid()->setFocus();
         grid()->setCurrentCell(0, 2);
         type("A");
-        user->expectConfirm("Confirma?", false);
+        user->expectConfirm("Descartar as alterações da planilha?", false);
         key(Qt::Key_Escape);
         QVERIFY(editor()->gridOpen());
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Descartar as alterações da planilha?", true);
         key(Qt::Key_Escape);
         QVERIFY(!editor()->gridOpen());
         checkMenus(true, true, true, true);
@@ -1026,10 +1029,10 @@ class DataEditorTest : public zav::test::WindowTest {
 
     void closingTheWindowWithTheGridOpenAsks() {
         newGrid("2", "1");
-        user->expectConfirm("Confirma?", false);
+        user->expectConfirm("Sair sem salvar a planilha?", false);
         QVERIFY(!window->close());
         QVERIFY(window->isVisible());
-        user->expectConfirm("Confirma?", true);
+        user->expectConfirm("Sair sem salvar a planilha?", true);
         QVERIFY(window->close());
     }
 };

@@ -18,14 +18,18 @@ namespace zav::test {
 
 class ScriptedInteraction : public Interaction, public Clock {
   public:
-    enum class Kind { Open, Save, Information, Error, Confirm, Print, Sheet };
+    enum class Kind { Open, Save, Information, Error, Confirm, Print, Sheet, Names };
 
     // A dialog answered with a path, or cancelled (std::nullopt).
     void expectOpen(const std::optional<QString>& answer) { steps_.push_back(fileStep(Kind::Open, answer)); }
     void expectSave(const std::optional<QString>& answer) { steps_.push_back(fileStep(Kind::Save, answer)); }
     void expectInformation(const QString& text) { steps_.push_back({Kind::Information, {}, false, false, text}); }
     void expectError(const QString& text) { steps_.push_back({Kind::Error, {}, false, false, text}); }
-    void expectConfirm(const QString& text, bool yes) { steps_.push_back({Kind::Confirm, {}, false, yes, text}); }
+    // A question, answered with its action (yes) or "Cancelar"; `action`,
+    // when given, is the action's button text the box must show.
+    void expectConfirm(const QString& text, bool yes, const QString& action = QString()) {
+        steps_.push_back({Kind::Confirm, action, false, yes, text});
+    }
     // The print dialog, answered with a PDF file as the printer, or cancelled.
     void expectPrint(const std::optional<QString>& pdfFile) { steps_.push_back(fileStep(Kind::Print, pdfFile)); }
 
@@ -53,9 +57,15 @@ class ScriptedInteraction : public Interaction, public Clock {
     }
     void information(const QString& text) override { checkText(next(Kind::Information, "information: " + text), text); }
     void error(const QString& text) override { checkText(next(Kind::Error, "error: " + text), text); }
-    bool confirm(const QString& text) override {
+    bool confirm(const QString& text, const QString& action) override {
         const auto step = next(Kind::Confirm, "confirmation: " + text);
         checkText(step, text);
+        confirmActions << action;
+        // Every question names its action, never a bare "Sim"/"OK".
+        if (action.isEmpty() || action == QStringLiteral("Sim") || action == QStringLiteral("OK"))
+            failures << "confirmation without its action: " + text;
+        if (!step.path.isNull() && step.path != action)
+            failures << "expected the action \"" + step.path + "\" but was \"" + action + "\"";
         return step.yes;
     }
 
@@ -66,6 +76,23 @@ class ScriptedInteraction : public Interaction, public Clock {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(*chosen);
         return true;
+    }
+
+    // The treatments' names: the answer of an expected step; without one,
+    // the names proposed are taken as they are (as Enter would).
+    void expectNames(const std::optional<QStringList>& names) {
+        steps_.push_back({Kind::Names, {}, names.has_value(), false, {}});
+        if (names) namesAnswers_.push_back(*names);
+    }
+    std::optional<QStringList> nameTreatments(const QStringList& files, const QStringList& proposed) override {
+        proposedNames << proposed;
+        (void)files;
+        if (steps_.empty() || steps_.front().kind != Kind::Names) return proposed;
+        const auto step = next(Kind::Names, "names dialog");
+        if (!step.chosen || namesAnswers_.empty()) return std::nullopt;
+        QStringList names = namesAnswers_.front();
+        namesAnswers_.pop_front();
+        return names;
     }
 
     std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& r) override {
@@ -98,7 +125,9 @@ class ScriptedInteraction : public Interaction, public Clock {
     QList<FileDialogRequest> requests;
     QList<SheetChoiceRequest> sheetRequests;
     QList<std::optional<bool>> sheetProposals; // by the last import dialog, sheet by sheet
-    QString proposedPdf; // by the last print dialog
+    QList<QStringList> proposedNames;          // by each names dialog
+    QStringList confirmActions;                // each confirmation's action button, in order
+    QString proposedPdf;                       // by the last print dialog
     // What a window manager does while a save dialog is open (gives the
     // keyboard to the dialog's parent, say).
     std::function<void()> duringDialog;
@@ -109,7 +138,7 @@ class ScriptedInteraction : public Interaction, public Clock {
   private:
     struct Step {
         Kind kind;
-        QString path;
+        QString path; // a file dialog's answer; a confirmation's action
         bool chosen; // a file dialog confirmed with `path`
         bool yes;
         QString text;
@@ -139,6 +168,8 @@ class ScriptedInteraction : public Interaction, public Clock {
             return "print dialog";
         case Kind::Sheet:
             return "sheet dialog";
+        case Kind::Names:
+            return "names dialog";
         }
         return {};
     }
@@ -159,6 +190,7 @@ class ScriptedInteraction : public Interaction, public Clock {
 
     std::deque<Step> steps_;
     std::deque<SheetChoice> sheetAnswers_;
+    std::deque<QStringList> namesAnswers_;
 };
 
 } // namespace zav::test
