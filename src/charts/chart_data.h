@@ -28,7 +28,7 @@ struct RankedSpecies {
     // frequency, constancy.
     std::array<std::string, 4> classes;
     bool named = false;           // the species has a name in its data file
-    std::string label;            // the species' name when it has one, else its number
+    std::string label = {};       // the species' name when it has one, else its number
 };
 
 // The language of the charts' titles and axes: Portuguese as the reports,

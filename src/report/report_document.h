@@ -27,7 +27,7 @@ struct ReportDocument {
     std::vector<std::string> lines; // Windows-1252, as shown
     QString name;                   // page headings, the chart window's title
     ReportResult result;
-    QStringList sources; // the data files it was computed from, in order
+    QStringList sources = {}; // the data files it was computed from, in order
     bool edited = false; // the user changed the text: pages say "(editado)"
     // Notes on how a similarity's or comparison's species were paired
     // (UTF-8), as its report prints them.

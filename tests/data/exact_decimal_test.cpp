@@ -87,9 +87,11 @@ TEST(ShortestDecimal, AgreesWithToCharsAtBoundariesAndMidpoints) {
             values.push_back(above);
         }
     }
-    for (const double value : values)
-        if (std::isfinite(value) && value > 0)
+    for (const double value : values) {
+        if (std::isfinite(value) && value > 0) {
             ASSERT_EQ(shortestDecimal(value), libraryShortest(value)) << std::bit_cast<std::uint64_t>(value);
+        }
+    }
 }
 
 TEST(ExactDecimal, EveryDigitOfTheBinaryValue) {

@@ -372,7 +372,9 @@ TEST(Diversity, RarefactionKeepsEveryDigit) {
         for (const auto& p : r.curve) {
             EXPECT_GE(p.values.coverage, 0.0) << p.m;
             EXPECT_LE(p.values.coverage, 1.0) << p.m;
-            if (p.m <= static_cast<double>(n)) EXPECT_LE(p.values.hill[0], static_cast<double>(x.size()) + 1e-9) << p.m;
+            if (p.m <= static_cast<double>(n)) {
+                EXPECT_LE(p.values.hill[0], static_cast<double>(x.size()) + 1e-9) << p.m;
+            }
         }
     }
 }
