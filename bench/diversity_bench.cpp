@@ -52,12 +52,24 @@ zav::SpeciesTable worstCase(int which) {
     std::vector<std::int32_t> x;
     for (int i = 0; i < 900; ++i) {
         switch (which) {
-        case 0: x.push_back(1000 + (i * 7919) % 1000); break;
-        case 1: x.push_back(i < 899 ? 1 : 2000000000); break;
-        case 2: x.push_back(2147483647); break;
-        case 3: x.push_back(i + 1); break;
-        case 4: x.push_back(std::max(1, static_cast<std::int32_t>(2147483647.0 * std::pow(0.98, i)))); break;
-        default: x.push_back(i < 450 ? 1 : 2147483647 - i); break;
+        case 0:
+            x.push_back(1000 + (i * 7919) % 1000);
+            break;
+        case 1:
+            x.push_back(i < 899 ? 1 : 2000000000);
+            break;
+        case 2:
+            x.push_back(2147483647);
+            break;
+        case 3:
+            x.push_back(i + 1);
+            break;
+        case 4:
+            x.push_back(std::max(1, static_cast<std::int32_t>(2147483647.0 * std::pow(0.98, i))));
+            break;
+        default:
+            x.push_back(i < 450 ? 1 : 2147483647 - i);
+            break;
         }
     }
     return survey(x);

@@ -10,7 +10,8 @@
 
 int main(int argc, char** argv) {
     const auto parsed = zav::cli::parseOptions(zav::cli::Program::Desktop, {argv + 1, argv + argc});
-    if (const auto* options = std::get_if<zav::cli::Options>(&parsed); options && options->command != zav::cli::Command::Window)
+    if (const auto* options = std::get_if<zav::cli::Options>(&parsed);
+        options && options->command != zav::cli::Command::Window)
         return zav::runBatch(*options, argv[0]);
     QApplication app(argc, argv);
     zav::QtInteraction interaction;

@@ -6,17 +6,17 @@
 
 #include "analysis/analysis.h"
 #include "analysis/report.h"
+#include "comparison/comparison.h"
+#include "comparison/comparison_report.h"
 #include "data/errors.h"
 #include "data/species_file.h"
 #include "data/spreadsheet_import.h"
 #include "data/utf8.h"
+#include "diversity/diversity.h"
+#include "diversity/diversity_report.h"
 #include "similarity/similarity.h"
 #include "similarity/similarity_report.h"
 #include "similarity/treatment_file.h"
-#include "comparison/comparison.h"
-#include "comparison/comparison_report.h"
-#include "diversity/diversity.h"
-#include "diversity/diversity_report.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -12,8 +12,8 @@
 #include "data/errors.h"
 #include "data/line_reader.h"
 #include "data/species_file.h"
-#include "data/spreadsheet_import.h"
 #include "data/species_table.h"
+#include "data/spreadsheet_import.h"
 #include "data/utf8.h"
 #include "sheets/sheets_module.h"
 
@@ -56,7 +56,8 @@ inline std::string workbookOf(std::string_view input) {
     if (input.empty()) return {};
     const char kind = input.front();
     input.remove_prefix(1);
-    if (kind == 'o') return zipOf({{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", input}});
+    if (kind == 'o')
+        return zipOf({{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"}, {"content.xml", input}});
     if (kind != 'x') return std::string(input);
     std::string_view parts[3];
     for (auto& part : parts) {
@@ -92,8 +93,8 @@ inline std::string checkWorkbookImport(std::string_view input) {
             bytes += row.cells[c].size();
             double value = 0;
             const auto& text = row.cells[c];
-            if (row.numeric[c] && std::from_chars(text.data(), text.data() + text.size(), value).ptr !=
-                                      text.data() + text.size())
+            if (row.numeric[c] &&
+                std::from_chars(text.data(), text.data() + text.size(), value).ptr != text.data() + text.size())
                 return "a number cell that is no number: " + text;
         }
         if (bytes > LineReader::kMaxLineBytes) return "row " + std::to_string(row.number) + " over 64 KiB";

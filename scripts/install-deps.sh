@@ -11,7 +11,7 @@ packages=(
   qt6-charts-dev libqt6opengl6-dev qt6-svg-dev poppler-utils
   libzip-dev locales
   fonts-dejavu-core
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   dpkg-dev file lintian desktop-file-utils appstream
 )
 packages+=("$@")

@@ -22,8 +22,8 @@
 
 #include <array>
 #include <charconv>
-#include <cstdint>
 #include <climits>
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <string>
@@ -44,9 +44,7 @@ zav::AnalysisResult lastSurvey;
 // downloaded: its many numbers take as long to write as the rest of the run.
 std::function<std::string()> lastCsv;
 
-zav::DateTime dateTime(const int* when) {
-    return {when[0], when[1], when[2], when[3], when[4], when[5], when[6]};
-}
+zav::DateTime dateTime(const int* when) { return {when[0], when[1], when[2], when[3], when[4], when[5], when[6]}; }
 
 std::string_view bytesOf(const char* bytes, int size) { return {bytes, static_cast<std::size_t>(size)}; }
 
@@ -121,7 +119,8 @@ std::vector<zav::SheetRow> sheetRows(std::string_view bytes) {
     for (auto& row : rows) {
         const auto cells = count();
         const auto number = text();
-        if (std::from_chars(number.data(), number.data() + number.size(), row.number).ptr != number.data() + number.size())
+        if (std::from_chars(number.data(), number.data() + number.size(), row.number).ptr !=
+            number.data() + number.size())
             malformed();
         for (std::size_t i = 0; i < cells; ++i) {
             if (at == bytes.size()) malformed();

@@ -1,6 +1,5 @@
 #include "app/ZavNovo.h"
 
-#include "runs/runs.h"
 #include "app/comparison_panel.h"
 #include "app/diversity_run.h"
 #include "app/help_text.h"
@@ -8,7 +7,6 @@
 #include "app/sobrezav.h"
 #include "app/table_export.h"
 #include "charts/charts.h"
-#include "report/report_pages.h"
 #include "data/errors.h"
 #include "data/report_text.h"
 #include "editor/data_editor.h"
@@ -17,6 +15,8 @@
 #include "qtsupport/panels.h"
 #include "qtsupport/qt_text.h"
 #include "qtsupport/settings.h"
+#include "report/report_pages.h"
+#include "runs/runs.h"
 #include "similarity/similarity.h"
 
 #include <QAction>
@@ -112,8 +112,8 @@ void TZAVMain::placeOnScreen() {
                             memo1_->verticalScrollBar()->sizeHint().width() + 16 + 4;
     // Tall enough for the grid's panel with its buttons, where the screen
     // has room; on a small screen the window stays whole on it instead.
-    const int gridHeight = menuBar()->sizeHint().height() + statusBar()->sizeHint().height() +
-                           editor_->grpPlan()->geometry().bottom() + 8;
+    const int gridHeight =
+        menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + editor_->grpPlan()->geometry().bottom() + 8;
     const auto placement = zav::placeWindow(screen()->availableGeometry(), QSize(reportWidth, gridHeight));
     setMinimumSize(placement.minimum);
     resize(placement.geometry.size());
@@ -150,8 +150,8 @@ void TZAVMain::createActions() {
         if (const QString written = zav::exportReportPdf(interaction_, shownDocument()); !written.isEmpty())
             setStatus(QStringLiteral("PDF gravado em ") + written);
     });
-    copyTableAction_ =
-        item(arquivo, "MnuCopiarTabela", QStringLiteral("&Copiar tabela"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyTableAction_ = item(arquivo, "MnuCopiarTabela", QStringLiteral("&Copiar tabela"),
+                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connectItem(copyTableAction_, Arquivo, [this] {
         const auto& document = shownDocument();
         zav::copyReportTables(document);
@@ -169,8 +169,7 @@ void TZAVMain::createActions() {
     // The survey shown, to the other report, without choosing it again.
     diversityOfShown_ = item(arquivo, "MnuDiversidadeDeste", QStringLiteral("Di&versidade deste levantamento"));
     connectItem(diversityOfShown_, Arquivo, &TZAVMain::diversityOfShownSurvey);
-    analysisOfShown_ =
-        item(arquivo, "MnuAnaliseDeste", QStringLiteral("Análise &faunística deste levantamento"));
+    analysisOfShown_ = item(arquivo, "MnuAnaliseDeste", QStringLiteral("Análise &faunística deste levantamento"));
     connectItem(analysisOfShown_, Arquivo, &TZAVMain::analysisOfShownSurvey);
     arquivo->addSeparator();
     connectItem(item(arquivo, "MnuImportar", QStringLiteral("Importar p&lanilha...")), Arquivo,
@@ -281,7 +280,8 @@ void TZAVMain::createPanels() {
     editor_ = new zav::DataEditor(client_, interaction_);
     connect(editor_, &zav::DataEditor::menuEnabled, this, &TZAVMain::setMenuEnabled);
     connect(editor_, &zav::DataEditor::statusChanged, this, &TZAVMain::setStatus);
-    connect(editor_, &zav::DataEditor::notice, this, [this](const QString& text) { statusBar()->showMessage(text, 5000); });
+    connect(editor_, &zav::DataEditor::notice, this,
+            [this](const QString& text) { statusBar()->showMessage(text, 5000); });
     connect(editor_, &zav::DataEditor::dataFileSaved, this, &TZAVMain::addRecentFile);
 
     similarity_ = new zav::SimilarityPanel(client_, interaction_, clock_);
@@ -300,9 +300,8 @@ void TZAVMain::createPanels() {
     comparison_->setMayReplaceReport([this] { return mayReplaceReport(); });
 
     // "Gráfico" and the report's items follow whatever shows or hides.
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{memo1_, grupo1_, editor_->entraNo(), editor_->grpPlan(), similarity_->panel(),
-                                        comparison_->panel()})
+    for (QWidget* w : std::initializer_list<QWidget*>{memo1_, grupo1_, editor_->entraNo(), editor_->grpPlan(),
+                                                      similarity_->panel(), comparison_->panel()})
         w->installEventFilter(this);
     updateReportMenus();
 }
@@ -457,7 +456,8 @@ std::vector<std::string> viewLines(const QPlainTextEdit& view) {
 std::vector<std::string> TZAVMain::reportViewLines() const {
     auto lines = viewLines(*memo1_);
     if (!namesShown_.empty() && lines.size() >= namesShown_.size() &&
-        std::equal(namesShown_.begin(), namesShown_.end(), lines.end() - static_cast<std::ptrdiff_t>(namesShown_.size())))
+        std::equal(namesShown_.begin(), namesShown_.end(),
+                   lines.end() - static_cast<std::ptrdiff_t>(namesShown_.size())))
         lines.resize(lines.size() - namesShown_.size());
     return lines;
 }
@@ -504,7 +504,8 @@ bool TZAVMain::mayReplaceReport() {
 
 void TZAVMain::MnuCalcularClick() {
     if (!mayReplaceReport()) return;
-    const auto chosen = interaction_.openFile(zav::dataFileRequest(QStringLiteral("Selecione o arquivo"), lastOpenName_));
+    const auto chosen =
+        interaction_.openFile(zav::dataFileRequest(QStringLiteral("Selecione o arquivo"), lastOpenName_));
     const zav::DateTime when = clock_.now(); // the time the dialog closed, also when cancelled
     if (!chosen || chosen->isEmpty()) return;
     analyseFile(*chosen, when);
@@ -512,9 +513,8 @@ void TZAVMain::MnuCalcularClick() {
 
 void TZAVMain::MnuDiversidadeClick() {
     if (!mayReplaceReport()) return;
-    auto document = zav::chooseAndRunDiversity(interaction_, clock_, lastOpenName_, [this](const QString& text) {
-        setStatus(text);
-    });
+    auto document = zav::chooseAndRunDiversity(interaction_, clock_, lastOpenName_,
+                                               [this](const QString& text) { setStatus(text); });
     if (document) showDiversity(std::move(*document));
 }
 
@@ -636,7 +636,8 @@ QString TZAVMain::reportTargetRefusal(const QString& target, const QString& what
     if (!currentDataFileName().isEmpty()) inputs << currentDataFileName();
     for (const QString& source : inputs)
         if (sameFile(target, source))
-            return QStringLiteral("Erro: ") + what + QStringLiteral(" não pode substituir o arquivo de dados: ") + target;
+            return QStringLiteral("Erro: ") + what + QStringLiteral(" não pode substituir o arquivo de dados: ") +
+                   target;
     return {};
 }
 
@@ -650,7 +651,8 @@ void TZAVMain::MnuSalvarClick() {
     // The view is editable until the first save, also a cancelled one.
     memo1_->setReadOnly(true);
     if (!chosen || chosen->isEmpty()) return;
-    if (const QString refusal = reportTargetRefusal(*chosen); !refusal.isEmpty()) throw zav::Error(refusal.toStdString());
+    if (const QString refusal = reportTargetRefusal(*chosen); !refusal.isEmpty())
+        throw zav::Error(refusal.toStdString());
     zav::saveFileAtomically(*chosen, zav::joinReportLines(reportViewLines()));
     memo1_->document()->setModified(false);
     savedOnce_ = true;
@@ -680,7 +682,8 @@ void TZAVMain::closeEvent(QCloseEvent* event) {
     bool close = !editor_->gridOpen();
     if (!close)
         guarded([&] {
-            close = interaction_.confirm(QStringLiteral("Sair sem salvar a planilha?"), QStringLiteral("Sair sem salvar"));
+            close =
+                interaction_.confirm(QStringLiteral("Sair sem salvar a planilha?"), QStringLiteral("Sair sem salvar"));
         });
     if (close)
         event->accept();

@@ -2,15 +2,15 @@
 // The main window: menu bar, status line, the report view and the panels
 // laid over one client area.
 
-#include "report/report_document.h"
 #include "qtsupport/interaction.h"
 #include "qtsupport/menus.h"
 #include "qtsupport/remembered_folder.h"
+#include "report/report_document.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -152,7 +152,7 @@ class TZAVMain : public QMainWindow {
     QAction* pdfAction_ = nullptr;
     QAction* salvarAction_ = nullptr;
     QAction* fecharAction_ = nullptr;
-    QAction* copyTableAction_ = nullptr;   // a faunistic report's species table
+    QAction* copyTableAction_ = nullptr; // a faunistic report's species table
     QAction* exportTableAction_ = nullptr;
     QAction* diversityOfShown_ = nullptr; // "Diversidade deste levantamento"
     QAction* analysisOfShown_ = nullptr;  // "Análise faunística deste levantamento"
@@ -174,7 +174,7 @@ class TZAVMain : public QMainWindow {
     // The species' names shown under a faunistic report, never saved with it.
     std::vector<std::string> namesShown_;
     std::vector<std::string> reportViewLines() const;
-    bool savedOnce_ = false;                   // the report shown was written to a file
+    bool savedOnce_ = false; // the report shown was written to a file
     QPointer<QWidget> chartWindow_;
     std::array<bool, zav::kTopMenuCount> menusBeforeHelp_{};
     QString lastOpenName_;

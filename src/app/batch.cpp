@@ -1,12 +1,12 @@
 #include "app/batch.h"
 
 #include "charts/charts.h"
-#include "runs/runs.h"
 #include "data/atomic_file.h"
 #include "data/errors.h"
 #include "data/file_io.h"
 #include "qtsupport/qt_interaction.h"
 #include "qtsupport/qt_text.h"
+#include "runs/runs.h"
 
 #include <QApplication>
 #include <QFile>
@@ -21,7 +21,6 @@
 
 namespace zav {
 namespace {
-
 
 // A file named on the command line: opened by its own bytes, shown by its
 // absolute name.

@@ -69,9 +69,8 @@ void ComparisonPanel::btnOkCompClick() {
 
 void ComparisonPanel::runComparison(int treatments) {
     const auto index = index_->currentIndex() == 1 ? DendrogramIndex::BrayCurtis : DendrogramIndex::Sorensen;
-    auto chosen = chooseTreatments(
-        interaction_, clock_, treatments, lastOpenName_, mayReplaceReport_,
-        [this](const QString& text) { emit statusChanged(text); });
+    auto chosen = chooseTreatments(interaction_, clock_, treatments, lastOpenName_, mayReplaceReport_,
+                                   [this](const QString& text) { emit statusChanged(text); });
     if (!chosen) return;
     const QString status = treatmentsStatus(chosen->files, chosen->names);
     ComparisonRun run = zav::runComparison(std::move(chosen->files), index);

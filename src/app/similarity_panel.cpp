@@ -60,9 +60,8 @@ void SimilarityPanel::btnOkRepClick() {
 }
 
 void SimilarityPanel::runSimilarity(int treatments) {
-    auto chosen = chooseTreatments(
-        interaction_, clock_, treatments, lastOpenName_, mayReplaceReport_,
-        [this](const QString& text) { emit statusChanged(text); });
+    auto chosen = chooseTreatments(interaction_, clock_, treatments, lastOpenName_, mayReplaceReport_,
+                                   [this](const QString& text) { emit statusChanged(text); });
     if (!chosen) return;
     auto run = zav::runSimilarity(std::move(chosen->files));
     const QString status = treatmentsStatus(run.treatments, chosen->names);

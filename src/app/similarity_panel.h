@@ -4,8 +4,8 @@
 // them. It tells the window what changes through its signals.
 
 #include "data/date_time.h"
-#include "report/report_document.h"
 #include "qtsupport/interaction.h"
+#include "report/report_document.h"
 #include "similarity/similarity.h"
 
 #include <QObject>

@@ -11,8 +11,8 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <optional>
+#include <string>
 
 class QLineEdit;
 

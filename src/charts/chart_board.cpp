@@ -6,20 +6,20 @@
 #include "charts/run_charts.h"
 
 #include <QBarCategoryAxis>
-#include <QCursor>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCursor>
 #include <QGraphicsLineItem>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
 #include <QLegendMarker>
-#include <QTextDocument>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QPainter>
 #include <QScatterSeries>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QValueAxis>
 
@@ -156,8 +156,8 @@ class SpeciesLabels {
         std::size_t low = 0, high = wanted.size();
         // The first `count` labels, when every one is placed.
         const auto tryFirst = [&](std::size_t count) {
-            const auto placed = placeLabels({wanted.begin(), wanted.begin() + static_cast<std::ptrdiff_t>(count)},
-                                            around);
+            const auto placed =
+                placeLabels({wanted.begin(), wanted.begin() + static_cast<std::ptrdiff_t>(count)}, around);
             if (!std::all_of(placed.begin(), placed.end(), [](const auto& p) { return p.has_value(); })) return false;
             best.clear();
             for (const auto& p : placed)
@@ -189,9 +189,9 @@ class SpeciesLabels {
     QChart* chart_;
     QXYSeries* series_;
     ChartLanguage language_;
-    QGraphicsRectItem* noteBox_;    // owned by the chart
-    QGraphicsTextItem* note_;       // in noteBox_
-    std::vector<Label> labels_;     // the most abundant species first
+    QGraphicsRectItem* noteBox_; // owned by the chart
+    QGraphicsTextItem* note_;    // in noteBox_
+    std::vector<Label> labels_;  // the most abundant species first
     std::vector<Marker> points_;
     std::vector<QPointF> curve_;
 };
@@ -262,9 +262,9 @@ QCategoryAxis* rankAxisOf(std::size_t species) {
 // colour.
 QChart* rankAbundanceChart(const AnalysisResult& result, ChartLanguage language) {
     const auto ranked = rankAbundance(result);
-    auto* chart = newChart(say(language, "Abundância das espécies por posição (Whittaker)",
-                               "Species abundance by rank (Whittaker plot)"),
-                           11);
+    auto* chart = newChart(
+        say(language, "Abundância das espécies por posição (Whittaker)", "Species abundance by rank (Whittaker plot)"),
+        11);
 
     auto* curve = new QLineSeries;
     curve->setName(say(language, "Espécies", "Species"));
@@ -314,8 +314,8 @@ QChart* rankAbundanceChart(const AnalysisResult& result, ChartLanguage language)
                         QStringLiteral("</small>"));
 
     auto* x = rankAxisOf(ranked.size());
-    x->setTitleText(say(language, "Posição da espécie (da mais à menos abundante)",
-                        "Species rank (from most to least abundant)"));
+    x->setTitleText(
+        say(language, "Posição da espécie (da mais à menos abundante)", "Species rank (from most to least abundant)"));
     auto* y = new QLogValueAxis;
     y->setBase(10);
     y->setTitleText(say(language, "Número de indivíduos (escala logarítmica)", "Number of individuals (log scale)"));
@@ -423,8 +423,8 @@ QChart* similarityChart(const SimilarityResult& result, const QStringList& names
         markers(say(language, "Quociente (%)", "Quotient (%)"), QScatterSeries::MarkerShapeCircle, kSpeciesColor, 10);
     const qreal cap = 0.12;
     bool intervalInLegend = false;
-    auto* cutMarks = markers(say(language, "Intervalo cortado em 100 %", "Interval cut at 100 %"), QScatterSeries::MarkerShapeTriangle,
-                             kExcludedColor, 13);
+    auto* cutMarks = markers(say(language, "Intervalo cortado em 100 %", "Interval cut at 100 %"),
+                             QScatterSeries::MarkerShapeTriangle, kExcludedColor, 13);
     for (std::size_t i = 0; i < points.size(); ++i) {
         const auto& p = points[i];
         const qreal at = static_cast<qreal>(i + 1);
@@ -462,8 +462,8 @@ QChart* similarityChart(const SimilarityResult& result, const QStringList& names
     for (const auto& p : points)
         limits.push_back({p.label, p.quotient, p.lower, p.upper});
     setRange(y, similarityAxis(limits));
-    addTreatmentKey(chart, names, true,
-                    std::any_of(points.begin(), points.end(), [](const auto& p) { return p.cut; }), language);
+    addTreatmentKey(chart, names, true, std::any_of(points.begin(), points.end(), [](const auto& p) { return p.cut; }),
+                    language);
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;
 }

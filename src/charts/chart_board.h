@@ -51,7 +51,7 @@ class ChartBoard {
 
   private:
     QGraphicsScene scene_;
-    std::vector<QChart*> charts_; // owned by the scene; the first is the large one
+    std::vector<QChart*> charts_;                 // owned by the scene; the first is the large one
     std::vector<std::unique_ptr<ChartFit>> fits_; // one a chart
 };
 

@@ -137,7 +137,9 @@ std::string predominantLegend(const std::vector<RankedSpecies>& ranked, ChartLan
     for (const auto& sp : ranked)
         if (sp.predominant) (sp.named ? named : unnamed) = true;
     if (language == ChartLanguage::English)
-        return std::string("Predominant (*) and their ") + (!named ? "numbers" : unnamed ? "names or numbers" : "names");
+        return std::string("Predominant (*) and their ") + (!named    ? "numbers"
+                                                            : unnamed ? "names or numbers"
+                                                                      : "names");
     return std::string("Predominantes (*) e seus ") + (!named ? "números" : unnamed ? "nomes ou números" : "nomes");
 }
 
@@ -151,8 +153,8 @@ std::vector<NameRun> nameRuns(const std::string& name) {
     if (words.size() < 2) return {{name, false}};
     // What ends the italic part: a qualifier of an unnamed or uncertain
     // species, an author in parentheses, a number or a morphospecies' letter.
-    static const std::array<std::string_view, 10> kUpright{"sp.", "spp.", "sp", "cf.", "aff.", "nr.",
-                                                            "var.", "ssp.", "subsp.", "gr."};
+    static const std::array<std::string_view, 10> kUpright{"sp.", "spp.", "sp",   "cf.",    "aff.",
+                                                           "nr.", "var.", "ssp.", "subsp.", "gr."};
     const auto upright = [](const std::string& word) {
         return std::find(kUpright.begin(), kUpright.end(), word) != kUpright.end() || word.front() == '(' ||
                std::any_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }) ||
@@ -173,10 +175,10 @@ std::string labelledNote(std::size_t labelled, std::size_t predominant, ChartLan
     if (labelled >= predominant) return {};
     const auto n = std::to_string(labelled), of = std::to_string(predominant);
     if (language == ChartLanguage::English)
-        return labelled == 0 ? "no labels: " + of + " predominant species, no room"
+        return labelled == 0   ? "no labels: " + of + " predominant species, no room"
                : labelled == 1 ? "labelled: the most abundant of " + of + " predominant species"
                                : "labelled: the " + n + " most abundant of " + of + " predominant species";
-    return labelled == 0 ? "sem rótulos: " + of + " espécies predominantes, sem espaço"
+    return labelled == 0   ? "sem rótulos: " + of + " espécies predominantes, sem espaço"
            : labelled == 1 ? "rótulo: a mais abundante de " + of + " espécies predominantes"
                            : "rótulos: as " + n + " mais abundantes de " + of + " espécies predominantes";
 }
@@ -215,9 +217,7 @@ std::vector<PairPoint> similarityPoints(const SimilarityResult& result) {
 namespace zav {
 namespace {
 
-CurvePoint curvePoint(double x, double y, const diversity::Band& band) {
-    return {x, y, band.lower, band.upper};
-}
+CurvePoint curvePoint(double x, double y, const diversity::Band& band) { return {x, y, band.lower, band.upper}; }
 
 // Splits the points at the sample's x: up to it the rarefaction, from it
 // the extrapolation.
@@ -263,8 +263,8 @@ CurveData collectionsCurve(const DiversityResult& result, ChartLanguage language
     if (result.incidence)
         for (const auto& p : result.incidence->curve)
             points.push_back(curvePoint(p.t, p.richness, p.band));
-    return splitCurve(language == ChartLanguage::English ? "q\u00a0=\u00a00 (richness)" : "q\u00a0=\u00a00 (riqueza)", points,
-                      static_cast<double>(result.collections));
+    return splitCurve(language == ChartLanguage::English ? "q\u00a0=\u00a00 (richness)" : "q\u00a0=\u00a00 (riqueza)",
+                      points, static_cast<double>(result.collections));
 }
 
 std::string missingCurveText(const std::string& reason, ChartLanguage language) {

@@ -27,8 +27,8 @@ struct RankedSpecies {
     // The report's class codes, without padding: dominance, abundance,
     // frequency, constancy.
     std::array<std::string, 4> classes;
-    bool named = false;           // the species has a name in its data file
-    std::string label = {};       // the species' name when it has one, else its number
+    bool named = false;     // the species has a name in its data file
+    std::string label = {}; // the species' name when it has one, else its number
 };
 
 // The language of the charts' titles and axes: Portuguese as the reports,
@@ -79,8 +79,7 @@ struct ClassChart {
 // Species per class of dominance, abundance, frequency and constancy, from
 // the lowest class to the highest, the excluded species in their "super"
 // class of each criterion that has one. Every criterion counts all S species.
-std::array<ClassChart, 4> classCounts(const AnalysisResult& result,
-                                      ChartLanguage language = ChartLanguage::Portuguese);
+std::array<ClassChart, 4> classCounts(const AnalysisResult& result, ChartLanguage language = ChartLanguage::Portuguese);
 
 // One pair of treatments of the similarity chart. A value the data leave
 // undefined is absent, never 0.

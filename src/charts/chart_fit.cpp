@@ -2,9 +2,9 @@
 
 #include "charts/chart_data.h"
 
+#include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
-#include <QAreaSeries>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsTextItem>
@@ -81,10 +81,18 @@ QString symbol(QLegendMarker* marker) {
         const bool hollow = scatter->brush().style() == Qt::NoBrush;
         color = hollow ? scatter->pen().color() : scatter->color();
         switch (scatter->markerShape()) {
-        case QScatterSeries::MarkerShapeCircle: glyph = QStringLiteral("●"); break;
-        case QScatterSeries::MarkerShapeStar: glyph = QStringLiteral("★"); break;
-        case QScatterSeries::MarkerShapeTriangle: glyph = QStringLiteral("▲"); break;
-        default: glyph = hollow ? QStringLiteral("□") : QStringLiteral("■"); break;
+        case QScatterSeries::MarkerShapeCircle:
+            glyph = QStringLiteral("●");
+            break;
+        case QScatterSeries::MarkerShapeStar:
+            glyph = QStringLiteral("★");
+            break;
+        case QScatterSeries::MarkerShapeTriangle:
+            glyph = QStringLiteral("▲");
+            break;
+        default:
+            glyph = hollow ? QStringLiteral("□") : QStringLiteral("■");
+            break;
         }
     } else if (const auto* line = qobject_cast<const QLineSeries*>(marker->series())) {
         color = line->pen().color();
@@ -93,8 +101,9 @@ QString symbol(QLegendMarker* marker) {
         // The band's tint, as it shows on white.
         const QColor tint = area->brush().color();
         const qreal a = std::max(tint.alphaF(), 0.35f);
-        color = QColor::fromRgbF(static_cast<float>(1 - a + a * tint.redF()), static_cast<float>(1 - a + a * tint.greenF()),
-                                 static_cast<float>(1 - a + a * tint.blueF()));
+        color =
+            QColor::fromRgbF(static_cast<float>(1 - a + a * tint.redF()), static_cast<float>(1 - a + a * tint.greenF()),
+                             static_cast<float>(1 - a + a * tint.blueF()));
     }
     color.setAlpha(255);
     return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(color.name(), glyph);

@@ -1,16 +1,16 @@
 #include "charts/chart_images.h"
 
 #include "charts/chart_board.h"
-#include "report/report_pages.h"
 #include "data/errors.h"
 #include "qtsupport/atomic_save.h"
+#include "report/report_pages.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
-#include <QPainter>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSvgGenerator>

@@ -92,7 +92,8 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& documen
 
     english_ = new QCheckBox(QStringLiteral("Textos em &inglês"), this);
     english_->setObjectName("ChkIngles");
-    english_->setToolTip(QStringLiteral("Títulos e eixos em inglês, para um artigo em inglês; os relatórios não mudam"));
+    english_->setToolTip(
+        QStringLiteral("Títulos e eixos em inglês, para um artigo em inglês; os relatórios não mudam"));
     english_->setChecked(settings().value(kEnglishKey, false).toBool());
     connect(english_, &QCheckBox::toggled, this, [this](bool on) {
         settings().setValue(kEnglishKey, on);
@@ -140,8 +141,8 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& documen
 ChartWindow::~ChartWindow() = default;
 
 void ChartWindow::showBoard() {
-    auto board = std::make_unique<ChartBoard>(result_, treatments_,
-                                              english_->isChecked() ? ChartLanguage::English : ChartLanguage::Portuguese);
+    auto board = std::make_unique<ChartBoard>(
+        result_, treatments_, english_->isChecked() ? ChartLanguage::English : ChartLanguage::Portuguese);
     static_cast<BoardView*>(view_)->show(*board);
     board_ = std::move(board); // the old scene goes once the view shows the new one
 }

@@ -8,8 +8,8 @@
 // window scroll rather than shrink, so their texts keep the screen's scale.
 
 #include "charts/chart_data.h"
-#include "report/report_document.h"
 #include "qtsupport/interaction.h"
+#include "report/report_document.h"
 
 #include <QWidget>
 

@@ -4,8 +4,8 @@
 // Charts is not loaded while the program starts. Each function throws Error
 // when the module cannot be loaded, and the errors of the work itself.
 
-#include "report/report_document.h"
 #include "qtsupport/interaction.h"
+#include "report/report_document.h"
 
 #include <QString>
 

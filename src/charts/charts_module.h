@@ -2,8 +2,8 @@
 // What the charts module gives the program: charts.cpp loads it and calls
 // through this table.
 
-#include "report/report_document.h"
 #include "qtsupport/interaction.h"
+#include "report/report_document.h"
 
 #include <string>
 

@@ -19,7 +19,6 @@
 #include <array>
 #include <cmath>
 
-
 namespace zav {
 namespace {
 
@@ -72,7 +71,7 @@ void hideFromLegend(QChart* chart, QAbstractSeries* series) {
 // what the line styles and the dot are.
 void addCurve(QChart* chart, const CurveData& curve, const QColor& color, QAbstractAxis* x, QAbstractAxis* y,
               bool several, bool first, ChartLanguage language) {
-    auto* lower = new QLineSeries, *upper = new QLineSeries;
+    auto *lower = new QLineSeries, *upper = new QLineSeries;
     for (const auto* part : {&curve.rarefaction, &curve.extrapolation})
         for (std::size_t i = part == &curve.extrapolation ? 1 : 0; i < part->size(); ++i)
             if (const auto& p = (*part)[i]; p.lower && p.upper) {
@@ -142,7 +141,8 @@ QChart* curveChart(const QString& title, const std::vector<CurveData>& curves, c
     chart->addAxis(y, Qt::AlignLeft);
     for (std::size_t i = 0; i < curves.size(); ++i)
         addCurve(chart, curves[i], colors[i], x, y, curves.size() > 1, i == 0, language);
-    if (!missing.isEmpty()) chart->setTitle(title + QStringLiteral("<br><small>") + missing + QStringLiteral("</small>"));
+    if (!missing.isEmpty())
+        chart->setTitle(title + QStringLiteral("<br><small>") + missing + QStringLiteral("</small>"));
     smallFonts(chart);
     return chart;
 }
@@ -163,16 +163,14 @@ std::vector<QChart*> diversityCharts(const DiversityResult& result, ChartLanguag
                                 say(language, "Diversidade (espécies efetivas)", "Diversity (effective species)"),
                                 QStringLiteral("%.0f"), {kOrderColors[0], kOrderColors[1], kOrderColors[2]},
                                 missing(result.curveMissing), language));
-    charts.push_back(curveChart(say(language, "Riqueza por coletas (q\u00a0=\u00a00)", "Richness by collections (q\u00a0=\u00a00)"),
-                                {collectionsCurve(result, language)},
-                                say(language, "Número de coletas", "Number of collections"),
-                                say(language, "Espécies", "Species"), QStringLiteral("%.0f"), {kOrderColors[0]},
-                                missing(result.incidence ? result.incidence->curveMissing : result.incidenceMissing),
-                                language));
+    charts.push_back(
+        curveChart(say(language, "Riqueza por coletas (q\u00a0=\u00a00)", "Richness by collections (q\u00a0=\u00a00)"),
+                   {collectionsCurve(result, language)}, say(language, "Número de coletas", "Number of collections"),
+                   say(language, "Espécies", "Species"), QStringLiteral("%.0f"), {kOrderColors[0]},
+                   missing(result.incidence ? result.incidence->curveMissing : result.incidenceMissing), language));
     charts.push_back(curveChart(say(language, "Cobertura da amostra por indivíduos", "Sample coverage by individuals"),
-                                {coverageCurve(result, language)}, individuals,
-                                say(language, "Cobertura", "Coverage"), QStringLiteral("%.1f"), {QColor(90, 90, 90)},
-                                missing(result.curveMissing), language));
+                                {coverageCurve(result, language)}, individuals, say(language, "Cobertura", "Coverage"),
+                                QStringLiteral("%.1f"), {QColor(90, 90, 90)}, missing(result.curveMissing), language));
     return charts;
 }
 
@@ -182,13 +180,13 @@ QChart* dendrogramChart(const ComparisonResult& result, const QStringList& names
         utf8.push_back(name.toStdString());
     const auto drawing = dendrogramDrawing(result, utf8, language);
     QString title = say(language, "Dendrograma dos tratamentos (UPGMA)", "Dendrogram of the treatments (UPGMA)");
-    title += QStringLiteral("<br><small>") +
-             (drawing.cophenetic
-                  ? say(language, "Correlação cofenética: %1", "Cophenetic correlation: %1")
-                        .arg(QString::fromStdString(fixedPoint(*drawing.cophenetic, 4)))
-                  : say(language, "Correlação cofenética: - (menos de 3 tratamentos ou distâncias iguais)",
-                        "Cophenetic correlation: - (fewer than 3 treatments or equal distances)")) +
-             QStringLiteral("</small>");
+    title +=
+        QStringLiteral("<br><small>") +
+        (drawing.cophenetic ? say(language, "Correlação cofenética: %1", "Cophenetic correlation: %1")
+                                  .arg(QString::fromStdString(fixedPoint(*drawing.cophenetic, 4)))
+                            : say(language, "Correlação cofenética: - (menos de 3 tratamentos ou distâncias iguais)",
+                                  "Cophenetic correlation: - (fewer than 3 treatments or equal distances)")) +
+        QStringLiteral("</small>");
     if (drawing.leaves.empty())
         title += QStringLiteral("<br><small>") +
                  say(language, "Sem dendrograma: há pares de tratamentos sem distância",
@@ -291,7 +289,8 @@ void addTreatmentKey(QChart* chart, const QStringList& names, bool intervalNote,
         lines << QStringLiteral("T%1 = %2").arg(i + 1).arg(names[i]);
     const qsizetype notes = lines.size() + 1;
     if (intervalNote)
-        lines << QString() << say(language, "Intervalo: a aproximação do relatório", "Interval: the report's approximation")
+        lines << QString()
+              << say(language, "Intervalo: a aproximação do relatório", "Interval: the report's approximation")
               << QStringLiteral("(P=0.05)");
     if (cut) lines << say(language, "▲ intervalo cortado em 100 %", "▲ interval cut at 100 %");
     auto* box = new KeyBox(chart, lines, notes);

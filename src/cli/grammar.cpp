@@ -12,8 +12,22 @@ namespace zav::cli {
 namespace {
 
 enum class Id {
-    Help, Version, Diversity, Similarity, Comparison, Index, Json, Csv, Xlsx, Output, Import, Sheet, PerCollection,
-    Collections, Pdf, Chart
+    Help,
+    Version,
+    Diversity,
+    Similarity,
+    Comparison,
+    Index,
+    Json,
+    Csv,
+    Xlsx,
+    Output,
+    Import,
+    Sheet,
+    PerCollection,
+    Collections,
+    Pdf,
+    Chart
 };
 
 constexpr unsigned kReport = 1, kDesktop = 2, kBoth = kReport | kDesktop;
@@ -183,8 +197,7 @@ std::string_view extension(const std::string& name) {
 }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return (x | 0x20) == (y | 0x20); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return (x | 0x20) == (y | 0x20); });
 }
 
 // The desktop program writes a PDF or a chart: the name's extension says

@@ -30,7 +30,6 @@
 
 namespace {
 
-
 // The bytes on standard output; the exit code.
 int print(const std::string& bytes) { return zav::writeStandardOutput(bytes) ? 0 : 1; }
 
@@ -200,8 +199,7 @@ int importDataFile(const zav::cli::Options& options) {
 #endif
     if (const auto notice = zav::totalsRowNotice(texts); !notice.empty()) std::fprintf(stderr, "%s\n", notice.c_str());
     // A species by collection sheet gives its total of collections.
-    const auto collections =
-        options.perCollection ? texts.totalCollections : std::to_string(options.totalCollections);
+    const auto collections = options.perCollection ? texts.totalCollections : std::to_string(options.totalCollections);
     const auto bytes = zav::formatSpeciesFile(texts.speciesCount, collections, texts.rows);
     if (options.output.empty()) return print(bytes);
     zav::removeTemporaryOnSignals();

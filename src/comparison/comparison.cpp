@@ -19,10 +19,10 @@ void refuseNegativeCounts(const PresenceMatrix& m) {
     for (std::size_t t = 0; t < m.treatments.size(); ++t)
         for (std::size_t r = 0; r < m.treatments[t].size(); ++r)
             if (m.treatments[t][r] < 0)
-                throw DataFileError("T" + std::to_string(t + 1) + ": " +
-                                    atLine(static_cast<std::int64_t>(r) + 2,
-                                           "número negativo de indivíduos (" + std::to_string(m.treatments[t][r]) +
-                                               ")"));
+                throw DataFileError(
+                    "T" + std::to_string(t + 1) + ": " +
+                    atLine(static_cast<std::int64_t>(r) + 2,
+                           "número negativo de indivíduos (" + std::to_string(m.treatments[t][r]) + ")"));
 }
 
 TreatmentDiversity diversityOf(const std::vector<std::int32_t>& counts) {
@@ -73,8 +73,9 @@ HutchesonPair hutcheson(const TreatmentDiversity& a, const TreatmentDiversity& b
         return pair;
     }
     pair.t = (*a.shannon - *b.shannon) / std::sqrt(v);
-    pair.df = v * v / (*a.variance * *a.variance / static_cast<double>(a.individuals) +
-                       *b.variance * *b.variance / static_cast<double>(b.individuals));
+    pair.df = v * v /
+              (*a.variance * *a.variance / static_cast<double>(a.individuals) +
+               *b.variance * *b.variance / static_cast<double>(b.individuals));
     pair.p = studentTwoSidedP(*pair.t, *pair.df);
     return pair;
 }

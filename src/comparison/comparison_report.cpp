@@ -49,8 +49,8 @@ void section(std::vector<std::string>& lines, std::string_view titleUtf8) {
 
 void hutchesonSection(std::vector<std::string>& lines, const ComparisonResult& r) {
     section(lines, "Teste t de Hutcheson");
-    lines.push_back(w("Tratamento") + leftPad(w("Indivíduos"), 14) + leftPad(w("Espécies"), 10) + leftPad("H (ln)", 10) +
-                    leftPad(w("Variância"), 12));
+    lines.push_back(w("Tratamento") + leftPad(w("Indivíduos"), 14) + leftPad(w("Espécies"), 10) +
+                    leftPad("H (ln)", 10) + leftPad(w("Variância"), 12));
     std::vector<std::string> notes;
     for (std::size_t i = 0; i < r.diversity.size(); ++i) {
         const auto& d = r.diversity[i];
@@ -175,7 +175,8 @@ std::vector<std::string> comparisonReport(const ComparisonResult& r, const std::
     const char* noSpecies = "-: nenhum dos dois tratamentos tem espécies.";
     matrixSection(lines, r.sorensen, "Sørensen - similaridade (%)", noSpecies);
     matrixSection(lines, r.jaccard, "Jaccard - similaridade (%)", noSpecies);
-    matrixSection(lines, r.morisitaHorn, "Morisita-Horn - similaridade (%)", "-: um dos tratamentos não tem indivíduos.");
+    matrixSection(lines, r.morisitaHorn, "Morisita-Horn - similaridade (%)",
+                  "-: um dos tratamentos não tem indivíduos.");
     matrixSection(lines, r.brayCurtis, "Bray-Curtis - similaridade (%)",
                   "-: nenhum dos dois tratamentos tem indivíduos.");
     dendrogramSection(lines, r);

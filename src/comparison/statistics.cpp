@@ -66,9 +66,7 @@ double regularizedIncompleteBeta(double a, double b, double x) {
     return 1.0 - std::exp(logFront) * betaContinuedFraction(b, a, 1.0 - x) / b;
 }
 
-double studentTwoSidedP(double t, double df) {
-    return regularizedIncompleteBeta(df / 2.0, 0.5, df / (df + t * t));
-}
+double studentTwoSidedP(double t, double df) { return regularizedIncompleteBeta(df / 2.0, 0.5, df / (df + t * t)); }
 
 std::vector<std::optional<double>> holmAdjusted(const std::vector<std::optional<double>>& p) {
     std::vector<std::size_t> order;

@@ -154,9 +154,8 @@ struct Temporary {
 Temporary createTemporary(const fs::path& destination, const fs::path& target) {
     std::string name = destination.filename().string();
     name.resize(std::min(name.size(), kMaxNameBytes - 1 - kTemporaryMark.size() - kRandomPart.size()));
-    const std::string path = (folderOf(destination) / ("." + name + std::string(kTemporaryMark) +
-                                                         std::string(kRandomPart)))
-                                 .string();
+    const std::string path =
+        (folderOf(destination) / ("." + name + std::string(kTemporaryMark) + std::string(kRandomPart))).string();
     const bool recorded = path.size() < sizeof pendingTemporary;
     for (int attempt = 0; attempt < 3; ++attempt) {
         Temporary temporary{path, -1};
@@ -262,7 +261,8 @@ void removeStaleTemporaries(const fs::path& folder) {
         if (!isTemporaryName(path.filename().string())) continue;
         const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) continue;
-        struct stat opened {}, named {};
+        struct stat opened {
+        }, named{};
         // Unlocked: its writer has ended. Still the same regular file.
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
             ::lstat(path.c_str(), &named) == 0 && named.st_dev == opened.st_dev && named.st_ino == opened.st_ino)

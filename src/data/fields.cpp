@@ -96,8 +96,7 @@ LineFields readHeaderLine(LineReader& reader) {
         throw DataFileError(atLine(1, "o arquivo está em UTF-16; grave-o como texto em UTF-8 ou ANSI (Windows-1252)"));
     // Lines ended by CR alone (old Mac programs) read as one line: a CR with
     // more of the line after it says so.
-    if (const auto cr = line.find('\r');
-        cr != std::string_view::npos && !trimControls(line.substr(cr)).empty())
+    if (const auto cr = line.find('\r'); cr != std::string_view::npos && !trimControls(line.substr(cr)).empty())
         throw DataFileError(atLine(1, "as linhas do arquivo terminam só com CR (fim de linha do Mac antigo); "
                                       "grave-o com fins de linha CR LF (Windows) ou LF"));
     const auto fields = splitLine(line);

@@ -21,7 +21,8 @@ InputFile openRegularFile(const std::filesystem::path& path) {
     // O_NONBLOCK and would wait on a FIFO: anything but a regular file is
     // refused before opening (the descriptor is still checked below).
     struct stat before {};
-    if (::stat(path.c_str(), &before) != 0 || !S_ISREG(before.st_mode)) throw FileOpenError(absolutePath(path).string());
+    if (::stat(path.c_str(), &before) != 0 || !S_ISREG(before.st_mode))
+        throw FileOpenError(absolutePath(path).string());
 #endif
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) throw FileOpenError(absolutePath(path).string());

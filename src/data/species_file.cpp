@@ -28,7 +28,7 @@ static constexpr std::size_t kCountWarningsNamed = 10;
 // counts no survey can have; a line of 0 individuals is looked at only when
 // its second field is a number.
 static void checkCounts(SpeciesTable& table, std::int64_t line, std::int32_t individuals,
-                 std::optional<std::int32_t> collections, std::int64_t& impossible) {
+                        std::optional<std::int32_t> collections, std::int64_t& impossible) {
     if (!collections) return;
     const auto problem = speciesCountsProblem(individuals, *collections, table.totalCollections);
     if (problem.empty()) return;

@@ -44,8 +44,8 @@ struct DataFileTexts {
     std::string totalCollections;
     std::vector<DataRow> rows;
     TextEncoding encoding = TextEncoding::Windows1252; // how the names were written
-    bool namesWhole = true;            // every name of the names block was read
-    std::vector<std::string> warnings = {}; // the names not read (UTF-8)
+    bool namesWhole = true;                            // every name of the names block was read
+    std::vector<std::string> warnings = {};            // the names not read (UTF-8)
 };
 DataFileTexts parseDataFileTexts(std::string_view bytes);
 DataFileTexts loadDataFileTexts(const std::filesystem::path& path);
@@ -57,7 +57,6 @@ DataFileTexts loadDataFileTexts(const std::filesystem::path& path);
 // a row has a name, the names block follows the rows, in `encoding` (the
 // byte order mark first for TextEncoding::Utf8WithMark).
 std::string formatSpeciesFile(std::string_view speciesCount, std::string_view totalCollections,
-                              const std::vector<DataRow>& rows,
-                              TextEncoding encoding = TextEncoding::Windows1252);
+                              const std::vector<DataRow>& rows, TextEncoding encoding = TextEncoding::Windows1252);
 
 } // namespace zav

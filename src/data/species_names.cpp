@@ -80,20 +80,18 @@ NamesReading readSpeciesNames(LineReader& reader, std::int64_t speciesLines,
         const auto line = reader.nextWithinBound();
         if (!line) {
             reading.whole = false;
-            reading.warnings.push_back(warningAt(reader.lineNumber(), "o nome da espécie " +
-                                                                          std::to_string(lines.size() + 1) +
-                                                                          " passa de " +
-                                                                          std::to_string(LineReader::kMaxLineBytes) +
-                                                                          " caracteres e não foi lido"));
+            reading.warnings.push_back(warningAt(
+                reader.lineNumber(), "o nome da espécie " + std::to_string(lines.size() + 1) + " passa de " +
+                                         std::to_string(LineReader::kMaxLineBytes) + " caracteres e não foi lido"));
             lines.emplace_back();
             continue;
         }
         if (reader.pastEnd()) {
             if (reader.cutByControlZ()) {
                 reading.whole = false;
-                reading.warnings.push_back(
-                    warningAt(reader.lineNumber() - 1, "um caractere Ctrl-Z (fim de arquivo do DOS) interrompe os nomes; "
-                                                   "os nomes depois dele não foram lidos"));
+                reading.warnings.push_back(warningAt(reader.lineNumber() - 1,
+                                                     "um caractere Ctrl-Z (fim de arquivo do DOS) interrompe os nomes; "
+                                                     "os nomes depois dele não foram lidos"));
             }
             break;
         }

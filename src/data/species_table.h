@@ -16,11 +16,11 @@ inline constexpr int kExcluded = 6;
 struct SpeciesRecord {
     std::int32_t individuals = 0; // never 0: lines without individuals are skipped
     std::int32_t collections = 0;
-    std::int32_t number = 0;     // 1-based position of the species line
-    int abundanceClass = 0;      // 1..5, or kExcluded
-    double dominanceLimit = 0.0; // lower limit by Kato's method, percent
+    std::int32_t number = 0;         // 1-based position of the species line
+    int abundanceClass = 0;          // 1..5, or kExcluded
+    double dominanceLimit = 0.0;     // lower limit by Kato's method, percent
     std::string dominanceClass = {}; // "SD", " D" or "ND"
-    double percentage = 0.0;     // share of the working total, percent
+    double percentage = 0.0;         // share of the working total, percent
     std::string frequencyClass = {}; // "PF", " F", "MF" or "SF"
     std::string constancyClass = {}; // "Z", "Y" or "W"
     std::string name = {};           // UTF-8, from the data file's names block; empty: no name

@@ -262,14 +262,16 @@ Column columnNamed(std::string_view cellUtf8) {
     static constexpr std::string_view kName[] = {"especie", "especies", "species", "nome"};
     static constexpr std::string_view kIndividuals[] = {
         "individuos", "n", "abundancia", "ind", "nind", "nindividuos", "ndeindividuos", "numerodeindividuos"};
-    static constexpr std::string_view kCollections[] = {"coletas", "collections", "col",      "ncol",
-                                                        "ncoletas", "ndecoletas", "amostras", "namostras"};
+    static constexpr std::string_view kCollections[] = {"coletas",  "collections", "col",      "ncol",
+                                                        "ncoletas", "ndecoletas",  "amostras", "namostras"};
     // A cell holding a delimiter is no name: read at the wrong delimiter.
     if (cellUtf8.find_first_of("\t;,") != std::string_view::npos) return Column::None;
     const std::string name = folded(cellUtf8);
     // "Nº" alone numbers the species; "N" alone counts the individuals.
     if (name == "n" && trimControls(cellUtf8).size() > 1) return Column::None;
-    const auto in = [&](const auto& words) { return std::find(std::begin(words), std::end(words), name) != std::end(words); };
+    const auto in = [&](const auto& words) {
+        return std::find(std::begin(words), std::end(words), name) != std::end(words);
+    };
     if (in(kName)) return Column::Name;
     if (in(kIndividuals)) return Column::Individuals;
     if (in(kCollections)) return Column::Collections;
@@ -287,8 +289,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // separators and spaces.
 bool looksNumeric(std::string_view cellUtf8) {
     const auto text = trimControls(cellUtf8);
-    return std::any_of(text.begin(), text.end(), isDigit) &&
-           std::all_of(text.begin(), text.end(), [](char c) {
+    return std::any_of(text.begin(), text.end(), isDigit) && std::all_of(text.begin(), text.end(), [](char c) {
                return isDigit(c) || c == '.' || c == ',' || c == ' ' || c == '-' || c == '+' ||
                       static_cast<unsigned char>(c) >= 0x80; // a no-break space
            });
@@ -432,8 +433,8 @@ Layout headerLayout(const Record& header) {
         const auto name = std::string(trimControls(header.cells[i]));
         // A "nome" column names the species even after an "especie" one,
         // which may hold their numbers (as the species table does).
-        if (column == Column::Name && (!layout.name || (folded(header.cells[i]) == "nome" &&
-                                                        folded(header.cells[*layout.name]) != "nome"))) {
+        if (column == Column::Name &&
+            (!layout.name || (folded(header.cells[i]) == "nome" && folded(header.cells[*layout.name]) != "nome"))) {
             layout.name = i;
         } else if (column == Column::Individuals && !individuals) {
             individuals = true;
@@ -506,8 +507,10 @@ Layout perCollectionLayout(const Record& first, bool header) {
         for (std::size_t i = 1; i < layout.width && !layout.totalsColumn; ++i)
             if (namesTotals(first.cells[i])) layout.totalsColumn = i;
         const auto corner = first.cells.empty() ? std::string_view() : trimControls(first.cells[0]);
-        if (!corner.empty()) decideNameColumn(layout, corner, first.row);
-        else layout.nameUndecided = true;
+        if (!corner.empty())
+            decideNameColumn(layout, corner, first.row);
+        else
+            layout.nameUndecided = true;
         for (std::size_t i = 0; i < layout.width; ++i) {
             const auto text = trimControls(first.cells[i]);
             layout.countNames.push_back(text.empty() ? "coluna " + std::to_string(i + 1) : std::string(text));
@@ -707,8 +710,7 @@ class SpeciesRows {
         if (sums || (named && heldHoldsSums(totalsColumn.has_value()))) {
             parsed.totalsRow = heldRow_;
         } else {
-            if (named)
-                failAt(heldRow_, "parece uma linha de totais, mas os números não são as somas das linhas acima");
+            if (named) failAt(heldRow_, "parece uma linha de totais, mas os números não são as somas das linhas acima");
             commit();
         }
         if (numbered_ == true) return placed(parsed.totalsRow);
@@ -789,7 +791,8 @@ class SpeciesRows {
         const auto index = static_cast<std::size_t>(heldNumber_);
         if (rowOfNumber_.empty()) rowOfNumber_.resize(static_cast<std::size_t>(kMaxSpecies) + 1);
         if (rowOfNumber_[index] != 0)
-            fail("a espécie " + std::to_string(heldNumber_) + " já está na linha " + std::to_string(rowOfNumber_[index]));
+            fail("a espécie " + std::to_string(heldNumber_) + " já está na linha " +
+                 std::to_string(rowOfNumber_[index]));
         rowOfNumber_[index] = heldRow_;
         numbers_.push_back(heldNumber_);
     }
@@ -838,8 +841,8 @@ class SpeciesRows {
     // not, its cells go back to the collections they are.
     bool decideUnnamedTotalsColumn() {
         if (!layout_.unnamedTotalsColumn()) return false;
-        const bool heldSpecies = heldTotal_ == held_->individuals && rows_.size() >= 1 &&
-                                 individualsSum_ + held_->individuals > 0;
+        const bool heldSpecies =
+            heldTotal_ == held_->individuals && rows_.size() >= 1 && individualsSum_ + held_->individuals > 0;
         const bool heldTotals = heldHoldsSums(true) && rows_.size() >= 2 && individualsSum_ > 0;
         if (lastHoldsSums_ && (heldSpecies || heldTotals)) return true;
         // A collection after all: its cells are counts of the rows.
@@ -870,7 +873,8 @@ class SpeciesRows {
             return held_->individuals == individualsSum_ &&
                    (held_->collections == collectionsSum_ || held_->collections == 0);
         if (!totalsColumn) return heldCells_ == columnSums_;
-        const std::size_t total = (layout_.totalsColumn ? *layout_.totalsColumn : layout_.width - 1) - layout_.firstCount;
+        const std::size_t total =
+            (layout_.totalsColumn ? *layout_.totalsColumn : layout_.width - 1) - layout_.firstCount;
         bool collectionsSummed = true;
         for (std::size_t i = 0; i < heldCells_.size(); ++i)
             if (i != total && heldCells_[i] != (i < columnSums_.size() ? columnSums_[i] : 0)) collectionsSummed = false;
@@ -898,10 +902,10 @@ class SpeciesRows {
     std::vector<std::int64_t> columnSums_; // the sums of the committed rows' counts
     std::int64_t heldTotal_ = 0;           // the held row's cell in the totals column, or in the last column
     bool heldTotalBlank_ = true;
-    std::vector<std::int64_t> lastCells_;  // the last column's cells of the committed rows, while it may be totals
-    std::vector<std::int64_t> lastRows_;   // and their rows
-    bool lastHoldsSums_ = true;            // every committed row's last cell is its sum
-    std::optional<bool> numbered_;         // decided by the first species row
+    std::vector<std::int64_t> lastCells_; // the last column's cells of the committed rows, while it may be totals
+    std::vector<std::int64_t> lastRows_;  // and their rows
+    bool lastHoldsSums_ = true;           // every committed row's last cell is its sum
+    std::optional<bool> numbered_;        // decided by the first species row
     std::int32_t heldNumber_ = 0;
     bool heldNumberBlank_ = true;
     std::exception_ptr heldNumberFault_;

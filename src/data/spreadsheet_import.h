@@ -101,10 +101,10 @@ struct ImportOptions {
 
 struct ParsedSpreadsheet {
     std::vector<SpeciesCounts> rows;
-    std::int64_t titleRow = 0;           // the title row left out above the header, or 0
-    std::int64_t totalsRow = 0;          // the row left out as the sheet's totals, or 0
-    std::int32_t collectionColumns = 0;  // perCollection: the collection columns, C
-    std::int64_t totalsColumn = 0;       // perCollection: the column (from 1) left out as the rows' totals, or 0
+    std::int64_t titleRow = 0;          // the title row left out above the header, or 0
+    std::int64_t totalsRow = 0;         // the row left out as the sheet's totals, or 0
+    std::int32_t collectionColumns = 0; // perCollection: the collection columns, C
+    std::int64_t totalsColumn = 0;      // perCollection: the column (from 1) left out as the rows' totals, or 0
 };
 
 // The counts of every species row, in order. Throws SpreadsheetError on a

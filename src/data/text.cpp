@@ -58,9 +58,8 @@ std::string fixedPoint(double value, int decimals) {
 }
 
 std::string reportDateLine(const DateTime& t, bool milliseconds) {
-    std::string line = "Data: " + std::to_string(t.day) + "/" + std::to_string(t.month) + "/" +
-                       std::to_string(t.year) + " - " + std::to_string(t.hour) + ":" + std::to_string(t.minute) +
-                       ":" + std::to_string(t.second);
+    std::string line = "Data: " + std::to_string(t.day) + "/" + std::to_string(t.month) + "/" + std::to_string(t.year) +
+                       " - " + std::to_string(t.hour) + ":" + std::to_string(t.minute) + ":" + std::to_string(t.second);
     if (milliseconds) line += ":" + std::to_string(t.millisecond);
     return line;
 }

@@ -22,14 +22,15 @@ double logNoneDrawn(double population, double marked, double drawn) {
     if (x <= 0.0 || m <= 0.0) return 0.0;
     if (n - x < m) return -std::numeric_limits<double>::infinity();
     const double p = m / n, q = (n - m) / n;
-    if (n - x == m) return pm::logBinomial(0.0, x, p, q) + pm::logBinomial(m, n - x, p, q) - pm::logBinomial(m, n, p, q);
+    if (n - x == m)
+        return pm::logBinomial(0.0, x, p, q) + pm::logBinomial(m, n - x, p, q) - pm::logBinomial(m, n, p, q);
     // ln b(m; n - x, p) - ln b(m; n, p) term by term: stirlerr(m), ln m and
     // ln(2 pi) cancel exactly, and each difference left is as small as the
     // result wherever the result is small.
     const double stirling =
         (pm::stirlingError(n - x) - pm::stirlingError(n)) - (pm::stirlingError(n - x - m) - pm::stirlingError(n - m));
-    const double deviances =
-        (pm::deviance(m, (n - x) * p) - pm::deviance(m, n * p)) + (pm::deviance(n - x - m, (n - x) * q) - pm::deviance(n - m, n * q));
+    const double deviances = (pm::deviance(m, (n - x) * p) - pm::deviance(m, n * p)) +
+                             (pm::deviance(n - x - m, (n - x) * q) - pm::deviance(n - m, n * q));
     // ln((n-x-m)/(n-x)) - ln((n-m)/n) = ln(1 - x m / ((n-x)(n-m))).
     const double halfLogs = 0.5 * pm::log1p(-x * m / ((n - x) * (n - m)));
     return x * pm::log1p(-p) + stirling - deviances - halfLogs;
@@ -157,8 +158,7 @@ double incidenceAt(const FrequencyTable& y, double T, double t, double asymptote
 }
 
 // Sample standard deviations of each column of the replicate rows.
-template <typename Get>
-std::vector<double> standardDeviations(std::size_t points, std::size_t replicates, Get value) {
+template <typename Get> std::vector<double> standardDeviations(std::size_t points, std::size_t replicates, Get value) {
     std::vector<double> out(points, 0.0);
     if (replicates < 2) return out;
     for (std::size_t p = 0; p < points; ++p) {
@@ -288,9 +288,8 @@ std::vector<HillValues> individualCurve(const FrequencyTable& x, const std::vect
             out.push_back(atIntegerSize(x, basis, m, expansionFrom));
             continue;
         }
-        out.push_back(
-            mix(atIntegerSize(x, basis, below, expansionFrom), atIntegerSize(x, basis, below + 1.0, expansionFrom),
-                m - below));
+        out.push_back(mix(atIntegerSize(x, basis, below, expansionFrom),
+                          atIntegerSize(x, basis, below + 1.0, expansionFrom), m - below));
     }
     return out;
 }

@@ -54,7 +54,6 @@ std::vector<HillValues> individualCurve(const FrequencyTable& x, const std::vect
 // T must be at least 2; the run asks for whole t only (wholeCurveSizes).
 std::vector<double> sampleCurve(const FrequencyTable& y, std::int64_t collections, const std::vector<double>& sizes);
 
-
 // ln of C(N - x, m) / C(N, m), the chance that m items drawn without
 // replacement from N miss all x marked ones: ln q^x + ln b(m; N - x, p) -
 // ln b(m; N, p) with p = m/N, q = 1 - p, each binomial probability b in

@@ -12,8 +12,7 @@ namespace {
 using namespace diversity;
 
 std::string incidenceProblem(const SpeciesTable& table) {
-    if (table.totalCollections < 1)
-        return "o total de coletas é " + std::to_string(table.totalCollections);
+    if (table.totalCollections < 1) return "o total de coletas é " + std::to_string(table.totalCollections);
     for (const auto& sp : table.species) {
         const auto name = "a espécie " + std::to_string(sp.number);
         if (sp.collections < 1) return name + " tem indivíduos em " + std::to_string(sp.collections) + " coletas";
@@ -52,9 +51,7 @@ IncidenceResult incidencePart(const SpeciesTable& table, int replicates) {
 
 } // namespace
 
-DiversityResult analyseDiversity(const SpeciesTable& table) {
-    return analyseDiversity(table, kBootstrapReplicates);
-}
+DiversityResult analyseDiversity(const SpeciesTable& table) { return analyseDiversity(table, kBootstrapReplicates); }
 
 DiversityResult analyseDiversity(const SpeciesTable& table, int replicates) {
     for (const auto& sp : table.species)

@@ -32,8 +32,8 @@ struct DiversityIndices {
     double shannon = 0.0;
     diversity::ShannonInterval shannonHutcheson; // with (S - 1)/(2 n^2)
     diversity::ShannonInterval shannonZar;       // without it
-    double simpson = 0.0;        // 1 - D
-    double inverseSimpson = 0.0; // 1 / D
+    double simpson = 0.0;                        // 1 - D
+    double inverseSimpson = 0.0;                 // 1 / D
     double bergerParker = 0.0;
     diversity::Value pielou;
     diversity::Value margalef;

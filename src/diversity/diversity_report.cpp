@@ -148,11 +148,12 @@ std::vector<std::string> diversityReport(const DiversityResult& r, std::string_v
         lines.push_back(w("  - : " + r.curveMissing));
     } else {
         lines.push_back(w("rarefação até n, extrapolação até 2n; faixas de 95 % por bootstrap"));
-        lines.push_back(w("(" + std::to_string(r.bootstrapReplicates) +
-                          " réplicas, semente fixa) no JSON, no CSV e no gráfico"));
+        lines.push_back(
+            w("(" + std::to_string(r.bootstrapReplicates) + " réplicas, semente fixa) no JSON, no CSV e no gráfico"));
         lines.push_back(w("         m       q = 0       q = 1       q = 2   cobertura"));
         for (const auto& p : r.curve) {
-            std::string line = column(fixedPoint(p.m, p.m == static_cast<double>(static_cast<std::int64_t>(p.m)) ? 0 : 2), 10);
+            std::string line =
+                column(fixedPoint(p.m, p.m == static_cast<double>(static_cast<std::int64_t>(p.m)) ? 0 : 2), 10);
             for (std::size_t q = 0; q < 3; ++q)
                 line += column(fixedPoint(p.values.hill[q], 3), 12);
             line += column(fixedPoint(p.values.coverage, 4), 12);
@@ -167,8 +168,9 @@ std::vector<std::string> diversityReport(const DiversityResult& r, std::string_v
     } else {
         lines.push_back(w("         t       q = 0"));
         for (const auto& p : r.incidence->curve) {
-            std::string line = column(fixedPoint(p.t, p.t == static_cast<double>(static_cast<std::int64_t>(p.t)) ? 0 : 2), 10) +
-                               column(fixedPoint(p.richness, 3), 12);
+            std::string line =
+                column(fixedPoint(p.t, p.t == static_cast<double>(static_cast<std::int64_t>(p.t)) ? 0 : 2), 10) +
+                column(fixedPoint(p.richness, 3), 12);
             if (p.t == static_cast<double>(r.collections)) line += w("  amostra");
             lines.push_back(line);
         }
@@ -248,7 +250,11 @@ std::string diversityJson(const DiversityResult& r, std::string_view pathUtf8, c
     const auto& ix = r.indices;
     json.key("indices").beginObject(Layout::Lines);
     json.key("shannon").number(ix.shannon);
-    json.key("shannon_ic95_hutcheson").beginArray().number(ix.shannonHutcheson.lower).number(ix.shannonHutcheson.upper).endArray();
+    json.key("shannon_ic95_hutcheson")
+        .beginArray()
+        .number(ix.shannonHutcheson.lower)
+        .number(ix.shannonHutcheson.upper)
+        .endArray();
     json.key("shannon_ic95_zar").beginArray().number(ix.shannonZar.lower).number(ix.shannonZar.upper).endArray();
     json.key("simpson").number(ix.simpson);
     json.key("simpson_inverso").number(ix.inverseSimpson);

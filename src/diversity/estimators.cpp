@@ -368,8 +368,8 @@ double tailSeries(double b, double a) {
     const double e = pm::exp(-lambda * kDirect);
     const double f = e / u;
     const double f1 = e * (-lambda / u - 1.0 / (u * u));
-    const double f3 = e * (-lambda * lambda * lambda / u - 3.0 * lambda * lambda / (u * u) - 6.0 * lambda / (u * u * u) -
-                           6.0 / (u * u * u * u));
+    const double f3 = e * (-lambda * lambda * lambda / u - 3.0 * lambda * lambda / (u * u) -
+                           6.0 * lambda / (u * u * u) - 6.0 / (u * u * u * u));
     const double integral = e * scaledExponentialIntegral(lambda * u);
     return sum + integral + f / 2.0 - f1 / 12.0 + f3 / 720.0;
 }

@@ -141,7 +141,8 @@ std::vector<std::int64_t> multinomial(Random& random, std::int64_t trials, const
     return out;
 }
 
-std::vector<std::int64_t> groupedMultinomial(Random& random, std::int64_t trials, const std::vector<ShareGroup>& groups) {
+std::vector<std::int64_t> groupedMultinomial(Random& random, std::int64_t trials,
+                                             const std::vector<ShareGroup>& groups) {
     std::vector<double> shares;
     shares.reserve(groups.size());
     for (const auto& g : groups)

@@ -51,7 +51,8 @@ struct ShareGroup {
 // 400,000 undetected species sharing 900 individuals cost 900 draws, not
 // 400,000 binomials), G successive binomials otherwise. The same law as the
 // multinomial over the species one by one.
-std::vector<std::int64_t> groupedMultinomial(Random& random, std::int64_t trials, const std::vector<ShareGroup>& groups);
+std::vector<std::int64_t> groupedMultinomial(Random& random, std::int64_t trials,
+                                             const std::vector<ShareGroup>& groups);
 
 // The nonzero values of independent Binomial(trials, p) draws, one per
 // species (incidence: detections in `trials` collections). A large group of

@@ -73,7 +73,8 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
     panelPlan_ = makeTitleBar(grpPlan_, "PanelPlan", QStringLiteral("DADOS"), {8, 8, 345, 25});
     planilha_ = new QTableWidget(0, kGridColumns, grpPlan_);
     planilha_->setObjectName("Planilha");
-    planilha_->setHorizontalHeaderLabels({QStringLiteral("No Indiv"), QStringLiteral("No Coleta"), QStringLiteral("Nome")});
+    planilha_->setHorizontalHeaderLabels(
+        {QStringLiteral("No Indiv"), QStringLiteral("No Coleta"), QStringLiteral("Nome")});
     planilha_->verticalHeader()->setMinimumWidth(43);
     planilha_->verticalHeader()->setDefaultSectionSize(20);
     planilha_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -118,7 +119,8 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     // Escape from anywhere in the panel; the cells and fields take theirs
     // through the key filters.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), grpPlan_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    auto* escape =
+        new QShortcut(QKeySequence(Qt::Key_Escape), grpPlan_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, &DataEditor::cancelGrid);
 
     grid_ = new SpeciesGrid(planilha_, speciesField_, collectionsField_, interaction_);
@@ -230,10 +232,10 @@ QString importedDataFileName(const QString& spreadsheet, const QStringList& shee
 } // namespace
 
 void DataEditor::MnuImportarClick() {
-    const auto chosen = interaction_.openFile(
-        {QStringLiteral("Importar planilha"),
-         QStringLiteral("Planilhas (*.csv *.tsv *.txt *.xlsx *.ods);;Todos os arquivos (*)"), QStringLiteral("csv"),
-         QString(), QString()});
+    const auto chosen =
+        interaction_.openFile({QStringLiteral("Importar planilha"),
+                               QStringLiteral("Planilhas (*.csv *.tsv *.txt *.xlsx *.ods);;Todos os arquivos (*)"),
+                               QStringLiteral("csv"), QString(), QString()});
     if (!chosen || chosen->isEmpty()) return;
     const auto file = toFileSystemPath(*chosen);
     SheetChoiceRequest request{*chosen, {}, perCollection_};
@@ -247,7 +249,8 @@ void DataEditor::MnuImportarClick() {
             try {
                 auto rows = read.find(sheet);
                 if (rows == read.end())
-                    rows = read.emplace(sheet, readWorkbookSheet(file, request.sheets.value(sheet).toStdString())).first;
+                    rows =
+                        read.emplace(sheet, readWorkbookSheet(file, request.sheets.value(sheet).toStdString())).first;
                 return suggestedPerCollection(rows->second);
             } catch (const Error&) {
                 return std::nullopt; // the import says what is wrong
@@ -277,7 +280,8 @@ void DataEditor::MnuImportarClick() {
     unreadNames_.clear();
     dataFileName_ = importedDataFileName(*chosen, request.sheets, choice->sheet);
     QString status = QStringLiteral("Importando a planilha: ") + *chosen;
-    if (request.sheets.size() > 1) status += QStringLiteral(" [") + request.sheets.value(choice->sheet) + QLatin1Char(']');
+    if (request.sheets.size() > 1)
+        status += QStringLiteral(" [") + request.sheets.value(choice->sheet) + QLatin1Char(']');
     if (const auto notice = totalsRowNotice(data); !notice.empty())
         status += QStringLiteral(" (") + QString::fromStdString(notice) + QLatin1Char(')');
     for (const auto& notice : data.notices)
@@ -342,18 +346,19 @@ void DataEditor::BtnSalvarPlanClick() {
         QString unread;
         for (const auto& warning : unreadNames_)
             unread += QString::fromStdString(warning) + QLatin1Char('\n');
-        if (!interaction_.confirm(QStringLiteral("Nem todos os nomes das espécies puderam ser lidos:\n") + unread +
-                                  QStringLiteral("Salvar grava só os nomes que a planilha mostra; os outros se perdem. "
-                                                 "Salvar assim mesmo?"),
-                                  QStringLiteral("Salvar sem esses nomes")))
+        if (!interaction_.confirm(
+                QStringLiteral("Nem todos os nomes das espécies puderam ser lidos:\n") + unread +
+                    QStringLiteral("Salvar grava só os nomes que a planilha mostra; os outros se perdem. "
+                                   "Salvar assim mesmo?"),
+                QStringLiteral("Salvar sem esses nomes")))
             return;
     }
 
     const auto chosen = interaction_.saveFile(dataFileRequest(QStringLiteral("Salvar arquivo"), dataFileName_));
     if (!chosen || chosen->isEmpty()) return;
     dataFileName_ = *chosen;
-    saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(speciesField_->text()),
-                                                  toCp1252(collectionsField_->text()), *data, encoding_));
+    saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(speciesField_->text()), toCp1252(collectionsField_->text()),
+                                                  *data, encoding_));
     unreadNames_.clear();
     grid_->markSaved();
     emit dataFileSaved(*chosen);

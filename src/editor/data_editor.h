@@ -99,7 +99,7 @@ class DataEditor : public QObject {
     QFrame* grpPlan_ = nullptr;
     QLineEdit* nEspecie_ = nullptr;
     QLineEdit* nColeta_ = nullptr;
-    QLineEdit* speciesField_ = nullptr;     // the grid's header, editable
+    QLineEdit* speciesField_ = nullptr; // the grid's header, editable
     QLineEdit* collectionsField_ = nullptr;
     QLabel* panelPlan_ = nullptr;
     QTableWidget* planilha_ = nullptr;

@@ -210,15 +210,14 @@ bool GridCellDelegate::eventFilter(QObject* editor, QEvent* event) {
     const auto* line = qobject_cast<const QLineEdit*>(editor);
     // Shift with an arrow widens the grid's selection from a count, as in a
     // spreadsheet; in a name it selects text.
-    if (!names && (key.modifiers() & Qt::ShiftModifier) &&
-        (key.key() == Qt::Key_Left || key.key() == Qt::Key_Right)) {
+    if (!names && (key.modifiers() & Qt::ShiftModifier) && (key.key() == Qt::Key_Left || key.key() == Qt::Key_Right)) {
         QKeyEvent widen(QEvent::KeyPress, key.key(), key.modifiers());
         QCoreApplication::sendEvent(grid_, &widen);
         return true;
     }
     // In a name the left arrow moves the text cursor until the first character.
-    const bool leftInText = names && key.key() == Qt::Key_Left && line &&
-                            (line->cursorPosition() > 0 || line->hasSelectedText());
+    const bool leftInText =
+        names && key.key() == Qt::Key_Left && line && (line->cursorPosition() > 0 || line->hasSelectedText());
     if (!leftInText && PlanilhaKeyDown(*grid_, key)) return true;
     if (!names && PlanilhaKeyPress(key)) {
         if (typesText(key)) emit refused(digitsOnlyMessage(line ? textWithTyped(*line, key.text()) : key.text()));

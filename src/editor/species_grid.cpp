@@ -42,7 +42,8 @@ class GridStep : public QUndoCommand {
 };
 
 bool isDigits(const QString& text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
 // A spreadsheet's clipboard text as rows of cells: lines end with LF or
@@ -77,7 +78,8 @@ SpeciesGrid::SpeciesGrid(QTableWidget* table, QLineEdit* species, QLineEdit* col
                 // A count entered: its row is told at once when it cannot be a species'.
                 if (topLeft.column() <= kCollectionsColumn) tellCountsProblem(topLeft.row(), bottomRight.row());
             });
-    connect(species_, &QLineEdit::editingFinished, this, [this] { runGuarded(interaction_, [this] { applySpeciesCount(); }); });
+    connect(species_, &QLineEdit::editingFinished, this,
+            [this] { runGuarded(interaction_, [this] { applySpeciesCount(); }); });
     connect(collections_, &QLineEdit::editingFinished, this, &SpeciesGrid::recordCollections);
 
     table_->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -86,7 +88,8 @@ SpeciesGrid::SpeciesGrid(QTableWidget* table, QLineEdit* species, QLineEdit* col
         a->setObjectName(name);
         a->setShortcut(key);
         a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        connect(a, &QAction::triggered, this, [this, handler] { runGuarded(interaction_, [this, handler] { handler(); }); });
+        connect(a, &QAction::triggered, this,
+                [this, handler] { runGuarded(interaction_, [this, handler] { handler(); }); });
         table_->addAction(a);
         return a;
     };
@@ -99,15 +102,16 @@ SpeciesGrid::SpeciesGrid(QTableWidget* table, QLineEdit* species, QLineEdit* col
         table_->addAction(s);
     };
     separator();
-    QAction* undoAction = action("AcaoDesfazer", QStringLiteral("&Desfazer"), QKeySequence(Qt::CTRL | Qt::Key_Z), [this] {
-        commitEditor();
-        undo_->undo();
-    });
-    QAction* redoAction = action("AcaoRefazer", QStringLiteral("&Refazer"),
-                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] {
-                                     commitEditor();
-                                     undo_->redo();
-                                 });
+    QAction* undoAction =
+        action("AcaoDesfazer", QStringLiteral("&Desfazer"), QKeySequence(Qt::CTRL | Qt::Key_Z), [this] {
+            commitEditor();
+            undo_->undo();
+        });
+    QAction* redoAction =
+        action("AcaoRefazer", QStringLiteral("&Refazer"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] {
+            commitEditor();
+            undo_->redo();
+        });
     connect(undo_, &QUndoStack::canUndoChanged, undoAction, &QAction::setEnabled);
     connect(undo_, &QUndoStack::canRedoChanged, redoAction, &QAction::setEnabled);
     undoAction->setEnabled(false);
@@ -205,8 +209,7 @@ void SpeciesGrid::restore(const State& s) {
     --quiet_;
     recorded_ = s;
     emit headerChanged();
-    if (current.isValid() && rows() > 0)
-        table_->setCurrentCell(std::min(current.row(), rows() - 1), current.column());
+    if (current.isValid() && rows() > 0) table_->setCurrentCell(std::min(current.row(), rows() - 1), current.column());
 }
 
 void SpeciesGrid::record(const QString& what) {
@@ -286,8 +289,9 @@ void SpeciesGrid::paste(const QString& clipboard) {
         width = std::max(width, block[r].size());
         for (qsizetype c = 0; c < block[r].size() && left + c < kNameColumn; ++c)
             if (const QString count = block[r][c].trimmed(); !isDigits(count))
-                return emit notice(digitsOnlyMessage(count) +
-                                   (block.size() > 1 ? QStringLiteral(" (linha %1 da colagem)").arg(r + 1) : QString()));
+                return emit notice(digitsOnlyMessage(count) + (block.size() > 1
+                                                                   ? QStringLiteral(" (linha %1 da colagem)").arg(r + 1)
+                                                                   : QString()));
     }
     const int needed = top + static_cast<int>(block.size());
     if (needed > kMaxSpecies)
@@ -338,7 +342,8 @@ bool SpeciesGrid::mayPasteOver(const QList<QStringList>& block, int top, int lef
     if (filled == 0) return true;
     return interaction_.confirm(filled == 1 ? QStringLiteral("Substituir 1 linha preenchida?")
                                             : QStringLiteral("Substituir %1 linhas preenchidas?").arg(filled),
-                                filled == 1 ? QStringLiteral("Substituir a linha") : QStringLiteral("Substituir as linhas"));
+                                filled == 1 ? QStringLiteral("Substituir a linha")
+                                            : QStringLiteral("Substituir as linhas"));
 }
 
 void SpeciesGrid::setSpeciesText(int count) {

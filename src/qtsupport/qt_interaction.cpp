@@ -2,16 +2,16 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDialog>
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QFileInfo>
-#include <QFormLayout>
-#include <QLabel>
 #include <QDateTime>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>

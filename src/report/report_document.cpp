@@ -49,9 +49,12 @@ ReportDocument similarityDocument(SimilarityResult result, const QStringList& pa
 ReportDocument diversityDocument(DiversityRun run) {
     const QString path = QString::fromStdString(run.path.string());
     auto lines = diversityReport(run.result, toCp1252(path), run.when);
-    return {std::move(lines),     QStringLiteral("Diversidade - ") + QFileInfo(path).fileName(),
-            std::move(run.result), {path},
-            false,                {},
+    return {std::move(lines),
+            QStringLiteral("Diversidade - ") + QFileInfo(path).fileName(),
+            std::move(run.result),
+            {path},
+            false,
+            {},
             std::move(run.warnings)};
 }
 
@@ -62,8 +65,7 @@ ReportDocument comparisonDocument(ComparisonRun run, const QStringList& names) {
     for (const QString& name : shown)
         namesCp1252.push_back(toCp1252(name));
     auto lines = comparisonReport(run.result, namesCp1252, run.treatments.when, run.treatments.notes);
-    const QString name =
-        QStringLiteral("Comparação de %1 tratamentos (T1 = %2)").arg(paths.size()).arg(shown.value(0));
+    const QString name = QStringLiteral("Comparação de %1 tratamentos (T1 = %2)").arg(paths.size()).arg(shown.value(0));
     return {std::move(lines), name, std::move(run.result), paths, false, std::move(run.treatments.notes), {}, names};
 }
 

@@ -28,7 +28,7 @@ struct ReportDocument {
     QString name;                   // page headings, the chart window's title
     ReportResult result;
     QStringList sources = {}; // the data files it was computed from, in order
-    bool edited = false; // the user changed the text: pages say "(editado)"
+    bool edited = false;      // the user changed the text: pages say "(editado)"
     // Notes on how a similarity's or comparison's species were paired
     // (UTF-8), as its report prints them.
     std::vector<std::string> notes = {};

@@ -75,7 +75,9 @@ void beginPainting(QPainter& painter, QPaintDevice& device) {
     if (!painter.begin(&device)) throw Error(kCannotPaint);
 }
 
-std::string bytesOf(const QBuffer& buffer) { return std::string(buffer.data().constData(), static_cast<std::size_t>(buffer.data().size())); }
+std::string bytesOf(const QBuffer& buffer) {
+    return std::string(buffer.data().constData(), static_cast<std::size_t>(buffer.data().size()));
+}
 
 QPageLayout a4Page(QPageLayout::Orientation orientation) {
     return QPageLayout(QPageSize(QPageSize::A4), orientation, kPageMargins, QPageLayout::Millimeter);
@@ -94,7 +96,6 @@ std::string pdfBytes(const QString& title, const QPageLayout& page, const std::f
     }
     return bytesOf(buffer);
 }
-
 
 std::optional<ReportTable> reportTable(const ReportDocument& document) {
     const auto table = [&](std::size_t first, std::size_t count, std::size_t rows,
@@ -168,8 +169,8 @@ Pages fillPages(const std::vector<std::size_t>& lineOfRow, std::size_t perPage, 
 // at its top.
 std::size_t ownRows(const std::vector<std::size_t>& page, const std::vector<std::size_t>& heading,
                     const std::vector<bool>& blank) {
-    const bool repeated = !heading.empty() && page.size() > heading.size() &&
-                          std::equal(heading.begin(), heading.end(), page.begin());
+    const bool repeated =
+        !heading.empty() && page.size() > heading.size() && std::equal(heading.begin(), heading.end(), page.begin());
     std::size_t own = 0;
     for (std::size_t at = repeated ? heading.size() : 0; at < page.size(); ++at)
         if (page[at] >= blank.size() || !blank[page[at]]) ++own;
@@ -179,7 +180,8 @@ std::size_t ownRows(const std::vector<std::size_t>& page, const std::vector<std:
 } // namespace
 
 std::vector<std::vector<std::size_t>> pageRows(const std::vector<std::size_t>& lineOfRow, std::size_t perPage,
-                                               const std::optional<ReportTable>& table, const std::vector<bool>& blank) {
+                                               const std::optional<ReportTable>& table,
+                                               const std::vector<bool>& blank) {
     std::vector<std::size_t> heading;
     if (table)
         for (std::size_t r = 0; r < lineOfRow.size(); ++r)

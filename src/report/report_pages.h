@@ -1,8 +1,8 @@
 #pragma once
 // The report on paper: its lines laid out in pages for a printer or a PDF.
 
-#include "report/report_document.h"
 #include "qtsupport/interaction.h"
+#include "report/report_document.h"
 
 #include <QPageLayout>
 #include <QString>

@@ -147,8 +147,8 @@ std::vector<ShownTable> diversityTables(const DiversityResult& r, char decimalSe
 
     if (!r.curve.empty()) {
         ShownTable curve{"Curva por indivíduos",
-                         {"m", "q = 0", "inf.", "sup.", "q = 1", "inf.", "sup.", "q = 2", "inf.", "sup.",
-                          "Cobertura", "inf.", "sup."},
+                         {"m", "q = 0", "inf.", "sup.", "q = 1", "inf.", "sup.", "q = 2", "inf.", "sup.", "Cobertura",
+                          "inf.", "sup."},
                          {},
                          {"Rarefação até n, extrapolação até 2n (Chao et al. 2014, como iNEXT 3.0); inf. e sup.: "
                           "faixa de 95 % por bootstrap (" +

@@ -102,9 +102,7 @@ std::vector<std::string> TreatmentFiles::pathsUtf8() const {
     return out;
 }
 
-std::vector<std::string> TreatmentFiles::namesUtf8() const {
-    return names_;
-}
+std::vector<std::string> TreatmentFiles::namesUtf8() const { return names_; }
 
 void TreatmentFiles::add(const std::filesystem::path& file) {
     files_.push_back(loadTreatmentSpecies(file));

@@ -530,7 +530,8 @@ void resolveSharedStrings(const Container& zip, std::vector<SheetRow>& rows, std
                 }
             } else if (event == XmlPull::Event::Text && target && inText && !phonetic) {
                 // One byte past the bound is enough for the row to be refused.
-                const auto room = LineReader::kMaxLineBytes + 1 - std::min(target->size(), LineReader::kMaxLineBytes + 1);
+                const auto room =
+                    LineReader::kMaxLineBytes + 1 - std::min(target->size(), LineReader::kMaxLineBytes + 1);
                 target->append(xml.text(), 0, room);
             }
         }
@@ -632,8 +633,8 @@ std::vector<SheetRow> readXlsxSheet(const Container& zip, const std::string& par
                     if (!value.empty()) {
                         const auto index = boundedNumber(value, -1, -1, UINT32_MAX);
                         if (index < 0) notAWorkbook();
-                        shared.push_back({rows.placeholder(rowNumber, cell.column), cell.column,
-                                          static_cast<std::uint32_t>(index)});
+                        shared.push_back(
+                            {rows.placeholder(rowNumber, cell.column), cell.column, static_cast<std::uint32_t>(index)});
                     }
                 } else if (type == "inlineStr") {
                     rows.cell(rowNumber, cell.column, std::move(text.text()), false);
@@ -693,8 +694,8 @@ WorkbookSheet readXlsx(const Container& zip, std::string_view wanted) {
         if (chosen == sheets.size()) chosen = 0;
     }
     if (notice.empty() && wanted.empty() && chosen != 0)
-        notice = "Planilha \"" + sheets[chosen].name + "\" importada: a primeira, \"" + sheets[0].name +
-                 "\", está oculta";
+        notice =
+            "Planilha \"" + sheets[chosen].name + "\" importada: a primeira, \"" + sheets[0].name + "\", está oculta";
     const auto part = xlsxSheetPart(zip, sheets[chosen].relationship, chosen);
     return {readXlsxSheet(zip, part, book.date1904), sheets[chosen].name, notice};
 }
@@ -879,7 +880,7 @@ WorkbookSheet readOds(const Container& zip, std::string_view wanted, bool skipHi
     while (const auto table = content.nextTable()) {
         if (names.empty()) first = table->name;
         addName(names, nameBytes, table->name);
-        const bool chosen = !wanted.empty() ? table->name == wanted
+        const bool chosen = !wanted.empty()   ? table->name == wanted
                             : !active.empty() ? table->name == active && !table->hidden
                                               : !(skipHidden && table->hidden);
         if (!chosen) {

@@ -99,9 +99,7 @@ void appendEscaped(std::string& out, std::string_view text) {
 
 class SheetWriter {
   public:
-    SheetWriter() {
-        xml_ = std::string(kHeader) + "<worksheet xmlns=\"" + std::string(kMain) + "\"><sheetData>";
-    }
+    SheetWriter() { xml_ = std::string(kHeader) + "<worksheet xmlns=\"" + std::string(kMain) + "\"><sheetData>"; }
     void startRow() {
         ++row_;
         column_ = 0;

@@ -10,7 +10,8 @@ std::string similarityJson(const SimilarityResult& result, const std::vector<std
     JsonWriter json;
     json.beginObject(Layout::Lines);
     json.key("tratamentos").beginArray(Layout::Lines);
-    for (const auto& path : pathsUtf8) json.string(path);
+    for (const auto& path : pathsUtf8)
+        json.string(path);
     json.endArray();
     if (!notesUtf8.empty()) {
         json.key("avisos").beginArray(Layout::Lines);

@@ -76,8 +76,8 @@ std::optional<std::string> differentNames(const std::vector<TreatmentSpecies>& f
                 first = f;
             } else if (files[f].names[k] != files[*first].names[k]) {
                 return "Aviso: a espécie " + std::to_string(k + 1) + " tem nomes diferentes em " + labels[*first] +
-                       " e " + labels[f] + " (" + quoted(files[*first].names[k]) + ", " +
-                       quoted(files[f].names[k]) + ")" + kByLine;
+                       " e " + labels[f] + " (" + quoted(files[*first].names[k]) + ", " + quoted(files[f].names[k]) +
+                       ")" + kByLine;
             }
         }
     }

@@ -28,8 +28,9 @@ std::vector<std::int32_t> readTreatmentCounts(LineReader& reader) {
 TreatmentSpecies readTreatmentSpecies(LineReader& reader) {
     TreatmentSpecies species{readTreatmentCounts(reader), {}};
     species.names.resize(species.counts.size());
-    readSpeciesNames(reader, static_cast<std::int64_t>(species.counts.size()),
-                     [&](std::int64_t k, std::string&& name) { species.names[static_cast<std::size_t>(k - 1)] = name; });
+    readSpeciesNames(reader, static_cast<std::int64_t>(species.counts.size()), [&](std::int64_t k, std::string&& name) {
+        species.names[static_cast<std::size_t>(k - 1)] = name;
+    });
     return species;
 }
 

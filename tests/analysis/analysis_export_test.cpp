@@ -3,8 +3,8 @@
 #include "analysis/analysis.h"
 #include "data/cp1252.h"
 #include "data/errors.h"
-#include "data/file_io.h"
 #include "data/fields.h"
+#include "data/file_io.h"
 #include "data/species_counts.h"
 #include "data/species_file.h"
 #include "data/spreadsheet_import.h"
@@ -231,7 +231,8 @@ TEST(SpeciesTable, CarriesNamesPercentagesAndLimitsToEveryFormat) {
     EXPECT_EQ(json["especies"][9]["nome"].text, "Trigona");
 
     const auto csv = speciesTableCsv(result);
-    EXPECT_NE(csv.find("\n1,\"Apis, \"\"mel\"\" <b>\",1,1,2.2222222222222223,0.77707625060708"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\n1,\"Apis, \"\"mel\"\" <b>\",1,1,2.2222222222222223,0.77707625060708"), std::string::npos)
+        << csv;
     EXPECT_NE(csv.find("\n10,Trigona,100,10,,,SD,sa,SF,W,true\n"), std::string::npos) << csv;
 
     // 4 decimals as the report rounds (20.0000: 9 * 100 / 45), "-" for the species set apart.
@@ -239,13 +240,14 @@ TEST(SpeciesTable, CarriesNamesPercentagesAndLimitsToEveryFormat) {
     ASSERT_EQ(cells.size(), 11u);
     EXPECT_EQ(cells[0][4], "% de N'");
     EXPECT_EQ(cells[1], (std::vector<std::string>{"1", "Apis, \"mel\" <b>", "1", "1", "2,2222", "0,7771", "ND", "r",
-                                                 "PF", "Z", ""}));
+                                                  "PF", "Z", ""}));
     EXPECT_EQ(cells[9][4], "20,0000");
-    EXPECT_EQ(cells[10], (std::vector<std::string>{"10", "Trigona", "100", "10", "-", "-", "SD", "sa", "SF", "W", "*"}));
+    EXPECT_EQ(cells[10],
+              (std::vector<std::string>{"10", "Trigona", "100", "10", "-", "-", "SD", "sa", "SF", "W", "*"}));
 
     const auto tsv = speciesTableTsv(result);
     EXPECT_EQ(tsv.substr(0, tsv.find('\n')), "Espécie\tNome\tIndivíduos\tColetas\t% de N'\tLimite de dominância "
-                                              "(%)\tDominância\tAbundância\tFrequência\tConstância\tPredominante");
+                                             "(%)\tDominância\tAbundância\tFrequência\tConstância\tPredominante");
     EXPECT_NE(tsv.find("\n10\tTrigona\t100\t10\t-\t-\tSD\tsa\tSF\tW\t*\n"), std::string::npos);
     EXPECT_EQ(std::count(tsv.begin(), tsv.end(), '\n'), 11);
 

@@ -5,9 +5,9 @@
 #include "app/app_icon.h"
 #include "app/help_text.h"
 #include "app/sobrezav.h"
-#include "qtsupport/qt_interaction.h"
 #include "comparison/comparison_report.h"
 #include "data/report_text.h"
+#include "qtsupport/qt_interaction.h"
 #include "runs/runs.h"
 #include "support/file_size_limit.h"
 #include "support/files.h"
@@ -135,9 +135,9 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(warnings->text().contains(QStringLiteral("\nAviso: linha 3: 3 indivíduos em 4 coletas")));
         QVERIFY(warnings->geometry().top() >= memo1()->geometry().bottom());
         QVERIFY2(window->statusText().endsWith(QStringLiteral(" finalizado - Aviso: linha 2: 15 coletas num "
-                                                               "levantamento de 12 coletas; uma espécie não é coletada "
-                                                               "em mais coletas do que o levantamento tem (e mais 1 "
-                                                               "aviso)")),
+                                                              "levantamento de 12 coletas; uma espécie não é coletada "
+                                                              "em mais coletas do que o levantamento tem (e mais 1 "
+                                                              "aviso)")),
                  qPrintable(window->statusText()));
         QVERIFY(!memo1()->toPlainText().contains(QStringLiteral("Aviso")));
         user->expectConfirm(QString(), true);
@@ -198,7 +198,8 @@ class MainWindowTest : public zav::test::WindowTest {
         user->expectSave(path("salvo.txt"));
         trigger("MnuSalvar");
         const auto run = zav::runDiversity(data.toStdString(), user->time);
-        QCOMPARE(readAll(path("salvo.txt")), QByteArray::fromStdString(zav::diversityOutput(run, zav::RunOutput::Report)));
+        QCOMPARE(readAll(path("salvo.txt")),
+                 QByteArray::fromStdString(zav::diversityOutput(run, zav::RunOutput::Report)));
 
         // A similarity report is no survey.
         for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
@@ -755,7 +756,8 @@ class MainWindowTest : public zav::test::WindowTest {
         trigger("MnuSalvar");
         QCOMPARE(user->requests.last().fileName, path("girdled-diversidade.txt"));
         const auto run = zav::runDiversity(data.toStdString(), user->time);
-        QCOMPARE(readAll(path("salvo.txt")), QByteArray::fromStdString(zav::diversityOutput(run, zav::RunOutput::Report)));
+        QCOMPARE(readAll(path("salvo.txt")),
+                 QByteArray::fromStdString(zav::diversityOutput(run, zav::RunOutput::Report)));
         user->expectSave(std::nullopt);
         trigger("MnuExportarPdf");
         QCOMPARE(user->requests.last().fileName, path("girdled-diversidade.pdf"));
@@ -819,9 +821,9 @@ class MainWindowTest : public zav::test::WindowTest {
         for (const auto& file : files)
             paths.emplace_back(file.toStdString());
         const auto run = zav::runComparison(paths, zav::DendrogramIndex::BrayCurtis, *user);
-        QCOMPARE(readAll(path("salvo.txt")),
-                 QByteArray::fromStdString(zav::joinReportLines(zav::comparisonReport(
-                     run.result, {"Mata ciliar 2023/24", "t2", "\xC1rea 3"}, run.treatments.when, run.treatments.notes))));
+        QCOMPARE(readAll(path("salvo.txt")), QByteArray::fromStdString(zav::joinReportLines(zav::comparisonReport(
+                                                 run.result, {"Mata ciliar 2023/24", "t2", "\xC1rea 3"},
+                                                 run.treatments.when, run.treatments.notes))));
         // The next comparison takes the report's place.
         user->expectOpen(files[0]);
         user->expectOpen(files[1]);
@@ -832,10 +834,14 @@ class MainWindowTest : public zav::test::WindowTest {
     void comparacaoValidatesAndWarns_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("one") << "1" << "Erro: Digite 2 ou mais conjuntos de dados";
-        QTest::newRow("eleven") << "11" << "Erro: Digite no máximo 10 conjuntos de dados";
-        QTest::newRow("empty") << "" << "Erro: Não deixe campo em branco";
-        QTest::newRow("letters") << "x" << "Erro: valor inválido: x";
+        QTest::newRow("one") << "1"
+                             << "Erro: Digite 2 ou mais conjuntos de dados";
+        QTest::newRow("eleven") << "11"
+                                << "Erro: Digite no máximo 10 conjuntos de dados";
+        QTest::newRow("empty") << ""
+                               << "Erro: Não deixe campo em branco";
+        QTest::newRow("letters") << "x"
+                                 << "Erro: valor inválido: x";
     }
     void comparacaoValidatesAndWarns() {
         QFETCH(QString, typed);

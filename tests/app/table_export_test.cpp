@@ -159,7 +159,8 @@ class TableExportTest : public zav::test::WindowTest {
         // Report, names, charts.
         const qsizetype names = pages.indexOf(QRegularExpression("(?s).*NOMES DAS ESPÉCIES.*"));
         QVERIFY(names > 0);
-        QVERIFY(pages[names].contains(QRegularExpression("\\n\\s+1\\s+Apis mellifera\\s*\\n\\s+3\\s+Trigona spinipes")));
+        QVERIFY(
+            pages[names].contains(QRegularExpression("\\n\\s+1\\s+Apis mellifera\\s*\\n\\s+3\\s+Trigona spinipes")));
         QVERIFY(!pages[names - 1].contains("Apis mellifera"));
         // On screen the names are under the report; the report saved is
         // the report alone.

@@ -129,7 +129,8 @@ TEST(RankAbundanceData, HoverTextNamesTheSpeciesItsIndividualsAndClasses) {
         const char* name;
         const char* text;
     } cases[] = {
-        {zav::ChartLanguage::Portuguese, "", "Espécie 7\n1 indivíduo\nDominância: SD\nAbundância: sa\nFrequência: SF\nConstância: W"},
+        {zav::ChartLanguage::Portuguese, "",
+         "Espécie 7\n1 indivíduo\nDominância: SD\nAbundância: sa\nFrequência: SF\nConstância: W"},
         {zav::ChartLanguage::English, "Apis mellifera",
          "Species 7 - Apis mellifera\n1 individual\nDominance: SD\nAbundance: sa\nFrequency: SF\nConstancy: W"},
     };
@@ -185,8 +186,10 @@ TEST(DiversityChartData, CurvesMeetAtTheSampleAndTheirBandsHoldThem) {
         double sampleX, sampleY;
     };
     const Case cases[] = {{hill[0], 168, 26}, // S
-                          {hill[1], 168, 12.060}, {hill[2], 168, 7.840},
-                          {zav::collectionsCurve(result), 12, 26}, {zav::coverageCurve(result), 168, 0.9289}};
+                          {hill[1], 168, 12.060},
+                          {hill[2], 168, 7.840},
+                          {zav::collectionsCurve(result), 12, 26},
+                          {zav::coverageCurve(result), 168, 0.9289}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.curve.name);
         ASSERT_TRUE(c.curve.sample);
@@ -242,9 +245,8 @@ TEST(ComparisonChartData, DendrogramLeavesInTheTreesOrderWithTheirNames) {
 }
 
 TEST(SimilarityChartData, IntervalsBeyond100AreCutThereAndMarked) {
-    const std::vector<zav::PairPoint> points{{"T1 x T2", 90.0, 70.0, 100.5},
-                                             {"T1 x T3", 50.0, 30.0, 100.0},
-                                             {"T2 x T3", 40.0, std::nullopt, std::nullopt}};
+    const std::vector<zav::PairPoint> points{
+        {"T1 x T2", 90.0, 70.0, 100.5}, {"T1 x T3", 50.0, 30.0, 100.0}, {"T2 x T3", 40.0, std::nullopt, std::nullopt}};
     const auto clipped = zav::clippedIntervals(points);
     ASSERT_EQ(clipped.size(), 3u);
     EXPECT_EQ(clipped[0].upper, 100.0);
@@ -279,9 +281,11 @@ TEST(SpeciesNames, TheNoteSaysWhichAreLabelled) {
     EXPECT_EQ(zav::labelledNote(8, 8, ChartLanguage::Portuguese), "");
     EXPECT_EQ(zav::labelledNote(5, 12, ChartLanguage::Portuguese),
               "rótulos: as 5 mais abundantes de 12 espécies predominantes");
-    EXPECT_EQ(zav::labelledNote(1, 12, ChartLanguage::Portuguese), "rótulo: a mais abundante de 12 espécies predominantes");
+    EXPECT_EQ(zav::labelledNote(1, 12, ChartLanguage::Portuguese),
+              "rótulo: a mais abundante de 12 espécies predominantes");
     EXPECT_EQ(zav::labelledNote(0, 3, ChartLanguage::English), "no labels: 3 predominant species, no room");
-    EXPECT_EQ(zav::labelledNote(5, 12, ChartLanguage::English), "labelled: the 5 most abundant of 12 predominant species");
+    EXPECT_EQ(zav::labelledNote(5, 12, ChartLanguage::English),
+              "labelled: the 5 most abundant of 12 predominant species");
 }
 
 // Wrapped at spaces, never inside a tag of rich text; a word too wide for
@@ -306,12 +310,12 @@ TEST(ChartTexts, AxisLabelsSpreadToAWiderStep) {
         zav::AxisRange axis;
         double plot, label, step;
     } cases[] = {
-        {{0, 350, 50}, 600, 24, 50},   // 86 pixels apart: room
-        {{0, 350, 50}, 200, 24, 100},  // 29 pixels at 50, 57 at 100
-        {{0, 350, 50}, 100, 24, 200},  // 29 pixels at 100
-        {{0, 1, 0.1}, 80, 20, 0.5},    // 8, 16 pixels at 0.1, 0.2
-        {{0, 50, 10}, 300, 12, 10},    // 60 pixels apart
-        {{0, 10, 0}, 100, 12, 0},      // a logarithmic axis is left as it is
+        {{0, 350, 50}, 600, 24, 50},  // 86 pixels apart: room
+        {{0, 350, 50}, 200, 24, 100}, // 29 pixels at 50, 57 at 100
+        {{0, 350, 50}, 100, 24, 200}, // 29 pixels at 100
+        {{0, 1, 0.1}, 80, 20, 0.5},   // 8, 16 pixels at 0.1, 0.2
+        {{0, 50, 10}, 300, 12, 10},   // 60 pixels apart
+        {{0, 10, 0}, 100, 12, 0},     // a logarithmic axis is left as it is
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(zav::fittingStep(c.axis, c.plot, c.label), c.step) << c.plot << " " << c.label;

@@ -36,9 +36,9 @@ const zav::DateTime kWhen{7, 12, 2026, 10, 0, 0, 0};
 // A survey of `species` species over `collections` collections, each with
 // a binomial name, abundances spread over four decades.
 std::string namedSurvey(int species, int collections, unsigned seed, bool gaps = false) {
-    static const char* const genera[] = {"Atta",        "Camponotus", "Pheidole",    "Solenopsis", "Crematogaster",
-                                         "Pseudomyrmex", "Ectatomma", "Odontomachus", "Acromyrmex", "Cephalotes"};
-    static const char* const epithets[] = {"sexdens", "laevigata", "rufipes",  "invicta",     "brunneus",
+    static const char* const genera[] = {"Atta",         "Camponotus", "Pheidole",     "Solenopsis", "Crematogaster",
+                                         "Pseudomyrmex", "Ectatomma",  "Odontomachus", "Acromyrmex", "Cephalotes"};
+    static const char* const epithets[] = {"sexdens", "laevigata", "rufipes",  "invicta",    "brunneus",
                                            "crassus", "minutus",   "gracilis", "silvestrii", "subterraneus"};
     std::mt19937 rng(seed);
     std::lognormal_distribution<double> abundance(2.5, 1.6);
@@ -67,8 +67,8 @@ zav::ReportDocument surveyDocument(const std::string& bytes, const QString& name
 }
 
 zav::TreatmentFiles treatments(int count) {
-    static const char* const names[] = {"mata.txt",      "pasto.txt",  "milho.txt", "cerrado-ralo-de-encosta.txt",
-                                        "eucalipto.txt", "soja.txt",   "cana.txt",  "varzea.txt",
+    static const char* const names[] = {"mata.txt",      "pasto.txt", "milho.txt", "cerrado-ralo-de-encosta.txt",
+                                        "eucalipto.txt", "soja.txt",  "cana.txt",  "varzea.txt",
                                         "capoeira.txt",  "brejo.txt"};
     zav::TreatmentFiles files;
     for (int i = 0; i < count; ++i)
@@ -90,21 +90,22 @@ std::vector<Document> documents() {
                    surveyDocument(goldenFile(ZAV_GOLDEN_DIR "/dez-especies.txt"), QStringLiteral("dez.txt"))});
     all.push_back({"diversidade", zav::diversityDocument(zav::runDiversity(
                                       goldenFile(ZAV_DIVERSITY_GOLDEN_DIR "/girdled.txt"), "girdled.txt", kWhen))});
-    all.push_back({"similaridade", zav::similarityDocument(zav::runSimilarity(treatments(5)).result,
-                                                           {QStringLiteral("mata.txt"), QStringLiteral("pasto.txt"),
-                                                            QStringLiteral("milho.txt"),
-                                                            QStringLiteral("cerrado-ralo-de-encosta.txt"),
-                                                            QStringLiteral("eucalipto.txt")},
-                                                           kWhen)});
-    all.push_back({"comparação", zav::comparisonDocument(zav::runComparison(treatments(5), zav::DendrogramIndex::Sorensen))});
+    all.push_back(
+        {"similaridade",
+         zav::similarityDocument(zav::runSimilarity(treatments(5)).result,
+                                 {QStringLiteral("mata.txt"), QStringLiteral("pasto.txt"), QStringLiteral("milho.txt"),
+                                  QStringLiteral("cerrado-ralo-de-encosta.txt"), QStringLiteral("eucalipto.txt")},
+                                 kWhen)});
+    all.push_back(
+        {"comparação", zav::comparisonDocument(zav::runComparison(treatments(5), zav::DendrogramIndex::Sorensen))});
     // The most treatments: 45 pairs, 10 leaves.
     const auto ten = treatments(10);
     QStringList tenNames;
     for (const auto& name : ten.namesUtf8())
         tenNames << QString::fromStdString(name);
     all.push_back({"similaridade de 10", zav::similarityDocument(zav::runSimilarity(ten).result, tenNames, kWhen)});
-    all.push_back({"comparação de 10",
-                   zav::comparisonDocument(zav::runComparison(ten, zav::DendrogramIndex::BrayCurtis))});
+    all.push_back(
+        {"comparação de 10", zav::comparisonDocument(zav::runComparison(ten, zav::DendrogramIndex::BrayCurtis))});
     return all;
 }
 
@@ -286,13 +287,15 @@ class ChartTextTest : public QObject {
                     board.layOut(pixels);
                 else
                     board.layOutAlone(chart, pixels);
-                const QString where = QStringLiteral("%1, %2: ").arg(QString::fromUtf8(layout.name),
-                                                                      chart < 0 ? QStringLiteral("todos")
-                                                                                : QStringLiteral("gráfico %1").arg(chart + 1));
+                const QString where =
+                    QStringLiteral("%1, %2: ")
+                        .arg(QString::fromUtf8(layout.name),
+                             chart < 0 ? QStringLiteral("todos") : QStringLiteral("gráfico %1").arg(chart + 1));
                 for (const auto& problem : textProblems(board))
                     problems << where + problem;
-                for (const auto& problem : labelProblems(
-                         board, document.result, english ? zav::ChartLanguage::English : zav::ChartLanguage::Portuguese))
+                for (const auto& problem :
+                     labelProblems(board, document.result,
+                                   english ? zav::ChartLanguage::English : zav::ChartLanguage::Portuguese))
                     problems << where + problem;
                 if (english)
                     for (const auto& text : portugueseTexts(board))

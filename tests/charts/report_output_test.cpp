@@ -13,25 +13,25 @@
 #include "support/files.h"
 #include "support/scripted_interaction.h"
 
-#include <QFileInfo>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QGraphicsView>
-#include <QImage>
+#include <QFileInfo>
 #include <QGraphicsTextItem>
+#include <QGraphicsView>
 #include <QGraphicsWidget>
+#include <QImage>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QSettings>
-#include <QTimer>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -98,7 +98,8 @@ QGraphicsScene& chartScene(QWidget& window) { return *window.findChild<QGraphics
 QStringList shownTexts(QWidget& window) {
     QStringList texts;
     for (QGraphicsItem* item : chartScene(window).items())
-        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible()) texts << text->toPlainText();
+        if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->isVisible())
+            texts << text->toPlainText();
     return texts;
 }
 

@@ -8,20 +8,18 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <fcntl.h>
-#include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <csignal>
-#include <thread>
-#include <vector>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -29,6 +27,8 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -78,8 +78,8 @@ class Cli : public ::testing::Test {
         const auto err = dir_ / "stderr";
         const bool memoryLimit = limits.rfind("ulimit -d", 0) == 0;
         const std::string cmd = "cd '" + dir_.string() + "' && " + (memoryLimit && !memoryLimitsApply() ? "" : limits) +
-                                toolCommand() + " " + args + " " +
-                                redirect + "'" + out.string() + "' 2>'" + err.string() + "' </dev/null";
+                                toolCommand() + " " + args + " " + redirect + "'" + out.string() + "' 2>'" +
+                                err.string() + "' </dev/null";
         const int status = std::system(cmd.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, to.empty() ? zav::readFileBytes(out) : std::string(),
                 zav::readFileBytes(err)};
@@ -365,7 +365,9 @@ TEST_F(Cli, DiversityAndComparisonRuns) {
          "Aviso: os tratamentos têm números diferentes de espécies (4, 4, 3); espécies pareadas pela linha\n"},
         // The warning inside the report too, under its date.
         {"--similaridade mata.txt pasto.txt milho.txt", 0,
-         "\r\nAviso: os tratamentos t\xEAm n\xFAmeros diferentes de esp\xE9""cies (4, 4, 3); esp\xE9""cies pareadas "
+         "\r\nAviso: os tratamentos t\xEAm n\xFAmeros diferentes de esp\xE9"
+         "cies (4, 4, 3); esp\xE9"
+         "cies pareadas "
          "pela linha\r\n\r\n____",
          "Aviso: os tratamentos têm números diferentes de espécies (4, 4, 3); espécies pareadas pela linha\n"},
         {"--comparacao mata.txt", 2, "", "Erro: Digite 2 ou mais conjuntos de dados\n"},
@@ -481,10 +483,12 @@ TEST_F(Cli, ImportWritesTheDataFileOfASpreadsheet) {
 // CSV; a species by collection sheet; the table as .xlsx read back (not in
 // the browser build, which has no workbooks).
 TEST_F(Cli, NamesTravelFromTheSheetToTheDataFileAndTheTables) {
-    write("campo.csv", "Esp\xC3\xA9" "cie;d1;d2;d3\nApis mellifera;2;0;1\nBombus;;1;\n");
+    write("campo.csv", "Esp\xC3\xA9"
+                       "cie;d1;d2;d3\nApis mellifera;2;0;1\nBombus;;1;\n");
     const auto data = run("--importar campo.csv --por-coleta -o campo.txt");
     ASSERT_EQ(data.exitCode, 0) << data.err;
-    EXPECT_EQ(zav::readFileBytes(dir_ / "campo.txt"), "2      3\r\n3      2\r\n1      1\r\n[nomes]\r\nApis mellifera\r\nBombus\r\n");
+    EXPECT_EQ(zav::readFileBytes(dir_ / "campo.txt"),
+              "2      3\r\n3      2\r\n1      1\r\n[nomes]\r\nApis mellifera\r\nBombus\r\n");
     const auto csv = run("--csv campo.txt");
     EXPECT_EQ(csv.out.substr(csv.out.find('\n') + 1, 16), "1,Apis mellifera");
     if (std::getenv("ZAV_CLI_COMMAND")) {
@@ -505,8 +509,8 @@ TEST_F(Cli, NamesTravelFromTheSheetToTheDataFileAndTheTables) {
 // 40 MiB. Each is read within 16 MB of data, refused or imported.
 TEST_F(Cli, NoWorkbookCrashesOrTakesTheMemory) {
     const auto ods = [&](const std::string& name, const std::string& rows) {
-        EXPECT_TRUE(zav::test::writeZip(dir_ / name, zav::test::odsParts("<table:table table:name=\"A\">" + rows +
-                                                                         "</table:table>")));
+        EXPECT_TRUE(zav::test::writeZip(
+            dir_ / name, zav::test::odsParts("<table:table table:name=\"A\">" + rows + "</table:table>")));
     };
     std::string nested;
     for (int i = 0; i < 50000; ++i)
@@ -515,7 +519,8 @@ TEST_F(Cli, NoWorkbookCrashesOrTakesTheMemory) {
     for (int i = 0; i < 50000; ++i)
         nested += "</text:span>";
     ods("aninhada.ods", "<table:table-row><table:table-cell><text:p>1</text:p></table:table-cell><table:table-cell>"
-                        "<text:p>" + nested + "</text:p></table:table-cell></table:table-row>");
+                        "<text:p>" +
+                            nested + "</text:p></table:table-cell></table:table-row>");
     ods("larga.ods", "<table:table-row><table:table-cell table:number-columns-repeated=\"16384\"><text:p>" +
                          std::string(64 * 1024, 'x') + "</text:p></table:table-cell></table:table-row>");
     ods("repetida.ods", "<table:table-row table:number-rows-repeated=\"9223372036854775807\"><table:table-cell "
@@ -531,9 +536,9 @@ TEST_F(Cli, NoWorkbookCrashesOrTakesTheMemory) {
         return "<row r=\"" + n + "\"><c r=\"A" + n + "\" t=\"s\"><v>" + std::to_string(s) + "</v></c><c r=\"B" + n +
                "\"><v>2</v></c><c r=\"C" + n + "\"><v>1</v></c></row>";
     };
-    EXPECT_TRUE(zav::test::writeZip(dir_ / "textos.xlsx",
-                                    zav::test::xlsxParts({{"A", row(1, 0) + row(2, items - 1), ""}},
-                                                         {{"xl/sharedStrings.xml", strings}})));
+    EXPECT_TRUE(
+        zav::test::writeZip(dir_ / "textos.xlsx", zav::test::xlsxParts({{"A", row(1, 0) + row(2, items - 1), ""}},
+                                                                       {{"xl/sharedStrings.xml", strings}})));
     const struct {
         const char* args;
         int exitCode;
@@ -574,8 +579,8 @@ TEST_F(Cli, AnOutputNeverReplacesAnInput) {
         write(f, survey);
     write("s.csv", sheet);
     const auto replaces = [&](const char* file, const fs::path& output) {
-        return std::string(file) + (file[0] ? ": " : "") + "Erro: a saída substituiria um arquivo de entrada: " +
-               (dir_ / output).string() + "\n";
+        return std::string(file) + (file[0] ? ": " : "") +
+               "Erro: a saída substituiria um arquivo de entrada: " + (dir_ / output).string() + "\n";
     };
     struct Case {
         std::string args;
@@ -609,10 +614,11 @@ TEST_F(Cli, AnOutputNeverReplacesAnInput) {
         write("dados.txt", survey);
         const auto emptied = run("--json dados.txt", dir_ / "dados.txt", ">");
         EXPECT_EQ(emptied.exitCode, 1);
-        EXPECT_EQ(emptied.err, "Erro: a saída (>) é o próprio arquivo de entrada, e o shell o esvaziou ao abri-la, antes "
-                               "de o programa começar: " +
-                                   (dir_ / "dados.txt").string() +
-                                   " tem agora 0 bytes; recupere-o (de uma cópia) e dê outro nome à saída\n");
+        EXPECT_EQ(emptied.err,
+                  "Erro: a saída (>) é o próprio arquivo de entrada, e o shell o esvaziou ao abri-la, antes "
+                  "de o programa começar: " +
+                      (dir_ / "dados.txt").string() +
+                      " tem agora 0 bytes; recupere-o (de uma cópia) e dê outro nome à saída\n");
     }
     // The other outputs of the batch are written.
     EXPECT_TRUE(fs::exists(dir_ / "out/mata-relatorio-relatorio.txt"));
@@ -819,7 +825,8 @@ TEST_F(Cli, ARelativeNameOpensInAFolderLongerThanPathMax) {
         deep += "mkdir " + part + " && cd " + part + " && ";
     const std::string cli = ZAV_CLI;
     const std::string cmd = deep + "cp '" + (dir_ / "dados.txt").string() + "' . && '" + cli + "' dados.txt >'" +
-                            (dir_ / "stdout").string() + "' && '" + cli + "' --json --saida s dados.txt && test -s s/dados.json";
+                            (dir_ / "stdout").string() + "' && '" + cli +
+                            "' --json --saida s dados.txt && test -s s/dados.json";
     // bash, whose cd goes on by relative steps where dash's stops.
     std::ofstream(dir_ / "fundo.sh") << cmd << "\n";
     const int status = std::system(("bash '" + (dir_ / "fundo.sh").string() + "'").c_str());

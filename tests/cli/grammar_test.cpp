@@ -70,8 +70,8 @@ TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
         {Program::Report, "", ""},
         {Program::Report, "a.txt b.txt", ""},
         {Program::Report, "--json --csv a.txt", ""},
-        {Program::Report, "--pdf r.pdf a.txt", ""},                // the desktop program's
-        {Program::Desktop, "--json a.txt", ""},                    // the report program's
+        {Program::Report, "--pdf r.pdf a.txt", ""},                  // the desktop program's
+        {Program::Desktop, "--json a.txt", ""},                      // the report program's
         {Program::Report, "--similaridade --diversidade a b c", ""}, // two modes
         {Program::Report, "--similaridade a b", "Erro: Digite 3 ou mais conjuntos de dados"},
         {Program::Report, "--comparacao a", "Erro: Digite 2 ou mais conjuntos de dados"},
@@ -80,8 +80,8 @@ TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
         {Program::Report, "--comparacao --indice jaccard a b", "Erro: --indice espera sorensen ou bray-curtis"},
         {Program::Report, "--importar p.csv", ""},
         {Program::Report, "--coletas 5 a.txt", ""},
-        {Program::Report,
-         "--importar p.csv --coletas 0", "Erro: --coletas espera o total de coletas, um número inteiro maior que 0"},
+        {Program::Report, "--importar p.csv --coletas 0",
+         "Erro: --coletas espera o total de coletas, um número inteiro maior que 0"},
         {Program::Report, "--saida", ""},
         {Program::Report, "--csv --xlsx a.txt", ""},
         {Program::Report, "--diversidade --xlsx a.txt", ""},
@@ -92,7 +92,8 @@ TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
         {Program::Desktop, "--xlsx a.txt", ""},
         {Program::Desktop, "a.txt b.txt", ""},
         {Program::Desktop, "--diversidade a.txt", ""}, // no output named
-        {Program::Desktop, "--pdf r.svg a.txt", "Erro: o relatório é gravado em PDF: termine o nome do arquivo em .pdf"},
+        {Program::Desktop, "--pdf r.svg a.txt",
+         "Erro: o relatório é gravado em PDF: termine o nome do arquivo em .pdf"},
         {Program::Desktop, "--grafico r.txt a.txt",
          "Erro: o gráfico é gravado em PNG, SVG ou PDF: termine o nome do arquivo em .png, .svg ou .pdf"},
         {Program::Desktop, "--pdf a.pdf --grafico b.svg a.txt", ""},

@@ -77,10 +77,11 @@ TEST(CompareTreatments, MatchesVeganAndHclust) {
         double heights[3];
         double cophenetic;
     };
-    for (const Tree& t : {Tree{DendrogramIndex::Sorensen, {0.111111111111111, 0.291666666666667, 0.444444444444444},
-                               0.896226586506635},
-                          Tree{DendrogramIndex::BrayCurtis, {0.163636363636364, 0.662209302325581, 0.701425232875811},
-                               0.953490692637067}}) {
+    for (const Tree& t :
+         {Tree{DendrogramIndex::Sorensen, {0.111111111111111, 0.291666666666667, 0.444444444444444}, 0.896226586506635},
+          Tree{DendrogramIndex::BrayCurtis,
+               {0.163636363636364, 0.662209302325581, 0.701425232875811},
+               0.953490692637067}}) {
         const auto tree = compareTreatments(kFour, t.index).dendrogram.tree;
         ASSERT_EQ(tree.merges.size(), 3u);
         EXPECT_EQ(tree.merges[0].left, std::vector<int>{1});
@@ -120,7 +121,8 @@ TEST(CompareTreatments, TiesAndRefusals) {
     EXPECT_EQ(tree.merges[0].left, std::vector<int>{1});
     EXPECT_EQ(tree.merges[0].right, std::vector<int>{2});
     EXPECT_FALSE(tree.copheneticCorrelation);
-    EXPECT_FALSE(compareTreatments({{{1, 2}, {2, 1}}}, DendrogramIndex::Sorensen).dendrogram.tree.copheneticCorrelation);
+    EXPECT_FALSE(
+        compareTreatments({{{1, 2}, {2, 1}}}, DendrogramIndex::Sorensen).dendrogram.tree.copheneticCorrelation);
 
     EXPECT_EQ(comparisonCountProblem(1), "Erro: Digite 2 ou mais conjuntos de dados");
     EXPECT_EQ(comparisonCountProblem(2), "");
@@ -139,10 +141,11 @@ TEST(ComparisonReport, MatchesTheGoldenFiles) {
     const auto sorensen = compareTreatments(five, DendrogramIndex::Sorensen);
     const auto bray = compareTreatments(kFour, DendrogramIndex::BrayCurtis);
     const std::pair<std::string, std::string> outputs[] = {
-        {"cinco-tratamentos.relatorio", joinReportLines(comparisonReport(sorensen, names, {6, 12, 2026, 9, 5, 3, 999}))},
+        {"cinco-tratamentos.relatorio",
+         joinReportLines(comparisonReport(sorensen, names, {6, 12, 2026, 9, 5, 3, 999}))},
         {"cinco-tratamentos.json", comparisonJson(sorensen, names)},
-        {"bray-curtis.relatorio", joinReportLines(comparisonReport(bray, {names.begin(), names.begin() + 4},
-                                                                   {6, 12, 2026, 9, 5, 3, 999}))},
+        {"bray-curtis.relatorio",
+         joinReportLines(comparisonReport(bray, {names.begin(), names.begin() + 4}, {6, 12, 2026, 9, 5, 3, 999}))},
     };
     for (const auto& [file, bytes] : outputs) {
         if (std::getenv("ZAV_UPDATE_GOLDEN")) std::ofstream(dir / file, std::ios::binary) << bytes;

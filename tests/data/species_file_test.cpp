@@ -71,12 +71,17 @@ TEST(ParseSpeciesTable, RefusesFilesItCannotReadSayingWhere) {
     } bad[] = {
         {"", "O arquivo está vazio"},
         {"3\r\n1 1\r\n2 2\r\n3 3\r\n", "Linha 1: falta o total de coletas"},
-        {std::string("\xFF\xFE" "2\0 \0" "5\0\r\0\n\0", 12),
+        {std::string("\xFF\xFE"
+                     "2\0 \0"
+                     "5\0\r\0\n\0",
+                     12),
          "Linha 1: o arquivo está em UTF-16; grave-o como texto em UTF-8 ou ANSI (Windows-1252)"},
-        {std::string("2\0 \0" "5\0\r\0\n\0", 10),
+        {std::string("2\0 \0"
+                     "5\0\r\0\n\0",
+                     10),
          "Linha 1: o arquivo está em UTF-16; grave-o como texto em UTF-8 ou ANSI (Windows-1252)"},
         {"2 5\r1 1\r2 2\r", "Linha 1: as linhas do arquivo terminam só com CR (fim de linha do Mac antigo); grave-o "
-                             "com fins de linha CR LF (Windows) ou LF"},
+                            "com fins de linha CR LF (Windows) ou LF"},
         {"3 12\r\n1 1\r\n2 2\r\n", "O cabeçalho anuncia 3 linhas de espécies; o arquivo tem 2"},
         {"2 12\r\n1 1\r\n\r\n", "Linha 3: falta o número de indivíduos"},
         {"2 12\r\n 5 12\r\n1 1\r\n", "Linha 2: falta o número de indivíduos"},
@@ -117,23 +122,50 @@ TEST(ParseSpeciesTable, ReadsNamesInTheEncodingAndLineEndsTheyCameIn) {
         bool whole;
         std::vector<std::string> warnings;
     } cases[] = {
-        {"Windows-1252", counts + "[nomes]\r\nsa\xFAva\r\n\r\nAtta\r\n", {"saúva", "", "Atta"},
-         TextEncoding::Windows1252, true, {}},
-        {"UTF-8", counts + "[nomes]\r\nsaúva-limão\r\n\r\nAtta\r\n", {"saúva-limão", "", "Atta"},
-         TextEncoding::Utf8, true, {}},
-        {"UTF-8 with its mark", "\xEF\xBB\xBF" + counts + "[Nomes]\nsaúva\n", {"saúva", "", ""},
-         TextEncoding::Utf8WithMark, true, {}},
-        {"CR alone in the block, the mark in capitals", counts + "[NOMES]\rA\rB\rC\r", {"A", "B", "C"},
-         TextEncoding::Windows1252, true, {}},
-        {"a name over 64 KiB", counts + "[nomes]\r\nA\r\n" + std::string(70000, 'x') + "\r\nC\r\n", {"A", "", "C"},
-         TextEncoding::Windows1252, false,
+        {"Windows-1252",
+         counts + "[nomes]\r\nsa\xFAva\r\n\r\nAtta\r\n",
+         {"saúva", "", "Atta"},
+         TextEncoding::Windows1252,
+         true,
+         {}},
+        {"UTF-8",
+         counts + "[nomes]\r\nsaúva-limão\r\n\r\nAtta\r\n",
+         {"saúva-limão", "", "Atta"},
+         TextEncoding::Utf8,
+         true,
+         {}},
+        {"UTF-8 with its mark",
+         "\xEF\xBB\xBF" + counts + "[Nomes]\nsaúva\n",
+         {"saúva", "", ""},
+         TextEncoding::Utf8WithMark,
+         true,
+         {}},
+        {"CR alone in the block, the mark in capitals",
+         counts + "[NOMES]\rA\rB\rC\r",
+         {"A", "B", "C"},
+         TextEncoding::Windows1252,
+         true,
+         {}},
+        {"a name over 64 KiB",
+         counts + "[nomes]\r\nA\r\n" + std::string(70000, 'x') + "\r\nC\r\n",
+         {"A", "", "C"},
+         TextEncoding::Windows1252,
+         false,
          {"Aviso: linha 7: o nome da espécie 2 passa de 65536 caracteres e não foi lido"}},
-        {"a Ctrl-Z inside a name", counts + "[nomes]\r\nA\r\nB\x1A" "B\r\nC\r\n", {"A", "B", ""},
-         TextEncoding::Windows1252, false,
+        {"a Ctrl-Z inside a name",
+         counts + "[nomes]\r\nA\r\nB\x1A"
+                  "B\r\nC\r\n",
+         {"A", "B", ""},
+         TextEncoding::Windows1252,
+         false,
          {"Aviso: linha 7: um caractere Ctrl-Z (fim de arquivo do DOS) interrompe os nomes; os nomes depois dele não "
           "foram lidos"}},
-        {"a Ctrl-Z as the last byte", counts + "[nomes]\r\nA\r\n\x1A", {"A", "", ""}, TextEncoding::Windows1252,
-         true, {}},
+        {"a Ctrl-Z as the last byte",
+         counts + "[nomes]\r\nA\r\n\x1A",
+         {"A", "", ""},
+         TextEncoding::Windows1252,
+         true,
+         {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -147,7 +179,8 @@ TEST(ParseSpeciesTable, ReadsNamesInTheEncodingAndLineEndsTheyCameIn) {
         EXPECT_EQ(texts.warnings, c.warnings);
         EXPECT_EQ(parseSpeciesTable(c.bytes).warnings, c.warnings);
         // Read from a file, a chunk at a time, the same.
-        const auto path = std::filesystem::temp_directory_path() / ("zaviro-names-test-" + std::to_string(::getpid()) + ".txt");
+        const auto path =
+            std::filesystem::temp_directory_path() / ("zaviro-names-test-" + std::to_string(::getpid()) + ".txt");
         { std::ofstream(path, std::ios::binary) << c.bytes; }
         const auto loaded = loadDataFileTexts(path);
         std::filesystem::remove(path);
@@ -256,7 +289,8 @@ TEST(LoadSpeciesFile, ReadsFromDiskWhatTheBytesSayInMemory) {
         "3 30\r\n1 1\r\n" + std::string(3 * max, '7'),      // no line break for ever
         straddling,
     };
-    const auto path = std::filesystem::temp_directory_path() / ("zaviro-load-test-" + std::to_string(::getpid()) + ".txt");
+    const auto path =
+        std::filesystem::temp_directory_path() / ("zaviro-load-test-" + std::to_string(::getpid()) + ".txt");
     for (const auto& bytes : files) {
         { std::ofstream(path, std::ios::binary) << bytes; }
         std::optional<std::vector<Loaded>> inMemory, fromDisk;
@@ -284,7 +318,8 @@ TEST(LoadSpeciesFile, NeverReadsPastThePromisedLines) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the address sanitizer reserves more memory than the limit";
 #endif
-    const auto path = std::filesystem::temp_directory_path() / ("zaviro-sparse-tail-" + std::to_string(::getpid()) + ".txt");
+    const auto path =
+        std::filesystem::temp_directory_path() / ("zaviro-sparse-tail-" + std::to_string(::getpid()) + ".txt");
     { std::ofstream(path, std::ios::binary) << "2 4\r\n1 1\r\n2 2\r\n"; }
     std::filesystem::resize_file(path, std::uintmax_t{4} << 30);
     const pid_t child = ::fork();
@@ -338,11 +373,13 @@ TEST(SpeciesNames, AreReadFromTheBlockAfterTheSpeciesLines) {
         std::vector<std::string> names;
     } cases[] = {
         {"CR LF, Windows-1252, a species without individuals skipped",
-         "3 12\r\n5 2\r\n0 0\r\n7 3\r\n[nomes]\r\n\xC1pis\r\nZero\r\nTrigona\r\n", {"\xC3\x81pis", "Trigona"}},
+         "3 12\r\n5 2\r\n0 0\r\n7 3\r\n[nomes]\r\n\xC1pis\r\nZero\r\nTrigona\r\n",
+         {"\xC3\x81pis", "Trigona"}},
         {"fewer lines and an empty one", "3 5\n1 1\n2 2\n3 3\n[nomes]\n\nB\n", {"", "B", ""}},
         {"no mark: lines after the species are no names", "2 5\n1 1\n2 2\nApis\nB\n", {"", ""}},
         {"controls become spaces, ends trimmed, cut at 200",
-         "2 5\n1 1\n2 2\n[nomes]\n\x01 a\tb\x7F \n" + std::string(300, 'y') + "\n", {"a b", std::string(200, 'y')}},
+         "2 5\n1 1\n2 2\n[nomes]\n\x01 a\tb\x7F \n" + std::string(300, 'y') + "\n",
+         {"a b", std::string(200, 'y')}},
         {"a line over 64 KiB ends the names", "2 5\n1 1\n2 2\n[nomes]\nA\n" + longLine + "\nC\n", {"A", ""}},
         {"only as many lines as species", "1 5\n1 1\n[nomes]\nA\nB\n", {"A"}},
     };
@@ -353,8 +390,8 @@ TEST(SpeciesNames, AreReadFromTheBlockAfterTheSpeciesLines) {
 }
 
 TEST(SpeciesNames, RoundTripThroughTheGridsWriterAndReader) {
-    const std::vector<DataRow> rows = {{"5", "2", "\xC3\x81pis mellifera"}, {"0", "0", ""}, {"7", "3", "Na\xC3\xAFve"},
-                                       {"1", "1", ""}};
+    const std::vector<DataRow> rows = {
+        {"5", "2", "\xC3\x81pis mellifera"}, {"0", "0", ""}, {"7", "3", "Na\xC3\xAFve"}, {"1", "1", ""}};
     const auto bytes = formatSpeciesFile("4", "12", rows);
     // Up to the last name; Windows-1252, CR LF.
     EXPECT_EQ(bytes, "4      12\r\n5      2\r\n0      0\r\n7      3\r\n1      1\r\n"
@@ -362,11 +399,12 @@ TEST(SpeciesNames, RoundTripThroughTheGridsWriterAndReader) {
     const auto texts = parseDataFileTexts(bytes);
     for (std::size_t i = 0; i < rows.size(); ++i)
         EXPECT_EQ(texts.rows[i].name, rows[i].name);
-    EXPECT_EQ(namesOf(parseSpeciesTable(bytes)), (std::vector<std::string>{"\xC3\x81pis mellifera", "Na\xC3\xAFve", ""}));
+    EXPECT_EQ(namesOf(parseSpeciesTable(bytes)),
+              (std::vector<std::string>{"\xC3\x81pis mellifera", "Na\xC3\xAFve", ""}));
     // No name filled: no block, the file as before.
     EXPECT_EQ(formatSpeciesFile("1", "3", {{"2", "1", " \t "}}), "1      3\r\n2      1\r\n");
     EXPECT_EQ(cleanSpeciesName("a\xFF\x62"), "a\xEF\xBF\xBD"
-                                              "b");
+                                             "b");
 }
 
 } // namespace

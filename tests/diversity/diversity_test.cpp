@@ -98,8 +98,18 @@ TEST(Diversity, VeganNumbers) {
     EXPECT_NEAR(*in.jackknife1.estimate, 37.9166666667, 1e-9);
     EXPECT_NEAR(*in.jackknife2.estimate, 46.4772727273, 1e-9);
     EXPECT_NEAR(*in.bootstrap.estimate, 30.9551477541, 1e-9);
-    const double exact[] = {7.5, 11.09090909091, 13.54090909091, 15.49090909091, 17.1717171717, 18.68073593074,
-                            20.07070707071, 21.37373737374, 22.60909090909, 23.78787878788, 24.91666666667, 26};
+    const double exact[] = {7.5,
+                            11.09090909091,
+                            13.54090909091,
+                            15.49090909091,
+                            17.1717171717,
+                            18.68073593074,
+                            20.07070707071,
+                            21.37373737374,
+                            22.60909090909,
+                            23.78787878788,
+                            24.91666666667,
+                            26};
     // Collections are whole: t = 1, 2, ..., 24 and nothing between (the
     // knots were 1, 1.58, 2.16, ... when fewer than 40 whole ones remained).
     ASSERT_EQ(in.curve.size(), 24u);
@@ -280,7 +290,8 @@ TEST(Diversity, SamplersDrawTheirLaws) {
     // n = 10^12; a chi-square over 15..45 for Binomial(100, 0.3) (30 degrees
     // of freedom: 59.7 is its 0.999 quantile).
     Random random(11);
-    const std::pair<std::int64_t, double> laws[] = {{30, 0.5}, {100, 0.3}, {60, 0.9}, {1000, 0.5}, {1000000000000, 0.2}};
+    const std::pair<std::int64_t, double> laws[] = {
+        {30, 0.5}, {100, 0.3}, {60, 0.9}, {1000, 0.5}, {1000000000000, 0.2}};
     for (const auto& [n, p] : laws) {
         const double nn = static_cast<double>(n);
         double sum = 0.0, squares = 0.0;
@@ -333,15 +344,23 @@ TEST(Diversity, SamplersDrawTheirLaws) {
 
 TEST(Diversity, ChanceOfMissingAgainstTheDirectProduct) {
     // ln C(N-x, m)/C(N, m) = sum_{j<m} ln(1 - x/(N-j)), summed term by term.
-    const std::array<double, 3> cases[] = {{21457, 1, 1},     {21457, 1000, 1},   {21457, 3, 20000}, {10, 8, 2},
-                                           {10, 5, 5},        {1e6, 1, 1e5},      {1e6, 4000, 3000}, {50, 1, 49},
-                                           {1932735282900.0, 2147483647, 1}, {1932735282900.0, 2147483647, 30}};
+    const std::array<double, 3> cases[] = {{21457, 1, 1},
+                                           {21457, 1000, 1},
+                                           {21457, 3, 20000},
+                                           {10, 8, 2},
+                                           {10, 5, 5},
+                                           {1e6, 1, 1e5},
+                                           {1e6, 4000, 3000},
+                                           {50, 1, 49},
+                                           {1932735282900.0, 2147483647, 1},
+                                           {1932735282900.0, 2147483647, 30}};
     for (const auto& [n, x, m] : cases) {
         long double direct = 0.0L;
         for (double j = 0; j < m; ++j)
             direct += std::log1p(-static_cast<long double>(x) / (static_cast<long double>(n) - j));
         const double got = logNoneDrawn(n, x, m);
-        EXPECT_NEAR(got, static_cast<double>(direct), 4e-15 * std::abs(static_cast<double>(direct))) << n << " " << x << " " << m;
+        EXPECT_NEAR(got, static_cast<double>(direct), 4e-15 * std::abs(static_cast<double>(direct)))
+            << n << " " << x << " " << m;
     }
     EXPECT_EQ(logNoneDrawn(10, 8, 3), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(logNoneDrawn(10, 0, 3), 0.0);

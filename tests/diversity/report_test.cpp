@@ -40,7 +40,9 @@ TEST(DiversityReport, MissingValuesPrintDashWithReason) {
     t.species.push_back({5, 12, 1});
     t.species.push_back({1, 1, 2});
     const auto text = joinReportLines(diversityReport(analyseDiversity(t), "x", kWhen));
-    EXPECT_NE(text.find("- : a esp\xE9""cie 1 aparece em 12 coletas de 10"), std::string::npos);
+    EXPECT_NE(text.find("- : a esp\xE9"
+                        "cie 1 aparece em 12 coletas de 10"),
+              std::string::npos);
 }
 
 TEST(DiversityReport, SaysWhetherHIsTheFaunisticHAsPrinted) {

@@ -3,12 +3,12 @@
 
 #include "app/ZavNovo.h"
 #include "editor/data_editor.h"
+#include "qtsupport/qt_interaction.h"
 #include "support/file_size_limit.h"
 #include "support/files.h"
 #include "support/scripted_interaction.h"
-#include "support/workbook_files.h"
 #include "support/window_test.h"
-#include "qtsupport/qt_interaction.h"
+#include "support/workbook_files.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,7 +28,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
 
 #include <memory>
 #include <utility>
@@ -709,9 +708,10 @@ class DataEditorTest : public zav::test::WindowTest {
     void aWorkbookSheetByCollectionFillsTheGrid() {
         const QString book = path("campo.xlsx");
         QVERIFY(writeWorkbook(book, {{"Resumo", {{"x"}}},
-                                                {"Coletas", {{"especie", "c1", "c2", "c3", "Total"},
-                                                             {"Apis mellifera", "2", "0", "1", "3"},
-                                                             {"Trigona", "0", "0", "4", "4"}}}}));
+                                     {"Coletas",
+                                      {{"especie", "c1", "c2", "c3", "Total"},
+                                       {"Apis mellifera", "2", "0", "1", "3"},
+                                       {"Trigona", "0", "0", "4", "4"}}}}));
         user->expectOpen(book);
         user->expectSheet(zav::SheetChoice{1, true});
         trigger("MnuImportar");
@@ -820,16 +820,19 @@ class DataEditorTest : public zav::test::WindowTest {
     // A UTF-8 file is saved in UTF-8, its names whole; a names block the
     // reader could not read whole is never dropped without asking.
     void namesAreSavedAsTheyCameAndNeverDroppedUnasked() {
-        const QByteArray utf8("\xEF\xBB\xBF" "2 12\r\n5 2\r\n3 1\r\n[nomes]\r\nsa\xC3\xBAva-lim\xC3\xA3o\r\n");
+        const QByteArray utf8("\xEF\xBB\xBF"
+                              "2 12\r\n5 2\r\n3 1\r\n[nomes]\r\nsa\xC3\xBAva-lim\xC3\xA3o\r\n");
         openInGrid("utf8.txt", utf8);
         QCOMPARE(editor()->cellText(3, 1), QStringLiteral("saúva-limão"));
         const QString saved = dataFile("utf8.txt", utf8);
         user->expectSave(saved);
         click("BtnSalvarPlan");
-        QCOMPARE(readAll(saved), QByteArray("\xEF\xBB\xBF" "2      12\r\n5      2\r\n3      1\r\n[nomes]\r\n"
+        QCOMPARE(readAll(saved), QByteArray("\xEF\xBB\xBF"
+                                            "2      12\r\n5      2\r\n3      1\r\n[nomes]\r\n"
                                             "sa\xC3\xBAva-lim\xC3\xA3o\r\n"));
 
-        const QByteArray cut("2 12\r\n5 2\r\n3 1\r\n[nomes]\r\nApis\x1A" "Bombus\r\n");
+        const QByteArray cut("2 12\r\n5 2\r\n3 1\r\n[nomes]\r\nApis\x1A"
+                             "Bombus\r\n");
         openInGrid("cortado.txt", cut);
         QVERIFY(window->statusText().contains(QStringLiteral("Ctrl-Z")));
         user->expectConfirm(QString(), false);

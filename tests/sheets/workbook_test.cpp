@@ -71,10 +71,13 @@ TEST_F(Workbooks, XlsxFirstSheetOrOneByNameWithCachedFormulasAndLenientCells) {
     // Texts as shared strings, as Excel saves them.
     const test::Parts strings{
         {"xl/sharedStrings.xml",
-         "<sst><si><t>N\xC2\xBA</t></si><si><t>Esp\xC3\xA9" "cie</t></si><si><t>N\xC2\xB0 de indiv\xC3\xAD" "duos</t></si>"
+         "<sst><si><t>N\xC2\xBA</t></si><si><t>Esp\xC3\xA9"
+         "cie</t></si><si><t>N\xC2\xB0 de indiv\xC3\xAD"
+         "duos</t></si>"
          "<si><t>Col.</t></si><si><r><t>\xC3\x81pis</t></r><r><t xml:space=\"preserve\"> mellifera</t></r>"
          "<rPh><t>x</t></rPh></si><si><t>Trigona spinipes</t></si><si><t>Total</t></si><si><t>3,0</t></si>"
-         "<si><t>sem esp\xC3\xA9" "cies</t></si></sst>"}};
+         "<si><t>sem esp\xC3\xA9"
+         "cies</t></si></sst>"}};
     const auto s = [](const char* ref, int index) {
         return std::string("<c r=\"") + ref + "\" t=\"s\"><v>" + std::to_string(index) + "</v></c>";
     };
@@ -83,12 +86,13 @@ TEST_F(Workbooks, XlsxFirstSheetOrOneByNameWithCachedFormulasAndLenientCells) {
         "<row r=\"2\"><c r=\"A2\"><v>1</v></c>" + s("B2", 4) + "<c r=\"C2\"><v>1234</v></c>" +
         s("D2", 7) /* a whole number typed as text */ + "</row>" +
         // Row 3: collections 2.0 as a number (individuals blank beside them would be 0 in 2 collections).
-        "<row r=\"3\"><c r=\"A3\"><v>2</v></c>" + s("B3", 5) + "<c r=\"C3\"><v>2</v></c><c r=\"D3\"><v>2.0</v></c></row>" +
+        "<row r=\"3\"><c r=\"A3\"><v>2</v></c>" + s("B3", 5) +
+        "<c r=\"C3\"><v>2</v></c><c r=\"D3\"><v>2.0</v></c></row>" +
         // The totals by formulas, with their saved values.
         "<row r=\"4\"><c r=\"A4\"><v>3</v></c>" + s("B4", 6) +
         "<c r=\"C4\"><f>SUM(C2:C3)</f><v>1236</v></c><c r=\"D4\"><f>SUM(D2:D3)</f><v>5</v></c></row>";
-    const auto path = xlsx("campo.xlsx", {{"Notas", "<row r=\"1\">" + s("A1", 8) + "</row>", ""}, {"Mata", mataRows, ""}},
-                           strings);
+    const auto path =
+        xlsx("campo.xlsx", {{"Notas", "<row r=\"1\">" + s("A1", 8) + "</row>", ""}, {"Mata", mataRows, ""}}, strings);
 
     EXPECT_EQ(workbookSheetNames(path), (std::vector<std::string>{"Notas", "Mata"}));
     const auto mata = importAnySpreadsheetFile(path, {}, "Mata");
@@ -100,30 +104,31 @@ TEST_F(Workbooks, XlsxFirstSheetOrOneByNameWithCachedFormulasAndLenientCells) {
         importAnySpreadsheetFile(path, {}, "Pasto");
         ADD_FAILURE();
     } catch (const SpreadsheetError& e) {
-        EXPECT_STREQ(e.what(), "Erro: planilha: não há a planilha \"Pasto\"; a pasta de trabalho tem \"Notas\", \"Mata\"");
+        EXPECT_STREQ(e.what(),
+                     "Erro: planilha: não há a planilha \"Pasto\"; a pasta de trabalho tem \"Notas\", \"Mata\"");
     }
 }
 
 TEST_F(Workbooks, OdsRepeatedCellsSpacesAndSpeciesByCollection) {
-    const auto path = ods("campo.ods",
-                          "<table:table table:name=\"Campo\">"
-                          "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>Esp\xC3\xA9"
-                          "cie</text:p></table:table-cell>"
-                          "<table:table-cell office:value-type=\"string\"><text:p>C1</text:p></table:table-cell>"
-                          "<table:table-cell office:value-type=\"string\"><text:p>C2</text:p></table:table-cell>"
-                          "<table:table-cell office:value-type=\"string\"><text:p>C3</text:p></table:table-cell>"
-                          "<table:table-cell table:number-columns-repeated=\"16000\"/></table:table-row>"
-                          "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>Apis<text:s "
-                          "text:c=\"2\"/>mellifera</text:p></table:table-cell>"
-                          "<table:table-cell table:number-columns-repeated=\"3\" office:value-type=\"float\" "
-                          "office:value=\"1\"><text:p>1</text:p></table:table-cell></table:table-row>"
-                          "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>Bombus</text:p>"
-                          "</table:table-cell><table:table-cell/>"
-                          "<table:table-cell table:formula=\"of:=2+3\" office:value-type=\"float\" "
-                          "office:value=\"5\"><text:p>5</text:p></table:table-cell></table:table-row>"
-                          "<table:table-row table:number-rows-repeated=\"1048570\"><table:table-cell "
-                          "table:number-columns-repeated=\"1024\"/></table:table-row>"
-                          "</table:table>");
+    const auto path =
+        ods("campo.ods", "<table:table table:name=\"Campo\">"
+                         "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>Esp\xC3\xA9"
+                         "cie</text:p></table:table-cell>"
+                         "<table:table-cell office:value-type=\"string\"><text:p>C1</text:p></table:table-cell>"
+                         "<table:table-cell office:value-type=\"string\"><text:p>C2</text:p></table:table-cell>"
+                         "<table:table-cell office:value-type=\"string\"><text:p>C3</text:p></table:table-cell>"
+                         "<table:table-cell table:number-columns-repeated=\"16000\"/></table:table-row>"
+                         "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>Apis<text:s "
+                         "text:c=\"2\"/>mellifera</text:p></table:table-cell>"
+                         "<table:table-cell table:number-columns-repeated=\"3\" office:value-type=\"float\" "
+                         "office:value=\"1\"><text:p>1</text:p></table:table-cell></table:table-row>"
+                         "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>Bombus</text:p>"
+                         "</table:table-cell><table:table-cell/>"
+                         "<table:table-cell table:formula=\"of:=2+3\" office:value-type=\"float\" "
+                         "office:value=\"5\"><text:p>5</text:p></table:table-cell></table:table-row>"
+                         "<table:table-row table:number-rows-repeated=\"1048570\"><table:table-cell "
+                         "table:number-columns-repeated=\"1024\"/></table:table-row>"
+                         "</table:table>");
     const auto sheet = importAnySpreadsheetFile(path, {true});
     EXPECT_EQ(texts(sheet), (std::vector<std::string>{"3 3 Apis mellifera", "5 1 Bombus"}));
     EXPECT_EQ(sheet.totalCollections, "3");
@@ -136,9 +141,11 @@ TEST_F(Workbooks, RefusalsNameWhatIsWrong) {
         std::string sheet;
         std::string message;
     } cases[] = {
-        {"PK\x03\x04 not really", "", "Erro: planilha: o arquivo não é uma pasta de trabalho .xlsx ou .ods legível; "
-                                      "grave-a de novo no Excel ou no LibreOffice, ou como CSV"},
-        {"n;col\n1;1\n", "Plan1", "Erro: planilha: um arquivo CSV ou TSV tem uma só planilha; não escolha uma pelo nome"},
+        {"PK\x03\x04 not really", "",
+         "Erro: planilha: o arquivo não é uma pasta de trabalho .xlsx ou .ods legível; "
+         "grave-a de novo no Excel ou no LibreOffice, ou como CSV"},
+        {"n;col\n1;1\n", "Plan1",
+         "Erro: planilha: um arquivo CSV ou TSV tem uma só planilha; não escolha uma pelo nome"},
     };
     for (const auto& c : cases) {
         try {
@@ -155,18 +162,24 @@ TEST_F(Workbooks, RefusalsNameWhatIsWrong) {
 TEST_F(Workbooks, BadWorkbooksAreRefusedNamingWhatIsWrong) {
     const std::string header = "<row r=\"1\">" + test::textCell("A1", "especie") + test::textCell("B1", "n") +
                                test::textCell("C1", "coletas") + "</row>";
-    const auto row2 = [](const std::string& cells) { return "<row r=\"2\">" + test::textCell("A2", "Apis") + cells + "</row>"; };
-    const std::string rest = "<row r=\"3\">" + test::textCell("A3", "Bombus") + "<c r=\"B3\"><v>1</v></c><c r=\"C3\"><v>1</v></c></row>";
+    const auto row2 = [](const std::string& cells) {
+        return "<row r=\"2\">" + test::textCell("A2", "Apis") + cells + "</row>";
+    };
+    const std::string rest =
+        "<row r=\"3\">" + test::textCell("A3", "Bombus") + "<c r=\"B3\"><v>1</v></c><c r=\"C3\"><v>1</v></c></row>";
     const auto odsCell = [](const std::string& cell) {
         return "<table:table table:name=\"A\"><table:table-row><table:table-cell><text:p>Apis</text:p>"
-               "</table:table-cell>" + cell + "</table:table-row></table:table>";
+               "</table:table-cell>" +
+               cell + "</table:table-row></table:table>";
     };
-    const test::Parts dateStyles{{"xl/styles.xml", "<styleSheet><numFmts><numFmt numFmtId=\"165\" "
-                                                   "formatCode=\"dd/mm/yyyy;@\"/></numFmts><cellXfs><xf numFmtId=\"0\"/>"
-                                                   "<xf numFmtId=\"14\"/><xf numFmtId=\"165\"/><xf numFmtId=\"4\"/>"
-                                                   "</cellXfs></styleSheet>"}};
+    const test::Parts dateStyles{{"xl/styles.xml",
+                                  "<styleSheet><numFmts><numFmt numFmtId=\"165\" "
+                                  "formatCode=\"dd/mm/yyyy;@\"/></numFmts><cellXfs><xf numFmtId=\"0\"/>"
+                                  "<xf numFmtId=\"14\"/><xf numFmtId=\"165\"/><xf numFmtId=\"4\"/>"
+                                  "</cellXfs></styleSheet>"}};
     std::string wideCell = "<table:table-cell office:value-type=\"string\" table:number-columns-repeated=\"16384\">"
-                           "<text:p>" + std::string(64 * 1024, 'x') + "</text:p></table:table-cell>";
+                           "<text:p>" +
+                           std::string(64 * 1024, 'x') + "</text:p></table:table-cell>";
     std::string spaces;
     for (int i = 0; i < 100; ++i)
         spaces += "<text:s text:c=\"1024\"/>";
@@ -200,15 +213,16 @@ TEST_F(Workbooks, BadWorkbooksAreRefusedNamingWhatIsWrong) {
          "Erro: planilha, célula B1: número em células mescladas; desfaça a mesclagem e escreva o número de cada linha "
          "e coluna"},
         // A date in a count cell, by a built-in and by a format of its own.
-        {xlsx("d1.xlsx", {{"A", header + row2("<c r=\"B2\" s=\"1\"><v>45352</v></c><c r=\"C2\"><v>1</v></c>") + rest, ""}},
+        {xlsx("d1.xlsx",
+              {{"A", header + row2("<c r=\"B2\" s=\"1\"><v>45352</v></c><c r=\"C2\"><v>1</v></c>") + rest, ""}},
               dateStyles),
          "Erro: planilha, linha 2, coluna \"n\": \"2024-03-01\" não é um número inteiro"},
-        {xlsx("d2.xlsx", {{"A", header + row2("<c r=\"B2\"><v>3</v></c><c r=\"C2\" s=\"2\"><v>45352.5</v></c>") + rest,
-                           ""}},
+        {xlsx("d2.xlsx",
+              {{"A", header + row2("<c r=\"B2\"><v>3</v></c><c r=\"C2\" s=\"2\"><v>45352.5</v></c>") + rest, ""}},
               dateStyles),
          "Erro: planilha, linha 2, coluna \"coletas\": \"2024-03-01 12:00\" não é um número inteiro"},
-        {xlsx("d3.xlsx", {{"A", header + row2("<c r=\"B2\" s=\"1\"><v>43890</v></c><c r=\"C2\"><v>1</v></c>") + rest,
-                           ""}},
+        {xlsx("d3.xlsx",
+              {{"A", header + row2("<c r=\"B2\" s=\"1\"><v>43890</v></c><c r=\"C2\"><v>1</v></c>") + rest, ""}},
               dateStyles, "<workbookPr date1904=\"1\"/>"),
          "Erro: planilha, linha 2, coluna \"n\": \"2024-03-01\" não é um número inteiro"},
         // Columns past XFD; a reference of four letters.
@@ -223,7 +237,8 @@ TEST_F(Workbooks, BadWorkbooksAreRefusedNamingWhatIsWrong) {
          "LibreOffice, ou como CSV"},
         // Bounds applied as a cell is built: a 64 KiB cell repeated,
         // spaces by the thousand, a long row repeated without end.
-        {ods("r1.ods", "<table:table table:name=\"A\"><table:table-row>" + wideCell + "</table:table-row></table:table>"),
+        {ods("r1.ods",
+             "<table:table table:name=\"A\"><table:table-row>" + wideCell + "</table:table-row></table:table>"),
          "Erro: planilha, linha 1: a linha passa de 65536 caracteres"},
         {ods("r2.ods", odsCell("<table:table-cell><text:p>" + spaces + "</text:p></table:table-cell>")),
          "Erro: planilha, linha 1: a linha passa de 65536 caracteres"},
@@ -231,15 +246,16 @@ TEST_F(Workbooks, BadWorkbooksAreRefusedNamingWhatIsWrong) {
                            filled60k + "</table:table-row></table:table>"),
          "Erro: planilha, linha 137: as linhas lidas até aqui passam de 8 MiB"},
         // A row repeated 2^63 - 1 times: no counter overflows.
-        {ods("r4.ods", "<table:table table:name=\"A\"><table:table-row table:number-rows-repeated=\"9223372036854775807\">"
-                       "<table:table-cell office:value-type=\"float\" office:value=\"1\" "
-                       "table:number-columns-repeated=\"2\"/></table:table-row>"
-                       "<table:table-row table:number-rows-repeated=\"9223372036854775807\"/></table:table>"),
+        {ods("r4.ods",
+             "<table:table table:name=\"A\"><table:table-row table:number-rows-repeated=\"9223372036854775807\">"
+             "<table:table-cell office:value-type=\"float\" office:value=\"1\" "
+             "table:number-columns-repeated=\"2\"/></table:table-row>"
+             "<table:table-row table:number-rows-repeated=\"9223372036854775807\"/></table:table>"),
          "Erro: planilha, linha 901: mais de 900 espécies"},
         {bigSheet, "Erro: planilha: a pasta de trabalho passa de 64 MiB"},
         // Excel 97-2003 and workbooks protected by a password (OLE2 files).
-        {write("velha.xls", ole2 + std::string(600, '\0')),
-         "Erro: planilha: arquivo do Excel 97-2003 (.xls): abra-o no Excel ou no LibreOffice e grave como .xlsx ou .csv"},
+        {write("velha.xls", ole2 + std::string(600, '\0')), "Erro: planilha: arquivo do Excel 97-2003 (.xls): abra-o "
+                                                            "no Excel ou no LibreOffice e grave como .xlsx ou .csv"},
         {write("senha.xlsx", encrypted),
          "Erro: planilha: planilha protegida por senha: abra-a no Excel ou no LibreOffice e grave-a sem senha, como "
          ".xlsx ou .csv"},
@@ -259,9 +275,10 @@ TEST_F(Workbooks, BadWorkbooksAreRefusedNamingWhatIsWrong) {
 TEST_F(Workbooks, TheActiveOrFirstVisibleSheetAndLayoutsAsTheyShow) {
     const auto species = [](int row, const std::string& column, const char* name) {
         const auto r = std::to_string(row);
-        return "<row r=\"" + r + "\">" + test::textCell(column + r, name) + "<c r=\"" + column.substr(0, column.size() - 1) +
-               static_cast<char>(column.back() + 1) + r + "\"><v>" + r + "</v></c><c r=\"" +
-               column.substr(0, column.size() - 1) + static_cast<char>(column.back() + 2) + r + "\"><v>1</v></c></row>";
+        return "<row r=\"" + r + "\">" + test::textCell(column + r, name) + "<c r=\"" +
+               column.substr(0, column.size() - 1) + static_cast<char>(column.back() + 1) + r + "\"><v>" + r +
+               "</v></c><c r=\"" + column.substr(0, column.size() - 1) + static_cast<char>(column.back() + 2) + r +
+               "\"><v>1</v></c></row>";
     };
     const std::string two = species(1, "A", "Apis") + species(2, "A", "Bombus");
     const test::XlsxSheet notes{"Notas", "<row r=\"1\">" + test::textCell("A1", "x") + "</row>", " state=\"hidden\""};
@@ -282,28 +299,34 @@ TEST_F(Workbooks, TheActiveOrFirstVisibleSheetAndLayoutsAsTheyShow) {
         std::vector<std::string> rows;
         std::string notice;
     } cases[] = {
-        {xlsx("oculta.xlsx", {notes, {"Mata", two, ""}}), {"1 1 Apis", "2 1 Bombus"},
+        {xlsx("oculta.xlsx", {notes, {"Mata", two, ""}}),
+         {"1 1 Apis", "2 1 Bombus"},
          "Planilha \"Mata\" importada: a primeira, \"Notas\", está oculta"},
         {xlsx("ativa.xlsx", {{"Notas", "", ""}, {"Pasto", "", ""}, {"Mata", two, ""}}, {},
               "<bookViews><workbookView activeTab=\"2\"/></bookViews>"),
-         {"1 1 Apis", "2 1 Bombus"}, "Planilha \"Mata\" importada: é a planilha ativa da pasta de trabalho"},
+         {"1 1 Apis", "2 1 Bombus"},
+         "Planilha \"Mata\" importada: é a planilha ativa da pasta de trabalho"},
         {ods("oculta.ods",
              "<table:table table:name=\"Notas\" table:style-name=\"ta2\"/><table:table table:name=\"Mata\" "
-             "table:style-name=\"ta1\">" + odsRow("<text:p>Apis</text:p>") + "</table:table>",
+             "table:style-name=\"ta1\">" +
+                 odsRow("<text:p>Apis</text:p>") + "</table:table>",
              "<style:style style:name=\"ta1\" style:family=\"table\"><style:table-properties table:display=\"true\"/>"
              "</style:style><style:style style:name=\"ta2\" style:family=\"table\"><style:table-properties "
              "table:display=\"false\"/></style:style>"),
-         {"2 1 Apis"}, "Planilha \"Mata\" importada: a primeira, \"Notas\", está oculta"},
+         {"2 1 Apis"},
+         "Planilha \"Mata\" importada: a primeira, \"Notas\", está oculta"},
         {[&] {
              auto parts = test::odsParts("<table:table table:name=\"Notas\"/><table:table table:name=\"Mata\">" +
                                          odsRow("<text:p>Apis</text:p>") + "</table:table>");
-             parts.push_back({"settings.xml", "<office:document-settings><config:config-item-set><config:config-item "
-                                              "config:name=\"ActiveTable\" config:type=\"string\">Mata"
-                                              "</config:config-item></config:config-item-set></office:document-settings>"});
+             parts.push_back({"settings.xml",
+                              "<office:document-settings><config:config-item-set><config:config-item "
+                              "config:name=\"ActiveTable\" config:type=\"string\">Mata"
+                              "</config:config-item></config:config-item-set></office:document-settings>"});
              EXPECT_TRUE(test::writeZip(dir / "ativa.ods", parts));
              return dir / "ativa.ods";
          }(),
-         {"2 1 Apis"}, "Planilha \"Mata\" importada: é a planilha ativa da pasta de trabalho"},
+         {"2 1 Apis"},
+         "Planilha \"Mata\" importada: é a planilha ativa da pasta de trabalho"},
         // Three-letter columns; a sheet starting at row 2; a part named
         // by an absolute target.
         {xlsx("colunas.xlsx", {{"A",
@@ -311,23 +334,28 @@ TEST_F(Workbooks, TheActiveOrFirstVisibleSheetAndLayoutsAsTheyShow) {
                                     test::textCell("AAC2", "coletas") + "</row>" + species(3, "AAA", "Apis") +
                                     species(4, "AAA", "Bombus"),
                                 ""}}),
-         {"3 1 Apis", "4 1 Bombus"}, ""},
+         {"3 1 Apis", "4 1 Bombus"},
+         ""},
         {[&] {
              auto parts = test::xlsxParts({{"A", two, ""}});
              for (auto& [name, bytes] : parts) {
                  if (name == "xl/worksheets/sheet1.xml") name = "xl/planilhas/mata.xml";
                  if (name == "xl/_rels/workbook.xml.rels")
-                     bytes = "<Relationships><Relationship Id=\"rId1\" Target=\"/xl/planilhas/mata.xml\"/></Relationships>";
+                     bytes =
+                         "<Relationships><Relationship Id=\"rId1\" Target=\"/xl/planilhas/mata.xml\"/></Relationships>";
              }
              EXPECT_TRUE(test::writeZip(dir / "absoluto.xlsx", parts));
              return dir / "absoluto.xlsx";
          }(),
-         {"1 1 Apis", "2 1 Bombus"}, ""},
+         {"1 1 Apis", "2 1 Bombus"},
+         ""},
         // A row repeated; <text:s/> is one space; spans nested 50,000 deep.
-        {ods("repetida.ods", "<table:table table:name=\"A\">" +
-                                 odsRow("<text:p>Apis<text:s/>mellifera</text:p>", " table:number-rows-repeated=\"2\"") +
-                                 odsRow(nested) + "</table:table>"),
-         {"2 1 Apis mellifera", "2 1 Apis mellifera", "2 1 Apis"}, ""},
+        {ods("repetida.ods",
+             "<table:table table:name=\"A\">" +
+                 odsRow("<text:p>Apis<text:s/>mellifera</text:p>", " table:number-rows-repeated=\"2\"") +
+                 odsRow(nested) + "</table:table>"),
+         {"2 1 Apis mellifera", "2 1 Apis mellifera", "2 1 Apis"},
+         ""},
     };
     for (const auto& c : cases) {
         const auto sheet = importAnySpreadsheetFile(c.file);
@@ -339,12 +367,13 @@ TEST_F(Workbooks, TheActiveOrFirstVisibleSheetAndLayoutsAsTheyShow) {
 
 // Names the data file cannot hold are said once, naming the first.
 TEST_F(Workbooks, NamesOutsideWindows1252AreSaidOnce) {
-    const auto path = xlsx("nomes.xlsx", {{"A", "<row r=\"1\">" + test::textCell("A1", "\xCE\xA8 beetle") +
-                                                     "<c r=\"B1\"><v>1</v></c><c r=\"C1\"><v>1</v></c></row><row r=\"2\">" +
-                                                     test::textCell("A2", "\xE2\x82\xAC") +
-                                                     "<c r=\"B2\"><v>1</v></c><c r=\"C2\"><v>1</v></c></row><row r=\"3\">" +
-                                                     test::textCell("A3", "\xE4\xB8\xAD") +
-                                                     "<c r=\"B3\"><v>1</v></c><c r=\"C3\"><v>1</v></c></row>",
+    const auto path = xlsx("nomes.xlsx", {{"A",
+                                           "<row r=\"1\">" + test::textCell("A1", "\xCE\xA8 beetle") +
+                                               "<c r=\"B1\"><v>1</v></c><c r=\"C1\"><v>1</v></c></row><row r=\"2\">" +
+                                               test::textCell("A2", "\xE2\x82\xAC") +
+                                               "<c r=\"B2\"><v>1</v></c><c r=\"C2\"><v>1</v></c></row><row r=\"3\">" +
+                                               test::textCell("A3", "\xE4\xB8\xAD") +
+                                               "<c r=\"B3\"><v>1</v></c><c r=\"C3\"><v>1</v></c></row>",
                                            ""}});
     EXPECT_EQ(importAnySpreadsheetFile(path).notices,
               std::vector<std::string>{"Nomes com caracteres que o Windows-1252 não tem (o primeiro na espécie 1, "
@@ -385,8 +414,8 @@ TEST_F(Workbooks, TheSpeciesTableIsWrittenTheSameUnderABrazilianLocale) {
 // The species table as .xlsx: the CSV's columns and values, numbers as
 // numbers; imported again, the names come back.
 TEST_F(Workbooks, TheSpeciesTableRoundTripsThroughXlsx) {
-    const auto data = readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt") +
-                      "[nomes]\r\n\xC1pis\r\n\r\nTrigona, \"x\"\r\n";
+    const auto data =
+        readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt") + "[nomes]\r\n\xC1pis\r\n\r\nTrigona, \"x\"\r\n";
     const auto result = analyse(parseSpeciesTable(data));
     const auto path = write("t.xlsx", speciesTableXlsx(result));
     const auto rows = readWorkbookSheet(path);
@@ -439,7 +468,8 @@ TEST(XmlPull, EventsDoNotDependOnHowTheBytesArrive) {
     EXPECT_EQ(events(1 << 20), expected);
     EXPECT_EQ(events(1), expected);
     EXPECT_EQ(events(7), expected);
-    for (const std::string bad : {"<a></b>", "<a>", "<a>&bogus;</a>", "<!DOCTYPE a><a/>", "<a x=1/>", "</a>", "<a>&#0;</a>"}) {
+    for (const std::string bad :
+         {"<a></b>", "<a>", "<a>&bogus;</a>", "<!DOCTYPE a><a/>", "<a x=1/>", "</a>", "<a>&#0;</a>"}) {
         std::size_t at = 0;
         XmlPull xml(
             [&](char* buffer, std::size_t size) {

@@ -86,8 +86,8 @@ TEST(CalculaSimilaridade, PairsComeInOrder) {
 TEST(SimilarityRun, NamesTheTreatmentsAndWarnsOfDifferentSpeciesCounts) {
     EXPECT_EQ(treatmentKey({"mata.txt", "pasto.txt", "milho.txt"}), "T1 = mata.txt, T2 = pasto.txt, T3 = milho.txt");
     EXPECT_EQ(speciesLinesWarning({{{1, 0}, {0, 0}, {5, 5}}}), "");
-    EXPECT_EQ(speciesLinesWarning({{std::vector<std::int32_t>(30), std::vector<std::int32_t>(30),
-                                    std::vector<std::int32_t>(25)}}),
+    EXPECT_EQ(speciesLinesWarning(
+                  {{std::vector<std::int32_t>(30), std::vector<std::int32_t>(30), std::vector<std::int32_t>(25)}}),
               "Aviso: os tratamentos têm números diferentes de espécies (30, 30, 25)");
 }
 

@@ -139,7 +139,7 @@ class ScriptedInteraction : public Interaction, public Clock {
     struct Step {
         Kind kind;
         QString path; // a file dialog's answer; a confirmation's action
-        bool chosen; // a file dialog confirmed with `path`
+        bool chosen;  // a file dialog confirmed with `path`
         bool yes;
         QString text;
     };

@@ -29,9 +29,9 @@ inline bool writeZip(const std::filesystem::path& path, const Parts& parts) {
 
 struct XlsxSheet {
     std::string name;
-    std::string rows;        // the XML inside <sheetData>
-    std::string attributes;  // of its <sheet>: ' state="hidden"'
-    std::string after = {};  // after <sheetData>: <mergeCells>
+    std::string rows;       // the XML inside <sheetData>
+    std::string attributes; // of its <sheet>: ' state="hidden"'
+    std::string after = {}; // after <sheetData>: <mergeCells>
 };
 
 // "A1" as an inline string cell.
@@ -44,16 +44,17 @@ inline std::string textCell(const std::string& reference, const std::string& tex
 inline Parts xlsxParts(const std::vector<XlsxSheet>& sheets, const Parts& extra = {}, const std::string& book = {}) {
     const std::string main = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
     std::string list, rels;
-    Parts parts{{"[Content_Types].xml", "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>"},
-                {"_rels/.rels", "<Relationships/>"}};
+    Parts parts{
+        {"[Content_Types].xml", "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>"},
+        {"_rels/.rels", "<Relationships/>"}};
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         const auto n = std::to_string(i + 1);
         list += "<sheet name=\"" + sheets[i].name + "\" sheetId=\"" + n + "\" r:id=\"rId" + n + "\"" +
                 sheets[i].attributes + "/>";
         rels += "<Relationship Id=\"rId" + n + "\" Target=\"worksheets/sheet" + n + ".xml\"/>";
         parts.push_back({"xl/worksheets/sheet" + n + ".xml", "<worksheet xmlns=\"" + main + "\"><sheetData>" +
-                                                                  sheets[i].rows + "</sheetData>" + sheets[i].after +
-                                                                  "</worksheet>"});
+                                                                 sheets[i].rows + "</sheetData>" + sheets[i].after +
+                                                                 "</worksheet>"});
     }
     parts.push_back({"xl/workbook.xml", "<workbook xmlns=\"" + main +
                                             "\" xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/"
@@ -85,14 +86,13 @@ inline bool writeTextXlsx(const std::filesystem::path& path,
 // `styles` in its automatic styles.
 inline Parts odsParts(const std::string& tables, const std::string& styles = {}) {
     return {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
-            {"content.xml",
-             "<?xml version=\"1.0\"?><office:document-content "
-             "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
-             "xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\" "
-             "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
-             "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:automatic-styles>" +
-                 styles + "</office:automatic-styles><office:body><office:spreadsheet>" + tables +
-                 "</office:spreadsheet></office:body></office:document-content>"}};
+            {"content.xml", "<?xml version=\"1.0\"?><office:document-content "
+                            "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+                            "xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\" "
+                            "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+                            "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:automatic-styles>" +
+                                styles + "</office:automatic-styles><office:body><office:spreadsheet>" + tables +
+                                "</office:spreadsheet></office:body></office:document-content>"}};
 }
 
 } // namespace zav::test
