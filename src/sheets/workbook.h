@@ -1,11 +1,12 @@
 #pragma once
 // Workbooks of spreadsheet programs: Excel (.xlsx) and OpenDocument (.ods)
 // sheets read into rows of cells for the spreadsheet import, and the
-// species table written as an .xlsx workbook. The reading and writing live
+// species table and the reports' tables written as .xlsx workbooks. The reading and writing live
 // in a module loaded the first time a workbook is read or written
 // (sheets/sheets_module.h), with libzip; telling a workbook from a text and
-// from an Excel 97-2003 file takes nothing. Not part of the browser build,
-// which takes CSV and TSV.
+// from an Excel 97-2003 file takes nothing. Not part of the browser build:
+// the page reads workbooks itself (web/workbook.js) and hands their cells to
+// the core's sheet import.
 
 #include "analysis/analysis.h"
 #include "data/shown_table.h"
