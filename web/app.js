@@ -274,20 +274,6 @@
     image.src = url;
   }
 
-  var crcTable = null;
-  function crc32(bytes) {
-    if (!crcTable) {
-      crcTable = new Uint32Array(256);
-      for (var n = 0; n < 256; ++n) {
-        var c = n;
-        for (var k = 0; k < 8; ++k) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
-        crcTable[n] = c >>> 0;
-      }
-    }
-    var crc = 0xffffffff;
-    for (var i = 0; i < bytes.length; ++i) crc = crcTable[(crc ^ bytes[i]) & 0xff] ^ (crc >>> 8);
-    return (crc ^ 0xffffffff) >>> 0;
-  }
 
   // A PNG with its pHYs chunk (pixels per metre) after the header chunk.
   function withResolution(png, dpi) {
@@ -297,7 +283,7 @@
     v.setUint32(8, perMetre);
     v.setUint32(12, perMetre);
     chunk[16] = 1; // the unit is the metre
-    v.setUint32(17, crc32(chunk.subarray(4, 17)));
+    v.setUint32(17, ZavWorkbook.crc32(chunk.subarray(4, 17)));
     var at = 8 + 25; // the signature, then IHDR (13 bytes of data)
     var out = new Uint8Array(png.length + chunk.length);
     out.set(png.subarray(0, at));

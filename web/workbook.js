@@ -729,5 +729,6 @@ var ZavWorkbook = (function () {
   api.readSheet = readSheet;
   api.encodeRows = encodeRows;
   api.speciesTableXlsx = speciesTableXlsx;
+  api.crc32 = crc32;
   return api;
 })();

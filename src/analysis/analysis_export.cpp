@@ -5,6 +5,7 @@
 #include "analysis/report.h"
 #include "data/export_text.h"
 #include "data/json_writer.h"
+#include "data/shown_table.h"
 #include "data/spreadsheet_import.h"
 #include "data/text.h"
 
@@ -19,50 +20,11 @@ namespace {
 constexpr int kShownDecimals = 4;
 
 std::string shownFigure(const std::optional<double>& value, char decimalSeparator) {
-    if (!value) return "-";
-    std::string text = fixedPoint(*value, kShownDecimals);
-    for (char& c : text)
-        if (c == '.') c = decimalSeparator;
-    return text;
+    return value ? shownNumber(*value, kShownDecimals, decimalSeparator) : "-";
 }
 
 void appendCsvNumber(std::string& out, const std::optional<double>& value) {
     if (value) appendJsonNumber(out, *value);
-}
-
-// A CSV field: quoted when it holds a comma, a quote or a line break.
-void appendCsvText(std::string& out, std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out.append(text);
-        return;
-    }
-    out += '"';
-    for (const char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
-void appendHtmlText(std::string& out, std::string_view text) {
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
 }
 
 // H's 95 % interval from its variance over the kept species (the H of the

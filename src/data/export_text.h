@@ -21,6 +21,13 @@ void appendJsonString(std::string& out, std::string_view utf8);
 void appendJsonNumber(std::string& out, double value);
 void appendJsonNumber(std::string& out, std::int64_t value);
 
+// A CSV field: the text as it is, or in quotes (a quote doubled) when it
+// holds a comma, a quote or a line break.
+void appendCsvText(std::string& out, std::string_view text);
+
+// The text for HTML: "&", "<", ">" and '"' escaped.
+void appendHtmlText(std::string& out, std::string_view text);
+
 // The local date and time as ISO 8601, to the millisecond:
 // "2026-12-06T09:05:07.042".
 std::string isoDateTime(const DateTime& when);

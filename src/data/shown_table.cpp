@@ -1,61 +1,33 @@
 #include "data/shown_table.h"
 
+#include "data/export_text.h"
 #include "data/text.h"
+
+#include <string_view>
 
 namespace zav {
 namespace {
 
-void appendHtml(std::string& out, const std::string& text) {
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-}
-
-void appendTsvCell(std::string& out, const std::string& text) {
+void appendTsvCell(std::string& out, std::string_view text) {
     for (const char c : text)
         out += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
 }
 
+// One row: its cells, each written by `cell`, between `separator`s.
+void appendRow(std::string& out, const std::vector<std::string>& cells, char separator,
+               void (*cell)(std::string&, std::string_view)) {
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0) out += separator;
+        cell(out, cells[i]);
+    }
+    out += '\n';
+}
+
 void appendTsvRow(std::string& out, const std::vector<std::string>& cells) {
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (i > 0) out += '\t';
-        appendTsvCell(out, cells[i]);
-    }
-    out += '\n';
+    appendRow(out, cells, '\t', appendTsvCell);
 }
-
-void appendCsvCell(std::string& out, const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (const char c : text)
-        out.append(c == '"' ? "\"\"" : std::string(1, c));
-    out += '"';
-}
-
 void appendCsvRow(std::string& out, const std::vector<std::string>& cells) {
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (i > 0) out += ',';
-        appendCsvCell(out, cells[i]);
-    }
-    out += '\n';
+    appendRow(out, cells, ',', appendCsvText);
 }
 
 } // namespace
@@ -78,12 +50,12 @@ std::string shownTablesHtml(const std::vector<ShownTable>& tables) {
     std::string out = "<html><head><meta charset=\"utf-8\"></head><body style=\"font-size:9pt\">\n";
     for (const auto& table : tables) {
         out += "<p><b>";
-        appendHtml(out, table.title);
+        appendHtmlText(out, table.title);
         out += "</b></p>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" "
                "style=\"border-collapse:collapse;font-size:8pt\">\n<tr>";
         for (const auto& heading : table.headings) {
             out += "<th>";
-            appendHtml(out, heading);
+            appendHtmlText(out, heading);
             out += "</th>";
         }
         out += "</tr>\n";
@@ -91,7 +63,7 @@ std::string shownTablesHtml(const std::vector<ShownTable>& tables) {
             out += "<tr>";
             for (const auto& cell : row) {
                 out += "<td>";
-                appendHtml(out, cell);
+                appendHtmlText(out, cell);
                 out += "</td>";
             }
             out += "</tr>\n";
@@ -101,7 +73,7 @@ std::string shownTablesHtml(const std::vector<ShownTable>& tables) {
             out += "<p style=\"font-size:8pt\">";
             for (const auto& note : table.notes) {
                 if (&note != &table.notes.front()) out += "<br>";
-                appendHtml(out, note);
+                appendHtmlText(out, note);
             }
             out += "</p>\n";
         }
