@@ -11,6 +11,8 @@ namespace {
 
 // C++20 has no `overloaded` of its own: the lambdas of a visit, one per kind.
 template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
+// Clang before 17 deduces no aggregate's arguments by itself.
+template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 constexpr RunKindInfo kKinds[] = {
     {.kind = RunKind::Faunistic,
