@@ -69,8 +69,7 @@ ReportDocument comparisonDocument(ComparisonRun run, const QStringList& names) {
 }
 
 QStringList treatmentNames(const ReportDocument& document) {
-    if (std::holds_alternative<SimilarityResult>(document.result) ||
-        std::holds_alternative<ComparisonResult>(document.result))
+    if (!runKind(kindOf(document.result)).oneFile())
         return document.treatmentLabels.isEmpty() ? fileNames(document.sources) : document.treatmentLabels;
     return {};
 }
@@ -111,7 +110,9 @@ QString reportSuffix(const ReportResult& result) { return QString::fromUtf8(runK
 
 QString outputBaseName(const ReportDocument& document) {
     const QString first = QFileInfo(document.sources.value(0)).completeBaseName();
-    if (std::holds_alternative<AnalysisResult>(document.result))
+    // The kind whose outputs add nothing to the file's name (the faunistic
+    // analysis) names them as its file.
+    if (runKind(kindOf(document.result)).dataSuffix.empty())
         return first.isEmpty() ? QFileInfo(document.name).completeBaseName() : first;
     return first + reportSuffix(document.result);
 }
