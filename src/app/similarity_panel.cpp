@@ -19,10 +19,11 @@ namespace zav {
 SimilarityPanel::SimilarityPanel(QWidget* client, Interaction& interaction, Clock& clock)
     : QObject(client), interaction_(interaction), clock_(clock) {
     entraCol_ = makePanel(client, "EntraCol", false, "Panel3", QStringLiteral("Número de Repetições"));
-    auto* prompt = new QLabel(QStringLiteral("Entre com o número de tratamentos:"), entraCol_);
+    // On two lines, as wide as the panel's caption and buttons: a line
+    // break of its own rather than a wrapped text, so the panel's height
+    // never depends on its width.
+    auto* prompt = new QLabel(QStringLiteral("Entre com o número de\ntratamentos:"), entraCol_);
     prompt->setObjectName("StaticText2");
-    // Wrapped: the prompt is wider than the panel's caption and buttons.
-    prompt->setWordWrap(true);
     prompt->setAlignment(Qt::AlignCenter);
     nRepet_ = new QLineEdit(entraCol_);
     nRepet_->setObjectName("nRepet");
