@@ -85,8 +85,10 @@ TJanSobre::TJanSobre(QWidget* parent) : QDialog(parent) {
     citation->setObjectName("Citacao");
     citation->setWordWrap(true);
     citation->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // As wide as the lines above it, as many lines tall as it needs.
-    citation->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // As wide as the lines above it, as many lines tall as it needs there.
+    QSizePolicy wrapped(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    wrapped.setHeightForWidth(true);
+    citation->setSizePolicy(wrapped);
     licence->addWidget(citation);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
