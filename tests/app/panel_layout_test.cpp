@@ -119,11 +119,7 @@ class PanelLayoutTest : public zav::test::WindowTest {
 
   private slots:
     void init() { createWindow(); }
-    void cleanup() {
-        const auto problems = user->problems();
-        window.reset();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
-    }
+    void cleanup() { closeWindow(); }
 
     void everyPanelIsWhole_data() {
         QTest::addColumn<QString>("panel");
