@@ -13,33 +13,36 @@
 #include "qtsupport/qt_text.h"
 #include "sheets/workbook.h"
 
+#include <QBoxLayout>
 #include <QDir>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStackedLayout>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace zav {
 namespace {
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    b->setGeometry(geometry);
     return b;
 }
 
-// The grid's panel at its smallest: three columns and the buttons beside.
-constexpr QSize kGridPanelMinimum(361, 345);
-constexpr int kButtonWidth = 75;
+// The grid at its smallest: its three columns and this many rows.
+constexpr int kLeastRowsShown = 12;
 
 } // namespace
 
@@ -48,38 +51,55 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
     connect(keys_, &DigitsOnlyFilter::refused, this, &DataEditor::notice);
     connect(keys_, &DigitsOnlyFilter::cancelRequested, this, &DataEditor::cancelGrid);
 
-    entraNo_ = makePanel(client, "EntraNo", {16, 176, 201, 161}, true);
-    makeTitleBar(entraNo_, "Panel1", QStringLiteral("Espécies e Coletas"), {8, 8, 185, 25});
-    makeLabel(entraNo_, "especiesTxt", QStringLiteral("No. de espécies:"), {4, 48, 106, 20}, Qt::AlignRight);
+    entraNo_ = makePanel(client, "EntraNo", true, "Panel1", QStringLiteral("Espécies e Coletas"));
+    auto* speciesPrompt = makeLabel(entraNo_, "especiesTxt", QStringLiteral("No. de espécies:"), Qt::AlignRight);
     nEspecie_ = new QLineEdit(QStringLiteral("1"), entraNo_);
     nEspecie_->setObjectName("nEspecie");
-    nEspecie_->setGeometry(128, 48, 57, 21);
+    setWidthInDigits(nEspecie_, 7);
     nEspecie_->installEventFilter(keys_);
-    makeLabel(entraNo_, "StaticText1", QStringLiteral("No. de coletas:"), {16, 80, 94, 20}, Qt::AlignRight);
+    auto* collectionsPrompt = makeLabel(entraNo_, "StaticText1", QStringLiteral("No. de coletas:"), Qt::AlignRight);
     nColeta_ = new QLineEdit(QStringLiteral("1"), entraNo_);
     nColeta_->setObjectName("nColeta");
-    nColeta_->setGeometry(128, 80, 57, 21);
+    setWidthInDigits(nColeta_, 7);
     nColeta_->installEventFilter(keys_);
-    auto* ok = button(entraNo_, "BtnOkCriar", QStringLiteral("Ok"), {16, 120, 75, 25});
+    auto* ok = button(entraNo_, "BtnOkCriar", QStringLiteral("Ok"));
     ok->setDefault(true);
     connectGuardedClick(ok, this, interaction_, &DataEditor::BtnOkCriarClick);
-    auto* cancel = button(entraNo_, "BtnCancelCriar", QStringLiteral("Cancelar"), {104, 120, 75, 25});
+    auto* cancel = button(entraNo_, "BtnCancelCriar", QStringLiteral("Cancelar"));
     connectGuardedClick(cancel, this, interaction_, &DataEditor::BtnCancelCriarClick);
     connect(nEspecie_, &QLineEdit::returnPressed, ok, &QPushButton::click);
     connect(nColeta_, &QLineEdit::returnPressed, ok, &QPushButton::click);
     cancelOnEscape(entraNo_, cancel);
+    auto* fields = new QFormLayout;
+    fields->setLabelAlignment(Qt::AlignRight);
+    fields->setFormAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    fields->setHorizontalSpacing(16);
+    fields->setVerticalSpacing(10);
+    fields->setContentsMargins(0, 0, 10, 0);
+    fields->addRow(speciesPrompt, nEspecie_);
+    fields->addRow(collectionsPrompt, nColeta_);
+    QBoxLayout* entryColumn = panelLayout(entraNo_);
+    entryColumn->addSpacing(8);
+    entryColumn->addLayout(fields);
+    entryColumn->addSpacing(12);
+    entryColumn->addLayout(buttonRow(ok, cancel));
 
-    grpPlan_ = makePanel(client, "GrpPlan", {152, 56, kGridPanelMinimum.width(), kGridPanelMinimum.height()}, true);
-    panelPlan_ = makeTitleBar(grpPlan_, "PanelPlan", QStringLiteral("DADOS"), {8, 8, 345, 25});
+    grpPlan_ = makePanel(client, "GrpPlan", true, "PanelPlan", QStringLiteral("DADOS"));
+    panelPlan_ = panelTitle(grpPlan_);
     planilha_ = new QTableWidget(0, kGridColumns, grpPlan_);
     planilha_->setObjectName("Planilha");
     planilha_->setHorizontalHeaderLabels(
         {QStringLiteral("No Indiv"), QStringLiteral("No Coleta"), QStringLiteral("Nome")});
     planilha_->verticalHeader()->setMinimumWidth(43);
-    planilha_->verticalHeader()->setDefaultSectionSize(20);
+    // Rows as tall as a line of text, columns as wide as their headings.
+    const int rowHeight = std::max(20, planilha_->fontMetrics().height() + 6);
+    planilha_->verticalHeader()->setDefaultSectionSize(rowHeight);
     planilha_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    planilha_->setColumnWidth(kIndividualsColumn, 85);
-    planilha_->setColumnWidth(kCollectionsColumn, 84);
+    planilha_->setColumnWidth(kIndividualsColumn,
+                              std::max(85, planilha_->horizontalHeader()->sectionSizeHint(kIndividualsColumn)));
+    planilha_->setColumnWidth(kCollectionsColumn,
+                              std::max(84, planilha_->horizontalHeader()->sectionSizeHint(kCollectionsColumn)));
     // The name takes the room the window gives.
     planilha_->horizontalHeader()->setStretchLastSection(true);
     planilha_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -96,9 +116,9 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
     planilha_->setTabKeyNavigation(false); // Tab leaves the grid for its buttons
     planilha_->installEventFilter(keys_);
 
-    auto* salvar = button(grpPlan_, "BtnSalvarPlan", QStringLiteral("Salvar"), {272, 40, kButtonWidth, 25});
+    auto* salvar = button(grpPlan_, "BtnSalvarPlan", QStringLiteral("Salvar"));
     connectGuardedClick(salvar, this, interaction_, &DataEditor::BtnSalvarPlanClick);
-    auto* cancelar = button(grpPlan_, "BtnCancelarPlan", QStringLiteral("Cancelar"), {272, 72, kButtonWidth, 25});
+    auto* cancelar = button(grpPlan_, "BtnCancelarPlan", QStringLiteral("Cancelar"));
     connectGuardedClick(cancelar, this, interaction_, &DataEditor::BtnCancelarPlanClick);
     // The header, editable while the grid is open.
     auto field = [this](const char* name, const QString& tip) {
@@ -106,14 +126,41 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
         f->setObjectName(name);
         f->setToolTip(tip);
         f->installEventFilter(keys_);
+        // As wide as the buttons above it.
+        f->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         return f;
     };
-    auto* speciesLabel = makeLabel(grpPlan_, "EspeciesPlanTxt", QStringLiteral("Espécies:"), {}, Qt::AlignLeft);
+    auto* speciesLabel = makeLabel(grpPlan_, "EspeciesPlanTxt", QStringLiteral("Espécies:"), Qt::AlignLeft);
     speciesField_ = field("EspeciesPlan", QStringLiteral("Número de espécies (linhas): Enter acrescenta ou remove "
                                                          "linhas no fim"));
-    auto* collectionsLabel = makeLabel(grpPlan_, "ColetasPlanTxt", QStringLiteral("Coletas:"), {}, Qt::AlignLeft);
+    auto* collectionsLabel = makeLabel(grpPlan_, "ColetasPlanTxt", QStringLiteral("Coletas:"), Qt::AlignLeft);
     collectionsField_ = field("ColetasPlan", QStringLiteral("Total de coletas do levantamento"));
-    buttonColumn_ = {salvar, cancelar, speciesLabel, speciesField_, collectionsLabel, collectionsField_};
+    // The grid's views side by side with the buttons and the header fields.
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(7);
+    buttons->addWidget(salvar);
+    buttons->addWidget(cancelar);
+    buttons->addSpacing(8);
+    for (const auto& [label, header] : {std::pair<QWidget*, QWidget*>{speciesLabel, speciesField_},
+                                        std::pair<QWidget*, QWidget*>{collectionsLabel, collectionsField_}}) {
+        auto* pair = new QVBoxLayout;
+        pair->setSpacing(0);
+        pair->addWidget(label);
+        pair->addWidget(header);
+        buttons->addLayout(pair);
+    }
+    buttons->addStretch(1);
+    views_ = new QStackedLayout;
+    views_->addWidget(planilha_);
+    auto* body = new QHBoxLayout;
+    body->setSpacing(8);
+    body->addLayout(views_, 1);
+    body->addLayout(buttons);
+    panelLayout(grpPlan_)->addLayout(body, 1);
+    // Its least: the two counts, a short name and some rows.
+    planilha_->setMinimumSize(planilha_->verticalHeader()->minimumWidth() + planilha_->columnWidth(kIndividualsColumn) +
+                                  planilha_->columnWidth(kCollectionsColumn) + 4 * rowHeight,
+                              (kLeastRowsShown + 1) * rowHeight);
     QWidget* tabOrder[] = {planilha_, salvar, cancelar, speciesField_, collectionsField_};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
@@ -126,19 +173,6 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
     grid_ = new SpeciesGrid(planilha_, speciesField_, collectionsField_, interaction_);
     connect(grid_, &SpeciesGrid::notice, this, &DataEditor::notice);
     connect(grid_, &SpeciesGrid::headerChanged, this, &DataEditor::setCaption);
-    layOut(grpPlan_->geometry());
-}
-
-void DataEditor::layOut(const QRect& area) {
-    const QSize size = area.size().expandedTo(kGridPanelMinimum);
-    grpPlan_->setGeometry(QRect(area.topLeft(), size));
-    panelPlan_->setGeometry(8, 8, size.width() - 16, 25);
-    const int buttonsLeft = size.width() - 14 - kButtonWidth;
-    planilha_->setGeometry(8, 40, buttonsLeft - 15, size.height() - 48);
-    // Buttons, then each header field under its label.
-    const int tops[] = {40, 72, 112, 130, 160, 178};
-    for (qsizetype i = 0; i < buttonColumn_.size(); ++i)
-        buttonColumn_[i]->setGeometry(buttonsLeft, tops[i], kButtonWidth, i < 2 ? 25 : (i % 2 ? 21 : 18));
 }
 
 bool DataEditor::gridOpen() const { return !grpPlan_->isHidden(); }

@@ -10,7 +10,6 @@
 #include "qtsupport/menus.h"
 
 #include <QObject>
-#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +19,7 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QStackedLayout;
 class QTableWidget;
 
 namespace zav {
@@ -31,7 +31,8 @@ class DataEditor : public QObject {
     Q_OBJECT
 
   public:
-    // The panels are built inside `client` at their first positions.
+    // The panels are built inside `client`, each on a layout of its own;
+    // the window places the panels.
     DataEditor(QWidget* client, Interaction& interaction);
 
     QFrame* entraNo() const { return entraNo_; }
@@ -53,10 +54,6 @@ class DataEditor : public QObject {
     // and the name.
     QString cellText(int column, int row) const;
     int rowCount() const; // n + 1 for n species
-
-    // The grid's panel over `area` of the window, no smaller than the panel
-    // needs: the grid grows with the window.
-    void layOut(const QRect& area);
 
   signals:
     void menuEnabled(zav::TopMenu menu, bool enabled);
@@ -103,7 +100,9 @@ class DataEditor : public QObject {
     QLineEdit* collectionsField_ = nullptr;
     QLabel* panelPlan_ = nullptr;
     QTableWidget* planilha_ = nullptr;
-    QList<QWidget*> buttonColumn_; // beside the grid, top to bottom
+    // The grid's views, one shown at a time beside the buttons; the grid
+    // of species is the first.
+    QStackedLayout* views_ = nullptr;
     DigitsOnlyFilter* keys_ = nullptr;
     SpeciesGrid* grid_ = nullptr;
     bool perCollection_ = false; // the import's last choice
