@@ -1,6 +1,6 @@
 #include "charts/chart_board.h"
 
-#include "charts/chart_data.h"
+#include "figures/figure_data.h"
 #include "charts/chart_fit.h"
 #include "charts/label_layout.h"
 #include "charts/run_charts.h"

@@ -2,7 +2,7 @@
 
 #include "data/text.h"
 
-#include "charts/chart_data.h"
+#include "figures/figure_data.h"
 
 #include <QAreaSeries>
 #include <QCategoryAxis>

@@ -4,7 +4,7 @@
 // note on its interval. Drawn from the results (chart_data), never from the
 // report's text.
 
-#include "charts/chart_data.h"
+#include "figures/figure_data.h"
 #include "comparison/comparison.h"
 #include "diversity/diversity.h"
 
