@@ -212,12 +212,14 @@
     message(utf8(result.message), near);
   }
 
-  function showCharts(charts) {
+  // The charts of a run, drawn from the figures the core gave with it.
+  function showCharts(result) {
     var box = $("graficos");
     box.textContent = "";
-    charts.filter(function (chart) { return chart.svg; }).forEach(function (chart) {
+    window.zaviroLastFigures = result.figures.length ? utf8(result.figures) : "[]";
+    ZavCharts.drawAll(JSON.parse(window.zaviroLastFigures)).forEach(function (chart) {
       var figure = document.createElement("figure");
-      figure.className = "grafico";
+      figure.className = "grafico" + (chart.small ? " pequeno" : "");
       figure.dataset.nome = chart.name;
       figure.innerHTML = chart.svg;
       var caption = document.createElement("figcaption");
@@ -343,34 +345,26 @@
   // button and file input in index.html, a function above calling its
   // zav_web_* entry, an operation in core-worker.js, and here how many
   // files it takes, how its files are read (`read`), what the core is asked
-  // to run (`run`), the stem of its downloads and which charts its JSON
-  // gives.
+  // to run (`run`) and the stem of its downloads; its charts are the
+  // figures the core gives with the run.
   var analyses = [
     {
       button: "calcular", input: "arquivo", files: [1, 1], survey: true,
       read: async function (files) { return { bytes: await readDataFile(files[0]), name: files[0].name }; },
       run: function (input, when) { return { kind: "survey", bytes: input.bytes, name: input.name, when: when }; },
       stem: function (input) { return stem(input.name); },
-      charts: function (result) {
-        return [{ name: "whittaker", svg: ZavCharts.whittaker(result) }, { name: "classes", svg: ZavCharts.classBars(result) }];
-      },
     },
     {
       button: "diversidade", input: "arquivo", files: [1, 1],
       read: async function (files) { return { bytes: await readDataFile(files[0]), name: files[0].name }; },
       run: function (input, when) { return { kind: "diversity", bytes: input.bytes, name: input.name, when: when }; },
       stem: function (input) { return stem(input.name) + "-diversidade"; },
-      charts: function (result) {
-        return [{ name: "hill", svg: ZavCharts.hillCurves(result) }, { name: "coletas", svg: ZavCharts.collectionCurve(result) },
-          { name: "cobertura", svg: ZavCharts.coverageCurve(result) }];
-      },
     },
     {
       button: "similaridade", input: "tratamentos", files: [1, 100],
       read: readTreatments,
       run: function (input, when) { return { kind: "similarity", files: input, when: when }; },
       stem: function () { return "similaridade"; },
-      charts: function (result) { return [{ name: "similaridade", svg: ZavCharts.similarityWhiskers(result) }]; },
     },
     {
       button: "comparacao", input: "tratamentos", files: [1, 100],
@@ -379,7 +373,6 @@
         return { kind: "comparison", files: input, brayCurtis: $("indice").value === "bray-curtis" ? 1 : 0, when: when };
       },
       stem: function () { return "comparacao"; },
-      charts: function (result) { return [{ name: "dendrograma", svg: ZavCharts.dendrogram(result) }]; },
     },
   ];
 
@@ -405,7 +398,7 @@
       resetOutputs();
       if (result.status !== 0) return showFailure(result, analysis.input);
       showReport(result, run, analysis.stem(input), analysis.survey);
-      showCharts(analysis.charts(JSON.parse(utf8(last.json))));
+      showCharts(result);
       window.zaviroLastRunMs = performance.now() - started;
     } finally {
       endJob(id, analysis.button);
@@ -470,7 +463,7 @@
       if (result.notice.length) warning(utf8(result.notice));
       last.dataFile = result.dataFile;
       $("baixar-dados").hidden = false;
-      showCharts(analyses[0].charts(JSON.parse(utf8(last.json))));
+      showCharts(result);
     } finally {
       ZavWorkbook.interrupt = null;
       endJob(id, "importar");

@@ -1,13 +1,13 @@
 // The page's way into the core: plain C functions over bytes in memory that
 // call the core's run entry (runs/runs.h), as zaviro-relatorio does for
 // files: the faunistic analysis, the diversity, the similarity and the
-// comparison, each with its report, JSON and CSV, and the spreadsheet
+// comparison, each with its report, JSON, CSV and charts, and the spreadsheet
 // import (a text, or the cells of a workbook's sheet read by the page). The
 // page reads the files and the clock; each call leaves its texts in slots
 // that the page copies out before the next call.
 //
 // A new analysis of the core joins in three steps: a function here shaped
-// like zav_web_diversity (run, fill the slots, 0 or 1), its name in
+// like zav_web_diversity (run, fill the slots, keep its figures, 0 or 1), its name in
 // EXPORTED_FUNCTIONS (web/CMakeLists.txt), and an entry in the page's list
 // of analyses (web/app.js, `analyses`).
 
@@ -18,6 +18,7 @@
 #include "data/line_reader.h"
 #include "data/species_file.h"
 #include "data/spreadsheet_import.h"
+#include "figures/figures.h"
 #include "runs/runs.h"
 
 #include <array>
@@ -36,13 +37,16 @@ namespace {
 // exactly the bytes the desktop saves; the others are UTF-8.
 // The species table (tab-separated and HTML) is what "Copiar tabela" puts
 // on the clipboard.
-enum Slot { kReport, kJson, kCsv, kMessage, kDataFile, kWarning, kTableTsv, kTableHtml, kSlotCount };
+enum Slot { kReport, kJson, kCsv, kMessage, kDataFile, kWarning, kTableTsv, kTableHtml, kFigures, kSlotCount };
 std::array<std::string, kSlotCount> slots;
 // The last faunistic analysis, for its species table on demand.
 zav::AnalysisResult lastSurvey;
 // The CSV of the last faunistic or diversity run, made only when it is
 // downloaded: its many numbers take as long to write as the rest of the run.
 std::function<std::string()> lastCsv;
+// The figures of the last run's charts in a language, as the desktop draws
+// them.
+std::function<std::vector<zav::Figure>(zav::ChartLanguage)> lastFigures;
 
 zav::DateTime dateTime(const int* when) { return {when[0], when[1], when[2], when[3], when[4], when[5], when[6]}; }
 
@@ -54,6 +58,7 @@ template <typename Compute> int guarded(Compute compute) {
     for (auto& slot : slots)
         slot.clear();
     lastCsv = nullptr;
+    lastFigures = nullptr;
     try {
         compute();
         return 0;
@@ -161,6 +166,7 @@ int zav_web_survey(const char* bytes, int size, const char* nameUtf8, const int*
         slots[kWarning] = lines(run.result.table.warnings);
         lastCsv = [run] { return zav::surveyOutput(run, zav::RunOutput::Csv); };
         lastSurvey = run.result;
+        lastFigures = [result = run.result](zav::ChartLanguage language) { return zav::figuresOf(result, language); };
     });
 }
 
@@ -173,6 +179,7 @@ int zav_web_diversity(const char* bytes, int size, const char* nameUtf8, const i
         slots[kJson] = zav::diversityOutput(run, zav::RunOutput::Json);
         slots[kWarning] = lines(run.warnings);
         lastCsv = [run] { return zav::diversityOutput(run, zav::RunOutput::Csv); };
+        lastFigures = [result = run.result](zav::ChartLanguage language) { return zav::figuresOf(result, language); };
     });
 }
 
@@ -187,6 +194,9 @@ int zav_web_similarity(int count, const char* const* bytes, const int* sizes, co
         const auto run = zav::runSimilarity(treatments(count, bytes, sizes, namesUtf8, when));
         slots[kReport] = zav::similarityOutput(run, zav::RunOutput::Report);
         slots[kJson] = zav::similarityOutput(run, zav::RunOutput::Json);
+        lastFigures = [result = run.result, names = run.treatments.namesUtf8()](zav::ChartLanguage language) {
+            return zav::figuresOf(result, names, language);
+        };
     });
 }
 
@@ -202,6 +212,9 @@ int zav_web_comparison(int count, const char* const* bytes, const int* sizes, co
         const auto run = zav::runComparison(treatments(count, bytes, sizes, namesUtf8, when), index);
         slots[kReport] = zav::comparisonOutput(run, zav::RunOutput::Report);
         slots[kJson] = zav::comparisonOutput(run, zav::RunOutput::Json);
+        lastFigures = [result = run.result, names = run.treatments.namesUtf8()](zav::ChartLanguage language) {
+            return zav::figuresOf(result, names, language);
+        };
     });
 }
 
@@ -214,6 +227,18 @@ void zav_web_csv() {
         slots[kCsv] = lastCsv ? lastCsv() : std::string();
     } catch (const std::exception&) {
         slots[kCsv].clear();
+    }
+}
+
+// The figures of the last run's charts as JSON in their slot (figures/
+// figures.h), titles and axes in English with `english` 1, else in
+// Portuguese; empty when the last run failed.
+void zav_web_figures(int english) {
+    try {
+        const auto language = english != 0 ? zav::ChartLanguage::English : zav::ChartLanguage::Portuguese;
+        slots[kFigures] = lastFigures ? zav::figuresJson(lastFigures(language)) : std::string();
+    } catch (const std::exception&) {
+        slots[kFigures].clear();
     }
 }
 
