@@ -149,14 +149,22 @@ void addKey(Figure& figure, const std::vector<std::string>& names, ChartLanguage
 
 } // namespace
 
+// Heckbert's loose labelling ("Nice numbers for graph labels", Graphics
+// Gems, 1990), as Qt Charts' applyNiceNumbers does it with five ticks: the
+// range rounded up to 1, 2 or 5 times a power of ten, a step of a quarter
+// of it rounded to the nearest such number, the ends on whole steps; a step
+// of 1 at least.
 AxisRange classAxis(int most) {
-    // Room above the highest bar for its count, in four steps or fewer of
-    // 1, 2 or 5 times a power of ten.
+    const auto nice = [](double x, bool ceiling) {
+        const double decade = std::pow(10.0, std::floor(std::log10(x)));
+        const double q = x / decade;
+        if (ceiling) return (q <= 1 ? 1 : q <= 2 ? 2 : q <= 5 ? 5 : 10) * decade;
+        return (q < 1.5 ? 1 : q < 3 ? 2 : q < 7 ? 5 : 10) * decade;
+    };
+    // Room above the highest bar for its count.
     const double high = std::max(1, most) * 1.35;
-    double step = 1;
-    for (double decade = 1; step * 4 < high; decade *= 10)
-        for (const double factor : {1.0, 2.0, 5.0})
-            if (step * 4 < high) step = factor * decade;
+    // Whole species: never a step below 1 (at 0.5 the labels would repeat).
+    const double step = std::max(1.0, nice(nice(high, true) / 4, false));
     return {0, std::ceil(high / step) * step, step};
 }
 

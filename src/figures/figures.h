@@ -92,7 +92,7 @@ std::vector<Figure> figuresOf(const ComparisonResult& result, const std::vector<
 std::string figuresJson(const std::vector<Figure>& figures);
 
 // The axis of the species per class: from 0, with room above the highest
-// bar for its count, labelled at whole steps.
+// bar for its count, labelled at steps of 1, 2 or 5 times a power of ten.
 AxisRange classAxis(int most);
 // The axis of the dendrogram's heights: from 0 over the highest fusion
 // (1 when there is none), labelled every 0.05, 0.1 or 0.2.
