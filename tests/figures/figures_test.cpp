@@ -102,13 +102,19 @@ TEST(Figures, OrderAndLabelAsTheDesktopDoes) {
                                                "frequencia: Frequency", "constancia: Constancy"}));
 }
 
-// Every tick within its axis, and every point's value inside it.
+// Every tick within its axis, every point's value inside it, and JSON
+// for every figure (no NaN nor infinity reaches it), curves missing too.
 TEST(Figures, KeepTicksAndPointsWithinTheAxes) {
     std::vector<zav::Figure> all = survey("levantamento-30-coletas.txt");
+    const auto diversity = [](const char* file) {
+        return zav::figuresOf(zav::runDiversity(kDiversity / file, zav::DateTime{}).result,
+                              zav::ChartLanguage::English);
+    };
     for (auto&& more : {treatments(false, {"t1.txt", "t2.txt", "t3.txt"}), treatments(true, {"t1.txt", "t3.txt"}),
-                        zav::figuresOf(zav::runDiversity(kDiversity / "bci-tamanho.txt", zav::DateTime{}).result,
-                                       zav::ChartLanguage::Portuguese)})
+                        survey("duas-especies.txt"), diversity("bci-tamanho.txt"), diversity("pequeno.txt"),
+                        diversity("assimetrico.txt")})
         all.insert(all.end(), more.begin(), more.end());
+    EXPECT_NO_THROW(zav::figuresJson(all));
     for (const auto& f : all) {
         for (const auto* axis : {&f.x, &f.y}) {
             ASSERT_FALSE(axis->ticks.empty()) << f.name;
