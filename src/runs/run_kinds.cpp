@@ -199,6 +199,17 @@ std::string runOutput(const AnyRun& run, RunOutput output) {
                       run);
 }
 
+std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language) {
+    return std::visit(
+        Overloaded{
+            [&](const SurveyRun& held) { return figuresOf(held.result, language); },
+            [&](const DiversityRun& held) { return figuresOf(held.result, language); },
+            [&](const SimilarityRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
+            [&](const ComparisonRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
+        },
+        run);
+}
+
 const std::vector<std::string>& runNotices(const AnyRun& run) {
     return std::visit(
         Overloaded{

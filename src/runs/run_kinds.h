@@ -8,6 +8,7 @@
 // added here and left unhandled anywhere is a compile error, not a report
 // of the wrong kind.
 
+#include "figures/figures.h"
 #include "runs/runs.h"
 
 #include <cstdint>
@@ -105,6 +106,10 @@ AnyRun runBytes(RunKind kind, const std::vector<NamedBytes>& files, const RunPar
 
 // The run's report (Windows-1252, CR LF), JSON or CSV: those its kind gives.
 std::string runOutput(const AnyRun& run, RunOutput output);
+
+// The run's charts: its kind's figures (figures/figures.h), the treatments
+// named by their files.
+std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language);
 
 // What the run noticed without refusing its files, one sentence each
 // (UTF-8): the data file's warnings, or how the treatments' species were
