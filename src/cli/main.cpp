@@ -63,7 +63,7 @@ std::string surveyOutput(const std::string& file, const zav::cli::Options& optio
     if (options.command == zav::cli::Command::Diversity) {
         const auto run = zav::runDiversity(file, clock);
         warnOf(file, run.warnings, options);
-        return zav::diversityOutput(run, runOutput(options.format));
+        return zav::diversityOutput(run, runOutput(options.format), options.language);
     }
     const auto run = zav::runSurvey(file, clock);
     warnOf(file, run.result.table.warnings, options);
@@ -74,7 +74,7 @@ std::string surveyOutput(const std::string& file, const zav::cli::Options& optio
         noWorkbooks();
 #endif
     }
-    return zav::surveyOutput(run, runOutput(options.format));
+    return zav::surveyOutput(run, runOutput(options.format), options.language);
 }
 
 std::string outputName(const std::string& file, const zav::cli::Options& options) {
@@ -168,7 +168,7 @@ int printSimilarity(const zav::cli::Options& options) {
     zav::SystemClock clock;
     const auto run = zav::runSimilarity(pathsOf(options.files), clock);
     warn(run.treatments.notes);
-    return print(zav::similarityOutput(run, runOutput(options.format)));
+    return print(zav::similarityOutput(run, runOutput(options.format), options.language));
 }
 
 int printComparison(const zav::cli::Options& options) {
@@ -177,7 +177,7 @@ int printComparison(const zav::cli::Options& options) {
     const auto index = options.brayCurtisDendrogram ? zav::DendrogramIndex::BrayCurtis : zav::DendrogramIndex::Sorensen;
     const auto run = zav::runComparison(pathsOf(options.files), index, clock);
     warn(run.treatments.notes);
-    return print(zav::comparisonOutput(run, runOutput(options.format)));
+    return print(zav::comparisonOutput(run, runOutput(options.format), options.language));
 }
 
 // The data file of a spreadsheet, on standard output or written whole to

@@ -3,6 +3,7 @@
 // and the warning about files of different lengths.
 
 #include "data/date_time.h"
+#include "data/report_language.h"
 #include "similarity/similarity.h"
 
 #include <cstddef>
@@ -22,9 +23,10 @@ inline constexpr std::size_t kReportLinesBesidePairs = 12;
 // how the species were paired (species_pairing.h) with a blank line after
 // them when there are any, the column heading, one line per pair, in
 // Windows-1252. The pair table then starts reportNotes(notes).size() lines
-// after kPairHeadingLine.
+// after kPairHeadingLine. The labels in `language`; the notes as given.
 std::vector<std::string> similarityReport(const SimilarityResult& result, const DateTime& when,
-                                          const std::vector<std::string>& notesUtf8 = {});
+                                          const std::vector<std::string>& notesUtf8 = {},
+                                          ReportLanguage language = ReportLanguage::Portuguese);
 
 // The notes (UTF-8) as report lines: one each in Windows-1252, then a blank
 // line; nothing without notes.
