@@ -15,8 +15,6 @@ namespace {
 
 // The report's literals, written here in UTF-8 (Portuguese) and printed in
 // Windows-1252 in the report's language.
-std::string w(std::string_view utf8) { return cp1252::fromUtf8(utf8); }
-
 struct Say {
     ReportLanguage language;
     std::string operator()(std::string_view portuguese) const { return reportTextCp1252(language, portuguese); }
@@ -171,7 +169,7 @@ std::vector<std::string> comparisonReport(const ComparisonResult& r, const std::
     for (std::size_t i = 0; i < namesCp1252.size(); ++i)
         lines.push_back("  " + treatment(i) + " = " + namesCp1252[i]);
     for (const auto& note : notesUtf8)
-        lines.push_back(w(note));
+        lines.push_back(say(note));
     lines.emplace_back();
     lines.push_back(say("Métodos:"));
     for (const char* method : {

@@ -16,8 +16,7 @@ namespace zav {
 // (UTF-8, one line each) under it, each method in a line with its reference,
 // then Hutcheson's test (per treatment and per pair), the four similarity
 // matrices in percent and the dendrogram. An undefined value prints "-" and
-// a line below its table says why. The labels in `language`; the notes as
-// given.
+// a line below its table says why. The labels and the notes in `language`.
 std::vector<std::string> comparisonReport(const ComparisonResult& result, const std::vector<std::string>& namesCp1252,
                                           const DateTime& when, const std::vector<std::string>& notesUtf8 = {},
                                           ReportLanguage language = ReportLanguage::Portuguese);

@@ -4,6 +4,7 @@
 #include "data/report_text.h"
 
 #include <array>
+#include <vector>
 
 namespace zav {
 namespace {
@@ -258,7 +259,98 @@ constexpr std::array kCatalogue{
     ReportText{"indefinido quando S = n", "undefined when S = n", "indefinido cuando S = n"},
     ReportText{"todas as espécies têm 1 indivíduo", "every species has 1 individual",
                "todas las especies tienen 1 individuo"},
+    ReportText{"o total de coletas é #", "the total of collections is #", "el total de colectas es #", true},
+    ReportText{"a espécie # tem indivíduos em # coletas", "species # has individuals in # collections",
+               "la especie # tiene individuos en # colectas", true},
+    ReportText{"a espécie # aparece em # coletas de #", "species # appears in # collections of #",
+               "la especie # aparece en # colectas de #", true},
+
+    // What the pairing of the treatments' species says (the notes under the
+    // similarity and comparison reports' dates).
+    ReportText{"Espécies pareadas pelo nome, não pela linha: # espécies nos # tratamentos",
+               "Species paired by name, not by line: # species in the # treatments",
+               "Especies emparejadas por el nombre, no por la línea: # especies en los # tratamientos", true},
+    ReportText{"Aviso: os tratamentos têm números diferentes de espécies (#); espécies pareadas pela linha",
+               "Warning: the treatments have different numbers of species (#); species paired by line",
+               "Aviso: los tratamientos tienen números diferentes de especies (#); especies emparejadas por la línea",
+               true},
+    ReportText{"Aviso: os tratamentos têm números diferentes de espécies (#)",
+               "Warning: the treatments have different numbers of species (#)",
+               "Aviso: los tratamientos tienen números diferentes de especies (#)", true},
+    ReportText{"Aviso: * dá o nome \"*\" a duas espécies (# e #); espécies pareadas pela linha",
+               "Warning: * gives the name \"*\" to two species (# and #); species paired by line",
+               "Aviso: * da el nombre \"*\" a dos especies (# y #); especies emparejadas por la línea", true},
+    ReportText{
+        "Aviso: a espécie # tem nomes diferentes em T# (*) e T# (*) (\"*\", \"*\"); espécies pareadas pela linha",
+        "Warning: species # has different names in T# (*) and T# (*) (\"*\", \"*\"); species paired by line",
+        "Aviso: la especie # tiene nombres diferentes en T# (*) y T# (*) (\"*\", \"*\"); especies emparejadas por "
+        "la línea",
+        true},
 };
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The length of the whole number, or list of them ("30, 30, 25"), that
+// `text` starts with; 0 when it starts with none.
+std::size_t numberLength(std::string_view text) {
+    std::size_t n = 0;
+    for (;;) {
+        std::size_t at = n;
+        if (at < text.size() && text[at] == '-') ++at;
+        if (at == text.size() || !isDigit(text[at])) return n;
+        while (at < text.size() && isDigit(text[at]))
+            ++at;
+        n = at;
+        if (text.substr(n, 2) != ", ") return n;
+        if (n + 2 == text.size() || !(isDigit(text[n + 2]) || text[n + 2] == '-')) return n;
+        n += 2;
+    }
+}
+
+// Whether `text` is `pattern` ("#" a number or list, "*" the shortest text
+// that lets the rest match), with the parts in `parts`.
+bool matches(std::string_view pattern, std::string_view text, std::vector<std::string_view>& parts) {
+    while (!pattern.empty()) {
+        const char c = pattern.front();
+        pattern.remove_prefix(1);
+        if (c == '*') {
+            const std::size_t keep = parts.size();
+            for (std::size_t n = 0; n <= text.size(); ++n) {
+                // The next literal of the pattern must come next in the text.
+                if (!pattern.empty() && pattern.front() != '*' && pattern.front() != '#' && n < text.size() &&
+                    text[n] != pattern.front())
+                    continue;
+                parts.push_back(text.substr(0, n));
+                if (matches(pattern, text.substr(n), parts)) return true;
+                parts.resize(keep);
+            }
+            return false;
+        }
+        if (c == '#') {
+            const std::size_t n = numberLength(text);
+            if (n == 0) return false;
+            parts.push_back(text.substr(0, n));
+            text.remove_prefix(n);
+            continue;
+        }
+        if (text.empty() || text.front() != c) return false;
+        text.remove_prefix(1);
+    }
+    return text.empty();
+}
+
+// `translation` with its "#" and "*" replaced by `parts` in order.
+std::string filled(std::string_view translation, const std::vector<std::string_view>& parts) {
+    std::string out;
+    std::size_t next = 0;
+    for (const char c : translation) {
+        if ((c == '#' || c == '*') && next < parts.size())
+            out += parts[next++];
+        else
+            out += c;
+    }
+    return out;
+}
 
 } // namespace
 
@@ -285,8 +377,16 @@ std::span<const ReportText> reportCatalogue() { return kCatalogue; }
 
 std::string reportText(ReportLanguage language, std::string_view portuguese) {
     if (language == ReportLanguage::Portuguese) return std::string(portuguese);
+    const auto in = [language](const ReportText& text) {
+        return language == ReportLanguage::English ? text.en : text.es;
+    };
     for (const auto& text : kCatalogue)
-        if (text.pt == portuguese) return std::string(language == ReportLanguage::English ? text.en : text.es);
+        if (!text.pattern && text.pt == portuguese) return std::string(in(text));
+    std::vector<std::string_view> parts;
+    for (const auto& text : kCatalogue) {
+        parts.clear();
+        if (text.pattern && matches(text.pt, portuguese, parts)) return filled(in(text), parts);
+    }
     return std::string(portuguese);
 }
 

@@ -25,18 +25,24 @@ std::string_view reportLanguageCode(ReportLanguage language);
 // One report text (UTF-8) in the three languages. A text that stands before
 // a number or in a table's heading has the same width in each language
 // (counted in Windows-1252 characters) so the numbers keep their columns.
+//
+// A pattern stands for the sentences made with a file's data: "#" for a
+// whole number or a list of them ("30, 30, 25"), "*" for any text (a file's
+// or a species' name); the translation takes the same parts in the same
+// order.
 struct ReportText {
     std::string_view pt;
     std::string_view en;
     std::string_view es;
+    bool pattern = false;
 };
 
 // Every text of the catalogue, for the tests.
 std::span<const ReportText> reportCatalogue();
 
-// The text in `language` (UTF-8) of the Portuguese report text `portuguese`;
-// a text the catalogue does not hold (a name, a sentence made with a file's
-// data) comes back unchanged.
+// The text in `language` (UTF-8) of the Portuguese report text `portuguese`,
+// found whole or by a pattern; a text the catalogue does not hold (a name)
+// comes back unchanged.
 std::string reportText(ReportLanguage language, std::string_view portuguese);
 
 // reportText in Windows-1252, as the report lines are written.

@@ -10,8 +10,6 @@
 namespace zav {
 namespace {
 
-std::string w(std::string_view utf8) { return cp1252::fromUtf8(utf8); }
-
 const std::string kRule(75, '_');
 
 // Two decimals, right-aligned to `width`, cut to 8 characters.
@@ -62,10 +60,10 @@ std::string speciesLinesWarning(const PresenceMatrix& matrix) {
     return "Aviso: os tratamentos têm números diferentes de espécies (" + counts + ")";
 }
 
-std::vector<std::string> reportNotes(const std::vector<std::string>& notesUtf8) {
+std::vector<std::string> reportNotes(const std::vector<std::string>& notesUtf8, ReportLanguage language) {
     std::vector<std::string> lines;
     for (const auto& note : notesUtf8)
-        lines.push_back(w(note));
+        lines.push_back(reportTextCp1252(language, note));
     if (!lines.empty()) lines.emplace_back();
     return lines;
 }
@@ -83,7 +81,7 @@ std::vector<std::string> similarityReport(const SimilarityResult& result, const 
     lines.emplace_back();
     lines.push_back(reportDateLine(t, false, language));
     lines.emplace_back();
-    const auto notes = reportNotes(notesUtf8);
+    const auto notes = reportNotes(notesUtf8, language);
     lines.insert(lines.end(), notes.begin(), notes.end());
     lines.push_back(kRule);
     lines.push_back(say("Associação  N.Espécies  N.Espécies  N.Espécies  Quociente de    Intervalo"));

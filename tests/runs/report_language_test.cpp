@@ -13,6 +13,7 @@
 #include "diversity/diversity_report.h"
 #include "runs/runs.h"
 #include "similarity/similarity_report.h"
+#include "similarity/species_pairing.h"
 #include "similarity/treatment_file.h"
 
 #include <gtest/gtest.h>
@@ -212,6 +213,18 @@ TEST(ReportLanguages, TheCatalogueIsWholeAndWindows1252) {
         EXPECT_FALSE(text.es.empty()) << text.pt;
         for (const auto translated : {text.en, text.es})
             EXPECT_EQ(cp1252::toUtf8(cp1252::fromUtf8(translated)), translated) << translated;
+        // A pattern's translation takes the same parts in the same order.
+        const auto placeholders = [](std::string_view t) {
+            std::string marks;
+            for (const char c : t)
+                if (c == '#' || c == '*') marks += c;
+            return marks;
+        };
+        if (text.pattern) {
+            EXPECT_EQ(placeholders(text.en), placeholders(text.pt)) << text.en;
+            EXPECT_EQ(placeholders(text.es), placeholders(text.pt)) << text.es;
+            continue;
+        }
         // A label before a number or a table's heading keeps its width.
         const bool aligned = text.pt.ends_with("=> ") || text.pt.ends_with("=> [") || text.pt.ends_with(" = ") ||
                              text.pt.find("    ") != std::string_view::npos;
@@ -228,6 +241,48 @@ TEST(ReportLanguages, TheCatalogueIsWholeAndWindows1252) {
     EXPECT_FALSE(reportLanguageFromCode("PT"));
 }
 
+// The sentences made with a file's data: the pairing's notes (as the
+// pairing writes them, with names that hold the pattern's own words) and
+// the diversity's reasons for a missing value.
+TEST(ReportLanguages, SentencesWithDataAreTranslatedAroundTheirData) {
+    const std::vector<std::string> labels{"T1 (a e b.txt)", "T2 (x.txt)", "T3 (y.txt)"};
+    const auto noteOf = [&](const std::vector<TreatmentSpecies>& files) {
+        const auto notes = pairSpecies(files, labels).notes;
+        return notes.empty() ? std::string() : notes.front();
+    };
+    const std::vector<std::int32_t> three{5, 3, 1};
+    struct Case {
+        std::string portuguese, english, spanish;
+    };
+    const Case cases[] = {
+        {noteOf({{three, {"Apis", "Bombus", ""}}, {{5, 3}, {}}, {three, {}}}),
+         "Warning: the treatments have different numbers of species (3, 2, 3); species paired by line",
+         "Aviso: los tratamientos tienen números diferentes de especies (3, 2, 3); especies emparejadas por la línea"},
+        {noteOf({{three, {"Apis", "Bombus", "Melipona"}}, {three, {"Bombus", "Apis", "Trigona"}}, {three, {}}}),
+         "Warning: species 1 has different names in T1 (a e b.txt) and T2 (x.txt) (\"Apis\", \"Bombus\"); species "
+         "paired by line",
+         "Aviso: la especie 1 tiene nombres diferentes en T1 (a e b.txt) y T2 (x.txt) (\"Apis\", \"Bombus\"); "
+         "especies emparejadas por la línea"},
+        {noteOf({{three, {"a duas espécies", "a duas espécies", "C"}}, {three, {}}, {three, {}}}),
+         "Warning: T1 (a e b.txt) gives the name \"a duas espécies\" to two species (1 and 2); species paired by line",
+         "Aviso: T1 (a e b.txt) da el nombre \"a duas espécies\" a dos especies (1 y 2); especies emparejadas por la "
+         "línea"},
+        {noteOf({{three, {"A", "B", "C"}}, {three, {"C", "B", "A"}}, {three, {"A", "B", "D"}}}),
+         "Species paired by name, not by line: 4 species in the 3 treatments",
+         "Especies emparejadas por el nombre, no por la línea: 4 especies en los 3 tratamientos"},
+        {"a espécie 12 aparece em 7 coletas de 5", "species 12 appears in 7 collections of 5",
+         "la especie 12 aparece en 7 colectas de 5"},
+        {"o total de coletas é -3", "the total of collections is -3", "el total de colectas es -3"},
+        // Not a sentence of the catalogue: unchanged.
+        {"a espécie 12 aparece", "a espécie 12 aparece", "a espécie 12 aparece"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(reportText(ReportLanguage::English, c.portuguese), c.english);
+        EXPECT_EQ(reportText(ReportLanguage::Spanish, c.portuguese), c.spanish);
+        EXPECT_EQ(reportText(ReportLanguage::Portuguese, c.portuguese), c.portuguese);
+    }
+}
+
 // The runs hand the language through to each report, and only to the
 // report: JSON and CSV are the same in every language.
 TEST(ReportLanguages, RunsWriteTheReportInTheLanguageAndTheRestUnchanged) {
@@ -236,7 +291,7 @@ TEST(ReportLanguages, RunsWriteTheReportInTheLanguageAndTheRestUnchanged) {
     const auto survey = runSurvey(bytes, "dez-especies.txt", when);
     const auto diversity = runDiversity(bytes, "dez-especies.txt", when);
     TreatmentFiles treatments;
-    for (const char* name : {"t1.txt", "t2.txt", "t3.txt"})
+    for (const char* name : {"t1.txt", "t2.txt", "t3.txt", "curto.txt"})
         treatments.add(readFileBytes(kTests / "similarity" / "golden" / name), name);
     treatments.finish(when);
     const auto similarity = runSimilarity(treatments);
@@ -247,6 +302,10 @@ TEST(ReportLanguages, RunsWriteTheReportInTheLanguageAndTheRestUnchanged) {
     EXPECT_TRUE(similarityOutput(similarity, RunOutput::Report, en).starts_with("FAUNISTIC ANALYSIS - Similarity"));
     EXPECT_TRUE(comparisonOutput(comparison, RunOutput::Report, ReportLanguage::Spanish)
                     .starts_with("AN\xC1LISIS FAUN\xCDSTICO - Comparaci\xF3n de tratamientos\r\n"));
+    // The note on the pairing (the files differ in length) in the report's language.
+    const std::string note = "\r\nWarning: the treatments have different numbers of species (";
+    EXPECT_NE(similarityOutput(similarity, RunOutput::Report, en).find(note), std::string::npos);
+    EXPECT_NE(comparisonOutput(comparison, RunOutput::Report, en).find(note), std::string::npos);
     for (const auto output : {RunOutput::Json, RunOutput::Csv}) {
         EXPECT_EQ(surveyOutput(survey, output, en), surveyOutput(survey, output));
         EXPECT_EQ(diversityOutput(diversity, output, en), diversityOutput(diversity, output));
