@@ -5,6 +5,7 @@
 // only.
 
 #include "data/report_language.h"
+#include "runs/run_kinds.h"
 
 #include <cstdint>
 #include <string>
@@ -18,7 +19,9 @@ enum class Program {
     Desktop, // zaviro: the window, or a PDF or a chart without one
 };
 
-enum class Command { Help, Version, Window, Faunistic, Diversity, Similarity, Comparison, Import };
+// What to do: a run of one of the kinds of runs/run_kinds.h, the import of
+// a spreadsheet, the window, the help or the version.
+enum class Command { Help, Version, Window, Run, Import };
 
 enum class Format {
     Text,  // the report
@@ -30,7 +33,8 @@ enum class Format {
 };
 
 struct Options {
-    Command command = Command::Faunistic;
+    Command command = Command::Run;
+    RunKind kind = RunKind::Faunistic; // the run's, with Command::Run
     Format format = Format::Text;
     // --saida / -o: the folder of a batch or the file of an import; with
     // --pdf or --grafico the file written. Empty: standard output.
@@ -39,7 +43,7 @@ struct Options {
     std::string sheet;                 // --planilha: the workbook's sheet; empty: the first
     bool perCollection = false;        // --por-coleta: a species by collection sheet
     std::int32_t totalCollections = 0; // --coletas
-    bool brayCurtisDendrogram = false; // --indice bray-curtis
+    RunParameters parameters;          // --indice
     // --idioma pt|en|es: the language of the reports' labels (never of
     // JSON or CSV); Portuguese unless asked, whatever the desktop's.
     ReportLanguage language = ReportLanguage::Portuguese;

@@ -11,6 +11,7 @@
 #include "data/report_text.h"
 #include "data/species_file.h"
 #include "diversity/diversity_report.h"
+#include "runs/run_kinds.h"
 #include "runs/runs.h"
 #include "similarity/similarity_report.h"
 #include "similarity/species_pairing.h"
@@ -299,6 +300,11 @@ TEST(ReportLanguages, RunsWriteTheReportInTheLanguageAndTheRestUnchanged) {
     const auto en = ReportLanguage::English;
     EXPECT_TRUE(surveyOutput(survey, RunOutput::Report, en).starts_with("FAUNISTIC ANALYSIS\r\n"));
     EXPECT_TRUE(diversityOutput(diversity, RunOutput::Report, en).starts_with("ZAVIRO - DIVERSITY\r\n"));
+    // And through the table of run kinds, which the command line uses.
+    EXPECT_EQ(runOutput(AnyRun{survey}, RunOutput::Report, ReportLanguage::Spanish),
+              surveyOutput(survey, RunOutput::Report, ReportLanguage::Spanish));
+    EXPECT_EQ(runOutput(AnyRun{comparison}, RunOutput::Report, en),
+              comparisonOutput(comparison, RunOutput::Report, en));
     EXPECT_TRUE(similarityOutput(similarity, RunOutput::Report, en).starts_with("FAUNISTIC ANALYSIS - Similarity"));
     EXPECT_TRUE(comparisonOutput(comparison, RunOutput::Report, ReportLanguage::Spanish)
                     .starts_with("AN\xC1LISIS FAUN\xCDSTICO - Comparaci\xF3n de tratamientos\r\n"));
