@@ -23,7 +23,8 @@ enum class Id {
     PerCollection,
     Collections,
     Pdf,
-    Chart
+    Chart,
+    Language
 };
 
 constexpr unsigned kReport = 1, kDesktop = 2, kBoth = kReport | kDesktop;
@@ -53,6 +54,7 @@ constexpr OptionSpec kOptions[] = {
     {Id::Collections, "--coletas", "", true, kReport},
     {Id::Pdf, "--pdf", "", true, kDesktop},
     {Id::Chart, "--grafico", "", true, kDesktop},
+    {Id::Language, "--idioma", "", true, kReport},
 };
 
 // What each program's usage text says: the forms of the command line, what
@@ -153,6 +155,9 @@ constexpr OptionHelp kOptionHelp[] = {
      "nome e uma coluna por coleta): indivíduos = a soma da\n"
      "linha, coletas = as células diferentes de 0, C = o\n"
      "número de colunas de coletas"},
+    {kReport, "--idioma L",
+     "a língua dos relatórios: pt (o padrão), en ou es; os\n"
+     "números, os códigos das classes, o JSON e o CSV não mudam"},
     {kReport, "-o, --saida ARQUIVO",
      "com --importar: grava o arquivo de dados em ARQUIVO,\n"
      "inteiro ou nada, em vez da saída padrão"},
@@ -241,7 +246,7 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
         }
     }
     bool json = false, csv = false, xlsx = false, collectionsGiven = false, indexGiven = false, modeGiven = false;
-    bool sheetGiven = false;
+    bool sheetGiven = false, languageGiven = false;
     int outputs = 0;
     const auto setMode = [&](Command command) {
         if (modeGiven) return false;
@@ -306,6 +311,13 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
             collectionsGiven = true;
             break;
         }
+        case Id::Language: {
+            const auto language = reportLanguageFromCode(value);
+            if (!language) return UsageError{"Erro: --idioma espera pt, en ou es"};
+            options.language = *language;
+            languageGiven = true;
+            break;
+        }
         case Id::Output:
         case Id::Pdf:
         case Id::Chart:
@@ -336,7 +348,7 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
     if ((xlsx && !(running && kind.xlsx)) || (running && ((json && !kind.json) || (csv && !kind.csv))))
         return UsageError{};
     const bool batch = program == Program::Report && !options.output.empty(); // a folder, except for the import
-    if (importing && (json || csv)) return UsageError{};
+    if (importing && (json || csv || languageGiven)) return UsageError{};
     if (running && batch && !kind.oneFile()) return UsageError{};
     if (auto problem = fileCountProblem(options, batch)) return *problem;
     if (program == Program::Desktop && running)

@@ -72,7 +72,7 @@ std::string runOutputOf(const std::vector<std::string>& files, const zav::cli::O
         noWorkbooks();
 #endif
     }
-    return zav::runOutput(run, runOutput(options.format));
+    return zav::runOutput(run, runOutput(options.format), options.language);
 }
 
 // "dados-relatorio.txt", "dados.json", "dados-diversidade.csv", ...

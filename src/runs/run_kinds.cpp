@@ -189,12 +189,12 @@ AnyRun runBytes(RunKind kind, const std::vector<NamedBytes>& files, const RunPar
     throw Error("Erro: análise desconhecida");
 }
 
-std::string runOutput(const AnyRun& run, RunOutput output) {
+std::string runOutput(const AnyRun& run, RunOutput output, ReportLanguage language) {
     return std::visit(Overloaded{
-                          [&](const SurveyRun& held) { return surveyOutput(held, output); },
-                          [&](const DiversityRun& held) { return diversityOutput(held, output); },
-                          [&](const SimilarityRun& held) { return similarityOutput(held, output); },
-                          [&](const ComparisonRun& held) { return comparisonOutput(held, output); },
+                          [&](const SurveyRun& held) { return surveyOutput(held, output, language); },
+                          [&](const DiversityRun& held) { return diversityOutput(held, output, language); },
+                          [&](const SimilarityRun& held) { return similarityOutput(held, output, language); },
+                          [&](const ComparisonRun& held) { return comparisonOutput(held, output, language); },
                       },
                       run);
 }

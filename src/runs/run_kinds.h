@@ -104,8 +104,9 @@ struct NamedBytes {
 AnyRun runBytes(RunKind kind, const std::vector<NamedBytes>& files, const RunParameters& parameters,
                 const DateTime& when);
 
-// The run's report (Windows-1252, CR LF), JSON or CSV: those its kind gives.
-std::string runOutput(const AnyRun& run, RunOutput output);
+// The run's report (Windows-1252, CR LF), JSON or CSV: those its kind
+// gives; the report's labels in `language`.
+std::string runOutput(const AnyRun& run, RunOutput output, ReportLanguage language = ReportLanguage::Portuguese);
 
 // The run's charts: its kind's figures (figures/figures.h), the treatments
 // named by their files.

@@ -370,6 +370,14 @@ TEST_F(Cli, DiversityAndComparisonRuns) {
          "cies pareadas "
          "pela linha\r\n\r\n____",
          "Aviso: os tratamentos têm números diferentes de espécies (4, 4, 3); espécies pareadas pela linha\n"},
+        // The reports' language: the labels only.
+        {"--idioma en dez.txt", 0, "FAUNISTIC ANALYSIS\r\n", ""},
+        {"--idioma es --diversidade dez.txt", 0, "ZAVIRO - DIVERSIDAD\r\n", ""},
+        {"--comparacao --idioma en mata.txt pasto.txt", 0, "Treatments:\r\n  T1 = mata.txt\r\n", ""},
+        {"--idioma es --similaridade mata.txt pasto.txt milho.txt", 0, "AN\xC1LISIS FAUN\xCDSTICO - Similitud\r\n",
+         nullptr},
+        {"--idioma en --diversidade --csv dez.txt", 0, "m,q0,q1,q2,cobertura,", ""},
+        {"--idioma fr dez.txt", 2, "", "Erro: --idioma espera pt, en ou es\n"},
         {"--comparacao mata.txt", 2, "", "Erro: Digite 2 ou mais conjuntos de dados\n"},
         {"--comparacao --indice jaccard mata.txt pasto.txt", 2, "", "Erro: --indice espera sorensen ou bray-curtis\n"},
         {"--indice sorensen dez.txt", 2, "", nullptr},
@@ -386,6 +394,9 @@ TEST_F(Cli, DiversityAndComparisonRuns) {
     // Many surveys: one "NOME-diversidade" output each, as a single run writes it.
     ASSERT_EQ(run("--diversidade --csv --saida saida dez.txt mata.txt").exitCode, 0);
     EXPECT_EQ(zav::readFileBytes(dir_ / "saida" / "mata-diversidade.csv"), run("--diversidade --csv mata.txt").out);
+    // And in the language asked for.
+    ASSERT_EQ(run("--idioma es --saida es dez.txt").exitCode, 0);
+    EXPECT_EQ(zav::readFileBytes(dir_ / "es" / "dez-relatorio.txt").substr(0, 21), "AN\xC1LISIS FAUN\xCDSTICO\r\n");
 }
 
 // The diversity JSON to the last digit, the same golden bytes for the

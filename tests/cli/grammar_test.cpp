@@ -68,6 +68,23 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
     }
 }
 
+TEST(Grammar, ReadsTheReportsLanguage) {
+    const std::pair<const char*, ReportLanguage> cases[] = {
+        {"a.txt", ReportLanguage::Portuguese},
+        {"--idioma pt a.txt", ReportLanguage::Portuguese},
+        {"--idioma en a.txt", ReportLanguage::English},
+        {"a b c --similaridade --idioma es", ReportLanguage::Spanish},
+        {"--diversidade --idioma en --saida out a b", ReportLanguage::English},
+        {"--comparacao --json --idioma es a b", ReportLanguage::Spanish},
+    };
+    for (const auto& [args, language] : cases) {
+        const auto parsed = parseOptions(Program::Report, words(args));
+        const auto* options = std::get_if<Options>(&parsed);
+        ASSERT_TRUE(options) << args;
+        EXPECT_EQ(options->language, language) << args;
+    }
+}
+
 TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
     struct Case {
         Program program;
@@ -108,6 +125,10 @@ TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
         {Program::Desktop, "--similaridade --pdf r.pdf a b c d e f g h i j k",
          "Erro: Digite no máximo 10 conjuntos de dados"},
         {Program::Desktop, "--help a.txt", ""},
+        {Program::Report, "--idioma fr a.txt", "Erro: --idioma espera pt, en ou es"},
+        {Program::Report, "--idioma", ""},
+        {Program::Report, "--importar p.csv --coletas 5 --idioma en", ""},
+        {Program::Desktop, "--idioma en --pdf r.pdf a.txt", ""}, // the window's reports are Portuguese for now
     };
     for (const auto& c : cases) {
         const auto parsed = parseOptions(c.program, words(c.args));
