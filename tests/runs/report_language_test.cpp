@@ -157,7 +157,9 @@ TEST(ReportLanguages, EveryLanguageHasTheSameNumbersInTheSameOrder) {
             for (std::size_t i = 0; i < a.size(); ++i) {
                 EXPECT_EQ(a[i].line, b[i].line) << a[i].text;
                 const bool last = i + 1 == a.size() || a[i + 1].line != a[i].line;
-                if (last && a[i].line > 4) EXPECT_EQ(a[i].column, b[i].column) << a[i].text << " on line " << a[i].line;
+                if (last && a[i].line > 4) {
+                    EXPECT_EQ(a[i].column, b[i].column) << a[i].text << " on line " << a[i].line;
+                }
             }
         }
     }
@@ -232,7 +234,9 @@ TEST(ReportLanguages, TheCatalogueIsWholeAndWindows1252) {
         if (!aligned) continue;
         const auto width = cp1252::fromUtf8(text.pt).size();
         EXPECT_EQ(cp1252::fromUtf8(text.es).size(), width) << text.es;
-        if (!text.en.ends_with("ALPHA = ")) EXPECT_EQ(cp1252::fromUtf8(text.en).size(), width) << text.en;
+        if (!text.en.ends_with("ALPHA = ")) {
+            EXPECT_EQ(cp1252::fromUtf8(text.en).size(), width) << text.en;
+        }
     }
     EXPECT_EQ(reportText(ReportLanguage::English, "ANÁLISE FAUNÍSTICA"), "FAUNISTIC ANALYSIS");
     EXPECT_EQ(reportText(ReportLanguage::Spanish, "a espécie 3"), "a espécie 3"); // not in the catalogue
