@@ -299,13 +299,6 @@ int digitsAt(std::string_view text, std::size_t at, std::size_t count) {
     return value;
 }
 
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int daysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 // A header cell that holds a date.
 bool isDateCell(std::string_view cellUtf8) { return collectionDateOf(cellUtf8).has_value(); }
 
@@ -1484,6 +1477,11 @@ ImportedSpreadsheet importRecordsFile(const std::filesystem::path& path) {
 ImportedSpreadsheet importRecordRows(const std::vector<SheetRow>& rows) {
     SheetRecords records(rows);
     return importRecords(records);
+}
+
+std::string importedDataFile(const ImportedSpreadsheet& imported, std::string_view totalCollections) {
+    return formatSpeciesFile(imported.speciesCount, totalCollections, imported.rows, TextEncoding::Windows1252,
+                             formatCollectionBlocks(imported.collections));
 }
 
 std::string spreadsheetText(std::string_view text) {

@@ -196,6 +196,11 @@ ImportedSpreadsheet importRecordsText(std::string_view bytes);
 ImportedSpreadsheet importRecordsFile(const std::filesystem::path& path);
 ImportedSpreadsheet importRecordRows(const std::vector<SheetRow>& rows);
 
+// The bytes of the data file of an import: its species lines with
+// `totalCollections` (formatSpeciesFile), then the collections' blocks when
+// the sheet kept them (formatCollectionBlocks).
+std::string importedDataFile(const ImportedSpreadsheet& imported, std::string_view totalCollections);
+
 // A text cell as the species tables write it for a spreadsheet: a text
 // starting with "=", "+", "-", "@", a tab or a CR would be evaluated as a
 // formula by the spreadsheet that opens or pastes it (CSV injection,
