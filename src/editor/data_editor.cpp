@@ -1,10 +1,12 @@
 #include "editor/data_editor.h"
 
+#include "data/collection_blocks.h"
 #include "data/fields.h"
 #include "data/file_io.h"
 #include "data/species_file.h"
 #include "data/species_table.h"
 #include "data/spreadsheet_import.h"
+#include "editor/collection_grid.h"
 #include "editor/grid_keys.h"
 #include "editor/species_grid.h"
 #include "qtsupport/atomic_save.h"
@@ -126,6 +128,13 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
     grid_ = new SpeciesGrid(planilha_, speciesField_, collectionsField_, interaction_);
     connect(grid_, &SpeciesGrid::notice, this, &DataEditor::notice);
     connect(grid_, &SpeciesGrid::headerChanged, this, &DataEditor::setCaption);
+    // The second view, in the grid's place.
+    byCollection_ = new CollectionGrid(grpPlan_, interaction_);
+    byCollection_->hide();
+    connect(byCollection_, &CollectionGrid::notice, this, &DataEditor::notice);
+    viewSwitch_ = button(grpPlan_, "BtnPorColeta", QStringLiteral("Por coleta"), {});
+    viewSwitch_->setToolTip(QStringLiteral("Uma coluna por coleta, com a data, e o clima de cada coleta"));
+    connectGuardedClick(viewSwitch_, this, interaction_, &DataEditor::BtnPorColetaClick);
     layOut(grpPlan_->geometry());
 }
 
@@ -139,6 +148,8 @@ void DataEditor::layOut(const QRect& area) {
     const int tops[] = {40, 72, 112, 130, 160, 178};
     for (qsizetype i = 0; i < buttonColumn_.size(); ++i)
         buttonColumn_[i]->setGeometry(buttonsLeft, tops[i], kButtonWidth, i < 2 ? 25 : (i % 2 ? 21 : 18));
+    byCollection_->setGeometry(planilha_->geometry());
+    viewSwitch_->setGeometry(buttonsLeft, 212, kButtonWidth, 25);
 }
 
 bool DataEditor::gridOpen() const { return !grpPlan_->isHidden(); }
@@ -165,7 +176,7 @@ void DataEditor::setCaption() {
 }
 
 bool DataEditor::mayReplaceGrid() {
-    return !gridOpen() || !grid_->changed() ||
+    return !gridOpen() || (!grid_->changed() && !byCollection_->edited()) ||
            interaction_.confirm(QStringLiteral("Descartar as alterações da planilha?"), QStringLiteral("Descartar"));
 }
 
@@ -186,6 +197,8 @@ void DataEditor::openEntryPanel(const QString& species, const QString& collectio
 void DataEditor::openGrid(const QString& species, const QString& collections, int rows,
                           const std::vector<DataRow>& data, bool loaded) {
     entraNo_->hide();
+    showBySpecies();
+    byCollection_->clear();
     grid_->reset(species, collections, rows, data, loaded);
     grpPlan_->show();
     grpPlan_->raise();
@@ -197,6 +210,7 @@ void DataEditor::openGrid(const QString& species, const QString& collections, in
 void DataEditor::MnuNovoClick() {
     if (!mayReplaceGrid()) return;
     imported_.clear();
+    importedCollections_.reset();
     encoding_ = TextEncoding::Windows1252;
     unreadNames_.clear();
     blocks_.clear();
@@ -277,6 +291,8 @@ void DataEditor::MnuImportarClick() {
     }
     if (!mayReplaceGrid()) return;
     imported_ = data.rows;
+    importedCollections_.reset();
+    if (data.collections.present()) importedCollections_ = data.collections;
     encoding_ = TextEncoding::Windows1252;
     unreadNames_.clear();
     blocks_.clear();
@@ -308,10 +324,13 @@ void DataEditor::BtnOkCriarClick() {
     // An imported grid counts as changed until saved.
     openGrid(nEspecie_->text(), nColeta_->text(), *species, imported_, imported_.empty());
     imported_.clear();
+    if (importedCollections_) byCollection_->load(speciesNames(), *importedCollections_, *collections);
+    importedCollections_.reset();
 }
 
 void DataEditor::BtnCancelCriarClick() {
     imported_.clear();
+    importedCollections_.reset();
     entraNo_->hide();
     setAllMenus(true);
     emit statusChanged(QString());
@@ -335,14 +354,26 @@ void DataEditor::MnuAbrirClick() {
     QString status = QStringLiteral("Editando o arquivo: ") + path;
     for (const auto& warning : data.warnings)
         status += QStringLiteral(" - ") + QString::fromStdString(warning);
+    // The collections go to the "Por coleta" view; blocks it cannot read
+    // are kept as the file has them.
+    if (!blocks_.empty()) try {
+            byCollection_->load(speciesNames(), loadCollectionBlocks(toFileSystemPath(path)), 0);
+        } catch (const Error& e) {
+            status += QStringLiteral(" - ") + QString::fromUtf8(e.what()) +
+                      QStringLiteral(" (as coletas são gravadas como estão)");
+        }
     emit statusChanged(status);
     setAllMenus(false);
 }
 
 void DataEditor::BtnSalvarPlanClick() {
     grid_->commitEditor();
+    // The totals of the collections first, into the species lines.
+    if (showingByCollection()) showBySpecies();
     const auto data = checkedRows();
     if (!data) return;
+    const auto blocks = checkedBlocks(*data);
+    if (!blocks) return;
     // Never a names block dropped without asking: the grid holds only the
     // names the file let it read.
     if (!unreadNames_.empty()) {
@@ -361,9 +392,10 @@ void DataEditor::BtnSalvarPlanClick() {
     if (!chosen || chosen->isEmpty()) return;
     dataFileName_ = *chosen;
     saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(speciesField_->text()), toCp1252(collectionsField_->text()),
-                                                  *data, encoding_, blocks_));
+                                                  *data, encoding_, *blocks));
     unreadNames_.clear();
     grid_->markSaved();
+    byCollection_->markSaved();
     emit dataFileSaved(*chosen);
 
     closeGrid();
@@ -423,7 +455,76 @@ std::optional<std::vector<DataRow>> DataEditor::checkedRows() {
     return data;
 }
 
+QStringList DataEditor::speciesNames() const {
+    QStringList names;
+    for (int r = 0; r < grid_->rows(); ++r)
+        names << grid_->text(r, kNameColumn);
+    return names;
+}
+
+bool DataEditor::showingByCollection() const { return !byCollection_->isHidden(); }
+
+void DataEditor::BtnPorColetaClick() {
+    if (showingByCollection()) return showBySpecies();
+    grid_->commitEditor();
+    // A view not yet in use starts with the collections the header gives.
+    if (byCollection_->inUse())
+        byCollection_->setSpecies(speciesNames());
+    else
+        byCollection_->load(speciesNames(), {}, wholeNumber(collectionsField_->text()).value_or(1));
+    planilha_->hide();
+    byCollection_->show();
+    byCollection_->countsTable()->setFocus();
+    viewSwitch_->setText(QStringLiteral("Por espécie"));
+}
+
+void DataEditor::showBySpecies() {
+    if (showingByCollection() && byCollection_->inUse()) {
+        QStringList individuals, collections;
+        for (int r = 0; r < byCollection_->speciesCount(); ++r) {
+            individuals << byCollection_->individualsText(r);
+            collections << byCollection_->collectionsText(r);
+        }
+        grid_->setTotals(individuals, collections, QString::number(byCollection_->collectionCount()));
+    }
+    byCollection_->hide();
+    planilha_->show();
+    viewSwitch_->setText(QStringLiteral("Por coleta"));
+}
+
+std::optional<std::string> DataEditor::checkedBlocks(const std::vector<DataRow>& rows) {
+    if (!byCollection_->inUse()) return blocks_; // a file's blocks as it had them, or none
+    const auto blocks = byCollection_->blocks(static_cast<int>(rows.size()));
+    // The species lines must say what the collections say.
+    const auto refuse = [this](const QString& message) {
+        interaction_.error(message);
+        return std::nullopt;
+    };
+    if (wholeNumber(collectionsField_->text()) != static_cast<std::int32_t>(blocks.collections.size()))
+        return refuse(QStringLiteral("Erro: o total de coletas é %1, mas a planilha por coleta tem %2 coletas")
+                          .arg(collectionsField_->text())
+                          .arg(blocks.collections.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        std::int64_t individuals = 0, caught = 0;
+        for (const auto& collection : blocks.collections) {
+            individuals += collection.counts[r];
+            caught += collection.counts[r] > 0 ? 1 : 0;
+        }
+        const auto said = parseInteger(rows[r].individuals), saidCollections = parseInteger(rows[r].collections);
+        if (said != individuals || (individuals > 0 && saidCollections != caught))
+            return refuse(QStringLiteral("Erro: a linha %1 soma %2 indivíduos em %3 coletas na planilha por coleta, "
+                                         "mas a planilha por espécie diz %4 em %5; corrija uma das duas")
+                              .arg(r + 1)
+                              .arg(individuals)
+                              .arg(caught)
+                              .arg(fromCp1252(rows[r].individuals))
+                              .arg(fromCp1252(rows[r].collections)));
+    }
+    return formatCollectionBlocks(blocks, encoding_);
+}
+
 void DataEditor::closeGrid() {
+    showBySpecies();
     grpPlan_->hide();
     setAllMenus(true);
 }
@@ -438,7 +539,7 @@ void DataEditor::BtnCancelarPlanClick() {
 void DataEditor::cancelGrid() {
     if (!gridOpen()) return;
     grid_->commitEditor();
-    if (grid_->changed() &&
+    if ((grid_->changed() || byCollection_->edited()) &&
         !interaction_.confirm(QStringLiteral("Descartar as alterações da planilha?"), QStringLiteral("Descartar")))
         return;
     closeGrid();

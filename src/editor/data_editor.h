@@ -5,6 +5,7 @@
 // "Salvar" writes the file in the layout the analyses read, with the
 // species' names after it.
 
+#include "data/collection_blocks.h"
 #include "data/species_file.h"
 #include "qtsupport/interaction.h"
 #include "qtsupport/menus.h"
@@ -20,10 +21,12 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTableWidget;
 
 namespace zav {
 
+class CollectionGrid;
 class DigitsOnlyFilter;
 class SpeciesGrid;
 
@@ -57,6 +60,11 @@ class DataEditor : public QObject {
     // The grid's panel over `area` of the window, no smaller than the panel
     // needs: the grid grows with the window.
     void layOut(const QRect& area);
+
+    // "Por coleta" / "Por espécie": the grid's two views. The totals the
+    // collections give go to the species view as it comes back.
+    void BtnPorColetaClick();
+    bool showingByCollection() const;
 
   signals:
     void menuEnabled(zav::TopMenu menu, bool enabled);
@@ -108,6 +116,16 @@ class DataEditor : public QObject {
     DigitsOnlyFilter* keys_ = nullptr;
     SpeciesGrid* grid_ = nullptr;
     bool perCollection_ = false; // the import's last choice
+    // The "Por coleta" view, its switch, and an import's collections
+    // waiting for EntraNo's "Ok".
+    CollectionGrid* byCollection_ = nullptr;
+    QPushButton* viewSwitch_ = nullptr;
+    std::optional<CollectionBlocks> importedCollections_;
+    void showBySpecies();
+    QStringList speciesNames() const;
+    // The blocks to write after the names, or nothing after telling the
+    // user what is wrong.
+    std::optional<std::string> checkedBlocks(const std::vector<DataRow>& rows);
 };
 
 } // namespace zav
