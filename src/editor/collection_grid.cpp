@@ -41,7 +41,7 @@ QTableWidget* makeTable(QWidget* parent, const char* name) {
     auto* table = new QTableWidget(parent);
     table->setObjectName(name);
     table->verticalHeader()->setDefaultSectionSize(20);
-    table->horizontalHeader()->setDefaultSectionSize(64);
+    table->horizontalHeader()->setDefaultSectionSize(80);
     table->setSelectionMode(QAbstractItemView::ContiguousSelection);
     table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
