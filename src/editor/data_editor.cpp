@@ -282,10 +282,13 @@ void DataEditor::MnuImportarClick() {
     // Read and check everything before anything changes.
     const ImportOptions options{choice->perCollection};
     ImportedFile data;
-    if (const auto rows = read.find(choice->sheet); rows != read.end()) {
+    if (choice->records) {
+        data = importAnyRecordsFile(file, sheet);
+    } else if (const auto rows = read.find(choice->sheet); rows != read.end()) {
         // The sheet read for its proposal, by name: no notice of the sheet taken.
         static_cast<ImportedSpreadsheet&>(data) = importSheetRows(rows->second, options);
         if (auto notice = unmappableNamesNotice(data); !notice.empty()) data.notices.push_back(std::move(notice));
+        addWorkbookWeather(file, sheet, data);
     } else {
         data = importAnySpreadsheetFile(file, options, sheet);
     }

@@ -128,8 +128,9 @@ std::optional<std::string> weatherSheetOf(const std::filesystem::path& path, std
     return std::nullopt;
 }
 
-// The weather sheet beside the survey's, into its collections.
-void addWeatherSheet(const std::filesystem::path& path, const std::string& taken, ImportedFile& imported) {
+} // namespace
+
+void addWorkbookWeather(const std::filesystem::path& path, const std::string& taken, ImportedFile& imported) {
     if (!imported.collections.present()) return;
     if (const auto clima = weatherSheetOf(path, taken)) {
         imported.collections.weather =
@@ -139,8 +140,6 @@ void addWeatherSheet(const std::filesystem::path& path, const std::string& taken
                                    (imported.collections.weather->variables.size() == 1 ? " variável" : " variáveis"));
     }
 }
-
-} // namespace
 
 namespace {
 
@@ -161,7 +160,7 @@ ImportedFile importAny(const std::filesystem::path& path, std::string_view sheet
         auto book = readWorkbook(path, sheet);
         static_cast<ImportedSpreadsheet&>(imported) = fromRows(book.rows);
         if (!book.notice.empty()) imported.notices.push_back(book.notice);
-        addWeatherSheet(path, book.name, imported);
+        addWorkbookWeather(path, book.name, imported);
     } else {
         refuseAsText(path, sheet);
         static_cast<ImportedSpreadsheet&>(imported) = fromText(path);

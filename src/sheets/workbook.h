@@ -63,7 +63,10 @@ ImportedFile importAnySpreadsheetFile(const std::filesystem::path& path, const I
 
 // A species by collection sheet of a workbook brings the weather of its
 // sheet named "clima" (case ignored), when the workbook has one beside the
-// sheet imported (parseWeatherRows; a notice says it was read).
+// sheet imported (parseWeatherRows; a notice says it was read):
+// importAnySpreadsheetFile and importAnyRecordsFile do it, and this does
+// it for a sheet imported from its rows (`taken`, its name).
+void addWorkbookWeather(const std::filesystem::path& path, const std::string& taken, ImportedFile& imported);
 
 // The records of a field database (importRecordsText) from a workbook's
 // sheet or a CSV or TSV text. A workbook's sheet is read up to the

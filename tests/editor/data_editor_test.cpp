@@ -728,6 +728,50 @@ class DataEditorTest : public zav::test::WindowTest {
         click("BtnCancelarPlan");
     }
 
+    // The collections of an import reach the "Por coleta" view: a sheet
+    // dated in its header with the workbook's "clima" sheet; the records of
+    // a field database.
+    void importedCollectionsReachThePorColetaView() {
+        const QString book = path("datas.xlsx");
+        QVERIFY(writeWorkbook(
+            book, {{"Coletas",
+                    {{"Espécie", "15/01/2023", "15/02/2023", "15/03/2023"},
+                     {"Apis", "2", "0", "1"},
+                     {"Trigona", "0", "4", "0"}}},
+                   {"Clima", {{"data", "chuva"}, {"15/02/2023", "8"}, {"15/01/2023", "3,5"}, {"15/03/2023", ""}}}}));
+        user->expectOpen(book);
+        user->expectSheet(zav::SheetChoice{0, true});
+        trigger("MnuImportar");
+        QCOMPARE(window->statusText(),
+                 "Importando a planilha: " + book + " [Coletas] (Clima lido da planilha \"Clima\": 1 variável)");
+        QTest::keyClick(field("nColeta"), Qt::Key_Return);
+        click("BtnPorColeta");
+        auto* counts = window->findChild<QTableWidget*>("PlanilhaColetas");
+        auto* weather = window->findChild<QTableWidget*>("PlanilhaClima");
+        QCOMPARE(counts->horizontalHeaderItem(5)->text(), QStringLiteral("3\n15/03/2023"));
+        QCOMPARE(counts->item(2, 4)->text(), QStringLiteral("4"));
+        QCOMPARE(weather->item(1, 0)->text(), QStringLiteral("3,5"));
+        user->expectSave(path("datas.txt"));
+        click("BtnSalvarPlan");
+        QVERIFY(readAll(path("datas.txt"))
+                    .endsWith(
+                        "[coletas]\r\n2023-01-15 2 0\r\n2023-02-15 0 4\r\n2023-03-15 1 0\r\n[clima]\r\nchuva\r\n3,5\r\n"
+                        "8\r\n-\r\n"));
+
+        user->expectOpen(dataFile("registros.csv", "data;espécie;n\n2023-02-01;Apis;2\n2023-01-01;Bombus;1\n"
+                                                   "2023-02-01;Apis;1\n"));
+        user->expectSheet(zav::SheetChoice{0, false, true});
+        trigger("MnuImportar");
+        QCOMPARE(field("nEspecie")->text(), QStringLiteral("2"));
+        QCOMPARE(field("nColeta")->text(), QStringLiteral("2"));
+        QTest::keyClick(field("nColeta"), Qt::Key_Return);
+        user->expectSave(path("registros.txt"));
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(path("registros.txt")),
+                 QByteArray("2      2\r\n3      1\r\n1      1\r\n[nomes]\r\nApis\r\nBombus\r\n"
+                            "[coletas]\r\n2023-01-01 0 1\r\n2023-02-01 3 0\r\n"));
+    }
+
     // The dialog proposes one column per collection where the first rows
     // show it, sheet by sheet, else the last choice; a sheet of a workbook
     // of several proposes a data file of its own.
