@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QColor>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -56,6 +57,7 @@ CollectionGrid::CollectionGrid(QWidget* parent, Interaction& interaction) : QWid
     counts_->setColumnCount(kFirstCollection);
     counts_->setColumnWidth(kNameColumn, 160);
     weather_ = makeTable(this, "PlanilhaClima");
+    weather_->horizontalHeader()->setDefaultSectionSize(60);
     auto* weatherTitle = new QLabel(QStringLiteral("Clima"), this);
     weatherTitle->setObjectName("ClimaTxt");
     auto* weatherColumn = new QVBoxLayout;
@@ -86,7 +88,11 @@ void CollectionGrid::setCell(QTableWidget* table, int row, int column, const QSt
     auto* item = table->item(row, column);
     if (!item) {
         item = new QTableWidgetItem;
-        if (!editable) item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        if (!editable) {
+            // Computed or shown: read-only, and greyed as such.
+            item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+            item->setBackground(QColor(0xF0, 0xF0, 0xF0));
+        }
         table->setItem(row, column, item);
     }
     item->setText(text);
