@@ -84,7 +84,7 @@ constexpr Line kForms[] = {
     {kReport, "zaviro-relatorio --similaridade [--json] ARQ1 ARQ2 ARQ3 [... ARQ10]"},
     {kReport, "zaviro-relatorio --comparacao [--json] [--indice sorensen|bray-curtis] ARQ1 ARQ2 [... ARQ10]"},
     {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] --coletas C [-o ARQUIVO]"},
-    {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] --por-coleta | --registros\n"
+    {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] (--por-coleta | --registros)\n"
               "                 [--clima PLANILHA [--planilha-clima NOME]] [-o ARQUIVO]"},
     {kDesktop, "zaviro [ARQUIVO]"},
     {kDesktop, "zaviro [--diversidade] --pdf SAIDA.pdf ARQUIVO"},
@@ -172,8 +172,9 @@ constexpr OptionHelp kOptionHelp[] = {
     {kReport, "--registros",
      "com --importar: uma planilha de um registro por linha\n"
      "(data, espécie, indivíduos): cada data é uma coleta,\n"
-     "cada nome uma espécie, na ordem em que aparece; os\n"
-     "registros de uma espécie numa data são somados"},
+     "na ordem das datas, cada nome uma espécie, na ordem\n"
+     "em que aparece; os registros de uma espécie numa data\n"
+     "são somados"},
     {kReport, "--clima PLANILHA",
      "com --por-coleta ou --registros: o clima de cada coleta\n"
      "(bloco [clima]): linha de títulos com os nomes das\n"
