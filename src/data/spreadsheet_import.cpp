@@ -723,14 +723,7 @@ class SpeciesRows {
         const bool named = heldNamedTotal_ && !rows_.empty();
         if (numbered_ == true && !heldNumberBlank_) {
             commit();
-            auto numbered = placed(0);
-            if (layout_.perCollection) {
-                numbered.collectionColumns =
-                    static_cast<std::int32_t>(layout_.width - layout_.firstCount - (totalsColumn ? 1 : 0));
-                numbered.collectionDates = headerDates(totalsColumn);
-            }
-            if (totalsColumn) numbered.totalsColumn = static_cast<std::int64_t>(*totalsColumn) + 1;
-            return numbered;
+            return placed(0);
         }
         ParsedSpreadsheet parsed;
         if (layout_.perCollection) {
@@ -745,13 +738,7 @@ class SpeciesRows {
             if (named) failAt(heldRow_, "parece uma linha de totais, mas os números não são as somas das linhas acima");
             commit();
         }
-        if (numbered_ == true) {
-            auto numbered = placed(parsed.totalsRow);
-            numbered.collectionColumns = parsed.collectionColumns;
-            numbered.collectionDates = std::move(parsed.collectionDates);
-            numbered.totalsColumn = parsed.totalsColumn;
-            return numbered;
-        }
+        if (numbered_ == true) return placed(parsed.totalsRow);
         parsed.rows = std::move(rows_);
         return parsed;
     }
