@@ -91,7 +91,7 @@ zav::RunParameters parametersOf(const int* parameters, int count) {
 // writes it, and the notice of a row of totals left out.
 void dataFileOf(const zav::ImportedSpreadsheet& texts, const zav::ImportOptions& options, int totalCollections) {
     const auto collections = options.perCollection ? texts.totalCollections : std::to_string(totalCollections);
-    slots[kDataFile] = zav::formatSpeciesFile(texts.speciesCount, collections, texts.rows);
+    slots[kDataFile] = zav::importedDataFile(texts, collections);
     slots[kWarning] = zav::totalsRowNotice(texts);
 }
 

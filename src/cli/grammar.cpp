@@ -21,6 +21,9 @@ enum class Id {
     Import,
     Sheet,
     PerCollection,
+    Records,
+    Weather,
+    WeatherSheet,
     Collections,
     Pdf,
     Chart,
@@ -51,6 +54,9 @@ constexpr OptionSpec kOptions[] = {
     {Id::Import, "--importar", "", true, kReport},
     {Id::Sheet, "--planilha", "", true, kReport},
     {Id::PerCollection, "--por-coleta", "", false, kReport},
+    {Id::Records, "--registros", "", false, kReport},
+    {Id::Weather, "--clima", "", true, kReport},
+    {Id::WeatherSheet, "--planilha-clima", "", true, kReport},
     {Id::Collections, "--coletas", "", true, kReport},
     {Id::Pdf, "--pdf", "", true, kDesktop},
     {Id::Chart, "--grafico", "", true, kDesktop},
@@ -73,7 +79,8 @@ constexpr Line kForms[] = {
     {kReport, "zaviro-relatorio --similaridade [--json] ARQ1 ARQ2 ARQ3 [... ARQ10]"},
     {kReport, "zaviro-relatorio --comparacao [--json] [--indice sorensen|bray-curtis] ARQ1 ARQ2 [... ARQ10]"},
     {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] --coletas C [-o ARQUIVO]"},
-    {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] --por-coleta [-o ARQUIVO]"},
+    {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] (--por-coleta | --registros)\n"
+              "                 [--clima PLANILHA [--planilha-clima NOME]] [-o ARQUIVO]"},
     {kDesktop, "zaviro [ARQUIVO]"},
     {kDesktop, "zaviro [--diversidade] --pdf SAIDA.pdf ARQUIVO"},
     {kDesktop, "zaviro [--diversidade] --grafico SAIDA.svg|SAIDA.png|SAIDA.pdf ARQUIVO"},
@@ -154,7 +161,22 @@ constexpr OptionHelp kOptionHelp[] = {
      "com --importar: uma planilha de espécies por coletas (o\n"
      "nome e uma coluna por coleta): indivíduos = a soma da\n"
      "linha, coletas = as células diferentes de 0, C = o\n"
-     "número de colunas de coletas"},
+     "número de colunas de coletas; o arquivo guarda também\n"
+     "cada coleta (bloco [coletas]), com a data quando o\n"
+     "cabeçalho tem datas (aaaa-mm-dd ou dd/mm/aaaa)"},
+    {kReport, "--registros",
+     "com --importar: uma planilha de um registro por linha\n"
+     "(data, espécie, indivíduos): cada data é uma coleta,\n"
+     "na ordem das datas, cada nome uma espécie, na ordem\n"
+     "em que aparece; os registros de uma espécie numa data\n"
+     "são somados"},
+    {kReport, "--clima PLANILHA",
+     "com --por-coleta ou --registros: o clima de cada coleta\n"
+     "(bloco [clima]): linha de títulos com os nomes das\n"
+     "variáveis, uma linha por coleta com a data (ou na\n"
+     "ordem das coletas) e os valores; sem --clima, a\n"
+     "planilha \"clima\" da mesma pasta de trabalho, se houver"},
+    {kReport, "--planilha-clima NOME", "com --clima: a planilha NOME da pasta de trabalho"},
     {kReport, "--idioma L",
      "a língua dos relatórios: pt (o padrão), en ou es; os\n"
      "números, os códigos das classes, o JSON e o CSV não mudam"},
@@ -303,6 +325,14 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
         case Id::PerCollection:
             options.perCollection = true;
             break;
+        case Id::Records:
+            options.records = true;
+            break;
+        case Id::Weather:
+        case Id::WeatherSheet:
+            if (value.empty()) return UsageError{};
+            (option->id == Id::Weather ? options.weather : options.weatherSheet) = value;
+            break;
         case Id::Collections: {
             const auto total = parseInteger(value);
             if (!total || *total < 1)
@@ -339,11 +369,19 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
     const auto& kind = runKind(options.kind);
     if (indexGiven && !(running && kind.takesIndex)) return UsageError{};
     const bool importing = options.command == Command::Import;
-    if ((sheetGiven || options.perCollection) && !importing) return UsageError{};
+    if ((sheetGiven || options.perCollection || options.records) && !importing) return UsageError{};
+    if (options.perCollection && options.records) return UsageError{};
+    if (!options.weatherSheet.empty() && options.weather.empty()) return UsageError{};
+    if (!options.weather.empty() && !options.perCollection && !options.records)
+        return UsageError{"Erro: --clima dá o clima de cada coleta: use-o com --por-coleta ou --registros"};
     if (importing && options.perCollection && collectionsGiven)
         return UsageError{"Erro: com --por-coleta, o total de coletas é o número de colunas de coletas da planilha; "
                           "não use --coletas"};
-    if (collectionsGiven != (importing && !options.perCollection)) return UsageError{};
+    if (importing && options.records && collectionsGiven)
+        return UsageError{
+            "Erro: com --registros, o total de coletas é o número de datas da planilha; não use --coletas"};
+    const bool collectionsOwn = options.perCollection || options.records;
+    if (collectionsGiven != (importing && !collectionsOwn)) return UsageError{};
     // The outputs each kind gives.
     if ((xlsx && !(running && kind.xlsx)) || (running && ((json && !kind.json) || (csv && !kind.csv))))
         return UsageError{};

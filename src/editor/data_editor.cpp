@@ -1,10 +1,12 @@
 #include "editor/data_editor.h"
 
+#include "data/collection_blocks.h"
 #include "data/fields.h"
 #include "data/file_io.h"
 #include "data/species_file.h"
 #include "data/species_table.h"
 #include "data/spreadsheet_import.h"
+#include "editor/collection_grid.h"
 #include "editor/grid_keys.h"
 #include "editor/species_grid.h"
 #include "qtsupport/atomic_save.h"
@@ -135,6 +137,13 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
                                                          "linhas no fim"));
     auto* collectionsLabel = makeLabel(grpPlan_, "ColetasPlanTxt", QStringLiteral("Coletas:"), Qt::AlignLeft);
     collectionsField_ = field("ColetasPlan", QStringLiteral("Total de coletas do levantamento"));
+    // The second view, "Por coleta", in the grid's place, and the button
+    // that switches between the two.
+    byCollection_ = new CollectionGrid(grpPlan_, interaction_);
+    connect(byCollection_, &CollectionGrid::notice, this, &DataEditor::notice);
+    viewSwitch_ = button(grpPlan_, "BtnPorColeta", QStringLiteral("Por coleta"));
+    viewSwitch_->setToolTip(QStringLiteral("Uma coluna por coleta, com a data, e o clima de cada coleta"));
+    connectGuardedClick(viewSwitch_, this, interaction_, &DataEditor::BtnPorColetaClick);
     // The grid's views side by side with the buttons and the header fields.
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(7);
@@ -149,9 +158,12 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
         pair->addWidget(header);
         buttons->addLayout(pair);
     }
+    buttons->addSpacing(8);
+    buttons->addWidget(viewSwitch_);
     buttons->addStretch(1);
     views_ = new QStackedLayout;
     views_->addWidget(planilha_);
+    views_->addWidget(byCollection_);
     auto* body = new QHBoxLayout;
     body->setSpacing(8);
     body->addLayout(views_, 1);
@@ -161,7 +173,7 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
     planilha_->setMinimumSize(planilha_->verticalHeader()->minimumWidth() + planilha_->columnWidth(kIndividualsColumn) +
                                   planilha_->columnWidth(kCollectionsColumn) + 4 * rowHeight,
                               (kLeastRowsShown + 1) * rowHeight);
-    QWidget* tabOrder[] = {planilha_, salvar, cancelar, speciesField_, collectionsField_};
+    QWidget* tabOrder[] = {planilha_, salvar, cancelar, speciesField_, collectionsField_, viewSwitch_};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     // Escape from anywhere in the panel; the cells and fields take theirs
@@ -199,7 +211,7 @@ void DataEditor::setCaption() {
 }
 
 bool DataEditor::mayReplaceGrid() {
-    return !gridOpen() || !grid_->changed() ||
+    return !gridOpen() || (!grid_->changed() && !byCollection_->edited()) ||
            interaction_.confirm(QStringLiteral("Descartar as alterações da planilha?"), QStringLiteral("Descartar"));
 }
 
@@ -220,6 +232,8 @@ void DataEditor::openEntryPanel(const QString& species, const QString& collectio
 void DataEditor::openGrid(const QString& species, const QString& collections, int rows,
                           const std::vector<DataRow>& data, bool loaded) {
     entraNo_->hide();
+    showBySpecies();
+    byCollection_->clear();
     grid_->reset(species, collections, rows, data, loaded);
     grpPlan_->show();
     grpPlan_->raise();
@@ -231,8 +245,10 @@ void DataEditor::openGrid(const QString& species, const QString& collections, in
 void DataEditor::MnuNovoClick() {
     if (!mayReplaceGrid()) return;
     imported_.clear();
+    importedCollections_.reset();
     encoding_ = TextEncoding::Windows1252;
     unreadNames_.clear();
+    blocks_.clear();
     dataFileName_ = QStringLiteral("new.txt");
     openEntryPanel(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("Criando um novo arquivo ..."));
 }
@@ -301,17 +317,23 @@ void DataEditor::MnuImportarClick() {
     // Read and check everything before anything changes.
     const ImportOptions options{choice->perCollection};
     ImportedFile data;
-    if (const auto rows = read.find(choice->sheet); rows != read.end()) {
+    if (choice->records) {
+        data = importAnyRecordsFile(file, sheet);
+    } else if (const auto rows = read.find(choice->sheet); rows != read.end()) {
         // The sheet read for its proposal, by name: no notice of the sheet taken.
         static_cast<ImportedSpreadsheet&>(data) = importSheetRows(rows->second, options);
         if (auto notice = unmappableNamesNotice(data); !notice.empty()) data.notices.push_back(std::move(notice));
+        addWorkbookWeather(file, sheet, data);
     } else {
         data = importAnySpreadsheetFile(file, options, sheet);
     }
     if (!mayReplaceGrid()) return;
     imported_ = data.rows;
+    importedCollections_.reset();
+    if (data.collections.present()) importedCollections_ = data.collections;
     encoding_ = TextEncoding::Windows1252;
     unreadNames_.clear();
+    blocks_.clear();
     dataFileName_ = importedDataFileName(*chosen, request.sheets, choice->sheet);
     QString status = QStringLiteral("Importando a planilha: ") + *chosen;
     if (request.sheets.size() > 1)
@@ -340,10 +362,13 @@ void DataEditor::BtnOkCriarClick() {
     // An imported grid counts as changed until saved.
     openGrid(nEspecie_->text(), nColeta_->text(), *species, imported_, imported_.empty());
     imported_.clear();
+    if (importedCollections_) byCollection_->load(speciesNames(), *importedCollections_, *collections);
+    importedCollections_.reset();
 }
 
 void DataEditor::BtnCancelCriarClick() {
     imported_.clear();
+    importedCollections_.reset();
     entraNo_->hide();
     setAllMenus(true);
     emit statusChanged(QString());
@@ -360,20 +385,33 @@ void DataEditor::MnuAbrirClick() {
 
     dataFileName_ = path;
     encoding_ = data.encoding;
+    blocks_ = data.blocks;
     unreadNames_ = data.namesWhole ? std::vector<std::string>() : data.warnings;
     openGrid(fromCp1252(data.speciesCount), fromCp1252(data.totalCollections), static_cast<int>(data.rows.size()),
              data.rows, true);
     QString status = QStringLiteral("Editando o arquivo: ") + path;
     for (const auto& warning : data.warnings)
         status += QStringLiteral(" - ") + QString::fromStdString(warning);
+    // The collections go to the "Por coleta" view; blocks it cannot read
+    // are kept as the file has them.
+    if (!blocks_.empty()) try {
+            byCollection_->load(speciesNames(), loadCollectionBlocks(toFileSystemPath(path)), 0);
+        } catch (const Error& e) {
+            status += QStringLiteral(" - ") + QString::fromUtf8(e.what()) +
+                      QStringLiteral(" (as coletas são gravadas como estão)");
+        }
     emit statusChanged(status);
     setAllMenus(false);
 }
 
 void DataEditor::BtnSalvarPlanClick() {
     grid_->commitEditor();
+    // The totals of the collections first, into the species lines.
+    if (showingByCollection()) showBySpecies();
     const auto data = checkedRows();
     if (!data) return;
+    const auto blocks = checkedBlocks(*data);
+    if (!blocks) return;
     // Never a names block dropped without asking: the grid holds only the
     // names the file let it read.
     if (!unreadNames_.empty()) {
@@ -392,9 +430,10 @@ void DataEditor::BtnSalvarPlanClick() {
     if (!chosen || chosen->isEmpty()) return;
     dataFileName_ = *chosen;
     saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(speciesField_->text()), toCp1252(collectionsField_->text()),
-                                                  *data, encoding_));
+                                                  *data, encoding_, *blocks));
     unreadNames_.clear();
     grid_->markSaved();
+    byCollection_->markSaved();
     emit dataFileSaved(*chosen);
 
     closeGrid();
@@ -454,7 +493,74 @@ std::optional<std::vector<DataRow>> DataEditor::checkedRows() {
     return data;
 }
 
+QStringList DataEditor::speciesNames() const {
+    QStringList names;
+    for (int r = 0; r < grid_->rows(); ++r)
+        names << grid_->text(r, kNameColumn);
+    return names;
+}
+
+bool DataEditor::showingByCollection() const { return views_->currentWidget() == byCollection_; }
+
+void DataEditor::BtnPorColetaClick() {
+    if (showingByCollection()) return showBySpecies();
+    grid_->commitEditor();
+    // A view not yet in use starts with the collections the header gives.
+    if (byCollection_->inUse())
+        byCollection_->setSpecies(speciesNames());
+    else
+        byCollection_->load(speciesNames(), {}, wholeNumber(collectionsField_->text()).value_or(1));
+    views_->setCurrentWidget(byCollection_);
+    byCollection_->countsTable()->setFocus();
+    viewSwitch_->setText(QStringLiteral("Por espécie"));
+}
+
+void DataEditor::showBySpecies() {
+    if (showingByCollection() && byCollection_->inUse()) {
+        QStringList individuals, collections;
+        for (int r = 0; r < byCollection_->speciesCount(); ++r) {
+            individuals << byCollection_->individualsText(r);
+            collections << byCollection_->collectionsText(r);
+        }
+        grid_->setTotals(individuals, collections, QString::number(byCollection_->collectionCount()));
+    }
+    views_->setCurrentWidget(planilha_);
+    viewSwitch_->setText(QStringLiteral("Por coleta"));
+}
+
+std::optional<std::string> DataEditor::checkedBlocks(const std::vector<DataRow>& rows) {
+    if (!byCollection_->inUse()) return blocks_; // a file's blocks as it had them, or none
+    const auto blocks = byCollection_->blocks(static_cast<int>(rows.size()));
+    // The species lines must say what the collections say.
+    const auto refuse = [this](const QString& message) {
+        interaction_.error(message);
+        return std::nullopt;
+    };
+    if (wholeNumber(collectionsField_->text()) != static_cast<std::int32_t>(blocks.collections.size()))
+        return refuse(QStringLiteral("Erro: o total de coletas é %1, mas a planilha por coleta tem %2 coletas")
+                          .arg(collectionsField_->text())
+                          .arg(blocks.collections.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        std::int64_t individuals = 0, caught = 0;
+        for (const auto& collection : blocks.collections) {
+            individuals += collection.counts[r];
+            caught += collection.counts[r] > 0 ? 1 : 0;
+        }
+        const auto said = parseInteger(rows[r].individuals), saidCollections = parseInteger(rows[r].collections);
+        if (said != individuals || (individuals > 0 && saidCollections != caught))
+            return refuse(QStringLiteral("Erro: a linha %1 soma %2 indivíduos em %3 coletas na planilha por coleta, "
+                                         "mas a planilha por espécie diz %4 em %5; corrija uma das duas")
+                              .arg(r + 1)
+                              .arg(individuals)
+                              .arg(caught)
+                              .arg(fromCp1252(rows[r].individuals))
+                              .arg(fromCp1252(rows[r].collections)));
+    }
+    return formatCollectionBlocks(blocks, encoding_);
+}
+
 void DataEditor::closeGrid() {
+    showBySpecies();
     grpPlan_->hide();
     setAllMenus(true);
 }
@@ -469,7 +575,7 @@ void DataEditor::BtnCancelarPlanClick() {
 void DataEditor::cancelGrid() {
     if (!gridOpen()) return;
     grid_->commitEditor();
-    if (grid_->changed() &&
+    if ((grid_->changed() || byCollection_->edited()) &&
         !interaction_.confirm(QStringLiteral("Descartar as alterações da planilha?"), QStringLiteral("Descartar")))
         return;
     closeGrid();

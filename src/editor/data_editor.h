@@ -5,6 +5,7 @@
 // "Salvar" writes the file in the layout the analyses read, with the
 // species' names after it.
 
+#include "data/collection_blocks.h"
 #include "data/species_file.h"
 #include "qtsupport/interaction.h"
 #include "qtsupport/menus.h"
@@ -19,11 +20,13 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QStackedLayout;
 class QTableWidget;
 
 namespace zav {
 
+class CollectionGrid;
 class DigitsOnlyFilter;
 class SpeciesGrid;
 
@@ -54,6 +57,11 @@ class DataEditor : public QObject {
     // and the name.
     QString cellText(int column, int row) const;
     int rowCount() const; // n + 1 for n species
+
+    // "Por coleta" / "Por espécie": the grid's two views. The totals the
+    // collections give go to the species view as it comes back.
+    void BtnPorColetaClick();
+    bool showingByCollection() const;
 
   signals:
     void menuEnabled(zav::TopMenu menu, bool enabled);
@@ -91,6 +99,7 @@ class DataEditor : public QObject {
     // way, and the names it could not read (the save asks first).
     TextEncoding encoding_ = TextEncoding::Windows1252;
     std::vector<std::string> unreadNames_;
+    std::string blocks_;            // the collections and weather blocks of the file opened, written back as they were
     std::vector<DataRow> imported_; // rows waiting for EntraNo's "Ok"
     QFrame* entraNo_ = nullptr;
     QFrame* grpPlan_ = nullptr;
@@ -106,6 +115,16 @@ class DataEditor : public QObject {
     DigitsOnlyFilter* keys_ = nullptr;
     SpeciesGrid* grid_ = nullptr;
     bool perCollection_ = false; // the import's last choice
+    // The "Por coleta" view, its switch, and an import's collections
+    // waiting for EntraNo's "Ok".
+    CollectionGrid* byCollection_ = nullptr;
+    QPushButton* viewSwitch_ = nullptr;
+    std::optional<CollectionBlocks> importedCollections_;
+    void showBySpecies();
+    QStringList speciesNames() const;
+    // The blocks to write after the names, or nothing after telling the
+    // user what is wrong.
+    std::optional<std::string> checkedBlocks(const std::vector<DataRow>& rows);
 };
 
 } // namespace zav

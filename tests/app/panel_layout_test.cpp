@@ -155,8 +155,8 @@ class PanelLayoutTest : public zav::test::WindowTest {
         QTest::newRow("EntraNo") << "EntraNo" << QPoint(8, 8)
                                  << QStringList{"nEspecie", "nColeta", "BtnOkCriar", "BtnCancelCriar"};
         QTest::newRow("GrpPlan") << "GrpPlan" << QPoint(8, 8)
-                                 << QStringList{"Planilha", "BtnSalvarPlan", "BtnCancelarPlan", "EspeciesPlan",
-                                                "ColetasPlan"};
+                                 << QStringList{"Planilha",     "BtnSalvarPlan", "BtnCancelarPlan",
+                                                "EspeciesPlan", "ColetasPlan",   "BtnPorColeta"};
         QTest::newRow("EntraCol") << "EntraCol" << QPoint(-1, -1) << QStringList{"nRepet", "btnOkRep", "BtnCancelRep"};
         QTest::newRow("EntraComp") << "EntraComp" << QPoint(-1, -1)
                                    << QStringList{"nTratamentos", "cbIndice", "btnOkComp", "BtnCancelComp"};
