@@ -1,6 +1,7 @@
 #include "app/file_run.h"
 
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_text.h"
 #include "runs/run_kinds.h"
 
 namespace zav {
@@ -12,7 +13,7 @@ ReportDocument runOnFile(RunKind kind, const QString& path, const DateTime& when
 
 std::optional<ReportDocument> chooseAndRun(RunKind kind, Interaction& interaction, Clock& clock, QString& lastOpenName,
                                            const std::function<void(const QString&)>& status) {
-    const auto chosen = interaction.openFile(dataFileRequest(QStringLiteral("Selecione o arquivo"), lastOpenName));
+    const auto chosen = interaction.openFile(dataFileRequest(Zav::tr("Selecione o arquivo"), lastOpenName));
     const DateTime when = clock.now(); // the time the dialog closed, also when cancelled
     if (!chosen || chosen->isEmpty()) return std::nullopt;
     lastOpenName = *chosen;

@@ -6,14 +6,12 @@
 #include "data/file_io.h"
 #include "qtsupport/qt_interaction.h"
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_language.h"
 #include "zaviro_version.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QSocketNotifier>
 #include <QTimer>
-#include <QTranslator>
 
 #include <csignal>
 #include <cstdio>
@@ -85,11 +83,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(zav::kVersion));
     QApplication::setDesktopFileName(QString::fromLatin1(zav::kApplicationId));
     QApplication::setWindowIcon(zav::applicationIcon());
-    // The whole program speaks Portuguese, the toolkit's dialogs included.
-    QTranslator qtTranslations;
-    if (qtTranslations.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
-                            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslations);
+    // The window speaks the language chosen in its menu, or else the system's;
+    // the toolkit's dialogs too.
+    zav::installInterfaceLanguage(app, zav::startingInterfaceLanguage());
     quitOnTerminate(app);
 
     zav::QtInteraction interaction;

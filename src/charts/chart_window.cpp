@@ -5,6 +5,7 @@
 #include "charts/chart_style.h"
 #include "qtsupport/guarded.h"
 #include "qtsupport/settings.h"
+#include "qtsupport/ui_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,7 +81,7 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& documen
     : QWidget(parent, Qt::Window), interaction_(interaction), result_(document.result),
       treatments_(treatmentNames(document)), imageName_(outputBaseName(document)) {
     setObjectName("ChartWindow");
-    setWindowTitle(QStringLiteral("Gráfico - ") + document.name);
+    setWindowTitle(Zav::tr("Gráfico - ") + document.name);
 
     view_ = new BoardView(this);
     view_->setObjectName("ChartView");
@@ -91,10 +92,9 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& documen
         if (const auto menu = chartMenu(at)) menu->exec(view_->viewport()->mapToGlobal(at));
     });
 
-    english_ = new QCheckBox(QStringLiteral("Textos em &inglês"), this);
+    english_ = new QCheckBox(Zav::tr("Textos em &inglês"), this);
     english_->setObjectName("ChkIngles");
-    english_->setToolTip(
-        QStringLiteral("Títulos e eixos em inglês, para um artigo em inglês; os relatórios não mudam"));
+    english_->setToolTip(Zav::tr("Títulos e eixos em inglês, para um artigo em inglês; os relatórios não mudam"));
     english_->setChecked(settings().value(kEnglishKey, false).toBool());
     connect(english_, &QCheckBox::toggled, this, [this](bool on) {
         settings().setValue(kEnglishKey, on);
@@ -104,13 +104,13 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& documen
     size_->setObjectName("CmbTamanho");
     for (const auto& choice : kSizes)
         size_->addItem(QString::fromUtf8(choice.text));
-    auto* sizeLabel = new QLabel(QStringLiteral("&Tamanho:"), this);
+    auto* sizeLabel = new QLabel(Zav::tr("&Tamanho:"), this);
     sizeLabel->setBuddy(size_);
 
-    auto* save = new QPushButton(QStringLiteral("&Salvar imagem..."), this);
+    auto* save = new QPushButton(Zav::tr("&Salvar imagem..."), this);
     save->setObjectName("BtnSalvarImagem");
     connect(save, &QPushButton::clicked, this, [this] { saveImage(); });
-    auto* close = new QPushButton(QStringLiteral("&Fechar"), this);
+    auto* close = new QPushButton(Zav::tr("&Fechar"), this);
     close->setObjectName("BtnFecharGrafico");
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
@@ -152,7 +152,7 @@ std::unique_ptr<QMenu> ChartWindow::chartMenu(const QPoint& viewPoint) {
     const int chart = board_->chartAt(view_->mapToScene(viewPoint));
     if (chart < 0) return nullptr;
     auto menu = std::make_unique<QMenu>(this);
-    QAction* save = menu->addAction(QStringLiteral("Salvar este gráfico..."));
+    QAction* save = menu->addAction(Zav::tr("Salvar este gráfico..."));
     save->setObjectName("MnuSalvarEsteGrafico");
     connect(save, &QAction::triggered, this, [this, chart] { saveImage(chart); });
     return menu;
@@ -162,9 +162,8 @@ void ChartWindow::saveImage(int chart) {
     runGuarded(interaction_, [this, chart] {
         const QString suggested =
             imageName_ + (chart >= 0 ? QStringLiteral("-%1").arg(chart + 1) : QString()) + QStringLiteral(".png");
-        const auto chosen =
-            interaction_.saveFile({QStringLiteral("Salvar imagem"), QStringLiteral("Imagens (*.png *.svg *.pdf)"),
-                                   QStringLiteral("png"), QDir::currentPath(), suggested});
+        const auto chosen = interaction_.saveFile({Zav::tr("Salvar imagem"), Zav::tr("Imagens (*.png *.svg *.pdf)"),
+                                                   QStringLiteral("png"), QDir::currentPath(), suggested});
         if (!chosen || chosen->isEmpty()) return;
         const auto& choice = kSizes[std::clamp(size_->currentIndex(), 0, static_cast<int>(std::size(kSizes)) - 1)];
         saveChartImage(*board_, *chosen, windowTitle(), choice.size, chart);

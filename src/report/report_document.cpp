@@ -4,6 +4,7 @@
 #include "comparison/comparison_report.h"
 #include "diversity/diversity_report.h"
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_text.h"
 #include "similarity/similarity_report.h"
 
 #include <QFileInfo>
@@ -39,7 +40,7 @@ ReportDocument surveyDocument(AnalysisResult result, const QString& path, const 
 ReportDocument similarityDocument(SimilarityResult result, const QStringList& paths, const DateTime& when,
                                   std::vector<std::string> notes, const QStringList& names) {
     auto lines = similarityReport(result, when, notes);
-    const QString name = QStringLiteral("Similaridade de %1 tratamentos (T1 = %2)")
+    const QString name = Zav::tr("Similaridade de %1 tratamentos (T1 = %2)")
                              .arg(paths.size())
                              .arg(names.isEmpty() ? fileNames(paths).value(0) : names.value(0));
     return {std::move(lines), name, std::move(result), paths, false, std::move(notes), {}, names};
@@ -49,7 +50,7 @@ ReportDocument diversityDocument(DiversityRun run) {
     const QString path = QString::fromStdString(run.path.string());
     auto lines = diversityReport(run.result, toCp1252(path), run.when);
     return {std::move(lines),
-            QStringLiteral("Diversidade - ") + QFileInfo(path).fileName(),
+            Zav::tr("Diversidade - ") + QFileInfo(path).fileName(),
             std::move(run.result),
             {path},
             false,
@@ -64,7 +65,7 @@ ReportDocument comparisonDocument(ComparisonRun run, const QStringList& names) {
     for (const QString& name : shown)
         namesCp1252.push_back(toCp1252(name));
     auto lines = comparisonReport(run.result, namesCp1252, run.treatments.when, run.treatments.notes);
-    const QString name = QStringLiteral("Comparação de %1 tratamentos (T1 = %2)").arg(paths.size()).arg(shown.value(0));
+    const QString name = Zav::tr("Comparação de %1 tratamentos (T1 = %2)").arg(paths.size()).arg(shown.value(0));
     return {std::move(lines), name, std::move(run.result), paths, false, std::move(run.treatments.notes), {}, names};
 }
 

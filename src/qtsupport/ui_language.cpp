@@ -1,0 +1,64 @@
+#include "qtsupport/ui_language.h"
+
+#include "qtsupport/settings.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace zav {
+
+namespace {
+
+const QString kLanguageKey = QStringLiteral("interface/idioma");
+ReportLanguage installed = ReportLanguage::Portuguese;
+
+} // namespace
+
+ReportLanguage languageOfLocaleNames(const QStringList& names) {
+    if (names.isEmpty()) return ReportLanguage::Portuguese;
+    const QString first = names.front().toLower();
+    if (first.startsWith(QStringLiteral("en"))) return ReportLanguage::English;
+    if (first.startsWith(QStringLiteral("es"))) return ReportLanguage::Spanish;
+    return ReportLanguage::Portuguese;
+}
+
+std::optional<ReportLanguage> chosenInterfaceLanguage() {
+    const QString code = settings().value(kLanguageKey).toString();
+    return reportLanguageFromCode(code.toStdString());
+}
+
+void chooseInterfaceLanguage(ReportLanguage language) {
+    auto store = settings();
+    const auto code = reportLanguageCode(language);
+    store.setValue(kLanguageKey, QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
+}
+
+ReportLanguage startingInterfaceLanguage() {
+    if (const auto chosen = chosenInterfaceLanguage()) return *chosen;
+    return languageOfLocaleNames(QLocale::system().uiLanguages());
+}
+
+void installInterfaceLanguage(QCoreApplication& app, ReportLanguage language) {
+    installed = language;
+    // Qt's dialogs (file dialogs, message boxes' buttons) in the same language.
+    const QLocale locale = language == ReportLanguage::English   ? QLocale(QLocale::English)
+                           : language == ReportLanguage::Spanish ? QLocale(QLocale::Spanish)
+                                                                 : QLocale(QLocale::Portuguese, QLocale::Brazil);
+    auto* qt = new QTranslator(&app);
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    if (language == ReportLanguage::Portuguese) return;
+    // Ours, compiled at build time into the program's resources.
+    auto* ours = new QTranslator(&app);
+    const auto code = reportLanguageCode(language);
+    if (ours->load(QStringLiteral(":/i18n/zaviro_") +
+                   QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()))))
+        QCoreApplication::installTranslator(ours);
+}
+
+ReportLanguage interfaceLanguage() { return installed; }
+
+} // namespace zav
