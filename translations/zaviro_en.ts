@@ -696,14 +696,6 @@ treatments:</translation>
         <translation>Chart - </translation>
     </message>
     <message>
-        <source>Textos em &amp;inglês</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Títulos e eixos em inglês, para um artigo em inglês; os relatórios não mudam</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Tamanho:</source>
         <translation>&amp;Size:</translation>
     </message>
@@ -714,10 +706,6 @@ treatments:</translation>
     <message>
         <source>Salvar este gráfico...</source>
         <translation>Save this chart...</translation>
-    </message>
-    <message>
-        <source>.png</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Salvar imagem</source>
@@ -748,10 +736,6 @@ treatments:</translation>
         <translation>The names go in the key, the report and the charts:</translation>
     </message>
     <message>
-        <source>NomeT%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Calcular</source>
         <translation>Calculate</translation>
     </message>
@@ -778,6 +762,38 @@ treatments:</translation>
     <message>
         <source>Como um banco de dados de campo exporta: cada data é uma coleta, cada nome uma espécie; os registros de uma espécie numa data são somados.</source>
         <translation>As a field database exports: each date is a collection, each name a species; the records of a species on one date are added up.</translation>
+    </message>
+    <message>
+        <source>Títulos, eixos e legendas nesta língua, para um artigo; os relatórios não mudam</source>
+        <translation>Titles, axes and legends in this language, for a paper; the reports do not change</translation>
+    </message>
+    <message>
+        <source>&amp;Idioma dos gráficos:</source>
+        <translation>Chart &amp;language:</translation>
+    </message>
+    <message>
+        <source>Calculando o arquivo: </source>
+        <translation>Computing the file: </translation>
+    </message>
+    <message>
+        <source>Cálculo do arquivo: </source>
+        <translation>Analysis of the file: </translation>
+    </message>
+    <message>
+        <source> finalizado</source>
+        <translation> finished</translation>
+    </message>
+    <message>
+        <source>Calculando a diversidade do arquivo: </source>
+        <translation>Computing the diversity of the file: </translation>
+    </message>
+    <message>
+        <source>Diversidade do arquivo: </source>
+        <translation>Diversity of the file: </translation>
+    </message>
+    <message>
+        <source> finalizada</source>
+        <translation> finished</translation>
     </message>
 </context>
 </TS>

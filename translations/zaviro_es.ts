@@ -696,14 +696,6 @@ tratamientos:</translation>
         <translation>Gráfico - </translation>
     </message>
     <message>
-        <source>Textos em &amp;inglês</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Títulos e eixos em inglês, para um artigo em inglês; os relatórios não mudam</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Tamanho:</source>
         <translation>&amp;Tamaño:</translation>
     </message>
@@ -714,10 +706,6 @@ tratamientos:</translation>
     <message>
         <source>Salvar este gráfico...</source>
         <translation>Guardar este gráfico...</translation>
-    </message>
-    <message>
-        <source>.png</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Salvar imagem</source>
@@ -748,10 +736,6 @@ tratamientos:</translation>
         <translation>Los nombres van en la clave, el informe y los gráficos:</translation>
     </message>
     <message>
-        <source>NomeT%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Calcular</source>
         <translation>Calcular</translation>
     </message>
@@ -778,6 +762,38 @@ tratamientos:</translation>
     <message>
         <source>Como um banco de dados de campo exporta: cada data é uma coleta, cada nome uma espécie; os registros de uma espécie numa data são somados.</source>
         <translation>Como exporta una base de datos de campo: cada fecha es una colecta, cada nombre una especie; los registros de una especie en una fecha se suman.</translation>
+    </message>
+    <message>
+        <source>Títulos, eixos e legendas nesta língua, para um artigo; os relatórios não mudam</source>
+        <translation>Títulos, ejes y leyendas en esta lengua, para un artículo; los informes no cambian</translation>
+    </message>
+    <message>
+        <source>&amp;Idioma dos gráficos:</source>
+        <translation>&amp;Idioma de los gráficos:</translation>
+    </message>
+    <message>
+        <source>Calculando o arquivo: </source>
+        <translation>Calculando el archivo: </translation>
+    </message>
+    <message>
+        <source>Cálculo do arquivo: </source>
+        <translation>Cálculo del archivo: </translation>
+    </message>
+    <message>
+        <source> finalizado</source>
+        <translation> finalizado</translation>
+    </message>
+    <message>
+        <source>Calculando a diversidade do arquivo: </source>
+        <translation>Calculando la diversidad del archivo: </translation>
+    </message>
+    <message>
+        <source>Diversidade do arquivo: </source>
+        <translation>Diversidad del archivo: </translation>
+    </message>
+    <message>
+        <source> finalizada</source>
+        <translation> finalizada</translation>
     </message>
 </context>
 </TS>

@@ -22,12 +22,12 @@ std::optional<ReportDocument> chooseAndRun(RunKind kind, Interaction& interactio
 }
 
 QString runningStatus(RunKind kind, const QString& path) {
-    return QString::fromUtf8(runKind(kind).runningStatus) + path;
+    return Zav::tr(std::string(runKind(kind).runningStatus).c_str()) + path;
 }
 
 QString doneStatus(RunKind kind, const QString& path) {
     const auto& info = runKind(kind);
-    return QString::fromUtf8(info.doneStatus) + path + QString::fromUtf8(info.doneStatusEnd);
+    return Zav::tr(std::string(info.doneStatus).c_str()) + path + Zav::tr(std::string(info.doneStatusEnd).c_str());
 }
 
 } // namespace zav

@@ -5,9 +5,9 @@
 #include "charts/chart_style.h"
 #include "qtsupport/guarded.h"
 #include "qtsupport/settings.h"
+#include "qtsupport/ui_language.h"
 #include "qtsupport/ui_text.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -32,7 +32,31 @@ namespace {
 constexpr QSize kPreferredSize(1100, 640);
 constexpr QSize kReadableCharts(980, 560);
 
+// The charts' own language, when it is not the window's ("pt", "en", "es");
+// before, a choice of English alone.
+const QString kLanguageKey = QStringLiteral("graficos/idioma");
 const QString kEnglishKey = QStringLiteral("graficos/ingles");
+
+// The charts speak the window's language unless a language of their own was
+// chosen here (a Brazilian writing a paper in English).
+ChartLanguage chartLanguageOf(ReportLanguage language) {
+    switch (language) {
+    case ReportLanguage::Portuguese:
+        return ChartLanguage::Portuguese;
+    case ReportLanguage::English:
+        return ChartLanguage::English;
+    case ReportLanguage::Spanish:
+        return ChartLanguage::Spanish;
+    }
+    return ChartLanguage::Portuguese;
+}
+
+ChartLanguage rememberedChartLanguage() {
+    const auto chosen = reportLanguageFromCode(settings().value(kLanguageKey).toString().toStdString());
+    if (chosen) return chartLanguageOf(*chosen);
+    if (settings().value(kEnglishKey, false).toBool()) return ChartLanguage::English;
+    return chartLanguageOf(interfaceLanguage());
+}
 
 // The sizes "Salvar imagem..." offers: the screen's, and the widths and
 // resolutions journals ask for.
@@ -92,14 +116,27 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& documen
         if (const auto menu = chartMenu(at)) menu->exec(view_->viewport()->mapToGlobal(at));
     });
 
-    english_ = new QCheckBox(Zav::tr("Textos em &inglês"), this);
-    english_->setObjectName("ChkIngles");
-    english_->setToolTip(Zav::tr("Títulos e eixos em inglês, para um artigo em inglês; os relatórios não mudam"));
-    english_->setChecked(settings().value(kEnglishKey, false).toBool());
-    connect(english_, &QCheckBox::toggled, this, [this](bool on) {
-        settings().setValue(kEnglishKey, on);
+    // The languages by their own names, in ChartLanguage's order.
+    language_ = new QComboBox(this);
+    language_->setObjectName("CmbIdioma");
+    language_->addItems({QStringLiteral("Português"), QStringLiteral("English"), QStringLiteral("Español")});
+    language_->setToolTip(Zav::tr("Títulos, eixos e legendas nesta língua, para um artigo; os relatórios não mudam"));
+    language_->setCurrentIndex(static_cast<int>(rememberedChartLanguage()));
+    connect(language_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0) return;
+        auto store = settings();
+        store.remove(kEnglishKey);
+        const auto chosen = static_cast<ChartLanguage>(index);
+        if (chosen == chartLanguageOf(interfaceLanguage())) {
+            store.remove(kLanguageKey);
+        } else {
+            const char* const codes[] = {"pt", "en", "es"};
+            store.setValue(kLanguageKey, QString::fromLatin1(codes[index]));
+        }
         showBoard();
     });
+    auto* languageLabel = new QLabel(Zav::tr("&Idioma dos gráficos:"), this);
+    languageLabel->setBuddy(language_);
     size_ = new QComboBox(this);
     size_->setObjectName("CmbTamanho");
     for (const auto& choice : kSizes)
@@ -116,7 +153,8 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& documen
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(english_);
+    buttons->addWidget(languageLabel);
+    buttons->addWidget(language_);
     buttons->addStretch();
     buttons->addWidget(sizeLabel);
     buttons->addWidget(size_);
@@ -142,8 +180,8 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& documen
 ChartWindow::~ChartWindow() = default;
 
 void ChartWindow::showBoard() {
-    auto board = std::make_unique<ChartBoard>(
-        result_, treatments_, english_->isChecked() ? ChartLanguage::English : ChartLanguage::Portuguese);
+    auto board = std::make_unique<ChartBoard>(result_, treatments_,
+                                              static_cast<ChartLanguage>(std::max(0, language_->currentIndex())));
     static_cast<BoardView*>(view_)->show(*board);
     board_ = std::move(board); // the old scene goes once the view shows the new one
 }

@@ -4,6 +4,7 @@
 #include "comparison/comparison_report.h"
 #include "diversity/diversity_report.h"
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_language.h"
 #include "qtsupport/ui_text.h"
 #include "similarity/similarity_report.h"
 
@@ -29,7 +30,7 @@ QStringList absoluteNames(const std::vector<std::filesystem::path>& paths) {
 } // namespace
 
 ReportDocument surveyDocument(AnalysisResult result, const QString& path, const DateTime& when) {
-    auto lines = faunisticReport(result, toCp1252(path), when);
+    auto lines = faunisticReport(result, toCp1252(path), when, interfaceLanguage());
     auto warnings = result.table.warnings;
     return {std::move(lines), QFileInfo(path).fileName(), std::move(result), {path}, false, {}, std::move(warnings)};
 }
@@ -39,7 +40,7 @@ ReportDocument surveyDocument(AnalysisResult result, const QString& path, const 
 // the first page and in the chart's legend.
 ReportDocument similarityDocument(SimilarityResult result, const QStringList& paths, const DateTime& when,
                                   std::vector<std::string> notes, const QStringList& names) {
-    auto lines = similarityReport(result, when, notes);
+    auto lines = similarityReport(result, when, notes, interfaceLanguage());
     const QString name = Zav::tr("Similaridade de %1 tratamentos (T1 = %2)")
                              .arg(paths.size())
                              .arg(names.isEmpty() ? fileNames(paths).value(0) : names.value(0));
@@ -48,7 +49,7 @@ ReportDocument similarityDocument(SimilarityResult result, const QStringList& pa
 
 ReportDocument diversityDocument(DiversityRun run) {
     const QString path = QString::fromStdString(run.path.string());
-    auto lines = diversityReport(run.result, toCp1252(path), run.when);
+    auto lines = diversityReport(run.result, toCp1252(path), run.when, interfaceLanguage());
     return {std::move(lines),
             Zav::tr("Diversidade - ") + QFileInfo(path).fileName(),
             std::move(run.result),
@@ -64,7 +65,8 @@ ReportDocument comparisonDocument(ComparisonRun run, const QStringList& names) {
     std::vector<std::string> namesCp1252;
     for (const QString& name : shown)
         namesCp1252.push_back(toCp1252(name));
-    auto lines = comparisonReport(run.result, namesCp1252, run.treatments.when, run.treatments.notes);
+    auto lines =
+        comparisonReport(run.result, namesCp1252, run.treatments.when, run.treatments.notes, interfaceLanguage());
     const QString name = Zav::tr("Comparação de %1 tratamentos (T1 = %2)").arg(paths.size()).arg(shown.value(0));
     return {std::move(lines), name, std::move(run.result), paths, false, std::move(run.treatments.notes), {}, names};
 }

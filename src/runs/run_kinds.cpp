@@ -2,6 +2,7 @@
 
 #include "comparison/comparison.h"
 #include "data/errors.h"
+#include "data/window_text.h"
 #include "similarity/similarity.h"
 
 #include <algorithm>
@@ -28,9 +29,9 @@ constexpr RunKindInfo kKinds[] = {
      .csv = true,
      .xlsx = true,
      .takesIndex = false,
-     .runningStatus = "Calculando o arquivo: ",
-     .doneStatus = "Cálculo do arquivo: ",
-     .doneStatusEnd = " finalizado"},
+     .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando o arquivo: "),
+     .doneStatus = QT_TRANSLATE_NOOP("Zav", "Cálculo do arquivo: "),
+     .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizado")},
     {.kind = RunKind::Diversity,
      .name = "diversidade",
      .option = "--diversidade",
@@ -44,9 +45,9 @@ constexpr RunKindInfo kKinds[] = {
      .csv = true,
      .xlsx = false,
      .takesIndex = false,
-     .runningStatus = "Calculando a diversidade do arquivo: ",
-     .doneStatus = "Diversidade do arquivo: ",
-     .doneStatusEnd = " finalizada"},
+     .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando a diversidade do arquivo: "),
+     .doneStatus = QT_TRANSLATE_NOOP("Zav", "Diversidade do arquivo: "),
+     .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizada")},
     {.kind = RunKind::Similarity,
      .name = "similaridade",
      .option = "--similaridade",
