@@ -13,6 +13,18 @@ namespace {
 
 const QString kLanguageKey = QStringLiteral("interface/idioma");
 ReportLanguage installed = ReportLanguage::Portuguese;
+// Those installed, taken out when another language comes in.
+QTranslator* qtInstalled = nullptr;
+QTranslator* oursInstalled = nullptr;
+
+void replace(QTranslator*& held, QTranslator* next) {
+    if (held) {
+        QCoreApplication::removeTranslator(held);
+        delete held;
+    }
+    held = next;
+    if (held) QCoreApplication::installTranslator(held);
+}
 
 } // namespace
 
@@ -47,16 +59,25 @@ void installInterfaceLanguage(QCoreApplication& app, ReportLanguage language) {
                            : language == ReportLanguage::Spanish ? QLocale(QLocale::Spanish)
                                                                  : QLocale(QLocale::Portuguese, QLocale::Brazil);
     auto* qt = new QTranslator(&app);
-    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    if (language == ReportLanguage::Portuguese) return;
-    // Ours, compiled at build time into the program's resources.
-    auto* ours = new QTranslator(&app);
-    const auto code = reportLanguageCode(language);
-    if (ours->load(QStringLiteral(":/i18n/zaviro_") +
-                   QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()))))
-        QCoreApplication::installTranslator(ours);
+    if (!qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete qt;
+        qt = nullptr;
+    }
+    replace(qtInstalled, qt);
+    // Ours, compiled at build time into the program's resources; Portuguese
+    // is the code's own.
+    QTranslator* ours = nullptr;
+    if (language != ReportLanguage::Portuguese) {
+        ours = new QTranslator(&app);
+        const auto code = reportLanguageCode(language);
+        if (!ours->load(QStringLiteral(":/i18n/zaviro_") +
+                        QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())))) {
+            delete ours;
+            ours = nullptr;
+        }
+    }
+    replace(oursInstalled, ours);
 }
 
 ReportLanguage interfaceLanguage() { return installed; }

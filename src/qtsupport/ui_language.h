@@ -27,7 +27,8 @@ void chooseInterfaceLanguage(ReportLanguage language);
 ReportLanguage startingInterfaceLanguage();
 
 // Loads the window's translation and Qt's own (its dialogs' buttons) for
-// `language` into `app`; Portuguese loads Qt's pt_BR and nothing of ours.
+// `language` into `app`, in place of those of an earlier call; Portuguese
+// loads Qt's pt_BR and nothing of ours. Windows made afterwards speak it.
 void installInterfaceLanguage(QCoreApplication& app, ReportLanguage language);
 
 // The language installed (Portuguese until installInterfaceLanguage).
