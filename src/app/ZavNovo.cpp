@@ -670,7 +670,7 @@ void TZAVMain::MnuZAVClick() {
         menusBeforeHelp_[m] = topMenus_[m]->isEnabled();
     setAllMenusEnabled(false);
     if (auto* memo2 = grupo1_->findChild<QPlainTextEdit*>("Memo2"); memo2->document()->isEmpty())
-        memo2->setPlainText(zav::helpText());
+        memo2->setPlainText(zav::helpText(zav::interfaceLanguage()));
     grupo1_->show();
     grupo1_->raise();
     btnOkAjuda_->setFocus();

@@ -4,6 +4,7 @@
 // dialogs' titles it asks for, the status line and the report.
 
 #include "app/ZavNovo.h"
+#include "app/help_text.h"
 #include "app/sobrezav.h"
 #include "charts/charts.h"
 #include "qtsupport/ui_language.h"
@@ -141,6 +142,9 @@ class WindowLanguageTest : public zav::test::WindowTest {
             zav::surveyDocument(zav::runSurvey(data.toStdString(), zav::DateTime{}).result, data, zav::DateTime{});
         const std::unique_ptr<QWidget> charts(zav::openChartWindow(*user, document, nullptr));
         texts << shownTexts(*charts);
+        // The help, every line; the data file's own words ([nomes]) stay.
+        texts << zav::helpText(chosen).split(QLatin1Char('\n'));
+        QVERIFY(zav::helpText(chosen).contains(QStringLiteral("\tSD - super")));
         const auto left = portugueseIn(texts, chosen);
         QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
     }
