@@ -3,6 +3,7 @@
 #include "app/ZavNovo.h"
 #include "app/app_icon.h"
 #include "app/batch.h"
+#include "cli/cli_text.h"
 #include "data/file_io.h"
 #include "qtsupport/qt_interaction.h"
 #include "qtsupport/qt_text.h"
@@ -53,17 +54,19 @@ bool displayAvailable() {
 
 int main(int argc, char** argv) {
     const auto parsed = zav::cli::parseOptions(zav::cli::Program::Desktop, {argv + 1, argv + argc});
+    // Its own texts in the locale's language; the reports follow --idioma.
+    const auto language = zav::cli::messageLanguageFromEnvironment();
     if (const auto* usage = std::get_if<zav::cli::UsageError>(&parsed)) {
         if (usage->message.empty())
-            std::fputs(zav::cli::usageText(zav::cli::Program::Desktop).c_str(), stderr);
+            std::fputs(zav::cli::usageText(zav::cli::Program::Desktop, language).c_str(), stderr);
         else
-            std::fprintf(stderr, "%s\n", usage->message.c_str());
+            std::fprintf(stderr, "%s\n", zav::cli::cliText(language, usage->message).c_str());
         return 2;
     }
     const auto& options = std::get<zav::cli::Options>(parsed);
     switch (options.command) {
     case zav::cli::Command::Help:
-        return zav::writeStandardOutput(zav::cli::usageText(zav::cli::Program::Desktop)) ? 0 : 1;
+        return zav::writeStandardOutput(zav::cli::usageText(zav::cli::Program::Desktop, language)) ? 0 : 1;
     case zav::cli::Command::Version:
         return zav::writeStandardOutput(std::string("zaviro ") + zav::kVersion + "\n") ? 0 : 1;
     case zav::cli::Command::Window:
@@ -72,9 +75,11 @@ int main(int argc, char** argv) {
         return zav::runBatch(options, argv[0]);
     }
     if (!displayAvailable()) {
-        std::fputs("Erro: nenhuma tela gráfica disponível (DISPLAY não definido).\n"
-                   "Abra o ZAVIRO numa sessão gráfica, ou use zaviro-relatorio ARQUIVO\n"
-                   "para obter o relatório no terminal, ou zaviro --pdf SAIDA.pdf ARQUIVO.\n",
+        std::fputs(zav::cli::cliText(language,
+                                     "Erro: nenhuma tela gráfica disponível (DISPLAY não definido).\n"
+                                     "Abra o ZAVIRO numa sessão gráfica, ou use zaviro-relatorio ARQUIVO\n"
+                                     "para obter o relatório no terminal, ou zaviro --pdf SAIDA.pdf ARQUIVO.\n")
+                       .c_str(),
                    stderr);
         return 1;
     }
