@@ -171,7 +171,7 @@ treatments:</translation>
     </message>
     <message>
         <source>&amp;Copiar tabela</source>
-        <translation>&amp;Copy table</translation>
+        <translation>Cop&amp;y table</translation>
     </message>
     <message>
         <source>Tabela de espécies copiada</source>
@@ -203,7 +203,7 @@ treatments:</translation>
     </message>
     <message>
         <source>Importar p&amp;lanilha...</source>
-        <translation>Import sp&amp;readsheet...</translation>
+        <translation>Import spreads&amp;heet...</translation>
     </message>
     <message>
         <source>Arquivos &amp;recentes</source>
@@ -235,7 +235,7 @@ treatments:</translation>
     </message>
     <message>
         <source>&amp;Gráfico</source>
-        <translation>&amp;Chart</translation>
+        <translation>Cha&amp;rt</translation>
     </message>
     <message>
         <source>A&amp;juda</source>
@@ -794,6 +794,26 @@ treatments:</translation>
     <message>
         <source> finalizada</source>
         <translation> finished</translation>
+    </message>
+    <message>
+        <source>Tamanho da tela</source>
+        <translation>Screen size</translation>
+    </message>
+    <message>
+        <source>1 coluna (85 mm), 300 dpi</source>
+        <translation>1 column (85 mm), 300 dpi</translation>
+    </message>
+    <message>
+        <source>1 coluna (85 mm), 600 dpi</source>
+        <translation>1 column (85 mm), 600 dpi</translation>
+    </message>
+    <message>
+        <source>2 colunas (175 mm), 300 dpi</source>
+        <translation>2 columns (175 mm), 300 dpi</translation>
+    </message>
+    <message>
+        <source>2 colunas (175 mm), 600 dpi</source>
+        <translation>2 columns (175 mm), 600 dpi</translation>
     </message>
 </context>
 </TS>

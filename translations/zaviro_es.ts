@@ -171,7 +171,7 @@ tratamientos:</translation>
     </message>
     <message>
         <source>&amp;Copiar tabela</source>
-        <translation>&amp;Copiar tabla</translation>
+        <translation>Co&amp;piar tabla</translation>
     </message>
     <message>
         <source>Tabela de espécies copiada</source>
@@ -794,6 +794,26 @@ tratamientos:</translation>
     <message>
         <source> finalizada</source>
         <translation> finalizada</translation>
+    </message>
+    <message>
+        <source>Tamanho da tela</source>
+        <translation>Tamaño de la pantalla</translation>
+    </message>
+    <message>
+        <source>1 coluna (85 mm), 300 dpi</source>
+        <translation>1 columna (85 mm), 300 dpi</translation>
+    </message>
+    <message>
+        <source>1 coluna (85 mm), 600 dpi</source>
+        <translation>1 columna (85 mm), 600 dpi</translation>
+    </message>
+    <message>
+        <source>2 colunas (175 mm), 300 dpi</source>
+        <translation>2 columnas (175 mm), 300 dpi</translation>
+    </message>
+    <message>
+        <source>2 colunas (175 mm), 600 dpi</source>
+        <translation>2 columnas (175 mm), 600 dpi</translation>
     </message>
 </context>
 </TS>

@@ -65,11 +65,11 @@ struct SizeChoice {
     ImageSize size;
 };
 constexpr SizeChoice kSizes[] = {
-    {"Tamanho da tela", {}},
-    {"1 coluna (85 mm), 300 dpi", {style::kColumnMm, 300}},
-    {"1 coluna (85 mm), 600 dpi", {style::kColumnMm, 600}},
-    {"2 colunas (175 mm), 300 dpi", {style::kPageMm, 300}},
-    {"2 colunas (175 mm), 600 dpi", {style::kPageMm, 600}},
+    {QT_TRANSLATE_NOOP("Zav", "Tamanho da tela"), {}},
+    {QT_TRANSLATE_NOOP("Zav", "1 coluna (85 mm), 300 dpi"), {style::kColumnMm, 300}},
+    {QT_TRANSLATE_NOOP("Zav", "1 coluna (85 mm), 600 dpi"), {style::kColumnMm, 600}},
+    {QT_TRANSLATE_NOOP("Zav", "2 colunas (175 mm), 300 dpi"), {style::kPageMm, 300}},
+    {QT_TRANSLATE_NOOP("Zav", "2 colunas (175 mm), 600 dpi"), {style::kPageMm, 600}},
 };
 
 // The charts fill the view. A view smaller than they can be read at (a small
@@ -140,7 +140,7 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& documen
     size_ = new QComboBox(this);
     size_->setObjectName("CmbTamanho");
     for (const auto& choice : kSizes)
-        size_->addItem(QString::fromUtf8(choice.text));
+        size_->addItem(Zav::tr(choice.text));
     auto* sizeLabel = new QLabel(Zav::tr("&Tamanho:"), this);
     sizeLabel->setBuddy(size_);
 

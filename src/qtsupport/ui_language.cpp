@@ -12,7 +12,9 @@ namespace zav {
 namespace {
 
 const QString kLanguageKey = QStringLiteral("interface/idioma");
-ReportLanguage installed = ReportLanguage::Portuguese;
+// Kept on the application, which the charts module (a library of its own,
+// with its own copy of this unit) shares with the program.
+const char* const kInstalledProperty = "zaviro.idioma";
 // Those installed, taken out when another language comes in.
 QTranslator* qtInstalled = nullptr;
 QTranslator* oursInstalled = nullptr;
@@ -53,7 +55,9 @@ ReportLanguage startingInterfaceLanguage() {
 }
 
 void installInterfaceLanguage(QCoreApplication& app, ReportLanguage language) {
-    installed = language;
+    const auto installedCode = reportLanguageCode(language);
+    app.setProperty(kInstalledProperty,
+                    QString::fromLatin1(installedCode.data(), static_cast<qsizetype>(installedCode.size())));
     // Qt's dialogs (file dialogs, message boxes' buttons) in the same language.
     const QLocale locale = language == ReportLanguage::English   ? QLocale(QLocale::English)
                            : language == ReportLanguage::Spanish ? QLocale(QLocale::Spanish)
@@ -80,6 +84,11 @@ void installInterfaceLanguage(QCoreApplication& app, ReportLanguage language) {
     replace(oursInstalled, ours);
 }
 
-ReportLanguage interfaceLanguage() { return installed; }
+ReportLanguage interfaceLanguage() {
+    const auto* app = QCoreApplication::instance();
+    if (!app) return ReportLanguage::Portuguese;
+    return reportLanguageFromCode(app->property(kInstalledProperty).toString().toStdString())
+        .value_or(ReportLanguage::Portuguese);
+}
 
 } // namespace zav

@@ -14,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -142,6 +143,8 @@ class WindowLanguageTest : public zav::test::WindowTest {
             zav::surveyDocument(zav::runSurvey(data.toStdString(), zav::DateTime{}).result, data, zav::DateTime{});
         const std::unique_ptr<QWidget> charts(zav::openChartWindow(*user, document, nullptr));
         texts << shownTexts(*charts);
+        // The charts themselves speak the window's language until told otherwise.
+        QCOMPARE(charts->findChild<QComboBox*>("CmbIdioma")->currentIndex(), language);
         // The help, every line; the data file's own words ([nomes]) stay.
         texts << zav::helpText(chosen).split(QLatin1Char('\n'));
         QVERIFY(zav::helpText(chosen).contains(QStringLiteral("\tSD - super")));
