@@ -4,6 +4,22 @@ namespace zav {
 
 namespace {
 
+// The works cited, the same in every language.
+QString references() {
+    return QStringLiteral("  KATO, M.; MATSUDA, T.; YAMASHITA, Z. Associative ecology of insects\n"
+                          "found in the paddy field cultivated by various planting forms. Science\n"
+                          "Reports of the Tohoku University, Series 4 (Biology), v. 19, p. 291-301,\n"
+                          "1952.\n"
+                          "  SHANNON, C. E.; WEAVER, W. The mathematical theory of communication.\n"
+                          "Urbana: University of Illinois Press, 1949.\n"
+                          "  MARGALEF, R. Information theory in ecology. General Systems, v. 3,\n"
+                          "p. 36-71, 1958.\n"
+                          "  SØRENSEN, T. A method of establishing groups of equal amplitude in plant\n"
+                          "sociology based on similarity of species content and its application to\n"
+                          "analyses of the vegetation on Danish commons. Kongelige Danske\n"
+                          "Videnskabernes Selskab, Biologiske Skrifter, v. 5, n. 4, p. 1-34, 1948.");
+}
+
 // The same help in English: the menus and the grid by their English names,
 // the class codes as the reports print them.
 QString englishHelp() {
@@ -257,19 +273,8 @@ QString englishHelp() {
                           "  The ZAVIRO project - Faunistic Analysis, a program for entomologists\n"
                           "\n"
                           "REFERENCES\n"
-                          "==========\n"
-                          "  KATO, M.; MATSUDA, T.; YAMASHITA, Z. Associative ecology of insects\n"
-                          "found in the paddy field cultivated by various planting forms. Science\n"
-                          "Reports of the Tohoku University, Series 4 (Biology), v. 19, p. 291-301,\n"
-                          "1952.\n"
-                          "  SHANNON, C. E.; WEAVER, W. The mathematical theory of communication.\n"
-                          "Urbana: University of Illinois Press, 1949.\n"
-                          "  MARGALEF, R. Information theory in ecology. General Systems, v. 3,\n"
-                          "p. 36-71, 1958.\n"
-                          "  SØRENSEN, T. A method of establishing groups of equal amplitude in plant\n"
-                          "sociology based on similarity of species content and its application to\n"
-                          "analyses of the vegetation on Danish commons. Kongelige Danske\n"
-                          "Videnskabernes Selskab, Biologiske Skrifter, v. 5, n. 4, p. 1-34, 1948.");
+                          "==========\n") +
+           references();
 }
 
 // The same help in Spanish, with the terms of Spanish-language entomology (dominancia, abundancia, frecuencia,
@@ -525,19 +530,8 @@ QString spanishHelp() {
                           "  Proyecto ZAVIRO - Análisis Faunístico, programa para entomólogos\n"
                           "\n"
                           "REFERENCIAS\n"
-                          "===========\n"
-                          "  KATO, M.; MATSUDA, T.; YAMASHITA, Z. Associative ecology of insects\n"
-                          "found in the paddy field cultivated by various planting forms. Science\n"
-                          "Reports of the Tohoku University, Series 4 (Biology), v. 19, p. 291-301,\n"
-                          "1952.\n"
-                          "  SHANNON, C. E.; WEAVER, W. The mathematical theory of communication.\n"
-                          "Urbana: University of Illinois Press, 1949.\n"
-                          "  MARGALEF, R. Information theory in ecology. General Systems, v. 3,\n"
-                          "p. 36-71, 1958.\n"
-                          "  SØRENSEN, T. A method of establishing groups of equal amplitude in plant\n"
-                          "sociology based on similarity of species content and its application to\n"
-                          "analyses of the vegetation on Danish commons. Kongelige Danske\n"
-                          "Videnskabernes Selskab, Biologiske Skrifter, v. 5, n. 4, p. 1-34, 1948.");
+                          "===========\n") +
+           references();
 }
 
 } // namespace
@@ -800,19 +794,8 @@ QString helpText(ReportLanguage language) {
                           "  Projeto ZAVIRO - Análise Faunística, programa para entomologistas\n"
                           "\n"
                           "REFERÊNCIA\n"
-                          "==========\n"
-                          "  KATO, M.; MATSUDA, T.; YAMASHITA, Z. Associative ecology of insects\n"
-                          "found in the paddy field cultivated by various planting forms. Science\n"
-                          "Reports of the Tohoku University, Series 4 (Biology), v. 19, p. 291-301,\n"
-                          "1952.\n"
-                          "  SHANNON, C. E.; WEAVER, W. The mathematical theory of communication.\n"
-                          "Urbana: University of Illinois Press, 1949.\n"
-                          "  MARGALEF, R. Information theory in ecology. General Systems, v. 3,\n"
-                          "p. 36-71, 1958.\n"
-                          "  SØRENSEN, T. A method of establishing groups of equal amplitude in plant\n"
-                          "sociology based on similarity of species content and its application to\n"
-                          "analyses of the vegetation on Danish commons. Kongelige Danske\n"
-                          "Videnskabernes Selskab, Biologiske Skrifter, v. 5, n. 4, p. 1-34, 1948.");
+                          "==========\n") +
+           references();
 }
 
 } // namespace zav
