@@ -2,6 +2,8 @@
 // bytes to the JSON (as zaviro-relatorio --flutuacao --json does it): 900
 // species, 104 weekly collections over two years, 5 weather variables with
 // gaps. Goal: under 0.2 s.
+#include "data/collection_blocks.h"
+#include "data/species_file.h"
 #include "runs/runs.h"
 
 #include <benchmark/benchmark.h>
@@ -72,6 +74,21 @@ void fluctuationJson(benchmark::State& state) {
     state.counters["correlacoes"] = static_cast<double>(correlations);
 }
 BENCHMARK(fluctuationJson)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// What the diversity run adds for the same survey's matrix: the standard
+// errors, the exact curve's deviation (900 x 900 correlations) and the
+// collections' H.
+void diversityMatrixPart(benchmark::State& state) {
+    const auto bytes = largeSurveyBytes();
+    const auto table = zav::parseSpeciesTable(bytes);
+    const auto blocks = zav::parseCollectionBlocks(bytes);
+    auto result = zav::analyseDiversity(table, 2);
+    for (auto _ : state) {
+        zav::addCollectionMatrix(result, blocks);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(diversityMatrixPart)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 
 } // namespace
 
