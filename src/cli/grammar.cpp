@@ -14,6 +14,7 @@ enum class Id {
     Version,
     Mode, // a kind of run's option (runs/run_kinds.h)
     Index,
+    Lag,
     Json,
     Csv,
     Xlsx,
@@ -43,6 +44,7 @@ constexpr OptionSpec kOptions[] = {
     {Id::Help, "--help", "-h", false, kBoth},
     {Id::Version, "--version", "", false, kBoth},
     {Id::Index, "--indice", "", true, kBoth},
+    {Id::Lag, "--defasagem", "", true, kBoth},
     {Id::Json, "--json", "", false, kReport},
     {Id::Csv, "--csv", "", false, kReport},
     {Id::Xlsx, "--xlsx", "", false, kReport},
@@ -70,6 +72,8 @@ constexpr Line kForms[] = {
     {kReport, "zaviro-relatorio --diversidade [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]"},
     {kReport, "zaviro-relatorio --similaridade [--json] ARQ1 ARQ2 ARQ3 [... ARQ10]"},
     {kReport, "zaviro-relatorio --comparacao [--json] [--indice sorensen|bray-curtis] ARQ1 ARQ2 [... ARQ10]"},
+    {kReport, "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] ARQUIVO"},
+    {kReport, "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] --saida PASTA ARQ1 [ARQ2 ...]"},
     {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] --coletas C [-o ARQUIVO]"},
     {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] --por-coleta [-o ARQUIVO]"},
     {kDesktop, "zaviro [ARQUIVO]"},
@@ -77,6 +81,7 @@ constexpr Line kForms[] = {
     {kDesktop, "zaviro [--diversidade] --grafico SAIDA.svg|SAIDA.png|SAIDA.pdf ARQUIVO"},
     {kDesktop, "zaviro --similaridade --pdf|--grafico SAIDA ARQ1 ARQ2 ARQ3 [... ARQ10]"},
     {kDesktop, "zaviro --comparacao [--indice sorensen|bray-curtis] --pdf|--grafico SAIDA ARQ1 ARQ2 [... ARQ10]"},
+    {kDesktop, "zaviro --flutuacao [--defasagem K] --pdf SAIDA.pdf ARQUIVO"},
 };
 
 constexpr Line kDescriptions[] = {
@@ -118,6 +123,15 @@ constexpr OptionHelp kOptionHelp[] = {
      "compara 2 a 10 tratamentos: teste t de Hutcheson (Zar)\n"
      "com p de Holm, matrizes de Sorensen, Jaccard,\n"
      "Morisita-Horn e Bray-Curtis e o dendrograma UPGMA"},
+    {kBoth, "--flutuacao",
+     "a flutuação populacional de um levantamento com o bloco\n"
+     "[coletas]: indivíduos, espécies, H de Shannon e as\n"
+     "espécies predominantes de cada coleta; correlações de\n"
+     "Pearson e Spearman com o clima do bloco [clima];\n"
+     "sazonalidade pelo teste de Rayleigh (Zar 2010)"},
+    {kBoth, "--defasagem K",
+     "com --flutuacao: a coleta k com o clima da coleta k - K\n"
+     "(K de 0, o padrão, em diante)"},
     {kBoth, "--indice I",
      "o índice do dendrograma: sorensen (1 - Sorensen, o\n"
      "padrão) ou bray-curtis"},
@@ -241,6 +255,7 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
         }
     }
     bool json = false, csv = false, xlsx = false, collectionsGiven = false, indexGiven = false, modeGiven = false;
+    bool lagGiven = false;
     bool sheetGiven = false;
     int outputs = 0;
     const auto setMode = [&](Command command) {
@@ -281,6 +296,14 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
             options.parameters.index = value == "bray-curtis" ? DendrogramIndex::BrayCurtis : DendrogramIndex::Sorensen;
             indexGiven = true;
             break;
+        case Id::Lag: {
+            const auto lag = parseInteger(value);
+            if (!lag || *lag < 0 || value.find_first_not_of("0123456789") != std::string::npos)
+                return UsageError{"Erro: --defasagem espera um número inteiro de coletas, 0 ou mais"};
+            options.parameters.lag = *lag;
+            lagGiven = true;
+            break;
+        }
         case Id::Json:
             json = true;
             break;
@@ -326,6 +349,7 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
     const bool running = options.command == Command::Run;
     const auto& kind = runKind(options.kind);
     if (indexGiven && !(running && kind.takesIndex)) return UsageError{};
+    if (lagGiven && !(running && kind.takesLag)) return UsageError{};
     const bool importing = options.command == Command::Import;
     if ((sheetGiven || options.perCollection) && !importing) return UsageError{};
     if (importing && options.perCollection && collectionsGiven)

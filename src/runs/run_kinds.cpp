@@ -28,6 +28,7 @@ constexpr RunKindInfo kKinds[] = {
      .csv = true,
      .xlsx = true,
      .takesIndex = false,
+     .takesLag = false,
      .runningStatus = "Calculando o arquivo: ",
      .doneStatus = "Cálculo do arquivo: ",
      .doneStatusEnd = " finalizado"},
@@ -44,6 +45,7 @@ constexpr RunKindInfo kKinds[] = {
      .csv = true,
      .xlsx = false,
      .takesIndex = false,
+     .takesLag = false,
      .runningStatus = "Calculando a diversidade do arquivo: ",
      .doneStatus = "Diversidade do arquivo: ",
      .doneStatusEnd = " finalizada"},
@@ -60,6 +62,7 @@ constexpr RunKindInfo kKinds[] = {
      .csv = false,
      .xlsx = false,
      .takesIndex = false,
+     .takesLag = false,
      .runningStatus = "",
      .doneStatus = "",
      .doneStatusEnd = ""},
@@ -76,9 +79,27 @@ constexpr RunKindInfo kKinds[] = {
      .csv = false,
      .xlsx = false,
      .takesIndex = true,
+     .takesLag = false,
      .runningStatus = "",
      .doneStatus = "",
      .doneStatusEnd = ""},
+    {.kind = RunKind::Fluctuation,
+     .name = "flutuacao",
+     .option = "--flutuacao",
+     .title = "Flutuação",
+     .minFiles = 1,
+     .maxFiles = 1,
+     .fileCountProblem = nullptr,
+     .reportSuffix = "-flutuacao",
+     .dataSuffix = "-flutuacao",
+     .json = true,
+     .csv = true,
+     .xlsx = false,
+     .takesIndex = false,
+     .takesLag = true,
+     .runningStatus = "Calculando a flutuação do arquivo: ",
+     .doneStatus = "Flutuação do arquivo: ",
+     .doneStatusEnd = " finalizada"},
 };
 
 TreatmentFiles treatmentsOf(const std::vector<NamedBytes>& files) {
@@ -145,6 +166,8 @@ AnyRun runFiles(RunKind kind, const std::vector<std::filesystem::path>& files, c
         return runSimilarity(files, clock);
     case RunKind::Comparison:
         return runComparison(files, parameters.index, clock);
+    case RunKind::Fluctuation:
+        return runFluctuation(onlyFile(files), parameters.lag, clock);
     }
     throw Error("Erro: análise desconhecida");
 }
@@ -157,6 +180,8 @@ AnyRun runFiles(RunKind kind, const std::vector<std::filesystem::path>& files, c
         return runSurvey(onlyFile(files), when);
     case RunKind::Diversity:
         return runDiversity(onlyFile(files), when);
+    case RunKind::Fluctuation:
+        return runFluctuation(onlyFile(files), parameters.lag, when);
     case RunKind::Similarity:
     case RunKind::Comparison: {
         TreatmentFiles treatments;
@@ -178,6 +203,8 @@ AnyRun runBytes(RunKind kind, const std::vector<NamedBytes>& files, const RunPar
         return runSurvey(onlyFile(files).bytes, onlyFile(files).name, when);
     case RunKind::Diversity:
         return runDiversity(onlyFile(files).bytes, onlyFile(files).name, when);
+    case RunKind::Fluctuation:
+        return runFluctuation(onlyFile(files).bytes, onlyFile(files).name, parameters.lag, when);
     case RunKind::Similarity:
     case RunKind::Comparison: {
         auto treatments = treatmentsOf(files);
@@ -195,6 +222,7 @@ std::string runOutput(const AnyRun& run, RunOutput output) {
                           [&](const DiversityRun& held) { return diversityOutput(held, output); },
                           [&](const SimilarityRun& held) { return similarityOutput(held, output); },
                           [&](const ComparisonRun& held) { return comparisonOutput(held, output); },
+                          [&](const FluctuationRun& held) { return fluctuationOutput(held, output); },
                       },
                       run);
 }
@@ -206,6 +234,7 @@ const std::vector<std::string>& runNotices(const AnyRun& run) {
             [](const DiversityRun& held) -> const std::vector<std::string>& { return held.warnings; },
             [](const SimilarityRun& held) -> const std::vector<std::string>& { return held.treatments.notes; },
             [](const ComparisonRun& held) -> const std::vector<std::string>& { return held.treatments.notes; },
+            [](const FluctuationRun& held) -> const std::vector<std::string>& { return held.warnings; },
         },
         run);
 }

@@ -34,6 +34,7 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
         {Program::Report, "--diversidade --csv a.txt", Command::Run, RunKind::Diversity, Format::Csv, "", 1},
         {Program::Report, "--similaridade a b c", Command::Run, RunKind::Similarity, Format::Text, "", 3},
         {Program::Report, "a b --comparacao --json", Command::Run, RunKind::Comparison, Format::Json, "", 2},
+        {Program::Report, "--flutuacao --csv a.txt", Command::Run, RunKind::Fluctuation, Format::Csv, "", 1},
         {Program::Report, "--importar p.csv --coletas 5 -o d.txt", Command::Import, RunKind::Faunistic, Format::Text,
          "d.txt", 0},
         {Program::Report, "--importar p.ods --planilha Mata --por-coleta", Command::Import, RunKind::Faunistic,
@@ -51,6 +52,8 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
          "s.png", 3},
         {Program::Desktop, "--comparacao --indice bray-curtis --pdf c.pdf a b", Command::Run, RunKind::Comparison,
          Format::Pdf, "c.pdf", 2},
+        {Program::Desktop, "--flutuacao --defasagem 1 --pdf f.pdf a.txt", Command::Run, RunKind::Fluctuation,
+         Format::Pdf, "f.pdf", 1},
     };
     for (const auto& c : cases) {
         const auto parsed = parseOptions(c.program, words(c.args));
@@ -66,6 +69,15 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
         EXPECT_EQ(options->output, c.output) << c.args;
         EXPECT_EQ(options->files.size(), c.files) << c.args;
     }
+}
+
+TEST(Grammar, ReadsTheFluctuationsLag) {
+    const auto lagOf = [](const char* args) {
+        return std::get<Options>(parseOptions(Program::Report, words(args))).parameters.lag;
+    };
+    EXPECT_EQ(lagOf("--flutuacao a.txt"), 0);
+    EXPECT_EQ(lagOf("--flutuacao --json --defasagem 2 a.txt"), 2);
+    EXPECT_EQ(lagOf("a.txt --defasagem 0 --flutuacao --saida out b.txt"), 0);
 }
 
 TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
@@ -108,6 +120,15 @@ TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
         {Program::Desktop, "--similaridade --pdf r.pdf a b c d e f g h i j k",
          "Erro: Digite no máximo 10 conjuntos de dados"},
         {Program::Desktop, "--help a.txt", ""},
+        {Program::Report, "--defasagem 1 a.txt", ""},
+        {Program::Report, "--diversidade --defasagem 1 a.txt", ""},
+        {Program::Report, "--flutuacao --xlsx a.txt", ""},
+        {Program::Report, "--flutuacao --defasagem -1 a.txt",
+         "Erro: --defasagem espera um número inteiro de coletas, 0 ou mais"},
+        {Program::Report, "--flutuacao --defasagem +2 a.txt",
+         "Erro: --defasagem espera um número inteiro de coletas, 0 ou mais"},
+        {Program::Report, "--flutuacao --defasagem 1,5 a.txt",
+         "Erro: --defasagem espera um número inteiro de coletas, 0 ou mais"},
     };
     for (const auto& c : cases) {
         const auto parsed = parseOptions(c.program, words(c.args));
@@ -125,10 +146,11 @@ TEST(Grammar, EachUsageTextNamesItsProgramsOptions) {
     } programs[] = {
         {Program::Report,
          {"--help", "--version", "--diversidade", "--similaridade", "--comparacao", "--indice", "--json", "--csv",
-          "--saida", "-o,", "--importar", "--coletas"},
+          "--saida", "-o,", "--importar", "--coletas", "--flutuacao", "--defasagem"},
          {"--pdf", "--grafico"}},
         {Program::Desktop,
-         {"--help", "--version", "--diversidade", "--similaridade", "--comparacao", "--indice", "--pdf", "--grafico"},
+         {"--help", "--version", "--diversidade", "--similaridade", "--comparacao", "--indice", "--pdf", "--grafico",
+          "--flutuacao", "--defasagem"},
          {"--json", "--csv", "--importar"}},
     };
     for (const auto& p : programs) {
