@@ -363,6 +363,10 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
     if (importing && (json || csv)) return UsageError{};
     if (running && batch && !kind.oneFile()) return UsageError{};
     if (auto problem = fileCountProblem(options, batch)) return *problem;
+    // The fluctuation's charts are not drawn yet: no image of none.
+    if (program == Program::Desktop && running && options.format == Format::Chart &&
+        options.kind == RunKind::Fluctuation)
+        return UsageError{"Erro: a flutuação ainda não tem gráficos; grave o relatório com --pdf"};
     if (program == Program::Desktop && running)
         if (auto problem = outputProblem(options)) return *problem;
     return options;

@@ -120,6 +120,8 @@ TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
         {Program::Desktop, "--similaridade --pdf r.pdf a b c d e f g h i j k",
          "Erro: Digite no máximo 10 conjuntos de dados"},
         {Program::Desktop, "--help a.txt", ""},
+        {Program::Desktop, "--flutuacao --grafico f.svg a.txt",
+         "Erro: a flutuação ainda não tem gráficos; grave o relatório com --pdf"},
         {Program::Report, "--defasagem 1 a.txt", ""},
         {Program::Report, "--diversidade --defasagem 1 a.txt", ""},
         {Program::Report, "--flutuacao --xlsx a.txt", ""},

@@ -184,6 +184,7 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       const file = path.join(diversityGolden, "dez-especies-coletas.txt");
       await page.$eval("#defasagem", (e) => { e.value = "1"; });
       await run(page, "#arquivo", [file], "#flutuacao");
+      assert.equal(await page.$eval("#mensagem", (e) => (e.hidden ? "" : e.textContent)), "");
       const shown = await page.$eval("#relatorio", (e) => e.textContent);
       assert.match(shown, /^ZAVIRO - FLUTUAÇÃO POPULACIONAL/m);
       assert.match(shown, /defasagem de 1 coleta\)/);
