@@ -214,10 +214,23 @@ inline std::string checkSpreadsheetImport(std::string_view bytes) {
     // The dialog's proposal reads the first rows of anything without throwing.
     if (suggestedPerCollection(bytes) == true) {
         try {
-            importSpreadsheet(bytes, {true});
+            // Its collections kept whole read back as the data file's blocks.
+            const auto byCollection = importSpreadsheet(bytes, {true});
+            parseCollectionBlocks(importedDataFile(byCollection, byCollection.totalCollections));
         } catch (const SpreadsheetError& e) {
             if (!utf8::isValid(e.what())) return std::string("message not in UTF-8: ") + e.what();
+        } catch (const Error& e) {
+            return std::string("the collections of a species by collection sheet do not read back: ") + e.what();
         }
+    }
+    // Read as one record per row, the same.
+    try {
+        const auto records = importRecordsText(bytes);
+        parseCollectionBlocks(importedDataFile(records, records.totalCollections));
+    } catch (const SpreadsheetError& e) {
+        if (!utf8::isValid(e.what())) return std::string("message not in UTF-8: ") + e.what();
+    } catch (const Error& e) {
+        return std::string("the records' collections do not read back: ") + e.what();
     }
     DataFileTexts texts;
     try {

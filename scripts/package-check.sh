@@ -60,6 +60,33 @@ packaged_workbook_module_works() {
     [ "$(head -c 9 "$root/planilha/dados.txt")" = "10     10" ]
 }
 
+# The English report of the packaged zaviro-relatorio (--idioma en) equals
+# the golden one but for its file path and the date of the run.
+packaged_english_report_matches_golden() {
+  local golden=tests/analysis/golden
+  mkdir -p "$root/ingles" && cp "$golden/dez-especies.txt" "$root/ingles/" || return 1
+  local path_line="File: $root/ingles/dez-especies.txt"
+  (cd "$root/ingles" && "$root/pacote/usr/bin/zaviro-relatorio" --idioma en dez-especies.txt) >"$root/report" &&
+    LC_ALL=C sed -e "s#^File: .*\r\$#$path_line\r#" -e '/^Date: /d' "$golden/dez-especies.en.relatorio" >"$root/expected" &&
+    LC_ALL=C sed -e '/^Date: /d' "$root/report" >"$root/got" &&
+    cmp "$root/expected" "$root/got"
+}
+
+# Both manual pages in English (man1, the default), Portuguese (pt_BR/man1)
+# and Spanish (es/man1), each read by man without a warning.
+manual_pages_in_three_languages() {
+  local folder page
+  for folder in man1 pt_BR/man1 es/man1; do
+    for page in zaviro zaviro-relatorio; do
+      local file="$root/pacote/usr/share/man/$folder/$page.1.gz"
+      [ -f "$file" ] || { echo "missing: ${file#"$root/pacote"}"; return 1; }
+      local warnings
+      warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$file" 2>&1 >/dev/null)"
+      [ -z "$warnings" ] || { echo "${file#"$root/pacote"}: $warnings"; return 1; }
+    done
+  done
+}
+
 prints() {
   local expected="$1"
   shift
@@ -77,6 +104,8 @@ check "appstreamcli validate" appstreamcli validate --no-net "$root/pacote/usr/s
 check "lintian sem erros" lintian_finds_no_error
 check "relatório do zaviro-relatorio do pacote" packaged_report_matches_golden
 check "planilhas pelo módulo do pacote" packaged_workbook_module_works
+check "relatório em inglês do zaviro-relatorio do pacote" packaged_english_report_matches_golden
+check "páginas de manual em inglês, português e espanhol" manual_pages_in_three_languages
 check "zaviro --version sem tela" prints "zaviro $version" "$root/pacote/usr/bin/zaviro" --version
 check "zaviro-relatorio --version" prints "zaviro-relatorio $version" "$root/pacote/usr/bin/zaviro-relatorio" --version
 check "changelog e metainfo na versão $version" documents_name_the_version

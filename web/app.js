@@ -223,12 +223,14 @@
     message(utf8(result.message), near);
   }
 
-  function showCharts(charts) {
+  // The charts of a run, drawn from the figures the core gave with it.
+  function showCharts(result) {
     var box = $("graficos");
     box.textContent = "";
-    charts.filter(function (chart) { return chart.svg; }).forEach(function (chart) {
+    window.zaviroLastFigures = result.figures.length ? utf8(result.figures) : "[]";
+    ZavCharts.drawAll(JSON.parse(window.zaviroLastFigures)).forEach(function (chart) {
       var figure = document.createElement("figure");
-      figure.className = "grafico";
+      figure.className = "grafico" + (chart.small ? " pequeno" : "");
       figure.dataset.nome = chart.name;
       figure.innerHTML = chart.svg;
       var caption = document.createElement("figcaption");
@@ -357,31 +359,17 @@
   async function readOne(files) { return [{ bytes: await readDataFile(files[0]), name: files[0].name }]; }
 
   // What the page offers: each kind of run of the core's table, with its
-  // button and file input here (index.html), how its files are read, its
-  // parameters and which charts its JSON gives. A new kind of the core
-  // adds its button and input in index.html and an entry here.
+  // button and file input here (index.html), how its files are read and its
+  // parameters; its charts are the figures the core gives with the run. A
+  // new kind of the core adds its button and input in index.html and an
+  // entry here.
   var analyses = [
-    {
-      kind: "faunistica", button: "calcular", input: "arquivo", read: readOne,
-      charts: function (result) {
-        return [{ name: "whittaker", svg: ZavCharts.whittaker(result) }, { name: "classes", svg: ZavCharts.classBars(result) }];
-      },
-    },
-    {
-      kind: "diversidade", button: "diversidade", input: "arquivo", read: readOne,
-      charts: function (result) {
-        return [{ name: "hill", svg: ZavCharts.hillCurves(result) }, { name: "coletas", svg: ZavCharts.collectionCurve(result) },
-          { name: "cobertura", svg: ZavCharts.coverageCurve(result) }];
-      },
-    },
-    {
-      kind: "similaridade", button: "similaridade", input: "tratamentos", read: readTreatments,
-      charts: function (result) { return [{ name: "similaridade", svg: ZavCharts.similarityWhiskers(result) }]; },
-    },
+    { kind: "faunistica", button: "calcular", input: "arquivo", read: readOne },
+    { kind: "diversidade", button: "diversidade", input: "arquivo", read: readOne },
+    { kind: "similaridade", button: "similaridade", input: "tratamentos", read: readTreatments },
     {
       kind: "comparacao", button: "comparacao", input: "tratamentos", read: readTreatments,
       parameters: function () { return [$("indice").value === "bray-curtis" ? 1 : 0]; },
-      charts: function (result) { return [{ name: "dendrograma", svg: ZavCharts.dendrogram(result) }]; },
     },
     {
       // The survey kept whole: its collections and weather; the lag pairs
@@ -429,7 +417,7 @@
       resetOutputs();
       if (result.status !== 0) return showFailure(result, analysis.input);
       showReport(result, run, stemOf(analysis, input), kinds[analysis.kind].xlsx);
-      showCharts(analysis.charts(JSON.parse(utf8(last.json))));
+      showCharts(result);
       window.zaviroLastRunMs = performance.now() - started;
     } finally {
       endJob(id, analysis.button);
@@ -494,7 +482,7 @@
       if (result.notice.length) warning(utf8(result.notice));
       last.dataFile = result.dataFile;
       $("baixar-dados").hidden = false;
-      showCharts(analyses[0].charts(JSON.parse(utf8(last.json))));
+      showCharts(result);
     } finally {
       ZavWorkbook.interrupt = null;
       endJob(id, "importar");

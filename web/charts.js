@@ -1,12 +1,16 @@
-// The charts of a result, drawn as SVG text from the core's JSON (never from
-// the report text): the rank-abundance (Whittaker) curve, the species of each
-// class, the similarity quotients with their intervals, the diversity curves
-// with their 95 % bands, and the comparison's UPGMA dendrogram. Each function
-// returns a whole SVG document that the page shows and saves as it is.
+// The charts of a result, drawn as SVG text from the figures the core
+// gives for it (zav_web_figures): every value, order, label, tick and the
+// dendrogram's layout come from there, as on the desktop; here they are
+// only placed on the page. Each chart is a whole SVG document that the page
+// shows and saves as it is.
 "use strict";
 
 var ZavCharts = (function () {
   var FONT = "DejaVu Sans, Arial, sans-serif";
+  // The desktop's colours, by what they mean.
+  var COLOURS = { especies: "#1f5aa0", predominantes: "#e68c00", super: "#c81e1e", primeira: "#1f5aa0",
+    segunda: "#c85a14", terceira: "#288c3c", cinza: "#5a5a5a" };
+  var CHAR = 6.6; // the average width of a character of 12 px DejaVu Sans
 
   function esc(text) {
     return String(text).replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;").replace(/"/g, "&quot;");
@@ -18,70 +22,192 @@ var ZavCharts = (function () {
   function line(x1, y1, x2, y2, attrs) {
     return '<line x1="' + num(x1) + '" y1="' + num(y1) + '" x2="' + num(x2) + '" y2="' + num(y2) + '"' + (attrs || ' stroke="#333"') + "/>";
   }
-  function svg(width, height, title, body) {
-    return '<svg xmlns="http://www.w3.org/2000/svg" width="' + width + '" height="' + height + '" viewBox="0 0 ' + width + " " + height +
-      '" font-family="' + FONT + '" font-size="12">' + "<title>" + esc(title) + "</title>" +
-      '<rect width="100%" height="100%" fill="#fff"/>' + text(width / 2, 22, title, ' text-anchor="middle" font-size="15" font-weight="bold"') +
-      body + "</svg>";
+  function tip(hover) { return hover ? "<title>" + esc(hover) + "</title>" : ""; }
+  function circle(x, y, r, colour, hover) {
+    return '<circle cx="' + num(x) + '" cy="' + num(y) + '" r="' + r + '" fill="' + colour + '">' + tip(hover) + "</circle>";
   }
-  // 1, 10, 100, 1000, then 10⁴, 10⁵...
-  function powerOf10(p) {
-    if (p < 4) return String(Math.pow(10, p));
-    return "10" + String(p).replace(/\d/g, function (d) { return "⁰¹²³⁴⁵⁶⁷⁸⁹"[d]; });
+  function polygon(points, attrs) {
+    return '<polygon points="' + points.map(function (p) { return num(p[0]) + "," + num(p[1]); }).join(" ") + '"' + attrs + "/>";
   }
-  // A value that rounds to zero is written without sign ("0,00", never "-0,00").
-  function decimal(x, places) { return x.toFixed(places).replace(/^-(?=0(\.0*)?$)/, "").replace(".", ","); }
+  function star(x, y, r, colour) {
+    var points = [];
+    for (var k = 0; k < 10; ++k) {
+      var a = Math.PI / 2 + k * Math.PI / 5, d = k % 2 ? r * 0.45 : r;
+      points.push([x + d * Math.cos(a), y - d * Math.sin(a)]);
+    }
+    return polygon(points, ' fill="' + colour + '" stroke="#8a5400" stroke-width="0.6"');
+  }
+  function triangle(x, y, r, colour) {
+    return polygon([[x, y - r], [x + r * 0.87, y + r / 2], [x - r * 0.87, y + r / 2]], ' fill="' + colour + '"');
+  }
+  function pathOf(points) {
+    return points.map(function (p, i) { return (i ? "L" : "M") + num(p[0]) + " " + num(p[1]); }).join(" ");
+  }
 
-  // Individuals by rank on a logarithmic axis; the predominant species are
-  // labelled with their numbers, the super-abundant ones drawn as squares.
-  function whittaker(result) {
-    var species = result.especies.slice().sort(function (a, b) { return b.individuos - a.individuos || a.especie - b.especie; });
-    var W = 720, H = 420, left = 74, right = 20, top = 40, bottom = 60;
-    var maxLog = Math.max(1, Math.ceil(Math.log10(species[0].individuos)));
-    var n = species.length;
-    var x = function (rank) { return left + (n === 1 ? 0.5 : (rank - 1) / (n - 1)) * (W - left - right); };
-    var y = function (value) { return H - bottom - (Math.log10(value) / maxLog) * (H - top - bottom); };
-    var out = line(left, top, left, H - bottom) + line(left, H - bottom, W - right, H - bottom);
-    for (var p = 0; p <= maxLog; ++p) {
-      out += line(left - 5, y(Math.pow(10, p)), W - right, y(Math.pow(10, p)), ' stroke="#ddd"') +
-        text(left - 8, y(Math.pow(10, p)) + 4, powerOf10(p), ' text-anchor="end"');
+  // Where a value of an axis falls between the pixels `from` and `to`.
+  function scale(axis, from, to) {
+    var log = axis.escala === "log";
+    var f = function (v) { return log ? Math.log10(v) : v; };
+    var low = f(axis.min), span = f(axis.max) - low;
+    return function (v) { return from + (f(v) - low) / span * (to - from); };
+  }
+
+  // A series' sample in the legend or the key, centred at (x, y).
+  function swatch(style, colour, x, y) {
+    switch (style) {
+      case "tracejada": return line(x - 11, y, x + 11, y, ' stroke="' + colour + '" stroke-width="2" stroke-dasharray="6 4"');
+      case "pontos": return circle(x, y, 4.5, colour);
+      case "estrelas": return star(x, y, 7, colour);
+      case "quadrados": return '<rect x="' + (x - 6) + '" y="' + (y - 6) + '" width="12" height="12" fill="none" stroke="' + colour + '" stroke-width="2"/>';
+      case "triangulos": return triangle(x, y, 6, colour);
+      case "faixa": return '<rect x="' + (x - 11) + '" y="' + (y - 6) + '" width="22" height="12" fill="' + colour + '" fill-opacity="0.16"/>';
+      case "barras": return '<rect x="' + (x - 6) + '" y="' + (y - 6) + '" width="12" height="12" fill="' + colour + '"/>';
+      case "intervalos": return line(x, y - 7, x, y + 7, ' stroke="' + colour + '" stroke-width="1.5"');
+      default: return line(x - 11, y, x + 11, y, ' stroke="' + colour + '" stroke-width="2"');
     }
-    var ticks = Math.min(n, 10);
-    for (var t = 0; t < ticks; ++t) {
-      var rank = Math.round(1 + t * (n - 1) / Math.max(1, ticks - 1));
-      out += line(x(rank), H - bottom, x(rank), H - bottom + 5) + text(x(rank), H - bottom + 18, String(rank), ' text-anchor="middle"');
-    }
-    var path = species.map(function (s, i) { return (i ? "L" : "M") + num(x(i + 1)) + " " + num(y(s.individuos)); }).join(" ");
-    out += '<path d="' + path + '" fill="none" stroke="#2f5d34" stroke-width="1.5"/>';
-    var markers = [], wanted = [];
-    species.forEach(function (s, i) {
-      var cx = x(i + 1), cy = y(s.individuos), radius = s.abundancia === "sa" ? 4 : n > 200 ? 1.5 : 3;
-      out += s.abundancia === "sa"
-        ? '<rect x="' + num(cx - 4) + '" y="' + num(cy - 4) + '" width="8" height="8" fill="#c0392b"/>'
-        : '<circle cx="' + num(cx) + '" cy="' + num(cy) + '" r="' + radius + '" fill="#2f5d34"/>';
-      markers.push(box(cx - radius, cy - radius, 2 * radius, 2 * radius));
-      if (s.predominante) {
-        var label = "*" + (s.nome || s.especie);
-        wanted.push({ x: cx, y: cy, radius: radius, text: label, italic: Boolean(s.nome), w: label.length * LABEL_CHAR, h: LABEL_HEIGHT });
+  }
+
+  // One figure as an SVG document: the title and its notes, the plot with
+  // its axes, the series in their order, the legend under the plot and the
+  // treatments' key beside it.
+  function draw(f) {
+    var small = f.series.some(function (s) { return s.estilo === "barras"; });
+    var W = small ? 360 : 720;
+    var keyW = f.chave.length ? 28 + 6 * Math.max.apply(null, f.chave.map(function (l) { return l.length; })) : 0;
+    var rotated = f.x.escala === "categorias" && f.x.marcas.length > 6;
+    var xLabelRoom = rotated ? 12 + CHAR * Math.max.apply(null, f.x.marcas.map(function (m) { return m[1].length; })) : 20;
+    // The legend in rows under the plot.
+    var entries = f.series.filter(function (s) { return s.nome; }), rows = [[]], rowW = 0;
+    entries.forEach(function (s) {
+      var w = 40 + s.nome.length * CHAR;
+      if (rowW + w > W - 40 && rows[rows.length - 1].length) { rows.push([]); rowW = 0; }
+      rows[rows.length - 1].push({ series: s, x: rowW });
+      rowW += w;
+    });
+    if (!entries.length) rows = [];
+    // Room left of the plot for the longest label of the y axis.
+    var yLabel = Math.max.apply(null, f.y.marcas.map(function (m) { return m[1].length; }).concat([1]));
+    var left = (small ? 34 : 40) + CHAR * yLabel, right = 16 + keyW, top = 40 + 17 * f.notas.length;
+    var plotH = small ? 190 : 300, labelsNote = f.notas_de_rotulos.length ? 16 : 0;
+    var plotBottom = top + plotH, keyH = f.chave.length * 16 + 12;
+    var H = Math.max(plotBottom + xLabelRoom + 24 + rows.length * 20 + labelsNote + 8, top + keyH + 8);
+    var x = scale(f.x, left, W - right), y = scale(f.y, plotBottom, top);
+    var out = "";
+    f.notas.forEach(function (note, i) { out += text(W / 2, 40 + 17 * i, note, ' text-anchor="middle" font-size="11" fill="#444"'); });
+    f.y.marcas.forEach(function (m) {
+      out += line(left - 4, y(m[0]), W - right, y(m[0]), ' stroke="#e2e2e2"') +
+        text(left - 7, y(m[0]) + 4, m[1], ' text-anchor="end" class="marca-y"');
+    });
+    f.x.marcas.forEach(function (m) {
+      out += line(x(m[0]), plotBottom, x(m[0]), plotBottom + 4);
+      out += rotated ? text(x(m[0]) + 4, plotBottom + 8, m[1], ' text-anchor="end" class="marca-x" transform="rotate(-90 ' + num(x(m[0]) + 4) + " " + num(plotBottom + 8) + ')"')
+        : text(x(m[0]), plotBottom + 17, m[1], ' text-anchor="middle" class="marca-x"');
+    });
+    out += line(left, top, left, plotBottom) + line(left, plotBottom, W - right, plotBottom);
+    out += text(left + (W - right - left) / 2, plotBottom + xLabelRoom + 16, f.x.titulo, ' text-anchor="middle"');
+    var middle = top + plotH / 2;
+    out += text(16, middle, f.y.titulo, ' text-anchor="middle" transform="rotate(-90 16 ' + num(middle) + ')"' + (small ? ' font-size="11"' : ""));
+    var labels = [];
+    f.series.forEach(function (s) {
+      var colour = COLOURS[s.cor] || "#333", p = s.pontos, body = "";
+      var at = function (q) { return [x(q[0]), y(q[1])]; };
+      switch (s.estilo) {
+        case "linha": case "tracejada":
+          body = '<path d="' + pathOf(p.map(at)) + '" fill="none" stroke="' + colour + '" stroke-width="2"' + (s.estilo === "tracejada" ? ' stroke-dasharray="6 4"' : "") + "/>";
+          // Each point says under the pointer what it is.
+          if (s.dicas && p.length <= 100) p.forEach(function (q, i) { body += circle(x(q[0]), y(q[1]), 3, colour, s.dicas[i]); });
+          break;
+        case "pontos":
+          p.forEach(function (q, i) { body += circle(x(q[0]), y(q[1]), 4.5, colour, s.dicas && s.dicas[i]); });
+          break;
+        case "estrelas":
+          p.forEach(function (q, i) {
+            body += star(x(q[0]), y(q[1]), 8, colour);
+            if (s.rotulos && s.rotulos[i].length) labels.push({ x: x(q[0]), y: y(q[1]), runs: s.rotulos[i] });
+          });
+          break;
+        case "quadrados":
+          p.forEach(function (q) { body += '<rect x="' + num(x(q[0]) - 9) + '" y="' + num(y(q[1]) - 9) + '" width="18" height="18" fill="none" stroke="' + colour + '" stroke-width="2.5"/>'; });
+          break;
+        case "triangulos":
+          p.forEach(function (q) { body += triangle(x(q[0]), y(q[1]), 7, colour); });
+          break;
+        case "faixa":
+          body = '<path d="' + pathOf(p.map(function (q) { return [x(q[0]), y(q[3])]; }).concat(p.slice().reverse().map(function (q) { return [x(q[0]), y(q[2])]; }))) +
+            ' Z" fill="' + colour + '" fill-opacity="0.16" stroke="none"/>';
+          break;
+        case "barras":
+          var width = 0.6 * (x(1) - x(0));
+          p.forEach(function (q, i) {
+            body += '<rect class="barra" data-valor="' + q[1] + '" x="' + num(x(q[0]) - width / 2) + '" y="' + num(y(q[1])) + '" width="' + num(width) + '" height="' + num(y(0) - y(q[1])) +
+              '" fill="' + (s.marcados && s.marcados[i] ? COLOURS.super : colour) + '">' + tip(s.rotulos && s.rotulos[i].map(function (r) { return r[0]; }).join("")) + "</rect>";
+            body += text(x(q[0]), y(q[1]) - 4, String(q[1]), ' text-anchor="middle" font-size="11"');
+          });
+          break;
+        case "intervalos":
+          var cap = 0.12 * (x(1) - x(0));
+          p.forEach(function (q) {
+            body += line(x(q[0]), y(q[2]), x(q[0]), y(q[3]), ' stroke="' + colour + '" stroke-width="1.5"') +
+              line(x(q[0]) - cap, y(q[2]), x(q[0]) + cap, y(q[2]), ' stroke="' + colour + '" stroke-width="1.5"') +
+              line(x(q[0]) - cap, y(q[3]), x(q[0]) + cap, y(q[3]), ' stroke="' + colour + '" stroke-width="1.5"');
+          });
+          break;
+        case "segmentos":
+          for (var i = 0; i + 1 < p.length; i += 2) body += line(x(p[i][0]), y(p[i][1]), x(p[i + 1][0]), y(p[i + 1][1]), ' stroke="' + colour + '" stroke-width="2.5"');
+          break;
       }
+      out += '<g class="serie" data-estilo="' + s.estilo + '" data-pontos="' + p.length + '">' + body + "</g>";
     });
-    // The legend's corner is kept clear too.
-    var around = { area: box(left, top, W - left - right, H - top - bottom), keep: markers.concat([box(W - 212, top, 202, 32)]),
-      curve: species.map(function (s, i) { return [x(i + 1), y(s.individuos)]; }) };
-    // Beyond the first 80 there is no room in 720 px whatever the data.
-    var placed = mostLabels(wanted.slice(0, 80), around);
+    out += speciesLabels(labels, f, { left: left, top: top, right: W - right, bottom: plotBottom, noteY: plotBottom + xLabelRoom + 32 });
+    var legendY = plotBottom + xLabelRoom + 36 + labelsNote;
+    rows.forEach(function (row, r) {
+      var rowWidth = row.length ? row[row.length - 1].x + 40 + row[row.length - 1].series.nome.length * CHAR : 0;
+      var x0 = (W - rowWidth) / 2;
+      row.forEach(function (e) {
+        out += swatch(e.series.estilo, COLOURS[e.series.cor] || "#333", x0 + e.x + 12, legendY + r * 20 - 4) +
+          text(x0 + e.x + 28, legendY + r * 20, e.series.nome, ' font-size="11"');
+      });
+    });
+    if (f.chave.length) {
+      var kx = W - keyW + 4;
+      out += '<rect x="' + num(kx) + '" y="' + top + '" width="' + num(keyW - 12) + '" height="' + keyH + '" fill="#fff" stroke="#787878"/>';
+      f.chave.forEach(function (l, i) {
+        out += text(kx + 8, top + 18 + i * 16, l, ' font-size="11" class="chave"' + (i === 0 ? ' font-weight="bold"' : i >= f.notas_da_chave ? ' font-style="italic"' : ""));
+      });
+    }
+    return '<svg xmlns="http://www.w3.org/2000/svg" width="' + W + '" height="' + num(H) + '" viewBox="0 0 ' + W + " " + num(H) +
+      '" font-family="' + FONT + '" font-size="12"><title>' + esc(f.titulo) + "</title>" +
+      '<rect width="100%" height="100%" fill="#fff"/>' + text(W / 2, 22, f.titulo, ' text-anchor="middle" font-size="' + (small ? 13 : 15) + '" font-weight="bold"') +
+      out + "</svg>";
+  }
+
+  // The labels of the stars beside them, as many as have room, the most
+  // abundant first, and the figure's note on how many did.
+  function speciesLabels(labels, f, plot) {
+    if (!labels.length) return "";
+    var markers = [];
+    f.series.forEach(function (s) {
+      if (s.estilo === "estrelas" || s.estilo === "quadrados") s.pontos.forEach(function (q) { markers.push(q); });
+    });
+    var x = scale(f.x, plot.left, plot.right), y = scale(f.y, plot.bottom, plot.top);
+    var curve = (f.series.filter(function (s) { return s.estilo === "linha"; })[0] || { pontos: [] }).pontos;
+    var around = { area: box(plot.left, plot.top, plot.right - plot.left, plot.bottom - plot.top),
+      keep: markers.map(function (q) { return box(x(q[0]) - 9, y(q[1]) - 9, 18, 18); }),
+      curve: curve.map(function (q) { return [x(q[0]), y(q[1])]; }) };
+    var wanted = labels.slice(0, 80).map(function (l) {
+      var shown = l.runs.map(function (r) { return r[0]; }).join("");
+      return { x: l.x, y: l.y, radius: 9, runs: l.runs, w: shown.length * LABEL_CHAR, h: LABEL_HEIGHT };
+    });
+    var placed = mostLabels(wanted, around), out = "";
     placed.forEach(function (p, i) {
-      var l = wanted[i];
       if (p.leader) out += line(p.leader[0], p.leader[1], p.leader[2], p.leader[3], ' stroke="#777" stroke-width="0.7"');
-      out += text(p.x, p.y + p.h - 3, l.text, ' font-size="11" class="rotulo"' + (l.italic ? ' font-style="italic"' : ""));
+      out += '<text x="' + num(p.x) + '" y="' + num(p.y + p.h - 3) + '" font-size="11" class="rotulo">' + wanted[i].runs.map(function (r) {
+        return "<tspan" + (r[1] ? ' font-style="italic"' : "") + ">" + esc(r[0]) + "</tspan>";
+      }).join("") + "</text>";
     });
-    var note = labelledNote(placed.length, wanted.length);
-    if (note) out += text(left + (W - left - right) / 2, H - 3, note, ' text-anchor="middle" font-size="11" fill="#555"');
-    out += text(left + (W - left - right) / 2, H - 18, "Posição da espécie (da mais abundante à menos abundante)", ' text-anchor="middle"');
-    out += text(20, top + (H - top - bottom) / 2, "Indivíduos (escala log)", ' text-anchor="middle" transform="rotate(-90 20 ' + num(top + (H - top - bottom) / 2) + ')"');
-    out += '<rect x="' + (W - 210) + '" y="' + (top + 2) + '" width="8" height="8" fill="#c0392b"/>' + text(W - 196, top + 10, "super abundante (sa)");
-    out += text(W - 210, top + 26, "*N ou *nome: predominante");
-    return svg(W, H, "Curva de abundância (Whittaker)", out);
+    if (placed.length < labels.length)
+      out += text((plot.left + plot.right) / 2, plot.noteY, f.notas_de_rotulos[placed.length], ' text-anchor="middle" font-size="11" fill="#555"');
+    return out;
   }
 
   // ---- Labels beside their points ------------------------------------------
@@ -185,261 +311,13 @@ var ZavCharts = (function () {
     return best;
   }
 
-  // Under the plot, which predominant species carry a label: the
-  // `labelled` most abundant of the `predominant`. Empty when all do.
-  function labelledNote(labelled, predominant) {
-    if (labelled >= predominant) return "";
-    return labelled === 0 ? "sem rótulos: " + predominant + " espécies predominantes, sem espaço"
-      : labelled === 1 ? "rótulo: a mais abundante de " + predominant + " espécies predominantes"
-        : "rótulos: as " + labelled + " mais abundantes de " + predominant + " espécies predominantes";
-  }
-
-  var CLASSES = [
-    ["Dominância", "dominancia", ["SD", "D", "ND"]],
-    ["Abundância", "abundancia", ["sa", "ma", "a", "c", "d", "r"]],
-    ["Frequência", "frequencia", ["SF", "MF", "F", "PF"]],
-    ["Constância", "constancia", ["W", "Y", "Z"]],
-  ];
-
-  // The number of species in each class, one group of bars per criterion.
-  function classBars(result) {
-    var W = 720, H = 360, left = 50, top = 50, bottom = 70, gap = 24;
-    var slots = CLASSES.reduce(function (total, c) { return total + c[2].length; }, 0);
-    var slot = (W - left - 20 - gap * (CLASSES.length - 1)) / slots;
-    var max = 1;
-    var counts = CLASSES.map(function (c) {
-      return c[2].map(function (code) {
-        var k = result.especies.filter(function (s) { return s[c[1]] === code; }).length;
-        max = Math.max(max, k);
-        return k;
-      });
-    });
-    var y = function (k) { return H - bottom - k / max * (H - top - bottom); };
-    var out = line(left, H - bottom, W - 20, H - bottom) + line(left, top, left, H - bottom);
-    [0, 0.5, 1].forEach(function (f) {
-      var k = Math.round(max * f);
-      out += text(left - 6, y(k) + 4, String(k), ' text-anchor="end"');
-    });
-    var x0 = left + 4;
-    CLASSES.forEach(function (c, g) {
-      c[2].forEach(function (code, i) {
-        var x = x0 + i * slot, k = counts[g][i];
-        out += '<rect x="' + num(x + 3) + '" y="' + num(y(k)) + '" width="' + num(slot - 6) + '" height="' + num(H - bottom - y(k)) + '" fill="#4f8a4b"/>';
-        out += text(x + slot / 2, y(k) - 4, String(k), ' text-anchor="middle" font-size="11"');
-        out += text(x + slot / 2, H - bottom + 16, code, ' text-anchor="middle"');
-      });
-      out += text(x0 + c[2].length * slot / 2, H - bottom + 36, c[0], ' text-anchor="middle" font-weight="bold"');
-      x0 += c[2].length * slot + gap;
-    });
-    out += text(W / 2, H - 12, "Número de espécies em cada classe", ' text-anchor="middle"');
-    return svg(W, H, "Espécies por classe", out);
-  }
-
-  // Each pair's quotient (%) with its interval; the key gives the file of
-  // each treatment. A pair without a quotient is listed with "-".
-  function similarityWhiskers(result) {
-    var pairs = result.pares, names = result.tratamentos;
-    var rowH = 22, top = 46, left = 90, right = 30;
-    var W = 720, plotH = pairs.length * rowH, keyTop = top + plotH + 50;
-    var H = keyTop + names.length * 18 + 16;
-    var x = function (v) { return left + v / 100 * (W - left - right); };
-    var out = "";
-    for (var v = 0; v <= 100; v += 20) {
-      out += line(x(v), top - 6, x(v), top + plotH, ' stroke="#ddd"') + text(x(v), top + plotH + 16, String(v), ' text-anchor="middle"');
-    }
-    out += line(left, top + plotH, W - right, top + plotH);
-    pairs.forEach(function (p, i) {
-      var cy = top + i * rowH + rowH / 2;
-      out += text(left - 8, cy + 4, p.par, ' text-anchor="end"');
-      if (p.quociente === null) {
-        out += text(x(0) + 6, cy + 4, "- (sem quociente)", ' fill="#777"');
-        return;
-      }
-      if (p.intervalo) {
-        var lo = Math.max(0, p.intervalo[0]), hi = Math.min(100, p.intervalo[1]);
-        out += line(x(lo), cy, x(hi), cy, ' stroke="#2f5d34" stroke-width="1.5"') +
-          line(x(lo), cy - 5, x(lo), cy + 5, ' stroke="#2f5d34"') + line(x(hi), cy - 5, x(hi), cy + 5, ' stroke="#2f5d34"');
-      }
-      out += '<circle cx="' + num(x(p.quociente)) + '" cy="' + num(cy) + '" r="4" fill="#c0392b"><title>' +
-        esc(p.par + ": " + decimal(p.quociente, 2) + "%") + "</title></circle>";
-    });
-    out += text(left + (W - left - right) / 2, top + plotH + 34, "Quociente de similaridade de Sørensen (%) e intervalo", ' text-anchor="middle"');
-    names.forEach(function (name, i) {
-      out += text(left, keyTop + i * 18, "T" + (i + 1) + " = " + name);
-    });
-    return svg(W, H, "Similaridade entre tratamentos", out);
-  }
-
-  // ---- Diversity curves ----------------------------------------------------
-
-  // Round steps for an axis from 0 to max: about five of them.
-  function ticksUpTo(max) {
-    var raw = max / 5, p = Math.pow(10, Math.floor(Math.log10(raw))), step = p;
-    [1, 2, 2.5, 5, 10].some(function (f) { step = f * p; return step >= raw; });
-    var out = [];
-    for (var v = 0; v <= max + step * 1e-9; v += step) out.push(v);
-    return out;
-  }
-  function tickText(v) { return Number.isInteger(v) ? String(v) : decimal(v, Math.abs(v) < 1 ? 2 : 1); }
-  function finite(v) { return typeof v === "number" && isFinite(v); }
-
-  // Curves over a sample size, each with its band: the part up to the
-  // sample (`sample`) solid (rarefaction), the part beyond dashed
-  // (extrapolation), a dot at the sample, the 95 % band shaded. A point
-  // without a value (null in the JSON) breaks its line and its band.
-  function curvesChart(o) {
-    var W = 720, H = 430, left = 70, right = 24, top = 44, bottom = 92;
-    var xs = o.points.map(function (p) { return p[o.x]; });
-    var maxX = Math.max.apply(null, xs), maxY = 0;
-    o.series.forEach(function (s) {
-      o.points.forEach(function (p) {
-        [p[s.key]].concat(p[s.band] || []).forEach(function (v) { if (finite(v)) maxY = Math.max(maxY, v); });
-      });
-    });
-    if (o.maxY) maxY = o.maxY;
-    maxY = maxY > 0 ? maxY : 1;
-    var yTicks = ticksUpTo(maxY), xTicks = ticksUpTo(maxX);
-    maxY = Math.max(maxY, yTicks[yTicks.length - 1]);
-    var x = function (v) { return left + v / maxX * (W - left - right); };
-    var y = function (v) { return H - bottom - v / maxY * (H - top - bottom); };
-    var out = "";
-    yTicks.forEach(function (v) {
-      out += line(left - 5, y(v), W - right, y(v), ' stroke="#e2e2e2"') + text(left - 8, y(v) + 4, tickText(v), ' text-anchor="end"');
-    });
-    xTicks.forEach(function (v) {
-      out += line(x(v), H - bottom, x(v), H - bottom + 5) + text(x(v), H - bottom + 18, tickText(v), ' text-anchor="middle"');
-    });
-    out += line(x(o.sample), top, x(o.sample), H - bottom, ' stroke="#999" stroke-dasharray="2 3"');
-    // Runs of consecutive points where fn gives a value.
-    function runs(fn) {
-      var all = [], cur = [];
-      o.points.forEach(function (p) {
-        var v = fn(p);
-        if (v === null) { if (cur.length) all.push(cur); cur = []; } else cur.push([p[o.x], v]);
-      });
-      if (cur.length) all.push(cur);
-      return all;
-    }
-    function pathOf(pts) { return pts.map(function (q, i) { return (i ? "L" : "M") + num(x(q[0])) + " " + num(y(Math.min(q[1], maxY))); }).join(" "); }
-    o.series.forEach(function (s) {
-      var band = s.band;
-      runs(function (p) { var b = p[band]; return b && finite(b[0]) && finite(b[1]) ? b : null; }).forEach(function (r) {
-        var upper = r.map(function (q) { return [q[0], q[1][1]]; });
-        var lower = r.map(function (q) { return [q[0], q[1][0]]; }).reverse();
-        out += '<path d="' + pathOf(upper) + " " + pathOf(lower).replace(/^M/, "L") + ' Z" fill="' + s.color + '" fill-opacity="0.16" stroke="none"/>';
-      });
-    });
-    o.series.forEach(function (s) {
-      var value = function (p) { return finite(p[s.key]) ? p[s.key] : null; };
-      runs(function (p) { return p[o.x] <= o.sample ? value(p) : null; }).forEach(function (r) {
-        out += '<path d="' + pathOf(r) + '" fill="none" stroke="' + s.color + '" stroke-width="2"/>';
-      });
-      runs(function (p) { return p[o.x] >= o.sample ? value(p) : null; }).forEach(function (r) {
-        out += '<path d="' + pathOf(r) + '" fill="none" stroke="' + s.color + '" stroke-width="2" stroke-dasharray="6 4"/>';
-      });
-      var at = o.points.filter(function (p) { return p[o.x] === o.sample && value(p) !== null; })[0];
-      if (at) out += '<circle cx="' + num(x(at[o.x])) + '" cy="' + num(y(at[s.key])) + '" r="4.5" fill="' + s.color + '"><title>' +
-        esc(s.label + ": " + decimal(at[s.key], 2)) + "</title></circle>";
-    });
-    out += line(left, top, left, H - bottom) + line(left, H - bottom, W - right, H - bottom);
-    out += text(left + (W - left - right) / 2, H - bottom + 36, o.xLabel, ' text-anchor="middle"');
-    out += text(18, top + (H - top - bottom) / 2, o.yLabel, ' text-anchor="middle" transform="rotate(-90 18 ' + num(top + (H - top - bottom) / 2) + ')"');
-    // The key: each series, then what solid, dashed, dot and band mean.
-    var ky = H - 34, kx = left;
-    o.series.forEach(function (s) {
-      out += line(kx, ky - 4, kx + 22, ky - 4, ' stroke="' + s.color + '" stroke-width="2"') + text(kx + 28, ky, s.label);
-      kx += 40 + s.label.length * 7;
-    });
-    ky += 20; kx = left;
-    out += line(kx, ky - 4, kx + 22, ky - 4, ' stroke="#333" stroke-width="2"') + text(kx + 28, ky, "rarefação");
-    out += line(kx + 110, ky - 4, kx + 132, ky - 4, ' stroke="#333" stroke-width="2" stroke-dasharray="6 4"') + text(kx + 138, ky, "extrapolação");
-    out += '<circle cx="' + (kx + 250) + '" cy="' + (ky - 4) + '" r="4.5" fill="#333"/>' + text(kx + 260, ky, o.sampleLabel);
-    out += '<rect x="' + (kx + 390) + '" y="' + (ky - 10) + '" width="22" height="12" fill="#333" fill-opacity="0.16"/>' + text(kx + 418, ky, "intervalo de 95 %");
-    return svg(W, H, o.title, out);
-  }
-
-  var HILL = [
-    { key: "q0", band: "ic_q0", color: "#2f5d34", label: "q = 0 (riqueza)" },
-    { key: "q1", band: "ic_q1", color: "#c0392b", label: "q = 1 (exp. de Shannon)" },
-    { key: "q2", band: "ic_q2", color: "#2c6fb0", label: "q = 2 (inverso de Simpson)" },
-  ];
-
-  // The three Hill numbers against the number of individuals.
-  function hillCurves(result) {
-    return curvesChart({
-      title: "Números de Hill por indivíduos", points: result.curva_individuos, x: "m", sample: result.individuos,
-      series: HILL, xLabel: "Número de indivíduos", yLabel: "Diversidade (espécies efetivas)", sampleLabel: "amostra (" + result.individuos + ")",
+  // Every figure of a run, each with its name and its SVG; the small ones
+  // (the species per class) go two abreast.
+  function drawAll(figures) {
+    return figures.map(function (f) {
+      return { name: f.nome, svg: draw(f), small: f.series.some(function (s) { return s.estilo === "barras"; }) };
     });
   }
 
-  // The species against the number of collections (sample-based).
-  function collectionCurve(result) {
-    return curvesChart({
-      title: "Riqueza por coletas", points: result.curva_coletas, x: "t", sample: result.coletas,
-      series: [{ key: "q0", band: "ic_q0", color: "#2f5d34", label: "espécies (q = 0)" }],
-      xLabel: "Número de coletas", yLabel: "Número de espécies", sampleLabel: "amostra (" + result.coletas + ")",
-    });
-  }
-
-  // The sample coverage against the number of individuals.
-  function coverageCurve(result) {
-    return curvesChart({
-      title: "Cobertura da amostra por indivíduos", points: result.curva_individuos, x: "m", sample: result.individuos, maxY: 1,
-      series: [{ key: "cobertura", band: "ic_cobertura", color: "#7a4fa0", label: "cobertura" }],
-      xLabel: "Número de indivíduos", yLabel: "Cobertura", sampleLabel: "amostra (" + result.individuos + ")",
-    });
-  }
-
-  // ---- Dendrogram -----------------------------------------------------------
-
-  // The UPGMA tree of the comparison, on its side: the treatments' names at
-  // the leaves, the merge heights (dissimilarities from 0 to 1) across, the
-  // cophenetic correlation under it. Null when the core gave no tree.
-  function dendrogram(result) {
-    var d = result.dendrograma, names = result.tratamentos;
-    if (!d || !d.fusoes.length) return null;
-    var nodes = {};
-    var keyOf = function (members) { return members.slice().sort(function (a, b) { return a - b; }).join(","); };
-    names.forEach(function (_, i) { nodes[String(i + 1)] = { leaf: i + 1, height: 0 }; });
-    var root = null;
-    d.fusoes.forEach(function (f) {
-      root = { children: [nodes[keyOf(f.grupos[0])], nodes[keyOf(f.grupos[1])]], height: f.altura };
-      nodes[keyOf(f.grupos[0].concat(f.grupos[1]))] = root;
-    });
-    var rowH = 30, top = 48, left = 24, labelW = 180, right = 36;
-    var W = 720, H = top + names.length * rowH + 78;
-    var maxH = Math.max(1, d.fusoes.reduce(function (m, f) { return Math.max(m, f.altura); }, 0));
-    var x = function (h) { return left + labelW + h / maxH * (W - left - labelW - right); };
-    var out = "", row = 0;
-    ticksUpTo(maxH).forEach(function (v) {
-      out += line(x(v), top - 8, x(v), top + names.length * rowH, ' stroke="#e2e2e2"') +
-        text(x(v), top + names.length * rowH + 16, tickText(v), ' text-anchor="middle"');
-    });
-    // Places the leaves top to bottom in the tree's order; gives each
-    // node's vertical position.
-    function place(node) {
-      if (node.leaf) {
-        node.y = top + row * rowH + rowH / 2;
-        out += text(x(0) - 8, node.y + 4, "T" + node.leaf + " " + names[node.leaf - 1], ' text-anchor="end"');
-        ++row;
-        return node.y;
-      }
-      var ys = node.children.map(place);
-      node.children.forEach(function (c) {
-        out += line(x(c.height), c.y, x(node.height), c.y, ' stroke="#2f5d34" stroke-width="2"');
-      });
-      out += line(x(node.height), ys[0], x(node.height), ys[1], ' stroke="#2f5d34" stroke-width="2"');
-      node.y = (ys[0] + ys[1]) / 2;
-      return node.y;
-    }
-    place(root);
-    out += line(x(0), top + names.length * rowH, W - right, top + names.length * rowH);
-    var index = d.indice === "bray_curtis" ? "dissimilaridade de Bray-Curtis" : "1 - Sørensen";
-    out += text(x(maxH / 2), top + names.length * rowH + 36, "Altura de fusão (" + index + ", UPGMA)", ' text-anchor="middle"');
-    out += text(x(0), H - 14, "Correlação cofenética: " + (d.correlacao_cofenetica === null ? "- (não definida)" : decimal(d.correlacao_cofenetica, 4)));
-    return svg(W, H, "Dendrograma dos tratamentos", out);
-  }
-
-  return { whittaker: whittaker, classBars: classBars, similarityWhiskers: similarityWhiskers,
-    hillCurves: hillCurves, collectionCurve: collectionCurve, coverageCurve: coverageCurve, dendrogram: dendrogram };
+  return { draw: draw, drawAll: drawAll };
 })();

@@ -7,7 +7,7 @@
 // the text the page starts the worker from.
 "use strict";
 
-var SLOT = { report: 0, json: 1, csv: 2, message: 3, dataFile: 4, warning: 5, tableTsv: 6, tableHtml: 7 };
+var SLOT = { report: 0, json: 1, csv: 2, message: 3, dataFile: 4, warning: 5, tableTsv: 6, tableHtml: 7, figures: 8 };
 var core = null;
 var ready = createZaviro().then(function (module) { core = module; });
 
@@ -57,9 +57,11 @@ function importSheet(entry, bytes, perCollection, collections) {
   return call(function () { return entry(a[0], bytes.length, perCollection ? 1 : 0, collections); }, a);
 }
 
+// What a run leaves, with the figures of its charts (zav_web_figures).
 function outputs(status) {
+  core._zav_web_figures(0);
   return { status: status, report: output(SLOT.report), json: output(SLOT.json), warning: output(SLOT.warning),
-    message: output(SLOT.message), hasCsv: core._zav_web_has_csv() === 1 };
+    message: output(SLOT.message), hasCsv: core._zav_web_has_csv() === 1, figures: output(SLOT.figures) };
 }
 
 // One run: `kind` names a kind of the core's table (files and parameters

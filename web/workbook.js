@@ -506,6 +506,9 @@ var ZavWorkbook = (function () {
     var type = attribute(cell, "value-type") || "";
     if (type === "float" || type === "percentage" || type === "currency") return [numberText(attribute(cell, "value") || ""), true];
     if (type === "boolean") return [attribute(cell, "boolean-value") === "true" ? "1" : "0", false];
+    // A date as the native reader gives it: "2024-03-01", " 12:00" after it when it has a time.
+    var date = type === "date" ? /^(\d{4}-\d\d-\d\d)(?:T(\d\d:\d\d))?/.exec(attribute(cell, "date-value") || "") : null;
+    if (date) return [date[1] + (date[2] && date[2] !== "00:00" ? " " + date[2] : ""), false];
     var text = "";
     children(cell, ["p"]).forEach(function (p) {
       if (text !== "") text += "\n";

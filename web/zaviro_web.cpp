@@ -1,8 +1,8 @@
 // The page's way into the core: plain C functions over bytes in memory that
 // call the core's run entry (runs/run_kinds.h), as zaviro-relatorio does
 // for files: every kind of run of the table, with its report, JSON and CSV,
-// and the spreadsheet import (a text, or the cells of a workbook's sheet
-// read by the page). The page reads the files and the clock; each call
+// and its charts, and the spreadsheet import (a text, or the cells of a
+// workbook's sheet read by the page). The page reads the files and the clock; each call
 // leaves its texts in slots that the page copies out before the next call.
 //
 // A new kind of run reaches the page through the table: zav_web_run runs
@@ -19,6 +19,7 @@
 #include "data/line_reader.h"
 #include "data/species_file.h"
 #include "data/spreadsheet_import.h"
+#include "figures/figures.h"
 #include "runs/run_kinds.h"
 
 #include <algorithm>
@@ -38,13 +39,16 @@ namespace {
 // exactly the bytes the desktop saves; the others are UTF-8.
 // The species table (tab-separated and HTML) is what "Copiar tabela" puts
 // on the clipboard.
-enum Slot { kReport, kJson, kCsv, kMessage, kDataFile, kWarning, kTableTsv, kTableHtml, kSlotCount };
+enum Slot { kReport, kJson, kCsv, kMessage, kDataFile, kWarning, kTableTsv, kTableHtml, kFigures, kSlotCount };
 std::array<std::string, kSlotCount> slots;
 // The last faunistic analysis, for its species table on demand.
 zav::AnalysisResult lastSurvey;
 // The CSV of the last faunistic or diversity run, made only when it is
 // downloaded: its many numbers take as long to write as the rest of the run.
 std::function<std::string()> lastCsv;
+// The figures of the last run's charts in a language, as the desktop draws
+// them.
+std::function<std::vector<zav::Figure>(zav::ChartLanguage)> lastFigures;
 
 zav::DateTime dateTime(const int* when) { return {when[0], when[1], when[2], when[3], when[4], when[5], when[6]}; }
 
@@ -56,6 +60,7 @@ template <typename Compute> int guarded(Compute compute) {
     for (auto& slot : slots)
         slot.clear();
     lastCsv = nullptr;
+    lastFigures = nullptr;
     try {
         compute();
         return 0;
@@ -89,7 +94,7 @@ zav::RunParameters parametersOf(const int* parameters, int count) {
 // writes it, and the notice of a row of totals left out.
 void dataFileOf(const zav::ImportedSpreadsheet& texts, const zav::ImportOptions& options, int totalCollections) {
     const auto collections = options.perCollection ? texts.totalCollections : std::to_string(totalCollections);
-    slots[kDataFile] = zav::formatSpeciesFile(texts.speciesCount, collections, texts.rows);
+    slots[kDataFile] = zav::importedDataFile(texts, collections);
     slots[kWarning] = zav::totalsRowNotice(texts);
 }
 
@@ -190,6 +195,7 @@ int zav_web_run(const char* kindName, int count, const char* const* bytes, const
         slots[kWarning] = lines(zav::runNotices(run));
         if (const auto* survey = std::get_if<zav::SurveyRun>(&run)) lastSurvey = survey->result;
         if (kind->csv) lastCsv = [run] { return zav::runOutput(run, zav::RunOutput::Csv); };
+        lastFigures = [run](zav::ChartLanguage language) { return zav::runFigures(run, language); };
     });
 }
 
@@ -202,6 +208,18 @@ void zav_web_csv() {
         slots[kCsv] = lastCsv ? lastCsv() : std::string();
     } catch (const std::exception&) {
         slots[kCsv].clear();
+    }
+}
+
+// The figures of the last run's charts as JSON in their slot (figures/
+// figures.h), titles and axes in English with `english` 1, else in
+// Portuguese; empty when the last run failed.
+void zav_web_figures(int english) {
+    try {
+        const auto language = english != 0 ? zav::ChartLanguage::English : zav::ChartLanguage::Portuguese;
+        slots[kFigures] = lastFigures ? zav::figuresJson(lastFigures(language)) : std::string();
+    } catch (const std::exception&) {
+        slots[kFigures].clear();
     }
 }
 

@@ -3,6 +3,7 @@
 #include "analysis/abundance.h"
 #include "analysis/class_codes.h"
 #include "data/cp1252.h"
+#include "data/report_language.h"
 #include "data/report_text.h"
 #include "data/text.h"
 
@@ -11,9 +12,6 @@
 
 namespace zav {
 namespace {
-
-// The report's literals, written here in UTF-8 and printed in Windows-1252.
-std::string w(std::string_view utf8) { return cp1252::fromUtf8(utf8); }
 
 const std::string kRule(75, '-');
 
@@ -61,8 +59,10 @@ std::string speciesLine(const SpeciesRecord& sp) {
     return line;
 }
 
-std::vector<std::string> faunisticReport(const AnalysisResult& result, std::string_view pathBytes,
-                                         const DateTime& when) {
+std::vector<std::string> faunisticReport(const AnalysisResult& result, std::string_view pathBytes, const DateTime& when,
+                                         ReportLanguage language) {
+    // The report's texts in its language (catalogue in data/report_language).
+    const auto t = [language](std::string_view portuguese) { return reportTextCp1252(language, portuguese); };
     const auto& table = result.table;
     const auto& ix = result.indices;
     // Format the numbers first: a value that is not finite throws here, before
@@ -75,37 +75,37 @@ std::vector<std::string> faunisticReport(const AnalysisResult& result, std::stri
 
     std::vector<std::string> lines;
     lines.reserve(24 + table.species.size());
-    lines.push_back(w("ANÁLISE FAUNÍSTICA"));
+    lines.push_back(t("ANÁLISE FAUNÍSTICA"));
     lines.emplace_back();
     // A line break or other control character in a file name would break
     // the report's fixed lines.
     std::string shownPath(pathBytes);
     for (char& c : shownPath)
         if (static_cast<unsigned char>(c) < 32 || c == 127) c = '?';
-    lines.push_back("Arquivo: " + shownPath);
-    lines.push_back(reportDateLine(when, true));
+    lines.push_back(t("Arquivo: ") + shownPath);
+    lines.push_back(reportDateLine(when, true, language));
     lines.emplace_back();
     lines.push_back(kRule);
-    lines.push_back(w("Espécie    N.Individuos    N.Coletas     Domin      Abund      Freq   Const"));
+    lines.push_back(t("Espécie    N.Individuos    N.Coletas     Domin      Abund      Freq   Const"));
     lines.push_back(kRule);
     for (const auto& sp : table.species)
         lines.push_back(speciesLine(sp));
     lines.push_back(kRule);
     lines.emplace_back();
-    lines.push_back(w("Numero total  de  indivíduos => ") + count8(table.totalIndividuals));
-    lines.push_back(w("Número de espécies           => ") + count8(static_cast<std::int64_t>(table.species.size())));
-    lines.push_back(w("Número total de coletas      => ") + count8(table.totalCollections));
+    lines.push_back(t("Numero total  de  indivíduos => ") + count8(table.totalIndividuals));
+    lines.push_back(t("Número de espécies           => ") + count8(static_cast<std::int64_t>(table.species.size())));
+    lines.push_back(t("Número total de coletas      => ") + count8(table.totalCollections));
     lines.push_back(spaces(11));
-    lines.push_back(w("Característica da Comunidade"));
+    lines.push_back(t("Característica da Comunidade"));
     lines.push_back(spaces(11));
-    lines.push_back("    Indice de Diversidade (Shannon-Weaner)   => H = " + h);
-    lines.push_back(w("       Intervalo de Confiança de H (P=0,05) => [") + lower + " ; " + upper + "]");
+    lines.push_back(t("    Indice de Diversidade (Shannon-Weaner)   => H = ") + h);
+    lines.push_back(t("       Intervalo de Confiança de H (P=0,05) => [") + lower + " ; " + upper + "]");
     lines.emplace_back();
-    lines.push_back("    Indice de Riqueza (Margalef)             => ALFA = " + alfa);
+    lines.push_back(t("    Indice de Riqueza (Margalef)             => ALFA = ") + alfa);
     lines.emplace_back();
-    lines.push_back("    Indice de Uniformidade ou Equitabilidade => E = " + e);
+    lines.push_back(t("    Indice de Uniformidade ou Equitabilidade => E = ") + e);
     lines.emplace_back();
-    lines.push_back(w("* espécies predominantes (indicadores)"));
+    lines.push_back(t("* espécies predominantes (indicadores)"));
     return lines;
 }
 

@@ -3,6 +3,7 @@
 
 #include "analysis/analysis.h"
 #include "data/date_time.h"
+#include "data/report_language.h"
 
 #include <cstddef>
 #include <string>
@@ -19,9 +20,10 @@ inline constexpr std::size_t kSpeciesHeadingLines = 3;
 inline constexpr std::size_t kReportLinesBesideSpecies = 24;
 
 // The report's 24 + S lines. `pathBytes` is the data file's path as
-// Windows-1252 bytes, `when` the time the file was chosen.
-std::vector<std::string> faunisticReport(const AnalysisResult& result, std::string_view pathBytes,
-                                         const DateTime& when);
+// Windows-1252 bytes, `when` the time the file was chosen; the labels in
+// `language`, the numbers and class codes the same in every language.
+std::vector<std::string> faunisticReport(const AnalysisResult& result, std::string_view pathBytes, const DateTime& when,
+                                         ReportLanguage language = ReportLanguage::Portuguese);
 
 // One species line: mark, number, individuals, collections and the four
 // class texts in their columns.

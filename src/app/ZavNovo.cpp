@@ -3,6 +3,7 @@
 #include "app/comparison_panel.h"
 #include "app/file_run.h"
 #include "app/help_text.h"
+#include "app/main_window_layout.h"
 #include "app/similarity_panel.h"
 #include "app/sobrezav.h"
 #include "app/table_export.h"
@@ -21,6 +22,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -34,7 +36,6 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -68,7 +69,6 @@ TZAVMain::TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* pa
     createReportView();
     createHelpPanel();
     createPanels();
-    FormCreate();
     placeOnScreen();
     // Where the researcher left the window, if it is still on a screen.
     if (restoreGeometry(zav::settings().value(kGeometryKey).toByteArray()) &&
@@ -110,11 +110,13 @@ void TZAVMain::placeOnScreen() {
     const int reportWidth = metrics.horizontalAdvance(QString(76, QLatin1Char('0'))) + 2 * memo1_->frameWidth() +
                             2 * static_cast<int>(memo1_->document()->documentMargin()) +
                             memo1_->verticalScrollBar()->sizeHint().width() + 16 + 4;
-    // Tall enough for the grid's panel with its buttons, where the screen
-    // has room; on a small screen the window stays whole on it instead.
-    const int gridHeight =
-        menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + editor_->grpPlan()->geometry().bottom() + 8;
-    const auto placement = zav::placeWindow(screen()->availableGeometry(), QSize(reportWidth, gridHeight));
+    // Large enough for every panel (the grid's with its buttons is the
+    // tallest), where the screen has room; on a small screen the window
+    // stays whole on it instead.
+    const QSize panels = zav::clientAreaMinimum(clientPanels());
+    const int height = menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + panels.height();
+    const auto placement =
+        zav::placeWindow(screen()->availableGeometry(), QSize(std::max(reportWidth, panels.width()), height));
     setMinimumSize(placement.minimum);
     resize(placement.geometry.size());
     move(placement.geometry.topLeft());
@@ -231,7 +233,6 @@ void TZAVMain::createReportView() {
     memo1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    memo1_->setGeometry(8, 40, 553, 369);
     memo1_->hide();
     warnings_ = new QLabel(client_);
     warnings_->setObjectName("LblAvisos");
@@ -247,7 +248,6 @@ void TZAVMain::createReportView() {
 void TZAVMain::createHelpPanel() {
     grupo1_ = new QGroupBox(QStringLiteral("Ajuda"), client_);
     grupo1_->setObjectName("Grupo1");
-    grupo1_->setGeometry(48, 64, 465, 321);
     grupo1_->setAutoFillBackground(true);
     grupo1_->setPalette(zav::panelPalette());
     QFont captionFont = grupo1_->font();
@@ -256,7 +256,6 @@ void TZAVMain::createHelpPanel() {
 
     auto* memo2 = new QPlainTextEdit(grupo1_);
     memo2->setObjectName("Memo2");
-    memo2->setGeometry(8, 16, 441, 257);
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     mono.setBold(false); // not the caption's bold
     mono.setPointSize(8);
@@ -273,12 +272,16 @@ void TZAVMain::createHelpPanel() {
 
     btnOkAjuda_ = new QPushButton(QStringLiteral("&Ok"), grupo1_);
     btnOkAjuda_->setObjectName("BtnOKAjuda");
-    btnOkAjuda_->setGeometry(200, 280, 73, 25);
     QFont normal = btnOkAjuda_->font();
     normal.setBold(false);
     btnOkAjuda_->setFont(normal);
     connectGuarded(btnOkAjuda_, &QPushButton::clicked, &TZAVMain::BtnOKAjudaClick);
     zav::cancelOnEscape(grupo1_, btnOkAjuda_);
+    // The text takes the panel, its button centred below it.
+    auto* column = new QVBoxLayout(grupo1_);
+    column->setContentsMargins(8, 2, 8, 8);
+    column->addWidget(memo2, 1);
+    column->addWidget(btnOkAjuda_, 0, Qt::AlignHCenter);
     grupo1_->hide();
 }
 
@@ -310,6 +313,16 @@ void TZAVMain::createPanels() {
                                                       similarity_->panel(), comparison_->panel()})
         w->installEventFilter(this);
     updateReportMenus();
+    zav::layOutClientArea(client_, clientPanels());
+}
+
+zav::ClientPanels TZAVMain::clientPanels() const {
+    return {memo1_,
+            warnings_,
+            grupo1_,
+            editor_->entraNo(),
+            editor_->grpPlan(),
+            {similarity_->panel(), comparison_->panel()}};
 }
 
 bool TZAVMain::eventFilter(QObject* watched, QEvent* event) {
@@ -329,37 +342,6 @@ void TZAVMain::updateReportMenus() {
     const bool survey = reportOpen() && shown_ && !shown_->sources.isEmpty();
     diversityOfShown_->setEnabled(survey && std::holds_alternative<zav::AnalysisResult>(shown_->result));
     analysisOfShown_->setEnabled(survey && std::holds_alternative<zav::DiversityResult>(shown_->result));
-}
-
-void TZAVMain::FormCreate() {
-    editor_->entraNo()->move(8, 8);
-    editor_->grpPlan()->move(40, 40);
-}
-
-// The grid fills the window, less a margin, so a larger window shows more
-// rows and longer names.
-void TZAVMain::layOutGrid() { editor_->layOut(client_->rect().adjusted(8, 8, -8, -8)); }
-
-void TZAVMain::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    // The report follows the window, so a researcher can widen it to read.
-    layOutReport();
-    layOutHelpPanel();
-    layOutGrid();
-}
-
-// The help fills the window, less a margin, so a larger window shows more of
-// it; its button stays centred below the text.
-void TZAVMain::layOutHelpPanel() {
-    const QRect area = client_->rect().adjusted(16, 16, -16, -16);
-    if (area.width() < 200 || area.height() < 120) return;
-    grupo1_->setGeometry(area);
-    const QSize button = btnOkAjuda_->size().expandedTo(btnOkAjuda_->sizeHint());
-    const int top = std::max(16, QFontMetrics(grupo1_->font()).height() + 2);
-    const int buttonTop = area.height() - button.height() - 8;
-    if (auto* memo2 = grupo1_->findChild<QPlainTextEdit*>("Memo2"))
-        memo2->setGeometry(8, top, area.width() - 16, buttonTop - 6 - top);
-    btnOkAjuda_->setGeometry(QRect(QPoint((area.width() - button.width()) / 2, buttonTop), button));
 }
 
 void TZAVMain::guarded(const std::function<void()>& handler) { zav::runGuarded(interaction_, handler); }
@@ -391,19 +373,6 @@ void TZAVMain::setAllMenusEnabled(bool enabled) {
 // window itself is on screen.
 bool TZAVMain::reportOpen() const { return !memo1_->isHidden(); }
 
-// The report fills the window, less a margin and the warnings under it.
-void TZAVMain::layOutReport() {
-    const QSize client = client_->size();
-    const int width = std::max(100, client.width() - 16);
-    int below = 0;
-    if (!warnings_->isHidden()) {
-        // Never more than a third of the window: the report comes first.
-        below = std::min(warnings_->heightForWidth(width), client.height() / 3) + 4;
-        warnings_->setGeometry(8, client.height() - 8 - below + 4, width, below - 4);
-    }
-    memo1_->setGeometry(8, 40, width, std::max(100, client.height() - 48 - below));
-}
-
 void TZAVMain::showReport(zav::ReportDocument document) {
     QStringList text;
     text.reserve(static_cast<qsizetype>(document.lines.size()));
@@ -433,7 +402,6 @@ void TZAVMain::showReport(zav::ReportDocument document) {
     warnings_->setText(warnings.join(QLatin1Char('\n')));
     warnings_->setToolTip(warnings_->text());
     warnings_->setVisible(!warnings.isEmpty());
-    layOutReport();
     updateTitle();
     updateReportMenus(); // also when a report takes the place of another
 }
@@ -696,7 +664,6 @@ void TZAVMain::MnuZAVClick() {
     setAllMenusEnabled(false);
     if (auto* memo2 = grupo1_->findChild<QPlainTextEdit*>("Memo2"); memo2->document()->isEmpty())
         memo2->setPlainText(zav::helpText());
-    layOutHelpPanel();
     grupo1_->show();
     grupo1_->raise();
     btnOkAjuda_->setFocus();

@@ -2,6 +2,7 @@
 // The main window: menu bar, status line, the report view and the panels
 // laid over one client area.
 
+#include "app/main_window_layout.h"
 #include "qtsupport/interaction.h"
 #include "qtsupport/menus.h"
 #include "qtsupport/remembered_folder.h"
@@ -77,7 +78,7 @@ class TZAVMain : public QMainWindow {
     void createReportView();
     void createHelpPanel();
     void createPanels();
-    void FormCreate();
+    zav::ClientPanels clientPanels() const;
 
     void setStatus(const QString& text);
     void setMenuEnabled(TopMenu menu, bool enabled);
@@ -94,8 +95,6 @@ class TZAVMain : public QMainWindow {
     QString reportTargetRefusal(const QString& target, const QString& what = QStringLiteral("o relatório")) const;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void placeOnScreen();
-    void layOutHelpPanel();
-    void layOutGrid();
 
     // Handlers, named after the component and the event.
     // Whether a run may take the place of the report shown: asks only when
@@ -166,7 +165,6 @@ class TZAVMain : public QMainWindow {
     QPlainTextEdit* memo1_ = nullptr;
     // The data file's warnings, under the report and never part of it.
     QLabel* warnings_ = nullptr;
-    void layOutReport();
     QGroupBox* grupo1_ = nullptr;
     QPushButton* btnOkAjuda_ = nullptr;
     zav::TJanSobre* janSobre_ = nullptr;
@@ -185,7 +183,6 @@ class TZAVMain : public QMainWindow {
     QString lastOpenName_;
 
   protected:
-    void resizeEvent(QResizeEvent* event) override;
     // While the grid is open, closing the window asks first: what was typed
     // would be lost.
     void closeEvent(QCloseEvent* event) override;

@@ -8,6 +8,7 @@
 #include "runs/runs.h"
 #include "similarity/similarity_report.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -19,32 +20,36 @@ namespace zav {
 
 ComparisonPanel::ComparisonPanel(QWidget* client, Interaction& interaction, Clock& clock)
     : QObject(client), interaction_(interaction), clock_(clock) {
-    entraComp_ = makePanel(client, "EntraComp", {200, 150, 249, 201}, false);
-    makeTitleBar(entraComp_, "PanelComp", QStringLiteral("Comparação de tratamentos"), {8, 8, 233, 25});
+    entraComp_ = makePanel(client, "EntraComp", false, "PanelComp", QStringLiteral("Comparação de tratamentos"));
     auto* prompt = new QLabel(QStringLiteral("Número de tratamentos (2 a 10):"), entraComp_);
     prompt->setObjectName("LblNumComp");
-    prompt->setGeometry(8, 40, 233, 20);
     count_ = new QLineEdit(entraComp_);
     count_->setObjectName("nTratamentos");
-    count_->setGeometry(8, 62, 89, 23);
+    setWidthInDigits(count_, 10);
     auto* indexLabel = new QLabel(QStringLiteral("&Dendrograma sobre:"), entraComp_);
     indexLabel->setObjectName("LblIndice");
-    indexLabel->setGeometry(8, 92, 233, 20);
     index_ = new QComboBox(entraComp_);
     index_->setObjectName("cbIndice");
     index_->addItems({QStringLiteral("1 - Sørensen (presença)"), QStringLiteral("Bray-Curtis (abundâncias)")});
-    index_->setGeometry(8, 114, 233, 25);
     indexLabel->setBuddy(index_);
     auto* ok = new QPushButton(QStringLiteral("Ok"), entraComp_);
     ok->setObjectName("btnOkComp");
-    ok->setGeometry(40, 160, 75, 25);
     ok->setDefault(true);
     connectGuardedClick(ok, this, interaction_, &ComparisonPanel::btnOkCompClick);
     auto* cancel = new QPushButton(QStringLiteral("Cancelar"), entraComp_);
     cancel->setObjectName("BtnCancelComp");
-    cancel->setGeometry(134, 160, 75, 25);
     connectGuardedClick(cancel, this, interaction_, &ComparisonPanel::btnCancelCompClick);
     cancelOnEscape(entraComp_, cancel);
+    QBoxLayout* column = panelLayout(entraComp_);
+    column->setSpacing(2);
+    column->addSpacing(4);
+    column->addWidget(prompt);
+    column->addWidget(count_, 0, Qt::AlignLeft);
+    column->addSpacing(8);
+    column->addWidget(indexLabel);
+    column->addWidget(index_);
+    column->addSpacing(16);
+    column->addLayout(buttonRow(ok, cancel));
     // Enter confirms from the field and from the index's list alike.
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter})
         connect(new QShortcut(QKeySequence(key), entraComp_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut),

@@ -7,8 +7,8 @@
 #include "qtsupport/qt_text.h"
 #include "runs/runs.h"
 
+#include <QBoxLayout>
 #include <QFileInfo>
-
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,27 +18,29 @@ namespace zav {
 
 SimilarityPanel::SimilarityPanel(QWidget* client, Interaction& interaction, Clock& clock)
     : QObject(client), interaction_(interaction), clock_(clock) {
-    entraCol_ = makePanel(client, "EntraCol", {224, 176, 201, 161}, false);
-    makeTitleBar(entraCol_, "Panel3", QStringLiteral("Número de Repetições"), {8, 8, 185, 25});
-    auto* prompt = new QLabel(QStringLiteral("Entre com o número de tratamentos:"), entraCol_);
+    entraCol_ = makePanel(client, "EntraCol", false, "Panel3", QStringLiteral("Número de Repetições"));
+    // On two lines, as wide as the panel's caption and buttons: a line
+    // break of its own rather than a wrapped text, so the panel's height
+    // never depends on its width.
+    auto* prompt = new QLabel(QStringLiteral("Entre com o número de\ntratamentos:"), entraCol_);
     prompt->setObjectName("StaticText2");
-    // Wrapped: the prompt is wider than the panel in today's desktop fonts.
-    prompt->setWordWrap(true);
     prompt->setAlignment(Qt::AlignCenter);
-    prompt->setGeometry(8, 38, 185, 36);
     nRepet_ = new QLineEdit(entraCol_);
     nRepet_->setObjectName("nRepet");
-    nRepet_->setGeometry(48, 80, 89, 21);
+    setWidthInDigits(nRepet_, 10);
     auto* ok = new QPushButton(QStringLiteral("Ok"), entraCol_);
     ok->setObjectName("btnOkRep");
-    ok->setGeometry(24, 120, 75, 25);
     ok->setDefault(true);
     connectGuardedClick(ok, this, interaction_, &SimilarityPanel::btnOkRepClick);
     auto* cancel = new QPushButton(QStringLiteral("Cancelar"), entraCol_);
     cancel->setObjectName("BtnCancelRep");
-    cancel->setGeometry(112, 120, 75, 25);
     connectGuardedClick(cancel, this, interaction_, &SimilarityPanel::BtnCancelRepClick);
     cancelOnEscape(entraCol_, cancel);
+    QBoxLayout* column = panelLayout(entraCol_);
+    column->addWidget(prompt);
+    column->addWidget(nRepet_, 0, Qt::AlignHCenter);
+    column->addSpacing(8);
+    column->addLayout(buttonRow(ok, cancel));
     // Enter in the field confirms, as the default button would in a dialog.
     connect(nRepet_, &QLineEdit::returnPressed, ok, &QPushButton::click);
 }

@@ -1,7 +1,7 @@
 #include "charts/chart_board.h"
 
-#include "charts/chart_data.h"
 #include "charts/chart_fit.h"
+#include "charts/chart_style.h"
 #include "charts/label_layout.h"
 #include "charts/run_charts.h"
 
@@ -25,30 +25,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <memory>
 
 namespace zav {
 namespace {
 
-const QColor kSpeciesColor(31, 90, 160);
-const QColor kPredominantColor(230, 140, 0);
-const QColor kExcludedColor(200, 30, 30);
-
-QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-// A text of the charts in the language chosen.
-QString say(ChartLanguage language, const char* portuguese, const char* english) {
-    return QString::fromUtf8(language == ChartLanguage::English ? english : portuguese);
-}
-
-// The marker sizes, in pixels.
-constexpr qreal kStarSize = 16;
-constexpr qreal kSquareSize = 22;
-
 // A species' name as rich text: a scientific name in italics.
-QString speciesLabelHtml(const std::string& name) {
+QString speciesLabelHtml(const std::vector<NameRun>& runs) {
     QString html;
-    for (const auto& run : nameRuns(name)) {
+    for (const auto& run : runs) {
         const QString part = QString::fromStdString(run.text).toHtmlEscaped();
         html += run.italic ? QStringLiteral("<i>") + part + QStringLiteral("</i>") : part;
     }
@@ -62,8 +48,9 @@ QString speciesLabelHtml(const std::string& name) {
 // predominant species keeps its star.
 class SpeciesLabels {
   public:
-    SpeciesLabels(QChart* chart, QXYSeries* series, ChartLanguage language)
-        : chart_(chart), series_(series), language_(language) {
+    // `notes`: what the note says when only the first k labels have room.
+    SpeciesLabels(QChart* chart, QXYSeries* series, std::vector<std::string> notes)
+        : chart_(chart), series_(series), notes_(std::move(notes)) {
         // On white, over the grid.
         noteBox_ = new QGraphicsRectItem(chart);
         noteBox_->setBrush(Qt::white);
@@ -72,7 +59,7 @@ class SpeciesLabels {
         noteBox_->hide();
         note_ = new QGraphicsTextItem(noteBox_);
         note_->document()->setDocumentMargin(0);
-        note_->setDefaultTextColor(QColor(60, 60, 60));
+        note_->setDefaultTextColor(style::kNoteColour);
         QFont font = note_->font();
         font.setPointSizeF(font.pointSizeF() * 0.9);
         note_->setFont(font);
@@ -120,7 +107,7 @@ class SpeciesLabels {
             QRectF corner;
             for (const std::size_t labelled : {std::size_t(0), std::size_t(1), labels_.size() - 1}) {
                 note_->setTextWidth(-1);
-                note_->setPlainText(text(labelledNote(labelled, labels_.size(), language_)));
+                note_->setPlainText(note(labelled));
                 // In the top right corner, over the fewest points of a
                 // falling curve.
                 const qreal widest = std::max<qreal>(60, around.area.width() * 0.6);
@@ -130,7 +117,7 @@ class SpeciesLabels {
             corner.moveTopRight(around.area.topRight() + QPointF(-6, 4));
             around.keep.push_back(corner);
             placed = placeLeading(wanted, around);
-            note_->setPlainText(text(labelledNote(placed.size(), labels_.size(), language_)));
+            note_->setPlainText(note(placed.size()));
             note_->setTextWidth(-1);
             if (note_->boundingRect().width() > corner.width()) note_->setTextWidth(corner.width());
             const QRectF shown = note_->boundingRect();
@@ -149,6 +136,10 @@ class SpeciesLabels {
     }
 
   private:
+    QString note(std::size_t labelled) const {
+        return labelled < notes_.size() ? style::text(notes_[labelled]) : QString();
+    }
+
     // The most labels, from the most abundant species on, that all have room.
     static std::vector<PlacedLabel> placeLeading(const std::vector<PointLabel>& wanted,
                                                  const LabelSurroundings& around) {
@@ -188,39 +179,13 @@ class SpeciesLabels {
 
     QChart* chart_;
     QXYSeries* series_;
-    ChartLanguage language_;
+    std::vector<std::string> notes_;
     QGraphicsRectItem* noteBox_; // owned by the chart
     QGraphicsTextItem* note_;    // in noteBox_
     std::vector<Label> labels_;  // the most abundant species first
     std::vector<Marker> points_;
     std::vector<QPointF> curve_;
 };
-
-QChart* newChart(const QString& title, qreal titlePoints) {
-    auto* chart = new QChart;
-    chart->setTitle(title);
-    QFont font = chart->titleFont();
-    font.setPointSizeF(titlePoints);
-    font.setBold(true);
-    chart->setTitleFont(font);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->setBackgroundRoundness(0);
-    return chart;
-}
-
-// Labels every step from 0, whatever the ends.
-void setRange(QValueAxis* axis, const AxisRange& range) {
-    axis->setRange(range.min, range.max);
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(0);
-    axis->setTickInterval(range.step);
-}
-
-void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
-    chart->addSeries(series);
-    series->attachAxis(x);
-    series->attachAxis(y);
-}
 
 QScatterSeries* markers(const QString& name, QScatterSeries::MarkerShape shape, const QColor& color, qreal size) {
     auto* series = new QScatterSeries;
@@ -232,99 +197,86 @@ QScatterSeries* markers(const QString& name, QScatterSeries::MarkerShape shape, 
     return series;
 }
 
-// A point under the pointer says which species it is.
-void showSpeciesOnHover(QChart* chart, const std::vector<QXYSeries*>& series, std::vector<RankedSpecies> ranked,
-                        ChartLanguage language) {
-    auto species = std::make_shared<const std::vector<RankedSpecies>>(std::move(ranked));
+// A point under the pointer says which species it is (the figure's hover
+// text of its rank).
+void showSpeciesOnHover(QChart* chart, const std::vector<QXYSeries*>& series, const FigureSeries& curve) {
+    auto hovers = std::make_shared<std::map<long, QString>>();
+    for (const auto& p : curve.points)
+        (*hovers)[std::lround(p.x)] = style::text(p.hover);
     for (QXYSeries* s : series)
-        QObject::connect(s, &QXYSeries::hovered, chart, [species, language](const QPointF& point, bool entered) {
-            if (!entered || species->empty()) return QToolTip::hideText();
-            const auto last = static_cast<long>(species->size()) - 1;
-            const auto index = static_cast<std::size_t>(std::clamp(std::lround(point.x()) - 1, 0L, last));
-            QToolTip::showText(QCursor::pos(), text(speciesHoverText((*species)[index], language)));
+        QObject::connect(s, &QXYSeries::hovered, chart, [hovers](const QPointF& point, bool entered) {
+            const auto found = hovers->find(std::lround(point.x()));
+            if (!entered || found == hovers->end()) return QToolTip::hideText();
+            QToolTip::showText(QCursor::pos(), found->second);
         });
 }
 
-// Ranks labelled from 1, with room beyond the first and last.
-QCategoryAxis* rankAxisOf(std::size_t species) {
-    auto* x = new QCategoryAxis;
-    const auto range = rankAxis(species);
-    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    x->setRange(range.min, range.max);
-    x->setStartValue(range.min);
-    for (const double at : rankLabels(range))
-        x->append(QString::number(at), at);
-    return x;
+// The figure's series of a style, or an empty one.
+const FigureSeries& seriesOf(const Figure& figure, SeriesStyle style) {
+    static const FigureSeries none;
+    for (const auto& s : figure.series)
+        if (s.style == style) return s;
+    return none;
 }
 
 // The rank-abundance plot: individuals (log) by rank, predominant species
-// starred and labelled with their numbers, excluded species in their own
-// colour.
-QChart* rankAbundanceChart(const AnalysisResult& result, ChartLanguage language) {
-    const auto ranked = rankAbundance(result);
-    auto* chart = newChart(
-        say(language, "Abundância das espécies por posição (Whittaker)", "Species abundance by rank (Whittaker plot)"),
-        11);
+// starred and labelled with their names or numbers, excluded species in
+// their own colour. `species`: how many the table has, counts below 1
+// included, whose last rank the axis reaches.
+QChart* rankAbundanceChart(const Figure& figure, std::size_t species) {
+    auto* chart = style::newChart(style::titleOf(figure), style::kTitlePoints);
+    const auto& curveData = seriesOf(figure, SeriesStyle::Line);
+    const auto& excludedData = seriesOf(figure, SeriesStyle::Squares);
+    const auto& predominantData = seriesOf(figure, SeriesStyle::Stars);
 
     auto* curve = new QLineSeries;
-    curve->setName(say(language, "Espécies", "Species"));
-    curve->setColor(kSpeciesColor);
-    curve->setPointsVisible(ranked.size() <= 100);
-    // The legend says whether the labels are names, numbers or both.
-    auto* predominant = markers(text(predominantLegend(ranked, language)), QScatterSeries::MarkerShapeStar,
-                                kPredominantColor, kStarSize);
+    curve->setName(style::text(curveData.name));
+    curve->setColor(style::colour(curveData.colour));
+    curve->setPointsVisible(species <= 100);
+    auto* predominant = markers(style::text(predominantData.name), QScatterSeries::MarkerShapeStar,
+                                style::colour(SeriesColour::Predominant), style::kStarSize);
     // A hollow square around the point: an excluded species may be
     // predominant too, and its star shows inside.
-    auto* excluded = markers(say(language, "Super (postas à parte)", "Super-abundant (set apart)"),
-                             QScatterSeries::MarkerShapeRectangle, kExcludedColor, kSquareSize);
+    const QColor excludedColour = style::colour(SeriesColour::Excluded);
+    auto* excluded = markers(style::text(excludedData.name), QScatterSeries::MarkerShapeRectangle, excludedColour,
+                             style::kSquareSize);
     excluded->setBrush(Qt::NoBrush);
-    excluded->setPen(QPen(kExcludedColor, 2.5));
-    auto labels = std::make_shared<SpeciesLabels>(chart, curve, language);
+    excluded->setPen(QPen(excludedColour, style::kSquarePen));
+    auto labels = std::make_shared<SpeciesLabels>(chart, curve, figure.labelNotes);
     QList<QPointF> curvePoints;
-    curvePoints.reserve(static_cast<qsizetype>(ranked.size()));
+    curvePoints.reserve(static_cast<qsizetype>(curveData.points.size()));
     std::int32_t lowest = 0, highest = 1;
-    int belowOne = 0;
-    for (const auto& sp : ranked) {
-        // A log axis has no place for a negative count.
-        if (sp.individuals < 1) {
-            ++belowOne;
-            continue;
-        }
-        const QPointF point(sp.rank, sp.individuals);
+    for (const auto& p : curveData.points) {
+        const QPointF point(p.x, p.y);
         curvePoints.append(point);
         labels->addCurvePoint(point);
-        if (sp.excluded) {
-            excluded->append(point);
-            labels->addPoint(point, kSquareSize);
-        }
-        if (sp.predominant) {
-            predominant->append(point);
-            labels->addPoint(point, kStarSize);
-            labels->addLabel(point, speciesLabelHtml(sp.label), sp.excluded ? kSquareSize : kStarSize);
-        }
-        lowest = lowest == 0 ? sp.individuals : std::min(lowest, sp.individuals);
-        highest = std::max(highest, sp.individuals);
+        const auto count = static_cast<std::int32_t>(p.y);
+        lowest = lowest == 0 ? count : std::min(lowest, count);
+        highest = std::max(highest, count);
     }
     curve->replace(curvePoints);
-    if (belowOne > 0)
-        chart->setTitle(chart->title() + QStringLiteral("<br><small>") +
-                        say(language, "%1 espécie(s) com contagem negativa fora do eixo logarítmico",
-                            "%1 species with a negative count, off the logarithmic axis")
-                            .arg(belowOne) +
-                        QStringLiteral("</small>"));
+    for (const auto& p : excludedData.points) {
+        excluded->append(p.x, p.y);
+        labels->addPoint({p.x, p.y}, style::kSquareSize);
+    }
+    for (const auto& p : predominantData.points) {
+        const QPointF point(p.x, p.y);
+        predominant->append(point);
+        labels->addPoint(point, style::kStarSize);
+        const bool alsoExcluded = std::any_of(excludedData.points.begin(), excludedData.points.end(),
+                                              [&](const FigurePoint& e) { return e.x == p.x; });
+        labels->addLabel(point, speciesLabelHtml(p.label), alsoExcluded ? style::kSquareSize : style::kStarSize);
+    }
 
-    auto* x = rankAxisOf(ranked.size());
-    x->setTitleText(
-        say(language, "Posição da espécie (da mais à menos abundante)", "Species rank (from most to least abundant)"));
+    auto* x = style::categoryAxis(figure.x);
     auto* y = new QLogValueAxis;
     y->setBase(10);
-    y->setTitleText(say(language, "Número de indivíduos (escala logarítmica)", "Number of individuals (log scale)"));
+    y->setTitleText(style::text(figure.y.title));
     y->setLabelFormat(QStringLiteral("%.0f"));
-    const auto individuals = individualsAxis(lowest, highest);
-    y->setRange(individuals.min, individuals.max);
+    y->setRange(figure.y.min, figure.y.max);
     // On a short plot (a journal's column) the margin is the marker's, in pixels.
-    const auto fitMarkers = [chart, x, y, lowest, highest, species = ranked.size()] {
-        const qreal radius = kSquareSize / 2 + 2;
+    const auto fitMarkers = [chart, x, y, lowest, highest, species] {
+        const qreal radius = style::kSquareSize / 2 + 2;
         const auto fitted = individualsAxis(lowest, highest, chart->plotArea().height(), radius);
         if (std::abs(std::log10(fitted.max / y->max())) > 1e-9) y->setRange(fitted.min, fitted.max);
         const auto ranks = rankAxis(species, chart->plotArea().width(), radius);
@@ -336,15 +288,15 @@ QChart* rankAbundanceChart(const AnalysisResult& result, ChartLanguage language)
     y->setMinorTickCount(8);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    attach(chart, curve, x, y);
-    attach(chart, excluded, x, y);
-    attach(chart, predominant, x, y);
+    style::attach(chart, curve, x, y);
+    style::attach(chart, excluded, x, y);
+    style::attach(chart, predominant, x, y);
     chart->legend()->setAlignment(Qt::AlignBottom);
-    chart->legend()->markers(excluded).first()->setBrush(kExcludedColor);
+    chart->legend()->markers(excluded).first()->setBrush(excludedColour);
     // The legend names only what the plot shows.
     for (QScatterSeries* series : {excluded, predominant})
         chart->legend()->markers(series).first()->setVisible(series->count() > 0);
-    showSpeciesOnHover(chart, {curve, predominant, excluded}, ranked, language);
+    showSpeciesOnHover(chart, {curve, predominant, excluded}, curveData);
 
     QObject::connect(chart, &QChart::plotAreaChanged, chart, [labels, fitMarkers] {
         fitMarkers();
@@ -355,19 +307,19 @@ QChart* rankAbundanceChart(const AnalysisResult& result, ChartLanguage language)
 
 // One small chart: species per class, the "super" class in the colour of the
 // excluded species.
-QChart* classChart(const ClassChart& data, const QString& title, ChartLanguage language) {
-    auto* chart = newChart(title, 9);
-    auto* set = new QBarSet(say(language, "Espécies", "Species"));
-    set->setColor(kSpeciesColor);
-    set->setSelectedColor(kExcludedColor);
+QChart* classChart(const Figure& figure) {
+    auto* chart = style::newChart(style::titleOf(figure), style::kSmallTitlePoints);
+    const auto& bars = seriesOf(figure, SeriesStyle::Bars);
+    auto* set = new QBarSet(style::text(bars.name));
+    set->setColor(style::colour(bars.colour));
+    set->setSelectedColor(style::colour(SeriesColour::Excluded));
     set->setLabelColor(Qt::black);
     QStringList codes;
-    int most = 1;
-    for (const auto& bar : data.bars) {
-        codes << text(bar.code);
-        set->append(bar.species);
-        if (bar.super) set->selectBar(static_cast<int>(codes.size() - 1));
-        most = std::max(most, bar.species);
+    for (const auto& tick : figure.x.ticks)
+        codes << style::text(tick.label);
+    for (std::size_t i = 0; i < bars.points.size(); ++i) {
+        set->append(bars.points[i].y);
+        if (bars.points[i].marked) set->selectBar(static_cast<int>(i));
     }
     auto* series = new QBarSeries;
     series->append(set);
@@ -375,114 +327,104 @@ QChart* classChart(const ClassChart& data, const QString& title, ChartLanguage l
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     auto* x = new QBarCategoryAxis;
     x->append(codes);
-    x->setTitleText(say(language, "Classe", "Class"));
+    x->setTitleText(style::text(figure.x.title));
     // The codes are short: never "...".
     x->setTruncateLabels(false);
-    auto* y = new QValueAxis;
-    y->setTitleText(say(language, "Espécies", "Species"));
+    // Every label of the figure, however short the chart: ticks fixed at
+    // the figure's, never spaced out to a wider step.
+    auto* y = style::valueAxis(figure.y);
+    y->setTickType(QValueAxis::TicksFixed);
+    y->setTickCount(static_cast<int>(figure.y.ticks.size()));
     y->setLabelFormat(QStringLiteral("%d"));
-    // Room above the highest bar for its count.
-    y->setRange(0, most * 1.35);
-    y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    attach(chart, series, x, y);
+    style::attach(chart, series, x, y);
     chart->legend()->hide();
     for (auto* axis : {static_cast<QAbstractAxis*>(x), static_cast<QAbstractAxis*>(y)}) {
         QFont font = axis->titleFont();
-        font.setPointSizeF(8);
+        font.setPointSizeF(style::kSmallAxisTitlePoints);
         axis->setTitleFont(font);
         // Six codes side by side in a small chart: small enough to be whole.
         QFont labels = axis->labelsFont();
-        labels.setPointSizeF(7.5);
+        labels.setPointSizeF(style::kSmallAxisLabelPoints);
         axis->setLabelsFont(labels);
     }
     return chart;
 }
 
-// Each pair's quotient with its interval as a whisker; a pair without a
-// quotient has no point and says so under the axis.
-QChart* similarityChart(const SimilarityResult& result, const QStringList& names, ChartLanguage language) {
-    const auto points = clippedIntervals(similarityPoints(result));
-    auto* chart = newChart(say(language, "Quociente de similaridade de Sorensen (1948) por par de tratamentos",
-                               "Sorensen (1948) quotient of similarity by pair of treatments"),
-                           11);
-    auto* x = new QCategoryAxis;
-    x->setTitleText(say(language, "Par de tratamentos", "Pair of treatments"));
-    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    x->setRange(0.5, static_cast<qreal>(points.size()) + 0.5);
-    x->setStartValue(0.5);
-    if (points.size() > 6) x->setLabelsAngle(-90);
-    auto* y = new QValueAxis;
-    y->setTitleText(say(language, "Quociente de similaridade (%)", "Quotient of similarity (%)"));
-    y->setLabelFormat(QStringLiteral("%g"));
+// Each pair's quotient with its interval as a whisker (cut at 100 % and
+// marked there); a pair without a quotient has no point and says so under
+// the axis.
+QChart* similarityChart(const Figure& figure) {
+    auto* chart = style::newChart(style::titleOf(figure), style::kTitlePoints);
+    auto* x = style::categoryAxis(figure.x);
+    if (figure.x.ticks.size() > 6) x->setLabelsAngle(-90);
+    auto* y = style::valueAxis(figure.y);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-
-    auto* quotients =
-        markers(say(language, "Quociente (%)", "Quotient (%)"), QScatterSeries::MarkerShapeCircle, kSpeciesColor, 10);
+    const auto& whiskers = seriesOf(figure, SeriesStyle::Whiskers);
+    const auto& quotientData = seriesOf(figure, SeriesStyle::Points);
+    const auto& cutData = seriesOf(figure, SeriesStyle::Triangles);
     const qreal cap = 0.12;
     bool intervalInLegend = false;
-    auto* cutMarks = markers(say(language, "Intervalo cortado em 100 %", "Interval cut at 100 %"),
-                             QScatterSeries::MarkerShapeTriangle, kExcludedColor, 13);
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const auto& p = points[i];
-        const qreal at = static_cast<qreal>(i + 1);
-        QString label = text(p.label);
-        if (!p.quotient)
-            label += say(language, " (indefinido)", " (undefined)");
-        else if (!p.lower)
-            label += say(language, " (sem intervalo)", " (no interval)");
-        x->append(label, at);
-        if (p.quotient) quotients->append(at, *p.quotient);
-        if (!p.lower) continue;
+    for (const auto& p : whiskers.points) {
         auto* whisker = new QLineSeries;
-        // Written as the report writes it.
-        whisker->setName(say(language, "Intervalo de confiança (P=0.05)", "Confidence interval (P=0.05)"));
-        whisker->setColor(Qt::darkGray);
-        whisker->append({{at - cap, *p.lower},
-                         {at + cap, *p.lower},
-                         {at, *p.lower},
-                         {at, *p.upper},
-                         {at - cap, *p.upper},
-                         {at + cap, *p.upper}});
-        attach(chart, whisker, x, y);
+        whisker->setName(style::text(whiskers.name));
+        whisker->setColor(style::kWhiskerColour);
+        whisker->append({{p.x - cap, *p.low},
+                         {p.x + cap, *p.low},
+                         {p.x, *p.low},
+                         {p.x, *p.high},
+                         {p.x - cap, *p.high},
+                         {p.x + cap, *p.high}});
+        style::attach(chart, whisker, x, y);
         // One legend entry for all the whiskers.
         if (intervalInLegend) chart->legend()->markers(whisker).first()->setVisible(false);
         intervalInLegend = true;
-        if (p.cut) cutMarks->append(at, *p.upper);
     }
-    attach(chart, quotients, x, y);
+    auto* quotients = markers(style::text(quotientData.name), QScatterSeries::MarkerShapeCircle,
+                              style::colour(quotientData.colour), style::kDotSize);
+    for (const auto& p : quotientData.points)
+        quotients->append(p.x, p.y);
+    style::attach(chart, quotients, x, y);
     // Over the quotient's dot when the quotient is 100 too.
-    if (cutMarks->count() > 0)
-        attach(chart, cutMarks, x, y);
-    else
-        delete cutMarks;
-    std::vector<PairPoint> limits;
-    for (const auto& p : points)
-        limits.push_back({p.label, p.quotient, p.lower, p.upper});
-    setRange(y, similarityAxis(limits));
-    addTreatmentKey(chart, names, true, std::any_of(points.begin(), points.end(), [](const auto& p) { return p.cut; }),
-                    language);
+    if (!cutData.points.empty()) {
+        auto* cutMarks = markers(style::text(cutData.name), QScatterSeries::MarkerShapeTriangle,
+                                 style::colour(cutData.colour), style::kCutMarkSize);
+        for (const auto& p : cutData.points)
+            cutMarks->append(p.x, p.y);
+        style::attach(chart, cutMarks, x, y);
+    }
+    addTreatmentKey(chart, figure);
     chart->legend()->setAlignment(Qt::AlignBottom);
     return chart;
+}
+
+std::vector<std::string> utf8(const QStringList& names) {
+    std::vector<std::string> out;
+    for (const QString& name : names)
+        out.push_back(name.toStdString());
+    return out;
 }
 
 } // namespace
 
 ChartBoard::ChartBoard(const ReportResult& result, const QStringList& treatments, ChartLanguage language) {
     if (const auto* analysis = std::get_if<AnalysisResult>(&result)) {
-        charts_.push_back(rankAbundanceChart(*analysis, language));
-        for (const auto& counts : classCounts(*analysis, language))
-            charts_.push_back(classChart(counts, text(counts.title), language));
+        const auto figures = figuresOf(*analysis, language);
+        charts_.push_back(rankAbundanceChart(figures.front(), analysis->table.species.size()));
+        for (std::size_t i = 1; i < figures.size(); ++i)
+            charts_.push_back(classChart(figures[i]));
     } else if (const auto* diversity = std::get_if<DiversityResult>(&result)) {
-        charts_ = diversityCharts(*diversity, language);
+        for (const auto& figure : figuresOf(*diversity, language))
+            charts_.push_back(curveChart(figure));
     } else if (const auto* comparison = std::get_if<ComparisonResult>(&result)) {
-        charts_.push_back(dendrogramChart(*comparison, treatments, language));
+        charts_.push_back(dendrogramChart(figuresOf(*comparison, utf8(treatments), language).front()));
     } else if (std::holds_alternative<FluctuationResult>(result)) {
         // The fluctuation's charts are not drawn yet: an empty board.
     } else {
-        charts_.push_back(similarityChart(std::get<SimilarityResult>(result), treatments, language));
+        charts_.push_back(
+            similarityChart(figuresOf(std::get<SimilarityResult>(result), utf8(treatments), language).front()));
     }
     for (auto* chart : charts_) {
         scene_.addItem(chart);

@@ -4,7 +4,7 @@
 // rank-abundance plot with the four class charts beside it (below it on a
 // page taller than wide); for a similarity analysis the pairs' quotients.
 
-#include "charts/chart_data.h"
+#include "figures/figure_data.h"
 #include "report/report_document.h"
 
 #include <QGraphicsScene>

@@ -1,6 +1,6 @@
 #include "charts/chart_fit.h"
 
-#include "charts/chart_data.h"
+#include "figures/figure_data.h"
 
 #include <QAreaSeries>
 #include <QCategoryAxis>

@@ -2,6 +2,7 @@
 
 #include "charts/chart_board.h"
 #include "charts/chart_images.h"
+#include "charts/chart_style.h"
 #include "qtsupport/guarded.h"
 #include "qtsupport/settings.h"
 
@@ -40,10 +41,10 @@ struct SizeChoice {
 };
 constexpr SizeChoice kSizes[] = {
     {"Tamanho da tela", {}},
-    {"1 coluna (85 mm), 300 dpi", {85, 300}},
-    {"1 coluna (85 mm), 600 dpi", {85, 600}},
-    {"2 colunas (175 mm), 300 dpi", {175, 300}},
-    {"2 colunas (175 mm), 600 dpi", {175, 600}},
+    {"1 coluna (85 mm), 300 dpi", {style::kColumnMm, 300}},
+    {"1 coluna (85 mm), 600 dpi", {style::kColumnMm, 600}},
+    {"2 colunas (175 mm), 300 dpi", {style::kPageMm, 300}},
+    {"2 colunas (175 mm), 600 dpi", {style::kPageMm, 600}},
 };
 
 // The charts fill the view. A view smaller than they can be read at (a small

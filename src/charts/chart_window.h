@@ -7,7 +7,7 @@
 // runs). It opens within the screen, in its middle; charts larger than the
 // window scroll rather than shrink, so their texts keep the screen's scale.
 
-#include "charts/chart_data.h"
+#include "figures/figure_data.h"
 #include "qtsupport/interaction.h"
 #include "report/report_document.h"
 

@@ -1,8 +1,6 @@
 #include "charts/run_charts.h"
 
-#include "data/text.h"
-
-#include "charts/chart_data.h"
+#include "charts/chart_style.h"
 
 #include <QAreaSeries>
 #include <QCategoryAxis>
@@ -20,204 +18,76 @@
 #include <cmath>
 
 namespace zav {
-namespace {
 
-const std::array<QColor, 3> kOrderColors{QColor(31, 90, 160), QColor(200, 90, 20), QColor(40, 140, 60)};
-
-QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-// A text of the charts in the language chosen.
-QString say(ChartLanguage language, const char* portuguese, const char* english) {
-    return QString::fromUtf8(language == ChartLanguage::English ? english : portuguese);
-}
-
-QChart* titledChart(const QString& title, qreal points) {
-    auto* chart = new QChart;
-    chart->setTitle(title);
-    QFont font = chart->titleFont();
-    font.setPointSizeF(points);
-    font.setBold(true);
-    chart->setTitleFont(font);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->setBackgroundRoundness(0);
-    return chart;
-}
-
-QValueAxis* valueAxis(const QString& title, const AxisRange& range, const QString& format) {
-    auto* axis = new QValueAxis;
-    axis->setTitleText(title);
-    axis->setRange(range.min, range.max);
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(0);
-    axis->setTickInterval(range.step);
-    axis->setLabelFormat(format);
-    return axis;
-}
-
-void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
-    chart->addSeries(series);
-    series->attachAxis(x);
-    series->attachAxis(y);
-}
-
-void hideFromLegend(QChart* chart, QAbstractSeries* series) {
-    for (auto* marker : chart->legend()->markers(series))
-        marker->setVisible(false);
-}
-
-// One curve: its band (where the bootstrap gives both limits), the solid
-// and the dashed line, the dot. In a chart of several curves the legend
-// names each curve by its solid line and the band once; the title says
-// what the line styles and the dot are.
-void addCurve(QChart* chart, const CurveData& curve, const QColor& color, QAbstractAxis* x, QAbstractAxis* y,
-              bool several, bool first, ChartLanguage language) {
-    auto *lower = new QLineSeries, *upper = new QLineSeries;
-    for (const auto* part : {&curve.rarefaction, &curve.extrapolation})
-        for (std::size_t i = part == &curve.extrapolation ? 1 : 0; i < part->size(); ++i)
-            if (const auto& p = (*part)[i]; p.lower && p.upper) {
-                lower->append(p.x, *p.lower);
-                upper->append(p.x, *p.upper);
-            }
-    if (upper->count() > 1) {
-        auto* band = new QAreaSeries(upper, lower);
-        band->setName(say(language, "IC 95 % (bootstrap)", "95 % CI (bootstrap)"));
-        QColor fill = color;
-        fill.setAlpha(45);
-        band->setBrush(fill);
-        band->setPen(Qt::NoPen);
-        attach(chart, band, x, y);
-        if (!first) hideFromLegend(chart, band);
-    } else {
-        delete lower;
-        delete upper;
-    }
-    auto line = [&](const std::vector<CurvePoint>& points, Qt::PenStyle style, const QString& name) {
-        auto* series = new QLineSeries;
-        series->setName(name);
-        series->setPen(QPen(color, 2.2, style));
-        for (const auto& p : points)
-            series->append(p.x, p.y);
-        attach(chart, series, x, y);
-        return series;
-    };
-    line(curve.rarefaction, Qt::SolidLine, several ? text(curve.name) : say(language, "Rarefação", "Rarefaction"));
-    auto* dashed = line(curve.extrapolation, Qt::DashLine, say(language, "Extrapolação", "Extrapolation"));
-    if (several) hideFromLegend(chart, dashed);
-    if (curve.sample) {
-        auto* dot = new QScatterSeries;
-        dot->setName(say(language, "Amostra", "Sample"));
-        dot->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-        dot->setMarkerSize(10);
-        dot->setColor(color);
-        dot->setBorderColor(color);
-        dot->append(curve.sample->x, curve.sample->y);
-        attach(chart, dot, x, y);
-        if (several) hideFromLegend(chart, dot);
-    }
-}
-
-void smallFonts(QChart* chart) {
-    for (auto* axis : chart->axes()) {
-        QFont font = axis->titleFont();
-        font.setPointSizeF(8.5);
-        axis->setTitleFont(font);
-    }
-    QFont legend = chart->legend()->font();
-    legend.setPointSizeF(8);
-    chart->legend()->setFont(legend);
-    chart->legend()->setAlignment(Qt::AlignBottom);
-}
-
-QChart* curveChart(const QString& title, const std::vector<CurveData>& curves, const QString& xTitle,
-                   const QString& yTitle, const QString& yFormat, const std::vector<QColor>& colors,
-                   const QString& missing, ChartLanguage language) {
-    auto* chart = titledChart(title, curves.size() > 1 ? 11 : 10);
-    std::vector<const CurveData*> all;
-    for (const auto& c : curves)
-        all.push_back(&c);
-    auto* x = valueAxis(xTitle, curveAxis(all, true), QStringLiteral("%.0f"));
-    auto* y = valueAxis(yTitle, curveAxis(all, false), yFormat);
+QChart* curveChart(const Figure& figure) {
+    // A chart of several curves names each by its solid line; the title
+    // says what the line styles and the dot are.
+    const auto lines = std::count_if(figure.series.begin(), figure.series.end(),
+                                     [](const FigureSeries& s) { return s.style == SeriesStyle::Line; });
+    auto* chart =
+        style::newChart(style::titleOf(figure), lines > 1 ? style::kTitlePoints : style::kOneCurveTitlePoints);
+    auto* x = style::valueAxis(figure.x);
+    auto* y = style::valueAxis(figure.y);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    for (std::size_t i = 0; i < curves.size(); ++i)
-        addCurve(chart, curves[i], colors[i], x, y, curves.size() > 1, i == 0, language);
-    if (!missing.isEmpty())
-        chart->setTitle(title + QStringLiteral("<br><small>") + missing + QStringLiteral("</small>"));
-    smallFonts(chart);
+    for (const auto& s : figure.series) {
+        const QColor colour = style::colour(s.colour);
+        QAbstractSeries* added = nullptr;
+        if (s.style == SeriesStyle::Band) {
+            auto *lower = new QLineSeries, *upper = new QLineSeries;
+            for (const auto& p : s.points) {
+                lower->append(p.x, *p.low);
+                upper->append(p.x, *p.high);
+            }
+            auto* band = new QAreaSeries(upper, lower);
+            QColor fill = colour;
+            fill.setAlpha(style::kBandAlpha);
+            band->setBrush(fill);
+            band->setPen(Qt::NoPen);
+            added = band;
+        } else if (s.style == SeriesStyle::Points) {
+            auto* dot = new QScatterSeries;
+            dot->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+            dot->setMarkerSize(style::kDotSize);
+            dot->setColor(colour);
+            dot->setBorderColor(colour);
+            for (const auto& p : s.points)
+                dot->append(p.x, p.y);
+            added = dot;
+        } else {
+            auto* line = new QLineSeries;
+            line->setPen(QPen(colour, style::kCurvePen, s.style == SeriesStyle::Dashed ? Qt::DashLine : Qt::SolidLine));
+            for (const auto& p : s.points)
+                line->append(p.x, p.y);
+            added = line;
+        }
+        added->setName(style::text(s.name));
+        style::attach(chart, added, x, y);
+        if (s.name.empty()) style::hideFromLegend(chart, added);
+    }
+    style::smallFonts(chart);
     return chart;
 }
 
-} // namespace
-
-std::vector<QChart*> diversityCharts(const DiversityResult& result, ChartLanguage language) {
-    const auto hill = hillCurves(result, language);
-    const auto missing = [&](const std::string& reason) { return text(missingCurveText(reason, language)); };
-    const QString individuals = say(language, "Número de indivíduos", "Number of individuals");
-    std::vector<QChart*> charts;
-    charts.push_back(curveChart(say(language,
-                                    "Números de Hill por indivíduos<br><small>rarefação (—), extrapolação (- -), "
-                                    "amostra (●)</small>",
-                                    "Hill numbers by individuals<br><small>rarefaction (—), extrapolation (- -), "
-                                    "sample (●)</small>"),
-                                {hill[0], hill[1], hill[2]}, individuals,
-                                say(language, "Diversidade (espécies efetivas)", "Diversity (effective species)"),
-                                QStringLiteral("%.0f"), {kOrderColors[0], kOrderColors[1], kOrderColors[2]},
-                                missing(result.curveMissing), language));
-    charts.push_back(
-        curveChart(say(language, "Riqueza por coletas (q\u00a0=\u00a00)", "Richness by collections (q\u00a0=\u00a00)"),
-                   {collectionsCurve(result, language)}, say(language, "Número de coletas", "Number of collections"),
-                   say(language, "Espécies", "Species"), QStringLiteral("%.0f"), {kOrderColors[0]},
-                   missing(result.incidence ? result.incidence->curveMissing : result.incidenceMissing), language));
-    charts.push_back(curveChart(say(language, "Cobertura da amostra por indivíduos", "Sample coverage by individuals"),
-                                {coverageCurve(result, language)}, individuals, say(language, "Cobertura", "Coverage"),
-                                QStringLiteral("%.1f"), {QColor(90, 90, 90)}, missing(result.curveMissing), language));
-    return charts;
-}
-
-QChart* dendrogramChart(const ComparisonResult& result, const QStringList& names, ChartLanguage language) {
-    std::vector<std::string> utf8;
-    for (const QString& name : names)
-        utf8.push_back(name.toStdString());
-    const auto drawing = dendrogramDrawing(result, utf8, language);
-    QString title = say(language, "Dendrograma dos tratamentos (UPGMA)", "Dendrogram of the treatments (UPGMA)");
-    title +=
-        QStringLiteral("<br><small>") +
-        (drawing.cophenetic ? say(language, "Correlação cofenética: %1", "Cophenetic correlation: %1")
-                                  .arg(QString::fromStdString(fixedPoint(*drawing.cophenetic, 4)))
-                            : say(language, "Correlação cofenética: - (menos de 3 tratamentos ou distâncias iguais)",
-                                  "Cophenetic correlation: - (fewer than 3 treatments or equal distances)")) +
-        QStringLiteral("</small>");
-    if (drawing.leaves.empty())
-        title += QStringLiteral("<br><small>") +
-                 say(language, "Sem dendrograma: há pares de tratamentos sem distância",
-                     "No dendrogram: some pairs of treatments have no distance") +
-                 QStringLiteral("</small>");
-    auto* chart = titledChart(title, 11);
-    auto* x = new QCategoryAxis;
-    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    x->setRange(0.5, static_cast<qreal>(std::max<std::size_t>(1, drawing.leaves.size())) + 0.5);
-    x->setStartValue(0.5);
-    x->setTitleText(say(language, "Tratamento", "Treatment"));
+QChart* dendrogramChart(const Figure& figure) {
+    auto* chart = style::newChart(style::titleOf(figure), style::kTitlePoints);
     // The treatments' names in the key: a leaf's label is as short as its
     // place under the tree.
-    for (std::size_t i = 0; i < drawing.leaves.size(); ++i)
-        x->append(QStringLiteral("T%1").arg(drawing.leaves[i]), static_cast<qreal>(i + 1));
-    const double top = drawing.top > 0 ? drawing.top : 1;
-    const double step = top <= 0.25 ? 0.05 : top <= 0.5 ? 0.1 : 0.2;
-    auto* y = valueAxis(text(drawing.distance), {0, std::ceil(top / step - 1e-9) * step * 1.05, step},
-                        QStringLiteral("%.2f"));
+    auto* x = style::categoryAxis(figure.x);
+    auto* y = style::valueAxis(figure.y);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    for (const auto& s : drawing.segments) {
-        auto* line = new QLineSeries;
-        line->setPen(QPen(QColor(31, 90, 160), 2.5));
-        line->append(s.x1, s.y1);
-        line->append(s.x2, s.y2);
-        attach(chart, line, x, y);
-    }
-    smallFonts(chart);
+    for (const auto& s : figure.series)
+        for (std::size_t i = 0; i + 1 < s.points.size(); i += 2) {
+            auto* line = new QLineSeries;
+            line->setPen(QPen(style::colour(s.colour), style::kTreePen));
+            line->append(s.points[i].x, s.points[i].y);
+            line->append(s.points[i + 1].x, s.points[i + 1].y);
+            style::attach(chart, line, x, y);
+        }
+    style::smallFonts(chart);
     chart->legend()->hide();
-    addTreatmentKey(chart, names, false, false, language);
+    addTreatmentKey(chart, figure);
     return chart;
 }
 
@@ -231,11 +101,11 @@ class KeyBox : public QGraphicsRectItem {
     KeyBox(QChart* chart, const QStringList& lines, qsizetype notes)
         : QGraphicsRectItem(chart), margins_(chart->margins()) {
         setBrush(Qt::white);
-        setPen(QPen(QColor(120, 120, 120), 1));
+        setPen(QPen(style::kKeyBorder, 1));
         setZValue(11);
         setData(0, QStringLiteral("chave"));
         QFont font = chart->legend()->font();
-        font.setPointSizeF(8.5);
+        font.setPointSizeF(style::kKeyPoints);
         qreal y = 6, width = 0;
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const QString& line = lines[i];
@@ -282,18 +152,12 @@ KeyBox* keyOf(QChart* chart) {
 
 } // namespace
 
-void addTreatmentKey(QChart* chart, const QStringList& names, bool intervalNote, bool cut, ChartLanguage language) {
-    if (names.isEmpty()) return;
-    QStringList lines{say(language, "Tratamentos", "Treatments")};
-    for (qsizetype i = 0; i < names.size(); ++i)
-        lines << QStringLiteral("T%1 = %2").arg(i + 1).arg(names[i]);
-    const qsizetype notes = lines.size() + 1;
-    if (intervalNote)
-        lines << QString()
-              << say(language, "Intervalo: a aproximação do relatório", "Interval: the report's approximation")
-              << QStringLiteral("(P=0.05)");
-    if (cut) lines << say(language, "▲ intervalo cortado em 100 %", "▲ interval cut at 100 %");
-    auto* box = new KeyBox(chart, lines, notes);
+void addTreatmentKey(QChart* chart, const Figure& figure) {
+    if (figure.key.empty()) return;
+    QStringList lines;
+    for (const auto& line : figure.key)
+        lines << style::text(line);
+    auto* box = new KeyBox(chart, lines, static_cast<qsizetype>(figure.keyNotes));
     box->keepRoom(chart, chart->size().width() > 0 ? chart->size().width() : 1000);
     QObject::connect(chart, &QChart::plotAreaChanged, chart,
                      [chart, box](const QRectF& plot) { box->follow(chart->rect(), plot); });

@@ -22,9 +22,13 @@ enum class Id {
     Import,
     Sheet,
     PerCollection,
+    Records,
+    Weather,
+    WeatherSheet,
     Collections,
     Pdf,
-    Chart
+    Chart,
+    Language
 };
 
 constexpr unsigned kReport = 1, kDesktop = 2, kBoth = kReport | kDesktop;
@@ -52,9 +56,13 @@ constexpr OptionSpec kOptions[] = {
     {Id::Import, "--importar", "", true, kReport},
     {Id::Sheet, "--planilha", "", true, kReport},
     {Id::PerCollection, "--por-coleta", "", false, kReport},
+    {Id::Records, "--registros", "", false, kReport},
+    {Id::Weather, "--clima", "", true, kReport},
+    {Id::WeatherSheet, "--planilha-clima", "", true, kReport},
     {Id::Collections, "--coletas", "", true, kReport},
     {Id::Pdf, "--pdf", "", true, kDesktop},
     {Id::Chart, "--grafico", "", true, kDesktop},
+    {Id::Language, "--idioma", "", true, kReport},
 };
 
 // What each program's usage text says: the forms of the command line, what
@@ -75,7 +83,8 @@ constexpr Line kForms[] = {
     {kReport, "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] ARQUIVO"},
     {kReport, "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] --saida PASTA ARQ1 [ARQ2 ...]"},
     {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] --coletas C [-o ARQUIVO]"},
-    {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] --por-coleta [-o ARQUIVO]"},
+    {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] (--por-coleta | --registros)\n"
+              "                 [--clima PLANILHA [--planilha-clima NOME]] [-o ARQUIVO]"},
     {kDesktop, "zaviro [ARQUIVO]"},
     {kDesktop, "zaviro [--diversidade] --pdf SAIDA.pdf ARQUIVO"},
     {kDesktop, "zaviro [--diversidade] --grafico SAIDA.svg|SAIDA.png|SAIDA.pdf ARQUIVO"},
@@ -166,7 +175,25 @@ constexpr OptionHelp kOptionHelp[] = {
      "com --importar: uma planilha de espécies por coletas (o\n"
      "nome e uma coluna por coleta): indivíduos = a soma da\n"
      "linha, coletas = as células diferentes de 0, C = o\n"
-     "número de colunas de coletas"},
+     "número de colunas de coletas; o arquivo guarda também\n"
+     "cada coleta (bloco [coletas]), com a data quando o\n"
+     "cabeçalho tem datas (aaaa-mm-dd ou dd/mm/aaaa)"},
+    {kReport, "--registros",
+     "com --importar: uma planilha de um registro por linha\n"
+     "(data, espécie, indivíduos): cada data é uma coleta,\n"
+     "na ordem das datas, cada nome uma espécie, na ordem\n"
+     "em que aparece; os registros de uma espécie numa data\n"
+     "são somados"},
+    {kReport, "--clima PLANILHA",
+     "com --por-coleta ou --registros: o clima de cada coleta\n"
+     "(bloco [clima]): linha de títulos com os nomes das\n"
+     "variáveis, uma linha por coleta com a data (ou na\n"
+     "ordem das coletas) e os valores; sem --clima, a\n"
+     "planilha \"clima\" da mesma pasta de trabalho, se houver"},
+    {kReport, "--planilha-clima NOME", "com --clima: a planilha NOME da pasta de trabalho"},
+    {kReport, "--idioma L",
+     "a língua dos relatórios: pt (o padrão), en ou es; os\n"
+     "números, os códigos das classes, o JSON e o CSV não mudam"},
     {kReport, "-o, --saida ARQUIVO",
      "com --importar: grava o arquivo de dados em ARQUIVO,\n"
      "inteiro ou nada, em vez da saída padrão"},
@@ -256,7 +283,7 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
     }
     bool json = false, csv = false, xlsx = false, collectionsGiven = false, indexGiven = false, modeGiven = false;
     bool lagGiven = false;
-    bool sheetGiven = false;
+    bool sheetGiven = false, languageGiven = false;
     int outputs = 0;
     const auto setMode = [&](Command command) {
         if (modeGiven) return false;
@@ -321,12 +348,27 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
         case Id::PerCollection:
             options.perCollection = true;
             break;
+        case Id::Records:
+            options.records = true;
+            break;
+        case Id::Weather:
+        case Id::WeatherSheet:
+            if (value.empty()) return UsageError{};
+            (option->id == Id::Weather ? options.weather : options.weatherSheet) = value;
+            break;
         case Id::Collections: {
             const auto total = parseInteger(value);
             if (!total || *total < 1)
                 return UsageError{"Erro: --coletas espera o total de coletas, um número inteiro maior que 0"};
             options.totalCollections = *total;
             collectionsGiven = true;
+            break;
+        }
+        case Id::Language: {
+            const auto language = reportLanguageFromCode(value);
+            if (!language) return UsageError{"Erro: --idioma espera pt, en ou es"};
+            options.language = *language;
+            languageGiven = true;
             break;
         }
         case Id::Output:
@@ -351,16 +393,24 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
     if (indexGiven && !(running && kind.takesIndex)) return UsageError{};
     if (lagGiven && !(running && kind.takesLag)) return UsageError{};
     const bool importing = options.command == Command::Import;
-    if ((sheetGiven || options.perCollection) && !importing) return UsageError{};
+    if ((sheetGiven || options.perCollection || options.records) && !importing) return UsageError{};
+    if (options.perCollection && options.records) return UsageError{};
+    if (!options.weatherSheet.empty() && options.weather.empty()) return UsageError{};
+    if (!options.weather.empty() && !options.perCollection && !options.records)
+        return UsageError{"Erro: --clima dá o clima de cada coleta: use-o com --por-coleta ou --registros"};
     if (importing && options.perCollection && collectionsGiven)
         return UsageError{"Erro: com --por-coleta, o total de coletas é o número de colunas de coletas da planilha; "
                           "não use --coletas"};
-    if (collectionsGiven != (importing && !options.perCollection)) return UsageError{};
+    if (importing && options.records && collectionsGiven)
+        return UsageError{
+            "Erro: com --registros, o total de coletas é o número de datas da planilha; não use --coletas"};
+    const bool collectionsOwn = options.perCollection || options.records;
+    if (collectionsGiven != (importing && !collectionsOwn)) return UsageError{};
     // The outputs each kind gives.
     if ((xlsx && !(running && kind.xlsx)) || (running && ((json && !kind.json) || (csv && !kind.csv))))
         return UsageError{};
     const bool batch = program == Program::Report && !options.output.empty(); // a folder, except for the import
-    if (importing && (json || csv)) return UsageError{};
+    if (importing && (json || csv || languageGiven)) return UsageError{};
     if (running && batch && !kind.oneFile()) return UsageError{};
     if (auto problem = fileCountProblem(options, batch)) return *problem;
     // The fluctuation's charts are not drawn yet: no image of none.

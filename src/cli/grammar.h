@@ -4,6 +4,7 @@
 // usage text of each program made from the same table. Standard library
 // only.
 
+#include "data/report_language.h"
 #include "runs/run_kinds.h"
 
 #include <cstdint>
@@ -41,8 +42,14 @@ struct Options {
     std::string spreadsheet;           // --importar
     std::string sheet;                 // --planilha: the workbook's sheet; empty: the first
     bool perCollection = false;        // --por-coleta: a species by collection sheet
+    bool records = false;              // --registros: a sheet of one row per record
+    std::string weather;               // --clima: the collections' weather sheet
+    std::string weatherSheet;          // --planilha-clima: its workbook's sheet
     std::int32_t totalCollections = 0; // --coletas
     RunParameters parameters;          // --indice
+    // --idioma pt|en|es: the language of the reports' labels (never of
+    // JSON or CSV); Portuguese unless asked, whatever the desktop's.
+    ReportLanguage language = ReportLanguage::Portuguese;
     std::vector<std::string> files;
 };
 

@@ -72,7 +72,7 @@ std::string runOutputOf(const std::vector<std::string>& files, const zav::cli::O
         noWorkbooks();
 #endif
     }
-    return zav::runOutput(run, runOutput(options.format));
+    return zav::runOutput(run, runOutput(options.format), options.language);
 }
 
 // "dados-relatorio.txt", "dados.json", "dados-diversidade.csv", ...
@@ -153,24 +153,34 @@ int writeSurveys(const zav::cli::Options& options) {
 // The data file of a spreadsheet, on standard output or written whole to
 // the file -o names; never over the spreadsheet itself.
 int importDataFile(const zav::cli::Options& options) {
-    const zav::InputFiles inputs({options.spreadsheet});
+    std::vector<std::filesystem::path> read{options.spreadsheet};
+    if (!options.weather.empty()) read.emplace_back(options.weather);
+    const zav::InputFiles inputs(read);
     if (options.output.empty())
         inputs.refuseStandardOutput();
     else
         inputs.refuseAsOutput(options.output, zav::LinkPolicy::Replace);
     const zav::ImportOptions importOptions{options.perCollection, options.totalCollections};
 #ifdef ZAV_HAVE_SHEETS
-    const auto texts = zav::importAnySpreadsheetFile(options.spreadsheet, importOptions, options.sheet);
+    auto texts = options.records ? zav::importAnyRecordsFile(options.spreadsheet, options.sheet)
+                                 : zav::importAnySpreadsheetFile(options.spreadsheet, importOptions, options.sheet);
+    if (!options.weather.empty())
+        texts.collections.weather =
+            zav::readAnyWeatherFile(options.weather, texts.collections.collections, options.weatherSheet);
     for (const auto& notice : texts.notices)
         std::fprintf(stderr, "%s\n", notice.c_str());
 #else
-    if (!options.sheet.empty()) noWorkbooks();
-    const auto texts = zav::importSpreadsheetFile(options.spreadsheet, importOptions);
+    if (!options.sheet.empty() || !options.weatherSheet.empty()) noWorkbooks();
+    auto texts = options.records ? zav::importRecordsFile(options.spreadsheet)
+                                 : zav::importSpreadsheetFile(options.spreadsheet, importOptions);
+    if (!options.weather.empty())
+        texts.collections.weather = zav::parseWeatherFile(options.weather, texts.collections.collections);
 #endif
     if (const auto notice = zav::totalsRowNotice(texts); !notice.empty()) std::fprintf(stderr, "%s\n", notice.c_str());
-    // A species by collection sheet gives its total of collections.
-    const auto collections = options.perCollection ? texts.totalCollections : std::to_string(options.totalCollections);
-    const auto bytes = zav::formatSpeciesFile(texts.speciesCount, collections, texts.rows);
+    // A species by collection sheet, or the records, give the total of collections.
+    const bool ownCollections = options.perCollection || options.records;
+    const auto collections = ownCollections ? texts.totalCollections : std::to_string(options.totalCollections);
+    const auto bytes = zav::importedDataFile(texts, collections);
     if (options.output.empty()) return print(bytes);
     zav::removeTemporaryOnSignals();
     zav::writeFileAtomically(options.output, bytes);

@@ -2,6 +2,7 @@
 
 #include "data/cp1252.h"
 #include "data/json_writer.h"
+#include "data/report_language.h"
 #include "data/report_text.h"
 #include "data/text.h"
 #include "similarity/similarity_report.h"
@@ -12,8 +13,20 @@
 namespace zav {
 namespace {
 
-// The report's literals, written here in UTF-8 and printed in Windows-1252.
-std::string w(std::string_view utf8) { return cp1252::fromUtf8(utf8); }
+// The report's literals, written here in UTF-8 (Portuguese) and printed in
+// Windows-1252 in the report's language.
+struct Say {
+    ReportLanguage language;
+    std::string operator()(std::string_view portuguese) const { return reportTextCp1252(language, portuguese); }
+};
+
+// `label` right-aligned so that it ends at column `end` of `line`, one space
+// before it at least: a longer word in another language moves only itself.
+void appendEndingAt(std::string& line, const std::string& label, std::size_t end) {
+    const std::size_t used = line.size() + label.size();
+    line += spaces(static_cast<int>(used < end ? end - used : 1));
+    line += label;
+}
 
 const std::string kRule(75, '_');
 
@@ -41,82 +54,86 @@ std::string group(const std::vector<int>& members) {
     return text;
 }
 
-void section(std::vector<std::string>& lines, std::string_view titleUtf8) {
+void section(std::vector<std::string>& lines, const std::string& title) {
     lines.push_back(kRule);
-    lines.push_back(w(titleUtf8));
+    lines.push_back(title);
     lines.push_back(kRule);
 }
 
-void hutchesonSection(std::vector<std::string>& lines, const ComparisonResult& r) {
-    section(lines, "Teste t de Hutcheson");
-    lines.push_back(w("Tratamento") + leftPad(w("Indivíduos"), 14) + leftPad(w("Espécies"), 10) +
-                    leftPad("H (ln)", 10) + leftPad(w("Variância"), 12));
+void hutchesonSection(std::vector<std::string>& lines, const ComparisonResult& r, const Say& say) {
+    section(lines, say("Teste t de Hutcheson"));
+    std::string heading = rightPad(say("Tratamento"), 10);
+    appendEndingAt(heading, say("Indivíduos"), 24);
+    appendEndingAt(heading, say("Espécies"), 34);
+    appendEndingAt(heading, "H (ln)", 44);
+    appendEndingAt(heading, say("Variância"), 56);
+    lines.push_back(heading);
     std::vector<std::string> notes;
     for (std::size_t i = 0; i < r.diversity.size(); ++i) {
         const auto& d = r.diversity[i];
         lines.push_back(rightPad(treatment(i), 10) + leftPad(decimal(d.individuals), 14) +
                         leftPad(decimal(d.species), 10) + field(d.shannon, 4, 10) + field(d.variance, 6, 12));
-        if (!d.shannon) notes.push_back(w(treatment(i) + ": sem indivíduos, sem H."));
+        if (!d.shannon) notes.push_back(treatment(i) + say(": sem indivíduos, sem H."));
     }
     lines.emplace_back();
-    lines.push_back(rightPad("Par", kPairLabelWidth) + leftPad("t", 10) + leftPad("gl", 12) + leftPad("p", 10) +
-                    leftPad("p (Holm)", 10));
+    lines.push_back(rightPad(say("Par"), kPairLabelWidth) + leftPad("t", 10) + leftPad(say("gl"), 12) +
+                    leftPad("p", 10) + leftPad("p (Holm)", 10));
     for (const auto& p : r.hutcheson) {
         const std::string label = pairLabel(p.x, p.y);
         lines.push_back(rightPad(label, kPairLabelWidth) + field(p.t, 3, 10) + field(p.df, 2, 12) + pField(p.p) +
                         pField(p.pHolm));
         if (p.gap == HutchesonGap::NoIndividuals)
-            notes.push_back(w(label + ": sem t, um dos tratamentos não tem indivíduos."));
+            notes.push_back(label + say(": sem t, um dos tratamentos não tem indivíduos."));
         else if (p.gap == HutchesonGap::NoVariance)
-            notes.push_back(w(label + ": sem t, as duas variâncias são 0 (cada espécie com o mesmo número de "
-                                      "indivíduos)."));
+            notes.push_back(label + say(": sem t, as duas variâncias são 0 (cada espécie com o mesmo número de "
+                                        "indivíduos)."));
     }
     if (!notes.empty()) lines.emplace_back();
     lines.insert(lines.end(), notes.begin(), notes.end());
 }
 
-void matrixSection(std::vector<std::string>& lines, const IndexMatrix& m, std::string_view titleUtf8,
-                   std::string_view missingUtf8) {
-    section(lines, titleUtf8);
+void matrixSection(std::vector<std::string>& lines, const IndexMatrix& m, const std::string& title,
+                   const std::string& missing) {
+    section(lines, title);
     std::string heading = spaces(4);
     for (std::size_t c = 0; c < m.size(); ++c)
         heading += leftPad(treatment(c), 8);
     lines.push_back(heading);
-    bool missing = false;
+    bool anyMissing = false;
     for (std::size_t row = 0; row < m.size(); ++row) {
         std::string line = rightPad(treatment(row), 4);
         for (const auto& cell : m[row]) {
             line += field(cell, 2, 8);
-            missing = missing || !cell;
+            anyMissing = anyMissing || !cell;
         }
         lines.push_back(line);
     }
-    if (missing) lines.push_back(w(missingUtf8));
+    if (anyMissing) lines.push_back(missing);
 }
 
-void dendrogramSection(std::vector<std::string>& lines, const ComparisonResult& r) {
+void dendrogramSection(std::vector<std::string>& lines, const ComparisonResult& r, const Say& say) {
     const auto& d = r.dendrogram;
     const bool sorensen = d.index == DendrogramIndex::Sorensen;
-    section(lines, sorensen ? "Dendrograma - UPGMA sobre 1 - Sørensen"
-                            : "Dendrograma - UPGMA sobre a dissimilaridade de Bray-Curtis");
+    section(lines, say(sorensen ? "Dendrograma - UPGMA sobre 1 - Sørensen"
+                                : "Dendrograma - UPGMA sobre a dissimilaridade de Bray-Curtis"));
     if (d.gap == DendrogramGap::UndefinedDistance) {
-        lines.push_back(w("Sem dendrograma: " + pairLabel(d.gapX, d.gapY) + " não tem distância (" +
-                          (sorensen ? "nenhum dos dois tem espécies)." : "nenhum dos dois tem indivíduos).")));
+        lines.push_back(say("Sem dendrograma: ") + pairLabel(d.gapX, d.gapY) + say(" não tem distância (") +
+                        say(sorensen ? "nenhum dos dois tem espécies)." : "nenhum dos dois tem indivíduos)."));
         return;
     }
-    lines.push_back(w("Fusão    Altura   Grupos"));
+    lines.push_back(say("Fusão    Altura   Grupos"));
     for (std::size_t i = 0; i < d.tree.merges.size(); ++i) {
         const auto& m = d.tree.merges[i];
         lines.push_back(leftPad(decimal(static_cast<std::int64_t>(i + 1)), 5) + field(m.height, 4, 10) + spaces(3) +
                         group(m.left) + " + " + group(m.right));
     }
     lines.emplace_back();
-    std::string correlation = w("Correlação cofenética: ");
+    std::string correlation = say("Correlação cofenética: ");
     if (d.tree.copheneticCorrelation)
         correlation += fixedPoint(*d.tree.copheneticCorrelation, 4);
     else
-        correlation += r.diversity.size() < 3 ? w("- (menos de três tratamentos)")
-                                              : w("- (as distâncias ou as alturas não variam)");
+        correlation += r.diversity.size() < 3 ? say("- (menos de três tratamentos)")
+                                              : say("- (as distâncias ou as alturas não variam)");
     lines.push_back(correlation);
 }
 
@@ -139,20 +156,22 @@ void matrixJson(JsonWriter& json, std::string_view key, const IndexMatrix& m) {
 } // namespace
 
 std::vector<std::string> comparisonReport(const ComparisonResult& r, const std::vector<std::string>& namesCp1252,
-                                          const DateTime& t, const std::vector<std::string>& notesUtf8) {
+                                          const DateTime& t, const std::vector<std::string>& notesUtf8,
+                                          ReportLanguage language) {
+    const Say say{language};
     const bool sorensen = r.dendrogram.index == DendrogramIndex::Sorensen;
     std::vector<std::string> lines;
-    lines.push_back(w("ANÁLISE FAUNÍSTICA - Comparação de tratamentos"));
+    lines.push_back(say("ANÁLISE FAUNÍSTICA - Comparação de tratamentos"));
     lines.emplace_back();
-    lines.push_back(reportDateLine(t, false));
+    lines.push_back(reportDateLine(t, false, language));
     lines.emplace_back();
-    lines.push_back("Tratamentos:");
+    lines.push_back(say("Tratamentos:"));
     for (std::size_t i = 0; i < namesCp1252.size(); ++i)
         lines.push_back("  " + treatment(i) + " = " + namesCp1252[i]);
     for (const auto& note : notesUtf8)
-        lines.push_back(w(note));
+        lines.push_back(say(note));
     lines.emplace_back();
-    lines.push_back(w("Métodos:"));
+    lines.push_back(say("Métodos:"));
     for (const char* method : {
              "  Teste t de Hutcheson (Hutcheson 1970; Zar, Biostatistical Analysis), H de Shannon com ln.",
              "  Variância de H como Zar: (soma p ln²p - (soma p ln p)²)/N, sem o termo (S-1)/(2N²) de Hutcheson.",
@@ -163,23 +182,23 @@ std::vector<std::string> comparisonReport(const ComparisonResult& r, const std::
              "  Morisita-Horn (Horn 1966): 2 soma xy/((soma x²/X² + soma y²/Y²) X Y), abundâncias.",
              "  Bray-Curtis (Bray e Curtis 1957): 2 soma mín(x,y)/(X+Y) = 1 - dissimilaridade, abundâncias.",
          })
-        lines.push_back(w(method));
-    lines.push_back(w(sorensen ? "  Dendrograma: UPGMA (Sokal e Michener 1958) sobre 1 - Sørensen; correlação "
-                                 "cofenética (Sokal e Rohlf 1962)."
-                               : "  Dendrograma: UPGMA (Sokal e Michener 1958) sobre a dissimilaridade de "
-                                 "Bray-Curtis; correlação cofenética (Sokal e Rohlf 1962)."));
-    lines.push_back(w("  As matrizes dão similaridades em %; as alturas do dendrograma, dissimilaridades de 0 a 1."));
+        lines.push_back(say(method));
+    lines.push_back(say(sorensen ? "  Dendrograma: UPGMA (Sokal e Michener 1958) sobre 1 - Sørensen; correlação "
+                                   "cofenética (Sokal e Rohlf 1962)."
+                                 : "  Dendrograma: UPGMA (Sokal e Michener 1958) sobre a dissimilaridade de "
+                                   "Bray-Curtis; correlação cofenética (Sokal e Rohlf 1962)."));
+    lines.push_back(say("  As matrizes dão similaridades em %; as alturas do dendrograma, dissimilaridades de 0 a 1."));
     lines.emplace_back();
 
-    hutchesonSection(lines, r);
-    const char* noSpecies = "-: nenhum dos dois tratamentos tem espécies.";
-    matrixSection(lines, r.sorensen, "Sørensen - similaridade (%)", noSpecies);
-    matrixSection(lines, r.jaccard, "Jaccard - similaridade (%)", noSpecies);
-    matrixSection(lines, r.morisitaHorn, "Morisita-Horn - similaridade (%)",
-                  "-: um dos tratamentos não tem indivíduos.");
-    matrixSection(lines, r.brayCurtis, "Bray-Curtis - similaridade (%)",
-                  "-: nenhum dos dois tratamentos tem indivíduos.");
-    dendrogramSection(lines, r);
+    hutchesonSection(lines, r, say);
+    const auto noSpecies = say("-: nenhum dos dois tratamentos tem espécies.");
+    matrixSection(lines, r.sorensen, say("Sørensen - similaridade (%)"), noSpecies);
+    matrixSection(lines, r.jaccard, say("Jaccard - similaridade (%)"), noSpecies);
+    matrixSection(lines, r.morisitaHorn, say("Morisita-Horn - similaridade (%)"),
+                  say("-: um dos tratamentos não tem indivíduos."));
+    matrixSection(lines, r.brayCurtis, say("Bray-Curtis - similaridade (%)"),
+                  say("-: nenhum dos dois tratamentos tem indivíduos."));
+    dendrogramSection(lines, r, say);
     lines.push_back(kRule);
     lines.emplace_back();
     return lines;

@@ -3,6 +3,7 @@
 
 #include "comparison/comparison.h"
 #include "data/date_time.h"
+#include "data/report_language.h"
 
 #include <string>
 #include <vector>
@@ -15,9 +16,10 @@ namespace zav {
 // (UTF-8, one line each) under it, each method in a line with its reference,
 // then Hutcheson's test (per treatment and per pair), the four similarity
 // matrices in percent and the dendrogram. An undefined value prints "-" and
-// a line below its table says why.
+// a line below its table says why. The labels and the notes in `language`.
 std::vector<std::string> comparisonReport(const ComparisonResult& result, const std::vector<std::string>& namesCp1252,
-                                          const DateTime& when, const std::vector<std::string>& notesUtf8 = {});
+                                          const DateTime& when, const std::vector<std::string>& notesUtf8 = {},
+                                          ReportLanguage language = ReportLanguage::Portuguese);
 
 // The comparison as JSON (UTF-8, LF), the numbers at full precision, null
 // where the report prints "-"; "avisos": [notes] after "tratamentos" only

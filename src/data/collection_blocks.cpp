@@ -153,7 +153,7 @@ std::optional<std::int32_t> parseCount(std::string_view text) {
 // most 15 and the value within 1e22 (the digits and the power of ten are
 // then exact, and one division or product rounds once); with the same
 // arithmetic on every build otherwise, so every shell reads the same value.
-std::optional<double> parseValue(std::string_view text) {
+std::optional<double> readWeatherValue(std::string_view text) {
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';
@@ -299,7 +299,7 @@ struct Parser {
             std::vector<std::optional<double>> values(names.size());
             for (std::size_t v = 0; v < fields.size(); ++v) {
                 if (fields[v] == "-") continue;
-                values[v] = parseValue(fields[v]);
+                values[v] = readWeatherValue(fields[v]);
                 if (!values[v])
                     fail(line, shownField(fields[v]) + " não é um número (variável " + weather.variables[v] +
                                    ", coleta " + std::to_string(k) + "); escreva - para uma falta");
@@ -425,5 +425,7 @@ std::string formatCollectionBlocks(const CollectionBlocks& blocks, TextEncoding 
     }
     return out;
 }
+
+std::optional<double> parseWeatherValue(std::string_view text) { return readWeatherValue(text); }
 
 } // namespace zav

@@ -82,6 +82,11 @@ CollectionBlocks parseCollectionBlocks(std::string_view bytes);
 // refused; nothing past the blocks' promised lines is read).
 CollectionBlocks loadCollectionBlocks(const std::filesystem::path& path);
 
+// A weather value as the [clima] block reads it: an optional sign, digits,
+// and a comma or a point followed by digits; nothing when it is not one.
+// The same value on every build (the page's too).
+std::optional<double> parseWeatherValue(std::string_view text);
+
 // The blocks' lines as a data file ends them (CR LF after every line),
 // dates as aaaa-mm-dd, numbers in their shortest exact form with a comma;
 // empty for blocks without collections. The variables' names in

@@ -1,5 +1,7 @@
 #include "data/spreadsheet_import.h"
 
+#include "data/collection_blocks.h"
+
 #include "data/cp1252.h"
 #include "data/fields.h"
 #include "data/file_io.h"
@@ -11,10 +13,13 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <exception>
 #include <iterator>
 #include <optional>
+#include <unordered_map>
 
 namespace zav {
 namespace {
@@ -285,6 +290,20 @@ bool isHeader(const Record& record) {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The number of `count` digits at `at`, or -1.
+int digitsAt(std::string_view text, std::size_t at, std::size_t count) {
+    if (at + count > text.size()) return -1;
+    int value = 0;
+    for (std::size_t i = at; i < at + count; ++i) {
+        if (!isDigit(text[i])) return -1;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+// A header cell that holds a date.
+bool isDateCell(std::string_view cellUtf8) { return collectionDateOf(cellUtf8).has_value(); }
+
 // A cell that holds a number, however written: digits with signs,
 // separators and spaces.
 bool looksNumeric(std::string_view cellUtf8) {
@@ -324,7 +343,8 @@ std::size_t countColumns(const Record& record) {
     if (width == 0) return 0;
     const std::size_t first = looksNumeric(record.cells[0]) ? 0 : 1;
     for (std::size_t i = first; i < width; ++i)
-        if (!trimControls(record.cells[i]).empty() && !looksNumeric(record.cells[i])) return 0;
+        if (!trimControls(record.cells[i]).empty() && (!looksNumeric(record.cells[i]) || isDateCell(record.cells[i])))
+            return 0;
     return width - first;
 }
 
@@ -401,6 +421,8 @@ struct Layout {
     bool nameUndecided = false; // decided by the first species row
     std::size_t firstCount = 0;
     std::vector<std::string> countNames;
+    bool headed = false;                     // countNames are the header's cells
+    std::int64_t headerRow = 0;              // and its row
     std::optional<std::size_t> totalsColumn; // a count column headed as the row's total
     // An "especie" column beside the "nome" one: the species' numbers, as
     // the program's own species table gives them, when it holds numbers.
@@ -484,7 +506,8 @@ Layout plainLayout(const Record& first) {
 bool isPerCollectionHeader(const Record& first) {
     if (!first.cells.empty() && columnNamed(first.cells[0]) == Column::Name) return true;
     for (std::size_t i = 1; i < filledWidth(first); ++i)
-        if (!trimControls(first.cells[i]).empty() && !looksNumeric(first.cells[i])) return true;
+        if (!trimControls(first.cells[i]).empty() && (!looksNumeric(first.cells[i]) || isDateCell(first.cells[i])))
+            return true;
     return false;
 }
 
@@ -502,6 +525,8 @@ Layout perCollectionLayout(const Record& first, bool header) {
     Layout layout;
     layout.perCollection = true;
     layout.width = filledWidth(first);
+    layout.headed = header;
+    layout.headerRow = first.row;
     if (header) {
         // A column past the first headed "Total" holds each row's sum.
         for (std::size_t i = 1; i < layout.width && !layout.totalsColumn; ++i)
@@ -703,9 +728,11 @@ class SpeciesRows {
             return placed(0);
         }
         ParsedSpreadsheet parsed;
-        if (layout_.perCollection)
+        if (layout_.perCollection) {
             parsed.collectionColumns =
                 static_cast<std::int32_t>(layout_.width - layout_.firstCount - (totalsColumn ? 1 : 0));
+            parsed.collectionDates = headerDates(totalsColumn);
+        }
         if (totalsColumn) parsed.totalsColumn = static_cast<std::int64_t>(*totalsColumn) + 1;
         if (sums || (named && heldHoldsSums(totalsColumn.has_value()))) {
             parsed.totalsRow = heldRow_;
@@ -719,6 +746,27 @@ class SpeciesRows {
     }
 
   private:
+    // The dates over the collection columns: all of them, or none when no
+    // header cell over a collection is a date; a header that dates some
+    // collections and not others is refused at the first cell without one.
+    std::vector<CalendarDate> headerDates(std::optional<std::size_t> totalsColumn) const {
+        std::vector<CalendarDate> dates;
+        if (!layout_.headed) return dates;
+        std::optional<std::size_t> undated;
+        for (std::size_t i = layout_.firstCount; i < layout_.width; ++i) {
+            if (i == totalsColumn) continue;
+            if (const auto date = collectionDateOf(layout_.countNames[i]))
+                dates.push_back(*date);
+            else if (!undated)
+                undated = i;
+        }
+        if (dates.empty() || !undated) return undated ? std::vector<CalendarDate>() : dates;
+        throw SpreadsheetError(", linha " + std::to_string(layout_.headerRow) + ", coluna " +
+                               std::to_string(*undated + 1) + ": " + inQuotes(layout_.countNames[*undated]) +
+                               " não é uma data (aaaa-mm-dd ou dd/mm/aaaa), e as outras coletas do cabeçalho têm "
+                               "data");
+    }
+
     void hold(const Record& record) {
         if (layout_.nameUndecided)
             decideNameColumn(layout_, record.cells.empty() ? std::string_view() : record.cells[0], record.row);
@@ -734,6 +782,7 @@ class SpeciesRows {
             heldTotal_ = 0;
             heldTotalBlank_ = true;
             std::int64_t sum = 0;
+            counts.byCollection.reserve(layout_.width - layout_.firstCount);
             for (std::size_t i = layout_.firstCount; i < layout_.width; ++i) {
                 const auto count = countIn(record, i, layout_.countNames[i], decimal_);
                 heldCells_.push_back(count);
@@ -742,6 +791,7 @@ class SpeciesRows {
                     heldTotalBlank_ = i >= record.cells.size() || trimControls(record.cells[i]).empty();
                     continue;
                 }
+                counts.byCollection.push_back(count);
                 sum += count;
                 if (count != 0) ++counts.collections;
             }
@@ -850,6 +900,7 @@ class SpeciesRows {
             if (counts.individuals + cell > 2147483647) failAt(row, "a soma da linha passa de 2147483647 indivíduos");
             counts.individuals = static_cast<std::int32_t>(counts.individuals + cell);
             if (cell != 0) ++counts.collections;
+            counts.byCollection.push_back(static_cast<std::int32_t>(cell));
         };
         for (std::size_t i = 0; i < rows_.size(); ++i) {
             individualsSum_ += lastCells_[i];
@@ -1022,8 +1073,25 @@ ParsedSpreadsheet parseText(ByteSource& bytes, const ImportOptions& options) {
     return parse(source, options);
 }
 
+// The collections of a species by collection sheet, collection by
+// collection.
+CollectionBlocks blocksOf(const ParsedSpreadsheet& parsed) {
+    CollectionBlocks blocks;
+    const auto columns = static_cast<std::size_t>(parsed.collectionColumns);
+    blocks.collections.resize(columns);
+    for (std::size_t k = 0; k < columns; ++k) {
+        auto& collection = blocks.collections[k];
+        if (!parsed.collectionDates.empty()) collection.date = parsed.collectionDates[k];
+        collection.counts.reserve(parsed.rows.size());
+        for (const auto& row : parsed.rows)
+            collection.counts.push_back(k < row.byCollection.size() ? row.byCollection[k] : 0);
+    }
+    return blocks;
+}
+
 ImportedSpreadsheet imported(ParsedSpreadsheet parsed) {
     ImportedSpreadsheet texts;
+    if (parsed.collectionColumns > 0) texts.collections = blocksOf(parsed);
     texts.speciesCount = std::to_string(parsed.rows.size());
     if (parsed.collectionColumns > 0) texts.totalCollections = std::to_string(parsed.collectionColumns);
     texts.rows.reserve(parsed.rows.size());
@@ -1065,6 +1133,342 @@ ImportedSpreadsheet importSpreadsheetFile(const std::filesystem::path& path, con
 
 ImportedSpreadsheet importSheetRows(const std::vector<SheetRow>& rows, const ImportOptions& options) {
     return imported(parseSheetRows(rows, options));
+}
+
+std::optional<CalendarDate> collectionDateOf(std::string_view text) {
+    text = trimControls(text);
+    CalendarDate date;
+    if (text.size() >= 10 && text[4] == '-' && text[7] == '-') {
+        // aaaa-mm-dd, maybe with the time a workbook's date cell shows.
+        if (text.size() > 10 && text[10] != ' ' && text[10] != 'T') return std::nullopt;
+        date = {digitsAt(text, 0, 4), digitsAt(text, 5, 2), digitsAt(text, 8, 2)};
+    } else if (text.size() == 10 && text[2] == '/' && text[5] == '/') {
+        date = {digitsAt(text, 6, 4), digitsAt(text, 3, 2), digitsAt(text, 0, 2)};
+    } else {
+        return std::nullopt;
+    }
+    if (date.year < 1 || date.month < 1 || date.month > 12 || date.day < 1 ||
+        date.day > daysInMonth(date.year, date.month))
+        return std::nullopt;
+    return date;
+}
+
+std::string shownCollectionDate(const CalendarDate& date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d/%02d/%04d", date.day, date.month, date.year);
+    return text;
+}
+
+namespace {
+
+[[noreturn]] void weatherFault(std::int64_t row, const std::string& what) {
+    throw SpreadsheetError(" clima, linha " + std::to_string(row) + ": " + what);
+}
+
+// A weather value: a decimal number with comma or point (a workbook's
+// number as it wrote it); nothing for a blank cell or "-".
+std::optional<double> weatherValue(std::string_view cellUtf8, std::int64_t row, const std::string& variable) {
+    const auto text = trimControls(cellUtf8);
+    if (text.empty() || text == "-") return std::nullopt;
+    std::string plain(text);
+    std::size_t at = plain.starts_with('-') || plain.starts_with('+') ? 1 : 0;
+    const auto digitsFrom = [&](std::size_t from) {
+        std::size_t end = from;
+        while (end < plain.size() && isDigit(plain[end]))
+            ++end;
+        return end;
+    };
+    std::size_t end = digitsFrom(at);
+    bool digits = end > at;
+    if (end < plain.size() && (plain[end] == ',' || plain[end] == '.')) {
+        plain[end] = '.';
+        const auto fractionEnd = digitsFrom(end + 1);
+        digits = digits || fractionEnd > end + 1;
+        end = fractionEnd;
+    }
+    if (digits && end == plain.size()) {
+        if (plain.front() == '+') plain.erase(0, 1);
+        if (plain.front() == '.' || plain.starts_with("-.")) plain.insert(plain.front() == '-' ? 1u : 0u, "0");
+        // Read as the data file's block reads it, on every build alike.
+        if (const auto value = parseWeatherValue(plain)) return *value;
+    }
+    throw SpreadsheetError(" clima, linha " + std::to_string(row) + ", coluna " + inQuotes(variable) + ": " +
+                           inQuotes(text) + " não é um número");
+}
+
+// A variable's name as the data file keeps it: no spaces inside.
+std::string variableName(std::string_view cellUtf8) {
+    std::string name;
+    bool space = false;
+    for (const char c : trimControls(cellUtf8)) {
+        const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\n';
+        if (blank) {
+            space = true;
+            continue;
+        }
+        if (space && !name.empty()) name += '_';
+        space = false;
+        name += c;
+    }
+    return name;
+}
+
+WeatherTable parseWeather(RecordSource& source, const std::vector<Collection>& collections) {
+    source.start();
+    Record record;
+    if (!nextFilled(source, record)) throw SpreadsheetError(" clima vazia");
+    if (isDateCell(record.cells[0]))
+        weatherFault(record.row, "falta a linha de títulos: a data (ou a coleta) e o nome de cada variável");
+    WeatherTable weather;
+    const std::size_t width = filledWidth(record);
+    for (std::size_t i = 1; i < width; ++i) {
+        auto name = variableName(record.cells[i]);
+        if (name.empty()) weatherFault(record.row, "a coluna " + std::to_string(i + 1) + " não tem nome de variável");
+        weather.variables.push_back(std::move(name));
+    }
+    if (weather.variables.empty()) weatherFault(record.row, "nenhuma coluna de variáveis depois da primeira");
+    const bool dated = !collections.empty() && collections.front().date.has_value();
+    std::optional<bool> byDate;
+    std::vector<std::int64_t> rowOf(collections.size(), 0);
+    std::size_t inOrder = 0;
+    weather.values.assign(collections.size(), std::vector<std::optional<double>>(weather.variables.size()));
+    std::int64_t blankRow = 0;
+    while (source.next(record)) {
+        if (record.unclosedQuote) unclosedQuote(record);
+        const std::size_t filled = filledWidth(record);
+        if (filled == 0) {
+            if (blankRow == 0) blankRow = record.row;
+            continue;
+        }
+        if (blankRow != 0) weatherFault(blankRow, "linha vazia entre as coletas");
+        if (filled > width)
+            weatherFault(record.row,
+                         std::to_string(filled) + " colunas preenchidas; o cabeçalho tem " + std::to_string(width));
+        const auto date = collectionDateOf(record.cells[0]);
+        if (!byDate) byDate = dated && date.has_value();
+        std::vector<std::optional<double>> values(weather.variables.size());
+        for (std::size_t v = 0; v < values.size(); ++v)
+            values[v] = v + 1 < record.cells.size()
+                            ? weatherValue(record.cells[v + 1], record.row, weather.variables[v])
+                            : std::nullopt;
+        if (*byDate) {
+            if (!date)
+                weatherFault(record.row,
+                             inQuotes(trimControls(record.cells[0])) + " não é uma data (aaaa-mm-dd ou dd/mm/aaaa)");
+            for (std::size_t k = 0; k < collections.size(); ++k) {
+                if (collections[k].date != date) continue;
+                if (rowOf[k] != 0)
+                    weatherFault(record.row, "a data " + shownCollectionDate(*date) + " já está na linha " +
+                                                 std::to_string(rowOf[k]));
+                rowOf[k] = record.row;
+                weather.values[k] = values;
+            }
+        } else {
+            if (inOrder == collections.size())
+                weatherFault(record.row, "mais linhas que as " + std::to_string(collections.size()) + " coletas");
+            rowOf[inOrder] = record.row;
+            weather.values[inOrder++] = std::move(values);
+        }
+    }
+    for (std::size_t k = 0; k < collections.size(); ++k)
+        if (rowOf[k] == 0) {
+            const std::string which =
+                "coleta " + std::to_string(k + 1) +
+                (collections[k].date ? " (" + shownCollectionDate(*collections[k].date) + ")" : std::string());
+            throw SpreadsheetError(" clima: falta a linha da " + which +
+                                   (byDate == true ? "" : "; uma linha por coleta, na ordem"));
+        }
+    return weather;
+}
+
+// The column of a records sheet a header cell names.
+enum class RecordColumn { None, Date, Name, Count };
+
+RecordColumn recordColumnNamed(std::string_view cellUtf8) {
+    const auto name = folded(cellUtf8);
+    if (name == "data" || name == "date" || name == "dia" || name == "datadacoleta" || name == "datadecoleta")
+        return RecordColumn::Date;
+    switch (columnNamed(cellUtf8)) {
+    case Column::Name:
+        return RecordColumn::Name;
+    case Column::Individuals:
+        return RecordColumn::Count;
+    default:
+        return RecordColumn::None;
+    }
+}
+
+// The records grouped as they come: species by name, collections by date.
+class RecordGroups {
+  public:
+    void add(const CalendarDate& date, std::string name, std::int32_t count, std::int64_t row) {
+        const auto [seen, isNew] = collectionOf_.try_emplace(dayKey(date), dates_.size());
+        const std::size_t collection = seen->second;
+        if (isNew) {
+            if (dates_.size() == kMaxRecordDates)
+                failAt(row, "mais de " + std::to_string(kMaxRecordDates) + " datas de coleta");
+            dates_.push_back(date);
+        }
+        const auto [known, added] = speciesOf_.try_emplace(name, names_.size());
+        const std::size_t species = known->second;
+        if (added) {
+            if (names_.size() == static_cast<std::size_t>(kMaxSpecies))
+                failAt(row, "mais de " + std::to_string(kMaxSpecies) + " espécies");
+            names_.push_back(std::move(name));
+            counts_.emplace_back();
+        }
+        auto& counts = counts_[species];
+        if (counts.size() <= collection) counts.resize(collection + 1);
+        counts[collection] += count;
+        if (counts[collection] > 2147483647) failAt(row, "a soma da espécie na data passa de 2147483647 indivíduos");
+    }
+
+    ImportedSpreadsheet finish() {
+        if (names_.empty()) throw SpreadsheetError(" sem registros");
+        // The collections in the order of their dates.
+        std::vector<std::size_t> order(dates_.size());
+        for (std::size_t k = 0; k < order.size(); ++k)
+            order[k] = k;
+        std::stable_sort(order.begin(), order.end(),
+                         [&](std::size_t a, std::size_t b) { return dayKey(dates_[a]) < dayKey(dates_[b]); });
+        ImportedSpreadsheet texts;
+        texts.speciesCount = std::to_string(names_.size());
+        texts.totalCollections = std::to_string(dates_.size());
+        texts.collections.collections.resize(dates_.size());
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            texts.collections.collections[k].date = dates_[order[k]];
+            texts.collections.collections[k].counts.resize(names_.size());
+        }
+        for (std::size_t i = 0; i < names_.size(); ++i) {
+            std::int64_t individuals = 0, caught = 0;
+            for (std::size_t k = 0; k < order.size(); ++k) {
+                const auto count = order[k] < counts_[i].size() ? counts_[i][order[k]] : 0;
+                individuals += count;
+                caught += count > 0 ? 1 : 0;
+                texts.collections.collections[k].counts[i] = static_cast<std::int32_t>(count);
+            }
+            if (individuals > 2147483647)
+                throw SpreadsheetError(": a espécie " + inQuotes(names_[i]) + " soma mais de 2147483647 indivíduos");
+            texts.rows.push_back({std::to_string(individuals), std::to_string(caught), std::move(names_[i])});
+        }
+        return texts;
+    }
+
+  private:
+    static std::int64_t dayKey(const CalendarDate& d) {
+        return (static_cast<std::int64_t>(d.year) * 100 + d.month) * 100 + d.day;
+    }
+
+    std::unordered_map<std::int64_t, std::size_t> collectionOf_;
+    std::unordered_map<std::string, std::size_t> speciesOf_;
+    std::vector<CalendarDate> dates_;
+    std::vector<std::string> names_;
+    std::vector<std::vector<std::int64_t>> counts_; // [species][collection as first seen]
+};
+
+ImportedSpreadsheet importRecords(RecordSource& source) {
+    Record record;
+    source.start();
+    if (!nextFilled(source, record)) throw SpreadsheetError(" sem registros");
+    std::size_t date = 0, name = 1, count = 2;
+    std::string dateName = "data", nameName = "espécie", countName = "indivíduos";
+    const bool header = std::any_of(record.cells.begin(), record.cells.end(), [](const std::string& cell) {
+        return recordColumnNamed(cell) != RecordColumn::None;
+    });
+    if (header) {
+        std::optional<std::size_t> found[3];
+        for (std::size_t i = 0; i < record.cells.size(); ++i) {
+            const auto column = recordColumnNamed(record.cells[i]);
+            if (column == RecordColumn::None) continue;
+            auto& slot = found[static_cast<int>(column) - 1];
+            if (!slot) slot = i;
+        }
+        const char* missing = !found[0]   ? "da data (\"data\")"
+                              : !found[1] ? "da espécie (\"espécie\" ou \"nome\")"
+                              : !found[2] ? "dos indivíduos (\"indivíduos\", \"n\" ou \"ind\")"
+                                          : nullptr;
+        if (missing)
+            failAt(record.row,
+                   std::string("falta no cabeçalho a coluna ") + missing + "; o cabeçalho tem " + cellsFound(record));
+        date = *found[0];
+        name = *found[1];
+        count = *found[2];
+        dateName = std::string(trimControls(record.cells[date]));
+        nameName = std::string(trimControls(record.cells[name]));
+        countName = std::string(trimControls(record.cells[count]));
+    } else if (filledWidth(record) != 3) {
+        failAt(record.row, "sem cabeçalho, um registro tem 3 colunas: data, espécie, indivíduos");
+    }
+    RecordGroups groups;
+    std::int64_t blankRow = 0;
+    bool first = !header;
+    while (first || source.next(record)) {
+        first = false;
+        if (record.unclosedQuote) unclosedQuote(record);
+        if (filledWidth(record) == 0) {
+            if (blankRow == 0) blankRow = record.row;
+            continue;
+        }
+        if (blankRow != 0) failAt(blankRow, "linha vazia entre registros");
+        const auto cell = [&](std::size_t column) {
+            return column < record.cells.size() ? trimControls(record.cells[column]) : std::string_view();
+        };
+        const auto when = collectionDateOf(cell(date));
+        if (!when)
+            throw SpreadsheetError(", linha " + std::to_string(record.row) + ", coluna " + inQuotes(dateName) + ": " +
+                                   (cell(date).empty()
+                                        ? std::string("falta a data")
+                                        : inQuotes(cell(date)) + " não é uma data (aaaa-mm-dd ou dd/mm/aaaa)"));
+        auto species = cleanSpeciesName(withoutTextMark(cell(name)));
+        if (species.empty())
+            throw SpreadsheetError(", linha " + std::to_string(record.row) + ", coluna " + inQuotes(nameName) +
+                                   ": falta o nome da espécie");
+        groups.add(*when, std::move(species), countIn(record, count, countName, 0), record.row);
+    }
+    return groups.finish();
+}
+
+} // namespace
+
+WeatherTable parseWeatherText(std::string_view bytes, const std::vector<Collection>& collections) {
+    ByteSource source(bytes);
+    TextRecords records(source, chooseDelimiter(source, {true}));
+    return parseWeather(records, collections);
+}
+
+WeatherTable parseWeatherFile(const std::filesystem::path& path, const std::vector<Collection>& collections) {
+    const auto file = openRegularFile(path);
+    ByteSource source(file.get());
+    TextRecords records(source, chooseDelimiter(source, {true}));
+    return parseWeather(records, collections);
+}
+
+WeatherTable parseWeatherRows(const std::vector<SheetRow>& rows, const std::vector<Collection>& collections) {
+    SheetRecords records(rows);
+    return parseWeather(records, collections);
+}
+
+ImportedSpreadsheet importRecordsText(std::string_view bytes) {
+    ByteSource source(bytes);
+    TextRecords records(source, chooseDelimiter(source, {true}));
+    return importRecords(records);
+}
+
+ImportedSpreadsheet importRecordsFile(const std::filesystem::path& path) {
+    const auto file = openRegularFile(path);
+    ByteSource source(file.get());
+    TextRecords records(source, chooseDelimiter(source, {true}));
+    return importRecords(records);
+}
+
+ImportedSpreadsheet importRecordRows(const std::vector<SheetRow>& rows) {
+    SheetRecords records(rows);
+    return importRecords(records);
+}
+
+std::string importedDataFile(const ImportedSpreadsheet& imported, std::string_view totalCollections) {
+    return formatSpeciesFile(imported.speciesCount, totalCollections, imported.rows, TextEncoding::Windows1252,
+                             formatCollectionBlocks(imported.collections));
 }
 
 std::string spreadsheetText(std::string_view text) {

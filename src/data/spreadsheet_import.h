@@ -58,6 +58,14 @@
 // column's sums, so is a last row holding the individuals' sum with the
 // collections blank.
 //
+// The collections are kept whole too (ImportedSpreadsheet::collections,
+// the data file's collection blocks): each species' count in each
+// collection column. A header whose collection cells are all dates, as
+// "aaaa-mm-dd" or "dd/mm/aaaa" texts or a workbook's date cells, dates the
+// collections; a header without dates leaves them undated; a header with
+// dates over some collection columns and not over others is refused
+// naming the column that is no date.
+//
 // Each species row's counts must be one species' counts
 // (data/species_counts.h); the row is named when they are not.
 //
@@ -65,6 +73,7 @@
 // of more than 64 KiB is refused with its number, a file is refused at its
 // 901st species row, blank rows cost no memory.
 
+#include "data/collection_blocks.h"
 #include "data/errors.h"
 #include "data/species_file.h"
 
@@ -89,6 +98,9 @@ struct SpeciesCounts {
     std::int32_t individuals = 0;
     std::int32_t collections = 0;
     std::string name = {}; // UTF-8, cleaned; empty: no name
+    // A species by collection row: its count in each collection column, in
+    // order (empty for a line between numbered species: none caught).
+    std::vector<std::int32_t> byCollection = {};
 };
 
 struct ImportOptions {
@@ -105,6 +117,9 @@ struct ParsedSpreadsheet {
     std::int64_t totalsRow = 0;         // the row left out as the sheet's totals, or 0
     std::int32_t collectionColumns = 0; // perCollection: the collection columns, C
     std::int64_t totalsColumn = 0;      // perCollection: the column (from 1) left out as the rows' totals, or 0
+    // perCollection: the header's date of each collection column; empty
+    // when the collections are undated.
+    std::vector<CalendarDate> collectionDates;
 };
 
 // The counts of every species row, in order. Throws SpreadsheetError on a
@@ -138,12 +153,53 @@ struct ImportedSpreadsheet : DataFileTexts {
     std::int64_t titleRow = 0;
     std::int64_t totalsRow = 0;
     std::int64_t totalsColumn = 0;
+    CollectionBlocks collections; // a species by collection sheet's collections; empty otherwise
 };
 ImportedSpreadsheet importSpreadsheet(std::string_view bytes, const ImportOptions& options = {});
 // The same, read from the file as a stream (openRegularFile's refusals).
 ImportedSpreadsheet importSpreadsheetFile(const std::filesystem::path& path, const ImportOptions& options = {});
 // The same for a sheet already cut into cells.
 ImportedSpreadsheet importSheetRows(const std::vector<SheetRow>& rows, const ImportOptions& options = {});
+
+// A collection's date as the import and the grid read it: "aaaa-mm-dd"
+// (what a workbook's date cell gives, a time after it left out) or
+// "dd/mm/aaaa", a day the calendar has; nothing otherwise.
+std::optional<CalendarDate> collectionDateOf(std::string_view text);
+// "dd/mm/aaaa", as the grid shows a date.
+std::string shownCollectionDate(const CalendarDate& date);
+
+// The weather of the collections, from a sheet of one row per collection:
+// a header row (the first column's title, then each variable's name; the
+// spaces inside a name become "_"), then a first column of dates, matched
+// to the collections' dates (rows of other dates are left out, a
+// collection without its row is refused), or, for an undated survey or a
+// first column that holds no date, rows taken in order, exactly one per
+// collection. A value is a decimal number with comma or point; a blank
+// cell or "-" is a gap. Throws SpreadsheetError naming the row and column:
+// 'Erro: planilha clima, linha 5, coluna "chuva": "abc" não é um
+// número'.
+WeatherTable parseWeatherText(std::string_view bytes, const std::vector<Collection>& collections);
+WeatherTable parseWeatherFile(const std::filesystem::path& path, const std::vector<Collection>& collections);
+WeatherTable parseWeatherRows(const std::vector<SheetRow>& rows, const std::vector<Collection>& collections);
+
+// A sheet of one row per record, as a field database exports it: the
+// date, the species (its name) and the count, in columns headed "data",
+// "espécie" (or "nome") and "indivíduos" (or "n", ...), or, without a
+// header, in that order. Records of one date make one collection, records
+// of one name one species line: the species in the order first seen, the
+// collections in the order of their dates; the records of a species on one
+// date (several traps) are summed. A record without a date or a name, a
+// bad date or count, more than kMaxSpecies species or kMaxRecordDates
+// dates is refused with its row.
+inline constexpr std::size_t kMaxRecordDates = 5000;
+ImportedSpreadsheet importRecordsText(std::string_view bytes);
+ImportedSpreadsheet importRecordsFile(const std::filesystem::path& path);
+ImportedSpreadsheet importRecordRows(const std::vector<SheetRow>& rows);
+
+// The bytes of the data file of an import: its species lines with
+// `totalCollections` (formatSpeciesFile), then the collections' blocks when
+// the sheet kept them (formatCollectionBlocks).
+std::string importedDataFile(const ImportedSpreadsheet& imported, std::string_view totalCollections);
 
 // A text cell as the species tables write it for a spreadsheet: a text
 // starting with "=", "+", "-", "@", a tab or a CR would be evaluated as a

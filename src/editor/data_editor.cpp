@@ -1,10 +1,12 @@
 #include "editor/data_editor.h"
 
+#include "data/collection_blocks.h"
 #include "data/fields.h"
 #include "data/file_io.h"
 #include "data/species_file.h"
 #include "data/species_table.h"
 #include "data/spreadsheet_import.h"
+#include "editor/collection_grid.h"
 #include "editor/grid_keys.h"
 #include "editor/species_grid.h"
 #include "qtsupport/atomic_save.h"
@@ -13,33 +15,36 @@
 #include "qtsupport/qt_text.h"
 #include "sheets/workbook.h"
 
+#include <QBoxLayout>
 #include <QDir>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStackedLayout>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace zav {
 namespace {
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    b->setGeometry(geometry);
     return b;
 }
 
-// The grid's panel at its smallest: three columns and the buttons beside.
-constexpr QSize kGridPanelMinimum(361, 345);
-constexpr int kButtonWidth = 75;
+// The grid at its smallest: its three columns and this many rows.
+constexpr int kLeastRowsShown = 12;
 
 } // namespace
 
@@ -48,38 +53,55 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
     connect(keys_, &DigitsOnlyFilter::refused, this, &DataEditor::notice);
     connect(keys_, &DigitsOnlyFilter::cancelRequested, this, &DataEditor::cancelGrid);
 
-    entraNo_ = makePanel(client, "EntraNo", {16, 176, 201, 161}, true);
-    makeTitleBar(entraNo_, "Panel1", QStringLiteral("Espécies e Coletas"), {8, 8, 185, 25});
-    makeLabel(entraNo_, "especiesTxt", QStringLiteral("No. de espécies:"), {4, 48, 106, 20}, Qt::AlignRight);
+    entraNo_ = makePanel(client, "EntraNo", true, "Panel1", QStringLiteral("Espécies e Coletas"));
+    auto* speciesPrompt = makeLabel(entraNo_, "especiesTxt", QStringLiteral("No. de espécies:"), Qt::AlignRight);
     nEspecie_ = new QLineEdit(QStringLiteral("1"), entraNo_);
     nEspecie_->setObjectName("nEspecie");
-    nEspecie_->setGeometry(128, 48, 57, 21);
+    setWidthInDigits(nEspecie_, 7);
     nEspecie_->installEventFilter(keys_);
-    makeLabel(entraNo_, "StaticText1", QStringLiteral("No. de coletas:"), {16, 80, 94, 20}, Qt::AlignRight);
+    auto* collectionsPrompt = makeLabel(entraNo_, "StaticText1", QStringLiteral("No. de coletas:"), Qt::AlignRight);
     nColeta_ = new QLineEdit(QStringLiteral("1"), entraNo_);
     nColeta_->setObjectName("nColeta");
-    nColeta_->setGeometry(128, 80, 57, 21);
+    setWidthInDigits(nColeta_, 7);
     nColeta_->installEventFilter(keys_);
-    auto* ok = button(entraNo_, "BtnOkCriar", QStringLiteral("Ok"), {16, 120, 75, 25});
+    auto* ok = button(entraNo_, "BtnOkCriar", QStringLiteral("Ok"));
     ok->setDefault(true);
     connectGuardedClick(ok, this, interaction_, &DataEditor::BtnOkCriarClick);
-    auto* cancel = button(entraNo_, "BtnCancelCriar", QStringLiteral("Cancelar"), {104, 120, 75, 25});
+    auto* cancel = button(entraNo_, "BtnCancelCriar", QStringLiteral("Cancelar"));
     connectGuardedClick(cancel, this, interaction_, &DataEditor::BtnCancelCriarClick);
     connect(nEspecie_, &QLineEdit::returnPressed, ok, &QPushButton::click);
     connect(nColeta_, &QLineEdit::returnPressed, ok, &QPushButton::click);
     cancelOnEscape(entraNo_, cancel);
+    auto* fields = new QFormLayout;
+    fields->setLabelAlignment(Qt::AlignRight);
+    fields->setFormAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    fields->setHorizontalSpacing(16);
+    fields->setVerticalSpacing(10);
+    fields->setContentsMargins(0, 0, 10, 0);
+    fields->addRow(speciesPrompt, nEspecie_);
+    fields->addRow(collectionsPrompt, nColeta_);
+    QBoxLayout* entryColumn = panelLayout(entraNo_);
+    entryColumn->addSpacing(8);
+    entryColumn->addLayout(fields);
+    entryColumn->addSpacing(12);
+    entryColumn->addLayout(buttonRow(ok, cancel));
 
-    grpPlan_ = makePanel(client, "GrpPlan", {152, 56, kGridPanelMinimum.width(), kGridPanelMinimum.height()}, true);
-    panelPlan_ = makeTitleBar(grpPlan_, "PanelPlan", QStringLiteral("DADOS"), {8, 8, 345, 25});
+    grpPlan_ = makePanel(client, "GrpPlan", true, "PanelPlan", QStringLiteral("DADOS"));
+    panelPlan_ = panelTitle(grpPlan_);
     planilha_ = new QTableWidget(0, kGridColumns, grpPlan_);
     planilha_->setObjectName("Planilha");
     planilha_->setHorizontalHeaderLabels(
         {QStringLiteral("No Indiv"), QStringLiteral("No Coleta"), QStringLiteral("Nome")});
     planilha_->verticalHeader()->setMinimumWidth(43);
-    planilha_->verticalHeader()->setDefaultSectionSize(20);
+    // Rows as tall as a line of text, columns as wide as their headings.
+    const int rowHeight = std::max(20, planilha_->fontMetrics().height() + 6);
+    planilha_->verticalHeader()->setDefaultSectionSize(rowHeight);
     planilha_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    planilha_->setColumnWidth(kIndividualsColumn, 85);
-    planilha_->setColumnWidth(kCollectionsColumn, 84);
+    planilha_->setColumnWidth(kIndividualsColumn,
+                              std::max(85, planilha_->horizontalHeader()->sectionSizeHint(kIndividualsColumn)));
+    planilha_->setColumnWidth(kCollectionsColumn,
+                              std::max(84, planilha_->horizontalHeader()->sectionSizeHint(kCollectionsColumn)));
     // The name takes the room the window gives.
     planilha_->horizontalHeader()->setStretchLastSection(true);
     planilha_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -96,9 +118,9 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
     planilha_->setTabKeyNavigation(false); // Tab leaves the grid for its buttons
     planilha_->installEventFilter(keys_);
 
-    auto* salvar = button(grpPlan_, "BtnSalvarPlan", QStringLiteral("Salvar"), {272, 40, kButtonWidth, 25});
+    auto* salvar = button(grpPlan_, "BtnSalvarPlan", QStringLiteral("Salvar"));
     connectGuardedClick(salvar, this, interaction_, &DataEditor::BtnSalvarPlanClick);
-    auto* cancelar = button(grpPlan_, "BtnCancelarPlan", QStringLiteral("Cancelar"), {272, 72, kButtonWidth, 25});
+    auto* cancelar = button(grpPlan_, "BtnCancelarPlan", QStringLiteral("Cancelar"));
     connectGuardedClick(cancelar, this, interaction_, &DataEditor::BtnCancelarPlanClick);
     // The header, editable while the grid is open.
     auto field = [this](const char* name, const QString& tip) {
@@ -106,15 +128,52 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
         f->setObjectName(name);
         f->setToolTip(tip);
         f->installEventFilter(keys_);
+        // As wide as the buttons above it.
+        f->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         return f;
     };
-    auto* speciesLabel = makeLabel(grpPlan_, "EspeciesPlanTxt", QStringLiteral("Espécies:"), {}, Qt::AlignLeft);
+    auto* speciesLabel = makeLabel(grpPlan_, "EspeciesPlanTxt", QStringLiteral("Espécies:"), Qt::AlignLeft);
     speciesField_ = field("EspeciesPlan", QStringLiteral("Número de espécies (linhas): Enter acrescenta ou remove "
                                                          "linhas no fim"));
-    auto* collectionsLabel = makeLabel(grpPlan_, "ColetasPlanTxt", QStringLiteral("Coletas:"), {}, Qt::AlignLeft);
+    auto* collectionsLabel = makeLabel(grpPlan_, "ColetasPlanTxt", QStringLiteral("Coletas:"), Qt::AlignLeft);
     collectionsField_ = field("ColetasPlan", QStringLiteral("Total de coletas do levantamento"));
-    buttonColumn_ = {salvar, cancelar, speciesLabel, speciesField_, collectionsLabel, collectionsField_};
-    QWidget* tabOrder[] = {planilha_, salvar, cancelar, speciesField_, collectionsField_};
+    // The second view, "Por coleta", in the grid's place, and the button
+    // that switches between the two.
+    byCollection_ = new CollectionGrid(grpPlan_, interaction_);
+    connect(byCollection_, &CollectionGrid::notice, this, &DataEditor::notice);
+    viewSwitch_ = button(grpPlan_, "BtnPorColeta", QStringLiteral("Por coleta"));
+    viewSwitch_->setToolTip(QStringLiteral("Uma coluna por coleta, com a data, e o clima de cada coleta"));
+    connectGuardedClick(viewSwitch_, this, interaction_, &DataEditor::BtnPorColetaClick);
+    // The grid's views side by side with the buttons and the header fields.
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(7);
+    buttons->addWidget(salvar);
+    buttons->addWidget(cancelar);
+    buttons->addSpacing(8);
+    for (const auto& [label, header] : {std::pair<QWidget*, QWidget*>{speciesLabel, speciesField_},
+                                        std::pair<QWidget*, QWidget*>{collectionsLabel, collectionsField_}}) {
+        auto* pair = new QVBoxLayout;
+        pair->setSpacing(0);
+        pair->addWidget(label);
+        pair->addWidget(header);
+        buttons->addLayout(pair);
+    }
+    buttons->addSpacing(8);
+    buttons->addWidget(viewSwitch_);
+    buttons->addStretch(1);
+    views_ = new QStackedLayout;
+    views_->addWidget(planilha_);
+    views_->addWidget(byCollection_);
+    auto* body = new QHBoxLayout;
+    body->setSpacing(8);
+    body->addLayout(views_, 1);
+    body->addLayout(buttons);
+    panelLayout(grpPlan_)->addLayout(body, 1);
+    // Its least: the two counts, a short name and some rows.
+    planilha_->setMinimumSize(planilha_->verticalHeader()->minimumWidth() + planilha_->columnWidth(kIndividualsColumn) +
+                                  planilha_->columnWidth(kCollectionsColumn) + 4 * rowHeight,
+                              (kLeastRowsShown + 1) * rowHeight);
+    QWidget* tabOrder[] = {planilha_, salvar, cancelar, speciesField_, collectionsField_, viewSwitch_};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     // Escape from anywhere in the panel; the cells and fields take theirs
@@ -126,19 +185,6 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
     grid_ = new SpeciesGrid(planilha_, speciesField_, collectionsField_, interaction_);
     connect(grid_, &SpeciesGrid::notice, this, &DataEditor::notice);
     connect(grid_, &SpeciesGrid::headerChanged, this, &DataEditor::setCaption);
-    layOut(grpPlan_->geometry());
-}
-
-void DataEditor::layOut(const QRect& area) {
-    const QSize size = area.size().expandedTo(kGridPanelMinimum);
-    grpPlan_->setGeometry(QRect(area.topLeft(), size));
-    panelPlan_->setGeometry(8, 8, size.width() - 16, 25);
-    const int buttonsLeft = size.width() - 14 - kButtonWidth;
-    planilha_->setGeometry(8, 40, buttonsLeft - 15, size.height() - 48);
-    // Buttons, then each header field under its label.
-    const int tops[] = {40, 72, 112, 130, 160, 178};
-    for (qsizetype i = 0; i < buttonColumn_.size(); ++i)
-        buttonColumn_[i]->setGeometry(buttonsLeft, tops[i], kButtonWidth, i < 2 ? 25 : (i % 2 ? 21 : 18));
 }
 
 bool DataEditor::gridOpen() const { return !grpPlan_->isHidden(); }
@@ -165,7 +211,7 @@ void DataEditor::setCaption() {
 }
 
 bool DataEditor::mayReplaceGrid() {
-    return !gridOpen() || !grid_->changed() ||
+    return !gridOpen() || (!grid_->changed() && !byCollection_->edited()) ||
            interaction_.confirm(QStringLiteral("Descartar as alterações da planilha?"), QStringLiteral("Descartar"));
 }
 
@@ -186,6 +232,8 @@ void DataEditor::openEntryPanel(const QString& species, const QString& collectio
 void DataEditor::openGrid(const QString& species, const QString& collections, int rows,
                           const std::vector<DataRow>& data, bool loaded) {
     entraNo_->hide();
+    showBySpecies();
+    byCollection_->clear();
     grid_->reset(species, collections, rows, data, loaded);
     grpPlan_->show();
     grpPlan_->raise();
@@ -197,6 +245,7 @@ void DataEditor::openGrid(const QString& species, const QString& collections, in
 void DataEditor::MnuNovoClick() {
     if (!mayReplaceGrid()) return;
     imported_.clear();
+    importedCollections_.reset();
     encoding_ = TextEncoding::Windows1252;
     unreadNames_.clear();
     blocks_.clear();
@@ -268,15 +317,20 @@ void DataEditor::MnuImportarClick() {
     // Read and check everything before anything changes.
     const ImportOptions options{choice->perCollection};
     ImportedFile data;
-    if (const auto rows = read.find(choice->sheet); rows != read.end()) {
+    if (choice->records) {
+        data = importAnyRecordsFile(file, sheet);
+    } else if (const auto rows = read.find(choice->sheet); rows != read.end()) {
         // The sheet read for its proposal, by name: no notice of the sheet taken.
         static_cast<ImportedSpreadsheet&>(data) = importSheetRows(rows->second, options);
         if (auto notice = unmappableNamesNotice(data); !notice.empty()) data.notices.push_back(std::move(notice));
+        addWorkbookWeather(file, sheet, data);
     } else {
         data = importAnySpreadsheetFile(file, options, sheet);
     }
     if (!mayReplaceGrid()) return;
     imported_ = data.rows;
+    importedCollections_.reset();
+    if (data.collections.present()) importedCollections_ = data.collections;
     encoding_ = TextEncoding::Windows1252;
     unreadNames_.clear();
     blocks_.clear();
@@ -308,10 +362,13 @@ void DataEditor::BtnOkCriarClick() {
     // An imported grid counts as changed until saved.
     openGrid(nEspecie_->text(), nColeta_->text(), *species, imported_, imported_.empty());
     imported_.clear();
+    if (importedCollections_) byCollection_->load(speciesNames(), *importedCollections_, *collections);
+    importedCollections_.reset();
 }
 
 void DataEditor::BtnCancelCriarClick() {
     imported_.clear();
+    importedCollections_.reset();
     entraNo_->hide();
     setAllMenus(true);
     emit statusChanged(QString());
@@ -335,14 +392,26 @@ void DataEditor::MnuAbrirClick() {
     QString status = QStringLiteral("Editando o arquivo: ") + path;
     for (const auto& warning : data.warnings)
         status += QStringLiteral(" - ") + QString::fromStdString(warning);
+    // The collections go to the "Por coleta" view; blocks it cannot read
+    // are kept as the file has them.
+    if (!blocks_.empty()) try {
+            byCollection_->load(speciesNames(), loadCollectionBlocks(toFileSystemPath(path)), 0);
+        } catch (const Error& e) {
+            status += QStringLiteral(" - ") + QString::fromUtf8(e.what()) +
+                      QStringLiteral(" (as coletas são gravadas como estão)");
+        }
     emit statusChanged(status);
     setAllMenus(false);
 }
 
 void DataEditor::BtnSalvarPlanClick() {
     grid_->commitEditor();
+    // The totals of the collections first, into the species lines.
+    if (showingByCollection()) showBySpecies();
     const auto data = checkedRows();
     if (!data) return;
+    const auto blocks = checkedBlocks(*data);
+    if (!blocks) return;
     // Never a names block dropped without asking: the grid holds only the
     // names the file let it read.
     if (!unreadNames_.empty()) {
@@ -361,9 +430,10 @@ void DataEditor::BtnSalvarPlanClick() {
     if (!chosen || chosen->isEmpty()) return;
     dataFileName_ = *chosen;
     saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(speciesField_->text()), toCp1252(collectionsField_->text()),
-                                                  *data, encoding_, blocks_));
+                                                  *data, encoding_, *blocks));
     unreadNames_.clear();
     grid_->markSaved();
+    byCollection_->markSaved();
     emit dataFileSaved(*chosen);
 
     closeGrid();
@@ -423,7 +493,74 @@ std::optional<std::vector<DataRow>> DataEditor::checkedRows() {
     return data;
 }
 
+QStringList DataEditor::speciesNames() const {
+    QStringList names;
+    for (int r = 0; r < grid_->rows(); ++r)
+        names << grid_->text(r, kNameColumn);
+    return names;
+}
+
+bool DataEditor::showingByCollection() const { return views_->currentWidget() == byCollection_; }
+
+void DataEditor::BtnPorColetaClick() {
+    if (showingByCollection()) return showBySpecies();
+    grid_->commitEditor();
+    // A view not yet in use starts with the collections the header gives.
+    if (byCollection_->inUse())
+        byCollection_->setSpecies(speciesNames());
+    else
+        byCollection_->load(speciesNames(), {}, wholeNumber(collectionsField_->text()).value_or(1));
+    views_->setCurrentWidget(byCollection_);
+    byCollection_->countsTable()->setFocus();
+    viewSwitch_->setText(QStringLiteral("Por espécie"));
+}
+
+void DataEditor::showBySpecies() {
+    if (showingByCollection() && byCollection_->inUse()) {
+        QStringList individuals, collections;
+        for (int r = 0; r < byCollection_->speciesCount(); ++r) {
+            individuals << byCollection_->individualsText(r);
+            collections << byCollection_->collectionsText(r);
+        }
+        grid_->setTotals(individuals, collections, QString::number(byCollection_->collectionCount()));
+    }
+    views_->setCurrentWidget(planilha_);
+    viewSwitch_->setText(QStringLiteral("Por coleta"));
+}
+
+std::optional<std::string> DataEditor::checkedBlocks(const std::vector<DataRow>& rows) {
+    if (!byCollection_->inUse()) return blocks_; // a file's blocks as it had them, or none
+    const auto blocks = byCollection_->blocks(static_cast<int>(rows.size()));
+    // The species lines must say what the collections say.
+    const auto refuse = [this](const QString& message) {
+        interaction_.error(message);
+        return std::nullopt;
+    };
+    if (wholeNumber(collectionsField_->text()) != static_cast<std::int32_t>(blocks.collections.size()))
+        return refuse(QStringLiteral("Erro: o total de coletas é %1, mas a planilha por coleta tem %2 coletas")
+                          .arg(collectionsField_->text())
+                          .arg(blocks.collections.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        std::int64_t individuals = 0, caught = 0;
+        for (const auto& collection : blocks.collections) {
+            individuals += collection.counts[r];
+            caught += collection.counts[r] > 0 ? 1 : 0;
+        }
+        const auto said = parseInteger(rows[r].individuals), saidCollections = parseInteger(rows[r].collections);
+        if (said != individuals || (individuals > 0 && saidCollections != caught))
+            return refuse(QStringLiteral("Erro: a linha %1 soma %2 indivíduos em %3 coletas na planilha por coleta, "
+                                         "mas a planilha por espécie diz %4 em %5; corrija uma das duas")
+                              .arg(r + 1)
+                              .arg(individuals)
+                              .arg(caught)
+                              .arg(fromCp1252(rows[r].individuals))
+                              .arg(fromCp1252(rows[r].collections)));
+    }
+    return formatCollectionBlocks(blocks, encoding_);
+}
+
 void DataEditor::closeGrid() {
+    showBySpecies();
     grpPlan_->hide();
     setAllMenus(true);
 }
@@ -438,7 +575,7 @@ void DataEditor::BtnCancelarPlanClick() {
 void DataEditor::cancelGrid() {
     if (!gridOpen()) return;
     grid_->commitEditor();
-    if (grid_->changed() &&
+    if ((grid_->changed() || byCollection_->edited()) &&
         !interaction_.confirm(QStringLiteral("Descartar as alterações da planilha?"), QStringLiteral("Descartar")))
         return;
     closeGrid();

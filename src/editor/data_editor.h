@@ -5,12 +5,12 @@
 // "Salvar" writes the file in the layout the analyses read, with the
 // species' names after it.
 
+#include "data/collection_blocks.h"
 #include "data/species_file.h"
 #include "qtsupport/interaction.h"
 #include "qtsupport/menus.h"
 
 #include <QObject>
-#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -20,10 +20,13 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QStackedLayout;
 class QTableWidget;
 
 namespace zav {
 
+class CollectionGrid;
 class DigitsOnlyFilter;
 class SpeciesGrid;
 
@@ -31,7 +34,8 @@ class DataEditor : public QObject {
     Q_OBJECT
 
   public:
-    // The panels are built inside `client` at their first positions.
+    // The panels are built inside `client`, each on a layout of its own;
+    // the window places the panels.
     DataEditor(QWidget* client, Interaction& interaction);
 
     QFrame* entraNo() const { return entraNo_; }
@@ -54,9 +58,10 @@ class DataEditor : public QObject {
     QString cellText(int column, int row) const;
     int rowCount() const; // n + 1 for n species
 
-    // The grid's panel over `area` of the window, no smaller than the panel
-    // needs: the grid grows with the window.
-    void layOut(const QRect& area);
+    // "Por coleta" / "Por espécie": the grid's two views. The totals the
+    // collections give go to the species view as it comes back.
+    void BtnPorColetaClick();
+    bool showingByCollection() const;
 
   signals:
     void menuEnabled(zav::TopMenu menu, bool enabled);
@@ -104,10 +109,22 @@ class DataEditor : public QObject {
     QLineEdit* collectionsField_ = nullptr;
     QLabel* panelPlan_ = nullptr;
     QTableWidget* planilha_ = nullptr;
-    QList<QWidget*> buttonColumn_; // beside the grid, top to bottom
+    // The grid's views, one shown at a time beside the buttons; the grid
+    // of species is the first.
+    QStackedLayout* views_ = nullptr;
     DigitsOnlyFilter* keys_ = nullptr;
     SpeciesGrid* grid_ = nullptr;
     bool perCollection_ = false; // the import's last choice
+    // The "Por coleta" view, its switch, and an import's collections
+    // waiting for EntraNo's "Ok".
+    CollectionGrid* byCollection_ = nullptr;
+    QPushButton* viewSwitch_ = nullptr;
+    std::optional<CollectionBlocks> importedCollections_;
+    void showBySpecies();
+    QStringList speciesNames() const;
+    // The blocks to write after the names, or nothing after telling the
+    // user what is wrong.
+    std::optional<std::string> checkedBlocks(const std::vector<DataRow>& rows);
 };
 
 } // namespace zav

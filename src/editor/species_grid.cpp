@@ -46,9 +46,8 @@ bool isDigits(const QString& text) {
                        [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
-// A spreadsheet's clipboard text as rows of cells: lines end with LF or
-// CR LF, the last line break ends the block, a quoted cell loses its
-// quotes.
+} // namespace
+
 QList<QStringList> clipboardCells(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
@@ -62,8 +61,6 @@ QList<QStringList> clipboardCells(QString text) {
     }
     return rows;
 }
-
-} // namespace
 
 SpeciesGrid::SpeciesGrid(QTableWidget* table, QLineEdit* species, QLineEdit* collections, Interaction& interaction)
     : QObject(table), table_(table), species_(species), collections_(collections), interaction_(interaction),
@@ -240,6 +237,22 @@ void SpeciesGrid::reset(const QString& species, const QString& collections, int 
     if (loaded) saved_ = recorded_;
     undo_->clear();
     emit headerChanged();
+}
+
+void SpeciesGrid::setTotals(const QStringList& individuals, const QStringList& collections,
+                            const QString& totalCollections) {
+    const QModelIndex current = table_->currentIndex();
+    table_->setCurrentIndex(QModelIndex()); // an open editor would write its old text back
+    ++quiet_;
+    for (int r = 0; r < std::min(rows(), static_cast<int>(individuals.size())); ++r) {
+        table_->setItem(r, kIndividualsColumn, new QTableWidgetItem(individuals[r]));
+        table_->setItem(r, kCollectionsColumn, new QTableWidgetItem(collections.value(r)));
+    }
+    collections_->setText(totalCollections);
+    --quiet_;
+    record(QStringLiteral("Totais das coletas"));
+    emit headerChanged();
+    if (current.isValid()) table_->setCurrentIndex(current);
 }
 
 void SpeciesGrid::markSaved() { saved_ = state(); }

@@ -20,6 +20,11 @@ class QUndoStack;
 
 namespace zav {
 
+// A spreadsheet's clipboard text as rows of cells: lines end with LF or
+// CR LF, the last line break ends the block, a quoted cell loses its
+// quotes.
+QList<QStringList> clipboardCells(QString text);
+
 class SpeciesGrid : public QObject {
     Q_OBJECT
 
@@ -67,6 +72,9 @@ class SpeciesGrid : public QObject {
     // kMaxSpecies rows. A block of more than one cell over filled rows asks
     // first ("Substituir 3 linhas preenchidas?"), as spreadsheets do.
     void paste(const QString& text);
+    // The counts of the first rows and the total of collections as the
+    // "Por coleta" view computed them, one step.
+    void setTotals(const QStringList& individuals, const QStringList& collections, const QString& totalCollections);
     void insertRow();
     void deleteRows();
     // The species count typed in its field: empty rows added or rows removed

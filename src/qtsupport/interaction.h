@@ -57,6 +57,7 @@ struct SheetChoiceRequest {
 struct SheetChoice {
     qsizetype sheet = 0; // an index into the request's sheets (0 without any)
     bool perCollection = false;
+    bool records = false; // one row per record: date, species, count
 };
 
 class Interaction {

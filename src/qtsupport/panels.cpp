@@ -2,9 +2,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace zav {
 
@@ -14,23 +18,22 @@ QPalette panelPalette() {
     return palette;
 }
 
-QFrame* makePanel(QWidget* parent, const char* name, QRect geometry, bool raised) {
+QFrame* makePanel(QWidget* parent, const char* name, bool raised, const char* titleName, const QString& caption) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(name);
     panel->setFrameStyle(QFrame::Panel | (raised ? QFrame::Raised : QFrame::Plain));
     panel->setLineWidth(2);
     panel->setAutoFillBackground(true);
     panel->setPalette(panelPalette());
-    panel->setGeometry(geometry);
-    panel->hide();
-    return panel;
-}
+    // The contents 8 pixels inside the panel's edge, its bevel included.
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(6, 6, 6, 6);
+    column->setSpacing(6);
 
-QLabel* makeTitleBar(QWidget* panel, const char* name, const QString& caption, QRect geometry) {
     auto* bar = new QLabel(caption, panel);
-    bar->setObjectName(name);
-    bar->setGeometry(geometry);
+    bar->setObjectName(titleName);
     bar->setAlignment(Qt::AlignCenter);
+    bar->setMargin(5);
     bar->setAutoFillBackground(true);
     QPalette palette = bar->palette();
     palette.setColor(QPalette::Window, kTeal);
@@ -39,15 +42,39 @@ QLabel* makeTitleBar(QWidget* panel, const char* name, const QString& caption, Q
     QFont bold = bar->font();
     bold.setBold(true);
     bar->setFont(bold);
-    return bar;
+    column->addWidget(bar);
+    panel->hide();
+    return panel;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, Qt::Alignment align) {
+QLabel* panelTitle(QFrame* panel) { return qobject_cast<QLabel*>(panel->layout()->itemAt(0)->widget()); }
+
+QBoxLayout* panelLayout(QFrame* panel) { return qobject_cast<QBoxLayout*>(panel->layout()); }
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, Qt::Alignment align) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(geometry);
     label->setAlignment(align | Qt::AlignVCenter);
     return label;
+}
+
+void setWidthInDigits(QLineEdit* field, int digits) {
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    // The digits and the field's own margin of 2 pixels on each side.
+    const QSize text(field->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0'))) + 4,
+                     field->fontMetrics().height());
+    field->setFixedWidth(field->style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, field).width());
+}
+
+QBoxLayout* buttonRow(QAbstractButton* first, QAbstractButton* second) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(first);
+    row->addSpacing(8);
+    row->addWidget(second);
+    row->addStretch(1);
+    return row;
 }
 
 void cancelOnEscape(QWidget* panel, QAbstractButton* button) {

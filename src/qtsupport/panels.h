@@ -1,14 +1,16 @@
 #pragma once
-// The look shared by the panels laid over the main window's client area.
+// The look shared by the panels laid over the main window's client area:
+// each a frame with a layout of its own, sized by its texts and fonts.
 
 #include <QColor>
 #include <QPalette>
-#include <QRect>
 #include <QString>
 
 class QAbstractButton;
+class QBoxLayout;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace zav {
@@ -18,15 +20,23 @@ inline const QColor kTeal(0, 128, 128);
 // Button-face background, as dialogs have.
 QPalette panelPalette();
 
-// A hidden panel with a raised (or flat) bevel.
-QFrame* makePanel(QWidget* parent, const char* name, QRect geometry, bool raised);
+// A hidden panel with a raised (or flat) bevel and a vertical layout whose
+// first row is its white bold caption on teal (named `titleName`).
+QFrame* makePanel(QWidget* parent, const char* name, bool raised, const char* titleName, const QString& caption);
 
-// The white bold caption on teal at the top of a panel.
-QLabel* makeTitleBar(QWidget* panel, const char* name, const QString& caption, QRect geometry);
+// The caption of a panel made by makePanel.
+QLabel* panelTitle(QFrame* panel);
+QBoxLayout* panelLayout(QFrame* panel);
 
-// A label at a position, sized to its text or to `width` with the text
-// right-aligned when a width is given.
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry, Qt::Alignment align);
+// A label for a field (right-aligned in a form) or a heading.
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, Qt::Alignment align);
+
+// A field as wide as `digits` digits in its own font (frame and margins
+// included), so it grows with the font and the screen's scale.
+void setWidthInDigits(QLineEdit* field, int digits);
+
+// Two buttons side by side, centred, as a dialog's Ok and Cancelar.
+QBoxLayout* buttonRow(QAbstractButton* first, QAbstractButton* second);
 
 // Escape anywhere in the panel clicks `button` (its Cancelar or Ok).
 void cancelOnEscape(QWidget* panel, QAbstractButton* button);

@@ -194,6 +194,18 @@ std::optional<SheetChoice> QtInteraction::chooseSheet(const SheetChoiceRequest& 
     perCollection->setToolTip(QStringLiteral("Cada linha é uma espécie e cada coluna uma coleta: os indivíduos são a "
                                              "soma da linha, as coletas as células diferentes de zero."));
     form->addRow(perCollection);
+    auto* records = new QCheckBox(QStringLiteral("Um &registro por linha (data, espécie, indivíduos)"), &dialog);
+    records->setObjectName("ChkRegistros");
+    records->setToolTip(QStringLiteral("Como um banco de dados de campo exporta: cada data é uma coleta, cada nome "
+                                       "uma espécie; os registros de uma espécie numa data são somados."));
+    form->addRow(records);
+    // One layout or the other.
+    QObject::connect(records, &QCheckBox::toggled, perCollection, [perCollection](bool on) {
+        if (on) perCollection->setChecked(false);
+    });
+    QObject::connect(perCollection, &QCheckBox::toggled, records, [records](bool on) {
+        if (on) records->setChecked(false);
+    });
     // Each sheet proposes its own layout; the box stays the user's to change.
     if (sheets && request.proposeFor)
         QObject::connect(sheets, &QComboBox::currentIndexChanged, perCollection, [&request, perCollection](int index) {
@@ -204,7 +216,7 @@ std::optional<SheetChoice> QtInteraction::chooseSheet(const SheetChoiceRequest& 
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return SheetChoice{sheets ? sheets->currentIndex() : 0, perCollection->isChecked()};
+    return SheetChoice{sheets ? sheets->currentIndex() : 0, perCollection->isChecked(), records->isChecked()};
 }
 
 QStringList reportNamePatterns() {

@@ -216,15 +216,29 @@ AnyRun runBytes(RunKind kind, const std::vector<NamedBytes>& files, const RunPar
     throw Error("Erro: análise desconhecida");
 }
 
-std::string runOutput(const AnyRun& run, RunOutput output) {
+std::string runOutput(const AnyRun& run, RunOutput output, ReportLanguage language) {
     return std::visit(Overloaded{
-                          [&](const SurveyRun& held) { return surveyOutput(held, output); },
-                          [&](const DiversityRun& held) { return diversityOutput(held, output); },
-                          [&](const SimilarityRun& held) { return similarityOutput(held, output); },
-                          [&](const ComparisonRun& held) { return comparisonOutput(held, output); },
+                          [&](const SurveyRun& held) { return surveyOutput(held, output, language); },
+                          [&](const DiversityRun& held) { return diversityOutput(held, output, language); },
+                          [&](const SimilarityRun& held) { return similarityOutput(held, output, language); },
+                          [&](const ComparisonRun& held) { return comparisonOutput(held, output, language); },
+                          // Its report is in Portuguese alone for now.
                           [&](const FluctuationRun& held) { return fluctuationOutput(held, output); },
                       },
                       run);
+}
+
+std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language) {
+    return std::visit(
+        Overloaded{
+            [&](const SurveyRun& held) { return figuresOf(held.result, language); },
+            [&](const DiversityRun& held) { return figuresOf(held.result, language); },
+            [&](const SimilarityRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
+            [&](const ComparisonRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
+            // The fluctuation's figures are not drawn yet.
+            [&](const FluctuationRun&) { return std::vector<Figure>{}; },
+        },
+        run);
 }
 
 const std::vector<std::string>& runNotices(const AnyRun& run) {

@@ -8,6 +8,7 @@
 // added here and left unhandled anywhere is a compile error, not a report
 // of the wrong kind.
 
+#include "figures/figures.h"
 #include "runs/runs.h"
 
 #include <cstdint>
@@ -108,8 +109,13 @@ struct NamedBytes {
 AnyRun runBytes(RunKind kind, const std::vector<NamedBytes>& files, const RunParameters& parameters,
                 const DateTime& when);
 
-// The run's report (Windows-1252, CR LF), JSON or CSV: those its kind gives.
-std::string runOutput(const AnyRun& run, RunOutput output);
+// The run's report (Windows-1252, CR LF), JSON or CSV: those its kind
+// gives; the report's labels in `language`.
+std::string runOutput(const AnyRun& run, RunOutput output, ReportLanguage language = ReportLanguage::Portuguese);
+
+// The run's charts: its kind's figures (figures/figures.h), the treatments
+// named by their files.
+std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language);
 
 // What the run noticed without refusing its files, one sentence each
 // (UTF-8): the data file's warnings, or how the treatments' species were

@@ -34,7 +34,7 @@ SurveyRun runSurvey(const std::filesystem::path& file, Clock& clock) {
     return {absolutePath(file), clock.now(), analyse(std::move(table))};
 }
 
-std::string surveyOutput(const SurveyRun& run, RunOutput output) {
+std::string surveyOutput(const SurveyRun& run, RunOutput output, ReportLanguage language) {
     switch (output) {
     case RunOutput::Json:
         return analysisJson(run.result, run.path.string(), run.when);
@@ -43,7 +43,7 @@ std::string surveyOutput(const SurveyRun& run, RunOutput output) {
     case RunOutput::Report:
         break;
     }
-    return joinReportLines(faunisticReport(run.result, cp1252::fromUtf8(run.path.string()), run.when));
+    return joinReportLines(faunisticReport(run.result, cp1252::fromUtf8(run.path.string()), run.when, language));
 }
 
 namespace {
@@ -133,7 +133,7 @@ std::string fluctuationOutput(const FluctuationRun& run, RunOutput output) {
     return joinReportLines(fluctuationReport(run.result, cp1252::fromUtf8(run.path.string()), run.when));
 }
 
-std::string diversityOutput(const DiversityRun& run, RunOutput output) {
+std::string diversityOutput(const DiversityRun& run, RunOutput output, ReportLanguage language) {
     switch (output) {
     case RunOutput::Json:
         return diversityJson(run.result, run.path.string(), run.when);
@@ -142,7 +142,7 @@ std::string diversityOutput(const DiversityRun& run, RunOutput output) {
     case RunOutput::Report:
         break;
     }
-    return joinReportLines(diversityReport(run.result, cp1252::fromUtf8(run.path.string()), run.when));
+    return joinReportLines(diversityReport(run.result, cp1252::fromUtf8(run.path.string()), run.when, language));
 }
 
 std::vector<std::string> TreatmentFiles::pathsUtf8() const {
@@ -203,9 +203,9 @@ SimilarityRun runSimilarity(const std::vector<std::filesystem::path>& files, Clo
     return runSimilarity(loadTreatments(files, clock));
 }
 
-std::string similarityOutput(const SimilarityRun& run, RunOutput output) {
+std::string similarityOutput(const SimilarityRun& run, RunOutput output, ReportLanguage language) {
     if (output == RunOutput::Json) return similarityJson(run.result, run.treatments.pathsUtf8(), run.treatments.notes);
-    return joinReportLines(similarityReport(run.result, run.treatments.when, run.treatments.notes));
+    return joinReportLines(similarityReport(run.result, run.treatments.when, run.treatments.notes, language));
 }
 
 ComparisonRun runComparison(TreatmentFiles treatments, DendrogramIndex index) {
@@ -218,13 +218,14 @@ ComparisonRun runComparison(const std::vector<std::filesystem::path>& files, Den
     return runComparison(loadTreatments(files, clock), index);
 }
 
-std::string comparisonOutput(const ComparisonRun& run, RunOutput output) {
+std::string comparisonOutput(const ComparisonRun& run, RunOutput output, ReportLanguage language) {
     const auto names = run.treatments.namesUtf8();
     if (output == RunOutput::Json) return comparisonJson(run.result, names, run.treatments.notes);
     std::vector<std::string> namesCp1252;
     for (const auto& name : names)
         namesCp1252.push_back(cp1252::fromUtf8(name));
-    return joinReportLines(comparisonReport(run.result, namesCp1252, run.treatments.when, run.treatments.notes));
+    return joinReportLines(
+        comparisonReport(run.result, namesCp1252, run.treatments.when, run.treatments.notes, language));
 }
 
 } // namespace zav

@@ -10,6 +10,7 @@
 #include "analysis/analysis.h"
 #include "comparison/comparison.h"
 #include "data/clock.h"
+#include "data/report_language.h"
 #include "diversity/diversity.h"
 #include "fluctuation/fluctuation.h"
 #include "similarity/similarity.h"
@@ -39,7 +40,9 @@ SurveyRun runSurvey(const std::filesystem::path& file, Clock& clock);
 SurveyRun runSurvey(const std::filesystem::path& file, const DateTime& when);
 // A file's bytes; `shownName` (UTF-8) stands where the path is shown.
 SurveyRun runSurvey(std::string_view bytes, const std::string& shownName, const DateTime& when);
-std::string surveyOutput(const SurveyRun& run, RunOutput output);
+// The report's labels in `language` (JSON and CSV are the same in every
+// language); likewise for the other runs' outputs.
+std::string surveyOutput(const SurveyRun& run, RunOutput output, ReportLanguage language = ReportLanguage::Portuguese);
 
 // The diversity of one survey file: richness estimators, indices, Hill
 // numbers and curves over every species with individuals.
@@ -53,7 +56,8 @@ DiversityRun runDiversity(const std::filesystem::path& file, Clock& clock);
 DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& when);
 DiversityRun runDiversity(std::string_view bytes, const std::string& shownName, const DateTime& when);
 // The report, the JSON, or the individual-based curve as CSV.
-std::string diversityOutput(const DiversityRun& run, RunOutput output);
+std::string diversityOutput(const DiversityRun& run, RunOutput output,
+                            ReportLanguage language = ReportLanguage::Portuguese);
 
 // The population fluctuation of one survey file kept whole (its [coletas]
 // block, and [clima] for the correlations), the weather of collection
@@ -117,7 +121,8 @@ struct SimilarityRun {
 SimilarityRun runSimilarity(const std::vector<std::filesystem::path>& files, Clock& clock);
 SimilarityRun runSimilarity(TreatmentFiles treatments);
 // The report or the JSON (there is no CSV of a similarity run).
-std::string similarityOutput(const SimilarityRun& run, RunOutput output);
+std::string similarityOutput(const SimilarityRun& run, RunOutput output,
+                             ReportLanguage language = ReportLanguage::Portuguese);
 
 // The comparison of 2 to 10 treatments.
 struct ComparisonRun {
@@ -127,6 +132,7 @@ struct ComparisonRun {
 ComparisonRun runComparison(const std::vector<std::filesystem::path>& files, DendrogramIndex index, Clock& clock);
 ComparisonRun runComparison(TreatmentFiles treatments, DendrogramIndex index);
 // The report or the JSON (there is no CSV of a comparison).
-std::string comparisonOutput(const ComparisonRun& run, RunOutput output);
+std::string comparisonOutput(const ComparisonRun& run, RunOutput output,
+                             ReportLanguage language = ReportLanguage::Portuguese);
 
 } // namespace zav

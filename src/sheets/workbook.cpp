@@ -5,14 +5,17 @@
 
 #include "data/cp1252.h"
 #include "data/errors.h"
+#include "data/fields.h"
 #include "data/file_io.h"
 
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace zav {
 namespace {
@@ -112,21 +115,92 @@ std::string unmappableNamesNotice(const DataFileTexts& texts) {
     return {};
 }
 
-ImportedFile importAnySpreadsheetFile(const std::filesystem::path& path, const ImportOptions& options,
-                                      std::string_view sheet) {
+namespace {
+
+// The workbook's weather sheet, "clima" in any case, other than `taken`.
+std::optional<std::string> weatherSheetOf(const std::filesystem::path& path, std::string_view taken) {
+    for (const auto& name : workbookSheetNames(path)) {
+        const auto trimmed = trimControls(name);
+        const bool clima = trimmed.size() == 5 && std::equal(trimmed.begin(), trimmed.end(), "clima",
+                                                             [](char a, char b) { return (a | 0x20) == b; });
+        if (clima && name != taken) return name;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void addWorkbookWeather(const std::filesystem::path& path, const std::string& taken, ImportedFile& imported) {
+    if (!imported.collections.present()) return;
+    if (const auto clima = weatherSheetOf(path, taken)) {
+        imported.collections.weather =
+            parseWeatherRows(readWorkbook(path, *clima).rows, imported.collections.collections);
+        imported.notices.push_back("Clima lido da planilha \"" + printable(*clima) +
+                                   "\": " + std::to_string(imported.collections.weather->variables.size()) +
+                                   (imported.collections.weather->variables.size() == 1 ? " variável" : " variáveis"));
+    }
+}
+
+namespace {
+
+// A text file has one sheet: none is chosen by name; an OLE2 file is none.
+void refuseAsText(const std::filesystem::path& path, std::string_view sheet) {
+    refuseOle2(path);
+    if (!sheet.empty())
+        throw SpreadsheetError(": um arquivo CSV ou TSV tem uma só planilha; não escolha uma pelo nome");
+}
+
+// A workbook's sheet read by `fromRows`, with the weather sheet beside it,
+// or a text read by `fromText`.
+template <class FromRows, class FromText>
+ImportedFile importAny(const std::filesystem::path& path, std::string_view sheet, FromRows fromRows,
+                       FromText fromText) {
     ImportedFile imported;
     if (isWorkbookFile(path)) {
         auto book = readWorkbook(path, sheet);
-        static_cast<ImportedSpreadsheet&>(imported) = importSheetRows(book.rows, options);
+        static_cast<ImportedSpreadsheet&>(imported) = fromRows(book.rows);
         if (!book.notice.empty()) imported.notices.push_back(book.notice);
+        addWorkbookWeather(path, book.name, imported);
     } else {
-        refuseOle2(path);
-        if (!sheet.empty())
-            throw SpreadsheetError(": um arquivo CSV ou TSV tem uma só planilha; não escolha uma pelo nome");
-        static_cast<ImportedSpreadsheet&>(imported) = importSpreadsheetFile(path, options);
+        refuseAsText(path, sheet);
+        static_cast<ImportedSpreadsheet&>(imported) = fromText(path);
     }
     if (auto notice = unmappableNamesNotice(imported); !notice.empty()) imported.notices.push_back(std::move(notice));
     return imported;
+}
+
+} // namespace
+
+ImportedFile importAnyRecordsFile(const std::filesystem::path& path, std::string_view sheet) {
+    return importAny(
+        path, sheet,
+        [](const std::vector<SheetRow>& rows) {
+            // The reader keeps the rows a species sheet may have: more would be lost.
+            if (rows.size() >= static_cast<std::size_t>(kMaxSpecies) + 3)
+                throw SpreadsheetError(": uma planilha de registros de uma pasta de trabalho é lida até a linha " +
+                                       std::to_string(kMaxSpecies + 2) +
+                                       "; grave-a como CSV para importar mais registros");
+            return importRecordRows(rows);
+        },
+        [](const std::filesystem::path& text) { return importRecordsFile(text); });
+}
+
+WeatherTable readAnyWeatherFile(const std::filesystem::path& path, const std::vector<Collection>& collections,
+                                std::string_view sheet) {
+    if (!isWorkbookFile(path)) {
+        refuseAsText(path, sheet);
+        return parseWeatherFile(path, collections);
+    }
+    std::string chosen(sheet);
+    if (chosen.empty()) chosen = weatherSheetOf(path, {}).value_or(std::string());
+    return parseWeatherRows(readWorkbook(path, chosen).rows, collections);
+}
+
+ImportedFile importAnySpreadsheetFile(const std::filesystem::path& path, const ImportOptions& options,
+                                      std::string_view sheet) {
+    return importAny(
+        path, sheet, [&](const std::vector<SheetRow>& rows) { return importSheetRows(rows, options); },
+        [&](const std::filesystem::path& text) { return importSpreadsheetFile(text, options); });
 }
 
 std::string speciesTableXlsx(const AnalysisResult& result) { return module().speciesTableXlsx(result); }

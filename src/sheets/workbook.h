@@ -61,6 +61,25 @@ struct ImportedFile : ImportedSpreadsheet {
 ImportedFile importAnySpreadsheetFile(const std::filesystem::path& path, const ImportOptions& options = {},
                                       std::string_view sheet = {});
 
+// A species by collection sheet of a workbook brings the weather of its
+// sheet named "clima" (case ignored), when the workbook has one beside the
+// sheet imported (parseWeatherRows; a notice says it was read):
+// importAnySpreadsheetFile and importAnyRecordsFile do it, and this does
+// it for a sheet imported from its rows (`taken`, its name).
+void addWorkbookWeather(const std::filesystem::path& path, const std::string& taken, ImportedFile& imported);
+
+// The records of a field database (importRecordsText) from a workbook's
+// sheet or a CSV or TSV text. A workbook's sheet is read up to the
+// import's rows (kMaxSpecies + 2): one with more is refused, saying to
+// save it as CSV.
+ImportedFile importAnyRecordsFile(const std::filesystem::path& path, std::string_view sheet = {});
+
+// The weather of the collections (parseWeatherRows) from a workbook's
+// sheet `sheet`, or else its sheet named "clima", or else as readWorkbook
+// chooses, or from a CSV or TSV text.
+WeatherTable readAnyWeatherFile(const std::filesystem::path& path, const std::vector<Collection>& collections,
+                                std::string_view sheet = {});
+
 // "Nomes com caracteres que o Windows-1252 não tem ..." naming the first
 // such species, or empty: the data file writes those characters as "?".
 std::string unmappableNamesNotice(const DataFileTexts& texts);

@@ -423,6 +423,24 @@ std::vector<bool> xlsxDateStyles(const Container& zip) {
     return dates;
 }
 
+// An OpenDocument date cell's value ("2024-03-01" or
+// "2024-03-01T12:00:00") as an .xlsx date cell reads: "2024-03-01", with
+// " 12:00" when it has a time; nothing when it is no such value.
+std::optional<std::string> odsDate(std::string_view value) {
+    const auto digits = [&](std::size_t from, std::size_t count) {
+        return value.size() >= from + count && std::all_of(value.begin() + static_cast<std::ptrdiff_t>(from),
+                                                           value.begin() + static_cast<std::ptrdiff_t>(from + count),
+                                                           [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!digits(0, 4) || value.size() < 10 || value[4] != '-' || !digits(5, 2) || value[7] != '-' || !digits(8, 2))
+        return std::nullopt;
+    std::string date(value.substr(0, 10));
+    if (value.size() >= 16 && value[10] == 'T' && digits(11, 2) && value[13] == ':' && digits(14, 2) &&
+        value.substr(11, 5) != "00:00")
+        date += " " + std::string(value.substr(11, 5));
+    return date;
+}
+
 // A date cell's serial number as the date it shows, "2024-03-01" (with the
 // time when it has one), so that the import refuses it as a count.
 std::string dateText(std::string_view serialText, bool date1904) {
@@ -760,7 +778,7 @@ std::vector<SheetRow> OdsContent::readTable() {
     std::int64_t repeated = 1;
     std::size_t rowDepth = 0, cellDepth = 0, paragraphDepth = 0;
     // The cell being read.
-    std::string valueType, value, booleanValue;
+    std::string valueType, value, booleanValue, dateValue;
     bool formula = false, merged = false;
     std::int64_t times = 1;
     std::size_t paragraphs = 0;
@@ -784,6 +802,7 @@ std::vector<SheetRow> OdsContent::readTable() {
                 valueType = xml.attribute("value-type");
                 value = xml.attribute("value");
                 booleanValue = xml.attribute("boolean-value");
+                dateValue = xml.attribute("date-value");
                 formula = xml.hasAttribute("formula");
                 merged = boundedNumber(xml.attribute("number-rows-spanned"), 1, 1, kMaxRows) > 1 ||
                          boundedNumber(xml.attribute("number-columns-spanned"), 1, 1, kMaxRows) > 1;
@@ -817,6 +836,8 @@ std::vector<SheetRow> OdsContent::readTable() {
                     content = number ? std::move(*number) : value;
                 } else if (valueType == "boolean") {
                     content = booleanValue == "true" ? "1" : "0";
+                } else if (auto date = valueType == "date" ? odsDate(dateValue) : std::nullopt) {
+                    content = std::move(*date);
                 } else {
                     if (valueType.empty() && formula && text.text().empty()) formulaWithoutValue(column, row);
                     content = std::move(text.text());

@@ -1,6 +1,7 @@
 #include "similarity/similarity_report.h"
 
 #include "data/cp1252.h"
+#include "data/report_language.h"
 #include "data/report_text.h"
 #include "data/text.h"
 
@@ -8,8 +9,6 @@
 
 namespace zav {
 namespace {
-
-std::string w(std::string_view utf8) { return cp1252::fromUtf8(utf8); }
 
 const std::string kRule(75, '_');
 
@@ -61,33 +60,34 @@ std::string speciesLinesWarning(const PresenceMatrix& matrix) {
     return "Aviso: os tratamentos têm números diferentes de espécies (" + counts + ")";
 }
 
-std::vector<std::string> reportNotes(const std::vector<std::string>& notesUtf8) {
+std::vector<std::string> reportNotes(const std::vector<std::string>& notesUtf8, ReportLanguage language) {
     std::vector<std::string> lines;
     for (const auto& note : notesUtf8)
-        lines.push_back(w(note));
+        lines.push_back(reportTextCp1252(language, note));
     if (!lines.empty()) lines.emplace_back();
     return lines;
 }
 
 std::vector<std::string> similarityReport(const SimilarityResult& result, const DateTime& t,
-                                          const std::vector<std::string>& notesUtf8) {
+                                          const std::vector<std::string>& notesUtf8, ReportLanguage language) {
+    const auto say = [language](std::string_view portuguese) { return reportTextCp1252(language, portuguese); };
     std::vector<std::string> pairs;
     pairs.reserve(result.pairs.size());
     for (const auto& p : result.pairs)
         pairs.push_back(pairLine(p));
 
     std::vector<std::string> lines;
-    lines.push_back(w("ANÁLISE FAUNÍSTICA - Similaridade"));
+    lines.push_back(say("ANÁLISE FAUNÍSTICA - Similaridade"));
     lines.emplace_back();
-    lines.push_back(reportDateLine(t, false));
+    lines.push_back(reportDateLine(t, false, language));
     lines.emplace_back();
-    const auto notes = reportNotes(notesUtf8);
+    const auto notes = reportNotes(notesUtf8, language);
     lines.insert(lines.end(), notes.begin(), notes.end());
     lines.push_back(kRule);
-    lines.push_back(w("Associação  N.Espécies  N.Espécies  N.Espécies  Quociente de    Intervalo"));
-    lines.push_back(w("    de        comuns       (a)         (b)      Similaridade(%)  Confiança"));
-    lines.push_back("Tratamentos    (j)                                Sorensen       (P=0.05)");
-    lines.push_back("  (T)                                              (1948)         ");
+    lines.push_back(say("Associação  N.Espécies  N.Espécies  N.Espécies  Quociente de    Intervalo"));
+    lines.push_back(say("    de        comuns       (a)         (b)      Similaridade(%)  Confiança"));
+    lines.push_back(say("Tratamentos    (j)                                Sorensen       (P=0.05)"));
+    lines.push_back(say("  (T)                                              (1948)         "));
     lines.push_back(kRule);
     lines.insert(lines.end(), pairs.begin(), pairs.end());
     lines.push_back(kRule);

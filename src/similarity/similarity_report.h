@@ -3,6 +3,7 @@
 // and the warning about files of different lengths.
 
 #include "data/date_time.h"
+#include "data/report_language.h"
 #include "similarity/similarity.h"
 
 #include <cstddef>
@@ -22,13 +23,15 @@ inline constexpr std::size_t kReportLinesBesidePairs = 12;
 // how the species were paired (species_pairing.h) with a blank line after
 // them when there are any, the column heading, one line per pair, in
 // Windows-1252. The pair table then starts reportNotes(notes).size() lines
-// after kPairHeadingLine.
+// after kPairHeadingLine. The labels and the notes in `language`.
 std::vector<std::string> similarityReport(const SimilarityResult& result, const DateTime& when,
-                                          const std::vector<std::string>& notesUtf8 = {});
+                                          const std::vector<std::string>& notesUtf8 = {},
+                                          ReportLanguage language = ReportLanguage::Portuguese);
 
-// The notes (UTF-8) as report lines: one each in Windows-1252, then a blank
-// line; nothing without notes.
-std::vector<std::string> reportNotes(const std::vector<std::string>& notesUtf8);
+// The notes (UTF-8) as report lines: one each in Windows-1252 and in
+// `language`, then a blank line; nothing without notes.
+std::vector<std::string> reportNotes(const std::vector<std::string>& notesUtf8,
+                                     ReportLanguage language = ReportLanguage::Portuguese);
 
 // A pair's name in the report and the charts: "T1 x T2".
 std::string pairLabel(const PairSimilarity& pair);

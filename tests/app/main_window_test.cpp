@@ -86,8 +86,6 @@ class MainWindowTest : public zav::test::WindowTest {
             QVERIFY2(w, name);
             QVERIFY2(w->isHidden(), name);
         }
-        QCOMPARE(window->findChild<QWidget*>("EntraNo")->pos(), QPoint(8, 8));
-        QCOMPARE(window->findChild<QWidget*>("GrpPlan")->pos(), QPoint(40, 40));
         QCOMPARE(window->statusText(), QString());
         QVERIFY(!memo1()->isReadOnly());
         checkMenus(true, true, true, true);

@@ -1,8 +1,8 @@
 // Where things go on a chart and on paper: the species labels beside their
 // stars, the axes' ends, and the table heading repeated on each page.
 
-#include "charts/chart_data.h"
 #include "charts/label_layout.h"
+#include "figures/figure_data.h"
 #include "report/report_pages.h"
 
 #include "analysis/report.h"

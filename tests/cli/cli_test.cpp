@@ -1,5 +1,6 @@
 // zaviro-relatorio run as a researcher's script would run it.
 
+#include "data/collection_blocks.h"
 #include "data/file_io.h"
 #include "zaviro_version.h"
 #ifdef ZAV_TEST_WORKBOOKS
@@ -370,6 +371,14 @@ TEST_F(Cli, DiversityAndComparisonRuns) {
          "cies pareadas "
          "pela linha\r\n\r\n____",
          "Aviso: os tratamentos têm números diferentes de espécies (4, 4, 3); espécies pareadas pela linha\n"},
+        // The reports' language: the labels only.
+        {"--idioma en dez.txt", 0, "FAUNISTIC ANALYSIS\r\n", ""},
+        {"--idioma es --diversidade dez.txt", 0, "ZAVIRO - DIVERSIDAD\r\n", ""},
+        {"--comparacao --idioma en mata.txt pasto.txt", 0, "Treatments:\r\n  T1 = mata.txt\r\n", ""},
+        {"--idioma es --similaridade mata.txt pasto.txt milho.txt", 0, "AN\xC1LISIS FAUN\xCDSTICO - Similitud\r\n",
+         nullptr},
+        {"--idioma en --diversidade --csv dez.txt", 0, "m,q0,q1,q2,cobertura,", ""},
+        {"--idioma fr dez.txt", 2, "", "Erro: --idioma espera pt, en ou es\n"},
         {"--comparacao mata.txt", 2, "", "Erro: Digite 2 ou mais conjuntos de dados\n"},
         {"--comparacao --indice jaccard mata.txt pasto.txt", 2, "", "Erro: --indice espera sorensen ou bray-curtis\n"},
         {"--indice sorensen dez.txt", 2, "", nullptr},
@@ -386,6 +395,9 @@ TEST_F(Cli, DiversityAndComparisonRuns) {
     // Many surveys: one "NOME-diversidade" output each, as a single run writes it.
     ASSERT_EQ(run("--diversidade --csv --saida saida dez.txt mata.txt").exitCode, 0);
     EXPECT_EQ(zav::readFileBytes(dir_ / "saida" / "mata-diversidade.csv"), run("--diversidade --csv mata.txt").out);
+    // And in the language asked for.
+    ASSERT_EQ(run("--idioma es --saida es dez.txt").exitCode, 0);
+    EXPECT_EQ(zav::readFileBytes(dir_ / "es" / "dez-relatorio.txt").substr(0, 21), "AN\xC1LISIS FAUN\xCDSTICO\r\n");
 }
 
 // The diversity JSON to the last digit, the same golden bytes for the
@@ -488,7 +500,8 @@ TEST_F(Cli, NamesTravelFromTheSheetToTheDataFileAndTheTables) {
     const auto data = run("--importar campo.csv --por-coleta -o campo.txt");
     ASSERT_EQ(data.exitCode, 0) << data.err;
     EXPECT_EQ(zav::readFileBytes(dir_ / "campo.txt"),
-              "2      3\r\n3      2\r\n1      1\r\n[nomes]\r\nApis mellifera\r\nBombus\r\n");
+              "2      3\r\n3      2\r\n1      1\r\n[nomes]\r\nApis mellifera\r\nBombus\r\n[coletas]\r\n- 2 0\r\n- 0 "
+              "1\r\n- 1 0\r\n");
     const auto csv = run("--csv campo.txt");
     EXPECT_EQ(csv.out.substr(csv.out.find('\n') + 1, 16), "1,Apis mellifera");
     if (std::getenv("ZAV_CLI_COMMAND")) {
@@ -501,6 +514,64 @@ TEST_F(Cli, NamesTravelFromTheSheetToTheDataFileAndTheTables) {
     EXPECT_EQ(back.out, "2      3\r\n3      2\r\n1      1\r\n[nomes]\r\nApis mellifera\r\nBombus\r\n");
     ASSERT_EQ(run("--xlsx --saida saida campo.txt").exitCode, 0);
     EXPECT_EQ(zav::readFileBytes(dir_ / "saida" / "campo.xlsx").substr(0, 4), "PK\x03\x04");
+}
+
+// "aaaa-mm-dd c1 c2 ..." per collection, then "clima v1 v2 ..." per
+// collection ("-" for a gap), as the data file's blocks read back.
+std::vector<std::string> blocksOf(const std::string& dataFile) {
+    const auto blocks = zav::parseCollectionBlocks(dataFile);
+    std::vector<std::string> out;
+    for (const auto& collection : blocks.collections) {
+        std::string line = collection.date ? zav::formatDate(*collection.date) : "-";
+        for (const auto count : collection.counts)
+            line += " " + std::to_string(count);
+        out.push_back(line);
+    }
+    if (!blocks.weather) return out;
+    std::string names = "variaveis";
+    for (const auto& name : blocks.weather->variables)
+        names += " " + name;
+    out.push_back(names);
+    for (const auto& row : blocks.weather->values) {
+        std::string line = "clima";
+        for (const auto& value : row) {
+            char text[32];
+            std::snprintf(text, sizeof text, " %g", value.value_or(0.0));
+            line += value ? text : " -";
+        }
+        out.push_back(line);
+    }
+    return out;
+}
+
+// The collections reach the data file whole: a species by collection sheet
+// dated in its header, with its weather; the records of a field database.
+TEST_F(Cli, TheImportWritesTheCollectionsAndTheirWeather) {
+    write("campo.csv", "Espécie;15/01/2023;2023-02-15;15/03/2023\nApis;2;0;1\nBombus;;4;0\n");
+    write("clima.csv", "Data;Temp média;Chuva\n15/03/2023;21,5;-\n15/01/2023;24,25;120\n15/02/2023;23;98,5\n");
+    const auto r = run("--importar campo.csv --por-coleta --clima clima.csv -o campo.txt");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const auto data = zav::readFileBytes(dir_ / "campo.txt");
+    EXPECT_EQ(data.substr(0, data.find("[coletas]")),
+              "2      3\r\n3      2\r\n4      1\r\n[nomes]\r\nApis\r\nBombus\r\n");
+    EXPECT_EQ(blocksOf(data), (std::vector<std::string>{"2023-01-15 2 0", "2023-02-15 0 4", "2023-03-15 1 0",
+                                                        "variaveis Temp_média Chuva", "clima 24.25 120",
+                                                        "clima 23 98.5", "clima 21.5 -"}));
+    // The file reads as a survey.
+    EXPECT_EQ(run("--csv campo.txt").exitCode, 0);
+
+    write("registros.csv", "data,especie,n\n2023-02-15,Bombus,4\n2023-01-15,Apis,2\n2023-01-15,Apis,1\n");
+    const auto records = run("--importar registros.csv --registros");
+    ASSERT_EQ(records.exitCode, 0) << records.err;
+    EXPECT_EQ(records.out.substr(0, records.out.find("[coletas]")),
+              "2      2\r\n4      1\r\n3      1\r\n[nomes]\r\nBombus\r\nApis\r\n");
+    EXPECT_EQ(blocksOf(records.out), (std::vector<std::string>{"2023-01-15 0 3", "2023-02-15 4 0"}));
+
+    write("clima.csv", "Data;Chuva\n15/01/2023;1\n15/02/2023;x\n");
+    const auto bad = run("--importar campo.csv --por-coleta --clima clima.csv -o campo2.txt");
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.err, "Erro: planilha clima, linha 3, coluna \"Chuva\": \"x\" não é um número\n");
+    EXPECT_FALSE(fs::exists(dir_ / "campo2.txt"));
 }
 
 #ifdef ZAV_TEST_WORKBOOKS
@@ -558,6 +629,52 @@ TEST_F(Cli, NoWorkbookCrashesOrTakesTheMemory) {
         EXPECT_EQ(r.out, c.out) << c.args;
         EXPECT_EQ(r.err, c.err) << c.args;
     }
+}
+
+// A workbook whose header holds real date cells (Excel's serial numbers in
+// a date format), its weather on a sheet "Clima" beside it, dated the same
+// way and out of order; an ODS date cell reads as the same day.
+TEST_F(Cli, AWorkbooksDateCellsAndClimaSheetReachTheDataFile) {
+    if (!nativeTool()) return;
+    using zav::test::textCell;
+    const auto date = [](const std::string& ref, int serial) {
+        return "<c r=\"" + ref + "\" s=\"1\"><v>" + std::to_string(serial) + "</v></c>";
+    };
+    const auto number = [](const std::string& ref, const std::string& value) {
+        return "<c r=\"" + ref + "\"><v>" + value + "</v></c>";
+    };
+    // 44941 is 2023-01-15, 44972 2023-02-15, 45000 2023-03-15.
+    const std::string survey = "<row r=\"1\">" + textCell("A1", "Espécie") + date("B1", 44941) + date("C1", 44972) +
+                               date("D1", 45000) + "</row><row r=\"2\">" + textCell("A2", "Apis") + number("B2", "2") +
+                               number("C2", "0") + number("D2", "1") + "</row><row r=\"3\">" +
+                               textCell("A3", "Bombus") + number("B3", "0") + number("C3", "4") + number("D3", "0") +
+                               "</row>";
+    const std::string weather = "<row r=\"1\">" + textCell("A1", "data") + textCell("B1", "chuva") +
+                                "</row><row r=\"2\">" + date("A2", 45000) + number("B2", "12.5") +
+                                "</row><row r=\"3\">" + date("A3", 44941) + number("B3", "0") + "</row><row r=\"4\">" +
+                                date("A4", 44972) + "</row>";
+    const zav::test::Parts styles{{"xl/styles.xml", "<styleSheet><cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"14\"/>"
+                                                    "</cellXfs></styleSheet>"}};
+    ASSERT_TRUE(zav::test::writeZip(dir_ / "campo.xlsx",
+                                    zav::test::xlsxParts({{"Mata", survey, ""}, {"Clima", weather, ""}}, styles)));
+    const auto r = run("--importar campo.xlsx --por-coleta");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "Clima lido da planilha \"Clima\": 1 variável\n");
+    EXPECT_EQ(blocksOf(r.out), (std::vector<std::string>{"2023-01-15 2 0", "2023-02-15 0 4", "2023-03-15 1 0",
+                                                         "variaveis chuva", "clima 0", "clima -", "clima 12.5"}));
+    ASSERT_TRUE(zav::test::writeZip(
+        dir_ / "campo.ods",
+        zav::test::odsParts("<table:table table:name=\"A\"><table:table-row><table:table-cell><text:p>Espécie</text:p>"
+                            "</table:table-cell><table:table-cell office:value-type=\"date\" "
+                            "office:date-value=\"2023-01-15\"><text:p>15/01/23</text:p></table:table-cell>"
+                            "<table:table-cell office:value-type=\"date\" office:date-value=\"2023-02-15T00:00:00\">"
+                            "<text:p>15/02/23</text:p></table:table-cell></table:table-row><table:table-row>"
+                            "<table:table-cell><text:p>Apis</text:p></table:table-cell><table:table-cell "
+                            "office:value-type=\"float\" office:value=\"3\"/><table:table-cell "
+                            "office:value-type=\"float\" office:value=\"1\"/></table:table-row></table:table>")));
+    const auto ods = run("--importar campo.ods --por-coleta");
+    ASSERT_EQ(ods.exitCode, 0) << ods.err;
+    EXPECT_EQ(blocksOf(ods.out), (std::vector<std::string>{"2023-01-15 3", "2023-02-15 1"}));
 }
 #endif
 
@@ -668,7 +785,7 @@ TEST_F(Cli, ImportLeavesOutARowOfTotals) {
     write("planilha.csv", "Espécie;c1;c2;Total\nA;1;2;3\nB;4;0;4\nTotal;5;2;7\n");
     const auto r = run("--importar planilha.csv --por-coleta");
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "2      2\r\n3      2\r\n4      1\r\n[nomes]\r\nA\r\nB\r\n");
+    EXPECT_EQ(r.out, "2      2\r\n3      2\r\n4      1\r\n[nomes]\r\nA\r\nB\r\n[coletas]\r\n- 1 4\r\n- 2 0\r\n");
     EXPECT_EQ(r.err, "Linha 4 ignorada: linha de totais; coluna 4 ignorada: coluna de totais\n");
 }
 

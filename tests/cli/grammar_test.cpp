@@ -39,6 +39,8 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
          "d.txt", 0},
         {Program::Report, "--importar p.ods --planilha Mata --por-coleta", Command::Import, RunKind::Faunistic,
          Format::Text, "", 0},
+        {Program::Report, "--importar r.csv --registros --clima c.ods --planilha-clima Tempo -o d.txt", Command::Import,
+         RunKind::Faunistic, Format::Text, "d.txt", 0},
         {Program::Report, "--xlsx --saida out a.txt", Command::Run, RunKind::Faunistic, Format::Xlsx, "out", 1},
         {Program::Report, "-- -a.txt", Command::Run, RunKind::Faunistic, Format::Text, "", 1},
         {Program::Report, "--version", Command::Version, RunKind::Faunistic, Format::Text, "", 0},
@@ -68,6 +70,27 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
         EXPECT_EQ(options->format, c.format) << c.args;
         EXPECT_EQ(options->output, c.output) << c.args;
         EXPECT_EQ(options->files.size(), c.files) << c.args;
+        const bool records = std::string(c.args).find("--registros") != std::string::npos;
+        EXPECT_EQ(options->records, records) << c.args;
+        EXPECT_EQ(options->weather, records ? "c.ods" : "") << c.args;
+        EXPECT_EQ(options->weatherSheet, records ? "Tempo" : "") << c.args;
+    }
+}
+
+TEST(Grammar, ReadsTheReportsLanguage) {
+    const std::pair<const char*, ReportLanguage> cases[] = {
+        {"a.txt", ReportLanguage::Portuguese},
+        {"--idioma pt a.txt", ReportLanguage::Portuguese},
+        {"--idioma en a.txt", ReportLanguage::English},
+        {"a b c --similaridade --idioma es", ReportLanguage::Spanish},
+        {"--diversidade --idioma en --saida out a b", ReportLanguage::English},
+        {"--comparacao --json --idioma es a b", ReportLanguage::Spanish},
+    };
+    for (const auto& [args, language] : cases) {
+        const auto parsed = parseOptions(Program::Report, words(args));
+        const auto* options = std::get_if<Options>(&parsed);
+        ASSERT_TRUE(options) << args;
+        EXPECT_EQ(options->language, language) << args;
     }
 }
 
@@ -109,6 +132,13 @@ TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
         {Program::Report, "--por-coleta a.txt", ""},
         {Program::Report, "--importar p.csv --por-coleta --coletas 3",
          "Erro: com --por-coleta, o total de coletas é o número de colunas de coletas da planilha; não use --coletas"},
+        {Program::Report, "--registros a.txt", ""},
+        {Program::Report, "--importar p.csv --registros --por-coleta", ""},
+        {Program::Report, "--importar p.csv --por-coleta --planilha-clima Tempo", ""},
+        {Program::Report, "--importar p.csv --registros --coletas 3",
+         "Erro: com --registros, o total de coletas é o número de datas da planilha; não use --coletas"},
+        {Program::Report, "--importar p.csv --coletas 3 --clima c.csv",
+         "Erro: --clima dá o clima de cada coleta: use-o com --por-coleta ou --registros"},
         {Program::Desktop, "--xlsx a.txt", ""},
         {Program::Desktop, "a.txt b.txt", ""},
         {Program::Desktop, "--diversidade a.txt", ""}, // no output named
@@ -131,6 +161,10 @@ TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
          "Erro: --defasagem espera um número inteiro de coletas, 0 ou mais"},
         {Program::Report, "--flutuacao --defasagem 1,5 a.txt",
          "Erro: --defasagem espera um número inteiro de coletas, 0 ou mais"},
+        {Program::Report, "--idioma fr a.txt", "Erro: --idioma espera pt, en ou es"},
+        {Program::Report, "--idioma", ""},
+        {Program::Report, "--importar p.csv --coletas 5 --idioma en", ""},
+        {Program::Desktop, "--idioma en --pdf r.pdf a.txt", ""}, // the window's reports are Portuguese for now
     };
     for (const auto& c : cases) {
         const auto parsed = parseOptions(c.program, words(c.args));
@@ -148,7 +182,8 @@ TEST(Grammar, EachUsageTextNamesItsProgramsOptions) {
     } programs[] = {
         {Program::Report,
          {"--help", "--version", "--diversidade", "--similaridade", "--comparacao", "--indice", "--json", "--csv",
-          "--saida", "-o,", "--importar", "--coletas", "--flutuacao", "--defasagem"},
+          "--saida", "-o,", "--importar", "--coletas", "--registros", "--clima", "--planilha-clima", "--flutuacao",
+          "--defasagem"},
          {"--pdf", "--grafico"}},
         {Program::Desktop,
          {"--help", "--version", "--diversidade", "--similaridade", "--comparacao", "--indice", "--pdf", "--grafico",

@@ -755,6 +755,50 @@ class DataEditorTest : public zav::test::WindowTest {
         click("BtnCancelarPlan");
     }
 
+    // The collections of an import reach the "Por coleta" view: a sheet
+    // dated in its header with the workbook's "clima" sheet; the records of
+    // a field database.
+    void importedCollectionsReachThePorColetaView() {
+        const QString book = path("datas.xlsx");
+        QVERIFY(writeWorkbook(
+            book, {{"Coletas",
+                    {{"Espécie", "15/01/2023", "15/02/2023", "15/03/2023"},
+                     {"Apis", "2", "0", "1"},
+                     {"Trigona", "0", "4", "0"}}},
+                   {"Clima", {{"data", "chuva"}, {"15/02/2023", "8"}, {"15/01/2023", "3,5"}, {"15/03/2023", ""}}}}));
+        user->expectOpen(book);
+        user->expectSheet(zav::SheetChoice{0, true});
+        trigger("MnuImportar");
+        QCOMPARE(window->statusText(),
+                 "Importando a planilha: " + book + " [Coletas] (Clima lido da planilha \"Clima\": 1 variável)");
+        QTest::keyClick(field("nColeta"), Qt::Key_Return);
+        click("BtnPorColeta");
+        auto* counts = window->findChild<QTableWidget*>("PlanilhaColetas");
+        auto* weather = window->findChild<QTableWidget*>("PlanilhaClima");
+        QCOMPARE(counts->horizontalHeaderItem(5)->text(), QStringLiteral("3\n15/03/2023"));
+        QCOMPARE(counts->item(2, 4)->text(), QStringLiteral("4"));
+        QCOMPARE(weather->item(1, 0)->text(), QStringLiteral("3,5"));
+        user->expectSave(path("datas.txt"));
+        click("BtnSalvarPlan");
+        QVERIFY(readAll(path("datas.txt"))
+                    .endsWith(
+                        "[coletas]\r\n2023-01-15 2 0\r\n2023-02-15 0 4\r\n2023-03-15 1 0\r\n[clima]\r\nchuva\r\n3,5\r\n"
+                        "8\r\n-\r\n"));
+
+        user->expectOpen(dataFile("registros.csv", "data;espécie;n\n2023-02-01;Apis;2\n2023-01-01;Bombus;1\n"
+                                                   "2023-02-01;Apis;1\n"));
+        user->expectSheet(zav::SheetChoice{0, false, true});
+        trigger("MnuImportar");
+        QCOMPARE(field("nEspecie")->text(), QStringLiteral("2"));
+        QCOMPARE(field("nColeta")->text(), QStringLiteral("2"));
+        QTest::keyClick(field("nColeta"), Qt::Key_Return);
+        user->expectSave(path("registros.txt"));
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(path("registros.txt")),
+                 QByteArray("2      2\r\n3      1\r\n1      1\r\n[nomes]\r\nApis\r\nBombus\r\n"
+                            "[coletas]\r\n2023-01-01 0 1\r\n2023-02-01 3 0\r\n"));
+    }
+
     // The dialog proposes one column per collection where the first rows
     // show it, sheet by sheet, else the last choice; a sheet of a workbook
     // of several proposes a data file of its own.
@@ -921,6 +965,76 @@ class DataEditorTest : public zav::test::WindowTest {
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1\t1\tEspécie 1\n2\t2\tEspécie 2\n"));
         user->expectConfirm("Fechar a planilha sem salvar?", true);
         click("BtnCancelarPlan");
+    }
+
+    // "Por coleta": a file's collections and weather shown, a count edited
+    // with its totals following, the species lines and the blocks saved
+    // together; species lines that disagree with the collections refused.
+    void porColetaEditsTheCollectionsAndSavesThem() {
+        openInGrid("coletas.txt", "2 3\r\n3 2\r\n4 1\r\n[nomes]\r\nApis\r\nBombus\r\n[coletas]\r\n2023-01-15 2 0\r\n"
+                                  "2023-02-15 0 4\r\n2023-03-15 1 0\r\n[clima]\r\nchuva\r\n12\r\n-\r\n3,5\r\n");
+        click("BtnPorColeta");
+        auto* counts = window->findChild<QTableWidget*>("PlanilhaColetas");
+        auto* weather = window->findChild<QTableWidget*>("PlanilhaClima");
+        QVERIFY(counts->isVisible() && !grid()->isVisible());
+        const auto at = [](QTableWidget* table, int row, int column) {
+            return table->item(row, column) ? table->item(row, column)->text() : QString();
+        };
+        QCOMPARE(counts->horizontalHeaderItem(3)->text(), QStringLiteral("1\n15/01/2023"));
+        QCOMPARE(QStringList({at(counts, 1, 0), at(counts, 1, 1), at(counts, 1, 2), at(counts, 1, 3)}),
+                 QStringList({"Apis", "3", "2", "2"}));
+        QCOMPARE(QStringList({at(weather, 0, 0), at(weather, 1, 0), at(weather, 2, 0), at(weather, 3, 0)}),
+                 QStringList({"chuva", "12", "", "3,5"}));
+        QVERIFY(!(counts->item(1, 1)->flags() & Qt::ItemIsEditable)); // totals computed
+        counts->item(1, 4)->setText("5");
+        QCOMPARE(QStringList({at(counts, 1, 1), at(counts, 1, 2)}), QStringList({"8", "3"}));
+        weather->item(2, 0) ? weather->item(2, 0)->setText("7") : weather->setItem(2, 0, new QTableWidgetItem("7"));
+
+        click("BtnPorColeta"); // back to the species, their totals from the collections
+        QVERIFY(grid()->isVisible());
+        QCOMPARE(QStringList({editor()->cellText(1, 1), editor()->cellText(2, 1)}), QStringList({"8", "3"}));
+        // A species line changed by hand no longer agrees.
+        grid()->item(1, 0)->setText("5");
+        user->expectError("Erro: a linha 2 soma 4 indivíduos em 1 coletas na planilha por coleta, mas a planilha por "
+                          "espécie diz 5 em 1; corrija uma das duas");
+        click("BtnSalvarPlan");
+        grid()->item(1, 0)->setText("4");
+        const QString saved = path("salvo.txt");
+        user->expectSave(saved);
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(saved),
+                 QByteArray("2      3\r\n8      3\r\n4      1\r\n[nomes]\r\nApis\r\nBombus\r\n[coletas]\r\n"
+                            "2023-01-15 2 0\r\n2023-02-15 5 4\r\n2023-03-15 1 0\r\n[clima]\r\nchuva\r\n"
+                            "12\r\n7\r\n3,5\r\n"));
+    }
+
+    // A new survey typed "Por coleta": a block with its dates pasted from a
+    // spreadsheet, a block over the computed columns refused.
+    void porColetaTakesAPastedBlockWithItsDates() {
+        newGrid("2", "2");
+        click("BtnPorColeta");
+        auto* counts = window->findChild<QTableWidget*>("PlanilhaColetas");
+        QCOMPARE(counts->columnCount(), 5);
+        counts->setFocus();
+        counts->setCurrentCell(0, 1);
+        QApplication::clipboard()->setText("1\t2\n");
+        key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(notice(), QStringLiteral("Não colado: cole a partir de uma coluna de coleta (as colunas Indiv e "
+                                          "Coletas são calculadas)"));
+        counts->setCurrentCell(0, 3);
+        QApplication::clipboard()->setText("x\t2\n");
+        key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(notice(), QStringLiteral("Não colado: x não é uma data (aaaa-mm-dd ou dd/mm/aaaa)"));
+        QApplication::clipboard()->setText("15/01/2023\t15/02/2023\t2023-03-15\r\n1\t2\t0\r\n0\t3\t3\r\n");
+        key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(counts->columnCount(), 6); // a third collection
+        QCOMPARE(counts->item(2, 1)->text(), QStringLiteral("6"));
+        QCOMPARE(counts->item(2, 2)->text(), QStringLiteral("2"));
+        const QString saved = path("novo.txt");
+        user->expectSave(saved);
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(saved), QByteArray("2      3\r\n3      2\r\n6      2\r\n[coletas]\r\n2023-01-15 1 0\r\n"
+                                            "2023-02-15 2 3\r\n2023-03-15 0 3\r\n"));
     }
 
     // At 900 rows nothing makes the grid longer, and what fits still goes in.

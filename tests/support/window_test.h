@@ -39,6 +39,13 @@ class WindowTest : public QObject {
         window = std::make_unique<TZAVMain>(*user, *user);
     }
 
+    // After a test: the window gone, and the scripted user met no surprise.
+    void closeWindow() {
+        const auto problems = user->problems();
+        window.reset();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+    }
+
     void trigger(const char* name) {
         auto* action = window->findChild<QAction*>(name);
         QVERIFY2(action, name);

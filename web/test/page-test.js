@@ -15,6 +15,7 @@ const golden = path.join(root, "tests", "analysis", "golden");
 const similarityGolden = path.join(root, "tests", "similarity", "golden");
 const diversityGolden = path.join(root, "tests", "diversity", "golden");
 const comparisonGolden = path.join(root, "tests", "comparison", "golden");
+const figuresGolden = path.join(root, "tests", "figures", "golden");
 // The native command-line tool, for the bytes the page must give.
 const nativeTool = process.env.ZAV_NATIVE_CLI || ["build-core", "build"].map((d) => path.join(root, d, "src", "cli", "zaviro-relatorio"))
   .find((f) => fs.existsSync(f));
@@ -49,6 +50,25 @@ async function importSheet(ctx, file, { sheet = "", collections = "10", perColle
   const name = path.basename(file).replace(/\.[^.]*$/, "") + ".txt";
   return { data: await download(ctx, "#baixar-dados", name), warning: await page.$eval("#aviso", (e) => (e.hidden ? "" : e.textContent)), sheets };
 }
+// What the page drew of each chart: its title, the labels of its axes, its
+// series' styles and number of points, its bars' values; and the same read
+// from the figures the native core gives (tests/figures/golden).
+async function drawnCharts(page) {
+  return page.$$eval("#graficos figure svg", (svgs) => svgs.map((svg) => ({
+    title: svg.querySelector("title").textContent,
+    x: Array.from(svg.querySelectorAll("text.marca-x"), (t) => t.textContent),
+    y: Array.from(svg.querySelectorAll("text.marca-y"), (t) => t.textContent),
+    series: Array.from(svg.querySelectorAll("g.serie"), (g) => g.dataset.estilo + " " + g.dataset.pontos),
+    bars: Array.from(svg.querySelectorAll("rect.barra"), (r) => Number(r.dataset.valor)),
+  })));
+}
+function goldenCharts(file) {
+  return JSON.parse(fs.readFileSync(path.join(figuresGolden, file), "utf8")).map((f) => ({
+    title: f.titulo, x: f.x.marcas.map((m) => m[1]), y: f.y.marcas.map((m) => m[1]),
+    series: f.series.map((s) => s.estilo + " " + s.pontos.length),
+    bars: [].concat(...f.series.filter((s) => s.estilo === "barras").map((s) => s.pontos.map((p) => p[1]))),
+  }));
+}
 function check(name, fn) { return fn().then(() => console.log("ok   " + name), (e) => { console.log("FAIL " + name); throw e; }); }
 
 (async () => {
@@ -76,23 +96,29 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       assert.deepEqual(csv, fs.readFileSync(path.join(golden, "dez-especies.csv")));
     });
 
-    await check("graficos a partir do JSON, salvos em SVG e PNG", async () => {
-      const titles = await page.$$eval("#graficos svg title", (t) => t.map((e) => e.textContent));
-      assert.deepEqual(titles.slice(0, 1), ["Curva de abundância (Whittaker)"]);
-      assert.ok(titles.includes("Espécies por classe"));
+    await check("graficos iguais aos do programa: as figuras do nucleo, desenhadas na mesma ordem e com os mesmos valores", async () => {
+      assert.equal(await page.evaluate(() => window.zaviroLastFigures), fs.readFileSync(path.join(figuresGolden, "dez-especies.figuras.json"), "utf8"));
+      assert.deepEqual(await drawnCharts(page), goldenCharts("dez-especies.figuras.json"));
+      // The desktop's order of the classes, from the lowest.
+      assert.deepEqual((await drawnCharts(page))[2].x, ["r", "d", "c", "a", "ma", "sa"]);
+    });
+
+    await check("graficos a partir das figuras, salvos em SVG e PNG", async () => {
+      const titles = await page.$$eval("#graficos svg > title", (t) => t.map((e) => e.textContent));
+      assert.deepEqual(titles, ["Abundância das espécies por posição (Whittaker)", "Dominância", "Abundância", "Frequência", "Constância"]);
       const svg = await download(ctx, "figure[data-nome=whittaker] button:nth-of-type(1)", "dez-especies-whittaker.svg");
       assert.match(svg.toString(), /^<svg xmlns="http:\/\/www.w3.org\/2000\/svg"/);
       assert.equal((svg.toString().match(/<circle|<rect x/g) || []).length >= 10, true);
-      const png = await download(ctx, "figure[data-nome=classes] button:nth-of-type(2)", "dez-especies-classes-85mm.png");
+      const png = await download(ctx, "figure[data-nome=dominancia] button:nth-of-type(2)", "dez-especies-dominancia-85mm.png");
       assert.deepEqual([...png.subarray(1, 4)], [0x50, 0x4e, 0x47]);
       // 85 mm at 300 dpi: 1004 pixels wide, the resolution in its pHYs chunk.
       assert.equal(png.readUInt32BE(16), 1004);
       assert.equal(png.toString("latin1", 37, 41), "pHYs");
       assert.equal(png.readUInt32BE(41), 11811);
-      const wide = await download(ctx, "figure[data-nome=classes] button:nth-of-type(3)", "dez-especies-classes-175mm.png");
+      const wide = await download(ctx, "figure[data-nome=dominancia] button:nth-of-type(3)", "dez-especies-dominancia-175mm.png");
       assert.equal(wide.readUInt32BE(16), 2067);
-      assert.equal(await page.$eval("figure[data-nome=classes] button:nth-of-type(1)", (e) => e.getAttribute("aria-label")),
-        "Salvar SVG do gráfico Espécies por classe");
+      assert.equal(await page.$eval("figure[data-nome=dominancia] button:nth-of-type(1)", (e) => e.getAttribute("aria-label")),
+        "Salvar SVG do gráfico Dominância");
     });
 
     await check("nomes das especies: lidos apos as linhas, no grafico e em Copiar tabela", async () => {
@@ -103,8 +129,8 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       await run(page, "#arquivo", [named], "#calcular");
       const json = JSON.parse((await download(ctx, "#baixar-json", "nomes.json")).toString("utf8"));
       assert.deepEqual(json.especies.map((s) => s.nome), json.especies.map((s) => names[s.especie - 1]));
-      const labels = await page.$$eval("figure[data-nome=whittaker] svg text", (t) => t.map((e) => e.textContent).filter((s) => s.startsWith("*E")));
-      assert.deepEqual(labels.sort(), json.especies.filter((s) => s.predominante).map((s) => "*" + s.nome).sort());
+      const labels = await page.$$eval("figure[data-nome=whittaker] svg text.rotulo", (t) => t.map((e) => e.textContent));
+      assert.deepEqual(labels.sort(), json.especies.filter((s) => s.predominante).map((s) => s.nome).sort());
       assert.ok(labels.length > 0);
       // The clipboard as the page fills it.
       await page.evaluate(() => {
@@ -174,8 +200,9 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       const saved = await download(ctx, "#baixar-relatorio", "similaridade-relatorio.txt");
       assert.equal(withoutDate(saved.toString("latin1")),
         withoutDate(fs.readFileSync(path.join(similarityGolden, "tres-tratamentos.relatorio")).toString("latin1")));
-      const key = await page.$$eval("#graficos svg text", (t) => t.map((e) => e.textContent).filter((s) => s.startsWith("T")));
-      assert.deepEqual(key.slice(-3), ["T1 = t1.txt", "T2 = t2.txt", "T3 = t3.txt"]);
+      assert.deepEqual(await drawnCharts(page), goldenCharts("similaridade.figuras.json"));
+      const key = await page.$$eval("#graficos svg text.chave", (t) => t.map((e) => e.textContent));
+      assert.deepEqual(key.slice(0, 4), ["Tratamentos", "T1 = t1.txt", "T2 = t2.txt", "T3 = t3.txt"]);
       await run(page, "#tratamentos", files.slice(0, 2), "#similaridade");
       assert.equal(await page.$eval("#mensagem", (e) => e.textContent), "Erro: Digite 3 ou mais conjuntos de dados");
     });
@@ -209,8 +236,9 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
         .replace(/"arquivo": "[^"]*"/, '"arquivo": "girdled.txt"')));
       const csv = await download(ctx, "#baixar-csv", "girdled-diversidade.csv");
       assert.deepEqual(csv, native("--diversidade", "--csv", file));
+      assert.deepEqual(await drawnCharts(page), goldenCharts("girdled.figuras.json"));
       const titles = await page.$$eval("#graficos svg > title", (t) => t.map((e) => e.textContent));
-      assert.deepEqual(titles, ["Números de Hill por indivíduos", "Riqueza por coletas", "Cobertura da amostra por indivíduos"]);
+      assert.deepEqual(titles, ["Números de Hill por indivíduos", "Riqueza por coletas (q\u00a0=\u00a00)", "Cobertura da amostra por indivíduos"]);
       // Each Hill curve: a solid and a dashed part, a dot at the sample, a band.
       const hill = await page.$eval("figure[data-nome=hill] svg", (e) => ({
         solid: e.querySelectorAll('path[stroke-width="2"]:not([stroke-dasharray])').length,
@@ -219,7 +247,7 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
         dots: Array.from(e.querySelectorAll("circle > title"), (t) => t.textContent),
       }));
       assert.deepEqual(hill, { solid: 3, dashed: 3, bands: 3,
-        dots: ["q = 0 (riqueza): 26,00", "q = 1 (exp. de Shannon): 12,06", "q = 2 (inverso de Simpson): 7,84"] });
+        dots: ["q = 0 (riqueza): 26.00", "q = 1 (exp de Shannon): 12.06", "q = 2 (inverso de Simpson): 7.84"].map((t) => t.replace(/ = /, "\u00a0=\u00a0")) });
       const svg = await download(ctx, "figure[data-nome=coletas] button:nth-of-type(1)", "girdled-diversidade-coletas.svg");
       assert.match(svg.toString(), /^<svg xmlns="http:\/\/www.w3.org\/2000\/svg"[^]*Riqueza por coletas/);
       const png = await download(ctx, "figure[data-nome=hill] button:nth-of-type(2)", "girdled-diversidade-hill-85mm.png");
@@ -236,18 +264,20 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       assert.equal(withoutDate(saved.toString("latin1")), withoutDate(native("--comparacao", ...files).toString("latin1")));
       const json = (await download(ctx, "#baixar-json", "comparacao.json")).toString("utf8");
       assert.equal(json, native("--comparacao", "--json", ...files).toString("utf8"));
+      // The leaves in the tree's order, as on the desktop.
+      assert.deepEqual(await drawnCharts(page), goldenCharts("comparacao.figuras.json"));
       const leaves = await page.$$eval("figure[data-nome=dendrograma] svg text", (t) => t.map((e) => e.textContent));
-      assert.deepEqual(leaves.filter((s) => /^T\d /.test(s)).sort(), ["T1 t1.txt", "T2 t2.txt", "T3 t3.txt"]);
+      assert.deepEqual(leaves.filter((s) => /^T\d = /.test(s)), ["T1 = t1.txt", "T2 = t2.txt", "T3 = t3.txt"]);
       const r = JSON.parse(json).dendrograma.correlacao_cofenetica;
-      assert.ok(leaves.includes("Correlação cofenética: " + r.toFixed(4).replace(".", ",")));
+      assert.ok(leaves.includes("Correlação cofenética: " + r.toFixed(4)));
       // Names typed for the treatments go to the report and the leaves.
       await page.$$eval("#lista-tratamentos input", (inputs) => inputs.forEach((e, i) => { e.value = ["Mata ciliar 2023/24", "Pasto", "Milho"][i]; }));
       await page.$eval("#indice", (e) => { e.value = "bray-curtis"; });
       await page.click("#comparacao");
       await page.waitForFunction(() => (document.querySelector("figure[data-nome=dendrograma] svg")?.textContent || "").includes("Mata"));
       const named = await page.$$eval("figure[data-nome=dendrograma] svg text", (t) => t.map((e) => e.textContent));
-      assert.deepEqual(named.filter((s) => /^T\d /.test(s)).sort(), ["T1 Mata ciliar 2023/24", "T2 Pasto", "T3 Milho"]);
-      assert.ok(named.includes("Altura de fusão (dissimilaridade de Bray-Curtis, UPGMA)"));
+      assert.deepEqual(named.filter((s) => /^T\d = /.test(s)), ["T1 = Mata ciliar 2023/24", "T2 = Pasto", "T3 = Milho"]);
+      assert.ok(named.includes("Dissimilaridade de Bray-Curtis"));
       assert.match(await page.$eval("#relatorio", (e) => e.textContent), /T1 = Mata ciliar 2023\/24\r?\n/);
       await page.$eval("figure[data-nome=dendrograma]", (e) => e.scrollIntoView());
       await page.screenshot({ path: screenshot.replace(/\.png$/, "-dendrograma.png") });
@@ -426,10 +456,18 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
 
     await check("rotulos do Whittaker sem sobreposicao, com a nota dos que couberam", async () => {
       const placed = await page.evaluate(() => {
-        const especies = Array.from({ length: 60 }, (_, k) => ({ especie: k + 1, individuos: 600 - k * 9, predominante: true,
-          abundancia: k < 5 ? "sa" : "ma", nome: k % 2 ? "Espécie de nome longo " + k : undefined }));
+        // 60 predominant species, the first five set apart, every second named.
+        const pontos = Array.from({ length: 60 }, (_, k) => [k + 1, 600 - k * 9]);
+        const figure = { nome: "whittaker", titulo: "Whittaker", notas: [], chave: [], notas_da_chave: 0,
+          x: { titulo: "posição", min: 0, max: 61, escala: "linear", marcas: [[1, "1"], [60, "60"]] },
+          y: { titulo: "indivíduos", min: 10, max: 1000, escala: "log", marcas: [[10, "10"], [100, "100"], [1000, "1000"]] },
+          series: [{ nome: "Espécies", estilo: "linha", cor: "especies", pontos },
+            { nome: "Super", estilo: "quadrados", cor: "super", pontos: pontos.slice(0, 5) },
+            { nome: "Predominantes", estilo: "estrelas", cor: "predominantes", pontos,
+              rotulos: pontos.map((p, k) => [[k % 2 ? "Espécie de nome longo " + k : String(k + 1), k % 2 === 1]]) }],
+          notas_de_rotulos: pontos.map((p, k) => "rótulos: as " + k + " mais abundantes de 60 espécies predominantes") };
         const holder = document.createElement("div");
-        holder.innerHTML = ZavCharts.whittaker({ especies });
+        holder.innerHTML = ZavCharts.draw(figure);
         document.body.appendChild(holder);
         const boxes = Array.from(holder.querySelectorAll("text.rotulo"), (t) => t.getBBox());
         const texts = Array.from(holder.querySelectorAll("text"), (t) => t.textContent);
@@ -497,7 +535,7 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
           buttons: Array.from(document.querySelectorAll("figure button"), (e) => e.getBoundingClientRect().height) };
       });
       await page.emulateMediaType(null);
-      assert.deepEqual(printed, { controls: false, whole: true, charts: [true, true], buttons: [0, 0, 0, 0, 0, 0] });
+      assert.deepEqual(printed, { controls: false, whole: true, charts: [true, true, true, true, true], buttons: new Array(15).fill(0) });
     });
 
     await check("uma importacao em curso nao substitui o Calcular feito depois", async () => {

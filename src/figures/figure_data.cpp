@@ -1,4 +1,4 @@
-#include "charts/chart_data.h"
+#include "figures/figure_data.h"
 
 #include "analysis/abundance.h"
 #include "analysis/class_codes.h"

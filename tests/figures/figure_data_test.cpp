@@ -1,7 +1,7 @@
 // What the charts are drawn from, checked against the report of the same
 // result: the marks and class columns a researcher reads there.
 
-#include "charts/chart_data.h"
+#include "figures/figure_data.h"
 
 #include "analysis/report.h"
 #include "data/file_io.h"

@@ -1,0 +1,170 @@
+// The figures of each run kind, as the page receives them: whole JSON
+// against golden files (the page's test draws the same files and compares
+// what it drew), and the rules both shells rely on, case by case.
+
+#include "figures/figures.h"
+
+#include "data/file_io.h"
+#include "runs/runs.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::filesystem::path kAnalysis = ZAV_GOLDEN_DIR, kDiversity = ZAV_DIVERSITY_GOLDEN_DIR,
+                            kSimilarity = ZAV_SIMILARITY_GOLDEN_DIR, kFigures = ZAV_FIGURES_GOLDEN_DIR;
+
+std::vector<zav::Figure> survey(const char* file, zav::ChartLanguage language = zav::ChartLanguage::Portuguese) {
+    return zav::figuresOf(zav::runSurvey(kAnalysis / file, zav::DateTime{}).result, language);
+}
+
+std::vector<zav::Figure> treatments(bool comparison, std::vector<std::string> files) {
+    zav::TreatmentFiles loaded;
+    for (const auto& f : files)
+        loaded.add(kSimilarity / f);
+    loaded.finish(zav::DateTime{});
+    const auto names = loaded.namesUtf8();
+    if (comparison)
+        return zav::figuresOf(zav::runComparison(loaded, zav::DendrogramIndex::Sorensen).result, names,
+                              zav::ChartLanguage::Portuguese);
+    return zav::figuresOf(zav::runSimilarity(loaded).result, names, zav::ChartLanguage::Portuguese);
+}
+
+std::vector<std::string> tickLabels(const zav::FigureAxis& axis) {
+    std::vector<std::string> labels;
+    for (const auto& t : axis.ticks)
+        labels.push_back(t.label);
+    return labels;
+}
+
+const zav::Figure& named(const std::vector<zav::Figure>& figures, const std::string& name) {
+    for (const auto& f : figures)
+        if (f.name == name) return f;
+    throw std::runtime_error("no figure " + name);
+}
+
+// Each run kind's figures, whole, as the page gets them.
+TEST(FiguresJson, EqualsTheGoldenFileOfEachRunKind) {
+    const zav::DiversityRun diversity = zav::runDiversity(kDiversity / "girdled.txt", zav::DateTime{});
+    const struct {
+        const char* golden;
+        std::vector<zav::Figure> figures;
+    } cases[] = {
+        {"dez-especies.figuras.json", survey("dez-especies.txt")},
+        {"girdled.figuras.json", zav::figuresOf(diversity.result, zav::ChartLanguage::Portuguese)},
+        {"similaridade.figuras.json", treatments(false, {"t1.txt", "t2.txt", "t3.txt"})},
+        {"comparacao.figuras.json", treatments(true, {"t1.txt", "t2.txt", "t3.txt"})},
+    };
+    for (const auto& c : cases) {
+        const auto json = zav::figuresJson(c.figures);
+        if (std::getenv("ZAV_UPDATE_GOLDEN")) std::ofstream(kFigures / c.golden, std::ios::binary) << json;
+        EXPECT_EQ(json, zav::readFileBytes(kFigures / c.golden)) << c.golden;
+    }
+}
+
+// What a reader checks on the chart: the order of the bars and series, the
+// axes' labels.
+TEST(Figures, OrderAndLabelAsTheDesktopDoes) {
+    const auto dez = survey("dez-especies.txt");
+    const auto english = survey("dez-especies.txt", zav::ChartLanguage::English);
+    const auto girdled = zav::figuresOf(zav::runDiversity(kDiversity / "girdled.txt", zav::DateTime{}).result,
+                                        zav::ChartLanguage::Portuguese);
+    const auto tree = treatments(true, {"t1.txt", "t2.txt", "t3.txt"});
+    const struct {
+        const zav::FigureAxis& axis;
+        std::vector<std::string> labels;
+    } cases[] = {
+        // Lowest class to highest, "super" last.
+        {named(dez, "dominancia").x, {"ND", "D", "SD"}},
+        {named(dez, "abundancia").x, {"r", "d", "c", "a", "ma", "sa"}},
+        {named(dez, "frequencia").x, {"PF", "F", "MF", "SF"}},
+        {named(dez, "constancia").x, {"Z", "Y", "W"}},
+        {named(dez, "dominancia").y, {"0", "2", "4", "6", "8"}},
+        // Rank 1, then every step; powers of ten on the log axis.
+        {named(dez, "whittaker").x, {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}},
+        {named(dez, "whittaker").y, {"1", "10", "100"}},
+        {named(girdled, "cobertura").y, {"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}},
+        {named(tree, "dendrograma").y, {"0.00", "0.10", "0.20", "0.30", "0.40", "0.50"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(tickLabels(c.axis), c.labels) << c.axis.title;
+    std::vector<std::string> names;
+    for (const auto& f : english)
+        names.push_back(f.name + ": " + f.title);
+    EXPECT_EQ(names, (std::vector<std::string>{"whittaker: Species abundance by rank (Whittaker plot)",
+                                               "dominancia: Dominance", "abundancia: Abundance",
+                                               "frequencia: Frequency", "constancia: Constancy"}));
+}
+
+// Every tick within its axis, every point's value inside it, and JSON
+// for every figure (no NaN nor infinity reaches it), curves missing too.
+TEST(Figures, KeepTicksAndPointsWithinTheAxes) {
+    std::vector<zav::Figure> all = survey("levantamento-30-coletas.txt");
+    const auto diversity = [](const char* file) {
+        return zav::figuresOf(zav::runDiversity(kDiversity / file, zav::DateTime{}).result,
+                              zav::ChartLanguage::English);
+    };
+    for (auto&& more : {treatments(false, {"t1.txt", "t2.txt", "t3.txt"}), treatments(true, {"t1.txt", "t3.txt"}),
+                        survey("duas-especies.txt"), diversity("bci-tamanho.txt"), diversity("pequeno.txt"),
+                        diversity("assimetrico.txt")})
+        all.insert(all.end(), more.begin(), more.end());
+    EXPECT_NO_THROW(zav::figuresJson(all));
+    for (const auto& f : all) {
+        for (const auto* axis : {&f.x, &f.y}) {
+            ASSERT_FALSE(axis->ticks.empty()) << f.name;
+            for (const auto& t : axis->ticks)
+                EXPECT_TRUE(t.at >= axis->min && t.at <= axis->max) << f.name << " " << t.label;
+        }
+        for (const auto& s : f.series)
+            for (const auto& p : s.points)
+                for (const double y : {p.y, p.low.value_or(p.y), p.high.value_or(p.y)})
+                    EXPECT_TRUE(y >= f.y.min && y <= f.y.max) << f.name << " " << s.name << " at " << p.x;
+    }
+}
+
+TEST(FigureAxes, ClassAndDendrogramSteps) {
+    const struct {
+        zav::AxisRange axis, expected;
+    } cases[] = {
+        // Qt Charts' nice numbers for the same counts (the desktop's axes
+        // before the figures), but never a step below 1.
+        {zav::classAxis(1), {0, 2, 1}},
+        {zav::classAxis(3), {0, 5, 1}},
+        {zav::classAxis(5), {0, 8, 2}},
+        {zav::classAxis(10), {0, 15, 5}},
+        {zav::classAxis(30), {0, 50, 10}},
+        {zav::dendrogramAxis(0.2), {0, 0.21, 0.05}},
+        {zav::dendrogramAxis(0.45), {0, 0.525, 0.1}},
+        {zav::dendrogramAxis(0), {0, 1.05, 0.2}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(c.axis.max, c.expected.max);
+        EXPECT_DOUBLE_EQ(c.axis.step, c.expected.step);
+    }
+}
+
+// An interval beyond 100 % is drawn to 100, marked, and the key says so.
+TEST(Figures, CutTheSimilarityIntervalsAtAHundred) {
+    zav::SimilarityResult result;
+    result.pairs.push_back({1, 2, 9, 10, 10, true, true, 90, 60, 120});
+    result.pairs.push_back({1, 3, 5, 10, 10, true, true, 50, 30, 70});
+    result.pairs.push_back({2, 3, 0, 0, 0, false, false, 0, 0, 0});
+    const auto figure = zav::figuresOf(result, {"a", "b", "c"}, zav::ChartLanguage::Portuguese).at(0);
+    EXPECT_EQ(tickLabels(figure.x), (std::vector<std::string>{"T1 x T2", "T1 x T3", "T2 x T3 (indefinido)"}));
+    const auto& whiskers = figure.series.at(0);
+    ASSERT_EQ(whiskers.points.size(), 2U);
+    EXPECT_EQ(*whiskers.points[0].high, 100);
+    EXPECT_TRUE(whiskers.points[0].marked);
+    EXPECT_EQ(*whiskers.points[1].high, 70);
+    EXPECT_FALSE(whiskers.points[1].marked);
+    EXPECT_EQ(figure.series.back().style, zav::SeriesStyle::Triangles);
+    EXPECT_EQ(figure.key.back(), "▲ intervalo cortado em 100 %");
+}
+
+} // namespace
