@@ -2,17 +2,13 @@
 
 #include "comparison/comparison.h"
 #include "data/errors.h"
+#include "data/overloaded.h"
 #include "similarity/similarity.h"
 
 #include <algorithm>
 
 namespace zav {
 namespace {
-
-// C++20 has no `overloaded` of its own: the lambdas of a visit, one per kind.
-template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
-// Clang before 17 deduces no aggregate's arguments by itself.
-template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 constexpr RunKindInfo kKinds[] = {
     {.kind = RunKind::Faunistic,
