@@ -79,8 +79,8 @@ void pcoaSection(std::vector<std::string>& lines, const CommunityResult& r) {
     const auto& p = r.pcoa;
     lines.push_back("Eixo    Autovalor   Explicado (%)");
     for (std::size_t k = 0; k < p.eigenvalues.size(); ++k) {
-        std::string line = leftPad(decimal(static_cast<std::int64_t>(k + 1)), 4) +
-                           leftPad(fixedPoint(p.eigenvalues[k], 6), 13);
+        std::string line =
+            leftPad(decimal(static_cast<std::int64_t>(k + 1)), 4) + leftPad(fixedPoint(p.eigenvalues[k], 6), 13);
         const auto& share = k == 0 ? p.share1 : k == 1 ? p.share2 : std::optional<double>{};
         if (share) line += leftPad(fixedPoint(*share, 2), 16);
         lines.push_back(line);
@@ -107,8 +107,8 @@ void nmdsSection(std::vector<std::string>& lines, const CommunityResult& r) {
     const auto reading = stressReading(n.stress);
     lines.push_back(w("Stress-1: " + fixedPoint(n.stress, 4) + (n.stress < 0.2 ? " (" + reading + ")" : "")));
     if (!(n.stress < 0.2)) lines.push_back(w(reading + "."));
-    lines.push_back(w("Melhor de " + std::to_string(n.starts) + " inícios (1 da PCoA, " +
-                      std::to_string(n.starts - 1) + " aleatórios da semente)."));
+    lines.push_back(w("Melhor de " + std::to_string(n.starts) + " inícios (1 da PCoA, " + std::to_string(n.starts - 1) +
+                      " aleatórios da semente)."));
 }
 
 void coordinatesSection(std::vector<std::string>& lines, const CommunityResult& r) {
@@ -209,8 +209,8 @@ std::vector<std::string> communitiesReport(const CommunityResult& r, const Commu
              "    Leitura do stress (Clarke 1993): < 0.05 excelente, < 0.1 boa, < 0.2 utilizável.",
          })
         lines.push_back(w(method));
-    lines.push_back(w("  Permutações: " + std::to_string(r.permutations) + "; semente: " + std::to_string(r.seed) +
-                      "."));
+    lines.push_back(
+        w("  Permutações: " + std::to_string(r.permutations) + "; semente: " + std::to_string(r.seed) + "."));
     lines.emplace_back();
     indicatorSection(lines, r, labels);
     permanovaSection(lines, r);

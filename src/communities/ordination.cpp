@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <exception>
 #include <limits>
+#include <thread>
+#include <type_traits>
 
 namespace zav::communities {
 namespace {
@@ -257,6 +260,19 @@ class MonotoneFit {
             order_[k] = static_cast<std::uint32_t>(k);
         std::stable_sort(order_.begin(), order_.end(),
                          [&](std::uint32_t a, std::uint32_t b) { return delta_[a] < delta_[b]; });
+        // The pairs kept in that order, so that the regression reads the
+        // distances in sequence; only tied runs are reordered later.
+        const auto permuted = [&](const auto& values) {
+            std::remove_cvref_t<decltype(values)> out(values.size());
+            for (std::size_t k = 0; k < order_.size(); ++k)
+                out[k] = values[order_[k]];
+            return out;
+        };
+        first_ = permuted(first_);
+        second_ = permuted(second_);
+        delta_ = permuted(delta_);
+        for (std::size_t k = 0; k < order_.size(); ++k)
+            order_[k] = static_cast<std::uint32_t>(k);
         for (std::size_t a = 0; a < order_.size();) {
             std::size_t b = a + 1;
             while (b < order_.size() && delta_[order_[b]] == delta_[order_[a]])
@@ -266,8 +282,8 @@ class MonotoneFit {
         }
         distance_.resize(delta_.size());
         fitted_.resize(delta_.size());
-        sums_.reserve(delta_.size());
-        counts_.reserve(delta_.size());
+        sums_.resize(delta_.size());
+        counts_.resize(delta_.size());
     }
 
     std::size_t pairs() const { return delta_.size(); }
@@ -277,73 +293,92 @@ class MonotoneFit {
     std::vector<double>& distance() { return distance_; }
     const std::vector<double>& fitted() const { return fitted_; }
 
-    void measure(const std::vector<double>& x, const std::vector<double>& y) {
-        for (std::size_t k = 0; k < distance_.size(); ++k)
-            distance_[k] = norm2(x[first_[k]] - x[second_[k]], y[first_[k]] - y[second_[k]]);
+    // The configuration's distances; returns the sum of their squares.
+    double measure(const std::vector<double>& x, const std::vector<double>& y) {
+        double total = 0.0;
+        for (std::size_t k = 0; k < distance_.size(); ++k) {
+            const double dx = x[first_[k]] - x[second_[k]], dy = y[first_[k]] - y[second_[k]];
+            const double squared = dx * dx + dy * dy;
+            total += squared;
+            distance_[k] = std::sqrt(squared);
+        }
+        total_ = total;
+        return total;
     }
 
     // d̂: the least-squares non-decreasing fit of the distances taken in
     // the dissimilarities' order (pool adjacent violators; Kruskal 1964b),
     // ties ordered by distance first. Returns stress-1.
     double fit() {
+        // Insertion sort: the runs are short, and in the order of the
+        // step before they are nearly sorted already.
         for (const auto& [a, b] : ties_)
-            std::stable_sort(order_.begin() + static_cast<std::ptrdiff_t>(a),
-                             order_.begin() + static_cast<std::ptrdiff_t>(b),
-                             [&](std::uint32_t p, std::uint32_t q) { return distance_[p] < distance_[q]; });
-        sums_.clear();
-        counts_.clear();
-        for (std::uint32_t k : order_) {
-            double sum = distance_[k];
-            std::size_t count = 1;
-            // Blocks merged while the one before has the larger mean.
-            while (!sums_.empty() && sums_.back() * static_cast<double>(count) >
-                                         sum * static_cast<double>(counts_.back())) {
-                sum += sums_.back();
-                count += counts_.back();
-                sums_.pop_back();
-                counts_.pop_back();
+            for (std::size_t i = a + 1; i < b; ++i) {
+                const std::uint32_t moving = order_[i];
+                std::size_t j = i;
+                for (; j > a && distance_[order_[j - 1]] > distance_[moving]; --j)
+                    order_[j] = order_[j - 1];
+                order_[j] = moving;
             }
-            sums_.push_back(sum);
-            counts_.push_back(count);
+        // Blocks of (sum, count), merged while the one before has the
+        // larger mean; then each block's mean is d̂ of its pairs.
+        double* sums = sums_.data();
+        double* counts = counts_.data();
+        const double* distance = distance_.data();
+        const std::uint32_t* order = order_.data();
+        const std::size_t pairs = order_.size();
+        std::size_t top = 0;
+        for (std::size_t at = 0; at < pairs; ++at) {
+            double sum = distance[order[at]], count = 1.0;
+            while (top > 0 && sums[top - 1] * count > sum * counts[top - 1]) {
+                --top;
+                sum += sums[top];
+                count += counts[top];
+            }
+            sums[top] = sum;
+            counts[top] = count;
+            ++top;
         }
+        double residual = 0.0;
+        double* fitted = fitted_.data();
         std::size_t at = 0;
-        for (std::size_t block = 0; block < sums_.size(); ++block) {
-            const double mean = sums_[block] / static_cast<double>(counts_[block]);
-            for (std::size_t c = 0; c < counts_[block]; ++c)
-                fitted_[order_[at++]] = mean;
+        for (std::size_t block = 0; block < top; ++block) {
+            const double mean = sums[block] / counts[block];
+            const auto end = at + static_cast<std::size_t>(counts[block]);
+            for (; at < end; ++at) {
+                const std::uint32_t k = order[at];
+                fitted[k] = mean;
+                const double r = distance[k] - mean;
+                residual += r * r;
+            }
         }
-        double residual = 0.0, total = 0.0;
-        for (std::size_t k = 0; k < distance_.size(); ++k) {
-            const double r = distance_[k] - fitted_[k];
-            residual += r * r;
-            total += distance_[k] * distance_[k];
-        }
+        const double total = total_;
         return total > 0.0 ? std::sqrt(residual / total) : 0.0;
     }
 
   private:
     std::vector<std::uint32_t> first_, second_, order_;
-    std::vector<double> delta_, distance_, fitted_, sums_;
-    std::vector<std::size_t> counts_;
+    std::vector<double> delta_, distance_, fitted_, sums_, counts_;
+    double total_ = 0.0; // sum of the squared distances
     std::vector<std::pair<std::size_t, std::size_t>> ties_;
 };
 
-// Scales the configuration so that the sum of its squared distances is
-// `target`; false for a configuration of one point.
-bool rescale(MonotoneFit& fit, std::vector<double>& x, std::vector<double>& y, double target) {
-    double sum = 0.0;
-    for (double v : fit.distance())
-        sum += v * v;
-    if (!(sum > 0.0)) return false;
-    const double s = std::sqrt(target / sum);
+// Scales the configuration so that the sum of its squared distances,
+// `squares` now, becomes `target` (the distances are left as they were:
+// stress and Guttman's weights d̂/d do not depend on the scale); false for
+// a configuration of one point.
+bool rescale(std::vector<double>& x, std::vector<double>& y, double squares, double target) {
+    if (!(squares > 0.0)) return false;
+    const double s = std::sqrt(target / squares);
     for (auto& v : x)
         v *= s;
     for (auto& v : y)
         v *= s;
-    for (auto& v : fit.distance())
-        v *= s;
     return true;
 }
+
+constexpr double kStartTolerance = 1e-7;
+constexpr double kFinalTolerance = 1e-11;
 
 struct Refined {
     double stress = std::numeric_limits<double>::max();
@@ -351,26 +386,36 @@ struct Refined {
 };
 
 // One start refined: the configuration scaled to a fixed size, d̂ by
-// monotone regression, then Guttman's transform X <- (1/n) B(X) X, B_ij =
-// -d̂_ij / d_ij off the diagonal, B_ii = -sum_j B_ij (de Leeuw 1977), until
-// stress-1 changes by less than 1e-7.
-Refined refine(MonotoneFit& fit, std::vector<double> x, std::vector<double> y) {
+// monotone regression, then Guttman's transform G = (1/n) B(X) X, B_ij =
+// -d̂_ij / d_ij off the diagonal, B_ii = -sum_j B_ij (de Leeuw 1977), taken
+// with the relaxed step X <- 2G - X (de Leeuw and Heiser 1980), until
+// stress-1 changes by less than `tolerance`.
+Refined refine(MonotoneFit& fit, std::vector<double> x, std::vector<double> y, double tolerance) {
     const std::size_t n = x.size();
     const double size = static_cast<double>(fit.pairs());
+    const double inverse = 1.0 / static_cast<double>(n);
     Refined out;
-    std::vector<double> nx(n), ny(n);
+    std::vector<double> gx(n), gy(n);
     double previous = std::numeric_limits<double>::max();
+    bool relaxed = false;
     for (int iteration = 0; iteration < kNmdsIterations; ++iteration) {
-        fit.measure(x, y);
-        if (!rescale(fit, x, y, size)) break;
+        const double squares = fit.measure(x, y);
         const double stress = fit.fit();
+        if (!rescale(x, y, squares, size)) break;
+        if (relaxed && stress > previous) {
+            // The relaxed step went too far: the plain one instead.
+            x = gx;
+            y = gy;
+            relaxed = false;
+            continue;
+        }
         out.stress = stress;
         out.x = x;
         out.y = y;
-        if (std::abs(previous - stress) < 1e-7) break;
+        if (std::abs(previous - stress) < tolerance) break;
         previous = stress;
-        std::fill(nx.begin(), nx.end(), 0.0);
-        std::fill(ny.begin(), ny.end(), 0.0);
+        std::fill(gx.begin(), gx.end(), 0.0);
+        std::fill(gy.begin(), gy.end(), 0.0);
         const auto& d = fit.distance();
         const auto& dhat = fit.fitted();
         for (std::size_t k = 0; k < fit.pairs(); ++k) {
@@ -378,16 +423,18 @@ Refined refine(MonotoneFit& fit, std::vector<double> x, std::vector<double> y) {
             const std::uint32_t i = fit.first(k), j = fit.second(k);
             const double b = dhat[k] / d[k];
             const double bx = b * (x[i] - x[j]), by = b * (y[i] - y[j]);
-            nx[i] += bx;
-            ny[i] += by;
-            nx[j] -= bx;
-            ny[j] -= by;
+            gx[i] += bx;
+            gy[i] += by;
+            gx[j] -= bx;
+            gy[j] -= by;
         }
-        const double inverse = 1.0 / static_cast<double>(n);
         for (std::size_t i = 0; i < n; ++i) {
-            x[i] = nx[i] * inverse;
-            y[i] = ny[i] * inverse;
+            gx[i] *= inverse;
+            gy[i] *= inverse;
+            x[i] = 2.0 * gx[i] - x[i];
+            y[i] = 2.0 * gy[i] - y[i];
         }
+        relaxed = true;
     }
     return out;
 }
@@ -462,33 +509,72 @@ NmdsOutcome nonmetricScaling(const DistanceMatrix& d, const Pcoa& start, std::ui
         out.gap = NmdsGap::NoDissimilarity;
         return out;
     }
+    // The starts, drawn in order from the seed: the PCoA (an axis of it
+    // that does not vary drawn at random, since a line stays a line), then
+    // random configurations.
     LabelShuffler random(seed);
-    Refined best;
-    for (int s = 0; s < kNmdsStarts; ++s) {
-        std::vector<double> x(n), y(n);
-        if (s == 0 && start.axis1.size() == n) {
+    std::vector<std::pair<std::vector<double>, std::vector<double>>> starts(kNmdsStarts);
+    for (std::size_t s = 0; s < starts.size(); ++s) {
+        auto& [x, y] = starts[s];
+        x.assign(n, 0.0);
+        y.assign(n, 0.0);
+        if (s == 0 && start.axis1.size() == n && start.axis2.size() == n) {
             x = start.axis1;
             y = start.axis2;
         }
-        bool flat = true;
-        for (std::size_t i = 1; i < n && flat; ++i)
-            flat = x[i] == x[0] && y[i] == y[0];
-        if (s > 0 || flat)
-            for (std::size_t i = 0; i < n; ++i) {
-                x[i] = random.uniform() - 0.5;
-                y[i] = random.uniform() - 0.5;
-            }
-        auto refined = refine(fit, std::move(x), std::move(y));
-        if (refined.stress < best.stress) best = std::move(refined);
+        for (auto* axis : {&x, &y}) {
+            const bool constant = std::all_of(axis->begin(), axis->end(), [&](double v) { return v == axis->front(); });
+            if (s > 0 || constant)
+                for (auto& v : *axis)
+                    v = random.uniform() - 0.5;
+        }
     }
+    // Refined apart, on as many threads as the machine offers (up to 4);
+    // the best is the first of the lowest stress, whatever the threads.
+    std::vector<Refined> refined(starts.size());
+    const auto work = [&](std::size_t worker, std::size_t workers, MonotoneFit local) {
+        for (std::size_t s = worker; s < starts.size(); s += workers)
+            refined[s] = refine(local, starts[s].first, starts[s].second, kStartTolerance);
+    };
+    std::size_t workers = 1;
+#ifndef __EMSCRIPTEN__
+    workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
+#endif
+    {
+        std::vector<std::thread> threads;
+        std::vector<std::exception_ptr> failures(workers);
+        for (std::size_t w = 1; w < workers; ++w)
+            threads.emplace_back([&, w] {
+                try {
+                    work(w, workers, fit);
+                } catch (...) {
+                    failures[w] = std::current_exception();
+                }
+            });
+        try {
+            work(0, workers, fit);
+        } catch (...) {
+            failures[0] = std::current_exception();
+        }
+        for (auto& t : threads)
+            t.join();
+        for (const auto& failure : failures)
+            if (failure) std::rethrow_exception(failure);
+    }
+    Refined best;
+    for (auto& r : refined)
+        if (r.stress < best.stress) best = std::move(r);
+    // The best start taken on to a finer tolerance: the majorization
+    // creeps near a minimum, where steps of less than 1e-7 still add up.
+    auto polished = refine(fit, best.x, best.y, kFinalTolerance);
+    if (polished.stress < best.stress) best = std::move(polished);
     Nmds result;
     result.starts = kNmdsStarts;
     result.axis1 = std::move(best.x);
     result.axis2 = std::move(best.y);
     principalAxes(result.axis1, result.axis2);
     // The size of the dissimilarities: the same sum of squares.
-    fit.measure(result.axis1, result.axis2);
-    rescale(fit, result.axis1, result.axis2, deltaSquares);
+    rescale(result.axis1, result.axis2, fit.measure(result.axis1, result.axis2), deltaSquares);
     result.stress = stress1(d, result.axis1, result.axis2);
     out.result = std::move(result);
     return out;

@@ -103,8 +103,7 @@ TEST(Permanova, SaysWhyThereIsNone) {
     auto single = buildSamples({{{{3, 1}}}, {{{1, 1}, {2, 0}}}}, 2);
     auto o = permanova(dissimilarities(single, Dissimilarity::BrayCurtis), single.groupOf(), 2, 99, 1);
     EXPECT_EQ(o.gap, PermanovaGap::SingleSample);
-    EXPECT_EQ(permanovaGapNote(o),
-              "T1 tem uma só amostra; a PERMANOVA precisa de duas ou mais em cada tratamento.");
+    EXPECT_EQ(permanovaGapNote(o), "T1 tem uma só amostra; a PERMANOVA precisa de duas ou mais em cada tratamento.");
     auto alike = buildSamples({{{{2, 1}, {2, 1}}}, {{{2, 1}, {2, 1}}}}, 2);
     o = permanova(dissimilarities(alike, Dissimilarity::BrayCurtis), alike.groupOf(), 2, 99, 1);
     EXPECT_EQ(o.gap, PermanovaGap::NoDissimilarity);
@@ -163,10 +162,10 @@ TEST(Pcoa, MatchesCmdscale) {
     const double eig[] = {1.39720619651734,      0.14601107196486,     0.105325566176731,   0.0675400253175559,
                           0.0354159145701735,    0.0232637240784464,   0.00303707288750007, 0.0,
                           -0.000428057481639814, -0.00992825641359753, -0.0266737771369747};
-    const double axis1[] = {-0.434869881284735, -0.309443161751838, -0.416011369473339, -0.331561722160488,
+    const double axis1[] = {-0.434869881284735,   -0.309443161751838, -0.416011369473339, -0.331561722160488,
                             -0.00784183707828624, -0.134999213385099, -0.136958273774909, 0.465264688926256,
-                            0.436044039004451, 0.49398192370318, 0.376394807274806};
-    const double axis2[] = {0.0122524797890677, 0.189877119884267, 0.0536456452423721, 0.0983749177010194,
+                            0.436044039004451,    0.49398192370318,   0.376394807274806};
+    const double axis2[] = {0.0122524797890677, 0.189877119884267,  0.0536456452423721, 0.0983749177010194,
                             -0.114062739569065, -0.225346159766982, -0.165059570978372, 0.0465113992795914,
                             0.0309203745005174, 0.0215993645838536, 0.0512871693337314};
     const auto p = principalCoordinates(dissimilarities(survey(), Dissimilarity::BrayCurtis));
@@ -275,15 +274,16 @@ TEST(Nmds, NoWorseThanMetaMds) {
 
 TEST(Nmds, ReadingOfTheStress) {
     const std::pair<double, const char*> cases[] = {
-        {0.0499, "excelente"}, {0.05, "boa"}, {0.0999, "boa"}, {0.1, "utilizável"}, {0.1999, "utilizável"},
-        {0.2, "Aviso: stress de 0.2 ou mais, a ordenação representa mal as dissimilaridades"}};
+        {0.0499, "excelente"},  {0.05, "boa"},
+        {0.0999, "boa"},        {0.1, "utilizável"},
+        {0.1999, "utilizável"}, {0.2, "Aviso: stress de 0.2 ou mais, a ordenação representa mal as dissimilaridades"}};
     for (const auto& [stress, reading] : cases)
         EXPECT_EQ(stressReading(stress), reading) << stress;
 }
 
 TEST(Communities, AllSamplesAlikeGiveNoNumberThatIsNot) {
-    const auto r = analyzeCommunities(buildSamples({{{{2, 1}, {2, 1}}}, {{{2, 1}, {2, 1}}}}, 2),
-                                      Dissimilarity::BrayCurtis, 99, 1);
+    const auto r =
+        analyzeCommunities(buildSamples({{{{2, 1}, {2, 1}}}, {{{2, 1}, {2, 1}}}}, 2), Dissimilarity::BrayCurtis, 99, 1);
     EXPECT_EQ(r.permanova.gap, PermanovaGap::NoDissimilarity);
     EXPECT_EQ(r.nmds.gap, NmdsGap::NoDissimilarity);
     EXPECT_FALSE(r.pcoa.share1);
@@ -298,11 +298,11 @@ TEST(Communities, AllSamplesAlikeGiveNoNumberThatIsNot) {
 TEST(CommunitiesReport, MatchesTheGoldenFiles) {
     const auto r = analyzeCommunities(survey(), Dissimilarity::BrayCurtis, 999, kDefaultSeed);
     const auto j = analyzeCommunities(survey(), Dissimilarity::Jaccard, 199, 42);
-    const CommunityLabels labels{{"mata.txt", "borda.txt", "pasto.txt"},
-                                 {"/dados/mata.txt", "/dados/borda.txt", "/dados/pasto.txt"},
-                                 {"Atta sexdens", "Camponotus sp.", "Solenopsis saevissima", "", "Pheidole sp. 1",
-                                  "Dorymyrmex brunneus"},
-                                 {"Espécies pareadas pelo nome, não pela linha: 6 espécies nos 3 tratamentos"}};
+    const CommunityLabels labels{
+        {"mata.txt", "borda.txt", "pasto.txt"},
+        {"/dados/mata.txt", "/dados/borda.txt", "/dados/pasto.txt"},
+        {"Atta sexdens", "Camponotus sp.", "Solenopsis saevissima", "", "Pheidole sp. 1", "Dorymyrmex brunneus"},
+        {"Espécies pareadas pelo nome, não pela linha: 6 espécies nos 3 tratamentos"}};
     const DateTime when{6, 12, 2026, 9, 5, 3, 42};
     const std::filesystem::path dir = ZAV_GOLDEN_DIR;
     const std::pair<std::string, std::string> outputs[] = {
