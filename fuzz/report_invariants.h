@@ -8,6 +8,8 @@
 #include "analysis/report.h"
 #include "comparison/comparison.h"
 #include "comparison/comparison_report.h"
+#include "data/collection_blocks.h"
+#include "data/cp1252.h"
 #include "data/errors.h"
 #include "data/species_file.h"
 #include "data/spreadsheet_import.h"
@@ -18,6 +20,7 @@
 #include "similarity/similarity_report.h"
 #include "similarity/treatment_file.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -230,6 +233,60 @@ inline std::string checkSpreadsheetImport(std::string_view bytes) {
         if (back.rows[i].individuals != texts.rows[i].individuals ||
             back.rows[i].collections != texts.rows[i].collections)
             return "data file row " + std::to_string(i + 1) + " does not read back";
+    return {};
+}
+
+// A data file's collections and weather blocks: an error, or blocks of C
+// collections of L counts each (the header's numbers) that agree with the
+// species lines, whose formatted text, after the grid's writing of the
+// species lines, reads back as the same blocks.
+inline std::string checkCollectionBlocks(std::string_view bytes) {
+    CollectionBlocks blocks;
+    DataFileTexts texts;
+    SpeciesTable table;
+    try {
+        blocks = parseCollectionBlocks(bytes);
+        if (!blocks.present()) return {};
+        texts = parseDataFileTexts(bytes);
+        table = parseSpeciesTable(bytes);
+    } catch (const DataFileError& e) {
+        return utf8::isValid(e.what()) ? std::string() : std::string("message not in UTF-8: ") + e.what();
+    }
+    if (blocks.collections.size() != static_cast<std::size_t>(table.totalCollections))
+        return "collections: " + std::to_string(blocks.collections.size());
+    for (const auto& c : blocks.collections)
+        if (c.counts.size() != static_cast<std::size_t>(table.speciesLines) || c.date.has_value() != blocks.dated())
+            return "a collection of " + std::to_string(c.counts.size()) + " counts";
+    for (const auto& sp : table.species) {
+        std::int64_t sum = 0;
+        for (const auto& c : blocks.collections)
+            sum += c.counts[static_cast<std::size_t>(sp.number - 1)];
+        if (sum != sp.individuals) return "species " + std::to_string(sp.number) + " disagrees";
+    }
+    const auto written = formatSpeciesFile(texts.speciesCount, texts.totalCollections, texts.rows, texts.encoding,
+                                           formatCollectionBlocks(blocks, texts.encoding));
+    CollectionBlocks back;
+    try {
+        back = parseCollectionBlocks(written);
+    } catch (const Error& e) {
+        return std::string("written blocks refused: ") + e.what();
+    }
+    if (back.collections != blocks.collections) return "collections do not read back";
+    if (back.weather.has_value() != blocks.weather.has_value()) return "weather does not read back";
+    if (!blocks.weather) return {};
+    for (std::size_t v = 0; v < blocks.weather->variables.size(); ++v) {
+        // Windows-1252 writes "?" for what it cannot hold.
+        const auto& name = blocks.weather->variables[v];
+        const auto kept = texts.encoding == TextEncoding::Windows1252 ? cp1252::toUtf8(cp1252::fromUtf8(name)) : name;
+        if (v >= back.weather->variables.size() || back.weather->variables[v] != kept)
+            return "variable " + std::to_string(v + 1) + " does not read back";
+    }
+    for (std::size_t k = 0; k < blocks.weather->values.size(); ++k)
+        for (std::size_t v = 0; v < blocks.weather->values[k].size(); ++v) {
+            const auto a = blocks.weather->values[k][v], b = back.weather->values[k][v];
+            if (a.has_value() != b.has_value() || (a && std::fabs(*a - *b) > 1e-14 * std::fabs(*a)))
+                return "weather value does not read back";
+        }
     return {};
 }
 

@@ -48,7 +48,7 @@ fuzz_target() {
 
 # As many targets at once as there are processors: more executions in the
 # same time.
-targets=(relatorio similaridade planilha diversidade comparacao pasta)
+targets=(relatorio similaridade planilha diversidade comparacao pasta coletas)
 for ((i = 0; i < ${#targets[@]}; i += jobs)); do
   for target in "${targets[@]:i:jobs}"; do
     fuzz_target "$target" &

@@ -1,7 +1,8 @@
 #pragma once
 // A survey's collections kept whole: two optional blocks of the data file,
-// after the L species lines, beside the names block, in any order, each at
-// most once (the mark is read in any case):
+// after the L species lines and the names block (which, when there is one,
+// comes first), in any order, each at most once, blank lines allowed
+// between them (the mark is read in any case):
 //
 //   [coletas]
 //   2023-01-15  3 0 12 ...      collection k on line k (C lines): its date,
@@ -19,6 +20,8 @@
 // collections where it was caught. The faunistic and similarity reports
 // never read past the species lines, so they are the same with or without
 // the blocks.
+
+#include "data/species_names.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -40,9 +43,16 @@ struct CalendarDate {
     friend bool operator==(const CalendarDate&, const CalendarDate&) = default;
 };
 
+bool isLeapYear(int year);
+// 28 to 31, for a month 1..12.
+int daysInMonth(int year, int month);
+// "aaaa-mm-dd".
+std::string formatDate(const CalendarDate& date);
+
 struct Collection {
     std::optional<CalendarDate> date; // none in an undated survey
     std::vector<std::int32_t> counts; // L counts, in species-line order (lines of 0 individuals included)
+    friend bool operator==(const Collection&, const Collection&) = default;
 };
 
 // The weather of each collection: values[k][v] is variable v at collection
@@ -74,7 +84,18 @@ CollectionBlocks loadCollectionBlocks(const std::filesystem::path& path);
 
 // The blocks' lines as a data file ends them (CR LF after every line),
 // dates as aaaa-mm-dd, numbers in their shortest exact form with a comma;
-// empty for blocks without collections.
-std::string formatCollectionBlocks(const CollectionBlocks& blocks);
+// empty for blocks without collections. The variables' names in
+// `encoding` (the file's, as the names block; a space inside a name
+// becomes "_").
+std::string formatCollectionBlocks(const CollectionBlocks& blocks, TextEncoding encoding = TextEncoding::Windows1252);
+
+class LineReader;
+// For the grid editor, which keeps the blocks of a file it opened and
+// writes them back after the names: the blocks' lines as they are in the
+// file (its bytes, CR LF after each line), read by `reader` after the
+// species lines and the names (`names`, what readSpeciesNames said), each
+// block up to the lines it promises for `totalCollections` collections.
+// Nothing is checked; empty when no block follows.
+std::string readCollectionBlockLines(LineReader& reader, const NamesReading& names, std::int64_t totalCollections);
 
 } // namespace zav

@@ -1,5 +1,6 @@
 #include "data/species_file.h"
 
+#include "data/collection_blocks.h"
 #include "data/errors.h"
 #include "data/fields.h"
 #include "data/file_io.h"
@@ -98,6 +99,8 @@ static DataFileTexts readDataFileTexts(LineReader& reader) {
     texts.encoding = names.encoding;
     texts.namesWhole = names.whole;
     texts.warnings = std::move(names.warnings);
+    if (const auto collections = parseInteger(header.second))
+        texts.blocks = readCollectionBlockLines(reader, names, *collections);
     return texts;
 }
 
@@ -109,7 +112,7 @@ DataFileTexts parseDataFileTexts(std::string_view bytes) {
 DataFileTexts loadDataFileTexts(const std::filesystem::path& path) { return readLinesOf(path, readDataFileTexts); }
 
 std::string formatSpeciesFile(std::string_view speciesCount, std::string_view totalCollections,
-                              const std::vector<DataRow>& rows, TextEncoding encoding) {
+                              const std::vector<DataRow>& rows, TextEncoding encoding, std::string_view blocks) {
     std::string out = encoding == TextEncoding::Utf8WithMark ? "\xEF\xBB\xBF" : "";
     const auto count = trimControls(speciesCount);
     out.append(count).append(gapAfter(count)).append(trimControls(totalCollections)).append("\r\n");
@@ -120,7 +123,7 @@ std::string formatSpeciesFile(std::string_view speciesCount, std::string_view to
     names.reserve(rows.size());
     for (const auto& row : rows)
         names.push_back(row.name);
-    return out + formatSpeciesNames(names, encoding);
+    return out.append(formatSpeciesNames(names, encoding)).append(blocks);
 }
 
 } // namespace zav

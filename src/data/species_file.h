@@ -46,6 +46,10 @@ struct DataFileTexts {
     TextEncoding encoding = TextEncoding::Windows1252; // how the names were written
     bool namesWhole = true;                            // every name of the names block was read
     std::vector<std::string> warnings = {};            // the names not read (UTF-8)
+    // The collections and weather blocks after the names, as the file has
+    // them (its bytes, CR LF after each line; data/collection_blocks.h), so
+    // that saving keeps them; empty when the file has none.
+    std::string blocks = {};
 };
 DataFileTexts parseDataFileTexts(std::string_view bytes);
 DataFileTexts loadDataFileTexts(const std::filesystem::path& path);
@@ -55,8 +59,11 @@ DataFileTexts loadDataFileTexts(const std::filesystem::path& path);
 // trimmed, the row cells written as they stand. A field 1 of seven or more
 // characters is still followed by one space, so the file reads back. When
 // a row has a name, the names block follows the rows, in `encoding` (the
-// byte order mark first for TextEncoding::Utf8WithMark).
+// byte order mark first for TextEncoding::Utf8WithMark). `blocks` (the
+// collections and weather blocks' bytes, DataFileTexts::blocks or
+// formatCollectionBlocks) follow the names unchanged.
 std::string formatSpeciesFile(std::string_view speciesCount, std::string_view totalCollections,
-                              const std::vector<DataRow>& rows, TextEncoding encoding = TextEncoding::Windows1252);
+                              const std::vector<DataRow>& rows, TextEncoding encoding = TextEncoding::Windows1252,
+                              std::string_view blocks = {});
 
 } // namespace zav

@@ -37,17 +37,29 @@ std::string cleanSpeciesName(std::string_view in) {
     return out;
 }
 
+bool isBlockMark(std::string_view line, std::string_view mark) {
+    const auto text = trimControls(line);
+    return text.size() == mark.size() && std::equal(text.begin(), text.end(), mark.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == b;
+           });
+}
+
 namespace {
 
 bool isAscii(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-bool isNamesMark(std::string_view line) {
-    const auto mark = trimControls(line);
-    return mark.size() == kNamesMark.size() &&
-           std::equal(mark.begin(), mark.end(), kNamesMark.begin(),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+bool isNamesMark(std::string_view line) { return isBlockMark(line, kNamesMark); }
+
+// The marks of the blocks that may follow the names (data/collection_blocks.h).
+constexpr std::string_view kFollowingMarks[] = {"[coletas]", "[clima]"};
+
+// The mark of a following block that the line is, or empty.
+std::string_view followingMark(std::string_view line) {
+    for (const auto mark : kFollowingMarks)
+        if (isBlockMark(line, mark)) return mark;
+    return {};
 }
 
 std::string warningAt(std::int64_t line, const std::string& what) {
@@ -62,6 +74,11 @@ NamesReading readSpeciesNames(LineReader& reader, std::int64_t speciesLines,
     if (reader.utf8Mark()) reading.encoding = TextEncoding::Utf8WithMark;
     const auto mark = reader.nextWithinBound();
     if (!mark || reader.pastEnd()) return reading;
+    if (const auto following = followingMark(*mark); !following.empty()) {
+        reading.blockMark = following;
+        reading.blockMarkLine = reader.lineNumber();
+        return reading;
+    }
     // Lines ended by CR alone come as one line: each CR ends a name.
     std::vector<std::string> lines;
     const auto addPieces = [&](std::string_view line) {
@@ -73,6 +90,7 @@ NamesReading readSpeciesNames(LineReader& reader, std::int64_t speciesLines,
     };
     addPieces(*mark);
     if (!isNamesMark(lines.front())) return reading;
+    reading.marked = true;
     lines.erase(lines.begin());
 
     // The raw lines first: their encoding is that of them all.
@@ -93,6 +111,11 @@ NamesReading readSpeciesNames(LineReader& reader, std::int64_t speciesLines,
                                                      "um caractere Ctrl-Z (fim de arquivo do DOS) interrompe os nomes; "
                                                      "os nomes depois dele não foram lidos"));
             }
+            break;
+        }
+        if (const auto following = followingMark(*line); !following.empty()) {
+            reading.blockMark = following;
+            reading.blockMarkLine = reader.lineNumber();
             break;
         }
         addPieces(*line);

@@ -54,13 +54,25 @@ struct NamesReading {
     // Every name line of the block was read; false when one was too long
     // or a Ctrl-Z cut the block (the editor then asks before saving).
     bool whole = true;
+    bool marked = false;               // the block's mark was there
     std::vector<std::string> warnings; // "Aviso: linha N: ..." (UTF-8)
+    // The mark of a collections or weather block ("[coletas]", "[clima]",
+    // data/collection_blocks.h) that ended the reading, in lower case, and
+    // its line; empty and 0 when none did.
+    std::string blockMark = {};
+    std::int64_t blockMarkLine = 0;
 };
+
+// Whether a line is `mark` ("[nomes]", "[coletas]", "[clima]"): read in any
+// case, controls and spaces at either end ignored.
+bool isBlockMark(std::string_view line, std::string_view mark);
 
 // Reads the block that may follow the `speciesLines` species lines the
 // reader has just read: nothing when the next line is not the mark, then at
-// most `speciesLines` lines. Lines ended by CR alone within the block are
-// lines too. Calls named(k, name) for every species k with a name (cleaned,
+// most `speciesLines` lines, stopping before them at a line that is the
+// mark of a collections or weather block (the mark and its line are kept in
+// the reading; nothing after it is read). Lines ended by CR alone within
+// the block are lines too. Calls named(k, name) for every species k with a name (cleaned,
 // UTF-8), in order. The names are never what makes a file bad: a line
 // longer than LineReader::kMaxLineBytes is no name, and it and a Ctrl-Z
 // that cuts the block are warned of with their line.

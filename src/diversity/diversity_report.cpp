@@ -79,10 +79,7 @@ std::vector<std::string> diversityReport(const DiversityResult& r, std::string_v
     std::vector<std::string> lines;
     lines.push_back("ZAVIRO - DIVERSIDADE");
     lines.emplace_back();
-    std::string shownName(fileNameBytes);
-    for (char& c : shownName)
-        if (static_cast<unsigned char>(c) < 32 || c == 127) c = '?';
-    lines.push_back("Arquivo: " + shownName);
+    lines.push_back(reportFileLine(fileNameBytes));
     lines.push_back(reportDateLine(when, true));
     lines.emplace_back();
     lines.push_back(w("Comunidade inteira: todas as espécies com indivíduos, inclusive as super"));

@@ -199,6 +199,7 @@ void DataEditor::MnuNovoClick() {
     imported_.clear();
     encoding_ = TextEncoding::Windows1252;
     unreadNames_.clear();
+    blocks_.clear();
     dataFileName_ = QStringLiteral("new.txt");
     openEntryPanel(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("Criando um novo arquivo ..."));
 }
@@ -278,6 +279,7 @@ void DataEditor::MnuImportarClick() {
     imported_ = data.rows;
     encoding_ = TextEncoding::Windows1252;
     unreadNames_.clear();
+    blocks_.clear();
     dataFileName_ = importedDataFileName(*chosen, request.sheets, choice->sheet);
     QString status = QStringLiteral("Importando a planilha: ") + *chosen;
     if (request.sheets.size() > 1)
@@ -326,6 +328,7 @@ void DataEditor::MnuAbrirClick() {
 
     dataFileName_ = path;
     encoding_ = data.encoding;
+    blocks_ = data.blocks;
     unreadNames_ = data.namesWhole ? std::vector<std::string>() : data.warnings;
     openGrid(fromCp1252(data.speciesCount), fromCp1252(data.totalCollections), static_cast<int>(data.rows.size()),
              data.rows, true);
@@ -358,7 +361,7 @@ void DataEditor::BtnSalvarPlanClick() {
     if (!chosen || chosen->isEmpty()) return;
     dataFileName_ = *chosen;
     saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(speciesField_->text()), toCp1252(collectionsField_->text()),
-                                                  *data, encoding_));
+                                                  *data, encoding_, blocks_));
     unreadNames_.clear();
     grid_->markSaved();
     emit dataFileSaved(*chosen);

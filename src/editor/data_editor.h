@@ -94,6 +94,7 @@ class DataEditor : public QObject {
     // way, and the names it could not read (the save asks first).
     TextEncoding encoding_ = TextEncoding::Windows1252;
     std::vector<std::string> unreadNames_;
+    std::string blocks_;            // the collections and weather blocks of the file opened, written back as they were
     std::vector<DataRow> imported_; // rows waiting for EntraNo's "Ok"
     QFrame* entraNo_ = nullptr;
     QFrame* grpPlan_ = nullptr;

@@ -9,6 +9,7 @@
 #include "data/report_text.h"
 #include "data/species_file.h"
 #include "diversity/diversity_report.h"
+#include "fluctuation/fluctuation_report.h"
 #include "similarity/similarity_export.h"
 #include "similarity/similarity_report.h"
 #include "similarity/species_pairing.h"
@@ -81,6 +82,53 @@ DiversityRun runDiversity(const std::filesystem::path& file, Clock& clock) {
     auto table = loadSpeciesFile(file);
     auto warnings = table.warnings;
     return {absolutePath(file), clock.now(), diversityOf(std::move(table)), std::move(warnings)};
+}
+
+namespace {
+
+FluctuationRun fluctuationOf(SpeciesTable table, CollectionBlocks blocks, int lag) {
+    FluctuationRun run;
+    run.result = analyseFluctuation(table, blocks, lag);
+    run.blocks = std::move(blocks);
+    run.warnings = std::move(table.warnings);
+    return run;
+}
+
+} // namespace
+
+FluctuationRun runFluctuation(const std::filesystem::path& file, int lag, const DateTime& when) {
+    auto table = loadSpeciesFile(file);
+    auto run = fluctuationOf(std::move(table), loadCollectionBlocks(file), lag);
+    run.path = absolutePath(file);
+    run.when = when;
+    return run;
+}
+
+FluctuationRun runFluctuation(const std::filesystem::path& file, int lag, Clock& clock) {
+    auto table = loadSpeciesFile(file);
+    auto run = fluctuationOf(std::move(table), loadCollectionBlocks(file), lag);
+    run.path = absolutePath(file);
+    run.when = clock.now();
+    return run;
+}
+
+FluctuationRun runFluctuation(std::string_view bytes, const std::string& shownName, int lag, const DateTime& when) {
+    auto run = fluctuationOf(parseSpeciesTable(bytes), parseCollectionBlocks(bytes), lag);
+    run.path = shownName;
+    run.when = when;
+    return run;
+}
+
+std::string fluctuationOutput(const FluctuationRun& run, RunOutput output) {
+    switch (output) {
+    case RunOutput::Json:
+        return fluctuationJson(run.result, run.path.string(), run.when);
+    case RunOutput::Csv:
+        return fluctuationCsv(run.result, run.blocks);
+    case RunOutput::Report:
+        break;
+    }
+    return joinReportLines(fluctuationReport(run.result, cp1252::fromUtf8(run.path.string()), run.when));
 }
 
 std::string diversityOutput(const DiversityRun& run, RunOutput output) {

@@ -11,6 +11,7 @@
 #include "comparison/comparison.h"
 #include "data/clock.h"
 #include "diversity/diversity.h"
+#include "fluctuation/fluctuation.h"
 #include "similarity/similarity.h"
 #include "similarity/treatment_file.h"
 
@@ -53,6 +54,23 @@ DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& whe
 DiversityRun runDiversity(std::string_view bytes, const std::string& shownName, const DateTime& when);
 // The report, the JSON, or the individual-based curve as CSV.
 std::string diversityOutput(const DiversityRun& run, RunOutput output);
+
+// The population fluctuation of one survey file kept whole (its [coletas]
+// block, and [clima] for the correlations), the weather of collection
+// k - lag paired with collection k. A file without the collections is
+// refused with a message that says how to add them.
+struct FluctuationRun {
+    std::filesystem::path path; // absolute
+    DateTime when;
+    CollectionBlocks blocks;
+    FluctuationResult result;
+    std::vector<std::string> warnings = {}; // the data file's (SpeciesTable::warnings)
+};
+FluctuationRun runFluctuation(const std::filesystem::path& file, int lag, Clock& clock);
+FluctuationRun runFluctuation(const std::filesystem::path& file, int lag, const DateTime& when);
+FluctuationRun runFluctuation(std::string_view bytes, const std::string& shownName, int lag, const DateTime& when);
+// The report, the JSON, or the per-collection table as CSV.
+std::string fluctuationOutput(const FluctuationRun& run, RunOutput output);
 
 // Treatment files read for a similarity or a comparison run.
 struct TreatmentFiles {

@@ -1,5 +1,6 @@
 #include "analysis/analysis.h"
 #include "analysis/report.h"
+#include "data/collection_blocks.h"
 #include "data/errors.h"
 #include "data/file_io.h"
 #include "data/report_text.h"
@@ -46,6 +47,15 @@ TEST(FaunisticReport, MatchesTheGoldenFiles) {
         const auto named = readFileBytes(kGolden / c.data) + "[nomes]\r\nApis mellifera\r\n\r\n\xC1rea \"3\"\r\n";
         EXPECT_EQ(reportBytes(named, path, c.when), actual) << c.report;
     }
+}
+
+// The collections and weather blocks after the names change no byte either.
+TEST(FaunisticReport, IsTheSameWithTheCollectionBlocks) {
+    const std::string path = "C:\\Dados\\Levantamento \xC1rea 1\\dez-especies.txt";
+    const auto withBlocks = readFileBytes(kGolden / "dez-especies-coletas.txt");
+    ASSERT_EQ(parseCollectionBlocks(withBlocks).collections.size(), 10u);
+    EXPECT_EQ(reportBytes(withBlocks, path, {6, 12, 2026, 9, 5, 7, 42}),
+              readFileBytes(kGolden / "dez-especies.relatorio"));
 }
 
 TEST(FaunisticReport, HasTwentyFourLinesPlusOnePerSpecies) {

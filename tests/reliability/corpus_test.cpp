@@ -37,6 +37,11 @@ TEST(FuzzCorpus, EverySurveyAndSetOfTreatmentsGivesASoundDiversityAndComparison)
     EXPECT_GT(checkAll(fs::path(ZAV_CORPUS_DIR) / "similaridade", zav::fuzz::checkComparisonReport), 0);
 }
 
+TEST(FuzzCorpus, EverySurveyWithCollectionsGivesAnErrorOrBlocksThatReadBack) {
+    EXPECT_GT(checkAll(fs::path(ZAV_CORPUS_DIR) / "coletas", zav::fuzz::checkCollectionBlocks), 0);
+    EXPECT_GT(checkAll(fs::path(ZAV_CORPUS_DIR) / "relatorio", zav::fuzz::checkCollectionBlocks), 0);
+}
+
 TEST(FuzzCorpus, EverySpreadsheetGivesAnErrorOrADataFileThatReadsBack) {
     EXPECT_GT(checkAll(fs::path(ZAV_CORPUS_DIR) / "planilha", zav::fuzz::checkSpreadsheetImport), 0);
 }

@@ -43,6 +43,30 @@ TEST(RunsOverBytes, SurveyAndDiversityGiveEveryOutputOfTheFileRun) {
     }
 }
 
+TEST(RunsOverBytes, FluctuationGivesEveryOutputOfTheFileRunWithItsLag) {
+    const auto file = kTests / "fluctuation" / "golden" / "dez-especies-coletas.txt";
+    const auto bytes = readFileBytes(file);
+    const auto path = absolutePath(file).string();
+    FixedClock clock;
+    for (const int lag : {0, 1}) {
+        const auto run = runFluctuation(file, lag, clock);
+        const auto overBytes = runFluctuation(bytes, "coletas.txt", lag, kWhen);
+        EXPECT_EQ(run.result.lag, lag);
+        for (const auto output : {RunOutput::Report, RunOutput::Json, RunOutput::Csv})
+            EXPECT_EQ(fluctuationOutput(overBytes, output),
+                      replaced(fluctuationOutput(run, output), path, "coletas.txt"));
+    }
+    EXPECT_NE(fluctuationOutput(runFluctuation(bytes, "x", 1, kWhen), RunOutput::Json).find("\"defasagem\": 1"),
+              std::string::npos);
+    // A survey without its collections says how to add them.
+    try {
+        runFluctuation(readFileBytes(kTests / "analysis" / "golden" / "dez-especies.txt"), "x", 0, kWhen);
+        ADD_FAILURE() << "a survey without collections was accepted";
+    } catch (const DataFileError& e) {
+        EXPECT_NE(std::string(e.what()).find("[coletas]"), std::string::npos);
+    }
+}
+
 TEST(RunsOverBytes, ComparisonAndSimilarityKeepTheNamesTheWarningAndTheOutputs) {
     const auto folder = kTests / "similarity" / "golden";
     std::vector<std::filesystem::path> files{folder / "t1.txt", folder / "t2.txt", folder / "curto.txt"};

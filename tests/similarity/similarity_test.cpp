@@ -162,6 +162,14 @@ TEST(SimilarityReport, MatchesTheGoldenFiles) {
         if (std::getenv("ZAV_UPDATE_GOLDEN")) std::ofstream(dir / c.report, std::ios::binary) << bytes;
         EXPECT_EQ(bytes, readFileBytes(dir / c.report)) << c.report;
     }
+    // A treatment's collections and weather after its species lines change
+    // nothing it reads.
+    const auto t1 = readFileBytes(dir / "t1.txt");
+    const auto blocks = "[coletas]\r\n2023-01-15 10 3 1 0 5 1\r\n2023-02-15 0 0 2 0 0 0\r\n"
+                        "[clima]\r\nchuva\r\n12\r\n-\r\n";
+    EXPECT_EQ(parseTreatmentCounts(t1 + blocks), parseTreatmentCounts(t1));
+    EXPECT_EQ(parseTreatmentSpecies(t1 + "[nomes]\r\nA\r\n" + blocks).names,
+              parseTreatmentSpecies(t1 + "[nomes]\r\nA\r\n").names);
 }
 
 } // namespace
