@@ -339,49 +339,54 @@
     return read;
   }
 
-  // What the page offers. A new analysis of the core adds an entry: its
-  // button and file input in index.html, a function above calling its
-  // zav_web_* entry, an operation in core-worker.js, and here how many
-  // files it takes, how its files are read (`read`), what the core is asked
-  // to run (`run`), the stem of its downloads and which charts its JSON
-  // gives.
+  // The kinds of run of the core's table (zav_web_run_kinds), by name: how
+  // many files each takes and what its downloads add to their name.
+  var kinds = {};
+
+  async function readOne(files) { return [{ bytes: await readDataFile(files[0]), name: files[0].name }]; }
+
+  // What the page offers: each kind of run of the core's table, with its
+  // button and file input here (index.html), how its files are read, its
+  // parameters and which charts its JSON gives. A new kind of the core
+  // adds its button and input in index.html and an entry here.
   var analyses = [
     {
-      button: "calcular", input: "arquivo", files: [1, 1], survey: true,
-      read: async function (files) { return { bytes: await readDataFile(files[0]), name: files[0].name }; },
-      run: function (input, when) { return { kind: "survey", bytes: input.bytes, name: input.name, when: when }; },
-      stem: function (input) { return stem(input.name); },
+      kind: "faunistica", button: "calcular", input: "arquivo", read: readOne,
       charts: function (result) {
         return [{ name: "whittaker", svg: ZavCharts.whittaker(result) }, { name: "classes", svg: ZavCharts.classBars(result) }];
       },
     },
     {
-      button: "diversidade", input: "arquivo", files: [1, 1],
-      read: async function (files) { return { bytes: await readDataFile(files[0]), name: files[0].name }; },
-      run: function (input, when) { return { kind: "diversity", bytes: input.bytes, name: input.name, when: when }; },
-      stem: function (input) { return stem(input.name) + "-diversidade"; },
+      kind: "diversidade", button: "diversidade", input: "arquivo", read: readOne,
       charts: function (result) {
         return [{ name: "hill", svg: ZavCharts.hillCurves(result) }, { name: "coletas", svg: ZavCharts.collectionCurve(result) },
           { name: "cobertura", svg: ZavCharts.coverageCurve(result) }];
       },
     },
     {
-      button: "similaridade", input: "tratamentos", files: [1, 100],
-      read: readTreatments,
-      run: function (input, when) { return { kind: "similarity", files: input, when: when }; },
-      stem: function () { return "similaridade"; },
+      kind: "similaridade", button: "similaridade", input: "tratamentos", read: readTreatments,
       charts: function (result) { return [{ name: "similaridade", svg: ZavCharts.similarityWhiskers(result) }]; },
     },
     {
-      button: "comparacao", input: "tratamentos", files: [1, 100],
-      read: readTreatments,
-      run: function (input, when) {
-        return { kind: "comparison", files: input, brayCurtis: $("indice").value === "bray-curtis" ? 1 : 0, when: when };
-      },
-      stem: function () { return "comparacao"; },
+      kind: "comparacao", button: "comparacao", input: "tratamentos", read: readTreatments,
+      parameters: function () { return [$("indice").value === "bray-curtis" ? 1 : 0]; },
       charts: function (result) { return [{ name: "dendrograma", svg: ZavCharts.dendrogram(result) }]; },
     },
   ];
+
+  // A kind of one file names its downloads after it ("mata-diversidade");
+  // a kind of several, after itself ("comparacao").
+  function stemOf(analysis, input) {
+    var kind = kinds[analysis.kind];
+    return kind.arquivos_max === 1 ? stem(input[0].name) + kind.sufixo : kind.nome;
+  }
+
+  // The button waits for a file; a kind of several files takes any number,
+  // and the core says when it is not the number the kind takes.
+  function filesAccepted(analysis, count) {
+    var kind = kinds[analysis.kind];
+    return !!kind && count >= 1 && (kind.arquivos_max !== 1 || count === 1);
+  }
 
   // The files are read first: a file the browser no longer reads leaves
   // the report shown as it was, with the message beside its input.
@@ -398,13 +403,14 @@
         return;
       }
       if (overtaken(id)) return;
-      var run = analysis.run(input, clock()), result = await callCore("run", run);
+      var run = { kind: analysis.kind, files: input, parameters: analysis.parameters ? analysis.parameters() : [], when: clock() };
+      var result = await callCore("run", run);
       if (overtaken(id)) return;
       message("");
       warning("");
       resetOutputs();
       if (result.status !== 0) return showFailure(result, analysis.input);
-      showReport(result, run, analysis.stem(input), analysis.survey);
+      showReport(result, run, stemOf(analysis, input), kinds[analysis.kind].xlsx);
       showCharts(analysis.charts(JSON.parse(utf8(last.json))));
       window.zaviroLastRunMs = performance.now() - started;
     } finally {
@@ -520,7 +526,7 @@
   function enableButtons() {
     analyses.forEach(function (a) {
       var count = $(a.input).files.length;
-      $(a.button).disabled = !core || running.has(a.button) || count < a.files[0] || count > a.files[1];
+      $(a.button).disabled = !core || running.has(a.button) || !filesAccepted(a, count);
     });
     $("exemplo").disabled = !core || running.has("calcular");
     $("importar").disabled = !core || running.has("importar") || ($("planilha").files.length === 0 && $("tabela").value.trim() === "");
@@ -677,7 +683,8 @@
       "que index.html; copie a pasta inteira de novo.");
     return;
   }
-  Promise.resolve().then(startWorker).then(function () {
+  Promise.resolve().then(startWorker).then(function () { return callCore("kinds", null); }).then(function (table) {
+    table.forEach(function (kind) { kinds[kind.nome] = kind; });
     core = true;
     window.zaviroReadyMs = performance.now();
     $("relatorio").textContent = "Escolha um arquivo de dados e clique em Calcular (ou clique em Exemplo).";

@@ -32,23 +32,23 @@ function call(fn, allocations) {
   try { return fn(allocations); } finally { allocations.forEach(function (p) { core._free(p); }); }
 }
 
-// A run of one data file (zav_web_survey, zav_web_diversity).
-function oneFile(entry, bytes, name, when) {
-  var a = [put(bytes), putText(name), putInts(when)];
-  return call(function () { return entry(a[0], bytes.length, a[1], a[2]); }, a);
-}
-// A run of treatment files, each {name, bytes} (zav_web_similarity,
-// zav_web_comparison); `extra` goes before the clock.
-function treatmentRun(entry, files, extra, clock) {
+// A run of the kind named `kind` (zav_web_run) on data files, each {name,
+// bytes}, with the run's parameters (integers, as zav_web_run reads them).
+function runKind(kind, files, parameters, clock) {
   var data = files.map(function (f) { return put(f.bytes); });
   var names = files.map(function (f) { return putText(f.name); });
   var a = data.concat(names);
-  var dataList = putInts(data), sizes = putInts(files.map(function (f) { return f.bytes.length; }));
-  var nameList = putInts(names), when = putInts(clock);
-  a.push(dataList, sizes, nameList, when);
+  var kindName = putText(kind), dataList = putInts(data), sizes = putInts(files.map(function (f) { return f.bytes.length; }));
+  var nameList = putInts(names), given = putInts(parameters.length ? parameters : [0]), when = putInts(clock);
+  a.push(kindName, dataList, sizes, nameList, given, when);
   return call(function () {
-    return entry.apply(null, [files.length, dataList, sizes, nameList].concat(extra, [when]));
+    return core._zav_web_run(kindName, files.length, dataList, sizes, nameList, given, parameters.length, when);
   }, a);
+}
+// The kinds of run of the core's table (zav_web_run_kinds).
+function runKinds() {
+  core._zav_web_run_kinds();
+  return JSON.parse(new TextDecoder("utf-8").decode(output(SLOT.json)));
 }
 // A spreadsheet's text (zav_web_import) or a workbook's rows as
 // ZavWorkbook.encodeRows gives them (zav_web_import_sheet) to the data file.
@@ -62,18 +62,16 @@ function outputs(status) {
     message: output(SLOT.message), hasCsv: core._zav_web_has_csv() === 1 };
 }
 
-// One run: `kind` survey, diversity, similarity, comparison, or import and
-// importSheet (the data file made, then its faunistic analysis).
+// One run: `kind` names a kind of the core's table (files and parameters
+// given), or is import or importSheet (the data file made, then its
+// faunistic analysis).
 function run(a) {
-  if (a.kind === "survey") return outputs(oneFile(core._zav_web_survey, a.bytes, a.name, a.when));
-  if (a.kind === "diversity") return outputs(oneFile(core._zav_web_diversity, a.bytes, a.name, a.when));
-  if (a.kind === "similarity") return outputs(treatmentRun(core._zav_web_similarity, a.files, [], a.when));
-  if (a.kind === "comparison") return outputs(treatmentRun(core._zav_web_comparison, a.files, [a.brayCurtis], a.when));
+  if (a.kind !== "import" && a.kind !== "importSheet") return outputs(runKind(a.kind, a.files, a.parameters || [], a.when));
   var entry = a.kind === "importSheet" ? core._zav_web_import_sheet : core._zav_web_import;
   var status = importSheet(entry, a.bytes, a.perCollection, a.collections);
   if (status !== 0) return outputs(status);
   var dataFile = output(SLOT.dataFile), notice = output(SLOT.warning);
-  var result = outputs(oneFile(core._zav_web_survey, dataFile, a.name, a.when));
+  var result = outputs(runKind("faunistica", [{ name: a.name, bytes: dataFile }], [], a.when));
   result.dataFile = dataFile;
   result.notice = notice;
   return result;
@@ -81,6 +79,7 @@ function run(a) {
 
 var operations = {
   ready: function () { return true; },
+  kinds: runKinds,
   // How many lines the reader of a data file takes (zav_web_lines_needed).
   lines: function (a) {
     var p = [put(a.bytes)];

@@ -1,24 +1,25 @@
 // The page's way into the core: plain C functions over bytes in memory that
-// call the core's run entry (runs/runs.h), as zaviro-relatorio does for
-// files: the faunistic analysis, the diversity, the similarity and the
-// comparison, each with its report, JSON and CSV, and the spreadsheet
-// import (a text, or the cells of a workbook's sheet read by the page). The
-// page reads the files and the clock; each call leaves its texts in slots
-// that the page copies out before the next call.
+// call the core's run entry (runs/run_kinds.h), as zaviro-relatorio does
+// for files: every kind of run of the table, with its report, JSON and CSV,
+// and the spreadsheet import (a text, or the cells of a workbook's sheet
+// read by the page). The page reads the files and the clock; each call
+// leaves its texts in slots that the page copies out before the next call.
 //
-// A new analysis of the core joins in three steps: a function here shaped
-// like zav_web_diversity (run, fill the slots, 0 or 1), its name in
-// EXPORTED_FUNCTIONS (web/CMakeLists.txt), and an entry in the page's list
-// of analyses (web/app.js, `analyses`).
+// A new kind of run reaches the page through the table: zav_web_run runs
+// it by its name, zav_web_run_kinds tells the page how many files it takes
+// and what its outputs are called; the page adds its button and charts
+// (web/app.js, `analyses`), and its parameters, if any, here
+// (`parametersOf`).
 
 #include "analysis/analysis_export.h"
 #include "data/date_time.h"
 #include "data/errors.h"
 #include "data/fields.h"
+#include "data/json_writer.h"
 #include "data/line_reader.h"
 #include "data/species_file.h"
 #include "data/spreadsheet_import.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 
 #include <array>
 #include <charconv>
@@ -73,17 +74,12 @@ std::string lines(const std::vector<std::string>& texts) {
     return out;
 }
 
-// The treatment files of a similarity or a comparison, in order, each named
-// as the page names it; the warning slot holds the notes on how their
-// species were paired, one a line.
-zav::TreatmentFiles treatments(int count, const char* const* bytes, const int* sizes, const char* const* namesUtf8,
-                               const int* when) {
-    zav::TreatmentFiles files;
-    for (int i = 0; i < count; ++i)
-        files.add(bytesOf(bytes[i], sizes[i]), namesUtf8[i]);
-    files.finish(dateTime(when));
-    slots[kWarning] = lines(files.notes);
-    return files;
+// A run's parameters as the page passes them, in the order of
+// RunParameters: the comparison's index (1 Bray-Curtis, 0 Sørensen).
+zav::RunParameters parametersOf(const int* parameters, int count) {
+    zav::RunParameters out;
+    if (count > 0) out.index = parameters[0] != 0 ? zav::DendrogramIndex::BrayCurtis : zav::DendrogramIndex::Sorensen;
+    return out;
 }
 
 // The data file of an imported spreadsheet, as zaviro-relatorio --importar
@@ -149,63 +145,52 @@ int zav_web_lines_needed(const char* bytes, int size) {
     }
 }
 
-// The faunistic analysis of a data file's bytes: report, JSON and CSV, as
-// zaviro-relatorio writes them for a file; `name` stands where the
-// desktop names the file's path. `when`: day, month, year, hour, minute,
-// second, millisecond.
-int zav_web_survey(const char* bytes, int size, const char* nameUtf8, const int* when) {
+// The kinds of run, as the page needs them: each one's name, title, how
+// many files it takes, what its downloads add to their name and whether it
+// has a CSV and a species table (copied, or saved as a workbook). JSON in the JSON slot.
+void zav_web_run_kinds() {
+    zav::JsonWriter json;
+    json.beginArray();
+    for (const auto& kind : zav::runKinds()) {
+        json.beginObject();
+        json.key("nome").string(kind.name);
+        json.key("titulo").string(kind.title);
+        json.key("arquivos_min").integer(kind.minFiles);
+        json.key("arquivos_max").integer(kind.maxFiles);
+        json.key("sufixo").string(kind.dataSuffix);
+        json.key("csv").boolean(kind.csv);
+        json.key("xlsx").boolean(kind.xlsx);
+        json.endObject();
+    }
+    json.endArray();
+    slots[kJson] = json.finish();
+}
+
+// A run of the kind named `kindName` (runs/run_kinds.h) on `count` data
+// files' bytes, in order, each named as the page names it (`name` stands
+// where the desktop names a file's path): report, JSON, and the CSV when
+// the kind has one, made on demand; the warning slot holds what the run
+// noticed, one a line. A file that cannot be read is named in the message,
+// as on the desktop. `parameters` as parametersOf reads them; `when`: day,
+// month, year, hour, minute, second, millisecond.
+int zav_web_run(const char* kindName, int count, const char* const* bytes, const int* sizes,
+                const char* const* namesUtf8, const int* parameters, int parameterCount, const int* when) {
     return guarded([&] {
-        const auto run = zav::runSurvey(bytesOf(bytes, size), nameUtf8, dateTime(when));
-        slots[kReport] = zav::surveyOutput(run, zav::RunOutput::Report);
-        slots[kJson] = zav::surveyOutput(run, zav::RunOutput::Json);
-        slots[kWarning] = lines(run.result.table.warnings);
-        lastCsv = [run] { return zav::surveyOutput(run, zav::RunOutput::Csv); };
-        lastSurvey = run.result;
+        const auto* kind = zav::runKindNamed(kindName);
+        if (!kind) throw zav::Error("Erro: análise desconhecida");
+        std::vector<zav::NamedBytes> files;
+        for (int i = 0; i < count; ++i)
+            files.push_back({bytesOf(bytes[i], sizes[i]), namesUtf8[i]});
+        auto run = zav::runBytes(kind->kind, files, parametersOf(parameters, parameterCount), dateTime(when));
+        slots[kReport] = zav::runOutput(run, zav::RunOutput::Report);
+        slots[kJson] = zav::runOutput(run, zav::RunOutput::Json);
+        slots[kWarning] = lines(zav::runNotices(run));
+        if (const auto* survey = std::get_if<zav::SurveyRun>(&run)) lastSurvey = survey->result;
+        if (kind->csv) lastCsv = [run] { return zav::runOutput(run, zav::RunOutput::Csv); };
     });
 }
 
-// The diversity of a data file's bytes (zaviro-relatorio --diversidade):
-// report, JSON and the individual-based curve as CSV.
-int zav_web_diversity(const char* bytes, int size, const char* nameUtf8, const int* when) {
-    return guarded([&] {
-        const auto run = zav::runDiversity(bytesOf(bytes, size), nameUtf8, dateTime(when));
-        slots[kReport] = zav::diversityOutput(run, zav::RunOutput::Report);
-        slots[kJson] = zav::diversityOutput(run, zav::RunOutput::Json);
-        slots[kWarning] = lines(run.warnings);
-        lastCsv = [run] { return zav::diversityOutput(run, zav::RunOutput::Csv); };
-    });
-}
-
-// The similarity of `count` treatment files (3 to 10), in order: report,
-// JSON and warning. A file that cannot be read is named in the message, as
-// on the desktop.
-int zav_web_similarity(int count, const char* const* bytes, const int* sizes, const char* const* namesUtf8,
-                       const int* when) {
-    return guarded([&] {
-        const auto problem = zav::treatmentCountProblem(count);
-        if (!problem.empty()) throw zav::Error(problem);
-        const auto run = zav::runSimilarity(treatments(count, bytes, sizes, namesUtf8, when));
-        slots[kReport] = zav::similarityOutput(run, zav::RunOutput::Report);
-        slots[kJson] = zav::similarityOutput(run, zav::RunOutput::Json);
-    });
-}
-
-// The comparison of `count` treatment files (2 to 10; zaviro-relatorio
-// --comparacao): report, JSON and warning. `brayCurtis` 1 clusters the
-// dendrogram on Bray-Curtis's dissimilarity, 0 on 1 - Sørensen.
-int zav_web_comparison(int count, const char* const* bytes, const int* sizes, const char* const* namesUtf8,
-                       int brayCurtis, const int* when) {
-    return guarded([&] {
-        const auto problem = zav::comparisonCountProblem(count);
-        if (!problem.empty()) throw zav::Error(problem);
-        const auto index = brayCurtis != 0 ? zav::DendrogramIndex::BrayCurtis : zav::DendrogramIndex::Sorensen;
-        const auto run = zav::runComparison(treatments(count, bytes, sizes, namesUtf8, when), index);
-        slots[kReport] = zav::comparisonOutput(run, zav::RunOutput::Report);
-        slots[kJson] = zav::comparisonOutput(run, zav::RunOutput::Json);
-    });
-}
-
-// Whether the last run has a CSV (a faunistic or a diversity run).
+// Whether the last run has a CSV.
 int zav_web_has_csv() { return lastCsv ? 1 : 0; }
 
 // The last run's CSV in its slot (empty when it has none).

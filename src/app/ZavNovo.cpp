@@ -1,7 +1,7 @@
 #include "app/ZavNovo.h"
 
 #include "app/comparison_panel.h"
-#include "app/diversity_run.h"
+#include "app/file_run.h"
 #include "app/help_text.h"
 #include "app/similarity_panel.h"
 #include "app/sobrezav.h"
@@ -502,60 +502,47 @@ bool TZAVMain::mayReplaceReport() {
                                 QStringLiteral("Substituir sem salvar"));
 }
 
-void TZAVMain::MnuCalcularClick() {
+void TZAVMain::MnuCalcularClick() { chooseAndRunFile(zav::RunKind::Faunistic); }
+
+void TZAVMain::MnuDiversidadeClick() { chooseAndRunFile(zav::RunKind::Diversity); }
+
+void TZAVMain::chooseAndRunFile(zav::RunKind kind) {
     if (!mayReplaceReport()) return;
-    const auto chosen =
-        interaction_.openFile(zav::dataFileRequest(QStringLiteral("Selecione o arquivo"), lastOpenName_));
-    const zav::DateTime when = clock_.now(); // the time the dialog closed, also when cancelled
-    if (!chosen || chosen->isEmpty()) return;
-    analyseFile(*chosen, when);
+    auto document =
+        zav::chooseAndRun(kind, interaction_, clock_, lastOpenName_, [this](const QString& text) { setStatus(text); });
+    if (document) showFileRun(std::move(*document));
 }
 
-void TZAVMain::MnuDiversidadeClick() {
-    if (!mayReplaceReport()) return;
-    auto document = zav::chooseAndRunDiversity(interaction_, clock_, lastOpenName_,
-                                               [this](const QString& text) { setStatus(text); });
-    if (document) showDiversity(std::move(*document));
-}
+void TZAVMain::diversityOfShownSurvey() { runOnShownSurvey(diversityOfShown_, zav::RunKind::Diversity); }
 
-void TZAVMain::diversityOfShownSurvey() {
-    if (!diversityOfShown_->isEnabled() || !mayReplaceReport()) return;
-    const QString path = shown_->sources.value(0);
-    setStatus(QStringLiteral("Calculando a diversidade do arquivo: ") + path);
-    showDiversity(zav::diversityOfFile(path, clock_.now()));
-}
+void TZAVMain::analysisOfShownSurvey() { runOnShownSurvey(analysisOfShown_, zav::RunKind::Faunistic); }
 
-void TZAVMain::analysisOfShownSurvey() {
-    if (!analysisOfShown_->isEnabled() || !mayReplaceReport()) return;
+void TZAVMain::runOnShownSurvey(const QAction* item, zav::RunKind kind) {
+    if (!item->isEnabled() || !mayReplaceReport()) return;
     const QString path = shown_->sources.value(0); // a copy: the report it names is replaced
-    analyseFile(path, clock_.now());
-}
-
-void TZAVMain::showDiversity(zav::ReportDocument document) {
-    const QString path = document.sources.value(0);
-    const auto warnings = document.warnings;
-    showReport(std::move(document));
-    setStatus(QStringLiteral("Diversidade do arquivo: ") + path + QStringLiteral(" finalizada") +
-              warningsStatus(warnings));
-    addRecentFile(path);
+    runFile(kind, path, clock_.now());
 }
 
 void TZAVMain::calculateFile(const QString& path) {
     if (!mayReplaceReport()) return;
     dialogs_.remember(path);
-    analyseFile(path, clock_.now());
+    runFile(zav::RunKind::Faunistic, path, clock_.now());
 }
 
-void TZAVMain::analyseFile(const QString& path, const zav::DateTime& when) {
+void TZAVMain::runFile(zav::RunKind kind, const QString& path, const zav::DateTime& when) {
     lastOpenName_ = path;
-    setStatus(QStringLiteral("Calculando o arquivo: ") + path);
-
+    setStatus(zav::runningStatus(kind, path));
     // Everything is computed before the view changes, so a failure leaves
     // no partial report.
-    auto run = zav::runSurvey(zav::toFileSystemPath(path), when);
-    const auto warnings = run.result.table.warnings;
-    showReport(zav::surveyDocument(std::move(run.result), path, run.when));
-    setStatus(QStringLiteral("Cálculo do arquivo: ") + path + QStringLiteral(" finalizado") + warningsStatus(warnings));
+    showFileRun(zav::runOnFile(kind, path, when));
+}
+
+void TZAVMain::showFileRun(zav::ReportDocument document) {
+    const QString path = document.sources.value(0);
+    const auto kind = zav::kindOf(document.result);
+    const auto warnings = document.warnings;
+    showReport(std::move(document));
+    setStatus(zav::doneStatus(kind, path) + warningsStatus(warnings));
     addRecentFile(path);
 }
 

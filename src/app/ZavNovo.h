@@ -109,8 +109,12 @@ class TZAVMain : public QMainWindow {
     // The other report of the survey shown, from its data file read afresh.
     void diversityOfShownSurvey();
     void analysisOfShownSurvey();
-    void showDiversity(zav::ReportDocument document);
-    void analyseFile(const QString& path, const zav::DateTime& when);
+    // Every analysis of one data file: chosen in the open dialog, the survey
+    // shown, or a file given; its report shown, the file remembered.
+    void chooseAndRunFile(zav::RunKind kind);
+    void runOnShownSurvey(const QAction* item, zav::RunKind kind);
+    void runFile(zav::RunKind kind, const QString& path, const zav::DateTime& when);
+    void showFileRun(zav::ReportDocument document);
     void addRecentFile(const QString& path);
     void showRecentFiles();
     void openRecentFile(const QString& path);

@@ -6,7 +6,7 @@
 #include "data/file_io.h"
 #include "qtsupport/qt_interaction.h"
 #include "qtsupport/qt_text.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 
 #include <QApplication>
 #include <QFile>
@@ -27,36 +27,19 @@ namespace {
 QString shownName(const std::string& file) { return QFile::decodeName(absolutePath(file).c_str()); }
 
 // The document of the run the command line asks for, from the core's run
-// entry.
+// entry. How treatments' species were paired goes to standard error, as
+// their reports print it; a survey's warnings are zaviro-relatorio's to
+// print, and standard error here stays for failures.
 ReportDocument requestedDocument(const cli::Options& options) {
     SystemClock clock;
-    switch (options.command) {
-    case cli::Command::Similarity: {
-        const auto run = runSimilarity({options.files.begin(), options.files.end()}, clock);
-        for (const auto& note : run.treatments.notes)
-            std::fprintf(stderr, "%s\n", note.c_str());
-        QStringList paths;
-        for (const auto& file : options.files)
-            paths << shownName(file);
-        return similarityDocument(run.result, paths, run.treatments.when, run.treatments.notes);
-    }
-    case cli::Command::Faunistic: {
-        auto run = runSurvey(options.files[0], clock);
-        return surveyDocument(std::move(run.result), shownName(options.files[0]), run.when);
-    }
-    case cli::Command::Diversity:
-        return diversityDocument(runDiversity(options.files[0], clock));
-    case cli::Command::Comparison: {
-        auto run = runComparison({options.files.begin(), options.files.end()},
-                                 options.brayCurtisDendrogram ? DendrogramIndex::BrayCurtis : DendrogramIndex::Sorensen,
-                                 clock);
-        for (const auto& note : run.treatments.notes)
-            std::fprintf(stderr, "%s\n", note.c_str());
-        return comparisonDocument(std::move(run));
-    }
-    default:
-        throw Error("Erro: este relatório ainda não é gravado sem janela; use zaviro-relatorio");
-    }
+    auto run = runFiles(options.kind, {options.files.begin(), options.files.end()}, options.parameters, clock);
+    if (!runKind(options.kind).oneFile())
+        for (const auto& notice : runNotices(run))
+            std::fprintf(stderr, "%s\n", notice.c_str());
+    QStringList paths;
+    for (const auto& file : options.files)
+        paths << shownName(file);
+    return reportDocument(std::move(run), paths);
 }
 
 // Standard error carries the program's own messages only, not the toolkit's

@@ -73,10 +73,8 @@ void ComparisonPanel::runComparison(int treatments) {
                                    [this](const QString& text) { emit statusChanged(text); });
     if (!chosen) return;
     const QString status = treatmentsStatus(chosen->files, chosen->names);
-    ComparisonRun run = zav::runComparison(std::move(chosen->files), index);
-    auto document = comparisonDocument(std::move(run), chosen->names);
-    document.sources = chosen->sources; // the names as chosen
-    emit compared(document);
+    // The files by the names as chosen.
+    emit compared(reportDocument(zav::runComparison(std::move(chosen->files), index), chosen->sources, chosen->names));
     emit statusChanged(status);
 }
 

@@ -65,8 +65,7 @@ void SimilarityPanel::runSimilarity(int treatments) {
     if (!chosen) return;
     auto run = zav::runSimilarity(std::move(chosen->files));
     const QString status = treatmentsStatus(run.treatments, chosen->names);
-    emit compared(similarityDocument(std::move(run.result), chosen->sources, run.treatments.when,
-                                     std::move(run.treatments.notes), chosen->names));
+    emit compared(reportDocument(std::move(run), chosen->sources, chosen->names));
     emit statusChanged(status);
 }
 

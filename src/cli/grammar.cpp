@@ -1,8 +1,6 @@
 #include "cli/grammar.h"
 
-#include "comparison/comparison.h"
 #include "data/fields.h"
-#include "similarity/similarity.h"
 
 #include <algorithm>
 #include <optional>
@@ -14,9 +12,7 @@ namespace {
 enum class Id {
     Help,
     Version,
-    Diversity,
-    Similarity,
-    Comparison,
+    Mode, // a kind of run's option (runs/run_kinds.h)
     Index,
     Json,
     Csv,
@@ -46,9 +42,6 @@ struct OptionSpec {
 constexpr OptionSpec kOptions[] = {
     {Id::Help, "--help", "-h", false, kBoth},
     {Id::Version, "--version", "", false, kBoth},
-    {Id::Diversity, "--diversidade", "", false, kBoth},
-    {Id::Similarity, "--similaridade", "", false, kBoth},
-    {Id::Comparison, "--comparacao", "", false, kBoth},
     {Id::Index, "--indice", "", true, kBoth},
     {Id::Json, "--json", "", false, kReport},
     {Id::Csv, "--csv", "", false, kReport},
@@ -177,16 +170,15 @@ constexpr Line kNotes[] = {
 
 constexpr std::size_t kLabelWidth = 20;
 
+constexpr OptionSpec kModeOption = {Id::Mode, "", "", false, kBoth};
+
+// An option of the table above, or the mode of a kind of run.
 const OptionSpec* findOption(Program program, std::string_view arg) {
     for (const auto& option : kOptions)
         if ((option.programs & bit(program)) && (arg == option.name || (!option.alias.empty() && arg == option.alias)))
             return &option;
+    if (runKindOfOption(arg)) return &kModeOption;
     return nullptr;
-}
-
-bool isAnalysis(Command command) {
-    return command == Command::Faunistic || command == Command::Diversity || command == Command::Similarity ||
-           command == Command::Comparison;
 }
 
 std::string_view extension(const std::string& name) {
@@ -218,22 +210,21 @@ std::optional<UsageError> outputProblem(const Options& options) {
 // the window's panels.
 std::optional<UsageError> fileCountProblem(const Options& options, bool batch) {
     const auto count = static_cast<std::int64_t>(options.files.size());
-    std::string problem;
     switch (options.command) {
-    case Command::Similarity:
-        problem = treatmentCountProblem(count);
-        break;
-    case Command::Comparison:
-        problem = comparisonCountProblem(count);
-        break;
     case Command::Import:
         return count == 0 ? std::nullopt : std::optional<UsageError>(UsageError{});
     case Command::Window:
         return count <= 1 ? std::nullopt : std::optional<UsageError>(UsageError{});
     default:
-        if (count == 0 || (!batch && count != 1)) return UsageError{};
+        break;
     }
-    if (!problem.empty()) return UsageError{std::move(problem)};
+    const auto& kind = runKind(options.kind);
+    if (kind.fileCountProblem) {
+        if (auto problem = kind.fileCountProblem(count); !problem.empty()) return UsageError{std::move(problem)};
+        return std::nullopt;
+    }
+    // A kind of one file takes many with a folder for their outputs.
+    if (count < kind.minFiles || (!(batch && kind.oneFile()) && count > kind.maxFiles)) return UsageError{};
     return std::nullopt;
 }
 
@@ -276,14 +267,9 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
         case Id::Help:
         case Id::Version:
             return UsageError{};
-        case Id::Diversity:
-            if (!setMode(Command::Diversity)) return UsageError{};
-            break;
-        case Id::Similarity:
-            if (!setMode(Command::Similarity)) return UsageError{};
-            break;
-        case Id::Comparison:
-            if (!setMode(Command::Comparison)) return UsageError{};
+        case Id::Mode:
+            if (!setMode(Command::Run)) return UsageError{};
+            options.kind = runKindOfOption(arg)->kind;
             break;
         case Id::Import:
             if (!setMode(Command::Import)) return UsageError{};
@@ -292,7 +278,7 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
         case Id::Index:
             if (value != "sorensen" && value != "bray-curtis")
                 return UsageError{"Erro: --indice espera sorensen ou bray-curtis"};
-            options.brayCurtisDendrogram = value == "bray-curtis";
+            options.parameters.index = value == "bray-curtis" ? DendrogramIndex::BrayCurtis : DendrogramIndex::Sorensen;
             indexGiven = true;
             break;
         case Id::Json:
@@ -335,23 +321,25 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
         options.format = json ? Format::Json : csv ? Format::Csv : xlsx ? Format::Xlsx : Format::Text;
     // A desktop command other than the window writes a file: it needs --pdf or --grafico.
     if (program == Program::Desktop && modeGiven && outputs == 0) return UsageError{};
-    if (program == Program::Desktop && outputs == 1 && !modeGiven) options.command = Command::Faunistic;
+    if (program == Program::Desktop && outputs == 1 && !modeGiven) options.command = Command::Run;
 
-    if (indexGiven && options.command != Command::Comparison) return UsageError{};
+    const bool running = options.command == Command::Run;
+    const auto& kind = runKind(options.kind);
+    if (indexGiven && !(running && kind.takesIndex)) return UsageError{};
     const bool importing = options.command == Command::Import;
     if ((sheetGiven || options.perCollection) && !importing) return UsageError{};
     if (importing && options.perCollection && collectionsGiven)
         return UsageError{"Erro: com --por-coleta, o total de coletas é o número de colunas de coletas da planilha; "
                           "não use --coletas"};
     if (collectionsGiven != (importing && !options.perCollection)) return UsageError{};
-    // The species table in a workbook: a faunistic analysis only.
-    if (xlsx && options.command != Command::Faunistic) return UsageError{};
+    // The outputs each kind gives.
+    if ((xlsx && !(running && kind.xlsx)) || (running && ((json && !kind.json) || (csv && !kind.csv))))
+        return UsageError{};
     const bool batch = program == Program::Report && !options.output.empty(); // a folder, except for the import
     if (importing && (json || csv)) return UsageError{};
-    if ((options.command == Command::Similarity || options.command == Command::Comparison) && (csv || batch))
-        return UsageError{};
+    if (running && batch && !kind.oneFile()) return UsageError{};
     if (auto problem = fileCountProblem(options, batch)) return *problem;
-    if (program == Program::Desktop && isAnalysis(options.command))
+    if (program == Program::Desktop && running)
         if (auto problem = outputProblem(options)) return *problem;
     return options;
 }

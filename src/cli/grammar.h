@@ -4,6 +4,8 @@
 // usage text of each program made from the same table. Standard library
 // only.
 
+#include "runs/run_kinds.h"
+
 #include <cstdint>
 #include <string>
 #include <variant>
@@ -16,7 +18,9 @@ enum class Program {
     Desktop, // zaviro: the window, or a PDF or a chart without one
 };
 
-enum class Command { Help, Version, Window, Faunistic, Diversity, Similarity, Comparison, Import };
+// What to do: a run of one of the kinds of runs/run_kinds.h, the import of
+// a spreadsheet, the window, the help or the version.
+enum class Command { Help, Version, Window, Run, Import };
 
 enum class Format {
     Text,  // the report
@@ -28,7 +32,8 @@ enum class Format {
 };
 
 struct Options {
-    Command command = Command::Faunistic;
+    Command command = Command::Run;
+    RunKind kind = RunKind::Faunistic; // the run's, with Command::Run
     Format format = Format::Text;
     // --saida / -o: the folder of a batch or the file of an import; with
     // --pdf or --grafico the file written. Empty: standard output.
@@ -37,7 +42,7 @@ struct Options {
     std::string sheet;                 // --planilha: the workbook's sheet; empty: the first
     bool perCollection = false;        // --por-coleta: a species by collection sheet
     std::int32_t totalCollections = 0; // --coletas
-    bool brayCurtisDendrogram = false; // --indice bray-curtis
+    RunParameters parameters;          // --indice
     std::vector<std::string> files;
 };
 

@@ -10,7 +10,7 @@
 #include "data/file_io.h"
 #include "data/species_file.h"
 #include "data/spreadsheet_import.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 #include "zaviro_version.h"
 #ifdef ZAV_HAVE_SHEETS
 #include "sheets/workbook.h"
@@ -48,52 +48,46 @@ zav::RunOutput runOutput(zav::cli::Format format) {
 [[noreturn]] void noWorkbooks() { throw zav::Error("Erro: esta versão não lê nem grava planilhas XLSX ou ODS"); }
 #endif
 
-// The data file's warnings on standard error, after its name when the run
-// has several files.
-void warnOf(const std::string& file, const std::vector<std::string>& warnings, const zav::cli::Options& options) {
-    for (const auto& warning : warnings) {
-        if (options.files.size() > 1) std::fprintf(stderr, "%s: ", zav::printable(file).c_str());
-        std::fprintf(stderr, "%s\n", warning.c_str());
+// What a run noticed on standard error; each line after its file's name
+// when the run is one of many into a folder.
+void warnOf(const std::string& file, const zav::AnyRun& run, const zav::cli::Options& options) {
+    const bool manyFiles = options.files.size() > 1 && zav::runKind(options.kind).oneFile();
+    for (const auto& notice : zav::runNotices(run)) {
+        if (manyFiles) std::fprintf(stderr, "%s: ", zav::printable(file).c_str());
+        std::fprintf(stderr, "%s\n", notice.c_str());
     }
 }
 
-// One survey's report, JSON, CSV or XLSX: faunistic or diversity.
-std::string surveyOutput(const std::string& file, const zav::cli::Options& options) {
+// The run's report, JSON, CSV or XLSX, of the files given.
+std::string runOutputOf(const std::vector<std::string>& files, const zav::cli::Options& options) {
     zav::SystemClock clock;
-    if (options.command == zav::cli::Command::Diversity) {
-        const auto run = zav::runDiversity(file, clock);
-        warnOf(file, run.warnings, options);
-        return zav::diversityOutput(run, runOutput(options.format));
-    }
-    const auto run = zav::runSurvey(file, clock);
-    warnOf(file, run.result.table.warnings, options);
+    const auto run = zav::runFiles(options.kind, {files.begin(), files.end()}, options.parameters, clock);
+    warnOf(files.front(), run, options);
     if (options.format == zav::cli::Format::Xlsx) {
 #ifdef ZAV_HAVE_SHEETS
-        return zav::speciesTableXlsx(run.result);
+        // The grammar gives --xlsx to the faunistic analysis alone.
+        if (const auto* survey = std::get_if<zav::SurveyRun>(&run)) return zav::speciesTableXlsx(survey->result);
+        throw zav::Error("Erro: esta análise não tem planilha XLSX");
 #else
         noWorkbooks();
 #endif
     }
-    return zav::surveyOutput(run, runOutput(options.format));
+    return zav::runOutput(run, runOutput(options.format));
 }
 
+// "dados-relatorio.txt", "dados.json", "dados-diversidade.csv", ...
 std::string outputName(const std::string& file, const zav::cli::Options& options) {
-    std::string stem = std::filesystem::path(file).stem().string();
-    if (options.command == zav::cli::Command::Diversity) {
-        stem += "-diversidade";
-        return stem + (options.format == zav::cli::Format::Json  ? ".json"
-                       : options.format == zav::cli::Format::Csv ? ".csv"
-                                                                 : ".txt");
-    }
+    const auto& kind = zav::runKind(options.kind);
+    const std::string stem = std::filesystem::path(file).stem().string();
     switch (options.format) {
     case zav::cli::Format::Json:
-        return stem + ".json";
+        return stem + std::string(kind.dataSuffix) + ".json";
     case zav::cli::Format::Csv:
-        return stem + ".csv";
+        return stem + std::string(kind.dataSuffix) + ".csv";
     case zav::cli::Format::Xlsx:
-        return stem + ".xlsx";
+        return stem + std::string(kind.dataSuffix) + ".xlsx";
     default:
-        return stem + "-relatorio.txt";
+        return stem + std::string(kind.reportSuffix) + ".txt";
     }
 }
 
@@ -142,7 +136,7 @@ int writeSurveys(const zav::cli::Options& options) {
                 throw zav::Error("Erro: outro arquivo da lista já deu o nome " + zav::printable(name) +
                                  "; este não foi gravado");
             inputs.refuseAsOutput(folder / name, zav::LinkPolicy::Replace);
-            zav::writeFileAtomically(folder / name, surveyOutput(file, options), {.sync = false});
+            zav::writeFileAtomically(folder / name, runOutputOf({file}, options), {.sync = false});
         } catch (...) {
             fail(file, messageOf(std::current_exception()));
         }
@@ -154,30 +148,6 @@ int writeSurveys(const zav::cli::Options& options) {
         ++failures;
     }
     return failures == 0 ? 0 : 1;
-}
-
-// The notes on how the treatments' species were paired go to standard error,
-// the result on.
-void warn(const std::vector<std::string>& notes) {
-    for (const auto& note : notes)
-        std::fprintf(stderr, "%s\n", note.c_str());
-}
-
-int printSimilarity(const zav::cli::Options& options) {
-    zav::InputFiles(pathsOf(options.files)).refuseStandardOutput();
-    zav::SystemClock clock;
-    const auto run = zav::runSimilarity(pathsOf(options.files), clock);
-    warn(run.treatments.notes);
-    return print(zav::similarityOutput(run, runOutput(options.format)));
-}
-
-int printComparison(const zav::cli::Options& options) {
-    zav::InputFiles(pathsOf(options.files)).refuseStandardOutput();
-    zav::SystemClock clock;
-    const auto index = options.brayCurtisDendrogram ? zav::DendrogramIndex::BrayCurtis : zav::DendrogramIndex::Sorensen;
-    const auto run = zav::runComparison(pathsOf(options.files), index, clock);
-    warn(run.treatments.notes);
-    return print(zav::comparisonOutput(run, runOutput(options.format)));
 }
 
 // The data file of a spreadsheet, on standard output or written whole to
@@ -208,26 +178,19 @@ int importDataFile(const zav::cli::Options& options) {
 }
 
 int run(const zav::cli::Options& options) {
-    switch (options.command) {
-    case zav::cli::Command::Similarity:
-        return printSimilarity(options);
-    case zav::cli::Command::Comparison:
-        return printComparison(options);
-    case zav::cli::Command::Import:
-        return importDataFile(options);
-    default:
-        if (!options.output.empty()) return writeSurveys(options);
-        zav::InputFiles(pathsOf(options.files)).refuseStandardOutput();
+    if (options.command == zav::cli::Command::Import) return importDataFile(options);
+    // A kind of one file run on many writes one output each into the folder.
+    if (!options.output.empty()) return writeSurveys(options);
+    zav::InputFiles(pathsOf(options.files)).refuseStandardOutput();
 #ifdef ZAV_HAVE_SHEETS
-        if (options.format == zav::cli::Format::Xlsx && ::isatty(STDOUT_FILENO)) {
-            std::fputs("Erro: --xlsx escreve uma planilha, não texto: redirecione a saída a um arquivo "
-                       "(> tabela.xlsx) ou use --saida PASTA\n",
-                       stderr);
-            return 1;
-        }
-#endif
-        return print(surveyOutput(options.files[0], options));
+    if (options.format == zav::cli::Format::Xlsx && ::isatty(STDOUT_FILENO)) {
+        std::fputs("Erro: --xlsx escreve uma planilha, não texto: redirecione a saída a um arquivo "
+                   "(> tabela.xlsx) ou use --saida PASTA\n",
+                   stderr);
+        return 1;
     }
+#endif
+    return print(runOutputOf(options.files, options));
 }
 
 } // namespace

@@ -28,6 +28,10 @@ struct FileDialogRequest {
     QStringList hiddenUnderFirstFilter = {};
 };
 
+// The names this program gives its reports ("*-relatorio.txt", ...): one
+// for each kind of run.
+QStringList reportNamePatterns();
+
 // The data files, with anything else one choice away; this program's own
 // reports, also ".txt", are not listed among the data files.
 inline FileDialogRequest dataFileRequest(const QString& title, const QString& fileName = {}) {
@@ -37,8 +41,7 @@ inline FileDialogRequest dataFileRequest(const QString& title, const QString& fi
             QString(),
             fileName,
             {},
-            {QStringLiteral("*-relatorio.txt"), QStringLiteral("*-similaridade.txt"),
-             QStringLiteral("*-diversidade.txt"), QStringLiteral("*-comparacao.txt")}};
+            reportNamePatterns()};
 }
 
 // What the spreadsheet import asks before it reads a file: the sheet of a

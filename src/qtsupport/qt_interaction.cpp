@@ -1,5 +1,7 @@
 #include "qtsupport/qt_interaction.h"
 
+#include "runs/run_kinds.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -203,6 +205,13 @@ std::optional<SheetChoice> QtInteraction::chooseSheet(const SheetChoiceRequest& 
     form->addRow(buttons);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return SheetChoice{sheets ? sheets->currentIndex() : 0, perCollection->isChecked()};
+}
+
+QStringList reportNamePatterns() {
+    QStringList patterns;
+    for (const auto& kind : runKinds())
+        patterns << QStringLiteral("*") + QString::fromUtf8(kind.reportSuffix) + QStringLiteral(".txt");
+    return patterns;
 }
 
 } // namespace zav

@@ -4,7 +4,6 @@
 #include "comparison/comparison_report.h"
 #include "diversity/diversity_report.h"
 #include "qtsupport/qt_text.h"
-#include "runs/runs.h"
 #include "similarity/similarity_report.h"
 
 #include <QFileInfo>
@@ -19,7 +18,7 @@ QStringList fileNames(const QStringList& paths) {
     return names;
 }
 
-QStringList shownPaths(const std::vector<std::filesystem::path>& paths) {
+QStringList absoluteNames(const std::vector<std::filesystem::path>& paths) {
     QStringList shown;
     for (const auto& path : paths)
         shown << QString::fromStdString(path.string());
@@ -59,7 +58,7 @@ ReportDocument diversityDocument(DiversityRun run) {
 }
 
 ReportDocument comparisonDocument(ComparisonRun run, const QStringList& names) {
-    const QStringList paths = shownPaths(run.treatments.paths);
+    const QStringList paths = absoluteNames(run.treatments.paths);
     const QStringList shown = names.isEmpty() ? fileNames(paths) : names;
     std::vector<std::string> namesCp1252;
     for (const QString& name : shown)
@@ -70,28 +69,50 @@ ReportDocument comparisonDocument(ComparisonRun run, const QStringList& names) {
 }
 
 QStringList treatmentNames(const ReportDocument& document) {
-    if (std::holds_alternative<SimilarityResult>(document.result) ||
-        std::holds_alternative<ComparisonResult>(document.result))
+    if (!runKind(kindOf(document.result)).oneFile())
         return document.treatmentLabels.isEmpty() ? fileNames(document.sources) : document.treatmentLabels;
     return {};
 }
 
-QString reportSuffix(const ReportResult& result) {
-    switch (result.index()) {
-    case 0:
-        return QStringLiteral("-relatorio");
-    case 1:
-        return QStringLiteral("-similaridade");
-    case 2:
-        return QStringLiteral("-diversidade");
-    default:
-        return QStringLiteral("-comparacao");
-    }
+ReportDocument reportDocument(AnyRun run, const QStringList& shownPaths, const QStringList& names) {
+    const auto shownOr = [&](const std::vector<std::filesystem::path>& paths) {
+        return shownPaths.isEmpty() ? absoluteNames(paths) : shownPaths;
+    };
+    return std::visit(
+        [&](auto&& held) -> ReportDocument {
+            using Run = std::decay_t<decltype(held)>;
+            if constexpr (std::is_same_v<Run, SurveyRun>) {
+                return surveyDocument(std::move(held.result), shownOr({held.path}).value(0), held.when);
+            } else if constexpr (std::is_same_v<Run, DiversityRun>) {
+                const QStringList paths = shownOr({held.path});
+                auto document = diversityDocument(std::move(held));
+                document.sources = paths;
+                return document;
+            } else if constexpr (std::is_same_v<Run, SimilarityRun>) {
+                return similarityDocument(std::move(held.result), shownOr(held.treatments.paths), held.treatments.when,
+                                          std::move(held.treatments.notes), names);
+            } else {
+                static_assert(std::is_same_v<Run, ComparisonRun>, "every kind of run has its document");
+                const QStringList paths = shownOr(held.treatments.paths);
+                auto document = comparisonDocument(std::move(held), names);
+                document.sources = paths;
+                return document;
+            }
+        },
+        std::move(run));
 }
+
+RunKind kindOf(const ReportResult& result) {
+    return std::visit([](const auto& held) { return kindOf(held); }, result);
+}
+
+QString reportSuffix(const ReportResult& result) { return QString::fromUtf8(runKind(kindOf(result)).reportSuffix); }
 
 QString outputBaseName(const ReportDocument& document) {
     const QString first = QFileInfo(document.sources.value(0)).completeBaseName();
-    if (std::holds_alternative<AnalysisResult>(document.result))
+    // The kind whose outputs add nothing to the file's name (the faunistic
+    // analysis) names them as its file.
+    if (runKind(kindOf(document.result)).dataSuffix.empty())
         return first.isEmpty() ? QFileInfo(document.name).completeBaseName() : first;
     return first + reportSuffix(document.result);
 }

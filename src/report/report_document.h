@@ -16,10 +16,9 @@
 #include <variant>
 #include <vector>
 
-namespace zav {
+#include "runs/run_kinds.h"
 
-struct DiversityRun;
-struct ComparisonRun;
+namespace zav {
 
 using ReportResult = std::variant<AnalysisResult, SimilarityResult, DiversityResult, ComparisonResult>;
 
@@ -56,13 +55,22 @@ ReportDocument diversityDocument(DiversityRun run);
 // names when empty).
 ReportDocument comparisonDocument(ComparisonRun run, const QStringList& names = {});
 
+// The document of a run of any kind: the one way a run reaches the window.
+// `shownPaths` are the data files as the user chose them (the run's own
+// absolute names when empty); `names` name a similarity's or comparison's
+// treatments (their file names when empty).
+ReportDocument reportDocument(AnyRun run, const QStringList& shownPaths = {}, const QStringList& names = {});
+
 // The names of the treatments of a similarity or comparison document (as
 // the user named them, or their file names), T1 first; empty for a single
 // survey.
 QStringList treatmentNames(const ReportDocument& document);
 
+// The kind of run a document's result comes from.
+RunKind kindOf(const ReportResult& result);
+
 // What the document's report adds to its first data file's name when saved:
-// "-relatorio", "-diversidade", "-similaridade" or "-comparacao".
+// its kind's suffix ("-relatorio", "-diversidade", ...).
 QString reportSuffix(const ReportResult& result);
 
 // The name, without folder or extension, proposed for the document's PDF

@@ -22,30 +22,35 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
         Program program;
         const char* args;
         Command command;
+        RunKind kind; // with Command::Run
         Format format;
         const char* output;
         std::size_t files;
     };
     const Case cases[] = {
-        {Program::Report, "a.txt", Command::Faunistic, Format::Text, "", 1},
-        {Program::Report, "a.txt --json", Command::Faunistic, Format::Json, "", 1},
-        {Program::Report, "--csv --saida out a.txt b.txt", Command::Faunistic, Format::Csv, "out", 2},
-        {Program::Report, "--diversidade --csv a.txt", Command::Diversity, Format::Csv, "", 1},
-        {Program::Report, "--similaridade a b c", Command::Similarity, Format::Text, "", 3},
-        {Program::Report, "a b --comparacao --json", Command::Comparison, Format::Json, "", 2},
-        {Program::Report, "--importar p.csv --coletas 5 -o d.txt", Command::Import, Format::Text, "d.txt", 0},
-        {Program::Report, "--importar p.ods --planilha Mata --por-coleta", Command::Import, Format::Text, "", 0},
-        {Program::Report, "--xlsx --saida out a.txt", Command::Faunistic, Format::Xlsx, "out", 1},
-        {Program::Report, "-- -a.txt", Command::Faunistic, Format::Text, "", 1},
-        {Program::Report, "--version", Command::Version, Format::Text, "", 0},
-        {Program::Desktop, "", Command::Window, Format::Text, "", 0},
-        {Program::Desktop, "dados.txt", Command::Window, Format::Text, "", 1},
-        {Program::Desktop, "-h", Command::Help, Format::Text, "", 0},
-        {Program::Desktop, "--pdf r.pdf a.txt", Command::Faunistic, Format::Pdf, "r.pdf", 1},
-        {Program::Desktop, "a.txt --diversidade --grafico c.SVG", Command::Diversity, Format::Chart, "c.SVG", 1},
-        {Program::Desktop, "--similaridade --grafico s.png a b c", Command::Similarity, Format::Chart, "s.png", 3},
-        {Program::Desktop, "--comparacao --indice bray-curtis --pdf c.pdf a b", Command::Comparison, Format::Pdf,
-         "c.pdf", 2},
+        {Program::Report, "a.txt", Command::Run, RunKind::Faunistic, Format::Text, "", 1},
+        {Program::Report, "a.txt --json", Command::Run, RunKind::Faunistic, Format::Json, "", 1},
+        {Program::Report, "--csv --saida out a.txt b.txt", Command::Run, RunKind::Faunistic, Format::Csv, "out", 2},
+        {Program::Report, "--diversidade --csv a.txt", Command::Run, RunKind::Diversity, Format::Csv, "", 1},
+        {Program::Report, "--similaridade a b c", Command::Run, RunKind::Similarity, Format::Text, "", 3},
+        {Program::Report, "a b --comparacao --json", Command::Run, RunKind::Comparison, Format::Json, "", 2},
+        {Program::Report, "--importar p.csv --coletas 5 -o d.txt", Command::Import, RunKind::Faunistic, Format::Text,
+         "d.txt", 0},
+        {Program::Report, "--importar p.ods --planilha Mata --por-coleta", Command::Import, RunKind::Faunistic,
+         Format::Text, "", 0},
+        {Program::Report, "--xlsx --saida out a.txt", Command::Run, RunKind::Faunistic, Format::Xlsx, "out", 1},
+        {Program::Report, "-- -a.txt", Command::Run, RunKind::Faunistic, Format::Text, "", 1},
+        {Program::Report, "--version", Command::Version, RunKind::Faunistic, Format::Text, "", 0},
+        {Program::Desktop, "", Command::Window, RunKind::Faunistic, Format::Text, "", 0},
+        {Program::Desktop, "dados.txt", Command::Window, RunKind::Faunistic, Format::Text, "", 1},
+        {Program::Desktop, "-h", Command::Help, RunKind::Faunistic, Format::Text, "", 0},
+        {Program::Desktop, "--pdf r.pdf a.txt", Command::Run, RunKind::Faunistic, Format::Pdf, "r.pdf", 1},
+        {Program::Desktop, "a.txt --diversidade --grafico c.SVG", Command::Run, RunKind::Diversity, Format::Chart,
+         "c.SVG", 1},
+        {Program::Desktop, "--similaridade --grafico s.png a b c", Command::Run, RunKind::Similarity, Format::Chart,
+         "s.png", 3},
+        {Program::Desktop, "--comparacao --indice bray-curtis --pdf c.pdf a b", Command::Run, RunKind::Comparison,
+         Format::Pdf, "c.pdf", 2},
     };
     for (const auto& c : cases) {
         const auto parsed = parseOptions(c.program, words(c.args));
@@ -54,6 +59,9 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
         EXPECT_EQ(options->sheet, std::string(c.args).find("Mata") != std::string::npos ? "Mata" : "") << c.args;
         EXPECT_EQ(options->perCollection, std::string(c.args).find("--por-coleta") != std::string::npos) << c.args;
         EXPECT_EQ(options->command, c.command) << c.args;
+        if (c.command == Command::Run) {
+            EXPECT_EQ(options->kind, c.kind) << c.args;
+        }
         EXPECT_EQ(options->format, c.format) << c.args;
         EXPECT_EQ(options->output, c.output) << c.args;
         EXPECT_EQ(options->files.size(), c.files) << c.args;

@@ -3,7 +3,7 @@
 #include "data/cp1252.h"
 #include "data/errors.h"
 #include "data/file_io.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 
 #include <gtest/gtest.h>
 
@@ -145,6 +145,54 @@ TEST(RunsOverBytes, TheFirstTreatmentNamesTheSpeciesABadOneIsNamed) {
         FAIL();
     } catch (const DataFileError& e) {
         EXPECT_EQ(e.detail(), "mata.txt: Linha 3: \"abc\" não é um número inteiro");
+    }
+}
+
+// Every kind of the table runs as its own run does, over files and over
+// bytes alike, and refuses a wrong number of files before reading any.
+TEST(RunKinds, EveryKindRunsOverFilesAndBytesAsItsOwnRun) {
+    const auto survey = kTests / "diversity" / "golden" / "girdled.txt";
+    const auto folder = kTests / "similarity" / "golden";
+    const std::vector<std::filesystem::path> treatments{folder / "t1.txt", folder / "t2.txt", folder / "curto.txt"};
+    FixedClock clock;
+    const RunParameters brayCurtis{DendrogramIndex::BrayCurtis};
+    for (const auto& kind : runKinds()) {
+        SCOPED_TRACE(std::string(kind.name));
+        const auto& files = kind.oneFile() ? std::vector<std::filesystem::path>{survey} : treatments;
+        std::vector<NamedBytes> bytes;
+        std::vector<std::string> read;
+        for (const auto& file : files)
+            read.push_back(readFileBytes(file));
+        for (std::size_t i = 0; i < files.size(); ++i)
+            bytes.push_back({read[i], files[i].filename().string()});
+        const auto fromFiles = runFiles(kind.kind, files, brayCurtis, clock);
+        const auto fromBytes = runBytes(kind.kind, bytes, brayCurtis, kWhen);
+        EXPECT_EQ(kindOf(fromFiles), kind.kind);
+        EXPECT_EQ(kindOf(fromBytes), kind.kind);
+        EXPECT_EQ(runKindNamed(kind.name), &kind);
+        const std::string expected = std::visit(
+            [&](const auto& run) {
+                if constexpr (requires { surveyOutput(run, RunOutput::Report); })
+                    return surveyOutput(run, RunOutput::Json);
+                else if constexpr (requires { diversityOutput(run, RunOutput::Report); })
+                    return diversityOutput(run, RunOutput::Json);
+                else if constexpr (requires { similarityOutput(run, RunOutput::Report); })
+                    return similarityOutput(run, RunOutput::Json);
+                else
+                    return comparisonOutput(run, RunOutput::Json);
+            },
+            fromFiles);
+        EXPECT_EQ(runOutput(fromFiles, RunOutput::Json), expected);
+        const auto path = absolutePath(files.front()).string();
+        EXPECT_EQ(runOutput(fromBytes, RunOutput::Report),
+                  kind.oneFile() ? replaced(runOutput(fromFiles, RunOutput::Report), path, "girdled.txt")
+                                 : runOutput(fromFiles, RunOutput::Report));
+        if (!kind.oneFile()) {
+            EXPECT_THROW(runFiles(kind.kind, {folder / "t1.txt"}, {}, clock), Error);
+            EXPECT_EQ(runNotices(fromBytes), std::get_if<SimilarityRun>(&fromBytes)
+                                                 ? std::get<SimilarityRun>(fromBytes).treatments.notes
+                                                 : std::get<ComparisonRun>(fromBytes).treatments.notes);
+        }
     }
 }
 

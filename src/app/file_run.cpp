@@ -1,0 +1,32 @@
+#include "app/file_run.h"
+
+#include "qtsupport/qt_text.h"
+#include "runs/run_kinds.h"
+
+namespace zav {
+
+ReportDocument runOnFile(RunKind kind, const QString& path, const DateTime& when) {
+    // The name as the user chose it, in the report and as its source.
+    return reportDocument(runFiles(kind, {toFileSystemPath(path)}, {}, when), {path});
+}
+
+std::optional<ReportDocument> chooseAndRun(RunKind kind, Interaction& interaction, Clock& clock, QString& lastOpenName,
+                                           const std::function<void(const QString&)>& status) {
+    const auto chosen = interaction.openFile(dataFileRequest(QStringLiteral("Selecione o arquivo"), lastOpenName));
+    const DateTime when = clock.now(); // the time the dialog closed, also when cancelled
+    if (!chosen || chosen->isEmpty()) return std::nullopt;
+    lastOpenName = *chosen;
+    status(runningStatus(kind, *chosen));
+    return runOnFile(kind, *chosen, when);
+}
+
+QString runningStatus(RunKind kind, const QString& path) {
+    return QString::fromUtf8(runKind(kind).runningStatus) + path;
+}
+
+QString doneStatus(RunKind kind, const QString& path) {
+    const auto& info = runKind(kind);
+    return QString::fromUtf8(info.doneStatus) + path + QString::fromUtf8(info.doneStatusEnd);
+}
+
+} // namespace zav

@@ -1,0 +1,213 @@
+#include "runs/run_kinds.h"
+
+#include "comparison/comparison.h"
+#include "data/errors.h"
+#include "similarity/similarity.h"
+
+#include <algorithm>
+
+namespace zav {
+namespace {
+
+// C++20 has no `overloaded` of its own: the lambdas of a visit, one per kind.
+template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
+// Clang before 17 deduces no aggregate's arguments by itself.
+template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
+
+constexpr RunKindInfo kKinds[] = {
+    {.kind = RunKind::Faunistic,
+     .name = "faunistica",
+     .option = "",
+     .title = "Análise faunística",
+     .minFiles = 1,
+     .maxFiles = 1,
+     .fileCountProblem = nullptr,
+     .reportSuffix = "-relatorio",
+     .dataSuffix = "",
+     .json = true,
+     .csv = true,
+     .xlsx = true,
+     .takesIndex = false,
+     .runningStatus = "Calculando o arquivo: ",
+     .doneStatus = "Cálculo do arquivo: ",
+     .doneStatusEnd = " finalizado"},
+    {.kind = RunKind::Diversity,
+     .name = "diversidade",
+     .option = "--diversidade",
+     .title = "Diversidade",
+     .minFiles = 1,
+     .maxFiles = 1,
+     .fileCountProblem = nullptr,
+     .reportSuffix = "-diversidade",
+     .dataSuffix = "-diversidade",
+     .json = true,
+     .csv = true,
+     .xlsx = false,
+     .takesIndex = false,
+     .runningStatus = "Calculando a diversidade do arquivo: ",
+     .doneStatus = "Diversidade do arquivo: ",
+     .doneStatusEnd = " finalizada"},
+    {.kind = RunKind::Similarity,
+     .name = "similaridade",
+     .option = "--similaridade",
+     .title = "Similaridade",
+     .minFiles = 3,
+     .maxFiles = 10,
+     .fileCountProblem = treatmentCountProblem,
+     .reportSuffix = "-similaridade",
+     .dataSuffix = "-similaridade",
+     .json = true,
+     .csv = false,
+     .xlsx = false,
+     .takesIndex = false,
+     .runningStatus = "",
+     .doneStatus = "",
+     .doneStatusEnd = ""},
+    {.kind = RunKind::Comparison,
+     .name = "comparacao",
+     .option = "--comparacao",
+     .title = "Comparação",
+     .minFiles = 2,
+     .maxFiles = 10,
+     .fileCountProblem = comparisonCountProblem,
+     .reportSuffix = "-comparacao",
+     .dataSuffix = "-comparacao",
+     .json = true,
+     .csv = false,
+     .xlsx = false,
+     .takesIndex = true,
+     .runningStatus = "",
+     .doneStatus = "",
+     .doneStatusEnd = ""},
+};
+
+TreatmentFiles treatmentsOf(const std::vector<NamedBytes>& files) {
+    TreatmentFiles treatments;
+    for (const auto& file : files)
+        treatments.add(file.bytes, file.name);
+    return treatments;
+}
+
+const NamedBytes& onlyFile(const std::vector<NamedBytes>& files) {
+    if (files.size() != 1) throw Error("Erro: esta análise lê um só arquivo de dados");
+    return files.front();
+}
+
+const std::filesystem::path& onlyFile(const std::vector<std::filesystem::path>& files) {
+    if (files.size() != 1) throw Error("Erro: esta análise lê um só arquivo de dados");
+    return files.front();
+}
+
+// The treatments' count, refused as the panels refuse it, before any file
+// is read.
+void checkCount(RunKind kind, std::size_t count) {
+    const auto& info = runKind(kind);
+    if (!info.fileCountProblem) return;
+    if (auto problem = info.fileCountProblem(static_cast<std::int64_t>(count)); !problem.empty())
+        throw Error(std::move(problem));
+}
+
+} // namespace
+
+std::span<const RunKindInfo> runKinds() { return kKinds; }
+
+const RunKindInfo& runKind(RunKind kind) {
+    for (const auto& info : kKinds)
+        if (info.kind == kind) return info;
+    throw Error("Erro: análise desconhecida");
+}
+
+const RunKindInfo* runKindOfOption(std::string_view option) {
+    const auto* found = std::find_if(std::begin(kKinds), std::end(kKinds),
+                                     [&](const RunKindInfo& info) { return !option.empty() && info.option == option; });
+    return found == std::end(kKinds) ? nullptr : found;
+}
+
+const RunKindInfo* runKindNamed(std::string_view name) {
+    const auto* found =
+        std::find_if(std::begin(kKinds), std::end(kKinds), [&](const RunKindInfo& info) { return info.name == name; });
+    return found == std::end(kKinds) ? nullptr : found;
+}
+
+RunKind kindOf(const AnyRun& run) {
+    return std::visit([](const auto& held) { return kindOf(held); }, run);
+}
+
+AnyRun runFiles(RunKind kind, const std::vector<std::filesystem::path>& files, const RunParameters& parameters,
+                Clock& clock) {
+    checkCount(kind, files.size());
+    switch (kind) {
+    case RunKind::Faunistic:
+        return runSurvey(onlyFile(files), clock);
+    case RunKind::Diversity:
+        return runDiversity(onlyFile(files), clock);
+    case RunKind::Similarity:
+        return runSimilarity(files, clock);
+    case RunKind::Comparison:
+        return runComparison(files, parameters.index, clock);
+    }
+    throw Error("Erro: análise desconhecida");
+}
+
+AnyRun runFiles(RunKind kind, const std::vector<std::filesystem::path>& files, const RunParameters& parameters,
+                const DateTime& when) {
+    checkCount(kind, files.size());
+    switch (kind) {
+    case RunKind::Faunistic:
+        return runSurvey(onlyFile(files), when);
+    case RunKind::Diversity:
+        return runDiversity(onlyFile(files), when);
+    case RunKind::Similarity:
+    case RunKind::Comparison: {
+        TreatmentFiles treatments;
+        for (const auto& file : files)
+            treatments.add(file);
+        treatments.finish(when);
+        if (kind == RunKind::Similarity) return runSimilarity(std::move(treatments));
+        return runComparison(std::move(treatments), parameters.index);
+    }
+    }
+    throw Error("Erro: análise desconhecida");
+}
+
+AnyRun runBytes(RunKind kind, const std::vector<NamedBytes>& files, const RunParameters& parameters,
+                const DateTime& when) {
+    checkCount(kind, files.size());
+    switch (kind) {
+    case RunKind::Faunistic:
+        return runSurvey(onlyFile(files).bytes, onlyFile(files).name, when);
+    case RunKind::Diversity:
+        return runDiversity(onlyFile(files).bytes, onlyFile(files).name, when);
+    case RunKind::Similarity:
+    case RunKind::Comparison: {
+        auto treatments = treatmentsOf(files);
+        treatments.finish(when);
+        if (kind == RunKind::Similarity) return runSimilarity(std::move(treatments));
+        return runComparison(std::move(treatments), parameters.index);
+    }
+    }
+    throw Error("Erro: análise desconhecida");
+}
+
+std::string runOutput(const AnyRun& run, RunOutput output) {
+    return std::visit(Overloaded{
+                          [&](const SurveyRun& held) { return surveyOutput(held, output); },
+                          [&](const DiversityRun& held) { return diversityOutput(held, output); },
+                          [&](const SimilarityRun& held) { return similarityOutput(held, output); },
+                          [&](const ComparisonRun& held) { return comparisonOutput(held, output); },
+                      },
+                      run);
+}
+
+const std::vector<std::string>& runNotices(const AnyRun& run) {
+    return std::visit(
+        Overloaded{
+            [](const SurveyRun& held) -> const std::vector<std::string>& { return held.result.table.warnings; },
+            [](const DiversityRun& held) -> const std::vector<std::string>& { return held.warnings; },
+            [](const SimilarityRun& held) -> const std::vector<std::string>& { return held.treatments.notes; },
+            [](const ComparisonRun& held) -> const std::vector<std::string>& { return held.treatments.notes; },
+        },
+        run);
+}
+
+} // namespace zav
