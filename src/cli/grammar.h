@@ -42,7 +42,7 @@ struct Options {
     std::string sheet;                 // --planilha: the workbook's sheet; empty: the first
     bool perCollection = false;        // --por-coleta: a species by collection sheet
     std::int32_t totalCollections = 0; // --coletas
-    RunParameters parameters;          // --indice
+    RunParameters parameters;          // --indice, --permutacoes, --semente
     std::vector<std::string> files;
 };
 

@@ -28,6 +28,7 @@ constexpr RunKindInfo kKinds[] = {
      .csv = true,
      .xlsx = true,
      .takesIndex = false,
+     .takesPermutations = false,
      .runningStatus = "Calculando o arquivo: ",
      .doneStatus = "Cálculo do arquivo: ",
      .doneStatusEnd = " finalizado"},
@@ -44,6 +45,7 @@ constexpr RunKindInfo kKinds[] = {
      .csv = true,
      .xlsx = false,
      .takesIndex = false,
+     .takesPermutations = false,
      .runningStatus = "Calculando a diversidade do arquivo: ",
      .doneStatus = "Diversidade do arquivo: ",
      .doneStatusEnd = " finalizada"},
@@ -60,6 +62,7 @@ constexpr RunKindInfo kKinds[] = {
      .csv = false,
      .xlsx = false,
      .takesIndex = false,
+     .takesPermutations = false,
      .runningStatus = "",
      .doneStatus = "",
      .doneStatusEnd = ""},
@@ -76,6 +79,24 @@ constexpr RunKindInfo kKinds[] = {
      .csv = false,
      .xlsx = false,
      .takesIndex = true,
+     .takesPermutations = false,
+     .runningStatus = "",
+     .doneStatus = "",
+     .doneStatusEnd = ""},
+    {.kind = RunKind::Communities,
+     .name = "comunidades",
+     .option = "--comunidades",
+     .title = "Comunidades",
+     .minFiles = 2,
+     .maxFiles = 10,
+     .fileCountProblem = comparisonCountProblem,
+     .reportSuffix = "-comunidades",
+     .dataSuffix = "-comunidades",
+     .json = true,
+     .csv = false,
+     .xlsx = false,
+     .takesIndex = true,
+     .takesPermutations = true,
      .runningStatus = "",
      .doneStatus = "",
      .doneStatusEnd = ""},
@@ -145,6 +166,8 @@ AnyRun runFiles(RunKind kind, const std::vector<std::filesystem::path>& files, c
         return runSimilarity(files, clock);
     case RunKind::Comparison:
         return runComparison(files, parameters.index, clock);
+    case RunKind::Communities:
+        return runCommunities(files, parameters.communities, clock);
     }
     throw Error("Erro: análise desconhecida");
 }
@@ -157,6 +180,8 @@ AnyRun runFiles(RunKind kind, const std::vector<std::filesystem::path>& files, c
         return runSurvey(onlyFile(files), when);
     case RunKind::Diversity:
         return runDiversity(onlyFile(files), when);
+    case RunKind::Communities:
+        return runCommunities(files, parameters.communities, when);
     case RunKind::Similarity:
     case RunKind::Comparison: {
         TreatmentFiles treatments;
@@ -178,6 +203,12 @@ AnyRun runBytes(RunKind kind, const std::vector<NamedBytes>& files, const RunPar
         return runSurvey(onlyFile(files).bytes, onlyFile(files).name, when);
     case RunKind::Diversity:
         return runDiversity(onlyFile(files).bytes, onlyFile(files).name, when);
+    case RunKind::Communities: {
+        std::vector<std::pair<std::string_view, std::string>> named;
+        for (const auto& file : files)
+            named.emplace_back(file.bytes, file.name);
+        return runCommunities(named, parameters.communities, when);
+    }
     case RunKind::Similarity:
     case RunKind::Comparison: {
         auto treatments = treatmentsOf(files);
@@ -195,6 +226,7 @@ std::string runOutput(const AnyRun& run, RunOutput output) {
                           [&](const DiversityRun& held) { return diversityOutput(held, output); },
                           [&](const SimilarityRun& held) { return similarityOutput(held, output); },
                           [&](const ComparisonRun& held) { return comparisonOutput(held, output); },
+                          [&](const CommunitiesRun& held) { return communitiesOutput(held, output); },
                       },
                       run);
 }
@@ -206,6 +238,7 @@ const std::vector<std::string>& runNotices(const AnyRun& run) {
             [](const DiversityRun& held) -> const std::vector<std::string>& { return held.warnings; },
             [](const SimilarityRun& held) -> const std::vector<std::string>& { return held.treatments.notes; },
             [](const ComparisonRun& held) -> const std::vector<std::string>& { return held.treatments.notes; },
+            [](const CommunitiesRun& held) -> const std::vector<std::string>& { return held.notices; },
         },
         run);
 }

@@ -51,7 +51,17 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
          "s.png", 3},
         {Program::Desktop, "--comparacao --indice bray-curtis --pdf c.pdf a b", Command::Run, RunKind::Comparison,
          Format::Pdf, "c.pdf", 2},
+        {Program::Report, "--indice jaccard --comunidades --permutacoes 99 --semente 7 --json a b", Command::Run,
+         RunKind::Communities, Format::Json, "", 2},
+        {Program::Desktop, "--comunidades --grafico o.svg a b c", Command::Run, RunKind::Communities, Format::Chart,
+         "o.svg", 3},
     };
+    // The communities' options reach the run's parameters.
+    const auto communities = std::get<Options>(
+        parseOptions(Program::Report, words("--comunidades --indice jaccard --permutacoes 99 --semente 7 a b")));
+    EXPECT_EQ(communities.parameters.communities.index, communities::Dissimilarity::Jaccard);
+    EXPECT_EQ(communities.parameters.communities.permutations, 99);
+    EXPECT_EQ(communities.parameters.communities.seed, 7u);
     for (const auto& c : cases) {
         const auto parsed = parseOptions(c.program, words(c.args));
         const auto* options = std::get_if<Options>(&parsed);
@@ -108,6 +118,19 @@ TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
         {Program::Desktop, "--similaridade --pdf r.pdf a b c d e f g h i j k",
          "Erro: Digite no máximo 10 conjuntos de dados"},
         {Program::Desktop, "--help a.txt", ""},
+        {Program::Report, "--comunidades --indice sorensen a b", "Erro: --indice espera bray-curtis ou jaccard"},
+        {Program::Report, "--comunidades a", "Erro: Digite 2 ou mais conjuntos de dados"},
+        {Program::Report, "--comunidades --csv a b", ""},
+        {Program::Report, "--comunidades --permutacoes 0 a b",
+         "Erro: --permutacoes espera um número inteiro de 1 a 99999"},
+        {Program::Report, "--comunidades --permutacoes 100000 a b",
+         "Erro: --permutacoes espera um número inteiro de 1 a 99999"},
+        {Program::Report, "--comunidades --semente -1 a b",
+         "Erro: --semente espera um número inteiro de 0 a 999999999999999999"},
+        {Program::Report, "--comunidades --semente 1234567890123456789 a b",
+         "Erro: --semente espera um número inteiro de 0 a 999999999999999999"},
+        {Program::Report, "--comparacao --semente 3 a b", ""},
+        {Program::Report, "--permutacoes 9 a.txt", ""},
     };
     for (const auto& c : cases) {
         const auto parsed = parseOptions(c.program, words(c.args));

@@ -2,6 +2,7 @@
 #include "communities/communities_report.h"
 #include "data/file_io.h"
 #include "data/report_text.h"
+#include "runs/runs.h"
 
 #include <gtest/gtest.h>
 
@@ -313,6 +314,31 @@ TEST(CommunitiesReport, MatchesTheGoldenFiles) {
     for (const auto& [file, bytes] : outputs) {
         if (std::getenv("ZAV_UPDATE_GOLDEN")) std::ofstream(dir / file, std::ios::binary) << bytes;
         EXPECT_EQ(bytes, readFileBytes(dir / file)) << file;
+    }
+}
+
+TEST(CommunitiesRun, PairsTheCollectionsBySpeciesNameAndRefusesAFileWithoutThem) {
+    // borda.txt lists the same species in the reverse order: paired by name,
+    // the samples are those above.
+    const std::filesystem::path data = ZAV_COMMUNITIES_DATA_DIR;
+    std::vector<std::string> bytes;
+    for (const char* file : {"mata.txt", "borda.txt", "pasto.txt", "sem-coletas.txt"})
+        bytes.push_back(readFileBytes(data / file));
+    const auto run = runCommunities({{bytes[0], "mata.txt"}, {bytes[1], "borda.txt"}, {bytes[2], "pasto.txt"}},
+                                    CommunityOptions{}, DateTime{});
+    const auto direct = analyzeCommunities(survey(), Dissimilarity::BrayCurtis, kDefaultPermutations, kDefaultSeed);
+    EXPECT_EQ(run.result.samples.counts, direct.samples.counts);
+    EXPECT_EQ(run.result.samples.excluded, direct.samples.excluded);
+    EXPECT_EQ(run.result.pcoa.eigenvalues, direct.pcoa.eigenvalues);
+    EXPECT_EQ(run.result.permanova.table->p, direct.permanova.table->p);
+    EXPECT_EQ(run.treatments.speciesNames[3], "Ectatomma sp.");
+    EXPECT_EQ(run.notices.back(), "T2, coleta 2: sem indivíduos, fora da análise");
+    try {
+        runCommunities({{bytes[0], "mata.txt"}, {bytes[3], "sem-coletas.txt"}}, CommunityOptions{}, DateTime{});
+        ADD_FAILURE();
+    } catch (const CommunityInputError& e) {
+        EXPECT_STREQ(e.what(), "Erro: sem-coletas.txt não tem o bloco [coletas]: as comunidades tomam cada coleta "
+                               "como uma amostra.");
     }
 }
 
