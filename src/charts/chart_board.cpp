@@ -479,6 +479,8 @@ ChartBoard::ChartBoard(const ReportResult& result, const QStringList& treatments
         charts_ = diversityCharts(*diversity, language);
     } else if (const auto* comparison = std::get_if<ComparisonResult>(&result)) {
         charts_.push_back(dendrogramChart(*comparison, treatments, language));
+    } else if (const auto* communities = std::get_if<communities::CommunityResult>(&result)) {
+        charts_.push_back(ordinationChart(*communities, treatments, false, language));
     } else {
         charts_.push_back(similarityChart(std::get<SimilarityResult>(result), treatments, language));
     }

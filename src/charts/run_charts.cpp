@@ -303,4 +303,37 @@ void placeTreatmentKey(QChart* chart, qreal width) {
     if (auto* box = keyOf(chart)) box->keepRoom(chart, width);
 }
 
+QChart* ordinationChart(const communities::CommunityResult& result, const QStringList& names, bool pcoa,
+                        ChartLanguage language) {
+    const auto plot = ordinationPlot(result, pcoa, language);
+    auto* chart = titledChart(plot.pcoa ? say(language, "PCoA das amostras", "PCoA of the samples")
+                                        : say(language, "NMDS das amostras", "NMDS of the samples"),
+                              11);
+    chart->setTitle(chart->title() + QStringLiteral("<br><small>") + text(plot.corner) + QStringLiteral("</small>"));
+    auto* x = valueAxis(plot.pcoa ? say(language, "Eixo 1", "Axis 1") : QStringLiteral("NMDS 1"), plot.x,
+                        QStringLiteral("%.2f"));
+    auto* y = valueAxis(plot.pcoa ? say(language, "Eixo 2", "Axis 2") : QStringLiteral("NMDS 2"), plot.y,
+                        QStringLiteral("%.2f"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    // Ten treatments apart by colour and, in print, by marker.
+    static const std::array<QColor, 10> colors{
+        QColor(31, 90, 160), QColor(200, 90, 20),  QColor(40, 140, 60), QColor(170, 40, 40),  QColor(120, 80, 160),
+        QColor(130, 90, 60), QColor(200, 90, 160), QColor(90, 90, 90),  QColor(160, 160, 30), QColor(30, 160, 170)};
+    for (std::size_t t = 0; t < plot.treatments.size(); ++t) {
+        auto* series = new QScatterSeries;
+        series->setName(QStringLiteral("T%1").arg(t + 1));
+        series->setMarkerShape(t % 2 == 0 ? QScatterSeries::MarkerShapeCircle : QScatterSeries::MarkerShapeRectangle);
+        series->setMarkerSize(t % 2 == 0 ? 9 : 8);
+        series->setColor(colors[t % colors.size()]);
+        series->setBorderColor(colors[t % colors.size()].darker(130));
+        for (const auto& [px, py] : plot.treatments[t])
+            series->append(px, py);
+        attach(chart, series, x, y);
+    }
+    addTreatmentKey(chart, names, false, false, language);
+    smallFonts(chart);
+    return chart;
+}
+
 } // namespace zav

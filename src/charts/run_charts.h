@@ -26,6 +26,13 @@ std::vector<QChart*> diversityCharts(const DiversityResult& result, ChartLanguag
 // cophenetic correlation under its title.
 QChart* dendrogramChart(const ComparisonResult& result, const QStringList& names, ChartLanguage language);
 
+// The ordination of the communities' samples (NMDS, or the PCoA's first
+// two axes with `pcoa` or without an NMDS): each treatment in its own colour
+// and marker, the key of the treatments, the stress or the axes' shares
+// under the title.
+QChart* ordinationChart(const communities::CommunityResult& result, const QStringList& names, bool pcoa,
+                        ChartLanguage language);
+
 // A box right of the plot: "T1 = mata.txt" a line, then, with
 // `intervalNote`, the note that the interval is the report's approximation
 // and, with `cut`, what the mark at 100 % means.
