@@ -402,7 +402,7 @@ OrdinationPlot ordinationPlot(const communities::CommunityResult& result, bool p
     // Both axes from -extent to extent, so that distances read the same
     // either way.
     if (!(extent > 0.0)) extent = 1.0;
-    const double step = niceCeiling(extent / 2.0);
+    const double step = niceCeiling(extent / 4.0);
     const double end = std::ceil(extent / step) * step;
     plot.x = linearAxis(-end, end, step);
     plot.y = plot.x;
