@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <exception>
 #include <limits>
+#ifndef __EMSCRIPTEN__
 #include <thread>
+#endif
 #include <type_traits>
 
 namespace zav::communities {
@@ -536,31 +538,30 @@ NmdsOutcome nonmetricScaling(const DistanceMatrix& d, const Pcoa& start, std::ui
         for (std::size_t s = worker; s < starts.size(); s += workers)
             refined[s] = refine(local, starts[s].first, starts[s].second, kStartTolerance);
     };
-    std::size_t workers = 1;
-#ifndef __EMSCRIPTEN__
-    workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
-#endif
-    {
-        std::vector<std::thread> threads;
-        std::vector<std::exception_ptr> failures(workers);
-        for (std::size_t w = 1; w < workers; ++w)
-            threads.emplace_back([&, w] {
-                try {
-                    work(w, workers, fit);
-                } catch (...) {
-                    failures[w] = std::current_exception();
-                }
-            });
-        try {
-            work(0, workers, fit);
-        } catch (...) {
-            failures[0] = std::current_exception();
-        }
-        for (auto& t : threads)
-            t.join();
-        for (const auto& failure : failures)
-            if (failure) std::rethrow_exception(failure);
+#ifdef __EMSCRIPTEN__
+    work(0, 1, fit);
+#else
+    const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
+    std::vector<std::thread> threads;
+    std::vector<std::exception_ptr> failures(workers);
+    for (std::size_t w = 1; w < workers; ++w)
+        threads.emplace_back([&, w] {
+            try {
+                work(w, workers, fit);
+            } catch (...) {
+                failures[w] = std::current_exception();
+            }
+        });
+    try {
+        work(0, workers, fit);
+    } catch (...) {
+        failures[0] = std::current_exception();
     }
+    for (auto& t : threads)
+        t.join();
+    for (const auto& failure : failures)
+        if (failure) std::rethrow_exception(failure);
+#endif
     Refined best;
     for (auto& r : refined)
         if (r.stress < best.stress) best = std::move(r);
