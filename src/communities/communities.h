@@ -24,6 +24,9 @@ inline constexpr int kDefaultPermutations = 999;
 inline constexpr int kMaxPermutations = 99999;
 inline constexpr std::uint64_t kDefaultSeed = 20231;
 inline constexpr int kNmdsStarts = 20;
+// The most samples a run takes: the dissimilarities, the PCoA (n³) and the
+// NMDS (n² a step) stay within memory and a minute.
+inline constexpr std::size_t kMaxSamples = 2000;
 
 // Input the communities cannot be computed from (too few treatments, a
 // treatment without any collection with individuals, species rows that do
@@ -61,7 +64,8 @@ struct SampleMatrix {
 
 // Builds the samples of 2 to 10 treatments. Throws CommunityInputError for
 // another number of treatments, a collection whose length is not the
-// species rows', or a treatment left without samples.
+// species rows', a treatment left without samples, or more than
+// kMaxSamples samples.
 SampleMatrix buildSamples(const std::vector<TreatmentCollections>& treatments, std::size_t species);
 
 enum class Dissimilarity { BrayCurtis, Jaccard };

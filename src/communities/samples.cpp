@@ -59,6 +59,10 @@ SampleMatrix buildSamples(const std::vector<TreatmentCollections>& treatments, s
             throw CommunityInputError("Erro: T" + std::to_string(treatment) +
                                       " não tem nenhuma coleta com indivíduos.");
     }
+    if (m.samples.size() > kMaxSamples)
+        throw CommunityInputError("Erro: " + std::to_string(m.samples.size()) +
+                                  " coletas com indivíduos; as comunidades tomam no máximo " +
+                                  std::to_string(kMaxSamples) + " amostras.");
     return m;
 }
 

@@ -53,6 +53,15 @@ TEST(Samples, RefuseWhatCannotBeCompared) {
         {{{{{1, 2}}}, {{{0, 0}, {0, 0}}}}, "Erro: T2 não tem nenhuma coleta com indivíduos."},
         {{{{{1, 2}}}, {{{1, -2}}}}, "Erro: T2, coleta 1: contagem negativa."},
     };
+    // 2001 collections of one individual.
+    const std::vector<TreatmentCollections> many{{std::vector<std::vector<std::int32_t>>(1001, {1, 0})},
+                                                 {std::vector<std::vector<std::int32_t>>(1000, {0, 1})}};
+    try {
+        buildSamples(many, 2);
+        ADD_FAILURE();
+    } catch (const CommunityInputError& e) {
+        EXPECT_STREQ(e.what(), "Erro: 2001 coletas com indivíduos; as comunidades tomam no máximo 2000 amostras.");
+    }
     for (const auto& c : cases) {
         try {
             buildSamples(c.treatments, 2);
