@@ -372,6 +372,13 @@
       parameters: function () { return [$("indice").value === "bray-curtis" ? 1 : 0]; },
       charts: function (result) { return [{ name: "dendrograma", svg: ZavCharts.dendrogram(result) }]; },
     },
+    {
+      // The survey kept whole: its collections and weather; the lag pairs
+      // collection k with the weather of collection k - K. No charts yet.
+      kind: "flutuacao", button: "flutuacao", input: "arquivo", read: readOne,
+      parameters: function () { return [0, Math.max(0, parseInt($("defasagem").value, 10) || 0)]; },
+      charts: function () { return []; },
+    },
   ];
 
   // A kind of one file names its downloads after it ("mata-diversidade");

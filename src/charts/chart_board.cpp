@@ -481,6 +481,8 @@ ChartBoard::ChartBoard(const ReportResult& result, const QStringList& treatments
         charts_.push_back(dendrogramChart(*comparison, treatments, language));
     } else if (const auto* communities = std::get_if<communities::CommunityResult>(&result)) {
         charts_.push_back(ordinationChart(*communities, treatments, false, language));
+    } else if (std::holds_alternative<FluctuationResult>(result)) {
+        // The fluctuation's charts are not drawn yet: an empty board.
     } else {
         charts_.push_back(similarityChart(std::get<SimilarityResult>(result), treatments, language));
     }
@@ -498,6 +500,7 @@ void ChartBoard::layOut(const QSizeF& size) {
     for (auto* chart : charts_)
         chart->setVisible(true);
     scene_.setSceneRect(QRectF(QPointF(0, 0), size));
+    if (charts_.empty()) return;
     if (charts_.size() == 1) {
         fits_[0]->layOut(scene_.sceneRect());
         return;

@@ -16,6 +16,7 @@ enum class Id {
     Index,
     Permutations,
     Seed,
+    Lag,
     Json,
     Csv,
     Xlsx,
@@ -47,6 +48,7 @@ constexpr OptionSpec kOptions[] = {
     {Id::Index, "--indice", "", true, kBoth},
     {Id::Permutations, "--permutacoes", "", true, kBoth},
     {Id::Seed, "--semente", "", true, kBoth},
+    {Id::Lag, "--defasagem", "", true, kBoth},
     {Id::Json, "--json", "", false, kReport},
     {Id::Csv, "--csv", "", false, kReport},
     {Id::Xlsx, "--xlsx", "", false, kReport},
@@ -76,6 +78,8 @@ constexpr Line kForms[] = {
     {kReport, "zaviro-relatorio --comparacao [--json] [--indice sorensen|bray-curtis] ARQ1 ARQ2 [... ARQ10]"},
     {kReport, "zaviro-relatorio --comunidades [--json] [--indice bray-curtis|jaccard] [--permutacoes N]\n"
               "                      [--semente S] ARQ1 ARQ2 [... ARQ10]"},
+    {kReport, "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] ARQUIVO"},
+    {kReport, "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] --saida PASTA ARQ1 [ARQ2 ...]"},
     {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] --coletas C [-o ARQUIVO]"},
     {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] --por-coleta [-o ARQUIVO]"},
     {kDesktop, "zaviro [ARQUIVO]"},
@@ -85,6 +89,7 @@ constexpr Line kForms[] = {
     {kDesktop, "zaviro --comparacao [--indice sorensen|bray-curtis] --pdf|--grafico SAIDA ARQ1 ARQ2 [... ARQ10]"},
     {kDesktop, "zaviro --comunidades [--indice bray-curtis|jaccard] [--permutacoes N] [--semente S]\n"
                "            --pdf|--grafico SAIDA ARQ1 ARQ2 [... ARQ10]"},
+    {kDesktop, "zaviro --flutuacao [--defasagem K] --pdf SAIDA.pdf ARQUIVO"},
 };
 
 constexpr Line kDescriptions[] = {
@@ -130,6 +135,15 @@ constexpr OptionHelp kOptionHelp[] = {
      "as comunidades de 2 a 10 tratamentos pelas suas coletas\n"
      "(bloco [coletas] de cada arquivo): espécies indicadoras\n"
      "(IndVal), PERMANOVA, PCoA e NMDS"},
+    {kBoth, "--flutuacao",
+     "a flutuação populacional de um levantamento com o bloco\n"
+     "[coletas]: indivíduos, espécies, H de Shannon e as\n"
+     "espécies predominantes de cada coleta; correlações de\n"
+     "Pearson e Spearman com o clima do bloco [clima];\n"
+     "sazonalidade pelo teste de Rayleigh (Zar 2010)"},
+    {kBoth, "--defasagem K",
+     "com --flutuacao: a coleta k com o clima da coleta k - K\n"
+     "(K de 0, o padrão, em diante)"},
     {kBoth, "--indice I",
      "o índice do dendrograma: sorensen (1 - Sorensen, o\n"
      "padrão) ou bray-curtis; nas comunidades, a\n"
@@ -273,7 +287,7 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
         }
     }
     bool json = false, csv = false, xlsx = false, collectionsGiven = false, indexGiven = false, modeGiven = false;
-    bool sheetGiven = false, permutationsGiven = false;
+    bool sheetGiven = false, permutationsGiven = false, lagGiven = false;
     std::string indexValue;
     int outputs = 0;
     const auto setMode = [&](Command command) {
@@ -326,6 +340,14 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
             if (!seed) return UsageError{"Erro: --semente espera um número inteiro de 0 a 999999999999999999"};
             options.parameters.communities.seed = *seed;
             permutationsGiven = true;
+            break;
+        }
+        case Id::Lag: {
+            const auto lag = parseInteger(value);
+            if (!lag || *lag < 0 || value.find_first_not_of("0123456789") != std::string::npos)
+                return UsageError{"Erro: --defasagem espera um número inteiro de coletas, 0 ou mais"};
+            options.parameters.lag = *lag;
+            lagGiven = true;
             break;
         }
         case Id::Json:
@@ -387,6 +409,7 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
     }
     if (indexGiven && !(running && kind.takesIndex)) return UsageError{};
     if (permutationsGiven && !(running && kind.takesPermutations)) return UsageError{};
+    if (lagGiven && !(running && kind.takesLag)) return UsageError{};
     const bool importing = options.command == Command::Import;
     if ((sheetGiven || options.perCollection) && !importing) return UsageError{};
     if (importing && options.perCollection && collectionsGiven)

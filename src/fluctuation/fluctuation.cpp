@@ -3,7 +3,7 @@
 #include "analysis/analysis.h"
 #include "analysis/report.h"
 #include "data/errors.h"
-#include "diversity/portable_math.h"
+#include "diversity/collection_matrix.h"
 
 namespace zav {
 
@@ -12,21 +12,6 @@ const char* const kNoCollectionsMessage =
     "com uma coluna por coleta (Arquivo > Importar planilha..., \"Uma coluna por coleta\", ou zaviro-relatorio "
     "--importar --por-coleta) ou acrescente ao fim do arquivo uma linha [coletas] e, para cada coleta, uma linha "
     "com a data e as contagens das espécies na ordem das linhas.";
-
-std::optional<double> collectionShannon(const std::vector<std::int32_t>& counts) {
-    std::int64_t n = 0;
-    for (const auto c : counts)
-        n += c;
-    if (n <= 0) return std::nullopt;
-    double h = 0.0;
-    for (const auto c : counts)
-        if (c > 0) {
-            const double p = static_cast<double>(c) / static_cast<double>(n);
-            h -= p * diversity::pm::log(p);
-        }
-    // A single species gives -1 * ln 1, which may print as "-0".
-    return h > 0.0 ? h : 0.0;
-}
 
 namespace {
 
@@ -78,7 +63,7 @@ FluctuationResult analyseFluctuation(const SpeciesTable& table, const Collection
             row.individuals += count;
             row.species += count > 0 ? 1 : 0;
         }
-        row.shannon = collectionShannon(c.counts);
+        row.shannon = diversity::collectionShannon(c.counts);
         for (std::size_t i = 0; i < result.predominant.size(); ++i) {
             const auto count = c.counts[static_cast<std::size_t>(result.predominant[i] - 1)];
             row.predominant.push_back(count);

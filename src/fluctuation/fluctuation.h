@@ -46,10 +46,6 @@ struct FluctuationResult {
 // The message for a file without the collections block.
 extern const char* const kNoCollectionsMessage;
 
-// Shannon's H of one collection's counts, -sum p ln p over the species
-// caught (Shannon 1948), natural logarithm; none when it caught nothing.
-std::optional<double> collectionShannon(const std::vector<std::int32_t>& counts);
-
 // The fluctuation of `table` (as read from the file, before any analysis)
 // with its blocks, the weather of collection k - lag paired with collection
 // k (lag >= 0). The predominant species are those the faunistic analysis

@@ -4,6 +4,7 @@
 #include "communities/communities_report.h"
 #include "comparison/comparison_report.h"
 #include "diversity/diversity_report.h"
+#include "fluctuation/fluctuation_report.h"
 #include "qtsupport/qt_text.h"
 #include "similarity/similarity_report.h"
 
@@ -58,6 +59,18 @@ ReportDocument diversityDocument(DiversityRun run) {
             std::move(run.warnings)};
 }
 
+ReportDocument fluctuationDocument(FluctuationRun run) {
+    const QString path = QString::fromStdString(run.path.string());
+    auto lines = fluctuationReport(run.result, toCp1252(path), run.when);
+    return {std::move(lines),
+            QStringLiteral("Flutuação - ") + QFileInfo(path).fileName(),
+            std::move(run.result),
+            {path},
+            false,
+            {},
+            std::move(run.warnings)};
+}
+
 ReportDocument comparisonDocument(ComparisonRun run, const QStringList& names) {
     const QStringList paths = absoluteNames(run.treatments.paths);
     const QStringList shown = names.isEmpty() ? fileNames(paths) : names;
@@ -100,6 +113,11 @@ ReportDocument reportDocument(AnyRun run, const QStringList& shownPaths, const Q
             } else if constexpr (std::is_same_v<Run, DiversityRun>) {
                 const QStringList paths = shownOr({held.path});
                 auto document = diversityDocument(std::move(held));
+                document.sources = paths;
+                return document;
+            } else if constexpr (std::is_same_v<Run, FluctuationRun>) {
+                const QStringList paths = shownOr({held.path});
+                auto document = fluctuationDocument(std::move(held));
                 document.sources = paths;
                 return document;
             } else if constexpr (std::is_same_v<Run, SimilarityRun>) {

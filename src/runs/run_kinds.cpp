@@ -29,6 +29,7 @@ constexpr RunKindInfo kKinds[] = {
      .xlsx = true,
      .takesIndex = false,
      .takesPermutations = false,
+     .takesLag = false,
      .runningStatus = "Calculando o arquivo: ",
      .doneStatus = "Cálculo do arquivo: ",
      .doneStatusEnd = " finalizado"},
@@ -46,6 +47,7 @@ constexpr RunKindInfo kKinds[] = {
      .xlsx = false,
      .takesIndex = false,
      .takesPermutations = false,
+     .takesLag = false,
      .runningStatus = "Calculando a diversidade do arquivo: ",
      .doneStatus = "Diversidade do arquivo: ",
      .doneStatusEnd = " finalizada"},
@@ -63,6 +65,7 @@ constexpr RunKindInfo kKinds[] = {
      .xlsx = false,
      .takesIndex = false,
      .takesPermutations = false,
+     .takesLag = false,
      .runningStatus = "",
      .doneStatus = "",
      .doneStatusEnd = ""},
@@ -80,6 +83,7 @@ constexpr RunKindInfo kKinds[] = {
      .xlsx = false,
      .takesIndex = true,
      .takesPermutations = false,
+     .takesLag = false,
      .runningStatus = "",
      .doneStatus = "",
      .doneStatusEnd = ""},
@@ -97,9 +101,28 @@ constexpr RunKindInfo kKinds[] = {
      .xlsx = false,
      .takesIndex = true,
      .takesPermutations = true,
+     .takesLag = false,
      .runningStatus = "",
      .doneStatus = "",
      .doneStatusEnd = ""},
+    {.kind = RunKind::Fluctuation,
+     .name = "flutuacao",
+     .option = "--flutuacao",
+     .title = "Flutuação",
+     .minFiles = 1,
+     .maxFiles = 1,
+     .fileCountProblem = nullptr,
+     .reportSuffix = "-flutuacao",
+     .dataSuffix = "-flutuacao",
+     .json = true,
+     .csv = true,
+     .xlsx = false,
+     .takesIndex = false,
+     .takesPermutations = false,
+     .takesLag = true,
+     .runningStatus = "Calculando a flutuação do arquivo: ",
+     .doneStatus = "Flutuação do arquivo: ",
+     .doneStatusEnd = " finalizada"},
 };
 
 TreatmentFiles treatmentsOf(const std::vector<NamedBytes>& files) {
@@ -168,6 +191,8 @@ AnyRun runFiles(RunKind kind, const std::vector<std::filesystem::path>& files, c
         return runComparison(files, parameters.index, clock);
     case RunKind::Communities:
         return runCommunities(files, parameters.communities, clock);
+    case RunKind::Fluctuation:
+        return runFluctuation(onlyFile(files), parameters.lag, clock);
     }
     throw Error("Erro: análise desconhecida");
 }
@@ -182,6 +207,8 @@ AnyRun runFiles(RunKind kind, const std::vector<std::filesystem::path>& files, c
         return runDiversity(onlyFile(files), when);
     case RunKind::Communities:
         return runCommunities(files, parameters.communities, when);
+    case RunKind::Fluctuation:
+        return runFluctuation(onlyFile(files), parameters.lag, when);
     case RunKind::Similarity:
     case RunKind::Comparison: {
         TreatmentFiles treatments;
@@ -209,6 +236,8 @@ AnyRun runBytes(RunKind kind, const std::vector<NamedBytes>& files, const RunPar
             named.emplace_back(file.bytes, file.name);
         return runCommunities(named, parameters.communities, when);
     }
+    case RunKind::Fluctuation:
+        return runFluctuation(onlyFile(files).bytes, onlyFile(files).name, parameters.lag, when);
     case RunKind::Similarity:
     case RunKind::Comparison: {
         auto treatments = treatmentsOf(files);
@@ -227,6 +256,7 @@ std::string runOutput(const AnyRun& run, RunOutput output) {
                           [&](const SimilarityRun& held) { return similarityOutput(held, output); },
                           [&](const ComparisonRun& held) { return comparisonOutput(held, output); },
                           [&](const CommunitiesRun& held) { return communitiesOutput(held, output); },
+                          [&](const FluctuationRun& held) { return fluctuationOutput(held, output); },
                       },
                       run);
 }
@@ -239,6 +269,7 @@ const std::vector<std::string>& runNotices(const AnyRun& run) {
             [](const SimilarityRun& held) -> const std::vector<std::string>& { return held.treatments.notes; },
             [](const ComparisonRun& held) -> const std::vector<std::string>& { return held.treatments.notes; },
             [](const CommunitiesRun& held) -> const std::vector<std::string>& { return held.notices; },
+            [](const FluctuationRun& held) -> const std::vector<std::string>& { return held.warnings; },
         },
         run);
 }

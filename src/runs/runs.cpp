@@ -55,8 +55,9 @@ namespace {
 // The diversity of the whole community, with the faunistic report's H of
 // the same table beside it (none when that analysis refuses the data), so
 // that the report says whether the two H print the same.
-DiversityResult diversityOf(SpeciesTable table) {
+DiversityResult diversityOf(SpeciesTable table, const CollectionBlocks& blocks) {
     auto result = analyseDiversity(table);
+    addCollectionMatrix(result, blocks);
     try {
         result.faunisticShannon = analyse(std::move(table)).indices.shannon;
     } catch (const Error&) {
@@ -70,7 +71,7 @@ DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& whe
     DiversityRun run;
     auto table = loadSpeciesFile(file);
     run.warnings = table.warnings;
-    run.result = diversityOf(std::move(table));
+    run.result = diversityOf(std::move(table), loadCollectionBlocks(file));
     run.path = absolutePath(file);
     run.when = when;
     return run;
@@ -79,13 +80,14 @@ DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& whe
 DiversityRun runDiversity(std::string_view bytes, const std::string& shownName, const DateTime& when) {
     auto table = parseSpeciesTable(bytes);
     auto warnings = table.warnings;
-    return {shownName, when, diversityOf(std::move(table)), std::move(warnings)};
+    return {shownName, when, diversityOf(std::move(table), parseCollectionBlocks(bytes)), std::move(warnings)};
 }
 
 DiversityRun runDiversity(const std::filesystem::path& file, Clock& clock) {
     auto table = loadSpeciesFile(file);
     auto warnings = table.warnings;
-    return {absolutePath(file), clock.now(), diversityOf(std::move(table)), std::move(warnings)};
+    auto blocks = loadCollectionBlocks(file);
+    return {absolutePath(file), clock.now(), diversityOf(std::move(table), blocks), std::move(warnings)};
 }
 
 namespace {

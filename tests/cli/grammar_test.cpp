@@ -34,6 +34,7 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
         {Program::Report, "--diversidade --csv a.txt", Command::Run, RunKind::Diversity, Format::Csv, "", 1},
         {Program::Report, "--similaridade a b c", Command::Run, RunKind::Similarity, Format::Text, "", 3},
         {Program::Report, "a b --comparacao --json", Command::Run, RunKind::Comparison, Format::Json, "", 2},
+        {Program::Report, "--flutuacao --csv a.txt", Command::Run, RunKind::Fluctuation, Format::Csv, "", 1},
         {Program::Report, "--importar p.csv --coletas 5 -o d.txt", Command::Import, RunKind::Faunistic, Format::Text,
          "d.txt", 0},
         {Program::Report, "--importar p.ods --planilha Mata --por-coleta", Command::Import, RunKind::Faunistic,
@@ -55,6 +56,8 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
          RunKind::Communities, Format::Json, "", 2},
         {Program::Desktop, "--comunidades --grafico o.svg a b c", Command::Run, RunKind::Communities, Format::Chart,
          "o.svg", 3},
+        {Program::Desktop, "--flutuacao --defasagem 1 --pdf f.pdf a.txt", Command::Run, RunKind::Fluctuation,
+         Format::Pdf, "f.pdf", 1},
     };
     // The communities' options reach the run's parameters.
     const auto communities = std::get<Options>(
@@ -76,6 +79,15 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
         EXPECT_EQ(options->output, c.output) << c.args;
         EXPECT_EQ(options->files.size(), c.files) << c.args;
     }
+}
+
+TEST(Grammar, ReadsTheFluctuationsLag) {
+    const auto lagOf = [](const char* args) {
+        return std::get<Options>(parseOptions(Program::Report, words(args))).parameters.lag;
+    };
+    EXPECT_EQ(lagOf("--flutuacao a.txt"), 0);
+    EXPECT_EQ(lagOf("--flutuacao --json --defasagem 2 a.txt"), 2);
+    EXPECT_EQ(lagOf("a.txt --defasagem 0 --flutuacao --saida out b.txt"), 0);
 }
 
 TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
@@ -131,6 +143,15 @@ TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
          "Erro: --semente espera um número inteiro de 0 a 999999999999999999"},
         {Program::Report, "--comparacao --semente 3 a b", ""},
         {Program::Report, "--permutacoes 9 a.txt", ""},
+        {Program::Report, "--defasagem 1 a.txt", ""},
+        {Program::Report, "--diversidade --defasagem 1 a.txt", ""},
+        {Program::Report, "--flutuacao --xlsx a.txt", ""},
+        {Program::Report, "--flutuacao --defasagem -1 a.txt",
+         "Erro: --defasagem espera um número inteiro de coletas, 0 ou mais"},
+        {Program::Report, "--flutuacao --defasagem +2 a.txt",
+         "Erro: --defasagem espera um número inteiro de coletas, 0 ou mais"},
+        {Program::Report, "--flutuacao --defasagem 1,5 a.txt",
+         "Erro: --defasagem espera um número inteiro de coletas, 0 ou mais"},
     };
     for (const auto& c : cases) {
         const auto parsed = parseOptions(c.program, words(c.args));
@@ -148,10 +169,11 @@ TEST(Grammar, EachUsageTextNamesItsProgramsOptions) {
     } programs[] = {
         {Program::Report,
          {"--help", "--version", "--diversidade", "--similaridade", "--comparacao", "--indice", "--json", "--csv",
-          "--saida", "-o,", "--importar", "--coletas"},
+          "--saida", "-o,", "--importar", "--coletas", "--flutuacao", "--defasagem"},
          {"--pdf", "--grafico"}},
         {Program::Desktop,
-         {"--help", "--version", "--diversidade", "--similaridade", "--comparacao", "--indice", "--pdf", "--grafico"},
+         {"--help", "--version", "--diversidade", "--similaridade", "--comparacao", "--indice", "--pdf", "--grafico",
+          "--flutuacao", "--defasagem"},
          {"--json", "--csv", "--importar"}},
     };
     for (const auto& p : programs) {

@@ -3,6 +3,7 @@
 #include "data/file_io.h"
 #include "data/report_text.h"
 #include "data/species_file.h"
+#include "diversity/collection_matrix.h"
 #include "fluctuation/correlation.h"
 #include "fluctuation/fluctuation.h"
 #include "fluctuation/fluctuation_report.h"
@@ -120,10 +121,10 @@ TEST(Seasonality, AnglesAndDatesOfTheYear) {
 }
 
 TEST(CollectionShannon, IsNaturalLogShannonOrNoneWhenEmpty) {
-    EXPECT_FALSE(collectionShannon({0, 0}));
-    EXPECT_EQ(*collectionShannon({0, 7}), 0.0);
+    EXPECT_FALSE(diversity::collectionShannon({0, 0}));
+    EXPECT_EQ(*diversity::collectionShannon({0, 7}), 0.0);
     // -(0.5 ln 0.5 + 2 x 0.25 ln 0.25) = 1.5 ln 2
-    EXPECT_NEAR(*collectionShannon({2, 1, 0, 1}), 1.0397207708399179, 1e-15);
+    EXPECT_NEAR(*diversity::collectionShannon({2, 1, 0, 1}), 1.0397207708399179, 1e-15);
 }
 
 // The ten-species survey kept whole: 10 monthly collections of 2023, three

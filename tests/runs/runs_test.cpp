@@ -158,10 +158,12 @@ TEST(RunKinds, EveryKindRunsOverFilesAndBytesAsItsOwnRun) {
     const auto data = kTests / "communities" / "data";
     const std::vector<std::filesystem::path> areas{data / "mata.txt", data / "borda.txt", data / "pasto.txt"};
     FixedClock clock;
-    const RunParameters brayCurtis{DendrogramIndex::BrayCurtis};
+    const auto kept = kTests / "fluctuation" / "golden" / "dez-especies-coletas.txt";
+    const RunParameters parameters{DendrogramIndex::BrayCurtis, 1};
     for (const auto& kind : runKinds()) {
         SCOPED_TRACE(std::string(kind.name));
-        const auto& files = kind.oneFile()                      ? std::vector<std::filesystem::path>{survey}
+        const auto one = kind.kind == RunKind::Fluctuation ? kept : survey;
+        const auto& files = kind.oneFile()                      ? std::vector<std::filesystem::path>{one}
                             : kind.kind == RunKind::Communities ? areas
                                                                 : treatments;
         std::vector<NamedBytes> bytes;
@@ -170,8 +172,8 @@ TEST(RunKinds, EveryKindRunsOverFilesAndBytesAsItsOwnRun) {
             read.push_back(readFileBytes(file));
         for (std::size_t i = 0; i < files.size(); ++i)
             bytes.push_back({read[i], files[i].filename().string()});
-        const auto fromFiles = runFiles(kind.kind, files, brayCurtis, clock);
-        const auto fromBytes = runBytes(kind.kind, bytes, brayCurtis, kWhen);
+        const auto fromFiles = runFiles(kind.kind, files, parameters, clock);
+        const auto fromBytes = runBytes(kind.kind, bytes, parameters, kWhen);
         EXPECT_EQ(kindOf(fromFiles), kind.kind);
         EXPECT_EQ(kindOf(fromBytes), kind.kind);
         EXPECT_EQ(runKindNamed(kind.name), &kind);
@@ -183,6 +185,8 @@ TEST(RunKinds, EveryKindRunsOverFilesAndBytesAsItsOwnRun) {
                     return diversityOutput(run, RunOutput::Json);
                 else if constexpr (requires { similarityOutput(run, RunOutput::Report); })
                     return similarityOutput(run, RunOutput::Json);
+                else if constexpr (requires { fluctuationOutput(run, RunOutput::Report); })
+                    return fluctuationOutput(run, RunOutput::Json);
                 else if constexpr (requires { comparisonOutput(run, RunOutput::Report); })
                     return comparisonOutput(run, RunOutput::Json);
                 else
@@ -192,7 +196,7 @@ TEST(RunKinds, EveryKindRunsOverFilesAndBytesAsItsOwnRun) {
         EXPECT_EQ(runOutput(fromFiles, RunOutput::Json), expected);
         const auto path = absolutePath(files.front()).string();
         EXPECT_EQ(runOutput(fromBytes, RunOutput::Report),
-                  kind.oneFile() ? replaced(runOutput(fromFiles, RunOutput::Report), path, "girdled.txt")
+                  kind.oneFile() ? replaced(runOutput(fromFiles, RunOutput::Report), path, one.filename().string())
                                  : runOutput(fromFiles, RunOutput::Report));
         if (!kind.oneFile()) {
             EXPECT_THROW(runFiles(kind.kind, {folder / "t1.txt"}, {}, clock), Error);
