@@ -429,8 +429,10 @@ ChartBoard::ChartBoard(const ReportResult& result, const QStringList& treatments
                    [&](const ComparisonResult& comparison) {
                        charts_.push_back(dendrogramChart(figuresOf(comparison, names, language).front()));
                    },
-                   // The fluctuation's charts are not drawn yet: an empty board.
+                   // The fluctuation's and the communities' charts are not
+                   // drawn yet: an empty board.
                    [](const FluctuationResult&) {},
+                   [](const communities::CommunityResult&) {},
                },
                result);
     for (auto* chart : charts_) {

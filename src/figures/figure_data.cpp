@@ -3,6 +3,7 @@
 #include "analysis/abundance.h"
 #include "analysis/class_codes.h"
 #include "analysis/report.h"
+#include "data/text.h"
 #include "similarity/similarity_report.h"
 
 #include <algorithm>
@@ -384,6 +385,37 @@ double fittingStep(const AxisRange& axis, double plotLength, double labelLength)
     while (step / span * plotLength < room && step < span)
         step = niceCeiling(step * 1.5);
     return step;
+}
+
+OrdinationPlot ordinationPlot(const communities::CommunityResult& result, bool pcoa, ChartLanguage language) {
+    OrdinationPlot plot;
+    const bool english = language == ChartLanguage::English;
+    plot.pcoa = pcoa || !result.nmds.result;
+    const auto& a = plot.pcoa ? result.pcoa.axis1 : result.nmds.result->axis1;
+    const auto& b = plot.pcoa ? result.pcoa.axis2 : result.nmds.result->axis2;
+    plot.treatments.resize(static_cast<std::size_t>(result.samples.treatments));
+    double extent = 0.0;
+    for (std::size_t i = 0; i < result.samples.samples.size() && i < a.size() && i < b.size(); ++i) {
+        plot.treatments[static_cast<std::size_t>(result.samples.samples[i].treatment - 1)].emplace_back(a[i], b[i]);
+        extent = std::max({extent, std::abs(a[i]), std::abs(b[i])});
+    }
+    // Both axes from -extent to extent, so that distances read the same
+    // either way.
+    if (!(extent > 0.0)) extent = 1.0;
+    const double step = niceCeiling(extent / 4.0);
+    const double end = std::ceil(extent / step) * step;
+    plot.x = linearAxis(-end, end, step);
+    plot.y = plot.x;
+    if (plot.pcoa) {
+        const auto share = [](const std::optional<double>& s) { return s ? fixedPoint(*s, 1) + " %" : "-"; };
+        plot.corner = (english ? "Axis 1: " : "Eixo 1: ") + share(result.pcoa.share1) +
+                      (english ? "; axis 2: " : "; eixo 2: ") + share(result.pcoa.share2);
+    } else {
+        const double stress = result.nmds.result->stress;
+        plot.corner = "Stress: " + fixedPoint(stress, 3);
+        if (stress < 0.2) plot.corner += " (" + communities::stressReading(stress) + ")";
+    }
+    return plot;
 }
 
 } // namespace zav

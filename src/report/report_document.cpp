@@ -1,6 +1,7 @@
 #include "report/report_document.h"
 
 #include "analysis/report.h"
+#include "communities/communities_report.h"
 #include "comparison/comparison_report.h"
 #include "diversity/diversity_report.h"
 #include "fluctuation/fluctuation_report.h"
@@ -81,6 +82,19 @@ ReportDocument comparisonDocument(ComparisonRun run, const QStringList& names) {
     return {std::move(lines), name, std::move(run.result), paths, false, std::move(run.treatments.notes), {}, names};
 }
 
+ReportDocument communitiesDocument(CommunitiesRun run, const QStringList& names) {
+    const QStringList paths = absoluteNames(run.treatments.paths);
+    const QStringList shown = names.isEmpty() ? fileNames(paths) : names;
+    communities::CommunityLabels labels{
+        {}, run.treatments.pathsUtf8(), run.treatments.speciesNames, run.treatments.notes};
+    for (const QString& name : shown)
+        labels.treatmentNames.push_back(name.toStdString());
+    auto lines = communitiesReport(run.result, labels, run.treatments.when);
+    const QString name =
+        QStringLiteral("Comunidades de %1 tratamentos (T1 = %2)").arg(paths.size()).arg(shown.value(0));
+    return {std::move(lines), name, std::move(run.result), paths, false, std::move(run.notices), {}, names};
+}
+
 QStringList treatmentNames(const ReportDocument& document) {
     if (!runKind(kindOf(document.result)).oneFile())
         return document.treatmentLabels.isEmpty() ? fileNames(document.sources) : document.treatmentLabels;
@@ -109,6 +123,11 @@ ReportDocument reportDocument(AnyRun run, const QStringList& shownPaths, const Q
             } else if constexpr (std::is_same_v<Run, SimilarityRun>) {
                 return similarityDocument(std::move(held.result), shownOr(held.treatments.paths), held.treatments.when,
                                           std::move(held.treatments.notes), names);
+            } else if constexpr (std::is_same_v<Run, CommunitiesRun>) {
+                const QStringList paths = shownOr(held.treatments.paths);
+                auto document = communitiesDocument(std::move(held), names);
+                document.sources = paths;
+                return document;
             } else {
                 static_assert(std::is_same_v<Run, ComparisonRun>, "every kind of run has its document");
                 const QStringList paths = shownOr(held.treatments.paths);

@@ -24,6 +24,7 @@ constexpr RunKindInfo kKinds[] = {
      .csv = true,
      .xlsx = true,
      .takesIndex = false,
+     .takesPermutations = false,
      .takesLag = false,
      .runningStatus = "Calculando o arquivo: ",
      .doneStatus = "Cálculo do arquivo: ",
@@ -41,6 +42,7 @@ constexpr RunKindInfo kKinds[] = {
      .csv = true,
      .xlsx = false,
      .takesIndex = false,
+     .takesPermutations = false,
      .takesLag = false,
      .runningStatus = "Calculando a diversidade do arquivo: ",
      .doneStatus = "Diversidade do arquivo: ",
@@ -58,6 +60,7 @@ constexpr RunKindInfo kKinds[] = {
      .csv = false,
      .xlsx = false,
      .takesIndex = false,
+     .takesPermutations = false,
      .takesLag = false,
      .runningStatus = "",
      .doneStatus = "",
@@ -75,6 +78,25 @@ constexpr RunKindInfo kKinds[] = {
      .csv = false,
      .xlsx = false,
      .takesIndex = true,
+     .takesPermutations = false,
+     .takesLag = false,
+     .runningStatus = "",
+     .doneStatus = "",
+     .doneStatusEnd = ""},
+    {.kind = RunKind::Communities,
+     .name = "comunidades",
+     .option = "--comunidades",
+     .title = "Comunidades",
+     .minFiles = 2,
+     .maxFiles = 10,
+     .fileCountProblem = comparisonCountProblem,
+     .reportSuffix = "-comunidades",
+     .dataSuffix = "-comunidades",
+     .json = true,
+     .csv = false,
+     .xlsx = false,
+     .takesIndex = true,
+     .takesPermutations = true,
      .takesLag = false,
      .runningStatus = "",
      .doneStatus = "",
@@ -92,6 +114,7 @@ constexpr RunKindInfo kKinds[] = {
      .csv = true,
      .xlsx = false,
      .takesIndex = false,
+     .takesPermutations = false,
      .takesLag = true,
      .runningStatus = "Calculando a flutuação do arquivo: ",
      .doneStatus = "Flutuação do arquivo: ",
@@ -162,6 +185,8 @@ AnyRun runFiles(RunKind kind, const std::vector<std::filesystem::path>& files, c
         return runSimilarity(files, clock);
     case RunKind::Comparison:
         return runComparison(files, parameters.index, clock);
+    case RunKind::Communities:
+        return runCommunities(files, parameters.communities, clock);
     case RunKind::Fluctuation:
         return runFluctuation(onlyFile(files), parameters.lag, clock);
     }
@@ -176,6 +201,8 @@ AnyRun runFiles(RunKind kind, const std::vector<std::filesystem::path>& files, c
         return runSurvey(onlyFile(files), when);
     case RunKind::Diversity:
         return runDiversity(onlyFile(files), when);
+    case RunKind::Communities:
+        return runCommunities(files, parameters.communities, when);
     case RunKind::Fluctuation:
         return runFluctuation(onlyFile(files), parameters.lag, when);
     case RunKind::Similarity:
@@ -199,6 +226,12 @@ AnyRun runBytes(RunKind kind, const std::vector<NamedBytes>& files, const RunPar
         return runSurvey(onlyFile(files).bytes, onlyFile(files).name, when);
     case RunKind::Diversity:
         return runDiversity(onlyFile(files).bytes, onlyFile(files).name, when);
+    case RunKind::Communities: {
+        std::vector<std::pair<std::string_view, std::string>> named;
+        for (const auto& file : files)
+            named.emplace_back(file.bytes, file.name);
+        return runCommunities(named, parameters.communities, when);
+    }
     case RunKind::Fluctuation:
         return runFluctuation(onlyFile(files).bytes, onlyFile(files).name, parameters.lag, when);
     case RunKind::Similarity:
@@ -218,7 +251,8 @@ std::string runOutput(const AnyRun& run, RunOutput output, ReportLanguage langua
                           [&](const DiversityRun& held) { return diversityOutput(held, output, language); },
                           [&](const SimilarityRun& held) { return similarityOutput(held, output, language); },
                           [&](const ComparisonRun& held) { return comparisonOutput(held, output, language); },
-                          // Its report is in Portuguese alone for now.
+                          // Their reports are in Portuguese alone for now.
+                          [&](const CommunitiesRun& held) { return communitiesOutput(held, output); },
                           [&](const FluctuationRun& held) { return fluctuationOutput(held, output); },
                       },
                       run);
@@ -231,8 +265,9 @@ std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language) {
             [&](const DiversityRun& held) { return figuresOf(held.result, language); },
             [&](const SimilarityRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
             [&](const ComparisonRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
-            // The fluctuation's figures are not drawn yet.
+            // The fluctuation's and the communities' figures are not drawn yet.
             [&](const FluctuationRun&) { return std::vector<Figure>{}; },
+            [&](const CommunitiesRun&) { return std::vector<Figure>{}; },
         },
         run);
 }
@@ -244,6 +279,7 @@ const std::vector<std::string>& runNotices(const AnyRun& run) {
             [](const DiversityRun& held) -> const std::vector<std::string>& { return held.warnings; },
             [](const SimilarityRun& held) -> const std::vector<std::string>& { return held.treatments.notes; },
             [](const ComparisonRun& held) -> const std::vector<std::string>& { return held.treatments.notes; },
+            [](const CommunitiesRun& held) -> const std::vector<std::string>& { return held.notices; },
             [](const FluctuationRun& held) -> const std::vector<std::string>& { return held.warnings; },
         },
         run);

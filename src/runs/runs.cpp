@@ -2,7 +2,9 @@
 
 #include "analysis/analysis_export.h"
 #include "analysis/report.h"
+#include "communities/communities_report.h"
 #include "comparison/comparison_report.h"
+#include "data/collection_blocks.h"
 #include "data/cp1252.h"
 #include "data/errors.h"
 #include "data/file_io.h"
@@ -14,6 +16,8 @@
 #include "similarity/similarity_report.h"
 #include "similarity/species_pairing.h"
 #include "similarity/treatment_file.h"
+
+#include <map>
 
 namespace zav {
 
@@ -226,6 +230,129 @@ std::string comparisonOutput(const ComparisonRun& run, RunOutput output, ReportL
         namesCp1252.push_back(cp1252::fromUtf8(name));
     return joinReportLines(
         comparisonReport(run.result, namesCp1252, run.treatments.when, run.treatments.notes, language));
+}
+
+namespace {
+
+// A treatment's file read for the communities: its species lines (with
+// their names) and its collections.
+struct CommunityFile {
+    TreatmentSpecies species;
+    CollectionBlocks blocks;
+};
+
+CommunityFile communityFile(std::string_view bytes, const std::string& shownName) {
+    try {
+        return {parseTreatmentSpecies(bytes), parseCollectionBlocks(bytes)};
+    } catch (const DataFileError& e) {
+        throw DataFileError(printable(shownName) + ": " + e.detail());
+    }
+}
+
+CommunityFile communityFile(const std::filesystem::path& file) {
+    auto species = loadTreatmentSpecies(file);
+    try {
+        return {std::move(species), loadCollectionBlocks(file)};
+    } catch (const DataFileError& e) {
+        throw DataFileError(printable(file.filename().string()) + ": " + e.detail());
+    }
+}
+
+// Each file's collections on the paired species rows: by name when the
+// treatments were paired by name (a line without a name has no
+// individuals, so none in any collection), by line otherwise.
+CommunitiesRun communitiesOf(TreatmentFiles treatments, const std::vector<CommunityFile>& files,
+                             const CommunityOptions& options) {
+    const auto fileNames = treatments.namesUtf8();
+    std::map<std::string, std::size_t> rowOf;
+    for (std::size_t r = 0; r < treatments.speciesNames.size(); ++r)
+        rowOf.emplace(treatments.speciesNames[r], r);
+    const std::size_t rows = treatments.matrix.speciesRows();
+    std::vector<communities::TreatmentCollections> collections(files.size());
+    for (std::size_t f = 0; f < files.size(); ++f) {
+        const auto& file = files[f];
+        if (!file.blocks.present())
+            throw communities::CommunityInputError("Erro: " + printable(fileNames[f]) +
+                                                   " não tem o bloco [coletas]: as comunidades tomam cada coleta "
+                                                   "como uma amostra.");
+        for (const auto& collection : file.blocks.collections) {
+            std::vector<std::int32_t> counts(rows, 0);
+            for (std::size_t k = 0; k < collection.counts.size(); ++k) {
+                if (collection.counts[k] == 0) continue;
+                std::size_t row = k;
+                if (treatments.pairedByName) {
+                    const auto& names = file.species.names;
+                    const auto found = rowOf.find(k < names.size() ? names[k] : std::string());
+                    if (found == rowOf.end()) continue;
+                    row = found->second;
+                }
+                if (row < rows) counts[row] = collection.counts[k];
+            }
+            collections[f].counts.push_back(std::move(counts));
+        }
+    }
+    CommunitiesRun run;
+    run.result = communities::analyzeCommunities(communities::buildSamples(collections, rows), options.index,
+                                                 options.permutations, options.seed);
+    run.notices = treatments.notes;
+    for (const auto& excluded : run.result.samples.excluded)
+        run.notices.push_back(communities::exclusionNote(excluded));
+    run.treatments = std::move(treatments);
+    return run;
+}
+
+void checkCommunityCount(std::size_t files) {
+    if (auto problem = comparisonCountProblem(static_cast<std::int64_t>(files)); !problem.empty())
+        throw communities::CommunityInputError(problem);
+}
+
+std::pair<TreatmentFiles, std::vector<CommunityFile>>
+readCommunityFiles(const std::vector<std::filesystem::path>& files) {
+    checkCommunityCount(files.size());
+    std::pair<TreatmentFiles, std::vector<CommunityFile>> read;
+    for (const auto& file : files) {
+        read.first.add(file);
+        read.second.push_back(communityFile(file));
+    }
+    return read;
+}
+
+} // namespace
+
+CommunitiesRun runCommunities(const std::vector<std::filesystem::path>& files, const CommunityOptions& options,
+                              const DateTime& when) {
+    auto [treatments, read] = readCommunityFiles(files);
+    treatments.finish(when);
+    return communitiesOf(std::move(treatments), read, options);
+}
+
+CommunitiesRun runCommunities(const std::vector<std::filesystem::path>& files, const CommunityOptions& options,
+                              Clock& clock) {
+    auto [treatments, read] = readCommunityFiles(files);
+    treatments.finish(clock);
+    return communitiesOf(std::move(treatments), read, options);
+}
+
+CommunitiesRun runCommunities(const std::vector<std::pair<std::string_view, std::string>>& files,
+                              const CommunityOptions& options, const DateTime& when) {
+    checkCommunityCount(files.size());
+    TreatmentFiles treatments;
+    std::vector<CommunityFile> read;
+    for (const auto& [bytes, name] : files) {
+        treatments.add(bytes, name);
+        read.push_back(communityFile(bytes, name));
+    }
+    treatments.finish(when);
+    return communitiesOf(std::move(treatments), read, options);
+}
+
+std::string communitiesOutput(const CommunitiesRun& run, RunOutput output) {
+    communities::CommunityLabels labels{run.treatments.namesUtf8(), run.treatments.pathsUtf8(),
+                                        run.treatments.speciesNames, run.treatments.notes};
+    // "arquivo" is T1's file, whose name the outputs' names take.
+    const std::string first = labels.treatmentFiles.empty() ? std::string() : labels.treatmentFiles.front();
+    if (output == RunOutput::Json) return communitiesJson(run.result, labels, first, run.treatments.when);
+    return joinReportLines(communitiesReport(run.result, labels, run.treatments.when));
 }
 
 } // namespace zav

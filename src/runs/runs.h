@@ -8,6 +8,7 @@
 // taking `bytes`); the analysis and the outputs are the same.
 
 #include "analysis/analysis.h"
+#include "communities/communities.h"
 #include "comparison/comparison.h"
 #include "data/clock.h"
 #include "data/report_language.h"
@@ -134,5 +135,33 @@ ComparisonRun runComparison(TreatmentFiles treatments, DendrogramIndex index);
 // The report or the JSON (there is no CSV of a comparison).
 std::string comparisonOutput(const ComparisonRun& run, RunOutput output,
                              ReportLanguage language = ReportLanguage::Portuguese);
+
+// The communities of 2 to 10 treatments through their collections: each
+// file's [coletas] block gives its samples, the species paired as the
+// comparison pairs them (by name when every file names its species).
+struct CommunityOptions {
+    communities::Dissimilarity index = communities::Dissimilarity::BrayCurtis;
+    int permutations = communities::kDefaultPermutations;
+    std::uint64_t seed = communities::kDefaultSeed;
+};
+struct CommunitiesRun {
+    TreatmentFiles treatments;
+    communities::CommunityResult result;
+    // How the species were paired, then the collections left out
+    // ("T1, coleta 3: sem indivíduos, fora da análise"), UTF-8.
+    std::vector<std::string> notices;
+};
+// A file without a [coletas] block is refused naming it
+// (communities::CommunityInputError); a bad block, as the data file's
+// errors, naming it too.
+CommunitiesRun runCommunities(const std::vector<std::filesystem::path>& files, const CommunityOptions& options,
+                              const DateTime& when);
+CommunitiesRun runCommunities(const std::vector<std::filesystem::path>& files, const CommunityOptions& options,
+                              Clock& clock);
+// The same on the files' bytes, each with the name (UTF-8) the outputs give it.
+CommunitiesRun runCommunities(const std::vector<std::pair<std::string_view, std::string>>& files,
+                              const CommunityOptions& options, const DateTime& when);
+// The report or the JSON (there is no CSV of the communities).
+std::string communitiesOutput(const CommunitiesRun& run, RunOutput output);
 
 } // namespace zav

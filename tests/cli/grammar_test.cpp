@@ -54,9 +54,19 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
          "s.png", 3},
         {Program::Desktop, "--comparacao --indice bray-curtis --pdf c.pdf a b", Command::Run, RunKind::Comparison,
          Format::Pdf, "c.pdf", 2},
+        {Program::Report, "--indice jaccard --comunidades --permutacoes 99 --semente 7 --json a b", Command::Run,
+         RunKind::Communities, Format::Json, "", 2},
+        {Program::Desktop, "--comunidades --grafico o.svg a b c", Command::Run, RunKind::Communities, Format::Chart,
+         "o.svg", 3},
         {Program::Desktop, "--flutuacao --defasagem 1 --pdf f.pdf a.txt", Command::Run, RunKind::Fluctuation,
          Format::Pdf, "f.pdf", 1},
     };
+    // The communities' options reach the run's parameters.
+    const auto communities = std::get<Options>(
+        parseOptions(Program::Report, words("--comunidades --indice jaccard --permutacoes 99 --semente 7 a b")));
+    EXPECT_EQ(communities.parameters.communities.index, communities::Dissimilarity::Jaccard);
+    EXPECT_EQ(communities.parameters.communities.permutations, 99);
+    EXPECT_EQ(communities.parameters.communities.seed, 7u);
     for (const auto& c : cases) {
         const auto parsed = parseOptions(c.program, words(c.args));
         const auto* options = std::get_if<Options>(&parsed);
@@ -152,6 +162,19 @@ TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
         {Program::Desktop, "--help a.txt", ""},
         {Program::Desktop, "--flutuacao --grafico f.svg a.txt",
          "Erro: a flutuação ainda não tem gráficos; grave o relatório com --pdf"},
+        {Program::Report, "--comunidades --indice sorensen a b", "Erro: --indice espera bray-curtis ou jaccard"},
+        {Program::Report, "--comunidades a", "Erro: Digite 2 ou mais conjuntos de dados"},
+        {Program::Report, "--comunidades --csv a b", ""},
+        {Program::Report, "--comunidades --permutacoes 0 a b",
+         "Erro: --permutacoes espera um número inteiro de 1 a 99999"},
+        {Program::Report, "--comunidades --permutacoes 100000 a b",
+         "Erro: --permutacoes espera um número inteiro de 1 a 99999"},
+        {Program::Report, "--comunidades --semente -1 a b",
+         "Erro: --semente espera um número inteiro de 0 a 999999999999999999"},
+        {Program::Report, "--comunidades --semente 1234567890123456789 a b",
+         "Erro: --semente espera um número inteiro de 0 a 999999999999999999"},
+        {Program::Report, "--comparacao --semente 3 a b", ""},
+        {Program::Report, "--permutacoes 9 a.txt", ""},
         {Program::Report, "--defasagem 1 a.txt", ""},
         {Program::Report, "--diversidade --defasagem 1 a.txt", ""},
         {Program::Report, "--flutuacao --xlsx a.txt", ""},

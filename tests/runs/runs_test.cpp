@@ -154,13 +154,18 @@ TEST(RunKinds, EveryKindRunsOverFilesAndBytesAsItsOwnRun) {
     const auto survey = kTests / "diversity" / "golden" / "girdled.txt";
     const auto folder = kTests / "similarity" / "golden";
     const std::vector<std::filesystem::path> treatments{folder / "t1.txt", folder / "t2.txt", folder / "curto.txt"};
+    // The communities read each file's collections.
+    const auto data = kTests / "communities" / "data";
+    const std::vector<std::filesystem::path> areas{data / "mata.txt", data / "borda.txt", data / "pasto.txt"};
     FixedClock clock;
     const auto kept = kTests / "fluctuation" / "golden" / "dez-especies-coletas.txt";
     const RunParameters parameters{DendrogramIndex::BrayCurtis, 1};
     for (const auto& kind : runKinds()) {
         SCOPED_TRACE(std::string(kind.name));
         const auto one = kind.kind == RunKind::Fluctuation ? kept : survey;
-        const auto& files = kind.oneFile() ? std::vector<std::filesystem::path>{one} : treatments;
+        const auto& files = kind.oneFile()                      ? std::vector<std::filesystem::path>{one}
+                            : kind.kind == RunKind::Communities ? areas
+                                                                : treatments;
         std::vector<NamedBytes> bytes;
         std::vector<std::string> read;
         for (const auto& file : files)
@@ -182,8 +187,10 @@ TEST(RunKinds, EveryKindRunsOverFilesAndBytesAsItsOwnRun) {
                     return similarityOutput(run, RunOutput::Json);
                 else if constexpr (requires { fluctuationOutput(run, RunOutput::Report); })
                     return fluctuationOutput(run, RunOutput::Json);
-                else
+                else if constexpr (requires { comparisonOutput(run, RunOutput::Report); })
                     return comparisonOutput(run, RunOutput::Json);
+                else
+                    return communitiesOutput(run, RunOutput::Json);
             },
             fromFiles);
         EXPECT_EQ(runOutput(fromFiles, RunOutput::Json), expected);
@@ -193,9 +200,16 @@ TEST(RunKinds, EveryKindRunsOverFilesAndBytesAsItsOwnRun) {
                                  : runOutput(fromFiles, RunOutput::Report));
         if (!kind.oneFile()) {
             EXPECT_THROW(runFiles(kind.kind, {folder / "t1.txt"}, {}, clock), Error);
-            EXPECT_EQ(runNotices(fromBytes), std::get_if<SimilarityRun>(&fromBytes)
-                                                 ? std::get<SimilarityRun>(fromBytes).treatments.notes
-                                                 : std::get<ComparisonRun>(fromBytes).treatments.notes);
+            EXPECT_EQ(runNotices(fromBytes), std::visit(
+                                                 [](const auto& run) {
+                                                     if constexpr (requires { run.notices; })
+                                                         return run.notices;
+                                                     else if constexpr (requires { run.treatments.notes; })
+                                                         return run.treatments.notes;
+                                                     else
+                                                         return std::vector<std::string>{};
+                                                 },
+                                                 fromBytes));
         }
     }
 }
