@@ -815,5 +815,25 @@ treatments:</translation>
         <source>2 colunas (175 mm), 600 dpi</source>
         <translation>2 columns (175 mm), 600 dpi</translation>
     </message>
+    <message>
+        <source>&amp;Flutuação</source>
+        <translation>F&amp;luctuation</translation>
+    </message>
+    <message>
+        <source>Flutuação - </source>
+        <translation>Fluctuation - </translation>
+    </message>
+    <message>
+        <source>Comunidades de %1 tratamentos (T1 = %2)</source>
+        <translation>Communities of %1 treatments (T1 = %2)</translation>
+    </message>
+    <message>
+        <source>Calculando a flutuação do arquivo: </source>
+        <translation>Computing the population fluctuation of the file: </translation>
+    </message>
+    <message>
+        <source>Flutuação do arquivo: </source>
+        <translation>Fluctuation of the file: </translation>
+    </message>
 </context>
 </TS>

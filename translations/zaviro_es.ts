@@ -815,5 +815,25 @@ tratamientos:</translation>
         <source>2 colunas (175 mm), 600 dpi</source>
         <translation>2 columnas (175 mm), 600 dpi</translation>
     </message>
+    <message>
+        <source>&amp;Flutuação</source>
+        <translation>F&amp;luctuación</translation>
+    </message>
+    <message>
+        <source>Flutuação - </source>
+        <translation>Fluctuación - </translation>
+    </message>
+    <message>
+        <source>Comunidades de %1 tratamentos (T1 = %2)</source>
+        <translation>Comunidades de %1 tratamientos (T1 = %2)</translation>
+    </message>
+    <message>
+        <source>Calculando a flutuação do arquivo: </source>
+        <translation>Calculando la fluctuación del archivo: </translation>
+    </message>
+    <message>
+        <source>Flutuação do arquivo: </source>
+        <translation>Fluctuación del archivo: </translation>
+    </message>
 </context>
 </TS>

@@ -73,20 +73,24 @@
 
   // Whether the line that ends at `end` is the mark of the species' names
   // ("[nomes]", its line break and spaces aside).
-  function isNamesMark(parts, start, end) {
+  function isNamesMark(parts, start, end) { return isMark(parts, start, end, /^\[nomes\]$/); }
+
+  // Whether that line, its line break and spaces aside, matches `mark`.
+  function isMark(parts, start, end, mark) {
     var line = new TextDecoder("windows-1252").decode(join(parts, end).subarray(start));
-    return line.replace(/^[\x00-\x20]+|[\x00-\x20]+$/g, "") === "[nomes]";
+    return mark.test(line.replace(/^[\x00-\x20]+|[\x00-\x20]+$/g, ""));
   }
 
   // The bytes of a data file the core reads: the header and the lines it
   // promises, then, when a names block follows, its mark and as many name
-  // lines, read slice by slice, so that a huge file costs only its first
+  // lines (and, from a collections or weather block on, the rest), read
+  // slice by slice, so that a huge file costs only its first
   // lines. Reading stops, too, where the core would stop: at a Ctrl-Z, or
   // inside a line too long to be one.
   // Reading stops also at the line of the 901st species with individuals,
   // where the core stops, whatever the header promised.
   async function readDataFile(file) {
-    var parts = [], length = 0, lines = 0, needed = -1, lineStart = 0, names = false;
+    var parts = [], length = 0, lines = 0, needed = -1, lineStart = 0, names = false, blocks = false;
     // The first field of the line being read: 0 before it, 1 inside, 2 after;
     // whether it is other than a zero.
     var field = 0, nonZero = false, species = 0;
@@ -112,11 +116,18 @@
         if (needed < 0) needed = await callCore("lines", { bytes: join(parts, end) });
         if (needed === 0) return join(parts, end);
         if (lines > 1 && lines <= needed && countsSpecies && ++species > MAX_SPECIES) return join(parts, end);
+        // A collections or weather block after the species lines and the
+        // names: the rest of the file, which the core reads as far as the
+        // blocks promise.
+        if (lines > needed && !blocks && isMark(parts, start, end, /^\[(coletas|clima)\]$/i)) blocks = true;
+        if (blocks) continue;
         if (lines === needed + 1 && !names) {
           if (!isNamesMark(parts, start, end)) return join(parts, start);
           names = true;
         }
-        if (lines >= 2 * needed) return join(parts, end); // the header, L species lines, the mark, L names
+        // The header, L species lines, the mark, L names; then blank lines
+        // may stand before a block.
+        if (lines > 2 * needed && !isMark(parts, start, end, /^$/)) return join(parts, start);
       }
       pos += part.length;
       length = pos;
@@ -359,6 +370,13 @@
     {
       kind: "comparacao", button: "comparacao", input: "tratamentos", read: readTreatments,
       parameters: function () { return [$("indice").value === "bray-curtis" ? 1 : 0]; },
+    },
+    {
+      // The survey kept whole: its collections and weather; the lag pairs
+      // collection k with the weather of collection k - K. No charts yet.
+      kind: "flutuacao", button: "flutuacao", input: "arquivo", read: readOne,
+      parameters: function () { return [0, Math.max(0, parseInt($("defasagem").value, 10) || 0)]; },
+      charts: function () { return []; },
     },
   ];
 

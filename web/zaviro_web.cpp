@@ -22,6 +22,7 @@
 #include "figures/figures.h"
 #include "runs/run_kinds.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <climits>
@@ -80,10 +81,12 @@ std::string lines(const std::vector<std::string>& texts) {
 }
 
 // A run's parameters as the page passes them, in the order of
-// RunParameters: the comparison's index (1 Bray-Curtis, 0 Sørensen).
+// RunParameters: the comparison's index (1 Bray-Curtis, 0 Sørensen), the
+// fluctuation's lag (0 or more collections).
 zav::RunParameters parametersOf(const int* parameters, int count) {
     zav::RunParameters out;
     if (count > 0) out.index = parameters[0] != 0 ? zav::DendrogramIndex::BrayCurtis : zav::DendrogramIndex::Sorensen;
+    if (count > 1) out.lag = std::max(0, parameters[1]);
     return out;
 }
 

@@ -193,6 +193,11 @@ void TZAVMain::createActions() {
     diversidade->setObjectName("MnuDiversidade");
     connectGuarded(diversidade, &QAction::triggered, &TZAVMain::MnuDiversidadeClick);
 
+    // The survey over time: a data file kept whole, as "Calcular" takes it.
+    QAction* flutuacao = menuBar()->addAction(Zav::tr("&Flutuação"));
+    flutuacao->setObjectName("MnuFlutuacao");
+    connectGuarded(flutuacao, &QAction::triggered, &TZAVMain::MnuFlutuacaoClick);
+
     // Sørensen's similarity of 3 to 10 treatments, or their comparison.
     QMenu* similar = menuBar()->addMenu(Zav::tr("&Similaridade"));
     similar->setObjectName("MnuSimilaridade");
@@ -233,7 +238,8 @@ void TZAVMain::createActions() {
         });
     }
 
-    topMenus_ = {arquivo->menuAction(), calcular, diversidade, similar->menuAction(), grafico, ajuda->menuAction()};
+    topMenus_ = {arquivo->menuAction(), calcular, diversidade,        flutuacao,
+                 similar->menuAction(), grafico,  ajuda->menuAction()};
 }
 
 void TZAVMain::createStatusBar() {
@@ -373,8 +379,12 @@ bool TZAVMain::isMenuEnabled(TopMenu menu) const { return topMenus_[menu]->isEna
 
 void TZAVMain::setMenuEnabled(TopMenu menu, bool enabled) {
     topMenus_[menu]->setEnabled(enabled);
-    // "Diversidade" takes a data file as "Calcular" does, under its rules.
-    if (menu == Calcular) topMenus_[Diversidade]->setEnabled(enabled);
+    // "Diversidade" and "Flutuação" take a data file as "Calcular" does,
+    // under its rules.
+    if (menu == Calcular) {
+        topMenus_[Diversidade]->setEnabled(enabled);
+        topMenus_[Flutuacao]->setEnabled(enabled);
+    }
 }
 
 void TZAVMain::setAllMenusEnabled(bool enabled) {
@@ -496,6 +506,8 @@ bool TZAVMain::mayReplaceReport() {
 void TZAVMain::MnuCalcularClick() { chooseAndRunFile(zav::RunKind::Faunistic); }
 
 void TZAVMain::MnuDiversidadeClick() { chooseAndRunFile(zav::RunKind::Diversity); }
+
+void TZAVMain::MnuFlutuacaoClick() { chooseAndRunFile(zav::RunKind::Fluctuation); }
 
 void TZAVMain::chooseAndRunFile(zav::RunKind kind) {
     if (!mayReplaceReport()) return;

@@ -105,6 +105,7 @@ class TZAVMain : public QMainWindow {
     void setRecentFiles(const QStringList& files);
     void MnuCalcularClick();
     void MnuDiversidadeClick();
+    void MnuFlutuacaoClick();
     // The other report of the survey shown, from its data file read afresh.
     void diversityOfShownSurvey();
     void analysisOfShownSurvey();

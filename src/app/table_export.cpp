@@ -40,6 +40,10 @@ std::vector<ShownTable> documentTables(const ReportDocument& document, char deci
                 return diversityTables(result, decimalSeparator);
             else if constexpr (std::is_same_v<Result, SimilarityResult>)
                 return similarityTables(result, names, decimalSeparator);
+            else if constexpr (std::is_same_v<Result, communities::CommunityResult>)
+                return {}; // the communities' report has no tables to copy yet
+            else if constexpr (std::is_same_v<Result, FluctuationResult>)
+                return fluctuationTables(result, decimalSeparator);
             else
                 return comparisonTables(result, names, decimalSeparator);
         },

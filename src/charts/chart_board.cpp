@@ -4,6 +4,7 @@
 #include "charts/chart_style.h"
 #include "charts/label_layout.h"
 #include "charts/run_charts.h"
+#include "data/overloaded.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -410,20 +411,30 @@ std::vector<std::string> utf8(const QStringList& names) {
 } // namespace
 
 ChartBoard::ChartBoard(const ReportResult& result, const QStringList& treatments, ChartLanguage language) {
-    if (const auto* analysis = std::get_if<AnalysisResult>(&result)) {
-        const auto figures = figuresOf(*analysis, language);
-        charts_.push_back(rankAbundanceChart(figures.front(), analysis->table.species.size()));
-        for (std::size_t i = 1; i < figures.size(); ++i)
-            charts_.push_back(classChart(figures[i]));
-    } else if (const auto* diversity = std::get_if<DiversityResult>(&result)) {
-        for (const auto& figure : figuresOf(*diversity, language))
-            charts_.push_back(curveChart(figure));
-    } else if (const auto* comparison = std::get_if<ComparisonResult>(&result)) {
-        charts_.push_back(dendrogramChart(figuresOf(*comparison, utf8(treatments), language).front()));
-    } else {
-        charts_.push_back(
-            similarityChart(figuresOf(std::get<SimilarityResult>(result), utf8(treatments), language).front()));
-    }
+    const auto names = utf8(treatments);
+    std::visit(Overloaded{
+                   [&](const AnalysisResult& analysis) {
+                       const auto figures = figuresOf(analysis, language);
+                       charts_.push_back(rankAbundanceChart(figures.front(), analysis.table.species.size()));
+                       for (std::size_t i = 1; i < figures.size(); ++i)
+                           charts_.push_back(classChart(figures[i]));
+                   },
+                   [&](const DiversityResult& diversity) {
+                       for (const auto& figure : figuresOf(diversity, language))
+                           charts_.push_back(curveChart(figure));
+                   },
+                   [&](const SimilarityResult& similarity) {
+                       charts_.push_back(similarityChart(figuresOf(similarity, names, language).front()));
+                   },
+                   [&](const ComparisonResult& comparison) {
+                       charts_.push_back(dendrogramChart(figuresOf(comparison, names, language).front()));
+                   },
+                   // The fluctuation's and the communities' charts are not
+                   // drawn yet: an empty board.
+                   [](const FluctuationResult&) {},
+                   [](const communities::CommunityResult&) {},
+               },
+               result);
     for (auto* chart : charts_) {
         scene_.addItem(chart);
         fits_.push_back(std::make_unique<ChartFit>(chart));
@@ -438,6 +449,7 @@ void ChartBoard::layOut(const QSizeF& size) {
     for (auto* chart : charts_)
         chart->setVisible(true);
     scene_.setSceneRect(QRectF(QPointF(0, 0), size));
+    if (charts_.empty()) return;
     if (charts_.size() == 1) {
         fits_[0]->layOut(scene_.sceneRect());
         return;

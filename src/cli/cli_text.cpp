@@ -122,11 +122,94 @@ constexpr CliText kTexts[] = {
      "con p de Holm, matrices de Sorensen, Jaccard,\n"
      "Morisita-Horn y Bray-Curtis y el dendrograma UPGMA"},
     {"o índice do dendrograma: sorensen (1 - Sorensen, o\n"
-     "padrão) ou bray-curtis",
+     "padrão) ou bray-curtis; nas comunidades, a\n"
+     "dissimilaridade: bray-curtis (o padrão) ou jaccard",
      "the dendrogram's index: sorensen (1 - Sorensen, the\n"
-     "default) or bray-curtis",
+     "default) or bray-curtis; for the communities, the\n"
+     "dissimilarity: bray-curtis (the default) or jaccard",
      "el índice del dendrograma: sorensen (1 - Sorensen, el\n"
-     "predeterminado) o bray-curtis"},
+     "predeterminado) o bray-curtis; en las comunidades, la\n"
+     "disimilitud: bray-curtis (la predeterminada) o jaccard"},
+    {"zaviro-relatorio --comunidades [--json] [--indice bray-curtis|jaccard] [--permutacoes N]\n"
+     "                      [--semente S] ARQ1 ARQ2 [... ARQ10]",
+     "zaviro-relatorio --comunidades [--json] [--indice bray-curtis|jaccard] [--permutacoes N]\n"
+     "                      [--semente S] FILE1 FILE2 [... FILE10]",
+     "zaviro-relatorio --comunidades [--json] [--indice bray-curtis|jaccard] [--permutacoes N]\n"
+     "                      [--semente S] ARCH1 ARCH2 [... ARCH10]"},
+    {"zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] ARQUIVO",
+     "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] FILE",
+     "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] ARCHIVO"},
+    {"zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] --saida PASTA ARQ1 [ARQ2 ...]",
+     "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] --saida FOLDER FILE1 [FILE2 ...]",
+     "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] --saida CARPETA ARCH1 [ARCH2 ...]"},
+    {"zaviro --comunidades [--indice bray-curtis|jaccard] [--permutacoes N] [--semente S]\n"
+     "            --pdf|--grafico SAIDA ARQ1 ARQ2 [... ARQ10]",
+     "zaviro --comunidades [--indice bray-curtis|jaccard] [--permutacoes N] [--semente S]\n"
+     "            --pdf|--grafico OUT FILE1 FILE2 [... FILE10]",
+     "zaviro --comunidades [--indice bray-curtis|jaccard] [--permutacoes N] [--semente S]\n"
+     "            --pdf|--grafico SALIDA ARCH1 ARCH2 [... ARCH10]"},
+    {"zaviro --flutuacao [--defasagem K] --pdf SAIDA.pdf ARQUIVO",
+     "zaviro --flutuacao [--defasagem K] --pdf OUT.pdf FILE",
+     "zaviro --flutuacao [--defasagem K] --pdf SALIDA.pdf ARCHIVO"},
+    {"as comunidades de 2 a 10 tratamentos pelas suas coletas\n"
+     "(bloco [coletas] de cada arquivo): espécies indicadoras\n"
+     "(IndVal), PERMANOVA, PCoA e NMDS",
+     "the communities of 2 to 10 treatments by their collections\n"
+     "(each file's [coletas] block): indicator species\n"
+     "(IndVal), PERMANOVA, PCoA and NMDS",
+     "las comunidades de 2 a 10 tratamientos por sus colectas\n"
+     "(bloque [coletas] de cada archivo): especies indicadoras\n"
+     "(IndVal), PERMANOVA, PCoA y NMDS"},
+    {"a flutuação populacional de um levantamento com o bloco\n"
+     "[coletas]: indivíduos, espécies, H de Shannon e as\n"
+     "espécies predominantes de cada coleta; correlações de\n"
+     "Pearson e Spearman com o clima do bloco [clima];\n"
+     "sazonalidade pelo teste de Rayleigh (Zar 2010)",
+     "the population fluctuation of a survey with the [coletas]\n"
+     "block: individuals, species, Shannon's H and the\n"
+     "predominant species of each collection; Pearson's and\n"
+     "Spearman's correlations with the weather of the [clima]\n"
+     "block; seasonality by Rayleigh's test (Zar 2010)",
+     "la fluctuación poblacional de un levantamiento con el\n"
+     "bloque [coletas]: individuos, especies, H de Shannon y las\n"
+     "especies predominantes de cada colecta; correlaciones de\n"
+     "Pearson y Spearman con el clima del bloque [clima];\n"
+     "estacionalidad por la prueba de Rayleigh (Zar 2010)"},
+    {"com --flutuacao: a coleta k com o clima da coleta k - K\n"
+     "(K de 0, o padrão, em diante)",
+     "with --flutuacao: collection k with the weather of\n"
+     "collection k - K (K from 0, the default, up)",
+     "con --flutuacao: la colecta k con el clima de la colecta\n"
+     "k - K (K de 0, el predeterminado, en adelante)"},
+    {"nas comunidades, as permutações dos testes (IndVal e\n"
+     "PERMANOVA), de 1 a 99999; o padrão é 999",
+     "for the communities, the tests' permutations (IndVal and\n"
+     "PERMANOVA), from 1 to 99999; the default is 999",
+     "en las comunidades, las permutaciones de las pruebas\n"
+     "(IndVal y PERMANOVA), de 1 a 99999; el predeterminado es 999"},
+    {"nas comunidades, a semente das permutações e dos\n"
+     "inícios do NMDS (até 18 algarismos): a mesma semente\n"
+     "dá os mesmos números em toda parte",
+     "for the communities, the seed of the permutations and of\n"
+     "the NMDS's starts (up to 18 digits): the same seed gives\n"
+     "the same numbers everywhere",
+     "en las comunidades, la semilla de las permutaciones y de\n"
+     "los inicios del NMDS (hasta 18 cifras): la misma semilla\n"
+     "da los mismos números en todas partes"},
+    {"Erro: --permutacoes espera um número inteiro de 1 a 99999",
+     "Error: --permutacoes expects a whole number from 1 to 99999",
+     "Error: --permutacoes espera un número entero de 1 a 99999"},
+    {"Erro: --semente espera um número inteiro de 0 a 999999999999999999",
+     "Error: --semente expects a whole number from 0 to 999999999999999999",
+     "Error: --semente espera un número entero de 0 a 999999999999999999"},
+    {"Erro: --defasagem espera um número inteiro de coletas, 0 ou mais",
+     "Error: --defasagem expects a whole number of collections, 0 or more",
+     "Error: --defasagem espera un número entero de colectas, 0 o más"},
+    {"Erro: --indice espera bray-curtis ou jaccard", "Error: --indice expects bray-curtis or jaccard",
+     "Error: --indice espera bray-curtis o jaccard"},
+    {"Erro: a flutuação ainda não tem gráficos; grave o relatório com --pdf",
+     "Error: the fluctuation has no charts yet; write its report with --pdf",
+     "Error: la fluctuación aún no tiene gráficos; grabe el informe con --pdf"},
     {"os resultados em JSON (UTF-8), para R ou Python: os\n"
      "números com precisão completa, as classes sem espaços,\n"
      "null onde o relatório de similaridade mostra \"-\"",

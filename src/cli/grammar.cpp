@@ -15,6 +15,9 @@ enum class Id {
     Version,
     Mode, // a kind of run's option (runs/run_kinds.h)
     Index,
+    Permutations,
+    Seed,
+    Lag,
     Json,
     Csv,
     Xlsx,
@@ -48,6 +51,9 @@ constexpr OptionSpec kOptions[] = {
     {Id::Help, "--help", "-h", false, kBoth},
     {Id::Version, "--version", "", false, kBoth},
     {Id::Index, "--indice", "", true, kBoth},
+    {Id::Permutations, "--permutacoes", "", true, kBoth},
+    {Id::Seed, "--semente", "", true, kBoth},
+    {Id::Lag, "--defasagem", "", true, kBoth},
     {Id::Json, "--json", "", false, kReport},
     {Id::Csv, "--csv", "", false, kReport},
     {Id::Xlsx, "--xlsx", "", false, kReport},
@@ -79,6 +85,10 @@ constexpr Line kForms[] = {
     {kReport, "zaviro-relatorio --diversidade [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]"},
     {kReport, "zaviro-relatorio --similaridade [--json] ARQ1 ARQ2 ARQ3 [... ARQ10]"},
     {kReport, "zaviro-relatorio --comparacao [--json] [--indice sorensen|bray-curtis] ARQ1 ARQ2 [... ARQ10]"},
+    {kReport, "zaviro-relatorio --comunidades [--json] [--indice bray-curtis|jaccard] [--permutacoes N]\n"
+              "                      [--semente S] ARQ1 ARQ2 [... ARQ10]"},
+    {kReport, "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] ARQUIVO"},
+    {kReport, "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] --saida PASTA ARQ1 [ARQ2 ...]"},
     {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] --coletas C [-o ARQUIVO]"},
     {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] (--por-coleta | --registros)\n"
               "                 [--clima PLANILHA [--planilha-clima NOME]] [-o ARQUIVO]"},
@@ -87,6 +97,9 @@ constexpr Line kForms[] = {
     {kDesktop, "zaviro [--diversidade] --grafico SAIDA.svg|SAIDA.png|SAIDA.pdf ARQUIVO"},
     {kDesktop, "zaviro --similaridade --pdf|--grafico SAIDA ARQ1 ARQ2 ARQ3 [... ARQ10]"},
     {kDesktop, "zaviro --comparacao [--indice sorensen|bray-curtis] --pdf|--grafico SAIDA ARQ1 ARQ2 [... ARQ10]"},
+    {kDesktop, "zaviro --comunidades [--indice bray-curtis|jaccard] [--permutacoes N] [--semente S]\n"
+               "            --pdf|--grafico SAIDA ARQ1 ARQ2 [... ARQ10]"},
+    {kDesktop, "zaviro --flutuacao [--defasagem K] --pdf SAIDA.pdf ARQUIVO"},
 };
 
 constexpr Line kDescriptions[] = {
@@ -128,9 +141,30 @@ constexpr OptionHelp kOptionHelp[] = {
      "compara 2 a 10 tratamentos: teste t de Hutcheson (Zar)\n"
      "com p de Holm, matrizes de Sorensen, Jaccard,\n"
      "Morisita-Horn e Bray-Curtis e o dendrograma UPGMA"},
+    {kBoth, "--comunidades",
+     "as comunidades de 2 a 10 tratamentos pelas suas coletas\n"
+     "(bloco [coletas] de cada arquivo): espécies indicadoras\n"
+     "(IndVal), PERMANOVA, PCoA e NMDS"},
+    {kBoth, "--flutuacao",
+     "a flutuação populacional de um levantamento com o bloco\n"
+     "[coletas]: indivíduos, espécies, H de Shannon e as\n"
+     "espécies predominantes de cada coleta; correlações de\n"
+     "Pearson e Spearman com o clima do bloco [clima];\n"
+     "sazonalidade pelo teste de Rayleigh (Zar 2010)"},
+    {kBoth, "--defasagem K",
+     "com --flutuacao: a coleta k com o clima da coleta k - K\n"
+     "(K de 0, o padrão, em diante)"},
     {kBoth, "--indice I",
      "o índice do dendrograma: sorensen (1 - Sorensen, o\n"
-     "padrão) ou bray-curtis"},
+     "padrão) ou bray-curtis; nas comunidades, a\n"
+     "dissimilaridade: bray-curtis (o padrão) ou jaccard"},
+    {kBoth, "--permutacoes N",
+     "nas comunidades, as permutações dos testes (IndVal e\n"
+     "PERMANOVA), de 1 a 99999; o padrão é 999"},
+    {kBoth, "--semente S",
+     "nas comunidades, a semente das permutações e dos\n"
+     "inícios do NMDS (até 18 algarismos): a mesma semente\n"
+     "dá os mesmos números em toda parte"},
     {kReport, "--json",
      "os resultados em JSON (UTF-8), para R ou Python: os\n"
      "números com precisão completa, as classes sem espaços,\n"
@@ -209,6 +243,18 @@ const OptionSpec* findOption(Program program, std::string_view arg) {
     return nullptr;
 }
 
+// A seed: 1 to 18 decimal digits, so that it fits in 64 bits whatever
+// they are.
+std::optional<std::uint64_t> parseSeed(std::string_view text) {
+    if (text.empty() || text.size() > 18) return std::nullopt;
+    std::uint64_t seed = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        seed = seed * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    return seed;
+}
+
 std::string_view extension(const std::string& name) {
     const auto slash = name.find_last_of('/');
     const auto dot = name.find_last_of('.');
@@ -269,7 +315,8 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
         }
     }
     bool json = false, csv = false, xlsx = false, collectionsGiven = false, indexGiven = false, modeGiven = false;
-    bool sheetGiven = false, languageGiven = false;
+    bool sheetGiven = false, languageGiven = false, permutationsGiven = false, lagGiven = false;
+    std::string indexValue;
     int outputs = 0;
     const auto setMode = [&](Command command) {
         if (modeGiven) return false;
@@ -304,11 +351,33 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
             options.spreadsheet = value;
             break;
         case Id::Index:
-            if (value != "sorensen" && value != "bray-curtis")
-                return UsageError{"Erro: --indice espera sorensen ou bray-curtis"};
-            options.parameters.index = value == "bray-curtis" ? DendrogramIndex::BrayCurtis : DendrogramIndex::Sorensen;
+            // Read once the kind is known: the communities take other indices.
+            indexValue = value;
             indexGiven = true;
             break;
+        case Id::Permutations: {
+            const auto n = parseInteger(value);
+            if (!n || *n < 1 || *n > communities::kMaxPermutations)
+                return UsageError{"Erro: --permutacoes espera um número inteiro de 1 a 99999"};
+            options.parameters.communities.permutations = *n;
+            permutationsGiven = true;
+            break;
+        }
+        case Id::Seed: {
+            const auto seed = parseSeed(value);
+            if (!seed) return UsageError{"Erro: --semente espera um número inteiro de 0 a 999999999999999999"};
+            options.parameters.communities.seed = *seed;
+            permutationsGiven = true;
+            break;
+        }
+        case Id::Lag: {
+            const auto lag = parseInteger(value);
+            if (!lag || *lag < 0 || value.find_first_not_of("0123456789") != std::string::npos)
+                return UsageError{"Erro: --defasagem espera um número inteiro de coletas, 0 ou mais"};
+            options.parameters.lag = *lag;
+            lagGiven = true;
+            break;
+        }
         case Id::Json:
             json = true;
             break;
@@ -368,7 +437,22 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
 
     const bool running = options.command == Command::Run;
     const auto& kind = runKind(options.kind);
+    if (indexGiven) {
+        if (running && kind.kind == RunKind::Communities) {
+            if (indexValue != "bray-curtis" && indexValue != "jaccard")
+                return UsageError{"Erro: --indice espera bray-curtis ou jaccard"};
+            options.parameters.communities.index =
+                indexValue == "jaccard" ? communities::Dissimilarity::Jaccard : communities::Dissimilarity::BrayCurtis;
+        } else {
+            if (indexValue != "sorensen" && indexValue != "bray-curtis")
+                return UsageError{"Erro: --indice espera sorensen ou bray-curtis"};
+            options.parameters.index =
+                indexValue == "bray-curtis" ? DendrogramIndex::BrayCurtis : DendrogramIndex::Sorensen;
+        }
+    }
     if (indexGiven && !(running && kind.takesIndex)) return UsageError{};
+    if (permutationsGiven && !(running && kind.takesPermutations)) return UsageError{};
+    if (lagGiven && !(running && kind.takesLag)) return UsageError{};
     const bool importing = options.command == Command::Import;
     if ((sheetGiven || options.perCollection || options.records) && !importing) return UsageError{};
     if (options.perCollection && options.records) return UsageError{};
@@ -390,6 +474,10 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
     if (importing && (json || csv || languageGiven)) return UsageError{};
     if (running && batch && !kind.oneFile()) return UsageError{};
     if (auto problem = fileCountProblem(options, batch)) return *problem;
+    // The fluctuation's charts are not drawn yet: no image of none.
+    if (program == Program::Desktop && running && options.format == Format::Chart &&
+        options.kind == RunKind::Fluctuation)
+        return UsageError{"Erro: a flutuação ainda não tem gráficos; grave o relatório com --pdf"};
     if (program == Program::Desktop && running)
         if (auto problem = outputProblem(options)) return *problem;
     return options;

@@ -46,7 +46,7 @@ struct Options {
     std::string weather;               // --clima: the collections' weather sheet
     std::string weatherSheet;          // --planilha-clima: its workbook's sheet
     std::int32_t totalCollections = 0; // --coletas
-    RunParameters parameters;          // --indice
+    RunParameters parameters;          // --indice, --defasagem, --permutacoes, --semente
     // --idioma pt|en|es: the language of the reports' labels (never of
     // JSON or CSV); Portuguese unless asked, whatever the desktop's.
     ReportLanguage language = ReportLanguage::Portuguese;

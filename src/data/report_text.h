@@ -4,6 +4,7 @@
 #include "data/date_time.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zav {
@@ -11,6 +12,11 @@ namespace zav {
 // The reports' date line, "Data: 7/12/2026 - 9:5:3" (fields without
 // leading zeros), with ":<milliseconds>" after the seconds when asked for.
 std::string reportDateLine(const DateTime& when, bool milliseconds);
+
+// The reports' file line, "Arquivo: " and the file's name (Windows-1252
+// bytes), a control character in it shown as "?" so that it cannot break
+// the report's fixed lines.
+std::string reportFileLine(std::string_view nameBytes);
 
 // The bytes of a report saved as a text file: CR LF after every line, the
 // last one too.

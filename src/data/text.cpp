@@ -64,6 +64,13 @@ std::string reportDateLine(const DateTime& t, bool milliseconds) {
     return line;
 }
 
+std::string reportFileLine(std::string_view nameBytes) {
+    std::string line = "Arquivo: ";
+    for (const char c : nameBytes)
+        line += static_cast<unsigned char>(c) < 32 || c == 127 ? '?' : c;
+    return line;
+}
+
 std::string joinReportLines(const std::vector<std::string>& lines) {
     std::size_t size = 0;
     for (const auto& line : lines)

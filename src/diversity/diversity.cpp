@@ -116,4 +116,30 @@ DiversityResult analyseDiversity(const SpeciesTable& table, int replicates) {
     return r;
 }
 
+void addCollectionMatrix(DiversityResult& result, const CollectionBlocks& blocks) {
+    if (!blocks.present()) return;
+    std::vector<std::vector<std::int32_t>> counts;
+    counts.reserve(blocks.collections.size());
+    for (const auto& c : blocks.collections)
+        counts.push_back(c.counts);
+    const PresenceMatrix presence(counts);
+    if (result.incidence) {
+        result.incidence->jackknife1.standardError = jackknife1StandardError(presence);
+        result.incidence->bootstrap.standardError = bootstrapStandardError(presence);
+    }
+    CollectionMatrixResult matrix;
+    matrix.exactCurve = exactCollectionCurve(presence, exactCurveSizes(presence.collections()));
+    double sum = 0.0;
+    int caught = 0;
+    for (const auto& c : counts) {
+        matrix.collectionShannon.push_back(collectionShannon(c));
+        if (const auto h = matrix.collectionShannon.back()) {
+            sum += *h;
+            ++caught;
+        }
+    }
+    if (caught > 0) matrix.meanShannon = sum / caught;
+    result.matrix = std::move(matrix);
+}
+
 } // namespace zav

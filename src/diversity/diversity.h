@@ -3,7 +3,9 @@
 // indices, Hill numbers and the rarefaction and extrapolation curves, each
 // number with its method (see estimators.h and curves.h).
 
+#include "data/collection_blocks.h"
 #include "data/species_table.h"
+#include "diversity/collection_matrix.h"
 #include "diversity/curves.h"
 #include "diversity/estimators.h"
 
@@ -55,6 +57,14 @@ struct IncidenceResult {
     std::string curveMissing;
 };
 
+// What the whole species x collection matrix gives (a file with its
+// [coletas] block).
+struct CollectionMatrixResult {
+    std::vector<diversity::ExactCurvePoint> exactCurve;   // with its standard deviation
+    std::vector<std::optional<double>> collectionShannon; // one per collection, none for an empty one
+    std::optional<double> meanShannon;                    // over the collections with individuals
+};
+
 struct DiversityResult {
     std::int64_t individuals = 0; // n
     std::int64_t species = 0;     // S
@@ -79,6 +89,10 @@ struct DiversityResult {
 
     int bootstrapReplicates = diversity::kBootstrapReplicates;
 
+    // With the [coletas] block only (addCollectionMatrix); the incidence
+    // part's Jackknife 1 and Bootstrap then carry their standard errors.
+    std::optional<CollectionMatrixResult> matrix;
+
     // H of the faunistic report of the same survey (kept species only),
     // set by the run (runs.h) so that the report can say whether its H is
     // the same as printed there; none when that report gives no H.
@@ -95,5 +109,11 @@ DiversityResult analyseDiversity(const SpeciesTable& table);
 // 2): only the fuzz target asks for fewer than kBootstrapReplicates, to run
 // many more inputs per second; the report names the number used.
 DiversityResult analyseDiversity(const SpeciesTable& table, int replicates);
+
+// Adds what the survey's collections give (nothing for blocks without
+// collections): the standard errors of the incidence part's Jackknife 1
+// and Bootstrap (when it exists), the exact collection curve with its
+// standard deviation, and Shannon's H of each collection and their mean.
+void addCollectionMatrix(DiversityResult& result, const CollectionBlocks& blocks);
 
 } // namespace zav

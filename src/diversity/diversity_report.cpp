@@ -88,6 +88,28 @@ std::string faunisticShannonLine(const DiversityResult& r, const Say& say) {
     return say("abundantes; por isso H aqui difere do H do relatório faunístico (") + there + ").";
 }
 
+// What the species x collection matrix gives, after everything else, so
+// that a report without it is as it was.
+void matrixLines(std::vector<std::string>& lines, const Say& say, const DiversityResult& r,
+                 const CollectionMatrixResult& m) {
+    lines.push_back(kRule);
+    lines.push_back(say("DA MATRIZ DE ESPÉCIES x COLETAS (bloco [coletas])"));
+    if (r.incidence)
+        lines.push_back(method(say, "e.p. de Jackknife 1 e Bootstrap acima: da matriz, como vegan specpool"));
+    lines.push_back(say("CURVA EXATA POR COLETAS, com desvio padrão (Colwell et al. 2004; Kindt"));
+    lines.push_back(say("et al. 2006; como vegan specaccum(method = \"exact\"))"));
+    lines.push_back(say("         t       q = 0        d.p."));
+    for (const auto& p : m.exactCurve)
+        lines.push_back(column(std::to_string(p.t), 10) + column(fixedPoint(p.richness, 3), 12) +
+                        column(fixedPoint(p.deviation, 3), 12));
+    lines.push_back(say("SHANNON H POR COLETA (Shannon 1948, logaritmo natural)"));
+    lines.push_back(say("    Coleta           H"));
+    for (std::size_t k = 0; k < m.collectionShannon.size(); ++k)
+        lines.push_back(column(std::to_string(k + 1), 10) + column(number(m.collectionShannon[k], 4), 12));
+    lines.push_back(row(say, "Média de H", number(m.meanShannon, 4)));
+    lines.push_back(method(say, "média das coletas com indivíduos; - : coleta sem indivíduos"));
+}
+
 } // namespace
 
 std::vector<std::string> diversityReport(const DiversityResult& r, std::string_view fileNameBytes, const DateTime& when,
@@ -192,6 +214,7 @@ std::vector<std::string> diversityReport(const DiversityResult& r, std::string_v
             lines.push_back(line);
         }
     }
+    if (r.matrix) matrixLines(lines, say, r, *r.matrix);
     return lines;
 }
 
@@ -258,11 +281,11 @@ std::string diversityJson(const DiversityResult& r, std::string_view pathUtf8, c
     json.key("ice");
     estimateJson(json, in.ice, false, false);
     json.key("jackknife1");
-    estimateJson(json, in.jackknife1, false, false);
+    estimateJson(json, in.jackknife1, in.jackknife1.standardError.has_value(), false);
     json.key("jackknife2");
     estimateJson(json, in.jackknife2, false, false);
     json.key("bootstrap");
-    estimateJson(json, in.bootstrap, false, false);
+    estimateJson(json, in.bootstrap, in.bootstrap.standardError.has_value(), false);
     json.endObject();
     const auto& ix = r.indices;
     json.key("indices").beginObject(Layout::Lines);
@@ -321,6 +344,27 @@ std::string diversityJson(const DiversityResult& r, std::string_view pathUtf8, c
         json.endObject();
     }
     json.endArray();
+    if (r.matrix) {
+        json.key("matriz").beginObject(Layout::Lines);
+        json.key("curva_exata").beginArray(Layout::Lines);
+        for (const auto& p : r.matrix->exactCurve)
+            json.beginObject()
+                .key("t")
+                .integer(p.t)
+                .key("q0")
+                .number(p.richness)
+                .key("dp")
+                .number(p.deviation)
+                .endObject();
+        json.endArray();
+        json.key("shannon_coletas").beginArray();
+        for (const auto& h : r.matrix->collectionShannon)
+            json.optionalNumber(h.has_value(), h.value_or(0.0));
+        json.endArray();
+        json.key("shannon_media")
+            .optionalNumber(r.matrix->meanShannon.has_value(), r.matrix->meanShannon.value_or(0.0));
+        json.endObject();
+    }
     json.endObject();
     return json.finish();
 }

@@ -3,6 +3,7 @@
 #include "analysis/abundance.h"
 #include "analysis/class_codes.h"
 #include "analysis/report.h"
+#include "data/text.h"
 #include "similarity/similarity_report.h"
 
 #include <algorithm>
@@ -176,6 +177,8 @@ constexpr std::pair<std::string_view, std::string_view> kSpanish[] = {
     {"q\u00a0=\u00a02 (inverso de Simpson)", "q\u00a0=\u00a02 (inverso de Simpson)"},
     {"Distância (1 - Sørensen)", "Distancia (1 - Sørensen)"},
     {"Dissimilaridade de Bray-Curtis", "Disimilitud de Bray-Curtis"},
+    {"Eixo 1: ", "Eje 1: "},
+    {"; eixo 2: ", "; eje 2: "},
 };
 
 } // namespace
@@ -479,6 +482,36 @@ double fittingStep(const AxisRange& axis, double plotLength, double labelLength)
     while (step / span * plotLength < room && step < span)
         step = niceCeiling(step * 1.5);
     return step;
+}
+
+OrdinationPlot ordinationPlot(const communities::CommunityResult& result, bool pcoa, ChartLanguage language) {
+    OrdinationPlot plot;
+    plot.pcoa = pcoa || !result.nmds.result;
+    const auto& a = plot.pcoa ? result.pcoa.axis1 : result.nmds.result->axis1;
+    const auto& b = plot.pcoa ? result.pcoa.axis2 : result.nmds.result->axis2;
+    plot.treatments.resize(static_cast<std::size_t>(result.samples.treatments));
+    double extent = 0.0;
+    for (std::size_t i = 0; i < result.samples.samples.size() && i < a.size() && i < b.size(); ++i) {
+        plot.treatments[static_cast<std::size_t>(result.samples.samples[i].treatment - 1)].emplace_back(a[i], b[i]);
+        extent = std::max({extent, std::abs(a[i]), std::abs(b[i])});
+    }
+    // Both axes from -extent to extent, so that distances read the same
+    // either way.
+    if (!(extent > 0.0)) extent = 1.0;
+    const double step = niceCeiling(extent / 4.0);
+    const double end = std::ceil(extent / step) * step;
+    plot.x = linearAxis(-end, end, step);
+    plot.y = plot.x;
+    if (plot.pcoa) {
+        const auto share = [](const std::optional<double>& s) { return s ? fixedPoint(*s, 1) + " %" : "-"; };
+        plot.corner = chartText(language, "Eixo 1: ", "Axis 1: ") + share(result.pcoa.share1) +
+                      chartText(language, "; eixo 2: ", "; axis 2: ") + share(result.pcoa.share2);
+    } else {
+        const double stress = result.nmds.result->stress;
+        plot.corner = "Stress: " + fixedPoint(stress, 3);
+        if (stress < 0.2) plot.corner += " (" + communities::stressReading(stress) + ")";
+    }
+    return plot;
 }
 
 } // namespace zav

@@ -3,6 +3,7 @@
 // what a chart shows can be checked without drawing it. Texts are UTF-8.
 
 #include "analysis/analysis.h"
+#include "communities/communities.h"
 #include "comparison/comparison.h"
 #include "diversity/diversity.h"
 #include "similarity/similarity.h"
@@ -212,5 +213,17 @@ std::vector<std::string> wrapWords(const std::string& text, double width,
 // a power of ten, at which its labels, `labelLength` pixels each along the
 // axis and a gap apart, fit on `plotLength` pixels.
 double fittingStep(const AxisRange& axis, double plotLength, double labelLength);
+
+// The ordination figure of the communities: each treatment's samples as
+// points (NMDS, or the PCoA's first two axes), square axes of the same
+// scale, and what its corner says (the stress with its reading, or the
+// axes' shares). Without an NMDS (too few or identical samples) the PCoA.
+struct OrdinationPlot {
+    bool pcoa = false;
+    std::vector<std::vector<std::pair<double, double>>> treatments; // points of T1, T2, ...
+    AxisRange x, y;
+    std::string corner; // UTF-8
+};
+OrdinationPlot ordinationPlot(const communities::CommunityResult& result, bool pcoa, ChartLanguage language);
 
 } // namespace zav

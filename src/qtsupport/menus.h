@@ -4,11 +4,11 @@
 
 namespace zav {
 
-enum TopMenu { Arquivo, Calcular, Diversidade, Similaridade, Grafico, Ajuda };
-inline constexpr int kTopMenuCount = 6;
+enum TopMenu { Arquivo, Calcular, Diversidade, Flutuacao, Similaridade, Grafico, Ajuda };
+inline constexpr int kTopMenuCount = 7;
 
 // The menus that the panels switch on and off; "Gráfico" follows from
 // what is shown instead.
-inline constexpr TopMenu kSwitchedMenus[] = {Arquivo, Calcular, Diversidade, Similaridade, Ajuda};
+inline constexpr TopMenu kSwitchedMenus[] = {Arquivo, Calcular, Diversidade, Flutuacao, Similaridade, Ajuda};
 
 } // namespace zav

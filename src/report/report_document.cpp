@@ -1,8 +1,10 @@
 #include "report/report_document.h"
 
 #include "analysis/report.h"
+#include "communities/communities_report.h"
 #include "comparison/comparison_report.h"
 #include "diversity/diversity_report.h"
+#include "fluctuation/fluctuation_report.h"
 #include "qtsupport/qt_text.h"
 #include "qtsupport/ui_language.h"
 #include "qtsupport/ui_text.h"
@@ -59,6 +61,18 @@ ReportDocument diversityDocument(DiversityRun run) {
             std::move(run.warnings)};
 }
 
+ReportDocument fluctuationDocument(FluctuationRun run) {
+    const QString path = QString::fromStdString(run.path.string());
+    auto lines = fluctuationReport(run.result, toCp1252(path), run.when);
+    return {std::move(lines),
+            Zav::tr("Flutuação - ") + QFileInfo(path).fileName(),
+            std::move(run.result),
+            {path},
+            false,
+            {},
+            std::move(run.warnings)};
+}
+
 ReportDocument comparisonDocument(ComparisonRun run, const QStringList& names) {
     const QStringList paths = absoluteNames(run.treatments.paths);
     const QStringList shown = names.isEmpty() ? fileNames(paths) : names;
@@ -69,6 +83,18 @@ ReportDocument comparisonDocument(ComparisonRun run, const QStringList& names) {
         comparisonReport(run.result, namesCp1252, run.treatments.when, run.treatments.notes, interfaceLanguage());
     const QString name = Zav::tr("Comparação de %1 tratamentos (T1 = %2)").arg(paths.size()).arg(shown.value(0));
     return {std::move(lines), name, std::move(run.result), paths, false, std::move(run.treatments.notes), {}, names};
+}
+
+ReportDocument communitiesDocument(CommunitiesRun run, const QStringList& names) {
+    const QStringList paths = absoluteNames(run.treatments.paths);
+    const QStringList shown = names.isEmpty() ? fileNames(paths) : names;
+    communities::CommunityLabels labels{
+        {}, run.treatments.pathsUtf8(), run.treatments.speciesNames, run.treatments.notes};
+    for (const QString& name : shown)
+        labels.treatmentNames.push_back(name.toStdString());
+    auto lines = communitiesReport(run.result, labels, run.treatments.when);
+    const QString name = Zav::tr("Comunidades de %1 tratamentos (T1 = %2)").arg(paths.size()).arg(shown.value(0));
+    return {std::move(lines), name, std::move(run.result), paths, false, std::move(run.notices), {}, names};
 }
 
 QStringList treatmentNames(const ReportDocument& document) {
@@ -91,9 +117,19 @@ ReportDocument reportDocument(AnyRun run, const QStringList& shownPaths, const Q
                 auto document = diversityDocument(std::move(held));
                 document.sources = paths;
                 return document;
+            } else if constexpr (std::is_same_v<Run, FluctuationRun>) {
+                const QStringList paths = shownOr({held.path});
+                auto document = fluctuationDocument(std::move(held));
+                document.sources = paths;
+                return document;
             } else if constexpr (std::is_same_v<Run, SimilarityRun>) {
                 return similarityDocument(std::move(held.result), shownOr(held.treatments.paths), held.treatments.when,
                                           std::move(held.treatments.notes), names);
+            } else if constexpr (std::is_same_v<Run, CommunitiesRun>) {
+                const QStringList paths = shownOr(held.treatments.paths);
+                auto document = communitiesDocument(std::move(held), names);
+                document.sources = paths;
+                return document;
             } else {
                 static_assert(std::is_same_v<Run, ComparisonRun>, "every kind of run has its document");
                 const QStringList paths = shownOr(held.treatments.paths);

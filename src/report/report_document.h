@@ -7,6 +7,7 @@
 #include "comparison/comparison.h"
 #include "data/date_time.h"
 #include "diversity/diversity.h"
+#include "fluctuation/fluctuation.h"
 #include "similarity/similarity.h"
 
 #include <QString>
@@ -20,7 +21,8 @@
 
 namespace zav {
 
-using ReportResult = std::variant<AnalysisResult, SimilarityResult, DiversityResult, ComparisonResult>;
+using ReportResult = std::variant<AnalysisResult, SimilarityResult, DiversityResult, ComparisonResult,
+                                  communities::CommunityResult, FluctuationResult>;
 
 struct ReportDocument {
     std::vector<std::string> lines; // Windows-1252, as shown
@@ -51,9 +53,16 @@ ReportDocument similarityDocument(SimilarityResult result, const QStringList& pa
 // "ZAVIRO - DIVERSIDADE" of the run's data file.
 ReportDocument diversityDocument(DiversityRun run);
 
+// "ZAVIRO - FLUTUAÇÃO POPULACIONAL" of the run's data file.
+ReportDocument fluctuationDocument(FluctuationRun run);
+
 // The comparison report of the run's treatments, named `names` (their file
 // names when empty).
 ReportDocument comparisonDocument(ComparisonRun run, const QStringList& names = {});
+
+// "ZAVIRO - COMUNIDADES" of the run's treatments, named `names` (their file
+// names when empty); the collections left out among its notes.
+ReportDocument communitiesDocument(CommunitiesRun run, const QStringList& names = {});
 
 // The document of a run of any kind: the one way a run reaches the window.
 // `shownPaths` are the data files as the user chose them (the run's own

@@ -225,4 +225,58 @@ std::vector<ShownTable> comparisonTables(const ComparisonResult& r, const std::v
     return tables;
 }
 
+std::vector<ShownTable> fluctuationTables(const FluctuationResult& r, char decimalSeparator) {
+    const Figures f(decimalSeparator);
+    std::vector<ShownTable> tables;
+    ShownTable collections{"Coletas",
+                           {"Coleta", "Data", "Indivíduos", "Espécies", "Shannon H"},
+                           {},
+                           {"Shannon H: logaritmo natural (Shannon 1948); - : coleta sem indivíduos."}};
+    for (const auto number : r.predominant)
+        collections.headings.push_back("Espécie " + std::to_string(number));
+    for (const auto& c : r.collections) {
+        std::vector<std::string> row = {std::to_string(c.number), c.date ? formatDate(*c.date) : "-",
+                                        std::to_string(c.individuals), std::to_string(c.species), f(c.shannon, 4)};
+        for (const auto count : c.predominant)
+            row.push_back(std::to_string(count));
+        collections.rows.push_back(std::move(row));
+    }
+    tables.push_back(std::move(collections));
+
+    ShownTable correlations{"Correlações com o clima (defasagem " + std::to_string(r.lag) + ")",
+                            {"Série", "Nome", "Variável", "n", "r de Pearson", "p", "rho de Spearman", "p", "Motivo"},
+                            {},
+                            {"Pearson 1896; Spearman 1904 (postos médios nos empates); p bilateral pelo t de "
+                             "Student com n-2 graus de liberdade (Zar 2010, cap. 19)."}};
+    for (const auto& c : r.correlations) {
+        const auto& pearson = c.result.pearson;
+        const auto& spearman = c.result.spearman;
+        correlations.rows.push_back({c.series, c.name, r.variables[c.variable], std::to_string(c.result.n),
+                                     f(pearson ? std::optional<double>(pearson->value) : std::nullopt, 4),
+                                     f(pearson ? std::optional<double>(pearson->p) : std::nullopt, 4),
+                                     f(spearman ? std::optional<double>(spearman->value) : std::nullopt, 4),
+                                     f(spearman ? std::optional<double>(spearman->p) : std::nullopt, 4),
+                                     c.result.missing});
+    }
+    tables.push_back(std::move(correlations));
+
+    ShownTable season{"Sazonalidade (teste de Rayleigh)",
+                      {"Medida", "Valor"},
+                      {},
+                      {"Zar 2010, cap. 26-27: as datas como ângulos, com o peso dos indivíduos."}};
+    if (const auto& s = r.seasonality) {
+        season.rows = {{"n (indivíduos)", f(s->n, 0)},
+                       {"r (vetor médio)", f(s->r, 4)},
+                       {"Ângulo médio (graus)", f(s->meanAngle, 2)},
+                       {"Data média", s->meanDate},
+                       {"Desvio circular (graus)", f(s->circularSd, 2)},
+                       {"z de Rayleigh", f(s->z, 4)},
+                       {"p", f(s->p, 4)}};
+    } else {
+        season.notes.push_back("- : " + r.seasonalityMissing);
+    }
+    tables.push_back(std::move(season));
+    return tables;
+}
+
 } // namespace zav

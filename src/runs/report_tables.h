@@ -8,6 +8,7 @@
 #include "comparison/comparison.h"
 #include "data/shown_table.h"
 #include "diversity/diversity.h"
+#include "fluctuation/fluctuation.h"
 #include "similarity/similarity.h"
 
 #include <string>
@@ -30,5 +31,9 @@ std::vector<ShownTable> similarityTables(const SimilarityResult& result, const s
 // Hutcheson's test (per treatment and per pair) and the four matrices.
 std::vector<ShownTable> comparisonTables(const ComparisonResult& result, const std::vector<std::string>& names,
                                          char decimalSeparator = '.');
+
+// The per-collection table, the correlations with the weather and the
+// seasonality.
+std::vector<ShownTable> fluctuationTables(const FluctuationResult& result, char decimalSeparator = '.');
 
 } // namespace zav

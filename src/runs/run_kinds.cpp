@@ -2,6 +2,7 @@
 
 #include "comparison/comparison.h"
 #include "data/errors.h"
+#include "data/overloaded.h"
 #include "data/window_text.h"
 #include "similarity/similarity.h"
 
@@ -9,11 +10,6 @@
 
 namespace zav {
 namespace {
-
-// C++20 has no `overloaded` of its own: the lambdas of a visit, one per kind.
-template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
-// Clang before 17 deduces no aggregate's arguments by itself.
-template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 constexpr RunKindInfo kKinds[] = {
     {.kind = RunKind::Faunistic,
@@ -29,6 +25,8 @@ constexpr RunKindInfo kKinds[] = {
      .csv = true,
      .xlsx = true,
      .takesIndex = false,
+     .takesPermutations = false,
+     .takesLag = false,
      .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando o arquivo: "),
      .doneStatus = QT_TRANSLATE_NOOP("Zav", "Cálculo do arquivo: "),
      .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizado")},
@@ -45,6 +43,8 @@ constexpr RunKindInfo kKinds[] = {
      .csv = true,
      .xlsx = false,
      .takesIndex = false,
+     .takesPermutations = false,
+     .takesLag = false,
      .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando a diversidade do arquivo: "),
      .doneStatus = QT_TRANSLATE_NOOP("Zav", "Diversidade do arquivo: "),
      .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizada")},
@@ -61,6 +61,8 @@ constexpr RunKindInfo kKinds[] = {
      .csv = false,
      .xlsx = false,
      .takesIndex = false,
+     .takesPermutations = false,
+     .takesLag = false,
      .runningStatus = "",
      .doneStatus = "",
      .doneStatusEnd = ""},
@@ -77,9 +79,47 @@ constexpr RunKindInfo kKinds[] = {
      .csv = false,
      .xlsx = false,
      .takesIndex = true,
+     .takesPermutations = false,
+     .takesLag = false,
      .runningStatus = "",
      .doneStatus = "",
      .doneStatusEnd = ""},
+    {.kind = RunKind::Communities,
+     .name = "comunidades",
+     .option = "--comunidades",
+     .title = "Comunidades",
+     .minFiles = 2,
+     .maxFiles = 10,
+     .fileCountProblem = comparisonCountProblem,
+     .reportSuffix = "-comunidades",
+     .dataSuffix = "-comunidades",
+     .json = true,
+     .csv = false,
+     .xlsx = false,
+     .takesIndex = true,
+     .takesPermutations = true,
+     .takesLag = false,
+     .runningStatus = "",
+     .doneStatus = "",
+     .doneStatusEnd = ""},
+    {.kind = RunKind::Fluctuation,
+     .name = "flutuacao",
+     .option = "--flutuacao",
+     .title = "Flutuação",
+     .minFiles = 1,
+     .maxFiles = 1,
+     .fileCountProblem = nullptr,
+     .reportSuffix = "-flutuacao",
+     .dataSuffix = "-flutuacao",
+     .json = true,
+     .csv = true,
+     .xlsx = false,
+     .takesIndex = false,
+     .takesPermutations = false,
+     .takesLag = true,
+     .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando a flutuação do arquivo: "),
+     .doneStatus = QT_TRANSLATE_NOOP("Zav", "Flutuação do arquivo: "),
+     .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizada")},
 };
 
 TreatmentFiles treatmentsOf(const std::vector<NamedBytes>& files) {
@@ -146,6 +186,10 @@ AnyRun runFiles(RunKind kind, const std::vector<std::filesystem::path>& files, c
         return runSimilarity(files, clock);
     case RunKind::Comparison:
         return runComparison(files, parameters.index, clock);
+    case RunKind::Communities:
+        return runCommunities(files, parameters.communities, clock);
+    case RunKind::Fluctuation:
+        return runFluctuation(onlyFile(files), parameters.lag, clock);
     }
     throw Error("Erro: análise desconhecida");
 }
@@ -158,6 +202,10 @@ AnyRun runFiles(RunKind kind, const std::vector<std::filesystem::path>& files, c
         return runSurvey(onlyFile(files), when);
     case RunKind::Diversity:
         return runDiversity(onlyFile(files), when);
+    case RunKind::Communities:
+        return runCommunities(files, parameters.communities, when);
+    case RunKind::Fluctuation:
+        return runFluctuation(onlyFile(files), parameters.lag, when);
     case RunKind::Similarity:
     case RunKind::Comparison: {
         TreatmentFiles treatments;
@@ -179,6 +227,14 @@ AnyRun runBytes(RunKind kind, const std::vector<NamedBytes>& files, const RunPar
         return runSurvey(onlyFile(files).bytes, onlyFile(files).name, when);
     case RunKind::Diversity:
         return runDiversity(onlyFile(files).bytes, onlyFile(files).name, when);
+    case RunKind::Communities: {
+        std::vector<std::pair<std::string_view, std::string>> named;
+        for (const auto& file : files)
+            named.emplace_back(file.bytes, file.name);
+        return runCommunities(named, parameters.communities, when);
+    }
+    case RunKind::Fluctuation:
+        return runFluctuation(onlyFile(files).bytes, onlyFile(files).name, parameters.lag, when);
     case RunKind::Similarity:
     case RunKind::Comparison: {
         auto treatments = treatmentsOf(files);
@@ -196,6 +252,9 @@ std::string runOutput(const AnyRun& run, RunOutput output, ReportLanguage langua
                           [&](const DiversityRun& held) { return diversityOutput(held, output, language); },
                           [&](const SimilarityRun& held) { return similarityOutput(held, output, language); },
                           [&](const ComparisonRun& held) { return comparisonOutput(held, output, language); },
+                          // Their reports are in Portuguese alone for now.
+                          [&](const CommunitiesRun& held) { return communitiesOutput(held, output); },
+                          [&](const FluctuationRun& held) { return fluctuationOutput(held, output); },
                       },
                       run);
 }
@@ -207,6 +266,9 @@ std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language) {
             [&](const DiversityRun& held) { return figuresOf(held.result, language); },
             [&](const SimilarityRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
             [&](const ComparisonRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
+            // The fluctuation's and the communities' figures are not drawn yet.
+            [&](const FluctuationRun&) { return std::vector<Figure>{}; },
+            [&](const CommunitiesRun&) { return std::vector<Figure>{}; },
         },
         run);
 }
@@ -218,6 +280,8 @@ const std::vector<std::string>& runNotices(const AnyRun& run) {
             [](const DiversityRun& held) -> const std::vector<std::string>& { return held.warnings; },
             [](const SimilarityRun& held) -> const std::vector<std::string>& { return held.treatments.notes; },
             [](const ComparisonRun& held) -> const std::vector<std::string>& { return held.treatments.notes; },
+            [](const CommunitiesRun& held) -> const std::vector<std::string>& { return held.notices; },
+            [](const FluctuationRun& held) -> const std::vector<std::string>& { return held.warnings; },
         },
         run);
 }

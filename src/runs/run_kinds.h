@@ -21,12 +21,14 @@
 
 namespace zav {
 
-enum class RunKind { Faunistic, Diversity, Similarity, Comparison };
+enum class RunKind { Faunistic, Diversity, Similarity, Comparison, Communities, Fluctuation };
 
 // Everything a run takes besides its files and the time: the options of
 // the command line, the choices of the window's panels and of the page.
 struct RunParameters {
     DendrogramIndex index = DendrogramIndex::Sorensen; // Comparação: the dendrogram's index
+    int lag = 0;                  // Flutuação: collection k paired with the weather of collection k - lag
+    CommunityOptions communities; // Comunidades: index, permutations, seed
 };
 
 struct RunKindInfo {
@@ -53,8 +55,12 @@ struct RunKindInfo {
     bool json;
     bool csv;
     bool xlsx; // the species table as a workbook
-    // --indice: the comparison's dendrogram.
+    // --indice: the comparison's dendrogram, the communities' dissimilarity.
     bool takesIndex;
+    // --permutacoes and --semente: the communities' permutation tests.
+    bool takesPermutations;
+    // --defasagem: the fluctuation's lag.
+    bool takesLag;
     // The window's status line while a file is run and when it is done
     // ("Cálculo do arquivo: " + name + " finalizado"), for the kinds of
     // one file; UTF-8.
@@ -73,7 +79,7 @@ const RunKindInfo* runKindOfOption(std::string_view option);
 const RunKindInfo* runKindNamed(std::string_view name);
 
 // A run of any kind, as the runs of runs.h make it.
-using AnyRun = std::variant<SurveyRun, DiversityRun, SimilarityRun, ComparisonRun>;
+using AnyRun = std::variant<SurveyRun, DiversityRun, SimilarityRun, ComparisonRun, CommunitiesRun, FluctuationRun>;
 
 // The kind of each run and of each result: one overload per kind, so that
 // a visit over a variant that holds a kind without one does not compile.
@@ -81,10 +87,14 @@ constexpr RunKind kindOf(const SurveyRun&) { return RunKind::Faunistic; }
 constexpr RunKind kindOf(const DiversityRun&) { return RunKind::Diversity; }
 constexpr RunKind kindOf(const SimilarityRun&) { return RunKind::Similarity; }
 constexpr RunKind kindOf(const ComparisonRun&) { return RunKind::Comparison; }
+constexpr RunKind kindOf(const CommunitiesRun&) { return RunKind::Communities; }
+constexpr RunKind kindOf(const FluctuationRun&) { return RunKind::Fluctuation; }
 constexpr RunKind kindOf(const AnalysisResult&) { return RunKind::Faunistic; }
 constexpr RunKind kindOf(const DiversityResult&) { return RunKind::Diversity; }
 constexpr RunKind kindOf(const SimilarityResult&) { return RunKind::Similarity; }
 constexpr RunKind kindOf(const ComparisonResult&) { return RunKind::Comparison; }
+constexpr RunKind kindOf(const communities::CommunityResult&) { return RunKind::Communities; }
+constexpr RunKind kindOf(const FluctuationResult&) { return RunKind::Fluctuation; }
 RunKind kindOf(const AnyRun& run);
 
 // Runs `kind` on data files named by their paths, the clock read once the

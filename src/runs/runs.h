@@ -8,10 +8,12 @@
 // taking `bytes`); the analysis and the outputs are the same.
 
 #include "analysis/analysis.h"
+#include "communities/communities.h"
 #include "comparison/comparison.h"
 #include "data/clock.h"
 #include "data/report_language.h"
 #include "diversity/diversity.h"
+#include "fluctuation/fluctuation.h"
 #include "similarity/similarity.h"
 #include "similarity/treatment_file.h"
 
@@ -57,6 +59,23 @@ DiversityRun runDiversity(std::string_view bytes, const std::string& shownName, 
 // The report, the JSON, or the individual-based curve as CSV.
 std::string diversityOutput(const DiversityRun& run, RunOutput output,
                             ReportLanguage language = ReportLanguage::Portuguese);
+
+// The population fluctuation of one survey file kept whole (its [coletas]
+// block, and [clima] for the correlations), the weather of collection
+// k - lag paired with collection k. A file without the collections is
+// refused with a message that says how to add them.
+struct FluctuationRun {
+    std::filesystem::path path; // absolute
+    DateTime when;
+    CollectionBlocks blocks;
+    FluctuationResult result;
+    std::vector<std::string> warnings = {}; // the data file's (SpeciesTable::warnings)
+};
+FluctuationRun runFluctuation(const std::filesystem::path& file, int lag, Clock& clock);
+FluctuationRun runFluctuation(const std::filesystem::path& file, int lag, const DateTime& when);
+FluctuationRun runFluctuation(std::string_view bytes, const std::string& shownName, int lag, const DateTime& when);
+// The report, the JSON, or the per-collection table as CSV.
+std::string fluctuationOutput(const FluctuationRun& run, RunOutput output);
 
 // Treatment files read for a similarity or a comparison run.
 struct TreatmentFiles {
@@ -116,5 +135,33 @@ ComparisonRun runComparison(TreatmentFiles treatments, DendrogramIndex index);
 // The report or the JSON (there is no CSV of a comparison).
 std::string comparisonOutput(const ComparisonRun& run, RunOutput output,
                              ReportLanguage language = ReportLanguage::Portuguese);
+
+// The communities of 2 to 10 treatments through their collections: each
+// file's [coletas] block gives its samples, the species paired as the
+// comparison pairs them (by name when every file names its species).
+struct CommunityOptions {
+    communities::Dissimilarity index = communities::Dissimilarity::BrayCurtis;
+    int permutations = communities::kDefaultPermutations;
+    std::uint64_t seed = communities::kDefaultSeed;
+};
+struct CommunitiesRun {
+    TreatmentFiles treatments;
+    communities::CommunityResult result;
+    // How the species were paired, then the collections left out
+    // ("T1, coleta 3: sem indivíduos, fora da análise"), UTF-8.
+    std::vector<std::string> notices;
+};
+// A file without a [coletas] block is refused naming it
+// (communities::CommunityInputError); a bad block, as the data file's
+// errors, naming it too.
+CommunitiesRun runCommunities(const std::vector<std::filesystem::path>& files, const CommunityOptions& options,
+                              const DateTime& when);
+CommunitiesRun runCommunities(const std::vector<std::filesystem::path>& files, const CommunityOptions& options,
+                              Clock& clock);
+// The same on the files' bytes, each with the name (UTF-8) the outputs give it.
+CommunitiesRun runCommunities(const std::vector<std::pair<std::string_view, std::string>>& files,
+                              const CommunityOptions& options, const DateTime& when);
+// The report or the JSON (there is no CSV of the communities).
+std::string communitiesOutput(const CommunitiesRun& run, RunOutput output);
 
 } // namespace zav

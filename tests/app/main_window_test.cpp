@@ -792,6 +792,31 @@ class MainWindowTest : public zav::test::WindowTest {
         QVERIFY(window->isMenuEnabled(TZAVMain::Diversidade));
     }
 
+    // "Flutuação" runs a survey kept whole as "Calcular" runs a file, is on
+    // and off with it, and refuses a file without its collections.
+    void flutuacaoRunsAsCalcularAndFollowsIt() {
+        const QString data = dataFile("coletas.txt", readAll(ZAV_DIVERSITY_GOLDEN_DIR "/dez-especies-coletas.txt"));
+        user->expectOpen(data);
+        trigger("MnuFlutuacao");
+        QCOMPARE(window->statusText(), "Flutuação do arquivo: " + data + " finalizada");
+        const auto run = zav::runFluctuation(data.toStdString(), 0, user->time);
+        QCOMPARE(memo1()->toPlainText().left(31), QStringLiteral("ZAVIRO - FLUTUAÇÃO POPULACIONAL"));
+        user->expectSave(path("salvo.txt"));
+        trigger("MnuSalvar");
+        QCOMPARE(user->requests.last().fileName, path("coletas-flutuacao.txt"));
+        QCOMPARE(readAll(path("salvo.txt")),
+                 QByteArray::fromStdString(zav::fluctuationOutput(run, zav::RunOutput::Report)));
+
+        user->expectOpen(exampleFile());
+        user->expectError(QString::fromUtf8(zav::DataFileError(zav::kNoCollectionsMessage).what()));
+        trigger("MnuFlutuacao");
+
+        trigger("MnuNovo");
+        QVERIFY(!window->isMenuEnabled(TZAVMain::Flutuacao));
+        click("BtnCancelCriar");
+        QCOMPARE(window->isMenuEnabled(TZAVMain::Flutuacao), window->isMenuEnabled(TZAVMain::Calcular));
+    }
+
     void startComparison(const QString& count, int index) {
         trigger("MnuComparacao");
         QVERIFY(!window->findChild<QWidget*>("EntraComp")->isHidden());

@@ -392,6 +392,29 @@ TEST_F(Cli, DiversityAndComparisonRuns) {
             EXPECT_EQ(r.err, c.err) << c.args;
         }
     }
+    // The communities of treatments with their collections; one without is refused by name.
+    const fs::path areas = fs::path(ZAV_COMMUNITIES_DATA_DIR);
+    for (const char* file : {"mata.txt", "borda.txt", "pasto.txt", "sem-coletas.txt"})
+        write(file, zav::readFileBytes(areas / file));
+    const auto communities = run("--comunidades --permutacoes 99 mata.txt borda.txt pasto.txt");
+    EXPECT_EQ(communities.exitCode, 0);
+    EXPECT_NE(communities.out.find("\r\nT2, coleta 2: sem indiv\xED"
+                                   "duos, fora da an\xE1lise\r\n"),
+              std::string::npos);
+    EXPECT_NE(communities.err.find("T2, coleta 2: sem indivíduos, fora da análise\n"), std::string::npos);
+    const auto json = run("--comunidades --json --indice jaccard --semente 5 mata.txt borda.txt pasto.txt");
+    EXPECT_NE(json.out.find("\"indice\": \"jaccard\",\n  \"permutacoes\": 999,\n  \"semente\": 5,"), std::string::npos);
+    // The same files and seed give the same bytes, but for the time of the run.
+    const auto withoutTime = [](std::string text) {
+        const auto at = text.find("\"data\": ");
+        return at == std::string::npos ? text : text.erase(at, text.find('\n', at) - at);
+    };
+    EXPECT_EQ(withoutTime(json.out),
+              withoutTime(run("--comunidades --json --indice jaccard --semente 5 mata.txt borda.txt pasto.txt").out));
+    const auto refused = run("--comunidades mata.txt sem-coletas.txt");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err,
+              "Erro: sem-coletas.txt não tem o bloco [coletas]: as comunidades tomam cada coleta como uma amostra.\n");
     // Many surveys: one "NOME-diversidade" output each, as a single run writes it.
     ASSERT_EQ(run("--diversidade --csv --saida saida dez.txt mata.txt").exitCode, 0);
     EXPECT_EQ(zav::readFileBytes(dir_ / "saida" / "mata-diversidade.csv"), run("--diversidade --csv mata.txt").out);

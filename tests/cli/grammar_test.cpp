@@ -37,6 +37,7 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
         {Program::Report, "--diversidade --csv a.txt", Command::Run, RunKind::Diversity, Format::Csv, "", 1},
         {Program::Report, "--similaridade a b c", Command::Run, RunKind::Similarity, Format::Text, "", 3},
         {Program::Report, "a b --comparacao --json", Command::Run, RunKind::Comparison, Format::Json, "", 2},
+        {Program::Report, "--flutuacao --csv a.txt", Command::Run, RunKind::Fluctuation, Format::Csv, "", 1},
         {Program::Report, "--importar p.csv --coletas 5 -o d.txt", Command::Import, RunKind::Faunistic, Format::Text,
          "d.txt", 0},
         {Program::Report, "--importar p.ods --planilha Mata --por-coleta", Command::Import, RunKind::Faunistic,
@@ -56,7 +57,19 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
          "s.png", 3},
         {Program::Desktop, "--comparacao --indice bray-curtis --pdf c.pdf a b", Command::Run, RunKind::Comparison,
          Format::Pdf, "c.pdf", 2},
+        {Program::Report, "--indice jaccard --comunidades --permutacoes 99 --semente 7 --json a b", Command::Run,
+         RunKind::Communities, Format::Json, "", 2},
+        {Program::Desktop, "--comunidades --grafico o.svg a b c", Command::Run, RunKind::Communities, Format::Chart,
+         "o.svg", 3},
+        {Program::Desktop, "--flutuacao --defasagem 1 --pdf f.pdf a.txt", Command::Run, RunKind::Fluctuation,
+         Format::Pdf, "f.pdf", 1},
     };
+    // The communities' options reach the run's parameters.
+    const auto communities = std::get<Options>(
+        parseOptions(Program::Report, words("--comunidades --indice jaccard --permutacoes 99 --semente 7 a b")));
+    EXPECT_EQ(communities.parameters.communities.index, communities::Dissimilarity::Jaccard);
+    EXPECT_EQ(communities.parameters.communities.permutations, 99);
+    EXPECT_EQ(communities.parameters.communities.seed, 7u);
     for (const auto& c : cases) {
         const auto parsed = parseOptions(c.program, words(c.args));
         const auto* options = std::get_if<Options>(&parsed);
@@ -92,6 +105,15 @@ TEST(Grammar, ReadsTheReportsLanguage) {
         ASSERT_TRUE(options) << args;
         EXPECT_EQ(options->language, language) << args;
     }
+}
+
+TEST(Grammar, ReadsTheFluctuationsLag) {
+    const auto lagOf = [](const char* args) {
+        return std::get<Options>(parseOptions(Program::Report, words(args))).parameters.lag;
+    };
+    EXPECT_EQ(lagOf("--flutuacao a.txt"), 0);
+    EXPECT_EQ(lagOf("--flutuacao --json --defasagem 2 a.txt"), 2);
+    EXPECT_EQ(lagOf("a.txt --defasagem 0 --flutuacao --saida out b.txt"), 0);
 }
 
 TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
@@ -141,6 +163,30 @@ TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
         {Program::Desktop, "--similaridade --pdf r.pdf a b c d e f g h i j k",
          "Erro: Digite no máximo 10 conjuntos de dados"},
         {Program::Desktop, "--help a.txt", ""},
+        {Program::Desktop, "--flutuacao --grafico f.svg a.txt",
+         "Erro: a flutuação ainda não tem gráficos; grave o relatório com --pdf"},
+        {Program::Report, "--comunidades --indice sorensen a b", "Erro: --indice espera bray-curtis ou jaccard"},
+        {Program::Report, "--comunidades a", "Erro: Digite 2 ou mais conjuntos de dados"},
+        {Program::Report, "--comunidades --csv a b", ""},
+        {Program::Report, "--comunidades --permutacoes 0 a b",
+         "Erro: --permutacoes espera um número inteiro de 1 a 99999"},
+        {Program::Report, "--comunidades --permutacoes 100000 a b",
+         "Erro: --permutacoes espera um número inteiro de 1 a 99999"},
+        {Program::Report, "--comunidades --semente -1 a b",
+         "Erro: --semente espera um número inteiro de 0 a 999999999999999999"},
+        {Program::Report, "--comunidades --semente 1234567890123456789 a b",
+         "Erro: --semente espera um número inteiro de 0 a 999999999999999999"},
+        {Program::Report, "--comparacao --semente 3 a b", ""},
+        {Program::Report, "--permutacoes 9 a.txt", ""},
+        {Program::Report, "--defasagem 1 a.txt", ""},
+        {Program::Report, "--diversidade --defasagem 1 a.txt", ""},
+        {Program::Report, "--flutuacao --xlsx a.txt", ""},
+        {Program::Report, "--flutuacao --defasagem -1 a.txt",
+         "Erro: --defasagem espera um número inteiro de coletas, 0 ou mais"},
+        {Program::Report, "--flutuacao --defasagem +2 a.txt",
+         "Erro: --defasagem espera um número inteiro de coletas, 0 ou mais"},
+        {Program::Report, "--flutuacao --defasagem 1,5 a.txt",
+         "Erro: --defasagem espera um número inteiro de coletas, 0 ou mais"},
         {Program::Report, "--idioma fr a.txt", "Erro: --idioma espera pt, en ou es"},
         {Program::Report, "--idioma", ""},
         {Program::Report, "--importar p.csv --coletas 5 --idioma en", ""},
@@ -162,10 +208,12 @@ TEST(Grammar, EachUsageTextNamesItsProgramsOptions) {
     } programs[] = {
         {Program::Report,
          {"--help", "--version", "--diversidade", "--similaridade", "--comparacao", "--indice", "--json", "--csv",
-          "--saida", "-o,", "--importar", "--coletas", "--registros", "--clima", "--planilha-clima"},
+          "--saida", "-o,", "--importar", "--coletas", "--registros", "--clima", "--planilha-clima", "--flutuacao",
+          "--defasagem"},
          {"--pdf", "--grafico"}},
         {Program::Desktop,
-         {"--help", "--version", "--diversidade", "--similaridade", "--comparacao", "--indice", "--pdf", "--grafico"},
+         {"--help", "--version", "--diversidade", "--similaridade", "--comparacao", "--indice", "--pdf", "--grafico",
+          "--flutuacao", "--defasagem"},
          {"--json", "--csv", "--importar"}},
     };
     for (const auto& p : programs) {

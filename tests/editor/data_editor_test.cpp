@@ -171,6 +171,33 @@ class DataEditorTest : public zav::test::WindowTest {
         checkMenus(true, true, true, true);
     }
 
+    // The collections and weather of a file opened are written back after
+    // its names; a new grid has none.
+    void abrirThenSalvarKeepsTheCollectionsBlocks() {
+        const QByteArray blocks = "[coletas]\r\n2023-01-15 1 0\r\n- 0 2\r\n[clima]\r\nchuva\r\n12,5\r\n-\r\n";
+        const QString opened = dataFile("coletas.txt", "2 2\r\n1 1\r\n2 1\r\n[nomes]\r\nApis\r\n" + blocks);
+        user->expectOpen(opened);
+        trigger("MnuAbrir");
+        user->expectSave(opened);
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(opened), "2      2\r\n1      1\r\n2      1\r\n[nomes]\r\nApis\r\n" + blocks);
+
+        newGrid("2", "3");
+        grid()->setFocus();
+        grid()->setCurrentCell(0, 0);
+        for (const char* count : {"4", "2"}) {
+            type(count);
+            key(Qt::Key_Right);
+            type("2");
+            key(Qt::Key_Down);
+            key(Qt::Key_Left);
+        }
+        const QString fresh = path("novo.txt");
+        user->expectSave(fresh);
+        click("BtnSalvarPlan");
+        QVERIFY(!readAll(fresh).contains("[coletas]"));
+    }
+
     void abrirOfAShortFileGivesEmptyRows() {
         openInGrid("curto.txt", "4 10\r\n7 2\r\n");
         QCOMPARE(editor()->rowCount(), 5);

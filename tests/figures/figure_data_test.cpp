@@ -6,6 +6,7 @@
 #include "analysis/report.h"
 #include "data/file_io.h"
 #include "data/species_file.h"
+#include "data/text.h"
 #include "similarity/similarity.h"
 
 #include <gtest/gtest.h>
@@ -337,6 +338,33 @@ TEST(ChartTexts, WhyACurveIsMissingInEnglish) {
         EXPECT_EQ(zav::missingCurveText(portuguese, ChartLanguage::English), english);
         EXPECT_EQ(zav::missingCurveText(portuguese, ChartLanguage::Portuguese), portuguese);
     }
+}
+
+TEST(OrdinationPlot, EachTreatmentsSamplesOnSquareAxesWithTheStressOrTheShares) {
+    using namespace zav::communities;
+    // Two treatments of three collections; T1's second has no individuals.
+    const auto samples =
+        buildSamples({{{{9, 1, 0}, {0, 0, 0}, {8, 2, 1}, {7, 0, 0}}}, {{{0, 3, 6}, {1, 4, 5}, {0, 2, 8}}}}, 3);
+    const auto r = analyzeCommunities(samples, Dissimilarity::BrayCurtis, 19, 1);
+    ASSERT_TRUE(r.nmds.result);
+    const auto nmds = zav::ordinationPlot(r, false, zav::ChartLanguage::Portuguese);
+    EXPECT_FALSE(nmds.pcoa);
+    ASSERT_EQ(nmds.treatments.size(), 2u);
+    EXPECT_EQ(nmds.treatments[0].size(), 3u);
+    EXPECT_EQ(nmds.treatments[1].size(), 3u);
+    EXPECT_EQ(nmds.treatments[1][0], std::make_pair(r.nmds.result->axis1[3], r.nmds.result->axis2[3]));
+    EXPECT_EQ(nmds.x.min, nmds.y.min);
+    EXPECT_EQ(nmds.x.max, -nmds.x.min);
+    for (const auto& points : nmds.treatments)
+        for (const auto& [x, y] : points) {
+            EXPECT_LT(std::abs(x), nmds.x.max);
+            EXPECT_LT(std::abs(y), nmds.x.max);
+        }
+    EXPECT_EQ(nmds.corner.rfind("Stress: ", 0), 0u);
+    const auto pcoa = zav::ordinationPlot(r, true, zav::ChartLanguage::English);
+    EXPECT_TRUE(pcoa.pcoa);
+    EXPECT_EQ(pcoa.corner, "Axis 1: " + zav::fixedPoint(*r.pcoa.share1, 1) +
+                               " %; axis 2: " + zav::fixedPoint(*r.pcoa.share2, 1) + " %");
 }
 
 } // namespace

@@ -43,6 +43,30 @@ TEST(RunsOverBytes, SurveyAndDiversityGiveEveryOutputOfTheFileRun) {
     }
 }
 
+TEST(RunsOverBytes, FluctuationGivesEveryOutputOfTheFileRunWithItsLag) {
+    const auto file = kTests / "fluctuation" / "golden" / "dez-especies-coletas.txt";
+    const auto bytes = readFileBytes(file);
+    const auto path = absolutePath(file).string();
+    FixedClock clock;
+    for (const int lag : {0, 1}) {
+        const auto run = runFluctuation(file, lag, clock);
+        const auto overBytes = runFluctuation(bytes, "coletas.txt", lag, kWhen);
+        EXPECT_EQ(run.result.lag, lag);
+        for (const auto output : {RunOutput::Report, RunOutput::Json, RunOutput::Csv})
+            EXPECT_EQ(fluctuationOutput(overBytes, output),
+                      replaced(fluctuationOutput(run, output), path, "coletas.txt"));
+    }
+    EXPECT_NE(fluctuationOutput(runFluctuation(bytes, "x", 1, kWhen), RunOutput::Json).find("\"defasagem\": 1"),
+              std::string::npos);
+    // A survey without its collections says how to add them.
+    try {
+        runFluctuation(readFileBytes(kTests / "analysis" / "golden" / "dez-especies.txt"), "x", 0, kWhen);
+        ADD_FAILURE() << "a survey without collections was accepted";
+    } catch (const DataFileError& e) {
+        EXPECT_NE(std::string(e.what()).find("[coletas]"), std::string::npos);
+    }
+}
+
 TEST(RunsOverBytes, ComparisonAndSimilarityKeepTheNamesTheWarningAndTheOutputs) {
     const auto folder = kTests / "similarity" / "golden";
     std::vector<std::filesystem::path> files{folder / "t1.txt", folder / "t2.txt", folder / "curto.txt"};
@@ -130,19 +154,26 @@ TEST(RunKinds, EveryKindRunsOverFilesAndBytesAsItsOwnRun) {
     const auto survey = kTests / "diversity" / "golden" / "girdled.txt";
     const auto folder = kTests / "similarity" / "golden";
     const std::vector<std::filesystem::path> treatments{folder / "t1.txt", folder / "t2.txt", folder / "curto.txt"};
+    // The communities read each file's collections.
+    const auto data = kTests / "communities" / "data";
+    const std::vector<std::filesystem::path> areas{data / "mata.txt", data / "borda.txt", data / "pasto.txt"};
     FixedClock clock;
-    const RunParameters brayCurtis{DendrogramIndex::BrayCurtis};
+    const auto kept = kTests / "fluctuation" / "golden" / "dez-especies-coletas.txt";
+    const RunParameters parameters{DendrogramIndex::BrayCurtis, 1};
     for (const auto& kind : runKinds()) {
         SCOPED_TRACE(std::string(kind.name));
-        const auto& files = kind.oneFile() ? std::vector<std::filesystem::path>{survey} : treatments;
+        const auto one = kind.kind == RunKind::Fluctuation ? kept : survey;
+        const auto& files = kind.oneFile()                      ? std::vector<std::filesystem::path>{one}
+                            : kind.kind == RunKind::Communities ? areas
+                                                                : treatments;
         std::vector<NamedBytes> bytes;
         std::vector<std::string> read;
         for (const auto& file : files)
             read.push_back(readFileBytes(file));
         for (std::size_t i = 0; i < files.size(); ++i)
             bytes.push_back({read[i], files[i].filename().string()});
-        const auto fromFiles = runFiles(kind.kind, files, brayCurtis, clock);
-        const auto fromBytes = runBytes(kind.kind, bytes, brayCurtis, kWhen);
+        const auto fromFiles = runFiles(kind.kind, files, parameters, clock);
+        const auto fromBytes = runBytes(kind.kind, bytes, parameters, kWhen);
         EXPECT_EQ(kindOf(fromFiles), kind.kind);
         EXPECT_EQ(kindOf(fromBytes), kind.kind);
         EXPECT_EQ(runKindNamed(kind.name), &kind);
@@ -154,20 +185,31 @@ TEST(RunKinds, EveryKindRunsOverFilesAndBytesAsItsOwnRun) {
                     return diversityOutput(run, RunOutput::Json);
                 else if constexpr (requires { similarityOutput(run, RunOutput::Report); })
                     return similarityOutput(run, RunOutput::Json);
-                else
+                else if constexpr (requires { fluctuationOutput(run, RunOutput::Report); })
+                    return fluctuationOutput(run, RunOutput::Json);
+                else if constexpr (requires { comparisonOutput(run, RunOutput::Report); })
                     return comparisonOutput(run, RunOutput::Json);
+                else
+                    return communitiesOutput(run, RunOutput::Json);
             },
             fromFiles);
         EXPECT_EQ(runOutput(fromFiles, RunOutput::Json), expected);
         const auto path = absolutePath(files.front()).string();
         EXPECT_EQ(runOutput(fromBytes, RunOutput::Report),
-                  kind.oneFile() ? replaced(runOutput(fromFiles, RunOutput::Report), path, "girdled.txt")
+                  kind.oneFile() ? replaced(runOutput(fromFiles, RunOutput::Report), path, one.filename().string())
                                  : runOutput(fromFiles, RunOutput::Report));
         if (!kind.oneFile()) {
             EXPECT_THROW(runFiles(kind.kind, {folder / "t1.txt"}, {}, clock), Error);
-            EXPECT_EQ(runNotices(fromBytes), std::get_if<SimilarityRun>(&fromBytes)
-                                                 ? std::get<SimilarityRun>(fromBytes).treatments.notes
-                                                 : std::get<ComparisonRun>(fromBytes).treatments.notes);
+            EXPECT_EQ(runNotices(fromBytes), std::visit(
+                                                 [](const auto& run) {
+                                                     if constexpr (requires { run.notices; })
+                                                         return run.notices;
+                                                     else if constexpr (requires { run.treatments.notes; })
+                                                         return run.treatments.notes;
+                                                     else
+                                                         return std::vector<std::string>{};
+                                                 },
+                                                 fromBytes));
         }
     }
 }

@@ -207,6 +207,22 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       assert.equal(await page.$eval("#mensagem", (e) => e.textContent), "Erro: Digite 3 ou mais conjuntos de dados");
     });
 
+    await check("flutuacao: relatorio e CSV iguais aos da linha de comando, com a defasagem", async () => {
+      const file = path.join(diversityGolden, "dez-especies-coletas.txt");
+      await page.$eval("#defasagem", (e) => { e.value = "1"; });
+      await run(page, "#arquivo", [file], "#flutuacao");
+      assert.equal(await page.$eval("#mensagem", (e) => (e.hidden ? "" : e.textContent)), "");
+      const shown = await page.$eval("#relatorio", (e) => e.textContent);
+      assert.match(shown, /^ZAVIRO - FLUTUAÇÃO POPULACIONAL/m);
+      assert.match(shown, /defasagem de 1 coleta\)/);
+      const expected = asThePageWrites(native("--flutuacao", "--defasagem", "1", file), "dez-especies-coletas.txt");
+      const saved = await download(ctx, "#baixar-relatorio", "dez-especies-coletas-flutuacao-relatorio.txt");
+      assert.equal(withoutDate(saved.toString("latin1")), expected);
+      const csv = await download(ctx, "#baixar-csv", "dez-especies-coletas-flutuacao.csv");
+      assert.deepEqual(csv, native("--flutuacao", "--csv", "--defasagem", "1", file));
+      await page.$eval("#defasagem", (e) => { e.value = "0"; });
+    });
+
     await check("diversidade: relatorio igual ao da linha de comando, JSON, CSV e curvas", async () => {
       const file = path.join(diversityGolden, "girdled.txt");
       await run(page, "#arquivo", [file], "#diversidade");
