@@ -212,7 +212,10 @@ TEST(Figures, SpeakSpanishEverywhere) {
                es = all(zav::ChartLanguage::Spanish);
     ASSERT_EQ(es.size(), pt.size());
     ASSERT_EQ(en.size(), pt.size());
-    for (std::size_t i = 0; i < es.size(); ++i)
-        if (pt[i] != en[i]) EXPECT_NE(es[i], en[i]) << "no Spanish for: " << pt[i];
+    for (std::size_t i = 0; i < es.size(); ++i) {
+        if (pt[i] != en[i]) {
+            EXPECT_NE(es[i], en[i]) << "no Spanish for: " << pt[i];
+        }
+    }
     EXPECT_EQ(named(survey("dez-especies.txt", zav::ChartLanguage::Spanish), "frequencia").title, "Frecuencia");
 }
