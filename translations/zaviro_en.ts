@@ -835,5 +835,33 @@ treatments:</translation>
         <source>Flutuação do arquivo: </source>
         <translation>Fluctuation of the file: </translation>
     </message>
+    <message>
+        <source>Comunidades dos tratamentos</source>
+        <translation>Communities of the treatments</translation>
+    </message>
+    <message>
+        <source>&amp;Dissimilaridade entre coletas:</source>
+        <translation>&amp;Dissimilarity between collections:</translation>
+    </message>
+    <message>
+        <source>Bray-Curtis (abundâncias)</source>
+        <translation>Bray-Curtis (abundances)</translation>
+    </message>
+    <message>
+        <source>Jaccard (presença)</source>
+        <translation>Jaccard (presence)</translation>
+    </message>
+    <message>
+        <source>&amp;Permutações dos testes:</source>
+        <translation>&amp;Permutations of the tests:</translation>
+    </message>
+    <message>
+        <source>Comunidades dos tratamentos ...</source>
+        <translation>Communities of the treatments ...</translation>
+    </message>
+    <message>
+        <source>C&amp;omunidades (2 a 10 tratamentos)...</source>
+        <translation>C&amp;ommunities (2 to 10 treatments)...</translation>
+    </message>
 </context>
 </TS>

@@ -835,5 +835,33 @@ tratamientos:</translation>
         <source>Flutuação do arquivo: </source>
         <translation>Fluctuación del archivo: </translation>
     </message>
+    <message>
+        <source>Comunidades dos tratamentos</source>
+        <translation>Comunidades de los tratamientos</translation>
+    </message>
+    <message>
+        <source>&amp;Dissimilaridade entre coletas:</source>
+        <translation>&amp;Disimilitud entre colectas:</translation>
+    </message>
+    <message>
+        <source>Bray-Curtis (abundâncias)</source>
+        <translation>Bray-Curtis (abundancias)</translation>
+    </message>
+    <message>
+        <source>Jaccard (presença)</source>
+        <translation>Jaccard (presencia)</translation>
+    </message>
+    <message>
+        <source>&amp;Permutações dos testes:</source>
+        <translation>&amp;Permutaciones de las pruebas:</translation>
+    </message>
+    <message>
+        <source>Comunidades dos tratamentos ...</source>
+        <translation>Comunidades de los tratamientos ...</translation>
+    </message>
+    <message>
+        <source>C&amp;omunidades (2 a 10 tratamentos)...</source>
+        <translation>C&amp;omunidades (2 a 10 tratamientos)...</translation>
+    </message>
 </context>
 </TS>

@@ -372,6 +372,16 @@
       parameters: function () { return [$("indice").value === "bray-curtis" ? 1 : 0]; },
     },
     {
+      // Each collection of each treatment a sample: the dissimilarity and
+      // the permutations of the tests as chosen, the seed the core's.
+      kind: "comunidades", button: "comunidades", input: "tratamentos", read: readTreatments,
+      parameters: function () {
+        var permutations = Number($("permutacoes").value);
+        return [0, 0, $("indice-comunidades").value === "jaccard" ? 1 : 0,
+          Number.isInteger(permutations) ? permutations : 0, -1];
+      },
+    },
+    {
       // The survey kept whole: its collections and weather; the lag pairs
       // collection k with the weather of collection k - K. No charts yet.
       kind: "flutuacao", button: "flutuacao", input: "arquivo", read: readOne,

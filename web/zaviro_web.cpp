@@ -82,11 +82,18 @@ std::string lines(const std::vector<std::string>& texts) {
 
 // A run's parameters as the page passes them, in the order of
 // RunParameters: the comparison's index (1 Bray-Curtis, 0 Sørensen), the
-// fluctuation's lag (0 or more collections).
+// fluctuation's lag (0 or more collections), the communities' index (1
+// Jaccard, 0 Bray-Curtis), permutations and seed (below 0: the default).
 zav::RunParameters parametersOf(const int* parameters, int count) {
     zav::RunParameters out;
     if (count > 0) out.index = parameters[0] != 0 ? zav::DendrogramIndex::BrayCurtis : zav::DendrogramIndex::Sorensen;
     if (count > 1) out.lag = std::max(0, parameters[1]);
+    if (count > 2)
+        out.communities.index =
+            parameters[2] != 0 ? zav::communities::Dissimilarity::Jaccard : zav::communities::Dissimilarity::BrayCurtis;
+    // Refused by the run, with its message, outside 1 to the most it takes.
+    if (count > 3) out.communities.permutations = parameters[3];
+    if (count > 4 && parameters[4] >= 0) out.communities.seed = static_cast<std::uint64_t>(parameters[4]);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "app/ZavNovo.h"
 
+#include "app/communities_panel.h"
 #include "app/comparison_panel.h"
 #include "app/file_run.h"
 #include "app/help_text.h"
@@ -205,6 +206,8 @@ void TZAVMain::createActions() {
                 [this] { similarity_->MnuSimilarClick(); });
     connectItem(item(similar, "MnuComparacao", Zav::tr("&Comparação (2 a 10 tratamentos)...")), Similaridade,
                 [this] { comparison_->MnuComparacaoClick(); });
+    connectItem(item(similar, "MnuComunidades", Zav::tr("C&omunidades (2 a 10 tratamentos)...")), Similaridade,
+                [this] { communities_->MnuComunidadesClick(); });
 
     QAction* grafico = menuBar()->addAction(Zav::tr("&Gráfico"));
     grafico->setObjectName("MnuGrafico");
@@ -327,13 +330,20 @@ void TZAVMain::createPanels() {
     connect(comparison_, &zav::ComparisonPanel::allMenusEnabled, this, &TZAVMain::setAllMenusEnabled);
     connect(comparison_, &zav::ComparisonPanel::compared, this,
             [this](const zav::ReportDocument& document) { showReport(document); });
+    communities_ = new zav::CommunitiesPanel(client_, interaction_, clock_);
+    connect(communities_, &zav::CommunitiesPanel::statusChanged, this, &TZAVMain::setStatus);
+    connect(communities_, &zav::CommunitiesPanel::allMenusEnabled, this, &TZAVMain::setAllMenusEnabled);
+    connect(communities_, &zav::CommunitiesPanel::compared, this,
+            [this](const zav::ReportDocument& document) { showReport(document); });
+    communities_->setMayReplaceReport([this] { return mayReplaceReport(); });
     // Their runs take the report's place as "Calcular" does.
     similarity_->setMayReplaceReport([this] { return mayReplaceReport(); });
     comparison_->setMayReplaceReport([this] { return mayReplaceReport(); });
 
     // "Gráfico" and the report's items follow whatever shows or hides.
-    for (QWidget* w : std::initializer_list<QWidget*>{memo1_, grupo1_, editor_->entraNo(), editor_->grpPlan(),
-                                                      similarity_->panel(), comparison_->panel()})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{memo1_, grupo1_, editor_->entraNo(), editor_->grpPlan(), similarity_->panel(),
+                                         comparison_->panel(), communities_->panel()})
         w->installEventFilter(this);
     updateReportMenus();
     zav::layOutClientArea(client_, clientPanels());
@@ -345,7 +355,7 @@ zav::ClientPanels TZAVMain::clientPanels() const {
             grupo1_,
             editor_->entraNo(),
             editor_->grpPlan(),
-            {similarity_->panel(), comparison_->panel()}};
+            {similarity_->panel(), comparison_->panel(), communities_->panel()}};
 }
 
 bool TZAVMain::eventFilter(QObject* watched, QEvent* event) {
@@ -355,7 +365,8 @@ bool TZAVMain::eventFilter(QObject* watched, QEvent* event) {
 
 void TZAVMain::updateReportMenus() {
     const bool panelOpen = !grupo1_->isHidden() || !editor_->entraNo()->isHidden() || editor_->gridOpen() ||
-                           !similarity_->panel()->isHidden() || !comparison_->panel()->isHidden();
+                           !similarity_->panel()->isHidden() || !comparison_->panel()->isHidden() ||
+                           !communities_->panel()->isHidden();
     topMenus_[Grafico]->setEnabled(reportOpen() && !panelOpen);
     // Each only where it acts: on a report shown.
     for (QAction* a : {printAction_, pdfAction_, salvarAction_, fecharAction_})

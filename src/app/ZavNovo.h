@@ -43,6 +43,7 @@ struct WindowPlacement {
 WindowPlacement placeWindow(const QRect& available, const QSize& wanted);
 
 class ComparisonPanel;
+class CommunitiesPanel;
 class DataEditor;
 class SimilarityPanel;
 class TJanSobre;
@@ -171,6 +172,7 @@ class TZAVMain : public QMainWindow {
     zav::DataEditor* editor_ = nullptr;
     zav::SimilarityPanel* similarity_ = nullptr;
     zav::ComparisonPanel* comparison_ = nullptr;
+    zav::CommunitiesPanel* communities_ = nullptr;
 
     std::optional<zav::ReportDocument> shown_; // the result beside its text
     std::vector<std::string> computedLines_;   // the report as made, before any typing

@@ -18,7 +18,7 @@ struct ClientPanels {
     QWidget* help = nullptr;    // Grupo1
     QWidget* entry = nullptr;   // EntraNo, at the top left
     QWidget* grid = nullptr;    // GrpPlan
-    QWidget* prompts[2] = {};   // EntraCol and EntraComp, centred
+    QWidget* prompts[3] = {};   // EntraCol, EntraComp and EntraComun, centred
 };
 
 // Lays the panels out in `client`; the warnings never take more than a

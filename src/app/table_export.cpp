@@ -41,7 +41,7 @@ std::vector<ShownTable> documentTables(const ReportDocument& document, char deci
             else if constexpr (std::is_same_v<Result, SimilarityResult>)
                 return similarityTables(result, names, decimalSeparator);
             else if constexpr (std::is_same_v<Result, communities::CommunityResult>)
-                return {}; // the communities' report has no tables to copy yet
+                return communitiesTables(result, names, decimalSeparator);
             else if constexpr (std::is_same_v<Result, FluctuationResult>)
                 return fluctuationTables(result, decimalSeparator);
             else

@@ -429,10 +429,13 @@ ChartBoard::ChartBoard(const ReportResult& result, const QStringList& treatments
                    [&](const ComparisonResult& comparison) {
                        charts_.push_back(dendrogramChart(figuresOf(comparison, names, language).front()));
                    },
-                   // The fluctuation's and the communities' charts are not
-                   // drawn yet: an empty board.
+                   [&](const communities::CommunityResult& community) {
+                       const auto figures = figuresOf(community, names, language);
+                       charts_.push_back(ordinationChart(figures.at(0)));
+                       charts_.push_back(indicatorChart(figures.at(1)));
+                   },
+                   // The fluctuation's charts are not drawn yet: an empty board.
                    [](const FluctuationResult&) {},
-                   [](const communities::CommunityResult&) {},
                },
                result);
     for (auto* chart : charts_) {
@@ -462,8 +465,8 @@ void ChartBoard::layOut(const QSizeF& size) {
     fits_[0]->layOut(QRectF(QPointF(0, 0), large));
     const QPointF origin = sideBySide ? QPointF(large.width(), 0) : QPointF(0, large.height());
     // Four small charts 2 x 2; two one above the other beside the large one,
-    // or side by side below it.
-    const std::size_t columns = charts_.size() == 3 ? (sideBySide ? 1 : 2) : 2;
+    // or side by side below it; one alone fills the rest.
+    const std::size_t columns = charts_.size() == 2 ? 1 : charts_.size() == 3 ? (sideBySide ? 1 : 2) : 2;
     const std::size_t rows = (charts_.size() - 1 + columns - 1) / columns;
     const QSizeF cell((size.width() - (sideBySide ? large.width() : 0)) / static_cast<qreal>(columns),
                       (size.height() - (sideBySide ? 0 : large.height())) / static_cast<qreal>(rows));

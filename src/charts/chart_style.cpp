@@ -43,9 +43,10 @@ QChart* newChart(const QString& title, qreal points) {
 }
 
 QString titleOf(const Figure& figure) {
-    QString title = text(figure.title);
+    // Plain texts in rich text: "p < 0,05" stays as written.
+    QString title = text(figure.title).toHtmlEscaped();
     for (const auto& note : figure.notes)
-        title += QStringLiteral("<br><small>") + text(note) + QStringLiteral("</small>");
+        title += QStringLiteral("<br><small>") + text(note).toHtmlEscaped() + QStringLiteral("</small>");
     return title;
 }
 

@@ -3,6 +3,8 @@
 #include "charts/chart_style.h"
 
 #include <QAreaSeries>
+#include <QBarCategoryAxis>
+#include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsRectItem>
@@ -11,6 +13,7 @@
 #include <QLineSeries>
 #include <QPen>
 #include <QScatterSeries>
+#include <QStackedBarSeries>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -87,6 +90,83 @@ QChart* dendrogramChart(const Figure& figure) {
         }
     style::smallFonts(chart);
     chart->legend()->hide();
+    addTreatmentKey(chart, figure);
+    return chart;
+}
+
+QChart* ordinationChart(const Figure& figure) {
+    auto* chart = style::newChart(style::titleOf(figure), style::kTitlePoints);
+    // The figure's labels at their values: an axis from a negative end
+    // labels its 0 as "0.0", never "-0.0".
+    auto* x = style::categoryAxis(figure.x);
+    auto* y = style::categoryAxis(figure.y);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (const auto& s : figure.series) {
+        const QColor colour = style::colour(s.colour);
+        QAbstractSeries* added = nullptr;
+        if (s.style == SeriesStyle::Line) {
+            auto* hull = new QLineSeries;
+            hull->setPen(QPen(colour, 1.4));
+            for (const auto& p : s.points)
+                hull->append(p.x, p.y);
+            added = hull;
+        } else {
+            auto* samples = new QScatterSeries;
+            const auto shape = s.style == SeriesStyle::Triangles ? QScatterSeries::MarkerShapeTriangle
+                               : s.style == SeriesStyle::Squares ? QScatterSeries::MarkerShapeRectangle
+                               : s.style == SeriesStyle::Stars   ? QScatterSeries::MarkerShapeStar
+                                                                 : QScatterSeries::MarkerShapeCircle;
+            samples->setMarkerShape(shape);
+            samples->setMarkerSize(s.style == SeriesStyle::Stars ? style::kStarSize : style::kDotSize + 2);
+            samples->setColor(colour);
+            samples->setBorderColor(colour.darker(130));
+            for (const auto& p : s.points)
+                samples->append(p.x, p.y);
+            added = samples;
+        }
+        added->setName(style::text(s.name));
+        style::attach(chart, added, x, y);
+        if (s.name.empty()) style::hideFromLegend(chart, added);
+    }
+    style::smallFonts(chart);
+    addTreatmentKey(chart, figure);
+    return chart;
+}
+
+QChart* indicatorChart(const Figure& figure) {
+    auto* chart = style::newChart(style::titleOf(figure), style::kSmallTitlePoints);
+    QStringList places;
+    for (const auto& tick : figure.x.ticks)
+        places << style::text(tick.label);
+    // One set a treatment, 0 at the other treatments' species: stacked, each
+    // place shows the one bar of its species.
+    auto* series = new QStackedBarSeries;
+    for (const auto& s : figure.series) {
+        auto* set = new QBarSet(style::text(s.name));
+        set->setColor(style::colour(s.colour));
+        set->setBorderColor(style::colour(s.colour).darker(130));
+        QList<qreal> values(places.size(), 0.0);
+        for (const auto& p : s.points) {
+            const auto at = static_cast<qsizetype>(std::lround(p.x)) - 1;
+            if (at >= 0 && at < values.size()) values[at] = p.y;
+        }
+        set->append(values);
+        series->append(set);
+    }
+    series->setBarWidth(0.6);
+    auto* x = new QBarCategoryAxis;
+    x->append(places);
+    x->setTitleText(style::text(figure.x.title));
+    x->setTruncateLabels(false);
+    auto* y = style::valueAxis(figure.y);
+    y->setTickType(QValueAxis::TicksFixed);
+    y->setTickCount(static_cast<int>(figure.y.ticks.size()));
+    y->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    style::attach(chart, series, x, y);
+    style::smallFonts(chart);
     addTreatmentKey(chart, figure);
     return chart;
 }

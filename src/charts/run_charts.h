@@ -20,6 +20,13 @@ QChart* curveChart(const Figure& figure);
 // the cophenetic correlation under its title.
 QChart* dendrogramChart(const Figure& figure);
 
+// The communities' ordination: each treatment's samples in its colour and
+// marker, its convex hull a thin closed line of the same colour, both axes
+// of the same scale; and the indicator species' IndVal as bars, each in its
+// treatment's colour.
+QChart* ordinationChart(const Figure& figure);
+QChart* indicatorChart(const Figure& figure);
+
 // A box right of the plot with the figure's key: "T1 = mata.txt" a line,
 // then its notes in italics. Nothing when the figure has no key.
 void addTreatmentKey(QChart* chart, const Figure& figure);

@@ -205,6 +205,11 @@ NmdsOutcome nonmetricScaling(const DistanceMatrix& d, const Pcoa& start, std::ui
 // 0.05, "boa" below 0.1, "utilizável" below 0.2, otherwise a warning.
 std::string stressReading(double stress);
 
+// The convex hull of the points (x[i], y[i]): their indices counter-clockwise
+// from the lowest leftmost point, each vertex once (no point inside or on an
+// edge). Fewer than 3 distinct points give those points.
+std::vector<std::size_t> convexHull(const std::vector<double>& x, const std::vector<double>& y);
+
 struct CommunityResult {
     SampleMatrix samples;
     Dissimilarity index = Dissimilarity::BrayCurtis;

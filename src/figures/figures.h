@@ -86,7 +86,6 @@ std::vector<Figure> figuresOf(const SimilarityResult& result, const std::vector<
 // The UPGMA dendrogram.
 std::vector<Figure> figuresOf(const ComparisonResult& result, const std::vector<std::string>& names,
                               ChartLanguage language);
-
 // The figures as JSON for the page, numbers written as the other exports
 // write them.
 std::string figuresJson(const std::vector<Figure>& figures);
@@ -97,5 +96,11 @@ AxisRange classAxis(int most);
 // The axis of the dendrogram's heights: from 0 over the highest fusion
 // (1 when there is none), labelled every 0.05, 0.1 or 0.2.
 AxisRange dendrogramAxis(double top);
+
+// The ordination of the communities' collections (the NMDS, or the PCoA
+// when asked or when there is no NMDS) with each treatment's convex hull,
+// and the indicator species' IndVal by treatment.
+std::vector<Figure> figuresOf(const communities::CommunityResult& result, const std::vector<std::string>& names,
+                              ChartLanguage language, bool pcoa = false);
 
 } // namespace zav

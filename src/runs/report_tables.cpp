@@ -225,6 +225,57 @@ std::vector<ShownTable> comparisonTables(const ComparisonResult& r, const std::v
     return tables;
 }
 
+std::vector<ShownTable> communitiesTables(const communities::CommunityResult& r, const std::vector<std::string>& names,
+                                          char decimalSeparator) {
+    const Figures f(decimalSeparator);
+    std::vector<ShownTable> tables;
+    ShownTable indicators{"Espécies indicadoras (IndVal)",
+                          {"Espécie", "Tratamento", "IndVal (%)", "A", "B", "p"},
+                          {},
+                          {keyNote(names), "Dufrêne e Legendre 1997: IndVal = 100 A B; p por " +
+                                               std::to_string(r.permutations) + " permutações das coletas."}};
+    for (const auto& i : r.indicators)
+        indicators.rows.push_back({std::to_string(i.species + 1), treatment(static_cast<std::size_t>(i.group - 1)),
+                                   f(i.indval, 1), f(i.a, 4), f(i.b, 4), f(i.p, 4)});
+    tables.push_back(std::move(indicators));
+    if (const auto& t = r.permanova.table) {
+        ShownTable permanova{"PERMANOVA",
+                             {"Fonte", "Graus de liberdade", "Soma de quadrados", "F", "R²", "p"},
+                             {},
+                             {"Anderson 2001, um fator; p por " + std::to_string(r.permutations) + " permutações."}};
+        permanova.rows.push_back(
+            {"Tratamentos", std::to_string(t->dfBetween), f(t->ssBetween, 4), f(t->f, 4), f(t->r2, 4), f(t->p, 4)});
+        permanova.rows.push_back({"Resíduo", std::to_string(t->dfWithin), f(t->ssWithin, 4), "", "", ""});
+        permanova.rows.push_back({"Total", std::to_string(t->dfBetween + t->dfWithin), f(t->ssTotal, 4), "", "", ""});
+        tables.push_back(std::move(permanova));
+    }
+    ShownTable eigen{"PCoA - autovalores", {"Eixo", "Autovalor"}, {}, {"Gower 1966; autovalores negativos mantidos."}};
+    for (std::size_t k = 0; k < r.pcoa.eigenvalues.size(); ++k)
+        eigen.rows.push_back({std::to_string(k + 1), f(r.pcoa.eigenvalues[k], 6)});
+    tables.push_back(std::move(eigen));
+    const bool nmds = r.nmds.result.has_value();
+    ShownTable samples{"Coordenadas das coletas",
+                       {"Tratamento", "Coleta", "PCoA 1", "PCoA 2"},
+                       {},
+                       {nmds ? "NMDS: stress " + f(r.nmds.result->stress, 4) + "." : "Sem NMDS."}};
+    if (nmds) {
+        samples.headings.push_back("NMDS 1");
+        samples.headings.push_back("NMDS 2");
+    }
+    for (std::size_t i = 0; i < r.samples.samples.size(); ++i) {
+        const auto& id = r.samples.samples[i];
+        std::vector<std::string> row{treatment(static_cast<std::size_t>(id.treatment - 1)),
+                                     std::to_string(id.collection), f(r.pcoa.axis1.at(i), 4), f(r.pcoa.axis2.at(i), 4)};
+        if (nmds) {
+            row.push_back(f(r.nmds.result->axis1.at(i), 4));
+            row.push_back(f(r.nmds.result->axis2.at(i), 4));
+        }
+        samples.rows.push_back(std::move(row));
+    }
+    tables.push_back(std::move(samples));
+    return tables;
+}
+
 std::vector<ShownTable> fluctuationTables(const FluctuationResult& r, char decimalSeparator) {
     const Figures f(decimalSeparator);
     std::vector<ShownTable> tables;

@@ -5,6 +5,7 @@
 // words; the abbreviations and methods in the notes under each table.
 
 #include "analysis/analysis.h"
+#include "communities/communities.h"
 #include "comparison/comparison.h"
 #include "data/shown_table.h"
 #include "diversity/diversity.h"
@@ -31,6 +32,11 @@ std::vector<ShownTable> similarityTables(const SimilarityResult& result, const s
 // Hutcheson's test (per treatment and per pair) and the four matrices.
 std::vector<ShownTable> comparisonTables(const ComparisonResult& result, const std::vector<std::string>& names,
                                          char decimalSeparator = '.');
+
+// The indicator species, the PERMANOVA table, the PCoA's eigenvalues and
+// the samples' coordinates on both ordinations; `names` keys the treatments.
+std::vector<ShownTable> communitiesTables(const communities::CommunityResult& result,
+                                          const std::vector<std::string>& names, char decimalSeparator = '.');
 
 // The per-collection table, the correlations with the weather and the
 // seasonality.

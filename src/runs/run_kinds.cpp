@@ -266,9 +266,9 @@ std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language) {
             [&](const DiversityRun& held) { return figuresOf(held.result, language); },
             [&](const SimilarityRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
             [&](const ComparisonRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
-            // The fluctuation's and the communities' figures are not drawn yet.
+            [&](const CommunitiesRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
+            // The fluctuation's figures are not drawn yet.
             [&](const FluctuationRun&) { return std::vector<Figure>{}; },
-            [&](const CommunitiesRun&) { return std::vector<Figure>{}; },
         },
         run);
 }

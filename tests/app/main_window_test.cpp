@@ -5,6 +5,7 @@
 #include "app/app_icon.h"
 #include "app/help_text.h"
 #include "app/sobrezav.h"
+#include "communities/communities_report.h"
 #include "comparison/comparison_report.h"
 #include "data/report_text.h"
 #include "qtsupport/qt_interaction.h"
@@ -31,6 +32,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -852,6 +854,53 @@ class MainWindowTest : public zav::test::WindowTest {
         user->expectOpen(files[1]);
         startComparison("2", 0);
         QCOMPARE(window->statusText(), QStringLiteral("T1 = t1, T2 = t2"));
+    }
+
+    QString community(const char* name) {
+        return dataFile(name, readAll(QStringLiteral(ZAV_SOURCE_DIR "/tests/communities/data/") + name));
+    }
+
+    // Each treatment's file with its collections, the index and the
+    // permutations as chosen, the names in the report's key, the status
+    // line with the collections left out; a file without collections is
+    // refused naming it.
+    void comunidadesAsksForEachTreatmentAndShowsItsReport() {
+        const QStringList files{community("mata.txt"), community("borda.txt"), community("pasto.txt")};
+        for (const auto& file : files)
+            user->expectOpen(file);
+        user->expectNames(QStringList{"Mata", "Borda", "Pasto"});
+        trigger("MnuComunidades");
+        auto* panel = window->findChild<QWidget*>("EntraComun");
+        QVERIFY(!panel->isHidden());
+        QCOMPARE(window->findChild<QSpinBox*>("sbPermutacoes")->value(), 999);
+        window->findChild<QLineEdit*>("nTratamentosComun")->setText("3");
+        window->findChild<QComboBox*>("cbIndiceComun")->setCurrentIndex(1);
+        window->findChild<QSpinBox*>("sbPermutacoes")->setValue(99);
+        click("btnOkComun");
+        QVERIFY(panel->isHidden());
+        QCOMPARE(window->statusText(),
+                 QStringLiteral("Espécies pareadas pelo nome, não pela linha: 6 espécies nos 3 tratamentos - "
+                                "T1 = Mata, T2 = Borda, T3 = Pasto - T2, coleta 2: sem indivíduos, fora da análise"));
+        std::vector<std::filesystem::path> paths;
+        for (const auto& file : files)
+            paths.emplace_back(file.toStdString());
+        const auto run = zav::runCommunities(
+            paths, zav::CommunityOptions{zav::communities::Dissimilarity::Jaccard, 99, zav::communities::kDefaultSeed},
+            *user);
+        const zav::communities::CommunityLabels labels{
+            {"Mata", "Borda", "Pasto"}, run.treatments.pathsUtf8(), run.treatments.speciesNames, run.treatments.notes};
+        user->expectSave(path("salvo.txt"));
+        trigger("MnuSalvar");
+        QCOMPARE(readAll(path("salvo.txt")),
+                 QByteArray::fromStdString(zav::joinReportLines(
+                     zav::communities::communitiesReport(run.result, labels, run.treatments.when))));
+
+        user->expectOpen(files[0]);
+        user->expectOpen(community("sem-coletas.txt"));
+        user->expectError(QStringLiteral("Erro: sem-coletas.txt não tem o bloco [coletas]: as comunidades tomam cada "
+                                         "coleta como uma amostra."));
+        trigger("MnuComunidades");
+        click("btnOkComun");
     }
 
     void comparacaoValidatesAndWarns_data() {

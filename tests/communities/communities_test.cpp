@@ -353,3 +353,25 @@ TEST(CommunitiesRun, PairsTheCollectionsBySpeciesNameAndRefusesAFileWithoutThem)
 
 } // namespace
 } // namespace zav::communities
+
+// Andrew's monotone chain by hand: inner, edge and repeated points left out,
+// the vertices counter-clockwise from the lowest leftmost one.
+TEST(Hull, ConvexHullByHand) {
+    const struct {
+        std::vector<double> x, y;
+        std::vector<std::size_t> hull;
+    } cases[] = {
+        // A square with its centre, a point on its lower edge and a repeated corner.
+        {{0, 2, 2, 0, 1, 1, 2}, {0, 0, 2, 2, 1, 0, 2}, {0, 1, 2, 3}},
+        // A triangle given clockwise.
+        {{0, 1, 2}, {0, 2, 0}, {0, 2, 1}},
+        // Collinear points: the two ends.
+        {{0, 1, 2, 3}, {0, 1, 2, 3}, {0, 3}},
+        // A non-convex pentagon: the notch is left out.
+        {{0, 4, 2, 4, 0}, {0, 0, 1, 4, 4}, {0, 1, 3, 4}},
+        {{1}, {1}, {0}},
+        {{}, {}, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(zav::communities::convexHull(c.x, c.y), c.hull);
+}

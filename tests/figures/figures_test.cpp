@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -43,6 +44,13 @@ std::vector<std::string> tickLabels(const zav::FigureAxis& axis) {
     return labels;
 }
 
+std::vector<zav::Figure> communities(bool pcoa, zav::ChartLanguage language = zav::ChartLanguage::Portuguese) {
+    const std::filesystem::path data = ZAV_COMMUNITIES_DATA_DIR;
+    const auto run = zav::runCommunities({data / "mata.txt", data / "borda.txt", data / "pasto.txt"},
+                                         zav::CommunityOptions{}, zav::DateTime{});
+    return zav::figuresOf(run.result, run.treatments.namesUtf8(), language, pcoa);
+}
+
 const zav::Figure& named(const std::vector<zav::Figure>& figures, const std::string& name) {
     for (const auto& f : figures)
         if (f.name == name) return f;
@@ -60,6 +68,8 @@ TEST(FiguresJson, EqualsTheGoldenFileOfEachRunKind) {
         {"girdled.figuras.json", zav::figuresOf(diversity.result, zav::ChartLanguage::Portuguese)},
         {"similaridade.figuras.json", treatments(false, {"t1.txt", "t2.txt", "t3.txt"})},
         {"comparacao.figuras.json", treatments(true, {"t1.txt", "t2.txt", "t3.txt"})},
+        {"comunidades.figuras.json", communities(false)},
+        {"comunidades-pcoa.figuras.json", communities(true, zav::ChartLanguage::English)},
     };
     for (const auto& c : cases) {
         const auto json = zav::figuresJson(c.figures);
@@ -218,4 +228,47 @@ TEST(Figures, SpeakSpanishEverywhere) {
         }
     }
     EXPECT_EQ(named(survey("dez-especies.txt", zav::ChartLanguage::Spanish), "frequencia").title, "Frecuencia");
+}
+
+// The ordination: each treatment's hull a closed line of its colour under
+// its samples, every treatment its own colour and marker; the indicators'
+// bars each at its own place, in its treatment's colour.
+TEST(Figures, CommunitiesHullsMarkersAndBars) {
+    for (const bool pcoa : {false, true}) {
+        const auto figures = communities(pcoa);
+        const auto& plot = named(figures, "ordenacao");
+        EXPECT_EQ(plot.title.substr(0, 4), pcoa ? "PCoA" : "NMDS");
+        std::vector<std::pair<zav::SeriesColour, zav::SeriesStyle>> looks;
+        std::size_t hulls = 0, samples = 0;
+        for (const auto& s : plot.series) {
+            if (s.style == zav::SeriesStyle::Line) {
+                ++hulls;
+                ASSERT_GE(s.points.size(), 4u);
+                EXPECT_EQ(s.points.front().x, s.points.back().x);
+                EXPECT_EQ(s.points.front().y, s.points.back().y);
+                EXPECT_EQ(looks.size(), 0u) << "the hulls under the samples";
+                continue;
+            }
+            samples += s.points.size();
+            for (const auto& look : looks)
+                EXPECT_FALSE(look.first == s.colour && look.second == s.style) << s.name;
+            looks.emplace_back(s.colour, s.style);
+        }
+        EXPECT_EQ(hulls, 3u);
+        EXPECT_EQ(looks.size(), 3u);
+        EXPECT_GT(samples, 0u);
+        EXPECT_EQ(plot.key.at(1).substr(0, 5), "T1 = ");
+        const auto& bars = named(figures, "indicadoras");
+        std::vector<double> places;
+        for (const auto& s : bars.series)
+            for (const auto& p : s.points) {
+                places.push_back(p.x);
+                EXPECT_GT(p.y, 0.0);
+                EXPECT_LE(p.y, 100.0);
+            }
+        std::sort(places.begin(), places.end());
+        EXPECT_EQ(places.size(), bars.x.ticks.size());
+        EXPECT_TRUE(std::adjacent_find(places.begin(), places.end()) == places.end());
+        EXPECT_LE(places.size(), 20u);
+    }
 }

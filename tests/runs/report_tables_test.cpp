@@ -50,5 +50,37 @@ TEST(ReportTables, EveryReportsTablesAreWholeAndEscaped) {
     EXPECT_NE(shownTablesTsv(kinds[1]).find("Chao1\t"), std::string::npos);
 }
 
+// The communities' tables: one row per indicator species and per sample,
+// the PERMANOVA's three rows with the total's degrees of freedom n - 1, the
+// figures with the decimal separator asked for.
+TEST(ReportTables, CommunitiesIndicatorsPermanovaAndCoordinates) {
+    using namespace communities;
+    const std::vector<TreatmentCollections> treatments{{{{5, 0, 1}, {4, 1, 0}, {6, 0, 2}}},
+                                                       {{{0, 3, 4}, {1, 5, 3}, {0, 4, 6}}}};
+    const auto result = analyzeCommunities(buildSamples(treatments, 3), Dissimilarity::BrayCurtis, 99, 7);
+    const auto tables = communitiesTables(result, {"mata", "pasto"}, ',');
+    ASSERT_EQ(tables.size(), 4u);
+    for (const auto& t : tables) {
+        SCOPED_TRACE(t.title);
+        for (const auto& row : t.rows)
+            EXPECT_EQ(row.size(), t.headings.size());
+    }
+    EXPECT_EQ(tables[0].rows.size(), result.indicators.size());
+    const auto& first = result.indicators.front();
+    EXPECT_EQ(tables[0].rows.front(),
+              (std::vector<std::string>{std::to_string(first.species + 1), "T" + std::to_string(first.group),
+                                        shownNumber(first.indval, 1, ','), shownNumber(first.a, 4, ','),
+                                        shownNumber(first.b, 4, ','), shownNumber(first.p, 4, ',')}));
+    EXPECT_EQ(tables[0].notes.front(), "T1 = mata, T2 = pasto");
+    ASSERT_EQ(tables[1].rows.size(), 3u);
+    EXPECT_EQ(tables[1].rows[2][0], "Total");
+    EXPECT_EQ(tables[1].rows[2][1], "5");
+    EXPECT_EQ(tables[2].rows.size(), 6u);
+    EXPECT_EQ(tables[3].rows.size(), 6u);
+    EXPECT_EQ(tables[3].rows[3][0], "T2");
+    EXPECT_EQ(tables[3].rows[3][1], "1");
+    EXPECT_EQ(tables[3].headings.size(), result.nmds.result ? 6u : 4u);
+}
+
 } // namespace
 } // namespace zav

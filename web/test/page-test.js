@@ -285,6 +285,30 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       assert.equal(await page.$eval("#mensagem", (e) => e.textContent), "Erro: Digite 2 ou mais conjuntos de dados");
     });
 
+    await check("comunidades de 3 tratamentos: relatorio, JSON, ordenacao e indicadoras", async () => {
+      const files = ["mata.txt", "borda.txt", "pasto.txt"].map((f) => path.join(root, "tests", "communities", "data", f));
+      await page.$eval("#indice-comunidades", (e) => { e.value = "jaccard"; });
+      await page.$eval("#permutacoes", (e) => { e.value = "199"; });
+      await run(page, "#tratamentos", files, "#comunidades");
+      const options = ["--comunidades", "--indice", "jaccard", "--permutacoes", "199"];
+      const saved = await download(ctx, "#baixar-relatorio", "comunidades-relatorio.txt");
+      assert.equal(withoutDate(saved.toString("latin1")), withoutDate(native(...options, ...files).toString("latin1")));
+      const json = (await download(ctx, "#baixar-json", "comunidades.json")).toString("utf8");
+      // The native tool gives the files' whole paths, the page their names.
+      const named = (t) => withoutDate(t).replace(/("arquivo": ")[^"]*\//g, "$1");
+      assert.equal(named(json), named(native(...options, "--json", ...files).toString("utf8")));
+      // The charts of the default index and permutations, as the native core gives them.
+      await page.$eval("#indice-comunidades", (e) => { e.value = "bray-curtis"; });
+      await page.$eval("#permutacoes", (e) => { e.value = "999"; });
+      await page.click("#comunidades");
+      await page.waitForFunction(() => (document.querySelector("figure[data-nome=ordenacao] svg")?.textContent || "").includes("Bray-Curtis"));
+      assert.deepEqual(await drawnCharts(page), goldenCharts("comunidades.figuras.json"));
+      await page.$eval("figure[data-nome=ordenacao]", (e) => e.scrollIntoView());
+      await page.screenshot({ path: screenshot.replace(/\.png$/, "-comunidades.png") });
+      await run(page, "#tratamentos", [files[0], path.join(root, "tests", "communities", "data", "sem-coletas.txt")], "#comunidades");
+      assert.match(await page.$eval("#mensagem", (e) => e.textContent), /sem-coletas\.txt não tem o bloco \[coletas\]/);
+    });
+
     await check("aviso de tratamentos com numeros diferentes de linhas", async () => {
       const files = ["t1.txt", "t2.txt", "curto.txt"].map((f) => path.join(similarityGolden, f));
       await run(page, "#tratamentos", files, "#similaridade");

@@ -1,0 +1,110 @@
+#include "app/communities_panel.h"
+
+#include "app/treatment_choice.h"
+
+#include "communities/communities_report.h"
+#include "qtsupport/guarded.h"
+#include "qtsupport/panels.h"
+#include "qtsupport/ui_text.h"
+#include "runs/runs.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+
+namespace zav {
+
+CommunitiesPanel::CommunitiesPanel(QWidget* client, Interaction& interaction, Clock& clock)
+    : QObject(client), interaction_(interaction), clock_(clock) {
+    entraComun_ = makePanel(client, "EntraComun", false, "PanelComun", Zav::tr("Comunidades dos tratamentos"));
+    auto* prompt = new QLabel(Zav::tr("Número de tratamentos (2 a 10):"), entraComun_);
+    prompt->setObjectName("LblNumComun");
+    count_ = new QLineEdit(entraComun_);
+    count_->setObjectName("nTratamentosComun");
+    setWidthInDigits(count_, 10);
+    auto* indexLabel = new QLabel(Zav::tr("&Dissimilaridade entre coletas:"), entraComun_);
+    indexLabel->setObjectName("LblIndiceComun");
+    index_ = new QComboBox(entraComun_);
+    index_->setObjectName("cbIndiceComun");
+    index_->addItems({Zav::tr("Bray-Curtis (abundâncias)"), Zav::tr("Jaccard (presença)")});
+    indexLabel->setBuddy(index_);
+    auto* permutationsLabel = new QLabel(Zav::tr("&Permutações dos testes:"), entraComun_);
+    permutationsLabel->setObjectName("LblPermutacoes");
+    permutations_ = new QSpinBox(entraComun_);
+    permutations_->setObjectName("sbPermutacoes");
+    permutations_->setRange(1, communities::kMaxPermutations);
+    permutations_->setValue(communities::kDefaultPermutations);
+    permutationsLabel->setBuddy(permutations_);
+    auto* ok = new QPushButton(Zav::tr("Ok"), entraComun_);
+    ok->setObjectName("btnOkComun");
+    ok->setDefault(true);
+    connectGuardedClick(ok, this, interaction_, &CommunitiesPanel::btnOkComunClick);
+    auto* cancel = new QPushButton(Zav::tr("Cancelar"), entraComun_);
+    cancel->setObjectName("BtnCancelComun");
+    connectGuardedClick(cancel, this, interaction_, &CommunitiesPanel::btnCancelComunClick);
+    cancelOnEscape(entraComun_, cancel);
+    QBoxLayout* column = panelLayout(entraComun_);
+    column->setSpacing(2);
+    column->addSpacing(4);
+    column->addWidget(prompt);
+    column->addWidget(count_, 0, Qt::AlignLeft);
+    column->addSpacing(8);
+    column->addWidget(indexLabel);
+    column->addWidget(index_);
+    column->addSpacing(8);
+    column->addWidget(permutationsLabel);
+    column->addWidget(permutations_, 0, Qt::AlignLeft);
+    column->addSpacing(16);
+    column->addLayout(buttonRow(ok, cancel));
+    // Enter confirms from every field.
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(QKeySequence(key), entraComun_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut),
+                &QShortcut::activated, ok, &QPushButton::click);
+}
+
+void CommunitiesPanel::MnuComunidadesClick() {
+    count_->setText(QStringLiteral("2"));
+    entraComun_->show();
+    entraComun_->raise();
+    count_->setFocus();
+    count_->selectAll();
+    emit statusChanged(Zav::tr("Comunidades dos tratamentos ..."));
+}
+
+void CommunitiesPanel::btnOkComunClick() {
+    const auto count = typedTreatmentCount(interaction_, *count_, comparisonCountProblem);
+    if (!count) return;
+    entraComun_->hide();
+    runCommunities(*count);
+}
+
+void CommunitiesPanel::runCommunities(int treatments) {
+    CommunityOptions options;
+    options.index =
+        index_->currentIndex() == 1 ? communities::Dissimilarity::Jaccard : communities::Dissimilarity::BrayCurtis;
+    options.permutations = permutations_->value();
+    auto chosen = chooseTreatments(interaction_, clock_, treatments, lastOpenName_, mayReplaceReport_,
+                                   [this](const QString& text) { emit statusChanged(text); });
+    if (!chosen) return;
+    // The files again with their collections, at the time the last was chosen.
+    auto run = zav::runCommunities(chosen->files.paths, options, chosen->files.when);
+    // The key, then the collections left out.
+    QString status = treatmentsStatus(run.treatments, chosen->names);
+    for (const auto& excluded : run.result.samples.excluded)
+        status += QStringLiteral(" - ") + QString::fromStdString(communities::exclusionNote(excluded));
+    emit compared(reportDocument(std::move(run), chosen->sources, chosen->names));
+    emit statusChanged(status);
+}
+
+void CommunitiesPanel::btnCancelComunClick() {
+    entraComun_->hide();
+    emit allMenusEnabled(true);
+    emit statusChanged(QString());
+}
+
+} // namespace zav
