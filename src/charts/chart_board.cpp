@@ -429,9 +429,12 @@ ChartBoard::ChartBoard(const ReportResult& result, const QStringList& treatments
                    [&](const ComparisonResult& comparison) {
                        charts_.push_back(dendrogramChart(figuresOf(comparison, names, language).front()));
                    },
-                   // The fluctuation's and the communities' charts are not
-                   // drawn yet: an empty board.
-                   [](const FluctuationResult&) {},
+                   [&](const FluctuationResult& fluctuation) {
+                       for (const auto& figure : figuresOf(fluctuation, language))
+                           charts_.push_back(figure.name == "dispersao" ? curveChart(figure) : timeChart(figure));
+                   },
+                   // The communities' charts are not drawn yet: an empty
+                   // board.
                    [](const communities::CommunityResult&) {},
                },
                result);

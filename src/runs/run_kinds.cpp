@@ -265,8 +265,8 @@ std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language) {
             [&](const DiversityRun& held) { return figuresOf(held.result, language); },
             [&](const SimilarityRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
             [&](const ComparisonRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
-            // The fluctuation's and the communities' figures are not drawn yet.
-            [&](const FluctuationRun&) { return std::vector<Figure>{}; },
+            [&](const FluctuationRun& held) { return figuresOf(held.result, language); },
+            // The communities' figures are not drawn yet.
             [&](const CommunitiesRun&) { return std::vector<Figure>{}; },
         },
         run);
