@@ -80,6 +80,7 @@ QChart* timeChart(const Figure& figure) {
     QValueAxis* y2 = nullptr;
     if (figure.y2) {
         y2 = style::valueAxis(*figure.y2);
+        y2->setGridLineVisible(false);
         chart->addAxis(y2, Qt::AlignRight);
     }
     for (const auto& s : figure.series) {

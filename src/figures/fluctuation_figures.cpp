@@ -223,8 +223,9 @@ Figure fluctuationFigure(const FluctuationResult& result, const TimeAxis& time, 
         bars.points.push_back({time.at[k], n, {}, {}, false, {}, {}});
         most = std::max(most, n);
     }
-    static const SeriesColour colours[] = {SeriesColour::Predominant, SeriesColour::First, SeriesColour::Second,
-                                           SeriesColour::Third};
+    // None in the bars' colour.
+    static const SeriesColour colours[] = {SeriesColour::Predominant, SeriesColour::Second, SeriesColour::Third,
+                                           SeriesColour::Excluded};
     std::vector<FigureSeries> lines;
     for (std::size_t i = 0; i < result.predominant.size(); ++i) {
         FigureSeries line{speciesName(result, i, language), SeriesStyle::Line, colours[i % 4], {}};
