@@ -194,7 +194,8 @@ TEST(FluctuationFigures, TimeAxisSecondAxisAndFit) {
     const auto rain = zav::figuresOf(result, zav::ChartLanguage::English, {2, "individuos"});
     const auto& flux = named(rain, "flutuacao");
     // 15/01 .. 15/10/2023: every second month, on its first day.
-    EXPECT_EQ(tickLabels(flux.x), (std::vector<std::string>{"01/01/23", "01/03/23", "01/05/23", "01/07/23", "01/09/23"}));
+    EXPECT_EQ(tickLabels(flux.x),
+              (std::vector<std::string>{"01/01/23", "01/03/23", "01/05/23", "01/07/23", "01/09/23"}));
     EXPECT_EQ(flux.series.front().points[1].x, 31); // 15/02 is 31 days after 15/01
     for (const auto* axis : {&flux.x, &flux.y, &*flux.y2})
         for (const auto& t : axis->ticks) {
