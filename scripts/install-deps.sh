@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libboost-math-dev
-  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-l10n-tools libgl-dev
   qt6-charts-dev libqt6opengl6-dev qt6-svg-dev poppler-utils
   libzip-dev locales
   fonts-dejavu-core

@@ -16,11 +16,14 @@
 #include "qtsupport/panels.h"
 #include "qtsupport/qt_text.h"
 #include "qtsupport/settings.h"
+#include "qtsupport/ui_language.h"
+#include "qtsupport/ui_text.h"
 #include "report/report_pages.h"
 #include "runs/runs.h"
 #include "similarity/similarity.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -44,7 +47,7 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("ZAVIRO - Análise Faunística");
+QString title() { return Zav::tr("ZAVIRO - Análise Faunística"); }
 const QString kGeometryKey = QStringLiteral("janela/geometria");
 const QString kRecentKey = QStringLiteral("arquivos/recentes");
 constexpr int kMaxRecent = 8;
@@ -54,7 +57,7 @@ constexpr int kMaxRecent = 8;
 TZAVMain::TZAVMain(zav::Interaction& interaction, zav::Clock& clock, QWidget* parent)
     : QMainWindow(parent), dialogs_(interaction), interaction_(dialogs_), clock_(clock) {
     setObjectName("ZAVMain");
-    setWindowTitle(kTitle);
+    setWindowTitle(title());
 
     client_ = new QWidget(this);
     client_->setObjectName("ClientArea");
@@ -128,7 +131,7 @@ TZAVMain::~TZAVMain() { zav::settings().setValue(kGeometryKey, saveGeometry()); 
 void TZAVMain::createActions() {
     menuBar()->setObjectName("MainMenu1");
 
-    QMenu* arquivo = menuBar()->addMenu(QStringLiteral("&Arquivo"));
+    QMenu* arquivo = menuBar()->addMenu(Zav::tr("&Arquivo"));
     arquivo->setObjectName("MnuArquivo");
     auto item = [&](QMenu* menu, const char* name, const QString& caption, const QKeySequence& key = {}) {
         QAction* a = menu->addAction(caption);
@@ -136,84 +139,104 @@ void TZAVMain::createActions() {
         a->setShortcut(key);
         return a;
     };
-    connectItem(item(arquivo, "MnuNovo", QStringLiteral("&Novo"), QKeySequence(Qt::CTRL | Qt::Key_N)), Arquivo,
+    connectItem(item(arquivo, "MnuNovo", Zav::tr("&Novo"), QKeySequence(Qt::CTRL | Qt::Key_N)), Arquivo,
                 [this] { editor_->MnuNovoClick(); });
-    connectItem(item(arquivo, "MnuAbrir", QStringLiteral("&Abrir..."), QKeySequence(Qt::CTRL | Qt::Key_O)), Arquivo,
+    connectItem(item(arquivo, "MnuAbrir", Zav::tr("&Abrir..."), QKeySequence(Qt::CTRL | Qt::Key_O)), Arquivo,
                 [this] { editor_->MnuAbrirClick(); });
-    salvarAction_ = item(arquivo, "MnuSalvar", QStringLiteral("Sal&var..."), QKeySequence(Qt::CTRL | Qt::Key_S));
+    salvarAction_ = item(arquivo, "MnuSalvar", Zav::tr("Sal&var..."), QKeySequence(Qt::CTRL | Qt::Key_S));
     connectItem(salvarAction_, Arquivo, &TZAVMain::MnuSalvarClick);
-    fecharAction_ = item(arquivo, "MnuFechar", QStringLiteral("&Fechar"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    fecharAction_ = item(arquivo, "MnuFechar", Zav::tr("&Fechar"), QKeySequence(Qt::CTRL | Qt::Key_W));
     connectItem(fecharAction_, Arquivo, &TZAVMain::MnuFecharClick);
     arquivo->addSeparator();
-    printAction_ = item(arquivo, "MnuImprimir", QStringLiteral("&Imprimir..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    printAction_ = item(arquivo, "MnuImprimir", Zav::tr("&Imprimir..."), QKeySequence(Qt::CTRL | Qt::Key_P));
     connectItem(printAction_, Arquivo, [this] { zav::printReport(interaction_, shownDocument()); });
-    pdfAction_ = item(arquivo, "MnuExportarPdf", QStringLiteral("Exportar P&DF..."));
+    pdfAction_ = item(arquivo, "MnuExportarPdf", Zav::tr("Exportar P&DF..."));
     connectItem(pdfAction_, Arquivo, [this] {
         if (const QString written = zav::exportReportPdf(interaction_, shownDocument()); !written.isEmpty())
-            setStatus(QStringLiteral("PDF gravado em ") + written);
+            setStatus(Zav::tr("PDF gravado em ") + written);
     });
-    copyTableAction_ = item(arquivo, "MnuCopiarTabela", QStringLiteral("&Copiar tabela"),
-                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyTableAction_ =
+        item(arquivo, "MnuCopiarTabela", Zav::tr("&Copiar tabela"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connectItem(copyTableAction_, Arquivo, [this] {
         const auto& document = shownDocument();
         zav::copyReportTables(document);
-        setStatus(zav::speciesTableOf(document) ? QStringLiteral("Tabela de espécies copiada")
-                                                : QStringLiteral("Tabelas do relatório copiadas"));
+        setStatus(zav::speciesTableOf(document) ? Zav::tr("Tabela de espécies copiada")
+                                                : Zav::tr("Tabelas do relatório copiadas"));
     });
-    exportTableAction_ = item(arquivo, "MnuExportarTabela", QStringLiteral("Exportar &tabela..."));
+    exportTableAction_ = item(arquivo, "MnuExportarTabela", Zav::tr("Exportar &tabela..."));
     connectItem(exportTableAction_, Arquivo, [this] {
         const QString written = zav::exportReportTables(interaction_, shownDocument(), [this](const QString& target) {
-            return reportTargetRefusal(target, QStringLiteral("a tabela"));
+            return reportTargetRefusal(target, Zav::tr("a tabela"));
         });
-        if (!written.isEmpty()) setStatus(QStringLiteral("Tabela gravada em ") + written);
+        if (!written.isEmpty()) setStatus(Zav::tr("Tabela gravada em ") + written);
     });
     arquivo->addSeparator();
     // The survey shown, to the other report, without choosing it again.
-    diversityOfShown_ = item(arquivo, "MnuDiversidadeDeste", QStringLiteral("Di&versidade deste levantamento"));
+    diversityOfShown_ = item(arquivo, "MnuDiversidadeDeste", Zav::tr("Di&versidade deste levantamento"));
     connectItem(diversityOfShown_, Arquivo, &TZAVMain::diversityOfShownSurvey);
-    analysisOfShown_ = item(arquivo, "MnuAnaliseDeste", QStringLiteral("Análise &faunística deste levantamento"));
+    analysisOfShown_ = item(arquivo, "MnuAnaliseDeste", Zav::tr("Análise &faunística deste levantamento"));
     connectItem(analysisOfShown_, Arquivo, &TZAVMain::analysisOfShownSurvey);
     arquivo->addSeparator();
-    connectItem(item(arquivo, "MnuImportar", QStringLiteral("Importar p&lanilha...")), Arquivo,
+    connectItem(item(arquivo, "MnuImportar", Zav::tr("Importar p&lanilha...")), Arquivo,
                 [this] { editor_->MnuImportarClick(); });
-    recentMenu_ = arquivo->addMenu(QStringLiteral("Arquivos &recentes"));
+    recentMenu_ = arquivo->addMenu(Zav::tr("Arquivos &recentes"));
     recentMenu_->setObjectName("MnuRecentes");
     arquivo->addSeparator();
-    connectItem(item(arquivo, "MnuSair", QStringLiteral("&Sair"), QKeySequence(Qt::CTRL | Qt::Key_Q)), Arquivo,
+    connectItem(item(arquivo, "MnuSair", Zav::tr("&Sair"), QKeySequence(Qt::CTRL | Qt::Key_Q)), Arquivo,
                 &TZAVMain::MnuSairClick);
 
-    QAction* calcular = menuBar()->addAction(QStringLiteral("&Calcular"));
+    QAction* calcular = menuBar()->addAction(Zav::tr("&Calcular"));
     calcular->setObjectName("MnuCalcular");
     connectGuarded(calcular, &QAction::triggered, &TZAVMain::MnuCalcularClick);
 
-    QAction* diversidade = menuBar()->addAction(QStringLiteral("Di&versidade"));
+    QAction* diversidade = menuBar()->addAction(Zav::tr("Di&versidade"));
     diversidade->setObjectName("MnuDiversidade");
     connectGuarded(diversidade, &QAction::triggered, &TZAVMain::MnuDiversidadeClick);
 
     // The survey over time: a data file kept whole, as "Calcular" takes it.
-    QAction* flutuacao = menuBar()->addAction(QStringLiteral("&Flutuação"));
+    QAction* flutuacao = menuBar()->addAction(Zav::tr("&Flutuação"));
     flutuacao->setObjectName("MnuFlutuacao");
     connectGuarded(flutuacao, &QAction::triggered, &TZAVMain::MnuFlutuacaoClick);
 
     // Sørensen's similarity of 3 to 10 treatments, or their comparison.
-    QMenu* similar = menuBar()->addMenu(QStringLiteral("&Similaridade"));
+    QMenu* similar = menuBar()->addMenu(Zav::tr("&Similaridade"));
     similar->setObjectName("MnuSimilaridade");
-    connectItem(item(similar, "MnuSimilar", QStringLiteral("&Similaridade de Sørensen (3 a 10 tratamentos)...")),
-                Similaridade, [this] { similarity_->MnuSimilarClick(); });
-    connectItem(item(similar, "MnuComparacao", QStringLiteral("&Comparação (2 a 10 tratamentos)...")), Similaridade,
+    connectItem(item(similar, "MnuSimilar", Zav::tr("&Similaridade de Sørensen (3 a 10 tratamentos)...")), Similaridade,
+                [this] { similarity_->MnuSimilarClick(); });
+    connectItem(item(similar, "MnuComparacao", Zav::tr("&Comparação (2 a 10 tratamentos)...")), Similaridade,
                 [this] { comparison_->MnuComparacaoClick(); });
 
-    QAction* grafico = menuBar()->addAction(QStringLiteral("&Gráfico"));
+    QAction* grafico = menuBar()->addAction(Zav::tr("&Gráfico"));
     grafico->setObjectName("MnuGrafico");
     connectGuarded(grafico, &QAction::triggered, &TZAVMain::MnuGraficoClick);
 
-    QMenu* ajuda = menuBar()->addMenu(QStringLiteral("A&juda"));
+    QMenu* ajuda = menuBar()->addMenu(Zav::tr("A&juda"));
     ajuda->setObjectName("MnuAjuda");
-    connectItem(item(ajuda, "MnuZAV", QStringLiteral("ZAVIRO - Ajuda"), QKeySequence(Qt::Key_F1)), Ajuda,
+    connectItem(item(ajuda, "MnuZAV", Zav::tr("ZAVIRO - Ajuda"), QKeySequence(Qt::Key_F1)), Ajuda,
                 &TZAVMain::MnuZAVClick);
     ajuda->addSeparator();
-    connectGuarded(item(ajuda, "MnuSobre", QStringLiteral("&Sobre ...")), &QAction::triggered,
-                   &TZAVMain::MnuSobreClick);
+    connectGuarded(item(ajuda, "MnuSobre", Zav::tr("&Sobre ...")), &QAction::triggered, &TZAVMain::MnuSobreClick);
+    // The same in every language, so whoever cannot read the window finds it.
+    QMenu* idioma = ajuda->addMenu(QStringLiteral("Idioma / Language / Idioma"));
+    idioma->setObjectName("MnuIdioma");
+    auto* languages = new QActionGroup(idioma);
+    for (const auto& [language, name, done] :
+         {std::tuple{zav::ReportLanguage::Portuguese, "Português",
+                     "O ZAVIRO estará em português da próxima vez que for aberto."},
+          std::tuple{zav::ReportLanguage::English, "English", "ZAVIRO will be in English the next time it is opened."},
+          std::tuple{zav::ReportLanguage::Spanish, "Español",
+                     "ZAVIRO estará en español la próxima vez que se abra."}}) {
+        QAction* choice = idioma->addAction(QString::fromUtf8(name));
+        choice->setObjectName(QStringLiteral("MnuIdioma_") +
+                              QString::fromLatin1(std::string(zav::reportLanguageCode(language)).c_str()));
+        choice->setCheckable(true);
+        choice->setChecked(language == zav::interfaceLanguage());
+        languages->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, language, done] {
+            zav::chooseInterfaceLanguage(language);
+            interaction_.information(QString::fromUtf8(done));
+        });
+    }
 
     topMenus_ = {arquivo->menuAction(), calcular, diversidade,        flutuacao,
                  similar->menuAction(), grafico,  ajuda->menuAction()};
@@ -246,7 +269,7 @@ void TZAVMain::createReportView() {
 }
 
 void TZAVMain::createHelpPanel() {
-    grupo1_ = new QGroupBox(QStringLiteral("Ajuda"), client_);
+    grupo1_ = new QGroupBox(Zav::tr("Ajuda"), client_);
     grupo1_->setObjectName("Grupo1");
     grupo1_->setAutoFillBackground(true);
     grupo1_->setPalette(zav::panelPalette());
@@ -270,7 +293,7 @@ void TZAVMain::createHelpPanel() {
     // The text is laid out when the panel first opens, not while the
     // program starts.
 
-    btnOkAjuda_ = new QPushButton(QStringLiteral("&Ok"), grupo1_);
+    btnOkAjuda_ = new QPushButton(Zav::tr("&Ok"), grupo1_);
     btnOkAjuda_->setObjectName("BtnOKAjuda");
     QFont normal = btnOkAjuda_->font();
     normal.setBold(false);
@@ -410,9 +433,9 @@ void TZAVMain::showReport(zav::ReportDocument document) {
 // a similarity report) while a report is shown.
 void TZAVMain::updateTitle() {
     const bool named = shown_ && reportOpen();
-    setWindowTitle(named ? kTitle + QStringLiteral(" - ") + QFileInfo(shown_->sources.value(0)).fileName() +
+    setWindowTitle(named ? title() + QStringLiteral(" - ") + QFileInfo(shown_->sources.value(0)).fileName() +
                                QStringLiteral("[*]")
-                         : kTitle);
+                         : title());
     setWindowModified(named && memo1_->document()->isModified());
 }
 
@@ -455,9 +478,9 @@ QString warningsStatus(const std::vector<std::string>& warnings) {
     if (warnings.empty()) return {};
     QString status = QStringLiteral(" - ") + QString::fromStdString(warnings.front());
     if (warnings.size() > 1)
-        status += QStringLiteral(" (e mais %1 %2)")
+        status += Zav::tr(" (e mais %1 %2)")
                       .arg(warnings.size() - 1)
-                      .arg(warnings.size() == 2 ? QStringLiteral("aviso") : QStringLiteral("avisos"));
+                      .arg(warnings.size() == 2 ? Zav::tr("aviso") : Zav::tr("avisos"));
     return status;
 }
 
@@ -476,8 +499,8 @@ bool TZAVMain::reportUnsaved() const { return reportOpen() && (!savedOnce_ || me
 bool TZAVMain::mayReplaceReport() {
     // A report as computed is made again by the same run: only typing is lost.
     if (!reportOpen() || !memo1_->document()->isModified()) return true;
-    return interaction_.confirm(QStringLiteral("Substituir o relatório editado sem salvar as alterações?"),
-                                QStringLiteral("Substituir sem salvar"));
+    return interaction_.confirm(Zav::tr("Substituir o relatório editado sem salvar as alterações?"),
+                                Zav::tr("Substituir sem salvar"));
 }
 
 void TZAVMain::MnuCalcularClick() { chooseAndRunFile(zav::RunKind::Faunistic); }
@@ -558,7 +581,7 @@ void TZAVMain::openRecentFile(const QString& path) {
         QStringList files = recentFiles();
         files.removeAll(path);
         setRecentFiles(files);
-        interaction_.error(QStringLiteral("Erro: o arquivo não existe mais e sai da lista: ") + path);
+        interaction_.error(Zav::tr("Erro: o arquivo não existe mais e sai da lista: ") + path);
         return;
     }
     calculateFile(path);
@@ -603,18 +626,17 @@ QString TZAVMain::reportTargetRefusal(const QString& target, const QString& what
     if (!currentDataFileName().isEmpty()) inputs << currentDataFileName();
     for (const QString& source : inputs)
         if (sameFile(target, source))
-            return QStringLiteral("Erro: ") + what + QStringLiteral(" não pode substituir o arquivo de dados: ") +
-                   target;
+            return Zav::tr("Erro: ") + what + Zav::tr(" não pode substituir o arquivo de dados: ") + target;
     return {};
 }
 
 void TZAVMain::MnuSalvarClick() {
     if (!reportOpen()) return;
     // Refused inside the dialog, before it asks about replacing the file.
-    const auto chosen = interaction_.saveFile(
-        {QStringLiteral("Salvar arquivo"), QStringLiteral("Arquivos de texto (*.txt);;Todos os arquivos (*)"),
-         QStringLiteral("txt"), QString(), shown_ ? reportFileName(*shown_) : QString(),
-         [this](const QString& target) { return reportTargetRefusal(target); }});
+    const auto chosen =
+        interaction_.saveFile({Zav::tr("Salvar arquivo"), Zav::tr("Arquivos de texto (*.txt);;Todos os arquivos (*)"),
+                               QStringLiteral("txt"), QString(), shown_ ? reportFileName(*shown_) : QString(),
+                               [this](const QString& target) { return reportTargetRefusal(target); }});
     // The view is editable until the first save, also a cancelled one.
     memo1_->setReadOnly(true);
     if (!chosen || chosen->isEmpty()) return;
@@ -623,15 +645,14 @@ void TZAVMain::MnuSalvarClick() {
     zav::saveFileAtomically(*chosen, zav::joinReportLines(reportViewLines()));
     memo1_->document()->setModified(false);
     savedOnce_ = true;
-    setStatus(QStringLiteral("Relatório gravado em ") + *chosen);
+    setStatus(Zav::tr("Relatório gravado em ") + *chosen);
 }
 
 void TZAVMain::MnuFecharClick() {
     if (!reportOpen()) return;
     const bool unsaved = reportUnsaved();
-    if (!interaction_.confirm(unsaved ? QStringLiteral("Fechar o relatório sem salvar?")
-                                      : QStringLiteral("Fechar o relatório?"),
-                              unsaved ? QStringLiteral("Fechar sem salvar") : QStringLiteral("Fechar")))
+    if (!interaction_.confirm(unsaved ? Zav::tr("Fechar o relatório sem salvar?") : Zav::tr("Fechar o relatório?"),
+                              unsaved ? Zav::tr("Fechar sem salvar") : Zav::tr("Fechar")))
         return;
     memo1_->hide();
     memo1_->clear();
@@ -648,10 +669,8 @@ void TZAVMain::MnuSairClick() { close(); }
 void TZAVMain::closeEvent(QCloseEvent* event) {
     bool close = !editor_->gridOpen();
     if (!close)
-        guarded([&] {
-            close =
-                interaction_.confirm(QStringLiteral("Sair sem salvar a planilha?"), QStringLiteral("Sair sem salvar"));
-        });
+        guarded(
+            [&] { close = interaction_.confirm(Zav::tr("Sair sem salvar a planilha?"), Zav::tr("Sair sem salvar")); });
     if (close)
         event->accept();
     else
@@ -663,7 +682,7 @@ void TZAVMain::MnuZAVClick() {
         menusBeforeHelp_[m] = topMenus_[m]->isEnabled();
     setAllMenusEnabled(false);
     if (auto* memo2 = grupo1_->findChild<QPlainTextEdit*>("Memo2"); memo2->document()->isEmpty())
-        memo2->setPlainText(zav::helpText());
+        memo2->setPlainText(zav::helpText(zav::interfaceLanguage()));
     grupo1_->show();
     grupo1_->raise();
     btnOkAjuda_->setFocus();

@@ -5,6 +5,7 @@
 #include "qtsupport/guarded.h"
 #include "qtsupport/panels.h"
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_text.h"
 #include "runs/runs.h"
 #include "similarity/similarity_report.h"
 
@@ -20,23 +21,23 @@ namespace zav {
 
 ComparisonPanel::ComparisonPanel(QWidget* client, Interaction& interaction, Clock& clock)
     : QObject(client), interaction_(interaction), clock_(clock) {
-    entraComp_ = makePanel(client, "EntraComp", false, "PanelComp", QStringLiteral("Comparação de tratamentos"));
-    auto* prompt = new QLabel(QStringLiteral("Número de tratamentos (2 a 10):"), entraComp_);
+    entraComp_ = makePanel(client, "EntraComp", false, "PanelComp", Zav::tr("Comparação de tratamentos"));
+    auto* prompt = new QLabel(Zav::tr("Número de tratamentos (2 a 10):"), entraComp_);
     prompt->setObjectName("LblNumComp");
     count_ = new QLineEdit(entraComp_);
     count_->setObjectName("nTratamentos");
     setWidthInDigits(count_, 10);
-    auto* indexLabel = new QLabel(QStringLiteral("&Dendrograma sobre:"), entraComp_);
+    auto* indexLabel = new QLabel(Zav::tr("&Dendrograma sobre:"), entraComp_);
     indexLabel->setObjectName("LblIndice");
     index_ = new QComboBox(entraComp_);
     index_->setObjectName("cbIndice");
-    index_->addItems({QStringLiteral("1 - Sørensen (presença)"), QStringLiteral("Bray-Curtis (abundâncias)")});
+    index_->addItems({Zav::tr("1 - Sørensen (presença)"), QStringLiteral("Bray-Curtis (abundâncias)")});
     indexLabel->setBuddy(index_);
-    auto* ok = new QPushButton(QStringLiteral("Ok"), entraComp_);
+    auto* ok = new QPushButton(Zav::tr("Ok"), entraComp_);
     ok->setObjectName("btnOkComp");
     ok->setDefault(true);
     connectGuardedClick(ok, this, interaction_, &ComparisonPanel::btnOkCompClick);
-    auto* cancel = new QPushButton(QStringLiteral("Cancelar"), entraComp_);
+    auto* cancel = new QPushButton(Zav::tr("Cancelar"), entraComp_);
     cancel->setObjectName("BtnCancelComp");
     connectGuardedClick(cancel, this, interaction_, &ComparisonPanel::btnCancelCompClick);
     cancelOnEscape(entraComp_, cancel);
@@ -62,7 +63,7 @@ void ComparisonPanel::MnuComparacaoClick() {
     entraComp_->raise();
     count_->setFocus();
     count_->selectAll();
-    emit statusChanged(QStringLiteral("Comparação de tratamentos ..."));
+    emit statusChanged(Zav::tr("Comparação de tratamentos ..."));
 }
 
 void ComparisonPanel::btnOkCompClick() {

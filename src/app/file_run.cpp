@@ -1,6 +1,7 @@
 #include "app/file_run.h"
 
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_text.h"
 #include "runs/run_kinds.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,7 @@ ReportDocument runOnFile(RunKind kind, const QString& path, const DateTime& when
 
 std::optional<ReportDocument> chooseAndRun(RunKind kind, Interaction& interaction, Clock& clock, QString& lastOpenName,
                                            const std::function<void(const QString&)>& status) {
-    const auto chosen = interaction.openFile(dataFileRequest(QStringLiteral("Selecione o arquivo"), lastOpenName));
+    const auto chosen = interaction.openFile(dataFileRequest(Zav::tr("Selecione o arquivo"), lastOpenName));
     const DateTime when = clock.now(); // the time the dialog closed, also when cancelled
     if (!chosen || chosen->isEmpty()) return std::nullopt;
     lastOpenName = *chosen;
@@ -32,12 +33,12 @@ std::optional<ReportDocument> chooseAndRun(RunKind kind, Interaction& interactio
 }
 
 QString runningStatus(RunKind kind, const QString& path) {
-    return QString::fromUtf8(runKind(kind).runningStatus) + path;
+    return Zav::tr(std::string(runKind(kind).runningStatus).c_str()) + path;
 }
 
 QString doneStatus(RunKind kind, const QString& path) {
     const auto& info = runKind(kind);
-    return QString::fromUtf8(info.doneStatus) + path + QString::fromUtf8(info.doneStatusEnd);
+    return Zav::tr(std::string(info.doneStatus).c_str()) + path + Zav::tr(std::string(info.doneStatusEnd).c_str());
 }
 
 } // namespace zav

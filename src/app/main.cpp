@@ -3,17 +3,16 @@
 #include "app/ZavNovo.h"
 #include "app/app_icon.h"
 #include "app/batch.h"
+#include "cli/cli_text.h"
 #include "data/file_io.h"
 #include "qtsupport/qt_interaction.h"
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_language.h"
 #include "zaviro_version.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QSocketNotifier>
 #include <QTimer>
-#include <QTranslator>
 
 #include <csignal>
 #include <cstdio>
@@ -55,17 +54,19 @@ bool displayAvailable() {
 
 int main(int argc, char** argv) {
     const auto parsed = zav::cli::parseOptions(zav::cli::Program::Desktop, {argv + 1, argv + argc});
+    // Its own texts in the locale's language; the reports follow --idioma.
+    const auto language = zav::cli::messageLanguageFromEnvironment();
     if (const auto* usage = std::get_if<zav::cli::UsageError>(&parsed)) {
         if (usage->message.empty())
-            std::fputs(zav::cli::usageText(zav::cli::Program::Desktop).c_str(), stderr);
+            std::fputs(zav::cli::usageText(zav::cli::Program::Desktop, language).c_str(), stderr);
         else
-            std::fprintf(stderr, "%s\n", usage->message.c_str());
+            std::fprintf(stderr, "%s\n", zav::cli::cliText(language, usage->message).c_str());
         return 2;
     }
     const auto& options = std::get<zav::cli::Options>(parsed);
     switch (options.command) {
     case zav::cli::Command::Help:
-        return zav::writeStandardOutput(zav::cli::usageText(zav::cli::Program::Desktop)) ? 0 : 1;
+        return zav::writeStandardOutput(zav::cli::usageText(zav::cli::Program::Desktop, language)) ? 0 : 1;
     case zav::cli::Command::Version:
         return zav::writeStandardOutput(std::string("zaviro ") + zav::kVersion + "\n") ? 0 : 1;
     case zav::cli::Command::Window:
@@ -74,9 +75,11 @@ int main(int argc, char** argv) {
         return zav::runBatch(options, argv[0]);
     }
     if (!displayAvailable()) {
-        std::fputs("Erro: nenhuma tela gráfica disponível (DISPLAY não definido).\n"
-                   "Abra o ZAVIRO numa sessão gráfica, ou use zaviro-relatorio ARQUIVO\n"
-                   "para obter o relatório no terminal, ou zaviro --pdf SAIDA.pdf ARQUIVO.\n",
+        std::fputs(zav::cli::cliText(language,
+                                     "Erro: nenhuma tela gráfica disponível (DISPLAY não definido).\n"
+                                     "Abra o ZAVIRO numa sessão gráfica, ou use zaviro-relatorio ARQUIVO\n"
+                                     "para obter o relatório no terminal, ou zaviro --pdf SAIDA.pdf ARQUIVO.\n")
+                       .c_str(),
                    stderr);
         return 1;
     }
@@ -85,11 +88,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(zav::kVersion));
     QApplication::setDesktopFileName(QString::fromLatin1(zav::kApplicationId));
     QApplication::setWindowIcon(zav::applicationIcon());
-    // The whole program speaks Portuguese, the toolkit's dialogs included.
-    QTranslator qtTranslations;
-    if (qtTranslations.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
-                            QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslations);
+    // The window speaks the language chosen in its menu, or else the system's;
+    // the toolkit's dialogs too.
+    zav::installInterfaceLanguage(app, zav::startingInterfaceLanguage());
     quitOnTerminate(app);
 
     zav::QtInteraction interaction;

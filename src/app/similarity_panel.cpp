@@ -5,6 +5,7 @@
 #include "qtsupport/guarded.h"
 #include "qtsupport/panels.h"
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_text.h"
 #include "runs/runs.h"
 
 #include <QBoxLayout>
@@ -18,21 +19,21 @@ namespace zav {
 
 SimilarityPanel::SimilarityPanel(QWidget* client, Interaction& interaction, Clock& clock)
     : QObject(client), interaction_(interaction), clock_(clock) {
-    entraCol_ = makePanel(client, "EntraCol", false, "Panel3", QStringLiteral("Número de Repetições"));
+    entraCol_ = makePanel(client, "EntraCol", false, "Panel3", Zav::tr("Número de Repetições"));
     // On two lines, as wide as the panel's caption and buttons: a line
     // break of its own rather than a wrapped text, so the panel's height
     // never depends on its width.
-    auto* prompt = new QLabel(QStringLiteral("Entre com o número de\ntratamentos:"), entraCol_);
+    auto* prompt = new QLabel(Zav::tr("Entre com o número de\ntratamentos:"), entraCol_);
     prompt->setObjectName("StaticText2");
     prompt->setAlignment(Qt::AlignCenter);
     nRepet_ = new QLineEdit(entraCol_);
     nRepet_->setObjectName("nRepet");
     setWidthInDigits(nRepet_, 10);
-    auto* ok = new QPushButton(QStringLiteral("Ok"), entraCol_);
+    auto* ok = new QPushButton(Zav::tr("Ok"), entraCol_);
     ok->setObjectName("btnOkRep");
     ok->setDefault(true);
     connectGuardedClick(ok, this, interaction_, &SimilarityPanel::btnOkRepClick);
-    auto* cancel = new QPushButton(QStringLiteral("Cancelar"), entraCol_);
+    auto* cancel = new QPushButton(Zav::tr("Cancelar"), entraCol_);
     cancel->setObjectName("BtnCancelRep");
     connectGuardedClick(cancel, this, interaction_, &SimilarityPanel::BtnCancelRepClick);
     cancelOnEscape(entraCol_, cancel);
@@ -51,7 +52,7 @@ void SimilarityPanel::MnuSimilarClick() {
     entraCol_->raise();
     nRepet_->setFocus();
     nRepet_->selectAll();
-    emit statusChanged(QStringLiteral("Análise de Similaridade ..."));
+    emit statusChanged(Zav::tr("Análise de Similaridade ..."));
 }
 
 void SimilarityPanel::btnOkRepClick() {

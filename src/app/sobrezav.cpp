@@ -1,6 +1,7 @@
 #include "app/sobrezav.h"
 
 #include "app/app_icon.h"
+#include "qtsupport/ui_text.h"
 #include "zaviro_version.h"
 
 #include <QBoxLayout>
@@ -41,19 +42,19 @@ QVBoxLayout* lines(QWidget* panel, int spacing) {
 
 TJanSobre::TJanSobre(QWidget* parent) : QDialog(parent) {
     setObjectName("JanSobre");
-    setWindowTitle(QStringLiteral("Sobre ..."));
+    setWindowTitle(Zav::tr("Sobre ..."));
     setModal(false);
 
     auto* panel1 = bevelPanel(this, "Panel1");
     auto* icon = new QLabel(panel1);
     icon->setObjectName("ProgramIcon");
     icon->setPixmap(applicationIcon().pixmap(32, 32));
-    auto* product = label(panel1, "ProductName", QStringLiteral("ZAVIRO - Análise Faunística"));
+    auto* product = label(panel1, "ProductName", Zav::tr("ZAVIRO - Análise Faunística"));
     QFont bold = product->font();
     bold.setPointSize(10);
     bold.setBold(true);
     product->setFont(bold);
-    auto* version = label(panel1, "Version", QStringLiteral("Versão ") + QLatin1String(kVersion));
+    auto* version = label(panel1, "Version", Zav::tr("Versão ") + QLatin1String(kVersion));
     auto* heading = new QGridLayout(panel1);
     heading->setContentsMargins(6, 6, 6, 12);
     heading->setHorizontalSpacing(8);
@@ -63,24 +64,24 @@ TJanSobre::TJanSobre(QWidget* parent) : QDialog(parent) {
     heading->addWidget(version, 1, 1);
     auto* credits = new QVBoxLayout;
     credits->setSpacing(9);
-    for (const auto& [name, text] : {std::pair<const char*, QString>{"Comments", QStringLiteral("Desenvolvido por:")},
-                                     {"Label1", QStringLiteral("Equipe ZAVIRO")},
-                                     {"Label2", QStringLiteral("Análise faunística e")},
-                                     {"Label3", QStringLiteral("similaridade de")},
-                                     {"Label4", QStringLiteral("levantamentos")}})
+    for (const auto& [name, text] : {std::pair<const char*, QString>{"Comments", Zav::tr("Desenvolvido por:")},
+                                     {"Label1", Zav::tr("Equipe ZAVIRO")},
+                                     {"Label2", Zav::tr("Análise faunística e")},
+                                     {"Label3", Zav::tr("similaridade de")},
+                                     {"Label4", Zav::tr("levantamentos")}})
         credits->addWidget(label(panel1, name, text), 0, Qt::AlignHCenter);
     heading->addLayout(credits, 2, 0, 1, 2);
 
     auto* panel2 = bevelPanel(this, "Panel2");
     auto* references = lines(panel2, 0);
-    references->addWidget(label(panel2, "Label5", QStringLiteral("Kato et al. 1952; Shannon e Weaver 1949;")));
-    references->addWidget(label(panel2, "Label6", QStringLiteral("Margalef 1958; Sørensen 1948")));
+    references->addWidget(label(panel2, "Label5", Zav::tr("Kato et al. 1952; Shannon e Weaver 1949;")));
+    references->addWidget(label(panel2, "Label6", Zav::tr("Margalef 1958; Sørensen 1948")));
 
     // The licence, and the citation a researcher copies into a paper.
     auto* panel3 = bevelPanel(this, "Panel3");
     auto* licence = lines(panel3, 2);
-    licence->addWidget(label(panel3, "Licenca", QStringLiteral("Licença: GPL-3.0-or-later (software livre)")));
-    licence->addWidget(label(panel3, "ComoCitar", QStringLiteral("Como citar:")));
+    licence->addWidget(label(panel3, "Licenca", Zav::tr("Licença: GPL-3.0-or-later (software livre)")));
+    licence->addWidget(label(panel3, "ComoCitar", Zav::tr("Como citar:")));
     auto* citation = new QLabel(citationText(), panel3);
     citation->setObjectName("Citacao");
     citation->setWordWrap(true);
@@ -91,7 +92,7 @@ TJanSobre::TJanSobre(QWidget* parent) : QDialog(parent) {
     citation->setSizePolicy(wrapped);
     licence->addWidget(citation);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(Zav::tr("OK"), this);
     ok->setObjectName("OKButton");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TJanSobre::OKButtonClick);
@@ -110,8 +111,8 @@ TJanSobre::TJanSobre(QWidget* parent) : QDialog(parent) {
 void TJanSobre::OKButtonClick() { hide(); }
 
 QString citationText() {
-    return QStringLiteral("Equipe ZAVIRO. ZAVIRO - Análise Faunística, versão ") + QLatin1String(kVersion) +
-           QStringLiteral(". Programa de computador, GPL-3.0-or-later.");
+    return Zav::tr("Equipe ZAVIRO. ZAVIRO - Análise Faunística, versão ") + QLatin1String(kVersion) +
+           Zav::tr(". Programa de computador, GPL-3.0-or-later.");
 }
 
 } // namespace zav

@@ -3,6 +3,7 @@
 #include "analysis/analysis_export.h"
 #include "data/errors.h"
 #include "qtsupport/atomic_save.h"
+#include "qtsupport/ui_text.h"
 #include "runs/report_tables.h"
 #include "sheets/workbook.h"
 
@@ -64,12 +65,12 @@ QString exportReportTables(Interaction& interaction, const ReportDocument& docum
         if (QString reason = refusal(target); !reason.isEmpty()) return reason;
         const QString extension = extensionOf(target);
         if (extension != QStringLiteral("csv") && extension != QStringLiteral("xlsx"))
-            return QStringLiteral("Erro: a tabela é gravada como .xlsx ou .csv: ") + target;
+            return Zav::tr("Erro: a tabela é gravada como .xlsx ou .csv: ") + target;
         return QString();
     };
     const QFileInfo survey(document.sources.value(0));
     const auto chosen = interaction.saveFile(
-        {QStringLiteral("Exportar tabela"), QStringLiteral("Pasta de trabalho do Excel (*.xlsx);;CSV (*.csv)"),
+        {Zav::tr("Exportar tabela"), Zav::tr("Pasta de trabalho do Excel (*.xlsx);;CSV (*.csv)"),
          QStringLiteral("xlsx"), QString(),
          survey.dir().filePath(outputBaseName(document) + QStringLiteral("-tabela.xlsx")), refuse});
     if (!chosen || chosen->isEmpty()) return {};

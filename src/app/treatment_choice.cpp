@@ -1,6 +1,7 @@
 #include "app/treatment_choice.h"
 
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_text.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
@@ -15,9 +16,9 @@ std::optional<int> typedTreatmentCount(Interaction& interaction, QLineEdit& fiel
         field.setFocus();
         return std::nullopt;
     };
-    if (isBlank(typed)) return refuse(QStringLiteral("Erro: Não deixe campo em branco"));
+    if (isBlank(typed)) return refuse(Zav::tr("Erro: Não deixe campo em branco"));
     const auto count = wholeNumber(typed);
-    if (!count) return refuse(QStringLiteral("Erro: valor inválido: ") + typed);
+    if (!count) return refuse(Zav::tr("Erro: valor inválido: ") + typed);
     if (const auto message = problem(*count); !message.empty()) return refuse(QString::fromStdString(message));
     return static_cast<int>(*count);
 }
@@ -29,12 +30,12 @@ std::optional<ChosenTreatments> chooseTreatments(Interaction& interaction, Clock
     ChosenTreatments chosenFiles;
     if (!mayReplaceReport()) return std::nullopt;
     for (int t = 1; t <= treatments; ++t) {
-        const auto chosen = interaction.openFile(dataFileRequest(
-            QStringLiteral("Selecione o arquivo: Tratamento %1 de %2").arg(t).arg(treatments), lastOpenName));
+        const auto chosen = interaction.openFile(
+            dataFileRequest(Zav::tr("Selecione o arquivo: Tratamento %1 de %2").arg(t).arg(treatments), lastOpenName));
         if (!chosen || chosen->isEmpty()) return std::nullopt;
         lastOpenName = *chosen;
         chosenFiles.sources << *chosen;
-        status(QStringLiteral("Selecionando o arquivo: ") + *chosen);
+        status(Zav::tr("Selecionando o arquivo: ") + *chosen);
         chosenFiles.files.add(toFileSystemPath(*chosen));
     }
     QStringList proposed;

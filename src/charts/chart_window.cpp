@@ -5,8 +5,9 @@
 #include "charts/chart_style.h"
 #include "qtsupport/guarded.h"
 #include "qtsupport/settings.h"
+#include "qtsupport/ui_language.h"
+#include "qtsupport/ui_text.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -31,7 +32,31 @@ namespace {
 constexpr QSize kPreferredSize(1100, 640);
 constexpr QSize kReadableCharts(980, 560);
 
+// The charts' own language, when it is not the window's ("pt", "en", "es");
+// before, a choice of English alone.
+const QString kLanguageKey = QStringLiteral("graficos/idioma");
 const QString kEnglishKey = QStringLiteral("graficos/ingles");
+
+// The charts speak the window's language unless a language of their own was
+// chosen here (a Brazilian writing a paper in English).
+ChartLanguage chartLanguageOf(ReportLanguage language) {
+    switch (language) {
+    case ReportLanguage::Portuguese:
+        return ChartLanguage::Portuguese;
+    case ReportLanguage::English:
+        return ChartLanguage::English;
+    case ReportLanguage::Spanish:
+        return ChartLanguage::Spanish;
+    }
+    return ChartLanguage::Portuguese;
+}
+
+ChartLanguage rememberedChartLanguage() {
+    const auto chosen = reportLanguageFromCode(settings().value(kLanguageKey).toString().toStdString());
+    if (chosen) return chartLanguageOf(*chosen);
+    if (settings().value(kEnglishKey, false).toBool()) return ChartLanguage::English;
+    return chartLanguageOf(interfaceLanguage());
+}
 
 // The sizes "Salvar imagem..." offers: the screen's, and the widths and
 // resolutions journals ask for.
@@ -40,11 +65,11 @@ struct SizeChoice {
     ImageSize size;
 };
 constexpr SizeChoice kSizes[] = {
-    {"Tamanho da tela", {}},
-    {"1 coluna (85 mm), 300 dpi", {style::kColumnMm, 300}},
-    {"1 coluna (85 mm), 600 dpi", {style::kColumnMm, 600}},
-    {"2 colunas (175 mm), 300 dpi", {style::kPageMm, 300}},
-    {"2 colunas (175 mm), 600 dpi", {style::kPageMm, 600}},
+    {QT_TRANSLATE_NOOP("Zav", "Tamanho da tela"), {}},
+    {QT_TRANSLATE_NOOP("Zav", "1 coluna (85 mm), 300 dpi"), {style::kColumnMm, 300}},
+    {QT_TRANSLATE_NOOP("Zav", "1 coluna (85 mm), 600 dpi"), {style::kColumnMm, 600}},
+    {QT_TRANSLATE_NOOP("Zav", "2 colunas (175 mm), 300 dpi"), {style::kPageMm, 300}},
+    {QT_TRANSLATE_NOOP("Zav", "2 colunas (175 mm), 600 dpi"), {style::kPageMm, 600}},
 };
 
 // The charts fill the view. A view smaller than they can be read at (a small
@@ -80,7 +105,7 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& documen
     : QWidget(parent, Qt::Window), interaction_(interaction), result_(document.result),
       treatments_(treatmentNames(document)), imageName_(outputBaseName(document)) {
     setObjectName("ChartWindow");
-    setWindowTitle(QStringLiteral("Gráfico - ") + document.name);
+    setWindowTitle(Zav::tr("Gráfico - ") + document.name);
 
     view_ = new BoardView(this);
     view_->setObjectName("ChartView");
@@ -91,32 +116,45 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& documen
         if (const auto menu = chartMenu(at)) menu->exec(view_->viewport()->mapToGlobal(at));
     });
 
-    english_ = new QCheckBox(QStringLiteral("Textos em &inglês"), this);
-    english_->setObjectName("ChkIngles");
-    english_->setToolTip(
-        QStringLiteral("Títulos e eixos em inglês, para um artigo em inglês; os relatórios não mudam"));
-    english_->setChecked(settings().value(kEnglishKey, false).toBool());
-    connect(english_, &QCheckBox::toggled, this, [this](bool on) {
-        settings().setValue(kEnglishKey, on);
+    // The languages by their own names, in ChartLanguage's order.
+    language_ = new QComboBox(this);
+    language_->setObjectName("CmbIdioma");
+    language_->addItems({QStringLiteral("Português"), QStringLiteral("English"), QStringLiteral("Español")});
+    language_->setToolTip(Zav::tr("Títulos, eixos e legendas nesta língua, para um artigo; os relatórios não mudam"));
+    language_->setCurrentIndex(static_cast<int>(rememberedChartLanguage()));
+    connect(language_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0) return;
+        auto store = settings();
+        store.remove(kEnglishKey);
+        const auto chosen = static_cast<ChartLanguage>(index);
+        if (chosen == chartLanguageOf(interfaceLanguage())) {
+            store.remove(kLanguageKey);
+        } else {
+            const char* const codes[] = {"pt", "en", "es"};
+            store.setValue(kLanguageKey, QString::fromLatin1(codes[index]));
+        }
         showBoard();
     });
+    auto* languageLabel = new QLabel(Zav::tr("&Idioma dos gráficos:"), this);
+    languageLabel->setBuddy(language_);
     size_ = new QComboBox(this);
     size_->setObjectName("CmbTamanho");
     for (const auto& choice : kSizes)
-        size_->addItem(QString::fromUtf8(choice.text));
-    auto* sizeLabel = new QLabel(QStringLiteral("&Tamanho:"), this);
+        size_->addItem(Zav::tr(choice.text));
+    auto* sizeLabel = new QLabel(Zav::tr("&Tamanho:"), this);
     sizeLabel->setBuddy(size_);
 
-    auto* save = new QPushButton(QStringLiteral("&Salvar imagem..."), this);
+    auto* save = new QPushButton(Zav::tr("&Salvar imagem..."), this);
     save->setObjectName("BtnSalvarImagem");
     connect(save, &QPushButton::clicked, this, [this] { saveImage(); });
-    auto* close = new QPushButton(QStringLiteral("&Fechar"), this);
+    auto* close = new QPushButton(Zav::tr("&Fechar"), this);
     close->setObjectName("BtnFecharGrafico");
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(english_);
+    buttons->addWidget(languageLabel);
+    buttons->addWidget(language_);
     buttons->addStretch();
     buttons->addWidget(sizeLabel);
     buttons->addWidget(size_);
@@ -142,8 +180,8 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& documen
 ChartWindow::~ChartWindow() = default;
 
 void ChartWindow::showBoard() {
-    auto board = std::make_unique<ChartBoard>(
-        result_, treatments_, english_->isChecked() ? ChartLanguage::English : ChartLanguage::Portuguese);
+    auto board = std::make_unique<ChartBoard>(result_, treatments_,
+                                              static_cast<ChartLanguage>(std::max(0, language_->currentIndex())));
     static_cast<BoardView*>(view_)->show(*board);
     board_ = std::move(board); // the old scene goes once the view shows the new one
 }
@@ -152,7 +190,7 @@ std::unique_ptr<QMenu> ChartWindow::chartMenu(const QPoint& viewPoint) {
     const int chart = board_->chartAt(view_->mapToScene(viewPoint));
     if (chart < 0) return nullptr;
     auto menu = std::make_unique<QMenu>(this);
-    QAction* save = menu->addAction(QStringLiteral("Salvar este gráfico..."));
+    QAction* save = menu->addAction(Zav::tr("Salvar este gráfico..."));
     save->setObjectName("MnuSalvarEsteGrafico");
     connect(save, &QAction::triggered, this, [this, chart] { saveImage(chart); });
     return menu;
@@ -162,9 +200,8 @@ void ChartWindow::saveImage(int chart) {
     runGuarded(interaction_, [this, chart] {
         const QString suggested =
             imageName_ + (chart >= 0 ? QStringLiteral("-%1").arg(chart + 1) : QString()) + QStringLiteral(".png");
-        const auto chosen =
-            interaction_.saveFile({QStringLiteral("Salvar imagem"), QStringLiteral("Imagens (*.png *.svg *.pdf)"),
-                                   QStringLiteral("png"), QDir::currentPath(), suggested});
+        const auto chosen = interaction_.saveFile({Zav::tr("Salvar imagem"), Zav::tr("Imagens (*.png *.svg *.pdf)"),
+                                                   QStringLiteral("png"), QDir::currentPath(), suggested});
         if (!chosen || chosen->isEmpty()) return;
         const auto& choice = kSizes[std::clamp(size_->currentIndex(), 0, static_cast<int>(std::size(kSizes)) - 1)];
         saveChartImage(*board_, *chosen, windowTitle(), choice.size, chart);

@@ -3,8 +3,8 @@
 // not blocking it, showing the charts of the report's result, with
 // "Salvar imagem..." to write them as PNG, SVG or PDF at the screen's size or
 // a journal's, and "Salvar este gráfico..." on each chart's context menu.
-// Its texts can be in English for a paper (a choice remembered between
-// runs). It opens within the screen, in its middle; charts larger than the
+// Its texts are in the window's language, or in another chosen for a paper
+// (a choice remembered between runs). It opens within the screen, in its middle; charts larger than the
 // window scroll rather than shrink, so their texts keep the screen's scale.
 
 #include "figures/figure_data.h"
@@ -15,7 +15,6 @@
 
 #include <memory>
 
-class QCheckBox;
 class QComboBox;
 class QGraphicsView;
 class QMenu;
@@ -52,7 +51,7 @@ class ChartWindow : public QWidget {
     QString imageName_;      // without its extension
     std::unique_ptr<ChartBoard> board_;
     QGraphicsView* view_ = nullptr;
-    QCheckBox* english_ = nullptr;
+    QComboBox* language_ = nullptr;
     QComboBox* size_ = nullptr;
 };
 

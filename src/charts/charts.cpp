@@ -3,6 +3,7 @@
 #include "charts/charts_module.h"
 #include "data/errors.h"
 #include "qtsupport/atomic_save.h"
+#include "qtsupport/ui_text.h"
 #include "report/report_pages.h"
 
 #include <QCoreApplication>
@@ -57,8 +58,8 @@ void saveReportPdf(const ReportDocument& document, const QString& path) {
 }
 
 QString exportReportPdf(Interaction& interaction, const ReportDocument& document) {
-    const auto chosen = interaction.saveFile({QStringLiteral("Exportar PDF"), QStringLiteral("*.pdf"),
-                                              QStringLiteral("pdf"), QString(), proposedPdfFile(document)});
+    const auto chosen = interaction.saveFile({Zav::tr("Exportar PDF"), QStringLiteral("*.pdf"), QStringLiteral("pdf"),
+                                              QString(), proposedPdfFile(document)});
     if (!chosen || chosen->isEmpty()) return {};
     saveReportPdf(document, *chosen);
     return *chosen;

@@ -6,6 +6,7 @@
 #include "charts/chart_board.h"
 #include "charts/chart_images.h"
 #include "charts/chart_window.h"
+#include "qtsupport/ui_text.h"
 #include "report/report_pages.h"
 
 #include <QPdfWriter>
@@ -27,7 +28,7 @@ std::string imageBytes(const ReportResult& result, const QString& suffix, const 
 
 std::string documentImageBytes(const ReportDocument& document, const QString& suffix) {
     ChartBoard board(document.result, treatmentNames(document));
-    return chartImageBytes(board, suffix, QStringLiteral("Gráfico - ") + document.name);
+    return chartImageBytes(board, suffix, Zav::tr("Gráfico - ") + document.name);
 }
 
 std::string reportBytes(const ReportDocument& document) {

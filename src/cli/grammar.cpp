@@ -1,5 +1,6 @@
 #include "cli/grammar.h"
 
+#include "cli/cli_text.h"
 #include "data/fields.h"
 
 #include <algorithm>
@@ -478,22 +479,25 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
     return options;
 }
 
-std::string usageText(Program program) {
+std::string usageText(Program program, ReportLanguage language) {
     const unsigned mine = bit(program);
+    const auto say = [language](std::string_view portuguese) { return cliText(language, portuguese); };
     std::string out;
-    const char* lead = "Uso: ";
+    const std::string usage = say("Uso: ");
+    std::string lead = usage;
     for (const auto& form : kForms)
         if (form.programs & mine) {
-            out.append(lead).append(form.text).append("\n");
-            lead = "     ";
+            out.append(lead).append(say(form.text)).append("\n");
+            lead.assign(usage.size(), ' ');
         }
     for (const auto& description : kDescriptions)
-        if (description.programs & mine) out.append("\n").append(description.text).append("\n");
-    out += "\nOpções:\n";
+        if (description.programs & mine) out.append("\n").append(say(description.text)).append("\n");
+    out += say("\nOpções:\n");
     for (const auto& option : kOptionHelp) {
         if (!(option.programs & mine)) continue;
-        std::string label = "  " + std::string(option.label);
-        std::string_view text = option.text;
+        std::string label = "  " + say(option.label);
+        const std::string translated = say(option.text);
+        std::string_view text = translated;
         if (label.size() + 1 > kLabelWidth) {
             out.append(label).append("\n");
             label.clear();
@@ -506,7 +510,7 @@ std::string usageText(Program program) {
         }
     }
     for (const auto& note : kNotes)
-        if (note.programs & mine) out.append("\n").append(note.text).append("\n");
+        if (note.programs & mine) out.append("\n").append(say(note.text)).append("\n");
     return out;
 }
 

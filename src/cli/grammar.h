@@ -63,7 +63,8 @@ struct UsageError {
 // options, and each command only the options that mean something to it.
 std::variant<Options, UsageError> parseOptions(Program program, const std::vector<std::string>& args);
 
-// The program's usage text, from the same table (UTF-8).
-std::string usageText(Program program);
+// The program's usage text, from the same table (UTF-8), in `language`
+// (the locale's: cli_text.h).
+std::string usageText(Program program, ReportLanguage language = ReportLanguage::Portuguese);
 
 } // namespace zav::cli

@@ -4,6 +4,7 @@
 // R and Python; the report of many surveys in one call; a spreadsheet turned
 // into a data file.
 
+#include "cli/cli_text.h"
 #include "cli/grammar.h"
 #include "data/atomic_file.h"
 #include "data/errors.h"
@@ -210,15 +211,18 @@ int main(int argc, char** argv) {
     // writes to it fail instead.
     if (::fcntl(STDOUT_FILENO, F_GETFD) < 0) ::open("/dev/full", O_WRONLY | O_CLOEXEC);
     const auto parsed = zav::cli::parseOptions(zav::cli::Program::Report, {argv + 1, argv + argc});
+    // Its own texts in the locale's language; the reports follow --idioma.
+    const auto language = zav::cli::messageLanguageFromEnvironment();
     if (const auto* usage = std::get_if<zav::cli::UsageError>(&parsed)) {
         if (usage->message.empty())
-            std::fputs(zav::cli::usageText(zav::cli::Program::Report).c_str(), stderr);
+            std::fputs(zav::cli::usageText(zav::cli::Program::Report, language).c_str(), stderr);
         else
-            std::fprintf(stderr, "%s\n", usage->message.c_str());
+            std::fprintf(stderr, "%s\n", zav::cli::cliText(language, usage->message).c_str());
         return 2;
     }
     const auto& options = std::get<zav::cli::Options>(parsed);
-    if (options.command == zav::cli::Command::Help) return print(zav::cli::usageText(zav::cli::Program::Report));
+    if (options.command == zav::cli::Command::Help)
+        return print(zav::cli::usageText(zav::cli::Program::Report, language));
     if (options.command == zav::cli::Command::Version)
         return print(std::string("zaviro-relatorio ") + zav::kVersion + "\n");
     try {

@@ -99,7 +99,9 @@ static DataFileTexts readDataFileTexts(LineReader& reader) {
     texts.encoding = names.encoding;
     texts.namesWhole = names.whole;
     texts.warnings = std::move(names.warnings);
-    if (const auto collections = parseInteger(header.second))
+    // The header's fields point into the reader's buffer, which reading on
+    // has replaced: the copy kept in `texts` is read.
+    if (const auto collections = parseInteger(texts.totalCollections))
         texts.blocks = readCollectionBlockLines(reader, names, *collections);
     return texts;
 }

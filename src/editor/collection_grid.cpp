@@ -6,6 +6,7 @@
 #include "editor/species_grid.h"
 #include "qtsupport/guarded.h"
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,7 +59,7 @@ CollectionGrid::CollectionGrid(QWidget* parent, Interaction& interaction) : QWid
     counts_->setColumnWidth(kNameColumn, 160);
     weather_ = makeTable(this, "PlanilhaClima");
     weather_->horizontalHeader()->setDefaultSectionSize(60);
-    auto* weatherTitle = new QLabel(QStringLiteral("Clima"), this);
+    auto* weatherTitle = new QLabel(Zav::tr("Clima"), this);
     weatherTitle->setObjectName("ClimaTxt");
     auto* weatherColumn = new QVBoxLayout;
     weatherColumn->setContentsMargins(0, 0, 0, 0);
@@ -72,7 +73,7 @@ CollectionGrid::CollectionGrid(QWidget* parent, Interaction& interaction) : QWid
     for (QTableWidget* table : {counts_, weather_}) {
         connect(table, &QTableWidget::itemChanged, this, &CollectionGrid::cellEdited);
         table->setContextMenuPolicy(Qt::ActionsContextMenu);
-        auto* paste = new QAction(QStringLiteral("C&olar"), table);
+        auto* paste = new QAction(Zav::tr("C&olar"), table);
         paste->setObjectName("AcaoColarColetas");
         paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
         paste->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -112,14 +113,14 @@ void CollectionGrid::clear() {
     counts_->clear();
     counts_->setRowCount(1);
     counts_->setColumnCount(kFirstCollection);
-    counts_->setHorizontalHeaderLabels({QStringLiteral("Nome"), QStringLiteral("Indiv"), QStringLiteral("Coletas")});
-    counts_->setVerticalHeaderItem(kHeadingRow, new QTableWidgetItem(QStringLiteral("Data")));
+    counts_->setHorizontalHeaderLabels({Zav::tr("Nome"), Zav::tr("Indiv"), Zav::tr("Coletas")});
+    counts_->setVerticalHeaderItem(kHeadingRow, new QTableWidgetItem(Zav::tr("Data")));
     for (int c = 0; c < kFirstCollection; ++c)
         setCell(counts_, kHeadingRow, c, QString(), false);
     weather_->clear();
     weather_->setRowCount(1);
     weather_->setColumnCount(0);
-    weather_->setVerticalHeaderItem(kHeadingRow, new QTableWidgetItem(QStringLiteral("Variável")));
+    weather_->setVerticalHeaderItem(kHeadingRow, new QTableWidgetItem(Zav::tr("Variável")));
     setWeatherColumns(1);
     inUse_ = false;
     edited_ = false;
@@ -241,10 +242,9 @@ void CollectionGrid::cellEdited(QTableWidgetItem* item) {
         } else {
             updateTotals(item->row());
             if (!countIn(item->text()))
-                emit notice(QStringLiteral("Não é um número inteiro: ") + item->text() +
-                            QStringLiteral(" (linha %1, coleta %2)")
-                                .arg(item->row())
-                                .arg(item->column() - kFirstCollection + 1));
+                emit notice(
+                    Zav::tr("Não é um número inteiro: ") + item->text() +
+                    Zav::tr(" (linha %1, coleta %2)").arg(item->row()).arg(item->column() - kFirstCollection + 1));
         }
     } else if (item->row() == kHeadingRow && item->column() == weather_->columnCount() - 1 && !isBlank(item->text())) {
         ++quiet_;
@@ -261,17 +261,17 @@ void CollectionGrid::pasteInto(QTableWidget* table, const QString& text) {
     const int left = std::max(table->currentColumn(), 0);
     const bool counts = table == counts_;
     if (counts && left < kFirstCollection)
-        return emit notice(QStringLiteral("Não colado: cole a partir de uma coluna de coleta (as colunas Indiv e "
-                                          "Coletas são calculadas)"));
+        return emit notice(Zav::tr("Não colado: cole a partir de uma coluna de coleta (as colunas Indiv e "
+                                   "Coletas são calculadas)"));
     int width = 0;
     for (const auto& line : block)
         width = std::max(width, static_cast<int>(line.size()));
     const int rows = static_cast<int>(block.size());
     if (top + rows > table->rowCount())
-        return emit notice(counts ? QStringLiteral("Não colado: o bloco passa da última espécie")
-                                  : QStringLiteral("Não colado: o bloco passa da última coleta"));
+        return emit notice(counts ? Zav::tr("Não colado: o bloco passa da última espécie")
+                                  : Zav::tr("Não colado: o bloco passa da última coleta"));
     if ((counts ? left - kFirstCollection : left) + width > kMaxCollections)
-        return emit notice(QStringLiteral("Não colado: mais de %1 colunas").arg(kMaxCollections));
+        return emit notice(Zav::tr("Não colado: mais de %1 colunas").arg(kMaxCollections));
     // Every count a whole number, every date a date, before anything changes.
     for (int r = 0; counts && r < rows; ++r)
         for (const QString& value : block[r]) {
@@ -279,10 +279,9 @@ void CollectionGrid::pasteInto(QTableWidget* table, const QString& text) {
                                   ? isBlank(value) || collectionDateOf(value.toStdString()).has_value()
                                   : countIn(value).has_value();
             if (!fits)
-                return emit notice(QStringLiteral("Não colado: ") + value +
-                                   (top + r == kHeadingRow
-                                        ? QStringLiteral(" não é uma data (aaaa-mm-dd ou dd/mm/aaaa)")
-                                        : QStringLiteral(" não é um número inteiro")));
+                return emit notice(Zav::tr("Não colado: ") + value +
+                                   (top + r == kHeadingRow ? Zav::tr(" não é uma data (aaaa-mm-dd ou dd/mm/aaaa)")
+                                                           : Zav::tr(" não é um número inteiro")));
         }
     ++quiet_;
     if (counts && left + width > counts_->columnCount()) setCollectionColumns(left + width - kFirstCollection);

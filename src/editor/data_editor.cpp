@@ -13,6 +13,7 @@
 #include "qtsupport/guarded.h"
 #include "qtsupport/panels.h"
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_text.h"
 #include "sheets/workbook.h"
 
 #include <QBoxLayout>
@@ -53,21 +54,21 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
     connect(keys_, &DigitsOnlyFilter::refused, this, &DataEditor::notice);
     connect(keys_, &DigitsOnlyFilter::cancelRequested, this, &DataEditor::cancelGrid);
 
-    entraNo_ = makePanel(client, "EntraNo", true, "Panel1", QStringLiteral("Espécies e Coletas"));
-    auto* speciesPrompt = makeLabel(entraNo_, "especiesTxt", QStringLiteral("No. de espécies:"), Qt::AlignRight);
+    entraNo_ = makePanel(client, "EntraNo", true, "Panel1", Zav::tr("Espécies e Coletas"));
+    auto* speciesPrompt = makeLabel(entraNo_, "especiesTxt", Zav::tr("No. de espécies:"), Qt::AlignRight);
     nEspecie_ = new QLineEdit(QStringLiteral("1"), entraNo_);
     nEspecie_->setObjectName("nEspecie");
     setWidthInDigits(nEspecie_, 7);
     nEspecie_->installEventFilter(keys_);
-    auto* collectionsPrompt = makeLabel(entraNo_, "StaticText1", QStringLiteral("No. de coletas:"), Qt::AlignRight);
+    auto* collectionsPrompt = makeLabel(entraNo_, "StaticText1", Zav::tr("No. de coletas:"), Qt::AlignRight);
     nColeta_ = new QLineEdit(QStringLiteral("1"), entraNo_);
     nColeta_->setObjectName("nColeta");
     setWidthInDigits(nColeta_, 7);
     nColeta_->installEventFilter(keys_);
-    auto* ok = button(entraNo_, "BtnOkCriar", QStringLiteral("Ok"));
+    auto* ok = button(entraNo_, "BtnOkCriar", Zav::tr("Ok"));
     ok->setDefault(true);
     connectGuardedClick(ok, this, interaction_, &DataEditor::BtnOkCriarClick);
-    auto* cancel = button(entraNo_, "BtnCancelCriar", QStringLiteral("Cancelar"));
+    auto* cancel = button(entraNo_, "BtnCancelCriar", Zav::tr("Cancelar"));
     connectGuardedClick(cancel, this, interaction_, &DataEditor::BtnCancelCriarClick);
     connect(nEspecie_, &QLineEdit::returnPressed, ok, &QPushButton::click);
     connect(nColeta_, &QLineEdit::returnPressed, ok, &QPushButton::click);
@@ -87,12 +88,11 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
     entryColumn->addSpacing(12);
     entryColumn->addLayout(buttonRow(ok, cancel));
 
-    grpPlan_ = makePanel(client, "GrpPlan", true, "PanelPlan", QStringLiteral("DADOS"));
+    grpPlan_ = makePanel(client, "GrpPlan", true, "PanelPlan", Zav::tr("DADOS"));
     panelPlan_ = panelTitle(grpPlan_);
     planilha_ = new QTableWidget(0, kGridColumns, grpPlan_);
     planilha_->setObjectName("Planilha");
-    planilha_->setHorizontalHeaderLabels(
-        {QStringLiteral("No Indiv"), QStringLiteral("No Coleta"), QStringLiteral("Nome")});
+    planilha_->setHorizontalHeaderLabels({Zav::tr("No Indiv"), Zav::tr("No Coleta"), Zav::tr("Nome")});
     planilha_->verticalHeader()->setMinimumWidth(43);
     // Rows as tall as a line of text, columns as wide as their headings.
     const int rowHeight = std::max(20, planilha_->fontMetrics().height() + 6);
@@ -118,9 +118,9 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
     planilha_->setTabKeyNavigation(false); // Tab leaves the grid for its buttons
     planilha_->installEventFilter(keys_);
 
-    auto* salvar = button(grpPlan_, "BtnSalvarPlan", QStringLiteral("Salvar"));
+    auto* salvar = button(grpPlan_, "BtnSalvarPlan", Zav::tr("Salvar"));
     connectGuardedClick(salvar, this, interaction_, &DataEditor::BtnSalvarPlanClick);
-    auto* cancelar = button(grpPlan_, "BtnCancelarPlan", QStringLiteral("Cancelar"));
+    auto* cancelar = button(grpPlan_, "BtnCancelarPlan", Zav::tr("Cancelar"));
     connectGuardedClick(cancelar, this, interaction_, &DataEditor::BtnCancelarPlanClick);
     // The header, editable while the grid is open.
     auto field = [this](const char* name, const QString& tip) {
@@ -132,17 +132,17 @@ DataEditor::DataEditor(QWidget* client, Interaction& interaction) : QObject(clie
         f->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         return f;
     };
-    auto* speciesLabel = makeLabel(grpPlan_, "EspeciesPlanTxt", QStringLiteral("Espécies:"), Qt::AlignLeft);
-    speciesField_ = field("EspeciesPlan", QStringLiteral("Número de espécies (linhas): Enter acrescenta ou remove "
-                                                         "linhas no fim"));
-    auto* collectionsLabel = makeLabel(grpPlan_, "ColetasPlanTxt", QStringLiteral("Coletas:"), Qt::AlignLeft);
-    collectionsField_ = field("ColetasPlan", QStringLiteral("Total de coletas do levantamento"));
+    auto* speciesLabel = makeLabel(grpPlan_, "EspeciesPlanTxt", Zav::tr("Espécies:"), Qt::AlignLeft);
+    speciesField_ = field("EspeciesPlan", Zav::tr("Número de espécies (linhas): Enter acrescenta ou remove "
+                                                  "linhas no fim"));
+    auto* collectionsLabel = makeLabel(grpPlan_, "ColetasPlanTxt", Zav::tr("Coletas:"), Qt::AlignLeft);
+    collectionsField_ = field("ColetasPlan", Zav::tr("Total de coletas do levantamento"));
     // The second view, "Por coleta", in the grid's place, and the button
     // that switches between the two.
     byCollection_ = new CollectionGrid(grpPlan_, interaction_);
     connect(byCollection_, &CollectionGrid::notice, this, &DataEditor::notice);
-    viewSwitch_ = button(grpPlan_, "BtnPorColeta", QStringLiteral("Por coleta"));
-    viewSwitch_->setToolTip(QStringLiteral("Uma coluna por coleta, com a data, e o clima de cada coleta"));
+    viewSwitch_ = button(grpPlan_, "BtnPorColeta", Zav::tr("Por coleta"));
+    viewSwitch_->setToolTip(Zav::tr("Uma coluna por coleta, com a data, e o clima de cada coleta"));
     connectGuardedClick(viewSwitch_, this, interaction_, &DataEditor::BtnPorColetaClick);
     // The grid's views side by side with the buttons and the header fields.
     auto* buttons = new QVBoxLayout;
@@ -206,13 +206,13 @@ void DataEditor::setAllMenus(bool enabled) {
 }
 
 void DataEditor::setCaption() {
-    panelPlan_->setText(QStringLiteral("DADOS [Especies=") + speciesField_->text() + QStringLiteral(" | Coletas=") +
+    panelPlan_->setText(Zav::tr("DADOS [Especies=") + speciesField_->text() + Zav::tr(" | Coletas=") +
                         collectionsField_->text() + QStringLiteral("]"));
 }
 
 bool DataEditor::mayReplaceGrid() {
     return !gridOpen() || (!grid_->changed() && !byCollection_->edited()) ||
-           interaction_.confirm(QStringLiteral("Descartar as alterações da planilha?"), QStringLiteral("Descartar"));
+           interaction_.confirm(Zav::tr("Descartar as alterações da planilha?"), Zav::tr("Descartar"));
 }
 
 void DataEditor::openEntryPanel(const QString& species, const QString& collections, const QString& status) {
@@ -250,7 +250,7 @@ void DataEditor::MnuNovoClick() {
     unreadNames_.clear();
     blocks_.clear();
     dataFileName_ = QStringLiteral("new.txt");
-    openEntryPanel(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("Criando um novo arquivo ..."));
+    openEntryPanel(QStringLiteral("1"), QStringLiteral("1"), Zav::tr("Criando um novo arquivo ..."));
 }
 
 namespace {
@@ -282,10 +282,9 @@ QString importedDataFileName(const QString& spreadsheet, const QStringList& shee
 } // namespace
 
 void DataEditor::MnuImportarClick() {
-    const auto chosen =
-        interaction_.openFile({QStringLiteral("Importar planilha"),
-                               QStringLiteral("Planilhas (*.csv *.tsv *.txt *.xlsx *.ods);;Todos os arquivos (*)"),
-                               QStringLiteral("csv"), QString(), QString()});
+    const auto chosen = interaction_.openFile(
+        {Zav::tr("Importar planilha"), Zav::tr("Planilhas (*.csv *.tsv *.txt *.xlsx *.ods);;Todos os arquivos (*)"),
+         QStringLiteral("csv"), QString(), QString()});
     if (!chosen || chosen->isEmpty()) return;
     const auto file = toFileSystemPath(*chosen);
     SheetChoiceRequest request{*chosen, {}, perCollection_};
@@ -335,7 +334,7 @@ void DataEditor::MnuImportarClick() {
     unreadNames_.clear();
     blocks_.clear();
     dataFileName_ = importedDataFileName(*chosen, request.sheets, choice->sheet);
-    QString status = QStringLiteral("Importando a planilha: ") + *chosen;
+    QString status = Zav::tr("Importando a planilha: ") + *chosen;
     if (request.sheets.size() > 1)
         status += QStringLiteral(" [") + request.sheets.value(choice->sheet) + QLatin1Char(']');
     if (const auto notice = totalsRowNotice(data); !notice.empty())
@@ -351,13 +350,13 @@ void DataEditor::BtnOkCriarClick() {
         nEspecie_->setFocus();
     };
     if (isBlank(nEspecie_->text()) || isBlank(nColeta_->text()))
-        return refuse(QStringLiteral("Erro: Não deixe campo(s) em branco"));
+        return refuse(Zav::tr("Erro: Não deixe campo(s) em branco"));
     const auto species = wholeNumber(nEspecie_->text());
-    if (!species) return refuse(QStringLiteral("Erro: valor inválido: ") + nEspecie_->text());
+    if (!species) return refuse(Zav::tr("Erro: valor inválido: ") + nEspecie_->text());
     const auto collections = wholeNumber(nColeta_->text());
-    if (!collections) return refuse(QStringLiteral("Erro: valor inválido: ") + nColeta_->text());
-    if (*species <= 1 || *collections <= 0) return refuse(QStringLiteral("Erro: Digite mais de uma espécie ou coleta"));
-    if (*species > kMaxSpecies) return refuse(QStringLiteral("Erro: Digite no máximo 900 espécies"));
+    if (!collections) return refuse(Zav::tr("Erro: valor inválido: ") + nColeta_->text());
+    if (*species <= 1 || *collections <= 0) return refuse(Zav::tr("Erro: Digite mais de uma espécie ou coleta"));
+    if (*species > kMaxSpecies) return refuse(Zav::tr("Erro: Digite no máximo 900 espécies"));
 
     // An imported grid counts as changed until saved.
     openGrid(nEspecie_->text(), nColeta_->text(), *species, imported_, imported_.empty());
@@ -375,7 +374,7 @@ void DataEditor::BtnCancelCriarClick() {
 }
 
 void DataEditor::MnuAbrirClick() {
-    const auto chosen = interaction_.openFile(dataFileRequest(QStringLiteral("Editar arquivo")));
+    const auto chosen = interaction_.openFile(dataFileRequest(Zav::tr("Editar arquivo")));
     if (!chosen || chosen->isEmpty()) return;
     const QString path = *chosen;
     // Read and check everything before the panels change: a bad file leaves
@@ -389,7 +388,7 @@ void DataEditor::MnuAbrirClick() {
     unreadNames_ = data.namesWhole ? std::vector<std::string>() : data.warnings;
     openGrid(fromCp1252(data.speciesCount), fromCp1252(data.totalCollections), static_cast<int>(data.rows.size()),
              data.rows, true);
-    QString status = QStringLiteral("Editando o arquivo: ") + path;
+    QString status = Zav::tr("Editando o arquivo: ") + path;
     for (const auto& warning : data.warnings)
         status += QStringLiteral(" - ") + QString::fromStdString(warning);
     // The collections go to the "Por coleta" view; blocks it cannot read
@@ -397,8 +396,8 @@ void DataEditor::MnuAbrirClick() {
     if (!blocks_.empty()) try {
             byCollection_->load(speciesNames(), loadCollectionBlocks(toFileSystemPath(path)), 0);
         } catch (const Error& e) {
-            status += QStringLiteral(" - ") + QString::fromUtf8(e.what()) +
-                      QStringLiteral(" (as coletas são gravadas como estão)");
+            status +=
+                QStringLiteral(" - ") + QString::fromUtf8(e.what()) + Zav::tr(" (as coletas são gravadas como estão)");
         }
     emit statusChanged(status);
     setAllMenus(false);
@@ -418,15 +417,14 @@ void DataEditor::BtnSalvarPlanClick() {
         QString unread;
         for (const auto& warning : unreadNames_)
             unread += QString::fromStdString(warning) + QLatin1Char('\n');
-        if (!interaction_.confirm(
-                QStringLiteral("Nem todos os nomes das espécies puderam ser lidos:\n") + unread +
-                    QStringLiteral("Salvar grava só os nomes que a planilha mostra; os outros se perdem. "
-                                   "Salvar assim mesmo?"),
-                QStringLiteral("Salvar sem esses nomes")))
+        if (!interaction_.confirm(Zav::tr("Nem todos os nomes das espécies puderam ser lidos:\n") + unread +
+                                      Zav::tr("Salvar grava só os nomes que a planilha mostra; os outros se perdem. "
+                                              "Salvar assim mesmo?"),
+                                  Zav::tr("Salvar sem esses nomes")))
             return;
     }
 
-    const auto chosen = interaction_.saveFile(dataFileRequest(QStringLiteral("Salvar arquivo"), dataFileName_));
+    const auto chosen = interaction_.saveFile(dataFileRequest(Zav::tr("Salvar arquivo"), dataFileName_));
     if (!chosen || chosen->isEmpty()) return;
     dataFileName_ = *chosen;
     saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(speciesField_->text()), toCp1252(collectionsField_->text()),
@@ -437,7 +435,7 @@ void DataEditor::BtnSalvarPlanClick() {
     emit dataFileSaved(*chosen);
 
     closeGrid();
-    emit statusChanged(QStringLiteral("Arquivo de dados gravado em ") + *chosen);
+    emit statusChanged(Zav::tr("Arquivo de dados gravado em ") + *chosen);
 }
 
 namespace {
@@ -456,8 +454,8 @@ std::optional<std::vector<DataRow>> DataEditor::checkedRows() {
     for (QLineEdit* header : {speciesField_, collectionsField_}) {
         const QString typed = header->text();
         if (isBlank(typed) || !readable(std::string(trimControls(toCp1252(typed))))) {
-            interaction_.error(isBlank(typed) ? QStringLiteral("Erro: Não deixe campo(s) em branco")
-                                              : QStringLiteral("Erro: valor inválido: ") + typed);
+            interaction_.error(isBlank(typed) ? Zav::tr("Erro: Não deixe campo(s) em branco")
+                                              : Zav::tr("Erro: valor inválido: ") + typed);
             return std::nullopt;
         }
     }
@@ -475,9 +473,9 @@ std::optional<std::vector<DataRow>> DataEditor::checkedRows() {
             planilha_->setFocus();
             planilha_->edit(planilha_->currentIndex());
             const QString text = grid_->text(r, column);
-            const QString line = QStringLiteral("Erro: a linha ") + QString::number(r + 1);
-            interaction_.error(isBlank(text) ? line + QStringLiteral(" da planilha tem uma célula vazia")
-                                             : line + QStringLiteral(" da planilha tem um valor inválido: ") + text);
+            const QString line = Zav::tr("Erro: a linha ") + QString::number(r + 1);
+            interaction_.error(isBlank(text) ? line + Zav::tr(" da planilha tem uma célula vazia")
+                                             : line + Zav::tr(" da planilha tem um valor inválido: ") + text);
             return std::nullopt;
         }
         // Counts no species can have: the cell to correct is open.
@@ -485,7 +483,7 @@ std::optional<std::vector<DataRow>> DataEditor::checkedRows() {
             planilha_->setCurrentCell(r, parseInteger(row.individuals) == 0 ? kIndividualsColumn : kCollectionsColumn);
             planilha_->setFocus();
             planilha_->edit(planilha_->currentIndex());
-            interaction_.error(QStringLiteral("Erro: ") + problem);
+            interaction_.error(Zav::tr("Erro: ") + problem);
             return std::nullopt;
         }
         data.push_back(std::move(row));
@@ -512,7 +510,7 @@ void DataEditor::BtnPorColetaClick() {
         byCollection_->load(speciesNames(), {}, wholeNumber(collectionsField_->text()).value_or(1));
     views_->setCurrentWidget(byCollection_);
     byCollection_->countsTable()->setFocus();
-    viewSwitch_->setText(QStringLiteral("Por espécie"));
+    viewSwitch_->setText(Zav::tr("Por espécie"));
 }
 
 void DataEditor::showBySpecies() {
@@ -525,7 +523,7 @@ void DataEditor::showBySpecies() {
         grid_->setTotals(individuals, collections, QString::number(byCollection_->collectionCount()));
     }
     views_->setCurrentWidget(planilha_);
-    viewSwitch_->setText(QStringLiteral("Por coleta"));
+    viewSwitch_->setText(Zav::tr("Por coleta"));
 }
 
 std::optional<std::string> DataEditor::checkedBlocks(const std::vector<DataRow>& rows) {
@@ -537,7 +535,7 @@ std::optional<std::string> DataEditor::checkedBlocks(const std::vector<DataRow>&
         return std::nullopt;
     };
     if (wholeNumber(collectionsField_->text()) != static_cast<std::int32_t>(blocks.collections.size()))
-        return refuse(QStringLiteral("Erro: o total de coletas é %1, mas a planilha por coleta tem %2 coletas")
+        return refuse(Zav::tr("Erro: o total de coletas é %1, mas a planilha por coleta tem %2 coletas")
                           .arg(collectionsField_->text())
                           .arg(blocks.collections.size()));
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -548,8 +546,8 @@ std::optional<std::string> DataEditor::checkedBlocks(const std::vector<DataRow>&
         }
         const auto said = parseInteger(rows[r].individuals), saidCollections = parseInteger(rows[r].collections);
         if (said != individuals || (individuals > 0 && saidCollections != caught))
-            return refuse(QStringLiteral("Erro: a linha %1 soma %2 indivíduos em %3 coletas na planilha por coleta, "
-                                         "mas a planilha por espécie diz %4 em %5; corrija uma das duas")
+            return refuse(Zav::tr("Erro: a linha %1 soma %2 indivíduos em %3 coletas na planilha por coleta, "
+                                  "mas a planilha por espécie diz %4 em %5; corrija uma das duas")
                               .arg(r + 1)
                               .arg(individuals)
                               .arg(caught)
@@ -566,8 +564,7 @@ void DataEditor::closeGrid() {
 }
 
 void DataEditor::BtnCancelarPlanClick() {
-    if (!interaction_.confirm(QStringLiteral("Fechar a planilha sem salvar?"), QStringLiteral("Fechar sem salvar")))
-        return;
+    if (!interaction_.confirm(Zav::tr("Fechar a planilha sem salvar?"), Zav::tr("Fechar sem salvar"))) return;
     closeGrid();
     emit statusChanged(QString());
 }
@@ -576,7 +573,7 @@ void DataEditor::cancelGrid() {
     if (!gridOpen()) return;
     grid_->commitEditor();
     if ((grid_->changed() || byCollection_->edited()) &&
-        !interaction_.confirm(QStringLiteral("Descartar as alterações da planilha?"), QStringLiteral("Descartar")))
+        !interaction_.confirm(Zav::tr("Descartar as alterações da planilha?"), Zav::tr("Descartar")))
         return;
     closeGrid();
     emit statusChanged(QString());

@@ -1,6 +1,7 @@
 #include "editor/grid_keys.h"
 
 #include "data/species_names.h"
+#include "qtsupport/ui_text.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -57,7 +58,7 @@ bool PlanilhaKeyPress(const QKeyEvent& event) {
 }
 
 QString digitsOnlyMessage(const QString& text) {
-    return QStringLiteral("Apenas dígitos: ") + text + QStringLiteral(" não é um número inteiro");
+    return Zav::tr("Apenas dígitos: ") + text + Zav::tr(" não é um número inteiro");
 }
 
 QString textWithTyped(const QLineEdit& line, const QString& typed) {

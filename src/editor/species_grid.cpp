@@ -5,6 +5,7 @@
 #include "editor/grid_keys.h"
 #include "qtsupport/guarded.h"
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -71,7 +72,7 @@ SpeciesGrid::SpeciesGrid(QTableWidget* table, QLineEdit* species, QLineEdit* col
                 if (topLeft == bottomRight && topLeft.column() <= kCollectionsColumn &&
                     refuseImpossibleCounts(topLeft.row(), topLeft.column()))
                     return;
-                record(QStringLiteral("Editar célula"));
+                record(Zav::tr("Editar célula"));
                 // A count entered: its row is told at once when it cannot be a species'.
                 if (topLeft.column() <= kCollectionsColumn) tellCountsProblem(topLeft.row(), bottomRight.row());
             });
@@ -90,8 +91,8 @@ SpeciesGrid::SpeciesGrid(QTableWidget* table, QLineEdit* species, QLineEdit* col
         table_->addAction(a);
         return a;
     };
-    action("AcaoCopiar", QStringLiteral("&Copiar"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { copySelection(); });
-    action("AcaoColar", QStringLiteral("C&olar"), QKeySequence(Qt::CTRL | Qt::Key_V),
+    action("AcaoCopiar", Zav::tr("&Copiar"), QKeySequence(Qt::CTRL | Qt::Key_C), [this] { copySelection(); });
+    action("AcaoColar", Zav::tr("C&olar"), QKeySequence(Qt::CTRL | Qt::Key_V),
            [this] { paste(QApplication::clipboard()->text()); });
     auto separator = [this] {
         auto* s = new QAction(table_);
@@ -99,13 +100,12 @@ SpeciesGrid::SpeciesGrid(QTableWidget* table, QLineEdit* species, QLineEdit* col
         table_->addAction(s);
     };
     separator();
-    QAction* undoAction =
-        action("AcaoDesfazer", QStringLiteral("&Desfazer"), QKeySequence(Qt::CTRL | Qt::Key_Z), [this] {
-            commitEditor();
-            undo_->undo();
-        });
+    QAction* undoAction = action("AcaoDesfazer", Zav::tr("&Desfazer"), QKeySequence(Qt::CTRL | Qt::Key_Z), [this] {
+        commitEditor();
+        undo_->undo();
+    });
     QAction* redoAction =
-        action("AcaoRefazer", QStringLiteral("&Refazer"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] {
+        action("AcaoRefazer", Zav::tr("&Refazer"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] {
             commitEditor();
             undo_->redo();
         });
@@ -114,9 +114,9 @@ SpeciesGrid::SpeciesGrid(QTableWidget* table, QLineEdit* species, QLineEdit* col
     undoAction->setEnabled(false);
     redoAction->setEnabled(false);
     separator();
-    action("AcaoInserirLinha", QStringLiteral("&Inserir linha"), QKeySequence(Qt::CTRL | Qt::Key_Insert),
+    action("AcaoInserirLinha", Zav::tr("&Inserir linha"), QKeySequence(Qt::CTRL | Qt::Key_Insert),
            [this] { insertRow(); });
-    action("AcaoExcluirLinha", QStringLiteral("&Excluir linha(s)"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
+    action("AcaoExcluirLinha", Zav::tr("&Excluir linha(s)"), QKeySequence(Qt::CTRL | Qt::Key_Delete),
            [this] { deleteRows(); });
 }
 
@@ -139,7 +139,7 @@ QString SpeciesGrid::countsProblemOf(const QString& individualsText, const QStri
 QString SpeciesGrid::countsProblem(int row) const {
     const QString problem = countsProblemOf(text(row, kIndividualsColumn), text(row, kCollectionsColumn));
     if (problem.isEmpty()) return {};
-    return QStringLiteral("a linha %1 da planilha tem ").arg(row + 1) + problem;
+    return Zav::tr("a linha %1 da planilha tem ").arg(row + 1) + problem;
 }
 
 bool SpeciesGrid::refuseImpossibleCounts(int row, int column) {
@@ -154,7 +154,7 @@ bool SpeciesGrid::refuseImpossibleCounts(int row, int column) {
     ++quiet_;
     item->setText(recorded_.cells[index]);
     --quiet_;
-    emit notice(QStringLiteral("Não aceito: a linha %1 teria ").arg(row + 1) + problem);
+    emit notice(Zav::tr("Não aceito: a linha %1 teria ").arg(row + 1) + problem);
     return true;
 }
 
@@ -250,7 +250,7 @@ void SpeciesGrid::setTotals(const QStringList& individuals, const QStringList& c
     }
     collections_->setText(totalCollections);
     --quiet_;
-    record(QStringLiteral("Totais das coletas"));
+    record(Zav::tr("Totais das coletas"));
     emit headerChanged();
     if (current.isValid()) table_->setCurrentIndex(current);
 }
@@ -302,13 +302,11 @@ void SpeciesGrid::paste(const QString& clipboard) {
         width = std::max(width, block[r].size());
         for (qsizetype c = 0; c < block[r].size() && left + c < kNameColumn; ++c)
             if (const QString count = block[r][c].trimmed(); !isDigits(count))
-                return emit notice(digitsOnlyMessage(count) + (block.size() > 1
-                                                                   ? QStringLiteral(" (linha %1 da colagem)").arg(r + 1)
-                                                                   : QString()));
+                return emit notice(digitsOnlyMessage(count) +
+                                   (block.size() > 1 ? Zav::tr(" (linha %1 da colagem)").arg(r + 1) : QString()));
     }
     const int needed = top + static_cast<int>(block.size());
-    if (needed > kMaxSpecies)
-        return emit notice(QStringLiteral("Erro: a colagem passaria de %1 espécies").arg(kMaxSpecies));
+    if (needed > kMaxSpecies) return emit notice(Zav::tr("Erro: a colagem passaria de %1 espécies").arg(kMaxSpecies));
     // Nor may it make a row's counts impossible.
     for (qsizetype r = 0; r < block.size(); ++r) {
         const int row = top + static_cast<int>(r);
@@ -319,7 +317,7 @@ void SpeciesGrid::paste(const QString& clipboard) {
         }
         const QString problem = countsProblemOf(after[kIndividualsColumn], after[kCollectionsColumn]);
         if (!problem.isEmpty() && countsProblemOf(before[kIndividualsColumn], before[kCollectionsColumn]).isEmpty())
-            return emit notice(QStringLiteral("Não aceito: a linha %1 teria ").arg(row + 1) + problem);
+            return emit notice(Zav::tr("Não aceito: a linha %1 teria ").arg(row + 1) + problem);
     }
     if (!mayPasteOver(block, top, left)) return;
 
@@ -334,11 +332,11 @@ void SpeciesGrid::paste(const QString& clipboard) {
             table_->setItem(top + static_cast<int>(r), left + static_cast<int>(c), new QTableWidgetItem(cell));
         }
     --quiet_;
-    record(QStringLiteral("Colar"));
+    record(Zav::tr("Colar"));
     const int right = std::min(kGridColumns, left + static_cast<int>(width)) - 1;
     table_->clearSelection();
     table_->setRangeSelected(QTableWidgetSelectionRange(top, left, needed - 1, right), true);
-    if (left + width > kGridColumns) emit notice(QStringLiteral("Colunas além de \"Nome\" não foram coladas"));
+    if (left + width > kGridColumns) emit notice(Zav::tr("Colunas além de \"Nome\" não foram coladas"));
     if (left <= kCollectionsColumn) tellCountsProblem(top, needed - 1);
 }
 
@@ -353,10 +351,9 @@ bool SpeciesGrid::mayPasteOver(const QList<QStringList>& block, int top, int lef
         if (over) ++filled;
     }
     if (filled == 0) return true;
-    return interaction_.confirm(filled == 1 ? QStringLiteral("Substituir 1 linha preenchida?")
-                                            : QStringLiteral("Substituir %1 linhas preenchidas?").arg(filled),
-                                filled == 1 ? QStringLiteral("Substituir a linha")
-                                            : QStringLiteral("Substituir as linhas"));
+    return interaction_.confirm(filled == 1 ? Zav::tr("Substituir 1 linha preenchida?")
+                                            : Zav::tr("Substituir %1 linhas preenchidas?").arg(filled),
+                                filled == 1 ? Zav::tr("Substituir a linha") : Zav::tr("Substituir as linhas"));
 }
 
 void SpeciesGrid::setSpeciesText(int count) {
@@ -366,14 +363,14 @@ void SpeciesGrid::setSpeciesText(int count) {
 
 void SpeciesGrid::insertRow() {
     commitEditor();
-    if (rows() >= kMaxSpecies) return emit notice(QStringLiteral("Erro: no máximo 900 espécies"));
+    if (rows() >= kMaxSpecies) return emit notice(Zav::tr("Erro: no máximo 900 espécies"));
     const int at = std::max(0, table_->currentRow());
     ++quiet_;
     table_->insertRow(at);
     renumberFrom(at);
     setSpeciesText(rows());
     --quiet_;
-    record(QStringLiteral("Inserir linha"));
+    record(Zav::tr("Inserir linha"));
     table_->setCurrentCell(at, kIndividualsColumn);
 }
 
@@ -385,7 +382,7 @@ void SpeciesGrid::deleteRows() {
     if (first < 0) return;
     // A data file has at least one species line.
     last = std::min(last, first + rows() - 2);
-    if (last < first) return emit notice(QStringLiteral("Erro: a planilha precisa de ao menos uma espécie"));
+    if (last < first) return emit notice(Zav::tr("Erro: a planilha precisa de ao menos uma espécie"));
     const int column = std::max(0, table_->currentColumn());
     table_->setCurrentIndex(QModelIndex());
     ++quiet_;
@@ -394,7 +391,7 @@ void SpeciesGrid::deleteRows() {
     renumberFrom(first);
     setSpeciesText(rows());
     --quiet_;
-    record(QStringLiteral("Excluir linha"));
+    record(Zav::tr("Excluir linha"));
     table_->setCurrentCell(std::min(first, rows() - 1), column);
 }
 
@@ -406,18 +403,17 @@ bool SpeciesGrid::rowFilled(int row) const {
 
 void SpeciesGrid::applySpeciesCount() {
     const auto wanted = wholeNumber(species_->text());
-    if (wanted && *wanted == rows()) return record(QStringLiteral("Número de espécies"));
+    if (wanted && *wanted == rows()) return record(Zav::tr("Número de espécies"));
     if (!wanted || *wanted < 1 || *wanted > kMaxSpecies) {
         species_->setText(recorded_.species);
-        return emit notice(QStringLiteral("Erro: o número de espécies deve ser de 1 a 900"));
+        return emit notice(Zav::tr("Erro: o número de espécies deve ser de 1 a 900"));
     }
     int filled = 0;
     for (int r = *wanted; r < rows(); ++r)
         filled += rowFilled(r) ? 1 : 0;
-    if (filled > 0 &&
-        !interaction_.confirm(filled == 1 ? QStringLiteral("Apagar 1 linha preenchida?")
-                                          : QStringLiteral("Apagar %1 linhas preenchidas?").arg(filled),
-                              filled == 1 ? QStringLiteral("Apagar a linha") : QStringLiteral("Apagar as linhas"))) {
+    if (filled > 0 && !interaction_.confirm(filled == 1 ? Zav::tr("Apagar 1 linha preenchida?")
+                                                        : Zav::tr("Apagar %1 linhas preenchidas?").arg(filled),
+                                            filled == 1 ? Zav::tr("Apagar a linha") : Zav::tr("Apagar as linhas"))) {
         species_->setText(recorded_.species);
         return;
     }
@@ -426,13 +422,13 @@ void SpeciesGrid::applySpeciesCount() {
     ++quiet_;
     setRowCount(*wanted);
     --quiet_;
-    record(QStringLiteral("Número de espécies"));
+    record(Zav::tr("Número de espécies"));
     emit headerChanged();
     if (current.isValid()) table_->setCurrentCell(std::min(current.row(), rows() - 1), current.column());
 }
 
 void SpeciesGrid::recordCollections() {
-    record(QStringLiteral("Total de coletas"));
+    record(Zav::tr("Total de coletas"));
     emit headerChanged();
     // A smaller total may leave a species in more collections than it.
     tellCountsProblem(0, rows() - 1);

@@ -10,14 +10,15 @@
 #include <cmath>
 #include <map>
 #include <string_view>
+#include <utility>
 
 namespace zav {
 namespace {
 
 // CodeOf gives a species' printed class code of the criterion.
 template <typename CodeOf>
-ClassChart countClasses(const AnalysisResult& result, const char* title, Criterion criterion, CodeOf codeOf) {
-    ClassChart chart{title, {}};
+ClassChart countClasses(const AnalysisResult& result, std::string title, Criterion criterion, CodeOf codeOf) {
+    ClassChart chart{std::move(title), {}};
     for (const auto& c : classCodes(criterion))
         chart.bars.push_back({std::string(c.trimmed), std::string(c.name), 0, c.super});
     for (const auto& sp : result.table.species) {
@@ -119,17 +120,98 @@ std::vector<RankedSpecies> rankAbundance(const AnalysisResult& result) {
     return ranked;
 }
 
+namespace {
+
+// The charts' texts in Spanish, by their Portuguese; the terms of the field
+// as Spanish-language journals print them (dominancia, abundancia,
+// frecuencia, constancia, cociente de similitud, rarefacción, cobertura).
+constexpr std::pair<std::string_view, std::string_view> kSpanish[] = {
+    {"Abundância das espécies por posição (Whittaker)", "Abundancia de las especies por rango (Whittaker)"},
+    {"Espécies", "Especies"},
+    {"Super (postas à parte)", "Súper (puestas aparte)"},
+    {" espécie(s) com contagem negativa fora do eixo logarítmico",
+     " especie(s) con conteo negativo fuera del eje logarítmico"},
+    {"Posição da espécie (da mais à menos abundante)", "Rango de la especie (de la más a la menos abundante)"},
+    {"Número de indivíduos (escala logarítmica)", "Número de individuos (escala logarítmica)"},
+    {"Classe", "Clase"},
+    {"Tratamentos", "Tratamientos"},
+    {"Quociente de similaridade de Sorensen (1948) por par de tratamentos",
+     "Cociente de similitud de Sorensen (1948) por par de tratamientos"},
+    {"Intervalo de confiança (P=0.05)", "Intervalo de confianza (P=0.05)"},
+    {"Quociente (%)", "Cociente (%)"},
+    {"Intervalo cortado em 100 %", "Intervalo cortado en 100 %"},
+    {" (indefinido)", " (indefinido)"},
+    {" (sem intervalo)", " (sin intervalo)"},
+    {"Par de tratamentos", "Par de tratamientos"},
+    {"Quociente de similaridade (%)", "Cociente de similitud (%)"},
+    {"Intervalo: a aproximação do relatório", "Intervalo: la aproximación del informe"},
+    {"▲ intervalo cortado em 100 %", "▲ intervalo cortado en 100 %"},
+    {"Dendrograma dos tratamentos (UPGMA)", "Dendrograma de los tratamientos (UPGMA)"},
+    {"Correlação cofenética: ", "Correlación cofenética: "},
+    {"Correlação cofenética: - (menos de 3 tratamentos ou distâncias iguais)",
+     "Correlación cofenética: - (menos de 3 tratamientos o distancias iguales)"},
+    {"Sem dendrograma: há pares de tratamentos sem distância",
+     "Sin dendrograma: hay pares de tratamientos sin distancia"},
+    {"Tratamento", "Tratamiento"},
+    {"IC 95 % (bootstrap)", "IC 95 % (bootstrap)"},
+    {"Rarefação", "Rarefacción"},
+    {"Extrapolação", "Extrapolación"},
+    {"Amostra", "Muestra"},
+    {"Número de indivíduos", "Número de individuos"},
+    {"Números de Hill por indivíduos", "Números de Hill por individuos"},
+    {"Diversidade (espécies efetivas)", "Diversidad (especies efectivas)"},
+    {"rarefação (—), extrapolação (- -), amostra (●)", "rarefacción (—), extrapolación (- -), muestra (●)"},
+    {"Riqueza por coletas (q\u00a0=\u00a00)", "Riqueza por colectas (q\u00a0=\u00a00)"},
+    {"Número de coletas", "Número de colectas"},
+    {"Cobertura da amostra por indivíduos", "Cobertura de la muestra por individuos"},
+    {"Cobertura", "Cobertura"},
+    {"Dominância", "Dominancia"},
+    {"Abundância", "Abundancia"},
+    {"Frequência", "Frecuencia"},
+    {"Constância", "Constancia"},
+    {"Espécie ", "Especie "},
+    {" indivíduo", " individuo"},
+    {" indivíduos", " individuos"},
+    {"q\u00a0=\u00a00 (riqueza)", "q\u00a0=\u00a00 (riqueza)"},
+    {"q\u00a0=\u00a01 (exp de Shannon)", "q\u00a0=\u00a01 (exp de Shannon)"},
+    {"q\u00a0=\u00a02 (inverso de Simpson)", "q\u00a0=\u00a02 (inverso de Simpson)"},
+    {"Distância (1 - Sørensen)", "Distancia (1 - Sørensen)"},
+    {"Dissimilaridade de Bray-Curtis", "Disimilitud de Bray-Curtis"},
+    {"Eixo 1: ", "Eje 1: "},
+    {"; eixo 2: ", "; eje 2: "},
+};
+
+} // namespace
+
+std::span<const std::pair<std::string_view, std::string_view>> chartSpanishTexts() { return kSpanish; }
+
+std::string chartText(ChartLanguage language, std::string_view portuguese, std::string_view english) {
+    switch (language) {
+    case ChartLanguage::Portuguese:
+        return std::string(portuguese);
+    case ChartLanguage::English:
+        return std::string(english);
+    case ChartLanguage::Spanish:
+        for (const auto& [pt, es] : kSpanish)
+            if (pt == portuguese) return std::string(es);
+        // A text the table lacks (the tests list every chart's texts): the
+        // English one rather than a Portuguese word in a Spanish figure.
+        return std::string(english);
+    }
+    return std::string(portuguese);
+}
+
 std::string speciesHoverText(const RankedSpecies& species, ChartLanguage language) {
-    const bool english = language == ChartLanguage::English;
     static constexpr std::array<const char*, 4> kPortuguese{"Dominância", "Abundância", "Frequência", "Constância"};
     static constexpr std::array<const char*, 4> kEnglish{"Dominance", "Abundance", "Frequency", "Constancy"};
-    std::string text = (english ? "Species " : "Espécie ") + std::to_string(species.number);
+    std::string text = chartText(language, "Espécie ", "Species ") + std::to_string(species.number);
     if (!species.name.empty()) text += " - " + species.name;
     const bool one = species.individuals == 1;
-    text += "\n" + std::to_string(species.individuals) +
-            (english ? (one ? " individual" : " individuals") : (one ? " indivíduo" : " indivíduos"));
+    text +=
+        "\n" + std::to_string(species.individuals) +
+        (one ? chartText(language, " indivíduo", " individual") : chartText(language, " indivíduos", " individuals"));
     for (std::size_t i = 0; i < species.classes.size(); ++i)
-        text += "\n" + std::string(english ? kEnglish[i] : kPortuguese[i]) + ": " + species.classes[i];
+        text += "\n" + chartText(language, kPortuguese[i], kEnglish[i]) + ": " + species.classes[i];
     return text;
 }
 
@@ -141,6 +223,10 @@ std::string predominantLegend(const std::vector<RankedSpecies>& ranked, ChartLan
         return std::string("Predominant (*) and their ") + (!named    ? "numbers"
                                                             : unnamed ? "names or numbers"
                                                                       : "names");
+    if (language == ChartLanguage::Spanish)
+        return std::string("Predominantes (*) y sus ") + (!named    ? "números"
+                                                          : unnamed ? "nombres o números"
+                                                                    : "nombres");
     return std::string("Predominantes (*) e seus ") + (!named ? "números" : unnamed ? "nomes ou números" : "nomes");
 }
 
@@ -179,21 +265,24 @@ std::string labelledNote(std::size_t labelled, std::size_t predominant, ChartLan
         return labelled == 0   ? "no labels: " + of + " predominant species, no room"
                : labelled == 1 ? "labelled: the most abundant of " + of + " predominant species"
                                : "labelled: the " + n + " most abundant of " + of + " predominant species";
+    if (language == ChartLanguage::Spanish)
+        return labelled == 0   ? "sin etiquetas: " + of + " especies predominantes, sin espacio"
+               : labelled == 1 ? "etiqueta: la más abundante de " + of + " especies predominantes"
+                               : "etiquetas: las " + n + " más abundantes de " + of + " especies predominantes";
     return labelled == 0   ? "sem rótulos: " + of + " espécies predominantes, sem espaço"
            : labelled == 1 ? "rótulo: a mais abundante de " + of + " espécies predominantes"
                            : "rótulos: as " + n + " mais abundantes de " + of + " espécies predominantes";
 }
 
 std::array<ClassChart, 4> classCounts(const AnalysisResult& result, ChartLanguage language) {
-    const bool english = language == ChartLanguage::English;
     return {
-        countClasses(result, english ? "Dominance" : "Dominância", Criterion::Dominance,
+        countClasses(result, chartText(language, "Dominância", "Dominance"), Criterion::Dominance,
                      [](const SpeciesRecord& sp) -> std::string_view { return sp.dominanceClass; }),
-        countClasses(result, english ? "Abundance" : "Abundância", Criterion::Abundance,
+        countClasses(result, chartText(language, "Abundância", "Abundance"), Criterion::Abundance,
                      [](const SpeciesRecord& sp) { return abundanceText(sp.abundanceClass); }),
-        countClasses(result, english ? "Frequency" : "Frequência", Criterion::Frequency,
+        countClasses(result, chartText(language, "Frequência", "Frequency"), Criterion::Frequency,
                      [](const SpeciesRecord& sp) -> std::string_view { return sp.frequencyClass; }),
-        countClasses(result, english ? "Constancy" : "Constância", Criterion::Constancy,
+        countClasses(result, chartText(language, "Constância", "Constancy"), Criterion::Constancy,
                      [](const SpeciesRecord& sp) -> std::string_view { return sp.constancyClass; }),
     };
 }
@@ -245,8 +334,8 @@ std::array<CurveData, 3> hillCurves(const DiversityResult& result, ChartLanguage
         std::vector<CurvePoint> points;
         for (const auto& p : result.curve)
             points.push_back(curvePoint(p.m, p.values.hill[q], p.hillBands[q]));
-        curves[q] = splitCurve(language == ChartLanguage::English ? english[q] : portuguese[q], points,
-                               static_cast<double>(result.individuals));
+        curves[q] =
+            splitCurve(chartText(language, portuguese[q], english[q]), points, static_cast<double>(result.individuals));
     }
     return curves;
 }
@@ -255,8 +344,7 @@ CurveData coverageCurve(const DiversityResult& result, ChartLanguage language) {
     std::vector<CurvePoint> points;
     for (const auto& p : result.curve)
         points.push_back(curvePoint(p.m, p.values.coverage, p.coverageBand));
-    return splitCurve(language == ChartLanguage::English ? "Coverage" : "Cobertura", points,
-                      static_cast<double>(result.individuals));
+    return splitCurve(chartText(language, "Cobertura", "Coverage"), points, static_cast<double>(result.individuals));
 }
 
 CurveData collectionsCurve(const DiversityResult& result, ChartLanguage language) {
@@ -264,8 +352,8 @@ CurveData collectionsCurve(const DiversityResult& result, ChartLanguage language
     if (result.incidence)
         for (const auto& p : result.incidence->curve)
             points.push_back(curvePoint(p.t, p.richness, p.band));
-    return splitCurve(language == ChartLanguage::English ? "q\u00a0=\u00a00 (richness)" : "q\u00a0=\u00a00 (riqueza)",
-                      points, static_cast<double>(result.collections));
+    return splitCurve(chartText(language, "q\u00a0=\u00a00 (riqueza)", "q\u00a0=\u00a00 (richness)"), points,
+                      static_cast<double>(result.collections));
 }
 
 std::string missingCurveText(const std::string& reason, ChartLanguage language) {
@@ -280,6 +368,16 @@ std::string missingCurveText(const std::string& reason, ChartLanguage language) 
         at = end;
     }
     const auto n = [&](std::size_t i) { return i < numbers.size() ? numbers[i] : std::string("?"); };
+    if (language == ChartLanguage::Spanish) {
+        if (reason.starts_with("exige pelo menos"))
+            return "exige al menos " + n(0) + (reason.ends_with("coletas") ? " colectas" : " individuos");
+        if (reason.starts_with("o total de coletas")) return "el total de colectas es " + n(0);
+        if (reason.find(" tem indivíduos em ") != std::string::npos)
+            return "la especie " + n(0) + " tiene individuos en " + n(1) + " colectas";
+        if (reason.find(" aparece em ") != std::string::npos)
+            return "la especie " + n(0) + " aparece en " + n(1) + " de " + n(2) + " colectas";
+        return "no calculado: vea el informe";
+    }
     if (reason.starts_with("exige pelo menos"))
         return "needs at least " + n(0) + (reason.ends_with("coletas") ? " collections" : " individuals");
     if (reason.starts_with("o total de coletas")) return "the total of collections is " + n(0);
@@ -305,10 +403,9 @@ DendrogramDrawing dendrogramDrawing(const ComparisonResult& result, const std::v
                                     ChartLanguage language) {
     DendrogramDrawing drawing;
     const auto& tree = result.dendrogram.tree;
-    const bool english = language == ChartLanguage::English;
     drawing.distance = result.dendrogram.index == DendrogramIndex::Sorensen
-                           ? (english ? "Distance (1 - Sørensen)" : "Distância (1 - Sørensen)")
-                           : (english ? "Bray-Curtis dissimilarity" : "Dissimilaridade de Bray-Curtis");
+                           ? chartText(language, "Distância (1 - Sørensen)", "Distance (1 - Sørensen)")
+                           : chartText(language, "Dissimilaridade de Bray-Curtis", "Bray-Curtis dissimilarity");
     drawing.cophenetic = tree.copheneticCorrelation;
     if (result.dendrogram.gap != DendrogramGap::None || tree.leafOrder.empty()) return drawing;
     drawing.leaves = tree.leafOrder;
@@ -389,7 +486,6 @@ double fittingStep(const AxisRange& axis, double plotLength, double labelLength)
 
 OrdinationPlot ordinationPlot(const communities::CommunityResult& result, bool pcoa, ChartLanguage language) {
     OrdinationPlot plot;
-    const bool english = language == ChartLanguage::English;
     plot.pcoa = pcoa || !result.nmds.result;
     const auto& a = plot.pcoa ? result.pcoa.axis1 : result.nmds.result->axis1;
     const auto& b = plot.pcoa ? result.pcoa.axis2 : result.nmds.result->axis2;
@@ -408,8 +504,8 @@ OrdinationPlot ordinationPlot(const communities::CommunityResult& result, bool p
     plot.y = plot.x;
     if (plot.pcoa) {
         const auto share = [](const std::optional<double>& s) { return s ? fixedPoint(*s, 1) + " %" : "-"; };
-        plot.corner = (english ? "Axis 1: " : "Eixo 1: ") + share(result.pcoa.share1) +
-                      (english ? "; axis 2: " : "; eixo 2: ") + share(result.pcoa.share2);
+        plot.corner = chartText(language, "Eixo 1: ", "Axis 1: ") + share(result.pcoa.share1) +
+                      chartText(language, "; eixo 2: ", "; axis 2: ") + share(result.pcoa.share2);
     } else {
         const double stress = result.nmds.result->stress;
         plot.corner = "Stress: " + fixedPoint(stress, 3);

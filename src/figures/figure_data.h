@@ -12,7 +12,10 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zav {
@@ -33,8 +36,15 @@ struct RankedSpecies {
 };
 
 // The language of the charts' titles and axes: Portuguese as the reports,
-// or English for a paper in English.
-enum class ChartLanguage { Portuguese, English };
+// or English or Spanish for a paper in either.
+enum class ChartLanguage { Portuguese, English, Spanish };
+
+// A chart's text in `language`: `portuguese`, `english`, or the Spanish the
+// charts' table holds for the Portuguese text. UTF-8.
+std::string chartText(ChartLanguage language, std::string_view portuguese, std::string_view english);
+
+// The Portuguese texts of the charts with their Spanish, for the tests.
+std::span<const std::pair<std::string_view, std::string_view>> chartSpanishTexts();
 
 // What a point of the rank-abundance plot says under the pointer: the
 // species (number and name), its individuals and its classes. UTF-8.

@@ -12,7 +12,7 @@ namespace {
 
 // A text in the language chosen.
 std::string say(ChartLanguage language, const char* portuguese, const char* english) {
-    return language == ChartLanguage::English ? english : portuguese;
+    return chartText(language, portuguese, english);
 }
 
 // The labels of a value axis: every step from 0 within its ends, written

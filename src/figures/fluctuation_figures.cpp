@@ -28,7 +28,7 @@ long daysSinceEpoch(const CalendarDate& date) {
 namespace {
 
 std::string say(ChartLanguage language, const char* portuguese, const char* english) {
-    return language == ChartLanguage::English ? english : portuguese;
+    return chartText(language, portuguese, english);
 }
 
 // 1, 2 or 5 times a power of ten, the nearest to x (Heckbert 1990).

@@ -1,6 +1,7 @@
 #include "qtsupport/guarded.h"
 
 #include "data/errors.h"
+#include "qtsupport/ui_text.h"
 
 #include <new>
 
@@ -12,9 +13,9 @@ void runGuarded(Interaction& interaction, const std::function<void()>& handler) 
     } catch (const Error& e) {
         interaction.error(QString::fromUtf8(e.what()));
     } catch (const std::bad_alloc&) {
-        interaction.error(QStringLiteral("Erro: memória insuficiente"));
+        interaction.error(Zav::tr("Erro: memória insuficiente"));
     } catch (const std::exception& e) {
-        interaction.error(QStringLiteral("Erro: ") + QString::fromLocal8Bit(e.what()));
+        interaction.error(Zav::tr("Erro: ") + QString::fromLocal8Bit(e.what()));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "qtsupport/qt_interaction.h"
 
+#include "qtsupport/ui_text.h"
 #include "runs/run_kinds.h"
 
 #include <QApplication>
@@ -127,12 +128,12 @@ bool QtInteraction::confirm(const QString& text, const QString& action) {
     box.setObjectName("Confirmacao");
     QPushButton* act = box.addButton(action, QMessageBox::AcceptRole);
     act->setObjectName("BtnConfirmar");
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+    QPushButton* cancel = box.addButton(Zav::tr("Cancelar"), QMessageBox::RejectRole);
     cancel->setObjectName("BtnCancelar");
     // The safe answer is the one a stray Enter gives, and the box says so.
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
-    box.setInformativeText(QStringLiteral("Enter: Cancelar (nada muda)."));
+    box.setInformativeText(Zav::tr("Enter: Cancelar (nada muda)."));
     box.exec();
     return box.clickedButton() == act;
 }
@@ -157,9 +158,9 @@ std::optional<int> QtInteraction::askNumber(const QString& title, const QString&
 std::optional<QStringList> QtInteraction::nameTreatments(const QStringList& files, const QStringList& proposed) {
     QDialog dialog(dialogParent());
     dialog.setObjectName("NomesTratamentos");
-    dialog.setWindowTitle(QStringLiteral("Nomes dos tratamentos"));
+    dialog.setWindowTitle(Zav::tr("Nomes dos tratamentos"));
     auto* form = new QFormLayout(&dialog);
-    form->addRow(new QLabel(QStringLiteral("Os nomes vão na chave, no relatório e nos gráficos:"), &dialog));
+    form->addRow(new QLabel(Zav::tr("Os nomes vão na chave, no relatório e nos gráficos:"), &dialog));
     QList<QLineEdit*> fields;
     for (qsizetype t = 0; t < proposed.size(); ++t) {
         auto* field = new QLineEdit(proposed[t], &dialog);
@@ -169,8 +170,8 @@ std::optional<QStringList> QtInteraction::nameTreatments(const QStringList& file
         fields << field;
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Calcular"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancelar"));
+    buttons->button(QDialogButtonBox::Ok)->setText(Zav::tr("Calcular"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Zav::tr("Cancelar"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     form->addRow(buttons);
@@ -186,27 +187,27 @@ std::optional<QStringList> QtInteraction::nameTreatments(const QStringList& file
 std::optional<SheetChoice> QtInteraction::chooseSheet(const SheetChoiceRequest& request) {
     QDialog dialog(dialogParent());
     dialog.setObjectName("EscolhaPlanilha");
-    dialog.setWindowTitle(QStringLiteral("Importar planilha"));
+    dialog.setWindowTitle(Zav::tr("Importar planilha"));
     auto* form = new QFormLayout(&dialog);
-    form->addRow(QStringLiteral("Arquivo:"), new QLabel(QFileInfo(request.file).fileName(), &dialog));
+    form->addRow(Zav::tr("Arquivo:"), new QLabel(QFileInfo(request.file).fileName(), &dialog));
     QComboBox* sheets = nullptr;
     // A choice only where there is one to make.
     if (request.sheets.size() > 1) {
         sheets = new QComboBox(&dialog);
         sheets->setObjectName("CmbPlanilha");
         sheets->addItems(request.sheets);
-        form->addRow(QStringLiteral("&Planilha:"), sheets);
+        form->addRow(Zav::tr("&Planilha:"), sheets);
     }
-    auto* perCollection = new QCheckBox(QStringLiteral("&Uma coluna por coleta (espécies × coletas)"), &dialog);
+    auto* perCollection = new QCheckBox(Zav::tr("&Uma coluna por coleta (espécies × coletas)"), &dialog);
     perCollection->setObjectName("ChkPorColeta");
     perCollection->setChecked(request.perCollection);
-    perCollection->setToolTip(QStringLiteral("Cada linha é uma espécie e cada coluna uma coleta: os indivíduos são a "
-                                             "soma da linha, as coletas as células diferentes de zero."));
+    perCollection->setToolTip(Zav::tr("Cada linha é uma espécie e cada coluna uma coleta: os indivíduos são a "
+                                      "soma da linha, as coletas as células diferentes de zero."));
     form->addRow(perCollection);
-    auto* records = new QCheckBox(QStringLiteral("Um &registro por linha (data, espécie, indivíduos)"), &dialog);
+    auto* records = new QCheckBox(Zav::tr("Um &registro por linha (data, espécie, indivíduos)"), &dialog);
     records->setObjectName("ChkRegistros");
-    records->setToolTip(QStringLiteral("Como um banco de dados de campo exporta: cada data é uma coleta, cada nome "
-                                       "uma espécie; os registros de uma espécie numa data são somados."));
+    records->setToolTip(Zav::tr("Como um banco de dados de campo exporta: cada data é uma coleta, cada nome "
+                                "uma espécie; os registros de uma espécie numa data são somados."));
     form->addRow(records);
     // One layout or the other.
     QObject::connect(records, &QCheckBox::toggled, perCollection, [perCollection](bool on) {

@@ -6,6 +6,8 @@
 #include "diversity/diversity_report.h"
 #include "fluctuation/fluctuation_report.h"
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_language.h"
+#include "qtsupport/ui_text.h"
 #include "similarity/similarity_report.h"
 
 #include <QFileInfo>
@@ -30,7 +32,7 @@ QStringList absoluteNames(const std::vector<std::filesystem::path>& paths) {
 } // namespace
 
 ReportDocument surveyDocument(AnalysisResult result, const QString& path, const DateTime& when) {
-    auto lines = faunisticReport(result, toCp1252(path), when);
+    auto lines = faunisticReport(result, toCp1252(path), when, interfaceLanguage());
     auto warnings = result.table.warnings;
     return {std::move(lines), QFileInfo(path).fileName(), std::move(result), {path}, false, {}, std::move(warnings)};
 }
@@ -40,8 +42,8 @@ ReportDocument surveyDocument(AnalysisResult result, const QString& path, const 
 // the first page and in the chart's legend.
 ReportDocument similarityDocument(SimilarityResult result, const QStringList& paths, const DateTime& when,
                                   std::vector<std::string> notes, const QStringList& names) {
-    auto lines = similarityReport(result, when, notes);
-    const QString name = QStringLiteral("Similaridade de %1 tratamentos (T1 = %2)")
+    auto lines = similarityReport(result, when, notes, interfaceLanguage());
+    const QString name = Zav::tr("Similaridade de %1 tratamentos (T1 = %2)")
                              .arg(paths.size())
                              .arg(names.isEmpty() ? fileNames(paths).value(0) : names.value(0));
     return {std::move(lines), name, std::move(result), paths, false, std::move(notes), {}, names};
@@ -49,9 +51,9 @@ ReportDocument similarityDocument(SimilarityResult result, const QStringList& pa
 
 ReportDocument diversityDocument(DiversityRun run) {
     const QString path = QString::fromStdString(run.path.string());
-    auto lines = diversityReport(run.result, toCp1252(path), run.when);
+    auto lines = diversityReport(run.result, toCp1252(path), run.when, interfaceLanguage());
     return {std::move(lines),
-            QStringLiteral("Diversidade - ") + QFileInfo(path).fileName(),
+            Zav::tr("Diversidade - ") + QFileInfo(path).fileName(),
             std::move(run.result),
             {path},
             false,
@@ -63,7 +65,7 @@ ReportDocument fluctuationDocument(FluctuationRun run) {
     const QString path = QString::fromStdString(run.path.string());
     auto lines = fluctuationReport(run.result, toCp1252(path), run.when);
     return {std::move(lines),
-            QStringLiteral("Flutuação - ") + QFileInfo(path).fileName(),
+            Zav::tr("Flutuação - ") + QFileInfo(path).fileName(),
             std::move(run.result),
             {path},
             false,
@@ -77,8 +79,9 @@ ReportDocument comparisonDocument(ComparisonRun run, const QStringList& names) {
     std::vector<std::string> namesCp1252;
     for (const QString& name : shown)
         namesCp1252.push_back(toCp1252(name));
-    auto lines = comparisonReport(run.result, namesCp1252, run.treatments.when, run.treatments.notes);
-    const QString name = QStringLiteral("Comparação de %1 tratamentos (T1 = %2)").arg(paths.size()).arg(shown.value(0));
+    auto lines =
+        comparisonReport(run.result, namesCp1252, run.treatments.when, run.treatments.notes, interfaceLanguage());
+    const QString name = Zav::tr("Comparação de %1 tratamentos (T1 = %2)").arg(paths.size()).arg(shown.value(0));
     return {std::move(lines), name, std::move(run.result), paths, false, std::move(run.treatments.notes), {}, names};
 }
 
@@ -90,8 +93,7 @@ ReportDocument communitiesDocument(CommunitiesRun run, const QStringList& names)
     for (const QString& name : shown)
         labels.treatmentNames.push_back(name.toStdString());
     auto lines = communitiesReport(run.result, labels, run.treatments.when);
-    const QString name =
-        QStringLiteral("Comunidades de %1 tratamentos (T1 = %2)").arg(paths.size()).arg(shown.value(0));
+    const QString name = Zav::tr("Comunidades de %1 tratamentos (T1 = %2)").arg(paths.size()).arg(shown.value(0));
     return {std::move(lines), name, std::move(run.result), paths, false, std::move(run.notices), {}, names};
 }
 

@@ -3,6 +3,7 @@
 #include "analysis/report.h"
 #include "data/errors.h"
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_text.h"
 #include "similarity/similarity_report.h"
 
 #include <QBuffer>
@@ -41,7 +42,7 @@ qreal paintHeading(QPainter& painter, const QRectF& page, const QString& heading
     const QFont font = headingFont();
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
-    const QString pageText = QStringLiteral("Página %1 de %2").arg(number).arg(count);
+    const QString pageText = Zav::tr("Página %1 de %2").arg(number).arg(count);
     const qreal pageWidth = metrics.horizontalAdvance(pageText);
     const QString name =
         metrics.elidedText(heading, Qt::ElideMiddle, page.width() - pageWidth - metrics.averageCharWidth() * 4);
@@ -89,7 +90,7 @@ std::string pdfBytes(const QString& title, const QPageLayout& page, const std::f
     {
         QPdfWriter writer(&buffer);
         writer.setTitle(title);
-        writer.setCreator(QStringLiteral("ZAVIRO - Análise Faunística"));
+        writer.setCreator(Zav::tr("ZAVIRO - Análise Faunística"));
         writer.setResolution(1200);
         writer.setPageLayout(page);
         paint(writer);
@@ -125,7 +126,7 @@ std::vector<QString> keyBlock(const ReportDocument& document, qsizetype columns)
     // page ends (a name longer than the page goes on below, as a line does).
     const QStringList entries = QString::fromStdString(treatmentKey(utf8)).split(QStringLiteral(", "));
     std::vector<QString> rows;
-    QString row = QStringLiteral("Tratamentos:");
+    QString row = Zav::tr("Tratamentos:");
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QString entry = entries[i] + (i + 1 < entries.size() ? QStringLiteral(",") : QString());
         if (row.size() + 1 + entry.size() > columns && !row.trimmed().isEmpty()) {
@@ -285,7 +286,7 @@ void paintReportPages(QPagedPaintDevice& device, const ReportDocument& document,
 std::vector<QString> speciesNameLines(const ReportDocument& document) {
     const auto* analysis = std::get_if<AnalysisResult>(&document.result);
     if (!analysis) return {};
-    std::vector<QString> lines = {QStringLiteral("NOMES DAS ESPÉCIES"), QString(), QStringLiteral("  Espécie  Nome"),
+    std::vector<QString> lines = {Zav::tr("NOMES DAS ESPÉCIES"), QString(), Zav::tr("  Espécie  Nome"),
                                   QStringLiteral("  -------  ----")};
     for (const auto& species : analysis->table.species)
         if (!species.name.empty())
@@ -296,7 +297,7 @@ std::vector<QString> speciesNameLines(const ReportDocument& document) {
 }
 
 QString pageHeading(const ReportDocument& document) {
-    return document.edited ? document.name + QStringLiteral(" (editado)") : document.name;
+    return document.edited ? document.name + Zav::tr(" (editado)") : document.name;
 }
 
 QString proposedPdfFile(const ReportDocument& document) {

@@ -3,6 +3,7 @@
 #include "comparison/comparison.h"
 #include "data/errors.h"
 #include "data/overloaded.h"
+#include "data/window_text.h"
 #include "similarity/similarity.h"
 
 #include <algorithm>
@@ -26,9 +27,9 @@ constexpr RunKindInfo kKinds[] = {
      .takesIndex = false,
      .takesPermutations = false,
      .takesLag = false,
-     .runningStatus = "Calculando o arquivo: ",
-     .doneStatus = "Cálculo do arquivo: ",
-     .doneStatusEnd = " finalizado"},
+     .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando o arquivo: "),
+     .doneStatus = QT_TRANSLATE_NOOP("Zav", "Cálculo do arquivo: "),
+     .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizado")},
     {.kind = RunKind::Diversity,
      .name = "diversidade",
      .option = "--diversidade",
@@ -44,9 +45,9 @@ constexpr RunKindInfo kKinds[] = {
      .takesIndex = false,
      .takesPermutations = false,
      .takesLag = false,
-     .runningStatus = "Calculando a diversidade do arquivo: ",
-     .doneStatus = "Diversidade do arquivo: ",
-     .doneStatusEnd = " finalizada"},
+     .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando a diversidade do arquivo: "),
+     .doneStatus = QT_TRANSLATE_NOOP("Zav", "Diversidade do arquivo: "),
+     .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizada")},
     {.kind = RunKind::Similarity,
      .name = "similaridade",
      .option = "--similaridade",
@@ -116,9 +117,9 @@ constexpr RunKindInfo kKinds[] = {
      .takesIndex = false,
      .takesPermutations = false,
      .takesLag = true,
-     .runningStatus = "Calculando a flutuação do arquivo: ",
-     .doneStatus = "Flutuação do arquivo: ",
-     .doneStatusEnd = " finalizada"},
+     .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando a flutuação do arquivo: "),
+     .doneStatus = QT_TRANSLATE_NOOP("Zav", "Flutuação do arquivo: "),
+     .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizada")},
 };
 
 TreatmentFiles treatmentsOf(const std::vector<NamedBytes>& files) {

@@ -265,7 +265,8 @@ class ReportOutputTest : public QObject {
         QVERIFY(shownTexts(*window).contains(QStringLiteral("Intervalo de confiança (P=0.05)")));
     }
 
-    // Titles and axes in English when asked, and again in the next window.
+    // Titles and axes in English or Spanish when asked, and again in the next
+    // window.
     void englishTextsAreAChoiceRemembered() {
         const auto document = surveyDocument(std::string(readAll(ZAV_GOLDEN_DIR "/dez-especies.txt")),
                                              QStringLiteral("dez-especies.txt"));
@@ -275,14 +276,17 @@ class ReportOutputTest : public QObject {
         {
             const std::unique_ptr<QWidget> window(zav::openChartWindow(user, document, nullptr));
             QVERIFY(shownTexts(*window).contains(portuguese));
-            window->findChild<QCheckBox*>("ChkIngles")->setChecked(true);
+            window->findChild<QComboBox*>("CmbIdioma")->setCurrentIndex(2);
+            QVERIFY(shownTexts(*window).contains(QStringLiteral("Abundancia de las especies por rango (Whittaker)")));
+            QVERIFY(shownTexts(*window).contains(QStringLiteral("Constancia")));
+            window->findChild<QComboBox*>("CmbIdioma")->setCurrentIndex(1);
             QVERIFY(shownTexts(*window).contains(english));
             QVERIFY(shownTexts(*window).contains(QStringLiteral("Constancy")));
             QVERIFY(!shownTexts(*window).contains(portuguese));
         }
         const std::unique_ptr<QWidget> again(zav::openChartWindow(user, document, nullptr));
         QVERIFY(shownTexts(*again).contains(english));
-        again->findChild<QCheckBox*>("ChkIngles")->setChecked(false);
+        again->findChild<QComboBox*>("CmbIdioma")->setCurrentIndex(0);
         QVERIFY(shownTexts(*again).contains(portuguese));
     }
 

@@ -1018,4 +1018,36 @@ TEST_F(Cli, MessagesShowControlBytesHarmlessly) {
     EXPECT_GT(outOfMemory, 0);
 }
 
+// --help and the usage errors in the locale's language; the reports stay as
+// --idioma says (Portuguese without it).
+TEST_F(Cli, HelpFollowsTheLocale) {
+    if (!nativeTool()) GTEST_SKIP() << "the page's build has no locale of its own";
+    const struct {
+        const char* locale;
+        const char* help;
+        const char* error;
+    } cases[] = {
+        {"LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8 ", "Usage: zaviro-relatorio ",
+         "Error: --idioma expects pt, en or es\n"},
+        {"LC_ALL= LC_MESSAGES=es_MX.UTF-8 LANG=en_US.UTF-8 ", "Uso: zaviro-relatorio [--json | --csv | --xlsx] ARCHIVO",
+         "Error: --idioma espera pt, en o es\n"},
+        {"LC_ALL=C LANG=en_US.UTF-8 ", "Uso: zaviro-relatorio [--json | --csv | --xlsx] ARQUIVO",
+         "Erro: --idioma espera pt, en ou es\n"},
+    };
+    const auto data = write("dados.txt", zav::readFileBytes(fs::path(ZAV_GOLDEN_DIR) / "dez-especies.txt"));
+    for (const auto& c : cases) {
+        const auto help = run("--help", {}, ">", c.locale);
+        EXPECT_EQ(help.exitCode, 0);
+        EXPECT_EQ(help.out.rfind(c.help, 0), 0u) << c.locale << help.out.substr(0, 80);
+        const auto wrong = run("--idioma xx dados.txt", {}, ">", c.locale);
+        EXPECT_EQ(wrong.exitCode, 2);
+        EXPECT_EQ(wrong.err, c.error);
+        const auto report = run("'" + data.string() + "'", {}, ">", c.locale);
+        EXPECT_NE(report.out.find("Esp\xe9"
+                                  "cie"),
+                  std::string::npos)
+            << c.locale;
+    }
+}
+
 } // namespace

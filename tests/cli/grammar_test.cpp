@@ -2,8 +2,11 @@
 
 #include "cli/grammar.h"
 
+#include "cli/cli_text.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace zav::cli {
@@ -221,6 +224,69 @@ TEST(Grammar, EachUsageTextNamesItsProgramsOptions) {
         for (const char* option : p.absent)
             EXPECT_EQ(usage.find(option), std::string::npos) << option;
     }
+}
+
+// The usage text in the locale's language: every option named as in
+// Portuguese (options are an interface), no Portuguese word left, the same
+// options and lines of forms in each language.
+TEST(Grammar, UsageInEnglishAndSpanish) {
+    const struct {
+        ReportLanguage language;
+        const char* start;
+        std::vector<const char*> portuguese; // words only Portuguese has
+    } cases[] = {
+        {ReportLanguage::English,
+         "Usage: ",
+         {"Uso", "Opções", "ARQUIVO", "PASTA", "SAIDA", "arquivo", "relatório", "indivíduos", "espécies", "grava",
+          " com ", " ou ", "Saída", "Erro"}},
+        {ReportLanguage::Spanish,
+         "Uso: ",
+         {"Opções", "ARQUIVO", "PASTA", "SAIDA", "arquivo", "relatório", "indivíduos", "espécies", "grava ", " com ",
+          " ou ", "Saída", "Erro", "ção"}},
+    };
+    for (const Program program : {Program::Report, Program::Desktop}) {
+        const auto options = [](const std::string& usage) {
+            std::vector<std::string> found;
+            for (const auto& w : words(usage))
+                if (w.starts_with("--")) found.push_back(w);
+            std::sort(found.begin(), found.end());
+            return found;
+        };
+        const std::string portuguese = usageText(program);
+        for (const auto& c : cases) {
+            const std::string usage = usageText(program, c.language);
+            EXPECT_EQ(usage.rfind(c.start, 0), 0u);
+            for (const char* word : c.portuguese)
+                EXPECT_EQ(usage.find(word), std::string::npos) << word << " in:\n" << usage;
+            EXPECT_EQ(options(usage), options(portuguese));
+        }
+    }
+    // The errors of usage too; a text the catalogue lacks stays as it is.
+    EXPECT_EQ(cliText(ReportLanguage::Spanish, "Erro: --idioma espera pt, en ou es"),
+              "Error: --idioma espera pt, en o es");
+    EXPECT_EQ(cliText(ReportLanguage::English, "dados.txt"), "dados.txt");
+}
+
+// LC_ALL before LC_MESSAGES before LANG, an empty one as unset; en* and es*,
+// anything else Portuguese.
+TEST(Grammar, MessageLanguageFromTheLocale) {
+    const struct {
+        const char *all, *messages, *lang;
+        ReportLanguage language;
+    } cases[] = {
+        {nullptr, nullptr, "en_US.UTF-8", ReportLanguage::English},
+        {nullptr, nullptr, "es_AR.UTF-8", ReportLanguage::Spanish},
+        {nullptr, nullptr, "pt_BR.UTF-8", ReportLanguage::Portuguese},
+        {"C", nullptr, "en_US.UTF-8", ReportLanguage::Portuguese},
+        {"POSIX", "es_ES", "en_US", ReportLanguage::Portuguese},
+        {"", "es_ES.UTF-8", "en_US.UTF-8", ReportLanguage::Spanish},
+        {nullptr, "", "en_GB", ReportLanguage::English},
+        {"de_DE.UTF-8", nullptr, nullptr, ReportLanguage::Portuguese},
+        {nullptr, nullptr, nullptr, ReportLanguage::Portuguese},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(messageLanguage(c.all, c.messages, c.lang), c.language)
+            << (c.all ? c.all : "-") << " " << (c.messages ? c.messages : "-") << " " << (c.lang ? c.lang : "-");
 }
 
 } // namespace

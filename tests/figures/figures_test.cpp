@@ -171,6 +171,57 @@ TEST(Figures, CutTheSimilarityIntervalsAtAHundred) {
 
 namespace {
 
+std::vector<std::string> textsOf(const std::vector<zav::Figure>& figures) {
+    std::vector<std::string> texts;
+    for (const auto& f : figures) {
+        texts.insert(texts.end(), {f.title, f.x.title, f.y.title});
+        texts.insert(texts.end(), f.notes.begin(), f.notes.end());
+        texts.insert(texts.end(), f.key.begin(), f.key.end());
+        texts.insert(texts.end(), f.labelNotes.begin(), f.labelNotes.end());
+        for (const auto& s : f.series)
+            texts.push_back(s.name);
+    }
+    return texts;
+}
+
+} // namespace
+
+// Every chart of every kind in Spanish: each text has its Spanish, not the
+// English a text missing from the Spanish table falls back to (a text the
+// same in all three, "T1 = t1", is the same in Spanish too).
+TEST(Figures, SpeakSpanishEverywhere) {
+    const auto all = [](zav::ChartLanguage language) {
+        auto figures = survey("dez-especies.txt", language);
+        for (const char* file : {"girdled.txt", "pequeno.txt"}) {
+            const auto more = zav::figuresOf(zav::runDiversity(kDiversity / file, zav::DateTime{}).result, language);
+            figures.insert(figures.end(), more.begin(), more.end());
+        }
+        zav::TreatmentFiles loaded;
+        for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
+            loaded.add(kSimilarity / f);
+        loaded.finish(zav::DateTime{});
+        const std::vector<std::string> names{"a", "b", "c"};
+        const auto similarity = zav::figuresOf(zav::runSimilarity(loaded).result, names, language);
+        const auto comparison =
+            zav::figuresOf(zav::runComparison(loaded, zav::DendrogramIndex::BrayCurtis).result, names, language);
+        figures.insert(figures.end(), similarity.begin(), similarity.end());
+        figures.insert(figures.end(), comparison.begin(), comparison.end());
+        return textsOf(figures);
+    };
+    const auto pt = all(zav::ChartLanguage::Portuguese), en = all(zav::ChartLanguage::English),
+               es = all(zav::ChartLanguage::Spanish);
+    ASSERT_EQ(es.size(), pt.size());
+    ASSERT_EQ(en.size(), pt.size());
+    for (std::size_t i = 0; i < es.size(); ++i) {
+        if (pt[i] != en[i]) {
+            EXPECT_NE(es[i], en[i]) << "no Spanish for: " << pt[i];
+        }
+    }
+    EXPECT_EQ(named(survey("dez-especies.txt", zav::ChartLanguage::Spanish), "frequencia").title, "Frecuencia");
+}
+
+namespace {
+
 zav::FluctuationRun fluctuationRun() {
     return zav::runFluctuation(std::filesystem::path(ZAV_FLUCTUATION_GOLDEN_DIR) / "dez-especies-coletas.txt", 0,
                                zav::DateTime{});

@@ -159,7 +159,9 @@ TEST(RunKinds, EveryKindRunsOverFilesAndBytesAsItsOwnRun) {
     const std::vector<std::filesystem::path> areas{data / "mata.txt", data / "borda.txt", data / "pasto.txt"};
     FixedClock clock;
     const auto kept = kTests / "fluctuation" / "golden" / "dez-especies-coletas.txt";
-    const RunParameters parameters{DendrogramIndex::BrayCurtis, 1};
+    RunParameters parameters;
+    parameters.index = DendrogramIndex::BrayCurtis;
+    parameters.lag = 1;
     for (const auto& kind : runKinds()) {
         SCOPED_TRACE(std::string(kind.name));
         const auto one = kind.kind == RunKind::Fluctuation ? kept : survey;
