@@ -31,6 +31,7 @@ class NoDialogs : public zav::Interaction {
     }
     bool choosePrinter(QPrinter&, const QString&) override { return false; }
     std::optional<zav::SheetChoice> chooseSheet(const zav::SheetChoiceRequest&) override { return std::nullopt; }
+    std::optional<int> askNumber(const QString&, const QString&, int, int, int) override { return std::nullopt; }
 };
 
 zav::ReportDocument survey900() {

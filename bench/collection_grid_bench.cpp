@@ -25,6 +25,7 @@ class NoDialogs : public zav::Interaction {
     }
     bool choosePrinter(QPrinter&, const QString&) override { return false; }
     std::optional<zav::SheetChoice> chooseSheet(const zav::SheetChoiceRequest&) override { return std::nullopt; }
+    std::optional<int> askNumber(const QString&, const QString&, int, int, int) override { return std::nullopt; }
 };
 
 void BM_OpenPorColeta900x104(benchmark::State& state) {

@@ -863,5 +863,13 @@ treatments:</translation>
         <source>C&amp;omunidades (2 a 10 tratamentos)...</source>
         <translation>C&amp;ommunities (2 to 10 treatments)...</translation>
     </message>
+    <message>
+        <source>Flutuação</source>
+        <translation>Fluctuation</translation>
+    </message>
+    <message>
+        <source>Defasagem (coletas):</source>
+        <translation>Lag (collections):</translation>
+    </message>
 </context>
 </TS>

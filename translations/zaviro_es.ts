@@ -863,5 +863,13 @@ tratamientos:</translation>
         <source>C&amp;omunidades (2 a 10 tratamentos)...</source>
         <translation>C&amp;omunidades (2 a 10 tratamientos)...</translation>
     </message>
+    <message>
+        <source>Flutuação</source>
+        <translation>Fluctuación</translation>
+    </message>
+    <message>
+        <source>Defasagem (coletas):</source>
+        <translation>Desfase (colectas):</translation>
+    </message>
 </context>
 </TS>

@@ -70,8 +70,13 @@ var ZavCharts = (function () {
   // One figure as an SVG document: the title and its notes, the plot with
   // its axes, the series in their order, the legend under the plot and the
   // treatments' key beside it.
+  // The bars of classes: a small chart (bars over dates are a large one).
+  function isSmall(f) {
+    return f.x.escala === "categorias" && f.series.some(function (s) { return s.estilo === "barras"; });
+  }
+
   function draw(f) {
-    var small = f.series.some(function (s) { return s.estilo === "barras"; });
+    var small = isSmall(f);
     var W = small ? 360 : 720;
     var keyW = f.chave.length ? 28 + 6 * Math.max.apply(null, f.chave.map(function (l) { return l.length; })) : 0;
     var rotated = f.x.escala === "categorias" && f.x.marcas.length > 6;
@@ -87,11 +92,14 @@ var ZavCharts = (function () {
     if (!entries.length) rows = [];
     // Room left of the plot for the longest label of the y axis.
     var yLabel = Math.max.apply(null, f.y.marcas.map(function (m) { return m[1].length; }).concat([1]));
-    var left = (small ? 34 : 40) + CHAR * yLabel, right = 16 + keyW, top = 40 + 17 * f.notas.length;
+    // Room right of the plot for a second axis's labels and title.
+    var y2Label = f.y2 ? Math.max.apply(null, f.y2.marcas.map(function (m) { return m[1].length; }).concat([1])) : 0;
+    var left = (small ? 34 : 40) + CHAR * yLabel, right = 16 + keyW + (f.y2 ? 30 + CHAR * y2Label : 0), top = 40 + 17 * f.notas.length;
     var plotH = small ? 190 : 300, labelsNote = f.notas_de_rotulos.length ? 16 : 0;
     var plotBottom = top + plotH, keyH = f.chave.length * 16 + 12;
     var H = Math.max(plotBottom + xLabelRoom + 24 + rows.length * 20 + labelsNote + 8, top + keyH + 8);
     var x = scale(f.x, left, W - right), y = scale(f.y, plotBottom, top);
+    var yMain = y, y2 = f.y2 ? scale(f.y2, plotBottom, top) : null;
     var out = "";
     f.notas.forEach(function (note, i) { out += text(W / 2, 40 + 17 * i, note, ' text-anchor="middle" font-size="11" fill="#444"'); });
     f.y.marcas.forEach(function (m) {
@@ -104,12 +112,22 @@ var ZavCharts = (function () {
         : text(x(m[0]), plotBottom + 17, m[1], ' text-anchor="middle" class="marca-x"');
     });
     out += line(left, top, left, plotBottom) + line(left, plotBottom, W - right, plotBottom);
+    if (y2) {
+      f.y2.marcas.forEach(function (m) {
+        out += line(W - right, y2(m[0]), W - right + 4, y2(m[0])) + text(W - right + 7, y2(m[0]) + 4, m[1], ' class="marca-y2"');
+      });
+      var titleX = W - right + 16 + CHAR * y2Label;
+      out += line(W - right, top, W - right, plotBottom) +
+        text(titleX, top + plotH / 2, f.y2.titulo, ' text-anchor="middle" transform="rotate(90 ' + num(titleX) + " " + num(top + plotH / 2) + ')"');
+    }
     out += text(left + (W - right - left) / 2, plotBottom + xLabelRoom + 16, f.x.titulo, ' text-anchor="middle"');
     var middle = top + plotH / 2;
     out += text(16, middle, f.y.titulo, ' text-anchor="middle" transform="rotate(-90 16 ' + num(middle) + ')"' + (small ? ' font-size="11"' : ""));
     var labels = [];
     f.series.forEach(function (s) {
       var colour = COLOURS[s.cor] || "#333", p = s.pontos, body = "";
+      // A series of the second axis measured on it.
+      var y = s.eixo === "y2" && y2 ? y2 : yMain;
       var at = function (q) { return [x(q[0]), y(q[1])]; };
       switch (s.estilo) {
         case "linha": case "tracejada":
@@ -137,7 +155,7 @@ var ZavCharts = (function () {
             ' Z" fill="' + colour + '" fill-opacity="0.16" stroke="none"/>';
           break;
         case "barras":
-          var width = 0.6 * (x(1) - x(0));
+          var width = (s.largura || 0.6) * (x(1) - x(0));
           p.forEach(function (q, i) {
             body += '<rect class="barra" data-valor="' + q[1] + '" x="' + num(x(q[0]) - width / 2) + '" y="' + num(y(q[1])) + '" width="' + num(width) + '" height="' + num(y(0) - y(q[1])) +
               '" fill="' + (s.marcados && s.marcados[i] ? COLOURS.super : colour) + '">' + tip(s.rotulos && s.rotulos[i].map(function (r) { return r[0]; }).join("")) + "</rect>";
@@ -315,7 +333,7 @@ var ZavCharts = (function () {
   // (the species per class) go two abreast.
   function drawAll(figures) {
     return figures.map(function (f) {
-      return { name: f.nome, svg: draw(f), small: f.series.some(function (s) { return s.estilo === "barras"; }) };
+      return { name: f.nome, svg: draw(f), small: isSmall(f) };
     });
   }
 

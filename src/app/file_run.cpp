@@ -4,11 +4,13 @@
 #include "qtsupport/ui_text.h"
 #include "runs/run_kinds.h"
 
+#include <QCoreApplication>
+
 namespace zav {
 
-ReportDocument runOnFile(RunKind kind, const QString& path, const DateTime& when) {
+ReportDocument runOnFile(RunKind kind, const QString& path, const DateTime& when, const RunParameters& parameters) {
     // The name as the user chose it, in the report and as its source.
-    return reportDocument(runFiles(kind, {toFileSystemPath(path)}, {}, when), {path});
+    return reportDocument(runFiles(kind, {toFileSystemPath(path)}, parameters, when), {path});
 }
 
 std::optional<ReportDocument> chooseAndRun(RunKind kind, Interaction& interaction, Clock& clock, QString& lastOpenName,
@@ -17,8 +19,15 @@ std::optional<ReportDocument> chooseAndRun(RunKind kind, Interaction& interactio
     const DateTime when = clock.now(); // the time the dialog closed, also when cancelled
     if (!chosen || chosen->isEmpty()) return std::nullopt;
     lastOpenName = *chosen;
+    RunParameters parameters;
+    if (kind == RunKind::Fluctuation) {
+        // Collection k against the weather of collection k - lag.
+        const auto lag = interaction.askNumber(Zav::tr("Flutuação"), Zav::tr("Defasagem (coletas):"), 0, 0, 999);
+        if (!lag) return std::nullopt;
+        parameters.lag = *lag;
+    }
     status(runningStatus(kind, *chosen));
-    return runOnFile(kind, *chosen, when);
+    return runOnFile(kind, *chosen, when, parameters);
 }
 
 QString runningStatus(RunKind kind, const QString& path) {

@@ -434,8 +434,10 @@ ChartBoard::ChartBoard(const ReportResult& result, const QStringList& treatments
                        charts_.push_back(ordinationChart(figures.at(0)));
                        charts_.push_back(indicatorChart(figures.at(1)));
                    },
-                   // The fluctuation's charts are not drawn yet: an empty board.
-                   [](const FluctuationResult&) {},
+                   [&](const FluctuationResult& fluctuation) {
+                       for (const auto& figure : figuresOf(fluctuation, language))
+                           charts_.push_back(figure.name == "dispersao" ? curveChart(figure) : timeChart(figure));
+                   },
                },
                result);
     for (auto* chart : charts_) {

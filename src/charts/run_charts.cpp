@@ -72,6 +72,61 @@ QChart* curveChart(const Figure& figure) {
     return chart;
 }
 
+QChart* timeChart(const Figure& figure) {
+    auto* chart = style::newChart(style::titleOf(figure), style::kTitlePoints);
+    // Labels at the figure's ticks: the first of a month is no whole step
+    // of days.
+    auto* x = style::categoryAxis(figure.x);
+    auto* y = style::valueAxis(figure.y);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    QValueAxis* y2 = nullptr;
+    if (figure.y2) {
+        y2 = style::valueAxis(*figure.y2);
+        y2->setGridLineVisible(false);
+        chart->addAxis(y2, Qt::AlignRight);
+    }
+    for (const auto& s : figure.series) {
+        const QColor colour = style::colour(s.colour);
+        QAbstractSeries* added = nullptr;
+        if (s.style == SeriesStyle::Bars) {
+            // The bars as one outline from the axis up and down again.
+            auto* outline = new QLineSeries;
+            const qreal half = s.barWidth / 2;
+            for (const auto& p : s.points)
+                outline->append({{p.x - half, 0}, {p.x - half, p.y}, {p.x + half, p.y}, {p.x + half, 0}});
+            auto* bars = new QAreaSeries(outline);
+            QColor fill = colour;
+            if (s.secondAxis) fill.setAlpha(160);
+            bars->setBrush(fill);
+            bars->setPen(Qt::NoPen);
+            added = bars;
+        } else if (s.style == SeriesStyle::Points) {
+            auto* dot = new QScatterSeries;
+            dot->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+            dot->setMarkerSize(style::kDotSize);
+            dot->setColor(colour);
+            dot->setBorderColor(colour);
+            for (const auto& p : s.points)
+                dot->append(p.x, p.y);
+            added = dot;
+        } else {
+            auto* line = new QLineSeries;
+            line->setPen(QPen(colour, style::kCurvePen, s.style == SeriesStyle::Dashed ? Qt::DashLine : Qt::SolidLine));
+            for (const auto& p : s.points)
+                line->append(p.x, p.y);
+            added = line;
+        }
+        added->setName(style::text(s.name));
+        style::attach(chart, added, x, s.secondAxis && y2 ? y2 : y);
+        if (s.name.empty()) style::hideFromLegend(chart, added);
+    }
+    style::smallFonts(chart);
+    if (std::none_of(figure.series.begin(), figure.series.end(), [](const FigureSeries& s) { return !s.name.empty(); }))
+        chart->legend()->hide();
+    return chart;
+}
+
 QChart* dendrogramChart(const Figure& figure) {
     auto* chart = style::newChart(style::titleOf(figure), style::kTitlePoints);
     // The treatments' names in the key: a leaf's label is as short as its

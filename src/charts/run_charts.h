@@ -16,6 +16,12 @@ namespace zav {
 // the richness against collections, the sample coverage).
 QChart* curveChart(const Figure& figure);
 
+// A chart over the collections: the x axis labelled where the figure's
+// ticks are (dates on a time axis), bars of the figure's width, lines and
+// dots, and the series of a second axis measured right of the plot (the
+// fluctuation and the species per collection).
+QChart* timeChart(const Figure& figure);
+
 // The UPGMA dendrogram, its leaves named T1, T2, ... in the tree's order,
 // the cophenetic correlation under its title.
 QChart* dendrogramChart(const Figure& figure);

@@ -148,9 +148,9 @@ constexpr CliText kTexts[] = {
      "            --pdf|--grafico OUT FILE1 FILE2 [... FILE10]",
      "zaviro --comunidades [--indice bray-curtis|jaccard] [--permutacoes N] [--semente S]\n"
      "            --pdf|--grafico SALIDA ARCH1 ARCH2 [... ARCH10]"},
-    {"zaviro --flutuacao [--defasagem K] --pdf SAIDA.pdf ARQUIVO",
-     "zaviro --flutuacao [--defasagem K] --pdf OUT.pdf FILE",
-     "zaviro --flutuacao [--defasagem K] --pdf SALIDA.pdf ARCHIVO"},
+    {"zaviro --flutuacao [--defasagem K] --pdf|--grafico SAIDA ARQUIVO",
+     "zaviro --flutuacao [--defasagem K] --pdf|--grafico OUT FILE",
+     "zaviro --flutuacao [--defasagem K] --pdf|--grafico SALIDA ARCHIVO"},
     {"as comunidades de 2 a 10 tratamentos pelas suas coletas\n"
      "(bloco [coletas] de cada arquivo): espécies indicadoras\n"
      "(IndVal), PERMANOVA, PCoA e NMDS",

@@ -99,7 +99,7 @@ constexpr Line kForms[] = {
     {kDesktop, "zaviro --comparacao [--indice sorensen|bray-curtis] --pdf|--grafico SAIDA ARQ1 ARQ2 [... ARQ10]"},
     {kDesktop, "zaviro --comunidades [--indice bray-curtis|jaccard] [--permutacoes N] [--semente S]\n"
                "            --pdf|--grafico SAIDA ARQ1 ARQ2 [... ARQ10]"},
-    {kDesktop, "zaviro --flutuacao [--defasagem K] --pdf SAIDA.pdf ARQUIVO"},
+    {kDesktop, "zaviro --flutuacao [--defasagem K] --pdf|--grafico SAIDA ARQUIVO"},
 };
 
 constexpr Line kDescriptions[] = {
@@ -474,10 +474,6 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
     if (importing && (json || csv || languageGiven)) return UsageError{};
     if (running && batch && !kind.oneFile()) return UsageError{};
     if (auto problem = fileCountProblem(options, batch)) return *problem;
-    // The fluctuation's charts are not drawn yet: no image of none.
-    if (program == Program::Desktop && running && options.format == Format::Chart &&
-        options.kind == RunKind::Fluctuation)
-        return UsageError{"Erro: a flutuação ainda não tem gráficos; grave o relatório com --pdf"};
     if (program == Program::Desktop && running)
         if (auto problem = outputProblem(options)) return *problem;
     return options;

@@ -422,6 +422,8 @@ void seriesJson(JsonWriter& json, const FigureSeries& series) {
         json.endArray();
     }
     json.endArray();
+    if (series.secondAxis) json.key("eixo").string("y2");
+    if (series.barWidth != 0.6) json.key("largura").number(series.barWidth);
     const auto any = [&](auto has) { return std::any_of(series.points.begin(), series.points.end(), has); };
     if (any([](const FigurePoint& p) { return p.marked; })) {
         json.key("marcados").beginArray();
@@ -464,6 +466,10 @@ std::string figuresJson(const std::vector<Figure>& figures) {
         axisJson(json, figure.x);
         json.key("y");
         axisJson(json, figure.y);
+        if (figure.y2) {
+            json.key("y2");
+            axisJson(json, *figure.y2);
+        }
         json.key("series").beginArray(JsonWriter::Layout::Lines);
         for (const auto& series : figure.series)
             seriesJson(json, series);

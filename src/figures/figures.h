@@ -6,6 +6,7 @@
 // where a text fits. Texts are UTF-8.
 
 #include "figures/figure_data.h"
+#include "fluctuation/fluctuation.h"
 
 #include <optional>
 #include <string>
@@ -60,6 +61,10 @@ struct FigureSeries {
     SeriesStyle style = SeriesStyle::Line;
     SeriesColour colour = SeriesColour::Species;
     std::vector<FigurePoint> points;
+    bool secondAxis = false; // measured on the figure's y2, right of the plot
+    // A bar's width in units of x (bars stand at dates a week or a month
+    // apart on a time axis).
+    double barWidth = 0.6;
 };
 
 struct Figure {
@@ -67,6 +72,7 @@ struct Figure {
     std::string title;              // one line
     std::vector<std::string> notes; // smaller lines under the title
     FigureAxis x, y;
+    std::optional<FigureAxis> y2;     // a second value axis, right of the plot
     std::vector<FigureSeries> series; // drawn in this order, the last on top
     std::vector<std::string> key;     // the treatments: a heading, then "T1 = name", ...
     std::size_t keyNotes = 0;         // the key's lines from here on are notes
@@ -86,6 +92,27 @@ std::vector<Figure> figuresOf(const SimilarityResult& result, const std::vector<
 // The UPGMA dendrogram.
 std::vector<Figure> figuresOf(const ComparisonResult& result, const std::vector<std::string>& names,
                               ChartLanguage language);
+
+// The fluctuation's charts: which weather variable goes with the series on
+// the time axis, and which series the scatter sets against which variable.
+struct FluctuationFigureOptions {
+    std::size_t variable = 0; // index into the result's variables
+    // The scatter's series: "individuos", "especies" or "especie N".
+    std::string series = "individuos";
+};
+
+// The fluctuation over the dates (a real time axis; the collections'
+// numbers in an undated survey): individuals per collection as bars, each
+// predominant species as a line, the chosen weather variable on a second
+// axis (a rainfall as bars, any other as a line); the species per
+// collection; the chosen series against the chosen variable with its
+// least-squares line and Pearson's r.
+std::vector<Figure> figuresOf(const FluctuationResult& result, ChartLanguage language,
+                              const FluctuationFigureOptions& options = {});
+
+// Days from 1970-01-01 (proleptic Gregorian; Hinnant's days_from_civil).
+long daysSinceEpoch(const CalendarDate& date);
+
 // The figures as JSON for the page, numbers written as the other exports
 // write them.
 std::string figuresJson(const std::vector<Figure>& figures);

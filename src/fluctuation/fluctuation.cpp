@@ -48,7 +48,10 @@ FluctuationResult analyseFluctuation(const SpeciesTable& table, const Collection
     FluctuationResult result;
     result.lag = lag;
     findPredominant(table, result);
-    if (blocks.weather) result.variables = blocks.weather->variables;
+    if (blocks.weather) {
+        result.variables = blocks.weather->variables;
+        result.weather = blocks.weather->values;
+    }
 
     const auto collections = blocks.collections.size();
     Series individuals(collections), species(collections);

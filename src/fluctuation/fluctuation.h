@@ -36,6 +36,9 @@ struct FluctuationResult {
     std::vector<std::int32_t> predominant;     // species numbers (lines), marked "*" by the faunistic analysis
     std::vector<std::string> predominantNames; // UTF-8, empty for none
     std::vector<std::string> variables;        // the weather's, empty without [clima]
+    // weather[k][v]: variable v at collection k, as written (not lagged);
+    // empty without [clima].
+    std::vector<std::vector<std::optional<double>>> weather;
     int lag = 0;
     std::vector<CollectionSummary> collections;
     std::vector<SeriesCorrelation> correlations; // series by series, each against every variable

@@ -87,6 +87,12 @@ class Interaction {
 
     // The import's questions in one dialog; nothing when the user cancelled.
     virtual std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& request) = 0;
+
+    // A whole number from `minimum` to `maximum`, `value` proposed, asked
+    // under `title` with `label` beside the field; nothing when the user
+    // cancelled.
+    virtual std::optional<int> askNumber(const QString& title, const QString& label, int value, int minimum,
+                                         int maximum) = 0;
 };
 
 } // namespace zav

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFormLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -144,6 +145,14 @@ bool QtInteraction::choosePrinter(QPrinter& printer, const QString& pdfFile) {
     if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename")); file && !pdfFile.isEmpty())
         file->setText(QDir::toNativeSeparators(pdfFile));
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<int> QtInteraction::askNumber(const QString& title, const QString& label, int value, int minimum,
+                                            int maximum) {
+    bool ok = false;
+    const int number = QInputDialog::getInt(dialogParent(), title, label, value, minimum, maximum, 1, &ok);
+    if (!ok) return std::nullopt;
+    return number;
 }
 
 std::optional<QStringList> QtInteraction::nameTreatments(const QStringList& files, const QStringList& proposed) {

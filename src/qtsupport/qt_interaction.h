@@ -25,6 +25,8 @@ class QtInteraction : public Interaction {
     bool choosePrinter(QPrinter& printer, const QString& pdfFile) override;
     std::optional<QStringList> nameTreatments(const QStringList& files, const QStringList& proposed) override;
     std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& request) override;
+    std::optional<int> askNumber(const QString& title, const QString& label, int value, int minimum,
+                                 int maximum) override;
 
   private:
     QWidget* dialogParent() const;

@@ -26,6 +26,10 @@ class RememberedFolder : public Interaction {
     std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& request) override {
         return inner_.chooseSheet(request);
     }
+    std::optional<int> askNumber(const QString& title, const QString& label, int value, int minimum,
+                                 int maximum) override {
+        return inner_.askNumber(title, label, value, minimum, maximum);
+    }
 
     // Remembers the folder of a file the user chose some other way
     // (dropped, given on the command line, picked from the recent files).

@@ -267,8 +267,7 @@ std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language) {
             [&](const SimilarityRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
             [&](const ComparisonRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
             [&](const CommunitiesRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
-            // The fluctuation's figures are not drawn yet.
-            [&](const FluctuationRun&) { return std::vector<Figure>{}; },
+            [&](const FluctuationRun& held) { return figuresOf(held.result, language); },
         },
         run);
 }

@@ -819,6 +819,27 @@ class MainWindowTest : public zav::test::WindowTest {
         QCOMPARE(window->isMenuEnabled(TZAVMain::Flutuacao), window->isMenuEnabled(TZAVMain::Calcular));
     }
 
+    // After the file, "Flutuação" asks the lag (0 proposed); cancelling it
+    // leaves the shown report as it was.
+    void flutuacaoAsksTheLag() {
+        const QString data = dataFile("coletas.txt", readAll(ZAV_DIVERSITY_GOLDEN_DIR "/dez-especies-coletas.txt"));
+        user->expectOpen(data);
+        user->expectNumber(1);
+        trigger("MnuFlutuacao");
+        QCOMPARE(user->numberQuestions.last(), QStringLiteral("Flutuação | Defasagem (coletas): 0 [0, 999]"));
+        const auto run = zav::runFluctuation(data.toStdString(), 1, user->time);
+        user->expectSave(path("defasagem.txt"));
+        trigger("MnuSalvar");
+        QCOMPARE(readAll(path("defasagem.txt")),
+                 QByteArray::fromStdString(zav::fluctuationOutput(run, zav::RunOutput::Report)));
+        const QString shown = memo1()->toPlainText();
+        user->expectOpen(data);
+        user->expectNumber(std::nullopt);
+        trigger("MnuFlutuacao");
+        QCOMPARE(memo1()->toPlainText(), shown);
+        QCOMPARE(user->problems(), QStringList());
+    }
+
     void startComparison(const QString& count, int index) {
         trigger("MnuComparacao");
         QVERIFY(!window->findChild<QWidget*>("EntraComp")->isHidden());

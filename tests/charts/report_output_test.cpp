@@ -338,6 +338,28 @@ class ReportOutputTest : public QObject {
         QCOMPARE(user.problems(), QStringList());
     }
 
+    // The fluctuation's three charts, dates under the time axis and the
+    // weather's axis right of it, at a journal's width in the three formats.
+    void fluctuationChartsInEachFormat() {
+        const auto document = zav::fluctuationDocument(zav::runFluctuation(
+            std::filesystem::path(ZAV_FLUCTUATION_GOLDEN_DIR "/dez-especies-coletas.txt"), 0, zav::DateTime{}));
+        const QString svg = QString::fromUtf8(zav::chartImageBytes(document, QStringLiteral("svg")));
+        for (const char* text : {"Flutuação populacional", "Espécies por coleta", "Indivíduos × temperatura",
+                                 "01/03/23", "01/09/23", "temperatura", "Trigona spinipes", "r = -0.2601"})
+            QVERIFY2(svg.contains(QString::fromUtf8(text)), text);
+        zav::test::ScriptedInteraction user;
+        const std::unique_ptr<QWidget> window(zav::openChartWindow(user, document, nullptr));
+        window->findChild<QComboBox*>("CmbTamanho")->setCurrentIndex(1);
+        for (const char* name : {"f.png", "f.svg", "f.pdf"}) {
+            user.expectSave(path(name));
+            window->findChild<QPushButton*>("BtnSalvarImagem")->click();
+        }
+        QCOMPARE(QImage(path("f.png")).width(), 1004);
+        QVERIFY(readAll(path("f.svg")).contains("width=\"85mm"));
+        QVERIFY(readAll(path("f.pdf")).startsWith("%PDF"));
+        QCOMPARE(user.problems(), QStringList());
+    }
+
     // "Salvar este gráfico..." on a chart's context menu saves that chart
     // alone; the window is in front again after the dialog.
     void oneChartSavedFromItsMenuAndTheWindowStaysInFront() {

@@ -63,6 +63,8 @@ TEST(Grammar, ReadsEveryModeOfBothPrograms) {
          "o.svg", 3},
         {Program::Desktop, "--flutuacao --defasagem 1 --pdf f.pdf a.txt", Command::Run, RunKind::Fluctuation,
          Format::Pdf, "f.pdf", 1},
+        {Program::Desktop, "--flutuacao --grafico f.svg a.txt", Command::Run, RunKind::Fluctuation, Format::Chart,
+         "f.svg", 1},
     };
     // The communities' options reach the run's parameters.
     const auto communities = std::get<Options>(
@@ -163,8 +165,6 @@ TEST(Grammar, RefusesWhatAProgramOrACommandDoesNotTake) {
         {Program::Desktop, "--similaridade --pdf r.pdf a b c d e f g h i j k",
          "Erro: Digite no máximo 10 conjuntos de dados"},
         {Program::Desktop, "--help a.txt", ""},
-        {Program::Desktop, "--flutuacao --grafico f.svg a.txt",
-         "Erro: a flutuação ainda não tem gráficos; grave o relatório com --pdf"},
         {Program::Report, "--comunidades --indice sorensen a b", "Erro: --indice espera bray-curtis ou jaccard"},
         {Program::Report, "--comunidades a", "Erro: Digite 2 ou mais conjuntos de dados"},
         {Program::Report, "--comunidades --csv a b", ""},

@@ -272,3 +272,67 @@ TEST(Figures, CommunitiesHullsMarkersAndBars) {
         EXPECT_LE(places.size(), 20u);
     }
 }
+
+namespace {
+
+zav::FluctuationRun fluctuationRun() {
+    return zav::runFluctuation(std::filesystem::path(ZAV_FLUCTUATION_GOLDEN_DIR) / "dez-especies-coletas.txt", 0,
+                               zav::DateTime{});
+}
+
+} // namespace
+
+// The fluctuation's charts, whole, as the page gets them.
+TEST(FluctuationFigures, EqualTheGoldenFile) {
+    const auto json = zav::figuresJson(zav::figuresOf(fluctuationRun().result, zav::ChartLanguage::Portuguese));
+    const auto golden = kFigures / "flutuacao.figuras.json";
+    if (std::getenv("ZAV_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << json;
+    EXPECT_EQ(json, zav::readFileBytes(golden));
+}
+
+// Dates on a real time axis, a rainfall as bars on the second axis, the
+// fitted line through the scatter's mean point, an undated survey on the
+// collections' numbers.
+TEST(FluctuationFigures, TimeAxisSecondAxisAndFit) {
+    auto result = fluctuationRun().result;
+    const auto rain = zav::figuresOf(result, zav::ChartLanguage::English, {2, "individuos"});
+    const auto& flux = named(rain, "flutuacao");
+    // 15/01 .. 15/10/2023: every second month, on its first day.
+    EXPECT_EQ(tickLabels(flux.x),
+              (std::vector<std::string>{"01/01/23", "01/03/23", "01/05/23", "01/07/23", "01/09/23"}));
+    EXPECT_EQ(flux.series.front().points[1].x, 31); // 15/02 is 31 days after 15/01
+    for (const auto* axis : {&flux.x, &flux.y, &*flux.y2})
+        for (const auto& t : axis->ticks) {
+            EXPECT_GE(t.at, axis->min);
+            EXPECT_LE(t.at, axis->max);
+        }
+    const auto weather =
+        std::find_if(flux.series.begin(), flux.series.end(), [](const zav::FigureSeries& s) { return s.secondAxis; });
+    ASSERT_NE(weather, flux.series.end());
+    EXPECT_EQ(weather->style, zav::SeriesStyle::Bars);
+    EXPECT_EQ(weather->points.size(), 9u); // collection 8 has none
+    EXPECT_EQ(flux.y2->min, 0);
+    EXPECT_GE(flux.y2->max, 150);
+    // The temperature: a line, with its gap left out.
+    const auto& line = zav::figuresOf(result, zav::ChartLanguage::English).front();
+    EXPECT_EQ(line.series[1].style, zav::SeriesStyle::Dashed);
+    EXPECT_EQ(line.series[1].points.size(), 9u);
+    // The least-squares line passes through the mean point (x̄, ȳ).
+    const auto& scatter = named(rain, "dispersao");
+    ASSERT_EQ(scatter.series.size(), 2u);
+    double mx = 0, my = 0;
+    const auto n = static_cast<double>(scatter.series[0].points.size());
+    for (const auto& p : scatter.series[0].points) {
+        mx += p.x / n;
+        my += p.y / n;
+    }
+    const auto& fit = scatter.series[1].points;
+    EXPECT_NEAR(fit[0].y + (fit[1].y - fit[0].y) / (fit[1].x - fit[0].x) * (mx - fit[0].x), my, 1e-9);
+    EXPECT_EQ(scatter.notes.front().rfind("r = ", 0), 0u) << scatter.notes.front();
+    for (auto& c : result.collections)
+        c.date.reset();
+    const auto undated = zav::figuresOf(result, zav::ChartLanguage::Portuguese);
+    EXPECT_EQ(tickLabels(undated.front().x),
+              (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    EXPECT_EQ(undated.front().series.front().points[3].x, 4);
+}

@@ -18,7 +18,7 @@ namespace zav::test {
 
 class ScriptedInteraction : public Interaction, public Clock {
   public:
-    enum class Kind { Open, Save, Information, Error, Confirm, Print, Sheet, Names };
+    enum class Kind { Open, Save, Information, Error, Confirm, Print, Sheet, Names, Number };
 
     // A dialog answered with a path, or cancelled (std::nullopt).
     void expectOpen(const std::optional<QString>& answer) { steps_.push_back(fileStep(Kind::Open, answer)); }
@@ -95,6 +95,23 @@ class ScriptedInteraction : public Interaction, public Clock {
         return names;
     }
 
+    // A number question answered (or cancelled); without one expected, the
+    // proposed value is taken as Enter would.
+    void expectNumber(const std::optional<int>& answer) {
+        steps_.push_back({Kind::Number, {}, answer.has_value(), false, {}});
+        if (answer) numberAnswers_.push_back(*answer);
+    }
+    std::optional<int> askNumber(const QString& title, const QString& label, int value, int minimum,
+                                 int maximum) override {
+        numberQuestions << title + " | " + label + QStringLiteral(" %1 [%2, %3]").arg(value).arg(minimum).arg(maximum);
+        if (steps_.empty() || steps_.front().kind != Kind::Number) return value;
+        const auto step = next(Kind::Number, "number question " + label);
+        if (!step.chosen || numberAnswers_.empty()) return std::nullopt;
+        const int answer = numberAnswers_.front();
+        numberAnswers_.pop_front();
+        return answer;
+    }
+
     std::optional<SheetChoice> chooseSheet(const SheetChoiceRequest& r) override {
         sheetRequests.append(r);
         // What each sheet proposes, asked while the dialog is open.
@@ -126,6 +143,7 @@ class ScriptedInteraction : public Interaction, public Clock {
     QList<SheetChoiceRequest> sheetRequests;
     QList<std::optional<bool>> sheetProposals; // by the last import dialog, sheet by sheet
     QList<QStringList> proposedNames;          // by each names dialog
+    QStringList numberQuestions;               // "title | label value [min, max]", by each number question
     QStringList confirmActions;                // each confirmation's action button, in order
     QString proposedPdf;                       // by the last print dialog
     // What a window manager does while a save dialog is open (gives the
@@ -170,6 +188,8 @@ class ScriptedInteraction : public Interaction, public Clock {
             return "sheet dialog";
         case Kind::Names:
             return "names dialog";
+        case Kind::Number:
+            return "number question";
         }
         return {};
     }
@@ -191,6 +211,7 @@ class ScriptedInteraction : public Interaction, public Clock {
     std::deque<Step> steps_;
     std::deque<SheetChoice> sheetAnswers_;
     std::deque<QStringList> namesAnswers_;
+    std::deque<int> numberAnswers_;
 };
 
 } // namespace zav::test

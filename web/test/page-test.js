@@ -58,13 +58,14 @@ async function drawnCharts(page) {
     title: svg.querySelector("title").textContent,
     x: Array.from(svg.querySelectorAll("text.marca-x"), (t) => t.textContent),
     y: Array.from(svg.querySelectorAll("text.marca-y"), (t) => t.textContent),
+    y2: Array.from(svg.querySelectorAll("text.marca-y2"), (t) => t.textContent),
     series: Array.from(svg.querySelectorAll("g.serie"), (g) => g.dataset.estilo + " " + g.dataset.pontos),
     bars: Array.from(svg.querySelectorAll("rect.barra"), (r) => Number(r.dataset.valor)),
   })));
 }
 function goldenCharts(file) {
   return JSON.parse(fs.readFileSync(path.join(figuresGolden, file), "utf8")).map((f) => ({
-    title: f.titulo, x: f.x.marcas.map((m) => m[1]), y: f.y.marcas.map((m) => m[1]),
+    title: f.titulo, x: f.x.marcas.map((m) => m[1]), y: f.y.marcas.map((m) => m[1]), y2: f.y2 ? f.y2.marcas.map((m) => m[1]) : [],
     series: f.series.map((s) => s.estilo + " " + s.pontos.length),
     bars: [].concat(...f.series.filter((s) => s.estilo === "barras").map((s) => s.pontos.map((p) => p[1]))),
   }));
@@ -221,6 +222,10 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       const csv = await download(ctx, "#baixar-csv", "dez-especies-coletas-flutuacao.csv");
       assert.deepEqual(csv, native("--flutuacao", "--csv", "--defasagem", "1", file));
       await page.$eval("#defasagem", (e) => { e.value = "0"; });
+      // Its charts: the native core's figures, drawn with the dates and the weather's axis.
+      await run(page, "#arquivo", [file], "#flutuacao");
+      assert.equal(await page.evaluate(() => window.zaviroLastFigures), fs.readFileSync(path.join(figuresGolden, "flutuacao.figuras.json"), "utf8"));
+      assert.deepEqual(await drawnCharts(page), goldenCharts("flutuacao.figuras.json"));
     });
 
     await check("diversidade: relatorio igual ao da linha de comando, JSON, CSV e curvas", async () => {
