@@ -90,8 +90,8 @@ TEST(Correlate, GivesNoneWithTheReasonForTooFewPairsOrNoVariation) {
     }
 }
 
-// The angles of Zar's worked example of the mean angle and of Rayleigh's
-// test (Biostatistical Analysis, 5th ed., Examples 26.5 and 27.1: r =
+// The eight angles of Zar's worked example of the mean angle and of
+// Rayleigh's test (Biostatistical Analysis, 5th ed., ch. 26-27: r =
 // 0.82522, mean 99 degrees, z = 5.448); the other figures by hand from his
 // equations.
 TEST(Rayleigh, MatchesZarsWorkedExample) {
