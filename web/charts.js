@@ -70,9 +70,10 @@ var ZavCharts = (function () {
   // One figure as an SVG document: the title and its notes, the plot with
   // its axes, the series in their order, the legend under the plot and the
   // treatments' key beside it.
-  // The bars of classes: a small chart (bars over dates are a large one).
+  // The bars of classes: a small chart. Bars over dates, and bars with a
+  // treatments' key (the indicator species), are large ones.
   function isSmall(f) {
-    return f.x.escala === "categorias" && f.series.some(function (s) { return s.estilo === "barras"; });
+    return f.x.escala === "categorias" && f.chave.length === 0 && f.series.some(function (s) { return s.estilo === "barras"; });
   }
 
   function draw(f) {
