@@ -314,7 +314,8 @@ TEST(FluctuationFigures, TimeAxisSecondAxisAndFit) {
     EXPECT_EQ(flux.y2->min, 0);
     EXPECT_GE(flux.y2->max, 150);
     // The temperature: a line, with its gap left out.
-    const auto& line = zav::figuresOf(result, zav::ChartLanguage::English).front();
+    const auto english = zav::figuresOf(result, zav::ChartLanguage::English);
+    const auto& line = english.front();
     EXPECT_EQ(line.series[1].style, zav::SeriesStyle::Dashed);
     EXPECT_EQ(line.series[1].points.size(), 9u);
     // The least-squares line passes through the mean point (x̄, ȳ).
