@@ -121,6 +121,15 @@ NamesReading readSpeciesNames(LineReader& reader, std::int64_t speciesLines,
         addPieces(*line);
     }
     lines.resize(std::min(lines.size(), static_cast<std::size_t>(speciesLines)));
+    // A name cut by a CR alone that is itself a block's mark would be
+    // written back as that mark, and the file would no longer read: it is
+    // no name.
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        if (!followingMark(lines[k]).empty() || isNamesMark(lines[k])) {
+            reading.warnings.push_back("Aviso: o nome da espécie " + std::to_string(k + 1) +
+                                       " é a marca de um bloco e não foi lido");
+            lines[k].clear();
+        }
 
     if (reading.encoding != TextEncoding::Utf8WithMark &&
         std::all_of(lines.begin(), lines.end(), [](const std::string& l) { return utf8::isValid(l); }) &&
