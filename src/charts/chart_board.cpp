@@ -326,19 +326,8 @@ QChart* classChart(const Figure& figure) {
     series->append(set);
     series->setLabelsVisible(true);
     series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    auto* x = new QBarCategoryAxis;
-    x->append(codes);
-    x->setTitleText(style::text(figure.x.title));
-    // The codes are short: never "...".
-    x->setTruncateLabels(false);
-    // Every label of the figure, however short the chart: ticks fixed at
-    // the figure's, never spaced out to a wider step.
-    auto* y = style::valueAxis(figure.y);
-    y->setTickType(QValueAxis::TicksFixed);
-    y->setTickCount(static_cast<int>(figure.y.ticks.size()));
-    y->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
+    // Every code and every label of the figure, however short the chart.
+    const auto [x, y] = style::barAxes(chart, codes, figure);
     style::attach(chart, series, x, y);
     chart->legend()->hide();
     for (auto* axis : {static_cast<QAbstractAxis*>(x), static_cast<QAbstractAxis*>(y)}) {

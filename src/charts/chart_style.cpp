@@ -1,5 +1,6 @@
 #include "charts/chart_style.h"
 
+#include <QBarCategoryAxis>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QLegend>
@@ -77,6 +78,20 @@ QValueAxis* valueAxis(const FigureAxis& figure) {
     }
     axis->setLabelFormat(QStringLiteral("%.%1f").arg(decimals));
     return axis;
+}
+
+std::pair<QBarCategoryAxis*, QValueAxis*> barAxes(QChart* chart, const QStringList& places, const Figure& figure) {
+    auto* x = new QBarCategoryAxis;
+    x->append(places);
+    x->setTitleText(text(figure.x.title));
+    x->setTruncateLabels(false);
+    auto* y = valueAxis(figure.y);
+    y->setTickType(QValueAxis::TicksFixed);
+    y->setTickCount(static_cast<int>(figure.y.ticks.size()));
+    y->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    return {x, y};
 }
 
 QCategoryAxis* categoryAxis(const FigureAxis& figure) {

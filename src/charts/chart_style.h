@@ -8,9 +8,13 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
+
+#include <utility>
 
 class QAbstractAxis;
 class QAbstractSeries;
+class QBarCategoryAxis;
 class QCategoryAxis;
 class QChart;
 class QValueAxis;
@@ -67,6 +71,11 @@ void hideFromLegend(QChart* chart, QAbstractSeries* series);
 QValueAxis* valueAxis(const FigureAxis& axis);
 // A category axis with the figure's names at their places.
 QCategoryAxis* categoryAxis(const FigureAxis& axis);
+
+// The axes of bars over named places, added to the chart: the places
+// whole under the bars ("..." never cuts them), every tick of the figure's
+// value axis kept (never spaced out to a wider step), labelled as counts.
+std::pair<QBarCategoryAxis*, QValueAxis*> barAxes(QChart* chart, const QStringList& places, const Figure& figure);
 
 // The axes' titles and the legend (under the plot) at the curve charts' size.
 void smallFonts(QChart* chart);

@@ -210,16 +210,7 @@ QChart* indicatorChart(const Figure& figure) {
         series->append(set);
     }
     series->setBarWidth(0.6);
-    auto* x = new QBarCategoryAxis;
-    x->append(places);
-    x->setTitleText(style::text(figure.x.title));
-    x->setTruncateLabels(false);
-    auto* y = style::valueAxis(figure.y);
-    y->setTickType(QValueAxis::TicksFixed);
-    y->setTickCount(static_cast<int>(figure.y.ticks.size()));
-    y->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
+    const auto [x, y] = style::barAxes(chart, places, figure);
     style::attach(chart, series, x, y);
     style::smallFonts(chart);
     addTreatmentKey(chart, figure);
