@@ -276,8 +276,13 @@ inline std::string checkCollectionBlocks(std::string_view bytes) {
             sum += c.counts[static_cast<std::size_t>(sp.number - 1)];
         if (sum != sp.individuals) return "species " + std::to_string(sp.number) + " disagrees";
     }
-    const auto written = formatSpeciesFile(texts.speciesCount, texts.totalCollections, texts.rows, texts.encoding,
-                                           formatCollectionBlocks(blocks, texts.encoding));
+    std::vector<std::string> names;
+    for (const auto& row : texts.rows)
+        names.push_back(row.name);
+    const auto encoding =
+        encodingToSave(texts.encoding, names, blocks.weather ? blocks.weather->variables : std::vector<std::string>());
+    const auto written = formatSpeciesFile(texts.speciesCount, texts.totalCollections, texts.rows, encoding,
+                                           formatCollectionBlocks(blocks, encoding));
     CollectionBlocks back;
     try {
         back = parseCollectionBlocks(written);
@@ -288,10 +293,8 @@ inline std::string checkCollectionBlocks(std::string_view bytes) {
     if (back.weather.has_value() != blocks.weather.has_value()) return "weather does not read back";
     if (!blocks.weather) return {};
     for (std::size_t v = 0; v < blocks.weather->variables.size(); ++v) {
-        // Windows-1252 writes "?" for what it cannot hold.
         const auto& name = blocks.weather->variables[v];
-        const auto kept = texts.encoding == TextEncoding::Windows1252 ? cp1252::toUtf8(cp1252::fromUtf8(name)) : name;
-        if (v >= back.weather->variables.size() || back.weather->variables[v] != kept)
+        if (v >= back.weather->variables.size() || back.weather->variables[v] != name)
             return "variable " + std::to_string(v + 1) + " does not read back";
     }
     for (std::size_t k = 0; k < blocks.weather->values.size(); ++k)

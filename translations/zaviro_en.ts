@@ -871,5 +871,9 @@ treatments:</translation>
         <source>Defasagem (coletas):</source>
         <translation>Lag (collections):</translation>
     </message>
+    <message>
+        <source>Erro: a linha %1 tem o nome %2, que é a marca de um bloco do arquivo; mude o nome</source>
+        <translation>Error: line %1 has the name %2, which is the mark of a block of the file; change the name</translation>
+    </message>
 </context>
 </TS>

@@ -871,5 +871,9 @@ tratamientos:</translation>
         <source>Defasagem (coletas):</source>
         <translation>Desfase (colectas):</translation>
     </message>
+    <message>
+        <source>Erro: a linha %1 tem o nome %2, que é a marca de um bloco do arquivo; mude o nome</source>
+        <translation>Error: la línea %1 tiene el nombre %2, que es la marca de un bloque del archivo; cambie el nombre</translation>
+    </message>
 </context>
 </TS>

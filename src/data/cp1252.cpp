@@ -66,4 +66,13 @@ std::string fromUtf8(std::string_view in) {
     return out;
 }
 
+bool holds(std::string_view in) {
+    while (!in.empty()) {
+        const auto decoded = utf8::decodeFirst(in);
+        if (decoded.length == 0 || fromUnicode(decoded.codePoint) < 0) return false;
+        in.remove_prefix(decoded.length);
+    }
+    return true;
+}
+
 } // namespace zav::cp1252

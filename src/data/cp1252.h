@@ -25,4 +25,7 @@ std::string toUtf8(std::string_view bytes);
 // any malformed UTF-8 sequence, becomes "?".
 std::string fromUtf8(std::string_view utf8);
 
+// Whether fromUtf8 keeps every character of this well-formed UTF-8 text.
+bool holds(std::string_view utf8);
+
 } // namespace zav::cp1252

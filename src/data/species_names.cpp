@@ -68,6 +68,8 @@ std::string warningAt(std::int64_t line, const std::string& what) {
 
 } // namespace
 
+bool isAnyBlockMark(std::string_view line) { return isNamesMark(line) || !followingMark(line).empty(); }
+
 NamesReading readSpeciesNames(LineReader& reader, std::int64_t speciesLines,
                               const std::function<void(std::int64_t, std::string&&)>& named) {
     NamesReading reading;
@@ -121,24 +123,23 @@ NamesReading readSpeciesNames(LineReader& reader, std::int64_t speciesLines,
         addPieces(*line);
     }
     lines.resize(std::min(lines.size(), static_cast<std::size_t>(speciesLines)));
-    // A name cut by a CR alone that is itself a block's mark would be
-    // written back as that mark, and the file would no longer read: it is
-    // no name.
-    for (std::size_t k = 0; k < lines.size(); ++k)
-        if (!followingMark(lines[k]).empty() || isNamesMark(lines[k])) {
-            reading.warnings.push_back("Aviso: o nome da espécie " + std::to_string(k + 1) +
-                                       " é a marca de um bloco e não foi lido");
-            lines[k].clear();
-        }
-
     if (reading.encoding != TextEncoding::Utf8WithMark &&
         std::all_of(lines.begin(), lines.end(), [](const std::string& l) { return utf8::isValid(l); }) &&
         !std::all_of(lines.begin(), lines.end(), [](const std::string& l) { return isAscii(l); }))
         reading.encoding = TextEncoding::Utf8;
     const bool utf8 = reading.encoding != TextEncoding::Windows1252;
-    for (std::size_t k = 0; k < lines.size(); ++k)
-        if (auto name = cleanSpeciesName(utf8 ? lines[k] : cp1252::toUtf8(lines[k])); !name.empty())
-            named(static_cast<std::int64_t>(k + 1), std::move(name));
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        auto name = cleanSpeciesName(utf8 ? lines[k] : cp1252::toUtf8(lines[k]));
+        // A name that is a block's mark once cleaned (cut by a CR alone, or
+        // with controls around it) would be written back as that mark, and
+        // the file would no longer read: it is no name.
+        if (isAnyBlockMark(name)) {
+            reading.warnings.push_back("Aviso: o nome da espécie " + std::to_string(k + 1) +
+                                       " é a marca de um bloco e não foi lido");
+            continue;
+        }
+        if (!name.empty()) named(static_cast<std::int64_t>(k + 1), std::move(name));
+    }
     return reading;
 }
 
@@ -146,7 +147,8 @@ std::string formatSpeciesNames(const std::vector<std::string>& namesUtf8, TextEn
     std::vector<std::string> names;
     std::size_t count = 0; // up to the last name filled
     for (const auto& name : namesUtf8) {
-        const auto clean = cleanSpeciesName(name);
+        auto clean = cleanSpeciesName(name);
+        if (isAnyBlockMark(clean)) clean.clear(); // it would end the block
         names.push_back(encoding == TextEncoding::Windows1252 ? cp1252::fromUtf8(clean) : clean);
         if (!names.back().empty()) count = names.size();
     }
@@ -156,6 +158,28 @@ std::string formatSpeciesNames(const std::vector<std::string>& namesUtf8, TextEn
     for (std::size_t k = 0; k < count; ++k)
         out.append(names[k]).append("\r\n");
     return out;
+}
+
+TextEncoding encodingToSave(TextEncoding read, const std::vector<std::string>& names,
+                            const std::vector<std::string>& variables) {
+    if (read != TextEncoding::Windows1252) return read;
+    const auto held = [](const std::string& text) { return cp1252::holds(text); };
+    if (!std::all_of(names.begin(), names.end(), held) || !std::all_of(variables.begin(), variables.end(), held))
+        return TextEncoding::Utf8;
+    // The readers take the names' bytes as UTF-8 when all of them are valid
+    // UTF-8 and not all plain ASCII; a weather variable's, when they are.
+    std::vector<std::string> nameBytes;
+    for (const auto& name : names)
+        nameBytes.push_back(cp1252::fromUtf8(cleanSpeciesName(name)));
+    const auto valid = [](const std::string& bytes) { return utf8::isValid(bytes); };
+    const auto wide = [](const std::string& bytes) { return !isAscii(bytes); };
+    const bool namesMisread =
+        std::all_of(nameBytes.begin(), nameBytes.end(), valid) && std::any_of(nameBytes.begin(), nameBytes.end(), wide);
+    const bool variableMisread = std::any_of(variables.begin(), variables.end(), [&](const std::string& name) {
+        const auto bytes = cp1252::fromUtf8(name);
+        return valid(bytes) && wide(bytes);
+    });
+    return namesMisread || variableMisread ? TextEncoding::Utf8 : TextEncoding::Windows1252;
 }
 
 } // namespace zav

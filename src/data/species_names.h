@@ -67,6 +67,10 @@ struct NamesReading {
 // case, controls and spaces at either end ignored.
 bool isBlockMark(std::string_view line, std::string_view mark);
 
+// Whether a line is the mark of any block: a name never is (it would end
+// the names there); the writer leaves such a name out, the grid refuses it.
+bool isAnyBlockMark(std::string_view line);
+
 // Reads the block that may follow the `speciesLines` species lines the
 // reader has just read: nothing when the next line is not the mark, then at
 // most `speciesLines` lines, stopping before them at a line that is the
@@ -84,5 +88,13 @@ NamesReading readSpeciesNames(LineReader& reader, std::int64_t speciesLines,
 // character it cannot hold becomes "?"; in UTF-8 every name is kept.
 std::string formatSpeciesNames(const std::vector<std::string>& namesUtf8,
                                TextEncoding encoding = TextEncoding::Windows1252);
+
+// The encoding a data file is saved in: the one it was read in, unless
+// Windows-1252 would lose a text (a character it cannot hold becomes "?")
+// or would be read back as UTF-8 (the names as a whole, each weather
+// variable by itself); then UTF-8 without a mark, so that the header and
+// species lines stay the plain bytes every reader takes. Texts in UTF-8.
+TextEncoding encodingToSave(TextEncoding read, const std::vector<std::string>& names,
+                            const std::vector<std::string>& variables = {});
 
 } // namespace zav

@@ -1467,8 +1467,14 @@ ImportedSpreadsheet importRecordRows(const std::vector<SheetRow>& rows) {
 }
 
 std::string importedDataFile(const ImportedSpreadsheet& imported, std::string_view totalCollections) {
-    return formatSpeciesFile(imported.speciesCount, totalCollections, imported.rows, TextEncoding::Windows1252,
-                             formatCollectionBlocks(imported.collections));
+    std::vector<std::string> names;
+    for (const auto& row : imported.rows)
+        names.push_back(row.name);
+    const auto& weather = imported.collections.weather;
+    const auto encoding =
+        encodingToSave(TextEncoding::Windows1252, names, weather ? weather->variables : std::vector<std::string>());
+    return formatSpeciesFile(imported.speciesCount, totalCollections, imported.rows, encoding,
+                             formatCollectionBlocks(imported.collections, encoding));
 }
 
 std::string spreadsheetText(std::string_view text) {

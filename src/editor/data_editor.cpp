@@ -428,7 +428,7 @@ void DataEditor::BtnSalvarPlanClick() {
     if (!chosen || chosen->isEmpty()) return;
     dataFileName_ = *chosen;
     saveFileAtomically(*chosen, formatSpeciesFile(toCp1252(speciesField_->text()), toCp1252(collectionsField_->text()),
-                                                  *data, encoding_, *blocks));
+                                                  *data, blocks->encoding, blocks->text));
     unreadNames_.clear();
     grid_->markSaved();
     byCollection_->markSaved();
@@ -486,6 +486,17 @@ std::optional<std::vector<DataRow>> DataEditor::checkedRows() {
             interaction_.error(Zav::tr("Erro: ") + problem);
             return std::nullopt;
         }
+        // A name that is a block's mark would end the names there.
+        if (isAnyBlockMark(cleanSpeciesName(row.name))) {
+            planilha_->setCurrentCell(r, kNameColumn);
+            planilha_->setFocus();
+            planilha_->edit(planilha_->currentIndex());
+            interaction_.error(Zav::tr("Erro: a linha %1 tem o nome %2, que é a marca de um bloco do arquivo; "
+                                       "mude o nome")
+                                   .arg(r + 1)
+                                   .arg(grid_->text(r, kNameColumn)));
+            return std::nullopt;
+        }
         data.push_back(std::move(row));
     }
     return data;
@@ -526,8 +537,12 @@ void DataEditor::showBySpecies() {
     viewSwitch_->setText(Zav::tr("Por coleta"));
 }
 
-std::optional<std::string> DataEditor::checkedBlocks(const std::vector<DataRow>& rows) {
-    if (!byCollection_->inUse()) return blocks_; // a file's blocks as it had them, or none
+std::optional<DataEditor::BlocksToSave> DataEditor::checkedBlocks(const std::vector<DataRow>& rows) {
+    std::vector<std::string> names;
+    for (const auto& row : rows)
+        names.push_back(row.name);
+    // A file's blocks as it had them, or none.
+    if (!byCollection_->inUse()) return BlocksToSave{blocks_, encodingToSave(encoding_, names)};
     const auto blocks = byCollection_->blocks(static_cast<int>(rows.size()));
     // The species lines must say what the collections say.
     const auto refuse = [this](const QString& message) {
@@ -554,7 +569,9 @@ std::optional<std::string> DataEditor::checkedBlocks(const std::vector<DataRow>&
                               .arg(fromCp1252(rows[r].individuals))
                               .arg(fromCp1252(rows[r].collections)));
     }
-    return formatCollectionBlocks(blocks, encoding_);
+    const auto encoding =
+        encodingToSave(encoding_, names, blocks.weather ? blocks.weather->variables : std::vector<std::string>());
+    return BlocksToSave{formatCollectionBlocks(blocks, encoding), encoding};
 }
 
 void DataEditor::closeGrid() {

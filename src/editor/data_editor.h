@@ -122,9 +122,14 @@ class DataEditor : public QObject {
     std::optional<CollectionBlocks> importedCollections_;
     void showBySpecies();
     QStringList speciesNames() const;
-    // The blocks to write after the names, or nothing after telling the
-    // user what is wrong.
-    std::optional<std::string> checkedBlocks(const std::vector<DataRow>& rows);
+    // The blocks to write after the names and the encoding of the whole
+    // file (one that keeps every name), or nothing after telling the user
+    // what is wrong.
+    struct BlocksToSave {
+        std::string text;
+        TextEncoding encoding;
+    };
+    std::optional<BlocksToSave> checkedBlocks(const std::vector<DataRow>& rows);
 };
 
 } // namespace zav

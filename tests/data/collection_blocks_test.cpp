@@ -131,6 +131,35 @@ TEST(CollectionBlocks, FormatWritesDatesNumbersAndNamesAsTheFileReadsThem) {
     EXPECT_EQ(formatCollectionBlocks(CollectionBlocks{}), "");
 }
 
+// A file is saved in an encoding that gives back every name and variable:
+// Windows-1252 unless it would lose a character or be read back as UTF-8.
+TEST(CollectionBlocks, SavedFilesReadBackEveryNameAndVariable) {
+    struct Case {
+        std::vector<std::string> names, variables;
+        TextEncoding saved;
+    };
+    const Case cases[] = {
+        {{"Apis", "", "Vespa"}, {"t\xC3\xADpica", "chuva"}, TextEncoding::Windows1252},
+        {{"Apis", "", "Vespa"}, {"\xE3\x8F\xA3", "?"}, TextEncoding::Utf8}, // a CJK name: "?" twice
+        {{"\xCE\xA9mega", "", "Vespa"}, {"t"}, TextEncoding::Utf8},         // Greek
+        {{"\xC3\x83\xC2\xA9", "", "Vespa"}, {"t"}, TextEncoding::Utf8},     // its bytes read as UTF-8
+        {{"Apis", "", "Vespa"}, {"\xC3\x83\xC2\xA9"}, TextEncoding::Utf8},
+    };
+    for (const auto& c : cases) {
+        CollectionBlocks b = parseCollectionBlocks(kSpecies + kCollections);
+        b.weather = WeatherTable{c.variables, {4, std::vector<std::optional<double>>(c.variables.size(), 1.5)}};
+        std::vector<DataRow> rows = {{"5", "2", c.names[0]}, {"0", "0", c.names[1]}, {"7", "3", c.names[2]}};
+        const auto encoding = encodingToSave(TextEncoding::Windows1252, c.names, c.variables);
+        EXPECT_EQ(encoding, c.saved) << c.variables[0];
+        const auto bytes = formatSpeciesFile("3", "4", rows, encoding, formatCollectionBlocks(b, encoding));
+        EXPECT_EQ(parseCollectionBlocks(bytes).weather->variables, c.variables);
+        const auto back = parseDataFileTexts(bytes);
+        for (std::size_t k = 0; k < rows.size(); ++k)
+            EXPECT_EQ(back.rows[k].name, c.names[k]);
+    }
+    EXPECT_EQ(encodingToSave(TextEncoding::Utf8WithMark, {"Apis"}), TextEncoding::Utf8WithMark);
+}
+
 // The names stop at a block's mark, the faunistic reader never reads the
 // blocks, and the grid writes back the blocks of the file it opened.
 TEST(CollectionBlocks, NamesStopAtTheBlocksAndTheGridKeepsThem) {

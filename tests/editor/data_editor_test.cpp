@@ -886,6 +886,17 @@ class DataEditorTest : public zav::test::WindowTest {
         openInGrid("nomes.txt", readAll(data));
         QCOMPARE(editor()->cellText(3, 3), QStringLiteral("Jataí mirim"));
         QCOMPARE(editor()->cellText(3, 2), QString());
+
+        // A block's mark is no name; a name Windows-1252 cannot hold makes
+        // the file UTF-8 rather than a "?".
+        grid()->item(1, 2)->setText(QStringLiteral(" [Clima]"));
+        user->expectError("Erro: a linha 2 tem o nome  [Clima], que é a marca de um bloco do arquivo; mude o nome");
+        click("BtnSalvarPlan");
+        grid()->item(1, 2)->setText(QStringLiteral("Ωmega"));
+        user->expectSave(data);
+        click("BtnSalvarPlan");
+        QCOMPARE(readAll(data), QByteArray("3      12\r\n45     3\r\n0      0\r\n7      1\r\n[nomes]\r\n"
+                                           "Apis mellifera\r\n\xCE\xA9mega\r\nJata\xC3\xAD mirim\r\n"));
     }
 
     // A UTF-8 file is saved in UTF-8, its names whole; a names block the
