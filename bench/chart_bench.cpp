@@ -39,9 +39,7 @@ zav::ReportDocument survey900() {
     std::string file = "900 60\r\n";
     for (int i = 0; i < 900; ++i)
         file += std::to_string(1 + rng() % (i % 50 == 0 ? 5000 : 120)) + " " + std::to_string(1 + rng() % 60) + "\r\n";
-    auto result = zav::analyse(zav::parseSpeciesTable(file));
-    auto lines = zav::faunisticReport(result, "/dados/levantamento.txt", {7, 12, 2026, 10, 0, 0, 0});
-    return {std::move(lines), QStringLiteral("levantamento.txt"), std::move(result)};
+    return zav::reportDocument(zav::runSurvey(file, "/dados/levantamento.txt", {7, 12, 2026, 10, 0, 0, 0}));
 }
 
 void BM_OpenChartWindow900Species(benchmark::State& state) {

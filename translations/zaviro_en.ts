@@ -660,18 +660,6 @@ treatments:</translation>
         <translation>Total collections</translation>
     </message>
     <message>
-        <source>Similaridade de %1 tratamentos (T1 = %2)</source>
-        <translation>Similarity of %1 treatments (T1 = %2)</translation>
-    </message>
-    <message>
-        <source>Diversidade - </source>
-        <translation>Diversity - </translation>
-    </message>
-    <message>
-        <source>Comparação de %1 tratamentos (T1 = %2)</source>
-        <translation>Comparison of %1 treatments (T1 = %2)</translation>
-    </message>
-    <message>
         <source>Página %1 de %2</source>
         <translation>Page %1 of %2</translation>
     </message>
@@ -820,14 +808,6 @@ treatments:</translation>
         <translation>F&amp;luctuation</translation>
     </message>
     <message>
-        <source>Flutuação - </source>
-        <translation>Fluctuation - </translation>
-    </message>
-    <message>
-        <source>Comunidades de %1 tratamentos (T1 = %2)</source>
-        <translation>Communities of %1 treatments (T1 = %2)</translation>
-    </message>
-    <message>
         <source>Calculando a flutuação do arquivo: </source>
         <translation>Computing the population fluctuation of the file: </translation>
     </message>
@@ -874,6 +854,50 @@ treatments:</translation>
     <message>
         <source>Erro: a linha %1 tem o nome %2, que é a marca de um bloco do arquivo; mude o nome</source>
         <translation>Error: line %1 has the name %2, which is the mark of a block of the file; change the name</translation>
+    </message>
+    <message>
+        <source>%1 de %2 tratamentos (T1 = %3)</source>
+        <translation>%1 of %2 treatments (T1 = %3)</translation>
+    </message>
+    <message>
+        <source>Indivíduos</source>
+        <translation>Individuals</translation>
+    </message>
+    <message>
+        <source>Espécies</source>
+        <translation>Species</translation>
+    </message>
+    <message>
+        <source>Espécie </source>
+        <translation>Species </translation>
+    </message>
+    <message>
+        <source>&amp;Clima:</source>
+        <translation>&amp;Weather:</translation>
+    </message>
+    <message>
+        <source>Sé&amp;rie:</source>
+        <translation>Se&amp;ries:</translation>
+    </message>
+    <message>
+        <source>Análise faunística</source>
+        <translation>Faunistic analysis</translation>
+    </message>
+    <message>
+        <source>Diversidade</source>
+        <translation>Diversity</translation>
+    </message>
+    <message>
+        <source>Similaridade</source>
+        <translation>Similarity</translation>
+    </message>
+    <message>
+        <source>Comparação</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>Comunidades</source>
+        <translation>Communities</translation>
     </message>
 </context>
 </TS>

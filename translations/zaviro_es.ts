@@ -660,18 +660,6 @@ tratamientos:</translation>
         <translation>Total de colectas</translation>
     </message>
     <message>
-        <source>Similaridade de %1 tratamentos (T1 = %2)</source>
-        <translation>Similitud de %1 tratamientos (T1 = %2)</translation>
-    </message>
-    <message>
-        <source>Diversidade - </source>
-        <translation>Diversidad - </translation>
-    </message>
-    <message>
-        <source>Comparação de %1 tratamentos (T1 = %2)</source>
-        <translation>Comparación de %1 tratamientos (T1 = %2)</translation>
-    </message>
-    <message>
         <source>Página %1 de %2</source>
         <translation>Página %1 de %2</translation>
     </message>
@@ -820,14 +808,6 @@ tratamientos:</translation>
         <translation>F&amp;luctuación</translation>
     </message>
     <message>
-        <source>Flutuação - </source>
-        <translation>Fluctuación - </translation>
-    </message>
-    <message>
-        <source>Comunidades de %1 tratamentos (T1 = %2)</source>
-        <translation>Comunidades de %1 tratamientos (T1 = %2)</translation>
-    </message>
-    <message>
         <source>Calculando a flutuação do arquivo: </source>
         <translation>Calculando la fluctuación del archivo: </translation>
     </message>
@@ -874,6 +854,50 @@ tratamientos:</translation>
     <message>
         <source>Erro: a linha %1 tem o nome %2, que é a marca de um bloco do arquivo; mude o nome</source>
         <translation>Error: la línea %1 tiene el nombre %2, que es la marca de un bloque del archivo; cambie el nombre</translation>
+    </message>
+    <message>
+        <source>%1 de %2 tratamentos (T1 = %3)</source>
+        <translation>%1 de %2 tratamientos (T1 = %3)</translation>
+    </message>
+    <message>
+        <source>Indivíduos</source>
+        <translation>Individuos</translation>
+    </message>
+    <message>
+        <source>Espécies</source>
+        <translation>Especies</translation>
+    </message>
+    <message>
+        <source>Espécie </source>
+        <translation>Especie </translation>
+    </message>
+    <message>
+        <source>&amp;Clima:</source>
+        <translation>&amp;Clima:</translation>
+    </message>
+    <message>
+        <source>Sé&amp;rie:</source>
+        <translation>Se&amp;rie:</translation>
+    </message>
+    <message>
+        <source>Análise faunística</source>
+        <translation>Análisis faunístico</translation>
+    </message>
+    <message>
+        <source>Diversidade</source>
+        <translation>Diversidad</translation>
+    </message>
+    <message>
+        <source>Similaridade</source>
+        <translation>Similitud</translation>
+    </message>
+    <message>
+        <source>Comparação</source>
+        <translation>Comparación</translation>
+    </message>
+    <message>
+        <source>Comunidades</source>
+        <translation>Comunidades</translation>
     </message>
 </context>
 </TS>

@@ -374,8 +374,8 @@ void TZAVMain::updateReportMenus() {
     for (QAction* a : {copyTableAction_, exportTableAction_})
         a->setEnabled(reportOpen() && shown_);
     const bool survey = reportOpen() && shown_ && !shown_->sources.isEmpty();
-    diversityOfShown_->setEnabled(survey && std::holds_alternative<zav::AnalysisResult>(shown_->result));
-    analysisOfShown_->setEnabled(survey && std::holds_alternative<zav::DiversityResult>(shown_->result));
+    diversityOfShown_->setEnabled(survey && std::holds_alternative<zav::SurveyRun>(shown_->run));
+    analysisOfShown_->setEnabled(survey && std::holds_alternative<zav::DiversityRun>(shown_->run));
 }
 
 void TZAVMain::guarded(const std::function<void()>& handler) { zav::runGuarded(interaction_, handler); }
@@ -553,7 +553,7 @@ void TZAVMain::runFile(zav::RunKind kind, const QString& path, const zav::DateTi
 
 void TZAVMain::showFileRun(zav::ReportDocument document) {
     const QString path = document.sources.value(0);
-    const auto kind = zav::kindOf(document.result);
+    const auto kind = zav::kindOf(document);
     const auto warnings = document.warnings;
     showReport(std::move(document));
     setStatus(zav::doneStatus(kind, path) + warningsStatus(warnings));
@@ -615,7 +615,7 @@ namespace {
 // "-similaridade.txt" or "-comparacao.txt" after the first treatment), in
 // the same folder.
 QString reportFileName(const zav::ReportDocument& document) {
-    const QString suffix = zav::reportSuffix(document.result);
+    const QString suffix = zav::reportSuffix(document);
     const QFileInfo info(document.sources.value(0));
     const QString extension = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
     return info.dir().filePath(info.completeBaseName() + suffix + extension);

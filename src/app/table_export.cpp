@@ -24,30 +24,12 @@ QString extensionOf(const QString& path) { return QFileInfo(path).suffix().toLow
 } // namespace
 
 const AnalysisResult* speciesTableOf(const ReportDocument& document) {
-    return std::get_if<AnalysisResult>(&document.result);
+    const auto* survey = std::get_if<SurveyRun>(&document.run);
+    return survey ? &survey->result : nullptr;
 }
 
 std::vector<ShownTable> documentTables(const ReportDocument& document, char decimalSeparator) {
-    std::vector<std::string> names;
-    for (const QString& name : treatmentNames(document))
-        names.push_back(name.toStdString());
-    return std::visit(
-        [&](const auto& result) -> std::vector<ShownTable> {
-            using Result = std::decay_t<decltype(result)>;
-            if constexpr (std::is_same_v<Result, AnalysisResult>)
-                return surveyTables(result, decimalSeparator);
-            else if constexpr (std::is_same_v<Result, DiversityResult>)
-                return diversityTables(result, decimalSeparator);
-            else if constexpr (std::is_same_v<Result, SimilarityResult>)
-                return similarityTables(result, names, decimalSeparator);
-            else if constexpr (std::is_same_v<Result, communities::CommunityResult>)
-                return communitiesTables(result, names, decimalSeparator);
-            else if constexpr (std::is_same_v<Result, FluctuationResult>)
-                return fluctuationTables(result, decimalSeparator);
-            else
-                return comparisonTables(result, names, decimalSeparator);
-        },
-        document.result);
+    return runTables(document.run, decimalSeparator);
 }
 
 void copyReportTables(const ReportDocument& document) {

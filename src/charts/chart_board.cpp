@@ -390,45 +390,34 @@ QChart* similarityChart(const Figure& figure) {
     return chart;
 }
 
-std::vector<std::string> utf8(const QStringList& names) {
-    std::vector<std::string> out;
-    for (const QString& name : names)
-        out.push_back(name.toStdString());
-    return out;
+// The drawing of a figure's form.
+QChart* chartOf(const Figure& figure) {
+    switch (figure.form) {
+    case FigureForm::RankAbundance:
+        return rankAbundanceChart(figure, figure.ranks);
+    case FigureForm::ClassBars:
+        return classChart(figure);
+    case FigureForm::TreatmentBars:
+        return indicatorChart(figure);
+    case FigureForm::Curves:
+        return curveChart(figure);
+    case FigureForm::Time:
+        return timeChart(figure);
+    case FigureForm::Similarity:
+        return similarityChart(figure);
+    case FigureForm::Dendrogram:
+        return dendrogramChart(figure);
+    case FigureForm::Ordination:
+        return ordinationChart(figure);
+    }
+    return curveChart(figure);
 }
 
 } // namespace
 
-ChartBoard::ChartBoard(const ReportResult& result, const QStringList& treatments, ChartLanguage language) {
-    const auto names = utf8(treatments);
-    std::visit(Overloaded{
-                   [&](const AnalysisResult& analysis) {
-                       const auto figures = figuresOf(analysis, language);
-                       charts_.push_back(rankAbundanceChart(figures.front(), analysis.table.species.size()));
-                       for (std::size_t i = 1; i < figures.size(); ++i)
-                           charts_.push_back(classChart(figures[i]));
-                   },
-                   [&](const DiversityResult& diversity) {
-                       for (const auto& figure : figuresOf(diversity, language))
-                           charts_.push_back(curveChart(figure));
-                   },
-                   [&](const SimilarityResult& similarity) {
-                       charts_.push_back(similarityChart(figuresOf(similarity, names, language).front()));
-                   },
-                   [&](const ComparisonResult& comparison) {
-                       charts_.push_back(dendrogramChart(figuresOf(comparison, names, language).front()));
-                   },
-                   [&](const communities::CommunityResult& community) {
-                       const auto figures = figuresOf(community, names, language);
-                       charts_.push_back(ordinationChart(figures.at(0)));
-                       charts_.push_back(indicatorChart(figures.at(1)));
-                   },
-                   [&](const FluctuationResult& fluctuation) {
-                       for (const auto& figure : figuresOf(fluctuation, language))
-                           charts_.push_back(figure.name == "dispersao" ? curveChart(figure) : timeChart(figure));
-                   },
-               },
-               result);
+ChartBoard::ChartBoard(const std::vector<Figure>& figures) {
+    for (const auto& figure : figures)
+        charts_.push_back(chartOf(figure));
     for (auto* chart : charts_) {
         scene_.addItem(chart);
         fits_.push_back(std::make_unique<ChartFit>(chart));

@@ -1,11 +1,10 @@
 #pragma once
-// The charts of one result on a graphics scene: the window shows the scene,
-// and images and PDF pages are rendered from it. For a faunistic analysis the
-// rank-abundance plot with the four class charts beside it (below it on a
-// page taller than wide); for a similarity analysis the pairs' quotients.
+// The figures of one run on a graphics scene, each drawn by its form: the
+// window shows the scene, and images and PDF pages are rendered from it.
+// The first chart large, the others small beside it (below it on a page
+// taller than wide).
 
-#include "figures/figure_data.h"
-#include "report/report_document.h"
+#include "figures/figures.h"
 
 #include <QGraphicsScene>
 #include <QStringList>
@@ -22,10 +21,7 @@ class ChartFit;
 
 class ChartBoard {
   public:
-    // `treatments`: the file names of a similarity's or comparison's
-    // treatments, T1 first, for the key and the dendrogram's leaves.
-    explicit ChartBoard(const ReportResult& result, const QStringList& treatments = {},
-                        ChartLanguage language = ChartLanguage::Portuguese);
+    explicit ChartBoard(const std::vector<Figure>& figures);
     ~ChartBoard();
     ChartBoard(const ChartBoard&) = delete;
     ChartBoard& operator=(const ChartBoard&) = delete;

@@ -102,8 +102,7 @@ class BoardView : public QGraphicsView {
 } // namespace
 
 ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& document, QWidget* parent)
-    : QWidget(parent, Qt::Window), interaction_(interaction), result_(document.result),
-      treatments_(treatmentNames(document)), imageName_(outputBaseName(document)) {
+    : QWidget(parent, Qt::Window), interaction_(interaction), run_(document.run), imageName_(outputBaseName(document)) {
     setObjectName("ChartWindow");
     setWindowTitle(Zav::tr("Gráfico - ") + document.name);
 
@@ -155,6 +154,7 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& documen
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(languageLabel);
     buttons->addWidget(language_);
+    addFluctuationChoices(buttons);
     buttons->addStretch();
     buttons->addWidget(sizeLabel);
     buttons->addWidget(size_);
@@ -179,9 +179,47 @@ ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& documen
 
 ChartWindow::~ChartWindow() = default;
 
+// The weather variable beside the series over time and in the scatter, and
+// the scatter's series: the individuals, the species or one predominant
+// species.
+void ChartWindow::addFluctuationChoices(QHBoxLayout* row) {
+    const auto* run = std::get_if<FluctuationRun>(&run_);
+    if (!run || run->result.variables.empty()) return;
+    const auto& result = run->result;
+    variable_ = new QComboBox(this);
+    variable_->setObjectName("CmbClima");
+    for (const auto& name : result.variables)
+        variable_->addItem(QString::fromStdString(name));
+    series_ = new QComboBox(this);
+    series_->setObjectName("CmbSerie");
+    series_->addItem(Zav::tr("Indivíduos"), QStringLiteral("individuos"));
+    series_->addItem(Zav::tr("Espécies"), QStringLiteral("especies"));
+    for (std::size_t i = 0; i < result.predominant.size(); ++i) {
+        const auto number = std::to_string(result.predominant[i]);
+        const QString name = result.predominantNames[i].empty() ? Zav::tr("Espécie ") + QString::fromStdString(number)
+                                                                : QString::fromStdString(result.predominantNames[i]);
+        series_->addItem(name, QString::fromStdString("especie " + number));
+    }
+    for (auto* box : {variable_, series_})
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { showBoard(); });
+    auto* variableLabel = new QLabel(Zav::tr("&Clima:"), this);
+    variableLabel->setBuddy(variable_);
+    auto* seriesLabel = new QLabel(Zav::tr("Sé&rie:"), this);
+    seriesLabel->setBuddy(series_);
+    row->addWidget(variableLabel);
+    row->addWidget(variable_);
+    row->addWidget(seriesLabel);
+    row->addWidget(series_);
+}
+
 void ChartWindow::showBoard() {
-    auto board = std::make_unique<ChartBoard>(result_, treatments_,
-                                              static_cast<ChartLanguage>(std::max(0, language_->currentIndex())));
+    FluctuationFigureOptions fluctuation;
+    if (variable_) {
+        fluctuation.variable = static_cast<std::size_t>(std::max(0, variable_->currentIndex()));
+        fluctuation.series = series_->currentData().toString().toStdString();
+    }
+    auto board = std::make_unique<ChartBoard>(
+        runFigures(run_, static_cast<ChartLanguage>(std::max(0, language_->currentIndex())), fluctuation));
     static_cast<BoardView*>(view_)->show(*board);
     board_ = std::move(board); // the old scene goes once the view shows the new one
 }

@@ -16,6 +16,7 @@
 #include <memory>
 
 class QComboBox;
+class QHBoxLayout;
 class QGraphicsView;
 class QMenu;
 
@@ -43,16 +44,20 @@ class ChartWindow : public QWidget {
     std::unique_ptr<QMenu> chartMenu(const QPoint& viewPoint);
 
   private:
+    void addFluctuationChoices(QHBoxLayout* row);
     void showBoard();
 
     Interaction& interaction_;
-    ReportResult result_;
-    QStringList treatments_; // the key and the dendrogram's leaves
-    QString imageName_;      // without its extension
+    AnyRun run_;        // its treatments named as the user named them
+    QString imageName_; // without its extension
     std::unique_ptr<ChartBoard> board_;
     QGraphicsView* view_ = nullptr;
     QComboBox* language_ = nullptr;
     QComboBox* size_ = nullptr;
+    // A fluctuation's weather variable and the series set against it; null
+    // for other runs and for a survey without weather.
+    QComboBox* variable_ = nullptr;
+    QComboBox* series_ = nullptr;
 };
 
 } // namespace zav

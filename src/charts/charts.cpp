@@ -39,19 +39,11 @@ QWidget* openChartWindow(Interaction& interaction, const ReportDocument& documen
     return module().openChartWindow(interaction, document, parent);
 }
 
-std::string chartImageBytes(const ReportResult& result, const QString& suffix, const QString& title) {
-    return module().chartImageBytes(result, suffix, title);
-}
-
 std::string chartImageBytes(const ReportDocument& document, const QString& suffix) {
     return module().documentImageBytes(document, suffix);
 }
 
 std::string reportPdfBytes(const ReportDocument& document) { return module().reportPdfBytes(document); }
-
-void saveChartImage(const ReportResult& result, const QString& path, const QString& title) {
-    saveFileAtomically(path, chartImageBytes(result, QFileInfo(path).suffix().toLower(), title));
-}
 
 void saveReportPdf(const ReportDocument& document, const QString& path) {
     saveFileAtomically(path, reportPdfBytes(document));

@@ -20,10 +20,6 @@ namespace zav {
 // closed with `parent`). Its "Salvar imagem..." asks through `interaction`.
 QWidget* openChartWindow(Interaction& interaction, const ReportDocument& document, QWidget* parent);
 
-// The charts as the bytes of an image: "png", "svg" or "pdf" (a suffix in
-// lower case). Throws Error for any other suffix.
-std::string chartImageBytes(const ReportResult& result, const QString& suffix, const QString& title);
-
 // The document's charts, with the key of its treatments, titled
 // "Gráfico - <name>": the bytes of a "png", "svg" or "pdf" image.
 std::string chartImageBytes(const ReportDocument& document, const QString& suffix);
@@ -31,10 +27,6 @@ std::string chartImageBytes(const ReportDocument& document, const QString& suffi
 // The report's pages, then its charts on a page of their own, as the bytes
 // of a PDF whose text can be selected and searched.
 std::string reportPdfBytes(const ReportDocument& document);
-
-// The charts as an image, PNG, SVG or PDF by the path's suffix, saved
-// atomically. Throws Error for any other suffix.
-void saveChartImage(const ReportResult& result, const QString& path, const QString& title);
 
 // The report's pages, then its charts on a page of their own, as a PDF whose
 // text can be selected and searched, saved atomically.

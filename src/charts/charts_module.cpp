@@ -21,18 +21,13 @@ QWidget* openWindow(Interaction& interaction, const ReportDocument& document, QW
     return window;
 }
 
-std::string imageBytes(const ReportResult& result, const QString& suffix, const QString& title) {
-    ChartBoard board(result);
-    return chartImageBytes(board, suffix, title);
-}
-
 std::string documentImageBytes(const ReportDocument& document, const QString& suffix) {
-    ChartBoard board(document.result, treatmentNames(document));
+    ChartBoard board(documentFigures(document, ChartLanguage::Portuguese));
     return chartImageBytes(board, suffix, Zav::tr("Gráfico - ") + document.name);
 }
 
 std::string reportBytes(const ReportDocument& document) {
-    ChartBoard charts(document.result, treatmentNames(document));
+    ChartBoard charts(documentFigures(document, ChartLanguage::Portuguese));
     return pdfBytes(document.name, a4Page(QPageLayout::Portrait), [&](QPdfWriter& writer) {
         paintReportPages(writer, document, [&](QPainter& painter, const QRectF& area) {
             // Laid out narrower than an image: the page is smaller than a screen.
@@ -41,7 +36,7 @@ std::string reportBytes(const ReportDocument& document) {
     });
 }
 
-constexpr ChartsModule kModule{openWindow, imageBytes, reportBytes, documentImageBytes};
+constexpr ChartsModule kModule{openWindow, reportBytes, documentImageBytes};
 
 } // namespace
 } // namespace zav

@@ -13,7 +13,6 @@ namespace zav {
 
 struct ChartsModule {
     QWidget* (*openChartWindow)(Interaction& interaction, const ReportDocument& document, QWidget* parent);
-    std::string (*chartImageBytes)(const ReportResult& result, const QString& suffix, const QString& title);
     std::string (*reportPdfBytes)(const ReportDocument& document);
     std::string (*documentImageBytes)(const ReportDocument& document, const QString& suffix);
 };

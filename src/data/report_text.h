@@ -22,4 +22,7 @@ std::string reportFileLine(std::string_view nameBytes);
 // last one too.
 std::string joinReportLines(const std::vector<std::string>& lines);
 
+// The lines of a report's bytes as joinReportLines wrote them.
+std::vector<std::string> splitReportLines(std::string_view bytes);
+
 } // namespace zav

@@ -82,4 +82,14 @@ std::string joinReportLines(const std::vector<std::string>& lines) {
     return out;
 }
 
+std::vector<std::string> splitReportLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    for (auto end = bytes.find("\r\n"); end != std::string_view::npos; end = bytes.find("\r\n")) {
+        lines.emplace_back(bytes.substr(0, end));
+        bytes.remove_prefix(end + 2);
+    }
+    if (!bytes.empty()) lines.emplace_back(bytes);
+    return lines;
+}
+
 } // namespace zav

@@ -68,6 +68,7 @@ Figure ordinationFigure(const communities::CommunityResult& result, const std::v
     const auto plot = ordinationPlot(result, pcoa, language);
     const std::string index = result.index == communities::Dissimilarity::Jaccard ? "Jaccard" : "Bray-Curtis";
     Figure figure;
+    figure.form = FigureForm::Ordination;
     figure.name = "ordenacao";
     figure.title = plot.pcoa ? say(language, "PCoA das coletas (", "PCoA of the collections (") + index + ")"
                              : say(language, "NMDS das coletas (", "NMDS of the collections (") + index + ")";
@@ -126,6 +127,7 @@ Figure indicatorFigure(const communities::CommunityResult& result, const std::ve
     });
 
     Figure figure;
+    figure.form = FigureForm::TreatmentBars;
     figure.name = "indicadoras";
     figure.title = say(language, "Espécies indicadoras (IndVal, Dufrêne e Legendre 1997)",
                        "Indicator species (IndVal, Dufrêne and Legendre 1997)");

@@ -44,6 +44,7 @@ FigureAxis categoryAxis(std::string title, const std::vector<std::string>& names
 Figure rankAbundanceFigure(const AnalysisResult& result, ChartLanguage language) {
     const auto ranked = rankAbundance(result);
     Figure figure;
+    figure.form = FigureForm::RankAbundance;
     figure.name = "whittaker";
     figure.title =
         say(language, "Abundância das espécies por posição (Whittaker)", "Species abundance by rank (Whittaker plot)");
@@ -80,6 +81,7 @@ Figure rankAbundanceFigure(const AnalysisResult& result, ChartLanguage language)
         figure.notes.push_back(std::to_string(belowOne) +
                                say(language, " espécie(s) com contagem negativa fora do eixo logarítmico",
                                    " species with a negative count, off the logarithmic axis"));
+    figure.ranks = ranked.size();
     const auto ranks = rankAxis(ranked.size());
     figure.x = {
         say(language, "Posição da espécie (da mais à menos abundante)", "Species rank (from most to least abundant)"),
@@ -116,6 +118,7 @@ Figure rankAbundanceFigure(const AnalysisResult& result, ChartLanguage language)
 
 Figure classFigure(const ClassChart& chart, const char* name, ChartLanguage language) {
     Figure figure;
+    figure.form = FigureForm::ClassBars;
     figure.name = name;
     figure.title = chart.title;
     std::vector<std::string> codes;
@@ -187,6 +190,7 @@ std::vector<Figure> figuresOf(const SimilarityResult& result, const std::vector<
                               ChartLanguage language) {
     const auto points = clippedIntervals(similarityPoints(result));
     Figure figure;
+    figure.form = FigureForm::Similarity;
     figure.name = "similaridade";
     figure.title = say(language, "Quociente de similaridade de Sorensen (1948) por par de tratamentos",
                        "Sorensen (1948) quotient of similarity by pair of treatments");
@@ -236,6 +240,7 @@ std::vector<Figure> figuresOf(const ComparisonResult& result, const std::vector<
                               ChartLanguage language) {
     const auto drawing = dendrogramDrawing(result, names, language);
     Figure figure;
+    figure.form = FigureForm::Dendrogram;
     figure.name = "dendrograma";
     figure.title = say(language, "Dendrograma dos tratamentos (UPGMA)", "Dendrogram of the treatments (UPGMA)");
     figure.notes.push_back(drawing.cophenetic
@@ -300,6 +305,7 @@ Figure curveFigure(const char* name, std::string title, const std::vector<CurveD
                    std::string yTitle, int yDecimals, const std::vector<SeriesColour>& colours,
                    const std::string& missing, ChartLanguage language) {
     Figure figure;
+    figure.form = FigureForm::Curves;
     figure.name = name;
     figure.title = std::move(title);
     std::vector<const CurveData*> all;

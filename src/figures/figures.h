@@ -67,7 +67,21 @@ struct FigureSeries {
     double barWidth = 0.6;
 };
 
+// How a figure is drawn: the shells keep one drawing for each, whatever
+// the analysis.
+enum class FigureForm {
+    RankAbundance, // a log axis of counts over ranks, predominant species labelled
+    ClassBars,     // one set of bars over named places, a "super" class marked
+    TreatmentBars, // bars over named places in each treatment's colour, with the key
+    Curves,        // lines, bands and points over a value axis
+    Time,          // series over dates, perhaps with a second axis
+    Similarity,    // quotients with their intervals over the pairs
+    Dendrogram,    // the tree's segments over the leaves
+    Ordination,    // samples in a plane, grouped by treatment
+};
+
 struct Figure {
+    FigureForm form = FigureForm::Curves;
     std::string name;               // the chart's short name: its files end with it
     std::string title;              // one line
     std::vector<std::string> notes; // smaller lines under the title
@@ -79,6 +93,8 @@ struct Figure {
     // What a plot with labelled points says when only the first k labels
     // found room: labelNotes[k], for k below the number of labels.
     std::vector<std::string> labelNotes;
+    // The rank-abundance plot's ranks, counts below 1 (off its axis) included.
+    std::size_t ranks = 0;
 };
 
 // The rank-abundance plot and the species per class of each criterion.

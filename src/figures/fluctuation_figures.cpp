@@ -212,6 +212,7 @@ std::string speciesName(const FluctuationResult& result, std::size_t i, ChartLan
 Figure fluctuationFigure(const FluctuationResult& result, const TimeAxis& time, ChartLanguage language,
                          std::size_t variable) {
     Figure figure;
+    figure.form = FigureForm::Time;
     figure.name = "flutuacao";
     figure.title = say(language, "Flutuação populacional", "Population fluctuation");
     figure.x = time.axis;
@@ -267,6 +268,7 @@ Figure fluctuationFigure(const FluctuationResult& result, const TimeAxis& time, 
 
 Figure speciesFigure(const FluctuationResult& result, const TimeAxis& time, ChartLanguage language) {
     Figure figure;
+    figure.form = FigureForm::Time;
     figure.name = "especies";
     figure.title = say(language, "Espécies por coleta", "Species per collection");
     figure.x = time.axis;
@@ -293,6 +295,7 @@ Figure scatterFigure(const FluctuationResult& result, ChartLanguage language, co
     const auto chosen = chosenSeries(result, options.series, language);
     const auto& variable = result.variables[options.variable];
     Figure figure;
+    figure.form = FigureForm::Curves;
     figure.name = "dispersao";
     figure.title = chosen.label + " × " + variable;
     FigureSeries points{say(language, "Coletas", "Collections"), SeriesStyle::Points, SeriesColour::Species, {}};

@@ -104,19 +104,19 @@ std::optional<ReportTable> reportTable(const ReportDocument& document) {
         if (document.lines.size() != besides + rows) return std::nullopt;
         return ReportTable{first, count, first + count + rows};
     };
-    if (const auto* analysis = std::get_if<AnalysisResult>(&document.result))
-        return table(kSpeciesHeadingLine, kSpeciesHeadingLines, analysis->table.species.size(),
+    if (const auto* survey = std::get_if<SurveyRun>(&document.run))
+        return table(kSpeciesHeadingLine, kSpeciesHeadingLines, survey->result.table.species.size(),
                      kReportLinesBesideSpecies);
-    if (const auto* similarity = std::get_if<SimilarityResult>(&document.result)) {
+    if (const auto* similarity = std::get_if<SimilarityRun>(&document.run)) {
         const std::size_t notes = reportNotes(document.notes).size();
-        return table(kPairHeadingLine + notes, kPairHeadingLines, similarity->pairs.size(),
+        return table(kPairHeadingLine + notes, kPairHeadingLines, similarity->result.pairs.size(),
                      kReportLinesBesidePairs + notes);
     }
     return std::nullopt;
 }
 
 std::vector<QString> keyBlock(const ReportDocument& document, qsizetype columns) {
-    if (!std::holds_alternative<SimilarityResult>(document.result)) return {};
+    if (!std::holds_alternative<SimilarityRun>(document.run)) return {};
     const QStringList names = treatmentNames(document);
     if (names.isEmpty()) return {};
     std::vector<std::string> utf8;
@@ -284,8 +284,9 @@ void paintReportPages(QPagedPaintDevice& device, const ReportDocument& document,
 }
 
 std::vector<QString> speciesNameLines(const ReportDocument& document) {
-    const auto* analysis = std::get_if<AnalysisResult>(&document.result);
-    if (!analysis) return {};
+    const auto* survey = std::get_if<SurveyRun>(&document.run);
+    if (!survey) return {};
+    const auto* analysis = &survey->result;
     std::vector<QString> lines = {Zav::tr("NOMES DAS ESPÉCIES"), QString(), Zav::tr("  Espécie  Nome"),
                                   QStringLiteral("  -------  ----")};
     for (const auto& species : analysis->table.species)

@@ -4,6 +4,7 @@
 #include "data/errors.h"
 #include "data/overloaded.h"
 #include "data/window_text.h"
+#include "runs/report_tables.h"
 #include "similarity/similarity.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ constexpr RunKindInfo kKinds[] = {
     {.kind = RunKind::Faunistic,
      .name = "faunistica",
      .option = "",
-     .title = "Análise faunística",
+     .title = QT_TRANSLATE_NOOP("Zav", "Análise faunística"),
      .minFiles = 1,
      .maxFiles = 1,
      .fileCountProblem = nullptr,
@@ -33,7 +34,7 @@ constexpr RunKindInfo kKinds[] = {
     {.kind = RunKind::Diversity,
      .name = "diversidade",
      .option = "--diversidade",
-     .title = "Diversidade",
+     .title = QT_TRANSLATE_NOOP("Zav", "Diversidade"),
      .minFiles = 1,
      .maxFiles = 1,
      .fileCountProblem = nullptr,
@@ -51,7 +52,7 @@ constexpr RunKindInfo kKinds[] = {
     {.kind = RunKind::Similarity,
      .name = "similaridade",
      .option = "--similaridade",
-     .title = "Similaridade",
+     .title = QT_TRANSLATE_NOOP("Zav", "Similaridade"),
      .minFiles = 3,
      .maxFiles = 10,
      .fileCountProblem = treatmentCountProblem,
@@ -69,7 +70,7 @@ constexpr RunKindInfo kKinds[] = {
     {.kind = RunKind::Comparison,
      .name = "comparacao",
      .option = "--comparacao",
-     .title = "Comparação",
+     .title = QT_TRANSLATE_NOOP("Zav", "Comparação"),
      .minFiles = 2,
      .maxFiles = 10,
      .fileCountProblem = comparisonCountProblem,
@@ -87,7 +88,7 @@ constexpr RunKindInfo kKinds[] = {
     {.kind = RunKind::Communities,
      .name = "comunidades",
      .option = "--comunidades",
-     .title = "Comunidades",
+     .title = QT_TRANSLATE_NOOP("Zav", "Comunidades"),
      .minFiles = 2,
      .maxFiles = 10,
      .fileCountProblem = comparisonCountProblem,
@@ -105,7 +106,7 @@ constexpr RunKindInfo kKinds[] = {
     {.kind = RunKind::Fluctuation,
      .name = "flutuacao",
      .option = "--flutuacao",
-     .title = "Flutuação",
+     .title = QT_TRANSLATE_NOOP("Zav", "Flutuação"),
      .minFiles = 1,
      .maxFiles = 1,
      .fileCountProblem = nullptr,
@@ -259,7 +260,7 @@ std::string runOutput(const AnyRun& run, RunOutput output, ReportLanguage langua
                       run);
 }
 
-std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language) {
+std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language, const FluctuationFigureOptions& fluctuation) {
     return std::visit(
         Overloaded{
             [&](const SurveyRun& held) { return figuresOf(held.result, language); },
@@ -267,7 +268,7 @@ std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language) {
             [&](const SimilarityRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
             [&](const ComparisonRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
             [&](const CommunitiesRun& held) { return figuresOf(held.result, held.treatments.namesUtf8(), language); },
-            [&](const FluctuationRun& held) { return figuresOf(held.result, language); },
+            [&](const FluctuationRun& held) { return figuresOf(held.result, language, fluctuation); },
         },
         run);
 }
@@ -281,6 +282,65 @@ const std::vector<std::string>& runNotices(const AnyRun& run) {
             [](const ComparisonRun& held) -> const std::vector<std::string>& { return held.treatments.notes; },
             [](const CommunitiesRun& held) -> const std::vector<std::string>& { return held.notices; },
             [](const FluctuationRun& held) -> const std::vector<std::string>& { return held.warnings; },
+        },
+        run);
+}
+
+std::vector<ShownTable> runTables(const AnyRun& run, char decimalSeparator) {
+    return std::visit(Overloaded{
+                          [&](const SurveyRun& held) { return surveyTables(held.result, decimalSeparator); },
+                          [&](const DiversityRun& held) { return diversityTables(held.result, decimalSeparator); },
+                          [&](const SimilarityRun& held) {
+                              return similarityTables(held.result, held.treatments.namesUtf8(), decimalSeparator);
+                          },
+                          [&](const ComparisonRun& held) {
+                              return comparisonTables(held.result, held.treatments.namesUtf8(), decimalSeparator);
+                          },
+                          [&](const CommunitiesRun& held) {
+                              return communitiesTables(held.result, held.treatments.namesUtf8(), decimalSeparator);
+                          },
+                          [&](const FluctuationRun& held) { return fluctuationTables(held.result, decimalSeparator); },
+                      },
+                      run);
+}
+
+// A run of one file holds its path; a run of several, its treatments.
+template <typename Run>
+concept OfTreatments = requires(Run run) {
+    run.treatments;
+};
+
+void nameRunFiles(AnyRun& run, const std::vector<std::filesystem::path>& paths, const std::vector<std::string>& names) {
+    std::visit(
+        [&](auto& held) {
+            if constexpr (OfTreatments<decltype(held)>) {
+                if (paths.size() == held.treatments.paths.size()) held.treatments.paths = paths;
+                held.treatments.rename(names);
+            } else if (paths.size() == 1) {
+                held.path = paths.front();
+            }
+        },
+        run);
+}
+
+std::vector<std::filesystem::path> runPaths(const AnyRun& run) {
+    return std::visit(
+        [](const auto& held) -> std::vector<std::filesystem::path> {
+            if constexpr (OfTreatments<decltype(held)>)
+                return held.treatments.paths;
+            else
+                return {held.path};
+        },
+        run);
+}
+
+std::vector<std::string> runTreatmentNames(const AnyRun& run) {
+    return std::visit(
+        [](const auto& held) -> std::vector<std::string> {
+            if constexpr (OfTreatments<decltype(held)>)
+                return held.treatments.namesUtf8();
+            else
+                return {};
         },
         run);
 }

@@ -8,6 +8,7 @@
 // added here and left unhandled anywhere is a compile error, not a report
 // of the wrong kind.
 
+#include "data/shown_table.h"
 #include "figures/figures.h"
 #include "runs/runs.h"
 
@@ -119,8 +120,24 @@ AnyRun runBytes(RunKind kind, const std::vector<NamedBytes>& files, const RunPar
 std::string runOutput(const AnyRun& run, RunOutput output, ReportLanguage language = ReportLanguage::Portuguese);
 
 // The run's charts: its kind's figures (figures/figures.h), the treatments
-// named by their files.
-std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language);
+// by their names; a fluctuation's with the weather variable and the series
+// chosen.
+std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language,
+                               const FluctuationFigureOptions& fluctuation = {});
+
+// The run's tables as a report shows them, for a workbook or the
+// clipboard: numbers with `decimalSeparator`, the treatments by their names.
+std::vector<ShownTable> runTables(const AnyRun& run, char decimalSeparator);
+
+// The run's files under the names the user sees, which its outputs print:
+// `paths` its data files (none: as they are), `names` a several files'
+// run's treatments (none: their file names).
+void nameRunFiles(AnyRun& run, const std::vector<std::filesystem::path>& paths, const std::vector<std::string>& names);
+// The run's data files, in order.
+std::vector<std::filesystem::path> runPaths(const AnyRun& run);
+// The treatments' names of a several files' run, T1 first; none for a run
+// of one file.
+std::vector<std::string> runTreatmentNames(const AnyRun& run);
 
 // What the run noticed without refusing its files, one sentence each
 // (UTF-8): the data file's warnings, or how the treatments' species were

@@ -158,6 +158,10 @@ std::vector<std::string> TreatmentFiles::pathsUtf8() const {
 
 std::vector<std::string> TreatmentFiles::namesUtf8() const { return names_; }
 
+void TreatmentFiles::rename(std::vector<std::string> names) {
+    if (names.size() == names_.size()) names_ = std::move(names);
+}
+
 void TreatmentFiles::add(const std::filesystem::path& file) {
     files_.push_back(loadTreatmentSpecies(file));
     paths.push_back(absolutePath(file));

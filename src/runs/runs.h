@@ -104,7 +104,10 @@ struct TreatmentFiles {
     void finish(const DateTime& when);
 
     std::vector<std::string> pathsUtf8() const;
-    std::vector<std::string> namesUtf8() const; // the file names alone
+    std::vector<std::string> namesUtf8() const; // the file names alone, or as renamed
+    // The treatments as the user named them, T1 first, in the outputs and
+    // charts; nothing changes unless there is a name for each.
+    void rename(std::vector<std::string> names);
 
   private:
     std::vector<TreatmentSpecies> files_;

@@ -139,8 +139,7 @@ class WindowLanguageTest : public zav::test::WindowTest {
         texts << window->findChild<QLabel*>("SBarText")->text() << window->windowTitle();
         const QString report = window->findChild<QPlainTextEdit*>("Memo1")->toPlainText();
         texts << report.left(report.indexOf(QLatin1Char('\n')));
-        const auto document =
-            zav::surveyDocument(zav::runSurvey(data.toStdString(), zav::DateTime{}).result, data, zav::DateTime{});
+        const auto document = zav::reportDocument(zav::runSurvey(data.toStdString(), zav::DateTime{}), {data});
         const std::unique_ptr<QWidget> charts(zav::openChartWindow(*user, document, nullptr));
         texts << shownTexts(*charts);
         // The charts themselves speak the window's language until told otherwise.

@@ -62,8 +62,7 @@ std::string goldenFile(const char* path) {
 }
 
 zav::ReportDocument surveyDocument(const std::string& bytes, const QString& name) {
-    auto run = zav::runSurvey(bytes, name.toStdString(), kWhen);
-    return zav::surveyDocument(std::move(run.result), name, kWhen);
+    return zav::reportDocument(zav::runSurvey(bytes, name.toStdString(), kWhen), {name});
 }
 
 zav::TreatmentFiles treatments(int count) {
@@ -88,24 +87,15 @@ std::vector<Document> documents() {
     all.push_back({"900 espécies com nomes", surveyDocument(namedSurvey(900, 60, 2), QStringLiteral("s900.txt"))});
     all.push_back({"dez espécies, uma super",
                    surveyDocument(goldenFile(ZAV_GOLDEN_DIR "/dez-especies.txt"), QStringLiteral("dez.txt"))});
-    all.push_back({"diversidade", zav::diversityDocument(zav::runDiversity(
+    all.push_back({"diversidade", zav::reportDocument(zav::runDiversity(
                                       goldenFile(ZAV_DIVERSITY_GOLDEN_DIR "/girdled.txt"), "girdled.txt", kWhen))});
+    all.push_back({"similaridade", zav::reportDocument(zav::runSimilarity(treatments(5)))});
     all.push_back(
-        {"similaridade",
-         zav::similarityDocument(zav::runSimilarity(treatments(5)).result,
-                                 {QStringLiteral("mata.txt"), QStringLiteral("pasto.txt"), QStringLiteral("milho.txt"),
-                                  QStringLiteral("cerrado-ralo-de-encosta.txt"), QStringLiteral("eucalipto.txt")},
-                                 kWhen)});
-    all.push_back(
-        {"comparação", zav::comparisonDocument(zav::runComparison(treatments(5), zav::DendrogramIndex::Sorensen))});
+        {"comparação", zav::reportDocument(zav::runComparison(treatments(5), zav::DendrogramIndex::Sorensen))});
     // The most treatments: 45 pairs, 10 leaves.
     const auto ten = treatments(10);
-    QStringList tenNames;
-    for (const auto& name : ten.namesUtf8())
-        tenNames << QString::fromStdString(name);
-    all.push_back({"similaridade de 10", zav::similarityDocument(zav::runSimilarity(ten).result, tenNames, kWhen)});
-    all.push_back(
-        {"comparação de 10", zav::comparisonDocument(zav::runComparison(ten, zav::DendrogramIndex::BrayCurtis))});
+    all.push_back({"similaridade de 10", zav::reportDocument(zav::runSimilarity(ten))});
+    all.push_back({"comparação de 10", zav::reportDocument(zav::runComparison(ten, zav::DendrogramIndex::BrayCurtis))});
     return all;
 }
 
@@ -217,9 +207,10 @@ QStringList portugueseTexts(const zav::ChartBoard& board) {
 
 // On the Whittaker plot, the labels are those of the most abundant
 // predominant species, and the note says so when some have none.
-QStringList labelProblems(const zav::ChartBoard& board, const zav::ReportResult& result, zav::ChartLanguage language) {
-    const auto* analysis = std::get_if<zav::AnalysisResult>(&result);
-    if (!analysis || !board.charts().front()->isVisible()) return {};
+QStringList labelProblems(const zav::ChartBoard& board, const zav::AnyRun& run, zav::ChartLanguage language) {
+    const auto* survey = std::get_if<zav::SurveyRun>(&run);
+    if (!survey || !board.charts().front()->isVisible()) return {};
+    const auto* analysis = &survey->result;
     std::vector<std::string> predominant;
     for (const auto& sp : zav::rankAbundance(*analysis))
         if (sp.predominant) predominant.push_back(sp.label);
@@ -274,8 +265,8 @@ class ChartTextTest : public QObject {
         QFETCH(bool, english);
         const auto all = documents();
         const auto& [name, document] = all[static_cast<std::size_t>(which)];
-        zav::ChartBoard board(document.result, zav::treatmentNames(document),
-                              english ? zav::ChartLanguage::English : zav::ChartLanguage::Portuguese);
+        zav::ChartBoard board(
+            zav::documentFigures(document, english ? zav::ChartLanguage::English : zav::ChartLanguage::Portuguese));
         const QString images = qEnvironmentVariable("ZAV_CHART_IMAGES");
         QStringList problems;
         for (const auto& layout : kLayouts) {
@@ -293,9 +284,8 @@ class ChartTextTest : public QObject {
                              chart < 0 ? QStringLiteral("todos") : QStringLiteral("gráfico %1").arg(chart + 1));
                 for (const auto& problem : textProblems(board))
                     problems << where + problem;
-                for (const auto& problem :
-                     labelProblems(board, document.result,
-                                   english ? zav::ChartLanguage::English : zav::ChartLanguage::Portuguese))
+                for (const auto& problem : labelProblems(
+                         board, document.run, english ? zav::ChartLanguage::English : zav::ChartLanguage::Portuguese))
                     problems << where + problem;
                 if (english)
                     for (const auto& text : portugueseTexts(board))

@@ -45,9 +45,10 @@ namespace {
 const zav::DateTime kWhen{7, 12, 2026, 10, 0, 0, 0};
 
 zav::ReportDocument surveyDocument(const std::string& bytes, const QString& name) {
-    auto result = zav::analyse(zav::parseSpeciesTable(bytes));
-    auto lines = zav::faunisticReport(result, zav::cp1252::fromUtf8("C:\\Dados\\Área 1\\") + name.toStdString(), kWhen);
-    return {std::move(lines), name, std::move(result)};
+    auto document = zav::reportDocument(
+        zav::SurveyRun{"/dados/Área 1/" + name.toStdString(), kWhen, zav::analyse(zav::parseSpeciesTable(bytes))});
+    document.name = name;
+    return document;
 }
 
 // A survey at the table's limit.
@@ -61,9 +62,11 @@ std::string survey900() {
 
 // Two treatments without species: their pair has no quotient.
 zav::ReportDocument similarityDocument() {
-    auto result = zav::CalculaSimilaridade({{{3, 0, 1}, {1, 1, 0}, {0, 2, 2}, {}, {0, 0, 0}}});
-    auto lines = zav::similarityReport(result, kWhen);
-    return {std::move(lines), QStringLiteral("t1.txt, t2.txt, t3.txt, t4.txt, t5.txt"), std::move(result)};
+    zav::SimilarityRun run{{}, zav::CalculaSimilaridade({{{3, 0, 1}, {1, 1, 0}, {0, 2, 2}, {}, {0, 0, 0}}})};
+    run.treatments.when = kWhen;
+    auto document = zav::reportDocument(std::move(run));
+    document.name = QStringLiteral("t1.txt, t2.txt, t3.txt, t4.txt, t5.txt");
+    return document;
 }
 
 QStringList pdfPages(const QString& pdf) {
@@ -204,8 +207,8 @@ class ReportOutputTest : public QObject {
         for (const auto& file : files)
             paths.emplace_back(file.toStdString());
         const auto document =
-            comparison ? zav::comparisonDocument(zav::runComparison(paths, zav::DendrogramIndex::Sorensen, clock))
-                       : zav::similarityDocument(zav::runSimilarity(paths, clock).result, files, kWhen);
+            comparison ? zav::reportDocument(zav::runComparison(paths, zav::DendrogramIndex::Sorensen, clock))
+                       : zav::reportDocument(zav::runSimilarity(paths, clock));
         const QString kind = comparison ? QStringLiteral("comparacao") : QStringLiteral("similaridade");
 
         zav::test::ScriptedInteraction user;
@@ -341,7 +344,7 @@ class ReportOutputTest : public QObject {
     // The fluctuation's three charts, dates under the time axis and the
     // weather's axis right of it, at a journal's width in the three formats.
     void fluctuationChartsInEachFormat() {
-        const auto document = zav::fluctuationDocument(zav::runFluctuation(
+        const auto document = zav::reportDocument(zav::runFluctuation(
             std::filesystem::path(ZAV_FLUCTUATION_GOLDEN_DIR "/dez-especies-coletas.txt"), 0, zav::DateTime{}));
         const QString svg = QString::fromUtf8(zav::chartImageBytes(document, QStringLiteral("svg")));
         for (const char* text : {"Flutuação populacional", "Espécies por coleta", "Indivíduos × temperatura",
@@ -357,6 +360,15 @@ class ReportOutputTest : public QObject {
         QCOMPARE(QImage(path("f.png")).width(), 1004);
         QVERIFY(readAll(path("f.svg")).contains("width=\"85mm"));
         QVERIFY(readAll(path("f.pdf")).startsWith("%PDF"));
+        // Another weather variable and a predominant species for the scatter.
+        window->findChild<QComboBox*>("CmbClima")->setCurrentIndex(2);
+        auto* series = window->findChild<QComboBox*>("CmbSerie");
+        series->setCurrentIndex(series->findText(QStringLiteral("Trigona spinipes")));
+        user.expectSave(path("g.svg"));
+        window->findChild<QPushButton*>("BtnSalvarImagem")->click();
+        const QString chosen = QString::fromUtf8(readAll(path("g.svg")));
+        QVERIFY(chosen.contains(QStringLiteral(">Trigona spinipes ×<"))); // the title, wrapped at 85 mm
+        QVERIFY(!chosen.contains(QStringLiteral("temperatura")));
         QCOMPARE(user.problems(), QStringList());
     }
 
