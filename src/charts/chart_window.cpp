@@ -39,18 +39,6 @@ const QString kEnglishKey = QStringLiteral("graficos/ingles");
 
 // The charts speak the window's language unless a language of their own was
 // chosen here (a Brazilian writing a paper in English).
-ChartLanguage chartLanguageOf(ReportLanguage language) {
-    switch (language) {
-    case ReportLanguage::Portuguese:
-        return ChartLanguage::Portuguese;
-    case ReportLanguage::English:
-        return ChartLanguage::English;
-    case ReportLanguage::Spanish:
-        return ChartLanguage::Spanish;
-    }
-    return ChartLanguage::Portuguese;
-}
-
 ChartLanguage rememberedChartLanguage() {
     const auto chosen = reportLanguageFromCode(settings().value(kLanguageKey).toString().toStdString());
     if (chosen) return chartLanguageOf(*chosen);
@@ -100,6 +88,18 @@ class BoardView : public QGraphicsView {
 };
 
 } // namespace
+
+ChartLanguage chartLanguageOf(ReportLanguage language) {
+    switch (language) {
+    case ReportLanguage::Portuguese:
+        return ChartLanguage::Portuguese;
+    case ReportLanguage::English:
+        return ChartLanguage::English;
+    case ReportLanguage::Spanish:
+        return ChartLanguage::Spanish;
+    }
+    return ChartLanguage::Portuguese;
+}
 
 ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& document, QWidget* parent)
     : QWidget(parent, Qt::Window), interaction_(interaction), run_(document.run), imageName_(outputBaseName(document)) {

@@ -24,6 +24,9 @@ namespace zav {
 
 class ChartBoard;
 
+// The charts' language for a report in `language`.
+ChartLanguage chartLanguageOf(ReportLanguage language);
+
 class ChartWindow : public QWidget {
     Q_OBJECT
 

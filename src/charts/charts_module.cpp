@@ -22,12 +22,12 @@ QWidget* openWindow(Interaction& interaction, const ReportDocument& document, QW
 }
 
 std::string documentImageBytes(const ReportDocument& document, const QString& suffix) {
-    ChartBoard board(documentFigures(document, ChartLanguage::Portuguese));
+    ChartBoard board(documentFigures(document, chartLanguageOf(document.language)));
     return chartImageBytes(board, suffix, Zav::tr("Gráfico - ") + document.name);
 }
 
 std::string reportBytes(const ReportDocument& document) {
-    ChartBoard charts(documentFigures(document, ChartLanguage::Portuguese));
+    ChartBoard charts(documentFigures(document, chartLanguageOf(document.language)));
     return pdfBytes(document.name, a4Page(QPageLayout::Portrait), [&](QPdfWriter& writer) {
         paintReportPages(writer, document, [&](QPainter& painter, const QRectF& area) {
             // Laid out narrower than an image: the page is smaller than a screen.

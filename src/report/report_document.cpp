@@ -42,7 +42,8 @@ ReportDocument reportDocument(AnyRun run, const QStringList& shownPaths, const Q
         nameRunFiles(run, paths, treatments);
     }
     const auto& kind = runKind(kindOf(run));
-    ReportDocument document{splitReportLines(runOutput(run, RunOutput::Report, interfaceLanguage())), {}, run};
+    const auto language = interfaceLanguage();
+    ReportDocument document{splitReportLines(runOutput(run, RunOutput::Report, language)), language, {}, run};
     for (const auto& path : runPaths(run))
         document.sources << QString::fromStdString(path.string());
     document.name = documentName(kind, document.sources, fromUtf8(runTreatmentNames(run)));

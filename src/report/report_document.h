@@ -17,10 +17,13 @@ namespace zav {
 
 struct ReportDocument {
     std::vector<std::string> lines; // Windows-1252, as shown
-    QString name;                   // page headings, the chart window's title
-    AnyRun run;                     // its treatments under the names the user gave them
-    QStringList sources = {};       // the data files it was computed from, in order
-    bool edited = false;            // the user changed the text: pages say "(editado)"
+    // The report's language, and its PDF's charts' (the chart window may
+    // speak another, for a paper).
+    ReportLanguage language = ReportLanguage::Portuguese;
+    QString name;             // page headings, the chart window's title
+    AnyRun run;               // its treatments under the names the user gave them
+    QStringList sources = {}; // the data files it was computed from, in order
+    bool edited = false;      // the user changed the text: pages say "(editado)"
     // Notes on how a similarity's or comparison's species were paired
     // (UTF-8), as its report prints them.
     std::vector<std::string> notes = {};

@@ -191,8 +191,16 @@ TEST(ReportTable, WhereTheReportsWriteTheirTables) {
     for (const auto& pair : similarity.pairs)
         pairRows.push_back(zav::pairLine(pair));
     const std::pair<zav::ReportDocument, std::vector<std::string>> reports[] = {
-        {{zav::faunisticReport(survey, "x", when), {}, zav::SurveyRun{"x", when, survey}}, speciesRows},
-        {{zav::similarityReport(similarity, when), {}, zav::SimilarityRun{{}, similarity}}, pairRows}};
+        {{zav::faunisticReport(survey, "x", when),
+          zav::ReportLanguage::Portuguese,
+          {},
+          zav::SurveyRun{"x", when, survey}},
+         speciesRows},
+        {{zav::similarityReport(similarity, when),
+          zav::ReportLanguage::Portuguese,
+          {},
+          zav::SimilarityRun{{}, similarity}},
+         pairRows}};
     for (auto [document, rows] : reports) {
         const auto table = zav::reportTable(document);
         ASSERT_TRUE(table);

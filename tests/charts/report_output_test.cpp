@@ -350,6 +350,11 @@ class ReportOutputTest : public QObject {
         for (const char* text : {"Flutuação populacional", "Espécies por coleta", "Indivíduos × temperatura",
                                  "01/03/23", "01/09/23", "temperatura", "Trigona spinipes", "r = -0.2601"})
             QVERIFY2(svg.contains(QString::fromUtf8(text)), text);
+        // A report in English has its charts in English.
+        auto english = document;
+        english.language = zav::ReportLanguage::English;
+        QVERIFY(zav::chartImageBytes(english, QStringLiteral("svg")).find("Species per collection") !=
+                std::string::npos);
         zav::test::ScriptedInteraction user;
         const std::unique_ptr<QWidget> window(zav::openChartWindow(user, document, nullptr));
         window->findChild<QComboBox*>("CmbTamanho")->setCurrentIndex(1);
