@@ -3,6 +3,7 @@
 #include "analysis/analysis_export.h"
 #include "data/errors.h"
 #include "qtsupport/atomic_save.h"
+#include "qtsupport/ui_language.h"
 #include "qtsupport/ui_text.h"
 #include "runs/report_tables.h"
 #include "sheets/workbook.h"
@@ -27,7 +28,7 @@ const AnalysisResult* speciesTableOf(const ReportDocument& document) {
     return std::get_if<AnalysisResult>(&document.result);
 }
 
-std::vector<ShownTable> documentTables(const ReportDocument& document, char decimalSeparator) {
+std::vector<ShownTable> documentTables(const ReportDocument& document, char decimalSeparator, ReportLanguage language) {
     std::vector<std::string> names;
     for (const QString& name : treatmentNames(document))
         names.push_back(name.toStdString());
@@ -35,23 +36,23 @@ std::vector<ShownTable> documentTables(const ReportDocument& document, char deci
         [&](const auto& result) -> std::vector<ShownTable> {
             using Result = std::decay_t<decltype(result)>;
             if constexpr (std::is_same_v<Result, AnalysisResult>)
-                return surveyTables(result, decimalSeparator);
+                return surveyTables(result, decimalSeparator, language);
             else if constexpr (std::is_same_v<Result, DiversityResult>)
-                return diversityTables(result, decimalSeparator);
+                return diversityTables(result, decimalSeparator, language);
             else if constexpr (std::is_same_v<Result, SimilarityResult>)
-                return similarityTables(result, names, decimalSeparator);
+                return similarityTables(result, names, decimalSeparator, language);
             else if constexpr (std::is_same_v<Result, communities::CommunityResult>)
-                return communitiesTables(result, names, decimalSeparator);
+                return communitiesTables(result, names, decimalSeparator, language);
             else if constexpr (std::is_same_v<Result, FluctuationResult>)
-                return fluctuationTables(result, decimalSeparator);
+                return fluctuationTables(result, decimalSeparator, language);
             else
-                return comparisonTables(result, names, decimalSeparator);
+                return comparisonTables(result, names, decimalSeparator, language);
         },
         document.result);
 }
 
 void copyReportTables(const ReportDocument& document) {
-    const auto tables = documentTables(document, decimalSeparator());
+    const auto tables = documentTables(document, decimalSeparator(), interfaceLanguage());
     auto* data = new QMimeData;
     data->setText(QString::fromStdString(shownTablesTsv(tables)));
     data->setHtml(QString::fromStdString(shownTablesHtml(tables)));
@@ -79,7 +80,9 @@ QString exportReportTables(Interaction& interaction, const ReportDocument& docum
     if (result) {
         saveFileAtomically(*chosen, csv ? speciesTableCsv(*result) : speciesTableXlsx(*result));
     } else {
-        const auto tables = documentTables(document);
+        // The workbook in the report's language; the CSV's headings are an
+        // interface and stay as they are.
+        const auto tables = documentTables(document, '.', csv ? ReportLanguage::Portuguese : interfaceLanguage());
         saveFileAtomically(*chosen, csv ? shownTablesCsv(tables) : shownTablesXlsx(tables));
     }
     return *chosen;

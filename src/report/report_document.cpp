@@ -63,7 +63,7 @@ ReportDocument diversityDocument(DiversityRun run) {
 
 ReportDocument fluctuationDocument(FluctuationRun run) {
     const QString path = QString::fromStdString(run.path.string());
-    auto lines = fluctuationReport(run.result, toCp1252(path), run.when);
+    auto lines = fluctuationReport(run.result, toCp1252(path), run.when, interfaceLanguage());
     return {std::move(lines),
             Zav::tr("Flutuação - ") + QFileInfo(path).fileName(),
             std::move(run.result),
@@ -92,7 +92,7 @@ ReportDocument communitiesDocument(CommunitiesRun run, const QStringList& names)
         {}, run.treatments.pathsUtf8(), run.treatments.speciesNames, run.treatments.notes};
     for (const QString& name : shown)
         labels.treatmentNames.push_back(name.toStdString());
-    auto lines = communitiesReport(run.result, labels, run.treatments.when);
+    auto lines = communitiesReport(run.result, labels, run.treatments.when, interfaceLanguage());
     const QString name = Zav::tr("Comunidades de %1 tratamentos (T1 = %2)").arg(paths.size()).arg(shown.value(0));
     return {std::move(lines), name, std::move(run.result), paths, false, std::move(run.notices), {}, names};
 }

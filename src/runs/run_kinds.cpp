@@ -252,9 +252,8 @@ std::string runOutput(const AnyRun& run, RunOutput output, ReportLanguage langua
                           [&](const DiversityRun& held) { return diversityOutput(held, output, language); },
                           [&](const SimilarityRun& held) { return similarityOutput(held, output, language); },
                           [&](const ComparisonRun& held) { return comparisonOutput(held, output, language); },
-                          // Their reports are in Portuguese alone for now.
-                          [&](const CommunitiesRun& held) { return communitiesOutput(held, output); },
-                          [&](const FluctuationRun& held) { return fluctuationOutput(held, output); },
+                          [&](const CommunitiesRun& held) { return communitiesOutput(held, output, language); },
+                          [&](const FluctuationRun& held) { return fluctuationOutput(held, output, language); },
                       },
                       run);
 }
