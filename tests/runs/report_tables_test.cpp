@@ -109,7 +109,8 @@ std::vector<ShownTable> allTables(ReportLanguage language) {
 }
 
 // The tables copied or saved as a workbook speak the report's language:
-// no Portuguese word left in English or Spanish, the figures and the
+// no Portuguese word left in English or Spanish ("especie", a series'
+// code in Portuguese, is Spanish too), the figures and the
 // tables' shapes the same in all three.
 TEST(ReportTables, SpeakTheReportsLanguage) {
     const std::set<std::string> portuguese{"Espécie",      "Espécies",   "espécies",     "Indivíduos",
@@ -152,7 +153,9 @@ TEST(ReportTables, SpeakTheReportsLanguage) {
                 texts.insert(texts.end(), row.begin(), row.end());
             for (const auto& text : texts)
                 for (const auto& word : words(text))
-                    EXPECT_FALSE(portuguese.count(word)) << other[t].title << ": " << text;
+                    if (language == ReportLanguage::English || word != "especie") {
+                        EXPECT_FALSE(portuguese.count(word)) << other[t].title << ": " << text;
+                    }
         }
     }
     // The same figures under headings of their own.
