@@ -233,11 +233,15 @@ void zav_web_figures(int english) {
 // The species table of the last faunistic analysis, tab-separated and
 // HTML, in their slots (the others are left as they are), decimals written
 // with `decimalSeparator` ('.' or ','), as the desktop copies them in the
-// system's language.
-void zav_web_species_table(int decimalSeparator) {
+// system's language; the headings in English with `language` 1, Spanish
+// with 2, else (or left out) Portuguese.
+void zav_web_species_table(int decimalSeparator, int language) {
     const char separator = decimalSeparator == ',' ? ',' : '.';
-    slots[kTableTsv] = zav::speciesTableTsv(lastSurvey, separator);
-    slots[kTableHtml] = zav::speciesTableHtml(lastSurvey, separator);
+    const auto words = language == 1   ? zav::ReportLanguage::English
+                       : language == 2 ? zav::ReportLanguage::Spanish
+                                       : zav::ReportLanguage::Portuguese;
+    slots[kTableTsv] = zav::speciesTableTsv(lastSurvey, separator, words);
+    slots[kTableHtml] = zav::speciesTableHtml(lastSurvey, separator, words);
 }
 
 // The data file of a spreadsheet (CSV or TSV) with the survey's total of

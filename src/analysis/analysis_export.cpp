@@ -5,6 +5,7 @@
 #include "analysis/report.h"
 #include "data/export_text.h"
 #include "data/json_writer.h"
+#include "data/report_language.h"
 #include "data/shown_table.h"
 #include "data/spreadsheet_import.h"
 #include "data/text.h"
@@ -163,10 +164,13 @@ std::string speciesTableCsv(const AnalysisResult& result) {
     return out;
 }
 
-std::vector<std::vector<std::string>> speciesTableCells(const AnalysisResult& result, char decimalSeparator) {
+std::vector<std::vector<std::string>> speciesTableCells(const AnalysisResult& result, char decimalSeparator,
+                                                        ReportLanguage language) {
     std::vector<std::vector<std::string>> cells;
-    cells.push_back({"Espécie", "Nome", "Indivíduos", "Coletas", "% de N'", "Limite de dominância (%)", "Dominância",
-                     "Abundância", "Frequência", "Constância", "Predominante"});
+    cells.emplace_back();
+    for (const char* heading : {"Espécie", "Nome", "Indivíduos", "Coletas", "% de N'", "Limite de dominância (%)",
+                                "Dominância", "Abundância", "Frequência", "Constância", "Predominante"})
+        cells.back().push_back(reportText(language, heading));
     for (const auto& row : speciesTableRows(result)) {
         cells.push_back({std::to_string(row.number), spreadsheetText(row.name), std::to_string(row.individuals),
                          std::to_string(row.collections), shownFigure(row.percentage, decimalSeparator),
@@ -177,9 +181,9 @@ std::vector<std::vector<std::string>> speciesTableCells(const AnalysisResult& re
     return cells;
 }
 
-std::string speciesTableTsv(const AnalysisResult& result, char decimalSeparator) {
+std::string speciesTableTsv(const AnalysisResult& result, char decimalSeparator, ReportLanguage language) {
     std::string out;
-    for (const auto& row : speciesTableCells(result, decimalSeparator)) {
+    for (const auto& row : speciesTableCells(result, decimalSeparator, language)) {
         for (std::size_t i = 0; i < row.size(); ++i) {
             if (i > 0) out += '\t';
             for (const char c : row[i])
@@ -190,10 +194,10 @@ std::string speciesTableTsv(const AnalysisResult& result, char decimalSeparator)
     return out;
 }
 
-std::string speciesTableHtml(const AnalysisResult& result, char decimalSeparator) {
+std::string speciesTableHtml(const AnalysisResult& result, char decimalSeparator, ReportLanguage language) {
     std::string out = "<html><head><meta charset=\"utf-8\"></head><body><table>\n";
     bool heading = true;
-    for (const auto& row : speciesTableCells(result, decimalSeparator)) {
+    for (const auto& row : speciesTableCells(result, decimalSeparator, language)) {
         const char* cell = heading ? "th" : "td";
         out += "<tr>";
         for (const auto& text : row) {

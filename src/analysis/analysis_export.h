@@ -6,6 +6,7 @@
 
 #include "analysis/analysis.h"
 #include "data/date_time.h"
+#include "data/report_language.h"
 
 #include <array>
 #include <cstdint>
@@ -61,20 +62,23 @@ inline constexpr std::array<std::string_view, 11> kSpeciesTableColumns = {
 // after a single quote (data/spreadsheet_import.h's spreadsheetText).
 std::string speciesTableCsv(const AnalysisResult& result);
 
-// The species table for people: the same columns under Portuguese
-// headings, the percentage and the dominance limit with 4 decimals as the
+// The species table for people: the same columns under headings in
+// `language` (Portuguese unless told), the percentage and the dominance limit with 4 decimals as the
 // report rounds its figures (halves away from zero) and "-" for a species
 // set apart, the predominant mark "*"; a name as spreadsheetText writes it,
 // so that no spreadsheet pasting the table evaluates a name as a formula.
 // The cells, the first row being the headings (UTF-8).
-std::vector<std::vector<std::string>> speciesTableCells(const AnalysisResult& result, char decimalSeparator = '.');
+std::vector<std::vector<std::string>> speciesTableCells(const AnalysisResult& result, char decimalSeparator = '.',
+                                                        ReportLanguage language = ReportLanguage::Portuguese);
 
 // Those cells as tab-separated text (a spreadsheet pastes it as a table),
 // one row per line, LF; a tab or line break in a cell becomes a space.
-std::string speciesTableTsv(const AnalysisResult& result, char decimalSeparator = '.');
+std::string speciesTableTsv(const AnalysisResult& result, char decimalSeparator = '.',
+                            ReportLanguage language = ReportLanguage::Portuguese);
 
 // Those cells as an HTML document holding one table (a word processor or a
 // spreadsheet pastes it as a table), UTF-8, the texts escaped.
-std::string speciesTableHtml(const AnalysisResult& result, char decimalSeparator = '.');
+std::string speciesTableHtml(const AnalysisResult& result, char decimalSeparator = '.',
+                             ReportLanguage language = ReportLanguage::Portuguese);
 
 } // namespace zav

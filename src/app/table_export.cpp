@@ -3,6 +3,7 @@
 #include "analysis/analysis_export.h"
 #include "data/errors.h"
 #include "qtsupport/atomic_save.h"
+#include "qtsupport/ui_language.h"
 #include "qtsupport/ui_text.h"
 #include "runs/report_tables.h"
 #include "sheets/workbook.h"
@@ -28,12 +29,12 @@ const AnalysisResult* speciesTableOf(const ReportDocument& document) {
     return survey ? &survey->result : nullptr;
 }
 
-std::vector<ShownTable> documentTables(const ReportDocument& document, char decimalSeparator) {
-    return runTables(document.run, decimalSeparator);
+std::vector<ShownTable> documentTables(const ReportDocument& document, char decimalSeparator, ReportLanguage language) {
+    return runTables(document.run, decimalSeparator, language);
 }
 
 void copyReportTables(const ReportDocument& document) {
-    const auto tables = documentTables(document, decimalSeparator());
+    const auto tables = documentTables(document, decimalSeparator(), interfaceLanguage());
     auto* data = new QMimeData;
     data->setText(QString::fromStdString(shownTablesTsv(tables)));
     data->setHtml(QString::fromStdString(shownTablesHtml(tables)));
@@ -61,7 +62,9 @@ QString exportReportTables(Interaction& interaction, const ReportDocument& docum
     if (result) {
         saveFileAtomically(*chosen, csv ? speciesTableCsv(*result) : speciesTableXlsx(*result));
     } else {
-        const auto tables = documentTables(document);
+        // The workbook in the report's language; the CSV's headings are an
+        // interface and stay as they are.
+        const auto tables = documentTables(document, '.', csv ? ReportLanguage::Portuguese : interfaceLanguage());
         saveFileAtomically(*chosen, csv ? shownTablesCsv(tables) : shownTablesXlsx(tables));
     }
     return *chosen;

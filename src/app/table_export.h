@@ -3,6 +3,7 @@
 // "Arquivo > Copiar tabela" and "Arquivo > Exportar tabela...".
 
 #include "analysis/analysis.h"
+#include "data/report_language.h"
 #include "data/shown_table.h"
 #include "qtsupport/interaction.h"
 #include "report/report_document.h"
@@ -17,13 +18,15 @@ namespace zav {
 const AnalysisResult* speciesTableOf(const ReportDocument& document);
 
 // The tables of the document's report for people, whatever its kind
-// (runs/report_tables.h).
-std::vector<ShownTable> documentTables(const ReportDocument& document, char decimalSeparator = '.');
+// (runs/report_tables.h), their words in `language`.
+std::vector<ShownTable> documentTables(const ReportDocument& document, char decimalSeparator = '.',
+                                       ReportLanguage language = ReportLanguage::Portuguese);
 
 // The report's tables on the clipboard as tab-separated text and as HTML
 // tables (a spreadsheet or a word processor pastes either as tables), the
 // figures rounded as the report rounds them, with the system's decimal
-// separator, the abbreviations explained under each table.
+// separator, the abbreviations explained under each table, in the window's
+// language.
 void copyReportTables(const ReportDocument& document);
 
 // The save dialog, then the tables written atomically as CSV or XLSX, by

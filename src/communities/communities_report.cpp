@@ -3,6 +3,7 @@
 #include "data/cp1252.h"
 #include "data/export_text.h"
 #include "data/json_writer.h"
+#include "data/report_language.h"
 #include "data/report_text.h"
 #include "data/text.h"
 
@@ -13,6 +14,8 @@ namespace {
 
 // The report's literals, written here in UTF-8 and printed in Windows-1252.
 std::string w(std::string_view utf8) { return cp1252::fromUtf8(utf8); }
+
+using Say = ReportWords;
 
 const std::string kRule(75, '_');
 constexpr std::size_t kNameWidth = 30;
@@ -26,16 +29,18 @@ std::string treatment(int index) { return "T" + std::to_string(index); }
 
 std::string pText(double p) { return p < 0.0001 ? "<0.0001" : fixedPoint(p, 4); }
 
-void section(std::vector<std::string>& lines, std::string_view titleUtf8) {
+void section(std::vector<std::string>& lines, const Say& say, std::string_view titleUtf8) {
     lines.push_back(kRule);
-    lines.push_back(w(titleUtf8));
+    lines.push_back(say(titleUtf8));
     lines.push_back(kRule);
 }
 
-void indicatorSection(std::vector<std::string>& lines, const CommunityResult& r, const CommunityLabels& labels) {
-    section(lines, "Espécies indicadoras - IndVal");
-    lines.push_back(w("Espécie  Nome") + spaces(static_cast<int>(kNameWidth) - 2) + w("Trat.") + leftPad("IndVal", 9) +
-                    leftPad("A", 8) + leftPad("B", 8) + leftPad("p", 9));
+void indicatorSection(std::vector<std::string>& lines, const Say& say, const CommunityResult& r,
+                      const CommunityLabels& labels) {
+    section(lines, say, "Espécies indicadoras - IndVal");
+    // Species number in 7, two spaces, the name in kNameWidth, two spaces,
+    // the treatment in 5, then the figures.
+    lines.push_back(say("Espécie  Nome                            Trat.   IndVal       A       B        p"));
     for (const auto& ind : r.indicators) {
         const std::string name = ind.species < labels.speciesNames.size() ? labels.speciesNames[ind.species] : "";
         lines.push_back(leftPad(decimal(static_cast<std::int64_t>(ind.species + 1)), 7) + spaces(2) +
@@ -44,40 +49,40 @@ void indicatorSection(std::vector<std::string>& lines, const CommunityResult& r,
                         leftPad(fixedPoint(ind.b, 4), 8) + leftPad(pText(ind.p), 9) + (ind.p < 0.05 ? " *" : ""));
     }
     lines.emplace_back();
-    lines.push_back(w("* p < 0.05. IndVal em %; A e B do tratamento de maior IndVal."));
+    lines.push_back(say("* p < 0.05. IndVal em %; A e B do tratamento de maior IndVal."));
 }
 
-void permanovaSection(std::vector<std::string>& lines, const CommunityResult& r) {
-    section(lines, "PERMANOVA");
+void permanovaSection(std::vector<std::string>& lines, const Say& say, const CommunityResult& r) {
+    section(lines, say, "PERMANOVA");
     const auto& o = r.permanova;
     if (!o.table) {
-        lines.push_back(w("Sem PERMANOVA: " + permanovaGapNote(o)));
+        lines.push_back(say("Sem PERMANOVA: ") + say(permanovaGapNote(o)));
         return;
     }
     const auto& t = *o.table;
-    lines.push_back(w("Fonte           gl         SQ         QM   F (pseudo)      R²         p"));
+    lines.push_back(say("Fonte           gl         SQ         QM   F (pseudo)      R²         p"));
     const double msBetween = t.ssBetween / static_cast<double>(t.dfBetween);
     const double msWithin = t.ssWithin / static_cast<double>(t.dfWithin);
-    lines.push_back(rightPad("Tratamentos", 12) + leftPad(decimal(t.dfBetween), 7) +
+    lines.push_back(rightPad(say("Tratamentos"), 12) + leftPad(decimal(t.dfBetween), 7) +
                     leftPad(fixedPoint(t.ssBetween, 4), 11) + leftPad(fixedPoint(msBetween, 4), 11) +
                     leftPad(t.f ? fixedPoint(*t.f, 3) : "-", 13) + leftPad(fixedPoint(t.r2, 4), 8) +
                     leftPad(pText(t.p), 10));
-    lines.push_back(rightPad(w("Resíduo"), 12) + leftPad(decimal(t.dfWithin), 7) +
+    lines.push_back(rightPad(say("Resíduo"), 12) + leftPad(decimal(t.dfWithin), 7) +
                     leftPad(fixedPoint(t.ssWithin, 4), 11) + leftPad(fixedPoint(msWithin, 4), 11) + spaces(13) +
                     leftPad(fixedPoint(1.0 - t.r2, 4), 8));
     lines.push_back(rightPad("Total", 12) + leftPad(decimal(t.dfBetween + t.dfWithin), 7) +
                     leftPad(fixedPoint(t.ssTotal, 4), 11) + spaces(24) + leftPad(fixedPoint(1.0, 4), 8));
     lines.emplace_back();
-    lines.push_back(w("Permutações: " + std::to_string(r.permutations) + "; p = (1 + permutações com F* >= F)/(1 + " +
-                      std::to_string(r.permutations) + ")."));
+    lines.push_back(say("Permutações: ") + std::to_string(r.permutations) +
+                    say("; p = (1 + permutações com F* >= F)/(1 + ") + std::to_string(r.permutations) + ").");
     if (!t.f)
-        lines.push_back(w("F sem valor finito: as amostras de cada tratamento são iguais entre si (SQ dentro = 0)."));
+        lines.push_back(say("F sem valor finito: as amostras de cada tratamento são iguais entre si (SQ dentro = 0)."));
 }
 
-void pcoaSection(std::vector<std::string>& lines, const CommunityResult& r) {
-    section(lines, "PCoA - coordenadas principais");
+void pcoaSection(std::vector<std::string>& lines, const Say& say, const CommunityResult& r) {
+    section(lines, say, "PCoA - coordenadas principais");
     const auto& p = r.pcoa;
-    lines.push_back("Eixo    Autovalor   Explicado (%)");
+    lines.push_back(say("Eixo    Autovalor   Explicado (%)"));
     for (std::size_t k = 0; k < p.eigenvalues.size(); ++k) {
         std::string line =
             leftPad(decimal(static_cast<std::int64_t>(k + 1)), 4) + leftPad(fixedPoint(p.eigenvalues[k], 6), 13);
@@ -90,31 +95,31 @@ void pcoaSection(std::vector<std::string>& lines, const CommunityResult& r) {
     for (double v : p.eigenvalues)
         negative = negative || v < 0.0;
     if (!p.share1)
-        lines.push_back(w("Nenhum autovalor positivo: todas as amostras são iguais."));
+        lines.push_back(say("Nenhum autovalor positivo: todas as amostras são iguais."));
     else
-        lines.push_back(w("Explicado: parte de cada eixo na soma dos autovalores positivos."));
+        lines.push_back(say("Explicado: parte de cada eixo na soma dos autovalores positivos."));
     if (negative)
-        lines.push_back(w("Autovalores negativos: a dissimilaridade não é euclidiana; mantidos, sem correção."));
+        lines.push_back(say("Autovalores negativos: a dissimilaridade não é euclidiana; mantidos, sem correção."));
 }
 
-void nmdsSection(std::vector<std::string>& lines, const CommunityResult& r) {
-    section(lines, "NMDS - escalonamento multidimensional não métrico");
+void nmdsSection(std::vector<std::string>& lines, const Say& say, const CommunityResult& r) {
+    section(lines, say, "NMDS - escalonamento multidimensional não métrico");
     if (!r.nmds.result) {
-        lines.push_back(w("Sem NMDS: " + nmdsGapNote(r.nmds)));
+        lines.push_back(say("Sem NMDS: ") + say(nmdsGapNote(r.nmds)));
         return;
     }
     const auto& n = *r.nmds.result;
-    const auto reading = stressReading(n.stress);
-    lines.push_back(w("Stress-1: " + fixedPoint(n.stress, 4) + (n.stress < 0.2 ? " (" + reading + ")" : "")));
-    if (!(n.stress < 0.2)) lines.push_back(w(reading + "."));
-    lines.push_back(w("Melhor de " + std::to_string(n.starts) + " inícios (1 da PCoA, " + std::to_string(n.starts - 1) +
-                      " aleatórios da semente)."));
+    const auto reading = say(stressReading(n.stress));
+    lines.push_back(say("Stress-1: ") + fixedPoint(n.stress, 4) + (n.stress < 0.2 ? " (" + reading + ")" : ""));
+    if (!(n.stress < 0.2)) lines.push_back(reading + ".");
+    lines.push_back(say("Melhor de " + std::to_string(n.starts) + " inícios (1 da PCoA, " +
+                        std::to_string(n.starts - 1) + " aleatórios da semente)."));
 }
 
-void coordinatesSection(std::vector<std::string>& lines, const CommunityResult& r) {
-    section(lines, "Amostras - coordenadas");
+void coordinatesSection(std::vector<std::string>& lines, const Say& say, const CommunityResult& r) {
+    section(lines, say, "Amostras - coordenadas");
     const bool nmds = r.nmds.result.has_value();
-    lines.push_back(w("Trat.  Coleta     PCoA 1     PCoA 2") + (nmds ? "     NMDS 1     NMDS 2" : ""));
+    lines.push_back(say("Trat.  Coleta     PCoA 1     PCoA 2") + (nmds ? "     NMDS 1     NMDS 2" : ""));
     for (std::size_t i = 0; i < r.samples.samples.size(); ++i) {
         const auto& s = r.samples.samples[i];
         std::string line = rightPad(treatment(s.treatment), 5) + leftPad(decimal(s.collection), 8) +
@@ -173,29 +178,32 @@ std::string nmdsGapNote(const NmdsOutcome& o) {
 }
 
 std::vector<std::string> communitiesReport(const CommunityResult& r, const CommunityLabels& labels,
-                                           const DateTime& when) {
+                                           const DateTime& when, ReportLanguage language) {
+    const Say say{language};
     std::vector<std::string> lines;
     const auto sizes = r.samples.sizes();
-    lines.push_back("ZAVIRO - COMUNIDADES");
+    lines.push_back(say("ZAVIRO - COMUNIDADES"));
     lines.emplace_back();
-    lines.push_back(reportDateLine(when, false));
+    lines.push_back(reportDateLine(when, false, language));
     lines.emplace_back();
-    lines.push_back("Tratamentos:");
+    lines.push_back(say("Tratamentos:"));
     for (std::size_t i = 0; i < labels.treatmentNames.size(); ++i) {
         const int count = i < sizes.size() ? sizes[i] : 0;
         lines.push_back("  " + treatment(static_cast<int>(i + 1)) + " = " + w(labels.treatmentNames[i]) + " (" +
-                        std::to_string(count) + (count == 1 ? " amostra)" : " amostras)"));
+                        std::to_string(count) + say(count == 1 ? " amostra)" : " amostras)"));
     }
     for (const auto& note : labels.notes)
-        lines.push_back(w(note));
+        lines.push_back(say(note));
     for (const auto& e : r.samples.excluded)
-        lines.push_back(w(exclusionNote(e)));
+        lines.push_back(say(exclusionNote(e)));
     lines.emplace_back();
-    lines.push_back(w("Métodos:"));
-    lines.push_back(w("  Amostras: cada coleta de cada tratamento; coletas sem indivíduos ficam fora da análise."));
-    lines.push_back(w(r.index == Dissimilarity::BrayCurtis
-                          ? "  Dissimilaridade de Bray-Curtis (Bray e Curtis 1957): soma |x-y|/soma (x+y), contagens."
-                          : "  Dissimilaridade de Jaccard (Jaccard 1912): (b+c)/(a+b+c), presença."));
+    lines.push_back(say("Métodos:"));
+    lines.push_back(
+        say.line("  Amostras: cada coleta de cada tratamento; coletas sem indivíduos ficam fora da análise."));
+    lines.push_back(say.line(r.index == Dissimilarity::BrayCurtis
+                                 ? "  Dissimilaridade de Bray-Curtis (Bray e Curtis 1957): soma |x-y|/soma (x+y), "
+                                   "contagens."
+                                 : "  Dissimilaridade de Jaccard (Jaccard 1912): (b+c)/(a+b+c), presença."));
     for (const char* method : {
              "  IndVal (Dufrêne e Legendre 1997): A = média no tratamento/soma das médias dos tratamentos;",
              "    B = fração das amostras do tratamento onde a espécie ocorre; IndVal = 100 A B; a espécie vai",
@@ -208,15 +216,15 @@ std::vector<std::string> communitiesReport(const CommunityResult& r, const Commu
              "    1977) até o stress mudar menos de 1e-7; centrado e girado aos eixos principais.",
              "    Leitura do stress (Clarke 1993): < 0.05 excelente, < 0.1 boa, < 0.2 utilizável.",
          })
-        lines.push_back(w(method));
-    lines.push_back(
-        w("  Permutações: " + std::to_string(r.permutations) + "; semente: " + std::to_string(r.seed) + "."));
+        lines.push_back(say.line(method));
+    lines.push_back("  " + say("Permutações: ") + std::to_string(r.permutations) + say("; semente: ") +
+                    std::to_string(r.seed) + ".");
     lines.emplace_back();
-    indicatorSection(lines, r, labels);
-    permanovaSection(lines, r);
-    pcoaSection(lines, r);
-    nmdsSection(lines, r);
-    coordinatesSection(lines, r);
+    indicatorSection(lines, say, r, labels);
+    permanovaSection(lines, say, r);
+    pcoaSection(lines, say, r);
+    nmdsSection(lines, say, r);
+    coordinatesSection(lines, say, r);
     lines.push_back(kRule);
     lines.emplace_back();
     return lines;

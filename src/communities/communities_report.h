@@ -3,6 +3,7 @@
 
 #include "communities/communities.h"
 #include "data/date_time.h"
+#include "data/report_language.h"
 
 #include <string>
 #include <vector>
@@ -31,9 +32,11 @@ std::string nmdsGapNote(const NmdsOutcome& outcome);
 // and the collections left out, the methods with their references, the
 // indicator species (p < 0.05 marked), the PERMANOVA table as papers print
 // it, the PCoA eigenvalues and the axes' shares, the NMDS stress with its
-// reading, then the samples' coordinates on both ordinations.
+// reading, then the samples' coordinates on both ordinations. The labels
+// and sentences in `language`, the numbers and columns in every language
+// the same.
 std::vector<std::string> communitiesReport(const CommunityResult& result, const CommunityLabels& labels,
-                                           const DateTime& when);
+                                           const DateTime& when, ReportLanguage language = ReportLanguage::Portuguese);
 
 // The JSON (UTF-8, LF), numbers at full precision:
 // {"arquivo", "data", "tratamentos": [{"tratamento": "T1", "arquivo",

@@ -48,6 +48,16 @@ std::string reportText(ReportLanguage language, std::string_view portuguese);
 // reportText in Windows-1252, as the report lines are written.
 std::string reportTextCp1252(ReportLanguage language, std::string_view portuguese);
 
+// A report writer's texts: a Portuguese text (UTF-8) in, its text in
+// `language` in Windows-1252 out. `line` keeps the text's leading spaces
+// and looks up the rest, so that the catalogue holds an indented sentence
+// without its indentation.
+struct ReportWords {
+    ReportLanguage language;
+    std::string operator()(std::string_view portuguese) const { return reportTextCp1252(language, portuguese); }
+    std::string line(std::string_view portuguese) const;
+};
+
 // The reports' date line in `language`: "Data: 7/12/2026 - 9:5:3",
 // "Date: ...", "Fecha: ...", day/month/year in all three.
 std::string reportDateLine(const DateTime& when, bool milliseconds, ReportLanguage language);

@@ -11,7 +11,7 @@ namespace zav {
 namespace {
 
 std::string say(ChartLanguage language, const char* portuguese, const char* english) {
-    return language == ChartLanguage::English ? english : portuguese;
+    return chartText(language, portuguese, english);
 }
 
 // Each treatment's colour and marker: six colours and four markers, so that

@@ -3,6 +3,7 @@
 #include "analysis/abundance.h"
 #include "analysis/class_codes.h"
 #include "analysis/report.h"
+#include "data/report_language.h"
 #include "data/text.h"
 #include "similarity/similarity_report.h"
 
@@ -179,11 +180,44 @@ constexpr std::pair<std::string_view, std::string_view> kSpanish[] = {
     {"Dissimilaridade de Bray-Curtis", "Disimilitud de Bray-Curtis"},
     {"Eixo 1: ", "Eje 1: "},
     {"; eixo 2: ", "; eje 2: "},
+    // The communities.
+    {"PCoA das coletas (", "PCoA de las colectas ("},
+    {"NMDS das coletas (", "NMDS de las colectas ("},
+    {"Sem NMDS (poucas coletas ou todas iguais): a PCoA", "Sin NMDS (pocas colectas o todas iguales): la PCoA"},
+    {"Espécies indicadoras (IndVal, Dufrêne e Legendre 1997)",
+     "Especies indicadoras (IndVal, Dufrêne y Legendre 1997)"},
+    {"Espécies com p < 0,05", "Especies con p < 0,05"},
+    {"Nenhuma espécie com p < 0,05: as de maior IndVal", "Ninguna especie con p < 0,05: las de mayor IndVal"},
+    {"Espécie (tratamento)", "Especie (tratamiento)"},
+    {"Stress: ", "Estrés: "},
+    // The population fluctuation.
+    {"Flutuação populacional", "Fluctuación poblacional"},
+    {"Coleta", "Colecta"},
+    {"Coletas", "Colectas"},
+    {"Data da coleta", "Fecha de la colecta"},
+    {"Indivíduos", "Individuos"},
+    {"Espécies por coleta", "Especies por colecta"},
+    {"Sem espécies predominantes", "Sin especies predominantes"},
+    {"; defasagem ", "; desfase "},
+    {"sem pares", "sin pares"},
+    {"Reta de mínimos quadrados", "Recta de mínimos cuadrados"},
 };
 
 } // namespace
 
 std::span<const std::pair<std::string_view, std::string_view>> chartSpanishTexts() { return kSpanish; }
+
+std::string chartSentence(ChartLanguage language, std::string_view portuguese) {
+    switch (language) {
+    case ChartLanguage::English:
+        return reportText(ReportLanguage::English, portuguese);
+    case ChartLanguage::Spanish:
+        return reportText(ReportLanguage::Spanish, portuguese);
+    case ChartLanguage::Portuguese:
+        break;
+    }
+    return std::string(portuguese);
+}
 
 std::string chartText(ChartLanguage language, std::string_view portuguese, std::string_view english) {
     switch (language) {
@@ -508,8 +542,8 @@ OrdinationPlot ordinationPlot(const communities::CommunityResult& result, bool p
                       chartText(language, "; eixo 2: ", "; axis 2: ") + share(result.pcoa.share2);
     } else {
         const double stress = result.nmds.result->stress;
-        plot.corner = "Stress: " + fixedPoint(stress, 3);
-        if (stress < 0.2) plot.corner += " (" + communities::stressReading(stress) + ")";
+        plot.corner = chartText(language, "Stress: ", "Stress: ") + fixedPoint(stress, 3);
+        if (stress < 0.2) plot.corner += " (" + chartSentence(language, communities::stressReading(stress)) + ")";
     }
     return plot;
 }

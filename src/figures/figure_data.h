@@ -43,6 +43,10 @@ enum class ChartLanguage { Portuguese, English, Spanish };
 // charts' table holds for the Portuguese text. UTF-8.
 std::string chartText(ChartLanguage language, std::string_view portuguese, std::string_view english);
 
+// A sentence the reports share with the charts (why a value is missing, the
+// reading of a stress), from the reports' catalogue (data/report_language.h).
+std::string chartSentence(ChartLanguage language, std::string_view portuguese);
+
 // The Portuguese texts of the charts with their Spanish, for the tests.
 std::span<const std::pair<std::string_view, std::string_view>> chartSpanishTexts();
 

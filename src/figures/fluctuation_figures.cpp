@@ -330,10 +330,10 @@ Figure scatterFigure(const FluctuationResult& result, ChartLanguage language, co
                                " (P = " + fixedPoint(found->result.pearson->p, 4) +
                                "; n = " + std::to_string(found->result.n) + lagText + ")");
     } else {
-        figure.notes.push_back(
-            "r: - (" +
-            (found != result.correlations.end() ? found->result.missing : say(language, "sem pares", "no pairs")) +
-            ")");
+        figure.notes.push_back("r: - (" +
+                               (found != result.correlations.end() ? chartSentence(language, found->result.missing)
+                                                                   : say(language, "sem pares", "no pairs")) +
+                               ")");
     }
     figure.series.push_back(points);
     if (points.points.size() >= 2 && sxx > 0) {

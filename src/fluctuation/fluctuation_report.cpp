@@ -3,6 +3,7 @@
 #include "data/cp1252.h"
 #include "data/export_text.h"
 #include "data/json_writer.h"
+#include "data/report_language.h"
 #include "data/report_text.h"
 #include "data/text.h"
 
@@ -10,6 +11,8 @@ namespace zav {
 namespace {
 
 std::string w(std::string_view utf8) { return cp1252::fromUtf8(utf8); }
+
+using Say = ReportWords;
 
 const std::string kRule(75, '-');
 constexpr double kSignificance = 0.05;
@@ -20,10 +23,10 @@ std::string shownDate(const std::optional<CalendarDate>& d) {
     return d ? two(d->day) + "/" + two(d->month) + "/" + std::to_string(d->year) : "-";
 }
 
-std::string seriesLabel(const SeriesCorrelation& c) {
-    if (c.series == "individuos") return "indivíduos";
-    if (c.series == "especies") return "espécies";
-    return "espécie " + c.series.substr(c.series.find(' ') + 1);
+std::string seriesLabel(const SeriesCorrelation& c, const Say& say) {
+    if (c.series == "individuos") return say("indivíduos");
+    if (c.series == "especies") return say("espécies");
+    return say("espécie ") + c.series.substr(c.series.find(' ') + 1);
 }
 
 // The text padded with spaces after it to `width` characters (no cut).
@@ -39,11 +42,11 @@ std::string coefficientColumns(const std::optional<fluctuation::Coefficient>& c)
     return leftPad(fixedPoint(c->value, 4), 9) + leftPad(fixedPoint(c->p, 4), 9) + (c->p < kSignificance ? "*" : " ");
 }
 
-void collectionLines(std::vector<std::string>& lines, const FluctuationResult& r) {
-    lines.push_back("COLETAS");
-    std::string heading = w("Coleta        Data   Indivíduos  Espécies  Shannon H");
+void collectionLines(std::vector<std::string>& lines, const FluctuationResult& r, const Say& say) {
+    lines.push_back(say("COLETAS"));
+    std::string heading = say("Coleta        Data   Indivíduos  Espécies  Shannon H");
     for (const auto number : r.predominant)
-        heading += leftPad(w("Esp. ") + std::to_string(number), 10);
+        heading += leftPad(say("Esp. ") + std::to_string(number), 10);
     lines.push_back(heading);
     for (const auto& c : r.collections) {
         std::string line = leftPad(std::to_string(c.number), 6) + leftPad(shownDate(c.date), 12) +
@@ -53,53 +56,53 @@ void collectionLines(std::vector<std::string>& lines, const FluctuationResult& r
             line += leftPad(std::to_string(count), 10);
         lines.push_back(line);
     }
-    lines.push_back(w("  Shannon H: -soma p ln p das espécies da coleta (Shannon 1948), logaritmo natural;"));
-    lines.push_back(w("  - : coleta sem indivíduos."));
+    lines.push_back(say.line("  Shannon H: -soma p ln p das espécies da coleta (Shannon 1948), logaritmo natural;"));
+    lines.push_back(say.line("  - : coleta sem indivíduos."));
     if (r.predominant.empty()) {
-        lines.push_back(w("  Nenhuma espécie predominante (*) na análise faunística do arquivo."));
+        lines.push_back(say.line("  Nenhuma espécie predominante (*) na análise faunística do arquivo."));
         return;
     }
-    lines.push_back(w("  Esp. N: indivíduos da espécie predominante N (marcada * na análise faunística)."));
+    lines.push_back(say.line("  Esp. N: indivíduos da espécie predominante N (marcada * na análise faunística)."));
     for (std::size_t i = 0; i < r.predominant.size(); ++i)
         if (!r.predominantNames[i].empty())
-            lines.push_back(w("    Esp. " + std::to_string(r.predominant[i]) + ": " + r.predominantNames[i]));
+            lines.push_back("    " + say("Esp. ") + std::to_string(r.predominant[i]) + ": " + w(r.predominantNames[i]));
 }
 
-void correlationLines(std::vector<std::string>& lines, const FluctuationResult& r) {
-    lines.push_back(
-        w("CORRELAÇÕES COM O CLIMA (defasagem de " + std::to_string(r.lag) + (r.lag == 1 ? " coleta)" : " coletas)")));
+void correlationLines(std::vector<std::string>& lines, const FluctuationResult& r, const Say& say) {
+    lines.push_back(say("CORRELAÇÕES COM O CLIMA (defasagem de " + std::to_string(r.lag) +
+                        (r.lag == 1 ? " coleta)" : " coletas)")));
     if (r.variables.empty()) {
-        lines.push_back(w("  - : o arquivo não tem o bloco [clima]"));
+        lines.push_back(say.line("  - : o arquivo não tem o bloco [clima]"));
         return;
     }
-    lines.push_back(rightPadded(w("Série"), 16) + rightPadded(w("Variável"), 16) + "   n" + leftPad("r", 9) +
+    lines.push_back(rightPadded(say("Série"), 16) + rightPadded(say("Variável"), 16) + "   n" + leftPad("r", 9) +
                     leftPad("p", 9) + " " + leftPad("rho", 9) + leftPad("p", 9));
     for (const auto& c : r.correlations) {
-        std::string line = rightPadded(w(seriesLabel(c)), 16) + rightPadded(w(r.variables[c.variable]), 16) +
+        std::string line = rightPadded(seriesLabel(c, say), 16) + rightPadded(w(r.variables[c.variable]), 16) +
                            leftPad(std::to_string(c.result.n), 4) + coefficientColumns(c.result.pearson) +
                            coefficientColumns(c.result.spearman);
-        if (!c.result.pearson) line += w(" " + c.result.missing);
+        if (!c.result.pearson) line += " " + say(c.result.missing);
         while (line.back() == ' ')
             line.pop_back();
         lines.push_back(line);
     }
-    lines.push_back(w("  * significativo a P=0,05 (p < 0,05)."));
-    lines.push_back(w("  r de Pearson (Pearson 1896) e rho de Spearman com postos médios nos empates"));
-    lines.push_back(w("  (Spearman 1904); p bilateral pelo t de Student, t = r raiz((n-2)/(1-r^2)) com"));
-    lines.push_back(w("  n-2 graus de liberdade (Zar 2010, cap. 19), como cor.test(exact = FALSE) do R."));
-    lines.push_back(w("  n: coletas com a série e a variável; a coleta k usa o clima da coleta k - " +
-                      std::to_string(r.lag) + "."));
+    lines.push_back(say.line("  * significativo a P=0,05 (p < 0,05)."));
+    lines.push_back(say.line("  r de Pearson (Pearson 1896) e rho de Spearman com postos médios nos empates"));
+    lines.push_back(say.line("  (Spearman 1904); p bilateral pelo t de Student, t = r raiz((n-2)/(1-r^2)) com"));
+    lines.push_back(say.line("  n-2 graus de liberdade (Zar 2010, cap. 19), como cor.test(exact = FALSE) do R."));
+    lines.push_back(say.line("  n: coletas com a série e a variável; a coleta k usa o clima da coleta k - " +
+                             std::to_string(r.lag) + "."));
 }
 
-void seasonalityLines(std::vector<std::string>& lines, const FluctuationResult& r) {
-    lines.push_back(w("SAZONALIDADE (teste de Rayleigh, Zar 2010, cap. 26-27)"));
+void seasonalityLines(std::vector<std::string>& lines, const FluctuationResult& r, const Say& say) {
+    lines.push_back(say("SAZONALIDADE (teste de Rayleigh, Zar 2010, cap. 26-27)"));
     if (!r.seasonality) {
-        lines.push_back(w("  - : " + r.seasonalityMissing));
+        lines.push_back(say.line("  - : ") + say(r.seasonalityMissing));
         return;
     }
     const auto& s = *r.seasonality;
-    const auto row = [](std::string_view label, const std::string& value) {
-        std::string line = "  " + w(label);
+    const auto row = [&say](std::string_view label, const std::string& value) {
+        std::string line = "  " + say(label);
         if (line.size() < 30) line += spaces(static_cast<int>(30 - line.size()));
         return line + leftPad(value, 10);
     };
@@ -110,28 +113,30 @@ void seasonalityLines(std::vector<std::string>& lines, const FluctuationResult& 
     lines.push_back(row("Desvio circular (graus)", fixedPoint(s.circularSd, 2)));
     lines.push_back(row("z de Rayleigh", fixedPoint(s.z, 4)));
     lines.push_back(row("p", fixedPoint(s.p, 4)) + (s.p < kSignificance ? "*" : ""));
-    lines.push_back(w("  Cada coleta no ângulo 360 (d - 1) / D do seu dia d no ano de D dias, com o peso"));
-    lines.push_back(w("  dos seus indivíduos; desvio circular raiz(-2 ln r); z = n r^2; p = exp(raiz(1 +"));
-    lines.push_back(w("  4n + 4(n^2 - R^2)) - (1 + 2n)), R = n r (Zar 2010, eqs. 26.4-26.20 e 27.4);"));
-    lines.push_back(w("  * significativo a P=0,05."));
+    lines.push_back(say.line("  Cada coleta no ângulo 360 (d - 1) / D do seu dia d no ano de D dias, com o peso"));
+    lines.push_back(say.line("  dos seus indivíduos; desvio circular raiz(-2 ln r); z = n r^2; p = exp(raiz(1 +"));
+    lines.push_back(say.line("  4n + 4(n^2 - R^2)) - (1 + 2n)), R = n r (Zar 2010, eqs. 26.4-26.20 e 27.4);"));
+    lines.push_back(say.line("  * significativo a P=0,05."));
 }
 
 } // namespace
 
 std::vector<std::string> fluctuationReport(const FluctuationResult& r, std::string_view fileNameBytes,
-                                           const DateTime& when) {
+                                           const DateTime& when, ReportLanguage language) {
+    const Say say{language};
     std::vector<std::string> lines;
-    lines.push_back(w("ZAVIRO - FLUTUAÇÃO POPULACIONAL"));
+    lines.push_back(say("ZAVIRO - FLUTUAÇÃO POPULACIONAL"));
     lines.emplace_back();
-    lines.push_back(reportFileLine(fileNameBytes));
-    lines.push_back(reportDateLine(when, true));
+    // "Arquivo: " and the name as every report shows it.
+    lines.push_back(say("Arquivo: ") + reportFileLine(fileNameBytes).substr(std::string_view("Arquivo: ").size()));
+    lines.push_back(reportDateLine(when, true, language));
     lines.emplace_back();
     lines.push_back(kRule);
-    collectionLines(lines, r);
+    collectionLines(lines, r, say);
     lines.push_back(kRule);
-    correlationLines(lines, r);
+    correlationLines(lines, r, say);
     lines.push_back(kRule);
-    seasonalityLines(lines, r);
+    seasonalityLines(lines, r, say);
     return lines;
 }
 

@@ -3,6 +3,7 @@
 // POPULACIONAL") and its JSON and CSV exports.
 
 #include "data/date_time.h"
+#include "data/report_language.h"
 #include "fluctuation/fluctuation.h"
 
 #include <string>
@@ -12,9 +13,10 @@
 namespace zav {
 
 // The report's lines, to be joined by joinReportLines. `fileNameBytes` is
-// the data file's name in Windows-1252, `when` the time of the run.
+// the data file's name in Windows-1252, `when` the time of the run; the
+// labels in `language`, the numbers and columns the same in every language.
 std::vector<std::string> fluctuationReport(const FluctuationResult& result, std::string_view fileNameBytes,
-                                           const DateTime& when);
+                                           const DateTime& when, ReportLanguage language = ReportLanguage::Portuguese);
 
 // Everything as JSON (UTF-8): "arquivo", "data", "predominantes",
 // "variaveis", "coletas", "correlacoes", "sazonalidade"; null where the

@@ -1,8 +1,10 @@
 #include "runs/report_tables.h"
 
 #include "analysis/analysis_export.h"
+#include "data/report_language.h"
 #include "similarity/similarity_report.h"
 
+#include <initializer_list>
 #include <optional>
 
 namespace zav {
@@ -37,6 +39,22 @@ class Figures {
     char separator_;
 };
 
+// A table written in Portuguese, in `language`: its title, headings and
+// notes, and the cells of the `labels` columns (row names, reasons; never
+// a species' or a variable's name), through the reports' catalogue.
+void translate(ShownTable& table, ReportLanguage language, std::initializer_list<std::size_t> labels = {}) {
+    if (language == ReportLanguage::Portuguese) return;
+    const auto say = [language](std::string& text) { text = reportText(language, text); };
+    say(table.title);
+    for (auto& heading : table.headings)
+        say(heading);
+    for (auto& note : table.notes)
+        say(note);
+    for (auto& row : table.rows)
+        for (const auto column : labels)
+            if (column < row.size()) say(row[column]);
+}
+
 void estimatorRow(ShownTable& table, const Figures& f, const std::string& name, const diversity::RichnessEstimate& r) {
     table.rows.push_back({name, f(r.estimate, 3), f(r.standardError, 3), f(r.lower, 3), f(r.upper, 3),
                           r.missing.empty() ? r.variant : r.missing});
@@ -58,9 +76,9 @@ void matrixTable(std::vector<ShownTable>& tables, const Figures& f, const IndexM
 
 } // namespace
 
-std::vector<ShownTable> surveyTables(const AnalysisResult& result, char decimalSeparator) {
+std::vector<ShownTable> surveyTables(const AnalysisResult& result, char decimalSeparator, ReportLanguage language) {
     const Figures f(decimalSeparator);
-    auto cells = speciesTableCells(result, decimalSeparator);
+    auto cells = speciesTableCells(result, decimalSeparator, language);
     ShownTable species{"Análise faunística - espécies", std::move(cells.front()), {}, {}};
     cells.erase(cells.begin());
     species.rows = std::move(cells);
@@ -82,10 +100,12 @@ std::vector<ShownTable> surveyTables(const AnalysisResult& result, char decimalS
     indices.rows.push_back({"Equitabilidade", f(ix.evenness, 4)});
     indices.notes = {"O intervalo de H é o do método (H -/+ 2 raiz(v/N')); o IC 95 % de H a publicar "
                      "(Hutcheson 1970) está no relatório Diversidade."};
+    translate(species, language);
+    translate(indices, language, {0});
     return {std::move(species), std::move(indices)};
 }
 
-std::vector<ShownTable> diversityTables(const DiversityResult& r, char decimalSeparator) {
+std::vector<ShownTable> diversityTables(const DiversityResult& r, char decimalSeparator, ReportLanguage language) {
     const Figures f(decimalSeparator);
     std::vector<ShownTable> tables;
 
@@ -114,7 +134,7 @@ std::vector<ShownTable> diversityTables(const DiversityResult& r, char decimalSe
         estimatorRow(richness, f, "Jackknife 2", r.incidence->jackknife2);
         estimatorRow(richness, f, "Bootstrap", r.incidence->bootstrap);
     } else {
-        richness.notes.push_back("Por incidência: " + r.incidenceMissing);
+        richness.notes.push_back(reportText(language, "Por incidência: ") + reportText(language, r.incidenceMissing));
     }
     tables.push_back(std::move(richness));
 
@@ -177,11 +197,14 @@ std::vector<ShownTable> diversityTables(const DiversityResult& r, char decimalSe
             curve.rows.push_back({f.size(p.t), f(p.richness, 3), f(p.band.lower, 3), f(p.band.upper, 3)});
         tables.push_back(std::move(curve));
     }
+    // The estimators' names, and their variants or reasons.
+    for (auto& table : tables)
+        translate(table, language, {0, 5});
     return tables;
 }
 
 std::vector<ShownTable> similarityTables(const SimilarityResult& result, const std::vector<std::string>& names,
-                                         char decimalSeparator) {
+                                         char decimalSeparator, ReportLanguage language) {
     const Figures f(decimalSeparator);
     ShownTable pairs{"Similaridade de Sørensen",
                      {"Par", "Espécies comuns (j)", "Espécies (a)", "Espécies (b)", "Quociente (%)",
@@ -192,11 +215,12 @@ std::vector<ShownTable> similarityTables(const SimilarityResult& result, const s
         pairs.rows.push_back({pairLabel(p), std::to_string(p.common), std::to_string(p.speciesX),
                               std::to_string(p.speciesY), p.quotientDefined ? f(p.quotient, 2) : "-",
                               p.intervalDefined ? f(p.lower, 2) : "-", p.intervalDefined ? f(p.upper, 2) : "-"});
+    translate(pairs, language);
     return {std::move(pairs)};
 }
 
 std::vector<ShownTable> comparisonTables(const ComparisonResult& r, const std::vector<std::string>& names,
-                                         char decimalSeparator) {
+                                         char decimalSeparator, ReportLanguage language) {
     const Figures f(decimalSeparator);
     std::vector<ShownTable> tables;
     ShownTable perTreatment{"Teste t de Hutcheson - tratamentos",
@@ -222,11 +246,13 @@ std::vector<ShownTable> comparisonTables(const ComparisonResult& r, const std::v
     matrixTable(tables, f, r.morisitaHorn, "Morisita-Horn - similaridade (%)", "Horn 1966, abundâncias.");
     matrixTable(tables, f, r.brayCurtis, "Bray-Curtis - similaridade (%)",
                 "Bray e Curtis 1957: 1 - dissimilaridade, abundâncias.");
+    for (auto& table : tables)
+        translate(table, language);
     return tables;
 }
 
 std::vector<ShownTable> communitiesTables(const communities::CommunityResult& r, const std::vector<std::string>& names,
-                                          char decimalSeparator) {
+                                          char decimalSeparator, ReportLanguage language) {
     const Figures f(decimalSeparator);
     std::vector<ShownTable> tables;
     ShownTable indicators{"Espécies indicadoras (IndVal)",
@@ -257,7 +283,8 @@ std::vector<ShownTable> communitiesTables(const communities::CommunityResult& r,
     ShownTable samples{"Coordenadas das coletas",
                        {"Tratamento", "Coleta", "PCoA 1", "PCoA 2"},
                        {},
-                       {nmds ? "NMDS: stress " + f(r.nmds.result->stress, 4) + "." : "Sem NMDS."}};
+                       {nmds ? reportText(language, "NMDS: stress ") + f(r.nmds.result->stress, 4) + "."
+                             : reportText(language, "Sem NMDS.")}};
     if (nmds) {
         samples.headings.push_back("NMDS 1");
         samples.headings.push_back("NMDS 2");
@@ -273,10 +300,13 @@ std::vector<ShownTable> communitiesTables(const communities::CommunityResult& r,
         samples.rows.push_back(std::move(row));
     }
     tables.push_back(std::move(samples));
+    // The PERMANOVA's sources.
+    for (auto& table : tables)
+        translate(table, language, {0});
     return tables;
 }
 
-std::vector<ShownTable> fluctuationTables(const FluctuationResult& r, char decimalSeparator) {
+std::vector<ShownTable> fluctuationTables(const FluctuationResult& r, char decimalSeparator, ReportLanguage language) {
     const Figures f(decimalSeparator);
     std::vector<ShownTable> tables;
     ShownTable collections{"Coletas",
@@ -284,7 +314,7 @@ std::vector<ShownTable> fluctuationTables(const FluctuationResult& r, char decim
                            {},
                            {"Shannon H: logaritmo natural (Shannon 1948); - : coleta sem indivíduos."}};
     for (const auto number : r.predominant)
-        collections.headings.push_back("Espécie " + std::to_string(number));
+        collections.headings.push_back(reportText(language, "Espécie ") + std::to_string(number));
     for (const auto& c : r.collections) {
         std::vector<std::string> row = {std::to_string(c.number), c.date ? formatDate(*c.date) : "-",
                                         std::to_string(c.individuals), std::to_string(c.species), f(c.shannon, 4)};
@@ -324,9 +354,14 @@ std::vector<ShownTable> fluctuationTables(const FluctuationResult& r, char decim
                        {"z de Rayleigh", f(s->z, 4)},
                        {"p", f(s->p, 4)}};
     } else {
-        season.notes.push_back("- : " + r.seasonalityMissing);
+        season.notes.push_back("- : " + reportText(language, r.seasonalityMissing));
     }
     tables.push_back(std::move(season));
+    translate(tables[0], language);
+    // The series and the reason a correlation is missing; the seasonality's
+    // measures.
+    translate(tables[1], language, {0, 8});
+    translate(tables[2], language, {0});
     return tables;
 }
 

@@ -253,9 +253,8 @@ std::string runOutput(const AnyRun& run, RunOutput output, ReportLanguage langua
                           [&](const DiversityRun& held) { return diversityOutput(held, output, language); },
                           [&](const SimilarityRun& held) { return similarityOutput(held, output, language); },
                           [&](const ComparisonRun& held) { return comparisonOutput(held, output, language); },
-                          // Their reports are in Portuguese alone for now.
-                          [&](const CommunitiesRun& held) { return communitiesOutput(held, output); },
-                          [&](const FluctuationRun& held) { return fluctuationOutput(held, output); },
+                          [&](const CommunitiesRun& held) { return communitiesOutput(held, output, language); },
+                          [&](const FluctuationRun& held) { return fluctuationOutput(held, output, language); },
                       },
                       run);
 }
@@ -286,22 +285,23 @@ const std::vector<std::string>& runNotices(const AnyRun& run) {
         run);
 }
 
-std::vector<ShownTable> runTables(const AnyRun& run, char decimalSeparator) {
-    return std::visit(Overloaded{
-                          [&](const SurveyRun& held) { return surveyTables(held.result, decimalSeparator); },
-                          [&](const DiversityRun& held) { return diversityTables(held.result, decimalSeparator); },
-                          [&](const SimilarityRun& held) {
-                              return similarityTables(held.result, held.treatments.namesUtf8(), decimalSeparator);
-                          },
-                          [&](const ComparisonRun& held) {
-                              return comparisonTables(held.result, held.treatments.namesUtf8(), decimalSeparator);
-                          },
-                          [&](const CommunitiesRun& held) {
-                              return communitiesTables(held.result, held.treatments.namesUtf8(), decimalSeparator);
-                          },
-                          [&](const FluctuationRun& held) { return fluctuationTables(held.result, decimalSeparator); },
-                      },
-                      run);
+std::vector<ShownTable> runTables(const AnyRun& run, char decimalSeparator, ReportLanguage language) {
+    return std::visit(
+        Overloaded{
+            [&](const SurveyRun& held) { return surveyTables(held.result, decimalSeparator, language); },
+            [&](const DiversityRun& held) { return diversityTables(held.result, decimalSeparator, language); },
+            [&](const SimilarityRun& held) {
+                return similarityTables(held.result, held.treatments.namesUtf8(), decimalSeparator, language);
+            },
+            [&](const ComparisonRun& held) {
+                return comparisonTables(held.result, held.treatments.namesUtf8(), decimalSeparator, language);
+            },
+            [&](const CommunitiesRun& held) {
+                return communitiesTables(held.result, held.treatments.namesUtf8(), decimalSeparator, language);
+            },
+            [&](const FluctuationRun& held) { return fluctuationTables(held.result, decimalSeparator, language); },
+        },
+        run);
 }
 
 // A run of one file holds its path; a run of several, its treatments.

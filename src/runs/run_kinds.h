@@ -126,8 +126,10 @@ std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language,
                                const FluctuationFigureOptions& fluctuation = {});
 
 // The run's tables as a report shows them, for a workbook or the
-// clipboard: numbers with `decimalSeparator`, the treatments by their names.
-std::vector<ShownTable> runTables(const AnyRun& run, char decimalSeparator);
+// clipboard: numbers with `decimalSeparator`, the treatments by their
+// names, the headings in `language`.
+std::vector<ShownTable> runTables(const AnyRun& run, char decimalSeparator,
+                                  ReportLanguage language = ReportLanguage::Portuguese);
 
 // The run's files under the names the user sees, which its outputs print:
 // `paths` its data files (none: as they are), `names` a several files'

@@ -125,7 +125,7 @@ FluctuationRun runFluctuation(std::string_view bytes, const std::string& shownNa
     return run;
 }
 
-std::string fluctuationOutput(const FluctuationRun& run, RunOutput output) {
+std::string fluctuationOutput(const FluctuationRun& run, RunOutput output, ReportLanguage language) {
     switch (output) {
     case RunOutput::Json:
         return fluctuationJson(run.result, run.path.string(), run.when);
@@ -134,7 +134,7 @@ std::string fluctuationOutput(const FluctuationRun& run, RunOutput output) {
     case RunOutput::Report:
         break;
     }
-    return joinReportLines(fluctuationReport(run.result, cp1252::fromUtf8(run.path.string()), run.when));
+    return joinReportLines(fluctuationReport(run.result, cp1252::fromUtf8(run.path.string()), run.when, language));
 }
 
 std::string diversityOutput(const DiversityRun& run, RunOutput output, ReportLanguage language) {
@@ -350,13 +350,13 @@ CommunitiesRun runCommunities(const std::vector<std::pair<std::string_view, std:
     return communitiesOf(std::move(treatments), read, options);
 }
 
-std::string communitiesOutput(const CommunitiesRun& run, RunOutput output) {
+std::string communitiesOutput(const CommunitiesRun& run, RunOutput output, ReportLanguage language) {
     communities::CommunityLabels labels{run.treatments.namesUtf8(), run.treatments.pathsUtf8(),
                                         run.treatments.speciesNames, run.treatments.notes};
     // "arquivo" is T1's file, whose name the outputs' names take.
     const std::string first = labels.treatmentFiles.empty() ? std::string() : labels.treatmentFiles.front();
     if (output == RunOutput::Json) return communitiesJson(run.result, labels, first, run.treatments.when);
-    return joinReportLines(communitiesReport(run.result, labels, run.treatments.when));
+    return joinReportLines(communitiesReport(run.result, labels, run.treatments.when, language));
 }
 
 } // namespace zav

@@ -75,7 +75,8 @@ FluctuationRun runFluctuation(const std::filesystem::path& file, int lag, Clock&
 FluctuationRun runFluctuation(const std::filesystem::path& file, int lag, const DateTime& when);
 FluctuationRun runFluctuation(std::string_view bytes, const std::string& shownName, int lag, const DateTime& when);
 // The report, the JSON, or the per-collection table as CSV.
-std::string fluctuationOutput(const FluctuationRun& run, RunOutput output);
+std::string fluctuationOutput(const FluctuationRun& run, RunOutput output,
+                              ReportLanguage language = ReportLanguage::Portuguese);
 
 // Treatment files read for a similarity or a comparison run.
 struct TreatmentFiles {
@@ -165,6 +166,7 @@ CommunitiesRun runCommunities(const std::vector<std::filesystem::path>& files, c
 CommunitiesRun runCommunities(const std::vector<std::pair<std::string_view, std::string>>& files,
                               const CommunityOptions& options, const DateTime& when);
 // The report or the JSON (there is no CSV of the communities).
-std::string communitiesOutput(const CommunitiesRun& run, RunOutput output);
+std::string communitiesOutput(const CommunitiesRun& run, RunOutput output,
+                              ReportLanguage language = ReportLanguage::Portuguese);
 
 } // namespace zav

@@ -194,6 +194,23 @@ std::vector<std::string> textsOf(const std::vector<zav::Figure>& figures) {
     return texts;
 }
 
+// Each text the English charts change has a Spanish of its own: not the
+// English a text missing from the Spanish table falls back to, nor (with
+// `notPortuguese`, where no text reads the same in both) the Portuguese.
+void expectSpanishWhereEnglishDiffers(const std::vector<std::string>& pt, const std::vector<std::string>& en,
+                                      const std::vector<std::string>& es, bool notPortuguese = false) {
+    ASSERT_EQ(es.size(), pt.size());
+    ASSERT_EQ(en.size(), pt.size());
+    for (std::size_t i = 0; i < es.size(); ++i) {
+        if (pt[i] != en[i]) {
+            EXPECT_NE(es[i], en[i]) << "no Spanish for: " << pt[i];
+            if (notPortuguese) {
+                EXPECT_NE(es[i], pt[i]) << "Portuguese in Spanish: " << pt[i];
+            }
+        }
+    }
+}
+
 } // namespace
 
 // Every chart of every kind in Spanish: each text has its Spanish, not the
@@ -218,15 +235,8 @@ TEST(Figures, SpeakSpanishEverywhere) {
         figures.insert(figures.end(), comparison.begin(), comparison.end());
         return textsOf(figures);
     };
-    const auto pt = all(zav::ChartLanguage::Portuguese), en = all(zav::ChartLanguage::English),
-               es = all(zav::ChartLanguage::Spanish);
-    ASSERT_EQ(es.size(), pt.size());
-    ASSERT_EQ(en.size(), pt.size());
-    for (std::size_t i = 0; i < es.size(); ++i) {
-        if (pt[i] != en[i]) {
-            EXPECT_NE(es[i], en[i]) << "no Spanish for: " << pt[i];
-        }
-    }
+    expectSpanishWhereEnglishDiffers(all(zav::ChartLanguage::Portuguese), all(zav::ChartLanguage::English),
+                                     all(zav::ChartLanguage::Spanish));
     EXPECT_EQ(named(survey("dez-especies.txt", zav::ChartLanguage::Spanish), "frequencia").title, "Frecuencia");
 }
 
@@ -336,4 +346,41 @@ TEST(FluctuationFigures, TimeAxisSecondAxisAndFit) {
     EXPECT_EQ(tickLabels(undated.front().x),
               (std::vector<std::string>{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
     EXPECT_EQ(undated.front().series.front().points[3].x, 4);
+}
+
+// The communities' and the fluctuation's charts in Spanish as every other
+// chart (SpeakSpanishEverywhere), and the sentences they take from the
+// analyses (the stress's reading, why a correlation is missing) in the
+// chart's language.
+TEST(Figures, CommunitiesAndFluctuationSpeakEachLanguage) {
+    const auto all = [](zav::ChartLanguage language) {
+        auto figures = communities(false, language);
+        for (const auto& more :
+             {communities(true, language), zav::figuresOf(fluctuationRun().result, language, {0, "especie 10"}),
+              zav::figuresOf(fluctuationRun().result, language, {2, "especies"})})
+            figures.insert(figures.end(), more.begin(), more.end());
+        auto undated = fluctuationRun().result;
+        undated.predominant.clear();
+        undated.predominantNames.clear();
+        for (auto& c : undated.collections) {
+            c.date.reset();
+            c.predominant.clear();
+        }
+        const auto more = zav::figuresOf(undated, language);
+        figures.insert(figures.end(), more.begin(), more.end());
+        return textsOf(figures);
+    };
+    const auto pt = all(zav::ChartLanguage::Portuguese), en = all(zav::ChartLanguage::English),
+               es = all(zav::ChartLanguage::Spanish);
+    expectSpanishWhereEnglishDiffers(pt, en, es, true);
+    const auto has = [](const std::vector<std::string>& texts, const std::string& part) {
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const std::string& t) { return t.find(part) != std::string::npos; });
+    };
+    EXPECT_TRUE(has(pt, "(excelente)"));
+    EXPECT_TRUE(has(en, "(excellent)"));
+    EXPECT_TRUE(has(es, "Estrés: "));
+    EXPECT_TRUE(has(pt, "a série é constante nessas coletas"));
+    EXPECT_TRUE(has(en, "the series is constant in these collections"));
+    EXPECT_TRUE(has(es, "la serie es constante en esas colectas"));
 }

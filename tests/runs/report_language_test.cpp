@@ -4,13 +4,16 @@
 // fixed-width tables) the same columns.
 #include "analysis/analysis.h"
 #include "analysis/report.h"
+#include "communities/communities_report.h"
 #include "comparison/comparison_report.h"
+#include "data/collection_blocks.h"
 #include "data/cp1252.h"
 #include "data/file_io.h"
 #include "data/report_language.h"
 #include "data/report_text.h"
 #include "data/species_file.h"
 #include "diversity/diversity_report.h"
+#include "fluctuation/fluctuation_report.h"
 #include "runs/run_kinds.h"
 #include "runs/runs.h"
 #include "similarity/similarity_report.h"
@@ -42,9 +45,10 @@ std::filesystem::path goldenName(const std::filesystem::path& portuguese, Report
     return name;
 }
 
-// The four kinds of report of fixed inputs, in one language.
+// Every kind of report of fixed inputs, in one language; the diversity of a
+// survey kept whole adds the lines of its collections.
 struct Reports {
-    std::string faunistic, similarity, comparison, diversity;
+    std::string faunistic, similarity, comparison, diversity, diversityOfCollections, fluctuation, communities;
 };
 
 PresenceMatrix treatmentFiles(const std::vector<std::string>& names) {
@@ -71,19 +75,48 @@ Reports reportsIn(ReportLanguage language) {
     auto girdled = analyseDiversity(loadSpeciesFile(kTests / "diversity" / "golden" / "girdled.txt"));
     girdled.faunisticShannon = girdled.indices.shannon;
     r.diversity = joinReportLines(diversityReport(girdled, "girdled.txt", {6, 12, 2026, 9, 5, 7, 42}, language));
+    // The survey with its [coletas] and [clima] blocks, as the diversity's
+    // and the fluctuation's Portuguese golden files have it.
+    const auto whole = readFileBytes(kTests / "diversity" / "golden" / "dez-especies-coletas.txt");
+    auto withMatrix = analyseDiversity(parseSpeciesTable(whole));
+    addCollectionMatrix(withMatrix, parseCollectionBlocks(whole));
+    r.diversityOfCollections =
+        joinReportLines(diversityReport(withMatrix, "dez-especies-coletas.txt", {6, 12, 2026, 9, 5, 7, 42}, language));
+    const auto dated = readFileBytes(kTests / "fluctuation" / "golden" / "dez-especies-coletas.txt");
+    r.fluctuation =
+        joinReportLines(fluctuationReport(analyseFluctuation(parseSpeciesTable(dated), parseCollectionBlocks(dated), 0),
+                                          "C:\\Dados\\dez-especies-coletas.txt", {6, 12, 2026, 9, 5, 7, 42}, language));
+    // The three areas of the communities' golden file, from their data files.
+    std::vector<std::string> areas;
+    for (const char* file : {"mata.txt", "borda.txt", "pasto.txt"})
+        areas.push_back(readFileBytes(kTests / "communities" / "data" / file));
+    const auto communities = runCommunities({{areas[0], "mata.txt"}, {areas[1], "borda.txt"}, {areas[2], "pasto.txt"}},
+                                            CommunityOptions{}, DateTime{});
+    const communities::CommunityLabels labels{
+        {"mata.txt", "borda.txt", "pasto.txt"},
+        {"/dados/mata.txt", "/dados/borda.txt", "/dados/pasto.txt"},
+        {"Atta sexdens", "Camponotus sp.", "Solenopsis saevissima", "", "Pheidole sp. 1", "Dorymyrmex brunneus"},
+        {"Espécies pareadas pelo nome, não pela linha: 6 espécies nos 3 tratamentos"}};
+    r.communities =
+        joinReportLines(communitiesReport(communities.result, labels, {6, 12, 2026, 9, 5, 3, 42}, language));
     return r;
+}
+
+// Each report with the path of its Portuguese golden file.
+std::vector<std::pair<std::filesystem::path, const std::string*>> goldenFiles(const Reports& r) {
+    return {{kTests / "analysis" / "golden" / "dez-especies.relatorio", &r.faunistic},
+            {kTests / "similarity" / "golden" / "cinco-tratamentos.relatorio", &r.similarity},
+            {kTests / "comparison" / "golden" / "cinco-tratamentos.relatorio", &r.comparison},
+            {kTests / "diversity" / "golden" / "girdled.relatorio", &r.diversity},
+            {kTests / "diversity" / "golden" / "dez-especies-coletas.relatorio", &r.diversityOfCollections},
+            {kTests / "fluctuation" / "golden" / "dez-especies-coletas.relatorio", &r.fluctuation},
+            {kTests / "communities" / "golden" / "tres-areas.relatorio", &r.communities}};
 }
 
 TEST(ReportLanguages, EachReportMatchesItsGoldenFileInEachLanguage) {
     for (const auto language : kLanguages) {
         const auto r = reportsIn(language);
-        const std::pair<std::filesystem::path, const std::string*> files[] = {
-            {kTests / "analysis" / "golden" / "dez-especies.relatorio", &r.faunistic},
-            {kTests / "similarity" / "golden" / "cinco-tratamentos.relatorio", &r.similarity},
-            {kTests / "comparison" / "golden" / "cinco-tratamentos.relatorio", &r.comparison},
-            {kTests / "diversity" / "golden" / "girdled.relatorio", &r.diversity},
-        };
-        for (const auto& [portuguese, bytes] : files) {
+        for (const auto& [portuguese, bytes] : goldenFiles(r)) {
             const auto golden = goldenName(portuguese, language);
             // The Portuguese files are never rewritten here.
             if (std::getenv("ZAV_UPDATE_GOLDEN") && language != ReportLanguage::Portuguese)
@@ -127,6 +160,16 @@ std::vector<NumberToken> numbers(const std::string& report) {
     return out;
 }
 
+std::vector<std::string> split(const std::string& report) {
+    std::vector<std::string> lines(1);
+    for (const char c : report)
+        if (c == '\n')
+            lines.emplace_back();
+        else
+            lines.back() += c;
+    return lines;
+}
+
 std::vector<std::string> texts(const std::vector<NumberToken>& tokens) {
     std::vector<std::string> out;
     for (const auto& t : tokens)
@@ -139,11 +182,11 @@ TEST(ReportLanguages, EveryLanguageHasTheSameNumbersInTheSameOrder) {
     for (const auto language : {ReportLanguage::English, ReportLanguage::Spanish}) {
         SCOPED_TRACE(reportLanguageCode(language));
         const auto other = reportsIn(language);
-        const std::pair<const std::string*, const std::string*> pairs[] = {{&pt.faunistic, &other.faunistic},
-                                                                           {&pt.similarity, &other.similarity},
-                                                                           {&pt.comparison, &other.comparison},
-                                                                           {&pt.diversity, &other.diversity}};
-        for (const auto& [a, b] : pairs) {
+        const auto ptFiles = goldenFiles(pt), otherFiles = goldenFiles(other);
+        for (std::size_t k = 0; k < ptFiles.size(); ++k) {
+            const auto* a = ptFiles[k].second;
+            const auto* b = otherFiles[k].second;
+            SCOPED_TRACE(ptFiles[k].first.string());
             EXPECT_EQ(texts(numbers(*a)), texts(numbers(*b)));
             EXPECT_EQ(std::count(a->begin(), a->end(), '\n'), std::count(b->begin(), b->end(), '\n'));
         }
@@ -161,23 +204,107 @@ TEST(ReportLanguages, EveryLanguageHasTheSameNumbersInTheSameOrder) {
                     EXPECT_EQ(a[i].column, b[i].column) << a[i].text << " on line " << a[i].line;
                 }
             }
+        } // In the other reports the table rows (a line that ends with its
+        // last number, or with a mark of significance after it) keep every
+        // number's column.
+        for (std::size_t k = 5; k < ptFiles.size(); ++k) {
+            const auto a = numbers(*ptFiles[k].second), b = numbers(*otherFiles[k].second);
+            ASSERT_EQ(a.size(), b.size());
+            const auto lines = split(*ptFiles[k].second);
+            for (std::size_t i = 0; i < a.size(); ++i) {
+                const auto& line = lines[a[i].line];
+                const auto rest = line.substr(std::min(line.size(), a[i].column + a[i].text.size()));
+                const bool row = a[i].line > 4 && rest.find_first_not_of(" *\r") == std::string::npos;
+                if (row) {
+                    EXPECT_EQ(a[i].column, b[i].column)
+                        << ptFiles[k].first.filename() << ": " << a[i].text << " on line " << a[i].line;
+                }
+            }
         }
     }
 }
 
 // Words that are Portuguese and neither English nor Spanish.
-const std::set<std::string> kPortugueseWords{
-    "do",           "da",           "das",          "não",        "sem",
-    "com",          "um",           "uma",          "os",         "espécie",
-    "espécies",     "Espécie",      "Espécies",     "coletas",    "Coletas",
-    "Arquivo",      "Data",         "relatório",    "Tratamento", "Tratamentos",
-    "indivíduos",   "Indivíduos",   "AMOSTRA",      "amostra",    "ANÁLISE",
-    "FAUNÍSTICA",   "Similaridade", "similaridade", "Comparação", "Correlação",
-    "Variância",    "Fusão",
+const std::set<std::string> kPortugueseWords{"do",
+                                             "da",
+                                             "das",
+                                             "não",
+                                             "sem",
+                                             "com",
+                                             "um",
+                                             "uma",
+                                             "os",
+                                             "espécie",
+                                             "espécies",
+                                             "Espécie",
+                                             "Espécies",
+                                             "coletas",
+                                             "Coletas",
+                                             "Arquivo",
+                                             "Data",
+                                             "relatório",
+                                             "Tratamento",
+                                             "Tratamentos",
+                                             "indivíduos",
+                                             "Indivíduos",
+                                             "AMOSTRA",
+                                             "amostra",
+                                             "ANÁLISE",
+                                             "FAUNÍSTICA",
+                                             "Similaridade",
+                                             "similaridade",
+                                             "Comparação",
+                                             "Correlação",
+                                             "Variância",
+                                             "Fusão",
 
-    "réplicas",     "semente",      "quando",       "exige",      "pelo",
-    "menos",        "Número",       "Numero",       "Indice",     "Característica",
-    "predominantes"};
+                                             "réplicas",
+                                             "semente",
+                                             "quando",
+                                             "exige",
+                                             "pelo",
+                                             "menos",
+                                             "Número",
+                                             "Numero",
+                                             "Indice",
+                                             "Característica",
+                                             "predominantes",
+
+                                             "coleta",
+                                             "Coleta",
+                                             "COLETAS",
+                                             "amostra",
+                                             "amostras",
+                                             "Amostras",
+                                             "Permutações",
+                                             "permutações",
+                                             "permutação",
+                                             "dissimilaridade",
+                                             "Dissimilaridade",
+                                             "Resíduo",
+                                             "Eixo",
+                                             "Melhor",
+                                             "inícios",
+                                             "FLUTUAÇÃO",
+                                             "POPULACIONAL",
+                                             "CORRELAÇÕES",
+                                             "SAZONALIDADE",
+                                             "defasagem",
+                                             "Série",
+                                             "série",
+                                             "Variável",
+                                             "variável",
+                                             "vetor",
+                                             "graus",
+                                             "Desvio",
+                                             "postos",
+                                             "média",
+                                             "Média",
+                                             "Nenhuma",
+                                             "nenhum",
+                                             "Fonte",
+                                             "autovetor",
+                                             "escalonamento"};
 
 std::vector<std::string> words(const std::string& utf8) {
     std::vector<std::string> out;
@@ -194,14 +321,23 @@ std::vector<std::string> words(const std::string& utf8) {
     return out;
 }
 
+// The data file's block marks and a file's name, the same in every
+// language.
+std::string withoutBlockMarks(std::string text) {
+    for (const std::string mark : {"[coletas]", "[clima]", "dez-especies-coletas.txt"})
+        for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark))
+            text.erase(at, mark.size());
+    return text;
+}
+
 TEST(ReportLanguages, NoPortugueseLabelIsLeftInEnglishOrSpanish) {
     for (const auto language : {ReportLanguage::English, ReportLanguage::Spanish}) {
         const auto r = reportsIn(language);
-        for (const auto* report : {&r.faunistic, &r.similarity, &r.comparison, &r.diversity})
-            for (const auto& word : words(cp1252::toUtf8(*report))) {
+        for (const auto& [golden, report] : goldenFiles(r))
+            for (const auto& word : words(withoutBlockMarks(cp1252::toUtf8(*report)))) {
                 // "predominantes" and "Número" are Spanish too.
-                if (language == ReportLanguage::Spanish &&
-                    (word == "predominantes" || word == "Número" || word == "menos" || word == "réplicas"))
+                if (language == ReportLanguage::Spanish && (word == "predominantes" || word == "Número" ||
+                                                            word == "menos" || word == "réplicas" || word == "da"))
                     continue;
                 EXPECT_FALSE(kPortugueseWords.count(word)) << reportLanguageCode(language) << ": " << word;
             }
@@ -320,6 +456,16 @@ TEST(ReportLanguages, RunsWriteTheReportInTheLanguageAndTheRestUnchanged) {
         EXPECT_EQ(surveyOutput(survey, output, en), surveyOutput(survey, output));
         EXPECT_EQ(diversityOutput(diversity, output, en), diversityOutput(diversity, output));
     }
+    // The fluctuation and the communities through the table of run kinds too.
+    const auto whole = readFileBytes(kTests / "fluctuation" / "golden" / "dez-especies-coletas.txt");
+    const AnyRun fluctuation{runFluctuation(whole, "x.txt", 0, when)};
+    EXPECT_TRUE(runOutput(fluctuation, RunOutput::Report, en).starts_with("ZAVIRO - POPULATION FLUCTUATION\r\n"));
+    const AnyRun communities{runCommunities({{whole, "a.txt"}, {whole, "b.txt"}}, CommunityOptions{}, when)};
+    EXPECT_TRUE(runOutput(communities, RunOutput::Report, ReportLanguage::Spanish)
+                    .starts_with("ZAVIRO - COMUNIDADES\r\n\r\nFecha: "));
+    for (const auto output : {RunOutput::Json, RunOutput::Csv})
+        EXPECT_EQ(runOutput(fluctuation, output, en), runOutput(fluctuation, output));
+    EXPECT_EQ(runOutput(communities, RunOutput::Json, en), runOutput(communities, RunOutput::Json));
     EXPECT_EQ(similarityOutput(similarity, RunOutput::Json, en), similarityOutput(similarity, RunOutput::Json));
     EXPECT_EQ(comparisonOutput(comparison, RunOutput::Json, en), comparisonOutput(comparison, RunOutput::Json));
 }

@@ -1,9 +1,14 @@
+#include "data/collection_blocks.h"
+#include "data/file_io.h"
 #include "data/species_file.h"
 #include "runs/report_tables.h"
+#include "runs/runs.h"
 #include "similarity/similarity.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -80,6 +85,84 @@ TEST(ReportTables, CommunitiesIndicatorsPermanovaAndCoordinates) {
     EXPECT_EQ(tables[3].rows[3][0], "T2");
     EXPECT_EQ(tables[3].rows[3][1], "1");
     EXPECT_EQ(tables[3].headings.size(), result.nmds.result ? 6u : 4u);
+}
+
+// Every kind's tables in one language, from the test files with
+// collections and weather, so that every table has rows.
+std::vector<ShownTable> allTables(ReportLanguage language) {
+    const std::filesystem::path tests = ZAV_TESTS_DIR;
+    const auto whole = readFileBytes(tests / "fluctuation" / "golden" / "dez-especies-coletas.txt");
+    std::vector<ShownTable> all;
+    const auto add = [&all](std::vector<ShownTable> more) { all.insert(all.end(), more.begin(), more.end()); };
+    add(surveyTables(analyse(parseSpeciesTable(whole)), ',', language));
+    add(diversityTables(runDiversity(whole, "x.txt", DateTime{}).result, ',', language));
+    const PresenceMatrix matrix{{{400, 5, 1, 0}, {1, 300, 200, 9}}};
+    add(similarityTables(CalculaSimilaridade(matrix), {"a", "b"}, ',', language));
+    add(comparisonTables(compareTreatments(matrix, DendrogramIndex::Sorensen), {"a", "b"}, ',', language));
+    std::vector<std::string> areas;
+    for (const char* file : {"mata.txt", "borda.txt", "pasto.txt"})
+        areas.push_back(readFileBytes(tests / "communities" / "data" / file));
+    add(communitiesTables(runCommunities({{areas[0], "a"}, {areas[1], "b"}, {areas[2], "c"}}, {}, DateTime{}).result,
+                          {"a", "b", "c"}, ',', language));
+    add(fluctuationTables(runFluctuation(whole, "x.txt", 0, DateTime{}).result, ',', language));
+    return all;
+}
+
+// The tables copied or saved as a workbook speak the report's language:
+// no Portuguese word left in English or Spanish ("especie", a series'
+// code in Portuguese, is Spanish too), the figures and the
+// tables' shapes the same in all three.
+TEST(ReportTables, SpeakTheReportsLanguage) {
+    const std::set<std::string> portuguese{"Espécie",      "Espécies",   "espécies",     "Indivíduos",
+                                           "indivíduos",   "Coletas",    "coletas",      "Coleta",
+                                           "coleta",       "Nome",       "Dominância",   "Abundância",
+                                           "Frequência",   "Constância", "Análise",      "faunística",
+                                           "Similaridade", "Quociente",  "comuns",       "Teste",
+                                           "Variância",    "Graus",      "liberdade",    "Soma",
+                                           "quadrados",    "Eixo",       "das",          "dos",
+                                           "da",           "do",         "com",          "sem",
+                                           "não",          "pelo",       "Sazonalidade", "Correlações",
+                                           "defasagem",    "Série",      "Variável",     "Ordem",
+                                           "Estimativa",   "Erro",       "padrão",       "Equitabilidade",
+                                           "amostra",      "Amostra",    "faixa",        "Rarefação",
+                                           "extrapolação", "especie",    "Data",         "permutações",
+                                           "Fonte",        "Resíduo",    "Tratamentos"};
+    const auto words = [](const std::string& text) {
+        std::vector<std::string> out(1);
+        for (const char c : text) {
+            if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c & 0x80))
+                out.back() += c;
+            else if (!out.back().empty())
+                out.emplace_back();
+        }
+        return out;
+    };
+    const auto pt = allTables(ReportLanguage::Portuguese);
+    for (const auto language : {ReportLanguage::English, ReportLanguage::Spanish}) {
+        SCOPED_TRACE(std::string(reportLanguageCode(language)));
+        const auto other = allTables(language);
+        ASSERT_EQ(other.size(), pt.size());
+        for (std::size_t t = 0; t < pt.size(); ++t) {
+            EXPECT_EQ(other[t].headings.size(), pt[t].headings.size()) << pt[t].title;
+            EXPECT_EQ(other[t].notes.size(), pt[t].notes.size()) << pt[t].title;
+            ASSERT_EQ(other[t].rows.size(), pt[t].rows.size()) << pt[t].title;
+            std::vector<std::string> texts{other[t].title};
+            texts.insert(texts.end(), other[t].headings.begin(), other[t].headings.end());
+            texts.insert(texts.end(), other[t].notes.begin(), other[t].notes.end());
+            for (const auto& row : other[t].rows)
+                texts.insert(texts.end(), row.begin(), row.end());
+            for (const auto& text : texts)
+                for (const auto& word : words(text))
+                    if (language == ReportLanguage::English || word != "especie") {
+                        EXPECT_FALSE(portuguese.count(word)) << other[t].title << ": " << text;
+                    }
+        }
+    }
+    // The same figures under headings of their own.
+    const auto en = allTables(ReportLanguage::English);
+    EXPECT_EQ(en.front().rows, pt.front().rows);
+    EXPECT_EQ(en.front().headings.front(), "Species");
+    EXPECT_EQ(allTables(ReportLanguage::Spanish).back().title, "Estacionalidad (prueba de Rayleigh)");
 }
 
 } // namespace
