@@ -17,6 +17,7 @@
 #include "data/fields.h"
 #include "data/json_writer.h"
 #include "data/line_reader.h"
+#include "data/report_language.h"
 #include "data/species_file.h"
 #include "data/spreadsheet_import.h"
 #include "figures/figures.h"
@@ -49,6 +50,21 @@ std::function<std::string()> lastCsv;
 // The figures of the last run's charts in a language, as the desktop draws
 // them.
 std::function<std::vector<zav::Figure>(zav::ChartLanguage)> lastFigures;
+// The page's language (zav_web_language): the reports' as the command
+// line's --idioma, and the charts'.
+zav::ReportLanguage pageLanguage = zav::ReportLanguage::Portuguese;
+
+zav::ChartLanguage chartLanguage(zav::ReportLanguage language) {
+    switch (language) {
+    case zav::ReportLanguage::Portuguese:
+        return zav::ChartLanguage::Portuguese;
+    case zav::ReportLanguage::English:
+        return zav::ChartLanguage::English;
+    case zav::ReportLanguage::Spanish:
+        return zav::ChartLanguage::Spanish;
+    }
+    return zav::ChartLanguage::Portuguese;
+}
 
 zav::DateTime dateTime(const int* when) { return {when[0], when[1], when[2], when[3], when[4], when[5], when[6]}; }
 
@@ -146,6 +162,13 @@ std::vector<zav::SheetRow> sheetRows(std::string_view bytes) {
 
 extern "C" {
 
+// The language of the reports and charts that follow, as --idioma names it:
+// "pt", "en" or "es"; another code gives Portuguese. JSON and CSV are the
+// same in every language.
+void zav_web_language(const char* code) {
+    pageLanguage = zav::reportLanguageFromCode(code).value_or(zav::ReportLanguage::Portuguese);
+}
+
 // How many lines the reader of a data file (a survey or a treatment) takes:
 // the header and the species lines it promises. 0 when the header gives no
 // count, and then the lines already read are all the reader needs to say why.
@@ -197,7 +220,7 @@ int zav_web_run(const char* kindName, int count, const char* const* bytes, const
         for (int i = 0; i < count; ++i)
             files.push_back({bytesOf(bytes[i], sizes[i]), namesUtf8[i]});
         auto run = zav::runBytes(kind->kind, files, parametersOf(parameters, parameterCount), dateTime(when));
-        slots[kReport] = zav::runOutput(run, zav::RunOutput::Report);
+        slots[kReport] = zav::runOutput(run, zav::RunOutput::Report, pageLanguage);
         slots[kJson] = zav::runOutput(run, zav::RunOutput::Json);
         slots[kWarning] = lines(zav::runNotices(run));
         if (const auto* survey = std::get_if<zav::SurveyRun>(&run)) lastSurvey = survey->result;
@@ -219,12 +242,11 @@ void zav_web_csv() {
 }
 
 // The figures of the last run's charts as JSON in their slot (figures/
-// figures.h), titles and axes in English with `english` 1, else in
-// Portuguese; empty when the last run failed.
-void zav_web_figures(int english) {
+// figures.h), titles and axes in the page's language; empty when the last
+// run failed.
+void zav_web_figures() {
     try {
-        const auto language = english != 0 ? zav::ChartLanguage::English : zav::ChartLanguage::Portuguese;
-        slots[kFigures] = lastFigures ? zav::figuresJson(lastFigures(language)) : std::string();
+        slots[kFigures] = lastFigures ? zav::figuresJson(lastFigures(chartLanguage(pageLanguage))) : std::string();
     } catch (const std::exception&) {
         slots[kFigures].clear();
     }
