@@ -659,10 +659,19 @@ function check(name, fn) {
       assert.equal(await page.$eval("#mensagem", (e) => e.textContent), "Error: escriba el total de colectas del levantamiento, un número entero mayor que 0");
       assert.deepEqual(await titles(), ["Abundancia de las especies por rango (Whittaker)", "Dominancia", "Abundancia", "Frecuencia", "Constancia"]);
       await page.$eval("#tabela", (e) => { e.value = ""; e.dispatchEvent(new Event("input")); });
-      // A run started in Spanish: the native tool's --idioma es.
+      // A run started in Spanish: the native tool's --idioma es, and no
+      // other report shown before it.
+      await page.evaluate(() => {
+        const report = document.getElementById("relatorio");
+        window.reportsShown = [];
+        new MutationObserver(() => window.reportsShown.push(report.textContent.split("\r\n")[0])).observe(report, { childList: true });
+      });
       await run(page, "#arquivo", [path.join(tmp, "dez-especies.txt")], "#diversidade");
       const spanish = await download(ctx, "#baixar-relatorio", "dez-especies-diversidade-relatorio.txt");
-      assert.equal(anyDate(spanish.toString("latin1")), nativeIn("--diversidade", "--idioma", "es", "dez-especies.txt"));
+      const expected = nativeIn("--diversidade", "--idioma", "es", "dez-especies.txt");
+      assert.equal(anyDate(spanish.toString("latin1")), expected);
+      const firstLine = Buffer.from(expected.split("\r\n")[0], "latin1");
+      assert.deepEqual(await page.evaluate(() => window.reportsShown.filter((t) => t !== "")), [new TextDecoder("windows-1252").decode(firstLine)]);
       // The longer texts fit a phone and a desktop, in each language; the
       // pictures left for a person to look at.
       for (const code of ["en", "es"]) {
