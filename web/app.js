@@ -176,9 +176,10 @@
   // own (said texts) in its language.
   function pageWords(text) {
     if (typeof text !== "string") return render(text);
+    // The menu named in each language: "(ou zaviro-relatorio --importar)",
+    // "(File > Import spreadsheet..., or ...)".
     return text.replace(/^Error: /, T("Erro: {0}", [""]))
-      .replace("use Arquivo > Importar planilha... (ou zaviro-relatorio --importar)",
-        T("importe-o em \u201c3. Planilha ou tabela colada\u201d, nesta página"));
+      .replace(/use Arquivo > Importar planilha\.\.\. \([^)]*\)/, T("importe-o em \u201c3. Planilha ou tabela colada\u201d, nesta página"));
   }
 
   // A message (the core's text, or a said text), shown beside the input

@@ -70,7 +70,11 @@ function outputs(status) {
 // "es", as --idioma), Portuguese when not given.
 function run(a) {
   var code = [putText(a.language || "pt")];
-  call(function () { core._zav_web_language(code[0]); }, code);
+  call(function () {
+    core._zav_web_language(code[0]);
+    // The core's messages and warnings in it too, where the module says them.
+    if (core._zav_web_message_language) core._zav_web_message_language(code[0]);
+  }, code);
   if (a.kind !== "import" && a.kind !== "importSheet") return outputs(runKind(a.kind, a.files, a.parameters || [], a.when));
   var entry = a.kind === "importSheet" ? core._zav_web_import_sheet : core._zav_web_import;
   var status = importSheet(entry, a.bytes, a.perCollection, a.collections);
@@ -98,7 +102,8 @@ var operations = {
   },
   table: function (a) {
     run(a.run);
-    core._zav_web_species_table(a.separator);
+    // Its headings in the run's language (0 pt, 1 en, 2 es), where the module writes them.
+    core._zav_web_species_table(a.separator, Math.max(0, ["pt", "en", "es"].indexOf(a.run.language || "pt")));
     return { tsv: output(SLOT.tableTsv), html: output(SLOT.tableHtml) };
   },
 };

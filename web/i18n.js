@@ -158,15 +158,16 @@ var ZavLanguage = (function () {
       ["Error: the browser could not start ZAVIRO ({0}); use a recent version of Chrome, Edge, Firefox or Safari, with WebAssembly enabled.",
         "Error: el navegador no pudo iniciar ZAVIRO ({0}); use una versión reciente de Chrome, Edge, Firefox o Safari, con WebAssembly activado."],
 
-    // The workbook reader's messages (workbook.js), the desktop's words.
+    // The workbook reader's messages (workbook.js), the desktop's words as
+    // the core's catalogue of messages translates them.
     "Erro: planilha: o arquivo não é uma pasta de trabalho .xlsx ou .ods legível; grave-a de novo no Excel ou no LibreOffice, ou como CSV":
       ["Error: spreadsheet: the file is not a readable .xlsx or .ods workbook; save it again in Excel or LibreOffice, or as CSV",
-        "Error: hoja de cálculo: el archivo no es un libro .xlsx u .ods legible; guárdelo de nuevo en Excel o LibreOffice, o como CSV"],
-    "Erro: planilha, linha {0}: a linha passa de {1} caracteres": ["Error: spreadsheet, line {0}: the line is over {1} characters",
-      "Error: hoja de cálculo, línea {0}: la línea pasa de {1} caracteres"],
-    "Erro: planilha: a pasta de trabalho passa de {0} MiB": ["Error: spreadsheet: the workbook is over {0} MiB",
+        "Error: hoja de cálculo: el archivo no es un libro .xlsx u .ods legible; grábelo de nuevo en Excel o LibreOffice, o como CSV"],
+    "Erro: planilha, linha {0}: a linha passa de {1} caracteres": ["Error: spreadsheet, row {0}: the line exceeds {1} characters",
+      "Error: hoja de cálculo, fila {0}: la línea pasa de {1} caracteres"],
+    "Erro: planilha: a pasta de trabalho passa de {0} MiB": ["Error: spreadsheet: the workbook exceeds {0} MiB",
       "Error: hoja de cálculo: el libro pasa de {0} MiB"],
-    "Erro: planilha: a pasta de trabalho passa de {0} MiB descompactada": ["Error: spreadsheet: the workbook is over {0} MiB uncompressed",
+    "Erro: planilha: a pasta de trabalho passa de {0} MiB descompactada": ["Error: spreadsheet: the workbook exceeds {0} MiB unpacked",
       "Error: hoja de cálculo: el libro pasa de {0} MiB descomprimido"],
     "Erro: planilha: não há a planilha \"{0}\"; a pasta de trabalho tem {1}": ["Error: spreadsheet: there is no sheet \"{0}\"; the workbook has {1}",
       "Error: hoja de cálculo: no existe la hoja \"{0}\"; el libro tiene {1}"],
