@@ -87,8 +87,7 @@ check("todo texto dos scripts dado a T, said ou sheetError esta no dicionario", 
 });
 
 check("nenhuma frase dos scripts escrita sem o dicionario", () => {
-  // What a script writes that is not a sentence for a person: markup, the
-  // core's words it looks for.
+  // What a script writes that is not a sentence for a person: markup.
   const notForPeople = (t) => t === "use strict" || /<[/?]?[a-z]/i.test(t);
   const loose = [];
   scripts.forEach((s) => s.texts.forEach((t) => {
