@@ -17,7 +17,6 @@
 #include "data/fields.h"
 #include "data/json_writer.h"
 #include "data/line_reader.h"
-#include "data/report_language.h"
 #include "data/species_file.h"
 #include "data/spreadsheet_import.h"
 #include "figures/figures.h"
@@ -50,21 +49,6 @@ std::function<std::string()> lastCsv;
 // The figures of the last run's charts in a language, as the desktop draws
 // them.
 std::function<std::vector<zav::Figure>(zav::ChartLanguage)> lastFigures;
-// The page's language (zav_web_language): the reports' as the command
-// line's --idioma, and the charts'.
-zav::ReportLanguage pageLanguage = zav::ReportLanguage::Portuguese;
-
-zav::ChartLanguage chartLanguage(zav::ReportLanguage language) {
-    switch (language) {
-    case zav::ReportLanguage::Portuguese:
-        return zav::ChartLanguage::Portuguese;
-    case zav::ReportLanguage::English:
-        return zav::ChartLanguage::English;
-    case zav::ReportLanguage::Spanish:
-        return zav::ChartLanguage::Spanish;
-    }
-    return zav::ChartLanguage::Portuguese;
-}
 
 zav::DateTime dateTime(const int* when) { return {when[0], when[1], when[2], when[3], when[4], when[5], when[6]}; }
 
@@ -86,6 +70,22 @@ template <typename Compute> int guarded(Compute compute) {
         slots[kMessage] = std::string("Erro: ") + e.what();
     }
     return 1;
+}
+
+// The page's language (zav_web_language): the reports' as the command
+// line's --idioma, and the charts'.
+zav::ReportLanguage pageLanguage = zav::ReportLanguage::Portuguese;
+
+zav::ChartLanguage chartLanguage(zav::ReportLanguage language) {
+    switch (language) {
+    case zav::ReportLanguage::Portuguese:
+        return zav::ChartLanguage::Portuguese;
+    case zav::ReportLanguage::English:
+        return zav::ChartLanguage::English;
+    case zav::ReportLanguage::Spanish:
+        return zav::ChartLanguage::Spanish;
+    }
+    return zav::ChartLanguage::Portuguese;
 }
 
 // One a line, for the warning slot.
@@ -162,13 +162,6 @@ std::vector<zav::SheetRow> sheetRows(std::string_view bytes) {
 
 extern "C" {
 
-// The language of the reports and charts that follow, as --idioma names it:
-// "pt", "en" or "es"; another code gives Portuguese. JSON and CSV are the
-// same in every language.
-void zav_web_language(const char* code) {
-    pageLanguage = zav::reportLanguageFromCode(code).value_or(zav::ReportLanguage::Portuguese);
-}
-
 // How many lines the reader of a data file (a survey or a treatment) takes:
 // the header and the species lines it promises. 0 when the header gives no
 // count, and then the lines already read are all the reader needs to say why.
@@ -181,6 +174,13 @@ int zav_web_lines_needed(const char* bytes, int size) {
     } catch (const zav::Error&) {
         return 0;
     }
+}
+
+// The language of the reports and charts that follow, as --idioma names it:
+// "pt", "en" or "es"; another code gives Portuguese. JSON and CSV are the
+// same in every language.
+void zav_web_language(const char* code) {
+    pageLanguage = zav::reportLanguageFromCode(code).value_or(zav::ReportLanguage::Portuguese);
 }
 
 // The kinds of run, as the page needs them: each one's name, title, how
