@@ -761,19 +761,23 @@
     message(text);
     document.body.dataset.falhou = "1";
   }
-  if (typeof ZAV_CORE_WORKER !== "string" || typeof ZavCharts === "undefined" || typeof ZavWorkbook === "undefined" ||
-      typeof ZavLanguage === "undefined") {
-    cannotStart(said("Erro: faltam arquivos da página (zaviro-worker.js, charts.js ou workbook.js), que devem ficar na mesma pasta " +
-      "que index.html; copie a pasta inteira de novo."));
-    return;
+  // The page in its language first, so that even a page that cannot start
+  // says so in it.
+  if (typeof ZavLanguage !== "undefined") {
+    ZavLanguage.onChange(function () {
+      refresh();
+      if (running.size === 0) relanguage();
+    });
+    ZavLanguage.start();
   }
-  ZavLanguage.onChange(function () {
-    refresh();
-    if (running.size === 0) relanguage();
-  });
-  ZavLanguage.start();
   write($("relatorio"), said("Carregando... (se esta mensagem não mudar, o navegador não carregou os arquivos zaviro.js e app.js, " +
     "que ficam ao lado desta página)"));
+  if (typeof ZAV_CORE_WORKER !== "string" || typeof ZavCharts === "undefined" || typeof ZavWorkbook === "undefined" ||
+      typeof ZavLanguage === "undefined") {
+    cannotStart(said("Erro: faltam arquivos da página (zaviro-worker.js, charts.js, workbook.js ou i18n.js), que devem ficar na " +
+      "mesma pasta que index.html; copie a pasta inteira de novo."));
+    return;
+  }
   Promise.resolve().then(startWorker).then(function () { return callCore("kinds", null); }).then(function (table) {
     table.forEach(function (kind) { kinds[kind.nome] = kind; });
     core = true;

@@ -151,9 +151,9 @@ var ZavLanguage = (function () {
     "importe-o em \u201c3. Planilha ou tabela colada\u201d, nesta página":
       ["import it in \u201c3. Spreadsheet or pasted table\u201d, on this page",
         "impórtelo en \u201c3. Hoja de cálculo o tabla pegada\u201d, en esta página"],
-    "Erro: faltam arquivos da página (zaviro-worker.js, charts.js ou workbook.js), que devem ficar na mesma pasta que index.html; copie a pasta inteira de novo.":
-      ["Error: files of the page are missing (zaviro-worker.js, charts.js or workbook.js), which must lie in the same folder as index.html; copy the whole folder again.",
-        "Error: faltan archivos de la página (zaviro-worker.js, charts.js o workbook.js), que deben estar en la misma carpeta que index.html; copie de nuevo la carpeta entera."],
+    "Erro: faltam arquivos da página (zaviro-worker.js, charts.js, workbook.js ou i18n.js), que devem ficar na mesma pasta que index.html; copie a pasta inteira de novo.":
+      ["Error: files of the page are missing (zaviro-worker.js, charts.js, workbook.js or i18n.js), which must lie in the same folder as index.html; copy the whole folder again.",
+        "Error: faltan archivos de la página (zaviro-worker.js, charts.js, workbook.js o i18n.js), que deben estar en la misma carpeta que index.html; copie de nuevo la carpeta entera."],
     "Erro: o navegador não conseguiu iniciar o ZAVIRO ({0}); use uma versão recente do Chrome, Edge, Firefox ou Safari, com WebAssembly ativado.":
       ["Error: the browser could not start ZAVIRO ({0}); use a recent version of Chrome, Edge, Firefox or Safari, with WebAssembly enabled.",
         "Error: el navegador no pudo iniciar ZAVIRO ({0}); use una versión reciente de Chrome, Edge, Firefox o Safari, con WebAssembly activado."],
