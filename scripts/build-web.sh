@@ -25,7 +25,7 @@ node -e 'const fs = require("fs");
   fs.writeFileSync(process.argv[3], "// Made by scripts/build-web.sh from the module zaviro-web.js and core-worker.js.\nvar ZAV_CORE_WORKER = " + JSON.stringify(text) + ";\n");' \
   "$work/web/zaviro-web.js" web/core-worker.js "$out/zaviro-worker.js"
 rm -f "$out/zaviro.js"
-cp web/app.js web/charts.js web/workbook.js web/style.css "$out/"
+cp web/app.js web/charts.js web/workbook.js web/i18n.js web/style.css "$out/"
 # The page shows the program's version (the project's, from CMakeLists.txt).
 version=$(sed -n 's/^project(zaviro VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 sed "s/@ZAV_VERSION@/$version/" web/index.html > "$out/index.html"

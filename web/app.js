@@ -13,6 +13,17 @@
   var last = {}; // the outputs of the last run, for the downloads
   var $ = function (id) { return document.getElementById(id); };
 
+  // The page's texts in its language (i18n.js): T for a text written once,
+  // said for one written again when the language changes.
+  var T = typeof ZavLanguage !== "undefined" ? ZavLanguage.text : function (key) { return key; };
+  function said(key) { return { key: key, args: Array.prototype.slice.call(arguments, 1) }; }
+  function render(what) { return typeof what === "string" ? what : T(what.key, what.args.map(render)); }
+  // An element's text, kept to be written again in another language.
+  function write(element, what) {
+    element.zavSaid = what;
+    element.textContent = what ? render(what) : "";
+  }
+
   // The ten-species example (examples/dez-especies.txt).
   var EXAMPLE = ["10     10", "1      1", "2      2", "3      2", "4      3", "5      4", "6      5", "7      5", "8      6",
     "9      8", "100    10", ""].join("\r\n");
@@ -35,7 +46,7 @@
     };
     worker.onerror = function (e) {
       e.preventDefault();
-      failAll(new Error(e.message || "o núcleo parou"));
+      failAll(new Error(e.message || T("o núcleo parou")));
     };
     return callCore("ready", null);
   }
@@ -143,15 +154,15 @@
     try {
       return new Uint8Array(await file.slice(start, end).arrayBuffer());
     } catch (e) {
-      throw shown("O arquivo " + file.name + " mudou (ou foi movido) depois de escolhido, e o navegador não o lê mais: " +
-        "escolha-o de novo.");
+      throw shown(said("O arquivo {0} mudou (ou foi movido) depois de escolhido, e o navegador não o lê mais: escolha-o de novo.",
+        file.name));
     }
   }
   async function readWhole(file) { return readSlice(file, 0, file.size); }
 
-  // An error whose text is shown as it is.
+  // An error whose text (a said text) is shown as it is.
   function shown(text) {
-    var e = new Error(text);
+    var e = new Error(render(text));
     e.shown = text;
     return e;
   }
@@ -161,26 +172,30 @@
   // ---- Showing results ---------------------------------------------------
 
   // The core's messages in the page's words: its data-file error opens
-  // with the desktop's "Error:", and names the desktop's menu.
+  // with the desktop's "Error:", and names the desktop's menu. The page's
+  // own (said texts) in its language.
   function pageWords(text) {
-    return text.replace(/^Error: /, "Erro: ")
-      .replace("use Arquivo > Importar planilha... (ou zaviro-relatorio --importar)",
-        "importe-o em \u201c3. Planilha ou tabela colada\u201d, nesta página");
+    if (typeof text !== "string") return render(text);
+    // The menu named in each language: "(ou zaviro-relatorio --importar)",
+    // "(File > Import spreadsheet..., or ...)".
+    return text.replace(/^Error: /, T("Erro: {0}", [""]))
+      .replace(/use Arquivo > Importar planilha\.\.\. \([^)]*\)/, T("importe-o em \u201c3. Planilha ou tabela colada\u201d, nesta página"));
   }
 
-  // A message, shown beside the input that caused it (`near`: its id), or
-  // above the report.
+  // A message (the core's text, or a said text), shown beside the input
+  // that caused it (`near`: its id), or above the report.
   function message(text, near) {
     var box = $("mensagem");
     var place = near ? $(near).closest("fieldset") : $("saida");
     if (text && box.parentNode !== place) {
       if (near) place.appendChild(box); else place.insertBefore(box, place.firstChild);
     }
+    box.zavSaid = text;
     box.textContent = text ? pageWords(text) : "";
     box.hidden = !text;
   }
   function warning(text) {
-    $("aviso").textContent = text || "";
+    write($("aviso"), text);
     $("aviso").hidden = !text;
   }
 
@@ -202,7 +217,7 @@
     last.json = result.json;
     last.csv = null; // made when first downloaded
     last.hasCsv = result.hasCsv;
-    $("relatorio").textContent = new TextDecoder("windows-1252").decode(last.report);
+    write($("relatorio"), new TextDecoder("windows-1252").decode(last.report));
     warning(utf8(result.warning));
     $("baixar-relatorio").disabled = false;
     $("imprimir").disabled = false;
@@ -219,7 +234,7 @@
   }
 
   function showFailure(result, near) {
-    $("relatorio").textContent = "";
+    write($("relatorio"), "");
     message(utf8(result.message), near);
   }
 
@@ -237,20 +252,71 @@
       var title = new DOMParser().parseFromString(chart.svg, "image/svg+xml").querySelector("title");
       title = title ? title.textContent : chart.name;
       var stemName = last.stem + "-" + chart.name;
-      [["Salvar SVG", function () { save(new Blob([chart.svg], { type: "image/svg+xml" }), stemName + ".svg"); }],
-       ["Salvar PNG 85 mm", function () { savePng(chart.svg, 85, stemName + "-85mm.png"); }],
-       ["Salvar PNG 175 mm", function () { savePng(chart.svg, 175, stemName + "-175mm.png"); }]].forEach(function (b) {
-        var button = document.createElement("button");
+      // Each button's name, and its tip (the PNGs' widths said).
+      [[said("Salvar SVG"), null, function () { save(new Blob([chart.svg], { type: "image/svg+xml" }), stemName + ".svg"); }],
+       [said("Salvar PNG 85 mm"), said("{0}: {1} (300 dpi, largura de coluna de revista)"),
+         function () { savePng(chart.svg, 85, stemName + "-85mm.png"); }],
+       [said("Salvar PNG 175 mm"), said("{0}: {1} (300 dpi, largura de página de revista)"),
+         function () { savePng(chart.svg, 175, stemName + "-175mm.png"); }]
+      ].forEach(function (b) {
+        var button = document.createElement("button"), name = render(b[0]);
         button.type = "button";
-        button.textContent = b[0];
-        button.setAttribute("aria-label", b[0] + " do gráfico " + title);
-        button.title = b[0] + ": " + title + (b[0].includes("mm") ? " (300 dpi, largura de coluna de revista)" : "");
-        button.addEventListener("click", b[1]);
+        button.textContent = name;
+        button.setAttribute("aria-label", T("{0} do gráfico {1}", [name, title]));
+        button.title = b[1] ? T(b[1].key, [name, title]) : name + ": " + title;
+        button.addEventListener("click", b[2]);
         caption.appendChild(button);
       });
       figure.appendChild(caption);
       box.appendChild(figure);
     });
+  }
+
+  // An imported spreadsheet's report, with the notice of a row of totals
+  // left out and its data file to download.
+  function showImport(result, run, name) {
+    showReport(result, run, name, true);
+    if (result.notice.length) warning(utf8(result.notice));
+    last.dataFile = result.dataFile;
+    showCharts(result);
+  }
+
+  // ---- The language ------------------------------------------------------
+
+  function language() { return typeof ZavLanguage !== "undefined" ? ZavLanguage.current() : "pt"; }
+
+  // What the page wrote itself, written again in the language chosen.
+  function refresh() {
+    ["relatorio", "aviso", "fonte", "ocupado-texto"].forEach(function (id) {
+      var e = $(id);
+      if (e.zavSaid && typeof e.zavSaid !== "string") e.textContent = render(e.zavSaid);
+    });
+    var box = $("mensagem");
+    if (box.zavSaid) box.textContent = pageWords(box.zavSaid);
+    Array.prototype.forEach.call($("lista-tratamentos").querySelectorAll("input"), function (e, i) {
+      e.setAttribute("aria-label", T("Nome do tratamento T{0}", [i + 1]));
+    });
+  }
+
+  // The result shown, in the language chosen: its run again (it holds its
+  // files' bytes), the report and charts written by the core in that
+  // language, as zaviro-relatorio --idioma writes them. A job started
+  // meanwhile wins; a job running now does this when it ends.
+  async function relanguage() {
+    if (!core || !last.run || last.run.language === language()) return;
+    var id = job, shown = last, run = Object.assign({}, last.run, { language: language() });
+    var result;
+    try {
+      result = await callCore("run", run);
+    } catch (e) {
+      return; // cancelled: the result stays as it was
+    }
+    if (overtaken(id) || last !== shown || result.status !== 0) return;
+    if (run.kind === "import" || run.kind === "importSheet") showImport(result, run, shown.stem);
+    else {
+      showReport(result, run, shown.stem, shown.survey);
+      showCharts(result);
+    }
   }
 
   // ---- Saving ------------------------------------------------------------
@@ -322,7 +388,7 @@
     clearTimeout(busyTimer);
     busyTimer = setTimeout(function () {
       if (id !== job) return;
-      $("ocupado-texto").textContent = what;
+      write($("ocupado-texto"), what);
       $("ocupado").hidden = false;
     }, BUSY_AFTER_MS);
     return id;
@@ -334,6 +400,8 @@
       $("ocupado").hidden = true;
     }
     enableButtons();
+    // A language chosen while the result was computed: it again, in that language.
+    if (running.size === 0 && last.run && last.run.language !== language()) relanguage();
   }
   function overtaken(id) { return id !== job; }
   // Stops the reading of an overtaken job at its next pause.
@@ -407,7 +475,7 @@
   // The files are read first: a file the browser no longer reads leaves
   // the report shown as it was, with the message beside its input.
   async function runAnalysis(analysis, files) {
-    var id = startJob(analysis.button, "Calculando...");
+    var id = startJob(analysis.button, said("Calculando..."));
     message("");
     try {
       var started = performance.now();
@@ -415,11 +483,12 @@
       try {
         input = await analysis.read(files);
       } catch (e) {
-        if (!overtaken(id)) message(e && e.shown ? e.shown : "Erro: o arquivo não pôde ser lido (" + e + ")", analysis.input);
+        if (!overtaken(id)) message(e && e.shown ? e.shown : said("Erro: o arquivo não pôde ser lido ({0})", String(e)), analysis.input);
         return;
       }
       if (overtaken(id)) return;
-      var run = { kind: analysis.kind, files: input, parameters: analysis.parameters ? analysis.parameters() : [], when: clock() };
+      var run = { kind: analysis.kind, files: input, parameters: analysis.parameters ? analysis.parameters() : [], when: clock(),
+        language: language() };
       var result = await callCore("run", run);
       if (overtaken(id)) return;
       message("");
@@ -445,54 +514,52 @@
     var perCollection = $("por-coleta").checked;
     var collections = perCollection ? 0 : Number($("coletas").value);
     if (!perCollection && (!Number.isInteger(collections) || collections < 1 || collections > 2147483647)) {
-      message("Erro: digite o total de coletas do levantamento, um número inteiro maior que 0", "coletas");
+      message(said("Erro: digite o total de coletas do levantamento, um número inteiro maior que 0"), "coletas");
       return;
     }
     var sheet = $("planilha").files[0];
     var pasted = $("tabela").value;
     var usePasted = pasted.trim() !== "" && (importSource === "tabela" || !sheet);
     if (!usePasted && !sheet) return;
-    var id = startJob("importar", "Lendo a planilha...");
+    var id = startJob("importar", said("Lendo a planilha..."));
     message("");
     var near = usePasted ? "tabela" : "planilha";
     try {
       var name = usePasted ? "tabela" : stem(sheet.name), source, kind, bytes;
       try {
         if (usePasted) {
-          source = "a tabela colada";
+          source = said("Importado da tabela colada.");
           kind = "import";
           bytes = new TextEncoder().encode(pasted);
         } else if (await ZavWorkbook.isWorkbook(sheet)) {
           var chosen = $("escolha-folha").hidden ? "" : $("folha").value;
-          source = "a planilha " + sheet.name + (chosen ? ", folha " + chosen : "");
+          source = chosen ? said("Importado da planilha {0}, folha {1}.", sheet.name, chosen) : said("Importado da planilha {0}.", sheet.name);
           ZavWorkbook.interrupt = function () { checkJob(id); };
           var rows = await ZavWorkbook.readSheet(sheet, chosen);
           kind = "importSheet";
           bytes = ZavWorkbook.encodeRows(rows);
         } else {
-          source = "o arquivo " + sheet.name;
+          source = said("Importado do arquivo {0}.", sheet.name);
           kind = "import";
           bytes = await readWhole(sheet);
         }
       } catch (e) {
-        if (!overtaken(id)) message(e && e.shown ? e.shown : "Erro: a planilha não pôde ser lida (" + e + ")", near);
+        if (!overtaken(id)) message(e && e.shown ? e.shown : said("Erro: a planilha não pôde ser lida ({0})", String(e)), near);
         return;
       }
       if (overtaken(id)) return;
-      var run = { kind: kind, bytes: bytes, perCollection: perCollection, collections: collections, name: name + ".txt", when: clock() };
+      var run = { kind: kind, bytes: bytes, perCollection: perCollection, collections: collections, name: name + ".txt", when: clock(),
+        language: language() };
       var result = await callCore("run", run);
       if (overtaken(id)) return;
       message("");
       warning("");
       resetOutputs();
-      $("fonte").textContent = "Importado de " + source + ".";
+      write($("fonte"), source);
       $("fonte").hidden = false;
       if (result.status !== 0) return showFailure(result, near);
-      showReport(result, run, name, true);
-      if (result.notice.length) warning(utf8(result.notice));
-      last.dataFile = result.dataFile;
+      showImport(result, run, name);
       $("baixar-dados").hidden = false;
-      showCharts(result);
     } finally {
       ZavWorkbook.interrupt = null;
       endJob(id, "importar");
@@ -516,7 +583,7 @@
       });
       $("escolha-folha").hidden = names.length < 2;
     } catch (e) {
-      message(e && e.shown ? e.shown : "Erro: a planilha não pôde ser lida (" + e + ")", "planilha");
+      message(e && e.shown ? e.shown : said("Erro: a planilha não pôde ser lida ({0})", String(e)), "planilha");
     } finally {
       running.delete("importar");
       enableButtons();
@@ -534,7 +601,7 @@
     return function () {
       Promise.resolve().then(work).catch(function (e) {
         if (e && e.cancelled) return;
-        message(e && e.shown ? e.shown : "Erro: " + (e && e.message ? e.message : String(e)), near);
+        message(e && e.shown ? e.shown : said("Erro: {0}", e && e.message ? e.message : String(e)), near);
       });
     };
   }
@@ -558,7 +625,7 @@
       var name = document.createElement("input");
       name.type = "text";
       name.value = f.name;
-      name.setAttribute("aria-label", "Nome do tratamento T" + (i + 1));
+      name.setAttribute("aria-label", T("Nome do tratamento T{0}", [i + 1]));
       item.appendChild(name);
       list.appendChild(item);
     });
@@ -584,7 +651,7 @@
     $("ocupado").hidden = true;
     running.clear();
     enableButtons();
-    warning("Cancelado: o resultado mostrado é o anterior.");
+    warning(said("Cancelado: o resultado mostrado é o anterior."));
   });
   $("imprimir").addEventListener("click", function () { window.print(); });
   $("baixar-relatorio").addEventListener("click", function () {
@@ -628,12 +695,12 @@
       var copied = false;
       try { copied = document.execCommand("copy"); } catch (ignored) { copied = false; }
       message("");
-      warning(copied ? "Tabela de espécies copiada." : "O navegador não deixou a página copiar a tabela: ela está selecionada " +
-        "abaixo; tecle Ctrl+C para copiá-la.");
+      warning(copied ? said("Tabela de espécies copiada.") :
+        said("O navegador não deixou a página copiar a tabela: ela está selecionada abaixo; tecle Ctrl+C para copiá-la."));
       return;
     }
     message("");
-    warning("Tabela de espécies copiada.");
+    warning(said("Tabela de espécies copiada."));
   }));
   $("baixar-dados").addEventListener("click", function () {
     save(new Blob([last.dataFile], { type: "application/octet-stream" }), last.stem + ".txt");
@@ -690,24 +757,36 @@
 
   // A page that cannot start says what is missing.
   function cannotStart(text) {
-    $("relatorio").textContent = text;
+    write($("relatorio"), text);
     message(text);
     document.body.dataset.falhou = "1";
   }
-  if (typeof ZAV_CORE_WORKER !== "string" || typeof ZavCharts === "undefined" || typeof ZavWorkbook === "undefined") {
-    cannotStart("Erro: faltam arquivos da página (zaviro-worker.js, charts.js ou workbook.js), que devem ficar na mesma pasta " +
-      "que index.html; copie a pasta inteira de novo.");
+  // The page in its language first, so that even a page that cannot start
+  // says so in it.
+  if (typeof ZavLanguage !== "undefined") {
+    ZavLanguage.onChange(function () {
+      refresh();
+      if (running.size === 0) relanguage();
+    });
+    ZavLanguage.start();
+  }
+  write($("relatorio"), said("Carregando... (se esta mensagem não mudar, o navegador não carregou os arquivos zaviro.js e app.js, " +
+    "que ficam ao lado desta página)"));
+  if (typeof ZAV_CORE_WORKER !== "string" || typeof ZavCharts === "undefined" || typeof ZavWorkbook === "undefined" ||
+      typeof ZavLanguage === "undefined") {
+    cannotStart(said("Erro: faltam arquivos da página (zaviro-worker.js, charts.js, workbook.js ou i18n.js), que devem ficar na " +
+      "mesma pasta que index.html; copie a pasta inteira de novo."));
     return;
   }
   Promise.resolve().then(startWorker).then(function () { return callCore("kinds", null); }).then(function (table) {
     table.forEach(function (kind) { kinds[kind.nome] = kind; });
     core = true;
     window.zaviroReadyMs = performance.now();
-    $("relatorio").textContent = "Escolha um arquivo de dados e clique em Calcular (ou clique em Exemplo).";
+    write($("relatorio"), said("Escolha um arquivo de dados e clique em Calcular (ou clique em Exemplo)."));
     document.body.dataset.pronto = "1";
     enableButtons();
   }, function (e) {
-    cannotStart("Erro: o navegador não conseguiu iniciar o ZAVIRO (" + e + "); use uma versão recente do Chrome, Edge, Firefox ou " +
-      "Safari, com WebAssembly ativado.");
+    cannotStart(said("Erro: o navegador não conseguiu iniciar o ZAVIRO ({0}); use uma versão recente do Chrome, Edge, Firefox ou " +
+      "Safari, com WebAssembly ativado.", String(e)));
   });
 })();

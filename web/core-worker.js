@@ -59,15 +59,22 @@ function importSheet(entry, bytes, perCollection, collections) {
 
 // What a run leaves, with the figures of its charts (zav_web_figures).
 function outputs(status) {
-  core._zav_web_figures(0);
+  core._zav_web_figures();
   return { status: status, report: output(SLOT.report), json: output(SLOT.json), warning: output(SLOT.warning),
     message: output(SLOT.message), hasCsv: core._zav_web_has_csv() === 1, figures: output(SLOT.figures) };
 }
 
 // One run: `kind` names a kind of the core's table (files and parameters
 // given), or is import or importSheet (the data file made, then its
-// faunistic analysis).
+// faunistic analysis); its report and charts in `language` ("pt", "en" or
+// "es", as --idioma), Portuguese when not given.
 function run(a) {
+  var code = [putText(a.language || "pt")];
+  call(function () {
+    core._zav_web_language(code[0]);
+    // The core's messages and warnings in it too, where the module says them.
+    if (core._zav_web_message_language) core._zav_web_message_language(code[0]);
+  }, code);
   if (a.kind !== "import" && a.kind !== "importSheet") return outputs(runKind(a.kind, a.files, a.parameters || [], a.when));
   var entry = a.kind === "importSheet" ? core._zav_web_import_sheet : core._zav_web_import;
   var status = importSheet(entry, a.bytes, a.perCollection, a.collections);
@@ -95,7 +102,8 @@ var operations = {
   },
   table: function (a) {
     run(a.run);
-    core._zav_web_species_table(a.separator);
+    // Its headings in the run's language (0 pt, 1 en, 2 es), where the module writes them.
+    core._zav_web_species_table(a.separator, Math.max(0, ["pt", "en", "es"].indexOf(a.run.language || "pt")));
     return { tsv: output(SLOT.tableTsv), html: output(SLOT.tableHtml) };
   },
 };

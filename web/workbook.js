@@ -25,18 +25,20 @@ var ZavWorkbook = (function () {
   var FEED_SLICE = 256 * 1024;
   var FEED = 4 * 1024;
 
-  // An error the page shows as it is: the desktop's message.
-  function sheetError(detail) {
-    var e = new Error("Erro: planilha" + detail);
-    e.shown = e.message;
+  // An error the page shows as it is: the desktop's message, a text of the
+  // page's dictionary (i18n.js) with what it puts in, in the page's language.
+  function sheetError(key) {
+    var args = Array.prototype.slice.call(arguments, 1).map(String);
+    var e = new Error(typeof ZavLanguage !== "undefined" ? ZavLanguage.text(key, args) : key);
+    e.shown = { key: key, args: args };
     return e;
   }
   function notAWorkbook() {
-    throw sheetError(": o arquivo não é uma pasta de trabalho .xlsx ou .ods legível; grave-a de novo no Excel ou no " +
+    throw sheetError("Erro: planilha: o arquivo não é uma pasta de trabalho .xlsx ou .ods legível; grave-a de novo no Excel ou no " +
       "LibreOffice, ou como CSV");
   }
   function rowTooLong(row) {
-    throw sheetError(", linha " + row + ": a linha passa de " + MAX_LINE + " caracteres");
+    throw sheetError("Erro: planilha, linha {0}: a linha passa de {1} caracteres", row, MAX_LINE);
   }
 
   // ---- The ZIP container ---------------------------------------------------
@@ -52,7 +54,7 @@ var ZavWorkbook = (function () {
   // The parts of the container by name, from its central directory: where
   // each one's header is, how it is packed, its sizes.
   async function openZip(file) {
-    if (file.size > MAX_FILE) throw sheetError(": a pasta de trabalho passa de " + (MAX_FILE >> 20) + " MiB");
+    if (file.size > MAX_FILE) throw sheetError("Erro: planilha: a pasta de trabalho passa de {0} MiB", MAX_FILE >> 20);
     var tailStart = Math.max(0, file.size - (65535 + 22));
     var tail = await bytesAt(file, tailStart, file.size);
     var t = new DataView(tail.buffer), end = -1;
@@ -110,7 +112,7 @@ var ZavWorkbook = (function () {
   async function streamPart(zip, name, take) {
     var entry = zip.parts.get(name);
     if (!entry) notAWorkbook();
-    if (entry.size > MAX_PART) throw sheetError(": a pasta de trabalho passa de " + (MAX_PART >> 20) + " MiB descompactada");
+    if (entry.size > MAX_PART) throw sheetError("Erro: planilha: a pasta de trabalho passa de {0} MiB descompactada", MAX_PART >> 20);
     if (entry.flags & 1) notAWorkbook(); // encrypted
     var header = await bytesAt(zip.file, entry.header, entry.header + 30);
     var h = new DataView(header.buffer);
@@ -382,7 +384,7 @@ var ZavWorkbook = (function () {
   RowCollector.prototype.full = function () { return this.rows.length >= ROWS_KEPT; };
 
   function noSuchSheet(wanted, names) {
-    throw sheetError(': não há a planilha "' + wanted + '"; a pasta de trabalho tem ' +
+    throw sheetError('Erro: planilha: não há a planilha "{0}"; a pasta de trabalho tem {1}', wanted,
       names.map(function (n) { return '"' + n + '"'; }).join(", "));
   }
 

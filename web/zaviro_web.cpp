@@ -72,6 +72,22 @@ template <typename Compute> int guarded(Compute compute) {
     return 1;
 }
 
+// The page's language (zav_web_language): the reports' as the command
+// line's --idioma, and the charts'.
+zav::ReportLanguage pageLanguage = zav::ReportLanguage::Portuguese;
+
+zav::ChartLanguage chartLanguage(zav::ReportLanguage language) {
+    switch (language) {
+    case zav::ReportLanguage::Portuguese:
+        return zav::ChartLanguage::Portuguese;
+    case zav::ReportLanguage::English:
+        return zav::ChartLanguage::English;
+    case zav::ReportLanguage::Spanish:
+        return zav::ChartLanguage::Spanish;
+    }
+    return zav::ChartLanguage::Portuguese;
+}
+
 // One a line, for the warning slot.
 std::string lines(const std::vector<std::string>& texts) {
     std::string out;
@@ -160,6 +176,13 @@ int zav_web_lines_needed(const char* bytes, int size) {
     }
 }
 
+// The language of the reports and charts that follow, as --idioma names it:
+// "pt", "en" or "es"; another code gives Portuguese. JSON and CSV are the
+// same in every language.
+void zav_web_language(const char* code) {
+    pageLanguage = zav::reportLanguageFromCode(code).value_or(zav::ReportLanguage::Portuguese);
+}
+
 // The kinds of run, as the page needs them: each one's name, title, how
 // many files it takes, what its downloads add to their name and whether it
 // has a CSV and a species table (copied, or saved as a workbook). JSON in the JSON slot.
@@ -197,7 +220,7 @@ int zav_web_run(const char* kindName, int count, const char* const* bytes, const
         for (int i = 0; i < count; ++i)
             files.push_back({bytesOf(bytes[i], sizes[i]), namesUtf8[i]});
         auto run = zav::runBytes(kind->kind, files, parametersOf(parameters, parameterCount), dateTime(when));
-        slots[kReport] = zav::runOutput(run, zav::RunOutput::Report);
+        slots[kReport] = zav::runOutput(run, zav::RunOutput::Report, pageLanguage);
         slots[kJson] = zav::runOutput(run, zav::RunOutput::Json);
         slots[kWarning] = lines(zav::runNotices(run));
         if (const auto* survey = std::get_if<zav::SurveyRun>(&run)) lastSurvey = survey->result;
@@ -219,12 +242,11 @@ void zav_web_csv() {
 }
 
 // The figures of the last run's charts as JSON in their slot (figures/
-// figures.h), titles and axes in English with `english` 1, else in
-// Portuguese; empty when the last run failed.
-void zav_web_figures(int english) {
+// figures.h), titles and axes in the page's language; empty when the last
+// run failed.
+void zav_web_figures() {
     try {
-        const auto language = english != 0 ? zav::ChartLanguage::English : zav::ChartLanguage::Portuguese;
-        slots[kFigures] = lastFigures ? zav::figuresJson(lastFigures(language)) : std::string();
+        slots[kFigures] = lastFigures ? zav::figuresJson(lastFigures(chartLanguage(pageLanguage))) : std::string();
     } catch (const std::exception&) {
         slots[kFigures].clear();
     }

@@ -26,8 +26,14 @@ async function openPage() {
   const session = await browser.target().createCDPSession();
   await session.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloads, eventsEnabled: true });
   await page.setViewport({ width: 1280, height: 900 });
-  // A Brazilian researcher's browser (headless chromium ignores --lang).
-  await (await page.createCDPSession()).send("Emulation.setLocaleOverride", { locale: "pt-BR" });
+  // A Brazilian researcher's browser (headless chromium ignores --lang):
+  // its number formats, and its languages (navigator.languages), which the
+  // page's language follows.
+  const cdp = await page.createCDPSession();
+  await cdp.send("Emulation.setLocaleOverride", { locale: "pt-BR" });
+  const languages = (list) => browser.userAgent().then((userAgent) =>
+    cdp.send("Emulation.setUserAgentOverride", { userAgent, acceptLanguage: list }));
+  await languages("pt-BR,pt");
   const started = Date.now();
   await page.goto(pageUrl);
   await page.waitForSelector("body[data-pronto]");
@@ -37,7 +43,7 @@ async function openPage() {
     fs.rmSync(profile, { recursive: true, force: true });
     fs.rmSync(downloads, { recursive: true, force: true });
   };
-  return { browser, page, requests, downloads, loadMs, close };
+  return { browser, page, requests, downloads, loadMs, close, languages };
 }
 
 // Clicks a button and waits for the file it saves.

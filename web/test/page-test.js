@@ -70,7 +70,12 @@ function goldenCharts(file) {
     bars: [].concat(...f.series.filter((s) => s.estilo === "barras").map((s) => s.pontos.map((p) => p[1]))),
   }));
 }
-function check(name, fn) { return fn().then(() => console.log("ok   " + name), (e) => { console.log("FAIL " + name); throw e; }); }
+// ZAV_PAGE_CHECKS=regex runs only the checks whose names match it.
+const only = process.env.ZAV_PAGE_CHECKS ? new RegExp(process.env.ZAV_PAGE_CHECKS) : null;
+function check(name, fn) {
+  if (only && !only.test(name)) return Promise.resolve();
+  return fn().then(() => console.log("ok   " + name), (e) => { console.log("FAIL " + name); throw e; });
+}
 
 (async () => {
   const ctx = await openPage();
@@ -538,7 +543,7 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       }, fs.readFileSync(made).toString("base64"));
       await page.waitForFunction(() => document.getElementById("relatorio").textContent !== "");
       assert.match(await page.$eval("#relatorio", (e) => e.textContent), /Número de espécies {11}=> 10/);
-      assert.equal(await page.$eval("#fonte", (e) => e.textContent), "Importado de a planilha tabela-solta.xlsx.");
+      assert.equal(await page.$eval("#fonte", (e) => e.textContent), "Importado da planilha tabela-solta.xlsx.");
       await page.$eval("#tabela", (e) => { e.value = ""; e.dispatchEvent(new Event("input")); });
     });
 
@@ -616,6 +621,85 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       assert.equal(shown, spawnSync(nativeTool, ["--importar", lying, "--coletas", "10"]).stderr.toString("utf8").trim());
       const longest = await page.evaluate(() => window.longest);
       assert.ok(longest < 200, "tarefa mais longa: " + longest + " ms");
+    });
+
+    await check("a pagina em ingles e espanhol: textos, <html lang>, relatorios como --idioma, a escolha lembrada", async () => {
+      // Every text of index.html has its English and Spanish (or reads the same in the three).
+      assert.deepEqual(await page.evaluate(() => ZavLanguage.pageTexts().filter((t) => !(t in ZavLanguage.TEXTS) && !ZavLanguage.SAME.includes(t))), []);
+      const shown = () => page.evaluate(() => {
+        const text = (id) => document.getElementById(id).textContent;
+        return { lang: document.documentElement.lang, title: document.title, h1: document.querySelector("h1").textContent, calcular: text("calcular"),
+          diversidade: text("diversidade"), legend: document.querySelector("legend").textContent, pressed: document.querySelector("[aria-pressed=true]").dataset.idioma };
+      });
+      assert.deepEqual(await shown(), { lang: "pt-BR", title: "ZAVIRO - Análise Faunística", h1: "ZAVIRO - Análise Faunística", calcular: "Calcular",
+        diversidade: "Diversidade", legend: "1. Levantamento", pressed: "pt" });
+      // The native tool's report in a language, the file named alone as the page names it.
+      fs.copyFileSync(path.join(golden, "dez-especies.txt"), path.join(tmp, "dez-especies.txt"));
+      const anyDate = (text) => text.replace(/(Data|Date|Fecha): [^\r\n]*/, "$1:");
+      const nativeIn = (...args) => anyDate(execFileSync(nativeTool, args, { cwd: tmp }).toString("latin1").split(tmp + path.sep).join(""));
+      const titles = () => page.$$eval("#graficos svg > title", (t) => t.map((e) => e.textContent));
+      await run(page, "#arquivo", [path.join(tmp, "dez-especies.txt")], "#calcular");
+      // The language changed with a report shown: the report and charts in it, the file still chosen.
+      await page.click("[data-idioma=en]");
+      await page.waitForFunction(() => document.getElementById("relatorio").textContent.startsWith("FAUNISTIC ANALYSIS"));
+      assert.deepEqual(await shown(), { lang: "en", title: "ZAVIRO - Faunistic Analysis", h1: "ZAVIRO - Faunistic Analysis", calcular: "Calculate",
+        diversidade: "Diversity", legend: "1. Survey", pressed: "en" });
+      const english = await download(ctx, "#baixar-relatorio", "dez-especies-relatorio.txt");
+      assert.equal(anyDate(english.toString("latin1")), nativeIn("--idioma", "en", "dez-especies.txt"));
+      assert.deepEqual(await titles(), ["Species abundance by rank (Whittaker plot)", "Dominance", "Abundance", "Frequency", "Constancy"]);
+      assert.equal(await page.$eval("figure[data-nome=dominancia] button", (e) => e.getAttribute("aria-label")), "Save SVG of the chart Dominance");
+      assert.equal(await page.$eval("#arquivo", (e) => e.files.length), 1);
+      // The page's own message, written again when the language changes.
+      await page.$eval("#tabela", (e) => { e.value = "Apis\t12\t3\n"; e.dispatchEvent(new Event("input")); });
+      await page.$eval("#coletas", (e) => { e.value = ""; });
+      await page.click("#importar");
+      assert.equal(await page.$eval("#mensagem", (e) => e.textContent), "Error: type the survey's total of collections, a whole number greater than 0");
+      await page.click("[data-idioma=es]");
+      await page.waitForFunction(() => document.getElementById("relatorio").textContent.startsWith("ANÁLISIS FAUNÍSTICO"));
+      assert.equal(await page.$eval("#mensagem", (e) => e.textContent), "Error: escriba el total de colectas del levantamiento, un número entero mayor que 0");
+      assert.deepEqual(await titles(), ["Abundancia de las especies por rango (Whittaker)", "Dominancia", "Abundancia", "Frecuencia", "Constancia"]);
+      await page.$eval("#tabela", (e) => { e.value = ""; e.dispatchEvent(new Event("input")); });
+      // A run started in Spanish: the native tool's --idioma es, and no
+      // other report shown before it.
+      await page.evaluate(() => {
+        const report = document.getElementById("relatorio");
+        window.reportsShown = [];
+        new MutationObserver(() => window.reportsShown.push(report.textContent.split("\r\n")[0])).observe(report, { childList: true });
+      });
+      await run(page, "#arquivo", [path.join(tmp, "dez-especies.txt")], "#diversidade");
+      const spanish = await download(ctx, "#baixar-relatorio", "dez-especies-diversidade-relatorio.txt");
+      const expected = nativeIn("--diversidade", "--idioma", "es", "dez-especies.txt");
+      assert.equal(anyDate(spanish.toString("latin1")), expected);
+      const firstLine = Buffer.from(expected.split("\r\n")[0], "latin1");
+      assert.deepEqual(await page.evaluate(() => window.reportsShown.filter((t) => t !== "")), [new TextDecoder("windows-1252").decode(firstLine)]);
+      // The longer texts fit a phone and a desktop, in each language; the
+      // pictures left for a person to look at.
+      for (const code of ["en", "es"]) {
+        await page.click("[data-idioma=" + code + "]");
+        await run(page, "#arquivo", [path.join(golden, "levantamento-30-coletas.txt")], "#calcular");
+        for (const width of [360, 1280]) {
+          await page.setViewport({ width, height: 900 });
+          const sizes = await page.evaluate(() => ({ page: document.documentElement.scrollWidth,
+            selector: document.getElementById("idiomas").getBoundingClientRect().right }));
+          await page.screenshot({ path: screenshot.replace(/\.png$/, "-" + code + "-" + width + ".png"), fullPage: true });
+          assert.ok(sizes.page <= width && sizes.selector <= width, code + " " + width + ": " + JSON.stringify(sizes));
+        }
+        await page.setViewport({ width: 1280, height: 900 });
+      }
+      // Remembered: the page opened again is in Spanish, whatever the browser's language.
+      await page.click("[data-idioma=es]");
+      await page.reload();
+      await page.waitForSelector("body[data-pronto]");
+      assert.deepEqual(await shown(), { lang: "es", title: "ZAVIRO - Análisis Faunístico", h1: "ZAVIRO - Análisis Faunístico", calcular: "Calcular",
+        diversidade: "Diversidad", legend: "1. Levantamiento", pressed: "es" });
+      // Nothing chosen: the browser's first language.
+      await page.evaluate(() => localStorage.clear());
+      for (const [languages, lang] of [["en-US,en", "en"], ["es-AR,es", "es"], ["fr-FR,en", "pt-BR"], ["pt-BR,pt", "pt-BR"]]) {
+        await ctx.languages(languages);
+        await page.reload();
+        await page.waitForSelector("body[data-pronto]");
+        assert.equal(await page.evaluate(() => document.documentElement.lang), lang, languages);
+      }
     });
 
     await check("nada sai da pagina", async () => {
