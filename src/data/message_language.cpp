@@ -98,10 +98,9 @@ constexpr std::array kCatalogue{
                 "las líneas del archivo terminan solo con CR (fin de línea del Mac antiguo); grábelo con fines de "
                 "línea CR LF (Windows) o LF"},
     MessageText{"o arquivo parece uma planilha; use Arquivo > Importar planilha... (ou zaviro-relatorio --importar)",
-                "the file looks like a spreadsheet; use Arquivo > Importar planilha... (File > Import spreadsheet..., "
-                "or zaviro-relatorio --importar)",
-                "el archivo parece una hoja de cálculo; use Arquivo > Importar planilha... (Archivo > Importar hoja de "
-                "cálculo..., o zaviro-relatorio --importar)"},
+                "the file looks like a spreadsheet; use File > Import spreadsheet... (or zaviro-relatorio --importar)",
+                "el archivo parece una hoja de cálculo; use Archivo > Importar hoja de cálculo... (o zaviro-relatorio "
+                "--importar)"},
     MessageText{"O cabeçalho anuncia # linhas de espécies; o arquivo tem #",
                 "The header announces # species lines; the file has #",
                 "El encabezado anuncia # líneas de especies; el archivo tiene #"},
@@ -334,11 +333,11 @@ constexpr std::array kCatalogue{
                 "contagens: se cada coluna é uma coleta, importe com \"Uma coluna por coleta\" (--por-coleta na "
                 "linha de comando)",
                 "the header has neither the column of the individuals nor that of the collections, and row # has # "
-                "columns of counts: if each column is a collection, import with \"Uma coluna por coleta\" (One "
-                "column per collection; --por-coleta on the command line)",
+                "columns of counts: if each column is a collection, import with \"One column per collection\" "
+                "(--por-coleta on the command line)",
                 "el encabezado no tiene la columna de los individuos ni la de las colectas, y la fila # tiene # "
-                "columnas de conteos: si cada columna es una colecta, importe con \"Uma coluna por coleta\" (Una "
-                "columna por colecta; --por-coleta en la línea de comandos)"},
+                "columnas de conteos: si cada columna es una colecta, importe con \"Una columna por colecta\" "
+                "(--por-coleta en la línea de comandos)"},
     MessageText{"falta a linha de títulos: a data (ou a coleta) e o nome de cada variável",
                 "the row of titles is missing: the date (or the collection) and the name of each variable",
                 "falta la fila de títulos: la fecha (o la colecta) y el nombre de cada variable"},
@@ -446,20 +445,21 @@ constexpr std::array kCatalogue{
     MessageText{"esta análise lê um só arquivo de dados", "this analysis reads a single data file",
                 "este análisis lee un solo archivo de datos"},
     MessageText{"análise desconhecida", "unknown analysis", "análisis desconocido"},
-    MessageText{"O arquivo não tem o bloco [coletas]: a flutuação precisa das contagens de cada coleta. Importe a "
-                "planilha com uma coluna por coleta (Arquivo > Importar planilha..., \"Uma coluna por coleta\", ou "
-                "zaviro-relatorio --importar --por-coleta) ou acrescente ao fim do arquivo uma linha [coletas] e, "
-                "para cada coleta, uma linha com a data e as contagens das espécies na ordem das linhas.",
-                "The file has no [coletas] block: the fluctuation needs the counts of each collection. Import the "
-                "spreadsheet with one column per collection (Arquivo > Importar planilha..., \"Uma coluna por "
-                "coleta\", or zaviro-relatorio --importar --por-coleta) or add at the end of the file a line "
-                "[coletas] and, for each collection, a line with the date and the species' counts in the order of "
-                "the lines.",
-                "El archivo no tiene el bloque [coletas]: la fluctuación necesita los conteos de cada colecta. "
-                "Importe la hoja de cálculo con una columna por colecta (Arquivo > Importar planilha..., \"Uma "
-                "coluna por coleta\", o zaviro-relatorio --importar --por-coleta) o añada al final del archivo una "
-                "línea [coletas] y, para cada colecta, una línea con la fecha y los conteos de las especies en el "
-                "orden de las líneas."},
+    MessageText{
+        "O arquivo não tem o bloco [coletas]: a flutuação precisa das contagens de cada coleta. Importe a "
+        "planilha com uma coluna por coleta (Arquivo > Importar planilha..., \"Uma coluna por coleta\", ou "
+        "zaviro-relatorio --importar --por-coleta) ou acrescente ao fim do arquivo uma linha [coletas] e, "
+        "para cada coleta, uma linha com a data e as contagens das espécies na ordem das linhas.",
+        "The file has no [coletas] block: the fluctuation needs the counts of each collection. Import the "
+        "spreadsheet with one column per collection (File > Import spreadsheet..., \"One column per "
+        "collection\", or zaviro-relatorio --importar --por-coleta) or add at the end of the file a line "
+        "[coletas] and, for each collection, a line with the date and the species' counts in the order of "
+        "the lines.",
+        "El archivo no tiene el bloque [coletas]: la fluctuación necesita los conteos de cada colecta. "
+        "Importe la hoja de cálculo con una columna por colecta (Archivo > Importar hoja de cálculo..., "
+        "\"Una columna por colecta\", o zaviro-relatorio --importar --por-coleta) o añada al final del archivo una "
+        "línea [coletas] y, para cada colecta, una línea con la fecha y los conteos de las especies en el "
+        "orden de las líneas."},
     MessageText{"a defasagem deve ser 0 ou mais coletas", "the lag must be 0 or more collections",
                 "el desfase debe ser de 0 o más colectas"},
     MessageText{"o número de permutações vai de 1 a #; foi dado #.",
