@@ -17,6 +17,7 @@
 #include "data/fields.h"
 #include "data/json_writer.h"
 #include "data/line_reader.h"
+#include "data/message_language.h"
 #include "data/species_file.h"
 #include "data/spreadsheet_import.h"
 #include "figures/figures.h"
@@ -50,12 +51,17 @@ std::function<std::string()> lastCsv;
 // them.
 std::function<std::vector<zav::Figure>(zav::ChartLanguage)> lastFigures;
 
+// The language of the core's messages and warnings in the message and
+// warning slots (zav_web_message_language); the reports follow their own.
+zav::ReportLanguage messageLanguage = zav::ReportLanguage::Portuguese;
+
 zav::DateTime dateTime(const int* when) { return {when[0], when[1], when[2], when[3], when[4], when[5], when[6]}; }
 
 std::string_view bytesOf(const char* bytes, int size) { return {bytes, static_cast<std::size_t>(size)}; }
 
 // Runs a computation; a failure leaves the message the desktop shows in
-// the message slot and gives 1.
+// the message slot and gives 1. The message and the warnings are in the
+// page's language.
 template <typename Compute> int guarded(Compute compute) {
     for (auto& slot : slots)
         slot.clear();
@@ -63,11 +69,12 @@ template <typename Compute> int guarded(Compute compute) {
     lastFigures = nullptr;
     try {
         compute();
+        slots[kWarning] = zav::messageText(messageLanguage, slots[kWarning]);
         return 0;
     } catch (const zav::Error& e) {
-        slots[kMessage] = e.what();
+        slots[kMessage] = zav::messageText(messageLanguage, e.what());
     } catch (const std::exception& e) {
-        slots[kMessage] = std::string("Erro: ") + e.what();
+        slots[kMessage] = zav::messageText(messageLanguage, std::string("Erro: ") + e.what());
     }
     return 1;
 }
@@ -161,6 +168,15 @@ std::vector<zav::SheetRow> sheetRows(std::string_view bytes) {
 } // namespace
 
 extern "C" {
+
+// The language of the messages and warnings of the calls that follow: "pt",
+// "en" or "es", as --idioma; 0 for another code, which leaves it as it was.
+int zav_web_message_language(const char* code) {
+    const auto language = zav::reportLanguageFromCode(code);
+    if (!language) return 0;
+    messageLanguage = *language;
+    return 1;
+}
 
 // How many lines the reader of a data file (a survey or a treatment) takes:
 // the header and the species lines it promises. 0 when the header gives no

@@ -429,7 +429,7 @@ void TZAVMain::showReport(zav::ReportDocument document) {
     if (chartWindow_) chartWindow_->close();
     QStringList warnings;
     for (const auto& warning : document.warnings)
-        warnings << QString::fromStdString(warning);
+        warnings << zav::interfaceMessage(warning);
     shown_ = std::move(document);
     memo1_->setPlainText(text.join(QLatin1Char('\n')));
     memo1_->show();
@@ -487,7 +487,7 @@ namespace {
 // nothing when its data file has no warnings.
 QString warningsStatus(const std::vector<std::string>& warnings) {
     if (warnings.empty()) return {};
-    QString status = QStringLiteral(" - ") + QString::fromStdString(warnings.front());
+    QString status = QStringLiteral(" - ") + zav::interfaceMessage(warnings.front());
     if (warnings.size() > 1)
         status += Zav::tr(" (e mais %1 %2)")
                       .arg(warnings.size() - 1)

@@ -1,9 +1,11 @@
 #include "app/batch.h"
 
 #include "charts/charts.h"
+#include "cli/cli_text.h"
 #include "data/atomic_file.h"
 #include "data/errors.h"
 #include "data/file_io.h"
+#include "data/message_language.h"
 #include "qtsupport/qt_interaction.h"
 #include "qtsupport/qt_text.h"
 #include "runs/run_kinds.h"
@@ -71,14 +73,19 @@ int runBatch(const cli::Options& options, char* programName) {
     qInstallMessageHandler(quietToolkit);
     int qtArgc = 1;
     QApplication app(qtArgc, &programName);
+    // What went wrong in the locale's language, as the usage texts.
+    const auto language = cli::messageLanguageFromEnvironment();
+    const auto complain = [language](const std::string& message) {
+        std::fprintf(stderr, "%s\n", messageText(language, message).c_str());
+    };
     try {
         return write(options);
     } catch (const Error& e) {
-        std::fprintf(stderr, "%s\n", e.what());
+        complain(e.what());
     } catch (const std::bad_alloc&) {
-        std::fprintf(stderr, "%s\n", kOutOfMemory);
+        complain(kOutOfMemory);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "Erro: %s\n", printable(e.what()).c_str());
+        complain(std::string("Erro: ") + printable(e.what()));
     }
     return 1;
 }

@@ -5,6 +5,7 @@
 #include "communities/communities_report.h"
 #include "qtsupport/guarded.h"
 #include "qtsupport/panels.h"
+#include "qtsupport/ui_language.h"
 #include "qtsupport/ui_text.h"
 #include "runs/runs.h"
 
@@ -96,7 +97,7 @@ void CommunitiesPanel::runCommunities(int treatments) {
     // The key, then the collections left out.
     QString status = treatmentsStatus(run.treatments, chosen->names);
     for (const auto& excluded : run.result.samples.excluded)
-        status += QStringLiteral(" - ") + QString::fromStdString(communities::exclusionNote(excluded));
+        status += QStringLiteral(" - ") + interfaceMessage(communities::exclusionNote(excluded));
     emit compared(reportDocument(std::move(run), chosen->sources, chosen->names));
     emit statusChanged(status);
 }

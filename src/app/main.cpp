@@ -5,6 +5,7 @@
 #include "app/batch.h"
 #include "cli/cli_text.h"
 #include "data/file_io.h"
+#include "data/message_language.h"
 #include "qtsupport/qt_interaction.h"
 #include "qtsupport/qt_text.h"
 #include "qtsupport/ui_language.h"
@@ -64,11 +65,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     const auto& options = std::get<zav::cli::Options>(parsed);
+    const auto print = [language](const std::string& bytes) {
+        if (zav::writeStandardOutput(bytes)) return 0;
+        std::fprintf(stderr, "%s\n", zav::messageText(language, zav::kStandardOutputFailure).c_str());
+        return 1;
+    };
     switch (options.command) {
     case zav::cli::Command::Help:
-        return zav::writeStandardOutput(zav::cli::usageText(zav::cli::Program::Desktop, language)) ? 0 : 1;
+        return print(zav::cli::usageText(zav::cli::Program::Desktop, language));
     case zav::cli::Command::Version:
-        return zav::writeStandardOutput(std::string("zaviro ") + zav::kVersion + "\n") ? 0 : 1;
+        return print(std::string("zaviro ") + zav::kVersion + "\n");
     case zav::cli::Command::Window:
         break;
     default:

@@ -1,6 +1,7 @@
 #include "app/treatment_choice.h"
 
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_language.h"
 #include "qtsupport/ui_text.h"
 
 #include <QFileInfo>
@@ -19,7 +20,7 @@ std::optional<int> typedTreatmentCount(Interaction& interaction, QLineEdit& fiel
     if (isBlank(typed)) return refuse(Zav::tr("Erro: Não deixe campo em branco"));
     const auto count = wholeNumber(typed);
     if (!count) return refuse(Zav::tr("Erro: valor inválido: ") + typed);
-    if (const auto message = problem(*count); !message.empty()) return refuse(QString::fromStdString(message));
+    if (const auto message = problem(*count); !message.empty()) return refuse(interfaceMessage(message));
     return static_cast<int>(*count);
 }
 
@@ -60,7 +61,7 @@ QString treatmentsStatus(const TreatmentFiles& files, const QStringList& names) 
         key << QStringLiteral("T%1 = %2").arg(t + 1).arg(names[t]);
     QString notes;
     for (const auto& note : files.notes)
-        notes += QString::fromStdString(note) + QStringLiteral(" - ");
+        notes += interfaceMessage(note) + QStringLiteral(" - ");
     return notes + key.join(QStringLiteral(", "));
 }
 

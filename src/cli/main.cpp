@@ -9,6 +9,7 @@
 #include "data/atomic_file.h"
 #include "data/errors.h"
 #include "data/file_io.h"
+#include "data/message_language.h"
 #include "data/species_file.h"
 #include "data/spreadsheet_import.h"
 #include "runs/run_kinds.h"
@@ -31,8 +32,21 @@
 
 namespace {
 
+// The language of what the program says on standard error: the locale's.
+zav::ReportLanguage messageLanguage = zav::ReportLanguage::Portuguese;
+
+// A message of the core (Portuguese in the code) on standard error, in the
+// locale's language, after `prefix` (a file's name and ": ") if any.
+void complain(const std::string& message, const std::string& prefix = {}) {
+    std::fprintf(stderr, "%s%s\n", prefix.c_str(), zav::messageText(messageLanguage, message).c_str());
+}
+
 // The bytes on standard output; the exit code.
-int print(const std::string& bytes) { return zav::writeStandardOutput(bytes) ? 0 : 1; }
+int print(const std::string& bytes) {
+    if (zav::writeStandardOutput(bytes)) return 0;
+    complain(zav::kStandardOutputFailure);
+    return 1;
+}
 
 zav::RunOutput runOutput(zav::cli::Format format) {
     switch (format) {
@@ -53,10 +67,8 @@ zav::RunOutput runOutput(zav::cli::Format format) {
 // when the run is one of many into a folder.
 void warnOf(const std::string& file, const zav::AnyRun& run, const zav::cli::Options& options) {
     const bool manyFiles = options.files.size() > 1 && zav::runKind(options.kind).oneFile();
-    for (const auto& notice : zav::runNotices(run)) {
-        if (manyFiles) std::fprintf(stderr, "%s: ", zav::printable(file).c_str());
-        std::fprintf(stderr, "%s\n", notice.c_str());
-    }
+    for (const auto& notice : zav::runNotices(run))
+        complain(notice, manyFiles ? zav::printable(file) + ": " : std::string());
 }
 
 // The run's report, JSON, CSV or XLSX, of the files given.
@@ -118,7 +130,7 @@ int writeSurveys(const zav::cli::Options& options) {
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (!std::filesystem::is_directory(folder, ec)) {
-        std::fprintf(stderr, "Erro: não foi possível criar a pasta: %s\n", zav::printable(folder.string()).c_str());
+        complain("Erro: não foi possível criar a pasta: " + zav::printable(folder.string()));
         return 1;
     }
     zav::removeTemporaryOnSignals();
@@ -127,7 +139,7 @@ int writeSurveys(const zav::cli::Options& options) {
     std::set<std::string> written;
     int failures = 0;
     const auto fail = [&](const std::string& file, const std::string& message) {
-        std::fprintf(stderr, "%s: %s\n", zav::printable(file).c_str(), message.c_str());
+        complain(message, zav::printable(file) + ": ");
         ++failures;
     };
     for (const auto& file : options.files) {
@@ -145,7 +157,7 @@ int writeSurveys(const zav::cli::Options& options) {
     try {
         zav::syncFolder(folder);
     } catch (const zav::Error& e) {
-        std::fprintf(stderr, "%s\n", e.what());
+        complain(e.what());
         ++failures;
     }
     return failures == 0 ? 0 : 1;
@@ -169,7 +181,7 @@ int importDataFile(const zav::cli::Options& options) {
         texts.collections.weather =
             zav::readAnyWeatherFile(options.weather, texts.collections.collections, options.weatherSheet);
     for (const auto& notice : texts.notices)
-        std::fprintf(stderr, "%s\n", notice.c_str());
+        complain(notice);
 #else
     if (!options.sheet.empty() || !options.weatherSheet.empty()) noWorkbooks();
     auto texts = options.records ? zav::importRecordsFile(options.spreadsheet)
@@ -177,7 +189,7 @@ int importDataFile(const zav::cli::Options& options) {
     if (!options.weather.empty())
         texts.collections.weather = zav::parseWeatherFile(options.weather, texts.collections.collections);
 #endif
-    if (const auto notice = zav::totalsRowNotice(texts); !notice.empty()) std::fprintf(stderr, "%s\n", notice.c_str());
+    if (const auto notice = zav::totalsRowNotice(texts); !notice.empty()) complain(notice);
     // A species by collection sheet, or the records, give the total of collections.
     const bool ownCollections = options.perCollection || options.records;
     const auto collections = ownCollections ? texts.totalCollections : std::to_string(options.totalCollections);
@@ -195,9 +207,8 @@ int run(const zav::cli::Options& options) {
     zav::InputFiles(pathsOf(options.files)).refuseStandardOutput();
 #ifdef ZAV_HAVE_SHEETS
     if (options.format == zav::cli::Format::Xlsx && ::isatty(STDOUT_FILENO)) {
-        std::fputs("Erro: --xlsx escreve uma planilha, não texto: redirecione a saída a um arquivo "
-                   "(> tabela.xlsx) ou use --saida PASTA\n",
-                   stderr);
+        complain("Erro: --xlsx escreve uma planilha, não texto: redirecione a saída a um arquivo "
+                 "(> tabela.xlsx) ou use --saida PASTA");
         return 1;
     }
 #endif
@@ -213,6 +224,7 @@ int main(int argc, char** argv) {
     const auto parsed = zav::cli::parseOptions(zav::cli::Program::Report, {argv + 1, argv + argc});
     // Its own texts in the locale's language; the reports follow --idioma.
     const auto language = zav::cli::messageLanguageFromEnvironment();
+    messageLanguage = language;
     if (const auto* usage = std::get_if<zav::cli::UsageError>(&parsed)) {
         if (usage->message.empty())
             std::fputs(zav::cli::usageText(zav::cli::Program::Report, language).c_str(), stderr);
@@ -228,7 +240,7 @@ int main(int argc, char** argv) {
     try {
         return run(options);
     } catch (...) {
-        std::fprintf(stderr, "%s\n", messageOf(std::current_exception()).c_str());
+        complain(messageOf(std::current_exception()));
     }
     return 1;
 }

@@ -50,9 +50,7 @@ std::filesystem::path absolutePath(const std::filesystem::path& path) {
 }
 
 bool writeStandardOutput(std::string_view bytes) {
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0) return true;
-    std::fputs("Erro: não foi possível escrever na saída padrão\n", stderr);
-    return false;
+    return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;
 }
 
 std::string readFileBytes(const std::filesystem::path& path) {

@@ -37,10 +37,11 @@ template <typename Read> auto readLinesOf(const std::filesystem::path& path, Rea
 // folder cannot be named, the path as given.
 std::filesystem::path absolutePath(const std::filesystem::path& path);
 
-// Writes the bytes to standard output and flushes it. False, with
-// "Erro: não foi possível escrever na saída padrão" on standard error, when
-// they could not all be written (a full disk, a closed output).
+// Writes the bytes to standard output and flushes it. False when they could
+// not all be written (a full disk, a closed output): the caller then says
+// kStandardOutputFailure on standard error, in its user's language.
 bool writeStandardOutput(std::string_view bytes);
+inline constexpr const char* kStandardOutputFailure = "Erro: não foi possível escrever na saída padrão";
 
 // The whole content of a regular file as bytes (openRegularFile's refusals).
 std::string readFileBytes(const std::filesystem::path& path);

@@ -2,6 +2,7 @@
 
 #include "data/cp1252.h"
 #include "data/report_text.h"
+#include "data/text_pattern.h"
 
 #include <algorithm>
 #include <array>
@@ -675,70 +676,6 @@ constexpr std::array kCatalogue{
                "Zar 2010, cap. 26-27: las fechas como ángulos, con el peso de los individuos."},
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The length of the whole number, or list of them ("30, 30, 25"), that
-// `text` starts with; 0 when it starts with none.
-std::size_t numberLength(std::string_view text) {
-    std::size_t n = 0;
-    for (;;) {
-        std::size_t at = n;
-        if (at < text.size() && text[at] == '-') ++at;
-        if (at == text.size() || !isDigit(text[at])) return n;
-        while (at < text.size() && isDigit(text[at]))
-            ++at;
-        n = at;
-        if (text.substr(n, 2) != ", ") return n;
-        if (n + 2 == text.size() || !(isDigit(text[n + 2]) || text[n + 2] == '-')) return n;
-        n += 2;
-    }
-}
-
-// Whether `text` is `pattern` ("#" a number or list, "*" the shortest text
-// that lets the rest match), with the parts in `parts`.
-bool matches(std::string_view pattern, std::string_view text, std::vector<std::string_view>& parts) {
-    while (!pattern.empty()) {
-        const char c = pattern.front();
-        pattern.remove_prefix(1);
-        if (c == '*') {
-            const std::size_t keep = parts.size();
-            for (std::size_t n = 0; n <= text.size(); ++n) {
-                // The next literal of the pattern must come next in the text.
-                if (!pattern.empty() && pattern.front() != '*' && pattern.front() != '#' && n < text.size() &&
-                    text[n] != pattern.front())
-                    continue;
-                parts.push_back(text.substr(0, n));
-                if (matches(pattern, text.substr(n), parts)) return true;
-                parts.resize(keep);
-            }
-            return false;
-        }
-        if (c == '#') {
-            const std::size_t n = numberLength(text);
-            if (n == 0) return false;
-            parts.push_back(text.substr(0, n));
-            text.remove_prefix(n);
-            continue;
-        }
-        if (text.empty() || text.front() != c) return false;
-        text.remove_prefix(1);
-    }
-    return text.empty();
-}
-
-// `translation` with its "#" and "*" replaced by `parts` in order.
-std::string filled(std::string_view translation, const std::vector<std::string_view>& parts) {
-    std::string out;
-    std::size_t next = 0;
-    for (const char c : translation) {
-        if ((c == '#' || c == '*') && next < parts.size())
-            out += parts[next++];
-        else
-            out += c;
-    }
-    return out;
-}
-
 } // namespace
 
 std::optional<ReportLanguage> reportLanguageFromCode(std::string_view code) {
@@ -772,7 +709,8 @@ std::string reportText(ReportLanguage language, std::string_view portuguese) {
     std::vector<std::string_view> parts;
     for (const auto& text : kCatalogue) {
         parts.clear();
-        if (text.pattern && matches(text.pt, portuguese, parts)) return filled(in(text), parts);
+        if (text.pattern && matchesPattern(text.pt, portuguese, parts))
+            return filledPattern(in(text), {parts.begin(), parts.end()});
     }
     return std::string(portuguese);
 }

@@ -13,6 +13,7 @@
 #include "qtsupport/guarded.h"
 #include "qtsupport/panels.h"
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_language.h"
 #include "qtsupport/ui_text.h"
 #include "sheets/workbook.h"
 
@@ -338,9 +339,9 @@ void DataEditor::MnuImportarClick() {
     if (request.sheets.size() > 1)
         status += QStringLiteral(" [") + request.sheets.value(choice->sheet) + QLatin1Char(']');
     if (const auto notice = totalsRowNotice(data); !notice.empty())
-        status += QStringLiteral(" (") + QString::fromStdString(notice) + QLatin1Char(')');
+        status += QStringLiteral(" (") + interfaceMessage(notice) + QLatin1Char(')');
     for (const auto& notice : data.notices)
-        status += QStringLiteral(" (") + QString::fromStdString(notice) + QLatin1Char(')');
+        status += QStringLiteral(" (") + interfaceMessage(notice) + QLatin1Char(')');
     openEntryPanel(fromCp1252(data.speciesCount), fromCp1252(data.totalCollections), status);
 }
 
@@ -390,14 +391,14 @@ void DataEditor::MnuAbrirClick() {
              data.rows, true);
     QString status = Zav::tr("Editando o arquivo: ") + path;
     for (const auto& warning : data.warnings)
-        status += QStringLiteral(" - ") + QString::fromStdString(warning);
+        status += QStringLiteral(" - ") + interfaceMessage(warning);
     // The collections go to the "Por coleta" view; blocks it cannot read
     // are kept as the file has them.
     if (!blocks_.empty()) try {
             byCollection_->load(speciesNames(), loadCollectionBlocks(toFileSystemPath(path)), 0);
         } catch (const Error& e) {
             status +=
-                QStringLiteral(" - ") + QString::fromUtf8(e.what()) + Zav::tr(" (as coletas são gravadas como estão)");
+                QStringLiteral(" - ") + interfaceMessage(e.what()) + Zav::tr(" (as coletas são gravadas como estão)");
         }
     emit statusChanged(status);
     setAllMenus(false);
@@ -416,7 +417,7 @@ void DataEditor::BtnSalvarPlanClick() {
     if (!unreadNames_.empty()) {
         QString unread;
         for (const auto& warning : unreadNames_)
-            unread += QString::fromStdString(warning) + QLatin1Char('\n');
+            unread += interfaceMessage(warning) + QLatin1Char('\n');
         if (!interaction_.confirm(Zav::tr("Nem todos os nomes das espécies puderam ser lidos:\n") + unread +
                                       Zav::tr("Salvar grava só os nomes que a planilha mostra; os outros se perdem. "
                                               "Salvar assim mesmo?"),

@@ -5,6 +5,7 @@
 #include "editor/grid_keys.h"
 #include "qtsupport/guarded.h"
 #include "qtsupport/qt_text.h"
+#include "qtsupport/ui_language.h"
 #include "qtsupport/ui_text.h"
 
 #include <QAction>
@@ -133,7 +134,7 @@ QString SpeciesGrid::countsProblemOf(const QString& individualsText, const QStri
     if (!individuals || !collections) return {};
     std::optional<std::int64_t> total;
     if (const auto typed = wholeNumber(collections_->text())) total = *typed;
-    return QString::fromStdString(speciesCountsProblem(*individuals, *collections, total));
+    return interfaceMessage(speciesCountsProblem(*individuals, *collections, total));
 }
 
 QString SpeciesGrid::countsProblem(int row) const {

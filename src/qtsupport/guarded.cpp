@@ -1,6 +1,7 @@
 #include "qtsupport/guarded.h"
 
 #include "data/errors.h"
+#include "qtsupport/ui_language.h"
 #include "qtsupport/ui_text.h"
 
 #include <new>
@@ -11,7 +12,7 @@ void runGuarded(Interaction& interaction, const std::function<void()>& handler) 
     try {
         handler();
     } catch (const Error& e) {
-        interaction.error(QString::fromUtf8(e.what()));
+        interaction.error(interfaceMessage(e.what()));
     } catch (const std::bad_alloc&) {
         interaction.error(Zav::tr("Erro: memória insuficiente"));
     } catch (const std::exception& e) {

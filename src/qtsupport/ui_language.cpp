@@ -1,5 +1,6 @@
 #include "qtsupport/ui_language.h"
 
+#include "data/message_language.h"
 #include "qtsupport/settings.h"
 
 #include <QCoreApplication>
@@ -89,6 +90,10 @@ ReportLanguage interfaceLanguage() {
     if (!app) return ReportLanguage::Portuguese;
     return reportLanguageFromCode(app->property(kInstalledProperty).toString().toStdString())
         .value_or(ReportLanguage::Portuguese);
+}
+
+QString interfaceMessage(std::string_view portuguese) {
+    return QString::fromStdString(messageText(interfaceLanguage(), portuguese));
 }
 
 } // namespace zav

@@ -7,9 +7,11 @@
 
 #include "data/report_language.h"
 
+#include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <string_view>
 
 class QCoreApplication;
 
@@ -33,5 +35,9 @@ void installInterfaceLanguage(QCoreApplication& app, ReportLanguage language);
 
 // The language installed (Portuguese until installInterfaceLanguage).
 ReportLanguage interfaceLanguage();
+
+// A message of the core (an error's what(), a reader's warning, the
+// import's notice: Portuguese, UTF-8) in the interface language.
+QString interfaceMessage(std::string_view portuguese);
 
 } // namespace zav

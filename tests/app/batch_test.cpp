@@ -31,9 +31,11 @@ class Batch : public ::testing::Test {
     void TearDown() override { fs::remove_all(dir_); }
 
     // Without any display: the batch options must not need one.
-    int run(const std::string& args, std::string& err, const std::string& out = "/dev/null") {
-        const std::string cmd = "cd '" + dir_.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
-                                ZAV_PROGRAM + "' " + args + " >" + out + " 2>stderr </dev/null";
+    // `locale` as "LC_ALL=en_US.UTF-8".
+    int run(const std::string& args, std::string& err, const std::string& out = "/dev/null",
+            const std::string& locale = "") {
+        const std::string cmd = "cd '" + dir_.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " +
+                                locale + " '" + ZAV_PROGRAM + "' " + args + " >" + out + " 2>stderr </dev/null";
         const int status = std::system(cmd.c_str());
         err = zav::readFileBytes(dir_ / "stderr");
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -103,6 +105,27 @@ TEST_F(Batch, FailuresExit1WithTheMessageAndUsageErrorsExit2) {
         EXPECT_EQ(run(c.args, err), c.exitCode) << c.args;
         EXPECT_EQ(err.substr(0, c.message.size()), c.message) << c.args;
         EXPECT_EQ(head("r.pdf", 1) + head("r.svg", 1), "") << c.args;
+    }
+}
+
+// The failures in the locale's language, as the usage texts.
+TEST_F(Batch, FailuresFollowTheLocale) {
+    const struct {
+        const char* locale;
+        const char* args;
+        const char* out;
+        std::string message;
+    } cases[] = {
+        {"LC_ALL=en_US.UTF-8", "--grafico r.svg nada.txt", "/dev/null",
+         "Error: could not open the file: " + (dir_ / "nada.txt").string() + "\n"},
+        {"LC_ALL=es_ES.UTF-8", "--pdf r.pdf ruim.txt", "/dev/null", "Error: ¡Verifique el archivo de datos!\n"},
+        {"LC_ALL=en_US.UTF-8", "--help", "/dev/full", "Error: could not write to standard output\n"},
+        {"LC_ALL=C", "--help", "/dev/full", "Erro: não foi possível escrever na saída padrão\n"},
+    };
+    for (const auto& c : cases) {
+        std::string err;
+        EXPECT_EQ(run(c.args, err, c.out, c.locale), 1) << c.args;
+        EXPECT_EQ(err.substr(0, c.message.size()), c.message) << c.locale << " " << c.args;
     }
 }
 

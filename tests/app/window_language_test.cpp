@@ -151,6 +151,22 @@ class WindowLanguageTest : public zav::test::WindowTest {
         QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
     }
 
+    // The core's errors and warnings in the window's language: a message
+    // box, the warnings under the report and the status line.
+    void coreMessagesInTheWindowsLanguage() {
+        createWindowIn(zav::ReportLanguage::English);
+        user->expectOpen(dataFile("letras.txt", "2 5\r\n10 3\r\nabc 2\r\n"));
+        user->expectError(QStringLiteral("Error: Check the data file!\nLine 3: \"abc\" is not a whole number"));
+        trigger("MnuCalcular");
+        user->expectOpen(dataFile("impossivel.txt", "3 10\r\n5 2\r\n4 0\r\n6 3\r\n"));
+        trigger("MnuCalcular");
+        const QString warning = QStringLiteral(
+            "Warning: line 3: 4 individuals in 0 collections; a species with individuals was collected in at least "
+            "one collection");
+        QCOMPARE(window->findChild<QLabel*>("LblAvisos")->text(), warning);
+        QVERIFY(window->findChild<QLabel*>("SBarText")->text().endsWith(QStringLiteral(" - ") + warning));
+    }
+
     // The same list finds the Portuguese window's words: the test can fail.
     void portugueseWindowIsFound() {
         const auto found = portugueseIn(shownTexts(*window), zav::ReportLanguage::Spanish);

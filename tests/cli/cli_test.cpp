@@ -1050,4 +1050,42 @@ TEST_F(Cli, HelpFollowsTheLocale) {
     }
 }
 
+// The core's errors and warnings on standard error follow the locale too;
+// the report does not.
+TEST_F(Cli, ErrorsAndWarningsFollowTheLocale) {
+    if (!nativeTool()) GTEST_SKIP() << "the page's build has no locale of its own";
+    write("letras.txt", "2 5\r\n10 3\r\nabc 2\r\n");
+    write("impossivel.txt", "3 10\r\n5 2\r\n4 0\r\n6 3\r\n");
+    const auto missing = (dir_ / "nada.txt").string();
+    const struct {
+        const char* locale;
+        std::string error, warning, cannotOpen;
+    } cases[] = {
+        {"LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8 ",
+         "Error: Check the data file!\nLine 3: \"abc\" is not a whole number\n",
+         "Warning: line 3: 4 individuals in 0 collections; a species with individuals was collected in at least one "
+         "collection\n",
+         "Error: could not open the file: " + missing + "\n"},
+        {"LC_ALL=es_ES.UTF-8 LANG=en_US.UTF-8 ",
+         "Error: ¡Verifique el archivo de datos!\nLínea 3: \"abc\" no es un número entero\n",
+         "Aviso: línea 3: 4 individuos en 0 colectas; una especie con individuos fue colectada en al menos una "
+         "colecta\n",
+         "Error: no se pudo abrir el archivo: " + missing + "\n"},
+        {"LC_ALL=C LANG=en_US.UTF-8 ",
+         "Error: Verifique o arquivo de dados!\nLinha 3: \"abc\" não é um número inteiro\n",
+         "Aviso: linha 3: 4 indivíduos em 0 coletas; uma espécie com indivíduos foi coletada em ao menos uma coleta\n",
+         "Erro: não foi possível abrir o arquivo: " + missing + "\n"},
+    };
+    for (const auto& c : cases) {
+        const auto error = run("letras.txt", {}, ">", c.locale);
+        EXPECT_EQ(error.exitCode, 1);
+        EXPECT_EQ(error.err, c.error) << c.locale;
+        const auto warned = run("impossivel.txt", {}, ">", c.locale);
+        EXPECT_EQ(warned.exitCode, 0);
+        EXPECT_EQ(warned.err, c.warning) << c.locale;
+        EXPECT_NE(warned.out.find("AN\xC1LISE FAUN\xCDSTICA"), std::string::npos) << c.locale;
+        EXPECT_EQ(run("nada.txt", {}, ">", c.locale).err, c.cannotOpen) << c.locale;
+    }
+}
+
 } // namespace
