@@ -142,6 +142,20 @@ std::string analysisJson(const AnalysisResult& result, std::string_view pathUtf8
     return json.finish();
 }
 
+std::array<std::string_view, 11> speciesTableColumns(ReportLanguage language) {
+    switch (language) {
+    case ReportLanguage::Portuguese:
+        break;
+    case ReportLanguage::English:
+        return {"species",   "name",      "individuals", "collections", "percentage", "dominance_limit",
+                "dominance", "abundance", "frequency",   "constancy",   "predominant"};
+    case ReportLanguage::Spanish:
+        return {"especie",    "nombre",     "individuos", "colectas",   "porcentaje",  "limite_dominancia",
+                "dominancia", "abundancia", "frecuencia", "constancia", "predominante"};
+    }
+    return kSpeciesTableColumns;
+}
+
 std::string speciesTableCsv(const AnalysisResult& result) {
     std::string out;
     for (const auto column : kSpeciesTableColumns)

@@ -54,6 +54,11 @@ inline constexpr std::array<std::string_view, 11> kSpeciesTableColumns = {
     "especie",    "nome",       "individuos", "coletas",    "percentual",  "limite_dominancia",
     "dominancia", "abundancia", "frequencia", "constancia", "predominante"};
 
+// Those columns as a workbook's header row in `language`: kSpeciesTableColumns
+// in Portuguese, the same words in English or Spanish. The CSV keeps
+// kSpeciesTableColumns in every language (it is an interface).
+std::array<std::string_view, 11> speciesTableColumns(ReportLanguage language);
+
 // The species table: a header row of kSpeciesTableColumns, then one row per
 // species, comma-separated, "." as the decimal separator, numbers at full
 // precision, an empty cell where the JSON has null, "true" or "false" for

@@ -60,7 +60,7 @@ QString exportReportTables(Interaction& interaction, const ReportDocument& docum
     if (const QString reason = refuse(*chosen); !reason.isEmpty()) throw Error(reason.toStdString());
     const bool csv = extensionOf(*chosen) == QStringLiteral("csv");
     if (result) {
-        saveFileAtomically(*chosen, csv ? speciesTableCsv(*result) : speciesTableXlsx(*result));
+        saveFileAtomically(*chosen, csv ? speciesTableCsv(*result) : speciesTableXlsx(*result, interfaceLanguage()));
     } else {
         // The workbook in the report's language; the CSV's headings are an
         // interface and stay as they are.

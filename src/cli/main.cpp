@@ -79,7 +79,8 @@ std::string runOutputOf(const std::vector<std::string>& files, const zav::cli::O
     if (options.format == zav::cli::Format::Xlsx) {
 #ifdef ZAV_HAVE_SHEETS
         // The grammar gives --xlsx to the faunistic analysis alone.
-        if (const auto* survey = std::get_if<zav::SurveyRun>(&run)) return zav::speciesTableXlsx(survey->result);
+        if (const auto* survey = std::get_if<zav::SurveyRun>(&run))
+            return zav::speciesTableXlsx(survey->result, options.language);
         throw zav::Error("Erro: esta análise não tem planilha XLSX");
 #else
         noWorkbooks();

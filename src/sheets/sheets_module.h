@@ -5,6 +5,7 @@
 // does not load libzip and what it needs.
 
 #include "analysis/analysis.h"
+#include "data/report_language.h"
 #include "data/shown_table.h"
 #include "data/spreadsheet_import.h"
 
@@ -31,7 +32,7 @@ std::vector<std::string> sheetNames(const std::filesystem::path& path);
 WorkbookSheet readSheet(const std::filesystem::path& path, std::string_view sheet);
 // The same, from the bytes of a workbook (the fuzz target's way in).
 WorkbookSheet readSheetFromBytes(std::string_view bytes, std::string_view sheet);
-std::string speciesTableXlsx(const AnalysisResult& result);
+std::string speciesTableXlsx(const AnalysisResult& result, ReportLanguage language);
 std::string shownTablesXlsx(const std::vector<ShownTable>& tables);
 
 } // namespace workbooks
@@ -39,7 +40,7 @@ std::string shownTablesXlsx(const std::vector<ShownTable>& tables);
 struct SheetsModule {
     std::vector<std::string> (*sheetNames)(const std::filesystem::path& path);
     WorkbookSheet (*readSheet)(const std::filesystem::path& path, std::string_view sheet);
-    std::string (*speciesTableXlsx)(const AnalysisResult& result);
+    std::string (*speciesTableXlsx)(const AnalysisResult& result, ReportLanguage language);
     std::string (*shownTablesXlsx)(const std::vector<ShownTable>& tables);
 };
 

@@ -203,7 +203,9 @@ ImportedFile importAnySpreadsheetFile(const std::filesystem::path& path, const I
         [&](const std::filesystem::path& text) { return importSpreadsheetFile(text, options); });
 }
 
-std::string speciesTableXlsx(const AnalysisResult& result) { return module().speciesTableXlsx(result); }
+std::string speciesTableXlsx(const AnalysisResult& result, ReportLanguage language) {
+    return module().speciesTableXlsx(result, language);
+}
 
 std::string shownTablesXlsx(const std::vector<ShownTable>& tables) { return module().shownTablesXlsx(tables); }
 

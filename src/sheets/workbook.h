@@ -85,12 +85,12 @@ WeatherTable readAnyWeatherFile(const std::filesystem::path& path, const std::ve
 std::string unmappableNamesNotice(const DataFileTexts& texts);
 
 // The species table as the bytes of an .xlsx workbook: one sheet,
-// "especies", the header row of kSpeciesTableColumns, then one row per
+// "especies", the header row of speciesTableColumns(language), then one row per
 // species with the CSV's values, numbers as numbers (the shortest decimal
 // that reads back as the value, whatever the locale), "predominante" as a
 // truth value, empty cells where the CSV has them. Throws Error when the
 // workbook cannot be made.
-std::string speciesTableXlsx(const AnalysisResult& result);
+std::string speciesTableXlsx(const AnalysisResult& result, ReportLanguage language = ReportLanguage::Portuguese);
 
 // A report's tables for people (data/shown_table.h, made with "." as the
 // decimal separator) as an .xlsx workbook of one sheet, the tables one

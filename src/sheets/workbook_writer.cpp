@@ -136,10 +136,10 @@ class SheetWriter {
     int column_ = 0;
 };
 
-std::string sheet(const AnalysisResult& result) {
+std::string sheet(const AnalysisResult& result, ReportLanguage language) {
     SheetWriter out;
     out.startRow();
-    for (const auto name : kSpeciesTableColumns)
+    for (const auto name : speciesTableColumns(language))
         out.text(name);
     out.endRow();
     for (const auto& sp : speciesTableRows(result)) {
@@ -254,14 +254,14 @@ std::string shownTablesXlsx(const std::vector<ShownTable>& tables) {
                     {"xl/worksheets/sheet1.xml", shownSheet(tables)}}});
 }
 
-std::string speciesTableXlsx(const AnalysisResult& result) {
+std::string speciesTableXlsx(const AnalysisResult& result, ReportLanguage language) {
     // "mimetype"-like ordering: the content types first, as Excel writes them.
     return zipped({{{"[Content_Types].xml", contentTypes()},
                     {"_rels/.rels", packageRelationships()},
                     {"xl/workbook.xml", workbook()},
                     {"xl/_rels/workbook.xml.rels", workbookRelationships()},
                     {"xl/styles.xml", styles()},
-                    {"xl/worksheets/sheet1.xml", sheet(result)}}});
+                    {"xl/worksheets/sheet1.xml", sheet(result, language)}}});
 }
 
 } // namespace zav::workbooks

@@ -428,6 +428,13 @@ TEST_F(Workbooks, TheSpeciesTableRoundTripsThroughXlsx) {
     EXPECT_EQ(rows[10].cells[2], "100");
     EXPECT_EQ(rows[10].cells.size(), 11u);
     EXPECT_EQ(rows[10].cells[4], ""); // set apart: no percentage
+    // Headings in the report's language, the same values under them.
+    const auto english = readWorkbookSheet(write("en.xlsx", speciesTableXlsx(result, ReportLanguage::English)));
+    EXPECT_EQ(english[0].cells[1], "name");
+    EXPECT_EQ(english[0].cells[10], "predominant");
+    EXPECT_EQ(readWorkbookSheet(write("es.xlsx", speciesTableXlsx(result, ReportLanguage::Spanish)))[0].cells[3],
+              "colectas");
+    EXPECT_EQ(english[1].cells, rows[1].cells);
     EXPECT_EQ(rows[10].cells[10], "1");
     const auto back = importAnySpreadsheetFile(path);
     const auto file = formatSpeciesFile(back.speciesCount, "10", back.rows);
