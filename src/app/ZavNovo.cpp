@@ -186,18 +186,15 @@ void TZAVMain::createActions() {
     connectItem(item(arquivo, "MnuSair", Zav::tr("&Sair"), QKeySequence(Qt::CTRL | Qt::Key_Q)), Arquivo,
                 &TZAVMain::MnuSairClick);
 
-    QAction* calcular = menuBar()->addAction(Zav::tr("&Calcular"));
-    calcular->setObjectName("MnuCalcular");
-    connectGuarded(calcular, &QAction::triggered, &TZAVMain::MnuCalcularClick);
-
-    QAction* diversidade = menuBar()->addAction(Zav::tr("Di&versidade"));
-    diversidade->setObjectName("MnuDiversidade");
-    connectGuarded(diversidade, &QAction::triggered, &TZAVMain::MnuDiversidadeClick);
-
-    // The survey over time: a data file kept whole, as "Calcular" takes it.
-    QAction* flutuacao = menuBar()->addAction(Zav::tr("&Flutuação"));
-    flutuacao->setObjectName("MnuFlutuacao");
-    connectGuarded(flutuacao, &QAction::triggered, &TZAVMain::MnuFlutuacaoClick);
+    // Calcular, Diversidade, Flutuação: each analysis of one data file, from
+    // the table of run kinds.
+    for (const auto& kind : zav::runKinds()) {
+        if (kind.menuText.empty()) continue;
+        QAction* run = menuBar()->addAction(Zav::tr(std::string(kind.menuText).c_str()));
+        run->setObjectName(QString::fromUtf8(kind.menuName));
+        connectGuarded(run, &QAction::triggered, [this, which = kind.kind] { chooseAndRunFile(which); });
+        fileRunMenus_.push_back(run);
+    }
 
     // Sørensen's similarity of 3 to 10 treatments, or their comparison.
     QMenu* similar = menuBar()->addMenu(Zav::tr("&Similaridade"));
@@ -241,8 +238,7 @@ void TZAVMain::createActions() {
         });
     }
 
-    topMenus_ = {arquivo->menuAction(), calcular, diversidade,        flutuacao,
-                 similar->menuAction(), grafico,  ajuda->menuAction()};
+    topMenus_ = {arquivo->menuAction(), fileRunMenus_.front(), similar->menuAction(), grafico, ajuda->menuAction()};
 }
 
 void TZAVMain::createStatusBar() {
@@ -390,17 +386,15 @@ bool TZAVMain::isMenuEnabled(TopMenu menu) const { return topMenus_[menu]->isEna
 
 void TZAVMain::setMenuEnabled(TopMenu menu, bool enabled) {
     topMenus_[menu]->setEnabled(enabled);
-    // "Diversidade" and "Flutuação" take a data file as "Calcular" does,
-    // under its rules.
-    if (menu == Calcular) {
-        topMenus_[Diversidade]->setEnabled(enabled);
-        topMenus_[Flutuacao]->setEnabled(enabled);
-    }
+    // The other analyses of one data file go with "Calcular".
+    if (menu == Calcular)
+        for (QAction* run : fileRunMenus_)
+            run->setEnabled(enabled);
 }
 
 void TZAVMain::setAllMenusEnabled(bool enabled) {
     for (const TopMenu m : zav::kSwitchedMenus)
-        topMenus_[m]->setEnabled(enabled);
+        setMenuEnabled(m, enabled);
 }
 
 // Shown or hidden by the runs and "Fechar"; independent of whether the
@@ -513,12 +507,6 @@ bool TZAVMain::mayReplaceReport() {
     return interaction_.confirm(Zav::tr("Substituir o relatório editado sem salvar as alterações?"),
                                 Zav::tr("Substituir sem salvar"));
 }
-
-void TZAVMain::MnuCalcularClick() { chooseAndRunFile(zav::RunKind::Faunistic); }
-
-void TZAVMain::MnuDiversidadeClick() { chooseAndRunFile(zav::RunKind::Diversity); }
-
-void TZAVMain::MnuFlutuacaoClick() { chooseAndRunFile(zav::RunKind::Fluctuation); }
 
 void TZAVMain::chooseAndRunFile(zav::RunKind kind) {
     if (!mayReplaceReport()) return;
@@ -704,7 +692,7 @@ void TZAVMain::BtnOKAjudaClick() {
     // The menus as the panel found them: an open grid or entry panel keeps
     // its menus off.
     for (const TopMenu m : zav::kSwitchedMenus)
-        topMenus_[m]->setEnabled(menusBeforeHelp_[m]);
+        setMenuEnabled(m, menusBeforeHelp_[m]);
 }
 
 void TZAVMain::MnuSobreClick() {

@@ -104,9 +104,6 @@ class TZAVMain : public QMainWindow {
     // The report shown has not been written to a file as it is now.
     bool reportUnsaved() const;
     void setRecentFiles(const QStringList& files);
-    void MnuCalcularClick();
-    void MnuDiversidadeClick();
-    void MnuFlutuacaoClick();
     // The other report of the survey shown, from its data file read afresh.
     void diversityOfShownSurvey();
     void analysisOfShownSurvey();
@@ -153,6 +150,7 @@ class TZAVMain : public QMainWindow {
     QMenu* recentMenu_ = nullptr;
 
     std::array<QAction*, zav::kTopMenuCount> topMenus_{};
+    std::vector<QAction*> fileRunMenus_; // Calcular first, then the other analyses of one file
     QAction* printAction_ = nullptr;
     QAction* pdfAction_ = nullptr;
     QAction* salvarAction_ = nullptr;

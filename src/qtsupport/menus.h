@@ -4,11 +4,13 @@
 
 namespace zav {
 
-enum TopMenu { Arquivo, Calcular, Diversidade, Flutuacao, Similaridade, Grafico, Ajuda };
-inline constexpr int kTopMenuCount = 7;
+// Calcular stands for every analysis of one file (the table of run kinds
+// puts them beside it on the menu bar), all switched together.
+enum TopMenu { Arquivo, Calcular, Similaridade, Grafico, Ajuda };
+inline constexpr int kTopMenuCount = 5;
 
 // The menus that the panels switch on and off; "Gráfico" follows from
 // what is shown instead.
-inline constexpr TopMenu kSwitchedMenus[] = {Arquivo, Calcular, Diversidade, Flutuacao, Similaridade, Ajuda};
+inline constexpr TopMenu kSwitchedMenus[] = {Arquivo, Calcular, Similaridade, Ajuda};
 
 } // namespace zav

@@ -30,7 +30,9 @@ constexpr RunKindInfo kKinds[] = {
      .takesLag = false,
      .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando o arquivo: "),
      .doneStatus = QT_TRANSLATE_NOOP("Zav", "Cálculo do arquivo: "),
-     .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizado")},
+     .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizado"),
+     .menuText = QT_TRANSLATE_NOOP("Zav", "&Calcular"),
+     .menuName = "MnuCalcular"},
     {.kind = RunKind::Diversity,
      .name = "diversidade",
      .option = "--diversidade",
@@ -48,7 +50,9 @@ constexpr RunKindInfo kKinds[] = {
      .takesLag = false,
      .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando a diversidade do arquivo: "),
      .doneStatus = QT_TRANSLATE_NOOP("Zav", "Diversidade do arquivo: "),
-     .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizada")},
+     .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizada"),
+     .menuText = QT_TRANSLATE_NOOP("Zav", "Di&versidade"),
+     .menuName = "MnuDiversidade"},
     {.kind = RunKind::Similarity,
      .name = "similaridade",
      .option = "--similaridade",
@@ -120,7 +124,9 @@ constexpr RunKindInfo kKinds[] = {
      .takesLag = true,
      .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando a flutuação do arquivo: "),
      .doneStatus = QT_TRANSLATE_NOOP("Zav", "Flutuação do arquivo: "),
-     .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizada")},
+     .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizada"),
+     .menuText = QT_TRANSLATE_NOOP("Zav", "&Flutuação"),
+     .menuName = "MnuFlutuacao"},
 };
 
 TreatmentFiles treatmentsOf(const std::vector<NamedBytes>& files) {

@@ -68,6 +68,10 @@ struct RunKindInfo {
     std::string_view runningStatus;
     std::string_view doneStatus;
     std::string_view doneStatusEnd;
+    // A kind of one file: its item on the window's menu bar, beside
+    // "Calcular" and under its rules, and the item's object name.
+    std::string_view menuText = {};
+    std::string_view menuName = {};
 
     bool oneFile() const { return maxFiles == 1; }
 };
