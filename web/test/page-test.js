@@ -407,6 +407,7 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       }, [], { styles }));
       const expected = spawnSync(nativeTool, ["--importar", book, "--por-coleta"]);
       const imported = await importSheet(ctx, book, { sheet: "Campo", collections: "", layout: 1 });
+      assert.equal(imported.message, undefined);
       assert.equal(imported.data.toString("latin1"), expected.stdout.toString("latin1"));
       assert.match(imported.data.toString("latin1"), /\[coletas\]\r\n2024-03-01 3 1\r\n2024-03-15 0 2\r\n2024-03-29 5 0\r\n\[clima\]\r\nchuva temp_max\r\n12,5 30\r\n0 27,25\r\n/);
       assert.equal(imported.warning, expected.stderr.toString("utf8").trim());
@@ -426,6 +427,7 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
           `<row r="4">${n("A4", 43904, 4)}${t("B4", "Apis")}${n("C4", 4)}</row>`,
       }, [], { styles, date1904: true }));
       const fromRecords = await importSheet(ctx, records, { collections: "", layout: 2 });
+      assert.equal(fromRecords.message, undefined);
       assert.equal(fromRecords.data.toString("latin1"), native("--importar", records, "--registros").toString("latin1"));
       assert.match(fromRecords.data.toString("latin1"), /\[coletas\]\r\n2024-03-01 2 1\r\n2024-03-15 4 0\r\n$/);
     });
@@ -435,6 +437,7 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       fs.writeFileSync(file, "Data;Espécie;Indivíduos\r\n01/03/2024;Apis mellifera;3\r\n01/03/2024;Bombus;1\r\n" +
         "2024-03-15;Apis mellifera;2\r\n15/03/2024;Apis mellifera;1\r\n29/03/2024;Melipona;4\r\n");
       const imported = await importSheet(ctx, file, { collections: "", layout: 2 });
+      assert.equal(imported.message, undefined);
       assert.equal(imported.data.toString("latin1"), native("--importar", file, "--registros").toString("latin1"));
       assert.match(imported.data.toString("latin1"), /^3 +3\r\n6 +2\r\n1 +1\r\n4 +1\r\n/);
       fs.writeFileSync(file, "Data;Espécie;Indivíduos\r\n31/02/2024;Apis;3\r\n");
