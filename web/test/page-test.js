@@ -445,6 +445,33 @@ function check(name, fn) { return fn().then(() => console.log("ok   " + name), (
       assert.equal(refused.message, spawnSync(nativeTool, ["--importar", file, "--registros"]).stderr.toString("utf8").trim());
     });
 
+    await check("nucleo da pagina: registros com o clima de um CSV, igual a --importar --registros --clima", async () => {
+      const records = path.join(tmp, "registros-clima.csv"), weather = path.join(tmp, "clima.csv");
+      fs.writeFileSync(records, "Data;Espécie;Indivíduos\r\n01/03/2024;Apis;3\r\n15/03/2024;Bombus;1\r\n29/03/2024;Apis;2\r\n");
+      // The core's worker, as the page starts it, asked directly.
+      const ask = (weatherText) => page.evaluate(async (data, text) => {
+        const worker = new Worker(URL.createObjectURL(new Blob([ZAV_CORE_WORKER], { type: "text/javascript" })));
+        const answer = await new Promise((resolve) => {
+          worker.onmessage = (e) => resolve(e.data);
+          worker.postMessage({ id: 1, op: "run", args: { kind: "import", bytes: new TextEncoder().encode(data), layout: 2, collections: 0,
+            weather: { bytes: new TextEncoder().encode(text), fromSheet: false }, name: "registros-clima.txt", when: [8, 12, 2026, 1, 0, 0, 0] } });
+        });
+        worker.terminate();
+        const r = answer.result;
+        return { status: r.status, dataFile: r.status === 0 ? new TextDecoder("latin1").decode(r.dataFile) : "", message: new TextDecoder().decode(r.message) };
+      }, fs.readFileSync(records, "utf8"), weatherText);
+      const weatherText = "Data;chuva;umidade relativa\r\n29/03/2024;3;80\r\n01/03/2024;12,5;-\r\n15/03/2024;0;75,5\r\n";
+      fs.writeFileSync(weather, weatherText);
+      const given = await ask(weatherText);
+      assert.equal(given.message, "");
+      assert.equal(given.dataFile, native("--importar", records, "--registros", "--clima", weather).toString("latin1"));
+      assert.match(given.dataFile, /\[clima\]\r\nchuva umidade_relativa\r\n12,5 -\r\n0 75,5\r\n3 80\r\n$/);
+      fs.writeFileSync(weather, weatherText.replace("75,5", "abc"));
+      const refused = await ask(weatherText.replace("75,5", "abc"));
+      assert.equal(refused.status, 1);
+      assert.equal(refused.message, spawnSync(nativeTool, ["--importar", records, "--registros", "--clima", weather]).stderr.toString("utf8").trim());
+    });
+
     await check("pasta de trabalho ruim: a mensagem do programa", async () => {
       const bad = path.join(tmp, "ruim.xlsx");
       fs.writeFileSync(bad, workbooks.zip({ "leia.txt": "nada aqui" }));
