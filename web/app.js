@@ -511,7 +511,9 @@
   // becomes a data file, which is then analysed like one chosen. A species
   // by collection sheet gives its total of collections itself.
   async function importAndRun() {
-    var perCollection = $("por-coleta").checked;
+    // 0 one row per species, 1 one column per collection, 2 one row per record.
+    var layout = Number($("forma").value);
+    var perCollection = layout !== 0;
     var collections = perCollection ? 0 : Number($("coletas").value);
     if (!perCollection && (!Number.isInteger(collections) || collections < 1 || collections > 2147483647)) {
       message(said("Erro: digite o total de coletas do levantamento, um número inteiro maior que 0"), "coletas");
@@ -525,7 +527,7 @@
     message("");
     var near = usePasted ? "tabela" : "planilha";
     try {
-      var name = usePasted ? "tabela" : stem(sheet.name), source, kind, bytes;
+      var name = usePasted ? "tabela" : stem(sheet.name), source, kind, bytes, weather = null;
       try {
         if (usePasted) {
           source = said("Importado da tabela colada.");
@@ -538,6 +540,16 @@
           var rows = await ZavWorkbook.readSheet(sheet, chosen);
           kind = "importSheet";
           bytes = ZavWorkbook.encodeRows(rows);
+          // The collections' weather from the workbook's sheet "clima" (any
+          // case) beside the one imported, as the desktop takes it.
+          if (perCollection) {
+            var names = await ZavWorkbook.sheetNames(sheet), taken = chosen || names[0];
+            var clima = names.find(function (n) { return n !== taken && n.replace(/^[\x00-\x20]+|[\x00-\x20]+$/g, "").toLowerCase() === "clima"; });
+            if (clima !== undefined) {
+              weather = { bytes: ZavWorkbook.encodeRows(await ZavWorkbook.readSheet(sheet, clima)), fromSheet: true, sheet: clima };
+              source = said("{0} Clima da folha {1}.", source, clima);
+            }
+          }
         } else {
           source = said("Importado do arquivo {0}.", sheet.name);
           kind = "import";
@@ -548,7 +560,7 @@
         return;
       }
       if (overtaken(id)) return;
-      var run = { kind: kind, bytes: bytes, perCollection: perCollection, collections: collections, name: name + ".txt", when: clock(),
+      var run = { kind: kind, bytes: bytes, layout: layout, weather: weather, collections: collections, name: name + ".txt", when: clock(),
         language: language() };
       var result = await callCore("run", run);
       if (overtaken(id)) return;
@@ -641,7 +653,7 @@
   }, "arquivo"));
   $("tratamentos").addEventListener("change", listTreatments);
   $("planilha").addEventListener("change", function () { importSource = "planilha"; guard(listSheets, "planilha")(); });
-  $("por-coleta").addEventListener("change", function () { $("coletas").disabled = $("por-coleta").checked; });
+  $("forma").addEventListener("change", function () { $("coletas").disabled = $("forma").value !== "0"; });
   $("tabela").addEventListener("input", function () { importSource = "tabela"; enableButtons(); });
   $("importar").addEventListener("click", guard(importAndRun, "planilha"));
   $("cancelar").addEventListener("click", function () {

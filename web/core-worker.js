@@ -50,11 +50,19 @@ function runKinds() {
   core._zav_web_run_kinds();
   return JSON.parse(new TextDecoder("utf-8").decode(output(SLOT.json)));
 }
-// A spreadsheet's text (zav_web_import) or a workbook's rows as
-// ZavWorkbook.encodeRows gives them (zav_web_import_sheet) to the data file.
-function importSheet(entry, bytes, perCollection, collections) {
-  var a = [put(bytes)];
-  return call(function () { return entry(a[0], bytes.length, perCollection ? 1 : 0, collections); }, a);
+// A spreadsheet's text, or a workbook's rows as ZavWorkbook.encodeRows
+// gives them (`fromSheet`), to the data file (zav_web_import_with): its
+// layout (0 one row per species, 1 one column per collection, 2 one row
+// per record), and the weather, when given: {bytes, fromSheet, sheet}.
+function importData(a) {
+  var layout = a.layout !== undefined ? a.layout : a.perCollection ? 1 : 0;
+  var weather = a.weather || null, w = weather ? weather.bytes : new Uint8Array(0);
+  var source = !weather ? 0 : weather.fromSheet ? 2 : 1;
+  var p = [put(a.bytes), put(w), putText(weather && weather.sheet ? weather.sheet : "")];
+  return call(function () {
+    return core._zav_web_import_with(p[0], a.bytes.length, a.kind === "importSheet" ? 1 : 0, layout, a.collections || 0,
+      p[1], w.length, source, p[2]);
+  }, p);
 }
 
 // What a run leaves, with the figures of its charts (zav_web_figures).
@@ -76,8 +84,7 @@ function run(a) {
     if (core._zav_web_message_language) core._zav_web_message_language(code[0]);
   }, code);
   if (a.kind !== "import" && a.kind !== "importSheet") return outputs(runKind(a.kind, a.files, a.parameters || [], a.when));
-  var entry = a.kind === "importSheet" ? core._zav_web_import_sheet : core._zav_web_import;
-  var status = importSheet(entry, a.bytes, a.perCollection, a.collections);
+  var status = importData(a);
   if (status !== 0) return outputs(status);
   var dataFile = output(SLOT.dataFile), notice = output(SLOT.warning);
   var result = outputs(runKind("faunistica", [{ name: a.name, bytes: dataFile }], [], a.when));

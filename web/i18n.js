@@ -83,8 +83,15 @@ var ZavLanguage = (function () {
     "3. Planilha ou tabela colada": ["3. Spreadsheet or pasted table", "3. Hoja de cálculo o tabla pegada"],
     "Planilha (CSV, TSV, XLSX ou ODS)": ["Spreadsheet (CSV, TSV, XLSX or ODS)", "Hoja de cálculo (CSV, TSV, XLSX u ODS)"],
     "Planilha da pasta de trabalho": ["Sheet of the workbook", "Hoja del libro"],
-    "Espécies por coletas (uma coluna por coleta)": ["Species by collections (one column per collection)",
-      "Especies por colectas (una columna por colecta)"],
+    "Forma da planilha": ["Layout of the spreadsheet", "Forma de la hoja"],
+    "Uma linha por espécie": ["One row per species", "Una fila por especie"],
+    "Uma coluna por coleta": ["One column per collection", "Una columna por colecta"],
+    "Uma linha por registro (data, espécie, indivíduos)": ["One row per record (date, species, individuals)",
+      "Una fila por registro (fecha, especie, individuos)"],
+    "Com uma coluna por coleta ou uma linha por registro, a planilha “clima” da mesma pasta de trabalho, se houver, dá o clima de cada coleta.":
+      ["With one column per collection or one row per record, the sheet “clima” of the same workbook, if there is one, gives each collection's weather.",
+        "Con una columna por colecta o una fila por registro, la hoja “clima” del mismo libro, si la hay, da el clima de cada colecta."],
+    "{0} Clima da folha {1}.": ["{0} Weather from the sheet {1}.", "{0} Clima de la hoja {1}."],
     "Total de coletas": ["Total collections", "Total de colectas"],
     "Ou cole aqui a tabela de espécies da planilha (indivíduos e coletas, com ou sem nome):":
       ["Or paste here the spreadsheet's species table (individuals and collections, with or without names):",

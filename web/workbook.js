@@ -336,10 +336,13 @@ var ZavWorkbook = (function () {
 
   // ---- The rows of a sheet -------------------------------------------------
 
+  // A decimal number's text as the native reader takes it (from_chars).
+  var NUMBER = /^-?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$/;
+
   // A number as the import reads it: a whole one as its digits, others with
   // "." in fixed notation, digits as few as give the value back.
   function numberText(text) {
-    if (!/^-?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$/.test(text)) return text;
+    if (!NUMBER.test(text)) return text;
     var value = Number(text);
     if (!Number.isFinite(value)) return text;
     if (Number.isInteger(value)) return Math.abs(value) < 1e15 ? String(value === 0 ? 0 : value) : BigInt(value).toString();
@@ -347,6 +350,80 @@ var ZavWorkbook = (function () {
     if (!m) return shortest;
     // Only a small fraction is written with an exponent here: 1.5e-7.
     return m[1] + "0." + "0".repeat(-Number(m[4]) - 1) + m[2] + (m[3] || "");
+  }
+
+  // A whole number of an attribute as the native reader bounds it: `fallback`
+  // when it is none, else kept within low and high.
+  function boundedNumber(text, fallback, low, high) {
+    if (text === null || text === "") return fallback;
+    if (!/^-?\d+$/.test(text)) return fallback;
+    var value = BigInt(text);
+    return value < BigInt(low) ? low : value > BigInt(high) ? high : Number(value);
+  }
+
+  // Whether a number format shows a date or a time: the built-in ones, or a
+  // code with a day, month, year, hour or second outside quotes and
+  // brackets ([h], [mm], [ss] are elapsed time), as the desktop decides.
+  function isDateFormat(id, code) {
+    if ((id >= 14 && id <= 22) || (id >= 27 && id <= 36) || (id >= 45 && id <= 47) || (id >= 50 && id <= 58)) return true;
+    if (id < 164) return false;
+    var quoted = false, bracket = false;
+    for (var i = 0; i < code.length; ++i) {
+      var c = code[i];
+      if (quoted) {
+        quoted = c !== '"';
+      } else if (bracket) {
+        if (c === "]") bracket = false;
+      } else if (c === '"') {
+        quoted = true;
+      } else if (c === "[") {
+        var close = code.indexOf("]", i), inside = close < 0 ? "" : code.slice(i + 1, close);
+        if (/^[hHmMsS]+$/.test(inside)) return true;
+        bracket = true;
+      } else if (c === "\\" || c === "_" || c === "*") {
+        ++i;
+      } else if ("dDmMyYhHsS".includes(c)) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  // For each cell style (a cell's s=""), whether it shows a date: from the
+  // number formats of xl/styles.xml.
+  async function xlsxDateStyles(zip) {
+    var dates = [], dateFormats = new Set(), inCellXfs = false;
+    if (!zip.parts.has("xl/styles.xml")) return dates;
+    await streamPart(zip, "xl/styles.xml", elementReader(["numFmt", "xf"], function (name, element) {
+      if (!element) notAWorkbook();
+      if (name === "numFmt") {
+        var id = boundedNumber(attribute(element, "numFmtId"), -1, -1, 1 << 20);
+        if (isDateFormat(id, attribute(element, "formatCode") || "") && dateFormats.size < (1 << 16)) dateFormats.add(id);
+      } else if (inCellXfs) {
+        if (dates.length >= (1 << 20)) notAWorkbook();
+        var format = boundedNumber(attribute(element, "numFmtId"), 0, -1, 1 << 20);
+        dates.push(isDateFormat(format, "") || dateFormats.has(format));
+      }
+    }, function (name, element) {
+      if (name === "cellXfs") inCellXfs = element !== null;
+    }));
+    return dates;
+  }
+
+  // A date cell's serial number as the date it shows, "2024-03-01", with
+  // " 12:00" when it has a time; days from 1899-12-30, or from 1904-01-01
+  // in the 1904 system, the 1900 system counting 1900 as a leap year.
+  function dateText(serialText, date1904) {
+    if (!NUMBER.test(serialText)) return serialText;
+    var serial = Number(serialText);
+    if (!(serial >= 0 && serial < 2958466)) return serialText;
+    // To the second, so that 23:59:59.7 is the next day's midnight.
+    var total = Math.round(serial * 86400), days = Math.floor(total / 86400), seconds = total % 86400;
+    if (date1904) days += 1462;
+    else if (days < 61) days += 1;
+    var day = new Date((days - 25569) * 86400000), two = function (n) { return String(n).padStart(2, "0"); };
+    var text = String(day.getUTCFullYear()).padStart(4, "0") + "-" + two(day.getUTCMonth() + 1) + "-" + two(day.getUTCDate());
+    return seconds > 0 ? text + " " + two(Math.floor(seconds / 3600)) + ":" + two(Math.floor(seconds / 60) % 60) : text;
   }
 
   function utf8Length(text) {
@@ -403,7 +480,14 @@ var ZavWorkbook = (function () {
       if (!sheet) notAWorkbook();
       var part = targets.get(attribute(sheet, "id") || "") || "xl/worksheets/sheet" + (sheets.length + 1) + ".xml";
       sheets.push({ name: attribute(sheet, "name") || "", part: part });
-    }, function (name, element) { return !(name === "sheets" && element === null); }));
+    }, function (name, element) {
+      // The dates' system, given before the sheets.
+      if (name === "workbookPr" && element) {
+        var flag = attribute(element, "date1904");
+        sheets.date1904 = flag === "1" || flag === "true";
+      }
+      return !(name === "sheets" && element === null);
+    }));
     if (sheets.length === 0) notAWorkbook();
     return sheets;
   }
@@ -451,6 +535,7 @@ var ZavWorkbook = (function () {
         shared.push(itemText(item));
       }));
     }
+    var dates = await xlsxDateStyles(zip), date1904 = sheets.date1904 === true;
     var rows = new RowCollector(), rowNumber = 0;
     await streamPart(zip, sheet.part, elementReader(["row"], function (name, row) {
       if (!row) rowTooLong(rowNumber + 1);
@@ -479,9 +564,12 @@ var ZavWorkbook = (function () {
           text = value;
         } else if (type === "b") {
           text = value === "1" ? "1" : "0";
+        } else if (NUMBER.test(value) && Number.isFinite(Number(value))) {
+          // A number, or a date when its style's format shows one.
+          numeric = !dates[boundedNumber(attribute(cell, "s"), 0, 0, 1 << 20)];
+          text = numeric ? numberText(value) : dateText(value, date1904);
         } else {
-          text = numberText(value);
-          numeric = text !== "";
+          text = value; // as it stands, for the import to refuse
         }
         rows.cell(rowNumber, column, text, numeric);
         ++column;

@@ -19,6 +19,7 @@
 #include "data/line_reader.h"
 #include "data/message_language.h"
 #include "data/species_file.h"
+#include "data/species_table.h"
 #include "data/spreadsheet_import.h"
 #include "figures/figures.h"
 #include "runs/run_kinds.h"
@@ -120,14 +121,6 @@ zav::RunParameters parametersOf(const int* parameters, int count) {
     return out;
 }
 
-// The data file of an imported spreadsheet, as zaviro-relatorio --importar
-// writes it, and the notice of a row of totals left out.
-void dataFileOf(const zav::ImportedSpreadsheet& texts, const zav::ImportOptions& options, int totalCollections) {
-    const auto collections = options.perCollection ? texts.totalCollections : std::to_string(totalCollections);
-    slots[kDataFile] = zav::importedDataFile(texts, collections);
-    slots[kWarning] = zav::totalsRowNotice(texts);
-}
-
 // The rows of a sheet as zav_web_import_sheet receives them.
 std::vector<zav::SheetRow> sheetRows(std::string_view bytes) {
     std::size_t at = 0;
@@ -163,6 +156,60 @@ std::vector<zav::SheetRow> sheetRows(std::string_view bytes) {
         }
     }
     return rows;
+}
+
+// How a spreadsheet holds the survey, as the import's choice says it:
+// one row per species (individuals and collections), one column per
+// collection, or one row per record (date, species, count).
+enum Layout { kSpeciesLines = 0, kPerCollection = 1, kRecords = 2 };
+// Where the weather of the collections comes from: nowhere, a CSV or TSV
+// text, or a workbook's sheet read by the page.
+enum WeatherSource { kNoWeather = 0, kWeatherText = 1, kWeatherSheet = 2 };
+
+// A spreadsheet (a text, or a sheet's rows with `fromSheet`) turned into
+// the data file zaviro-relatorio --importar writes with the same options
+// (--por-coleta, --registros, --clima): the species lines, and the
+// collections' blocks when the sheet gives the collections, with their
+// weather when given. The warning slot says what the native tool tells
+// beside it: the weather sheet read, a title or a row of totals left out.
+void importDataFile(std::string_view bytes, bool fromSheet, int layout, int totalCollections, std::string_view weather,
+                    int weatherSource, const std::string& weatherSheet) {
+    zav::ImportedSpreadsheet texts;
+    if (layout == kRecords) {
+        if (!fromSheet) {
+            texts = zav::importRecordsText(bytes);
+        } else {
+            const auto rows = sheetRows(bytes);
+            // The page's reader keeps the rows a species sheet may have, as
+            // the desktop's does: more would be lost.
+            if (rows.size() >= static_cast<std::size_t>(zav::kMaxSpecies) + 3)
+                throw zav::SpreadsheetError(": uma planilha de registros de uma pasta de trabalho é lida até a linha " +
+                                            std::to_string(zav::kMaxSpecies + 2) +
+                                            "; grave-a como CSV para importar mais registros");
+            texts = zav::importRecordRows(rows);
+        }
+    } else {
+        const zav::ImportOptions options{layout == kPerCollection, totalCollections};
+        texts = fromSheet ? zav::importSheetRows(sheetRows(bytes), options) : zav::importSpreadsheet(bytes, options);
+    }
+    std::vector<std::string> notices;
+    // Only collections have weather: a sheet of species lines has none.
+    if (weatherSource != kNoWeather && texts.collections.present()) {
+        const auto& collections = texts.collections.collections;
+        if (weatherSource == kWeatherSheet) {
+            texts.collections.weather = zav::parseWeatherRows(sheetRows(weather), collections);
+            const auto count = texts.collections.weather->variables.size();
+            notices.push_back("Clima lido da planilha \"" + zav::printable(weatherSheet) +
+                              "\": " + std::to_string(count) + (count == 1 ? " variável" : " variáveis"));
+        } else {
+            texts.collections.weather = zav::parseWeatherText(weather, collections);
+        }
+    }
+    if (auto notice = zav::totalsRowNotice(texts); !notice.empty()) notices.push_back(std::move(notice));
+    // A sheet of collections, or of records, gives the total of collections.
+    const auto total = layout == kSpeciesLines ? std::to_string(totalCollections) : texts.totalCollections;
+    slots[kDataFile] = zav::importedDataFile(texts, total);
+    slots[kWarning] = lines(notices);
 }
 
 } // namespace
@@ -288,8 +335,8 @@ void zav_web_species_table(int decimalSeparator, int language) {
 // itself. The warning slot says when a row of totals was left out.
 int zav_web_import(const char* bytes, int size, int perCollection, int totalCollections) {
     return guarded([&] {
-        const zav::ImportOptions options{perCollection != 0, totalCollections};
-        dataFileOf(zav::importSpreadsheet(bytesOf(bytes, size), options), options, totalCollections);
+        importDataFile(bytesOf(bytes, size), false, perCollection != 0 ? kPerCollection : kSpeciesLines,
+                       totalCollections, {}, kNoWeather, {});
     });
 }
 
@@ -300,8 +347,25 @@ int zav_web_import(const char* bytes, int size, int perCollection, int totalColl
 // counts are 32-bit little-endian.
 int zav_web_import_sheet(const char* bytes, int size, int perCollection, int totalCollections) {
     return guarded([&] {
-        const zav::ImportOptions options{perCollection != 0, totalCollections};
-        dataFileOf(zav::importSheetRows(sheetRows(bytesOf(bytes, size)), options), options, totalCollections);
+        importDataFile(bytesOf(bytes, size), true, perCollection != 0 ? kPerCollection : kSpeciesLines,
+                       totalCollections, {}, kNoWeather, {});
+    });
+}
+
+// The import with its every choice: the spreadsheet's bytes (a text, or a
+// sheet's rows as zav_web_import_sheet takes them with `fromSheet` 1), its
+// layout (0 one row per species, with the survey's `totalCollections`; 1
+// one column per collection; 2 one row per record), and the weather of the
+// collections: `weatherSource` 0 none, 1 a CSV or TSV text, 2 the rows of
+// the workbook's sheet named `weatherSheetUtf8`.
+int zav_web_import_with(const char* bytes, int size, int fromSheet, int layout, int totalCollections,
+                        const char* weather, int weatherSize, int weatherSource, const char* weatherSheetUtf8) {
+    return guarded([&] {
+        if (layout < kSpeciesLines || layout > kRecords || weatherSource < kNoWeather || weatherSource > kWeatherSheet)
+            throw zav::Error("Erro: forma de planilha desconhecida");
+        importDataFile(bytesOf(bytes, size), fromSheet != 0, layout, totalCollections,
+                       weatherSource != kNoWeather ? bytesOf(weather, weatherSize) : std::string_view(), weatherSource,
+                       weatherSheetUtf8 ? weatherSheetUtf8 : "");
     });
 }
 

@@ -396,6 +396,7 @@ constexpr std::array kCatalogue{
                 "the data file",
                 "Los nombres con caracteres que Windows-1252 no tiene (el primero en la especie #, \"*\") se graban "
                 "con \"?\" en el archivo de datos"},
+    MessageText{"forma de planilha desconhecida", "unknown spreadsheet layout", "forma de hoja desconocida"},
     MessageText{"Clima lido da planilha \"*\": # variáveis", "Weather read from the sheet \"*\": # variables",
                 "Clima leído de la hoja \"*\": # variables"},
     MessageText{"Clima lido da planilha \"*\": # variável", "Weather read from the sheet \"*\": # variable",

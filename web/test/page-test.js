@@ -32,7 +32,8 @@ function asThePageWrites(bytes, name) {
 function withoutDate(text) { return text.replace(/Data: [^\r\n]*/, "Data:").replace(/"data": "[^"]*"/, '"data":'); }
 // Imports a spreadsheet chosen in the page (its sheet `sheet` when given),
 // and gives the page's message, or else its data file and warning.
-async function importSheet(ctx, file, { sheet = "", collections = "10", perCollection = false } = {}) {
+// `layout`: 0 one row per species, 1 one column per collection, 2 one row per record.
+async function importSheet(ctx, file, { sheet = "", collections = "10", layout = 0 } = {}) {
   const { page } = ctx;
   await page.$eval("#tabela", (e) => { e.value = ""; e.dispatchEvent(new Event("input")); });
   await (await page.$("#planilha")).uploadFile(file);
@@ -41,7 +42,7 @@ async function importSheet(ctx, file, { sheet = "", collections = "10", perColle
   const sheets = await page.$$eval("#folha option", (o) => o.map((e) => e.value));
   if (sheet) await page.select("#folha", sheet);
   await page.$eval("#coletas", (e, c) => { e.value = c; }, collections);
-  await page.$eval("#por-coleta", (e, on) => { e.checked = on; e.dispatchEvent(new Event("change")); }, perCollection);
+  await page.select("#forma", String(layout));
   await page.evaluate(() => { document.getElementById("relatorio").textContent = ""; });
   await page.click("#importar");
   await page.waitForFunction(() => document.getElementById("relatorio").textContent !== "" || !document.getElementById("mensagem").hidden);
@@ -385,10 +386,95 @@ function check(name, fn) {
         '<table:table-cell office:value-type="float" office:value="4"/><table:covered-table-cell/><table:table-cell office:value-type="float" office:value="2.0"/></table:table-row>' +
         '<table:table-row table:number-rows-repeated="1048000"><table:table-cell table:number-columns-repeated="1024"/></table:table-row></table:table>' +
         '<table:table table:name="Outra"><table:table-row>' + cell("x") + "</table:table-row></table:table>"));
-      const ods = await importSheet(ctx, book, { collections: "", perCollection: true });
+      const ods = await importSheet(ctx, book, { collections: "", layout: 1 });
       assert.deepEqual(ods.sheets, ["Campo", "Outra"]);
       assert.equal(ods.data.toString("latin1"), native("--importar", book, "--por-coleta").toString("latin1"));
       assert.match(ods.data.toString("latin1"), /^3 +3\r\n3 +3\r\n6 +2\r\n6 +2\r\n\[nomes\]\r\nApis mellifera\r\nBombus terrestris\r\n/);
+    });
+
+    await check("datas das celulas .xlsx e planilha clima: por coleta igual a --importar --por-coleta", async () => {
+      // Styles: 1 a built-in date (14), 2 a date of its own format, 3 a
+      // number format with a quoted "d" (no date), 4 elapsed hours.
+      const styles = '<numFmts count="3"><numFmt numFmtId="164" formatCode="dd/mm/yyyy\\ hh:mm"/>' +
+        '<numFmt numFmtId="165" formatCode="0.0&quot; d&quot;"/><numFmt numFmtId="166" formatCode="[h]:mm"/></numFmts>' +
+        '<cellXfs count="5"><xf numFmtId="0"/><xf numFmtId="14" applyNumberFormat="1"/><xf numFmtId="164"/><xf numFmtId="165"/><xf numFmtId="166"/></cellXfs>';
+      const t = (ref, text) => `<c r="${ref}" t="inlineStr"><is><t>${text}</t></is></c>`;
+      const n = (ref, v, style = 0) => `<c r="${ref}"${style ? ` s="${style}"` : ""}><v>${v}</v></c>`;
+      const book = path.join(tmp, "coletas-datas.xlsx");
+      fs.writeFileSync(book, workbooks.xlsx({
+        Campo: `<row r="1">${t("A1", "Espécie")}${n("B1", 45352, 1)}${n("C1", "45366.5", 2)}${n("D1", 45380, 1)}</row>` +
+          `<row r="2">${t("A2", "Apis mellifera")}${n("B2", 3, 3)}${n("C2", 0, 3)}${n("D2", 5)}</row>` +
+          `<row r="3">${t("A3", "Bombus")}${n("B3", 1)}${n("C3", 2)}${n("D3", 0)}</row>`,
+        " CLIMA": `<row r="1">${t("A1", "Data")}${t("B1", "chuva")}${t("C1", "temp max")}</row>` +
+          `<row r="2">${n("A2", 45352, 1)}${n("B2", "12.5")}${n("C2", 30)}</row>` +
+          `<row r="3">${n("A3", "45366.5", 2)}${n("B3", 0)}${n("C3", "27.25")}</row>` +
+          `<row r="4">${n("A4", 45380, 1)}${n("B4", 40)}${n("C4", 25)}</row>`,
+      }, [], { styles }));
+      const expected = spawnSync(nativeTool, ["--importar", book, "--por-coleta"]);
+      const imported = await importSheet(ctx, book, { sheet: "Campo", collections: "", layout: 1 });
+      assert.equal(imported.message, undefined);
+      assert.equal(imported.data.toString("latin1"), expected.stdout.toString("latin1"));
+      assert.match(imported.data.toString("latin1"), /\[coletas\]\r\n2024-03-01 3 1\r\n2024-03-15 0 2\r\n2024-03-29 5 0\r\n\[clima\]\r\nchuva temp_max\r\n12,5 30\r\n0 27,25\r\n/);
+      assert.equal(imported.warning, expected.stderr.toString("utf8").trim());
+      assert.match(imported.warning, /^Clima lido da planilha " CLIMA": 2 variáveis/);
+      assert.equal(await page.$eval("#fonte", (e) => e.textContent), "Importado da planilha coletas-datas.xlsx, folha Campo. Clima da folha  CLIMA.");
+      // A species sheet takes no weather, as the native import.
+      const lines = await importSheet(ctx, book, { sheet: "Campo", layout: 0 });
+      assert.ok(lines.message);
+      assert.equal(lines.message, spawnSync(nativeTool, ["--importar", book, "--coletas", "10"]).stderr.toString("utf8").trim());
+      // In the 1904 system, records of a workbook: dates in a date column,
+      // a time of day, elapsed hours.
+      const records = path.join(tmp, "registros-1904.xlsx");
+      fs.writeFileSync(records, workbooks.xlsx({
+        Registros: `<row r="1">${t("A1", "Data")}${t("B1", "Espécie")}${t("C1", "Indivíduos")}</row>` +
+          `<row r="2">${n("A2", 43890, 1)}${t("B2", "Apis")}${n("C2", 2)}</row>` +
+          `<row r="3">${n("A3", "43890.75", 2)}${t("B3", "Bombus")}${n("C3", 1)}</row>` +
+          `<row r="4">${n("A4", 43904, 4)}${t("B4", "Apis")}${n("C4", 4)}</row>`,
+      }, [], { styles, date1904: true }));
+      const fromRecords = await importSheet(ctx, records, { collections: "", layout: 2 });
+      assert.equal(fromRecords.message, undefined);
+      assert.equal(fromRecords.data.toString("latin1"), native("--importar", records, "--registros").toString("latin1"));
+      assert.match(fromRecords.data.toString("latin1"), /\[coletas\]\r\n2024-03-01 2 1\r\n2024-03-15 4 0\r\n$/);
+    });
+
+    await check("registros em CSV: igual a --importar --registros; o erro do nucleo", async () => {
+      const file = path.join(tmp, "registros.csv");
+      fs.writeFileSync(file, "Data;Espécie;Indivíduos\r\n01/03/2024;Apis mellifera;3\r\n01/03/2024;Bombus;1\r\n" +
+        "2024-03-15;Apis mellifera;2\r\n15/03/2024;Apis mellifera;1\r\n29/03/2024;Melipona;4\r\n");
+      const imported = await importSheet(ctx, file, { collections: "", layout: 2 });
+      assert.equal(imported.message, undefined);
+      assert.equal(imported.data.toString("latin1"), native("--importar", file, "--registros").toString("latin1"));
+      assert.match(imported.data.toString("latin1"), /^3 +3\r\n6 +2\r\n1 +1\r\n4 +1\r\n/);
+      fs.writeFileSync(file, "Data;Espécie;Indivíduos\r\n31/02/2024;Apis;3\r\n");
+      const refused = await importSheet(ctx, file, { collections: "", layout: 2 });
+      assert.equal(refused.message, spawnSync(nativeTool, ["--importar", file, "--registros"]).stderr.toString("utf8").trim());
+    });
+
+    await check("nucleo da pagina: registros com o clima de um CSV, igual a --importar --registros --clima", async () => {
+      const records = path.join(tmp, "registros-clima.csv"), weather = path.join(tmp, "clima.csv");
+      fs.writeFileSync(records, "Data;Espécie;Indivíduos\r\n01/03/2024;Apis;3\r\n15/03/2024;Bombus;1\r\n29/03/2024;Apis;2\r\n");
+      // The core's worker, as the page starts it, asked directly.
+      const ask = (weatherText) => page.evaluate(async (data, text) => {
+        const worker = new Worker(URL.createObjectURL(new Blob([ZAV_CORE_WORKER], { type: "text/javascript" })));
+        const answer = await new Promise((resolve) => {
+          worker.onmessage = (e) => resolve(e.data);
+          worker.postMessage({ id: 1, op: "run", args: { kind: "import", bytes: new TextEncoder().encode(data), layout: 2, collections: 0,
+            weather: { bytes: new TextEncoder().encode(text), fromSheet: false }, name: "registros-clima.txt", when: [8, 12, 2026, 1, 0, 0, 0] } });
+        });
+        worker.terminate();
+        const r = answer.result;
+        return { status: r.status, dataFile: r.status === 0 ? new TextDecoder("latin1").decode(r.dataFile) : "", message: new TextDecoder().decode(r.message) };
+      }, fs.readFileSync(records, "utf8"), weatherText);
+      const weatherText = "Data;chuva;umidade relativa\r\n29/03/2024;3;80\r\n01/03/2024;12,5;-\r\n15/03/2024;0;75,5\r\n";
+      fs.writeFileSync(weather, weatherText);
+      const given = await ask(weatherText);
+      assert.equal(given.message, "");
+      assert.equal(given.dataFile, native("--importar", records, "--registros", "--clima", weather).toString("latin1"));
+      assert.match(given.dataFile, /\[clima\]\r\nchuva umidade_relativa\r\n12,5 -\r\n0 75,5\r\n3 80\r\n$/);
+      fs.writeFileSync(weather, weatherText.replace("75,5", "abc"));
+      const refused = await ask(weatherText.replace("75,5", "abc"));
+      assert.equal(refused.status, 1);
+      assert.equal(refused.message, spawnSync(nativeTool, ["--importar", records, "--registros", "--clima", weather]).stderr.toString("utf8").trim());
     });
 
     await check("pasta de trabalho ruim: a mensagem do programa", async () => {

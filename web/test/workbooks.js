@@ -48,17 +48,20 @@ const REL = "http://schemas.openxmlformats.org/officeDocument/2006/relationships
 
 // An .xlsx of named sheets, each given as its <sheetData> XML, with shared
 // strings; the sheets' parts named in reverse so that only the
-// relationships find them.
-function xlsx(sheets, shared) {
+// relationships find them. Optionally the cell styles (the XML inside
+// <styleSheet>) and the 1904 date system.
+function xlsx(sheets, shared, { styles = "", date1904 = false } = {}) {
   const names = Object.keys(sheets);
   const parts = {
-    "xl/workbook.xml": `<?xml version="1.0"?><workbook xmlns="${MAIN}" xmlns:r="${REL}"><sheets>` +
+    "xl/workbook.xml": `<?xml version="1.0"?><workbook xmlns="${MAIN}" xmlns:r="${REL}">` +
+      (date1904 ? '<workbookPr date1904="1"/>' : "") + "<sheets>" +
       names.map((n, i) => `<sheet name="${n}" sheetId="${i + 1}" r:id="rId${i + 1}"/>`).join("") + "</sheets></workbook>",
     "xl/_rels/workbook.xml.rels": '<?xml version="1.0"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">' +
       names.map((n, i) => `<Relationship Id="rId${i + 1}" Type="${REL}/worksheet" Target="worksheets/sheet${names.length - i}.xml"/>`).join("") +
       "</Relationships>",
     "xl/sharedStrings.xml": `<?xml version="1.0"?><sst xmlns="${MAIN}">` + shared.map((s) => `<si>${s}</si>`).join("") + "</sst>",
   };
+  if (styles) parts["xl/styles.xml"] = `<?xml version="1.0"?><styleSheet xmlns="${MAIN}">${styles}</styleSheet>`;
   names.forEach((n, i) => {
     parts[`xl/worksheets/sheet${names.length - i}.xml`] = `<?xml version="1.0"?><worksheet xmlns="${MAIN}"><sheetData>${sheets[n]}</sheetData></worksheet>`;
   });
