@@ -21,6 +21,28 @@
 #include <cmath>
 
 namespace zav {
+namespace {
+
+// A series of round dots, or a solid or dashed line through its points.
+QAbstractSeries* dotsOrLine(const FigureSeries& s, const QColor& colour) {
+    if (s.style == SeriesStyle::Points) {
+        auto* dot = new QScatterSeries;
+        dot->setMarkerShape(QScatterSeries::MarkerShapeCircle);
+        dot->setMarkerSize(style::kDotSize);
+        dot->setColor(colour);
+        dot->setBorderColor(colour);
+        for (const auto& p : s.points)
+            dot->append(p.x, p.y);
+        return dot;
+    }
+    auto* line = new QLineSeries;
+    line->setPen(QPen(colour, style::kCurvePen, s.style == SeriesStyle::Dashed ? Qt::DashLine : Qt::SolidLine));
+    for (const auto& p : s.points)
+        line->append(p.x, p.y);
+    return line;
+}
+
+} // namespace
 
 QChart* curveChart(const Figure& figure) {
     // A chart of several curves names each by its solid line; the title
@@ -48,21 +70,8 @@ QChart* curveChart(const Figure& figure) {
             band->setBrush(fill);
             band->setPen(Qt::NoPen);
             added = band;
-        } else if (s.style == SeriesStyle::Points) {
-            auto* dot = new QScatterSeries;
-            dot->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-            dot->setMarkerSize(style::kDotSize);
-            dot->setColor(colour);
-            dot->setBorderColor(colour);
-            for (const auto& p : s.points)
-                dot->append(p.x, p.y);
-            added = dot;
         } else {
-            auto* line = new QLineSeries;
-            line->setPen(QPen(colour, style::kCurvePen, s.style == SeriesStyle::Dashed ? Qt::DashLine : Qt::SolidLine));
-            for (const auto& p : s.points)
-                line->append(p.x, p.y);
-            added = line;
+            added = dotsOrLine(s, colour);
         }
         added->setName(style::text(s.name));
         style::attach(chart, added, x, y);
@@ -101,21 +110,8 @@ QChart* timeChart(const Figure& figure) {
             bars->setBrush(fill);
             bars->setPen(Qt::NoPen);
             added = bars;
-        } else if (s.style == SeriesStyle::Points) {
-            auto* dot = new QScatterSeries;
-            dot->setMarkerShape(QScatterSeries::MarkerShapeCircle);
-            dot->setMarkerSize(style::kDotSize);
-            dot->setColor(colour);
-            dot->setBorderColor(colour);
-            for (const auto& p : s.points)
-                dot->append(p.x, p.y);
-            added = dot;
         } else {
-            auto* line = new QLineSeries;
-            line->setPen(QPen(colour, style::kCurvePen, s.style == SeriesStyle::Dashed ? Qt::DashLine : Qt::SolidLine));
-            for (const auto& p : s.points)
-                line->append(p.x, p.y);
-            added = line;
+            added = dotsOrLine(s, colour);
         }
         added->setName(style::text(s.name));
         style::attach(chart, added, x, s.secondAxis && y2 ? y2 : y);
