@@ -41,14 +41,9 @@ CommunitiesPanel::CommunitiesPanel(QWidget* client, Interaction& interaction, Cl
     permutations_->setRange(1, communities::kMaxPermutations);
     permutations_->setValue(communities::kDefaultPermutations);
     permutationsLabel->setBuddy(permutations_);
-    auto* ok = new QPushButton(Zav::tr("Ok"), entraComun_);
-    ok->setObjectName("btnOkComun");
-    ok->setDefault(true);
+    const auto [ok, cancel] = okCancelButtons(entraComun_, "btnOkComun", "BtnCancelComun");
     connectGuardedClick(ok, this, interaction_, &CommunitiesPanel::btnOkComunClick);
-    auto* cancel = new QPushButton(Zav::tr("Cancelar"), entraComun_);
-    cancel->setObjectName("BtnCancelComun");
     connectGuardedClick(cancel, this, interaction_, &CommunitiesPanel::btnCancelComunClick);
-    cancelOnEscape(entraComun_, cancel);
     QBoxLayout* column = panelLayout(entraComun_);
     column->setSpacing(2);
     column->addSpacing(4);
@@ -63,17 +58,11 @@ CommunitiesPanel::CommunitiesPanel(QWidget* client, Interaction& interaction, Cl
     column->addSpacing(16);
     column->addLayout(buttonRow(ok, cancel));
     // Enter confirms from every field.
-    for (const auto key : {Qt::Key_Return, Qt::Key_Enter})
-        connect(new QShortcut(QKeySequence(key), entraComun_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut),
-                &QShortcut::activated, ok, &QPushButton::click);
+    confirmOnEnter(entraComun_, ok);
 }
 
 void CommunitiesPanel::MnuComunidadesClick() {
-    count_->setText(QStringLiteral("2"));
-    entraComun_->show();
-    entraComun_->raise();
-    count_->setFocus();
-    count_->selectAll();
+    showEntryPanel(entraComun_, count_, QStringLiteral("2"));
     emit statusChanged(Zav::tr("Comunidades dos tratamentos ..."));
 }
 

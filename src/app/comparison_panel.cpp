@@ -33,14 +33,9 @@ ComparisonPanel::ComparisonPanel(QWidget* client, Interaction& interaction, Cloc
     index_->setObjectName("cbIndice");
     index_->addItems({Zav::tr("1 - Sørensen (presença)"), QStringLiteral("Bray-Curtis (abundâncias)")});
     indexLabel->setBuddy(index_);
-    auto* ok = new QPushButton(Zav::tr("Ok"), entraComp_);
-    ok->setObjectName("btnOkComp");
-    ok->setDefault(true);
+    const auto [ok, cancel] = okCancelButtons(entraComp_, "btnOkComp", "BtnCancelComp");
     connectGuardedClick(ok, this, interaction_, &ComparisonPanel::btnOkCompClick);
-    auto* cancel = new QPushButton(Zav::tr("Cancelar"), entraComp_);
-    cancel->setObjectName("BtnCancelComp");
     connectGuardedClick(cancel, this, interaction_, &ComparisonPanel::btnCancelCompClick);
-    cancelOnEscape(entraComp_, cancel);
     QBoxLayout* column = panelLayout(entraComp_);
     column->setSpacing(2);
     column->addSpacing(4);
@@ -52,17 +47,11 @@ ComparisonPanel::ComparisonPanel(QWidget* client, Interaction& interaction, Cloc
     column->addSpacing(16);
     column->addLayout(buttonRow(ok, cancel));
     // Enter confirms from the field and from the index's list alike.
-    for (const auto key : {Qt::Key_Return, Qt::Key_Enter})
-        connect(new QShortcut(QKeySequence(key), entraComp_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut),
-                &QShortcut::activated, ok, &QPushButton::click);
+    confirmOnEnter(entraComp_, ok);
 }
 
 void ComparisonPanel::MnuComparacaoClick() {
-    count_->setText(QStringLiteral("2"));
-    entraComp_->show();
-    entraComp_->raise();
-    count_->setFocus();
-    count_->selectAll();
+    showEntryPanel(entraComp_, count_, QStringLiteral("2"));
     emit statusChanged(Zav::tr("Comparação de tratamentos ..."));
 }
 

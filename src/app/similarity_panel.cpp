@@ -29,14 +29,9 @@ SimilarityPanel::SimilarityPanel(QWidget* client, Interaction& interaction, Cloc
     nRepet_ = new QLineEdit(entraCol_);
     nRepet_->setObjectName("nRepet");
     setWidthInDigits(nRepet_, 10);
-    auto* ok = new QPushButton(Zav::tr("Ok"), entraCol_);
-    ok->setObjectName("btnOkRep");
-    ok->setDefault(true);
+    const auto [ok, cancel] = okCancelButtons(entraCol_, "btnOkRep", "BtnCancelRep");
     connectGuardedClick(ok, this, interaction_, &SimilarityPanel::btnOkRepClick);
-    auto* cancel = new QPushButton(Zav::tr("Cancelar"), entraCol_);
-    cancel->setObjectName("BtnCancelRep");
     connectGuardedClick(cancel, this, interaction_, &SimilarityPanel::BtnCancelRepClick);
-    cancelOnEscape(entraCol_, cancel);
     QBoxLayout* column = panelLayout(entraCol_);
     column->addWidget(prompt);
     column->addWidget(nRepet_, 0, Qt::AlignHCenter);
@@ -47,11 +42,7 @@ SimilarityPanel::SimilarityPanel(QWidget* client, Interaction& interaction, Cloc
 }
 
 void SimilarityPanel::MnuSimilarClick() {
-    nRepet_->setText(QStringLiteral("3"));
-    entraCol_->show();
-    entraCol_->raise();
-    nRepet_->setFocus();
-    nRepet_->selectAll();
+    showEntryPanel(entraCol_, nRepet_, QStringLiteral("3"));
     emit statusChanged(Zav::tr("Análise de Similaridade ..."));
 }
 

@@ -1,11 +1,14 @@
 #include "qtsupport/panels.h"
 
+#include "qtsupport/ui_text.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -80,6 +83,30 @@ QBoxLayout* buttonRow(QAbstractButton* first, QAbstractButton* second) {
 void cancelOnEscape(QWidget* panel, QAbstractButton* button) {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), panel, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     QObject::connect(escape, &QShortcut::activated, button, &QAbstractButton::click);
+}
+
+OkCancel okCancelButtons(QWidget* panel, const char* okName, const char* cancelName) {
+    auto* ok = new QPushButton(Zav::tr("Ok"), panel);
+    ok->setObjectName(okName);
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(Zav::tr("Cancelar"), panel);
+    cancel->setObjectName(cancelName);
+    cancelOnEscape(panel, cancel);
+    return {ok, cancel};
+}
+
+void confirmOnEnter(QWidget* panel, QAbstractButton* ok) {
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter})
+        QObject::connect(new QShortcut(QKeySequence(key), panel, nullptr, nullptr, Qt::WidgetWithChildrenShortcut),
+                         &QShortcut::activated, ok, &QAbstractButton::click);
+}
+
+void showEntryPanel(QWidget* panel, QLineEdit* field, const QString& text) {
+    field->setText(text);
+    panel->show();
+    panel->raise();
+    field->setFocus();
+    field->selectAll();
 }
 
 } // namespace zav

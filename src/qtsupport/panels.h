@@ -11,6 +11,7 @@ class QBoxLayout;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace zav {
@@ -40,5 +41,21 @@ QBoxLayout* buttonRow(QAbstractButton* first, QAbstractButton* second);
 
 // Escape anywhere in the panel clicks `button` (its Cancelar or Ok).
 void cancelOnEscape(QWidget* panel, QAbstractButton* button);
+
+// A panel's "Ok" (its default button) and "Cancelar" (clicked by Escape),
+// named `okName` and `cancelName`.
+struct OkCancel {
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+OkCancel okCancelButtons(QWidget* panel, const char* okName, const char* cancelName);
+
+// Enter in any of the panel's fields clicks `ok`, as a dialog's default
+// button would.
+void confirmOnEnter(QWidget* panel, QAbstractButton* ok);
+
+// Shows an entry panel over the others with `field` holding `text`,
+// selected, to be typed over.
+void showEntryPanel(QWidget* panel, QLineEdit* field, const QString& text);
 
 } // namespace zav
