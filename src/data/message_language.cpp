@@ -12,7 +12,7 @@ namespace {
 // message is made of ("Erro: ", "Linha 3: ", the import's "planilha, linha
 // 3, coluna ...") as patterns around the rest. A more particular pattern
 // stands before a more general one that starts the same way.
-constexpr std::array kCatalogue{
+constexpr MessageText kCatalogue[] = {
     // The typed errors (errors.cpp) and the system's reasons, as the GNU C
     // library says them in each language.
     MessageText{"Error: Verifique o arquivo de dados!", "Error: Check the data file!",

@@ -14,7 +14,7 @@ namespace {
 // The reports' texts, Portuguese first. A heading or a label before a
 // number keeps the width of the Portuguese one; the references (author and
 // year) and the formulas read the same in every language.
-constexpr std::array kCatalogue{
+constexpr ReportText kCatalogue[] = {
     // The faunistic analysis.
     ReportText{"ANÁLISE FAUNÍSTICA", "FAUNISTIC ANALYSIS", "ANÁLISIS FAUNÍSTICO"},
     ReportText{"Arquivo: ", "File: ", "Archivo: "},
