@@ -240,9 +240,75 @@
 
   // The charts of a run, drawn from the figures the core gave with it.
   function showCharts(result) {
+    var shown = last;
+    drawCharts(result.figures);
+    // A choice made before (the language changed since): the charts with it.
+    var choice = shown.choice;
+    if (choice && (choice.variable !== 0 || choice.series !== "individuos")) redrawCharts(shown);
+  }
+
+  // A fluctuation's charts again with the weather variable and the series
+  // chosen, from the run the core still holds (nothing runs again).
+  async function redrawCharts(shown) {
+    var figures;
+    try {
+      figures = await callCore("figures", { language: shown.run.language, variable: shown.choice.variable,
+        series: shown.choice.series });
+    } catch (e) {
+      return;
+    }
+    if (last === shown) drawCharts(figures);
+  }
+
+  // The selects "Clima" and "Série" of a fluctuation with weather, above its
+  // charts: its variables; the individuals, the species and each predominant
+  // species by its name.
+  function fluctuationChoices(box) {
+    var shown = last, data;
+    try {
+      data = JSON.parse(utf8(shown.json || new Uint8Array(0)));
+    } catch (e) {
+      return;
+    }
+    if (!data || !Array.isArray(data.variaveis) || !data.variaveis.length || !Array.isArray(data.coletas)) return;
+    shown.choice = shown.choice || { variable: 0, series: "individuos" };
+    var names = {};
+    (data.correlacoes || []).forEach(function (c) { if (c.nome) names[c.serie] = c.nome; });
+    var series = [["individuos", T("Indivíduos")], ["especies", T("Espécies")]].concat(
+      (data.predominantes || []).map(function (n) {
+        var code = "especie " + n;
+        return [code, names[code] || T("Espécie {0}", [String(n)])];
+      }));
+    var bar = document.createElement("div");
+    bar.className = "escolhas-graficos";
+    [["clima", T("Clima:"), data.variaveis.map(function (v, i) { return [String(i), v]; }), String(shown.choice.variable)],
+     ["serie", T("Série:"), series, shown.choice.series]].forEach(function (c) {
+      var label = document.createElement("label"), select = document.createElement("select");
+      select.id = "grafico-" + c[0];
+      c[2].forEach(function (o) {
+        var option = document.createElement("option");
+        option.value = o[0];
+        option.textContent = o[1];
+        select.appendChild(option);
+      });
+      select.value = c[3];
+      select.addEventListener("change", function () {
+        if (c[0] === "clima") shown.choice.variable = Number(select.value);
+        else shown.choice.series = select.value;
+        redrawCharts(shown);
+      });
+      label.appendChild(document.createTextNode(c[1] + " "));
+      label.appendChild(select);
+      bar.appendChild(label);
+    });
+    box.appendChild(bar);
+  }
+
+  function drawCharts(figures) {
     var box = $("graficos");
     box.textContent = "";
-    window.zaviroLastFigures = result.figures.length ? utf8(result.figures) : "[]";
+    fluctuationChoices(box);
+    window.zaviroLastFigures = figures.length ? utf8(figures) : "[]";
     ZavCharts.drawAll(JSON.parse(window.zaviroLastFigures)).forEach(function (chart) {
       var figure = document.createElement("figure");
       figure.className = "grafico" + (chart.small ? " pequeno" : "");

@@ -107,6 +107,16 @@ var operations = {
     core._zav_web_csv();
     return output(SLOT.csv);
   },
+  // The charts of the last run again with a fluctuation's choices (the
+  // weather variable's index, the series' code), without running it again.
+  figures: function (a) {
+    var code = [putText(a.language || "pt"), putText(a.series || "individuos")];
+    call(function () {
+      core._zav_web_language(code[0]);
+      core._zav_web_figures_with(a.variable || 0, code[1]);
+    }, code);
+    return output(SLOT.figures);
+  },
   table: function (a) {
     run(a.run);
     // Its headings in the run's language (0 pt, 1 en, 2 es), where the module writes them.

@@ -126,6 +126,12 @@ var ZavLanguage = (function () {
       ["Choose a data file and click Calculate (or click Example).",
         "Elija un archivo de datos y haga clic en Calcular (o haga clic en Ejemplo)."],
     "Salvar SVG": ["Save SVG", "Guardar SVG"],
+    // A fluctuation's choices above its charts.
+    "Clima:": ["Weather:", "Clima:"],
+    "Série:": ["Series:", "Serie:"],
+    "Indivíduos": ["Individuals", "Individuos"],
+    "Espécies": ["Species", "Especies"],
+    "Espécie {0}": ["Species {0}", "Especie {0}"],
     "Salvar PNG 85 mm": ["Save PNG 85 mm", "Guardar PNG 85 mm"],
     "Salvar PNG 175 mm": ["Save PNG 175 mm", "Guardar PNG 175 mm"],
     "{0} do gráfico {1}": ["{0} of the chart {1}", "{0} del gráfico {1}"],

@@ -50,7 +50,7 @@ zav::AnalysisResult lastSurvey;
 std::function<std::string()> lastCsv;
 // The figures of the last run's charts in a language, as the desktop draws
 // them.
-std::function<std::vector<zav::Figure>(zav::ChartLanguage)> lastFigures;
+std::function<std::vector<zav::Figure>(zav::ChartLanguage, const zav::FluctuationFigureOptions&)> lastFigures;
 
 // The language of the core's messages and warnings in the message and
 // warning slots (zav_web_message_language); the reports follow their own.
@@ -288,7 +288,9 @@ int zav_web_run(const char* kindName, int count, const char* const* bytes, const
         slots[kWarning] = lines(zav::runNotices(run));
         if (const auto* survey = std::get_if<zav::SurveyRun>(&run)) lastSurvey = survey->result;
         if (kind->csv) lastCsv = [run] { return zav::runOutput(run, zav::RunOutput::Csv); };
-        lastFigures = [run](zav::ChartLanguage language) { return zav::runFigures(run, language); };
+        lastFigures = [run](zav::ChartLanguage language, const zav::FluctuationFigureOptions& options) {
+            return zav::runFigures(run, language, options);
+        };
     });
 }
 
@@ -309,7 +311,22 @@ void zav_web_csv() {
 // run failed.
 void zav_web_figures() {
     try {
-        slots[kFigures] = lastFigures ? zav::figuresJson(lastFigures(chartLanguage(pageLanguage))) : std::string();
+        slots[kFigures] = lastFigures ? zav::figuresJson(lastFigures(chartLanguage(pageLanguage), {})) : std::string();
+    } catch (const std::exception&) {
+        slots[kFigures].clear();
+    }
+}
+
+// The same with a fluctuation's choices: the weather variable by its index
+// among the run's variables and the scatter's series by its code
+// ("individuos", "especies" or "especie N", UTF-8); other kinds ignore them.
+void zav_web_figures_with(int variable, const char* series) {
+    try {
+        zav::FluctuationFigureOptions options;
+        options.variable = variable > 0 ? static_cast<std::size_t>(variable) : 0;
+        if (series != nullptr && *series != '\0') options.series = series;
+        slots[kFigures] =
+            lastFigures ? zav::figuresJson(lastFigures(chartLanguage(pageLanguage), options)) : std::string();
     } catch (const std::exception&) {
         slots[kFigures].clear();
     }

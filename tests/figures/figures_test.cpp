@@ -300,6 +300,23 @@ TEST(FluctuationFigures, EqualTheGoldenFile) {
     EXPECT_EQ(json, zav::readFileBytes(golden));
 }
 
+// The same with the third weather variable and the first predominant
+// species chosen, as the page draws them when the researcher picks them.
+TEST(FluctuationFigures, ChosenVariableAndSeriesEqualTheGoldenFile) {
+    const auto result = fluctuationRun().result;
+    ASSERT_GE(result.variables.size(), 3u);
+    ASSERT_FALSE(result.predominant.empty());
+    const auto figures = zav::figuresOf(result, zav::ChartLanguage::Portuguese,
+                                        {2, "especie " + std::to_string(result.predominant.front())});
+    const auto name = result.predominantNames.front().empty() ? "Espécie " + std::to_string(result.predominant.front())
+                                                              : result.predominantNames.front();
+    EXPECT_EQ(figures.back().title, name + " × " + result.variables[2]);
+    const auto json = zav::figuresJson(figures);
+    const auto golden = kFigures / "flutuacao-escolhas.figuras.json";
+    if (std::getenv("ZAV_UPDATE_GOLDEN")) std::ofstream(golden, std::ios::binary) << json;
+    EXPECT_EQ(json, zav::readFileBytes(golden));
+}
+
 // Dates on a real time axis, a rainfall as bars on the second axis, the
 // fitted line through the scatter's mean point, an undated survey on the
 // collections' numbers.

@@ -232,6 +232,17 @@ function check(name, fn) {
       await run(page, "#arquivo", [file], "#flutuacao");
       assert.equal(await page.evaluate(() => window.zaviroLastFigures), fs.readFileSync(path.join(figuresGolden, "flutuacao.figuras.json"), "utf8"));
       assert.deepEqual(await drawnCharts(page), goldenCharts("flutuacao.figuras.json"));
+      // The third variable and the first predominant species chosen: the
+      // native core's figures for them, without running the analysis again.
+      const chosen = JSON.parse(fs.readFileSync(path.join(figuresGolden, "flutuacao-escolhas.figuras.json"), "utf8"));
+      await page.select("#grafico-clima", "2");
+      const species = await page.$$eval("#grafico-serie option", (o) => o.map((e) => e.value));
+      await page.select("#grafico-serie", species[2]);
+      await page.waitForFunction((t) => Array.from(document.querySelectorAll("#graficos svg > title")).some((e) => e.textContent === t),
+        {}, chosen[chosen.length - 1].titulo);
+      assert.match(chosen[chosen.length - 1].titulo, / × /);
+      assert.equal(await page.evaluate(() => window.zaviroLastFigures), fs.readFileSync(path.join(figuresGolden, "flutuacao-escolhas.figuras.json"), "utf8"));
+      assert.deepEqual(await drawnCharts(page), goldenCharts("flutuacao-escolhas.figuras.json"));
     });
 
     await check("diversidade: relatorio igual ao da linha de comando, JSON, CSV e curvas", async () => {
