@@ -84,18 +84,6 @@ template <typename Compute> int guarded(Compute compute) {
 // line's --idioma, and the charts'.
 zav::ReportLanguage pageLanguage = zav::ReportLanguage::Portuguese;
 
-zav::ChartLanguage chartLanguage(zav::ReportLanguage language) {
-    switch (language) {
-    case zav::ReportLanguage::Portuguese:
-        return zav::ChartLanguage::Portuguese;
-    case zav::ReportLanguage::English:
-        return zav::ChartLanguage::English;
-    case zav::ReportLanguage::Spanish:
-        return zav::ChartLanguage::Spanish;
-    }
-    return zav::ChartLanguage::Portuguese;
-}
-
 // One a line, for the warning slot.
 std::string lines(const std::vector<std::string>& texts) {
     std::string out;
@@ -311,7 +299,8 @@ void zav_web_csv() {
 // run failed.
 void zav_web_figures() {
     try {
-        slots[kFigures] = lastFigures ? zav::figuresJson(lastFigures(chartLanguage(pageLanguage), {})) : std::string();
+        slots[kFigures] =
+            lastFigures ? zav::figuresJson(lastFigures(zav::chartLanguageOf(pageLanguage), {})) : std::string();
     } catch (const std::exception&) {
         slots[kFigures].clear();
     }
@@ -326,7 +315,7 @@ void zav_web_figures_with(int variable, const char* series) {
         options.variable = variable > 0 ? static_cast<std::size_t>(variable) : 0;
         if (series != nullptr && *series != '\0') options.series = series;
         slots[kFigures] =
-            lastFigures ? zav::figuresJson(lastFigures(chartLanguage(pageLanguage), options)) : std::string();
+            lastFigures ? zav::figuresJson(lastFigures(zav::chartLanguageOf(pageLanguage), options)) : std::string();
     } catch (const std::exception&) {
         slots[kFigures].clear();
     }

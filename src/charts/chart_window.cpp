@@ -89,18 +89,6 @@ class BoardView : public QGraphicsView {
 
 } // namespace
 
-ChartLanguage chartLanguageOf(ReportLanguage language) {
-    switch (language) {
-    case ReportLanguage::Portuguese:
-        return ChartLanguage::Portuguese;
-    case ReportLanguage::English:
-        return ChartLanguage::English;
-    case ReportLanguage::Spanish:
-        return ChartLanguage::Spanish;
-    }
-    return ChartLanguage::Portuguese;
-}
-
 ChartWindow::ChartWindow(Interaction& interaction, const ReportDocument& document, QWidget* parent)
     : QWidget(parent, Qt::Window), interaction_(interaction), run_(document.run), imageName_(outputBaseName(document)) {
     setObjectName("ChartWindow");

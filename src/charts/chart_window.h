@@ -24,9 +24,6 @@ namespace zav {
 
 class ChartBoard;
 
-// The charts' language for a report in `language`.
-ChartLanguage chartLanguageOf(ReportLanguage language);
-
 class ChartWindow : public QWidget {
     Q_OBJECT
 

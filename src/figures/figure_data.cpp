@@ -207,6 +207,18 @@ constexpr std::pair<std::string_view, std::string_view> kSpanish[] = {
 
 std::span<const std::pair<std::string_view, std::string_view>> chartSpanishTexts() { return kSpanish; }
 
+ChartLanguage chartLanguageOf(ReportLanguage language) {
+    switch (language) {
+    case ReportLanguage::Portuguese:
+        return ChartLanguage::Portuguese;
+    case ReportLanguage::English:
+        return ChartLanguage::English;
+    case ReportLanguage::Spanish:
+        return ChartLanguage::Spanish;
+    }
+    return ChartLanguage::Portuguese;
+}
+
 std::string chartSentence(ChartLanguage language, std::string_view portuguese) {
     switch (language) {
     case ChartLanguage::English:

@@ -5,6 +5,7 @@
 #include "analysis/analysis.h"
 #include "communities/communities.h"
 #include "comparison/comparison.h"
+#include "data/report_language.h"
 #include "diversity/diversity.h"
 #include "similarity/similarity.h"
 
@@ -38,6 +39,9 @@ struct RankedSpecies {
 // The language of the charts' titles and axes: Portuguese as the reports,
 // or English or Spanish for a paper in either.
 enum class ChartLanguage { Portuguese, English, Spanish };
+
+// The charts' language for a report in `language`.
+ChartLanguage chartLanguageOf(ReportLanguage language);
 
 // A chart's text in `language`: `portuguese`, `english`, or the Spanish the
 // charts' table holds for the Portuguese text. UTF-8.
