@@ -4,7 +4,7 @@
 // gaps. Goal: under 0.2 s.
 #include "data/collection_blocks.h"
 #include "data/species_file.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 
 #include <benchmark/benchmark.h>
 
@@ -67,7 +67,7 @@ void fluctuationJson(benchmark::State& state) {
     std::size_t correlations = 0;
     for (auto _ : state) {
         const auto run = zav::runFluctuation(bytes, "grande.txt", 1, zav::DateTime{});
-        auto json = zav::fluctuationOutput(run, zav::RunOutput::Json);
+        auto json = zav::outputOf(run, zav::RunOutput::Json);
         benchmark::DoNotOptimize(json);
         correlations = run.result.correlations.size();
     }

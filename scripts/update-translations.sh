@@ -11,6 +11,6 @@ lupdate="$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)"
 for language in en es; do
   [ "$out" = translations ] || cp "translations/zaviro_$language.ts" "$out/"
   "$lupdate" -silent -locations none -no-obsolete -source-language pt_BR -target-language "$language" \
-    src/app src/editor src/report src/charts src/qtsupport src/runs/run_kinds.cpp \
+    src/app src/editor src/report src/charts src/qtsupport src/runs \
     -ts "$out/zaviro_$language.ts" 2>/dev/null
 done

@@ -20,7 +20,7 @@
 #include "qtsupport/ui_language.h"
 #include "qtsupport/ui_text.h"
 #include "report/report_pages.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 #include "similarity/similarity.h"
 
 #include <QAction>

@@ -7,7 +7,7 @@
 #include "qtsupport/panels.h"
 #include "qtsupport/ui_language.h"
 #include "qtsupport/ui_text.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 
 #include <QBoxLayout>
 #include <QComboBox>

@@ -6,7 +6,7 @@
 #include "qtsupport/panels.h"
 #include "qtsupport/qt_text.h"
 #include "qtsupport/ui_text.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 
 #include <QBoxLayout>
 #include <QFileInfo>

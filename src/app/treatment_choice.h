@@ -4,7 +4,7 @@
 // that names the treatments after the run.
 
 #include "qtsupport/interaction.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 
 #include <QString>
 #include <QStringList>

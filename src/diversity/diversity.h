@@ -94,7 +94,7 @@ struct DiversityResult {
     std::optional<CollectionMatrixResult> matrix;
 
     // H of the faunistic report of the same survey (kept species only),
-    // set by the run (runs.h) so that the report can say whether its H is
+    // set by the run (runs/diversity_run.cpp) so that the report can say whether its H is
     // the same as printed there; none when that report gives no H.
     std::optional<double> faunisticShannon;
 };

@@ -1,54 +1,45 @@
 #pragma once
-// The tables of every kind of report for people (data/shown_table.h): what
-// "Copiar tabela" and "Exportar tabela" take out of the report shown. The
-// figures as each report rounds them, with `decimalSeparator`; headings in
-// words; the abbreviations and methods in the notes under each table. The
-// words in `language` (the report's), the figures, class codes and names
-// the same in every language.
+// What the kinds' tables (data/shown_table.h) share: "Copiar tabela" and
+// "Exportar tabela" take a report's tables out of the report shown, the
+// figures as each report rounds them with the decimal separator asked,
+// headings in words, the abbreviations and methods in the notes under each
+// table; the words in the report's language, the figures, class codes and
+// names the same in every language. Each kind's tables are in its unit.
 
-#include "analysis/analysis.h"
-#include "communities/communities.h"
-#include "comparison/comparison.h"
 #include "data/report_language.h"
 #include "data/shown_table.h"
-#include "diversity/diversity.h"
-#include "fluctuation/fluctuation.h"
-#include "similarity/similarity.h"
 
+#include <cstddef>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace zav {
 
-// The species table (the names where the file has them) and the indices.
-std::vector<ShownTable> surveyTables(const AnalysisResult& result, char decimalSeparator = '.',
-                                     ReportLanguage language = ReportLanguage::Portuguese);
+// The figures of a table, with its decimal separator; "-" for none.
+class TableFigures {
+  public:
+    explicit TableFigures(char decimalSeparator) : separator_(decimalSeparator) {}
+    std::string operator()(const std::optional<double>& value, int decimals) const;
+    // p as the comparison prints it.
+    std::string p(const std::optional<double>& value) const;
+    // A sample size: whole, or with two decimals when interpolated.
+    std::string size(double value) const;
 
-// The sample, the richness estimators (estimate, standard error, 95 %
-// interval), the indices, the Hill numbers and the two curves with their
-// bands.
-std::vector<ShownTable> diversityTables(const DiversityResult& result, char decimalSeparator = '.',
-                                        ReportLanguage language = ReportLanguage::Portuguese);
+  private:
+    char separator_;
+};
 
-// Every pair's quotient with its interval; `names` keys the treatments.
-std::vector<ShownTable> similarityTables(const SimilarityResult& result, const std::vector<std::string>& names,
-                                         char decimalSeparator = '.',
-                                         ReportLanguage language = ReportLanguage::Portuguese);
+// "T1", "T2", ... for the treatment at `index`.
+std::string treatmentLabel(std::size_t index);
 
-// Hutcheson's test (per treatment and per pair) and the four matrices.
-std::vector<ShownTable> comparisonTables(const ComparisonResult& result, const std::vector<std::string>& names,
-                                         char decimalSeparator = '.',
-                                         ReportLanguage language = ReportLanguage::Portuguese);
+// The key of the treatments, as the reports give it: "T1 = name, T2 = ...".
+std::string keyNote(const std::vector<std::string>& names);
 
-// The indicator species, the PERMANOVA table, the PCoA's eigenvalues and
-// the samples' coordinates on both ordinations; `names` keys the treatments.
-std::vector<ShownTable> communitiesTables(const communities::CommunityResult& result,
-                                          const std::vector<std::string>& names, char decimalSeparator = '.',
-                                          ReportLanguage language = ReportLanguage::Portuguese);
-
-// The per-collection table, the correlations with the weather and the
-// seasonality.
-std::vector<ShownTable> fluctuationTables(const FluctuationResult& result, char decimalSeparator = '.',
-                                          ReportLanguage language = ReportLanguage::Portuguese);
+// A table written in Portuguese, in `language`: its title, headings and
+// notes, and the cells of the `labels` columns (row names, reasons; never
+// a species' or a variable's name), through the reports' catalogue.
+void translateTable(ShownTable& table, ReportLanguage language, std::initializer_list<std::size_t> labels = {});
 
 } // namespace zav

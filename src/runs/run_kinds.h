@@ -3,26 +3,60 @@
 // how many files, which outputs), what it is called (its title, the
 // suffix of its report's name, the window's status lines) and one way to
 // run any of them. The grammar of both programs, the batch mode, the
-// window's report document and open dialogs, and the page read this table;
-// a run's result is a variant visited with std::visit, so that a kind
-// added here and left unhandled anywhere is a compile error, not a report
-// of the wrong kind.
+// window's report document and open dialogs, and the page read this table.
+//
+// Each kind is a unit of its own (runs/run_kind.h says what it gives); the
+// table is the variant of their runs, in order, and reaches each through
+// its overloads, so that a kind added to the variant and left without one
+// is a compile error, not a report of the wrong kind.
 
-#include "data/shown_table.h"
-#include "figures/figures.h"
-#include "runs/runs.h"
+#include "runs/communities_run.h"
+#include "runs/comparison_run.h"
+#include "runs/diversity_run.h"
+#include "runs/faunistic_run.h"
+#include "runs/fluctuation_run.h"
+#include "runs/run_kind.h"
+#include "runs/similarity_run.h"
 
-#include <cstdint>
+#include <cstddef>
 #include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
 namespace zav {
 
-enum class RunKind { Faunistic, Diversity, Similarity, Comparison, Communities, Fluctuation };
+// A run of any kind, in the order the menus, the usage text and the page
+// list them.
+using AnyRun = std::variant<SurveyRun, DiversityRun, SimilarityRun, ComparisonRun, CommunitiesRun, FluctuationRun>;
+// The kinds by name, in the variant's order.
+enum class RunKind : int { Faunistic, Diversity, Similarity, Comparison, Communities, Fluctuation };
+
+// The place of a run's type in the variant; -1 for a type that is no run.
+template <typename Run> constexpr int placeOf() {
+    return []<std::size_t... I>(std::index_sequence<I...>) {
+        int found = -1;
+        ((std::is_same_v<Run, std::variant_alternative_t<I, AnyRun>> ? found = static_cast<int>(I) : 0), ...);
+        return found;
+    }
+    (std::make_index_sequence<std::variant_size_v<AnyRun>>{});
+}
+template <typename Run>
+concept KindOfRun = placeOf<Run>()
+>= 0;
+
+// The kind of a run's type, of a run, and of a run of any kind.
+template <KindOfRun Run> constexpr RunKind kindOf() { return static_cast<RunKind>(placeOf<Run>()); }
+template <KindOfRun Run> constexpr RunKind kindOf(const Run&) { return kindOf<Run>(); }
+RunKind kindOf(const AnyRun& run);
+
+static_assert(static_cast<std::size_t>(RunKind::Fluctuation) + 1 == std::variant_size_v<AnyRun>);
+static_assert(kindOf<SurveyRun>() == RunKind::Faunistic && kindOf<DiversityRun>() == RunKind::Diversity &&
+              kindOf<SimilarityRun>() == RunKind::Similarity && kindOf<ComparisonRun>() == RunKind::Comparison &&
+              kindOf<CommunitiesRun>() == RunKind::Communities && kindOf<FluctuationRun>() == RunKind::Fluctuation);
 
 // Everything a run takes besides its files and the time: the options of
 // the command line, the choices of the window's panels and of the page.
@@ -32,75 +66,12 @@ struct RunParameters {
     CommunityOptions communities; // Comunidades: index, permutations, seed
 };
 
-struct RunKindInfo {
-    RunKind kind;
-    // The page's and the web entry's name of the kind.
-    std::string_view name;
-    // The command-line mode ("--diversidade"); empty for the default kind.
-    std::string_view option;
-    // The window's and the page's name of the analysis (UTF-8).
-    std::string_view title;
-    // How many data files it takes; a kind of one file also runs on many,
-    // one output each, into the folder --saida names.
-    std::int64_t minFiles;
-    std::int64_t maxFiles;
-    // The sentence for a wrong number of files ("Erro: Digite 3 ou mais
-    // conjuntos de dados"), as the panels say it; null: the usage text.
-    std::string (*fileCountProblem)(std::int64_t count);
-    // What the report's name adds to its first data file's name
-    // ("dados-relatorio.txt"), and what the JSON's and CSV's names add
-    // ("dados.json", "dados-diversidade.json").
-    std::string_view reportSuffix;
-    std::string_view dataSuffix;
-    // The outputs besides the report.
-    bool json;
-    bool csv;
-    bool xlsx; // the species table as a workbook
-    // --indice: the comparison's dendrogram, the communities' dissimilarity.
-    bool takesIndex;
-    // --permutacoes and --semente: the communities' permutation tests.
-    bool takesPermutations;
-    // --defasagem: the fluctuation's lag.
-    bool takesLag;
-    // The window's status line while a file is run and when it is done
-    // ("Cálculo do arquivo: " + name + " finalizado"), for the kinds of
-    // one file; UTF-8.
-    std::string_view runningStatus;
-    std::string_view doneStatus;
-    std::string_view doneStatusEnd;
-    // A kind of one file: its item on the window's menu bar, beside
-    // "Calcular" and under its rules, and the item's object name.
-    std::string_view menuText = {};
-    std::string_view menuName = {};
-
-    bool oneFile() const { return maxFiles == 1; }
-};
-
-// Every kind, in the order the menus, the usage text and the page list them.
+// Every kind's row, in the variant's order.
 std::span<const RunKindInfo> runKinds();
 const RunKindInfo& runKind(RunKind kind);
 // The kind of a command-line mode or a page's name; null for none.
 const RunKindInfo* runKindOfOption(std::string_view option);
 const RunKindInfo* runKindNamed(std::string_view name);
-
-// A run of any kind, as the runs of runs.h make it.
-using AnyRun = std::variant<SurveyRun, DiversityRun, SimilarityRun, ComparisonRun, CommunitiesRun, FluctuationRun>;
-
-// The kind of each run and of each result: one overload per kind, so that
-// a visit over a variant that holds a kind without one does not compile.
-constexpr RunKind kindOf(const SurveyRun&) { return RunKind::Faunistic; }
-constexpr RunKind kindOf(const DiversityRun&) { return RunKind::Diversity; }
-constexpr RunKind kindOf(const SimilarityRun&) { return RunKind::Similarity; }
-constexpr RunKind kindOf(const ComparisonRun&) { return RunKind::Comparison; }
-constexpr RunKind kindOf(const CommunitiesRun&) { return RunKind::Communities; }
-constexpr RunKind kindOf(const FluctuationRun&) { return RunKind::Fluctuation; }
-constexpr RunKind kindOf(const AnalysisResult&) { return RunKind::Faunistic; }
-constexpr RunKind kindOf(const DiversityResult&) { return RunKind::Diversity; }
-constexpr RunKind kindOf(const SimilarityResult&) { return RunKind::Similarity; }
-constexpr RunKind kindOf(const ComparisonResult&) { return RunKind::Comparison; }
-constexpr RunKind kindOf(const communities::CommunityResult&) { return RunKind::Communities; }
-constexpr RunKind kindOf(const FluctuationResult&) { return RunKind::Fluctuation; }
-RunKind kindOf(const AnyRun& run);
 
 // Runs `kind` on data files named by their paths, the clock read once the
 // files are read; or with the time already read (the window reads it when
@@ -109,12 +80,6 @@ AnyRun runFiles(RunKind kind, const std::vector<std::filesystem::path>& files, c
                 Clock& clock);
 AnyRun runFiles(RunKind kind, const std::vector<std::filesystem::path>& files, const RunParameters& parameters,
                 const DateTime& when);
-
-// A data file's bytes and the name (UTF-8) the outputs and errors give it.
-struct NamedBytes {
-    std::string_view bytes;
-    std::string name;
-};
 // The same on bytes, for the page, which reads the files itself.
 AnyRun runBytes(RunKind kind, const std::vector<NamedBytes>& files, const RunParameters& parameters,
                 const DateTime& when);

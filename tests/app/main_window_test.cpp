@@ -9,7 +9,7 @@
 #include "comparison/comparison_report.h"
 #include "data/report_text.h"
 #include "qtsupport/qt_interaction.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 #include "support/file_size_limit.h"
 #include "support/files.h"
 #include "support/scripted_interaction.h"
@@ -198,8 +198,7 @@ class MainWindowTest : public zav::test::WindowTest {
         user->expectSave(path("salvo.txt"));
         trigger("MnuSalvar");
         const auto run = zav::runDiversity(data.toStdString(), user->time);
-        QCOMPARE(readAll(path("salvo.txt")),
-                 QByteArray::fromStdString(zav::diversityOutput(run, zav::RunOutput::Report)));
+        QCOMPARE(readAll(path("salvo.txt")), QByteArray::fromStdString(zav::outputOf(run, zav::RunOutput::Report)));
 
         // A similarity report is no survey.
         for (const char* f : {"t1.txt", "t2.txt", "t3.txt"})
@@ -756,8 +755,7 @@ class MainWindowTest : public zav::test::WindowTest {
         trigger("MnuSalvar");
         QCOMPARE(user->requests.last().fileName, path("girdled-diversidade.txt"));
         const auto run = zav::runDiversity(data.toStdString(), user->time);
-        QCOMPARE(readAll(path("salvo.txt")),
-                 QByteArray::fromStdString(zav::diversityOutput(run, zav::RunOutput::Report)));
+        QCOMPARE(readAll(path("salvo.txt")), QByteArray::fromStdString(zav::outputOf(run, zav::RunOutput::Report)));
         user->expectSave(std::nullopt);
         trigger("MnuExportarPdf");
         QCOMPARE(user->requests.last().fileName, path("girdled-diversidade.pdf"));
@@ -807,8 +805,7 @@ class MainWindowTest : public zav::test::WindowTest {
         user->expectSave(path("salvo.txt"));
         trigger("MnuSalvar");
         QCOMPARE(user->requests.last().fileName, path("coletas-flutuacao.txt"));
-        QCOMPARE(readAll(path("salvo.txt")),
-                 QByteArray::fromStdString(zav::fluctuationOutput(run, zav::RunOutput::Report)));
+        QCOMPARE(readAll(path("salvo.txt")), QByteArray::fromStdString(zav::outputOf(run, zav::RunOutput::Report)));
 
         user->expectOpen(exampleFile());
         user->expectError(QString::fromUtf8(zav::DataFileError(zav::kNoCollectionsMessage).what()));
@@ -831,8 +828,7 @@ class MainWindowTest : public zav::test::WindowTest {
         const auto run = zav::runFluctuation(data.toStdString(), 1, user->time);
         user->expectSave(path("defasagem.txt"));
         trigger("MnuSalvar");
-        QCOMPARE(readAll(path("defasagem.txt")),
-                 QByteArray::fromStdString(zav::fluctuationOutput(run, zav::RunOutput::Report)));
+        QCOMPARE(readAll(path("defasagem.txt")), QByteArray::fromStdString(zav::outputOf(run, zav::RunOutput::Report)));
         const QString shown = memo1()->toPlainText();
         user->expectOpen(data);
         user->expectNumber(std::nullopt);

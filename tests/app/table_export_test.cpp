@@ -4,7 +4,7 @@
 
 #include "analysis/analysis_export.h"
 #include "runs/report_tables.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 #include "sheets/workbook.h"
 #include "support/files.h"
 #include "support/window_test.h"
@@ -171,7 +171,7 @@ class TableExportTest : public zav::test::WindowTest {
         user->expectSave(saved);
         trigger("MnuSalvar");
         QVERIFY(!readAll(saved).contains("NOMES"));
-        QCOMPARE(readAll(saved), QByteArray::fromStdString(zav::surveyOutput(
+        QCOMPARE(readAll(saved), QByteArray::fromStdString(zav::outputOf(
                                      zav::runSurvey(survey.toStdString(), user->time), zav::RunOutput::Report)));
     }
 };

@@ -9,7 +9,7 @@
 #include "charts/charts.h"
 #include "qtsupport/ui_language.h"
 #include "report/report_document.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 #include "support/window_test.h"
 
 #include <QAbstractButton>

@@ -10,7 +10,7 @@
 
 #include "data/cp1252.h"
 #include "report/report_document.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 #include "similarity/similarity_report.h"
 
 #include <QChart>

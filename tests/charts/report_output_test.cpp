@@ -8,7 +8,7 @@
 #include "data/cp1252.h"
 #include "data/species_file.h"
 #include "qtsupport/qt_text.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 #include "similarity/similarity_report.h"
 #include "support/files.h"
 #include "support/scripted_interaction.h"

@@ -2,7 +2,7 @@
 #include "communities/communities_report.h"
 #include "data/file_io.h"
 #include "data/report_text.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 
 #include <gtest/gtest.h>
 

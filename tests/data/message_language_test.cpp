@@ -210,6 +210,15 @@ constexpr std::string_view kNotMessages[] = {
     "XmlPull: the malformed handler returned",
     "as coletas não têm data",
     "especie ", // a series of the fluctuation's JSON, "especie 3"
+    // Tables' headings the same in every language: indices' and axes' names.
+    "Shannon H (ln)",
+    "Simpson 1 - D",
+    "Simpson 1 / D",
+    "q = 1 (exp H)",
+    "Pielou J",
+    "IndVal (%)",
+    "NMDS 1",
+    "NMDS 2",
 };
 
 TEST(MessageLanguage, EveryMessageOfTheCoreIsInTheCatalogue) {

@@ -5,7 +5,7 @@
 #include "figures/figures.h"
 
 #include "data/file_io.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 
 #include <gtest/gtest.h>
 

@@ -15,7 +15,6 @@
 #include "diversity/diversity_report.h"
 #include "fluctuation/fluctuation_report.h"
 #include "runs/run_kinds.h"
-#include "runs/runs.h"
 #include "similarity/similarity_report.h"
 #include "similarity/species_pairing.h"
 #include "similarity/treatment_file.h"
@@ -438,23 +437,22 @@ TEST(ReportLanguages, RunsWriteTheReportInTheLanguageAndTheRestUnchanged) {
     const auto similarity = runSimilarity(treatments);
     const auto comparison = runComparison(treatments, DendrogramIndex::BrayCurtis);
     const auto en = ReportLanguage::English;
-    EXPECT_TRUE(surveyOutput(survey, RunOutput::Report, en).starts_with("FAUNISTIC ANALYSIS\r\n"));
-    EXPECT_TRUE(diversityOutput(diversity, RunOutput::Report, en).starts_with("ZAVIRO - DIVERSITY\r\n"));
+    EXPECT_TRUE(outputOf(survey, RunOutput::Report, en).starts_with("FAUNISTIC ANALYSIS\r\n"));
+    EXPECT_TRUE(outputOf(diversity, RunOutput::Report, en).starts_with("ZAVIRO - DIVERSITY\r\n"));
     // And through the table of run kinds, which the command line uses.
     EXPECT_EQ(runOutput(AnyRun{survey}, RunOutput::Report, ReportLanguage::Spanish),
-              surveyOutput(survey, RunOutput::Report, ReportLanguage::Spanish));
-    EXPECT_EQ(runOutput(AnyRun{comparison}, RunOutput::Report, en),
-              comparisonOutput(comparison, RunOutput::Report, en));
-    EXPECT_TRUE(similarityOutput(similarity, RunOutput::Report, en).starts_with("FAUNISTIC ANALYSIS - Similarity"));
-    EXPECT_TRUE(comparisonOutput(comparison, RunOutput::Report, ReportLanguage::Spanish)
+              outputOf(survey, RunOutput::Report, ReportLanguage::Spanish));
+    EXPECT_EQ(runOutput(AnyRun{comparison}, RunOutput::Report, en), outputOf(comparison, RunOutput::Report, en));
+    EXPECT_TRUE(outputOf(similarity, RunOutput::Report, en).starts_with("FAUNISTIC ANALYSIS - Similarity"));
+    EXPECT_TRUE(outputOf(comparison, RunOutput::Report, ReportLanguage::Spanish)
                     .starts_with("AN\xC1LISIS FAUN\xCDSTICO - Comparaci\xF3n de tratamientos\r\n"));
     // The note on the pairing (the files differ in length) in the report's language.
     const std::string note = "\r\nWarning: the treatments have different numbers of species (";
-    EXPECT_NE(similarityOutput(similarity, RunOutput::Report, en).find(note), std::string::npos);
-    EXPECT_NE(comparisonOutput(comparison, RunOutput::Report, en).find(note), std::string::npos);
+    EXPECT_NE(outputOf(similarity, RunOutput::Report, en).find(note), std::string::npos);
+    EXPECT_NE(outputOf(comparison, RunOutput::Report, en).find(note), std::string::npos);
     for (const auto output : {RunOutput::Json, RunOutput::Csv}) {
-        EXPECT_EQ(surveyOutput(survey, output, en), surveyOutput(survey, output));
-        EXPECT_EQ(diversityOutput(diversity, output, en), diversityOutput(diversity, output));
+        EXPECT_EQ(outputOf(survey, output, en), outputOf(survey, output));
+        EXPECT_EQ(outputOf(diversity, output, en), outputOf(diversity, output));
     }
     // The fluctuation and the communities through the table of run kinds too.
     const auto whole = readFileBytes(kTests / "fluctuation" / "golden" / "dez-especies-coletas.txt");
@@ -466,8 +464,8 @@ TEST(ReportLanguages, RunsWriteTheReportInTheLanguageAndTheRestUnchanged) {
     for (const auto output : {RunOutput::Json, RunOutput::Csv})
         EXPECT_EQ(runOutput(fluctuation, output, en), runOutput(fluctuation, output));
     EXPECT_EQ(runOutput(communities, RunOutput::Json, en), runOutput(communities, RunOutput::Json));
-    EXPECT_EQ(similarityOutput(similarity, RunOutput::Json, en), similarityOutput(similarity, RunOutput::Json));
-    EXPECT_EQ(comparisonOutput(comparison, RunOutput::Json, en), comparisonOutput(comparison, RunOutput::Json));
+    EXPECT_EQ(outputOf(similarity, RunOutput::Json, en), outputOf(similarity, RunOutput::Json));
+    EXPECT_EQ(outputOf(comparison, RunOutput::Json, en), outputOf(comparison, RunOutput::Json));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "data/file_io.h"
 #include "data/species_file.h"
 #include "runs/report_tables.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 #include "similarity/similarity.h"
 
 #include <gtest/gtest.h>

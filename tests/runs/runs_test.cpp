@@ -37,9 +37,8 @@ TEST(RunsOverBytes, SurveyAndDiversityGiveEveryOutputOfTheFileRun) {
     const auto diversityBytes = runDiversity(bytes, "girdled.txt", kWhen);
     for (const auto output : {RunOutput::Report, RunOutput::Json, RunOutput::Csv}) {
         SCOPED_TRACE(static_cast<int>(output));
-        EXPECT_EQ(surveyOutput(surveyBytes, output), replaced(surveyOutput(survey, output), path, "girdled.txt"));
-        EXPECT_EQ(diversityOutput(diversityBytes, output),
-                  replaced(diversityOutput(diversity, output), path, "girdled.txt"));
+        EXPECT_EQ(outputOf(surveyBytes, output), replaced(outputOf(survey, output), path, "girdled.txt"));
+        EXPECT_EQ(outputOf(diversityBytes, output), replaced(outputOf(diversity, output), path, "girdled.txt"));
     }
 }
 
@@ -53,10 +52,9 @@ TEST(RunsOverBytes, FluctuationGivesEveryOutputOfTheFileRunWithItsLag) {
         const auto overBytes = runFluctuation(bytes, "coletas.txt", lag, kWhen);
         EXPECT_EQ(run.result.lag, lag);
         for (const auto output : {RunOutput::Report, RunOutput::Json, RunOutput::Csv})
-            EXPECT_EQ(fluctuationOutput(overBytes, output),
-                      replaced(fluctuationOutput(run, output), path, "coletas.txt"));
+            EXPECT_EQ(outputOf(overBytes, output), replaced(outputOf(run, output), path, "coletas.txt"));
     }
-    EXPECT_NE(fluctuationOutput(runFluctuation(bytes, "x", 1, kWhen), RunOutput::Json).find("\"defasagem\": 1"),
+    EXPECT_NE(outputOf(runFluctuation(bytes, "x", 1, kWhen), RunOutput::Json).find("\"defasagem\": 1"),
               std::string::npos);
     // A survey without its collections says how to add them.
     try {
@@ -83,9 +81,8 @@ TEST(RunsOverBytes, ComparisonAndSimilarityKeepTheNamesTheWarningAndTheOutputs) 
     const auto comparison = runComparison(read, DendrogramIndex::BrayCurtis);
     const auto comparisonFiles = runComparison(files, DendrogramIndex::BrayCurtis, clock);
     for (const auto output : {RunOutput::Report, RunOutput::Json})
-        EXPECT_EQ(comparisonOutput(comparison, output), comparisonOutput(comparisonFiles, output));
-    EXPECT_EQ(similarityOutput(runSimilarity(read), RunOutput::Report),
-              similarityOutput(runSimilarity(fromFiles), RunOutput::Report));
+        EXPECT_EQ(outputOf(comparison, output), outputOf(comparisonFiles, output));
+    EXPECT_EQ(outputOf(runSimilarity(read), RunOutput::Report), outputOf(runSimilarity(fromFiles), RunOutput::Report));
 }
 
 // A treatment's name given with its bytes is a name, not a path: a slash in
@@ -98,8 +95,8 @@ TEST(RunsOverBytes, ANameWithASlashIsKeptWhole) {
     read.finish(kWhen);
     EXPECT_EQ(read.namesUtf8(), (std::vector<std::string>{"Mata ciliar 2023/24", "Pasto 2023/24"}));
     const auto comparison = runComparison(read, DendrogramIndex::Sorensen);
-    EXPECT_NE(comparisonOutput(comparison, RunOutput::Report).find("T1 = Mata ciliar 2023/24"), std::string::npos);
-    EXPECT_EQ(comparisonOutput(comparison, RunOutput::Report).find("T1 = 24"), std::string::npos);
+    EXPECT_NE(outputOf(comparison, RunOutput::Report).find("T1 = Mata ciliar 2023/24"), std::string::npos);
+    EXPECT_EQ(outputOf(comparison, RunOutput::Report).find("T1 = 24"), std::string::npos);
 }
 
 // One survey of three areas, the second sheet sorted by name and listing only
@@ -126,12 +123,12 @@ TEST(RunsOverBytes, NamedSpeciesArePairedByNameInEveryOutput) {
     for (std::size_t p = 0; p < byName.result.pairs.size(); ++p)
         EXPECT_EQ(byName.result.pairs[p].quotient, byLine.result.pairs[p].quotient);
     const std::string note = "Espécies pareadas pelo nome, não pela linha: 4 espécies nos 3 tratamentos";
-    EXPECT_NE(similarityOutput(byName, RunOutput::Report).find(cp1252::fromUtf8(note)), std::string::npos);
-    EXPECT_NE(similarityOutput(byName, RunOutput::Json).find("\"avisos\": [\n    \"" + note), std::string::npos);
-    EXPECT_EQ(similarityOutput(byLine, RunOutput::Report).find("pareadas"), std::string::npos);
-    EXPECT_EQ(similarityOutput(byLine, RunOutput::Json).find("avisos"), std::string::npos);
+    EXPECT_NE(outputOf(byName, RunOutput::Report).find(cp1252::fromUtf8(note)), std::string::npos);
+    EXPECT_NE(outputOf(byName, RunOutput::Json).find("\"avisos\": [\n    \"" + note), std::string::npos);
+    EXPECT_EQ(outputOf(byLine, RunOutput::Report).find("pareadas"), std::string::npos);
+    EXPECT_EQ(outputOf(byLine, RunOutput::Json).find("avisos"), std::string::npos);
     const auto comparison = runComparison(byName.treatments, DendrogramIndex::Sorensen);
-    EXPECT_NE(comparisonOutput(comparison, RunOutput::Report).find("  T3 = borda.txt\r\n" + cp1252::fromUtf8(note)),
+    EXPECT_NE(outputOf(comparison, RunOutput::Report).find("  T3 = borda.txt\r\n" + cp1252::fromUtf8(note)),
               std::string::npos);
 }
 
@@ -181,18 +178,18 @@ TEST(RunKinds, EveryKindRunsOverFilesAndBytesAsItsOwnRun) {
         EXPECT_EQ(runKindNamed(kind.name), &kind);
         const std::string expected = std::visit(
             [&](const auto& run) {
-                if constexpr (requires { surveyOutput(run, RunOutput::Report); })
-                    return surveyOutput(run, RunOutput::Json);
-                else if constexpr (requires { diversityOutput(run, RunOutput::Report); })
-                    return diversityOutput(run, RunOutput::Json);
-                else if constexpr (requires { similarityOutput(run, RunOutput::Report); })
-                    return similarityOutput(run, RunOutput::Json);
-                else if constexpr (requires { fluctuationOutput(run, RunOutput::Report); })
-                    return fluctuationOutput(run, RunOutput::Json);
-                else if constexpr (requires { comparisonOutput(run, RunOutput::Report); })
-                    return comparisonOutput(run, RunOutput::Json);
+                if constexpr (requires { outputOf(run, RunOutput::Report); })
+                    return outputOf(run, RunOutput::Json);
+                else if constexpr (requires { outputOf(run, RunOutput::Report); })
+                    return outputOf(run, RunOutput::Json);
+                else if constexpr (requires { outputOf(run, RunOutput::Report); })
+                    return outputOf(run, RunOutput::Json);
+                else if constexpr (requires { outputOf(run, RunOutput::Report); })
+                    return outputOf(run, RunOutput::Json);
+                else if constexpr (requires { outputOf(run, RunOutput::Report); })
+                    return outputOf(run, RunOutput::Json);
                 else
-                    return communitiesOutput(run, RunOutput::Json);
+                    return outputOf(run, RunOutput::Json);
             },
             fromFiles);
         EXPECT_EQ(runOutput(fromFiles, RunOutput::Json), expected);

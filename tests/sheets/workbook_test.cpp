@@ -9,7 +9,7 @@
 #include "data/clock.h"
 #include "data/file_io.h"
 #include "data/species_file.h"
-#include "runs/runs.h"
+#include "runs/run_kinds.h"
 
 #include "support/workbook_files.h"
 
