@@ -6,7 +6,6 @@
 // where a text fits. Texts are UTF-8.
 
 #include "figures/figure_data.h"
-#include "fluctuation/fluctuation.h"
 
 #include <optional>
 #include <string>
@@ -97,18 +96,6 @@ struct Figure {
     std::size_t ranks = 0;
 };
 
-// The rank-abundance plot and the species per class of each criterion.
-std::vector<Figure> figuresOf(const AnalysisResult& result, ChartLanguage language);
-// The curves of Hill numbers, of richness by collections and of coverage.
-std::vector<Figure> figuresOf(const DiversityResult& result, ChartLanguage language);
-// The quotients of each pair with their intervals; `names` are the
-// treatments' names, in order.
-std::vector<Figure> figuresOf(const SimilarityResult& result, const std::vector<std::string>& names,
-                              ChartLanguage language);
-// The UPGMA dendrogram.
-std::vector<Figure> figuresOf(const ComparisonResult& result, const std::vector<std::string>& names,
-                              ChartLanguage language);
-
 // The fluctuation's charts: which weather variable goes with the series on
 // the time axis, and which series the scatter sets against which variable.
 struct FluctuationFigureOptions {
@@ -116,18 +103,6 @@ struct FluctuationFigureOptions {
     // The scatter's series: "individuos", "especies" or "especie N".
     std::string series = "individuos";
 };
-
-// The fluctuation over the dates (a real time axis; the collections'
-// numbers in an undated survey): individuals per collection as bars, each
-// predominant species as a line, the chosen weather variable on a second
-// axis (a rainfall as bars, any other as a line); the species per
-// collection; the chosen series against the chosen variable with its
-// least-squares line and Pearson's r.
-std::vector<Figure> figuresOf(const FluctuationResult& result, ChartLanguage language,
-                              const FluctuationFigureOptions& options = {});
-
-// Days from 1970-01-01 (proleptic Gregorian; Hinnant's days_from_civil).
-long daysSinceEpoch(const CalendarDate& date);
 
 // The figures as JSON for the page, numbers written as the other exports
 // write them.
@@ -140,10 +115,14 @@ AxisRange classAxis(int most);
 // (1 when there is none), labelled every 0.05, 0.1 or 0.2.
 AxisRange dendrogramAxis(double top);
 
-// The ordination of the communities' collections (the NMDS, or the PCoA
-// when asked or when there is no NMDS) with each treatment's convex hull,
-// and the indicator species' IndVal by treatment.
-std::vector<Figure> figuresOf(const communities::CommunityResult& result, const std::vector<std::string>& names,
-                              ChartLanguage language, bool pcoa = false);
+// What the kinds' figures are made of (each kind's figures are in its unit,
+// runs/*_figures.cpp, from the values of figure_data.h).
+// A value axis labelled at every step from 0 within its ends, with
+// `decimals` decimals ("%.Nf" as the desktop's axes print them).
+FigureAxis valueAxis(std::string title, const AxisRange& range, int decimals);
+// A labelled place at 1, 2, ... for each name, from 0.5 to n + 0.5.
+FigureAxis categoryAxis(std::string title, const std::vector<std::string>& names);
+// The key of the treatments under the chart: "Tratamentos", "T1 = name", ...
+void addKey(Figure& figure, const std::vector<std::string>& names, ChartLanguage language);
 
 } // namespace zav

@@ -45,6 +45,12 @@ CommunitiesRun runCommunities(const std::vector<std::filesystem::path>& files, c
 CommunitiesRun runCommunities(const std::vector<std::pair<std::string_view, std::string>>& files,
                               const CommunityOptions& options, const DateTime& when);
 
+// Its charts: the ordination of the collections (the NMDS, or the PCoA
+// when asked or when there is no NMDS) with each treatment's convex hull,
+// and the indicator species' IndVal by treatment.
+std::vector<Figure> figuresOf(const communities::CommunityResult& result, const std::vector<std::string>& names,
+                              ChartLanguage language, bool pcoa = false);
+
 // The indicator species, the PERMANOVA table, the PCoA's eigenvalues and
 // the samples' coordinates on both ordinations; `names` keys the treatments.
 std::vector<ShownTable> communitiesTables(const communities::CommunityResult& result,

@@ -24,6 +24,10 @@ struct ComparisonRun {
 ComparisonRun runComparison(const std::vector<std::filesystem::path>& files, DendrogramIndex index, Clock& clock);
 ComparisonRun runComparison(TreatmentFiles treatments, DendrogramIndex index);
 
+// Its chart: the UPGMA dendrogram.
+std::vector<Figure> figuresOf(const ComparisonResult& result, const std::vector<std::string>& names,
+                              ChartLanguage language);
+
 // Hutcheson's test (per treatment and per pair) and the four matrices.
 std::vector<ShownTable> comparisonTables(const ComparisonResult& result, const std::vector<std::string>& names,
                                          char decimalSeparator = '.',

@@ -29,6 +29,10 @@ DiversityRun runDiversity(const std::filesystem::path& file, Clock& clock);
 DiversityRun runDiversity(const std::filesystem::path& file, const DateTime& when);
 DiversityRun runDiversity(std::string_view bytes, const std::string& shownName, const DateTime& when);
 
+// Its charts: the curves of Hill numbers, of richness by collections and
+// of coverage.
+std::vector<Figure> figuresOf(const DiversityResult& result, ChartLanguage language);
+
 // The sample, the richness estimators (estimate, standard error, 95 %
 // interval), the indices, the Hill numbers and the two curves with their
 // bands.

@@ -32,6 +32,10 @@ SurveyRun runSurvey(const std::filesystem::path& file, const DateTime& when);
 // A file's bytes; `shownName` (UTF-8) stands where the path is shown.
 SurveyRun runSurvey(std::string_view bytes, const std::string& shownName, const DateTime& when);
 
+// Its charts: the rank-abundance plot and the species per class of each
+// criterion.
+std::vector<Figure> figuresOf(const AnalysisResult& result, ChartLanguage language);
+
 // The species table (the names where the file has them) and the indices,
 // the figures with `decimalSeparator`, the words in `language`.
 std::vector<ShownTable> surveyTables(const AnalysisResult& result, char decimalSeparator = '.',

@@ -33,6 +33,15 @@ FluctuationRun runFluctuation(const std::filesystem::path& file, int lag, Clock&
 FluctuationRun runFluctuation(const std::filesystem::path& file, int lag, const DateTime& when);
 FluctuationRun runFluctuation(std::string_view bytes, const std::string& shownName, int lag, const DateTime& when);
 
+// Its charts: the fluctuation over the dates (a real time axis; the
+// collections' numbers in an undated survey): individuals per collection
+// as bars, each predominant species as a line, the chosen weather variable
+// on a second axis (a rainfall as bars, any other as a line); the species
+// per collection; the chosen series against the chosen variable with its
+// least-squares line and Pearson's r.
+std::vector<Figure> figuresOf(const FluctuationResult& result, ChartLanguage language,
+                              const FluctuationFigureOptions& options = {});
+
 // The per-collection table, the correlations with the weather and the
 // seasonality.
 std::vector<ShownTable> fluctuationTables(const FluctuationResult& result, char decimalSeparator = '.',

@@ -88,7 +88,7 @@ AnyRun runBytes(RunKind kind, const std::vector<NamedBytes>& files, const RunPar
 // gives; the report's labels in `language`.
 std::string runOutput(const AnyRun& run, RunOutput output, ReportLanguage language = ReportLanguage::Portuguese);
 
-// The run's charts: its kind's figures (figures/figures.h), the treatments
+// The run's charts: its kind's figures (its unit's figuresOf), the treatments
 // by their names; a fluctuation's with the weather variable and the series
 // chosen.
 std::vector<Figure> runFigures(const AnyRun& run, ChartLanguage language,

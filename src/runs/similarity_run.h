@@ -24,6 +24,11 @@ struct SimilarityRun {
 SimilarityRun runSimilarity(const std::vector<std::filesystem::path>& files, Clock& clock);
 SimilarityRun runSimilarity(TreatmentFiles treatments);
 
+// Its chart: the quotients of each pair with their intervals; `names` are
+// the treatments' names, in order.
+std::vector<Figure> figuresOf(const SimilarityResult& result, const std::vector<std::string>& names,
+                              ChartLanguage language);
+
 // Every pair's quotient with its interval; `names` keys the treatments.
 std::vector<ShownTable> similarityTables(const SimilarityResult& result, const std::vector<std::string>& names,
                                          char decimalSeparator = '.',

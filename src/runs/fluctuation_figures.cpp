@@ -1,7 +1,7 @@
 // The fluctuation's charts: the survey over its dates, the species per
 // collection and one series against one weather variable.
 
-#include "figures/figures.h"
+#include "runs/fluctuation_run.h"
 
 #include "data/text.h"
 
@@ -13,6 +13,9 @@
 
 namespace zav {
 
+namespace {
+
+// Days from 1970-01-01 (proleptic Gregorian; Hinnant's days_from_civil).
 long daysSinceEpoch(const CalendarDate& date) {
     // H. Hinnant, "chrono-Compatible Low-Level Date Algorithms",
     // days_from_civil: eras of 400 years, March-based years.
@@ -24,8 +27,6 @@ long daysSinceEpoch(const CalendarDate& date) {
     const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return era * 146097 + doe - 719468;
 }
-
-namespace {
 
 std::string say(ChartLanguage language, const char* portuguese, const char* english) {
     return chartText(language, portuguese, english);

@@ -1,4 +1,4 @@
-#include "figures/figures.h"
+#include "runs/communities_run.h"
 
 #include "communities/communities.h"
 #include "data/text.h"
@@ -39,25 +39,9 @@ int decimalsOf(double step) {
     return decimals;
 }
 
+// A value axis labelled with the decimals of its step.
 FigureAxis valueAxis(std::string title, const AxisRange& range) {
-    FigureAxis axis{std::move(title), range.min, range.max, false, range.step, false, {}};
-    if (range.step <= 0) return axis;
-    const int decimals = decimalsOf(range.step);
-    const auto first = static_cast<long>(std::ceil(range.min / range.step - 1e-9));
-    const auto last = static_cast<long>(std::floor(range.max / range.step + 1e-9));
-    for (long k = first; k <= last; ++k) {
-        auto label = fixedPoint(static_cast<double>(k) * range.step, decimals);
-        axis.ticks.push_back({std::strtod(label.c_str(), nullptr), std::move(label)});
-    }
-    return axis;
-}
-
-void addKey(Figure& figure, const std::vector<std::string>& names, ChartLanguage language) {
-    if (names.empty()) return;
-    figure.key.push_back(say(language, "Tratamentos", "Treatments"));
-    for (std::size_t i = 0; i < names.size(); ++i)
-        figure.key.push_back(treatmentCode(i) + " = " + names[i]);
-    figure.keyNotes = figure.key.size() + 1;
+    return zav::valueAxis(std::move(title), range, decimalsOf(range.step));
 }
 
 // The samples on the NMDS (or the PCoA's first two axes), each treatment in
