@@ -1,8 +1,10 @@
 // The page's texts in its three languages, in one place: each text as the
-// page writes it in Portuguese (index.html, app.js, workbook.js), with its
-// English and its Spanish. "{0}", "{1}": what the page puts in (a file's
-// name, a number). The reports and the charts are not here: the core writes
-// them in the language it is given, as zaviro-relatorio --idioma does.
+// page writes it in Portuguese (index.html, app.js, workbook.js, and the
+// labels of the analyses' buttons, from the core's table of run kinds),
+// with its English and its Spanish. "{0}", "{1}": what the page puts in (a
+// file's name, a number). The reports and the charts are not here: the core
+// writes them in the language it is given, as zaviro-relatorio --idioma
+// does.
 //
 // The language is the one chosen in the header's PT / EN / ES, remembered
 // by the browser, else the browser's first language (en* English, es*
