@@ -359,6 +359,10 @@
     });
     var box = $("mensagem");
     if (box.zavSaid) box.textContent = pageWords(box.zavSaid);
+    // The kinds' buttons and hints (placeButtons).
+    Array.prototype.forEach.call(document.querySelectorAll(".analises > *"), function (e) {
+      if (e.zavSaid) e.textContent = render(e.zavSaid);
+    });
     Array.prototype.forEach.call($("lista-tratamentos").querySelectorAll("input"), function (e, i) {
       e.setAttribute("aria-label", T("Nome do tratamento T{0}", [i + 1]));
     });
@@ -492,37 +496,82 @@
 
   async function readOne(files) { return [{ bytes: await readDataFile(files[0]), name: files[0].name }]; }
 
-  // What the page offers: each kind of run of the core's table, with its
-  // button and file input here (index.html), how its files are read and its
-  // parameters; its charts are the figures the core gives with the run. A
-  // new kind of the core adds its button and input in index.html and an
-  // entry here.
-  var analyses = [
-    { kind: "faunistica", button: "calcular", input: "arquivo", read: readOne },
-    { kind: "diversidade", button: "diversidade", input: "arquivo", read: readOne },
-    { kind: "similaridade", button: "similaridade", input: "tratamentos", read: readTreatments },
-    {
-      kind: "comparacao", button: "comparacao", input: "tratamentos", read: readTreatments,
-      parameters: function () { return [$("indice").value === "bray-curtis" ? 1 : 0]; },
-    },
-    {
-      // Each collection of each treatment a sample: the dissimilarity and
-      // the permutations of the tests as chosen, the seed the core's.
-      kind: "comunidades", button: "comunidades", input: "tratamentos", read: readTreatments,
+  // The parameters the page offers: each input of index.html read as the
+  // integer zav_web_run takes at the place the core's table gives it.
+  var PARAMETERS = {
+    // The comparison's dendrogram: 1 Bray-Curtis, 0 for 1 - Sørensen.
+    indice: function (e) { return e.value === "bray-curtis" ? 1 : 0; },
+    // The fluctuation's lag: collection k paired with the weather of collection k - K.
+    defasagem: function (e) { return Math.max(0, parseInt(e.value, 10) || 0); },
+    // Each collection of each treatment a sample: their dissimilarity, 1 Jaccard, 0 Bray-Curtis.
+    "indice-comunidades": function (e) { return e.value === "jaccard" ? 1 : 0; },
+    // The permutations of the communities' tests (the seed is the core's);
+    // the core says why a number is refused.
+    permutacoes: function (e) { var n = Number(e.value); return Number.isInteger(n) ? n : 0; },
+  };
+
+  // What the page offers: each kind of run of the core's table, in its
+  // order, with its button, made here when the core gives the table (the
+  // faunistic analysis keeps the id "calcular" of the page's first button),
+  // its files' input and how they are read, and its parameters; its charts
+  // are the figures the core gives with the run. A new kind of the core
+  // needs nothing here unless it takes a parameter the page does not offer
+  // yet: then its input in index.html and its reading in PARAMETERS.
+  var analyses = [];
+
+  function analysisOf(kind) {
+    var oneFile = kind.arquivos_max === 1;
+    return {
+      kind: kind.nome, button: kind.nome === "faunistica" ? "calcular" : kind.nome, input: oneFile ? "arquivo" : "tratamentos",
+      read: oneFile ? readOne : readTreatments,
+      // The integers at their places; a place before the last one taken,
+      // and not taken, holds 0, the core's default there.
       parameters: function () {
-        var permutations = Number($("permutacoes").value);
-        return [0, 0, $("indice-comunidades").value === "jaccard" ? 1 : 0,
-          Number.isInteger(permutations) ? permutations : 0, -1];
+        var values = [];
+        kind.parametros.forEach(function (p) {
+          while (values.length < p.posicao) values.push(0);
+          values[p.posicao] = PARAMETERS[p.entrada]($(p.entrada));
+        });
+        return values;
       },
-    },
-    {
-      // The survey kept whole: its collections and weather; the lag pairs
-      // collection k with the weather of collection k - K. No charts yet.
-      kind: "flutuacao", button: "flutuacao", input: "arquivo", read: readOne,
-      parameters: function () { return [0, Math.max(0, parseInt($("defasagem").value, 10) || 0)]; },
-      charts: function () { return []; },
-    },
-  ];
+    };
+  }
+
+  // Each kind's button in the place of its files' input (index.html): the
+  // kinds of one file side by side; the kinds of several one a line, each
+  // with how many treatments it takes, or the hint index.html gives it
+  // (data-dica). The inputs of its parameters follow it, as the page reads
+  // from left to right and the keyboard goes.
+  function placeButtons(table) {
+    table.forEach(function (kind) {
+      var analysis = analysisOf(kind);
+      var place = document.querySelector(".analises[data-entrada=" + analysis.input + "]");
+      var several = analysis.input === "tratamentos";
+      if (several && place.firstChild) place.append(document.createElement("br"), " ");
+      var button = document.createElement("button");
+      button.type = "button";
+      button.id = analysis.button;
+      button.disabled = true;
+      write(button, said(kind.rotulo));
+      place.append(button, " ");
+      if (several) {
+        var hint = document.querySelector("[data-dica=" + kind.nome + "]");
+        if (hint) hint.hidden = false;
+        else {
+          hint = document.createElement("span");
+          hint.className = "dica";
+          write(hint, said("{0} a {1} tratamentos", String(kind.arquivos_min), String(kind.arquivos_max)));
+        }
+        place.append(hint, " ");
+      }
+      kind.parametros.forEach(function (p) { place.append($(p.entrada).closest("label"), " "); });
+      analyses.push(analysis);
+      $(analysis.input).addEventListener("change", enableButtons);
+      button.addEventListener("click", guard(function () { return runAnalysis(analysis, Array.from($(analysis.input).files)); }, analysis.input));
+    });
+  }
+  // The faunistic analysis, which the example and a data file dropped on the page run.
+  function faunistic() { return analyses.find(function (a) { return a.kind === "faunistica"; }); }
 
   // A kind of one file names its downloads after it ("mata-diversidade");
   // a kind of several, after itself ("comparacao").
@@ -553,7 +602,7 @@
         return;
       }
       if (overtaken(id)) return;
-      var run = { kind: analysis.kind, files: input, parameters: analysis.parameters ? analysis.parameters() : [], when: clock(),
+      var run = { kind: analysis.kind, files: input, parameters: analysis.parameters(), when: clock(),
         language: language() };
       var result = await callCore("run", run);
       if (overtaken(id)) return;
@@ -710,12 +759,8 @@
     enableButtons();
   }
 
-  analyses.forEach(function (a) {
-    $(a.input).addEventListener("change", enableButtons);
-    $(a.button).addEventListener("click", guard(function () { return runAnalysis(a, Array.from($(a.input).files)); }, a.input));
-  });
   $("exemplo").addEventListener("click", guard(function () {
-    return runAnalysis(analyses[0], [new File([EXAMPLE], "dez-especies.txt", { type: "text/plain" })]);
+    return runAnalysis(faunistic(), [new File([EXAMPLE], "dez-especies.txt", { type: "text/plain" })]);
   }, "arquivo"));
   $("tratamentos").addEventListener("change", listTreatments);
   $("planilha").addEventListener("change", function () { importSource = "planilha"; guard(listSheets, "planilha")(); });
@@ -828,7 +873,7 @@
       }, "planilha")();
     }
     enableButtons();
-    guard(function () { return runAnalysis(analyses[0], [files[0]]); }, "arquivo")();
+    guard(function () { return runAnalysis(faunistic(), [files[0]]); }, "arquivo")();
   });
 
   // ---- Start -------------------------------------------------------------
@@ -858,6 +903,7 @@
   }
   Promise.resolve().then(startWorker).then(function () { return callCore("kinds", null); }).then(function (table) {
     table.forEach(function (kind) { kinds[kind.nome] = kind; });
+    placeButtons(table);
     core = true;
     window.zaviroReadyMs = performance.now();
     write($("relatorio"), said("Escolha um arquivo de dados e clique em Calcular (ou clique em Exemplo)."));

@@ -1,8 +1,10 @@
 // The page's texts in its three languages, in one place: each text as the
-// page writes it in Portuguese (index.html, app.js, workbook.js), with its
-// English and its Spanish. "{0}", "{1}": what the page puts in (a file's
-// name, a number). The reports and the charts are not here: the core writes
-// them in the language it is given, as zaviro-relatorio --idioma does.
+// page writes it in Portuguese (index.html, app.js, workbook.js, and the
+// labels of the analyses' buttons, from the core's table of run kinds),
+// with its English and its Spanish. "{0}", "{1}": what the page puts in (a
+// file's name, a number). The reports and the charts are not here: the core
+// writes them in the language it is given, as zaviro-relatorio --idioma
+// does.
 //
 // The language is the one chosen in the header's PT / EN / ES, remembered
 // by the browser, else the browser's first language (en* English, es*
@@ -68,9 +70,8 @@ var ZavLanguage = (function () {
     "2. Tratamentos": ["2. Treatments", "2. Tratamientos"],
     "Arquivos dos tratamentos": ["Treatments' files", "Archivos de los tratamientos"],
     "Similaridade": ["Similarity", "Similitud"],
-    "3 a 10 tratamentos": ["3 to 10 treatments", "3 a 10 tratamientos"],
+    "{0} a {1} tratamentos": ["{0} to {1} treatments", "{0} a {1} tratamientos"],
     "Comparação": ["Comparison", "Comparación"],
-    "2 a 10 tratamentos": ["2 to 10 treatments", "2 a 10 tratamientos"],
     "Dendrograma por": ["Dendrogram by", "Dendrograma por"],
     "Comunidades": ["Communities", "Comunidades"],
     "2 a 10 tratamentos, cada um com o bloco [coletas]": ["2 to 10 treatments, each with its [coletas] block",

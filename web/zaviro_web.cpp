@@ -6,10 +6,13 @@
 // leaves its texts in slots that the page copies out before the next call.
 //
 // A new kind of run reaches the page through the table: zav_web_run runs
-// it by its name, zav_web_run_kinds tells the page how many files it takes
-// and what its outputs are called; the page adds its button and charts
-// (web/app.js, `analyses`), and its parameters, if any, here
-// (`parametersOf`).
+// it by its name, zav_web_run_kinds tells the page its button's label, how
+// many files it takes, which of the page's parameters it takes and what its
+// outputs are called; the page makes its button from that (web/app.js,
+// `analyses`) and draws the figures its run gives. Only a parameter the
+// page does not offer yet needs more: its input in web/index.html and its
+// reading in web/app.js (`PARAMETERS`), and its place here
+// (`kPageParameters`, `parametersOf`).
 
 #include "analysis/analysis_export.h"
 #include "data/date_time.h"
@@ -92,21 +95,55 @@ std::string lines(const std::vector<std::string>& texts) {
     return out;
 }
 
-// A run's parameters as the page passes them, in the order of
-// RunParameters: the comparison's index (1 Bray-Curtis, 0 Sørensen), the
-// fluctuation's lag (0 or more collections), the communities' index (1
-// Jaccard, 0 Bray-Curtis), permutations and seed (below 0: the default).
+// A run's parameters as the page passes them: integers, each at its place
+// in the order of RunParameters.
+enum ParameterPlace : std::size_t {
+    kDendrogramIndex = 0,  // the comparison's index: 1 Bray-Curtis, 0 Sørensen
+    kLag = 1,              // the fluctuation's lag: 0 or more collections
+    kCommunitiesIndex = 2, // the communities' index: 1 Jaccard, 0 Bray-Curtis
+    kPermutations = 3,     // the communities' permutations
+    kSeed = 4,             // the communities' seed: below 0, the default
+};
+
 zav::RunParameters parametersOf(const int* parameters, int count) {
     zav::RunParameters out;
-    if (count > 0) out.index = parameters[0] != 0 ? zav::DendrogramIndex::BrayCurtis : zav::DendrogramIndex::Sorensen;
-    if (count > 1) out.lag = std::max(0, parameters[1]);
-    if (count > 2)
-        out.communities.index =
-            parameters[2] != 0 ? zav::communities::Dissimilarity::Jaccard : zav::communities::Dissimilarity::BrayCurtis;
+    const auto given = [&](ParameterPlace place) { return static_cast<std::size_t>(count) > place; };
+    if (given(kDendrogramIndex))
+        out.index =
+            parameters[kDendrogramIndex] != 0 ? zav::DendrogramIndex::BrayCurtis : zav::DendrogramIndex::Sorensen;
+    if (given(kLag)) out.lag = std::max(0, parameters[kLag]);
+    if (given(kCommunitiesIndex))
+        out.communities.index = parameters[kCommunitiesIndex] != 0 ? zav::communities::Dissimilarity::Jaccard
+                                                                   : zav::communities::Dissimilarity::BrayCurtis;
     // Refused by the run, with its message, outside 1 to the most it takes.
-    if (count > 3) out.communities.permutations = parameters[3];
-    if (count > 4 && parameters[4] >= 0) out.communities.seed = static_cast<std::uint64_t>(parameters[4]);
+    if (given(kPermutations)) out.communities.permutations = parameters[kPermutations];
+    if (given(kSeed) && parameters[kSeed] >= 0) out.communities.seed = static_cast<std::uint64_t>(parameters[kSeed]);
     return out;
+}
+
+// The parameters the page offers, each named as its input in
+// web/index.html, at its place among the integers above, and the kinds
+// that take it. The table's "index" is the dendrogram's for a kind without
+// permutation tests and the dissimilarity of the samples for one with them.
+struct PageParameter {
+    std::string_view input;
+    ParameterPlace place;
+    bool (*takenBy)(const zav::RunKindInfo& kind);
+};
+constexpr PageParameter kPageParameters[] = {
+    {"indice", kDendrogramIndex, [](const zav::RunKindInfo& k) { return k.takesIndex && !k.takesPermutations; }},
+    {"defasagem", kLag, [](const zav::RunKindInfo& k) { return k.takesLag; }},
+    {"indice-comunidades", kCommunitiesIndex,
+     [](const zav::RunKindInfo& k) { return k.takesIndex && k.takesPermutations; }},
+    {"permutacoes", kPermutations, [](const zav::RunKindInfo& k) { return k.takesPermutations; }},
+};
+
+// The label of a kind's button: its menu item's text without the mark of
+// its access key ("Di&versidade"), else its title.
+std::string buttonLabel(const zav::RunKindInfo& kind) {
+    std::string label(kind.menuText.empty() ? kind.title : kind.menuText);
+    std::erase(label, '&');
+    return label;
 }
 
 // The rows of a sheet as zav_web_import_sheet receives them.
@@ -234,9 +271,12 @@ void zav_web_language(const char* code) {
     pageLanguage = zav::reportLanguageFromCode(code).value_or(zav::ReportLanguage::Portuguese);
 }
 
-// The kinds of run, as the page needs them: each one's name, title, how
-// many files it takes, what its downloads add to their name and whether it
-// has a CSV and a species table (copied, or saved as a workbook). JSON in the JSON slot.
+// The kinds of run, in the table's order, as the page needs them: each
+// one's name, title and button's label, how many files it takes, the
+// parameters it takes (the inputs of web/index.html, each with its place
+// among the integers zav_web_run reads), what its downloads add to their
+// name and whether it has a CSV and a species table (copied, or saved as a
+// workbook). JSON in the JSON slot.
 void zav_web_run_kinds() {
     zav::JsonWriter json;
     json.beginArray();
@@ -244,6 +284,16 @@ void zav_web_run_kinds() {
         json.beginObject();
         json.key("nome").string(kind.name);
         json.key("titulo").string(kind.title);
+        json.key("rotulo").string(buttonLabel(kind));
+        json.key("parametros").beginArray();
+        for (const auto& parameter : kPageParameters) {
+            if (!parameter.takenBy(kind)) continue;
+            json.beginObject();
+            json.key("entrada").string(parameter.input);
+            json.key("posicao").integer(static_cast<std::int64_t>(parameter.place));
+            json.endObject();
+        }
+        json.endArray();
         json.key("arquivos_min").integer(kind.minFiles);
         json.key("arquivos_max").integer(kind.maxFiles);
         json.key("sufixo").string(kind.dataSuffix);

@@ -720,6 +720,25 @@ function check(name, fn) {
       assert.ok(longest < 200, "tarefa mais longa: " + longest + " ms");
     });
 
+    await check("botoes das analises: um por tipo da tabela do nucleo, na ordem, cada um seguido dos seus parametros", async () => {
+      // The table as the page receives it, from a worker of its own.
+      const table = await page.evaluate(() => new Promise((resolve) => {
+        const worker = new Worker(URL.createObjectURL(new Blob([ZAV_CORE_WORKER], { type: "text/javascript" })));
+        worker.onmessage = (e) => { worker.terminate(); resolve(e.data.result); };
+        worker.postMessage({ id: 1, op: "kinds" });
+      }));
+      const expected = { arquivo: [], tratamentos: [] };
+      table.forEach((k) => expected[k.arquivos_max === 1 ? "arquivo" : "tratamentos"].push(
+        (k.nome === "faunistica" ? "calcular" : k.nome) + " " + k.rotulo, ...k.parametros.map((p) => p.entrada)));
+      const shown = await page.evaluate(() => {
+        const place = (input) => Array.from(document.querySelectorAll(".analises[data-entrada=" + input + "] :is(button, input, select)"),
+          (e) => (e.tagName === "BUTTON" ? e.id + " " + e.textContent : e.id));
+        return { arquivo: place("arquivo"), tratamentos: place("tratamentos") };
+      });
+      assert.deepEqual(shown, expected);
+      assert.deepEqual(await page.evaluate((labels) => labels.filter((l) => !(l in ZavLanguage.TEXTS)), table.map((k) => k.rotulo)), []);
+    });
+
     await check("a pagina em ingles e espanhol: textos, <html lang>, relatorios como --idioma, a escolha lembrada", async () => {
       // Every text of index.html has its English and Spanish (or reads the same in the three).
       assert.deepEqual(await page.evaluate(() => ZavLanguage.pageTexts().filter((t) => !(t in ZavLanguage.TEXTS) && !ZavLanguage.SAME.includes(t))), []);

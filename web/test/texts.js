@@ -4,12 +4,32 @@
 // sentence is written by the scripts untranslated; and no text of the
 // dictionary is left over. The page test checks the texts of index.html
 // in the page itself.
+// Given the browser build's worker (node texts.js build/web/zaviro-worker.js),
+// also the buttons the page makes from the core's table of run kinds: each
+// label in the dictionary, each parameter an input the page reads.
 "use strict";
 
 const assert = require("assert/strict");
 const fs = require("fs");
 const path = require("path");
+const vm = require("vm");
 const ZavLanguage = require("../i18n.js");
+
+// The core's table of run kinds as the page receives it: the worker's text
+// (scripts/build-web.sh) started as a browser starts it, asked for "kinds".
+function runKinds(workerFile) {
+  const globals = { WebAssembly, TextDecoder, TextEncoder, atob, console, setTimeout, clearTimeout, performance, URL };
+  const page = vm.createContext({ ...globals });
+  vm.runInContext(fs.readFileSync(workerFile, "utf8"), page);
+  const worker = vm.createContext({ ...globals, importScripts() {}, location: { href: "file:///" } });
+  worker.self = worker;
+  return new Promise((resolve, reject) => {
+    // Plain values of this realm, as the page's structured clone gives them.
+    worker.postMessage = (m) => ("error" in m ? reject(new Error(m.error)) : resolve(JSON.parse(JSON.stringify(m.result))));
+    vm.runInContext(page.ZAV_CORE_WORKER, worker);
+    worker.onmessage({ data: { id: 1, op: "kinds" } });
+  });
+}
 
 const web = path.resolve(__dirname, "..");
 const failures = [];
@@ -65,6 +85,24 @@ const keysUsed = new Set();
 scripts.forEach((s) => s.texts.filter((t) => DICTIONARY_CALLS.includes(t.call)).forEach((t) => keysUsed.add(t.text)));
 const html = fs.readFileSync(path.join(web, "index.html"), "utf8").replace(/\s+/g, " ");
 
+(async () => {
+const kinds = process.argv[2] ? await runKinds(process.argv[2]) : null;
+if (kinds) {
+  check("os botoes das analises: cada rotulo do nucleo no dicionario, cada parametro lido pela pagina", () => {
+    assert.ok(kinds.some((k) => k.nome === "faunistica"), JSON.stringify(kinds));
+    assert.deepEqual(kinds.map((k) => k.rotulo).filter((label) => !(label in ZavLanguage.TEXTS)), []);
+    kinds.forEach((k) => keysUsed.add(k.rotulo));
+    // The inputs the page reads (app.js, PARAMETERS), each in index.html.
+    const app = fs.readFileSync(path.join(web, "app.js"), "utf8");
+    const block = /var PARAMETERS = \{([^]*?)\n {2}\};/.exec(app)[1];
+    const read = Array.from(block.matchAll(/^ {4}"?([\w-]+)"?:/gm), (m) => m[1]);
+    const inputs = [].concat(...kinds.map((k) => k.parametros.map((p) => p.entrada)));
+    assert.deepEqual(inputs.filter((i) => !read.includes(i) || !html.includes('id="' + i + '"')), []);
+  });
+} else {
+  console.log("sem a tabela das analises (node texts.js build/web/zaviro-worker.js): rotulos dos botoes nao verificados");
+}
+
 check("cada texto nas tres linguas, com o mesmo {n}", () => {
   const bad = [];
   const holes = (t) => (t.match(/\{\d+\}/g) || []).sort().join();
@@ -110,3 +148,4 @@ check("a lingua do navegador: en* ingles, es* espanhol, as outras portugues", ()
 
 console.log(failures.length ? failures.length + " failed" : "all passed");
 process.exit(failures.length ? 1 : 0);
+})().catch((e) => { console.error(e); process.exit(1); });
