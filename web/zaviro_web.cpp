@@ -123,18 +123,18 @@ zav::RunParameters parametersOf(const int* parameters, int count) {
 
 // The parameters the page offers, each named as its input in
 // web/index.html, at its place among the integers above, and the kinds
-// that take it. The table's "index" is the dendrogram's for a kind without
-// permutation tests and the dissimilarity of the samples for one with them.
+// that take it: the dendrogram's index and the samples' dissimilarity are
+// two inputs, as the table's rows tell them apart.
 struct PageParameter {
     std::string_view input;
     ParameterPlace place;
     bool (*takenBy)(const zav::RunKindInfo& kind);
 };
 constexpr PageParameter kPageParameters[] = {
-    {"indice", kDendrogramIndex, [](const zav::RunKindInfo& k) { return k.takesIndex && !k.takesPermutations; }},
+    {"indice", kDendrogramIndex, [](const zav::RunKindInfo& k) { return k.index == zav::IndexOption::Dendrogram; }},
     {"defasagem", kLag, [](const zav::RunKindInfo& k) { return k.takesLag; }},
     {"indice-comunidades", kCommunitiesIndex,
-     [](const zav::RunKindInfo& k) { return k.takesIndex && k.takesPermutations; }},
+     [](const zav::RunKindInfo& k) { return k.index == zav::IndexOption::Dissimilarity; }},
     {"permutacoes", kPermutations, [](const zav::RunKindInfo& k) { return k.takesPermutations; }},
 };
 

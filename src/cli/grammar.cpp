@@ -438,7 +438,7 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
     const bool running = options.command == Command::Run;
     const auto& kind = runKind(options.kind);
     if (indexGiven) {
-        if (running && kind.kind == RunKind::Communities) {
+        if (running && kind.index == IndexOption::Dissimilarity) {
             if (indexValue != "bray-curtis" && indexValue != "jaccard")
                 return UsageError{"Erro: --indice espera bray-curtis ou jaccard"};
             options.parameters.communities.index =
@@ -450,7 +450,7 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
                 indexValue == "bray-curtis" ? DendrogramIndex::BrayCurtis : DendrogramIndex::Sorensen;
         }
     }
-    if (indexGiven && !(running && kind.takesIndex)) return UsageError{};
+    if (indexGiven && !(running && kind.index != IndexOption::None)) return UsageError{};
     if (permutationsGiven && !(running && kind.takesPermutations)) return UsageError{};
     if (lagGiven && !(running && kind.takesLag)) return UsageError{};
     const bool importing = options.command == Command::Import;

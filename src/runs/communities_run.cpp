@@ -204,7 +204,7 @@ const RunKindInfo& kindRow(std::type_identity<CommunitiesRun>) {
                                      .json = true,
                                      .csv = false,
                                      .xlsx = false,
-                                     .takesIndex = true,
+                                     .index = IndexOption::Dissimilarity,
                                      .takesPermutations = true,
                                      .takesLag = false,
                                      .runningStatus = "",

@@ -92,7 +92,7 @@ const RunKindInfo& kindRow(std::type_identity<ComparisonRun>) {
                                      .json = true,
                                      .csv = false,
                                      .xlsx = false,
-                                     .takesIndex = true,
+                                     .index = IndexOption::Dendrogram,
                                      .takesPermutations = false,
                                      .takesLag = false,
                                      .runningStatus = "",

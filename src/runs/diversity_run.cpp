@@ -185,7 +185,7 @@ const RunKindInfo& kindRow(std::type_identity<DiversityRun>) {
                                      .json = true,
                                      .csv = true,
                                      .xlsx = false,
-                                     .takesIndex = false,
+                                     .index = IndexOption::None,
                                      .takesPermutations = false,
                                      .takesLag = false,
                                      .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando a diversidade do arquivo: "),

@@ -81,7 +81,7 @@ const RunKindInfo& kindRow(std::type_identity<SurveyRun>) {
                                      .json = true,
                                      .csv = true,
                                      .xlsx = true,
-                                     .takesIndex = false,
+                                     .index = IndexOption::None,
                                      .takesPermutations = false,
                                      .takesLag = false,
                                      .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando o arquivo: "),

@@ -129,7 +129,7 @@ const RunKindInfo& kindRow(std::type_identity<FluctuationRun>) {
                                      .json = true,
                                      .csv = true,
                                      .xlsx = false,
-                                     .takesIndex = false,
+                                     .index = IndexOption::None,
                                      .takesPermutations = false,
                                      .takesLag = true,
                                      .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando a flutuação do arquivo: "),

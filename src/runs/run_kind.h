@@ -30,6 +30,11 @@ struct NamedBytes {
     std::string name;
 };
 
+// What --indice chooses for a kind: none, the comparison's dendrogram
+// (sorensen or bray-curtis), or the dissimilarity of the communities'
+// samples (bray-curtis or jaccard).
+enum class IndexOption { None, Dendrogram, Dissimilarity };
+
 // The kinds, named in run_kinds.h in the table's order.
 enum class RunKind : int;
 // What a run takes besides its files and the time (run_kinds.h).
@@ -60,8 +65,8 @@ struct RunKindInfo {
     bool json;
     bool csv;
     bool xlsx; // the species table as a workbook
-    // --indice: the comparison's dendrogram, the communities' dissimilarity.
-    bool takesIndex;
+    // --indice.
+    IndexOption index;
     // --permutacoes and --semente: the communities' permutation tests.
     bool takesPermutations;
     // --defasagem: the fluctuation's lag.

@@ -51,7 +51,7 @@ const RunKindInfo& kindRow(std::type_identity<SimilarityRun>) {
                                      .json = true,
                                      .csv = false,
                                      .xlsx = false,
-                                     .takesIndex = false,
+                                     .index = IndexOption::None,
                                      .takesPermutations = false,
                                      .takesLag = false,
                                      .runningStatus = "",
