@@ -20,9 +20,11 @@ std::optional<ReportDocument> chooseAndRun(RunKind kind, Interaction& interactio
     if (!chosen || chosen->isEmpty()) return std::nullopt;
     lastOpenName = *chosen;
     RunParameters parameters;
-    if (kind == RunKind::Fluctuation) {
+    const auto& info = runKind(kind);
+    if (info.takesLag) {
         // Collection k against the weather of collection k - lag.
-        const auto lag = interaction.askNumber(Zav::tr("Flutuação"), Zav::tr("Defasagem (coletas):"), 0, 0, 999);
+        const auto lag =
+            interaction.askNumber(Zav::tr(std::string(info.title).c_str()), Zav::tr("Defasagem (coletas):"), 0, 0, 999);
         if (!lag) return std::nullopt;
         parameters.lag = *lag;
     }
