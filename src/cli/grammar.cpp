@@ -78,28 +78,15 @@ struct Line {
     std::string_view text;
 };
 
+// The forms before the kinds' own (their rows in runs/run_kinds.h) and
+// after them.
+constexpr Line kLeadingForms[] = {
+    {kDesktop, "zaviro [ARQUIVO]"},
+};
 constexpr Line kForms[] = {
-    {kReport, "zaviro-relatorio [--json | --csv | --xlsx] ARQUIVO"},
-    {kReport, "zaviro-relatorio [--json | --csv | --xlsx] --saida PASTA ARQ1 [ARQ2 ...]"},
-    {kReport, "zaviro-relatorio --diversidade [--json | --csv] ARQUIVO"},
-    {kReport, "zaviro-relatorio --diversidade [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]"},
-    {kReport, "zaviro-relatorio --similaridade [--json] ARQ1 ARQ2 ARQ3 [... ARQ10]"},
-    {kReport, "zaviro-relatorio --comparacao [--json] [--indice sorensen|bray-curtis] ARQ1 ARQ2 [... ARQ10]"},
-    {kReport, "zaviro-relatorio --comunidades [--json] [--indice bray-curtis|jaccard] [--permutacoes N]\n"
-              "                      [--semente S] ARQ1 ARQ2 [... ARQ10]"},
-    {kReport, "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] ARQUIVO"},
-    {kReport, "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] --saida PASTA ARQ1 [ARQ2 ...]"},
     {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] --coletas C [-o ARQUIVO]"},
     {kReport, "zaviro-relatorio --importar PLANILHA [--planilha NOME] (--por-coleta | --registros)\n"
               "                 [--clima PLANILHA [--planilha-clima NOME]] [-o ARQUIVO]"},
-    {kDesktop, "zaviro [ARQUIVO]"},
-    {kDesktop, "zaviro [--diversidade] --pdf SAIDA.pdf ARQUIVO"},
-    {kDesktop, "zaviro [--diversidade] --grafico SAIDA.svg|SAIDA.png|SAIDA.pdf ARQUIVO"},
-    {kDesktop, "zaviro --similaridade --pdf|--grafico SAIDA ARQ1 ARQ2 ARQ3 [... ARQ10]"},
-    {kDesktop, "zaviro --comparacao [--indice sorensen|bray-curtis] --pdf|--grafico SAIDA ARQ1 ARQ2 [... ARQ10]"},
-    {kDesktop, "zaviro --comunidades [--indice bray-curtis|jaccard] [--permutacoes N] [--semente S]\n"
-               "            --pdf|--grafico SAIDA ARQ1 ARQ2 [... ARQ10]"},
-    {kDesktop, "zaviro --flutuacao [--defasagem K] --pdf|--grafico SAIDA ARQUIVO"},
 };
 
 constexpr Line kDescriptions[] = {
@@ -122,35 +109,12 @@ struct OptionHelp {
     std::string_view text;
 };
 
-constexpr OptionHelp kOptionHelp[] = {
+// The options before the kinds' modes (their rows' texts) and after them.
+constexpr OptionHelp kLeadingOptionHelp[] = {
     {kBoth, "-h, --help", "mostra esta ajuda"},
     {kBoth, "--version", "mostra a versão do programa"},
-    {kReport, "--diversidade",
-     "o relatório de diversidade (ZAVIRO - DIVERSIDADE) de todas\n"
-     "as espécies com indivíduos: cobertura (Chao e Jost 2012),\n"
-     "Chao1 (Chao 1987; iNEXT e vegan), ACE, Chao2, ICE,\n"
-     "jackknife e bootstrap (vegan specpool), Shannon, Simpson,\n"
-     "Berger-Parker, Pielou, Margalef, Menhinick, Brillouin,\n"
-     "alfa de Fisher, números de Hill e curvas de rarefação e\n"
-     "extrapolação (Chao et al. 2014); com --csv, a curva por\n"
-     "indivíduos; com --saida, NOME-diversidade.txt/.json/.csv"},
-    {kDesktop, "--diversidade", "o relatório de diversidade do arquivo e as suas curvas"},
-    {kReport, "--similaridade", "a similaridade (Sorensen) de 3 a 10 arquivos de dados"},
-    {kDesktop, "--similaridade", "a similaridade (Sorensen) de 3 a 10 arquivos de dados"},
-    {kBoth, "--comparacao",
-     "compara 2 a 10 tratamentos: teste t de Hutcheson (Zar)\n"
-     "com p de Holm, matrizes de Sorensen, Jaccard,\n"
-     "Morisita-Horn e Bray-Curtis e o dendrograma UPGMA"},
-    {kBoth, "--comunidades",
-     "as comunidades de 2 a 10 tratamentos pelas suas coletas\n"
-     "(bloco [coletas] de cada arquivo): espécies indicadoras\n"
-     "(IndVal), PERMANOVA, PCoA e NMDS"},
-    {kBoth, "--flutuacao",
-     "a flutuação populacional de um levantamento com o bloco\n"
-     "[coletas]: indivíduos, espécies, H de Shannon e as\n"
-     "espécies predominantes de cada coleta; correlações de\n"
-     "Pearson e Spearman com o clima do bloco [clima];\n"
-     "sazonalidade pelo teste de Rayleigh (Zar 2010)"},
+};
+constexpr OptionHelp kOptionHelp[] = {
     {kBoth, "--defasagem K",
      "com --flutuacao: a coleta k com o clima da coleta k - K\n"
      "(K de 0, o padrão, em diante)"},
@@ -481,22 +445,28 @@ std::variant<Options, UsageError> parseOptions(Program program, const std::vecto
 
 std::string usageText(Program program, ReportLanguage language) {
     const unsigned mine = bit(program);
+    const bool report = program == Program::Report;
     const auto say = [language](std::string_view portuguese) { return cliText(language, portuguese); };
     std::string out;
     const std::string usage = say("Uso: ");
     std::string lead = usage;
-    for (const auto& form : kForms)
-        if (form.programs & mine) {
-            out.append(lead).append(say(form.text)).append("\n");
-            lead.assign(usage.size(), ' ');
-        }
+    const auto form = [&](std::string_view text) {
+        out.append(lead).append(say(text)).append("\n");
+        lead.assign(usage.size(), ' ');
+    };
+    for (const auto& line : kLeadingForms)
+        if (line.programs & mine) form(line.text);
+    for (const auto& kind : runKinds())
+        for (const auto text : report ? kind.usage.reportForms : kind.usage.desktopForms)
+            form(text);
+    for (const auto& line : kForms)
+        if (line.programs & mine) form(line.text);
     for (const auto& description : kDescriptions)
         if (description.programs & mine) out.append("\n").append(say(description.text)).append("\n");
     out += say("\nOpções:\n");
-    for (const auto& option : kOptionHelp) {
-        if (!(option.programs & mine)) continue;
-        std::string label = "  " + say(option.label);
-        const std::string translated = say(option.text);
+    const auto option = [&](std::string_view portugueseLabel, std::string_view portugueseText) {
+        std::string label = "  " + say(portugueseLabel);
+        const std::string translated = say(portugueseText);
         std::string_view text = translated;
         if (label.size() + 1 > kLabelWidth) {
             out.append(label).append("\n");
@@ -508,7 +478,14 @@ std::string usageText(Program program, ReportLanguage language) {
             out.append(first ? label : std::string(kLabelWidth, ' ')).append(text.substr(0, end)).append("\n");
             text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         }
-    }
+    };
+    for (const auto& help : kLeadingOptionHelp)
+        if (help.programs & mine) option(help.label, help.text);
+    for (const auto& kind : runKinds())
+        if (const auto text = report ? kind.usage.reportHelp : kind.usage.desktopHelp; !text.empty())
+            option(kind.option, text);
+    for (const auto& help : kOptionHelp)
+        if (help.programs & mine) option(help.label, help.text);
     for (const auto& note : kNotes)
         if (note.programs & mine) out.append("\n").append(say(note.text)).append("\n");
     return out;

@@ -193,23 +193,34 @@ std::vector<ShownTable> communitiesTables(const communities::CommunityResult& r,
 }
 
 const RunKindInfo& kindRow(std::type_identity<CommunitiesRun>) {
-    static constexpr RunKindInfo row{.name = "comunidades",
-                                     .option = "--comunidades",
-                                     .title = QT_TRANSLATE_NOOP("Zav", "Comunidades"),
-                                     .minFiles = 2,
-                                     .maxFiles = 10,
-                                     .fileCountProblem = comparisonCountProblem,
-                                     .reportSuffix = "-comunidades",
-                                     .dataSuffix = "-comunidades",
-                                     .json = true,
-                                     .csv = false,
-                                     .xlsx = false,
-                                     .index = IndexOption::Dissimilarity,
-                                     .takesPermutations = true,
-                                     .takesLag = false,
-                                     .runningStatus = "",
-                                     .doneStatus = "",
-                                     .doneStatusEnd = ""};
+    static constexpr std::string_view reportForms[] = {
+        "zaviro-relatorio --comunidades [--json] [--indice bray-curtis|jaccard] [--permutacoes N]\n"
+        "                      [--semente S] ARQ1 ARQ2 [... ARQ10]"};
+    static constexpr std::string_view desktopForms[] = {
+        "zaviro --comunidades [--indice bray-curtis|jaccard] [--permutacoes N] [--semente S]\n"
+        "            --pdf|--grafico SAIDA ARQ1 ARQ2 [... ARQ10]"};
+    static constexpr std::string_view help = "as comunidades de 2 a 10 tratamentos pelas suas coletas\n"
+                                             "(bloco [coletas] de cada arquivo): espécies indicadoras\n"
+                                             "(IndVal), PERMANOVA, PCoA e NMDS";
+    static constexpr RunKindInfo row{
+        .name = "comunidades",
+        .option = "--comunidades",
+        .title = QT_TRANSLATE_NOOP("Zav", "Comunidades"),
+        .minFiles = 2,
+        .maxFiles = 10,
+        .fileCountProblem = comparisonCountProblem,
+        .reportSuffix = "-comunidades",
+        .dataSuffix = "-comunidades",
+        .json = true,
+        .csv = false,
+        .xlsx = false,
+        .index = IndexOption::Dissimilarity,
+        .takesPermutations = true,
+        .takesLag = false,
+        .runningStatus = "",
+        .doneStatus = "",
+        .doneStatusEnd = "",
+        .usage = {.reportForms = reportForms, .desktopForms = desktopForms, .reportHelp = help, .desktopHelp = help}};
     return row;
 }
 

@@ -81,23 +81,32 @@ std::vector<ShownTable> comparisonTables(const ComparisonResult& r, const std::v
 }
 
 const RunKindInfo& kindRow(std::type_identity<ComparisonRun>) {
-    static constexpr RunKindInfo row{.name = "comparacao",
-                                     .option = "--comparacao",
-                                     .title = QT_TRANSLATE_NOOP("Zav", "Comparação"),
-                                     .minFiles = 2,
-                                     .maxFiles = 10,
-                                     .fileCountProblem = comparisonCountProblem,
-                                     .reportSuffix = "-comparacao",
-                                     .dataSuffix = "-comparacao",
-                                     .json = true,
-                                     .csv = false,
-                                     .xlsx = false,
-                                     .index = IndexOption::Dendrogram,
-                                     .takesPermutations = false,
-                                     .takesLag = false,
-                                     .runningStatus = "",
-                                     .doneStatus = "",
-                                     .doneStatusEnd = ""};
+    static constexpr std::string_view reportForms[] = {
+        "zaviro-relatorio --comparacao [--json] [--indice sorensen|bray-curtis] ARQ1 ARQ2 [... ARQ10]"};
+    static constexpr std::string_view desktopForms[] = {
+        "zaviro --comparacao [--indice sorensen|bray-curtis] --pdf|--grafico SAIDA ARQ1 ARQ2 [... ARQ10]"};
+    static constexpr std::string_view help = "compara 2 a 10 tratamentos: teste t de Hutcheson (Zar)\n"
+                                             "com p de Holm, matrizes de Sorensen, Jaccard,\n"
+                                             "Morisita-Horn e Bray-Curtis e o dendrograma UPGMA";
+    static constexpr RunKindInfo row{
+        .name = "comparacao",
+        .option = "--comparacao",
+        .title = QT_TRANSLATE_NOOP("Zav", "Comparação"),
+        .minFiles = 2,
+        .maxFiles = 10,
+        .fileCountProblem = comparisonCountProblem,
+        .reportSuffix = "-comparacao",
+        .dataSuffix = "-comparacao",
+        .json = true,
+        .csv = false,
+        .xlsx = false,
+        .index = IndexOption::Dendrogram,
+        .takesPermutations = false,
+        .takesLag = false,
+        .runningStatus = "",
+        .doneStatus = "",
+        .doneStatusEnd = "",
+        .usage = {.reportForms = reportForms, .desktopForms = desktopForms, .reportHelp = help, .desktopHelp = help}};
     return row;
 }
 

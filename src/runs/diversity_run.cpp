@@ -174,25 +174,40 @@ std::vector<ShownTable> diversityTables(const DiversityResult& r, char decimalSe
 }
 
 const RunKindInfo& kindRow(std::type_identity<DiversityRun>) {
-    static constexpr RunKindInfo row{.name = "diversidade",
-                                     .option = "--diversidade",
-                                     .title = QT_TRANSLATE_NOOP("Zav", "Diversidade"),
-                                     .minFiles = 1,
-                                     .maxFiles = 1,
-                                     .fileCountProblem = nullptr,
-                                     .reportSuffix = "-diversidade",
-                                     .dataSuffix = "-diversidade",
-                                     .json = true,
-                                     .csv = true,
-                                     .xlsx = false,
-                                     .index = IndexOption::None,
-                                     .takesPermutations = false,
-                                     .takesLag = false,
-                                     .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando a diversidade do arquivo: "),
-                                     .doneStatus = QT_TRANSLATE_NOOP("Zav", "Diversidade do arquivo: "),
-                                     .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizada"),
-                                     .menuText = QT_TRANSLATE_NOOP("Zav", "Di&versidade"),
-                                     .menuName = "MnuDiversidade"};
+    static constexpr std::string_view reportForms[] = {
+        "zaviro-relatorio --diversidade [--json | --csv] ARQUIVO",
+        "zaviro-relatorio --diversidade [--json | --csv] --saida PASTA ARQ1 [ARQ2 ...]"};
+    static constexpr RunKindInfo row{
+        .name = "diversidade",
+        .option = "--diversidade",
+        .title = QT_TRANSLATE_NOOP("Zav", "Diversidade"),
+        .minFiles = 1,
+        .maxFiles = 1,
+        .fileCountProblem = nullptr,
+        .reportSuffix = "-diversidade",
+        .dataSuffix = "-diversidade",
+        .json = true,
+        .csv = true,
+        .xlsx = false,
+        .index = IndexOption::None,
+        .takesPermutations = false,
+        .takesLag = false,
+        .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando a diversidade do arquivo: "),
+        .doneStatus = QT_TRANSLATE_NOOP("Zav", "Diversidade do arquivo: "),
+        .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizada"),
+        .menuText = QT_TRANSLATE_NOOP("Zav", "Di&versidade"),
+        .menuName = "MnuDiversidade",
+        .usage = {.reportForms = reportForms,
+                  .desktopForms = {},
+                  .reportHelp = "o relatório de diversidade (ZAVIRO - DIVERSIDADE) de todas\n"
+                                "as espécies com indivíduos: cobertura (Chao e Jost 2012),\n"
+                                "Chao1 (Chao 1987; iNEXT e vegan), ACE, Chao2, ICE,\n"
+                                "jackknife e bootstrap (vegan specpool), Shannon, Simpson,\n"
+                                "Berger-Parker, Pielou, Margalef, Menhinick, Brillouin,\n"
+                                "alfa de Fisher, números de Hill e curvas de rarefação e\n"
+                                "extrapolação (Chao et al. 2014); com --csv, a curva por\n"
+                                "indivíduos; com --saida, NOME-diversidade.txt/.json/.csv",
+                  .desktopHelp = "o relatório de diversidade do arquivo e as suas curvas"}};
     return row;
 }
 

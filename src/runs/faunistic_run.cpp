@@ -70,25 +70,34 @@ std::vector<ShownTable> surveyTables(const AnalysisResult& result, char decimalS
 }
 
 const RunKindInfo& kindRow(std::type_identity<SurveyRun>) {
-    static constexpr RunKindInfo row{.name = "faunistica",
-                                     .option = "",
-                                     .title = QT_TRANSLATE_NOOP("Zav", "Análise faunística"),
-                                     .minFiles = 1,
-                                     .maxFiles = 1,
-                                     .fileCountProblem = nullptr,
-                                     .reportSuffix = "-relatorio",
-                                     .dataSuffix = "",
-                                     .json = true,
-                                     .csv = true,
-                                     .xlsx = true,
-                                     .index = IndexOption::None,
-                                     .takesPermutations = false,
-                                     .takesLag = false,
-                                     .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando o arquivo: "),
-                                     .doneStatus = QT_TRANSLATE_NOOP("Zav", "Cálculo do arquivo: "),
-                                     .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizado"),
-                                     .menuText = QT_TRANSLATE_NOOP("Zav", "&Calcular"),
-                                     .menuName = "MnuCalcular"};
+    static constexpr std::string_view reportForms[] = {
+        "zaviro-relatorio [--json | --csv | --xlsx] ARQUIVO",
+        "zaviro-relatorio [--json | --csv | --xlsx] --saida PASTA ARQ1 [ARQ2 ...]"};
+    // The diversity's too, which takes the same form.
+    static constexpr std::string_view desktopForms[] = {
+        "zaviro [--diversidade] --pdf SAIDA.pdf ARQUIVO",
+        "zaviro [--diversidade] --grafico SAIDA.svg|SAIDA.png|SAIDA.pdf ARQUIVO"};
+    static constexpr RunKindInfo row{
+        .name = "faunistica",
+        .option = "",
+        .title = QT_TRANSLATE_NOOP("Zav", "Análise faunística"),
+        .minFiles = 1,
+        .maxFiles = 1,
+        .fileCountProblem = nullptr,
+        .reportSuffix = "-relatorio",
+        .dataSuffix = "",
+        .json = true,
+        .csv = true,
+        .xlsx = true,
+        .index = IndexOption::None,
+        .takesPermutations = false,
+        .takesLag = false,
+        .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando o arquivo: "),
+        .doneStatus = QT_TRANSLATE_NOOP("Zav", "Cálculo do arquivo: "),
+        .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizado"),
+        .menuText = QT_TRANSLATE_NOOP("Zav", "&Calcular"),
+        .menuName = "MnuCalcular",
+        .usage = {.reportForms = reportForms, .desktopForms = desktopForms, .reportHelp = "", .desktopHelp = ""}};
     return row;
 }
 

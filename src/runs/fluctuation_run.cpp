@@ -118,25 +118,37 @@ std::vector<ShownTable> fluctuationTables(const FluctuationResult& r, char decim
 }
 
 const RunKindInfo& kindRow(std::type_identity<FluctuationRun>) {
-    static constexpr RunKindInfo row{.name = "flutuacao",
-                                     .option = "--flutuacao",
-                                     .title = QT_TRANSLATE_NOOP("Zav", "Flutuação"),
-                                     .minFiles = 1,
-                                     .maxFiles = 1,
-                                     .fileCountProblem = nullptr,
-                                     .reportSuffix = "-flutuacao",
-                                     .dataSuffix = "-flutuacao",
-                                     .json = true,
-                                     .csv = true,
-                                     .xlsx = false,
-                                     .index = IndexOption::None,
-                                     .takesPermutations = false,
-                                     .takesLag = true,
-                                     .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando a flutuação do arquivo: "),
-                                     .doneStatus = QT_TRANSLATE_NOOP("Zav", "Flutuação do arquivo: "),
-                                     .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizada"),
-                                     .menuText = QT_TRANSLATE_NOOP("Zav", "&Flutuação"),
-                                     .menuName = "MnuFlutuacao"};
+    static constexpr std::string_view reportForms[] = {
+        "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] ARQUIVO",
+        "zaviro-relatorio --flutuacao [--json | --csv] [--defasagem K] --saida PASTA ARQ1 [ARQ2 ...]"};
+    static constexpr std::string_view desktopForms[] = {
+        "zaviro --flutuacao [--defasagem K] --pdf|--grafico SAIDA ARQUIVO"};
+    static constexpr std::string_view help = "a flutuação populacional de um levantamento com o bloco\n"
+                                             "[coletas]: indivíduos, espécies, H de Shannon e as\n"
+                                             "espécies predominantes de cada coleta; correlações de\n"
+                                             "Pearson e Spearman com o clima do bloco [clima];\n"
+                                             "sazonalidade pelo teste de Rayleigh (Zar 2010)";
+    static constexpr RunKindInfo row{
+        .name = "flutuacao",
+        .option = "--flutuacao",
+        .title = QT_TRANSLATE_NOOP("Zav", "Flutuação"),
+        .minFiles = 1,
+        .maxFiles = 1,
+        .fileCountProblem = nullptr,
+        .reportSuffix = "-flutuacao",
+        .dataSuffix = "-flutuacao",
+        .json = true,
+        .csv = true,
+        .xlsx = false,
+        .index = IndexOption::None,
+        .takesPermutations = false,
+        .takesLag = true,
+        .runningStatus = QT_TRANSLATE_NOOP("Zav", "Calculando a flutuação do arquivo: "),
+        .doneStatus = QT_TRANSLATE_NOOP("Zav", "Flutuação do arquivo: "),
+        .doneStatusEnd = QT_TRANSLATE_NOOP("Zav", " finalizada"),
+        .menuText = QT_TRANSLATE_NOOP("Zav", "&Flutuação"),
+        .menuName = "MnuFlutuacao",
+        .usage = {.reportForms = reportForms, .desktopForms = desktopForms, .reportHelp = help, .desktopHelp = help}};
     return row;
 }
 

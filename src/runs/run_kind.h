@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,17 @@ enum class IndexOption { None, Dendrogram, Dissimilarity };
 enum class RunKind : int;
 // What a run takes besides its files and the time (run_kinds.h).
 struct RunParameters;
+
+// A kind's lines in the programs' usage texts (cli/grammar.h), written in
+// Portuguese (their English and Spanish in cli/cli_text.cpp): its forms of
+// zaviro-relatorio's and of zaviro's command line, and what its mode does
+// in each program's options (none for the default kind).
+struct RunKindUsage {
+    std::span<const std::string_view> reportForms;
+    std::span<const std::string_view> desktopForms;
+    std::string_view reportHelp;
+    std::string_view desktopHelp;
+};
 
 struct RunKindInfo {
     // Set by the table from the kind's place in it.
@@ -81,6 +93,7 @@ struct RunKindInfo {
     // "Calcular" and under its rules, and the item's object name.
     std::string_view menuText = {};
     std::string_view menuName = {};
+    RunKindUsage usage = {};
 
     bool oneFile() const { return maxFiles == 1; }
 };

@@ -40,23 +40,30 @@ std::vector<ShownTable> similarityTables(const SimilarityResult& result, const s
 }
 
 const RunKindInfo& kindRow(std::type_identity<SimilarityRun>) {
-    static constexpr RunKindInfo row{.name = "similaridade",
-                                     .option = "--similaridade",
-                                     .title = QT_TRANSLATE_NOOP("Zav", "Similaridade"),
-                                     .minFiles = 3,
-                                     .maxFiles = 10,
-                                     .fileCountProblem = treatmentCountProblem,
-                                     .reportSuffix = "-similaridade",
-                                     .dataSuffix = "-similaridade",
-                                     .json = true,
-                                     .csv = false,
-                                     .xlsx = false,
-                                     .index = IndexOption::None,
-                                     .takesPermutations = false,
-                                     .takesLag = false,
-                                     .runningStatus = "",
-                                     .doneStatus = "",
-                                     .doneStatusEnd = ""};
+    static constexpr std::string_view reportForms[] = {
+        "zaviro-relatorio --similaridade [--json] ARQ1 ARQ2 ARQ3 [... ARQ10]"};
+    static constexpr std::string_view desktopForms[] = {
+        "zaviro --similaridade --pdf|--grafico SAIDA ARQ1 ARQ2 ARQ3 [... ARQ10]"};
+    static constexpr std::string_view help = "a similaridade (Sorensen) de 3 a 10 arquivos de dados";
+    static constexpr RunKindInfo row{
+        .name = "similaridade",
+        .option = "--similaridade",
+        .title = QT_TRANSLATE_NOOP("Zav", "Similaridade"),
+        .minFiles = 3,
+        .maxFiles = 10,
+        .fileCountProblem = treatmentCountProblem,
+        .reportSuffix = "-similaridade",
+        .dataSuffix = "-similaridade",
+        .json = true,
+        .csv = false,
+        .xlsx = false,
+        .index = IndexOption::None,
+        .takesPermutations = false,
+        .takesLag = false,
+        .runningStatus = "",
+        .doneStatus = "",
+        .doneStatusEnd = "",
+        .usage = {.reportForms = reportForms, .desktopForms = desktopForms, .reportHelp = help, .desktopHelp = help}};
     return row;
 }
 

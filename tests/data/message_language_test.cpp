@@ -1,5 +1,6 @@
 #include "data/message_language.h"
 
+#include "cli/cli_text.h"
 #include "data/errors.h"
 #include "data/file_io.h"
 #include "data/report_language.h"
@@ -198,6 +199,9 @@ bool inCatalogues(std::string_view piece) {
         if (text.pt.find(piece) != std::string_view::npos) return true;
     for (const auto& text : reportCatalogue())
         if (text.pt.find(piece) != std::string_view::npos) return true;
+    // The kinds' usage lines, in their rows.
+    for (std::size_t i = 0; i < cli::cliTextCount(); ++i)
+        if (cli::cliTextAt(i).pt.find(piece) != std::string_view::npos) return true;
     return false;
 }
 
