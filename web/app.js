@@ -574,10 +574,12 @@
   }
 
   // Step 2 of "Como usar" (index.html) names the buttons: each kind's, in
-  // the table's order, then Importar planilha, each in bold as written on
-  // it. Written when the table arrives, and again at each change of
-  // language, after i18n.js has put back index.html's sentence, which
-  // stays until the table arrives or when the core cannot start.
+  // the order the page shows them (the kinds of one file, then those of
+  // several, each in the table's order), then Importar planilha, each in
+  // bold as written on it. Written when the table arrives, and again at
+  // each change of language, after i18n.js has put back index.html's
+  // sentence, which stays until the table arrives or when the core cannot
+  // start.
   function writeStepTwo() {
     if (!analyses.length) return;
     var bold = function (text) {
@@ -585,10 +587,14 @@
       b.textContent = text;
       return b;
     };
+    var byButton = {};
+    analyses.forEach(function (a) { byButton[a.button] = a; });
     // The kinds joined by commas, as the three languages join a list; the
     // dictionary's sentence puts its "or" before the last button.
     var buttons = document.createDocumentFragment();
-    analyses.forEach(function (a, i) { buttons.append(i ? ", " : "", bold(T(a.label))); });
+    Array.prototype.forEach.call(document.querySelectorAll(".analises button"), function (b, i) {
+      buttons.append(i ? ", " : "", bold(T(byButton[b.id].label)));
+    });
     var places = [buttons, bold(T("Importar planilha"))], step = $("passo-analises");
     step.textContent = "";
     T("Clique em {0} ou {1}.").split(/\{(\d)\}/).forEach(function (part, i) {

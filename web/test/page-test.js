@@ -756,8 +756,10 @@ function check(name, fn) {
       });
       assert.deepEqual(await shown(), { lang: "pt-BR", title: "ZAVIRO - Análise Faunística", h1: "ZAVIRO - Análise Faunística", calcular: "Calcular",
         diversidade: "Diversidade", legend: "1. Levantamento", pressed: "pt" });
-      // Step 2 names every kind's button of the core's table, in its order, in the page's language.
-      const labels = (await runKinds(page)).map((k) => k.rotulo);
+      // Step 2 names every kind's button of the core's table, in the page's
+      // language, in the order the page shows them: those of one file, then those of several.
+      const table = await runKinds(page);
+      const labels = table.filter((k) => k.arquivos_max === 1).concat(table.filter((k) => k.arquivos_max !== 1)).map((k) => k.rotulo);
       const inEnglish = await page.evaluate((l) => l.map((k) => ZavLanguage.TEXTS[k][0]).concat("Import spreadsheet"), labels);
       assert.deepEqual(await stepTwo(page), { bold: labels.concat("Importar planilha"),
         text: "Clique em " + labels.join(", ") + " ou Importar planilha." });
