@@ -592,7 +592,7 @@
     // The kinds joined by commas, as the three languages join a list; the
     // dictionary's sentence puts its "or" before the last button.
     var buttons = document.createDocumentFragment();
-    Array.prototype.forEach.call(document.querySelectorAll(".analises button"), function (b, i) {
+    Array.prototype.forEach.call(document.querySelectorAll(".analises > button"), function (b, i) {
       buttons.append(i ? ", " : "", bold(T(byButton[b.id].label)));
     });
     var places = [buttons, bold(T("Importar planilha"))], step = $("passo-analises");
