@@ -366,6 +366,7 @@
     Array.prototype.forEach.call($("lista-tratamentos").querySelectorAll("input"), function (e, i) {
       e.setAttribute("aria-label", T("Nome do tratamento T{0}", [i + 1]));
     });
+    writeStepTwo();
   }
 
   // The result shown, in the language chosen: its run again (it holds its
@@ -522,7 +523,8 @@
   function analysisOf(kind) {
     var oneFile = kind.arquivos_max === 1;
     return {
-      kind: kind.nome, button: kind.nome === "faunistica" ? "calcular" : kind.nome, input: oneFile ? "arquivo" : "tratamentos",
+      kind: kind.nome, label: kind.rotulo, button: kind.nome === "faunistica" ? "calcular" : kind.nome,
+      input: oneFile ? "arquivo" : "tratamentos",
       read: oneFile ? readOne : readTreatments,
       // The integers at their places; a place before the last one taken,
       // and not taken, holds 0, the core's default there.
@@ -570,6 +572,36 @@
       button.addEventListener("click", guard(function () { return runAnalysis(analysis, Array.from($(analysis.input).files)); }, analysis.input));
     });
   }
+
+  // Step 2 of "Como usar" (index.html) names the buttons: each kind's, in
+  // the order the page shows them (the kinds of one file, then those of
+  // several, each in the table's order), then Importar planilha, each in
+  // bold as written on it. Written when the table arrives, and again at
+  // each change of language, after i18n.js has put back index.html's
+  // sentence, which stays until the table arrives or when the core cannot
+  // start.
+  function writeStepTwo() {
+    if (!analyses.length) return;
+    var bold = function (text) {
+      var b = document.createElement("b");
+      b.textContent = text;
+      return b;
+    };
+    var byButton = {};
+    analyses.forEach(function (a) { byButton[a.button] = a; });
+    // The kinds joined by commas, as the three languages join a list; the
+    // dictionary's sentence puts its "or" before the last button.
+    var buttons = document.createDocumentFragment();
+    Array.prototype.forEach.call(document.querySelectorAll(".analises > button"), function (b, i) {
+      buttons.append(i ? ", " : "", bold(T(byButton[b.id].label)));
+    });
+    var places = [buttons, bold(T("Importar planilha"))], step = $("passo-analises");
+    step.textContent = "";
+    T("Clique em {0} ou {1}.").split(/\{(\d)\}/).forEach(function (part, i) {
+      step.append(i % 2 ? places[Number(part)] : part);
+    });
+  }
+
   // The faunistic analysis, which the example and a data file dropped on the page run.
   function faunistic() { return analyses.find(function (a) { return a.kind === "faunistica"; }); }
 
@@ -904,6 +936,7 @@
   Promise.resolve().then(startWorker).then(function () { return callCore("kinds", null); }).then(function (table) {
     table.forEach(function (kind) { kinds[kind.nome] = kind; });
     placeButtons(table);
+    writeStepTwo();
     core = true;
     window.zaviroReadyMs = performance.now();
     write($("relatorio"), said("Escolha um arquivo de dados e clique em Calcular (ou clique em Exemplo)."));

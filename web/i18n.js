@@ -26,9 +26,14 @@ var ZavLanguage = (function () {
     "Escolha o arquivo de dados do levantamento (ou clique em <b>Exemplo</b>), os arquivos dos tratamentos, ou uma planilha.":
       ["Choose the survey's data file (or click <b>Example</b>), the treatments' files, or a spreadsheet.",
         "Elija el archivo de datos del levantamiento (o haga clic en <b>Ejemplo</b>), los archivos de los tratamientos o una hoja de cálculo."],
-    "Clique em <b>Calcular</b>, <b>Diversidade</b>, <b>Flutuação</b>, <b>Similaridade</b>, <b>Comparação</b>, <b>Comunidades</b> ou <b>Importar planilha</b>.":
-      ["Click <b>Calculate</b>, <b>Diversity</b>, <b>Fluctuation</b>, <b>Similarity</b>, <b>Comparison</b>, <b>Communities</b> or <b>Import spreadsheet</b>.",
-        "Haga clic en <b>Calcular</b>, <b>Diversidad</b>, <b>Fluctuación</b>, <b>Similitud</b>, <b>Comparación</b>, <b>Comunidades</b> o <b>Importar hoja</b>."],
+    // Step 2 until the core's table of run kinds arrives (or when the core
+    // cannot start); then app.js writes it with each kind's button: "{0}"
+    // the buttons' names, each in bold, joined by commas (as the three
+    // languages join a list), "{1}" Importar planilha.
+    "Clique no botão de uma análise ou em <b>Importar planilha</b>.":
+      ["Click the button of an analysis or <b>Import spreadsheet</b>.",
+        "Haga clic en el botón de un análisis o en <b>Importar hoja</b>."],
+    "Clique em {0} ou {1}.": ["Click {0} or {1}.", "Haga clic en {0} o {1}."],
     "Leia o relatório ao lado; baixe-o, copie a tabela, imprima, ou salve os gráficos.":
       ["Read the report alongside; download it, copy the table, print it, or save the charts.",
         "Lea el informe al lado; descárguelo, copie la tabla, imprímalo o guarde los gráficos."],

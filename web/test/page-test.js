@@ -71,6 +71,18 @@ function goldenCharts(file) {
     bars: [].concat(...f.series.filter((s) => s.estilo === "barras").map((s) => s.pontos.map((p) => p[1]))),
   }));
 }
+// The core's table of run kinds as the page receives it, from a worker of its own.
+function runKinds(page) {
+  return page.evaluate(() => new Promise((resolve) => {
+    const worker = new Worker(URL.createObjectURL(new Blob([ZAV_CORE_WORKER], { type: "text/javascript" })));
+    worker.onmessage = (e) => { worker.terminate(); resolve(e.data.result); };
+    worker.postMessage({ id: 1, op: "kinds" });
+  }));
+}
+// Step 2 of "Como usar": its text, and what it puts in bold.
+function stepTwo(page) {
+  return page.$eval("#passo-analises", (e) => ({ text: e.textContent, bold: Array.from(e.querySelectorAll("b"), (b) => b.textContent) }));
+}
 // ZAV_PAGE_CHECKS=regex runs only the checks whose names match it.
 const only = process.env.ZAV_PAGE_CHECKS ? new RegExp(process.env.ZAV_PAGE_CHECKS) : null;
 function check(name, fn) {
@@ -721,12 +733,7 @@ function check(name, fn) {
     });
 
     await check("botoes das analises: um por tipo da tabela do nucleo, na ordem, cada um seguido dos seus parametros", async () => {
-      // The table as the page receives it, from a worker of its own.
-      const table = await page.evaluate(() => new Promise((resolve) => {
-        const worker = new Worker(URL.createObjectURL(new Blob([ZAV_CORE_WORKER], { type: "text/javascript" })));
-        worker.onmessage = (e) => { worker.terminate(); resolve(e.data.result); };
-        worker.postMessage({ id: 1, op: "kinds" });
-      }));
+      const table = await runKinds(page);
       const expected = { arquivo: [], tratamentos: [] };
       table.forEach((k) => expected[k.arquivos_max === 1 ? "arquivo" : "tratamentos"].push(
         (k.nome === "faunistica" ? "calcular" : k.nome) + " " + k.rotulo, ...k.parametros.map((p) => p.entrada)));
@@ -749,6 +756,13 @@ function check(name, fn) {
       });
       assert.deepEqual(await shown(), { lang: "pt-BR", title: "ZAVIRO - Análise Faunística", h1: "ZAVIRO - Análise Faunística", calcular: "Calcular",
         diversidade: "Diversidade", legend: "1. Levantamento", pressed: "pt" });
+      // Step 2 names every kind's button of the core's table, in the page's
+      // language, in the order the page shows them: those of one file, then those of several.
+      const table = await runKinds(page);
+      const labels = table.filter((k) => k.arquivos_max === 1).concat(table.filter((k) => k.arquivos_max !== 1)).map((k) => k.rotulo);
+      const inEnglish = await page.evaluate((l) => l.map((k) => ZavLanguage.TEXTS[k][0]).concat("Import spreadsheet"), labels);
+      assert.deepEqual(await stepTwo(page), { bold: labels.concat("Importar planilha"),
+        text: "Clique em " + labels.join(", ") + " ou Importar planilha." });
       // The native tool's report in a language, the file named alone as the page names it.
       fs.copyFileSync(path.join(golden, "dez-especies.txt"), path.join(tmp, "dez-especies.txt"));
       const anyDate = (text) => text.replace(/(Data|Date|Fecha): [^\r\n]*/, "$1:");
@@ -760,6 +774,8 @@ function check(name, fn) {
       await page.waitForFunction(() => document.getElementById("relatorio").textContent.startsWith("FAUNISTIC ANALYSIS"));
       assert.deepEqual(await shown(), { lang: "en", title: "ZAVIRO - Faunistic Analysis", h1: "ZAVIRO - Faunistic Analysis", calcular: "Calculate",
         diversidade: "Diversity", legend: "1. Survey", pressed: "en" });
+      assert.deepEqual(await stepTwo(page), { bold: inEnglish,
+        text: "Click " + inEnglish.slice(0, -1).join(", ") + " or Import spreadsheet." });
       const english = await download(ctx, "#baixar-relatorio", "dez-especies-relatorio.txt");
       assert.equal(anyDate(english.toString("latin1")), nativeIn("--idioma", "en", "dez-especies.txt"));
       assert.deepEqual(await titles(), ["Species abundance by rank (Whittaker plot)", "Dominance", "Abundance", "Frequency", "Constancy"]);
