@@ -44,19 +44,8 @@ CommunitiesPanel::CommunitiesPanel(QWidget* client, Interaction& interaction, Cl
     const auto [ok, cancel] = okCancelButtons(entraComun_, "btnOkComun", "BtnCancelComun");
     connectGuardedClick(ok, this, interaction_, &CommunitiesPanel::btnOkComunClick);
     connectGuardedClick(cancel, this, interaction_, &CommunitiesPanel::btnCancelComunClick);
-    QBoxLayout* column = panelLayout(entraComun_);
-    column->setSpacing(2);
-    column->addSpacing(4);
-    column->addWidget(prompt);
-    column->addWidget(count_, 0, Qt::AlignLeft);
-    column->addSpacing(8);
-    column->addWidget(indexLabel);
-    column->addWidget(index_);
-    column->addSpacing(8);
-    column->addWidget(permutationsLabel);
-    column->addWidget(permutations_, 0, Qt::AlignLeft);
-    column->addSpacing(16);
-    column->addLayout(buttonRow(ok, cancel));
+    layOutFields(entraComun_, {{prompt, count_}, {indexLabel, index_, true}, {permutationsLabel, permutations_}}, ok,
+                 cancel);
     // Enter confirms from every field.
     confirmOnEnter(entraComun_, ok);
 }

@@ -36,16 +36,7 @@ ComparisonPanel::ComparisonPanel(QWidget* client, Interaction& interaction, Cloc
     const auto [ok, cancel] = okCancelButtons(entraComp_, "btnOkComp", "BtnCancelComp");
     connectGuardedClick(ok, this, interaction_, &ComparisonPanel::btnOkCompClick);
     connectGuardedClick(cancel, this, interaction_, &ComparisonPanel::btnCancelCompClick);
-    QBoxLayout* column = panelLayout(entraComp_);
-    column->setSpacing(2);
-    column->addSpacing(4);
-    column->addWidget(prompt);
-    column->addWidget(count_, 0, Qt::AlignLeft);
-    column->addSpacing(8);
-    column->addWidget(indexLabel);
-    column->addWidget(index_);
-    column->addSpacing(16);
-    column->addLayout(buttonRow(ok, cancel));
+    layOutFields(entraComp_, {{prompt, count_}, {indexLabel, index_, true}}, ok, cancel);
     // Enter confirms from the field and from the index's list alike.
     confirmOnEnter(entraComp_, ok);
 }

@@ -95,6 +95,25 @@ OkCancel okCancelButtons(QWidget* panel, const char* okName, const char* cancelN
     return {ok, cancel};
 }
 
+void layOutFields(QFrame* panel, std::initializer_list<PanelField> fields, QAbstractButton* ok,
+                  QAbstractButton* cancel) {
+    QBoxLayout* column = panelLayout(panel);
+    column->setSpacing(2);
+    column->addSpacing(4);
+    bool first = true;
+    for (const auto& [label, field, fullWidth] : fields) {
+        if (!first) column->addSpacing(8);
+        first = false;
+        column->addWidget(label);
+        if (fullWidth)
+            column->addWidget(field);
+        else
+            column->addWidget(field, 0, Qt::AlignLeft);
+    }
+    column->addSpacing(16);
+    column->addLayout(buttonRow(ok, cancel));
+}
+
 void confirmOnEnter(QWidget* panel, QAbstractButton* ok) {
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter})
         QObject::connect(new QShortcut(QKeySequence(key), panel, nullptr, nullptr, Qt::WidgetWithChildrenShortcut),

@@ -6,6 +6,8 @@
 #include <QPalette>
 #include <QString>
 
+#include <initializer_list>
+
 class QAbstractButton;
 class QBoxLayout;
 class QFrame;
@@ -49,6 +51,17 @@ struct OkCancel {
     QPushButton* cancel;
 };
 OkCancel okCancelButtons(QWidget* panel, const char* okName, const char* cancelName);
+
+// A panel's fields one group under another, each label over its field (a
+// field typed in at its own width, left-aligned; a list as wide as the
+// panel), then its Ok and Cancelar.
+struct PanelField {
+    QLabel* label;
+    QWidget* field;
+    bool fullWidth = false;
+};
+void layOutFields(QFrame* panel, std::initializer_list<PanelField> fields, QAbstractButton* ok,
+                  QAbstractButton* cancel);
 
 // Enter in any of the panel's fields clicks `ok`, as a dialog's default
 // button would.

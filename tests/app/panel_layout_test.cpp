@@ -5,10 +5,12 @@
 // for what it shows; the panels keep their places and keyboard order.
 
 #include "app/ZavNovo.h"
+#include "qtsupport/panels.h"
 #include "support/window_test.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -104,6 +106,7 @@ class PanelLayoutTest : public zav::test::WindowTest {
         }
         if (panel == "EntraCol") trigger("MnuSimilar");
         if (panel == "EntraComp") trigger("MnuComparacao");
+        if (panel == "EntraComun") trigger("MnuComunidades");
         if (panel == "Grupo1") trigger("MnuZAV");
         if (panel == "Memo1") {
             // A report with warnings under it.
@@ -124,7 +127,8 @@ class PanelLayoutTest : public zav::test::WindowTest {
     void everyPanelIsWhole_data() {
         QTest::addColumn<QString>("panel");
         QTest::addColumn<Sizing>("sizing");
-        for (const char* panel : {"EntraNo", "GrpPlan", "EntraCol", "EntraComp", "Grupo1", "Memo1", "JanSobre"})
+        for (const char* panel :
+             {"EntraNo", "GrpPlan", "EntraCol", "EntraComp", "EntraComun", "Grupo1", "Memo1", "JanSobre"})
             for (const auto& [name, sizing] : {std::pair{"first size", Sizing::First},
                                                {"least size", Sizing::Least},
                                                {"longer texts", Sizing::LongerTexts}})
@@ -160,6 +164,9 @@ class PanelLayoutTest : public zav::test::WindowTest {
         QTest::newRow("EntraCol") << "EntraCol" << QPoint(-1, -1) << QStringList{"nRepet", "btnOkRep", "BtnCancelRep"};
         QTest::newRow("EntraComp") << "EntraComp" << QPoint(-1, -1)
                                    << QStringList{"nTratamentos", "cbIndice", "btnOkComp", "BtnCancelComp"};
+        QTest::newRow("EntraComun") << "EntraComun" << QPoint(-1, -1)
+                                    << QStringList{"nTratamentosComun", "cbIndiceComun", "sbPermutacoes", "btnOkComun",
+                                                   "BtnCancelComun"};
         QTest::newRow("Grupo1") << "Grupo1" << QPoint(16, 16) << QStringList{"Memo2", "BtnOKAjuda"};
         QTest::newRow("Memo1") << "Memo1" << QPoint(8, 40) << QStringList{};
     }
@@ -178,6 +185,10 @@ class PanelLayoutTest : public zav::test::WindowTest {
         else
             QCOMPARE(shown->pos(), place);
         if (!order.isEmpty()) QCOMPARE(tabOrder(shown), order);
+        // A list as wide as the panel's caption.
+        if (auto* frame = qobject_cast<QFrame*>(shown); frame && frame->layout())
+            for (auto* list : shown->findChildren<QComboBox*>())
+                QCOMPARE(list->width(), zav::panelTitle(frame)->width());
     }
 };
 
