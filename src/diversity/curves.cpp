@@ -81,7 +81,10 @@ HillValues rarefied(const FrequencyTable& x, double m, double expansionFrom) {
     // up to their rounding, which would show in the bands as a spread of
     // 1e-16.
     if (m == 1.0) out.hill = {1.0, 1.0, 1.0};
-    out.coverage = 1.0 - missed;
+    // The missed shares sum to 1 up to their rounding when m is small
+    // against a sample of billions: the coverage, a probability, is kept
+    // within [0, 1] rather than printed as -0.0000.
+    out.coverage = std::clamp(1.0 - missed, 0.0, 1.0);
     return out;
 }
 
