@@ -10,10 +10,6 @@
 namespace zav {
 namespace {
 
-std::string say(ChartLanguage language, const char* portuguese, const char* english) {
-    return chartText(language, portuguese, english);
-}
-
 // Each treatment's colour and marker: six colours and four markers, so that
 // no two of the ten treatments share both.
 SeriesColour treatmentColour(std::size_t t) {
@@ -54,12 +50,12 @@ Figure ordinationFigure(const communities::CommunityResult& result, const std::v
     Figure figure;
     figure.form = FigureForm::Ordination;
     figure.name = "ordenacao";
-    figure.title = plot.pcoa ? say(language, "PCoA das coletas (", "PCoA of the collections (") + index + ")"
-                             : say(language, "NMDS das coletas (", "NMDS of the collections (") + index + ")";
+    figure.title = plot.pcoa ? chartText(language, "PCoA das coletas (", "PCoA of the collections (") + index + ")"
+                             : chartText(language, "NMDS das coletas (", "NMDS of the collections (") + index + ")";
     figure.notes.push_back(plot.corner);
     if (plot.pcoa && !pcoa && !result.nmds.result)
-        figure.notes.push_back(say(language, "Sem NMDS (poucas coletas ou todas iguais): a PCoA",
-                                   "No NMDS (too few or identical collections): the PCoA"));
+        figure.notes.push_back(chartText(language, "Sem NMDS (poucas coletas ou todas iguais): a PCoA",
+                                         "No NMDS (too few or identical collections): the PCoA"));
     const std::string axis = plot.pcoa ? "PCoA " : "NMDS ";
     figure.x = valueAxis(axis + "1", plot.x);
     figure.y = valueAxis(axis + "2", plot.y);
@@ -113,11 +109,11 @@ Figure indicatorFigure(const communities::CommunityResult& result, const std::ve
     Figure figure;
     figure.form = FigureForm::TreatmentBars;
     figure.name = "indicadoras";
-    figure.title = say(language, "Espécies indicadoras (IndVal, Dufrêne e Legendre 1997)",
-                       "Indicator species (IndVal, Dufrêne and Legendre 1997)");
-    figure.notes.push_back(significant ? say(language, "Espécies com p < 0,05", "Species with p < 0.05")
-                                       : say(language, "Nenhuma espécie com p < 0,05: as de maior IndVal",
-                                             "No species with p < 0.05: those of largest IndVal"));
+    figure.title = chartText(language, "Espécies indicadoras (IndVal, Dufrêne e Legendre 1997)",
+                             "Indicator species (IndVal, Dufrêne and Legendre 1997)");
+    figure.notes.push_back(significant ? chartText(language, "Espécies com p < 0,05", "Species with p < 0.05")
+                                       : chartText(language, "Nenhuma espécie com p < 0,05: as de maior IndVal",
+                                                   "No species with p < 0.05: those of largest IndVal"));
     std::vector<std::string> labels;
     std::vector<FigureSeries> bars(static_cast<std::size_t>(std::max(0, result.samples.treatments)));
     for (std::size_t t = 0; t < bars.size(); ++t)
@@ -129,10 +125,10 @@ Figure indicatorFigure(const communities::CommunityResult& result, const std::ve
         // The bar's label: IndVal to one decimal, as the report prints it.
         const double value = std::round(i.indval * 10.0) / 10.0;
         bars[t].points.push_back({static_cast<double>(labels.size()), value, {}, {}, false, {}, {}});
-        bars[t].points.back().hover = say(language, "Espécie ", "Species ") + species + ": " + treatmentCode(t) +
+        bars[t].points.back().hover = chartText(language, "Espécie ", "Species ") + species + ": " + treatmentCode(t) +
                                       ", IndVal " + fixedPoint(i.indval, 1) + ", p = " + fixedPoint(i.p, 3);
     }
-    figure.x = FigureAxis{say(language, "Espécie (tratamento)", "Species (treatment)"),
+    figure.x = FigureAxis{chartText(language, "Espécie (tratamento)", "Species (treatment)"),
                           0.5,
                           static_cast<double>(std::max<std::size_t>(1, labels.size())) + 0.5,
                           false,

@@ -211,15 +211,8 @@ const RunKindInfo& kindRow(std::type_identity<CommunitiesRun>) {
         .fileCountProblem = comparisonCountProblem,
         .reportSuffix = "-comunidades",
         .dataSuffix = "-comunidades",
-        .json = true,
-        .csv = false,
-        .xlsx = false,
         .index = IndexOption::Dissimilarity,
         .takesPermutations = true,
-        .takesLag = false,
-        .runningStatus = "",
-        .doneStatus = "",
-        .doneStatusEnd = "",
         .usage = {.reportForms = reportForms, .desktopForms = desktopForms, .reportHelp = help, .desktopHelp = help}};
     return row;
 }

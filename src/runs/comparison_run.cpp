@@ -97,15 +97,7 @@ const RunKindInfo& kindRow(std::type_identity<ComparisonRun>) {
         .fileCountProblem = comparisonCountProblem,
         .reportSuffix = "-comparacao",
         .dataSuffix = "-comparacao",
-        .json = true,
-        .csv = false,
-        .xlsx = false,
         .index = IndexOption::Dendrogram,
-        .takesPermutations = false,
-        .takesLag = false,
-        .runningStatus = "",
-        .doneStatus = "",
-        .doneStatusEnd = "",
         .usage = {.reportForms = reportForms, .desktopForms = desktopForms, .reportHelp = help, .desktopHelp = help}};
     return row;
 }

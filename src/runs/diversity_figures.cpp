@@ -6,17 +6,12 @@
 namespace zav {
 namespace {
 
-// A text in the language chosen.
-std::string say(ChartLanguage language, const char* portuguese, const char* english) {
-    return chartText(language, portuguese, english);
-}
-
 // A curve: its band (where the bootstrap gives both limits), the solid and
 // the dashed line, the dot. In a chart of several curves the legend names
 // each curve by its solid line and the band once.
 void addCurve(Figure& figure, const CurveData& curve, SeriesColour colour, bool several, bool first,
               ChartLanguage language) {
-    FigureSeries band{first ? say(language, "IC 95 % (bootstrap)", "95 % CI (bootstrap)") : std::string(),
+    FigureSeries band{first ? chartText(language, "IC 95 % (bootstrap)", "95 % CI (bootstrap)") : std::string(),
                       SeriesStyle::Band,
                       colour,
                       {}};
@@ -31,11 +26,12 @@ void addCurve(Figure& figure, const CurveData& curve, SeriesColour colour, bool 
             series.points.push_back({p.x, p.y, {}, {}, false, {}, {}});
         figure.series.push_back(std::move(series));
     };
-    line(curve.rarefaction, SeriesStyle::Line, several ? curve.name : say(language, "Rarefação", "Rarefaction"));
+    line(curve.rarefaction, SeriesStyle::Line, several ? curve.name : chartText(language, "Rarefação", "Rarefaction"));
     line(curve.extrapolation, SeriesStyle::Dashed,
-         several ? std::string() : say(language, "Extrapolação", "Extrapolation"));
+         several ? std::string() : chartText(language, "Extrapolação", "Extrapolation"));
     if (curve.sample) {
-        FigureSeries dot{several ? std::string() : say(language, "Amostra", "Sample"), SeriesStyle::Points, colour, {}};
+        FigureSeries dot{
+            several ? std::string() : chartText(language, "Amostra", "Sample"), SeriesStyle::Points, colour, {}};
         dot.points.push_back({curve.sample->x, curve.sample->y, {}, {}, false, {}, {}});
         dot.points.back().hover = curve.name + ": " + fixedPoint(curve.sample->y, 2);
         figure.series.push_back(std::move(dot));
@@ -64,27 +60,28 @@ Figure curveFigure(const char* name, std::string title, const std::vector<CurveD
 
 std::vector<Figure> figuresOf(const DiversityResult& result, ChartLanguage language) {
     const auto hill = hillCurves(result, language);
-    const std::string individuals = say(language, "Número de indivíduos", "Number of individuals");
+    const std::string individuals = chartText(language, "Número de indivíduos", "Number of individuals");
     std::vector<Figure> figures;
-    figures.push_back(curveFigure("hill",
-                                  say(language, "Números de Hill por indivíduos", "Hill numbers by individuals"),
-                                  {hill[0], hill[1], hill[2]}, individuals,
-                                  say(language, "Diversidade (espécies efetivas)", "Diversity (effective species)"), 0,
-                                  {SeriesColour::First, SeriesColour::Second, SeriesColour::Third},
-                                  missingCurveText(result.curveMissing, language), language));
+    figures.push_back(
+        curveFigure("hill", chartText(language, "Números de Hill por indivíduos", "Hill numbers by individuals"),
+                    {hill[0], hill[1], hill[2]}, individuals,
+                    chartText(language, "Diversidade (espécies efetivas)", "Diversity (effective species)"), 0,
+                    {SeriesColour::First, SeriesColour::Second, SeriesColour::Third},
+                    missingCurveText(result.curveMissing, language), language));
     figures.back().notes.insert(figures.back().notes.begin(),
-                                say(language, "rarefação (—), extrapolação (- -), amostra (●)",
-                                    "rarefaction (—), extrapolation (- -), sample (●)"));
+                                chartText(language, "rarefação (—), extrapolação (- -), amostra (●)",
+                                          "rarefaction (—), extrapolation (- -), sample (●)"));
     figures.push_back(curveFigure(
-        "coletas", say(language, "Riqueza por coletas (q\u00a0=\u00a00)", "Richness by collections (q\u00a0=\u00a00)"),
-        {collectionsCurve(result, language)}, say(language, "Número de coletas", "Number of collections"),
-        say(language, "Espécies", "Species"), 0, {SeriesColour::First},
+        "coletas",
+        chartText(language, "Riqueza por coletas (q\u00a0=\u00a00)", "Richness by collections (q\u00a0=\u00a00)"),
+        {collectionsCurve(result, language)}, chartText(language, "Número de coletas", "Number of collections"),
+        chartText(language, "Espécies", "Species"), 0, {SeriesColour::First},
         missingCurveText(result.incidence ? result.incidence->curveMissing : result.incidenceMissing, language),
         language));
-    figures.push_back(
-        curveFigure("cobertura", say(language, "Cobertura da amostra por indivíduos", "Sample coverage by individuals"),
-                    {coverageCurve(result, language)}, individuals, say(language, "Cobertura", "Coverage"), 1,
-                    {SeriesColour::Grey}, missingCurveText(result.curveMissing, language), language));
+    figures.push_back(curveFigure(
+        "cobertura", chartText(language, "Cobertura da amostra por indivíduos", "Sample coverage by individuals"),
+        {coverageCurve(result, language)}, individuals, chartText(language, "Cobertura", "Coverage"), 1,
+        {SeriesColour::Grey}, missingCurveText(result.curveMissing, language), language));
     return figures;
 }
 

@@ -9,22 +9,17 @@
 namespace zav {
 namespace {
 
-// A text in the language chosen.
-std::string say(ChartLanguage language, const char* portuguese, const char* english) {
-    return chartText(language, portuguese, english);
-}
-
 Figure rankAbundanceFigure(const AnalysisResult& result, ChartLanguage language) {
     const auto ranked = rankAbundance(result);
     Figure figure;
     figure.form = FigureForm::RankAbundance;
     figure.name = "whittaker";
-    figure.title =
-        say(language, "Abundância das espécies por posição (Whittaker)", "Species abundance by rank (Whittaker plot)");
-    FigureSeries curve{say(language, "Espécies", "Species"), SeriesStyle::Line, SeriesColour::Species, {}};
+    figure.title = chartText(language, "Abundância das espécies por posição (Whittaker)",
+                             "Species abundance by rank (Whittaker plot)");
+    FigureSeries curve{chartText(language, "Espécies", "Species"), SeriesStyle::Line, SeriesColour::Species, {}};
     // A hollow square around the point: an excluded species may be
     // predominant too, and its star shows inside.
-    FigureSeries excluded{say(language, "Super (postas à parte)", "Super-abundant (set apart)"),
+    FigureSeries excluded{chartText(language, "Super (postas à parte)", "Super-abundant (set apart)"),
                           SeriesStyle::Squares,
                           SeriesColour::Excluded,
                           {}};
@@ -52,22 +47,22 @@ Figure rankAbundanceFigure(const AnalysisResult& result, ChartLanguage language)
     }
     if (belowOne > 0)
         figure.notes.push_back(std::to_string(belowOne) +
-                               say(language, " espécie(s) com contagem negativa fora do eixo logarítmico",
-                                   " species with a negative count, off the logarithmic axis"));
+                               chartText(language, " espécie(s) com contagem negativa fora do eixo logarítmico",
+                                         " species with a negative count, off the logarithmic axis"));
     figure.ranks = ranked.size();
     const auto ranks = rankAxis(ranked.size());
-    figure.x = {
-        say(language, "Posição da espécie (da mais à menos abundante)", "Species rank (from most to least abundant)"),
-        ranks.min,
-        ranks.max,
-        false,
-        ranks.step,
-        false,
-        {}};
+    figure.x = {chartText(language, "Posição da espécie (da mais à menos abundante)",
+                          "Species rank (from most to least abundant)"),
+                ranks.min,
+                ranks.max,
+                false,
+                ranks.step,
+                false,
+                {}};
     for (const double at : rankLabels(ranks))
         figure.x.ticks.push_back({at, fixedPoint(at, 0)});
     const auto individuals = individualsAxis(lowest, highest);
-    figure.y = {say(language, "Número de indivíduos (escala logarítmica)", "Number of individuals (log scale)"),
+    figure.y = {chartText(language, "Número de indivíduos (escala logarítmica)", "Number of individuals (log scale)"),
                 individuals.min,
                 individuals.max,
                 true,
@@ -95,7 +90,7 @@ Figure classFigure(const ClassChart& chart, const char* name, ChartLanguage lang
     figure.name = name;
     figure.title = chart.title;
     std::vector<std::string> codes;
-    FigureSeries bars{say(language, "Espécies", "Species"), SeriesStyle::Bars, SeriesColour::Species, {}};
+    FigureSeries bars{chartText(language, "Espécies", "Species"), SeriesStyle::Bars, SeriesColour::Species, {}};
     int most = 1;
     for (const auto& bar : chart.bars) {
         codes.push_back(bar.code);
@@ -108,8 +103,8 @@ Figure classFigure(const ClassChart& chart, const char* name, ChartLanguage lang
                                {}});
         most = std::max(most, bar.species);
     }
-    figure.x = categoryAxis(say(language, "Classe", "Class"), codes);
-    figure.y = valueAxis(say(language, "Espécies", "Species"), classAxis(most), 0);
+    figure.x = categoryAxis(chartText(language, "Classe", "Class"), codes);
+    figure.y = valueAxis(chartText(language, "Espécies", "Species"), classAxis(most), 0);
     figure.series.push_back(std::move(bars));
     return figure;
 }

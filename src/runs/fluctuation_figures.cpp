@@ -28,10 +28,6 @@ long daysSinceEpoch(const CalendarDate& date) {
     return era * 146097 + doe - 719468;
 }
 
-std::string say(ChartLanguage language, const char* portuguese, const char* english) {
-    return chartText(language, portuguese, english);
-}
-
 // 1, 2 or 5 times a power of ten, the nearest to x (Heckbert 1990).
 double niceStep(double x) {
     if (!(x > 0)) return 1;
@@ -114,7 +110,7 @@ TimeAxis timeAxis(const FluctuationResult& result, ChartLanguage language) {
         double step = 1;
         while (count / step > 10)
             step = niceStep(step * 2.1);
-        time.axis = {say(language, "Coleta", "Collection"), 0.5, count + 0.5, false, step, false, {}};
+        time.axis = {chartText(language, "Coleta", "Collection"), 0.5, count + 0.5, false, step, false, {}};
         for (double k = step; k <= count + 1e-9; k += step)
             time.axis.ticks.push_back({k, fixedPoint(k, 0)});
         return time;
@@ -132,7 +128,7 @@ TimeAxis timeAxis(const FluctuationResult& result, ChartLanguage language) {
     time.gap = gap > 0 ? gap : 1;
     const double span = sorted.back();
     const double pad = std::max(0.6 * time.gap, 0.03 * span);
-    time.axis = {say(language, "Data da coleta", "Collection date"), -pad, span + pad, false, 0, false, {}};
+    time.axis = {chartText(language, "Data da coleta", "Collection date"), -pad, span + pad, false, 0, false, {}};
     const auto tick = [&](long day) {
         const double at = static_cast<double>(day - first);
         if (at >= time.axis.min && at <= time.axis.max) time.axis.ticks.push_back({at, shortDate(civilFromDays(day))});
@@ -185,7 +181,7 @@ ChosenSeries chosenSeries(const FluctuationResult& result, const std::string& se
         for (std::size_t i = 0; i < result.predominant.size(); ++i)
             if (result.predominant[i] == number) {
                 chosen.label = result.predominantNames[i].empty()
-                                   ? say(language, "Espécie ", "Species ") + std::to_string(number)
+                                   ? chartText(language, "Espécie ", "Species ") + std::to_string(number)
                                    : result.predominantNames[i];
                 for (const auto& c : result.collections)
                     chosen.values.push_back(c.predominant[i]);
@@ -193,12 +189,12 @@ ChosenSeries chosenSeries(const FluctuationResult& result, const std::string& se
             }
     }
     if (series == "especies") {
-        chosen.label = say(language, "Espécies", "Species");
+        chosen.label = chartText(language, "Espécies", "Species");
         for (const auto& c : result.collections)
             chosen.values.push_back(c.species);
         return chosen;
     }
-    chosen.label = say(language, "Indivíduos", "Individuals");
+    chosen.label = chartText(language, "Indivíduos", "Individuals");
     for (const auto& c : result.collections)
         chosen.values.push_back(static_cast<double>(c.individuals));
     return chosen;
@@ -206,7 +202,7 @@ ChosenSeries chosenSeries(const FluctuationResult& result, const std::string& se
 
 std::string speciesName(const FluctuationResult& result, std::size_t i, ChartLanguage language) {
     return result.predominantNames[i].empty()
-               ? say(language, "Espécie ", "Species ") + std::to_string(result.predominant[i])
+               ? chartText(language, "Espécie ", "Species ") + std::to_string(result.predominant[i])
                : result.predominantNames[i];
 }
 
@@ -215,9 +211,9 @@ Figure fluctuationFigure(const FluctuationResult& result, const TimeAxis& time, 
     Figure figure;
     figure.form = FigureForm::Time;
     figure.name = "flutuacao";
-    figure.title = say(language, "Flutuação populacional", "Population fluctuation");
+    figure.title = chartText(language, "Flutuação populacional", "Population fluctuation");
     figure.x = time.axis;
-    FigureSeries bars{say(language, "Indivíduos", "Individuals"), SeriesStyle::Bars, SeriesColour::Species, {}};
+    FigureSeries bars{chartText(language, "Indivíduos", "Individuals"), SeriesStyle::Bars, SeriesColour::Species, {}};
     bars.barWidth = 0.6 * time.gap;
     double most = 1;
     for (std::size_t k = 0; k < result.collections.size(); ++k) {
@@ -238,7 +234,7 @@ Figure fluctuationFigure(const FluctuationResult& result, const TimeAxis& time, 
         }
         lines.push_back(std::move(line));
     }
-    figure.y = countAxis(say(language, "Indivíduos", "Individuals"), most);
+    figure.y = countAxis(chartText(language, "Indivíduos", "Individuals"), most);
     figure.series.push_back(std::move(bars));
     if (variable < result.variables.size()) {
         const auto& name = result.variables[variable];
@@ -263,7 +259,7 @@ Figure fluctuationFigure(const FluctuationResult& result, const TimeAxis& time, 
     for (auto& line : lines)
         figure.series.push_back(std::move(line));
     if (result.predominant.empty())
-        figure.notes.push_back(say(language, "Sem espécies predominantes", "No predominant species"));
+        figure.notes.push_back(chartText(language, "Sem espécies predominantes", "No predominant species"));
     return figure;
 }
 
@@ -271,7 +267,7 @@ Figure speciesFigure(const FluctuationResult& result, const TimeAxis& time, Char
     Figure figure;
     figure.form = FigureForm::Time;
     figure.name = "especies";
-    figure.title = say(language, "Espécies por coleta", "Species per collection");
+    figure.title = chartText(language, "Espécies por coleta", "Species per collection");
     figure.x = time.axis;
     FigureSeries line{"", SeriesStyle::Line, SeriesColour::Species, {}};
     double most = 1;
@@ -282,7 +278,7 @@ Figure speciesFigure(const FluctuationResult& result, const TimeAxis& time, Char
     }
     FigureSeries dots = line;
     dots.style = SeriesStyle::Points;
-    figure.y = countAxis(say(language, "Espécies", "Species"), most);
+    figure.y = countAxis(chartText(language, "Espécies", "Species"), most);
     figure.series.push_back(std::move(line));
     figure.series.push_back(std::move(dots));
     return figure;
@@ -299,7 +295,7 @@ Figure scatterFigure(const FluctuationResult& result, ChartLanguage language, co
     figure.form = FigureForm::Curves;
     figure.name = "dispersao";
     figure.title = chosen.label + " × " + variable;
-    FigureSeries points{say(language, "Coletas", "Collections"), SeriesStyle::Points, SeriesColour::Species, {}};
+    FigureSeries points{chartText(language, "Coletas", "Collections"), SeriesStyle::Points, SeriesColour::Species, {}};
     const auto lag = static_cast<std::size_t>(std::max(0, result.lag));
     double lowX = 0, highX = 0, most = 1, sx = 0, sy = 0;
     for (std::size_t k = lag; k < chosen.values.size(); ++k) {
@@ -325,7 +321,8 @@ Figure scatterFigure(const FluctuationResult& result, ChartLanguage language, co
         std::find_if(result.correlations.begin(), result.correlations.end(), [&](const SeriesCorrelation& c) {
             return c.variable == options.variable && c.series == options.series;
         });
-    std::string lagText = result.lag > 0 ? say(language, "; defasagem ", "; lag ") + std::to_string(result.lag) : "";
+    std::string lagText =
+        result.lag > 0 ? chartText(language, "; defasagem ", "; lag ") + std::to_string(result.lag) : "";
     if (found != result.correlations.end() && found->result.pearson) {
         figure.notes.push_back("r = " + fixedPoint(found->result.pearson->value, 4) +
                                " (P = " + fixedPoint(found->result.pearson->p, 4) +
@@ -333,13 +330,13 @@ Figure scatterFigure(const FluctuationResult& result, ChartLanguage language, co
     } else {
         figure.notes.push_back("r: - (" +
                                (found != result.correlations.end() ? chartSentence(language, found->result.missing)
-                                                                   : say(language, "sem pares", "no pairs")) +
+                                                                   : chartText(language, "sem pares", "no pairs")) +
                                ")");
     }
     figure.series.push_back(points);
     if (points.points.size() >= 2 && sxx > 0) {
         const double b = sxy / sxx, a = sy / n - b * sx / n;
-        FigureSeries fit{say(language, "Reta de mínimos quadrados", "Least-squares line"),
+        FigureSeries fit{chartText(language, "Reta de mínimos quadrados", "Least-squares line"),
                          SeriesStyle::Line,
                          SeriesColour::Excluded,
                          {}};

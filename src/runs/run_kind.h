@@ -52,13 +52,14 @@ struct RunKindUsage {
     std::string_view desktopHelp;
 };
 
+// A row states what differs from these defaults.
 struct RunKindInfo {
     // Set by the table from the kind's place in it.
     RunKind kind{};
     // The page's and the web entry's name of the kind.
     std::string_view name;
     // The command-line mode ("--diversidade"); empty for the default kind.
-    std::string_view option;
+    std::string_view option = {};
     // The window's and the page's name of the analysis (UTF-8).
     std::string_view title;
     // How many data files it takes; a kind of one file also runs on many,
@@ -67,28 +68,28 @@ struct RunKindInfo {
     std::int64_t maxFiles;
     // The sentence for a wrong number of files ("Erro: Digite 3 ou mais
     // conjuntos de dados"), as the panels say it; null: the usage text.
-    std::string (*fileCountProblem)(std::int64_t count);
+    std::string (*fileCountProblem)(std::int64_t count) = nullptr;
     // What the report's name adds to its first data file's name
     // ("dados-relatorio.txt"), and what the JSON's and CSV's names add
     // ("dados.json", "dados-diversidade.json").
     std::string_view reportSuffix;
-    std::string_view dataSuffix;
+    std::string_view dataSuffix = {};
     // The outputs besides the report.
-    bool json;
-    bool csv;
-    bool xlsx; // the species table as a workbook
+    bool json = true;
+    bool csv = false;
+    bool xlsx = false; // the species table as a workbook
     // --indice.
-    IndexOption index;
+    IndexOption index = IndexOption::None;
     // --permutacoes and --semente: the communities' permutation tests.
-    bool takesPermutations;
+    bool takesPermutations = false;
     // --defasagem: the fluctuation's lag.
-    bool takesLag;
+    bool takesLag = false;
     // The window's status line while a file is run and when it is done
     // ("Cálculo do arquivo: " + name + " finalizado"), for the kinds of
     // one file; UTF-8.
-    std::string_view runningStatus;
-    std::string_view doneStatus;
-    std::string_view doneStatusEnd;
+    std::string_view runningStatus = {};
+    std::string_view doneStatus = {};
+    std::string_view doneStatusEnd = {};
     // A kind of one file: its item on the window's menu bar, beside
     // "Calcular" and under its rules, and the item's object name.
     std::string_view menuText = {};

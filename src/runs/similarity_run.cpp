@@ -54,15 +54,6 @@ const RunKindInfo& kindRow(std::type_identity<SimilarityRun>) {
         .fileCountProblem = treatmentCountProblem,
         .reportSuffix = "-similaridade",
         .dataSuffix = "-similaridade",
-        .json = true,
-        .csv = false,
-        .xlsx = false,
-        .index = IndexOption::None,
-        .takesPermutations = false,
-        .takesLag = false,
-        .runningStatus = "",
-        .doneStatus = "",
-        .doneStatusEnd = "",
         .usage = {.reportForms = reportForms, .desktopForms = desktopForms, .reportHelp = help, .desktopHelp = help}};
     return row;
 }
